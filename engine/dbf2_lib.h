@@ -1,0 +1,170 @@
+// The table engine: 200 numbered slots, each holding one open .dbf table with
+// its field list, a one-record buffer and a current position. Every operation
+// names its slot first and reports its outcome through the slot's status.
+#pragma once
+
+#include "dbf_errors.h"
+#include "dbf_file.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace dbf {
+
+constexpr int kSlotCount = 200;
+
+// Slot status codes.
+enum : uint16_t {
+  kStatusDone = 0,
+  kStatusEof = 1,
+  kStatusOpenFailed = 2,
+  kStatusDeleted = 3,
+  kStatusNoRecords = 4,
+};
+
+constexpr char kFlagLive = ' ';
+constexpr char kFlagDeleted = '*';
+constexpr char kEndMark = 0x1A;
+constexpr char kHeaderEnd = 0x0D;
+
+// One field of a slot's field list. Callers walk the list from DbfFields().
+struct FieldNode {
+  std::array<char, 10> name{};  // zero padded
+  char type = 'C';
+  uint32_t offset = 1;  // 1 = first byte after the deletion flag
+  uint8_t length = 0;
+  uint8_t decimals = 0;
+  const FieldNode* next = nullptr;
+
+  // The name up to its first zero byte.
+  std::string Name() const;
+};
+
+// The field found by the last DbfFindField.
+struct CurrentField {
+  char type = 0;
+  uint32_t offset = 0;
+  uint8_t length = 0;
+  uint8_t decimals = 0;
+};
+
+enum class Phase { AfterRead, BeforeWrite };
+
+class Dbf2_lib {
+ public:
+  Dbf2_lib();
+  virtual ~Dbf2_lib();
+  Dbf2_lib(const Dbf2_lib&) = delete;
+  Dbf2_lib& operator=(const Dbf2_lib&) = delete;
+
+  // Code-page conversions of Russian letters; field access never calls them.
+  virtual void DosToWin(std::string& text);
+  virtual void WinToDos(std::string& text);
+  // Called right after a record is read into a slot's buffer and right
+  // before a buffer is written; Phase() tells which.
+  virtual void RecordHook(uint16_t slot);
+
+  // Slots: binding, opening, closing.
+  void DbfAssign(uint16_t slot, const std::string& fileName);
+  void DbfOpen(uint16_t slot, const std::string& fileName);
+  void DbfReopen(uint16_t slot);
+  void DbfClose(uint16_t slot);
+  void DbfCloseAll();
+  // Builds the numbered message, closes every slot, hands code and message
+  // to the installed reporter and leaves by throwing DbfAbort.
+  [[noreturn]] void DbfError(uint8_t code, const std::string& text = {});
+
+  // Records and navigation.
+  int64_t DbfRecCount(uint16_t slot);
+  void DbfSkipBof(uint16_t slot);
+  void DbfFirst(uint16_t slot);
+  void DbfTop(uint16_t slot);
+  void DbfRead(uint16_t slot);
+  void DbfReadRaw(uint16_t slot);
+  void DbfSkip(uint16_t slot, int32_t count = 1);
+  void DbfGo(uint16_t slot, int64_t recordNumber);
+  void DbfGoNoRead(uint16_t slot, int64_t recordNumber);
+  bool DbfEof(uint16_t slot);
+  void DbfSkipEof(uint16_t slot);
+  void DbfBlank(uint16_t slot);
+  void DbfAppendBlank(uint16_t slot);
+  void DbfWriteBuffer(uint16_t slot);
+  void DbfAppend(uint16_t slot);
+  void DbfDelete(uint16_t slot);
+  void DbfRecall(uint16_t slot);
+  bool DbfIsDeleted(uint16_t slot);
+
+  // Field values of the record in the slot's buffer.
+  void DbfFindField(uint16_t slot, const std::string& name, uint16_t number = 0);
+  std::string DbfGetStr(uint16_t slot, const std::string& name, uint16_t number = 0);
+  void DbfPutStr(uint16_t slot, const std::string& text, const std::string& name,
+                 uint16_t number = 0);
+  double DbfGetNum(uint16_t slot, const std::string& name, uint16_t number = 0);
+  void DbfPutNum(uint16_t slot, double value, const std::string& name, uint16_t number = 0);
+
+  // State that callers read directly.
+  uint16_t DbfStatus(uint16_t slot) const;
+  bool DbfIsOpen(uint16_t slot) const;
+  int64_t DbfRecNo(uint16_t slot) const;
+  const FieldNode* DbfFields(uint16_t slot) const;
+  int DbfFieldCount(uint16_t slot) const;
+  uint16_t DbfHeaderSize(uint16_t slot) const;
+  uint32_t DbfRecordLength(uint16_t slot) const;
+  const std::string& DbfFileName(uint16_t slot) const;
+  // The record at the position without its flag byte (record length bytes).
+  const std::vector<char>& DbfBuffer(uint16_t slot) const;
+  uint16_t CurrentSlot() const { return currentSlot_; }
+  const CurrentField& Current() const { return currentField_; }
+  enum Phase Phase() const { return phase_; }
+
+ protected:
+  struct Slot {
+    std::string fileName;
+    TableFile file;
+    bool open = false;
+    uint16_t status = kStatusDone;
+    uint16_t headerSize = 0;
+    uint32_t recordLength = 0;
+    int fieldCount = 0;
+    std::vector<FieldNode> fields;
+    std::vector<char> buffer;
+    std::vector<char> scratch;  // record bytes on their way to the file
+    int64_t position = 0;
+    int64_t recNo = 0;
+  };
+
+  // The slot for a number; numbers outside 1..kSlotCount raise error 4.
+  Slot& At(uint16_t slot);
+  const Slot* Find(uint16_t slot) const;
+  // Stores the slot as current and raises `code` unless it is open.
+  Slot& Opened(uint16_t slot, uint8_t code);
+
+  // Closes a slot writing its record count, swallowing input/output errors;
+  // for the destructor and for DbfError, which have no one to report to.
+  void CloseQuietly(Slot& s);
+  void OpenBound(uint16_t slot, bool namesAsStored);
+  void LoadFields(Slot& s, bool namesAsStored);
+  void Recompute(Slot& s);
+  bool AtWholeRecord(Slot& s, int64_t pos);
+  // Writes the flag byte, the buffer and optionally the end mark at the position.
+  void WriteRecordAt(Slot& s, bool withEndMark);
+  // Finds the field and returns the part of it that lies inside the buffer.
+  struct FieldSpan {
+    int64_t fieldStart = 0;  // buffer index of the field's first byte, maybe outside
+    size_t begin = 0;        // the part inside the buffer
+    size_t size = 0;
+  };
+  FieldSpan FieldBytes(Slot& s, uint16_t slot, const std::string& name, uint16_t number);
+  // Blanks the field and writes the text left-aligned into its part inside the buffer.
+  void PutFieldText(Slot& s, const FieldSpan& f, const std::string& text);
+
+  std::array<Slot, kSlotCount> slots_;
+  uint16_t currentSlot_ = 0;
+  CurrentField currentField_;
+  enum Phase phase_ = Phase::AfterRead;
+};
+
+}  // namespace dbf

@@ -1,0 +1,109 @@
+// Field values of the record in a slot's buffer, as text and as numbers.
+// A field whose bytes lie partly outside the record (junk offsets in old
+// files) reads blanks there and writes nothing there.
+#include "dbf2_lib.h"
+
+#include "dbf_number.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace dbf {
+
+void Dbf2_lib::DbfFindField(uint16_t slot, const std::string& name, uint16_t number) {
+  std::string wanted = name;
+  if (!wanted.empty() && wanted.back() == '#') {
+    wanted.pop_back();
+    wanted += std::to_string(number);
+  }
+  std::array<char, 10> key{};
+  std::copy_n(wanted.begin(), std::min(wanted.size(), key.size()), key.begin());
+  const Slot* s = Find(slot);
+  if (s) {
+    for (const FieldNode& f : s->fields) {
+      if (f.name == key) {
+        currentField_ = {f.type, f.offset, f.length, f.decimals};
+        return;
+      }
+    }
+  }
+  currentSlot_ = slot;
+  DbfError(2, wanted.substr(0, key.size()));
+}
+
+Dbf2_lib::FieldSpan Dbf2_lib::FieldBytes(Slot& s, uint16_t slot, const std::string& name,
+                                          uint16_t number) {
+  DbfFindField(slot, name, number);
+  currentSlot_ = slot;
+  // Buffer byte i holds record byte i + 1; the last buffer byte is spare.
+  int64_t start = static_cast<int64_t>(currentField_.offset) - 1;
+  int64_t end = start + currentField_.length;
+  int64_t limit = static_cast<int64_t>(s.recordLength) - 1;
+  FieldSpan span;
+  span.fieldStart = start;
+  int64_t begin = std::clamp<int64_t>(start, 0, limit);
+  int64_t stop = std::clamp<int64_t>(end, 0, limit);
+  span.begin = static_cast<size_t>(begin);
+  span.size = static_cast<size_t>(stop - begin);
+  return span;
+}
+
+namespace {
+
+// The field's full width of text, blanks where it lies outside the record.
+std::string FieldText(const std::vector<char>& buffer, int64_t fieldStart, size_t begin,
+                      size_t size, size_t length) {
+  std::string text(length, ' ');
+  if (size > 0) std::memcpy(&text[begin - fieldStart], buffer.data() + begin, size);
+  return text;
+}
+
+}  // namespace
+
+std::string Dbf2_lib::DbfGetStr(uint16_t slot, const std::string& name, uint16_t number) {
+  Slot& s = Opened(slot, 11);
+  FieldSpan f = FieldBytes(s, slot, name, number);
+  size_t end = f.size;
+  const char* bytes = s.buffer.data() + f.begin;
+  while (end > 0 && static_cast<unsigned char>(bytes[end - 1]) <= 0x20) --end;
+  if (end == 0) return {};
+  if (static_cast<int64_t>(f.begin) == f.fieldStart) return std::string(bytes, end);
+  std::string text = FieldText(s.buffer, f.fieldStart, f.begin, f.size, currentField_.length);
+  while (!text.empty() && static_cast<unsigned char>(text.back()) <= 0x20) text.pop_back();
+  return text;
+}
+
+void Dbf2_lib::PutFieldText(Slot& s, const FieldSpan& f, const std::string& text) {
+  char* bytes = s.buffer.data() + f.begin;
+  std::fill_n(bytes, f.size, ' ');
+  // Character k of the text belongs at field byte k; keep those inside the record.
+  int64_t skip = static_cast<int64_t>(f.begin) - f.fieldStart;
+  for (size_t i = 0; i < f.size; ++i) {
+    size_t k = static_cast<size_t>(skip) + i;
+    if (k >= text.size()) break;
+    bytes[i] = text[k];
+  }
+}
+
+void Dbf2_lib::DbfPutStr(uint16_t slot, const std::string& text, const std::string& name,
+                         uint16_t number) {
+  Slot& s = Opened(slot, 11);
+  FieldSpan f = FieldBytes(s, slot, name, number);
+  PutFieldText(s, f, text);
+}
+
+double Dbf2_lib::DbfGetNum(uint16_t slot, const std::string& name, uint16_t number) {
+  Slot& s = Opened(slot, 11);
+  FieldSpan f = FieldBytes(s, slot, name, number);
+  if (currentField_.type != 'N') DbfError(3);
+  return ParseFieldNumber(FieldText(s.buffer, f.fieldStart, f.begin, f.size, currentField_.length));
+}
+
+void Dbf2_lib::DbfPutNum(uint16_t slot, double value, const std::string& name, uint16_t number) {
+  Slot& s = Opened(slot, 11);
+  FieldSpan f = FieldBytes(s, slot, name, number);
+  if (currentField_.type != 'N') DbfError(3);
+  PutFieldText(s, f, FormatFieldNumber(value, currentField_.length, currentField_.decimals));
+}
+
+}  // namespace dbf

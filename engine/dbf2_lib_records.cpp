@@ -1,0 +1,261 @@
+// Record access: moving the position, reading records into the buffer,
+// appending, and the deletion flag. Every write goes to the file at once.
+#include "dbf2_lib.h"
+
+#include "dbf_header.h"
+
+namespace dbf {
+
+void Dbf2_lib::Recompute(Slot& s) {
+  s.recNo = (s.position - s.headerSize) / static_cast<int64_t>(s.recordLength) + 1;
+}
+
+// A whole record starts at pos: inside the record area, on a record
+// boundary, and not cut short by the end of the file.
+bool Dbf2_lib::AtWholeRecord(Slot& s, int64_t pos) {
+  return pos >= s.headerSize && (pos - s.headerSize) % s.recordLength == 0 &&
+         pos + static_cast<int64_t>(s.recordLength) <= s.file.Size();
+}
+
+int64_t Dbf2_lib::DbfRecCount(uint16_t slot) {
+  Slot& s = Opened(slot, 4);
+  return RecordCountOf(s.file.Size(), s.headerSize, s.recordLength);
+}
+
+void Dbf2_lib::DbfRead(uint16_t slot) {
+  Slot& s = Opened(slot, 10);
+  s.status = kStatusDone;
+  const int64_t size = s.file.Size();
+  for (;;) {
+    if (s.position + 1 >= size) {
+      // The flag byte is the last byte of the file (the end mark) or lies past it.
+      s.status = kStatusEof;
+      return;
+    }
+    char flag = 0;
+    s.file.ReadAt(s.position, &flag, 1);
+    if (size - (s.position + 1) < static_cast<int64_t>(s.recordLength)) {
+      // A record counts only when at least one byte follows it.
+      s.position += 1;
+      s.status = kStatusEof;
+      return;
+    }
+    if (flag == kFlagDeleted) {
+      s.position += s.recordLength;
+      continue;
+    }
+    s.file.ReadAt(s.position + 1, s.buffer.data(), s.recordLength - 1);
+    Recompute(s);
+    phase_ = Phase::AfterRead;
+    RecordHook(slot);
+    return;
+  }
+}
+
+void Dbf2_lib::DbfReadRaw(uint16_t slot) {
+  Slot& s = Opened(slot, 4);
+  s.status = kStatusDone;
+  const int64_t size = s.file.Size();
+  if (s.position < 0 || s.position >= size) {
+    s.status = kStatusEof;
+    return;
+  }
+  char flag = 0;
+  s.file.ReadAt(s.position, &flag, 1);
+  if (flag == kFlagDeleted) s.status = kStatusDeleted;
+  if (size - (s.position + 1) < static_cast<int64_t>(s.recordLength) - 1) {
+    // The end mark, or a record cut short by the end of the file: no record here.
+    s.position += 1;
+    s.status = kStatusEof;
+    return;
+  }
+  s.file.ReadAt(s.position + 1, s.buffer.data(), s.recordLength - 1);
+  phase_ = Phase::AfterRead;
+  RecordHook(slot);
+  Recompute(s);
+}
+
+void Dbf2_lib::DbfSkip(uint16_t slot, int32_t count) {
+  Slot& s = Opened(slot, 4);
+  s.status = kStatusDone;
+  int64_t target = s.position + static_cast<int64_t>(s.recordLength) * count;
+  if (target < s.headerSize) {
+    // Before the first record: stay at the start of the records, read nothing.
+    s.position = s.headerSize;
+    s.status = kStatusEof;
+    return;
+  }
+  s.position = target;
+  if (s.position + 1 >= s.file.Size()) {
+    s.status = kStatusEof;
+    return;
+  }
+  DbfReadRaw(slot);
+}
+
+void Dbf2_lib::DbfSkipBof(uint16_t slot) {
+  Slot& s = Opened(slot, 9);
+  s.status = kStatusDone;
+  s.position = s.headerSize;
+  if (s.position + 1 >= s.file.Size()) {
+    s.status = kStatusEof;
+    return;
+  }
+  s.recNo = 1;
+}
+
+void Dbf2_lib::DbfFirst(uint16_t slot) {
+  DbfSkipBof(slot);
+  if (slots_[slot - 1].status != kStatusEof) DbfRead(slot);
+}
+
+void Dbf2_lib::DbfTop(uint16_t slot) {
+  Slot& s = Opened(slot, 4);
+  s.status = kStatusDone;
+  s.position = s.headerSize;
+  if (s.position + 1 >= s.file.Size()) {
+    s.status = kStatusEof;
+    return;
+  }
+  DbfReadRaw(slot);
+}
+
+void Dbf2_lib::DbfGo(uint16_t slot, int64_t recordNumber) {
+  Slot& s = Opened(slot, 4);
+  const int64_t size = s.file.Size();
+  int64_t p = static_cast<int64_t>(s.recordLength) * (recordNumber - 1) + s.headerSize;
+  if (recordNumber < 1 || size < p + static_cast<int64_t>(s.recordLength) + 1) {
+    s.status = kStatusEof;
+    s.position = size - 1;
+    return;
+  }
+  s.position = p;
+  DbfReadRaw(slot);
+}
+
+void Dbf2_lib::DbfGoNoRead(uint16_t slot, int64_t recordNumber) {
+  Slot& s = Opened(slot, 4);
+  s.status = kStatusDone;
+  const int64_t size = s.file.Size();
+  int64_t p = static_cast<int64_t>(s.recordLength) * (recordNumber - 1) + s.headerSize;
+  if (recordNumber < 1 || size < p + static_cast<int64_t>(s.recordLength) + 1) {
+    s.status = kStatusEof;
+    s.position = size - 1;
+    return;
+  }
+  char flag = 0;
+  s.file.ReadAt(p, &flag, 1);
+  if (flag == kFlagDeleted) s.status = kStatusDeleted;
+  if (flag == kEndMark) s.status = kStatusEof;
+  s.position = p;
+  Recompute(s);
+}
+
+bool Dbf2_lib::DbfEof(uint16_t slot) {
+  if (slot < 1 || slot > kSlotCount || !slots_[slot - 1].open) return true;
+  Slot& s = slots_[slot - 1];
+  if (s.file.Size() - s.position < static_cast<int64_t>(s.recordLength)) {
+    s.status = kStatusEof;
+    return true;
+  }
+  return false;
+}
+
+void Dbf2_lib::DbfSkipEof(uint16_t slot) {
+  Slot& s = Opened(slot, 8);
+  s.status = kStatusEof;
+  int64_t count = RecordCountOf(s.file.Size(), s.headerSize, s.recordLength);
+  s.recNo = count + 1;
+  s.position = s.headerSize + static_cast<int64_t>(s.recordLength) * count;
+  s.file.WriteAt(s.position, &kEndMark, 1);
+}
+
+void Dbf2_lib::DbfBlank(uint16_t slot) {
+  Slot& s = Opened(slot, 4);
+  std::fill(s.buffer.begin(), s.buffer.end(), ' ');
+  Recompute(s);
+}
+
+void Dbf2_lib::DbfAppendBlank(uint16_t slot) {
+  Slot& s = Opened(slot, 11);
+  s.status = kStatusDone;
+  phase_ = Phase::BeforeWrite;
+  DbfSkipEof(slot);
+  std::vector<char> blank(s.recordLength + 1, ' ');
+  blank.back() = kEndMark;
+  s.file.WriteAt(s.position, blank.data(), blank.size());
+  Recompute(s);
+}
+
+void Dbf2_lib::WriteRecordAt(Slot& s, bool withEndMark) {
+  std::vector<char>& out = s.scratch;
+  out.resize(s.recordLength + (withEndMark ? 1 : 0));
+  out[0] = kFlagLive;
+  std::copy(s.buffer.begin(), s.buffer.begin() + (s.recordLength - 1), out.begin() + 1);
+  if (withEndMark) out.back() = kEndMark;
+  s.file.WriteAt(s.position, out.data(), out.size());
+}
+
+void Dbf2_lib::DbfWriteBuffer(uint16_t slot) {
+  Slot& s = Opened(slot, 11);
+  s.status = kStatusDone;
+  phase_ = Phase::BeforeWrite;
+  RecordHook(slot);
+  if (s.position < s.headerSize || (s.position - s.headerSize) % s.recordLength != 0) {
+    // Not on a record boundary: writing here would shift every record after it.
+    s.status = kStatusEof;
+    return;
+  }
+  WriteRecordAt(s, s.position + s.recordLength >= s.file.Size());
+  Recompute(s);
+}
+
+// The same bytes as DbfAppendBlank followed by DbfWriteBuffer (the record,
+// then the end mark, at the append position), written in one call.
+void Dbf2_lib::DbfAppend(uint16_t slot) {
+  Slot& s = Opened(slot, 11);
+  phase_ = Phase::BeforeWrite;
+  int64_t count = RecordCountOf(s.file.Size(), s.headerSize, s.recordLength);
+  s.position = s.headerSize + static_cast<int64_t>(s.recordLength) * count;
+  RecordHook(slot);
+  WriteRecordAt(s, true);
+  s.status = kStatusDone;
+  Recompute(s);
+}
+
+void Dbf2_lib::DbfDelete(uint16_t slot) {
+  Slot& s = Opened(slot, 4);
+  if (!AtWholeRecord(s, s.position)) {
+    s.status = kStatusEof;
+    return;
+  }
+  s.status = kStatusDeleted;
+  s.file.WriteAt(s.position, &kFlagDeleted, 1);
+  Recompute(s);
+}
+
+void Dbf2_lib::DbfRecall(uint16_t slot) {
+  if (slot < 1 || slot > kSlotCount || !slots_[slot - 1].open) return;
+  Slot& s = slots_[slot - 1];
+  currentSlot_ = slot;
+  if (!AtWholeRecord(s, s.position)) {
+    s.status = kStatusEof;
+    return;
+  }
+  s.status = kStatusDone;
+  s.file.WriteAt(s.position, &kFlagLive, 1);
+  Recompute(s);
+}
+
+bool Dbf2_lib::DbfIsDeleted(uint16_t slot) {
+  Slot& s = Opened(slot, 4);
+  if (!AtWholeRecord(s, s.position)) return false;
+  char flag = 0;
+  s.file.ReadAt(s.position, &flag, 1);
+  Recompute(s);
+  if (flag != kFlagDeleted) return false;
+  s.status = kStatusDeleted;
+  return true;
+}
+
+}  // namespace dbf

@@ -1,0 +1,237 @@
+// Slots: binding names, opening and closing tables, and the engine's errors.
+#include "dbf2_lib.h"
+
+#include "dbf_header.h"
+
+#include <cstdio>
+
+namespace dbf {
+
+std::string FieldNode::Name() const {
+  size_t n = 0;
+  while (n < name.size() && name[n] != 0) ++n;
+  return std::string(name.data(), n);
+}
+
+Dbf2_lib::Dbf2_lib() = default;
+
+Dbf2_lib::~Dbf2_lib() {
+  for (auto& s : slots_) CloseQuietly(s);
+}
+
+void Dbf2_lib::CloseQuietly(Slot& s) {
+  if (!s.open) return;
+  s.open = false;
+  s.buffer.clear();
+  try {
+    WriteRecordCount(s.file, s.headerSize, s.recordLength);
+  } catch (const IoError&) {
+    // Used where nothing more can be reported; the file keeps its old count.
+  }
+  s.file.Close();
+}
+
+void Dbf2_lib::DosToWin(std::string& text) {
+  for (char& c : text) {
+    auto u = static_cast<unsigned char>(c);
+    if (u >= 0x80 && u <= 0xAF) c = static_cast<char>(u + 0x40);
+    else if (u >= 0xE0 && u <= 0xEF) c = static_cast<char>(u + 0x10);
+  }
+}
+
+void Dbf2_lib::WinToDos(std::string& text) {
+  for (char& c : text) {
+    auto u = static_cast<unsigned char>(c);
+    if (u >= 0xC0 && u <= 0xEF) c = static_cast<char>(u - 0x40);
+    else if (u >= 0xF0) c = static_cast<char>(u - 0x10);
+  }
+}
+
+void Dbf2_lib::RecordHook(uint16_t) {}
+
+Dbf2_lib::Slot& Dbf2_lib::At(uint16_t slot) {
+  currentSlot_ = slot;
+  if (slot < 1 || slot > kSlotCount) DbfError(4);
+  return slots_[slot - 1];
+}
+
+const Dbf2_lib::Slot* Dbf2_lib::Find(uint16_t slot) const {
+  if (slot < 1 || slot > kSlotCount) return nullptr;
+  return &slots_[slot - 1];
+}
+
+Dbf2_lib::Slot& Dbf2_lib::Opened(uint16_t slot, uint8_t code) {
+  currentSlot_ = slot;
+  if (slot < 1 || slot > kSlotCount || !slots_[slot - 1].open) DbfError(code);
+  return slots_[slot - 1];
+}
+
+void Dbf2_lib::DbfAssign(uint16_t slot, const std::string& fileName) {
+  Slot& s = At(slot);
+  s.status = kStatusDone;
+  s.fileName = fileName;
+}
+
+void Dbf2_lib::DbfOpen(uint16_t slot, const std::string& fileName) {
+  At(slot).fileName = fileName;
+  OpenBound(slot, false);
+}
+
+void Dbf2_lib::DbfReopen(uint16_t slot) { OpenBound(slot, true); }
+
+void Dbf2_lib::OpenBound(uint16_t slot, bool namesAsStored) {
+  Slot& s = At(slot);
+  if (s.open) DbfClose(slot);
+  currentSlot_ = slot;
+  s.fields.clear();
+  s.buffer.clear();
+  s.status = kStatusOpenFailed;
+  if (!s.file.Open(s.fileName)) return;
+
+  int64_t size = s.file.Size();
+  HeaderInfo info;
+  if (!ReadHeader(s.file, size, info)) {
+    s.file.Close();
+    DbfError(13);
+  }
+  s.status = kStatusDone;
+  s.headerSize = info.headerSize;
+  s.recordLength = info.recordLength;
+  s.fieldCount = info.fieldCount;
+  s.open = true;
+  s.buffer.assign(s.recordLength, ' ');
+  LoadFields(s, namesAsStored);
+
+  s.position = s.headerSize;
+  s.recNo = 1;
+  if (size - s.headerSize <= 1) {
+    s.status = kStatusEof;
+    return;
+  }
+  DbfRead(slot);
+}
+
+void Dbf2_lib::LoadFields(Slot& s, bool namesAsStored) {
+  std::vector<char> raw(static_cast<size_t>(s.fieldCount) * kDescriptorSize);
+  s.file.ReadAt(kHeaderSize, raw.data(), raw.size());
+  s.fields.assign(s.fieldCount, FieldNode{});
+  uint32_t running = 1;
+  for (int i = 0; i < s.fieldCount; ++i) {
+    const char* d = raw.data() + static_cast<size_t>(i) * kDescriptorSize;
+    FieldNode& f = s.fields[i];
+    for (size_t k = 0; k < f.name.size(); ++k) {
+      f.name[k] = d[k];
+      if (!namesAsStored && d[k] == 0) break;
+    }
+    f.type = d[11];
+    uint32_t stored = GetU32(d + 12);
+    f.offset = stored != 0 ? stored : running;
+    f.length = static_cast<uint8_t>(d[16]);
+    f.decimals = static_cast<uint8_t>(d[17]);
+    running += f.length;
+  }
+  for (int i = 0; i + 1 < s.fieldCount; ++i) s.fields[i].next = &s.fields[i + 1];
+}
+
+void Dbf2_lib::DbfClose(uint16_t slot) {
+  Slot& s = At(slot);
+  s.status = kStatusDone;
+  if (!s.open) return;
+  // Mark the slot closed first, so that a failing write cannot leave it
+  // half open for the close-all of an engine error.
+  s.open = false;
+  s.buffer.clear();
+  try {
+    WriteRecordCount(s.file, s.headerSize, s.recordLength);
+  } catch (...) {
+    s.file.Close();
+    throw;
+  }
+  s.file.Close();
+}
+
+void Dbf2_lib::DbfCloseAll() {
+  for (int i = 1; i <= kSlotCount; ++i) {
+    if (slots_[i - 1].open) DbfClose(static_cast<uint16_t>(i));
+  }
+}
+
+namespace {
+
+std::string ErrorText(uint8_t code, const std::string& slot, const std::string& text) {
+  switch (code) {
+    case 2: return " Ошибка  2 - неверно описание поля " + text + " файла DBF ";
+    case 3: return " Ошибка  3 - ТИП поля файла DBF  не числовой ";
+    case 4: return " Ошибка 4 : Файл N " + slot + " не открыт  ";
+    case 6: return " Ошибка 6 : Файл N " + slot + " не обнаружен  ";
+    case 7: return " Ошибка 7 : Тип при созании " + slot + "-го Файла указан не верно. ";
+    case 8: return "Ошибка 8 - DbfSkipEof : Файл N " + slot + " не открыт  ";
+    case 9: return "Ошибка 9 - DbfSkipBof : Файл N " + slot + " не открыт  ";
+    case 10: return "Ошибка 10 - DbfRead : Файл N " + slot + " не открыт  ";
+    case 11: return "Ошибка 11 - DbfWrite : Файл N " + slot + " не открыт  ";
+    case 13: return "Ошибка 13 - DbfOpen : Файл N " + slot + " не типа DBF ";
+    default: return "Ошибка " + std::to_string(code) + " " + text;
+  }
+}
+
+}  // namespace
+
+void Dbf2_lib::DbfError(uint8_t code, const std::string& text) {
+  char slot[16];
+  std::snprintf(slot, sizeof slot, "%3u", static_cast<unsigned>(currentSlot_));
+  std::string message = ErrorText(code, slot, text);
+  // Close every table so each header gets its record count; a second failure
+  // while closing must not hide the error being reported.
+  for (auto& s : slots_) CloseQuietly(s);
+  ReportFatal(code, message);
+  throw DbfAbort{code, message};
+}
+
+uint16_t Dbf2_lib::DbfStatus(uint16_t slot) const {
+  const Slot* s = Find(slot);
+  return s ? s->status : static_cast<uint16_t>(kStatusOpenFailed);
+}
+
+bool Dbf2_lib::DbfIsOpen(uint16_t slot) const {
+  const Slot* s = Find(slot);
+  return s && s->open;
+}
+
+int64_t Dbf2_lib::DbfRecNo(uint16_t slot) const {
+  const Slot* s = Find(slot);
+  return s ? s->recNo : 0;
+}
+
+const FieldNode* Dbf2_lib::DbfFields(uint16_t slot) const {
+  const Slot* s = Find(slot);
+  return s && !s->fields.empty() ? &s->fields.front() : nullptr;
+}
+
+int Dbf2_lib::DbfFieldCount(uint16_t slot) const {
+  const Slot* s = Find(slot);
+  return s ? static_cast<int>(s->fields.size()) : 0;
+}
+
+uint16_t Dbf2_lib::DbfHeaderSize(uint16_t slot) const {
+  const Slot* s = Find(slot);
+  return s ? s->headerSize : 0;
+}
+
+uint32_t Dbf2_lib::DbfRecordLength(uint16_t slot) const {
+  const Slot* s = Find(slot);
+  return s ? s->recordLength : 0;
+}
+
+const std::string& Dbf2_lib::DbfFileName(uint16_t slot) const {
+  static const std::string none;
+  const Slot* s = Find(slot);
+  return s ? s->fileName : none;
+}
+
+const std::vector<char>& Dbf2_lib::DbfBuffer(uint16_t slot) const {
+  static const std::vector<char> none;
+  const Slot* s = Find(slot);
+  return s ? s->buffer : none;
+}
+
+}  // namespace dbf

@@ -1,0 +1,154 @@
+#include "dbf_file.h"
+
+#include "dbf_errors.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace dbf {
+namespace {
+
+// Reads this large or larger bypass the window. The window starts small and
+// doubles while reads run forward through the file, so a walk over all
+// records costs few system calls and a jump to one record costs one small read.
+constexpr size_t kDirectRead = 64 << 10;
+constexpr size_t kMinWindow = 4 << 10;
+constexpr size_t kMaxWindow = 1 << 20;
+
+// Bumped by every write or truncate of any TableFile in the process.
+uint64_t g_generation = 1;
+
+[[noreturn]] void Fail(const char* what) { throw IoError(errno, what); }
+
+}  // namespace
+
+TableFile::~TableFile() { Close(); }
+
+bool TableFile::Open(const std::string& path) {
+  Close();
+  int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
+  if (fd < 0) return false;
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    ::close(fd);
+    return false;
+  }
+  fd_ = fd;
+  Invalidate();
+  return true;
+}
+
+void TableFile::Create(const std::string& path) {
+  Close();
+  int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+  if (fd < 0) Fail(("create " + path).c_str());
+  fd_ = fd;
+  ++g_generation;
+  Invalidate();
+}
+
+void TableFile::Close() {
+  if (fd_ >= 0) ::close(fd_);
+  fd_ = -1;
+  Invalidate();
+}
+
+void TableFile::Invalidate() {
+  windowGeneration_ = 0;
+  sizeGeneration_ = 0;
+}
+
+bool TableFile::CacheValid() const { return windowGeneration_ == g_generation; }
+
+int64_t TableFile::Size() {
+  if (sizeGeneration_ != g_generation) {
+    struct stat st {};
+    if (::fstat(fd_, &st) != 0) Fail("stat");
+    size_ = st.st_size;
+    sizeGeneration_ = g_generation;
+  }
+  return size_;
+}
+
+size_t TableFile::ReadSome(int64_t pos, void* dst, size_t n) {
+  if (pos < 0 || n == 0) return 0;
+  auto* out = static_cast<char*>(dst);
+  if (n >= kDirectRead) {
+    size_t done = 0;
+    while (done < n) {
+      ssize_t got = ::pread(fd_, out + done, n - done, pos + static_cast<int64_t>(done));
+      if (got < 0) {
+        if (errno == EINTR) continue;
+        Fail("read");
+      }
+      if (got == 0) break;
+      done += static_cast<size_t>(got);
+    }
+    return done;
+  }
+  bool inside = CacheValid() && pos >= windowStart_ &&
+                pos + static_cast<int64_t>(n) <= windowStart_ + static_cast<int64_t>(window_.size());
+  if (!inside) {
+    bool forward = CacheValid() && pos >= windowStart_ &&
+                   pos <= windowStart_ + static_cast<int64_t>(window_.size() + kMinWindow);
+    windowSize_ = forward ? std::min(windowSize_ * 2, kMaxWindow) : kMinWindow;
+    size_t want = std::max(windowSize_, n);
+    window_.resize(want);
+    size_t filled = 0;
+    while (filled < want) {
+      ssize_t got = ::pread(fd_, window_.data() + filled, want - filled,
+                            pos + static_cast<int64_t>(filled));
+      if (got < 0) {
+        if (errno == EINTR) continue;
+        window_.clear();
+        windowGeneration_ = 0;
+        Fail("read");
+      }
+      if (got == 0) break;
+      filled += static_cast<size_t>(got);
+    }
+    window_.resize(filled);
+    windowStart_ = pos;
+    windowGeneration_ = g_generation;
+  }
+  int64_t from = pos - windowStart_;
+  size_t available = window_.size() - static_cast<size_t>(from);
+  size_t take = n < available ? n : available;
+  std::memcpy(out, window_.data() + from, take);
+  return take;
+}
+
+void TableFile::ReadAt(int64_t pos, void* dst, size_t n) {
+  if (ReadSome(pos, dst, n) != n) throw IoError(EIO, "read beyond end of file");
+}
+
+void TableFile::WriteAt(int64_t pos, const void* src, size_t n) {
+  ++g_generation;
+  const auto* in = static_cast<const char*>(src);
+  size_t done = 0;
+  while (done < n) {
+    ssize_t put = ::pwrite(fd_, in + done, n - done, pos + static_cast<int64_t>(done));
+    if (put < 0) {
+      if (errno == EINTR) continue;
+      Fail("write");
+    }
+    done += static_cast<size_t>(put);
+  }
+}
+
+void TableFile::Truncate(int64_t size) {
+  ++g_generation;
+  if (::ftruncate(fd_, size) != 0) Fail("truncate");
+}
+
+bool TableFile::SameFile(const std::string& a, const std::string& b) {
+  struct stat sa {}, sb {};
+  if (::stat(a.c_str(), &sa) != 0 || ::stat(b.c_str(), &sb) != 0) return false;
+  return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+}
+
+}  // namespace dbf

@@ -1,0 +1,52 @@
+// A table file opened for reading and writing. Writes go to the file at once;
+// reads go through a read-ahead window that is dropped whenever any TableFile
+// of the process writes, so two handles on one file never see stale bytes.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace dbf {
+
+class TableFile {
+ public:
+  TableFile() = default;
+  ~TableFile();
+  TableFile(const TableFile&) = delete;
+  TableFile& operator=(const TableFile&) = delete;
+
+  // Opens an existing regular file for reading and writing; false on failure.
+  bool Open(const std::string& path);
+  // Creates the file, or empties an existing one; throws IoError on failure.
+  void Create(const std::string& path);
+  void Close();
+  bool IsOpen() const { return fd_ >= 0; }
+
+  int64_t Size();
+  // Reads exactly n bytes at pos; a short read throws IoError.
+  void ReadAt(int64_t pos, void* dst, size_t n);
+  // Reads up to n bytes at pos and returns how many were there.
+  size_t ReadSome(int64_t pos, void* dst, size_t n);
+  void WriteAt(int64_t pos, const void* src, size_t n);
+  void Truncate(int64_t size);
+
+  // True when both paths name the same existing file (links and other
+  // spellings included).
+  static bool SameFile(const std::string& a, const std::string& b);
+
+ private:
+  bool CacheValid() const;
+  void Invalidate();
+
+  int fd_ = -1;
+  std::vector<char> window_;
+  int64_t windowStart_ = 0;
+  size_t windowSize_ = 0;
+  uint64_t windowGeneration_ = 0;
+  int64_t size_ = -1;
+  uint64_t sizeGeneration_ = 0;
+};
+
+}  // namespace dbf

@@ -1,0 +1,55 @@
+// The fixed 32-byte table header and 32-byte field descriptors: decoding,
+// validation and the record count written when a table is closed.
+#pragma once
+
+#include "dbf_file.h"
+
+#include <cstdint>
+
+namespace dbf {
+
+constexpr int kHeaderSize = 32;
+constexpr int kDescriptorSize = 32;
+constexpr int kMaxFieldLength = 255;
+
+inline uint16_t GetU16(const char* p) {
+  auto b = reinterpret_cast<const unsigned char*>(p);
+  return static_cast<uint16_t>(b[0] | (b[1] << 8));
+}
+
+inline uint32_t GetU32(const char* p) {
+  auto b = reinterpret_cast<const unsigned char*>(p);
+  return static_cast<uint32_t>(b[0]) | (static_cast<uint32_t>(b[1]) << 8) |
+         (static_cast<uint32_t>(b[2]) << 16) | (static_cast<uint32_t>(b[3]) << 24);
+}
+
+inline void PutU16(char* p, uint16_t v) {
+  p[0] = static_cast<char>(v & 0xFF);
+  p[1] = static_cast<char>(v >> 8);
+}
+
+inline void PutU32(char* p, uint32_t v) {
+  for (int i = 0; i < 4; ++i) p[i] = static_cast<char>((v >> (8 * i)) & 0xFF);
+}
+
+struct HeaderInfo {
+  uint32_t recordCount = 0;
+  uint16_t headerSize = 0;
+  uint32_t recordLength = 0;
+  int fieldCount = 0;
+};
+
+// Reads and checks the header of a file of `size` bytes. False when the bytes
+// cannot describe a table: an empty or truncated header, a header size below
+// 33, a record length of 0, descriptors running past the end of the file, or
+// a record length larger than both the file and the widest record the
+// descriptors could need (255 bytes per field, plus the flag).
+bool ReadHeader(TableFile& file, int64_t size, HeaderInfo& info);
+
+// Record count computed from the file size (never below 0).
+int64_t RecordCountOf(int64_t fileSize, uint16_t headerSize, uint32_t recordLength);
+
+// Writes the record count computed from the file size into header bytes 4..7.
+void WriteRecordCount(TableFile& file, uint16_t headerSize, uint32_t recordLength);
+
+}  // namespace dbf

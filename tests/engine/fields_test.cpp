@@ -1,0 +1,101 @@
+// Field values as text and numbers, including fields that reach outside the
+// record and the number formats of numeric fields.
+#include "engine_fixture.h"
+#include "dbf_number.h"
+
+using testsupport::FieldSpec;
+using testsupport::Record;
+using testsupport::TableSpec;
+
+namespace {
+
+std::string FieldBytes(dbf::Dbf2_lib& db, uint16_t slot, uint32_t offset, size_t length) {
+  const auto& b = db.DbfBuffer(slot);
+  return std::string(b.begin() + offset - 1, b.begin() + offset - 1 + length);
+}
+
+}  // namespace
+
+TEST_F(EngineTest, TextKeepsLeadingBlanksAndDropsTrailingControlBytes) {
+  std::vector<FieldSpec> f = {{"A", 'C', 10}, {"B", 'C', 10}, {"C", 'D', 8}};
+  db.DbfOpen(1, Write("t.dbf", TableSpec{f, {Record(f, {"  abc", std::string("xy\0\t ", 5), "20261206"})}}));
+  EXPECT_EQ(db.DbfGetStr(1, "A"), "  abc");
+  EXPECT_EQ(db.DbfGetStr(1, "B"), "xy");
+  EXPECT_EQ(db.DbfGetStr(1, "C"), "20261206");
+  db.DbfPutStr(1, "ABCDEFGHIJKL", "A");
+  EXPECT_EQ(FieldBytes(db, 1, 1, 10), "ABCDEFGHIJ");
+  db.DbfPutStr(1, "", "B");
+  EXPECT_EQ(FieldBytes(db, 1, 11, 10), std::string(10, ' '));
+  db.DbfPutStr(1, "7", "C");
+  EXPECT_EQ(FieldBytes(db, 1, 21, 8), "7       ");
+}
+
+TEST_F(EngineTest, LookupIsExactAndHashAppendsTheNumber) {
+  std::vector<FieldSpec> f = {{"SUM1", 'N', 5}, {"Name", 'C', 4}};
+  db.DbfOpen(1, Write("t.dbf", TableSpec{f, {Record(f, {"   12", "x"})}}));
+  EXPECT_EQ(db.DbfGetNum(1, "SUM#", 1), 12);
+  EXPECT_EQ(db.Current().length, 5);
+  EXPECT_EQ(Abort([&] { db.DbfGetStr(1, "NAME"); }).code, 2);
+  db.DbfOpen(1, Write("t2.dbf", TableSpec{f, {Record(f, {"   12", "x"})}}));
+  EXPECT_EQ(Abort([&] { db.DbfGetStr(1, "Name "); }).message,
+            " Ошибка  2 - неверно описание поля Name  файла DBF ");
+  db.DbfOpen(1, Write("t3.dbf", TableSpec{f, {Record(f, {"   12", "x"})}}));
+  EXPECT_EQ(Abort([&] { db.DbfGetNum(1, "SUM#", 2); }).message,
+            " Ошибка  2 - неверно описание поля SUM2 файла DBF ");
+}
+
+TEST_F(EngineTest, NumbersAreWrittenRightJustifiedOrLeftBlank) {
+  std::vector<FieldSpec> f = {{"A", 'N', 8, 2}, {"B", 'N', 5, 2}, {"C", 'N', 5, 0}, {"T", 'C', 3}};
+  db.DbfOpen(1, Write("t.dbf", TableSpec{f, {Record(f, {"x", "y", "z"})}}));
+  db.DbfPutNum(1, 3.14159, "A");
+  EXPECT_EQ(FieldBytes(db, 1, 1, 8), "    3.14");
+  db.DbfPutNum(1, -12.5, "A");
+  EXPECT_EQ(FieldBytes(db, 1, 1, 8), "  -12.50");
+  db.DbfPutNum(1, 123, "B");
+  EXPECT_EQ(FieldBytes(db, 1, 9, 5), "     ");
+  db.DbfPutNum(1, 42, "C");
+  EXPECT_EQ(FieldBytes(db, 1, 14, 5), "   42");
+  EXPECT_EQ(Abort([&] { db.DbfPutNum(1, 1, "T"); }).code, 3);
+}
+
+TEST_F(EngineTest, NumbersAreReadLeniently) {
+  const std::vector<std::pair<std::string, double>> cases = {
+      {"1 234", 1234}, {"1,5", 1.5},  {"12.3-", 0}, {"  -  ", 0},  {"1E5", 0},
+      {"     ", 0},    {"-0.25", -0.25}, {"+7", 7}, {"1,2,3", 0}, {"1.2.3", 0},
+      {".5", 0.5},     {"5.", 5},     {std::string("4\0" "2", 3), 42}};
+  for (const auto& [text, value] : cases) {
+    EXPECT_DOUBLE_EQ(dbf::ParseFieldNumber(text), value) << '"' << text << '"';
+  }
+}
+
+TEST_F(EngineTest, HalfwayValuesRoundAwayFromZeroOnTheirDecimalForm) {
+  EXPECT_EQ(dbf::FormatFieldNumber(2.675, 6, 2), "  2.68");
+  EXPECT_EQ(dbf::FormatFieldNumber(-2.5, 3, 0), " -3");
+  EXPECT_EQ(dbf::FormatFieldNumber(0.125, 5, 2), " 0.13");
+  EXPECT_EQ(dbf::FormatFieldNumber(9.995, 5, 2), "10.00");
+  EXPECT_EQ(dbf::FormatFieldNumber(99.5, 2, 0), "");
+  EXPECT_EQ(dbf::FormatFieldNumber(-0.001, 5, 2), " 0.00");
+  EXPECT_EQ(dbf::FormatFieldNumber(1e300, 20, 0), "");
+  EXPECT_EQ(dbf::FormatFieldNumber(1.0 / 0.0, 20, 0), "");
+  EXPECT_EQ(dbf::FormatFieldNumber(123456789012.0, 15, 2), "123456789012.00");
+}
+
+TEST_F(EngineTest, FieldsReachingOutsideTheRecordAreClipped) {
+  // Junk offsets in descriptors: field B claims offset 7 with length 6 in a
+  // record of 10 bytes, field C lies wholly outside.
+  std::vector<FieldSpec> f = {{"A", 'C', 4}, {"B", 'N', 6, 0, 7}, {"C", 'C', 3, 0, 5000}};
+  TableSpec spec{f, {" abcdefg12"}};
+  spec.recordLengthOverride = 10;
+  std::string bytes = testsupport::TableBytes(spec);
+  std::string path = Write("t.dbf", bytes);
+  db.DbfOpen(1, path);
+  EXPECT_EQ(db.DbfGetStr(1, "B"), "g12");
+  EXPECT_EQ(db.DbfGetNum(1, "B"), 0);  // 'g' ends the number
+  EXPECT_EQ(db.DbfGetStr(1, "C"), "");
+  db.DbfPutStr(1, "xyz", "C");
+  db.DbfPutNum(1, 5, "B");  // "     5": only "   " lands inside
+  EXPECT_EQ(std::string(db.DbfBuffer(1).data(), 9), "abcdef   ");
+  db.DbfPutStr(1, "PQRSTU", "B");
+  EXPECT_EQ(std::string(db.DbfBuffer(1).data(), 9), "abcdefPQR");
+  EXPECT_EQ(db.DbfBuffer(1).size(), 10u);
+}

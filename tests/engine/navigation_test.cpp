@@ -1,0 +1,181 @@
+// Moving through records, appending, and the deletion flag, checked against
+// the bytes in the file.
+#include "engine_fixture.h"
+
+using testsupport::ReadFile;
+using testsupport::Record;
+using testsupport::TableBytes;
+using testsupport::TableSpec;
+
+namespace {
+
+TableSpec Abc(bool endMark = true) {
+  auto f = PeopleFields();
+  return {f,
+          {Record(f, {"A"}), Record(f, {"B"}, true), Record(f, {"C"})},
+          endMark};
+}
+
+}  // namespace
+
+TEST_F(EngineTest, MovementsOverThreeRecordsWithTheMiddleDeleted) {
+  db.DbfOpen(1, Write("t.dbf", Abc()));
+  db.DbfFirst(1);
+  EXPECT_EQ(db.DbfGetStr(1, "NAME"), "A");
+  db.DbfSkip(1, 1);
+  EXPECT_EQ(db.DbfStatus(1), dbf::kStatusDeleted);
+  EXPECT_EQ(db.DbfGetStr(1, "NAME"), "B");
+  db.DbfRead(1);
+  EXPECT_EQ(db.DbfRecNo(1), 3);
+  EXPECT_EQ(db.DbfGetStr(1, "NAME"), "C");
+  db.DbfGo(1, 2);
+  EXPECT_EQ(db.DbfStatus(1), dbf::kStatusDeleted);
+  EXPECT_EQ(db.DbfRecNo(1), 2);
+  db.DbfGo(1, 4);
+  EXPECT_EQ(db.DbfStatus(1), dbf::kStatusEof);
+  EXPECT_EQ(db.DbfRecNo(1), 2);
+  EXPECT_EQ(db.DbfGetStr(1, "NAME"), "B");
+  db.DbfGo(1, 0);
+  EXPECT_EQ(db.DbfStatus(1), dbf::kStatusEof);
+  db.DbfGoNoRead(1, 3);
+  EXPECT_EQ(db.DbfStatus(1), dbf::kStatusDone);
+  EXPECT_EQ(db.DbfRecNo(1), 3);
+  db.DbfGoNoRead(1, 2);
+  EXPECT_EQ(db.DbfStatus(1), dbf::kStatusDeleted);
+}
+
+// The grid's loop: DbfTop, then DbfSkip until DbfEof.
+std::vector<std::string> Walk(dbf::Dbf2_lib& db) {
+  std::vector<std::string> seen;
+  db.DbfTop(1);
+  while (!db.DbfEof(1)) {
+    std::string mark = db.DbfIsDeleted(1) ? "*" : "";
+    seen.push_back(std::to_string(db.DbfRecNo(1)) + mark + db.DbfGetStr(1, "NAME"));
+    db.DbfSkip(1, 1);
+  }
+  return seen;
+}
+
+TEST_F(EngineTest, WalkVisitsEveryRecordWhateverFollowsTheLast) {
+  const std::vector<std::string> all = {"1A", "2*B", "3C"};
+  db.DbfOpen(1, Write("mark.dbf", Abc(true)));
+  EXPECT_EQ(Walk(db), all);
+  EXPECT_EQ(db.DbfRecCount(1), 3);
+  db.DbfOpen(1, Write("nomark.dbf", Abc(false)));
+  EXPECT_EQ(Walk(db), all);
+  EXPECT_EQ(db.DbfRecCount(1), 3);
+  db.DbfOpen(1, Write("stray.dbf", TableBytes(Abc(true)) + "junk"));
+  EXPECT_EQ(Walk(db), all);
+  EXPECT_EQ(db.DbfRecCount(1), 3);
+  // A partial last record is not a record and is not an input/output failure.
+  db.DbfOpen(1, Write("partial.dbf", TableBytes(Abc(false)) + " half"));
+  EXPECT_EQ(Walk(db), all);
+}
+
+TEST_F(EngineTest, LastRecordWithoutEndMarkCountsButIsNotReadableByNumber) {
+  db.DbfOpen(1, Write("t.dbf", Abc(false)));
+  EXPECT_EQ(db.DbfRecCount(1), 3);
+  db.DbfGo(1, 3);
+  EXPECT_EQ(db.DbfStatus(1), dbf::kStatusEof);
+  db.DbfGo(1, 2);
+  db.DbfRead(1);
+  EXPECT_EQ(db.DbfStatus(1), dbf::kStatusEof);
+}
+
+TEST_F(EngineTest, SkippingBeforeTheFirstRecordReadsNothing) {
+  std::string bytes = TableBytes(Abc());
+  std::string path = Write("t.dbf", bytes);
+  db.DbfOpen(1, path);
+  db.DbfTop(1);
+  db.DbfSkip(1, -5);
+  EXPECT_EQ(db.DbfStatus(1), dbf::kStatusEof);
+  EXPECT_FALSE(db.DbfEof(1));
+  EXPECT_EQ(db.DbfGetStr(1, "NAME"), "A");
+  db.DbfSkip(1, 1);
+  EXPECT_EQ(db.DbfGetStr(1, "NAME"), "B");
+  db.DbfCloseAll();
+  EXPECT_EQ(ReadFile(path), bytes);
+}
+
+TEST_F(EngineTest, AppendWritesRecordAndEndMarkAndCountWaitsForClose) {
+  auto f = PeopleFields();
+  TableSpec spec{f, {}};
+  std::string path = Write("t.dbf", spec);
+  db.DbfOpen(1, path);
+  db.DbfBlank(1);
+  db.DbfPutStr(1, "Zed", "NAME");
+  db.DbfPutNum(1, 7, "SUM");
+  db.DbfAppend(1);
+  EXPECT_EQ(db.DbfStatus(1), dbf::kStatusDone);
+  EXPECT_EQ(db.DbfRecNo(1), 1);
+  std::string expected = TableBytes(TableSpec{f, {Record(f, {"Zed", "    7.00"})}, true, 3, 0});
+  EXPECT_EQ(ReadFile(path), expected);
+  db.DbfDelete(1);
+  EXPECT_TRUE(db.DbfIsDeleted(1));
+  db.DbfRecall(1);
+  EXPECT_FALSE(db.DbfIsDeleted(1));
+  db.DbfClose(1);
+  EXPECT_EQ(testsupport::U32At(ReadFile(path), 4), 1u);
+}
+
+TEST_F(EngineTest, AppendBlankAndWriteBufferGiveTheSameBytesAsAppend) {
+  auto f = PeopleFields();
+  std::string path = Write("t.dbf", TableSpec{f, {Record(f, {"A"}, true)}, false});
+  db.DbfOpen(1, path);
+  db.DbfAppendBlank(1);
+  EXPECT_EQ(db.DbfStatus(1), dbf::kStatusEof);
+  EXPECT_EQ(db.DbfRecNo(1), 2);
+  db.DbfPutStr(1, "B", "NAME");
+  db.DbfWriteBuffer(1);
+  db.DbfGo(1, 1);
+  db.DbfWriteBuffer(1);  // writing a deleted record leaves it live
+  db.DbfCloseAll();
+  auto spec = TableSpec{f, {Record(f, {"A"}), Record(f, {"B"})}};
+  EXPECT_EQ(ReadFile(path), TableBytes(spec));
+}
+
+TEST_F(EngineTest, SkipEofAddsTheMissingEndMark) {
+  std::string bytes = TableBytes(Abc(false));
+  std::string path = Write("t.dbf", bytes);
+  db.DbfOpen(1, path);
+  db.DbfSkipEof(1);
+  EXPECT_EQ(db.DbfRecNo(1), 4);
+  EXPECT_EQ(ReadFile(path), bytes + "\x1A");
+}
+
+TEST_F(EngineTest, FlagOperationsOffARecordStartTouchNothing) {
+  std::string bytes = TableBytes(Abc());
+  std::string path = Write("t.dbf", bytes);
+  db.DbfOpen(1, path);
+  db.DbfGo(1, 9);  // leaves the position on the end mark
+  db.DbfDelete(1);
+  db.DbfRecall(1);
+  EXPECT_FALSE(db.DbfIsDeleted(1));
+  db.DbfCloseAll();
+  EXPECT_EQ(ReadFile(path), bytes);
+}
+
+TEST_F(EngineTest, TwoSlotsOnOneFileSeeEachOthersWrites) {
+  std::string path = Write("t.dbf", Abc());
+  db.DbfOpen(1, path);
+  db.DbfOpen(2, path);
+  EXPECT_EQ(Walk(db).size(), 3u);  // fills slot 1's read-ahead
+  db.DbfGo(2, 1);
+  db.DbfPutStr(2, "Changed", "NAME");
+  db.DbfWriteBuffer(2);
+  db.DbfAppend(2);
+  EXPECT_EQ(Walk(db), (std::vector<std::string>{"1Changed", "2*B", "3C", "4Changed"}));
+}
+
+TEST_F(EngineTest, RecordHookSeesReadsAndWritesWithTheirPhase) {
+  struct Hooked : dbf::Dbf2_lib {
+    std::vector<std::pair<uint16_t, dbf::Phase>> calls;
+    void RecordHook(uint16_t slot) override { calls.emplace_back(slot, Phase()); }
+  } hooked;
+  hooked.DbfOpen(2, Write("t.dbf", Abc()));
+  hooked.DbfAppend(2);
+  ASSERT_EQ(hooked.calls.size(), 2u);
+  EXPECT_EQ(hooked.calls[0].second, dbf::Phase::AfterRead);
+  EXPECT_EQ(hooked.calls[1].second, dbf::Phase::BeforeWrite);
+  EXPECT_EQ(hooked.calls[1].first, 2);
+}

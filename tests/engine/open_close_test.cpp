@@ -1,0 +1,194 @@
+// Opening tables (well-formed and damaged), closing them and the engine's
+// numbered errors.
+#include "engine_fixture.h"
+
+using testsupport::FieldSpec;
+using testsupport::Record;
+using testsupport::TableSpec;
+
+namespace {
+
+TableSpec ThreeRecords() {
+  auto f = PeopleFields();
+  return {f, {Record(f, {"Ann", "   12.50", "T"}), Record(f, {"Bob", "    3.00", "F"}, true),
+              Record(f, {"Cid", "  -1.25", "T"})}};
+}
+
+}  // namespace
+
+TEST_F(EngineTest, OpenReadsHeaderFieldsAndFirstLiveRecord) {
+  auto spec = ThreeRecords();
+  spec.records[0][0] = '*';
+  std::string path = Write("t.dbf", spec);
+  db.DbfOpen(1, path);
+  EXPECT_EQ(db.DbfStatus(1), dbf::kStatusDone);
+  EXPECT_EQ(db.DbfHeaderSize(1), 32 * 4 + 1);
+  EXPECT_EQ(db.DbfRecordLength(1), 20u);
+  ASSERT_EQ(db.DbfFieldCount(1), 3);
+  const dbf::FieldNode* f = db.DbfFields(1);
+  EXPECT_EQ(f->Name(), "NAME");
+  EXPECT_EQ(f->offset, 1u);
+  f = f->next;
+  EXPECT_EQ(f->Name(), "SUM");
+  EXPECT_EQ(f->type, 'N');
+  EXPECT_EQ(f->offset, 11u);
+  EXPECT_EQ(f->decimals, 2);
+  EXPECT_EQ(f->next->offset, 19u);
+  EXPECT_EQ(f->next->next, nullptr);
+  // Records 1 and 2 are marked deleted: the buffer holds record 3.
+  EXPECT_EQ(db.DbfRecNo(1), 3);
+  EXPECT_EQ(db.DbfGetStr(1, "NAME"), "Cid");
+}
+
+TEST_F(EngineTest, StoredOffsetsAreUsedAndZeroOffsetsRunOn) {
+  auto f = PeopleFields();
+  f[0].storedOffset = 9;  // overlaps deliberately: stored values win
+  std::string path = Write("t.dbf", TableSpec{f, {Record(PeopleFields(), {"ABCDEFGHIJ"})}});
+  db.DbfOpen(1, path);
+  const dbf::FieldNode* n = db.DbfFields(1);
+  EXPECT_EQ(n->offset, 9u);
+  EXPECT_EQ(n->next->offset, 11u);  // running offset ignores the stored value
+  EXPECT_EQ(db.DbfGetStr(1, "NAME"), "IJ");
+}
+
+TEST_F(EngineTest, MissingFileLeavesSlotClosedWithStatus2AndLaterUseIsError4) {
+  db.DbfOpen(1, dir.Path("absent.dbf"));
+  EXPECT_EQ(db.DbfStatus(1), dbf::kStatusOpenFailed);
+  EXPECT_FALSE(db.DbfIsOpen(1));
+  EXPECT_TRUE(reportedCodes.empty());
+  auto abort = Abort([&] { db.DbfRecCount(1); });
+  EXPECT_EQ(abort.code, 4);
+  EXPECT_EQ(abort.message, " Ошибка 4 : Файл N   1 не открыт  ");
+  EXPECT_EQ(reportedCodes, std::vector<int>{4});
+}
+
+TEST_F(EngineTest, NotOpenMessagesNameTheirOperation) {
+  EXPECT_EQ(Abort([&] { db.DbfSkipEof(2); }).message, "Ошибка 8 - DbfSkipEof : Файл N   2 не открыт  ");
+  EXPECT_EQ(Abort([&] { db.DbfFirst(12); }).message, "Ошибка 9 - DbfSkipBof : Файл N  12 не открыт  ");
+  EXPECT_EQ(Abort([&] { db.DbfRead(200); }).message, "Ошибка 10 - DbfRead : Файл N 200 не открыт  ");
+  EXPECT_EQ(Abort([&] { db.DbfGetStr(1, "A"); }).message,
+            "Ошибка 11 - DbfWrite : Файл N   1 не открыт  ");
+}
+
+TEST_F(EngineTest, SlotNumbersOutsideTheRangeNameNoSlot) {
+  std::string path = Write("t.dbf", ThreeRecords());
+  EXPECT_EQ(Abort([&] { db.DbfOpen(0, path); }).code, 4);
+  EXPECT_EQ(Abort([&] { db.DbfOpen(201, path); }).message, " Ошибка 4 : Файл N 201 не открыт  ");
+  EXPECT_TRUE(db.DbfEof(65535));
+  db.DbfRecall(0);
+  EXPECT_EQ(db.DbfStatus(500), dbf::kStatusOpenFailed);
+  EXPECT_EQ(testsupport::ReadFile(path), testsupport::TableBytes(ThreeRecords()));
+}
+
+TEST_F(EngineTest, EngineErrorClosesEveryTableWritingItsCount) {
+  auto a = ThreeRecords();
+  a.headerRecordCount = 100;
+  std::string pa = Write("a.dbf", a);
+  auto b = ThreeRecords();
+  b.headerRecordCount = 0;
+  std::string pb = Write("b.dbf", b);
+  db.DbfOpen(1, pa);
+  db.DbfOpen(2, pb);
+  auto abort = Abort([&] { db.DbfGetNum(2, "NAME"); });
+  EXPECT_EQ(abort.code, 3);
+  EXPECT_EQ(abort.message, " Ошибка  3 - ТИП поля файла DBF  не числовой ");
+  EXPECT_FALSE(db.DbfIsOpen(1));
+  EXPECT_FALSE(db.DbfIsOpen(2));
+  EXPECT_EQ(testsupport::U32At(testsupport::ReadFile(pa), 4), 3u);
+  EXPECT_EQ(testsupport::U32At(testsupport::ReadFile(pb), 4), 3u);
+}
+
+TEST_F(EngineTest, CloseWritesOnlyTheCountFromTheFileSize) {
+  auto spec = ThreeRecords();
+  spec.headerRecordCount = 100;
+  std::string original = testsupport::TableBytes(spec);
+  std::string path = Write("t.dbf", original + "xyz");  // stray bytes count for nothing
+  db.DbfOpen(1, path);
+  db.DbfClose(1);
+  std::string after = testsupport::ReadFile(path);
+  EXPECT_EQ(testsupport::U32At(after, 4), 3u);
+  after.replace(4, 4, original.substr(4, 4));
+  EXPECT_EQ(after, original + "xyz");
+}
+
+TEST_F(EngineTest, ReopenUsesTheBoundNameAndTakesNamesAsStored) {
+  auto f = PeopleFields();
+  f[0].name = std::string("NAME\0XYZ", 8);  // junk after the zero byte
+  std::string path = Write("t.dbf", TableSpec{f, {Record(f, {"Ann"})}});
+  db.DbfOpen(1, path);
+  EXPECT_EQ(db.DbfGetStr(1, "NAME"), "Ann");
+  db.DbfClose(1);
+  EXPECT_EQ(db.DbfFields(1)->Name(), "NAME");  // the list outlives the close
+  db.DbfReopen(1);
+  EXPECT_TRUE(db.DbfIsOpen(1));
+  EXPECT_EQ(Abort([&] { db.DbfGetStr(1, "NAME"); }).message,
+            " Ошибка  2 - неверно описание поля NAME файла DBF ");
+}
+
+TEST_F(EngineTest, OpeningAnOpenSlotAgainClosesItFirst) {
+  auto spec = ThreeRecords();
+  spec.headerRecordCount = 9;
+  std::string path = Write("t.dbf", spec);
+  db.DbfOpen(1, path);
+  db.DbfOpen(1, path);
+  EXPECT_EQ(testsupport::U32At(testsupport::ReadFile(path), 4), 3u);
+  EXPECT_TRUE(db.DbfIsOpen(1));
+}
+
+TEST_F(EngineTest, HeaderOnlyAndAllDeletedTablesOpenWithStatus1) {
+  std::string created("\x03\x01\x01\x01\0\0\0\0\x21\0\x01\0\0\0", 14);
+  created += std::string(18, '\0') + "\x0D\x1A";
+  ASSERT_EQ(created.size(), 34u);
+  db.DbfOpen(1, Write("empty.dbf", created));
+  EXPECT_EQ(db.DbfStatus(1), dbf::kStatusEof);
+  EXPECT_EQ(db.DbfRecNo(1), 1);
+  EXPECT_EQ(db.DbfFields(1), nullptr);
+  EXPECT_EQ(db.DbfBuffer(1).size(), 1u);
+  EXPECT_EQ(db.DbfRecCount(1), 1);  // the end mark fills one record of length 1
+
+  auto spec = ThreeRecords();
+  for (auto& r : spec.records) r[0] = '*';
+  db.DbfOpen(2, Write("deleted.dbf", spec));
+  EXPECT_EQ(db.DbfStatus(2), dbf::kStatusEof);
+  EXPECT_EQ(db.DbfGetStr(2, "NAME"), "");  // the buffer stays blank
+}
+
+TEST_F(EngineTest, FilesThatCannotBeTablesAreRefusedWithError13) {
+  const std::string valid = testsupport::TableBytes(ThreeRecords());
+  auto withU16 = [&](size_t pos, uint16_t v) {
+    std::string b = valid;
+    b[pos] = static_cast<char>(v & 0xFF);
+    b[pos + 1] = static_cast<char>(v >> 8);
+    return b;
+  };
+  const std::vector<std::pair<std::string, std::string>> cases = {
+      {"empty", ""},
+      {"truncated header", valid.substr(0, 20)},
+      {"header size 32", withU16(8, 32)},
+      {"header size 0", withU16(8, 0)},
+      {"record length 0", withU16(10, 0)},
+      {"descriptors past end", withU16(8, 32 * 40 + 1)},
+      {"absurd record length", withU16(12, 0x4000)},
+  };
+  for (const auto& [what, bytes] : cases) {
+    std::string path = Write("bad.dbf", bytes);
+    auto abort = Abort([&] { db.DbfOpen(1, path); });
+    EXPECT_EQ(abort.code, 13) << what;
+    EXPECT_EQ(abort.message, "Ошибка 13 - DbfOpen : Файл N   1 не типа DBF ") << what;
+    EXPECT_FALSE(db.DbfIsOpen(1)) << what;
+    EXPECT_EQ(testsupport::ReadFile(path), bytes) << what;
+  }
+}
+
+TEST_F(EngineTest, ADirectoryIsAFileThatFailsToOpen) {
+  db.DbfOpen(1, dir.dir());
+  EXPECT_EQ(db.DbfStatus(1), dbf::kStatusOpenFailed);
+}
+
+TEST_F(EngineTest, CodePageConversionsMoveRussianLettersOnly) {
+  std::string text = "\x80\xAF\xE0\xEF\xB0\xF1" "Az";
+  db.DosToWin(text);
+  EXPECT_EQ(text, "\xC0\xEF\xF0\xFF\xB0\xF1" "Az");
+  db.WinToDos(text);
+  EXPECT_EQ(text, "\x80\xAF\xE0\xEF\xB0\xE1" "Az");
+}
