@@ -68,6 +68,8 @@ Dbf2_lib::Slot& Dbf2_lib::Opened(uint16_t slot, uint8_t code) {
 
 void Dbf2_lib::DbfAssign(uint16_t slot, const std::string& fileName) {
   Slot& s = At(slot);
+  // An open slot is closed first, so its handle and its name never disagree.
+  if (s.open) DbfClose(slot);
   s.status = kStatusDone;
   s.fileName = fileName;
 }

@@ -125,7 +125,7 @@ TEST_F(EngineTest, ReopenUsesTheBoundNameAndTakesNamesAsStored) {
             " Ошибка  2 - неверно описание поля NAME файла DBF ");
 }
 
-TEST_F(EngineTest, OpeningAnOpenSlotAgainClosesItFirst) {
+TEST_F(EngineTest, OpeningOrAssigningAnOpenSlotClosesItFirst) {
   auto spec = ThreeRecords();
   spec.headerRecordCount = 9;
   std::string path = Write("t.dbf", spec);
@@ -133,6 +133,10 @@ TEST_F(EngineTest, OpeningAnOpenSlotAgainClosesItFirst) {
   db.DbfOpen(1, path);
   EXPECT_EQ(testsupport::U32At(testsupport::ReadFile(path), 4), 3u);
   EXPECT_TRUE(db.DbfIsOpen(1));
+  testsupport::WriteFile(path, testsupport::TableBytes(spec));
+  db.DbfAssign(1, dir.Path("other.dbf"));
+  EXPECT_FALSE(db.DbfIsOpen(1));
+  EXPECT_EQ(testsupport::U32At(testsupport::ReadFile(path), 4), 3u);
 }
 
 TEST_F(EngineTest, HeaderOnlyAndAllDeletedTablesOpenWithStatus1) {
