@@ -5,6 +5,7 @@
 
 #include "dbf_errors.h"
 #include "dbf_file.h"
+#include "dbf_sort_keys.h"
 
 #include <array>
 #include <cstdint>
@@ -105,6 +106,43 @@ class Dbf2_lib {
   double DbfGetNum(uint16_t slot, const std::string& name, uint16_t number = 0);
   void DbfPutNum(uint16_t slot, double value, const std::string& name, uint16_t number = 0);
 
+  // Structure operations. DbfCreate makes a 34-byte table without fields
+  // (kind 1 or 2, anything else raises error 7). DbfAddField and
+  // DbfDeleteField rewrite the header of the file bound to the slot and drop
+  // every record. DbfAddField returns false and leaves the file unchanged
+  // when the field has length 0 or would push the header size past 16 bits.
+  // DbfCopyStructure gives the target's file the source's header with no
+  // records; it returns false, touching neither file, when both names lead
+  // to the same file. DbfZap removes every record of an open table.
+  void DbfCreate(uint16_t slot, uint8_t kind, const std::string& fileName);
+  bool DbfAddField(uint16_t slot, const std::string& name, char type, uint8_t length,
+                   uint8_t decimals);
+  void DbfDeleteField(uint16_t slot, const std::string& name);
+  bool DbfCopyStructure(uint16_t source, uint16_t target);
+  void DbfZap(uint16_t slot);
+
+  // Removes, in place, every record whose flag is not a blank.
+  void DbfPack(uint16_t slot);
+
+  // Sorting into a new table: DbfSortInit opens the source and empties the
+  // key list, DbfSortAddKey appends a key (direction 1 ascending, anything
+  // else descending; maxLength, when not 0, shortens C and D keys), DbfSortTo
+  // writes the sorted copy into the file bound to the target slot. DbfSortTo
+  // returns false, and touches no file, slot or key, when the target names the
+  // source's own file (another spelling or a link included); otherwise it
+  // returns true, with both slots closed, the key list emptied and the
+  // source's status 0, or 4 when the source had no records.
+  void DbfSortInit(uint16_t slot);
+  void DbfSortAddKey(const std::string& name, int direction, uint16_t maxLength = 0);
+  bool DbfSortTo(uint16_t source, uint16_t target);
+  const std::vector<SortKey>& DbfSortKeys() const { return sortKeys_; }
+
+  // Copies the fields both tables have (equal 10-byte stored names) from the
+  // source's buffer into the target's buffer, converting through the field
+  // operations. "File not Open!" goes to the message reporter when either
+  // slot is not open.
+  void DbfCopyFields(uint16_t source, uint16_t target);
+
   // State that callers read directly.
   uint16_t DbfStatus(uint16_t slot) const;
   bool DbfIsOpen(uint16_t slot) const;
@@ -160,11 +198,17 @@ class Dbf2_lib {
   FieldSpan FieldBytes(Slot& s, uint16_t slot, const std::string& name, uint16_t number);
   // Blanks the field and writes the text left-aligned into its part inside the buffer.
   void PutFieldText(Slot& s, const FieldSpan& f, const std::string& text);
+  // Loads one key string per record of the open source slot, in file order.
+  std::vector<char> LoadSortKeys(Slot& s, int64_t count);
+  // Writes the source's records into the target in the order of the keys.
+  void WriteSorted(Slot& src, Slot& dst, const std::vector<char>& keyStrings, uint32_t count);
 
   std::array<Slot, kSlotCount> slots_;
   uint16_t currentSlot_ = 0;
   CurrentField currentField_;
   enum Phase phase_ = Phase::AfterRead;
+  std::vector<SortKey> sortKeys_;
+  uint16_t sortKeyLength_ = 0;
 };
 
 }  // namespace dbf

@@ -1,0 +1,55 @@
+// Record transfer between tables of different layout: every field the two
+// tables share by name is carried from the source's buffer into the target's
+// through the field operations, so text is cut or padded and numbers are
+// re-formatted for the target field.
+#include "dbf2_lib.h"
+
+#include <algorithm>
+
+namespace dbf {
+
+void Dbf2_lib::DbfCopyFields(uint16_t source, uint16_t target) {
+  if (!DbfIsOpen(source) || !DbfIsOpen(target)) {
+    ReportMessage("File not Open!");
+    return;
+  }
+  struct Common {
+    std::string name;
+    char sourceType;
+    char targetType;
+  };
+  std::vector<Common> common;
+  for (const FieldNode& f : slots_[source - 1].fields) {
+    const auto& targetFields = slots_[target - 1].fields;
+    auto match = std::find_if(targetFields.begin(), targetFields.end(),
+                              [&](const FieldNode& t) { return t.name == f.name; });
+    if (match == targetFields.end()) continue;
+    // All ten stored bytes and a closing NUL: the look-up then finds exactly
+    // this name, blanks or a '#' at its end included, and nothing else.
+    std::string name(f.name.data(), f.name.size());
+    name.push_back('\0');
+    common.push_back({name, f.type, match->type});
+  }
+  for (const Common& c : common) {
+    switch (c.sourceType) {
+      case 'N':
+        // A number goes in as a number only where the target field is numeric;
+        // elsewhere its text is stored.
+        if (c.targetType == 'N') {
+          DbfPutNum(target, DbfGetNum(source, c.name), c.name);
+        } else {
+          DbfPutStr(target, DbfGetStr(source, c.name), c.name);
+        }
+        break;
+      case 'C':
+      case 'D':
+      case 'L':
+        DbfPutStr(target, DbfGetStr(source, c.name), c.name);
+        break;
+      default:
+        break;
+    }
+  }
+}
+
+}  // namespace dbf

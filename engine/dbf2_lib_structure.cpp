@@ -1,0 +1,141 @@
+// Structure operations: creating a table, adding and deleting fields, copying
+// a structure to a second file, and removing all records. Adding and deleting
+// fields rewrite the header and drop every record.
+#include "dbf2_lib.h"
+
+#include "dbf_header.h"
+#include "dbf_names.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace dbf {
+namespace {
+
+constexpr char kTerminatorAndEnd[2] = {kHeaderEnd, kEndMark};
+
+}  // namespace
+
+void Dbf2_lib::DbfCreate(uint16_t slot, uint8_t kind, const std::string& fileName) {
+  if (DbfIsOpen(slot)) DbfClose(slot);
+  DbfAssign(slot, fileName);
+  TableFile file;
+  file.Create(fileName);
+  if (kind != 1 && kind != 2) {
+    file.Close();
+    DbfError(7);
+  }
+  char bytes[kHeaderSize + 2] = {};
+  bytes[0] = 3;
+  bytes[1] = bytes[2] = bytes[3] = 1;
+  PutU16(bytes + 8, kHeaderSize + 1);
+  PutU32(bytes + 10, 1);
+  std::memcpy(bytes + kHeaderSize, kTerminatorAndEnd, 2);
+  file.WriteAt(0, bytes, sizeof bytes);
+}
+
+bool Dbf2_lib::DbfAddField(uint16_t slot, const std::string& name, char type, uint8_t length,
+                           uint8_t decimals) {
+  if (DbfIsOpen(slot)) DbfClose(slot);
+  Slot& s = At(slot);
+  TableFile file;
+  if (!file.Open(s.fileName)) DbfError(6);
+  char head[14];
+  file.ReadAt(0, head, sizeof head);
+  const uint32_t oldLength = GetU32(head + 10);
+  // The new descriptor goes where the terminator of a standard header stands;
+  // a header size below one header is taken as a table without fields.
+  const uint32_t headerSize =
+      std::max(GetU16(head + 8) / kDescriptorSize * kDescriptorSize + 1, kHeaderSize + 1);
+  // A field of no bytes, or one descriptor too many for the 16-bit header
+  // size, would leave a table nothing can open: refuse before writing.
+  if (length == 0 || headerSize + kDescriptorSize > 0xFFFF) return false;
+
+  char descriptor[kDescriptorSize + 2] = {};
+  std::memcpy(descriptor, name.data(), std::min(name.size(), kFieldNameSize));
+  descriptor[11] = type;
+  PutU32(descriptor + 12, oldLength);
+  descriptor[16] = static_cast<char>(length);
+  descriptor[17] = static_cast<char>(decimals);
+  std::memcpy(descriptor + kDescriptorSize, kTerminatorAndEnd, 2);
+  file.WriteAt(headerSize - 1, descriptor, sizeof descriptor);
+  file.Truncate(headerSize - 1 + sizeof descriptor);
+
+  char header[kHeaderSize] = {};
+  std::memcpy(header, head, 4);
+  PutU16(header + 8, static_cast<uint16_t>(headerSize + kDescriptorSize));
+  PutU32(header + 10, oldLength + length);
+  file.WriteAt(0, header, sizeof header);
+  return true;
+}
+
+void Dbf2_lib::DbfDeleteField(uint16_t slot, const std::string& name) {
+  if (DbfIsOpen(slot)) DbfClose(slot);
+  Slot& s = At(slot);
+  TableFile file;
+  if (!file.Open(s.fileName)) DbfError(6);
+  const std::string target = NormalName(name);
+  char header[kHeaderSize];
+  file.ReadAt(0, header, sizeof header);
+  const int fields = GetU16(header + 8) / kDescriptorSize - 1;
+  std::vector<char> all(static_cast<size_t>(std::max(fields, 0)) * kDescriptorSize);
+  file.ReadAt(kHeaderSize, all.data(), all.size());
+
+  std::vector<char> kept;
+  uint32_t running = 1;
+  for (size_t at = 0; at < all.size(); at += kDescriptorSize) {
+    const char* d = all.data() + at;
+    size_t n = 0;
+    while (n < kFieldNameSize && static_cast<unsigned char>(d[n]) >= 0x21) ++n;
+    if (NormalName(std::string_view(d, n)) == target) continue;
+    kept.insert(kept.end(), d, d + kDescriptorSize);
+    PutU32(kept.data() + kept.size() - kDescriptorSize + 12, running);
+    running += static_cast<unsigned char>(d[16]);
+  }
+  const size_t keptCount = kept.size() / kDescriptorSize;
+  PutU16(header + 8, static_cast<uint16_t>(kDescriptorSize * (keptCount + 1) + 1));
+  PutU32(header + 10, running);
+  kept.insert(kept.begin(), header, header + kHeaderSize);
+  kept.insert(kept.end(), kTerminatorAndEnd, kTerminatorAndEnd + 2);
+  file.Truncate(0);
+  file.WriteAt(0, kept.data(), kept.size());
+}
+
+bool Dbf2_lib::DbfCopyStructure(uint16_t source, uint16_t target) {
+  // Creating the target empties it; when it is the source's own file that
+  // would destroy the table being copied.
+  if (TableFile::SameFile(At(source).fileName, At(target).fileName)) return false;
+  if (DbfIsOpen(source)) DbfClose(source);
+  if (DbfIsOpen(target)) DbfClose(target);
+  Slot& src = At(source);
+  TableFile in;
+  if (!in.Open(src.fileName)) DbfError(6);
+  char header[kHeaderSize];
+  in.ReadAt(0, header, sizeof header);
+  std::vector<char> bytes(std::max<size_t>(GetU16(header + 8), kHeaderSize));
+  in.ReadAt(0, bytes.data(), bytes.size());
+  in.Close();
+  PutU32(bytes.data() + 4, 0);
+  bytes.push_back(kEndMark);
+  TableFile out;
+  out.Create(slots_[target - 1].fileName);
+  out.WriteAt(0, bytes.data(), bytes.size());
+  return true;
+}
+
+void Dbf2_lib::DbfZap(uint16_t slot) {
+  Slot& s = Opened(slot, 4);
+  const int64_t standard = kDescriptorSize * (static_cast<int64_t>(s.fields.size()) + 1) + 1;
+  // A header of the usual size gets its terminator written again; any other
+  // keeps its bytes, and the records go in either case.
+  if (s.headerSize == standard) {
+    s.file.WriteAt(s.headerSize - 1, kTerminatorAndEnd, 2);
+  } else {
+    s.file.WriteAt(s.headerSize, &kEndMark, 1);
+  }
+  s.file.Truncate(s.headerSize + 1);
+  s.position = s.headerSize;
+  s.recNo = 0;
+}
+
+}  // namespace dbf
