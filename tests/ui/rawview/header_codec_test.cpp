@@ -1,0 +1,124 @@
+#include "header_codec.h"
+#include "raw_doc.h"
+#include "raw_file.h"
+#include "table_bytes.h"
+
+#include <gtest/gtest.h>
+
+using namespace rawview;
+using testsupport::FieldSpec;
+using testsupport::TableSpec;
+
+namespace {
+
+std::string SampleTable() {
+  TableSpec spec;
+  spec.fields = {FieldSpec{"NAME", 'C', 12}, FieldSpec{"SUM", 'N', 10, 2, 13}};
+  spec.records = {testsupport::Record(spec.fields, {"ab", "1.50"})};
+  std::string bytes = testsupport::TableBytes(spec);
+  bytes[1] = 124;  // 2024
+  bytes[2] = 3;
+  bytes[3] = 9;
+  return bytes;
+}
+
+RowBytes Read(const CharTable& cells, int64_t row) {
+  std::string error;
+  auto b = ReadRowBytes(cells, row, &error);
+  EXPECT_TRUE(b.has_value()) << error;
+  return b.value_or(RowBytes{});
+}
+
+}  // namespace
+
+TEST(HeaderCodec, DecodesATableHeaderAndItsDescriptors) {
+  const auto doc = DocOf(SampleTable());
+  const HeaderTexts h = DecodeHeader(Read(doc.cells, 1));
+  EXPECT_EQ(h.version, "3");
+  EXPECT_EQ(h.date, "124-03-09");
+  EXPECT_EQ(h.headerSize, "97");
+  EXPECT_EQ(h.recordLength, "23");
+  EXPECT_EQ(h.recordCount, "1");
+
+  const DescriptorTexts d = DecodeDescriptor(Read(doc.cells, 5));
+  EXPECT_EQ(d.name, "SUM");
+  EXPECT_EQ(d.type, "N");
+  EXPECT_EQ(d.length, "10");
+  EXPECT_EQ(d.offset, "13");
+  EXPECT_EQ(d.decimals, "2");
+}
+
+TEST(HeaderCodec, ReadsRecordLengthAsFourBytes) {
+  auto bytes = SampleTable();
+  bytes[12] = 1;
+  const auto doc = DocOf(bytes);
+  EXPECT_EQ(DecodeHeader(Read(doc.cells, 1)).recordLength, "65559");
+}
+
+TEST(HeaderCodec, RefusesTheLastRowAndCellsThatDoNotConvert) {
+  auto doc = DocOf(Letters(40));
+  std::string error;
+  EXPECT_FALSE(ReadRowBytes(doc.cells, 3, &error));
+  EXPECT_EQ(error, "Недопустимый номер строки!");
+  doc.cells.SetText(20, "1a");
+  EXPECT_FALSE(ReadRowBytes(doc.cells, 1, &error));
+  EXPECT_EQ(error, "'1a' is not a valid integer value");
+  // Empty cells count 0, numbers count their low 8 bits.
+  doc.cells.SetText(20, "");
+  doc.cells.SetText(1, "257");
+  const RowBytes b = Read(doc.cells, 1);
+  EXPECT_EQ(b[19], 0);
+  EXPECT_EQ(b[0], 1);
+}
+
+TEST(HeaderCodec, WritesTheHeaderBackIntoTheCells) {
+  auto doc = DocOf(SampleTable());
+  HeaderTexts edits{" 131 ", "99-12-31", "65", "70000", "300"};
+  EXPECT_EQ(WriteHeader(doc.cells, 1, edits), "");
+  const std::string saved = BytesOf(doc);
+  EXPECT_EQ(static_cast<uint8_t>(saved[0]), 131);
+  EXPECT_EQ(saved.substr(1, 3), std::string("\x63\x0c\x1f"));
+  EXPECT_EQ(testsupport::U32At(saved, 4), 300u);
+  EXPECT_EQ(testsupport::U16At(saved, 8), 65);
+  EXPECT_EQ(testsupport::U32At(saved, 10), 70000u);
+  EXPECT_EQ(doc.cells.Text(9), "65");  // written without blanks
+  EXPECT_EQ(saved.substr(14), SampleTable().substr(14));
+}
+
+TEST(HeaderCodec, HeaderWithBadNumberOrShortDateIsHandled) {
+  auto doc = DocOf(SampleTable());
+  EXPECT_EQ(WriteHeader(doc.cells, 1, {"3", "1-1-1", "x", "1", "1"}), "'x' is not a valid integer value");
+  EXPECT_EQ(BytesOf(doc), SampleTable());
+  // Missing date pieces are empty texts, which saving refuses.
+  EXPECT_EQ(WriteHeader(doc.cells, 1, {"3", "24", "97", "23", "1"}), "");
+  EXPECT_EQ(doc.cells.Text(2), "24");
+  EXPECT_TRUE(doc.cells.IsEmpty(3));
+  EXPECT_TRUE(doc.cells.IsEmpty(4));
+  EXPECT_EQ(CountBadCells(doc), 2);
+}
+
+TEST(HeaderCodec, WritesADescriptorBackIntoTwoRows) {
+  auto doc = DocOf(SampleTable());
+  DescriptorTexts edits{"ABCDEFGHIJKL", "D", "8", "$100", "0"};
+  EXPECT_TRUE(WriteDescriptor(doc.cells, 3, edits).empty());
+  const std::string saved = BytesOf(doc);
+  EXPECT_EQ(saved.substr(32, 12), std::string("ABCDEFGHIJ\0D", 12));
+  EXPECT_EQ(doc.cells.Text(CharIndex(3, 1)), " 65");  // name codes right-aligned
+  EXPECT_EQ(testsupport::U32At(saved, 44), 256u);
+  EXPECT_EQ(saved[48], 8);
+  EXPECT_EQ(saved[49], 0);
+  EXPECT_EQ(saved.substr(50), SampleTable().substr(50));
+  EXPECT_EQ(DecodeDescriptor(Read(doc.cells, 3)).name, "ABCDEFGHIJ");
+}
+
+TEST(HeaderCodec, DescriptorWithBadTypeKeepsTheTypeAndWritesTheRest) {
+  auto doc = DocOf(SampleTable());
+  const auto messages = WriteDescriptor(doc.cells, 3, {"ID", "X", "4", "1", "0"});
+  EXPECT_EQ(messages, std::vector<std::string>{"Error type Field!"});
+  const std::string saved = BytesOf(doc);
+  EXPECT_EQ(saved.substr(32, 12), std::string("ID\0\0\0\0\0\0\0\0\0C", 12));
+  EXPECT_EQ(saved[48], 4);
+  auto last = DocOf(Letters(20));
+  EXPECT_EQ(WriteDescriptor(last.cells, 2, {"ID", "C", "4", "1", "0"}),
+            std::vector<std::string>{"Недопустимый номер строки!"});
+}

@@ -1,0 +1,142 @@
+#include "raw_doc.h"
+#include "raw_file.h"
+#include "table_bytes.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <filesystem>
+#include <system_error>
+
+using rawview::LoadFile;
+using rawview::LoadResult;
+using rawview::RawDocument;
+using rawview::SaveTable;
+using testsupport::ReadFile;
+using testsupport::WriteFile;
+
+class RawFileTest : public ::testing::Test {
+ protected:
+  testsupport::TempDir dir;
+  std::string path = dir.Path("data.bin");
+};
+
+TEST_F(RawFileTest, LoadsEmptySeventeenAndFortyByteFiles) {
+  RawDocument doc;
+  WriteFile(path, "");
+  EXPECT_EQ(LoadFile(path, doc), LoadResult::Loaded);
+  EXPECT_EQ(doc.FileLength, 0);
+  EXPECT_EQ(doc.cells.RowCount(), 1);
+  EXPECT_TRUE(doc.cells.IsEmpty(1));
+
+  WriteFile(path, Letters(17));
+  std::vector<int64_t> seen;
+  EXPECT_EQ(LoadFile(path, doc, [&](int64_t done, int64_t) { seen.push_back(done); }), LoadResult::Loaded);
+  EXPECT_EQ(doc.FileLength, 17);
+  EXPECT_EQ(doc.cells.RowCount(), 2);
+  EXPECT_EQ(doc.cells.Text(17), " 81");
+  EXPECT_TRUE(doc.cells.IsEmpty(18));
+  EXPECT_EQ(doc.cells.RowChars(2), "Q");
+  EXPECT_EQ(seen.back(), 17);
+
+  WriteFile(path, Letters(40));
+  EXPECT_EQ(LoadFile(path, doc), LoadResult::Loaded);
+  EXPECT_EQ(doc.cells.RowCount(), 3);
+  EXPECT_EQ(BytesOf(doc), Letters(40));
+}
+
+TEST_F(RawFileTest, MissingFileLeavesTheTableAlone) {
+  RawDocument doc = DocOf("abc");
+  EXPECT_EQ(LoadFile(dir.Path("none"), doc), LoadResult::Missing);
+  EXPECT_EQ(BytesOf(doc), "abc");
+}
+
+TEST_F(RawFileTest, SavesCorrectedCellsByteForByte) {
+  WriteFile(path, Letters(20));
+  RawDocument doc;
+  LoadFile(path, doc);
+  doc.cells.SetText(1, "$41");
+  doc.cells.SetText(20, " 0 ");
+  EXPECT_EQ(SaveTable(doc, path, true, "Сохранение в файл выполнено!"), "Сохранение в файл выполнено!");
+  std::string expected = Letters(20);
+  expected[0] = 'A';
+  expected[19] = '\0';
+  EXPECT_EQ(ReadFile(path), expected);
+}
+
+TEST_F(RawFileTest, BadCellsAreCountedAndNothingIsWritten) {
+  WriteFile(path, Letters(20));
+  RawDocument doc = DocOf(Letters(20));
+  doc.cells.SetText(2, "256");
+  doc.cells.SetText(3, "-1");
+  doc.cells.SetText(4, "1a");
+  doc.cells.SetText(5, "");
+  EXPECT_EQ(SaveTable(doc, path, true, "done"),
+            "Обнаружено ошибок :            4\r\nЗапись не выполнена!");
+  EXPECT_EQ(ReadFile(path), Letters(20));
+}
+
+TEST_F(RawFileTest, SaveRefusesAMissingFileAndWritesNothingForAnEmptyTable) {
+  RawDocument doc = DocOf("abc");
+  EXPECT_EQ(SaveTable(doc, dir.Path("gone"), true, "done"), "Нет файла!");
+  EXPECT_FALSE(std::filesystem::exists(dir.Path("gone")));
+
+  RawDocument empty = DocOf("");
+  EXPECT_EQ(SaveTable(empty, dir.Path("new"), false, "done"), "");
+  EXPECT_FALSE(std::filesystem::exists(dir.Path("new")));
+  // Save as creates a file that did not exist.
+  EXPECT_EQ(SaveTable(doc, dir.Path("new"), false, "Запись в файл выполнена"), "Запись в файл выполнена");
+  EXPECT_EQ(ReadFile(dir.Path("new")), "abc");
+}
+
+TEST_F(RawFileTest, SaveKeepsPermissionsAndFollowsLinks) {
+  WriteFile(path, "old");
+  ASSERT_EQ(chmod(path.c_str(), 0640), 0);
+  const std::string link = dir.Path("link");
+  std::filesystem::create_symlink(path, link);
+  RawDocument doc = DocOf("new bytes");
+  SaveTable(doc, link, true, "done");
+  EXPECT_TRUE(std::filesystem::is_symlink(link));
+  EXPECT_EQ(ReadFile(path), "new bytes");
+  struct stat st {};
+  ASSERT_EQ(stat(path.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0640u);
+  // No temporary file is left behind.
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.dir()), {}), 2);
+}
+
+TEST_F(RawFileTest, AFailedWriteLeavesTheOldFileWhole) {
+  WriteFile(path, Letters(40));
+  RawDocument doc = DocOf(Letters(200));
+  // A file size limit makes the write fail part way, as a full disk would.
+  struct rlimit old {};
+  getrlimit(RLIMIT_FSIZE, &old);
+  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+  struct rlimit small = old;
+  small.rlim_cur = 100;
+  setrlimit(RLIMIT_FSIZE, &small);
+  std::string error;
+  try {
+    rawview::WriteTable(doc, path);
+  } catch (const std::system_error& e) {
+    error = e.what();
+  }
+  setrlimit(RLIMIT_FSIZE, &old);
+  std::signal(SIGXFSZ, oldHandler);
+  EXPECT_NE(error.find("File too large"), std::string::npos) << error;
+  EXPECT_EQ(ReadFile(path), Letters(40));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.dir()), {}), 1);
+}
+
+TEST_F(RawFileTest, AFolderThatRefusesNewFilesIsWrittenInPlace) {
+  if (geteuid() == 0) GTEST_SKIP() << "permissions do not bind root";
+  WriteFile(path, "old");
+  ASSERT_EQ(chmod(dir.dir().c_str(), 0500), 0);
+  RawDocument doc = DocOf("newer");
+  rawview::WriteTable(doc, path);
+  chmod(dir.dir().c_str(), 0700);
+  EXPECT_EQ(ReadFile(path), "newer");
+}

@@ -1,0 +1,180 @@
+#include "raw_file.h"
+
+#include "int_text.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <system_error>
+#include <vector>
+
+namespace rawview {
+
+namespace {
+
+[[noreturn]] void ThrowErrno(int err, const std::string& path) {
+  throw std::system_error(err, std::generic_category(), path);
+}
+
+class Fd {
+ public:
+  explicit Fd(int fd) : fd_(fd) {}
+  ~Fd() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  Fd(const Fd&) = delete;
+  Fd& operator=(const Fd&) = delete;
+  int get() const { return fd_; }
+  // Closes now so that a failing close is seen (delayed write errors).
+  void Close(const std::string& path) {
+    const int fd = fd_;
+    fd_ = -1;
+    if (::close(fd) != 0) ThrowErrno(errno, path);
+  }
+
+ private:
+  int fd_;
+};
+
+void WriteAll(int fd, const uint8_t* data, size_t n, const std::string& path) {
+  while (n > 0) {
+    const ssize_t w = ::write(fd, data, n);
+    if (w < 0) {
+      if (errno == EINTR) continue;
+      ThrowErrno(errno, path);
+    }
+    data += w;
+    n -= static_cast<size_t>(w);
+  }
+}
+
+// Writes characters 1 .. FileLength in blocks.
+void WriteCells(int fd, const RawDocument& doc, const std::string& path) {
+  constexpr size_t kBlock = 1 << 16;
+  std::vector<uint8_t> block;
+  block.reserve(kBlock);
+  for (int64_t i = 1; i <= doc.FileLength; ++i) {
+    block.push_back(*doc.cells.Code(i));
+    if (block.size() == kBlock) {
+      WriteAll(fd, block.data(), block.size(), path);
+      block.clear();
+    }
+  }
+  WriteAll(fd, block.data(), block.size(), path);
+}
+
+// The file a path names, links followed; the path itself when it does not
+// exist yet.
+std::string ResolvedTarget(const std::string& path) {
+  char buf[PATH_MAX];
+  return ::realpath(path.c_str(), buf) ? std::string(buf) : path;
+}
+
+std::string FolderOf(const std::string& path) {
+  const auto slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+mode_t NewFileMode() {
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return 0666 & ~mask;
+}
+
+void WriteInPlace(const RawDocument& doc, const std::string& path) {
+  Fd fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666));
+  if (fd.get() < 0) ThrowErrno(errno, path);
+  WriteCells(fd.get(), doc, path);
+  fd.Close(path);
+}
+
+}  // namespace
+
+LoadResult LoadFile(const std::string& path, RawDocument& doc,
+                    const std::function<void(int64_t, int64_t)>& progress) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return LoadResult::Missing;
+  doc.cells.SetRowCount(0);
+  doc.cells.SetRowCount(1);
+  doc.FileLength = 0;
+  Fd fd(::open(path.c_str(), O_RDONLY));
+  if (fd.get() < 0) return LoadResult::Unreadable;
+  if (::fstat(fd.get(), &st) != 0) ThrowErrno(errno, path);
+  if (st.st_size > INT32_MAX) ThrowErrno(EFBIG, path);
+  const auto size = static_cast<int32_t>(st.st_size);
+  if (size == 0) return LoadResult::Loaded;
+  if (progress) progress(0, size);
+  doc.cells.SetRowCount(RowsFor(size));
+
+  constexpr size_t kBlock = 1 << 20;  // a whole number of rows
+  std::vector<uint8_t> block(kBlock);
+  int64_t done = 0;
+  while (done < size) {
+    const ssize_t n = ::read(fd.get(), block.data(), std::min<int64_t>(kBlock, size - done));
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) ThrowErrno(errno, path);
+    if (n == 0) break;  // the file shrank while being read
+    for (ssize_t off = 0; off < n; off += kCodesPerRow) {
+      const int count = static_cast<int>(std::min<ssize_t>(kCodesPerRow, n - off));
+      doc.cells.SetLoadedRow(RowOfIndex(done + off + 1), block.data() + off, count);
+    }
+    done += n;
+    if (progress) progress(done, size);
+  }
+  doc.FileLength = static_cast<int32_t>(done);
+  doc.cells.SetRowCount(std::max<int64_t>(1, RowsFor(done)));
+  return LoadResult::Loaded;
+}
+
+std::string SaveTable(RawDocument& doc, const std::string& path, bool mustExist, const std::string& doneMessage) {
+  if (mustExist && ::access(path.c_str(), R_OK) != 0) return "Нет файла!";
+  if (doc.FileLength == 0) {
+    doc.cells.SetRowCount(0);
+    doc.cells.SetRowCount(1);
+    return {};
+  }
+  if (const int64_t bad = CountBadCells(doc); bad > 0) {
+    return "Обнаружено ошибок : " + RightAligned(bad, 12) + "\r\n" + "Запись не выполнена!";
+  }
+  WriteTable(doc, path);
+  return doneMessage;
+}
+
+int64_t CountBadCells(const RawDocument& doc) {
+  int64_t bad = 0;
+  for (int64_t i = 1; i <= doc.FileLength; ++i) bad += doc.cells.Code(i) ? 0 : 1;
+  return bad;
+}
+
+void WriteTable(const RawDocument& doc, const std::string& path) {
+  const std::string target = ResolvedTarget(path);
+  const std::string folder = FolderOf(target);
+  std::string temp = folder + "/.rawview-XXXXXX";
+  Fd fd(::mkstemp(temp.data()));
+  if (fd.get() < 0) {
+    if (errno == EACCES || errno == EPERM) return WriteInPlace(doc, target);
+    ThrowErrno(errno, folder);
+  }
+  try {
+    struct stat st {};
+    const bool exists = ::stat(target.c_str(), &st) == 0;
+    if (exists && ::fchown(fd.get(), st.st_uid, st.st_gid) != 0) {
+      // Another owner cannot be given away; the permissions still are kept.
+    }
+    if (::fchmod(fd.get(), exists ? (st.st_mode & 07777) : NewFileMode()) != 0) ThrowErrno(errno, temp);
+    WriteCells(fd.get(), doc, target);
+    if (::fsync(fd.get()) != 0) ThrowErrno(errno, target);
+    fd.Close(target);
+    if (::rename(temp.c_str(), target.c_str()) != 0) ThrowErrno(errno, target);
+  } catch (...) {
+    ::unlink(temp.c_str());
+    throw;
+  }
+}
+
+}  // namespace rawview
