@@ -1,0 +1,62 @@
+// Carrying a record between tables of different layout by field name.
+#include "engine_fixture.h"
+
+using testsupport::FieldSpec;
+using testsupport::Record;
+using testsupport::TableSpec;
+
+namespace {
+
+std::string Buffer(dbf::Dbf2_lib& db, uint16_t slot) {
+  const auto& b = db.DbfBuffer(slot);
+  return std::string(b.begin(), b.end() - 1);
+}
+
+}  // namespace
+
+TEST_F(EngineTest, CopyFieldsConvertsSharedFieldsForTheTarget) {
+  std::vector<FieldSpec> from = {{"NAME", 'C', 10}, {"SUM", 'N', 8, 2},  {"DAY", 'D', 8},
+                                 {"OK", 'L', 1},    {"MEMO", 'M', 4},    {"CODE", 'N', 4},
+                                 {"TEXT", 'C', 5},  {"BIG", 'N', 8, 2},  {"Case", 'C', 2}};
+  std::vector<FieldSpec> to = {{"BIG", 'N', 4, 2}, {"CODE", 'C', 6}, {"TEXT", 'N', 7},
+                               {"MEMO", 'M', 4},   {"SUM", 'N', 9, 3}, {"NAME", 'C', 3},
+                               {"DAY", 'D', 8},    {"OK", 'L', 1},     {"CASE", 'C', 2},
+                               {"ONLY", 'C', 3}};
+  db.DbfOpen(1, Write("a.dbf", TableSpec{from, {Record(from, {"Jonathan", "  -12.50", "20261206", "T",
+                                                              "memo", "  42", "7", "12345.67", "xy"})}}));
+  db.DbfOpen(2, Write("b.dbf", TableSpec{to, {}}));
+  db.DbfBlank(2);
+  db.DbfCopyFields(1, 2);
+  // BIG does not fit 4 places with 2 decimals: blank. A numeric CODE goes
+  // into a text field as its text, leading blanks kept; text goes into a
+  // numeric field left-aligned.
+  EXPECT_EQ(Buffer(db, 2), std::string("    ") + "  42  " + "7      " + "    " + "  -12.500" +
+                               "Jon" + "20261206" + "T" + "  " + "   ");
+  EXPECT_TRUE(messages.empty());
+  EXPECT_TRUE(reportedCodes.empty());
+}
+
+TEST_F(EngineTest, CopyFieldsMatchesAllTenNameBytes) {
+  // Names padded with blanks, or ending in '#', are copied like any other;
+  // a name whose fill bytes differ is another name.
+  std::vector<FieldSpec> from = {{"NAME      ", 'C', 3}, {"NO#", 'C', 2}, {"ABCDEFGHI#", 'C', 1},
+                                 {std::string("X\0y", 3), 'C', 1}};
+  std::vector<FieldSpec> to = {{"X", 'C', 1}, {"ABCDEFGHI#", 'C', 1}, {"NO#", 'C', 2},
+                               {"NAME      ", 'C', 3}};
+  db.DbfOpen(1, Write("a.dbf", TableSpec{from, {Record(from, {"abc", "12", "z", "q"})}}));
+  db.DbfOpen(2, Write("b.dbf", TableSpec{to, {}}));
+  db.DbfReopen(1);  // names as stored, fill bytes included
+  db.DbfBlank(2);
+  db.DbfCopyFields(1, 2);
+  EXPECT_EQ(Buffer(db, 2), std::string(" ") + "z" + "12" + "abc");
+  EXPECT_TRUE(reportedCodes.empty());
+}
+
+TEST_F(EngineTest, CopyFieldsReportsASlotThatIsNotOpen) {
+  auto f = PeopleFields();
+  db.DbfOpen(1, Write("a.dbf", TableSpec{f, {Record(f, {"Ann", "1.00", "T"})}}));
+  db.DbfCopyFields(1, 2);
+  db.DbfCopyFields(2, 1);
+  EXPECT_EQ(messages, (std::vector<std::string>{"File not Open!", "File not Open!"}));
+  EXPECT_EQ(db.DbfGetStr(1, "NAME"), "Ann");
+}

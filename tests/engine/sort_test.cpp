@@ -1,0 +1,211 @@
+// Sorting into a new table: the order of the records written, the bytes of
+// the target, the key rules, and the source left as it was.
+#include "engine_fixture.h"
+
+#include "dbf_sort_keys.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <random>
+
+using testsupport::FieldSpec;
+using testsupport::ReadFile;
+using testsupport::Record;
+using testsupport::TableBytes;
+using testsupport::TableSpec;
+using testsupport::U32At;
+
+namespace {
+
+struct Key {
+  std::string name;
+  int direction = 1;
+  uint16_t maxLength = 0;
+};
+
+// A record per row; field ID numbers the rows from 1 so the order can be read back.
+TableSpec Rows(const std::vector<FieldSpec>& fields, const std::vector<std::vector<std::string>>& rows) {
+  TableSpec spec{fields, {}};
+  for (size_t i = 0; i < rows.size(); ++i) {
+    std::vector<std::string> values = rows[i];
+    values.insert(values.begin(), std::to_string(i + 1));
+    spec.records.push_back(Record(fields, values));
+  }
+  return spec;
+}
+
+class SortTest : public EngineTest {
+ protected:
+  // Sorts `source` into out.dbf and returns the target's bytes.
+  std::string Sort(const std::string& source, const std::vector<Key>& keys) {
+    db.DbfAssign(1, source);
+    db.DbfAssign(2, dir.Path("out.dbf"));
+    db.DbfSortInit(1);
+    for (const Key& k : keys) db.DbfSortAddKey(k.name, k.direction, k.maxLength);
+    EXPECT_TRUE(db.DbfSortTo(1, 2));
+    EXPECT_FALSE(db.DbfIsOpen(1));
+    EXPECT_FALSE(db.DbfIsOpen(2));
+    return ReadFile(dir.Path("out.dbf"));
+  }
+
+  // The record IDs (first field, `width` bytes) of a sorted target, in order,
+  // with a '*' for those marked deleted.
+  std::vector<std::string> Order(const std::string& target, size_t width = 3) {
+    const size_t headerSize = testsupport::U16At(target, 8);
+    const size_t length = U32At(target, 10);
+    std::vector<std::string> ids;
+    for (size_t at = headerSize; at + length <= target.size(); at += length) {
+      std::string id = target.substr(at + 1, width);
+      id.erase(id.find_last_not_of(' ') + 1);
+      ids.push_back((target[at] == '*' ? "*" : "") + id);
+    }
+    EXPECT_EQ(target.back(), '\x1A');
+    EXPECT_EQ(U32At(target, 4), ids.size());
+    return ids;
+  }
+};
+
+using Ids = std::vector<std::string>;
+
+}  // namespace
+
+TEST_F(SortTest, WritesTheSourcesHeaderAndEveryRecordInKeyOrder) {
+  std::vector<FieldSpec> f = {{"ID", 'C', 3}, {"NAME", 'C', 5}};
+  TableSpec spec = Rows(f, {{"d"}, {"b"}, {"c"}, {"a"}, {"b"}});
+  spec.records[1][0] = '*';
+  spec.records[2][0] = 'X';  // neither blank nor '*': written live
+  spec.version = 0x8B;
+  spec.endMark = false;  // the last record is sorted like the others
+  const std::string source = Write("t.dbf", TableBytes(spec) );
+  const std::string before = ReadFile(source);
+  std::string out = Sort(source, {{" name", 1}});
+  EXPECT_EQ(Order(out), (Ids{"4", "*2", "5", "3", "1"}));
+  EXPECT_EQ(out.substr(0, 4), before.substr(0, 4));
+  EXPECT_EQ(out.substr(8, 89), before.substr(8, 89));
+  EXPECT_EQ(ReadFile(source), before);
+  EXPECT_EQ(db.DbfStatus(1), dbf::kStatusDone);
+
+  // A partial record after the last whole one is not part of the table.
+  Write("t.dbf", TableBytes(Rows(f, {{"b"}, {"a"}})) + "7  zz");
+  EXPECT_EQ(Order(Sort(source, {{"NAME", 1}})), (Ids{"2", "1"}));
+}
+
+TEST_F(SortTest, SmallAndOddCountsAllDeletedAndTiesInFileOrder) {
+  std::vector<FieldSpec> f = {{"ID", 'C', 3}, {"K", 'C', 1}};
+  EXPECT_EQ(Order(Sort(Write("one.dbf", Rows(f, {{"z"}})), {{"K", 1}})), (Ids{"1"}));
+
+  TableSpec odd = Rows(f, {{"c"}, {"a"}, {"c"}, {"b"}, {"a"}, {"c"}, {"a"}});
+  for (auto& r : odd.records) r[0] = '*';
+  EXPECT_EQ(Order(Sort(Write("odd.dbf", odd), {{"K", 1}})),
+            (Ids{"*2", "*5", "*7", "*4", "*1", "*3", "*6"}));
+  EXPECT_EQ(Order(Sort(Write("odd.dbf", odd), {{"K", 2}})),
+            (Ids{"*1", "*3", "*6", "*4", "*2", "*5", "*7"}));
+
+  // No keys, or only names no field has: file order.
+  const std::string three = Write("three.dbf", Rows(f, {{"c"}, {"a"}, {"b"}}));
+  EXPECT_EQ(Order(Sort(three, {})), (Ids{"1", "2", "3"}));
+  EXPECT_EQ(Order(Sort(three, {{"NOSUCH", 1}, {"", 1}})), (Ids{"1", "2", "3"}));
+}
+
+TEST_F(SortTest, NegativeNumbersAndMixedDirections) {
+  std::vector<FieldSpec> f = {{"ID", 'C', 3}, {"SUM", 'N', 7, 2}, {"NAME", 'C', 4}};
+  const std::string path = Write("t.dbf", Rows(f, {{"  -1.00", "b"},
+                                                   {"   0.00", "a"},
+                                                   {"  -5.00", "a"},
+                                                   {"  12.00", "c"},
+                                                   {" -12.50", "a"},
+                                                   {"  -1.00", "a"}}));
+  EXPECT_EQ(Order(Sort(path, {{"SUM", 1}})), (Ids{"5", "3", "1", "6", "2", "4"}));
+  EXPECT_EQ(Order(Sort(path, {{"SUM", 2}})), (Ids{"4", "2", "1", "6", "3", "5"}));
+  EXPECT_EQ(Order(Sort(path, {{"sum", 2}, {"name", 1}})),
+            (Ids{"4", "2", "6", "1", "3", "5"}));
+  EXPECT_EQ(Order(Sort(path, {{"NAME", 2}, {"SUM", 1}})),
+            (Ids{"4", "1", "5", "3", "6", "2"}));
+}
+
+TEST_F(SortTest, KeyNamesAndShortenedKeys) {
+  // Stored names: "Low" in lower case, "NM" padded with blanks, Cyrillic
+  // "ИМЯ" in code page 1251.
+  std::vector<FieldSpec> f = {{"ID", 'C', 3}, {"Low", 'C', 1}, {"NM        ", 'C', 3},
+                              {"\xC8\xCC\xDF", 'C', 1}};
+  const std::string path = Write("t.dbf", Rows(f, {{"b", "ab2", "2"}, {"a", "ab1", "1"}}));
+  EXPECT_EQ(Order(Sort(path, {{"low", 1}})), (Ids{"1", "2"}));
+  EXPECT_EQ(Order(Sort(path, {{"Low", 1}})), (Ids{"1", "2"}));
+  EXPECT_EQ(Order(Sort(path, {{"nm", 1}})), (Ids{"2", "1"}));
+  EXPECT_EQ(Order(Sort(path, {{"nm", 1, 2}})), (Ids{"1", "2"}));
+  EXPECT_EQ(Order(Sort(path, {{"\xE8\xEC\xFF", 1}})), (Ids{"2", "1"}));
+
+  db.DbfAssign(1, path);
+  db.DbfSortInit(1);
+  db.DbfSortAddKey("nm", 1, 2);
+  db.DbfSortAddKey("\xE8\xEC\xFF", 2);
+  ASSERT_EQ(db.DbfSortKeys().size(), 2u);
+  EXPECT_EQ(db.DbfSortKeys()[0].length, 2);
+  EXPECT_EQ(db.DbfSortKeys()[1].position, 3u);
+  EXPECT_EQ(db.DbfSortKeys()[1].direction, 2);
+  db.DbfSortInit(1);
+  EXPECT_TRUE(db.DbfSortKeys().empty());
+}
+
+TEST_F(SortTest, ReplacesAnOldTargetButNeverItsOwnSource) {
+  std::vector<FieldSpec> f = {{"ID", 'C', 3}, {"K", 'C', 1}};
+  const std::string path = Write("t.dbf", Rows(f, {{"b"}, {"a"}}));
+  const std::string before = ReadFile(path);
+  Write("out.dbf", std::string(1000, 'x'));
+  EXPECT_EQ(Order(Sort(path, {{"K", 1}})), (Ids{"2", "1"}));
+
+  std::filesystem::create_hard_link(path, dir.Path("link.dbf"));
+  for (const std::string& other : {path, dir.Path("link.dbf"), dir.dir() + "//t.dbf"}) {
+    db.DbfAssign(1, path);
+    db.DbfAssign(2, other);
+    db.DbfSortInit(1);
+    db.DbfSortAddKey("K", 1);
+    EXPECT_FALSE(db.DbfSortTo(1, 2)) << other;
+    EXPECT_EQ(ReadFile(path), before);
+    EXPECT_EQ(db.DbfSortKeys().size(), 1u);
+    db.DbfCloseAll();
+  }
+
+  // A source without records leaves an empty target and status 4.
+  const std::string empty = Write("empty.dbf", TableSpec{f, {}});
+  EXPECT_EQ(Sort(empty, {{"K", 1}}), TableBytes(TableSpec{f, {}}));
+  EXPECT_EQ(db.DbfStatus(1), dbf::kStatusNoRecords);
+}
+
+TEST_F(SortTest, MatchesAStableSortOnRandomRecordsAndThirtyKeys) {
+  std::mt19937 random(11);
+  std::vector<FieldSpec> f = {{"ID", 'C', 5}};
+  std::vector<Key> keys;
+  for (int k = 0; k < 30; ++k) {
+    std::string name = "K" + std::to_string(k);
+    f.push_back({name, k % 3 == 0 ? 'N' : 'C', 2});
+    keys.push_back({name, k % 2 == 0 ? 1 : 2});
+  }
+  const char* numbers[] = {"-1", "-2", " 1", " 2", " 0", "  "};
+  std::vector<std::vector<std::string>> rows;
+  for (int i = 0; i < 3001; ++i) {
+    std::vector<std::string> values;
+    for (int k = 0; k < 30; ++k) {
+      // Few distinct values, so that many records tie on the early keys.
+      values.push_back(k % 3 == 0 ? numbers[random() % 6] : std::string(1, "ab"[random() % 2]));
+    }
+    rows.push_back(values);
+  }
+  TableSpec spec = Rows(f, rows);
+  const std::string out = Sort(Write("t.dbf", spec), keys);
+
+  db.DbfAssign(1, dir.Path("t.dbf"));
+  db.DbfSortInit(1);
+  for (const Key& k : keys) db.DbfSortAddKey(k.name, k.direction);
+  const auto sortKeys = db.DbfSortKeys();
+  ASSERT_EQ(sortKeys.size(), 30u);
+  std::vector<int> expected(rows.size());
+  for (size_t i = 0; i < expected.size(); ++i) expected[i] = static_cast<int>(i);
+  auto keyString = [&](int i) { return spec.records[i].substr(6); };
+  std::stable_sort(expected.begin(), expected.end(), [&](int a, int b) {
+    return dbf::Precedes(sortKeys, keyString(a).data(), keyString(b).data());
+  });
+  Ids want;
+  for (int i : expected) want.push_back(std::to_string(i + 1));
+  EXPECT_TRUE(Order(out, 5) == want);
+}
