@@ -1,0 +1,130 @@
+#include "string_grid.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using ui::GridOption;
+using ui::StringGrid;
+
+namespace {
+
+// A 3 x 3 grid with one fixed row and column, as the record grid is set up.
+class StringGridTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    grid.SetColCount(3);
+    grid.SetRowCount(3);
+    grid.SetFixedRows(1);
+    grid.SetFixedCols(1);
+    grid.SetRow(0, {"\xb9", "NAME", "SUM"});
+    grid.SetRow(1, {"      1", "\x8f\xe0\xa8\xa2\xa5\xe2", "12.50"});
+    grid.SetRow(2, {"      2 Delete", "abc"});
+    grid.resize(400, 200);
+    grid.show();
+  }
+
+  QString Shown(int row, int col) const {
+    if (row == 0) return grid.model()->headerData(col - 1, Qt::Horizontal).toString();
+    if (col == 0) return grid.model()->headerData(row - 1, Qt::Vertical).toString();
+    return grid.model()->index(row - 1, col - 1).data().toString();
+  }
+
+  StringGrid grid;
+};
+
+}  // namespace
+
+TEST_F(StringGridTest, FixedRowAndColumnAreHeadersAndTheRestAreCells) {
+  EXPECT_EQ(grid.model()->rowCount(), 2);
+  EXPECT_EQ(grid.model()->columnCount(), 2);
+  EXPECT_EQ(Shown(0, 1), QStringLiteral("NAME"));
+  EXPECT_EQ(Shown(2, 0), QStringLiteral("      2 Delete"));
+  EXPECT_EQ(Shown(2, 1), QStringLiteral("abc"));
+  EXPECT_TRUE(grid.horizontalHeader()->isVisible());
+  grid.SetFixedRows(0);
+  EXPECT_FALSE(grid.horizontalHeader()->isVisible());
+  EXPECT_EQ(grid.model()->rowCount(), 3);
+  EXPECT_EQ(grid.model()->index(0, 0).data().toString(), QStringLiteral("NAME"));
+}
+
+TEST_F(StringGridTest, CodePageChangesOnlyTheDrawing) {
+  EXPECT_EQ(Shown(0, 0).size(), 1);
+  grid.SetCodePage(ui::CodePage::Dos866);
+  EXPECT_EQ(Shown(1, 1), QString::fromUtf8("Привет"));
+  grid.SetCodePage(ui::CodePage::Windows1251);
+  EXPECT_EQ(Shown(1, 1), QString::fromUtf8("ЏаЁўҐв"));
+  EXPECT_EQ(grid.Cell(1, 1), "\x8f\xe0\xa8\xa2\xa5\xe2");
+}
+
+TEST_F(StringGridTest, TypedTextIsStored1251AndOnlyWhenEditingIsOn) {
+  grid.SetCodePage(ui::CodePage::Dos866);
+  const QModelIndex cell = grid.model()->index(0, 1);
+  EXPECT_FALSE(grid.model()->setData(cell, QString::fromUtf8("Да"), Qt::EditRole));
+  std::string edited;
+  grid.onSetEditText = [&](int row, int col, const std::string& bytes) {
+    edited = std::to_string(row) + "," + std::to_string(col) + ":" + bytes;
+  };
+  grid.SetOptions(GridOption::Editing | GridOption::AlwaysShowEditor);
+  EXPECT_TRUE(grid.model()->setData(cell, QString::fromUtf8("Да"), Qt::EditRole));
+  EXPECT_EQ(grid.Cell(1, 2), "\xc4\xe0");
+  EXPECT_EQ(edited, "1,2:\xc4\xe0");
+}
+
+TEST_F(StringGridTest, KeyPressCanSwallowKeysInTheGridAndInItsEditor) {
+  std::vector<int> keys;
+  grid.onKeyPress = [&](int& key) {
+    keys.push_back(key);
+    if (key == 13 || key == 'x') key = 0;
+  };
+  grid.SetSelectedCell(1, 1);
+  grid.setFocus();
+  QTest::keyClick(&grid, Qt::Key_Return);
+  EXPECT_EQ(keys, std::vector<int>({13}));
+
+  grid.SetOptions(GridOption::Editing | GridOption::AlwaysShowEditor);
+  auto* editor = grid.findChild<QLineEdit*>();
+  ASSERT_NE(editor, nullptr);
+  editor->selectAll();
+  QTest::keyClicks(editor, "yx");
+  QTest::keyClick(editor, Qt::Key_Return);
+  EXPECT_EQ(keys, std::vector<int>({13, 'y', 'x', 13}));
+  // The swallowed Enter left the editor open; switching editing off commits it.
+  grid.SetOptions({});
+  EXPECT_EQ(grid.Cell(1, 1), "y");
+}
+
+TEST_F(StringGridTest, SelectCellCanRefuseAMove) {
+  grid.SetSelectedCell(1, 1);
+  grid.onSelectCell = [](int row, int, bool& canSelect) { canSelect = row != 2; };
+  grid.SetSelectedCell(2, 2);
+  EXPECT_EQ(grid.Row(), 1);
+  EXPECT_EQ(grid.Col(), 1);
+  grid.SetSelectedCell(1, 2);
+  EXPECT_EQ(grid.Col(), 2);
+}
+
+TEST_F(StringGridTest, SizesAndWidthsSurviveRefills) {
+  grid.SetDefaultColWidth(80);
+  grid.SetColWidth(2, 150);
+  grid.SetColWidth(0, 120);
+  {
+    StringGrid::BatchUpdate batch(grid);
+    grid.SetRowCount(1001);
+    for (int r = 1; r <= 1000; ++r) grid.SetRow(r, {"n", std::to_string(r)});
+  }
+  EXPECT_EQ(grid.model()->rowCount(), 1000);
+  EXPECT_EQ(Shown(1000, 1), QStringLiteral("1000"));
+  EXPECT_EQ(grid.ColWidth(1), 80);
+  EXPECT_EQ(grid.horizontalHeader()->sectionSize(1), 150);
+  EXPECT_EQ(grid.verticalHeader()->width(), 120);
+  grid.InsertRow(1);
+  EXPECT_EQ(grid.RowCount(), 1002);
+  EXPECT_EQ(grid.Cell(2, 1), "1");
+  grid.Clear();
+  EXPECT_EQ(grid.RowCount(), 0);
+  EXPECT_EQ(grid.ColCount(), 0);
+}

@@ -1,0 +1,93 @@
+#include "code_page.h"
+
+#include <array>
+#include <cerrno>
+#include <iconv.h>
+#include <stdexcept>
+#include <unordered_map>
+
+namespace ui {
+
+namespace {
+
+using ByteTable = std::array<char16_t, 256>;
+
+// Asks iconv for each of the 256 bytes once; all characters of the code pages
+// used here lie in the Basic Multilingual Plane.
+ByteTable BuildTable(const char* charset) {
+  iconv_t cd = iconv_open("UTF-16LE", charset);
+  if (cd == reinterpret_cast<iconv_t>(-1)) {
+    throw std::runtime_error(std::string("iconv does not know the code page ") + charset);
+  }
+  ByteTable table{};
+  for (int b = 0; b < 256; ++b) {
+    char in = static_cast<char>(b);
+    unsigned char out[4] = {};
+    char* inPtr = &in;
+    char* outPtr = reinterpret_cast<char*>(out);
+    size_t inLeft = 1;
+    size_t outLeft = sizeof out;
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    const size_t done = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
+    table[b] = (done == static_cast<size_t>(-1) || outLeft != 2)
+                   ? u'\uFFFD'
+                   : static_cast<char16_t>(out[0] | (out[1] << 8));
+  }
+  iconv_close(cd);
+  return table;
+}
+
+const ByteTable& Table1251() {
+  static const ByteTable table = BuildTable("CP1251");
+  return table;
+}
+
+const ByteTable& Table866() {
+  static const ByteTable table = BuildTable("CP866");
+  return table;
+}
+
+QString Decode(std::string_view bytes, const ByteTable& table) {
+  QString text(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
+  QChar* out = text.data();
+  for (size_t i = 0; i < bytes.size(); ++i) {
+    out[i] = QChar(table[static_cast<unsigned char>(bytes[i])]);
+  }
+  return text;
+}
+
+}  // namespace
+
+QString DecodeCell(std::string_view bytes, CodePage page) {
+  switch (page) {
+    case CodePage::Windows1251:
+      return Decode(bytes, Table1251());
+    case CodePage::Dos866:
+      return Decode(bytes, Table866());
+    case CodePage::SystemDefault:
+      break;
+  }
+  return QString::fromLocal8Bit(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+std::string EncodeTyped(const QString& text) {
+  static const std::unordered_map<char16_t, char> reverse = [] {
+    std::unordered_map<char16_t, char> map;
+    const ByteTable& table = Table1251();
+    for (int b = 0; b < 256; ++b) {
+      if (table[b] != u'\uFFFD') map.emplace(table[b], static_cast<char>(b));
+    }
+    return map;
+  }();
+  std::string bytes;
+  bytes.reserve(static_cast<size_t>(text.size()));
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const QChar c = text[i];
+    if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) ++i;
+    const auto found = reverse.find(c.unicode());
+    bytes += found == reverse.end() ? '?' : found->second;
+  }
+  return bytes;
+}
+
+}  // namespace ui

@@ -1,0 +1,123 @@
+#include "grid_model.h"
+
+#include "byte_arena_store.h"
+
+#include <QApplication>
+#include <QPalette>
+
+namespace ui {
+
+GridModel::GridModel(QObject* parent)
+    : QAbstractTableModel(parent), store_(std::make_unique<ByteArenaStore>()) {}
+
+void GridModel::SetStore(std::unique_ptr<CellStore> store) {
+  beginResetModel();
+  store_ = std::move(store);
+  endResetModel();
+}
+
+void GridModel::SetFixed(int rows, int cols) {
+  beginResetModel();
+  fixedRows_ = rows;
+  fixedCols_ = cols;
+  endResetModel();
+}
+
+void GridModel::SetCodePage(CodePage page) {
+  page_ = page;
+  Reset();
+}
+
+QString GridModel::Decoded(int gridRow, int gridCol) const {
+  return DecodeCell(store_->Cell(gridRow, gridCol), page_);
+}
+
+void GridModel::CellChanged(int gridRow, int gridCol) {
+  const int row = gridRow - HeaderRows();
+  const int col = gridCol - HeaderCols();
+  if (row < 0) {
+    if (col >= 0) emit headerDataChanged(Qt::Horizontal, col, col);
+    return;
+  }
+  if (col < 0) {
+    emit headerDataChanged(Qt::Vertical, row, row);
+    return;
+  }
+  emit dataChanged(index(row, col), index(row, col));
+}
+
+void GridModel::RowChanged(int gridRow) {
+  const int row = gridRow - HeaderRows();
+  if (row < 0) {
+    if (columnCount() > 0) emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
+    return;
+  }
+  if (HeaderCols() > 0) emit headerDataChanged(Qt::Vertical, row, row);
+  if (columnCount() > 0) emit dataChanged(index(row, 0), index(row, columnCount() - 1));
+}
+
+void GridModel::Reset() {
+  beginResetModel();
+  endResetModel();
+}
+
+int GridModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : std::max(0, store_->RowCount() - HeaderRows());
+}
+
+int GridModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : std::max(0, store_->ColumnCount() - HeaderCols());
+}
+
+bool GridModel::IsFixed(const QModelIndex& index) const {
+  return index.row() + HeaderRows() < fixedRows_ || index.column() + HeaderCols() < fixedCols_;
+}
+
+QVariant GridModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid()) return {};
+  const int gridRow = index.row() + HeaderRows();
+  const int gridCol = index.column() + HeaderCols();
+  switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+      return Decoded(gridRow, gridCol);
+    case Qt::BackgroundRole:
+      if (IsFixed(index)) return QApplication::palette().button();
+      return {};
+    case Qt::TextAlignmentRole:
+      return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
+    default:
+      return {};
+  }
+}
+
+bool GridModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+  if (!index.isValid() || role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable)) return false;
+  const int gridRow = index.row() + HeaderRows();
+  const int gridCol = index.column() + HeaderCols();
+  const std::string bytes = EncodeTyped(value.toString());
+  store_->SetCell(gridRow, gridCol, bytes);
+  emit dataChanged(index, index);
+  if (onEdited) onEdited(gridRow, gridCol, bytes);
+  return true;
+}
+
+QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (role == Qt::TextAlignmentRole) {
+    return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
+  }
+  if (role != Qt::DisplayRole) return {};
+  if (orientation == Qt::Horizontal) {
+    return HeaderRows() ? Decoded(0, section + HeaderCols()) : QVariant();
+  }
+  return HeaderCols() ? Decoded(section + HeaderRows(), 0) : QVariant();
+}
+
+Qt::ItemFlags GridModel::flags(const QModelIndex& index) const {
+  if (!index.isValid()) return Qt::NoItemFlags;
+  Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+  if (editable_ && !IsFixed(index)) f |= Qt::ItemIsEditable;
+  return f;
+}
+
+}  // namespace ui

@@ -1,0 +1,67 @@
+// The Qt model a StringGrid shows: a window onto the grid's CellStore. The
+// first fixed row and the first fixed column are served as header data, so
+// they stay on screen while the rest scrolls; further fixed rows and columns
+// are served as grey, read-only cells. Cells are decoded for drawing only
+// when the view asks, that is, only for the cells on screen.
+#pragma once
+
+#include "cell_store.h"
+#include "code_page.h"
+#include "grid_options.h"
+
+#include <QAbstractTableModel>
+
+#include <functional>
+#include <memory>
+
+namespace ui {
+
+class GridModel : public QAbstractTableModel {
+ public:
+  explicit GridModel(QObject* parent = nullptr);
+
+  CellStore& Store() { return *store_; }
+  const CellStore& Store() const { return *store_; }
+  void SetStore(std::unique_ptr<CellStore> store);
+
+  int FixedRows() const { return fixedRows_; }
+  int FixedCols() const { return fixedCols_; }
+  void SetFixed(int rows, int cols);
+  void SetEditable(bool editable) { editable_ = editable; }
+  void SetCodePage(CodePage page);
+  CodePage Page() const { return page_; }
+
+  // Grid rows and columns that the header views stand for (0 or 1 each).
+  int HeaderRows() const { return fixedRows_ > 0 ? 1 : 0; }
+  int HeaderCols() const { return fixedCols_ > 0 ? 1 : 0; }
+  QString Decoded(int gridRow, int gridCol) const;
+
+  // Change notifications; the grid calls these around its changes of the store.
+  void CellChanged(int gridRow, int gridCol);
+  void RowChanged(int gridRow);
+  void Reset();
+  // Between these the store may change freely; views wait for the end.
+  void BeginBatch() { beginResetModel(); }
+  void EndBatch() { endResetModel(); }
+
+  // Called after a person's text has been stored in a cell.
+  std::function<void(int gridRow, int gridCol, const std::string& bytes)> onEdited;
+
+  int rowCount(const QModelIndex& parent = {}) const override;
+  int columnCount(const QModelIndex& parent = {}) const override;
+  QVariant data(const QModelIndex& index, int role) const override;
+  bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+  Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+ private:
+  bool IsFixed(const QModelIndex& index) const;
+
+  std::unique_ptr<CellStore> store_;
+  int fixedRows_ = 0;
+  int fixedCols_ = 0;
+  bool editable_ = false;
+  CodePage page_ = CodePage::Windows1251;
+};
+
+}  // namespace ui

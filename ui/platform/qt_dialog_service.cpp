@@ -1,0 +1,62 @@
+#include "qt_dialog_service.h"
+
+#include "file_filter.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QMessageBox>
+
+namespace ui {
+
+namespace {
+
+QString Displayed(const std::string& text) {
+  return QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+}  // namespace
+
+void QtDialogService::Message(const std::string& text) {
+  QMessageBox::information(parent_, QApplication::applicationDisplayName(), Displayed(text),
+                           QMessageBox::Ok);
+}
+
+bool QtDialogService::Ask(const std::string& title, const std::string& text) {
+  return QMessageBox::question(parent_, QString::fromStdString(title), Displayed(text),
+                               QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+std::optional<FileChoice> QtDialogService::OpenFile(const std::string& filter) {
+  return RunFileDialog(filter, false);
+}
+
+std::optional<FileChoice> QtDialogService::SaveFile(const std::string& filter) {
+  return RunFileDialog(filter, true);
+}
+
+std::optional<FileChoice> QtDialogService::RunFileDialog(const std::string& filter, bool save) {
+  const QStringList nameFilters = QtNameFilters(ParseFilter(filter));
+  QFileDialog dialog(parent_);
+  dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  if (!nameFilters.isEmpty()) dialog.setNameFilters(nameFilters);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  const qsizetype chosen = nameFilters.indexOf(dialog.selectedNameFilter());
+  return FileChoice{dialog.selectedFiles().front().toStdString(),
+                    chosen < 0 ? 1 : static_cast<int>(chosen) + 1};
+}
+
+std::optional<QFont> QtDialogService::ChooseFont(const FontRequest& request) {
+  QFont initial = request.initial;
+  if (request.presetSize > 0) initial.setPointSize(request.presetSize);
+  QFontDialog dialog(initial, parent_);
+  if (request.minSize > 0 || request.maxSize > 0) dialog.setOption(QFontDialog::ScalableFonts);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  QFont font = dialog.selectedFont();
+  if (request.minSize > 0 && font.pointSize() < request.minSize) font.setPointSize(request.minSize);
+  if (request.maxSize > 0 && font.pointSize() > request.maxSize) font.setPointSize(request.maxSize);
+  return font;
+}
+
+}  // namespace ui

@@ -1,0 +1,361 @@
+#include "string_grid.h"
+
+#include "grid_model.h"
+
+#include <QAbstractButton>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QStyleOptionHeader>
+#include <QStyledItemDelegate>
+
+#include <algorithm>
+
+namespace ui {
+
+// Hands every keystroke of a cell editor to the grid's onKeyPress before the
+// editor's own handling (Enter, Escape, Tab) sees it.
+class GridEditorDelegate : public QStyledItemDelegate {
+ public:
+  explicit GridEditorDelegate(StringGrid* grid) : QStyledItemDelegate(grid), grid_(grid) {}
+
+  QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                        const QModelIndex& index) const override {
+    QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+    grid_->EditorCreated(editor);
+    return editor;
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::KeyPress && grid_->FilterKey(static_cast<QKeyEvent*>(event))) {
+      return true;
+    }
+    return QStyledItemDelegate::eventFilter(watched, event);
+  }
+
+ private:
+  StringGrid* grid_;
+};
+
+namespace {
+
+constexpr int kDefaultColWidth = 64;
+constexpr int kDefaultRowHeight = 24;
+
+}  // namespace
+
+StringGrid::StringGrid(QWidget* parent) : QTableView(parent), model_(new GridModel(this)) {
+  setModel(model_);
+  setItemDelegate(new GridEditorDelegate(this));
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  setWordWrap(false);
+  horizontalHeader()->setHighlightSections(false);
+  horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  horizontalHeader()->setMinimumSectionSize(1);
+  horizontalHeader()->setDefaultSectionSize(kDefaultColWidth);
+  verticalHeader()->setHighlightSections(false);
+  verticalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  verticalHeader()->setMinimumSectionSize(1);
+  verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  verticalHeader()->setDefaultSectionSize(kDefaultRowHeight);
+  corner_ = findChild<QAbstractButton*>();
+  if (corner_) corner_->installEventFilter(this);
+  connect(horizontalHeader(), &QHeaderView::sectionResized, this,
+          [this](int section, int, int newSize) {
+            const size_t col = static_cast<size_t>(section + model_->HeaderCols());
+            if (col < colWidths_.size()) colWidths_[col] = newSize;
+          });
+  model_->onEdited = [this](int row, int col, const std::string& bytes) {
+    if (onSetEditText) onSetEditText(row, col, bytes);
+  };
+  SetOptions(GridOption::FixedVertLine | GridOption::FixedHorzLine | GridOption::VertLine |
+             GridOption::HorzLine);
+  ApplyHeaders();
+}
+
+StringGrid::~StringGrid() = default;
+
+CellStore& StringGrid::Store() { return model_->Store(); }
+
+void StringGrid::SetStore(std::unique_ptr<CellStore> store) {
+  CloseOpenEditor();
+  model_->SetStore(std::move(store));
+  colWidths_.resize(static_cast<size_t>(ColCount()), -1);
+  ApplyHeaders();
+}
+
+void StringGrid::StoreChanged() {
+  colWidths_.resize(static_cast<size_t>(ColCount()), -1);
+  Refresh();
+}
+
+int StringGrid::RowCount() const { return model_->Store().RowCount(); }
+int StringGrid::ColCount() const { return model_->Store().ColumnCount(); }
+
+void StringGrid::SetRowCount(int rows) {
+  if (rows == RowCount()) return;
+  CloseOpenEditor();
+  Store().Resize(rows, ColCount());
+  Refresh();
+}
+
+void StringGrid::SetColCount(int cols) {
+  if (cols == ColCount()) return;
+  CloseOpenEditor();
+  Store().Resize(RowCount(), cols);
+  colWidths_.resize(static_cast<size_t>(cols), -1);
+  Refresh();
+}
+
+void StringGrid::Clear() {
+  CloseOpenEditor();
+  Store().Resize(0, 0);
+  colWidths_.clear();
+  Refresh();
+}
+
+int StringGrid::FixedRows() const { return model_->FixedRows(); }
+int StringGrid::FixedCols() const { return model_->FixedCols(); }
+
+void StringGrid::SetFixedRows(int rows) {
+  if (rows == FixedRows()) return;
+  CloseOpenEditor();
+  model_->SetFixed(rows, FixedCols());
+  ApplyHeaders();
+}
+
+void StringGrid::SetFixedCols(int cols) {
+  if (cols == FixedCols()) return;
+  CloseOpenEditor();
+  model_->SetFixed(FixedRows(), cols);
+  ApplyHeaders();
+}
+
+std::string StringGrid::Cell(int row, int col) const {
+  return std::string(model_->Store().Cell(row, col));
+}
+
+void StringGrid::SetCell(int row, int col, std::string_view bytes) {
+  Store().SetCell(row, col, bytes);
+  if (batchDepth_ == 0) model_->CellChanged(row, col);
+}
+
+void StringGrid::SetRow(int row, const std::vector<std::string_view>& cells) {
+  Store().SetRow(row, cells.data(), static_cast<int>(cells.size()));
+  if (batchDepth_ == 0) model_->RowChanged(row);
+}
+
+void StringGrid::InsertRow(int row) {
+  CloseOpenEditor();
+  Store().InsertRow(row);
+  Refresh();
+}
+
+StringGrid::BatchUpdate::BatchUpdate(StringGrid& grid) : grid_(grid) {
+  if (grid_.batchDepth_++ == 0) {
+    grid_.CloseOpenEditor();
+    grid_.model_->BeginBatch();
+  }
+}
+
+StringGrid::BatchUpdate::~BatchUpdate() {
+  if (--grid_.batchDepth_ == 0) {
+    grid_.model_->EndBatch();
+    grid_.colWidths_.resize(static_cast<size_t>(grid_.ColCount()), -1);
+    grid_.ApplyHeaders();
+  }
+}
+
+void StringGrid::SetOptions(GridOptions options) {
+  const bool wasEditing = options_.testFlag(GridOption::Editing);
+  options_ = options;
+  const bool editing = options.testFlag(GridOption::Editing);
+  if (wasEditing && !editing) CloseOpenEditor();
+  model_->SetEditable(editing);
+  setShowGrid(options.testFlag(GridOption::VertLine) || options.testFlag(GridOption::HorzLine));
+  horizontalHeader()->setSectionResizeMode(options.testFlag(GridOption::ColSizing)
+                                               ? QHeaderView::Interactive
+                                               : QHeaderView::Fixed);
+  setTabKeyNavigation(options.testFlag(GridOption::Tabs));
+  setSelectionBehavior(options.testFlag(GridOption::RowSelect) ? QAbstractItemView::SelectRows
+                                                               : QAbstractItemView::SelectItems);
+  if (!editing) {
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+  } else if (options.testFlag(GridOption::AlwaysShowEditor)) {
+    setEditTriggers(QAbstractItemView::AllEditTriggers);
+  } else {
+    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                    QAbstractItemView::AnyKeyPressed);
+  }
+  const QModelIndex current = currentIndex();
+  if (current.isValid()) {
+    selectionModel()->setCurrentIndex(current, QItemSelectionModel::ClearAndSelect |
+                                                   (options.testFlag(GridOption::RowSelect)
+                                                        ? QItemSelectionModel::Rows
+                                                        : QItemSelectionModel::NoUpdate));
+    if (editing && options.testFlag(GridOption::AlwaysShowEditor)) edit(current);
+  }
+}
+
+int StringGrid::Row() const {
+  const QModelIndex current = currentIndex();
+  return current.isValid() ? current.row() + model_->HeaderRows() : FixedRows();
+}
+
+int StringGrid::Col() const {
+  const QModelIndex current = currentIndex();
+  return current.isValid() ? current.column() + model_->HeaderCols() : FixedCols();
+}
+
+void StringGrid::SetSelectedCell(int row, int col) {
+  const QModelIndex target = model_->index(row - model_->HeaderRows(), col - model_->HeaderCols());
+  if (!target.isValid()) return;
+  selectionModel()->setCurrentIndex(target, QItemSelectionModel::ClearAndSelect |
+                                                (options_.testFlag(GridOption::RowSelect)
+                                                     ? QItemSelectionModel::Rows
+                                                     : QItemSelectionModel::NoUpdate));
+}
+
+int StringGrid::ColWidth(int col) const {
+  if (col < 0 || col >= ColCount()) return 0;
+  const int width = colWidths_[static_cast<size_t>(col)];
+  return width >= 0 ? width : defaultColWidth_;
+}
+
+void StringGrid::SetColWidth(int col, int width) {
+  if (col < 0 || col >= ColCount()) return;
+  colWidths_[static_cast<size_t>(col)] = width;
+  ApplyHeaders();
+}
+
+void StringGrid::SetDefaultColWidth(int width) {
+  defaultColWidth_ = width;
+  horizontalHeader()->setDefaultSectionSize(width);
+  ApplyHeaders();
+}
+
+void StringGrid::SetDefaultRowHeight(int height) { verticalHeader()->setDefaultSectionSize(height); }
+
+CodePage StringGrid::Page() const { return model_->Page(); }
+
+void StringGrid::SetCodePage(CodePage page) {
+  if (page == Page()) return;
+  CloseOpenEditor();
+  const int row = Row();
+  const int col = Col();
+  model_->SetCodePage(page);
+  ApplyHeaders();
+  revertingSelection_ = true;
+  SetSelectedCell(row, col);
+  revertingSelection_ = false;
+}
+
+int StringGrid::KeyCode(const QKeyEvent& event) {
+  switch (event.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      return 13;
+    case Qt::Key_Escape:
+      return 27;
+    case Qt::Key_Backspace:
+      return 8;
+    case Qt::Key_Tab:
+      return 9;
+    default:
+      return event.text().isEmpty() ? 0 : event.text().front().unicode();
+  }
+}
+
+bool StringGrid::FilterKey(QKeyEvent* event) {
+  int key = KeyCode(*event);
+  if (key == 0 || !onKeyPress) return false;
+  onKeyPress(key);
+  return key == 0;
+}
+
+void StringGrid::keyPressEvent(QKeyEvent* event) {
+  if (FilterKey(event)) return;
+  QTableView::keyPressEvent(event);
+}
+
+void StringGrid::mousePressEvent(QMouseEvent* event) {
+  const QModelIndex before = currentIndex();
+  QTableView::mousePressEvent(event);
+  if (currentIndex() == before && before.isValid() && onClick) onClick();
+}
+
+void StringGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+  if (!revertingSelection_ && current.isValid() && onSelectCell) {
+    bool canSelect = true;
+    onSelectCell(current.row() + model_->HeaderRows(), current.column() + model_->HeaderCols(),
+                 canSelect);
+    if (!canSelect) {
+      revertingSelection_ = true;
+      selectionModel()->setCurrentIndex(previous, QItemSelectionModel::ClearAndSelect |
+                                                      (options_.testFlag(GridOption::RowSelect)
+                                                           ? QItemSelectionModel::Rows
+                                                           : QItemSelectionModel::NoUpdate));
+      revertingSelection_ = false;
+      return;
+    }
+  }
+  QTableView::currentChanged(current, previous);
+  if (!revertingSelection_ && current.isValid() && onClick) onClick();
+}
+
+bool StringGrid::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Paint && watched == corner_) {
+    PaintCorner();
+    return true;
+  }
+  return QTableView::eventFilter(watched, event);
+}
+
+void StringGrid::PaintCorner() {
+  QPainter painter(corner_);
+  QStyleOptionHeader option;
+  option.initFrom(corner_);
+  option.rect = corner_->rect();
+  option.position = QStyleOptionHeader::OnlyOneSection;
+  option.textAlignment = Qt::AlignLeft | Qt::AlignVCenter;
+  if (model_->HeaderRows() && model_->HeaderCols()) option.text = model_->Decoded(0, 0);
+  style()->drawControl(QStyle::CE_Header, &option, &painter, corner_);
+}
+
+void StringGrid::EditorCreated(QWidget* editor) { editor_ = editor; }
+
+void StringGrid::CloseOpenEditor() {
+  if (!editor_) return;
+  QWidget* editor = editor_;
+  editor_ = nullptr;
+  commitData(editor);
+  closeEditor(editor, QAbstractItemDelegate::NoHint);
+}
+
+void StringGrid::Refresh() {
+  if (batchDepth_ > 0) return;
+  const int row = Row();
+  const int col = Col();
+  model_->Reset();
+  ApplyHeaders();
+  revertingSelection_ = true;
+  SetSelectedCell(row, col);
+  revertingSelection_ = false;
+}
+
+void StringGrid::ApplyHeaders() {
+  if (batchDepth_ > 0) return;
+  const int headerCols = model_->HeaderCols();
+  horizontalHeader()->setVisible(model_->HeaderRows() > 0);
+  verticalHeader()->setVisible(headerCols > 0);
+  if (headerCols > 0) verticalHeader()->setFixedWidth(ColWidth(0));
+  for (int c = headerCols; c < ColCount(); ++c) {
+    const int width = colWidths_[static_cast<size_t>(c)];
+    if (width >= 0) horizontalHeader()->resizeSection(c - headerCols, width);
+  }
+  viewport()->update();
+  if (corner_) corner_->update();
+}
+
+}  // namespace ui

@@ -1,0 +1,141 @@
+// StringGrid: a grid of byte cells with fixed (header) rows and columns, the
+// control behind the program's string grids. It keeps its cells in a
+// CellStore (a compact ByteArenaStore unless a window plugs in its own) and
+// shows them through a virtual Qt model, so only the cells on screen are ever
+// decoded and drawn: a grid of millions of rows costs its bytes, not a Qt
+// object per cell.
+//
+// Coordinates are (row, column), counted from 0 and including the fixed rows
+// and columns, as the windows address them. The first fixed row and column
+// are drawn as header bars that stay on screen while scrolling (the top-left
+// corner shows cell (0, 0)); further fixed rows or columns are drawn as grey
+// read-only cells.
+//
+// Cells hold bytes. They are drawn decoded by the grid's code page; text a
+// person types is stored as Windows 1251 bytes whatever the code page shows.
+//
+// Events the windows hook (each may be left empty):
+//  - onKeyPress(key): a character key was pressed in the grid or in its cell
+//    editor. `key` is the character's code (Enter 13, Escape 27,
+//    Backspace 8, Tab 9); set it to 0 to swallow the keystroke.
+//  - onSelectCell(row, col, canSelect): the current cell is about to move to
+//    (row, col), by mouse, keyboard or program; set canSelect to false to
+//    keep it where it is.
+//  - onClick(): the current cell moved, or the current cell was clicked.
+//  - onSetEditText(row, col, bytes): a person's text has been stored in a cell.
+#pragma once
+
+#include "cell_store.h"
+#include "code_page.h"
+#include "grid_options.h"
+
+#include <QAbstractButton>
+#include <QPointer>
+#include <QTableView>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace ui {
+
+class GridModel;
+
+class StringGrid : public QTableView {
+  Q_OBJECT
+
+ public:
+  explicit StringGrid(QWidget* parent = nullptr);
+  ~StringGrid() override;
+
+  // The cells. SetStore replaces the default store (its contents are shown as
+  // they are); Store() gives direct access, e.g. for bulk changes, after which
+  // StoreChanged() must be called unless they ran inside a BatchUpdate.
+  CellStore& Store();
+  void SetStore(std::unique_ptr<CellStore> store);
+  void StoreChanged();
+
+  int RowCount() const;
+  int ColCount() const;
+  void SetRowCount(int rows);
+  void SetColCount(int cols);
+  // Removes every row and column and releases the cells' memory.
+  void Clear();
+  int FixedRows() const;
+  int FixedCols() const;
+  void SetFixedRows(int rows);
+  void SetFixedCols(int cols);
+
+  std::string Cell(int row, int col) const;
+  void SetCell(int row, int col, std::string_view bytes);
+  // Replaces a whole row at once; cells past `cells` are emptied.
+  void SetRow(int row, const std::vector<std::string_view>& cells);
+  // Inserts an empty row before `row` (RowCount() appends).
+  void InsertRow(int row);
+
+  // While a BatchUpdate lives, changes are not shown; the view is refreshed
+  // once when the outermost one ends. For filling many rows quickly.
+  class BatchUpdate {
+   public:
+    explicit BatchUpdate(StringGrid& grid);
+    ~BatchUpdate();
+    BatchUpdate(const BatchUpdate&) = delete;
+    BatchUpdate& operator=(const BatchUpdate&) = delete;
+
+   private:
+    StringGrid& grid_;
+  };
+
+  GridOptions Options() const { return options_; }
+  void SetOptions(GridOptions options);
+
+  // The selected cell, grid coordinates. Without a selection: the first cell
+  // after the fixed rows and columns.
+  int Row() const;
+  int Col() const;
+  void SetSelectedCell(int row, int col);
+
+  int ColWidth(int col) const;
+  void SetColWidth(int col, int width);
+  void SetDefaultColWidth(int width);
+  void SetDefaultRowHeight(int height);
+
+  CodePage Page() const;
+  void SetCodePage(CodePage page);
+
+  std::function<void(int& key)> onKeyPress;
+  std::function<void(int row, int col, bool& canSelect)> onSelectCell;
+  std::function<void()> onClick;
+  std::function<void(int row, int col, const std::string& bytes)> onSetEditText;
+
+  // The character code a key event stands for, 0 for keys without one.
+  static int KeyCode(const QKeyEvent& event);
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  friend class GridEditorDelegate;
+  // Runs onKeyPress; true when the keystroke is to be swallowed.
+  bool FilterKey(QKeyEvent* event);
+  void EditorCreated(QWidget* editor);
+  void CloseOpenEditor();
+  void Refresh();
+  void ApplyHeaders();
+  void PaintCorner();
+
+  GridModel* model_;
+  GridOptions options_;
+  std::vector<int> colWidths_;  // per column; -1 = the default width
+  int defaultColWidth_ = 64;
+  QPointer<QWidget> editor_;
+  QAbstractButton* corner_ = nullptr;  // the top-left corner of the headers
+  int batchDepth_ = 0;
+  bool revertingSelection_ = false;
+};
+
+}  // namespace ui
