@@ -1,0 +1,125 @@
+#include "bench_table.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <stdexcept>
+
+namespace bench {
+
+const std::vector<BenchField>& BenchFields() {
+  static const std::vector<BenchField> fields = {
+      {"NAME", 'C', 40, 0}, {"CITY", 'C', 20, 0}, {"ACCOUNT", 'C', 12, 0}, {"SUM", 'N', 12, 2},
+      {"QTY", 'N', 6, 0},   {"PAID", 'L', 1, 0},  {"DAY", 'D', 8, 0}};
+  return fields;
+}
+
+namespace {
+
+void PutLe(char* p, uint64_t v, int width) {
+  for (int i = 0; i < width; ++i) p[i] = static_cast<char>((v >> (8 * i)) & 0xFF);
+}
+
+// A small repeatable generator (xorshift64*).
+struct Random {
+  uint64_t state;
+  uint64_t Next() {
+    state ^= state >> 12;
+    state ^= state << 25;
+    state ^= state >> 27;
+    return state * 0x2545F4914F6CDD1DULL;
+  }
+  uint64_t Below(uint64_t n) { return Next() % n; }
+};
+
+// Left-aligned text in a field of `width`, blank padded.
+void PutText(char* field, int width, const char* text) {
+  size_t n = std::min<size_t>(std::strlen(text), width);
+  std::memset(field, ' ', width);
+  std::memcpy(field, text, n);
+}
+
+void FillRecord(char* r, int64_t i, Random& random, int deletedEvery) {
+  static const char* const kCities[] = {"Moskva", "Tver", "Kazan", "Omsk", "Samara", "Ufa"};
+  char text[64];
+  r[0] = deletedEvery > 0 && i % deletedEvery == deletedEvery - 1 ? '*' : ' ';
+  char* f = r + 1;
+  std::snprintf(text, sizeof text, "Person %c%c%c%c %lld", static_cast<char>('A' + random.Below(26)),
+                static_cast<char>('a' + random.Below(26)), static_cast<char>('a' + random.Below(26)),
+                static_cast<char>('a' + random.Below(26)), static_cast<long long>(i));
+  PutText(f, 40, text);
+  PutText(f + 40, 20, kCities[random.Below(6)]);
+  std::snprintf(text, sizeof text, "%012llu", static_cast<unsigned long long>(random.Below(1000000000000ULL)));
+  PutText(f + 60, 12, text);
+  const long long cents = static_cast<long long>(random.Below(20000000)) - 10000000;
+  std::snprintf(text, sizeof text, "%12.2f", static_cast<double>(cents) / 100.0);
+  std::memcpy(f + 72, text, 12);
+  std::snprintf(text, sizeof text, "%6llu", static_cast<unsigned long long>(random.Below(1000)));
+  std::memcpy(f + 84, text, 6);
+  f[90] = random.Below(2) ? 'T' : 'F';
+  std::snprintf(text, sizeof text, "%04d%02d%02d", static_cast<int>(2000 + random.Below(27)),
+                static_cast<int>(1 + random.Below(12)), static_cast<int>(1 + random.Below(28)));
+  std::memcpy(f + 91, text, 8);
+}
+
+}  // namespace
+
+BenchTable WriteBenchTable(const std::string& path, int64_t records, int deletedEvery) {
+  const auto& fields = BenchFields();
+  BenchTable table;
+  table.path = path;
+  table.records = records;
+  table.headerSize = static_cast<uint16_t>(32 * (fields.size() + 1) + 1);
+  table.recordLength = 1;
+  for (const auto& f : fields) table.recordLength += f.length;
+
+  std::vector<char> header(table.headerSize, '\0');
+  header[0] = 3;
+  header[1] = 126;
+  header[2] = 12;
+  header[3] = 6;
+  PutLe(&header[4], static_cast<uint64_t>(records), 4);
+  PutLe(&header[8], table.headerSize, 2);
+  PutLe(&header[10], table.recordLength, 4);
+  uint32_t offset = 1;
+  for (size_t i = 0; i < fields.size(); ++i) {
+    char* d = &header[32 + 32 * i];
+    std::memcpy(d, fields[i].name, std::strlen(fields[i].name));
+    d[11] = fields[i].type;
+    PutLe(d + 12, offset, 4);
+    d[16] = static_cast<char>(fields[i].length);
+    d[17] = static_cast<char>(fields[i].decimals);
+    offset += fields[i].length;
+  }
+  header.back() = 0x0D;
+
+  std::FILE* out = std::fopen(path.c_str(), "wb");
+  if (!out) throw std::runtime_error("cannot create " + path);
+  std::fwrite(header.data(), 1, header.size(), out);
+  Random random{0x9E3779B97F4A7C15ULL};
+  const int64_t perBlock = (1 << 20) / table.recordLength;
+  std::vector<char> block(static_cast<size_t>(perBlock) * table.recordLength);
+  for (int64_t i = 0; i < records; i += perBlock) {
+    const int64_t n = std::min(perBlock, records - i);
+    for (int64_t k = 0; k < n; ++k) FillRecord(&block[k * table.recordLength], i + k, random, deletedEvery);
+    std::fwrite(block.data(), 1, static_cast<size_t>(n) * table.recordLength, out);
+  }
+  std::fputc(0x1A, out);
+  if (std::fclose(out) != 0) throw std::runtime_error("cannot write " + path);
+  table.fileSize = static_cast<int64_t>(table.headerSize) + records * table.recordLength + 1;
+  return table;
+}
+
+BenchDir::BenchDir() {
+  std::string pattern = (std::filesystem::temp_directory_path() / "dbfbench-XXXXXX").string();
+  if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot make a temporary folder");
+  dir_ = pattern;
+}
+
+BenchDir::~BenchDir() {
+  std::error_code ignored;
+  std::filesystem::remove_all(dir_, ignored);
+}
+
+}  // namespace bench
