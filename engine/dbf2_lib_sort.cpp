@@ -138,8 +138,8 @@ void Dbf2_lib::WriteSorted(Slot& src, Slot& dst, const std::vector<char>& keyStr
     // mark after it is read like the others.
     const size_t at = block.size();
     block.resize(at + length);
-    src.file.ReadAt(src.headerSize + static_cast<int64_t>(w) * static_cast<int64_t>(length),
-                    block.data() + at, length);
+    src.file.ReadDirectAt(src.headerSize + static_cast<int64_t>(w) * static_cast<int64_t>(length),
+                          block.data() + at, length);
     block[at] = block[at] == kFlagDeleted ? kFlagDeleted : kFlagLive;
     tree.Pop();
     if (block.size() >= perBlock * length) flush();

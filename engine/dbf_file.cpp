@@ -77,19 +77,7 @@ int64_t TableFile::Size() {
 size_t TableFile::ReadSome(int64_t pos, void* dst, size_t n) {
   if (pos < 0 || n == 0) return 0;
   auto* out = static_cast<char*>(dst);
-  if (n >= kDirectRead) {
-    size_t done = 0;
-    while (done < n) {
-      ssize_t got = ::pread(fd_, out + done, n - done, pos + static_cast<int64_t>(done));
-      if (got < 0) {
-        if (errno == EINTR) continue;
-        Fail("read");
-      }
-      if (got == 0) break;
-      done += static_cast<size_t>(got);
-    }
-    return done;
-  }
+  if (n >= kDirectRead) return ReadDirect(pos, out, n);
   bool inside = CacheValid() && pos >= windowStart_ &&
                 pos + static_cast<int64_t>(n) <= windowStart_ + static_cast<int64_t>(window_.size());
   if (!inside) {
@@ -120,6 +108,26 @@ size_t TableFile::ReadSome(int64_t pos, void* dst, size_t n) {
   size_t take = n < available ? n : available;
   std::memcpy(out, window_.data() + from, take);
   return take;
+}
+
+size_t TableFile::ReadDirect(int64_t pos, char* out, size_t n) {
+  size_t done = 0;
+  while (done < n) {
+    ssize_t got = ::pread(fd_, out + done, n - done, pos + static_cast<int64_t>(done));
+    if (got < 0) {
+      if (errno == EINTR) continue;
+      Fail("read");
+    }
+    if (got == 0) break;
+    done += static_cast<size_t>(got);
+  }
+  return done;
+}
+
+void TableFile::ReadDirectAt(int64_t pos, void* dst, size_t n) {
+  if (pos < 0 || ReadDirect(pos, static_cast<char*>(dst), n) != n) {
+    throw IoError(EIO, "read beyond end of file");
+  }
 }
 
 void TableFile::ReadAt(int64_t pos, void* dst, size_t n) {

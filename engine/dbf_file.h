@@ -29,6 +29,10 @@ class TableFile {
   void ReadAt(int64_t pos, void* dst, size_t n);
   // Reads up to n bytes at pos and returns how many were there.
   size_t ReadSome(int64_t pos, void* dst, size_t n);
+  // Reads exactly n bytes at pos straight from the file, leaving the
+  // read-ahead window alone: for reads that jump about the file, where a
+  // window would be filled for nothing. A short read throws IoError.
+  void ReadDirectAt(int64_t pos, void* dst, size_t n);
   void WriteAt(int64_t pos, const void* src, size_t n);
   void Truncate(int64_t size);
 
@@ -38,6 +42,7 @@ class TableFile {
 
  private:
   bool CacheValid() const;
+  size_t ReadDirect(int64_t pos, char* out, size_t n);
   void Invalidate();
 
   int fd_ = -1;
