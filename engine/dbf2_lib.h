@@ -124,14 +124,15 @@ class Dbf2_lib {
   // Removes, in place, every record whose flag is not a blank.
   void DbfPack(uint16_t slot);
 
-  // Sorting into a new table: DbfSortInit opens the source and empties the
-  // key list, DbfSortAddKey appends a key (direction 1 ascending, anything
-  // else descending; maxLength, when not 0, shortens C and D keys), DbfSortTo
-  // writes the sorted copy into the file bound to the target slot. DbfSortTo
-  // returns false, and touches no file, slot or key, when the target names the
-  // source's own file (another spelling or a link included); otherwise it
-  // returns true, with both slots closed, the key list emptied and the
-  // source's status 0, or 4 when the source had no records.
+  // Sorting into a new table. DbfSortInit opens the source and empties the
+  // key list. DbfSortAddKey appends a key naming a field of that source
+  // (trimmed and upper-cased; an unknown name adds nothing); direction 1 is
+  // ascending, anything else descending; maxLength, when not 0, shortens C
+  // and D keys. DbfSortTo writes the sorted copy into the file bound to the
+  // target slot and returns true, with both slots closed, the key list
+  // emptied and the source's status 0, or 4 when the source had no records.
+  // It returns false, touching no file, slot or key, when the target names
+  // the source's own file (another spelling or a link included).
   void DbfSortInit(uint16_t slot);
   void DbfSortAddKey(const std::string& name, int direction, uint16_t maxLength = 0);
   bool DbfSortTo(uint16_t source, uint16_t target);
@@ -209,6 +210,7 @@ class Dbf2_lib {
   enum Phase phase_ = Phase::AfterRead;
   std::vector<SortKey> sortKeys_;
   uint16_t sortKeyLength_ = 0;
+  uint16_t sortSlot_ = 0;  // the slot DbfSortInit opened, where keys are looked up
 };
 
 }  // namespace dbf

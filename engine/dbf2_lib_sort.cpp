@@ -23,6 +23,7 @@ constexpr size_t kMaxKeys = 255;
 void Dbf2_lib::DbfSortInit(uint16_t slot) {
   sortKeys_.clear();
   sortKeyLength_ = 0;
+  sortSlot_ = slot;
   DbfReopen(slot);
 }
 
@@ -31,7 +32,7 @@ void Dbf2_lib::DbfSortAddKey(const std::string& name, int direction, uint16_t ma
   if (wanted.empty() || sortKeys_.size() >= kMaxKeys) return;
   std::array<char, 10> key{};
   std::copy(wanted.begin(), wanted.end(), key.begin());
-  const Slot* s = Find(currentSlot_);
+  const Slot* s = Find(sortSlot_);
   if (!s) return;
   for (const FieldNode& f : s->fields) {
     std::array<char, 10> stored = f.name;

@@ -17,7 +17,6 @@ constexpr char kTerminatorAndEnd[2] = {kHeaderEnd, kEndMark};
 }  // namespace
 
 void Dbf2_lib::DbfCreate(uint16_t slot, uint8_t kind, const std::string& fileName) {
-  if (DbfIsOpen(slot)) DbfClose(slot);
   DbfAssign(slot, fileName);
   TableFile file;
   file.Create(fileName);
