@@ -1,9 +1,8 @@
 #include "bench_table.h"
 
+#include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <stdexcept>
 
 namespace bench {
@@ -109,17 +108,6 @@ BenchTable WriteBenchTable(const std::string& path, int64_t records, int deleted
   if (std::fclose(out) != 0) throw std::runtime_error("cannot write " + path);
   table.fileSize = static_cast<int64_t>(table.headerSize) + records * table.recordLength + 1;
   return table;
-}
-
-BenchDir::BenchDir() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "dbfbench-XXXXXX").string();
-  if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot make a temporary folder");
-  dir_ = pattern;
-}
-
-BenchDir::~BenchDir() {
-  std::error_code ignored;
-  std::filesystem::remove_all(dir_, ignored);
 }
 
 }  // namespace bench

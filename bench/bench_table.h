@@ -31,18 +31,4 @@ struct BenchTable {
 // followed by the end mark.
 BenchTable WriteBenchTable(const std::string& path, int64_t records, int deletedEvery);
 
-// A fresh folder under the system's temporary folder, removed with its
-// contents when the object goes.
-class BenchDir {
- public:
-  BenchDir();
-  ~BenchDir();
-  BenchDir(const BenchDir&) = delete;
-  BenchDir& operator=(const BenchDir&) = delete;
-  std::string Path(const std::string& name) const { return dir_ + "/" + name; }
-
- private:
-  std::string dir_;
-};
-
 }  // namespace bench

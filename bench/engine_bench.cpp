@@ -4,6 +4,7 @@
 // whether each target is met. Usage: engine_bench [records]
 #include "bench_table.h"
 #include "dbf2_lib.h"
+#include "table_bytes.h"
 
 #include <chrono>
 #include <cstdio>
@@ -121,7 +122,7 @@ double Pack(const bench::BenchTable& table) {
 
 int main(int argc, char** argv) {
   const int64_t records = argc > 1 ? std::atoll(argv[1]) : 1000000;
-  bench::BenchDir dir;
+  testsupport::TempDir dir;
   auto start = std::chrono::steady_clock::now();
   const bench::BenchTable table = bench::WriteBenchTable(dir.Path("bench.dbf"), records, 10);
   const double mb = Megabytes(table.fileSize);
