@@ -26,16 +26,13 @@ int32_t SetNewSizeTable(RawDocument& doc, int32_t insertCount) {
 }
 
 void SdvigTableToEnd(RawDocument& doc, int64_t insertPos, int32_t insertCount, std::string_view codeText,
-                     int32_t newLength, const std::function<void(int32_t)>& progress) {
+                     int32_t newLength) {
   CharTable& cells = doc.cells;
   if (insertPos <= doc.FileLength) {
     ShiftUp(cells, insertPos, doc.FileLength, insertCount);
     for (int64_t i = insertPos; i < insertPos + insertCount; ++i) cells.SetText(i, codeText);
   } else {
-    for (int32_t k = 1; k <= insertCount; ++k) {
-      if (progress) progress(k);
-      cells.SetText(int64_t{doc.FileLength} + k, codeText);
-    }
+    for (int32_t k = 1; k <= insertCount; ++k) cells.SetText(int64_t{doc.FileLength} + k, codeText);
   }
   doc.FileLength = newLength;
 }

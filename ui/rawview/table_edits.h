@@ -7,7 +7,6 @@
 #include "raw_document.h"
 
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -22,9 +21,9 @@ int32_t SetNewSizeTable(RawDocument& doc, int32_t insertCount);
 // Inserts insertCount cells of codeText before character `insertPos`
 // (1-based, >= 1); a position after the last character appends at the end.
 // The table must already be sized by SetNewSizeTable; newLength is what it
-// returned. `progress`, when given, sees k = 1 .. insertCount while appending.
+// returned.
 void SdvigTableToEnd(RawDocument& doc, int64_t insertPos, int32_t insertCount, std::string_view codeText,
-                     int32_t newLength, const std::function<void(int32_t)>& progress = {});
+                     int32_t newLength);
 
 // Deletes characters first .. last, 1 <= first <= FileLength, first <= last;
 // a `last` at or after the end deletes through the end.
