@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPainter>
 #include <QStyleOptionHeader>
 #include <QStyledItemDelegate>
@@ -144,6 +145,12 @@ void StringGrid::SetCell(int row, int col, std::string_view bytes) {
 void StringGrid::SetRow(int row, const std::vector<std::string_view>& cells) {
   Store().SetRow(row, cells.data(), static_cast<int>(cells.size()));
   if (batchDepth_ == 0) model_->RowChanged(row);
+}
+
+std::string StringGrid::EditText() const {
+  const auto* line = qobject_cast<const QLineEdit*>(editor_.data());
+  if (line && line->isVisible()) return EncodeTyped(line->text());
+  return Cell(Row(), Col());
 }
 
 void StringGrid::InsertRow(int row) {

@@ -74,6 +74,12 @@ class StringGrid : public QTableView {
   // Inserts an empty row before `row` (RowCount() appends).
   void InsertRow(int row);
 
+  // The current cell's text as a person sees it: while its editor is open,
+  // the editor's text (as Windows 1251 bytes), otherwise the cell's bytes.
+  std::string EditText() const;
+  // Stores the text of an open editor in its cell and closes the editor.
+  void CommitEdit() { CloseOpenEditor(); }
+
   // While a BatchUpdate lives, changes are not shown; the view is refreshed
   // once when the outermost one ends. For filling many rows quickly.
   class BatchUpdate {
