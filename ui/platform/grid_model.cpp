@@ -10,22 +10,40 @@ namespace ui {
 GridModel::GridModel(QObject* parent)
     : QAbstractTableModel(parent), store_(std::make_unique<ByteArenaStore>()) {}
 
-void GridModel::SetStore(std::unique_ptr<CellStore> store) {
+template <typename F>
+void GridModel::Reshape(F change) {
+  if (batching_) {
+    change();
+    return;
+  }
   beginResetModel();
-  store_ = std::move(store);
+  change();
   endResetModel();
+}
+
+void GridModel::BeginBatch() {
+  beginResetModel();
+  batching_ = true;
+}
+
+void GridModel::EndBatch() {
+  batching_ = false;
+  endResetModel();
+}
+
+void GridModel::SetStore(std::unique_ptr<CellStore> store) {
+  Reshape([&] { store_ = std::move(store); });
 }
 
 void GridModel::SetFixed(int rows, int cols) {
-  beginResetModel();
-  fixedRows_ = rows;
-  fixedCols_ = cols;
-  endResetModel();
+  Reshape([&] {
+    fixedRows_ = rows;
+    fixedCols_ = cols;
+  });
 }
 
 void GridModel::SetCodePage(CodePage page) {
-  page_ = page;
-  Reset();
+  Reshape([&] { page_ = page; });
 }
 
 QString GridModel::Decoded(int gridRow, int gridCol) const {
@@ -57,8 +75,7 @@ void GridModel::RowChanged(int gridRow) {
 }
 
 void GridModel::Reset() {
-  beginResetModel();
-  endResetModel();
+  Reshape([] {});
 }
 
 int GridModel::rowCount(const QModelIndex& parent) const {

@@ -41,8 +41,8 @@ class GridModel : public QAbstractTableModel {
   void RowChanged(int gridRow);
   void Reset();
   // Between these the store may change freely; views wait for the end.
-  void BeginBatch() { beginResetModel(); }
-  void EndBatch() { endResetModel(); }
+  void BeginBatch();
+  void EndBatch();
 
   // Called after a person's text has been stored in a cell.
   std::function<void(int gridRow, int gridCol, const std::string& bytes)> onEdited;
@@ -56,12 +56,17 @@ class GridModel : public QAbstractTableModel {
 
  private:
   bool IsFixed(const QModelIndex& index) const;
+  // Runs a change of what the model shows as one reset, or, inside a batch,
+  // as part of the batch's reset.
+  template <typename F>
+  void Reshape(F change);
 
   std::unique_ptr<CellStore> store_;
   int fixedRows_ = 0;
   int fixedCols_ = 0;
   bool editable_ = false;
   CodePage page_ = CodePage::Windows1251;
+  bool batching_ = false;
 };
 
 }  // namespace ui

@@ -249,6 +249,10 @@ CodePage StringGrid::Page() const { return model_->Page(); }
 void StringGrid::SetCodePage(CodePage page) {
   if (page == Page()) return;
   CloseOpenEditor();
+  if (batchDepth_ > 0) {
+    model_->SetCodePage(page);
+    return;
+  }
   const int row = Row();
   const int col = Col();
   model_->SetCodePage(page);

@@ -1,0 +1,37 @@
+// Starts the program: the application, the dialogs and the guard every event
+// handler runs through, the main window, then the event loop. One optional
+// argument names a table to open at once.
+#include "desktop_launcher.h"
+#include "event_guard.h"
+#include "main_window.h"
+#include "qt_dialog_service.h"
+
+#ifdef DBFVIEW_HAS_TRANSFER_BUFFER
+#include "transfer_buffer.h"
+#endif
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationDisplayName(QStringLiteral("DBF"));
+
+  ui::QtDialogService dialogs;
+  ui::EventGuard guard(dialogs, ui::ExitProcessNow);
+  guard.InstallEngineReporters();
+  ui::DesktopLauncher launcher;
+
+  MainWindowLinks links{dialogs, guard, launcher, {}, {}};
+#ifdef DBFVIEW_HAS_TRANSFER_BUFFER
+  links.emptyTransferBuffer = rawview::EmptyTransferBuffer;
+#endif
+  TForm2 form2(links);
+  dialogs.SetParent(&form2);
+
+  form2.show();
+  const QStringList args = QApplication::arguments();
+  if (args.size() > 1) {
+    guard.Run([&] { form2.OpenAtStart(args[1].toStdString()); });
+  }
+  return QApplication::exec();
+}

@@ -1,0 +1,49 @@
+#include "main_window_fixture.h"
+
+#include "task_panel.h"
+
+#include <QPushButton>
+
+TEST_F(MainWindowTest, TableCommandsDoNothingBeforeATableIsOpen) {
+  form->N11->trigger();
+  form->ToolButton3->trigger();
+  form->ToolButton5->trigger();
+  form->SavetoMSEXCEL1->trigger();
+  form->Addnewfield1->trigger();
+  for (QWidget* panel : {form->Panel4, form->Panel5, form->Panel7, form->Panel8}) {
+    EXPECT_TRUE(panel->isHidden());
+  }
+  EXPECT_FALSE(form->GridShown());
+  EXPECT_FALSE(form->PathGiven());
+  EXPECT_TRUE(dialogs.messages.empty());
+
+  // Commands without a guard work at once.
+  form->Sortedfile1->trigger();
+  form->N10->trigger();
+  EXPECT_FALSE(form->Panel3->isHidden());
+  EXPECT_FALSE(form->Panel6->isHidden());
+}
+
+TEST_F(MainWindowTest, PanelsShowOverTheGridAndCloseByTheirButtons) {
+  OpenFromMenu(WritePeople());
+  form->N11->trigger();
+  form->ToolButton5->trigger();
+  EXPECT_FALSE(form->Panel7->isHidden());
+  EXPECT_FALSE(form->Panel5->isHidden());
+  EXPECT_FALSE(form->Button3->isHidden());
+  form->Panel7->ExitButton()->click();
+  EXPECT_TRUE(form->Panel7->isHidden());
+  EXPECT_FALSE(form->Panel5->isHidden());
+
+  form->Addnewfield1->trigger();
+  EXPECT_FALSE(form->Panel8->isHidden());
+  form->FormActivate();
+  EXPECT_TRUE(form->Panel8->isHidden());
+}
+
+TEST_F(MainWindowTest, PathGuardLooksAtTheTrimmedPath) {
+  form->TablePath = "   ";
+  EXPECT_FALSE(form->PathGiven());
+  form->TablePath = " a.dbf ";
+  EXPECT_TRUE(form->PathGiven());
+}

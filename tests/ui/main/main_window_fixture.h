@@ -1,0 +1,87 @@
+// A main window wired to scripted dialogs, a recording launcher and raw view,
+// and an exit that records instead of ending the process, with helpers to
+// write tables and read what the window shows.
+#pragma once
+
+#include "dbf_errors.h"
+#include "main_window.h"
+#include "scripted_dialog_service.h"
+#include "table_bytes.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+class RecordingLauncher : public ui::FileLauncher {
+ public:
+  bool Open(const std::string& path) override {
+    opened.push_back(path);
+    return true;
+  }
+  std::vector<std::string> opened;
+};
+
+struct RawViewCall {
+  int mode;
+  std::string fileName;
+};
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    guard.InstallEngineReporters();
+    MainWindowLinks links{dialogs, guard, launcher,
+                          [this](QWidget*, int mode, const std::string& name) {
+                            rawViewCalls.push_back({mode, name});
+                          },
+                          [this] { ++transferBufferEmptied; }};
+    form = std::make_unique<TForm2>(links);
+    form->show();
+  }
+
+  void TearDown() override {
+    form.reset();
+    dbf::SetFatalReporter({});
+    dbf::SetMessageReporter({});
+  }
+
+  // People: NAME C10, SUM N8.2, OK L1; the second record marked deleted.
+  std::string WritePeople(const std::string& name = "people.dbf") {
+    const std::vector<testsupport::FieldSpec> fields{{"NAME", 'C', 10}, {"SUM", 'N', 8, 2}, {"OK", 'L', 1}};
+    testsupport::TableSpec spec;
+    spec.fields = fields;
+    spec.records = {testsupport::Record(fields, {"\x88\xa2\xa0\xad\xae\xa2", "   12.50", "T"}),
+                    testsupport::Record(fields, {"Bob", "    3.00", "F"}, true),
+                    testsupport::Record(fields, {"Carol  \x01", "", ""})};
+    const std::string path = dir.Path(name);
+    testsupport::WriteFile(path, testsupport::TableBytes(spec));
+    return path;
+  }
+
+  // Opens the file through the menu's open dialog.
+  void OpenFromMenu(const std::string& path, int filterIndex = 1) {
+    dialogs.WillOpen(path, filterIndex);
+    form->Openfile1->trigger();
+  }
+
+  std::string Cell(int row, int col) const { return form->StringGrid1->Cell(row, col); }
+  std::string Shown(QLabel* label) const { return label->text().toStdString(); }
+
+  testsupport::TempDir dir;
+  ui::ScriptedDialogService dialogs;
+  std::vector<int> exits;
+  ui::EventGuard guard{dialogs, [this](int code) { exits.push_back(code); }};
+  RecordingLauncher launcher;
+  std::vector<RawViewCall> rawViewCalls;
+  int transferBufferEmptied = 0;
+  std::unique_ptr<TForm2> form;
+};

@@ -1,0 +1,143 @@
+#include "main_window_fixture.h"
+
+#include "dbf2_lib.h"
+
+#include <QProgressBar>
+
+TEST_F(MainWindowTest, OpeningATableFillsTheGridRowPerRecord) {
+  const std::string path = WritePeople();
+  OpenFromMenu(path);
+  EXPECT_EQ(dialogs.openFilters,
+            std::vector<std::string>({"Файлы *.dbf|*.dbf|Все файлы|*.*|Файлы EXCEL|*.xls|"}));
+  EXPECT_FALSE(form->StringGrid1->isHidden());
+  EXPECT_FALSE(form->Panel1->isHidden());
+  EXPECT_EQ(form->TablePath, path);
+  EXPECT_EQ(Shown(form->StaticText2), path);
+  EXPECT_EQ(Shown(form->StaticText1), "3 строк");
+
+  const ui::StringGrid& grid = *form->StringGrid1;
+  ASSERT_EQ(grid.RowCount(), 4);
+  ASSERT_EQ(grid.ColCount(), 4);
+  EXPECT_EQ(grid.FixedRows(), 1);
+  EXPECT_EQ(grid.FixedCols(), 1);
+  EXPECT_EQ(Cell(0, 0), "\xb9 \xef/\xef");  // "№ п/п" in code page 1251
+  EXPECT_EQ(Cell(0, 1), "NAME");
+  EXPECT_EQ(Cell(0, 3), "OK");
+  EXPECT_EQ(Cell(1, 0), "      1");
+  EXPECT_EQ(Cell(1, 1), "\x88\xa2\xa0\xad\xae\xa2");  // bytes as stored, never converted
+  EXPECT_EQ(Cell(1, 2), "   12.50");  // leading blanks stay
+  EXPECT_EQ(Cell(2, 0), "      2 Delete");
+  EXPECT_EQ(Cell(2, 1), "Bob");
+  EXPECT_EQ(Cell(3, 1), "Carol");  // trailing blanks and control characters dropped
+  EXPECT_EQ(Cell(3, 2), "");
+  EXPECT_TRUE(form->ProgressBar1->isHidden());
+}
+
+TEST_F(MainWindowTest, EmptyTablesAndTablesWithoutFields) {
+  testsupport::TableSpec empty;
+  empty.fields = {{"A", 'C', 4}};
+  const std::string emptyPath = dir.Path("empty.dbf");
+  testsupport::WriteFile(emptyPath, testsupport::TableBytes(empty));
+  OpenFromMenu(emptyPath);
+  EXPECT_EQ(form->StringGrid1->RowCount(), 1);
+  EXPECT_EQ(form->StringGrid1->FixedRows(), 0);
+  EXPECT_EQ(Shown(form->StaticText1), "0 строк");
+
+  const std::string bare = dir.Path("bare.dbf");
+  testsupport::WriteFile(bare, testsupport::TableBytes(testsupport::TableSpec{}));
+  OpenFromMenu(bare);
+  EXPECT_EQ(form->StringGrid1->ColCount(), 1);
+  EXPECT_EQ(Cell(0, 0), "\xb9 \xef/\xef");  // "№ п/п" in code page 1251
+}
+
+TEST_F(MainWindowTest, ExtensionDecidesBetweenGridAndTheDesktopProgram) {
+  const std::string upper = WritePeople("PEOPLE.DBF");
+  OpenFromMenu(upper, 2);
+  EXPECT_EQ(form->StringGrid1->RowCount(), 4);
+  EXPECT_TRUE(launcher.opened.empty());
+
+  const std::string sheet = dir.Path("report.xls");
+  testsupport::WriteFile(sheet, "not a table");
+  OpenFromMenu(sheet, 2);
+  EXPECT_EQ(launcher.opened, std::vector<std::string>({sheet}));
+  EXPECT_TRUE(form->StringGrid1->isHidden());
+  EXPECT_TRUE(form->Panel1->isHidden());
+  EXPECT_EQ(form->TablePath, sheet);
+
+  const std::string noExtension = dir.Path("README");
+  testsupport::WriteFile(noExtension, "text");
+  OpenFromMenu(noExtension, 2);
+  EXPECT_EQ(launcher.opened.back(), noExtension);
+}
+
+TEST_F(MainWindowTest, CancelledOrMissingChoicesChangeNothing) {
+  const std::string path = WritePeople();
+  OpenFromMenu(path);
+  form->Openfile1->trigger();  // no answer queued: cancelled
+  OpenFromMenu(dir.Path("missing.dbf"));
+  dialogs.WillOpen(dir.Path("missing.dbf"));
+  form->ToolButton1->trigger();
+  EXPECT_EQ(form->TablePath, path);
+  EXPECT_EQ(form->StringGrid1->RowCount(), 4);
+  EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(MainWindowTest, ToolbarTextEntryHandsTheFileToTheRawViewAndLeavesTheGrid) {
+  const std::string table = WritePeople();
+  dialogs.WillOpen(table, 1);
+  form->ToolButton1->trigger();
+  EXPECT_EQ(dialogs.openFilters.back(),
+            "Файлы *.dbf|*.dbf|Все файлы|*.*|Файлы EXCEL|*.xls|Как текстовый файл|*.*|");
+  EXPECT_EQ(form->StringGrid1->RowCount(), 4);
+
+  const std::string other = dir.Path("other.bin");
+  testsupport::WriteFile(other, "abc");
+  dialogs.WillOpen(other, 4);
+  form->ToolButton1->trigger();
+  ASSERT_EQ(rawViewCalls.size(), 1u);
+  EXPECT_EQ(rawViewCalls[0].mode, 2);
+  EXPECT_EQ(rawViewCalls[0].fileName, other);
+  EXPECT_EQ(form->TablePath, other);
+  EXPECT_EQ(Shown(form->StaticText2), table);
+  EXPECT_EQ(Cell(1, 1), "\x88\xa2\xa0\xad\xae\xa2");
+
+  form->Openfileastext1->trigger();
+  ASSERT_EQ(rawViewCalls.size(), 2u);
+  EXPECT_EQ(rawViewCalls[1].mode, 1);
+  EXPECT_EQ(rawViewCalls[1].fileName, "");
+  EXPECT_EQ(form->TablePath, other);
+}
+
+TEST_F(MainWindowTest, LongPathsAreKeptWhole) {
+  std::string folder = dir.dir();
+  while (folder.size() < 300) {
+    folder += "/" + std::string(60, 'd');
+    std::filesystem::create_directory(folder);
+  }
+  const std::string path = folder + "/table.dbf";
+  std::filesystem::copy_file(WritePeople(), path);
+  OpenFromMenu(path);
+  EXPECT_EQ(form->TablePath, path);
+  EXPECT_EQ(form->StringGrid1->RowCount(), 4);
+}
+
+TEST_F(MainWindowTest, RefillRowsShowsTheFileAsItIsNow) {
+  const std::string path = WritePeople();
+  OpenFromMenu(path);
+  {
+    dbf::Dbf2_lib db;
+    db.DbfOpen(1, path);
+    db.DbfGo(1, 1);
+    db.DbfDelete(1);
+    db.DbfBlank(1);
+    db.DbfPutStr(1, "Dave", "NAME");
+    db.DbfAppend(1);
+    form->RefillRows(db);
+    db.DbfCloseAll();
+  }
+  ASSERT_EQ(form->StringGrid1->RowCount(), 5);
+  EXPECT_EQ(Cell(0, 1), "NAME");
+  EXPECT_EQ(Cell(1, 0), "      1 Delete");
+  EXPECT_EQ(Cell(4, 0), "      4");
+  EXPECT_EQ(Cell(4, 1), "Dave");
+}

@@ -1,0 +1,38 @@
+#include "main_window_fixture.h"
+
+#include "task_panel.h"
+
+#include <QMenuBar>
+#include <QPushButton>
+#include <QToolBar>
+
+TEST_F(MainWindowTest, StartsWithOnlyMenusToolbarsAndAnEmptyPathStrip) {
+  EXPECT_EQ(form->windowTitle().toStdString(), "View and correct file DBF :   " DBFVIEW_VERSION);
+  EXPECT_EQ(form->size(), QSize(1000, 700));
+  EXPECT_TRUE(form->StringGrid1->isHidden());
+  EXPECT_TRUE(form->Panel1->isHidden());
+  EXPECT_EQ(Shown(form->Label5), "FILE :");
+  EXPECT_EQ(Shown(form->StaticText2), "");
+  for (QWidget* panel : {form->Panel3, form->Panel4, form->Panel5, form->Panel6, form->Panel7, form->Panel8}) {
+    EXPECT_TRUE(panel->isHidden());
+  }
+  EXPECT_EQ(form->cbCheckBox1->checkState(), Qt::Unchecked);
+  EXPECT_EQ(transferBufferEmptied, 1);
+  EXPECT_TRUE(form->TablePath.empty());
+}
+
+TEST_F(MainWindowTest, MenusAndToolbarsCarryTheirCaptionsAndHints) {
+  QStringList menus;
+  for (QAction* a : form->menuBar()->actions()) menus << a->text();
+  EXPECT_EQ(menus, QStringList({QString::fromUtf8("Файлы"), QString::fromUtf8("Операции"),
+                                QString::fromUtf8("Прочие операции"), QString::fromUtf8("Выход")}));
+  EXPECT_EQ(form->Deletedfield1->text().toStdString(), "Deleted field ");
+  EXPECT_EQ(form->N13->text().toStdString(), "Скопировать из файла :");
+  EXPECT_EQ(form->ToolButton3->toolTip().toStdString(), "Печать в текстовый файл и MS  WORD");
+  EXPECT_EQ(form->ToolButton4->toolTip().toStdString(), "Сохранить  файл ");
+  EXPECT_EQ(form->ToolButton6->toolTip().toStdString(), "Отетка удаления записи");
+  EXPECT_EQ(form->ToolBar2->toolTip().toStdString(), "Удаление отмеченных записей.");
+  EXPECT_EQ(form->cbCheckBox1->text().toStdString(), "Кодировка (DOS, Windows) ");
+  EXPECT_EQ(form->Panel3->Title()->text().toStdString(), "Сортировка файла типа \"DBF\"");
+  EXPECT_EQ(form->Panel3->ExitButton()->text().toStdString(), "Exit");
+}

@@ -1,0 +1,125 @@
+#include "main_window.h"
+
+#include "file_name.h"
+#include "radio_group.h"
+#include "task_panel.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QShowEvent>
+#include <QLineEdit>
+#include <QPushButton>
+
+#ifndef DBFVIEW_VERSION
+#define DBFVIEW_VERSION "0"
+#endif
+
+TForm2::TForm2(MainWindowLinks links, QWidget* parent) : QMainWindow(parent), links_(std::move(links)) {
+  BuildMenus();
+  BuildToolBars();
+  auto* central = new QWidget(this);
+  setCentralWidget(central);
+  BuildPathStrip();
+  BuildGridArea();
+  BuildBottomPanel();
+  BuildTaskPanels();
+  FormCreate();
+}
+
+TForm2::~TForm2() = default;
+
+QString TForm2::Caption() {
+  return QStringLiteral("View and correct file DBF :") + QStringLiteral("   ") +
+         QStringLiteral(DBFVIEW_VERSION);
+}
+
+void TForm2::Hook(QAction* action, void (TForm2::*handler)()) {
+  connect(action, &QAction::triggered, this, links_.guard.Guarded([this, handler] { (this->*handler)(); }));
+}
+
+void TForm2::Hook(QPushButton* button, void (TForm2::*handler)()) {
+  connect(button, &QPushButton::clicked, this, links_.guard.Guarded([this, handler] { (this->*handler)(); }));
+}
+
+void TForm2::EmptyTransferBuffer() {
+  if (links_.emptyTransferBuffer) links_.emptyTransferBuffer();
+}
+
+void TForm2::FormCreate() {
+  EmptyTransferBuffer();
+  StaticText2->clear();
+  Button2->hide();
+  Button3->hide();
+  RadioGroup1->hide();
+  RadioGroup1->SetItemIndex(0);
+  GroupBox1->hide();
+  Edit4->clear();
+  move(2, 2);
+  resize(1000, 700);
+}
+
+void TForm2::FormShow() { setWindowTitle(Caption()); }
+
+void TForm2::FormActivate() {
+  setWindowTitle(Caption());
+  Panel8->hide();
+}
+
+void TForm2::FormClose() { EmptyTransferBuffer(); }
+
+void TForm2::N2Click() {
+  EmptyTransferBuffer();
+  hide();
+  links_.guard.Exit(0);
+}
+
+void TForm2::bbCloseClick() {
+  hide();
+  links_.guard.Exit(0);
+}
+
+void TForm2::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (!event->spontaneous()) links_.guard.Run([this] { FormShow(); });
+}
+
+void TForm2::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+    links_.guard.Run([this] { FormActivate(); });
+  }
+}
+
+void TForm2::closeEvent(QCloseEvent* event) {
+  links_.guard.Run([this] { FormClose(); });
+  event->accept();
+}
+
+bool TForm2::GridShown() const { return !StringGrid1->isHidden(); }
+
+bool TForm2::PathGiven() const { return !TrimBlanks(TablePath).empty(); }
+
+void TForm2::Sortedfile1Click() { Panel3->show(); }
+
+void TForm2::ToolButton3Click() {
+  if (GridShown()) Panel4->show();
+}
+
+void TForm2::ToolButton5Click() {
+  if (GridShown()) Panel5->show();
+}
+
+void TForm2::SavetoMSEXCEL1Click() {
+  if (GridShown()) Panel5->show();
+}
+
+void TForm2::N10Click() { Panel6->show(); }
+
+void TForm2::N11Click() {
+  if (GridShown()) Panel7->show();
+}
+
+void TForm2::Addnewfield1Click() {
+  if (GridShown()) Panel8->show();
+}

@@ -1,0 +1,139 @@
+// The main window Form2: menus, two toolbars, the path strip, the record grid
+// StringGrid1 with the bottom panel Panel1, and the task panels that float
+// over the grid. Every command runs through the event guard; between commands
+// the grid is the only copy of the table's records in memory.
+#pragma once
+
+#include "main_window_links.h"
+#include "string_grid.h"
+
+#include <QMainWindow>
+
+#include <string>
+#include <vector>
+
+class QAction;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QToolBar;
+class TaskPanel;
+namespace dbf {
+class Dbf2_lib;
+}
+namespace ui {
+class RadioGroup;
+}
+
+class TForm2 : public QMainWindow {
+ public:
+  // Builds the window and runs FormCreate.
+  explicit TForm2(MainWindowLinks links, QWidget* parent = nullptr);
+  ~TForm2() override;
+
+  // The title every show and activation sets.
+  static QString Caption();
+
+  // State.
+  std::string TablePath;   // the current table, kept whole whatever its length
+  std::string SecondPath;  // the second file of the last two-file command
+
+  // Start-up and ending.
+  void FormCreate();
+  void FormShow();
+  void FormActivate();
+  void FormClose();
+  void N2Click();
+  void bbCloseClick();
+
+  // Opening.
+  void Openfile1Click();
+  void ToolButton1Click();
+  void Openfileastext1Click();
+  // Opens a table named on the command line, as the open command does with
+  // a chosen file.
+  void OpenAtStart(const std::string& path);
+
+  // The record grid.
+  void LoadGrid(dbf::Dbf2_lib& db);
+  void FillHeaderRow(dbf::Dbf2_lib& db);
+  void FillGridRow(dbf::Dbf2_lib& db);
+  void RefillRows(dbf::Dbf2_lib& db);
+  void ApplyCodePage();
+  void cbCheckBox1Click();
+  void N4Click();
+  void ToolButton9Click();
+
+  // Task panels shown by commands whose work comes with the panel's contents.
+  void Sortedfile1Click();
+  void ToolButton3Click();
+  void ToolButton5Click();
+  void SavetoMSEXCEL1Click();
+  void N10Click();
+  void N11Click();
+  void Addnewfield1Click();
+
+  // Guards of the table commands.
+  bool GridShown() const;
+  bool PathGiven() const;
+
+  // Controls, by the names of the window's layout.
+  QToolBar* ToolBar1;
+  QToolBar* ToolBar2;
+  QAction *ToolButton1, *ToolButton2, *ToolButton3, *ToolButton4, *ToolButton5, *ToolButton9;
+  QAction *ToolButton6, *ToolButton7, *ToolButton8;
+  QAction *Openfile1, *Openfileastext1, *Save1, *Saveas1, *Deleterecord1, *Sortedfile1;
+  QAction *SavetoMSEXCEL1, *CopyStructurefile1, *Addnewfield1, *Deletedfield1, *CreateFile1;
+  QAction *N4, *N5, *N6, *N8, *N9, *N10, *N11, *N12, *N13, *N14, *N17, *N16, *N2;
+  QWidget* Panel2;
+  QLabel* Label5;
+  QLabel* StaticText2;
+  QWidget* GridArea;  // the space the grid fills and the task panels float over
+  QLabel *Image1, *Image2;
+  ui::StringGrid* StringGrid1;
+  ui::StringGrid* StringGrid4;
+  QWidget* Panel1;
+  QLabel *Label1, *Label2, *Label3;
+  QLineEdit *Edit1, *Edit2, *Edit3, *Edit4;
+  QPushButton* Button2;
+  QCheckBox* cbCheckBox1;
+  QLabel* StaticText1;
+  QProgressBar* ProgressBar1;
+  QGroupBox* GroupBox1;
+  QPushButton *Button4, *Button5;
+  QPushButton* bbClose;
+  TaskPanel *Panel3, *Panel4, *Panel5, *Panel6, *Panel7, *Panel8;
+  ui::RadioGroup* RadioGroup1;  // in Panel5
+  QPushButton* Button3;         // in Panel5
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void BuildMenus();
+  void BuildToolBars();
+  void BuildPathStrip();
+  void BuildGridArea();
+  void BuildBottomPanel();
+  void BuildTaskPanels();
+  void PlaceOverlays();
+  // Runs a handler through the guard when the action fires.
+  void Hook(QAction* action, void (TForm2::*handler)());
+  void Hook(QPushButton* button, void (TForm2::*handler)());
+
+  // The steps the open commands share once a file has been chosen.
+  void ShowTableControls();
+  void OpenChosenFile(bool trimForExtension);
+  void ShowSpreadsheet();
+  void EmptyTransferBuffer();
+
+  MainWindowLinks links_;
+  std::vector<std::string> rowCells_;  // FillGridRow's cells, reused between rows
+  std::vector<std::string_view> rowViews_;
+};

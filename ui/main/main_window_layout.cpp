@@ -1,0 +1,255 @@
+// Builds the main window's controls: menus, toolbars, the path strip, the
+// grid area with its decorations and task panels, and the bottom panel.
+#include "main_window.h"
+
+#include "radio_group.h"
+#include "task_panel.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStyle>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace {
+
+const QColor kTeal(0, 128, 128);
+
+QAction* Item(QMenu* menu, const char* caption) { return menu->addAction(QString::fromUtf8(caption)); }
+
+QAction* Button(QToolBar* bar, QStyle::StandardPixmap icon, const char* hint) {
+  QAction* action = bar->addAction(bar->style()->standardIcon(icon), QString::fromUtf8(hint));
+  action->setToolTip(QString::fromUtf8(hint));
+  return action;
+}
+
+QWidget* Panel(QWidget* parent) {
+  auto* panel = new QWidget(parent);
+  panel->setAutoFillBackground(true);
+  panel->setPalette(QPalette());
+  return panel;
+}
+
+}  // namespace
+
+void TForm2::BuildMenus() {
+  QMenu* files = menuBar()->addMenu(QString::fromUtf8("Файлы"));
+  Openfile1 = Item(files, "Open file dbf");
+  Openfileastext1 = Item(files, "Open file as text");
+  Save1 = Item(files, "Save");
+  Saveas1 = Item(files, "Save as :");
+  Deleterecord1 = Item(files, "Delete record");
+  Sortedfile1 = Item(files, "Sorted file");
+  SavetoMSEXCEL1 = Item(files, "Save to MS EXCEL");
+  QMenu* structure = files->addMenu(QStringLiteral("Structure file"));
+  CopyStructurefile1 = Item(structure, "Copy Structure file");
+  Addnewfield1 = Item(structure, "Add new field");
+  Deletedfield1 = Item(structure, "Deleted field ");
+  CreateFile1 = Item(files, "Create File");
+
+  QMenu* operations = menuBar()->addMenu(QString::fromUtf8("Операции"));
+  N4 = Item(operations, "Выбор шрифта");
+  N5 = Item(operations, "Корректировать");
+  N6 = Item(operations, "Отмена корректировки");
+  QMenu* insertRow = operations->addMenu(QString::fromUtf8("Вставить строку"));
+  N8 = Item(insertRow, "Перед строкой");
+  N9 = Item(insertRow, "После строки");
+  N10 = Item(operations, "Ремонт структуры файла");
+  N11 = Item(operations, "Изменить имя поля");
+  N12 = Item(operations, "Очистить весь файл");
+  N13 = Item(operations, "Скопировать из файла :");
+  N14 = Item(operations, "Выполнить условие");
+  N17 = Item(operations, "Копировать в EXCEL");
+
+  QMenu* other = menuBar()->addMenu(QString::fromUtf8("Прочие операции"));
+  N16 = Item(other, "В EXCEL для Redozazoz");
+
+  N2 = menuBar()->addAction(QString::fromUtf8("Выход"));
+
+  Hook(Openfile1, &TForm2::Openfile1Click);
+  Hook(Openfileastext1, &TForm2::Openfileastext1Click);
+  Hook(Sortedfile1, &TForm2::Sortedfile1Click);
+  Hook(SavetoMSEXCEL1, &TForm2::SavetoMSEXCEL1Click);
+  Hook(Addnewfield1, &TForm2::Addnewfield1Click);
+  Hook(N4, &TForm2::N4Click);
+  Hook(N10, &TForm2::N10Click);
+  Hook(N11, &TForm2::N11Click);
+  Hook(N2, &TForm2::N2Click);
+}
+
+void TForm2::BuildToolBars() {
+  ToolBar1 = addToolBar(QStringLiteral("ToolBar1"));
+  ToolBar1->setMovable(false);
+  ToolButton1 = Button(ToolBar1, QStyle::SP_DialogOpenButton, "Открыть файл");
+  ToolButton2 = Button(ToolBar1, QStyle::SP_TrashIcon, "Удалить запись");
+  ToolButton3 = Button(ToolBar1, QStyle::SP_FileDialogDetailedView, "Печать в текстовый файл и MS  WORD");
+  ToolButton4 = Button(ToolBar1, QStyle::SP_DialogSaveButton, "Сохранить  файл ");
+  ToolButton5 = Button(ToolBar1, QStyle::SP_FileDialogListView, "Записать в MS EXCEL");
+  ToolButton9 = Button(ToolBar1, QStyle::SP_FileDialogInfoView, "Выбор шрифта");
+
+  ToolBar2 = addToolBar(QStringLiteral("ToolBar2"));
+  ToolBar2->setMovable(false);
+  ToolBar2->setToolTip(QString::fromUtf8("Удаление отмеченных записей."));
+  ToolButton6 = Button(ToolBar2, QStyle::SP_DialogNoButton, "Отетка удаления записи");
+  ToolButton7 = Button(ToolBar2, QStyle::SP_DialogYesButton, "Снять отметку удаления");
+  ToolButton8 = Button(ToolBar2, QStyle::SP_DialogDiscardButton, "Удалить отмеченные записи");
+
+  Hook(ToolButton1, &TForm2::ToolButton1Click);
+  Hook(ToolButton3, &TForm2::ToolButton3Click);
+  Hook(ToolButton5, &TForm2::ToolButton5Click);
+  Hook(ToolButton9, &TForm2::ToolButton9Click);
+}
+
+void TForm2::BuildPathStrip() {
+  QWidget* central = centralWidget();
+  central->setAutoFillBackground(true);
+  QPalette teal = central->palette();
+  teal.setColor(QPalette::Window, kTeal);
+  central->setPalette(teal);
+  auto* column = new QVBoxLayout(central);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(0);
+
+  Panel2 = Panel(central);
+  auto* strip = new QHBoxLayout(Panel2);
+  strip->setContentsMargins(6, 3, 6, 3);
+  Label5 = new QLabel(QStringLiteral("FILE :"), Panel2);
+  StaticText2 = new QLabel(Panel2);
+  StaticText2->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  strip->addWidget(Label5);
+  strip->addWidget(StaticText2, 1);
+  column->addWidget(Panel2);
+}
+
+void TForm2::BuildGridArea() {
+  GridArea = new QWidget(centralWidget());
+  GridArea->installEventFilter(this);
+  auto* fill = new QVBoxLayout(GridArea);
+  fill->setContentsMargins(0, 0, 0, 0);
+
+  Image1 = new QLabel(GridArea);
+  Image1->setPixmap(style()->standardIcon(QStyle::SP_FileDialogContentsView).pixmap(160, 160));
+  Image2 = new QLabel(GridArea);
+  Image2->setPixmap(style()->standardIcon(QStyle::SP_DriveHDIcon).pixmap(160, 160));
+
+  StringGrid1 = new ui::StringGrid(GridArea);
+  QPalette paleYellow;  // the application's colours, not the window's teal
+  paleYellow.setColor(QPalette::Base, paleYellow.color(QPalette::ToolTipBase));
+  paleYellow.setColor(QPalette::Text, paleYellow.color(QPalette::ToolTipText));
+  paleYellow.setColor(QPalette::Window, paleYellow.color(QPalette::Button));
+  StringGrid1->setPalette(paleYellow);
+  StringGrid1->SetDefaultColWidth(80);
+  StringGrid1->SetDefaultRowHeight(24);
+  StringGrid1->SetFixedCols(1);
+  StringGrid1->SetOptions(ui::GridOption::FixedVertLine | ui::GridOption::FixedHorzLine |
+                          ui::GridOption::VertLine | ui::GridOption::HorzLine |
+                          ui::GridOption::ColSizing | ui::GridOption::Tabs |
+                          ui::GridOption::RowSelect);
+  StringGrid1->hide();
+  fill->addWidget(StringGrid1);
+
+  StringGrid4 = new ui::StringGrid(GridArea);
+  StringGrid4->hide();
+  centralWidget()->layout()->addWidget(GridArea);
+}
+
+void TForm2::BuildBottomPanel() {
+  Panel1 = Panel(centralWidget());
+  Panel1->setFixedHeight(105);
+  auto* row = new QHBoxLayout(Panel1);
+
+  auto* copyBox = new QGridLayout;
+  Label1 = new QLabel(QString::fromUtf8("Имя файла для копии"), Panel1);
+  Edit1 = new QLineEdit(Panel1);
+  Label3 = new QLabel(QString::fromUtf8("№ 1-й записи"), Panel1);
+  Edit3 = new QLineEdit(Panel1);
+  Label2 = new QLabel(QString::fromUtf8("№ последней записи"), Panel1);
+  Edit2 = new QLineEdit(Panel1);
+  Button2 = new QPushButton(QString::fromUtf8("Копировать файл"), Panel1);
+  copyBox->addWidget(Label1, 0, 0);
+  copyBox->addWidget(Edit1, 1, 0);
+  copyBox->addWidget(Label3, 0, 1);
+  copyBox->addWidget(Edit3, 1, 1);
+  copyBox->addWidget(Label2, 0, 2);
+  copyBox->addWidget(Edit2, 1, 2);
+  copyBox->addWidget(Button2, 2, 0);
+  row->addLayout(copyBox, 3);
+
+  auto* state = new QVBoxLayout;
+  cbCheckBox1 = new QCheckBox(QString::fromUtf8("Кодировка (DOS, Windows) "), Panel1);
+  cbCheckBox1->setTristate(true);
+  cbCheckBox1->setCheckState(Qt::Unchecked);
+  StaticText1 = new QLabel(Panel1);
+  ProgressBar1 = new QProgressBar(Panel1);
+  ProgressBar1->hide();
+  state->addWidget(cbCheckBox1);
+  state->addWidget(StaticText1);
+  state->addWidget(ProgressBar1);
+  row->addLayout(state, 2);
+
+  GroupBox1 = new QGroupBox(QString::fromUtf8("По имени столбца"), Panel1);
+  auto* sums = new QGridLayout(GroupBox1);
+  Edit4 = new QLineEdit(GroupBox1);
+  Button4 = new QPushButton(QString::fromUtf8("Подсчет суммы"), GroupBox1);
+  Button5 = new QPushButton(QString::fromUtf8("Удалить нулевые"), GroupBox1);
+  sums->addWidget(Edit4, 0, 0, 1, 2);
+  sums->addWidget(Button4, 1, 0);
+  sums->addWidget(Button5, 1, 1);
+  row->addWidget(GroupBox1, 2);
+
+  bbClose = new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton), QStringLiteral("Close"),
+                            Panel1);
+  row->addWidget(bbClose, 0, Qt::AlignBottom);
+
+  Panel1->hide();
+  centralWidget()->layout()->addWidget(Panel1);
+
+  connect(cbCheckBox1, &QCheckBox::clicked, this, links_.guard.Guarded([this] { cbCheckBox1Click(); }));
+  Hook(bbClose, &TForm2::bbCloseClick);
+}
+
+void TForm2::BuildTaskPanels() {
+  Panel3 = new TaskPanel({QString::fromUtf8("Сортировка файла типа \"DBF\"")}, QStringLiteral("Exit"), GridArea);
+  Panel4 = new TaskPanel({QString::fromUtf8("Формирование текстового файла и печать.")},
+                         QString::fromUtf8("Выход"), GridArea);
+  Panel5 = new TaskPanel({QString::fromUtf8("Экспорт в файл MS EXCEL")}, QString::fromUtf8("Отмена"), GridArea);
+  RadioGroup1 = new ui::RadioGroup(QString::fromUtf8("Заменить точку на запятую? "),
+                                   {QString::fromUtf8("не заменять"), QString::fromUtf8("заменить")}, Panel5);
+  Button3 = new QPushButton(QString::fromUtf8("Выполнить"), Panel5);
+  Panel5->Body()->addWidget(RadioGroup1);
+  Panel5->Body()->addWidget(Button3);
+  Panel6 = new TaskPanel({QString::fromUtf8("Реорганизовать структуру файла.")}, QString::fromUtf8("Отмена"),
+                         GridArea);
+  Panel7 = new TaskPanel({QString::fromUtf8("Изменение имени поля.")}, QString::fromUtf8("Отмена"), GridArea);
+  Panel8 = new TaskPanel({QString::fromUtf8("Изменение структуры файла."), QString::fromUtf8("Ввод нового поля.")},
+                         QString::fromUtf8("Выход"), GridArea);
+  PlaceOverlays();
+}
+
+void TForm2::PlaceOverlays() {
+  const int width = GridArea->width();
+  const int height = GridArea->height();
+  Image1->setGeometry(width / 2 - 200, height / 2 - 90, 180, 180);
+  Image2->setGeometry(width / 2 + 20, height / 2 - 90, 180, 180);
+  int left = 20;
+  for (TaskPanel* panel : {Panel3, Panel4, Panel5, Panel6, Panel7, Panel8}) {
+    panel->move(std::min(left, std::max(0, width - panel->width())), 20);
+    panel->raise();
+    left += 40;
+  }
+  StringGrid4->setGeometry(std::max(0, width - 320), 40, 300, 260);
+  StringGrid4->raise();
+}
+
+bool TForm2::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == GridArea && event->type() == QEvent::Resize) PlaceOverlays();
+  return QMainWindow::eventFilter(watched, event);
+}
