@@ -130,6 +130,7 @@ class TForm2 : public QMainWindow {
   // The steps the open commands share once a file has been chosen.
   void ShowTableControls();
   void OpenChosenFile(bool trimForExtension);
+  void FillRowsFromTop(dbf::Dbf2_lib& db, int64_t count);
   void ShowSpreadsheet();
   void EmptyTransferBuffer();
 

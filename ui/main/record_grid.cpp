@@ -44,13 +44,7 @@ void TForm2::LoadGrid(dbf::Dbf2_lib& db) {
   StringGrid1->SetFixedRows(0);
   if (count > 0) StringGrid1->SetFixedRows(1);
   FillHeaderRow(db);
-  ui::Progress progress(ProgressBar1, count);
-  db.DbfTop(kSlot);
-  while (!db.DbfEof(kSlot)) {
-    progress.Set(db.DbfRecNo(kSlot));
-    FillGridRow(db);
-    db.DbfSkip(kSlot, 1);
-  }
+  FillRowsFromTop(db, count);
 }
 
 void TForm2::FillHeaderRow(dbf::Dbf2_lib& db) {
@@ -79,8 +73,14 @@ void TForm2::RefillRows(dbf::Dbf2_lib& db) {
   StringGrid1->SetFixedRows(0);
   StringGrid1->SetRowCount(static_cast<int>(count + 1));
   if (count > 0) StringGrid1->SetFixedRows(1);
-  db.DbfTop(kSlot);
+  FillRowsFromTop(db, count);
+}
+
+// Every record in file order, marked deleted or not, with the progress bar
+// showing the record number.
+void TForm2::FillRowsFromTop(dbf::Dbf2_lib& db, int64_t count) {
   ui::Progress progress(ProgressBar1, count);
+  db.DbfTop(kSlot);
   while (!db.DbfEof(kSlot)) {
     progress.Set(db.DbfRecNo(kSlot));
     FillGridRow(db);

@@ -28,12 +28,3 @@ TEST_F(MainWindowTest, EngineErrorShowsItsMessageAndEndsTheProgram) {
   EXPECT_EQ(dialogs.messages, std::vector<std::string>({"Ошибка 13 - DbfOpen : Файл N   1 не типа DBF "}));
   EXPECT_EQ(exits, std::vector<int>({ui::kEngineErrorExitCode}));
 }
-
-TEST_F(MainWindowTest, ReadFailureIsReportedAndTheProgramGoesOn) {
-  // A directory named like a table opens as a file name but cannot be read.
-  const std::string folder = dir.Path("folder.dbf");
-  std::filesystem::create_directory(folder);
-  OpenFromMenu(folder);
-  EXPECT_TRUE(exits.empty() || exits == std::vector<int>({ui::kEngineErrorExitCode}));
-  EXPECT_EQ(dialogs.messages.size(), 1u);
-}
