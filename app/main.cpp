@@ -9,6 +9,9 @@
 #ifdef DBFVIEW_HAS_TRANSFER_BUFFER
 #include "transfer_buffer.h"
 #endif
+#ifdef DBFVIEW_HAS_RAW_VIEW
+#include "open_raw_view.h"
+#endif
 
 #include <QApplication>
 
@@ -25,8 +28,15 @@ int main(int argc, char** argv) {
 #ifdef DBFVIEW_HAS_TRANSFER_BUFFER
   links.emptyTransferBuffer = rawview::EmptyTransferBuffer;
 #endif
+#ifdef DBFVIEW_HAS_RAW_VIEW
+  links.openRawView = rawview::OpenRawView;
+#endif
   TForm2 form2(links);
   dialogs.SetParent(&form2);
+#ifdef DBFVIEW_HAS_RAW_VIEW
+  // Created hidden after the main window; OpenRawView shows it.
+  rawview::CreateRawView(guard);
+#endif
 
   form2.show();
   const QStringList args = QApplication::arguments();

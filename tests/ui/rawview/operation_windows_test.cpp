@@ -1,0 +1,208 @@
+#include "copy_to_file.h"
+#include "delete_simbol.h"
+#include "insert_zero_simbol.h"
+#include "radio_group.h"
+#include "raw_view_fixture.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+
+using namespace rawview;
+
+namespace {
+
+void Fill(std::initializer_list<std::pair<QLineEdit*, const char*>> edits) {
+  for (const auto& [edit, text] : edits) edit->setText(text);
+}
+
+}  // namespace
+
+TEST_F(RawViewTest, InsertWindowInsertsBeforeAfterAndBeyondTheEnd) {
+  Open(Letters(20));
+  View().N12Click();
+  auto* insert = Shown<TInsertZeroSimbol>();
+  ASSERT_NE(insert, nullptr);
+  EXPECT_EQ(insert->windowTitle(), QStringLiteral("Вставить символы в таблицу."));
+  EXPECT_TRUE(insert->Panel7->isVisible());
+  EXPECT_FALSE(insert->Panel2->isVisible());
+
+  Fill({{insert->Edit1, "1"}, {insert->Edit16, " 1"}, {insert->Edit17, "3"}, {insert->Edit18, "$30"}});
+  insert->RunInsertPanel();
+  EXPECT_EQ(LastMessage(), "Вставка символов выполнена!");
+  EXPECT_EQ(insert->Edit18->text(), "48");
+  EXPECT_EQ(View().FileLength(), 23);
+  EXPECT_EQ(View().StringGrid1->Cell(1, 1), "000" + Letters(13));
+
+  // After character 16 of row 1: before character 1 of row 2.
+  Fill({{insert->Edit1, "16"}, {insert->Edit16, "1"}, {insert->Edit17, "1"}, {insert->Edit18, "33"}});
+  insert->RadioGroup2->SetItemIndex(1);
+  insert->RunInsertPanel();
+  // Beyond the end: appended.
+  Fill({{insert->Edit1, "5"}, {insert->Edit16, "9"}, {insert->Edit17, "2"}, {insert->Edit18, "0"}});
+  insert->RadioGroup2->SetItemIndex(0);
+  insert->RunInsertPanel();
+  View().N6Click();
+  EXPECT_EQ(Saved(), "000" + Letters(13) + "!" + Letters(20).substr(13) + std::string(2, '\0'));
+  EXPECT_EQ(View().Label2->text(), QStringLiteral("Длина файла (после изменения) :            26 символов"));
+}
+
+TEST_F(RawViewTest, InsertWindowRefusesZeroAndNegativeNumbers) {
+  Open(Letters(20));
+  View().N12Click();
+  auto* insert = Shown<TInsertZeroSimbol>();
+  ASSERT_NE(insert, nullptr);
+  const struct {
+    const char *ch, *line, *count, *code, *message;
+  } cases[] = {
+      {"0", "1", "1", "1", "Ошибка номера начального символа!"},
+      {"17", "1", "1", "1", "Ошибка номера начального символа!"},
+      {"1", "0", "1", "1", "Ошибка номера начальной строки!"},
+      {"1", "-2", "1", "1", "Ошибка номера начальной строки!"},
+      {"1", "1", "0", "1", "Ошибка количества вводимых символов!"},
+      {"1", "1", "-5", "1", "Ошибка количества вводимых символов!"},
+      {"1", "1", "1", "256", "Ошибка кода вставляемого символа!"},
+      {"1", "1", "1", "x", "Ошибка кода вставляемого символа!"},
+  };
+  for (const auto& c : cases) {
+    Fill({{insert->Edit1, c.ch}, {insert->Edit16, c.line}, {insert->Edit17, c.count}, {insert->Edit18, c.code}});
+    insert->RunInsertPanel();
+    EXPECT_EQ(LastMessage(), c.message) << c.ch << " " << c.line << " " << c.count << " " << c.code;
+  }
+  EXPECT_EQ(View().FileLength(), 20);
+
+  insert->Edit18->setText("32");
+  insert->InsertCodeKey();
+  EXPECT_EQ(insert->Label24->text(), QStringLiteral("  (нет символьного эквивалента)  "));
+  insert->Edit18->setText("65");
+  insert->InsertCodeKey();
+  EXPECT_EQ(insert->Label24->text(), " A ");
+  EXPECT_EQ(insert->Label23->text(), QStringLiteral("Десятичный код символа от 0 до 255  "));
+  insert->CloseInsertPanel();
+  EXPECT_EQ(Shown<TInsertZeroSimbol>(), nullptr);
+}
+
+TEST_F(RawViewTest, DeleteWindowDeletesInsideAndThroughTheEnd) {
+  Open(Letters(40));
+  View().N13Click();
+  auto* del = Shown<TDeleteSimbol>();
+  ASSERT_NE(del, nullptr);
+  Fill({{del->Edit19, "5"}, {del->Edit20, "1"}, {del->Edit21, "8"}, {del->Edit22, "1"}});
+  del->RunDeletePanel();
+  EXPECT_EQ(LastMessage(), "Удаление выполнено!");
+  EXPECT_EQ(View().FileLength(), 36);
+  // A second deletion from the same window works on the length now.
+  Fill({{del->Edit19, "1"}, {del->Edit20, "2"}, {del->Edit21, "16"}, {del->Edit22, "9"}});
+  del->RunDeletePanel();
+  EXPECT_EQ(View().FileLength(), 16);
+  EXPECT_EQ(View().StringGrid1->RowCount(), 2);
+  View().N6Click();
+  EXPECT_EQ(Saved(), Letters(4) + Letters(40).substr(8, 12));
+
+  Fill({{del->Edit19, "3"}, {del->Edit20, "2"}, {del->Edit21, "1"}, {del->Edit22, "3"}});
+  del->RunDeletePanel();
+  EXPECT_EQ(LastMessage(), "Первый удаляемый символ за концом файла!");
+  Fill({{del->Edit19, "3"}, {del->Edit20, "1"}, {del->Edit21, "2"}, {del->Edit22, "1"}});
+  del->RunDeletePanel();
+  EXPECT_EQ(LastMessage(), "Первый символ дальше последнего!");
+  Fill({{del->Edit19, "3"}, {del->Edit20, "-1"}, {del->Edit21, "2"}, {del->Edit22, "1"}});
+  del->RunDeletePanel();
+  EXPECT_EQ(LastMessage(), "Ошибка номера начальной строки!");
+  Fill({{del->Edit19, "3"}, {del->Edit20, "1"}, {del->Edit21, "2"}, {del->Edit22, "-1"}});
+  del->RunDeletePanel();
+  EXPECT_EQ(LastMessage(), "Ошибка номера конечной строки!");
+  EXPECT_EQ(View().FileLength(), 16);
+}
+
+class CopyPasteTest : public RawViewTest {
+ protected:
+  // Opens `other` in a second viewer and copies the range from it.
+  void CopyFromSecondViewer(const std::string& other, const char* firstChar, const char* firstLine,
+                            const char* lastChar, const char* lastLine) {
+    const std::string otherPath = dir.Path("other.bin");
+    testsupport::WriteFile(otherPath, other);
+    dialogs.WillOpen(otherPath);
+    View().N9Click();
+    auto* viewer = Shown<TView_2_Form2>();
+    ASSERT_NE(viewer, nullptr);
+    EXPECT_FALSE(viewer->Files->menuAction()->isEnabled());
+    EXPECT_FALSE(viewer->N11->isEnabled());
+    EXPECT_TRUE(viewer->N10->isEnabled());
+    viewer->N10Click();
+    auto* copy = Shown<TCopyToFile>();
+    ASSERT_NE(copy, nullptr);
+    EXPECT_EQ(copy->windowTitle(), QStringLiteral("Копирование в файл."));
+    Fill({{copy->Edit2, firstChar}, {copy->Edit3, firstLine}, {copy->Edit4, lastChar}, {copy->Edit5, lastLine}});
+    copy->RunCopyPanel();
+  }
+
+  void Paste(int mode, const char* charNo = "", const char* row = "") {
+    View().N11Click();
+    View().RadioGroup3->SetItemIndex(mode);
+    View().RadioGroup3Click();
+    View().Edit23->setText(charNo);
+    View().Edit24->setText(row);
+    View().Button9Click();
+  }
+};
+
+TEST_F(CopyPasteTest, CopiesFromASecondViewerAndPastesAtTheStart) {
+  Open(Letters(14));
+  CopyFromSecondViewer("0123456789abcdefghij", "3", "1", "2", "2");
+  EXPECT_EQ(LastMessage(), "Размер буфера -           16 символов.");
+  EXPECT_EQ(TransferSize, 16);
+  Paste(0);
+  EXPECT_EQ(LastMessage(), "Операция выполнена!\r\nВставлено символов 16.");
+  EXPECT_EQ(View().FileLength(), 30);
+  View().N6Click();
+  EXPECT_EQ(Saved(), "23456789abcdefgh" + Letters(14));
+}
+
+TEST_F(CopyPasteTest, PastesAtTheEndAndAfterAPosition) {
+  Open(Letters(20));
+  CopyFromSecondViewer("xyz", "1", "1", "3", "1");
+  Paste(2);
+  Paste(1, "16", "1");
+  EXPECT_EQ(View().Edit23->isVisible(), true);
+  View().N6Click();
+  EXPECT_EQ(Saved(), Letters(16) + "xyz" + Letters(20).substr(16) + "xyz");
+
+  Paste(1, "11", "2");  // after character 27, beyond the last one (26)
+  EXPECT_EQ(LastMessage(), "Указанный символ за концом файла!");
+  Paste(1, "1", "0");
+  EXPECT_EQ(LastMessage(), "Номер строки с ошибкой!");
+  Paste(1, "1", "3");
+  EXPECT_EQ(LastMessage(), "Номер строки превышает допустимый!");
+  Paste(1, "17", "1");
+  EXPECT_EQ(LastMessage(), "Номер символа не в диапазоне от 1 до 16!");
+  EXPECT_EQ(View().FileLength(), 26);
+}
+
+TEST_F(CopyPasteTest, BadRangesLeaveTheBufferEmpty) {
+  Open(Letters(20));
+  CopyFromSecondViewer(Letters(20), "5", "2", "3", "2");
+  EXPECT_EQ(LastMessage(), "Первый символ дальше последнего!");
+  EXPECT_EQ(TransferSize, 0);
+  auto* copy = Shown<TCopyToFile>();
+  Fill({{copy->Edit2, "1"}, {copy->Edit3, "1"}, {copy->Edit4, "5"}, {copy->Edit5, "2"}});
+  copy->RunCopyPanel();
+  EXPECT_EQ(LastMessage(), "Ошибка длины массива!");
+  Fill({{copy->Edit2, "1"}, {copy->Edit3, "1"}, {copy->Edit4, "0"}, {copy->Edit5, "2"}});
+  copy->RunCopyPanel();
+  EXPECT_EQ(LastMessage(), "Ошибка номера конечного символа!");
+  Fill({{copy->Edit2, "1"}, {copy->Edit3, "-1"}, {copy->Edit4, "1"}, {copy->Edit5, "1"}});
+  copy->RunCopyPanel();
+  EXPECT_EQ(LastMessage(), "Ошибка номера начальной строки!");
+  EXPECT_TRUE(TransferBuffer.empty());
+}
+
+TEST_F(CopyPasteTest, OpeningAnOperationWindowEmptiesTheBuffer) {
+  Open(Letters(20));
+  CopyFromSecondViewer("xyz", "1", "1", "3", "1");
+  ASSERT_EQ(TransferSize, 3);
+  View().N13Click();
+  EXPECT_EQ(TransferSize, 0);
+  View().N11Click();
+  EXPECT_EQ(LastMessage(), "Размер буфера -            0 символов.\r\nВыполнить операцию нет возможности!");
+  EXPECT_EQ(View().FileLength(), 20);
+}

@@ -1,0 +1,82 @@
+#include "insert_zero_simbol.h"
+
+#include "code_page.h"
+#include "int_text.h"
+#include "open_raw_view.h"
+#include "radio_group.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <climits>
+
+namespace rawview {
+
+namespace {
+
+const QString kCodeCaption = QStringLiteral("Десятичный код символа от 0 до 255  ");
+
+}  // namespace
+
+TInsertZeroSimbol* TInsertZeroSimbol::Open(ui::EventGuard& guard) {
+  auto* window = Create<TInsertZeroSimbol>(guard);
+  for (QLineEdit* e : {window->Edit1, window->Edit16, window->Edit17, window->Edit18}) e->clear();
+  window->RadioGroup2->SetItemIndex(0);
+  window->Label23->setText(QStringLiteral("Десятичный код символа от 0 до 255 "));
+  window->Label24->clear();
+  window->ShowAsOperationWindow(window->Panel7, 40, QStringLiteral("Вставить символы в таблицу."));
+  window->Edit1->setFocus();
+  return window;
+}
+
+void TInsertZeroSimbol::ShowCopyPanel() {
+  Panel7->show();
+  Panel4->hide();
+  SetStayOnTop(true);
+}
+
+void TInsertZeroSimbol::InsertCharKey() { Edit16->setFocus(); }
+void TInsertZeroSimbol::InsertLineKey() { Edit17->setFocus(); }
+void TInsertZeroSimbol::InsertCountKey() { Edit18->setFocus(); }
+
+void TInsertZeroSimbol::InsertCodeKey() {
+  const auto code = StrToInt(Trim(Edit18->text().toStdString()));
+  Label23->setText(kCodeCaption);
+  if (!code || *code < 0 || *code > 255) return Label24->clear();
+  const QString shown = *code < 33 ? QStringLiteral(" (нет символьного эквивалента) ")
+                                   : ui::DecodeCell(std::string(1, static_cast<char>(*code)), ui::CodePage::Windows1251);
+  Label24->setText(" " + shown + " ");
+  Button1->setFocus();
+}
+
+void TInsertZeroSimbol::RunInsertPanel() {
+  const auto firstChar = ConvertAndShowBack(Edit1);
+  if (!firstChar || *firstChar < 1 || *firstChar > kCodesPerRow) return Dialogs().Message(kFirstCharError);
+  const auto firstLine = ConvertAndShowBack(Edit16);
+  if (!firstLine || *firstLine < 1) return Dialogs().Message(kFirstLineError);
+  const auto count = ConvertAndShowBack(Edit17);
+  const int32_t room = View_2_Form ? INT32_MAX - View_2_Form->FileLength() : 0;
+  if (!count || *count < 1 || *count > room) return Dialogs().Message("Ошибка количества вводимых символов!");
+  const auto code = ConvertAndShowBack(Edit18);
+  if (!code || *code < 0 || *code > 255) return Dialogs().Message("Ошибка кода вставляемого символа!");
+  FirstChar = *firstChar;
+  FirstLine = *firstLine;
+  InsertCount = *count;
+  InsertCode = *code;
+  InsertCodeText = Edit18->text().toStdString();
+  if (RadioGroup2->ItemIndex() == 1 && ++FirstChar > kCodesPerRow) {
+    FirstChar = 1;
+    ++FirstLine;
+  }
+  View_2_Form->InsertCount = InsertCount;
+  View_2_Form->InsertCodeText = InsertCodeText;
+  View_2_Form->FirstChar = FirstChar;
+  View_2_Form->FirstLine = FirstLine;
+  View_2_Form->RunSetNewSizeTable();
+  View_2_Form->RunSdvigTableToEnd();
+  Button6->setFocus();
+}
+
+}  // namespace rawview

@@ -1,0 +1,279 @@
+// The raw view's own handlers: loading and saving, edit mode, the cell
+// checks, the header and descriptor panels, the code page and the font.
+#include "view_2_form.h"
+
+#include "cell_check.h"
+#include "code_page.h"
+#include "header_codec.h"
+#include "int_text.h"
+#include "open_raw_view.h"
+#include "progress.h"
+#include "radio_group.h"
+#include "raw_file.h"
+#include "transfer_buffer.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QProgressBar>
+#include <QScrollBar>
+
+namespace rawview {
+
+namespace {
+
+constexpr char kFilter[] = "Файлы *.dbf|*.dbf|Все файлы|*.*|";
+
+QString Shown(const std::string& bytes) { return ui::DecodeCell(bytes, ui::CodePage::Windows1251); }
+std::string Typed(const QLineEdit* edit) { return ui::EncodeTyped(edit->text()); }
+
+}  // namespace
+
+std::optional<int32_t> ConvertAndShowBack(QLineEdit* edit) {
+  const auto value = StrToInt(Trim(edit->text().toStdString()));
+  if (value) edit->setText(QString::number(*value));
+  return value;
+}
+
+void TView_2_Form::FormCreate() {
+  EmptyTransferBuffer();
+  SavedOptions = StringGrid1->Options() | ui::GridOption::RowSelect;
+  SetupPanels();
+}
+
+void TView_2_Form::FormShow() {
+  ShowCopyPanel();
+  ShowInsertPanel();
+}
+
+void TView_2_Form::FormClose() { CloseView(); }
+
+void TView_2_Form::N2Click() { CloseView(); }
+
+void TView_2_Form::CloseView() {
+  if (CallerWindow) CallerWindow->setEnabled(true);
+  hide();
+}
+
+void TView_2_Form::ShowCopyPanel() {
+  Panel4->hide();
+  SetStayOnTop(false);
+}
+
+void TView_2_Form::ShowInsertPanel() {
+  Panel7->hide();
+  SetStayOnTop(false);
+}
+
+void TView_2_Form::SetupPanels() {
+  ShowCopyPanel();
+  ShowInsertPanel();
+}
+
+void TView_2_Form::SetStayOnTop(bool onTop) {
+  if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) == onTop) return;
+  setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+}
+
+void TView_2_Form::Dispose() {
+  hide();
+  deleteLater();
+}
+
+std::optional<ui::FileChoice> TView_2_Form::OpenDialog() { return Dialogs().OpenFile(kFilter); }
+
+bool TView_2_Form::LoadTable() {
+  StringGrid1->SetOptions((StringGrid1->Options() | ui::GridOption::RowSelect) &
+                          ~ui::GridOptions(ui::GridOption::Editing | ui::GridOption::AlwaysShowEditor));
+  StringGrid1->SetFixedRows(1);
+  StringGrid1->SetFixedCols(2);
+  StringGrid1->SetColWidth(0, 95);
+  StringGrid1->SetColWidth(1, 260);
+  for (int col = kFirstCodeColumn; col < kGridColumns; ++col) StringGrid1->SetColWidth(col, 40);
+
+  // Large files show a progress gauge in a small window while they load.
+  std::optional<ui::Progress> progress;
+  auto restore = [&] {
+    if (!progress) return;
+    progress.reset();
+    hide();
+    Panel1->show();
+    Panel2->show();
+  };
+  LoadResult result;
+  try {
+    result = LoadFile(FileName, doc_, [&](int64_t done, int64_t size) {
+      if (!progress) {
+        for (QWidget* w : std::initializer_list<QWidget*>{Panel1, Panel2, Panel4, Panel7, Panel8}) w->hide();
+        setGeometry(5, y(), width(), 100);
+        show();
+        progress.emplace(Gauge3, size);
+      }
+      progress->Set(done);
+    });
+  } catch (...) {
+    restore();
+    StringGrid1->StoreChanged();
+    throw;
+  }
+  restore();
+  StringGrid1->StoreChanged();
+  if (result != LoadResult::Loaded) return false;
+  Label2->setText(QStringLiteral("Длина файла :  ") + QString::fromStdString(RightAligned(doc_.FileLength, 12)) +
+                  QStringLiteral(" символов"));
+  return true;
+}
+
+void TView_2_Form::PlaceAndShow() {
+  setGeometry(20, 20, 950, 650);
+  show();
+}
+
+void TView_2_Form::Redraw() {
+  QScrollBar* bar = StringGrid1->verticalScrollBar();
+  const int top = bar->value();
+  StringGrid1->StoreChanged();
+  bar->setValue(top);
+}
+
+void TView_2_Form::ShowChangedLength() {
+  Redraw();
+  Label2->setText(QStringLiteral("Длина файла (после изменения) :  ") +
+                  QString::fromStdString(RightAligned(doc_.FileLength, 12)) + QStringLiteral(" символов"));
+}
+
+void TView_2_Form::SaveTo(const std::string& path, bool mustExist, const std::string& doneMessage) {
+  StringGrid1->CommitEdit();
+  const std::string message = SaveTable(doc_, path, mustExist, doneMessage);
+  Redraw();
+  if (!message.empty()) Dialogs().Message(message);
+}
+
+void TView_2_Form::N6Click() { SaveTo(FileName, true, "Сохранение в файл выполнено!"); }
+
+void TView_2_Form::N7Click() {
+  const auto choice = Dialogs().SaveFile(kFilter);
+  if (!choice) return;
+  SaveAsName = choice->path;
+  SaveTo(SaveAsName, false, "Запись в файл выполнена");
+}
+
+void TView_2_Form::N3Click() {
+  SavedOptions = StringGrid1->Options() | ui::GridOption::RowSelect;
+  using ui::GridOption;
+  StringGrid1->SetOptions(GridOption::FixedVertLine | GridOption::FixedHorzLine | GridOption::VertLine |
+                          GridOption::HorzLine | GridOption::ColSizing | GridOption::Editing | GridOption::Tabs |
+                          GridOption::AlwaysShowEditor);
+  StringGrid1->setFocus();
+}
+
+void TView_2_Form::N4Click() {
+  StringGrid1->SetOptions(SavedOptions);
+  StringGrid1->setFocus();
+}
+
+void TView_2_Form::N5Click() {
+  ui::FontRequest request;
+  request.initial = StringGrid1->font();
+  request.presetSize = 12;
+  if (const auto font = Dialogs().ChooseFont(request)) StringGrid1->setFont(*font);
+}
+
+void TView_2_Form::CheckBox1Click() {
+  switch (CheckBox1->checkState()) {
+    case Qt::Unchecked: StringGrid1->SetCodePage(ui::CodePage::Windows1251); break;
+    case Qt::Checked: StringGrid1->SetCodePage(ui::CodePage::Dos866); break;
+    case Qt::PartiallyChecked: StringGrid1->SetCodePage(ui::CodePage::SystemDefault); break;
+  }
+}
+
+void TView_2_Form::CheckCell(const std::string& text, int row, int col) {
+  if (row < 1 || col < kFirstCodeColumn) return;
+  const std::string message = CheckCodeText(text, row, col);
+  if (!message.empty()) Dialogs().Message(message);
+}
+
+void TView_2_Form::StringGrid1KeyPress(int& key) {
+  const std::string typed = key >= 32 ? ui::EncodeTyped(QString(QChar(key))) : std::string();
+  const uint8_t byte = typed.empty() ? static_cast<uint8_t>(key) : static_cast<uint8_t>(typed[0]);
+  CheckCell(TextAfterKey(StringGrid1->EditText(), byte), StringGrid1->Row(), StringGrid1->Col());
+}
+
+void TView_2_Form::StringGrid1SelectCell(int row, int col, bool&) {
+  CheckCell(std::string(Trim(StringGrid1->Cell(row, col))), row, col);
+}
+
+void TView_2_Form::DecodeHeader() {
+  std::string error;
+  const auto bytes = ReadRowBytes(doc_.cells, StringGrid1->Row(), &error);
+  if (!bytes) return Dialogs().Message(error);
+  const HeaderTexts h = rawview::DecodeHeader(*bytes);
+  Edit6->setText(Shown(h.version));
+  Edit7->setText(Shown(h.date));
+  Edit8->setText(Shown(h.headerSize));
+  Edit9->setText(Shown(h.recordLength));
+  Edit10->setText(Shown(h.recordCount));
+}
+
+void TView_2_Form::DecodeDescriptor() {
+  std::string error;
+  const auto bytes = ReadRowBytes(doc_.cells, StringGrid1->Row(), &error);
+  if (!bytes) return Dialogs().Message(error);
+  const DescriptorTexts d = rawview::DecodeDescriptor(*bytes);
+  Edit11->setText(Shown(d.name));
+  Edit12->setText(Shown(d.type));
+  Edit13->setText(Shown(d.length));
+  Edit14->setText(Shown(d.offset));
+  Edit15->setText(Shown(d.decimals));
+}
+
+void TView_2_Form::RadioGroup1Click() {
+  switch (RadioGroup1->ItemIndex()) {
+    case 0:
+      for (QLineEdit* e : {Edit6, Edit7, Edit8, Edit9, Edit10}) e->clear();
+      DecodeHeader();
+      Panel6->hide();
+      Panel9->hide();
+      Panel5->show();
+      break;
+    case 1:
+      for (QLineEdit* e : {Edit11, Edit12, Edit13, Edit14, Edit15}) e->clear();
+      DecodeDescriptor();
+      Panel5->hide();
+      Panel9->hide();
+      Panel6->show();
+      break;
+    default:
+      Panel5->hide();
+      Panel6->hide();
+      Panel9->hide();
+  }
+}
+
+void TView_2_Form::StringGrid1Click() {
+  // One message is enough when the row cannot be read for either panel.
+  std::string error;
+  if (!ReadRowBytes(doc_.cells, StringGrid1->Row(), &error)) return Dialogs().Message(error);
+  DecodeHeader();
+  DecodeDescriptor();
+}
+
+void TView_2_Form::Button4Click() {
+  const HeaderTexts edits{Typed(Edit6), Typed(Edit7), Typed(Edit8), Typed(Edit9), Typed(Edit10)};
+  const std::string message = WriteHeader(doc_.cells, StringGrid1->Row(), edits);
+  Redraw();
+  if (!message.empty()) Dialogs().Message(message);
+}
+
+void TView_2_Form::Button5Click() {
+  Edit11->setText(Edit11->text().toUpper());
+  Edit12->setText(Edit12->text().toUpper());
+  const DescriptorTexts edits{Typed(Edit11), Typed(Edit12), Typed(Edit13), Typed(Edit14), Typed(Edit15)};
+  const auto messages = WriteDescriptor(doc_.cells, StringGrid1->Row(), edits);
+  Redraw();
+  for (const std::string& m : messages) Dialogs().Message(m);
+}
+
+}  // namespace rawview
