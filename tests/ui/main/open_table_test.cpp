@@ -141,3 +141,16 @@ TEST_F(MainWindowTest, RefillRowsShowsTheFileAsItIsNow) {
   EXPECT_EQ(Cell(4, 0), "      4");
   EXPECT_EQ(Cell(4, 1), "Dave");
 }
+
+TEST_F(MainWindowTest, TableNamedAtStartOpensLikeAChosenOne) {
+  form->OpenAtStart(dir.Path("missing.dbf"));
+  EXPECT_TRUE(form->StringGrid1->isHidden());
+  EXPECT_TRUE(form->TablePath.empty());
+
+  const std::string path = WritePeople();
+  form->OpenAtStart(path);
+  EXPECT_EQ(form->TablePath, path);
+  EXPECT_EQ(Shown(form->StaticText2), path);
+  EXPECT_EQ(form->StringGrid1->RowCount(), 4);
+  EXPECT_TRUE(dialogs.openFilters.empty());
+}
