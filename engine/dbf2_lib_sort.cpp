@@ -3,12 +3,10 @@
 // slots; record bodies are read again by number while the output is written.
 #include "dbf2_lib.h"
 
-#include "dbf_header.h"
 #include "dbf_names.h"
 #include "dbf_winner_tree.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace dbf {
 namespace {
