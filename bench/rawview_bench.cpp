@@ -6,6 +6,7 @@
 #include "open_raw_view.h"
 #include "raw_file.h"
 #include "scripted_dialog_service.h"
+#include "table_edits.h"
 #include "table_bytes.h"
 #include "view_2_form.h"
 
@@ -85,5 +86,13 @@ int main(int argc, char** argv) {
   start = std::chrono::steady_clock::now();
   rawview::LoadFile(table.path, doc);
   std::printf("character table alone, without the window: load %.3f s\n", Seconds(start));
+  // Edits at the start move every cell of the table.
+  start = std::chrono::steady_clock::now();
+  const int32_t newLength = rawview::SetNewSizeTable(doc, 1);
+  rawview::SdvigTableToEnd(doc, 1, 1, "32", newLength);
+  const double insert = Seconds(start);
+  start = std::chrono::steady_clock::now();
+  rawview::DeleteChars(doc, 1, 1);
+  std::printf("insert one character at the start: %.3f s; delete it again: %.3f s\n", insert, Seconds(start));
   return 0;
 }

@@ -205,11 +205,15 @@ void TView_2_Form::StringGrid1SelectCell(int row, int col, bool&) {
   CheckCell(std::string(Trim(StringGrid1->Cell(row, col))), row, col);
 }
 
-void TView_2_Form::DecodeHeader() {
+std::optional<RowBytes> TView_2_Form::SelectedRowBytes() {
   std::string error;
-  const auto bytes = ReadRowBytes(doc_.cells, StringGrid1->Row(), &error);
-  if (!bytes) return Dialogs().Message(error);
-  const HeaderTexts h = rawview::DecodeHeader(*bytes);
+  auto bytes = ReadRowBytes(doc_.cells, StringGrid1->Row(), &error);
+  if (!bytes) Dialogs().Message(error);
+  return bytes;
+}
+
+void TView_2_Form::ShowHeader(const RowBytes& bytes) {
+  const HeaderTexts h = DecodeHeader(bytes);
   Edit6->setText(Shown(h.version));
   Edit7->setText(Shown(h.date));
   Edit8->setText(Shown(h.headerSize));
@@ -217,11 +221,8 @@ void TView_2_Form::DecodeHeader() {
   Edit10->setText(Shown(h.recordCount));
 }
 
-void TView_2_Form::DecodeDescriptor() {
-  std::string error;
-  const auto bytes = ReadRowBytes(doc_.cells, StringGrid1->Row(), &error);
-  if (!bytes) return Dialogs().Message(error);
-  const DescriptorTexts d = rawview::DecodeDescriptor(*bytes);
+void TView_2_Form::ShowDescriptor(const RowBytes& bytes) {
+  const DescriptorTexts d = DecodeDescriptor(bytes);
   Edit11->setText(Shown(d.name));
   Edit12->setText(Shown(d.type));
   Edit13->setText(Shown(d.length));
@@ -233,14 +234,14 @@ void TView_2_Form::RadioGroup1Click() {
   switch (RadioGroup1->ItemIndex()) {
     case 0:
       for (QLineEdit* e : {Edit6, Edit7, Edit8, Edit9, Edit10}) e->clear();
-      DecodeHeader();
+      if (const auto bytes = SelectedRowBytes()) ShowHeader(*bytes);
       Panel6->hide();
       Panel9->hide();
       Panel5->show();
       break;
     case 1:
       for (QLineEdit* e : {Edit11, Edit12, Edit13, Edit14, Edit15}) e->clear();
-      DecodeDescriptor();
+      if (const auto bytes = SelectedRowBytes()) ShowDescriptor(*bytes);
       Panel5->hide();
       Panel9->hide();
       Panel6->show();
@@ -253,11 +254,11 @@ void TView_2_Form::RadioGroup1Click() {
 }
 
 void TView_2_Form::StringGrid1Click() {
-  // One message is enough when the row cannot be read for either panel.
-  std::string error;
-  if (!ReadRowBytes(doc_.cells, StringGrid1->Row(), &error)) return Dialogs().Message(error);
-  DecodeHeader();
-  DecodeDescriptor();
+  // Both panels from one reading, so a row that cannot be read is reported once.
+  if (const auto bytes = SelectedRowBytes()) {
+    ShowHeader(*bytes);
+    ShowDescriptor(*bytes);
+  }
 }
 
 void TView_2_Form::Button4Click() {

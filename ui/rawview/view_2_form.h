@@ -12,6 +12,7 @@
 #include "char_table_store.h"
 #include "event_guard.h"
 #include "grid_options.h"
+#include "header_codec.h"
 #include "raw_document.h"
 #include "string_grid.h"
 
@@ -196,8 +197,11 @@ class TView_2_Form : public QMainWindow {
   void BuildMenus();
   void BuildViewPanels();
   void BuildOperationPanels();
-  void DecodeHeader();
-  void DecodeDescriptor();
+  // The 32 bytes at the selected row; none, after showing why, when they
+  // cannot be read.
+  std::optional<RowBytes> SelectedRowBytes();
+  void ShowHeader(const RowBytes& bytes);
+  void ShowDescriptor(const RowBytes& bytes);
   void CheckCell(const std::string& text, int row, int col);
   void SaveTo(const std::string& path, bool mustExist, const std::string& doneMessage);
 
@@ -209,8 +213,7 @@ class TView_2_Form : public QMainWindow {
 // text; nothing when the text does not convert.
 std::optional<int32_t> ConvertAndShowBack(QLineEdit* edit);
 
-// "Копирование в файл." and the other operation windows position their range
-// by row and character; these are the messages their checks share.
+// Messages that the checks of several operation windows share.
 inline constexpr char kFirstCharError[] = "Ошибка номера начального символа!";
 inline constexpr char kFirstLineError[] = "Ошибка номера начальной строки!";
 inline constexpr char kLastLineError[] = "Ошибка номера конечной строки!";

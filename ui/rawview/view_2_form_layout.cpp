@@ -50,6 +50,8 @@ TView_2_Form::TView_2_Form(ui::EventGuard& guard, QWidget* parent) : QMainWindow
   layout->addWidget(Panel4);
   layout->addWidget(Panel7);
   layout->addWidget(Panel8);
+  // Shown only by the command or the window that needs them.
+  for (QWidget* w : std::initializer_list<QWidget*>{Panel5, Panel6, Panel9, Panel8, Gauge1, Gauge2}) w->hide();
 }
 
 TView_2_Form::~TView_2_Form() = default;
