@@ -51,8 +51,9 @@ std::optional<QFont> QtDialogService::ChooseFont(const FontRequest& request) {
   QFont initial = request.initial;
   if (request.presetSize > 0) initial.setPointSize(request.presetSize);
   QFontDialog dialog(initial, parent_);
-  if (request.minSize > 0 || request.maxSize > 0) dialog.setOption(QFontDialog::ScalableFonts);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  // Qt's dialog offers every size; the size range is kept by bringing the
+  // chosen size into it.
   QFont font = dialog.selectedFont();
   if (request.minSize > 0 && font.pointSize() < request.minSize) font.setPointSize(request.minSize);
   if (request.maxSize > 0 && font.pointSize() > request.maxSize) font.setPointSize(request.maxSize);
