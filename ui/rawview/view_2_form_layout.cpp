@@ -54,7 +54,14 @@ TView_2_Form::TView_2_Form(ui::EventGuard& guard, QWidget* parent) : QMainWindow
   for (QWidget* w : std::initializer_list<QWidget*>{Panel5, Panel6, Panel9, Panel8, Gauge1, Gauge2}) w->hide();
 }
 
-TView_2_Form::~TView_2_Form() = default;
+TView_2_Form::~TView_2_Form() {
+  // The grid goes first, while the document its store shows is still alive:
+  // closing the window would otherwise commit an open cell editor into it.
+  StringGrid1->onClick = nullptr;
+  StringGrid1->onKeyPress = nullptr;
+  StringGrid1->onSelectCell = nullptr;
+  delete StringGrid1;
+}
 
 void TView_2_Form::Wire(QAction* action, Handler handler) {
   QObject::connect(action, &QAction::triggered, this, guard_.Guarded([this, handler] { (this->*handler)(); }));

@@ -105,6 +105,30 @@ TEST_F(RawViewTest, KeyPressAndCellEntryReportBadCodes) {
   EXPECT_EQ(View().StringGrid1->Row(), 2);
 }
 
+TEST_F(RawViewTest, TypingIsCheckedAgainstTheEditorAndSavedFromIt) {
+  Open(Letters(20));
+  View().N3Click();
+  View().StringGrid1->SetSelectedCell(1, 4);
+  QCoreApplication::processEvents();
+  QLineEdit* editor = nullptr;
+  for (auto* e : View().StringGrid1->findChildren<QLineEdit*>()) {
+    if (e->isVisible()) editor = e;
+  }
+  ASSERT_NE(editor, nullptr);
+  editor->setText("25");
+  dialogs.messages.clear();
+  int key = '9';
+  View().StringGrid1->onKeyPress(key);
+  EXPECT_EQ(dialogs.messages.size(), 1u);
+  key = '5';
+  View().StringGrid1->onKeyPress(key);
+  EXPECT_EQ(dialogs.messages.size(), 1u);
+  // Saving takes the text still in the open editor.
+  editor->setText("48");
+  View().N6Click();
+  EXPECT_EQ(Saved(), Letters(2) + "0" + Letters(20).substr(3));
+}
+
 TEST_F(RawViewTest, DecodesAndWritesBackAHeaderAndADescriptor) {
   testsupport::TableSpec spec;
   spec.fields = {testsupport::FieldSpec{"NAME", 'C', 12}};
