@@ -37,6 +37,11 @@ std::optional<int32_t> ConvertAndShowBack(QLineEdit* edit) {
   return value;
 }
 
+RawDocument& TView_2_Form::Document() {
+  StringGrid1->CommitEdit();
+  return doc_;
+}
+
 void TView_2_Form::FormCreate() {
   EmptyTransferBuffer();
   SavedOptions = StringGrid1->Options() | ui::GridOption::RowSelect;
@@ -145,8 +150,7 @@ void TView_2_Form::ShowChangedLength() {
 }
 
 void TView_2_Form::SaveTo(const std::string& path, bool mustExist, const std::string& doneMessage) {
-  StringGrid1->CommitEdit();
-  const std::string message = SaveTable(doc_, path, mustExist, doneMessage);
+  const std::string message = SaveTable(Document(), path, mustExist, doneMessage);
   Redraw();
   if (!message.empty()) Dialogs().Message(message);
 }
@@ -263,7 +267,7 @@ void TView_2_Form::StringGrid1Click() {
 
 void TView_2_Form::Button4Click() {
   const HeaderTexts edits{Typed(Edit6), Typed(Edit7), Typed(Edit8), Typed(Edit9), Typed(Edit10)};
-  const std::string message = WriteHeader(doc_.cells, StringGrid1->Row(), edits);
+  const std::string message = WriteHeader(Document().cells, StringGrid1->Row(), edits);
   Redraw();
   if (!message.empty()) Dialogs().Message(message);
 }
@@ -272,7 +276,7 @@ void TView_2_Form::Button5Click() {
   Edit11->setText(Edit11->text().toUpper());
   Edit12->setText(Edit12->text().toUpper());
   const DescriptorTexts edits{Typed(Edit11), Typed(Edit12), Typed(Edit13), Typed(Edit14), Typed(Edit15)};
-  const auto messages = WriteDescriptor(doc_.cells, StringGrid1->Row(), edits);
+  const auto messages = WriteDescriptor(Document().cells, StringGrid1->Row(), edits);
   Redraw();
   for (const std::string& m : messages) Dialogs().Message(m);
 }

@@ -50,8 +50,10 @@ class TView_2_Form : public QMainWindow {
   }
   ~TView_2_Form() override;
 
-  // The document shown; FileLength lives in it.
-  RawDocument& Document() { return doc_; }
+  // The document shown (FileLength lives in it), with any text still in an
+  // open cell editor stored in its cell first, so a change made through it
+  // cannot be overwritten by a late edit.
+  RawDocument& Document();
   int32_t FileLength() const { return doc_.FileLength; }
 
   // Loads FileName into the table; false when the file is missing or cannot

@@ -43,7 +43,7 @@ void TView_2_Form::CopyLastCharKey() { ConvertAndMoveOn(Edit4, IsCharNumber, Edi
 void TView_2_Form::CopyLastLineKey() { ConvertAndMoveOn(Edit5, IsNotZero, Button2); }
 
 void TView_2_Form::RunSetNewSizeTable() {
-  NewLength = SetNewSizeTable(doc_, InsertCount);
+  NewLength = SetNewSizeTable(Document(), InsertCount);
   Redraw();
   Label2->setText(QStringLiteral("Длина файла (после изменения) :  ") +
                   QString::fromStdString(RightAligned(NewLength, 12)) + QStringLiteral(" символов"));
@@ -126,24 +126,25 @@ void TView_2_Form::Button10Click() { Panel9->hide(); }
 
 void TView_2_Form::Button9Click() {
   if (const std::string refusal = NothingToPaste(); !refusal.empty()) return Dialogs().Message(refusal);
+  RawDocument& doc = Document();
   int64_t after = 0;
   switch (RadioGroup3->ItemIndex()) {
     case 0: break;
-    case 2: after = doc_.FileLength; break;
+    case 2: after = doc.FileLength; break;
     default: {
       const auto charNo = ConvertAndShowBack(Edit23);
       if (!charNo || !IsCharNumber(*charNo)) return Dialogs().Message("Номер символа не в диапазоне от 1 до 16!");
       const auto row = ConvertAndShowBack(Edit24);
       if (!row || *row < 1) return Dialogs().Message("Номер строки с ошибкой!");
-      if (*row > doc_.cells.RowCount()) return Dialogs().Message("Номер строки превышает допустимый!");
+      if (*row > doc.cells.RowCount()) return Dialogs().Message("Номер строки превышает допустимый!");
       FirstChar = *charNo;
       FirstLine = *row;
       after = CharIndex(FirstLine, FirstChar);
       // Pasting past the end would leave empty cells that cannot be saved.
-      if (after > doc_.FileLength) return Dialogs().Message("Указанный символ за концом файла!");
+      if (after > doc.FileLength) return Dialogs().Message("Указанный символ за концом файла!");
     }
   }
-  PasteAfter(doc_, TransferBuffer, after);
+  PasteAfter(doc, TransferBuffer, after);
   ShowChangedLength();
   Button10->setFocus();
   Dialogs().Message("Операция выполнена!\r\nВставлено символов " + std::to_string(TransferSize) + ".");
