@@ -46,13 +46,11 @@ TEST(HeaderCodec, DecodesATableHeaderAndItsDescriptors) {
   EXPECT_EQ(d.length, "10");
   EXPECT_EQ(d.offset, "13");
   EXPECT_EQ(d.decimals, "2");
-}
 
-TEST(HeaderCodec, ReadsRecordLengthAsFourBytes) {
+  // The record length is read as four bytes.
   auto bytes = SampleTable();
   bytes[12] = 1;
-  const auto doc = DocOf(bytes);
-  EXPECT_EQ(DecodeHeader(Read(doc.cells, 1)).recordLength, "65559");
+  EXPECT_EQ(DecodeHeader(Read(DocOf(bytes).cells, 1)).recordLength, "65559");
 }
 
 TEST(HeaderCodec, RefusesTheLastRowAndCellsThatDoNotConvert) {

@@ -56,13 +56,10 @@ TEST_F(RawViewTest, InsertWindowRefusesZeroAndNegativeNumbers) {
     const char *ch, *line, *count, *code, *message;
   } cases[] = {
       {"0", "1", "1", "1", "Ошибка номера начального символа!"},
-      {"17", "1", "1", "1", "Ошибка номера начального символа!"},
-      {"1", "0", "1", "1", "Ошибка номера начальной строки!"},
       {"1", "-2", "1", "1", "Ошибка номера начальной строки!"},
       {"1", "1", "0", "1", "Ошибка количества вводимых символов!"},
       {"1", "1", "-5", "1", "Ошибка количества вводимых символов!"},
       {"1", "1", "1", "256", "Ошибка кода вставляемого символа!"},
-      {"1", "1", "1", "x", "Ошибка кода вставляемого символа!"},
   };
   for (const auto& c : cases) {
     Fill({{insert->Edit1, c.ch}, {insert->Edit16, c.line}, {insert->Edit17, c.count}, {insert->Edit18, c.code}});
@@ -102,15 +99,9 @@ TEST_F(RawViewTest, DeleteWindowDeletesInsideAndThroughTheEnd) {
   Fill({{del->Edit19, "3"}, {del->Edit20, "2"}, {del->Edit21, "1"}, {del->Edit22, "3"}});
   del->RunDeletePanel();
   EXPECT_EQ(LastMessage(), "Первый удаляемый символ за концом файла!");
-  Fill({{del->Edit19, "3"}, {del->Edit20, "1"}, {del->Edit21, "2"}, {del->Edit22, "1"}});
-  del->RunDeletePanel();
-  EXPECT_EQ(LastMessage(), "Первый символ дальше последнего!");
   Fill({{del->Edit19, "3"}, {del->Edit20, "-1"}, {del->Edit21, "2"}, {del->Edit22, "1"}});
   del->RunDeletePanel();
   EXPECT_EQ(LastMessage(), "Ошибка номера начальной строки!");
-  Fill({{del->Edit19, "3"}, {del->Edit20, "1"}, {del->Edit21, "2"}, {del->Edit22, "-1"}});
-  del->RunDeletePanel();
-  EXPECT_EQ(LastMessage(), "Ошибка номера конечной строки!");
   EXPECT_EQ(View().FileLength(), 16);
 }
 

@@ -24,36 +24,6 @@ class RawFileTest : public ::testing::Test {
   std::string path = dir.Path("data.bin");
 };
 
-TEST_F(RawFileTest, LoadsEmptySeventeenAndFortyByteFiles) {
-  RawDocument doc;
-  WriteFile(path, "");
-  EXPECT_EQ(LoadFile(path, doc), LoadResult::Loaded);
-  EXPECT_EQ(doc.FileLength, 0);
-  EXPECT_EQ(doc.cells.RowCount(), 1);
-  EXPECT_TRUE(doc.cells.IsEmpty(1));
-
-  WriteFile(path, Letters(17));
-  std::vector<int64_t> seen;
-  EXPECT_EQ(LoadFile(path, doc, [&](int64_t done, int64_t) { seen.push_back(done); }), LoadResult::Loaded);
-  EXPECT_EQ(doc.FileLength, 17);
-  EXPECT_EQ(doc.cells.RowCount(), 2);
-  EXPECT_EQ(doc.cells.Text(17), " 81");
-  EXPECT_TRUE(doc.cells.IsEmpty(18));
-  EXPECT_EQ(doc.cells.RowChars(2), "Q");
-  EXPECT_EQ(seen.back(), 17);
-
-  WriteFile(path, Letters(40));
-  EXPECT_EQ(LoadFile(path, doc), LoadResult::Loaded);
-  EXPECT_EQ(doc.cells.RowCount(), 3);
-  EXPECT_EQ(BytesOf(doc), Letters(40));
-}
-
-TEST_F(RawFileTest, MissingFileLeavesTheTableAlone) {
-  RawDocument doc = DocOf("abc");
-  EXPECT_EQ(LoadFile(dir.Path("none"), doc), LoadResult::Missing);
-  EXPECT_EQ(BytesOf(doc), "abc");
-}
-
 TEST_F(RawFileTest, SavesCorrectedCellsByteForByte) {
   WriteFile(path, Letters(20));
   RawDocument doc;
