@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs all tests: the normal
-# build, then the engine's tests again under AddressSanitizer and
+# build, then every test again under AddressSanitizer and
 # UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -8,11 +8,12 @@ bash scripts/install-deps.sh
 jobs=${JOBS:-2}
 export QT_QPA_PLATFORM=offscreen
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDBFVIEW_SANITIZE=OFF \
+  -DDBFVIEW_BUILD_UI=ON -DDBFVIEW_BUILD_BENCH=ON
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
 
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DDBFVIEW_SANITIZE=ON \
-  -DDBFVIEW_BUILD_UI=OFF -DDBFVIEW_BUILD_BENCH=OFF
+  -DDBFVIEW_BUILD_UI=ON -DDBFVIEW_BUILD_BENCH=OFF
 cmake --build build-sanitize -j"$jobs"
 ctest --test-dir build-sanitize --output-on-failure -j"$jobs"
