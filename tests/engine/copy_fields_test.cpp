@@ -3,7 +3,7 @@
 
 using testsupport::FieldSpec;
 using testsupport::Record;
-using testsupport::TableSpec;
+using testsupport::TableLayout;
 
 namespace {
 
@@ -22,9 +22,9 @@ TEST_F(EngineTest, CopyFieldsConvertsSharedFieldsForTheTarget) {
                                {"MEMO", 'M', 4},   {"SUM", 'N', 9, 3}, {"NAME", 'C', 3},
                                {"DAY", 'D', 8},    {"OK", 'L', 1},     {"CASE", 'C', 2},
                                {"ONLY", 'C', 3}};
-  db.DbfOpen(1, Write("a.dbf", TableSpec{from, {Record(from, {"Jonathan", "  -12.50", "20261206", "T",
+  db.DbfOpen(1, Write("a.dbf", TableLayout{from, {Record(from, {"Jonathan", "  -12.50", "20261206", "T",
                                                               "memo", "  42", "7", "12345.67", "xy"})}}));
-  db.DbfOpen(2, Write("b.dbf", TableSpec{to, {}}));
+  db.DbfOpen(2, Write("b.dbf", TableLayout{to, {}}));
   db.DbfBlank(2);
   db.DbfCopyFields(1, 2);
   // BIG does not fit 4 places with 2 decimals: blank. A numeric CODE goes
@@ -43,8 +43,8 @@ TEST_F(EngineTest, CopyFieldsMatchesAllTenNameBytes) {
                                  {std::string("X\0y", 3), 'C', 1}};
   std::vector<FieldSpec> to = {{"X", 'C', 1}, {"ABCDEFGHI#", 'C', 1}, {"NO#", 'C', 2},
                                {"NAME      ", 'C', 3}};
-  db.DbfOpen(1, Write("a.dbf", TableSpec{from, {Record(from, {"abc", "12", "z", "q"})}}));
-  db.DbfOpen(2, Write("b.dbf", TableSpec{to, {}}));
+  db.DbfOpen(1, Write("a.dbf", TableLayout{from, {Record(from, {"abc", "12", "z", "q"})}}));
+  db.DbfOpen(2, Write("b.dbf", TableLayout{to, {}}));
   db.DbfReopen(1);  // names as stored, fill bytes included
   db.DbfBlank(2);
   db.DbfCopyFields(1, 2);
@@ -54,7 +54,7 @@ TEST_F(EngineTest, CopyFieldsMatchesAllTenNameBytes) {
 
 TEST_F(EngineTest, CopyFieldsReportsASlotThatIsNotOpen) {
   auto f = PeopleFields();
-  db.DbfOpen(1, Write("a.dbf", TableSpec{f, {Record(f, {"Ann", "1.00", "T"})}}));
+  db.DbfOpen(1, Write("a.dbf", TableLayout{f, {Record(f, {"Ann", "1.00", "T"})}}));
   db.DbfCopyFields(1, 2);
   db.DbfCopyFields(2, 1);
   EXPECT_EQ(messages, (std::vector<std::string>{"File not Open!", "File not Open!"}));

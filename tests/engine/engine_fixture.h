@@ -43,8 +43,8 @@ class EngineTest : public ::testing::Test {
     return path;
   }
 
-  std::string Write(const std::string& name, const testsupport::TableSpec& spec) {
-    return Write(name, testsupport::TableBytes(spec));
+  std::string Write(const std::string& name, const testsupport::TableLayout& layout) {
+    return Write(name, testsupport::TableBytes(layout));
   }
 
   testsupport::TempDir dir;

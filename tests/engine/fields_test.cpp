@@ -5,7 +5,7 @@
 
 using testsupport::FieldSpec;
 using testsupport::Record;
-using testsupport::TableSpec;
+using testsupport::TableLayout;
 
 namespace {
 
@@ -18,7 +18,7 @@ std::string FieldBytes(dbf::Dbf2_lib& db, uint16_t slot, uint32_t offset, size_t
 
 TEST_F(EngineTest, TextKeepsLeadingBlanksAndDropsTrailingControlBytes) {
   std::vector<FieldSpec> f = {{"A", 'C', 10}, {"B", 'C', 10}, {"C", 'D', 8}};
-  db.DbfOpen(1, Write("t.dbf", TableSpec{f, {Record(f, {"  abc", std::string("xy\0\t ", 5), "20261206"})}}));
+  db.DbfOpen(1, Write("t.dbf", TableLayout{f, {Record(f, {"  abc", std::string("xy\0\t ", 5), "20261206"})}}));
   EXPECT_EQ(db.DbfGetStr(1, "A"), "  abc");
   EXPECT_EQ(db.DbfGetStr(1, "B"), "xy");
   EXPECT_EQ(db.DbfGetStr(1, "C"), "20261206");
@@ -32,21 +32,21 @@ TEST_F(EngineTest, TextKeepsLeadingBlanksAndDropsTrailingControlBytes) {
 
 TEST_F(EngineTest, LookupIsExactAndHashAppendsTheNumber) {
   std::vector<FieldSpec> f = {{"SUM1", 'N', 5}, {"Name", 'C', 4}};
-  db.DbfOpen(1, Write("t.dbf", TableSpec{f, {Record(f, {"   12", "x"})}}));
+  db.DbfOpen(1, Write("t.dbf", TableLayout{f, {Record(f, {"   12", "x"})}}));
   EXPECT_EQ(db.DbfGetNum(1, "SUM#", 1), 12);
   EXPECT_EQ(db.Current().length, 5);
   EXPECT_EQ(Abort([&] { db.DbfGetStr(1, "NAME"); }).code, 2);
-  db.DbfOpen(1, Write("t2.dbf", TableSpec{f, {Record(f, {"   12", "x"})}}));
+  db.DbfOpen(1, Write("t2.dbf", TableLayout{f, {Record(f, {"   12", "x"})}}));
   EXPECT_EQ(Abort([&] { db.DbfGetStr(1, "Name "); }).message,
             " Ошибка  2 - неверно описание поля Name  файла DBF ");
-  db.DbfOpen(1, Write("t3.dbf", TableSpec{f, {Record(f, {"   12", "x"})}}));
+  db.DbfOpen(1, Write("t3.dbf", TableLayout{f, {Record(f, {"   12", "x"})}}));
   EXPECT_EQ(Abort([&] { db.DbfGetNum(1, "SUM#", 2); }).message,
             " Ошибка  2 - неверно описание поля SUM2 файла DBF ");
 }
 
 TEST_F(EngineTest, NumbersAreWrittenRightJustifiedOrLeftBlank) {
   std::vector<FieldSpec> f = {{"A", 'N', 8, 2}, {"B", 'N', 5, 2}, {"C", 'N', 5, 0}, {"T", 'C', 3}};
-  db.DbfOpen(1, Write("t.dbf", TableSpec{f, {Record(f, {"x", "y", "z"})}}));
+  db.DbfOpen(1, Write("t.dbf", TableLayout{f, {Record(f, {"x", "y", "z"})}}));
   db.DbfPutNum(1, 3.14159, "A");
   EXPECT_EQ(FieldBytes(db, 1, 1, 8), "    3.14");
   db.DbfPutNum(1, -12.5, "A");
@@ -84,9 +84,9 @@ TEST_F(EngineTest, FieldsReachingOutsideTheRecordAreClipped) {
   // Junk offsets in descriptors: field B claims offset 7 with length 6 in a
   // record of 10 bytes, field C lies wholly outside.
   std::vector<FieldSpec> f = {{"A", 'C', 4}, {"B", 'N', 6, 0, 7}, {"C", 'C', 3, 0, 5000}};
-  TableSpec spec{f, {" abcdefg12"}};
-  spec.recordLengthOverride = 10;
-  std::string bytes = testsupport::TableBytes(spec);
+  TableLayout layout{f, {" abcdefg12"}};
+  layout.recordLengthOverride = 10;
+  std::string bytes = testsupport::TableBytes(layout);
   std::string path = Write("t.dbf", bytes);
   db.DbfOpen(1, path);
   EXPECT_EQ(db.DbfGetStr(1, "B"), "g12");

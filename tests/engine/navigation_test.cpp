@@ -5,11 +5,11 @@
 using testsupport::ReadFile;
 using testsupport::Record;
 using testsupport::TableBytes;
-using testsupport::TableSpec;
+using testsupport::TableLayout;
 
 namespace {
 
-TableSpec Abc(bool endMark = true) {
+TableLayout Abc(bool endMark = true) {
   auto f = PeopleFields();
   return {f,
           {Record(f, {"A"}), Record(f, {"B"}, true), Record(f, {"C"})},
@@ -99,8 +99,8 @@ TEST_F(EngineTest, SkippingBeforeTheFirstRecordReadsNothing) {
 
 TEST_F(EngineTest, AppendWritesRecordAndEndMarkAndCountWaitsForClose) {
   auto f = PeopleFields();
-  TableSpec spec{f, {}};
-  std::string path = Write("t.dbf", spec);
+  TableLayout layout{f, {}};
+  std::string path = Write("t.dbf", layout);
   db.DbfOpen(1, path);
   db.DbfBlank(1);
   db.DbfPutStr(1, "Zed", "NAME");
@@ -108,7 +108,7 @@ TEST_F(EngineTest, AppendWritesRecordAndEndMarkAndCountWaitsForClose) {
   db.DbfAppend(1);
   EXPECT_EQ(db.DbfStatus(1), dbf::kStatusDone);
   EXPECT_EQ(db.DbfRecNo(1), 1);
-  std::string expected = TableBytes(TableSpec{f, {Record(f, {"Zed", "    7.00"})}, true, 3, 0});
+  std::string expected = TableBytes(TableLayout{f, {Record(f, {"Zed", "    7.00"})}, true, 3, 0});
   EXPECT_EQ(ReadFile(path), expected);
   db.DbfDelete(1);
   EXPECT_TRUE(db.DbfIsDeleted(1));
@@ -120,7 +120,7 @@ TEST_F(EngineTest, AppendWritesRecordAndEndMarkAndCountWaitsForClose) {
 
 TEST_F(EngineTest, AppendBlankAndWriteBufferGiveTheSameBytesAsAppend) {
   auto f = PeopleFields();
-  std::string path = Write("t.dbf", TableSpec{f, {Record(f, {"A"}, true)}, false});
+  std::string path = Write("t.dbf", TableLayout{f, {Record(f, {"A"}, true)}, false});
   db.DbfOpen(1, path);
   db.DbfAppendBlank(1);
   EXPECT_EQ(db.DbfStatus(1), dbf::kStatusEof);
@@ -130,8 +130,8 @@ TEST_F(EngineTest, AppendBlankAndWriteBufferGiveTheSameBytesAsAppend) {
   db.DbfGo(1, 1);
   db.DbfWriteBuffer(1);  // writing a deleted record leaves it live
   db.DbfCloseAll();
-  auto spec = TableSpec{f, {Record(f, {"A"}), Record(f, {"B"})}};
-  EXPECT_EQ(ReadFile(path), TableBytes(spec));
+  auto layout = TableLayout{f, {Record(f, {"A"}), Record(f, {"B"})}};
+  EXPECT_EQ(ReadFile(path), TableBytes(layout));
 }
 
 TEST_F(EngineTest, SkipEofAddsTheMissingEndMark) {

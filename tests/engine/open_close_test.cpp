@@ -4,11 +4,11 @@
 
 using testsupport::FieldSpec;
 using testsupport::Record;
-using testsupport::TableSpec;
+using testsupport::TableLayout;
 
 namespace {
 
-TableSpec ThreeRecords() {
+TableLayout ThreeRecords() {
   auto f = PeopleFields();
   return {f, {Record(f, {"Ann", "   12.50", "T"}), Record(f, {"Bob", "    3.00", "F"}, true),
               Record(f, {"Cid", "  -1.25", "T"})}};
@@ -17,9 +17,9 @@ TableSpec ThreeRecords() {
 }  // namespace
 
 TEST_F(EngineTest, OpenReadsHeaderFieldsAndFirstLiveRecord) {
-  auto spec = ThreeRecords();
-  spec.records[0][0] = '*';
-  std::string path = Write("t.dbf", spec);
+  auto layout = ThreeRecords();
+  layout.records[0][0] = '*';
+  std::string path = Write("t.dbf", layout);
   db.DbfOpen(1, path);
   EXPECT_EQ(db.DbfStatus(1), dbf::kStatusDone);
   EXPECT_EQ(db.DbfHeaderSize(1), 32 * 4 + 1);
@@ -43,7 +43,7 @@ TEST_F(EngineTest, OpenReadsHeaderFieldsAndFirstLiveRecord) {
 TEST_F(EngineTest, StoredOffsetsAreUsedAndZeroOffsetsRunOn) {
   auto f = PeopleFields();
   f[0].storedOffset = 9;  // overlaps deliberately: stored values win
-  std::string path = Write("t.dbf", TableSpec{f, {Record(PeopleFields(), {"ABCDEFGHIJ"})}});
+  std::string path = Write("t.dbf", TableLayout{f, {Record(PeopleFields(), {"ABCDEFGHIJ"})}});
   db.DbfOpen(1, path);
   const dbf::FieldNode* n = db.DbfFields(1);
   EXPECT_EQ(n->offset, 9u);
@@ -99,9 +99,9 @@ TEST_F(EngineTest, EngineErrorClosesEveryTableWritingItsCount) {
 }
 
 TEST_F(EngineTest, CloseWritesOnlyTheCountFromTheFileSize) {
-  auto spec = ThreeRecords();
-  spec.headerRecordCount = 100;
-  std::string original = testsupport::TableBytes(spec);
+  auto layout = ThreeRecords();
+  layout.headerRecordCount = 100;
+  std::string original = testsupport::TableBytes(layout);
   std::string path = Write("t.dbf", original + "xyz");  // stray bytes count for nothing
   db.DbfOpen(1, path);
   db.DbfClose(1);
@@ -114,7 +114,7 @@ TEST_F(EngineTest, CloseWritesOnlyTheCountFromTheFileSize) {
 TEST_F(EngineTest, ReopenUsesTheBoundNameAndTakesNamesAsStored) {
   auto f = PeopleFields();
   f[0].name = std::string("NAME\0XYZ", 8);  // junk after the zero byte
-  std::string path = Write("t.dbf", TableSpec{f, {Record(f, {"Ann"})}});
+  std::string path = Write("t.dbf", TableLayout{f, {Record(f, {"Ann"})}});
   db.DbfOpen(1, path);
   EXPECT_EQ(db.DbfGetStr(1, "NAME"), "Ann");
   db.DbfClose(1);
@@ -126,14 +126,14 @@ TEST_F(EngineTest, ReopenUsesTheBoundNameAndTakesNamesAsStored) {
 }
 
 TEST_F(EngineTest, OpeningOrAssigningAnOpenSlotClosesItFirst) {
-  auto spec = ThreeRecords();
-  spec.headerRecordCount = 9;
-  std::string path = Write("t.dbf", spec);
+  auto layout = ThreeRecords();
+  layout.headerRecordCount = 9;
+  std::string path = Write("t.dbf", layout);
   db.DbfOpen(1, path);
   db.DbfOpen(1, path);
   EXPECT_EQ(testsupport::U32At(testsupport::ReadFile(path), 4), 3u);
   EXPECT_TRUE(db.DbfIsOpen(1));
-  testsupport::WriteFile(path, testsupport::TableBytes(spec));
+  testsupport::WriteFile(path, testsupport::TableBytes(layout));
   db.DbfAssign(1, dir.Path("other.dbf"));
   EXPECT_FALSE(db.DbfIsOpen(1));
   EXPECT_EQ(testsupport::U32At(testsupport::ReadFile(path), 4), 3u);
@@ -150,9 +150,9 @@ TEST_F(EngineTest, HeaderOnlyAndAllDeletedTablesOpenWithStatus1) {
   EXPECT_EQ(db.DbfBuffer(1).size(), 1u);
   EXPECT_EQ(db.DbfRecCount(1), 1);  // the end mark fills one record of length 1
 
-  auto spec = ThreeRecords();
-  for (auto& r : spec.records) r[0] = '*';
-  db.DbfOpen(2, Write("deleted.dbf", spec));
+  auto layout = ThreeRecords();
+  for (auto& r : layout.records) r[0] = '*';
+  db.DbfOpen(2, Write("deleted.dbf", layout));
   EXPECT_EQ(db.DbfStatus(2), dbf::kStatusEof);
   EXPECT_EQ(db.DbfGetStr(2, "NAME"), "");  // the buffer stays blank
 }

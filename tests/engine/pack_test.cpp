@@ -8,39 +8,39 @@ using testsupport::FieldSpec;
 using testsupport::ReadFile;
 using testsupport::Record;
 using testsupport::TableBytes;
-using testsupport::TableSpec;
+using testsupport::TableLayout;
 using testsupport::U32At;
 
 namespace {
 
 // The builder writes two bytes of record length; the engine reads four.
-std::string Bytes(const TableSpec& spec) {
-  std::string bytes = TableBytes(spec);
-  bytes[12] = static_cast<char>(testsupport::RecordLength(spec.fields) >> 16);
+std::string Bytes(const TableLayout& layout) {
+  std::string bytes = TableBytes(layout);
+  bytes[12] = static_cast<char>(testsupport::RecordLength(layout.fields) >> 16);
   return bytes;
 }
 
-// The file a purge of `original` (built from spec) should leave: its header,
+// The file a purge of `original` (built from layout) should leave: its header,
 // the records flagged blank, the end mark.
-std::string Purged(TableSpec spec, const std::string& original) {
-  std::erase_if(spec.records, [](const std::string& r) { return r[0] != ' '; });
-  spec.endMark = true;
-  return original.substr(0, 8) + Bytes(spec).substr(8, std::string::npos);
+std::string Purged(TableLayout layout, const std::string& original) {
+  std::erase_if(layout.records, [](const std::string& r) { return r[0] != ' '; });
+  layout.endMark = true;
+  return original.substr(0, 8) + Bytes(layout).substr(8, std::string::npos);
 }
 
 }  // namespace
 
 TEST_F(EngineTest, PackKeepsOnlyBlankFlaggedRecordsAndCutsWhatFollows) {
   auto f = PeopleFields();
-  TableSpec spec{f,
+  TableLayout layout{f,
                  {Record(f, {"A"}, true), Record(f, {"B"}), std::string("X") + Record(f, {"C"}).substr(1),
                   Record(f, {"D"}), Record(f, {"E"}, true)}};
-  spec.version = 0x8B;
-  std::string bytes = TableBytes(spec) + "partial";
+  layout.version = 0x8B;
+  std::string bytes = TableBytes(layout) + "partial";
   const std::string path = Write("t.dbf", bytes);
   db.DbfOpen(1, path);
   db.DbfPack(1);
-  EXPECT_EQ(ReadFile(path), Purged(spec, bytes));
+  EXPECT_EQ(ReadFile(path), Purged(layout, bytes));
   EXPECT_EQ(db.DbfRecNo(1), 1);
   EXPECT_EQ(db.DbfStatus(1), dbf::kStatusDone);
   EXPECT_EQ(db.DbfGetStr(1, "NAME"), "B");
@@ -50,20 +50,20 @@ TEST_F(EngineTest, PackKeepsOnlyBlankFlaggedRecordsAndCutsWhatFollows) {
 
 TEST_F(EngineTest, PackOfAllLiveOrAllDeletedRecordsAndFilesItLeavesAlone) {
   auto f = PeopleFields();
-  std::string endsAtRecordOne = TableBytes(TableSpec{f, {Record(f, {"A"}), Record(f, {"B"}, true)}});
+  std::string endsAtRecordOne = TableBytes(TableLayout{f, {Record(f, {"A"}), Record(f, {"B"}, true)}});
   endsAtRecordOne[129] = 0x1A;
-  const std::vector<std::pair<TableSpec, bool>> cases = {
+  const std::vector<std::pair<TableLayout, bool>> cases = {
       {{f, {Record(f, {"A"}), Record(f, {"B"})}, false}, true},  // gains the end mark
       {{f, {Record(f, {"A"}, true), Record(f, {"B"}, true)}}, true},
       {{f, {Record(f, {"A"}, true)}, false}, false},  // no byte after record 1
   };
   int n = 0;
-  for (const auto& [spec, changes] : cases) {
-    const std::string bytes = TableBytes(spec);
+  for (const auto& [layout, changes] : cases) {
+    const std::string bytes = TableBytes(layout);
     const std::string path = Write("t" + std::to_string(++n) + ".dbf", bytes);
     db.DbfOpen(1, path);
     db.DbfPack(1);
-    EXPECT_EQ(ReadFile(path), changes ? Purged(spec, bytes) : bytes) << n;
+    EXPECT_EQ(ReadFile(path), changes ? Purged(layout, bytes) : bytes) << n;
   }
   const std::string path = Write("mark.dbf", endsAtRecordOne);
   db.DbfOpen(2, path);
@@ -81,17 +81,17 @@ TEST_F(EngineTest, PackGivesTheSameResultAcrossChunkBoundaries) {
     for (int left = length - 1; left > 0; left -= 255) {
       f.push_back({"F" + std::to_string(f.size()), 'C', static_cast<uint8_t>(std::min(left, 255))});
     }
-    TableSpec spec{f, {}};
+    TableLayout layout{f, {}};
     for (int i = 0; i < 500000 / length + 3; ++i) {
       std::string r(length, static_cast<char>('a' + i % 26));
       r[0] = random() % 3 == 0 ? '*' : ' ';
-      spec.records.push_back(r);
+      layout.records.push_back(r);
     }
-    const std::string bytes = Bytes(spec);
+    const std::string bytes = Bytes(layout);
     const std::string path = Write("big.dbf", bytes);
     db.DbfOpen(1, path);
     db.DbfPack(1);
-    EXPECT_TRUE(ReadFile(path) == Purged(spec, bytes)) << length;
+    EXPECT_TRUE(ReadFile(path) == Purged(layout, bytes)) << length;
     db.DbfClose(1);
   }
 }

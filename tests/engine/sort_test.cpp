@@ -12,7 +12,7 @@ using testsupport::FieldSpec;
 using testsupport::ReadFile;
 using testsupport::Record;
 using testsupport::TableBytes;
-using testsupport::TableSpec;
+using testsupport::TableLayout;
 using testsupport::U32At;
 
 namespace {
@@ -24,14 +24,14 @@ struct Key {
 };
 
 // A record per row; field ID numbers the rows from 1 so the order can be read back.
-TableSpec Rows(const std::vector<FieldSpec>& fields, const std::vector<std::vector<std::string>>& rows) {
-  TableSpec spec{fields, {}};
+TableLayout Rows(const std::vector<FieldSpec>& fields, const std::vector<std::vector<std::string>>& rows) {
+  TableLayout layout{fields, {}};
   for (size_t i = 0; i < rows.size(); ++i) {
     std::vector<std::string> values = rows[i];
     values.insert(values.begin(), std::to_string(i + 1));
-    spec.records.push_back(Record(fields, values));
+    layout.records.push_back(Record(fields, values));
   }
-  return spec;
+  return layout;
 }
 
 class SortTest : public EngineTest {
@@ -71,12 +71,12 @@ using Ids = std::vector<std::string>;
 
 TEST_F(SortTest, WritesTheSourcesHeaderAndEveryRecordInKeyOrder) {
   std::vector<FieldSpec> f = {{"ID", 'C', 3}, {"NAME", 'C', 5}};
-  TableSpec spec = Rows(f, {{"d"}, {"b"}, {"c"}, {"a"}, {"b"}});
-  spec.records[1][0] = '*';
-  spec.records[2][0] = 'X';  // neither blank nor '*': written live
-  spec.version = 0x8B;
-  spec.endMark = false;  // the last record is sorted like the others
-  const std::string source = Write("t.dbf", TableBytes(spec) );
+  TableLayout layout = Rows(f, {{"d"}, {"b"}, {"c"}, {"a"}, {"b"}});
+  layout.records[1][0] = '*';
+  layout.records[2][0] = 'X';  // neither blank nor '*': written live
+  layout.version = 0x8B;
+  layout.endMark = false;  // the last record is sorted like the others
+  const std::string source = Write("t.dbf", TableBytes(layout) );
   const std::string before = ReadFile(source);
   std::string out = Sort(source, {{" name", 1}});
   EXPECT_EQ(Order(out), (Ids{"4", "*2", "5", "3", "1"}));
@@ -94,7 +94,7 @@ TEST_F(SortTest, SmallAndOddCountsAllDeletedAndTiesInFileOrder) {
   std::vector<FieldSpec> f = {{"ID", 'C', 3}, {"K", 'C', 1}};
   EXPECT_EQ(Order(Sort(Write("one.dbf", Rows(f, {{"z"}})), {{"K", 1}})), (Ids{"1"}));
 
-  TableSpec odd = Rows(f, {{"c"}, {"a"}, {"c"}, {"b"}, {"a"}, {"c"}, {"a"}});
+  TableLayout odd = Rows(f, {{"c"}, {"a"}, {"c"}, {"b"}, {"a"}, {"c"}, {"a"}});
   for (auto& r : odd.records) r[0] = '*';
   EXPECT_EQ(Order(Sort(Write("odd.dbf", odd), {{"K", 1}})),
             (Ids{"*2", "*5", "*7", "*4", "*1", "*3", "*6"}));
@@ -164,8 +164,8 @@ TEST_F(SortTest, ReplacesAnOldTargetButNeverItsOwnSource) {
   }
 
   // A source without records leaves an empty target and status 4.
-  const std::string empty = Write("empty.dbf", TableSpec{f, {}});
-  EXPECT_EQ(Sort(empty, {{"K", 1}}), TableBytes(TableSpec{f, {}}));
+  const std::string empty = Write("empty.dbf", TableLayout{f, {}});
+  EXPECT_EQ(Sort(empty, {{"K", 1}}), TableBytes(TableLayout{f, {}}));
   EXPECT_EQ(db.DbfStatus(1), dbf::kStatusNoRecords);
 }
 
@@ -188,8 +188,8 @@ TEST_F(SortTest, MatchesAStableSortOnRandomRecordsAndThirtyKeys) {
     }
     rows.push_back(values);
   }
-  TableSpec spec = Rows(f, rows);
-  const std::string out = Sort(Write("t.dbf", spec), keys);
+  TableLayout layout = Rows(f, rows);
+  const std::string out = Sort(Write("t.dbf", layout), keys);
 
   db.DbfAssign(1, dir.Path("t.dbf"));
   db.DbfSortInit(1);
@@ -198,7 +198,7 @@ TEST_F(SortTest, MatchesAStableSortOnRandomRecordsAndThirtyKeys) {
   ASSERT_EQ(sortKeys.size(), 30u);
   std::vector<int> expected(rows.size());
   for (size_t i = 0; i < expected.size(); ++i) expected[i] = static_cast<int>(i);
-  auto keyString = [&](int i) { return spec.records[i].substr(6); };
+  auto keyString = [&](int i) { return layout.records[i].substr(6); };
   std::stable_sort(expected.begin(), expected.end(), [&](int a, int b) {
     return dbf::Precedes(sortKeys, keyString(a).data(), keyString(b).data());
   });

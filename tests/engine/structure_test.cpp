@@ -8,7 +8,7 @@ using testsupport::FieldSpec;
 using testsupport::ReadFile;
 using testsupport::Record;
 using testsupport::TableBytes;
-using testsupport::TableSpec;
+using testsupport::TableLayout;
 using testsupport::U16At;
 using testsupport::U32At;
 
@@ -17,9 +17,9 @@ namespace {
 // A table without records whose header holds `count` records, with the
 // version and reserved bytes of `like` (the builder's date bytes are equal).
 std::string Empty(const std::vector<FieldSpec>& f, uint32_t count, const std::string& like) {
-  TableSpec spec{f, {}};
-  spec.headerRecordCount = count;
-  std::string bytes = TableBytes(spec);
+  TableLayout layout{f, {}};
+  layout.headerRecordCount = count;
+  std::string bytes = TableBytes(layout);
   bytes[0] = like[0];
   std::copy(like.begin() + 14, like.begin() + 32, bytes.begin() + 14);
   return bytes;
@@ -29,10 +29,10 @@ std::string Empty(const std::vector<FieldSpec>& f, uint32_t count, const std::st
 // record count and reserved bytes as another program might leave them.
 std::string Foreign() {
   auto f = PeopleFields();
-  TableSpec spec{f, {Record(f, {"A", "1"}), Record(f, {"B", "2"}, true), Record(f, {"C", "3"})}};
-  spec.version = 0x83;
-  spec.headerRecordCount = 100;
-  std::string bytes = TableBytes(spec);
+  TableLayout layout{f, {Record(f, {"A", "1"}), Record(f, {"B", "2"}, true), Record(f, {"C", "3"})}};
+  layout.version = 0x83;
+  layout.headerRecordCount = 100;
+  std::string bytes = TableBytes(layout);
   for (int i = 14; i < 32; ++i) bytes[i] = static_cast<char>(i);
   return bytes;
 }
@@ -71,7 +71,7 @@ TEST_F(EngineTest, AddedFieldsBuildTheHeaderAndTheTableTakesRecords) {
   db.DbfPutNum(1, 2.5, "SUM");
   db.DbfAppend(1);
   db.DbfClose(1);
-  EXPECT_EQ(ReadFile(path).substr(4), TableBytes(TableSpec{f, {Record(f, {"Ann", "    2.50"})}}).substr(4));
+  EXPECT_EQ(ReadFile(path).substr(4), TableBytes(TableLayout{f, {Record(f, {"Ann", "    2.50"})}}).substr(4));
 }
 
 TEST_F(EngineTest, AddingAFieldKeepsVersionAndDateAndDropsTheRecords) {
@@ -95,7 +95,7 @@ TEST_F(EngineTest, AddFieldRefusesWhatWouldMakeATableNothingCanOpen) {
   // 2046 fields fill the 16-bit header size; a 2047th does not fit.
   std::vector<FieldSpec> many;
   for (int i = 0; i < 2045; ++i) many.push_back({"F" + std::to_string(i), 'C', 1});
-  const std::string wide = Write("wide.dbf", TableSpec{many, {}});
+  const std::string wide = Write("wide.dbf", TableLayout{many, {}});
   db.DbfAssign(2, wide);
   EXPECT_TRUE(db.DbfAddField(2, "LAST", 'C', 1, 0));
   const std::string full = ReadFile(wide);
@@ -119,7 +119,7 @@ TEST_F(EngineTest, DeleteFieldRemovesEveryNamesakeAndRenumbersTheRest) {
   // upper case (code page 1251); both fields of one name go; a name no field
   // has still drops the records.
   std::vector<FieldSpec> g = {{"\xE8\xEC\xFF", 'C', 2}, {"KEEP", 'C', 3}, {"\xC8\xCC\xDF \x01junk", 'C', 4}};
-  const std::string path = Write("u.dbf", TableSpec{g, {Record(g, {"a", "b", "c"})}});
+  const std::string path = Write("u.dbf", TableLayout{g, {Record(g, {"a", "b", "c"})}});
   db.DbfAssign(2, path);
   db.DbfDeleteField(2, "\xE8\xEC\xFF");
   const std::string after = ReadFile(path);

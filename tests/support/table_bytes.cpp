@@ -33,20 +33,20 @@ void Put(std::string& bytes, size_t pos, uint32_t value, int width) {
 
 }  // namespace
 
-std::string TableBytes(const TableSpec& spec) {
-  const size_t headerSize = 32 + 32 * spec.fields.size() + 1;
+std::string TableBytes(const TableLayout& layout) {
+  const size_t headerSize = 32 + 32 * layout.fields.size() + 1;
   std::string bytes(headerSize, '\0');
-  bytes[0] = static_cast<char>(spec.version);
+  bytes[0] = static_cast<char>(layout.version);
   bytes[1] = 26;
   bytes[2] = 12;
   bytes[3] = 6;
-  uint32_t count = spec.headerRecordCount == 0xFFFFFFFF ? static_cast<uint32_t>(spec.records.size())
-                                                        : spec.headerRecordCount;
+  uint32_t count = layout.headerRecordCount == 0xFFFFFFFF ? static_cast<uint32_t>(layout.records.size())
+                                                        : layout.headerRecordCount;
   Put(bytes, 4, count, 4);
   Put(bytes, 8, static_cast<uint32_t>(headerSize), 2);
-  Put(bytes, 10, spec.recordLengthOverride ? spec.recordLengthOverride : RecordLength(spec.fields), 2);
-  for (size_t i = 0; i < spec.fields.size(); ++i) {
-    const FieldSpec& f = spec.fields[i];
+  Put(bytes, 10, layout.recordLengthOverride ? layout.recordLengthOverride : RecordLength(layout.fields), 2);
+  for (size_t i = 0; i < layout.fields.size(); ++i) {
+    const FieldSpec& f = layout.fields[i];
     size_t d = 32 + 32 * i;
     for (size_t k = 0; k < f.name.size() && k < 11; ++k) bytes[d + k] = f.name[k];
     bytes[d + 11] = f.type;
@@ -55,8 +55,8 @@ std::string TableBytes(const TableSpec& spec) {
     bytes[d + 17] = static_cast<char>(f.decimals);
   }
   bytes[headerSize - 1] = 0x0D;
-  for (const auto& r : spec.records) bytes += r;
-  if (spec.endMark) bytes += '\x1A';
+  for (const auto& r : layout.records) bytes += r;
+  if (layout.endMark) bytes += '\x1A';
   return bytes;
 }
 

@@ -16,7 +16,7 @@ struct FieldSpec {
   uint32_t storedOffset = 0;  // descriptor bytes 12..15 as written
 };
 
-struct TableSpec {
+struct TableLayout {
   std::vector<FieldSpec> fields;
   std::vector<std::string> records;  // whole records, flag byte first
   bool endMark = true;
@@ -31,7 +31,7 @@ uint32_t RecordLength(const std::vector<FieldSpec>& fields);
 // with blanks (or cut) to its field's length.
 std::string Record(const std::vector<FieldSpec>& fields, const std::vector<std::string>& values,
                    bool deleted = false);
-std::string TableBytes(const TableSpec& spec);
+std::string TableBytes(const TableLayout& layout);
 
 uint32_t U32At(const std::string& bytes, size_t pos);
 uint16_t U16At(const std::string& bytes, size_t pos);

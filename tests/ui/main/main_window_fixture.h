@@ -57,13 +57,13 @@ class MainWindowTest : public ::testing::Test {
   // People: NAME C10, SUM N8.2, OK L1; the second record marked deleted.
   std::string WritePeople(const std::string& name = "people.dbf") {
     const std::vector<testsupport::FieldSpec> fields{{"NAME", 'C', 10}, {"SUM", 'N', 8, 2}, {"OK", 'L', 1}};
-    testsupport::TableSpec spec;
-    spec.fields = fields;
-    spec.records = {testsupport::Record(fields, {"\x88\xa2\xa0\xad\xae\xa2", "   12.50", "T"}),
+    testsupport::TableLayout layout;
+    layout.fields = fields;
+    layout.records = {testsupport::Record(fields, {"\x88\xa2\xa0\xad\xae\xa2", "   12.50", "T"}),
                     testsupport::Record(fields, {"Bob", "    3.00", "F"}, true),
                     testsupport::Record(fields, {"Carol  \x01", "", ""})};
     const std::string path = dir.Path(name);
-    testsupport::WriteFile(path, testsupport::TableBytes(spec));
+    testsupport::WriteFile(path, testsupport::TableBytes(layout));
     return path;
   }
 

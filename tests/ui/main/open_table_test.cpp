@@ -34,7 +34,7 @@ TEST_F(MainWindowTest, OpeningATableFillsTheGridRowPerRecord) {
 }
 
 TEST_F(MainWindowTest, EmptyTablesAndTablesWithoutFields) {
-  testsupport::TableSpec empty;
+  testsupport::TableLayout empty;
   empty.fields = {{"A", 'C', 4}};
   const std::string emptyPath = dir.Path("empty.dbf");
   testsupport::WriteFile(emptyPath, testsupport::TableBytes(empty));
@@ -44,7 +44,7 @@ TEST_F(MainWindowTest, EmptyTablesAndTablesWithoutFields) {
   EXPECT_EQ(Shown(form->StaticText1), "0 строк");
 
   const std::string bare = dir.Path("bare.dbf");
-  testsupport::WriteFile(bare, testsupport::TableBytes(testsupport::TableSpec{}));
+  testsupport::WriteFile(bare, testsupport::TableBytes(testsupport::TableLayout{}));
   OpenFromMenu(bare);
   EXPECT_EQ(form->StringGrid1->ColCount(), 1);
   EXPECT_EQ(Cell(0, 0), "\xb9 \xef/\xef");  // "№ п/п" in code page 1251

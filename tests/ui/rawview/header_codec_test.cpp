@@ -7,15 +7,15 @@
 
 using namespace rawview;
 using testsupport::FieldSpec;
-using testsupport::TableSpec;
+using testsupport::TableLayout;
 
 namespace {
 
 std::string SampleTable() {
-  TableSpec spec;
-  spec.fields = {FieldSpec{"NAME", 'C', 12}, FieldSpec{"SUM", 'N', 10, 2, 13}};
-  spec.records = {testsupport::Record(spec.fields, {"ab", "1.50"})};
-  std::string bytes = testsupport::TableBytes(spec);
+  TableLayout layout;
+  layout.fields = {FieldSpec{"NAME", 'C', 12}, FieldSpec{"SUM", 'N', 10, 2, 13}};
+  layout.records = {testsupport::Record(layout.fields, {"ab", "1.50"})};
+  std::string bytes = testsupport::TableBytes(layout);
   bytes[1] = 124;  // 2024
   bytes[2] = 3;
   bytes[3] = 9;

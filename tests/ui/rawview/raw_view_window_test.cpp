@@ -127,10 +127,10 @@ TEST_F(RawViewTest, TypingIsCheckedAgainstTheEditorAndSavedFromIt) {
 }
 
 TEST_F(RawViewTest, DecodesAndWritesBackAHeaderAndADescriptor) {
-  testsupport::TableSpec spec;
-  spec.fields = {testsupport::FieldSpec{"NAME", 'C', 12}};
-  spec.records = {testsupport::Record(spec.fields, {"ab"})};
-  const std::string table = testsupport::TableBytes(spec);
+  testsupport::TableLayout layout;
+  layout.fields = {testsupport::FieldSpec{"NAME", 'C', 12}};
+  layout.records = {testsupport::Record(layout.fields, {"ab"})};
+  const std::string table = testsupport::TableBytes(layout);
   Open(table);
   View().StringGrid1->SetSelectedCell(1, 2);
   View().RadioGroup1->SetItemIndex(0);
