@@ -188,6 +188,7 @@ class Dbf2_lib {
   void LoadFields(Slot& s, bool namesAsStored);
   void Recompute(Slot& s);
   bool AtWholeRecord(Slot& s, int64_t pos);
+  void WriteFlag(Slot& s, char flag, uint16_t status);
   // Writes the flag byte, the buffer and optionally the end mark at the position.
   void WriteRecordAt(Slot& s, bool withEndMark);
   // Finds the field and returns the part of it that lies inside the buffer.

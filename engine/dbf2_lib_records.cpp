@@ -223,28 +223,24 @@ void Dbf2_lib::DbfAppend(uint16_t slot) {
   Recompute(s);
 }
 
-void Dbf2_lib::DbfDelete(uint16_t slot) {
-  Slot& s = Opened(slot, 4);
+// Sets the flag byte of the record at the position; nothing is written
+// unless the position stands at the start of a whole record.
+void Dbf2_lib::WriteFlag(Slot& s, char flag, uint16_t status) {
   if (!AtWholeRecord(s, s.position)) {
     s.status = kStatusEof;
     return;
   }
-  s.status = kStatusDeleted;
-  s.file.WriteAt(s.position, &kFlagDeleted, 1);
+  s.status = status;
+  s.file.WriteAt(s.position, &flag, 1);
   Recompute(s);
 }
 
+void Dbf2_lib::DbfDelete(uint16_t slot) { WriteFlag(Opened(slot, 4), kFlagDeleted, kStatusDeleted); }
+
 void Dbf2_lib::DbfRecall(uint16_t slot) {
   if (slot < 1 || slot > kSlotCount || !slots_[slot - 1].open) return;
-  Slot& s = slots_[slot - 1];
   currentSlot_ = slot;
-  if (!AtWholeRecord(s, s.position)) {
-    s.status = kStatusEof;
-    return;
-  }
-  s.status = kStatusDone;
-  s.file.WriteAt(s.position, &kFlagLive, 1);
-  Recompute(s);
+  WriteFlag(slots_[slot - 1], kFlagLive, kStatusDone);
 }
 
 bool Dbf2_lib::DbfIsDeleted(uint16_t slot) {
