@@ -86,19 +86,8 @@ size_t TableFile::ReadSome(int64_t pos, void* dst, size_t n) {
     windowSize_ = forward ? std::min(windowSize_ * 2, kMaxWindow) : kMinWindow;
     size_t want = std::max(windowSize_, n);
     window_.resize(want);
-    size_t filled = 0;
-    while (filled < want) {
-      ssize_t got = ::pread(fd_, window_.data() + filled, want - filled,
-                            pos + static_cast<int64_t>(filled));
-      if (got < 0) {
-        if (errno == EINTR) continue;
-        window_.clear();
-        windowGeneration_ = 0;
-        Fail("read");
-      }
-      if (got == 0) break;
-      filled += static_cast<size_t>(got);
-    }
+    windowGeneration_ = 0;  // a failing read leaves no window behind
+    size_t filled = ReadDirect(pos, window_.data(), want);
     window_.resize(filled);
     windowStart_ = pos;
     windowGeneration_ = g_generation;
