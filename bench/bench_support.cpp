@@ -1,6 +1,13 @@
-#include "bench_table.h"
+#include "bench_support.h"
+
+#include "table_bytes.h"
 
 #include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <fstream>
+#include <map>
+#include <memory>
 #include <cstdio>
 #include <cstring>
 #include <stdexcept>
@@ -108,6 +115,47 @@ BenchTable WriteBenchTable(const std::string& path, int64_t records, int deleted
   if (std::fclose(out) != 0) throw std::runtime_error("cannot write " + path);
   table.fileSize = static_cast<int64_t>(table.headerSize) + records * table.recordLength + 1;
   return table;
+}
+
+double ReadWholeFileSeconds(const std::string& path) {
+  const auto start = std::chrono::steady_clock::now();
+  std::ifstream in(path, std::ios::binary | std::ios::ate);
+  const auto size = static_cast<std::streamsize>(in.tellg());
+  std::unique_ptr<char[]> bytes(new char[static_cast<size_t>(size)]);
+  in.seekg(0);
+  in.read(bytes.get(), size);
+  const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  if (in.gcount() != size) throw std::runtime_error("short read of " + path);
+  return seconds;
+}
+
+int64_t ProcStatusBytes(const char* key) {
+  std::ifstream in("/proc/self/status");
+  const std::string prefix = std::string(key) + ":";
+  std::string line;
+  while (std::getline(in, line)) {
+    if (line.rfind(prefix, 0) == 0) return std::atoll(line.c_str() + prefix.size()) * 1024;
+  }
+  return -1;
+}
+
+bool ResetPeakMemory() {
+  std::ofstream out("/proc/self/clear_refs");
+  out << "5";
+  out.flush();
+  return static_cast<bool>(out);
+}
+
+const BenchTable& SharedBenchTable(int64_t records, int deletedEvery) {
+  static testsupport::TempDir dir;
+  static std::map<std::pair<int64_t, int>, BenchTable> tables;
+  auto key = std::make_pair(records, deletedEvery);
+  auto found = tables.find(key);
+  if (found == tables.end()) {
+    std::string name = "bench-" + std::to_string(records) + "-" + std::to_string(deletedEvery) + ".dbf";
+    found = tables.emplace(key, WriteBenchTable(dir.Path(name), records, deletedEvery)).first;
+  }
+  return found->second;
 }
 
 }  // namespace bench
