@@ -129,6 +129,9 @@ class TForm2 : public QMainWindow {
 
   // The steps the open commands share once a file has been chosen.
   void ShowTableControls();
+  void HideTableControls();
+  // A table file that exists but cannot be opened for reading and writing.
+  void RefuseUnopenedTable();
   void OpenChosenFile(bool trimForExtension);
   void FillRowsFromTop(dbf::Dbf2_lib& db, int64_t count);
   void ShowSpreadsheet();

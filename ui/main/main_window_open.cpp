@@ -72,14 +72,30 @@ void TForm2::OpenChosenFile(bool trimForExtension) {
   db.DbfCloseAll();
 }
 
-// Files that are not tables go to the desktop's program for them.
-void TForm2::ShowSpreadsheet() {
+void TForm2::HideTableControls() {
   Panel1->hide();
   Button2->hide();
   Button3->hide();
   GroupBox1->hide();
   RadioGroup1->hide();
   StringGrid1->hide();
+}
+
+// The engine would end the program at its first use of a slot that did not
+// open (a read-only or locked file); the user is told instead, and the window
+// returns to having no table, so that no command works on the old rows under
+// the new name.
+void TForm2::RefuseUnopenedTable() {
+  links_.dialogs.Message("Файл " + TablePath + " не удается открыть для чтения и записи");
+  HideTableControls();
+  StringGrid1->Clear();
+  TablePath.clear();
+  StaticText2->clear();
+}
+
+// Files that are not tables go to the desktop's program for them.
+void TForm2::ShowSpreadsheet() {
+  HideTableControls();
   if (!links_.launcher.Open(TablePath)) {
     links_.dialogs.Message("Нет программы для просмотра файла " + TablePath);
   }

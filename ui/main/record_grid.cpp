@@ -35,6 +35,10 @@ std::string PaddedName(const dbf::FieldNode& field) {
 void TForm2::LoadGrid(dbf::Dbf2_lib& db) {
   if (TrimBlanks(TablePath).empty()) return;
   db.DbfOpen(kSlot, TablePath);
+  if (!db.DbfIsOpen(kSlot)) {
+    RefuseUnopenedTable();
+    return;
+  }
   const int64_t count = db.DbfRecCount(kSlot);
   StaticText1->setText(QString::number(count) + QString::fromUtf8(" строк"));
   ApplyCodePage();

@@ -154,3 +154,18 @@ TEST_F(MainWindowTest, TableNamedAtStartOpensLikeAChosenOne) {
   EXPECT_EQ(form->StringGrid1->RowCount(), 4);
   EXPECT_TRUE(dialogs.openFilters.empty());
 }
+
+TEST_F(MainWindowTest, ATableThatCannotBeOpenedIsReportedAndLeavesNoTable) {
+  OpenFromMenu(WritePeople());
+  // A folder named like a table exists but cannot be opened for writing, as a
+  // read-only file cannot (the tests may run as root, who may write anything).
+  const std::string locked = dir.Path("locked.dbf");
+  std::filesystem::create_directory(locked);
+  OpenFromMenu(locked);
+  EXPECT_EQ(dialogs.messages.back(), "Файл " + locked + " не удается открыть для чтения и записи");
+  EXPECT_TRUE(exits.empty());
+  EXPECT_TRUE(form->StringGrid1->isHidden());
+  EXPECT_TRUE(form->Panel1->isHidden());
+  EXPECT_EQ(form->TablePath, "");
+  EXPECT_EQ(Shown(form->StaticText2), "");
+}
