@@ -61,6 +61,9 @@ DescriptorTexts DecodeDescriptor(const RowBytes& b) {
 }
 
 std::string WriteHeader(CharTable& cells, int64_t row, const HeaderTexts& edits) {
+  // The header's bytes all lie in the row itself, which must exist: a table
+  // emptied by deletion has no data row at all.
+  if (row < 1 || row > cells.RowCount()) return kBadRow;
   const std::string headerSizeText = EditValue(edits.headerSize);
   const std::string recordLengthText = EditValue(edits.recordLength);
   const std::string recordCountText = EditValue(edits.recordCount);

@@ -46,7 +46,8 @@ DescriptorTexts DecodeDescriptor(const RowBytes& b);
 // Writes the header edits into row `row`: version and the three date pieces
 // as typed, header size, record length and record count as their bytes.
 // Every text is trimmed and cut to 12 characters first. Returns the message
-// to show; when a number does not convert nothing is written.
+// to show; when a number does not convert, or there is no such row
+// ("Недопустимый номер строки!"), nothing is written.
 std::string WriteHeader(CharTable& cells, int64_t row, const HeaderTexts& edits);
 
 // Writes the descriptor edits into row `row` and the row after it. The name

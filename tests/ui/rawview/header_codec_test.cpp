@@ -83,10 +83,13 @@ TEST(HeaderCodec, WritesTheHeaderBackIntoTheCells) {
   EXPECT_EQ(saved.substr(14), SampleTable().substr(14));
 }
 
-TEST(HeaderCodec, HeaderWithBadNumberOrShortDateIsHandled) {
+TEST(HeaderCodec, HeaderWithBadNumberMissingRowOrShortDateIsHandled) {
   auto doc = DocOf(SampleTable());
   EXPECT_EQ(WriteHeader(doc.cells, 1, {"3", "1-1-1", "x", "1", "1"}), "'x' is not a valid integer value");
   EXPECT_EQ(BytesOf(doc), SampleTable());
+  // A table whose characters were all deleted has no row to write into.
+  CharTable none;
+  EXPECT_EQ(WriteHeader(none, 1, {"3", "1-1-1", "32", "1", "1"}), "Недопустимый номер строки!");
   // Missing date pieces are empty texts, which saving refuses.
   EXPECT_EQ(WriteHeader(doc.cells, 1, {"3", "24", "97", "23", "1"}), "");
   EXPECT_EQ(doc.cells.Text(2), "24");
