@@ -28,6 +28,12 @@ void OpenRawView(QWidget* caller, int mode, const std::string& fileName) {
                                                     view.Gauge3}) {
     w->hide();
   }
+  // When no file is shown the caller gets its window back, also when a read
+  // fails part way (the failure itself is reported by the handler's guard).
+  auto giveBack = [&] {
+    if (caller) caller->setEnabled(true);
+    view.hide();
+  };
   std::string name = fileName;
   if (mode != 2) {
     const auto choice = view.OpenDialog();
@@ -39,15 +45,21 @@ void OpenRawView(QWidget* caller, int mode, const std::string& fileName) {
     view.Panel1->show();
     view.Panel2->show();
     view.Label1->setText(QString::fromStdString(name));
-    if (view.LoadTable()) {
+    bool loaded = false;
+    try {
+      loaded = view.LoadTable();
+    } catch (...) {
+      giveBack();
+      throw;
+    }
+    if (loaded) {
       view.RadioGroup1->SetItemIndex(2);
       view.RadioGroup1Click();
       view.PlaceAndShow();
       return;
     }
   }
-  if (caller) caller->setEnabled(true);
-  view.hide();
+  giveBack();
 }
 
 }  // namespace rawview

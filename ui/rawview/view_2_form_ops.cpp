@@ -77,7 +77,14 @@ void TView_2_Form::N9Click() {
   if (choice && std::filesystem::exists(choice->path, ec)) {
     viewer->FileName = choice->path;
     viewer->Label1->setText(QString::fromStdString(choice->path));
-    if (viewer->LoadTable()) {
+    bool loaded = false;
+    try {
+      loaded = viewer->LoadTable();
+    } catch (...) {
+      viewer->Dispose();  // a read failure leaves no hidden viewer behind
+      throw;
+    }
+    if (loaded) {
       viewer->RadioGroup1->SetItemIndex(2);
       viewer->RadioGroup1Click();
       viewer->PlaceAndShow();

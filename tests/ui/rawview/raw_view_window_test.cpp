@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include <filesystem>
+
 using rawview::TView_2_Form;
 
 TEST_F(RawViewTest, ShowsFilesOfZeroSeventeenAndFortyBytes) {
@@ -50,6 +52,17 @@ TEST_F(RawViewTest, ModeOneAsksForTheFileAndCancelShowsNothing) {
   EXPECT_FALSE(View().isVisible());
   EXPECT_TRUE(caller.isEnabled());
   EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(RawViewTest, AFileThatFailsToLoadGivesTheCallerBack) {
+  // Longer than a 32-bit length: loading fails after the file was opened.
+  const std::string big = dir.Path("big.bin");
+  testsupport::WriteFile(big, "");
+  std::filesystem::resize_file(big, uintmax_t{1} << 31);
+  guard.Run([&] { rawview::OpenRawView(&caller, 2, big); });
+  EXPECT_FALSE(dialogs.messages.empty());
+  EXPECT_FALSE(View().isVisible());
+  EXPECT_TRUE(caller.isEnabled());
 }
 
 TEST_F(RawViewTest, CorrectedCellsAreSavedAndBadOnesRefused) {
