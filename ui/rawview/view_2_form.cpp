@@ -29,6 +29,12 @@ constexpr char kFilter[] = "Файлы *.dbf|*.dbf|Все файлы|*.*|";
 QString Shown(const std::string& bytes) { return ui::DecodeCell(bytes, ui::CodePage::Windows1251); }
 std::string Typed(const QLineEdit* edit) { return ui::EncodeTyped(edit->text()); }
 
+// The options with row selection, which is browsing: never with editing.
+ui::GridOptions Browsing(ui::GridOptions options) {
+  return (options | ui::GridOption::RowSelect) &
+         ~ui::GridOptions(ui::GridOption::Editing | ui::GridOption::AlwaysShowEditor);
+}
+
 }  // namespace
 
 std::optional<int32_t> ConvertAndShowBack(QLineEdit* edit) {
@@ -44,7 +50,7 @@ RawDocument& TView_2_Form::Document() {
 
 void TView_2_Form::FormCreate() {
   EmptyTransferBuffer();
-  SavedOptions = StringGrid1->Options() | ui::GridOption::RowSelect;
+  SavedOptions = Browsing(StringGrid1->Options());
   SetupPanels();
 }
 
@@ -90,8 +96,7 @@ void TView_2_Form::Dispose() {
 std::optional<ui::FileChoice> TView_2_Form::OpenDialog() { return Dialogs().OpenFile(kFilter); }
 
 bool TView_2_Form::LoadTable() {
-  StringGrid1->SetOptions((StringGrid1->Options() | ui::GridOption::RowSelect) &
-                          ~ui::GridOptions(ui::GridOption::Editing | ui::GridOption::AlwaysShowEditor));
+  StringGrid1->SetOptions(Browsing(StringGrid1->Options()));
   StringGrid1->SetFixedRows(1);
   StringGrid1->SetFixedCols(2);
   StringGrid1->SetColWidth(0, 95);
@@ -165,7 +170,9 @@ void TView_2_Form::N7Click() {
 }
 
 void TView_2_Form::N3Click() {
-  SavedOptions = StringGrid1->Options() | ui::GridOption::RowSelect;
+  // Chosen twice, the second choice must not save edit mode as the state
+  // that "Отмена корректировки" returns to.
+  SavedOptions = Browsing(StringGrid1->Options());
   using ui::GridOption;
   StringGrid1->SetOptions(GridOption::FixedVertLine | GridOption::FixedHorzLine | GridOption::VertLine |
                           GridOption::HorzLine | GridOption::ColSizing | GridOption::Editing | GridOption::Tabs |

@@ -81,6 +81,7 @@ TEST_F(RawViewTest, CorrectedCellsAreSavedAndBadOnesRefused) {
   View().StringGrid1->SetCell(1, 3, "256");
   View().N6Click();
   EXPECT_EQ(LastMessage(), "Обнаружено ошибок :            1\r\nЗапись не выполнена!");
+  View().N3Click();  // chosen again while editing
   View().N4Click();
   EXPECT_TRUE(View().StringGrid1->Options().testFlag(ui::GridOption::RowSelect));
   EXPECT_FALSE(View().StringGrid1->Options().testFlag(ui::GridOption::Editing));
