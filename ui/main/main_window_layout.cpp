@@ -124,6 +124,8 @@ void TForm2::BuildPathStrip() {
   Label5 = new QLabel(QStringLiteral("FILE :"), Panel2);
   StaticText2 = new QLabel(Panel2);
   StaticText2->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  // A long path is cut at the window's edge instead of widening the window.
+  StaticText2->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   strip->addWidget(Label5);
   strip->addWidget(StaticText2, 1);
   column->addWidget(Panel2);

@@ -2,6 +2,7 @@
 
 #include "dbf2_lib.h"
 
+#include <QLayout>
 #include <QProgressBar>
 
 TEST_F(MainWindowTest, OpeningATableFillsTheGridRowPerRecord) {
@@ -119,6 +120,9 @@ TEST_F(MainWindowTest, LongPathsAreKeptWhole) {
   OpenFromMenu(path);
   EXPECT_EQ(form->TablePath, path);
   EXPECT_EQ(form->StringGrid1->RowCount(), 4);
+  // The path strip cuts a long path rather than widening the window.
+  form->layout()->activate();
+  EXPECT_EQ(form->width(), 1000);
 }
 
 TEST_F(MainWindowTest, RefillRowsShowsTheFileAsItIsNow) {
