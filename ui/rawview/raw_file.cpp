@@ -102,7 +102,9 @@ LoadResult LoadFile(const std::string& path, RawDocument& doc,
   doc.cells.SetRowCount(0);
   doc.cells.SetRowCount(1);
   doc.FileLength = 0;
-  Fd fd(::open(path.c_str(), O_RDONLY));
+  // Not blocking: a named pipe without a writer would otherwise hold the
+  // program here for good; it reads as an empty file.
+  Fd fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK));
   if (fd.get() < 0) return LoadResult::Unreadable;
   if (::fstat(fd.get(), &st) != 0) ThrowErrno(errno, path);
   if (st.st_size > INT32_MAX) ThrowErrno(EFBIG, path);

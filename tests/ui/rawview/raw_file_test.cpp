@@ -62,6 +62,15 @@ TEST_F(RawFileTest, SaveRefusesAMissingFileAndWritesNothingForAnEmptyTable) {
   EXPECT_EQ(ReadFile(dir.Path("new")), "abc");
 }
 
+TEST_F(RawFileTest, ANamedPipeLoadsEmptyWithoutWaitingForAWriter) {
+  ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
+  RawDocument doc = DocOf("abc");
+  alarm(10);  // a load that waits for a writer ends the run instead of hanging it
+  EXPECT_EQ(LoadFile(path, doc), LoadResult::Loaded);
+  alarm(0);
+  EXPECT_EQ(doc.FileLength, 0);
+}
+
 TEST_F(RawFileTest, SaveKeepsPermissionsAndFollowsLinks) {
   WriteFile(path, "old");
   ASSERT_EQ(chmod(path.c_str(), 0640), 0);
