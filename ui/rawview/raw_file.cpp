@@ -155,6 +155,9 @@ int64_t CountBadCells(const RawDocument& doc) {
 
 void WriteTable(const RawDocument& doc, const std::string& path) {
   const std::string target = ResolvedTarget(path);
+  // A file that may not be written stays as it is, as rewriting it in place
+  // would leave it; replacing it through its folder would get round that.
+  if (::access(target.c_str(), F_OK) == 0 && ::access(target.c_str(), W_OK) != 0) ThrowErrno(errno, target);
   const std::string folder = FolderOf(target);
   std::string temp = folder + "/.rawview-XXXXXX";
   Fd fd(::mkstemp(temp.data()));

@@ -30,8 +30,9 @@ int64_t CountBadCells(const RawDocument& doc);
 // bytes go to a new file in the same folder that replaces `path` only once
 // they are all written, so a failure never leaves `path` cut short; an
 // existing file keeps its permissions, and a link is followed to the file it
-// names. Where the folder does not allow a new file the file is rewritten in
-// place. Failures throw std::system_error carrying the system's text.
+// names; a file that may not be written is refused. Where the folder does not
+// allow a new file the file is rewritten in place. Failures throw
+// std::system_error carrying the system's text.
 void WriteTable(const RawDocument& doc, const std::string& path);
 
 // "Сохранить" (mustExist) and "Сохранить как :": refuses a missing file with

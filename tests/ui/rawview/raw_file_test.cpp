@@ -119,3 +119,12 @@ TEST_F(RawFileTest, AFolderThatRefusesNewFilesIsWrittenInPlace) {
   chmod(dir.dir().c_str(), 0700);
   EXPECT_EQ(ReadFile(path), "newer");
 }
+
+TEST_F(RawFileTest, AFileThatMayNotBeWrittenIsLeftAlone) {
+  if (geteuid() == 0) GTEST_SKIP() << "permissions do not bind root";
+  WriteFile(path, "old");
+  ASSERT_EQ(chmod(path.c_str(), 0444), 0);
+  RawDocument doc = DocOf("newer");
+  EXPECT_THROW(rawview::WriteTable(doc, path), std::system_error);
+  EXPECT_EQ(ReadFile(path), "old");
+}
