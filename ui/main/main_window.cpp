@@ -5,11 +5,14 @@
 #include "task_panel.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QShowEvent>
 #include <QLineEdit>
 #include <QPushButton>
+
+#include <utility>
 
 #ifndef DBFVIEW_VERSION
 #define DBFVIEW_VERSION "0"
@@ -86,9 +89,16 @@ void TForm2::showEvent(QShowEvent* event) {
 
 void TForm2::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
-  if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
-    links_.guard.Run([this] { FormActivate(); });
+  if (event->type() != QEvent::ActivationChange) return;
+  if (!isActiveWindow()) {
+    // A message, file or font dialog holds the activation only while it is
+    // answered; getting it back from one is not a new activation of the
+    // window, so it leaves the new-field panel open.
+    leftForDialog_ = QApplication::activeModalWidget() != nullptr;
+    return;
   }
+  if (std::exchange(leftForDialog_, false)) return;
+  links_.guard.Run([this] { FormActivate(); });
 }
 
 void TForm2::closeEvent(QCloseEvent* event) {

@@ -2,6 +2,8 @@
 
 #include "task_panel.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QPushButton>
 
 TEST_F(MainWindowTest, TableCommandsDoNothingBeforeATableIsOpen) {
@@ -46,4 +48,30 @@ TEST_F(MainWindowTest, PathGuardLooksAtTheTrimmedPath) {
   EXPECT_FALSE(form->PathGiven());
   form->TablePath = " a.dbf ";
   EXPECT_TRUE(form->PathGiven());
+}
+
+TEST_F(MainWindowTest, NewFieldPanelOutlivesDialogsButNotOtherWindows) {
+  OpenFromMenu(WritePeople());
+  form->activateWindow();
+  QApplication::processEvents();
+  form->Addnewfield1->trigger();
+  {
+    QDialog message(form.get());  // as a message box asks from a handler
+    message.setModal(true);
+    message.show();
+    message.activateWindow();
+    QApplication::processEvents();
+  }
+  form->activateWindow();
+  QApplication::processEvents();
+  EXPECT_FALSE(form->Panel8->isHidden());
+
+  QWidget other;  // as the raw view, which hands the activation back
+  other.show();
+  other.activateWindow();
+  QApplication::processEvents();
+  other.hide();
+  form->activateWindow();
+  QApplication::processEvents();
+  EXPECT_TRUE(form->Panel8->isHidden());
 }
