@@ -14,6 +14,22 @@
 #endif
 
 #include <QApplication>
+#include <QEvent>
+
+namespace {
+
+// Ends the event loop when the main window closes, also while another of the
+// program's windows is still shown (the raw view only disables the main
+// window, which can still be closed by its title bar).
+class EndLoopOnClose : public QObject {
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Close) QCoreApplication::exit(0);
+    return false;
+  }
+};
+
+}  // namespace
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -31,7 +47,9 @@ int main(int argc, char** argv) {
 #ifdef DBFVIEW_HAS_RAW_VIEW
   links.openRawView = rawview::OpenRawView;
 #endif
+  EndLoopOnClose endLoopOnClose;
   TForm2 form2(links);
+  form2.installEventFilter(&endLoopOnClose);
   dialogs.SetParent(&form2);
 #ifdef DBFVIEW_HAS_RAW_VIEW
   // Created hidden after the main window; OpenRawView shows it.
