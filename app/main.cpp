@@ -16,6 +16,8 @@
 #include <QApplication>
 #include <QEvent>
 
+#include <string>
+
 namespace {
 
 // Ends the event loop when the main window closes, also while another of the
@@ -57,9 +59,11 @@ int main(int argc, char** argv) {
 #endif
 
   form2.show();
-  const QStringList args = QApplication::arguments();
-  if (args.size() > 1) {
-    guard.Run([&] { form2.OpenAtStart(args[1].toStdString()); });
+  // The name's bytes as given (QApplication has taken out its own options):
+  // a name that is not valid UTF-8 would not survive a trip through QString.
+  if (argc > 1) {
+    const std::string path = argv[1];
+    guard.Run([&] { form2.OpenAtStart(path); });
   }
   return QApplication::exec();
 }
