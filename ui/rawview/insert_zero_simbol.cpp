@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <algorithm>
 #include <climits>
 
 namespace rawview {
@@ -62,7 +63,9 @@ void TInsertZeroSimbol::RunInsertPanel() {
   const auto code = ConvertAndShowBack(Edit18);
   if (!code || *code < 0 || *code > 255) return Dialogs().Message("Ошибка кода вставляемого символа!");
   FirstChar = *firstChar;
-  FirstLine = *firstLine;
+  // Every row after the table's last one appends at the end; keeping the row
+  // just past the end lets the position advance below without overflowing.
+  FirstLine = static_cast<int32_t>(std::min<int64_t>(*firstLine, View_2_Form->Document().cells.RowCount() + 1));
   InsertCount = *count;
   InsertCode = *code;
   InsertCodeText = Edit18->text().toStdString();

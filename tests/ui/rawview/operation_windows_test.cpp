@@ -42,9 +42,13 @@ TEST_F(RawViewTest, InsertWindowInsertsBeforeAfterAndBeyondTheEnd) {
   Fill({{insert->Edit1, "5"}, {insert->Edit16, "9"}, {insert->Edit17, "2"}, {insert->Edit18, "0"}});
   insert->RadioGroup2->SetItemIndex(0);
   insert->RunInsertPanel();
+  // After the last character of the last possible row: appended too.
+  Fill({{insert->Edit1, "16"}, {insert->Edit16, "2147483647"}, {insert->Edit17, "1"}, {insert->Edit18, "0"}});
+  insert->RadioGroup2->SetItemIndex(1);
+  insert->RunInsertPanel();
   View().N6Click();
-  EXPECT_EQ(Saved(), "000" + Letters(13) + "!" + Letters(20).substr(13) + std::string(2, '\0'));
-  EXPECT_EQ(View().Label2->text(), QStringLiteral("Длина файла (после изменения) :            26 символов"));
+  EXPECT_EQ(Saved(), "000" + Letters(13) + "!" + Letters(20).substr(13) + std::string(3, '\0'));
+  EXPECT_EQ(View().Label2->text(), QStringLiteral("Длина файла (после изменения) :            27 символов"));
 }
 
 TEST_F(RawViewTest, InsertWindowRefusesZeroAndNegativeNumbers) {
