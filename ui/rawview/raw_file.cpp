@@ -40,6 +40,20 @@ class Fd {
   int fd_;
 };
 
+// Reads `want` bytes, fewer only at the end of the file. A short read is
+// continued, so every block but the last holds whole rows.
+size_t ReadFull(int fd, uint8_t* data, size_t want, const std::string& path) {
+  size_t got = 0;
+  while (got < want) {
+    const ssize_t n = ::read(fd, data + got, want - got);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) ThrowErrno(errno, path);
+    if (n == 0) break;
+    got += static_cast<size_t>(n);
+  }
+  return got;
+}
+
 void WriteAll(int fd, const uint8_t* data, size_t n, const std::string& path) {
   while (n > 0) {
     const ssize_t w = ::write(fd, data, n);
@@ -117,16 +131,15 @@ LoadResult LoadFile(const std::string& path, RawDocument& doc,
   std::vector<uint8_t> block(kBlock);
   int64_t done = 0;
   while (done < size) {
-    const ssize_t n = ::read(fd.get(), block.data(), std::min<int64_t>(kBlock, size - done));
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) ThrowErrno(errno, path);
-    if (n == 0) break;  // the file shrank while being read
-    for (ssize_t off = 0; off < n; off += kCodesPerRow) {
-      const int count = static_cast<int>(std::min<ssize_t>(kCodesPerRow, n - off));
-      doc.cells.SetLoadedRow(RowOfIndex(done + off + 1), block.data() + off, count);
+    const auto want = static_cast<size_t>(std::min<int64_t>(kBlock, size - done));
+    const size_t n = ReadFull(fd.get(), block.data(), want, path);
+    for (size_t off = 0; off < n; off += kCodesPerRow) {
+      const int count = static_cast<int>(std::min<size_t>(kCodesPerRow, n - off));
+      doc.cells.SetLoadedRow(RowOfIndex(done + static_cast<int64_t>(off) + 1), block.data() + off, count);
     }
-    done += n;
+    done += static_cast<int64_t>(n);
     if (progress) progress(done, size);
+    if (n < want) break;  // the file shrank while being read
   }
   doc.FileLength = static_cast<int32_t>(done);
   doc.cells.SetRowCount(std::max<int64_t>(1, RowsFor(done)));
