@@ -39,7 +39,9 @@ std::optional<FileChoice> QtDialogService::RunFileDialog(const std::string& filt
   const QStringList nameFilters = QtNameFilters(ParseFilter(filter));
   QFileDialog dialog(parent_);
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-  dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  // Both dialogs take names of files that do not exist yet; the commands
+  // check for themselves whether the file must exist.
+  dialog.setFileMode(QFileDialog::AnyFile);
   if (!nameFilters.isEmpty()) dialog.setNameFilters(nameFilters);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   const qsizetype chosen = nameFilters.indexOf(dialog.selectedNameFilter());
