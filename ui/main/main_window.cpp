@@ -9,6 +9,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QShowEvent>
+#include <QWindow>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -27,6 +28,13 @@ TForm2::TForm2(MainWindowLinks links, QWidget* parent) : QMainWindow(parent), li
   BuildGridArea();
   BuildBottomPanel();
   BuildTaskPanels();
+  // A message, file or font dialog holds the activation only while it is
+  // answered; getting it back from one is not a new activation of the window
+  // (it leaves the new-field panel open), getting it back from another window
+  // of the program is.
+  connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* now) {
+    if (now && now != windowHandle()) leftForDialog_ = QApplication::activeModalWidget() != nullptr;
+  });
   FormCreate();
 }
 
@@ -89,14 +97,7 @@ void TForm2::showEvent(QShowEvent* event) {
 
 void TForm2::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
-  if (event->type() != QEvent::ActivationChange) return;
-  if (!isActiveWindow()) {
-    // A message, file or font dialog holds the activation only while it is
-    // answered; getting it back from one is not a new activation of the
-    // window, so it leaves the new-field panel open.
-    leftForDialog_ = QApplication::activeModalWidget() != nullptr;
-    return;
-  }
+  if (event->type() != QEvent::ActivationChange || !isActiveWindow()) return;
   if (std::exchange(leftForDialog_, false)) return;
   links_.guard.Run([this] { FormActivate(); });
 }

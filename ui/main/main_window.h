@@ -138,7 +138,7 @@ class TForm2 : public QMainWindow {
   void EmptyTransferBuffer();
 
   MainWindowLinks links_;
-  bool leftForDialog_ = false;  // the activation went to a modal dialog
+  bool leftForDialog_ = false;  // the window active last before this one was a modal dialog
   std::vector<std::string> rowCells_;  // FillGridRow's cells, reused between rows
   std::vector<std::string_view> rowViews_;
 };

@@ -50,23 +50,33 @@ TEST_F(MainWindowTest, PathGuardLooksAtTheTrimmedPath) {
   EXPECT_TRUE(form->PathGiven());
 }
 
+namespace {
+
+// Shows a modal dialog, as a message box or a file dialog asked from a
+// handler, and closes it again.
+void AnswerADialog(QWidget* parent) {
+  QDialog dialog(parent);
+  dialog.setModal(true);
+  dialog.show();
+  dialog.activateWindow();
+  QApplication::processEvents();
+}
+
+}  // namespace
+
 TEST_F(MainWindowTest, NewFieldPanelOutlivesDialogsButNotOtherWindows) {
   OpenFromMenu(WritePeople());
   form->activateWindow();
   QApplication::processEvents();
   form->Addnewfield1->trigger();
-  {
-    QDialog message(form.get());  // as a message box asks from a handler
-    message.setModal(true);
-    message.show();
-    message.activateWindow();
-    QApplication::processEvents();
-  }
+  AnswerADialog(form.get());
   form->activateWindow();
   QApplication::processEvents();
   EXPECT_FALSE(form->Panel8->isHidden());
 
-  QWidget other;  // as the raw view, which hands the activation back
+  // The raw view asks for its file, shows it and hands the activation back.
+  AnswerADialog(form.get());
+  QWidget other;
   other.show();
   other.activateWindow();
   QApplication::processEvents();
