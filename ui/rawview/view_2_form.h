@@ -102,6 +102,27 @@ class TView_2_Form : public QMainWindow {
   void RadioGroup3Click();
   void Edit23KeyPress();
   void Edit24KeyPress();
+  // The operation panels' handlers only call their virtual operation, so each
+  // window class does its own job behind the same controls. The Edit
+  // handlers run on Enter.
+  void Button1Click() { RunInsertPanel(); }
+  void Button2Click() { RunCopyPanel(); }
+  void Button3Click() { CloseView(); }
+  void Button6Click() { CloseInsertPanel(); }
+  void Button7Click() { RunDeletePanel(); }
+  void Button8Click() { CloseDeletePanel(); }
+  void Edit1KeyPress() { InsertCharKey(); }
+  void Edit2KeyPress() { CopyFirstCharKey(); }
+  void Edit3KeyPress() { CopyFirstLineKey(); }
+  void Edit4KeyPress() { CopyLastCharKey(); }
+  void Edit5KeyPress() { CopyLastLineKey(); }
+  void Edit16KeyPress() { InsertLineKey(); }
+  void Edit17KeyPress() { InsertCountKey(); }
+  void Edit18KeyPress() { InsertCodeKey(); }
+  void Edit19KeyPress() { DeleteFirstCharKey(); }
+  void Edit20KeyPress() { DeleteFirstLineKey(); }
+  void Edit21KeyPress() { DeleteLastCharKey(); }
+  void Edit22KeyPress() { DeleteLastLineKey(); }
 
   // Virtual operations, in slot order.
   virtual void CloseView();

@@ -201,12 +201,12 @@ void TView_2_Form::BuildOperationPanels() {
   copy->addRow(Button2, Button3);
   Gauge1 = new QProgressBar(Panel4);
   copy->addRow(Gauge1);
-  Wire(Button2, &TView_2_Form::RunCopyPanel);
-  Wire(Button3, &TView_2_Form::CloseView);
-  Wire(Edit2, &TView_2_Form::CopyFirstCharKey);
-  Wire(Edit3, &TView_2_Form::CopyFirstLineKey);
-  Wire(Edit4, &TView_2_Form::CopyLastCharKey);
-  Wire(Edit5, &TView_2_Form::CopyLastLineKey);
+  Wire(Button2, &TView_2_Form::Button2Click);
+  Wire(Button3, &TView_2_Form::Button3Click);
+  Wire(Edit2, &TView_2_Form::Edit2KeyPress);
+  Wire(Edit3, &TView_2_Form::Edit3KeyPress);
+  Wire(Edit4, &TView_2_Form::Edit4KeyPress);
+  Wire(Edit5, &TView_2_Form::Edit5KeyPress);
 
   Panel7 = NewPanel(this);
   auto* insert = new QFormLayout(Panel7);
@@ -228,12 +228,12 @@ void TView_2_Form::BuildOperationPanels() {
   insert->addRow(Button1, Button6);
   Gauge2 = new QProgressBar(Panel7);
   insert->addRow(Gauge2);
-  Wire(Button1, &TView_2_Form::RunInsertPanel);
-  Wire(Button6, &TView_2_Form::CloseInsertPanel);
-  Wire(Edit1, &TView_2_Form::InsertCharKey);
-  Wire(Edit16, &TView_2_Form::InsertLineKey);
-  Wire(Edit17, &TView_2_Form::InsertCountKey);
-  Wire(Edit18, &TView_2_Form::InsertCodeKey);
+  Wire(Button1, &TView_2_Form::Button1Click);
+  Wire(Button6, &TView_2_Form::Button6Click);
+  Wire(Edit1, &TView_2_Form::Edit1KeyPress);
+  Wire(Edit16, &TView_2_Form::Edit16KeyPress);
+  Wire(Edit17, &TView_2_Form::Edit17KeyPress);
+  Wire(Edit18, &TView_2_Form::Edit18KeyPress);
 
   Panel8 = NewPanel(this);
   auto* remove = new QFormLayout(Panel8);
@@ -247,12 +247,12 @@ void TView_2_Form::BuildOperationPanels() {
   Button7 = new QPushButton(QStringLiteral("Выполнить"), Panel8);
   Button8 = new QPushButton(QStringLiteral("Выход"), Panel8);
   remove->addRow(Button7, Button8);
-  Wire(Button7, &TView_2_Form::RunDeletePanel);
-  Wire(Button8, &TView_2_Form::CloseDeletePanel);
-  Wire(Edit19, &TView_2_Form::DeleteFirstCharKey);
-  Wire(Edit20, &TView_2_Form::DeleteFirstLineKey);
-  Wire(Edit21, &TView_2_Form::DeleteLastCharKey);
-  Wire(Edit22, &TView_2_Form::DeleteLastLineKey);
+  Wire(Button7, &TView_2_Form::Button7Click);
+  Wire(Button8, &TView_2_Form::Button8Click);
+  Wire(Edit19, &TView_2_Form::Edit19KeyPress);
+  Wire(Edit20, &TView_2_Form::Edit20KeyPress);
+  Wire(Edit21, &TView_2_Form::Edit21KeyPress);
+  Wire(Edit22, &TView_2_Form::Edit22KeyPress);
 }
 
 void TView_2_Form::showEvent(QShowEvent* event) {

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 
 using namespace rawview;
 
@@ -28,7 +29,7 @@ TEST_F(RawViewTest, InsertWindowInsertsBeforeAfterAndBeyondTheEnd) {
   EXPECT_FALSE(insert->Panel2->isVisible());
 
   Fill({{insert->Edit1, "1"}, {insert->Edit16, " 1"}, {insert->Edit17, "3"}, {insert->Edit18, "$30"}});
-  insert->RunInsertPanel();
+  insert->Button1->click();
   EXPECT_EQ(LastMessage(), "Вставка символов выполнена!");
   EXPECT_EQ(insert->Edit18->text(), "48");
   EXPECT_EQ(View().FileLength(), 23);
@@ -89,7 +90,7 @@ TEST_F(RawViewTest, DeleteWindowDeletesInsideAndThroughTheEnd) {
   auto* del = Shown<TDeleteSimbol>();
   ASSERT_NE(del, nullptr);
   Fill({{del->Edit19, "5"}, {del->Edit20, "1"}, {del->Edit21, "8"}, {del->Edit22, "1"}});
-  del->RunDeletePanel();
+  del->Button7->click();
   EXPECT_EQ(LastMessage(), "Удаление выполнено!");
   EXPECT_EQ(View().FileLength(), 36);
   // A second deletion from the same window works on the length now.
@@ -128,7 +129,7 @@ class CopyPasteTest : public RawViewTest {
     ASSERT_NE(copy, nullptr);
     EXPECT_EQ(copy->windowTitle(), QStringLiteral("Копирование в файл."));
     Fill({{copy->Edit2, firstChar}, {copy->Edit3, firstLine}, {copy->Edit4, lastChar}, {copy->Edit5, lastLine}});
-    copy->RunCopyPanel();
+    copy->Button2->click();
   }
 
   void Paste(int mode, const char* charNo = "", const char* row = "") {
