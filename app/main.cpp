@@ -35,7 +35,9 @@ class EndLoopOnClose : public QObject {
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  QApplication::setApplicationDisplayName(QStringLiteral("DBF"));
+  // The name message boxes carry as their title. Not set as the display name:
+  // the window system would append that to every window's title.
+  QApplication::setApplicationName(QStringLiteral("DBF"));
 
   ui::QtDialogService dialogs;
   ui::EventGuard guard(dialogs, ui::ExitProcessNow);
