@@ -12,7 +12,9 @@ class FileLauncher {
   virtual bool Open(const std::string& path) = 0;
 };
 
-// Uses the desktop's default application (QDesktopServices).
+// Uses the desktop's default application (QDesktopServices). Files the
+// desktop could start as programs (an execute bit, a desktop entry) are never
+// handed over: they are refused as files without a program to show them.
 class DesktopLauncher : public FileLauncher {
  public:
   bool Open(const std::string& path) override;
