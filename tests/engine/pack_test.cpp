@@ -13,19 +13,12 @@ using testsupport::U32At;
 
 namespace {
 
-// The builder writes two bytes of record length; the engine reads four.
-std::string Bytes(const TableLayout& layout) {
-  std::string bytes = TableBytes(layout);
-  bytes[12] = static_cast<char>(testsupport::RecordLength(layout.fields) >> 16);
-  return bytes;
-}
-
 // The file a purge of `original` (built from layout) should leave: its header,
 // the records flagged blank, the end mark.
 std::string Purged(TableLayout layout, const std::string& original) {
   std::erase_if(layout.records, [](const std::string& r) { return r[0] != ' '; });
   layout.endMark = true;
-  return original.substr(0, 8) + Bytes(layout).substr(8, std::string::npos);
+  return original.substr(0, 8) + TableBytes(layout).substr(8, std::string::npos);
 }
 
 }  // namespace
@@ -87,7 +80,7 @@ TEST_F(EngineTest, PackGivesTheSameResultAcrossChunkBoundaries) {
       r[0] = random() % 3 == 0 ? '*' : ' ';
       layout.records.push_back(r);
     }
-    const std::string bytes = Bytes(layout);
+    const std::string bytes = TableBytes(layout);
     const std::string path = Write("big.dbf", bytes);
     db.DbfOpen(1, path);
     db.DbfPack(1);
