@@ -4,14 +4,9 @@
 #include "desktop_launcher.h"
 #include "event_guard.h"
 #include "main_window.h"
-#include "qt_dialog_service.h"
-
-#ifdef DBFVIEW_HAS_TRANSFER_BUFFER
-#include "transfer_buffer.h"
-#endif
-#ifdef DBFVIEW_HAS_RAW_VIEW
 #include "open_raw_view.h"
-#endif
+#include "qt_dialog_service.h"
+#include "transfer_buffer.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -44,21 +39,13 @@ int main(int argc, char** argv) {
   guard.InstallEngineReporters();
   ui::DesktopLauncher launcher;
 
-  MainWindowLinks links{dialogs, guard, launcher, {}, {}};
-#ifdef DBFVIEW_HAS_TRANSFER_BUFFER
-  links.emptyTransferBuffer = rawview::EmptyTransferBuffer;
-#endif
-#ifdef DBFVIEW_HAS_RAW_VIEW
-  links.openRawView = rawview::OpenRawView;
-#endif
+  MainWindowLinks links{dialogs, guard, launcher, rawview::OpenRawView, rawview::EmptyTransferBuffer};
   EndLoopOnClose endLoopOnClose;
   TForm2 form2(links);
   form2.installEventFilter(&endLoopOnClose);
   dialogs.SetParent(&form2);
-#ifdef DBFVIEW_HAS_RAW_VIEW
   // Created hidden after the main window; OpenRawView shows it.
   rawview::CreateRawView(guard);
-#endif
 
   form2.show();
   // The name's bytes as given (QApplication has taken out its own options):
