@@ -36,6 +36,9 @@ BenchTable WriteBenchTable(const std::string& path, int64_t records, int deleted
 // any loading of it is measured against.
 double ReadWholeFileSeconds(const std::string& path);
 
+// True when both files hold the same bytes.
+bool SameBytes(const std::string& a, const std::string& b);
+
 // A "Key:  1234 kB" line of /proc/self/status (VmRSS, VmHWM), in bytes; -1
 // when there is none.
 int64_t ProcStatusBytes(const char* key);
