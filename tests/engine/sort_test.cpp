@@ -2,11 +2,7 @@
 // the target, the key rules, and the source left as it was.
 #include "engine_fixture.h"
 
-#include "dbf_sort_keys.h"
-
-#include <algorithm>
 #include <filesystem>
-#include <random>
 
 using testsupport::FieldSpec;
 using testsupport::ReadFile;
@@ -167,44 +163,6 @@ TEST_F(SortTest, ReplacesAnOldTargetButNeverItsOwnSource) {
   const std::string empty = Write("empty.dbf", TableLayout{f, {}});
   EXPECT_EQ(Sort(empty, {{"K", 1}}), TableBytes(TableLayout{f, {}}));
   EXPECT_EQ(db.DbfStatus(1), dbf::kStatusNoRecords);
-}
-
-TEST_F(SortTest, MatchesAStableSortOnRandomRecordsAndThirtyKeys) {
-  std::mt19937 random(11);
-  std::vector<FieldSpec> f = {{"ID", 'C', 5}};
-  std::vector<Key> keys;
-  for (int k = 0; k < 30; ++k) {
-    std::string name = "K" + std::to_string(k);
-    f.push_back({name, k % 3 == 0 ? 'N' : 'C', 2});
-    keys.push_back({name, k % 2 == 0 ? 1 : 2});
-  }
-  const char* numbers[] = {"-1", "-2", " 1", " 2", " 0", "  "};
-  std::vector<std::vector<std::string>> rows;
-  for (int i = 0; i < 3001; ++i) {
-    std::vector<std::string> values;
-    for (int k = 0; k < 30; ++k) {
-      // Few distinct values, so that many records tie on the early keys.
-      values.push_back(k % 3 == 0 ? numbers[random() % 6] : std::string(1, "ab"[random() % 2]));
-    }
-    rows.push_back(values);
-  }
-  TableLayout layout = Rows(f, rows);
-  const std::string out = Sort(Write("t.dbf", layout), keys);
-
-  db.DbfAssign(1, dir.Path("t.dbf"));
-  db.DbfSortInit(1);
-  for (const Key& k : keys) db.DbfSortAddKey(k.name, k.direction);
-  const auto sortKeys = db.DbfSortKeys();
-  ASSERT_EQ(sortKeys.size(), 30u);
-  std::vector<int> expected(rows.size());
-  for (size_t i = 0; i < expected.size(); ++i) expected[i] = static_cast<int>(i);
-  auto keyString = [&](int i) { return layout.records[i].substr(6); };
-  std::stable_sort(expected.begin(), expected.end(), [&](int a, int b) {
-    return dbf::Precedes(sortKeys, keyString(a).data(), keyString(b).data());
-  });
-  Ids want;
-  for (int i : expected) want.push_back(std::to_string(i + 1));
-  EXPECT_TRUE(Order(out, 5) == want);
 }
 
 TEST_F(SortTest, RecordsLargerThanAReadChunk) {
