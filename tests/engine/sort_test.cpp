@@ -171,3 +171,46 @@ TEST_F(SortTest, RecordsLargerThanAReadChunk) {
   const std::string bytes = TableBytes(Rows(f, {{"c"}, {"a"}, {"b"}}));
   EXPECT_EQ(Order(Sort(Write("wide.dbf", bytes), {{"F0", 1}})), (Ids{"2", "3", "1"}));
 }
+
+TEST_F(SortTest, KeysOfLengthZeroAreDropped) {
+  // A damaged descriptor of length 0.
+  std::vector<FieldSpec> f = {{"ID", 'C', 3}, {"Z", 'N', 0}, {"K", 'C', 1}};
+  const std::string path = Write("t.dbf", Rows(f, {{"", "b"}, {"", "a"}, {"", "b"}}));
+  db.DbfAssign(1, path);
+  db.DbfSortInit(1);
+  db.DbfSortAddKey("Z", 1);
+  EXPECT_TRUE(db.DbfSortKeys().empty());
+  EXPECT_EQ(Order(Sort(path, {{"Z", 1}})), (Ids{"1", "2", "3"}));
+  EXPECT_EQ(Order(Sort(path, {{"Z", 1}, {"K", 2}})), (Ids{"1", "3", "2"}));
+}
+
+TEST_F(SortTest, KeysPastTheRecordTakeNoMemoryAndTooLargeTouchesNothing) {
+  // Records of the flag byte alone, though the descriptors claim three
+  // 255-byte fields: every key lies past the record and reads as blanks.
+  TableLayout layout{{{"A", 'C', 255}, {"B", 'N', 255}, {"C", 'C', 255}}, {}};
+  layout.recordLengthOverride = 1;
+  layout.endMark = false;
+  for (int i = 0; i < 1000; ++i) layout.records.push_back(i % 3 == 0 ? "*" : " ");
+  const std::string path = Write("t.dbf", layout);
+  const std::string before = ReadFile(path);
+  db.SetSortMemoryLimit(1000 * 100);  // far below the keys' 765 bytes per record
+  layout.endMark = true;
+  layout.headerRecordCount = 1001;  // counted from the file size, the end mark included
+  EXPECT_EQ(Sort(path, {{"A", 2}, {"B", 1}, {"C", 2}}), TableBytes(layout));
+
+  db.SetSortMemoryLimit(1);
+  Write("out.dbf", "old");
+  for (const std::string& target : {dir.Path("out.dbf"), dir.Path("new.dbf")}) {
+    db.DbfAssign(1, path);
+    db.DbfAssign(2, target);
+    db.DbfSortInit(1);
+    db.DbfSortAddKey("A", 1);
+    EXPECT_EQ(db.DbfSortTo(1, 2), dbf::SortOutcome::TooLarge);
+    EXPECT_TRUE(db.DbfIsOpen(1));
+    EXPECT_EQ(db.DbfSortKeys().size(), 1u);
+    db.DbfCloseAll();
+  }
+  EXPECT_EQ(ReadFile(dir.Path("out.dbf")), "old");
+  EXPECT_FALSE(std::filesystem::exists(dir.Path("new.dbf")));
+  EXPECT_EQ(ReadFile(path), before);
+}
