@@ -129,6 +129,17 @@ double ReadWholeFileSeconds(const std::string& path) {
   return seconds;
 }
 
+double CpuSeconds(const struct rusage& usage) {
+  auto seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + t.tv_usec / 1e6; };
+  return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+double ProcessCpuSeconds() {
+  struct rusage usage {};
+  getrusage(RUSAGE_SELF, &usage);
+  return CpuSeconds(usage);
+}
+
 bool SameBytes(const std::string& a, const std::string& b) {
   std::ifstream in1(a, std::ios::binary);
   std::ifstream in2(b, std::ios::binary);

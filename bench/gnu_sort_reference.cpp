@@ -7,6 +7,7 @@
 #include <fcntl.h>
 #include <spawn.h>
 #include <stdexcept>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <vector>
 
@@ -50,7 +51,7 @@ void WriteSumNameLines(const BenchTable& table, const std::string& path) {
   if (std::fclose(out) != 0) throw std::runtime_error("cannot write " + path);
 }
 
-double GnuSortSeconds(const std::string& input, const std::string& output, int threads) {
+ChildSeconds GnuSortSeconds(const std::string& input, const std::string& output, int threads) {
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_addopen(&actions, 1, output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
@@ -74,9 +75,12 @@ double GnuSortSeconds(const std::string& input, const std::string& output, int t
   posix_spawn_file_actions_destroy(&actions);
   if (failed != 0) throw std::runtime_error("cannot start sort: " + std::string(std::strerror(failed)));
   int status = 0;
-  while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+  struct rusage usage {};
+  while (wait4(pid, &status, 0, &usage) < 0 && errno == EINTR) {
   }
-  const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  ChildSeconds seconds;
+  seconds.wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  seconds.cpu = CpuSeconds(usage);
   if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) throw std::runtime_error("sort failed");
   return seconds;
 }

@@ -13,10 +13,15 @@ namespace bench {
 // Works for any table with the bench fields, a sorted copy included.
 void WriteSumNameLines(const BenchTable& table, const std::string& path);
 
-// Seconds of `LC_ALL=C sort -s -t<tab> -k1,1nr -k2,2` (SUM descending as a
-// number, then NAME ascending, ties in input order) reading `input` and
-// writing its standard output to `output`, with as many threads as sort
-// chooses (threads 0) or the number given. Throws when sort cannot run or fails.
-double GnuSortSeconds(const std::string& input, const std::string& output, int threads = 0);
+struct ChildSeconds {
+  double wall = 0;
+  double cpu = 0;  // user and system time of the child, all its threads
+};
+
+// Times `LC_ALL=C sort -s -t<tab> -k1,1nr -k2,2` (SUM descending as a number,
+// then NAME ascending, ties in input order) reading `input` and writing its
+// standard output to `output`, with as many threads as sort chooses
+// (threads 0) or the number given. Throws when sort cannot run or fails.
+ChildSeconds GnuSortSeconds(const std::string& input, const std::string& output, int threads = 0);
 
 }  // namespace bench
