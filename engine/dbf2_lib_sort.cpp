@@ -25,20 +25,23 @@ constexpr size_t kPassBytesPerRecord = 64;
 // With more passes than this, reading each record by its position is faster.
 constexpr size_t kMaxPasses = 4;
 
-// The first eight bytes of a record's code as a big-endian number (zeros
-// after a shorter code): it orders codes as their first bytes do.
+// The first sixteen bytes of a record's code (zeros after a shorter code):
+// they order codes as their first bytes do.
 struct CodePrefix {
   const unsigned char* codes;
   size_t width;
-  uint64_t operator()(uint32_t item) const {
-    const unsigned char* code = codes + static_cast<size_t>(item) * width;
-    uint64_t value = 0;
-    if (width >= sizeof value) {
-      std::memcpy(&value, code, sizeof value);
-      return be64toh(value);
+  KeyPrefix operator()(uint32_t item) const {
+    unsigned char bytes[sizeof(KeyPrefix)] = {};
+    // Without keys there are no codes at all, and every prefix is zero.
+    if (width != 0) {
+      std::memcpy(bytes, codes + static_cast<size_t>(item) * width, std::min(width, sizeof bytes));
     }
-    for (size_t i = 0; i < width; ++i) value |= static_cast<uint64_t>(code[i]) << (56 - 8 * i);
-    return value;
+    KeyPrefix prefix;
+    std::memcpy(&prefix.high, bytes, 8);
+    std::memcpy(&prefix.low, bytes + 8, 8);
+    prefix.high = be64toh(prefix.high);
+    prefix.low = be64toh(prefix.low);
+    return prefix;
   }
 };
 
@@ -47,10 +50,10 @@ struct CodeRestWins {
   const unsigned char* codes;
   size_t width;
   bool operator()(uint32_t left, uint32_t right) const {
-    constexpr size_t kPrefix = sizeof(uint64_t);
-    return width > kPrefix && std::memcmp(codes + static_cast<size_t>(right) * width + kPrefix,
-                                          codes + static_cast<size_t>(left) * width + kPrefix,
-                                          width - kPrefix) < 0;
+    constexpr size_t kPrefix = sizeof(KeyPrefix);
+    return width > kPrefix &&
+           std::memcmp(codes + static_cast<size_t>(right) * width + kPrefix,
+                       codes + static_cast<size_t>(left) * width + kPrefix, width - kPrefix) < 0;
   }
 };
 
@@ -174,7 +177,8 @@ SortOutcome Dbf2_lib::DbfSortTo(uint16_t source, uint16_t target) {
   return SortOutcome::Sorted;
 }
 
-std::vector<unsigned char> Dbf2_lib::LoadSortCodes(Slot& s, const SortKeyCoder& coder, uint32_t count) {
+std::vector<unsigned char> Dbf2_lib::LoadSortCodes(Slot& s, const SortKeyCoder& coder,
+                                                   uint32_t count) {
   const size_t width = coder.Width();
   if (width == 0) return {};
   std::vector<unsigned char> codes(static_cast<size_t>(count) * width);

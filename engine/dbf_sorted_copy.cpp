@@ -35,7 +35,8 @@ void CopyRecordsByIndex(RecordArea from, RecordArea to, uint32_t recordLength, u
     const int64_t index = next();
     // The whole record is read by position, so that a last record with no
     // end mark after it is read like the others.
-    from.file->ReadDirectAt(from.start + index * static_cast<int64_t>(length), record.data(), length);
+    from.file->ReadDirectAt(from.start + index * static_cast<int64_t>(length), record.data(),
+                            length);
     const size_t at = block.size();
     block.resize(at + length);
     PutRecord(block.data() + at, record.data(), recordLength);
@@ -59,14 +60,16 @@ void CopyRecordsByRank(RecordArea from, RecordArea to, uint32_t recordLength,
     for (size_t record = 0; record < count; record += perChunk) {
       const size_t records = std::min(perChunk, count - record);
       chunk.resize(records * length);
-      from.file->ReadAt(from.start + static_cast<int64_t>(record * length), chunk.data(), chunk.size());
+      from.file->ReadAt(from.start + static_cast<int64_t>(record * length), chunk.data(),
+                        chunk.size());
       for (size_t k = 0; k < records; ++k) {
         const size_t place = rank[record + k] - first;
         if (place < places) PutRecord(&gathered[place * length], &chunk[k * length], recordLength);
       }
     }
     if (first + places == count) gathered.push_back(kEndMark);
-    to.file->WriteAt(to.start + static_cast<int64_t>(first * length), gathered.data(), gathered.size());
+    to.file->WriteAt(to.start + static_cast<int64_t>(first * length), gathered.data(),
+                     gathered.size());
   }
 }
 

@@ -2,12 +2,12 @@
 // pairs items 2i and 2i+1; each level above pairs the slots of the one below;
 // the single slot of the last level is the root and names the item that
 // comes next. Taking the root replays only its path, one match per level.
-// Each slot holds its item together with the item's prefix, a number that
-// orders items like their keys' first bytes do (prefixOf(item)), so that most
-// matches compare two numbers held in the tree itself: the lower prefix wins,
-// and only between equal prefixes does restWins(left, right) decide whether
-// the right item wins. The left item is always the earlier one and keeps its
-// place unless beaten, so equal items keep their order.
+// Each slot holds its item together with the item's prefix, the first bytes
+// of its key as numbers (prefixOf(item)), so that most matches compare
+// numbers held in the tree itself: the lower prefix wins, and only between
+// equal prefixes does restWins(left, right) decide whether the right item
+// wins. The left item is always the earlier one and keeps its place unless
+// beaten, so equal items keep their order.
 #pragma once
 
 #include <cstddef>
@@ -16,10 +16,21 @@
 
 namespace dbf {
 
+// The first sixteen bytes of a key as two big-endian numbers, which order
+// like the bytes.
+struct KeyPrefix {
+  uint64_t high = 0;
+  uint64_t low = 0;
+  bool operator==(const KeyPrefix&) const = default;
+  bool operator<(const KeyPrefix& other) const {
+    return high != other.high ? high < other.high : low < other.low;
+  }
+};
+
 template <class PrefixOf, class RestWins>
 class WinnerTree {
   struct Slot {
-    uint64_t prefix;
+    KeyPrefix prefix;
     uint32_t item;
   };
 
@@ -54,7 +65,7 @@ class WinnerTree {
     used_[w] = true;
     const uint32_t partner = w ^ 1u;
     size_t p = w / 2;
-    levels_[0][p] = partner < count_ && !used_[partner] ? Leaf(partner) : Slot{0, kEmpty};
+    levels_[0][p] = partner < count_ && !used_[partner] ? Leaf(partner) : Slot{{}, kEmpty};
     for (size_t level = 1; level < levels_.size(); ++level) {
       levels_[level][p / 2] = Pair(levels_[level - 1], p & ~size_t{1});
       p /= 2;
@@ -62,12 +73,14 @@ class WinnerTree {
   }
 
  private:
-  Slot Leaf(uint32_t item) const { return item < count_ ? Slot{prefixOf_(item), item} : Slot{0, kEmpty}; }
+  Slot Leaf(uint32_t item) const {
+    return item < count_ ? Slot{prefixOf_(item), item} : Slot{{}, kEmpty};
+  }
 
   // The winner of slot `left` and the slot after it, if the level has one.
   Slot Pair(const std::vector<Slot>& below, size_t left) const {
     size_t right = left + 1;
-    return Match(below[left], right < below.size() ? below[right] : Slot{0, kEmpty});
+    return Match(below[left], right < below.size() ? below[right] : Slot{{}, kEmpty});
   }
 
   Slot Match(const Slot& left, const Slot& right) const {

@@ -49,7 +49,8 @@ int CompareKeyBytes(char type, std::string a, std::string b) {
 }
 
 // The records of `layout` in the order the sort must give, flags made '*' or blank.
-std::vector<std::string> ReferenceOrder(const Shape& shape, const std::vector<std::string>& records) {
+std::vector<std::string> ReferenceOrder(const Shape& shape,
+                                        const std::vector<std::string>& records) {
   struct Resolved {
     char type;
     uint32_t offset;
@@ -67,12 +68,14 @@ std::vector<std::string> ReferenceOrder(const Shape& shape, const std::vector<st
     const FieldSpec& f = shape.fields[k.field];
     if (f.length == 0) continue;
     uint32_t length = f.length;
-    if (k.maxLength != 0 && (f.type == 'C' || f.type == 'D')) length = std::min<uint32_t>(length, k.maxLength);
+    if (k.maxLength != 0 && (f.type == 'C' || f.type == 'D'))
+      length = std::min<uint32_t>(length, k.maxLength);
     keys.push_back({f.type, offsets[k.field], length, k.direction == 1});
   }
   auto keyBytes = [&](const std::string& record, const Resolved& k) {
     std::string bytes(k.length, ' ');
-    for (uint32_t i = 0; i < k.length && k.offset + i < record.size(); ++i) bytes[i] = record[k.offset + i];
+    for (uint32_t i = 0; i < k.length && k.offset + i < record.size(); ++i)
+      bytes[i] = record[k.offset + i];
     return bytes;
   };
   std::vector<std::vector<std::string>> bytes(records.size());
@@ -111,12 +114,13 @@ std::string RandomValue(const FieldSpec& f, std::mt19937& random) {
       }
       if (random() % 8 == 0) return std::string(f.length, ' ');
       text = std::to_string(static_cast<int>(random() % 41) - 20);
-      if (f.decimals > 0) text += "." + std::string(f.decimals, static_cast<char>('0' + random() % 3));
+      if (f.decimals > 0)
+        text += "." + std::string(f.decimals, static_cast<char>('0' + random() % 3));
       return std::string(f.length > text.size() ? f.length - text.size() : 0, ' ') + text;
     case 'D':
       if (random() % 8 == 0) return std::string(f.length, ' ');
-      return "20" + std::to_string(10 + random() % 3) + "0" + std::to_string(1 + random() % 3) + "1" +
-             std::to_string(random() % 3);
+      return "20" + std::to_string(10 + random() % 3) + "0" + std::to_string(1 + random() % 3) +
+             "1" + std::to_string(random() % 3);
     case 'L':
       return std::string(1, pick("TF? "));
     default:
@@ -150,7 +154,8 @@ Shape RandomShape(std::mt19937& random, size_t count) {
     f.name = "F" + std::to_string(i);
     f.type = types[random() % types.size()];
     f.length = static_cast<uint8_t>(f.type == 'D' ? 8 : f.type == 'L' ? 1 : 1 + random() % 9);
-    if (f.type == 'N' && random() % 2 == 0 && f.length > 3) f.decimals = static_cast<uint8_t>(1 + random() % 2);
+    if (f.type == 'N' && random() % 2 == 0 && f.length > 3)
+      f.decimals = static_cast<uint8_t>(1 + random() % 2);
     if (random() % 10 == 0) f.length = static_cast<uint8_t>(f.type == 'C' ? 255 : 0);
     shape.fields.push_back(f);
   }
@@ -163,7 +168,8 @@ Shape RandomShape(std::mt19937& random, size_t count) {
     shape.keys.push_back(k);
   }
   const uint32_t full = testsupport::RecordLength(shape.fields);
-  if (random() % 5 == 0 && full > 2) shape.recordLength = full - 1 - static_cast<uint32_t>(random() % (full / 2));
+  if (random() % 5 == 0 && full > 2)
+    shape.recordLength = full - 1 - static_cast<uint32_t>(random() % (full / 2));
   return shape;
 }
 
@@ -186,7 +192,8 @@ class SortReferenceTest : public EngineTest {
     const std::string got = ReadFile(dir.Path("out.dbf"));
     ASSERT_EQ(got.size(), want.size()) << what;
     const auto diff = std::mismatch(want.begin(), want.end(), got.begin());
-    EXPECT_TRUE(diff.first == want.end()) << what << ": first difference at byte " << diff.first - want.begin();
+    EXPECT_TRUE(diff.first == want.end())
+        << what << ": first difference at byte " << diff.first - want.begin();
   }
 };
 
@@ -206,7 +213,8 @@ TEST_F(SortReferenceTest, HundredThousandRecords) {
   std::mt19937 random(3);
   Shape shape;
   shape.count = 100000;
-  shape.fields = {{"NAME", 'C', 6}, {"SUM", 'N', 7, 2}, {"DAY", 'D', 8}, {"OK", 'L', 1}, {"QTY", 'n', 3}};
+  shape.fields = {
+      {"NAME", 'C', 6}, {"SUM", 'N', 7, 2}, {"DAY", 'D', 8}, {"OK", 'L', 1}, {"QTY", 'n', 3}};
   shape.keys = {{1, 2}, {3, 1}, {0, 1, 2}, {2, 2}, {4, 1}};
   Check(shape, random, "five keys");
 }
