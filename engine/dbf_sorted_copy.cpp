@@ -11,10 +11,8 @@ namespace {
 // Records copied one by one are gathered into blocks of about this size.
 constexpr size_t kOutputBlock = 1 << 20;
 
-void PutRecord(char* out, const char* record, uint32_t recordLength) {
-  std::memcpy(out, record, recordLength);
-  out[0] = record[0] == kFlagDeleted ? kFlagDeleted : kFlagLive;
-}
+// Any flag other than the deletion mark goes out as a live record's blank.
+void NormalizeFlag(char& flag) { flag = flag == kFlagDeleted ? kFlagDeleted : kFlagLive; }
 
 }  // namespace
 
@@ -22,7 +20,6 @@ void CopyRecordsByIndex(RecordArea from, RecordArea to, uint32_t recordLength, u
                         const std::function<uint32_t()>& next) {
   const size_t length = recordLength;
   const size_t perBlock = std::max<size_t>(kOutputBlock / length, 1);
-  std::vector<char> record(length);
   std::vector<char> block;
   block.reserve(perBlock * length + 1);
   int64_t writePos = to.start;
@@ -35,11 +32,10 @@ void CopyRecordsByIndex(RecordArea from, RecordArea to, uint32_t recordLength, u
     const int64_t index = next();
     // The whole record is read by position, so that a last record with no
     // end mark after it is read like the others.
-    from.file->ReadDirectAt(from.start + index * static_cast<int64_t>(length), record.data(),
-                            length);
     const size_t at = block.size();
     block.resize(at + length);
-    PutRecord(block.data() + at, record.data(), recordLength);
+    from.file->ReadDirectAt(from.start + index * static_cast<int64_t>(length), &block[at], length);
+    NormalizeFlag(block[at]);
     if (block.size() >= perBlock * length) flush();
   }
   block.push_back(kEndMark);
@@ -64,7 +60,9 @@ void CopyRecordsByRank(RecordArea from, RecordArea to, uint32_t recordLength,
                         chunk.size());
       for (size_t k = 0; k < records; ++k) {
         const size_t place = rank[record + k] - first;
-        if (place < places) PutRecord(&gathered[place * length], &chunk[k * length], recordLength);
+        if (place >= places) continue;
+        std::memcpy(&gathered[place * length], &chunk[k * length], length);
+        NormalizeFlag(gathered[place * length]);
       }
     }
     if (first + places == count) gathered.push_back(kEndMark);

@@ -2,7 +2,9 @@
 // the target, the key rules, and the source left as it was.
 #include "engine_fixture.h"
 
+#include <csignal>
 #include <filesystem>
+#include <sys/resource.h>
 
 using testsupport::FieldSpec;
 using testsupport::ReadFile;
@@ -213,4 +215,41 @@ TEST_F(SortTest, KeysPastTheRecordTakeNoMemoryAndTooLargeTouchesNothing) {
   EXPECT_EQ(ReadFile(dir.Path("out.dbf")), "old");
   EXPECT_FALSE(std::filesystem::exists(dir.Path("new.dbf")));
   EXPECT_EQ(ReadFile(path), before);
+}
+
+TEST_F(SortTest, AWriteFailingPartWayReachesTheCallerAndSparesTheSource) {
+  // Narrow records are gathered in passes over the source, wide ones copied
+  // one by one: the failure comes through either way.
+  const std::vector<FieldSpec> narrow = {{"ID", 'C', 3}, {"K", 'C', 1}};
+  std::vector<FieldSpec> wide = narrow;
+  wide.push_back({"W1", 'C', 255});
+  wide.push_back({"W2", 'C', 255});
+  for (const auto& f : {narrow, wide}) {
+    std::vector<std::vector<std::string>> rows;
+    for (int i = 0; i < 200; ++i) rows.push_back({std::string(1, static_cast<char>('a' + i % 7))});
+    const std::string path = Write("t.dbf", Rows(f, rows));
+    const std::string before = ReadFile(path);
+    db.DbfAssign(1, path);
+    db.DbfAssign(2, dir.Path("out.dbf"));
+    db.DbfSortInit(1);
+    db.DbfSortAddKey("K", 1);
+    // A file size limit makes a write fail part way, as a full disk would.
+    struct rlimit old {};
+    getrlimit(RLIMIT_FSIZE, &old);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = old;
+    small.rlim_cur = before.size() / 2;
+    setrlimit(RLIMIT_FSIZE, &small);
+    std::string error;
+    try {
+      db.DbfSortTo(1, 2);
+    } catch (const dbf::IoError& e) {
+      error = e.what();
+    }
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_NE(error.find("File too large"), std::string::npos) << error;
+    db.DbfCloseAll();
+    EXPECT_EQ(ReadFile(path), before);
+  }
 }
