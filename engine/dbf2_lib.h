@@ -208,6 +208,7 @@ class Dbf2_lib {
   FieldSpan FieldBytes(Slot& s, uint16_t slot, const std::string& name, uint16_t number);
   // Blanks the field and writes the text left-aligned into its part inside the buffer.
   void PutFieldText(Slot& s, const FieldSpan& f, const std::string& text);
+  // The limit set, or half the physical memory when none is.
   uint64_t SortMemoryLimit();
   // True when sorting the table bound to the slot with the present keys
   // would take more than the sort memory limit.
