@@ -73,8 +73,9 @@ ChildSeconds GnuSortSeconds(const std::string& input, const std::string& output,
   pid_t pid = 0;
   int failed = posix_spawnp(&pid, "sort", &actions, nullptr, argv.data(), envp.data());
   posix_spawn_file_actions_destroy(&actions);
-  if (failed != 0)
+  if (failed != 0) {
     throw std::runtime_error("cannot start sort: " + std::string(std::strerror(failed)));
+  }
   int status = 0;
   struct rusage usage {};
   while (wait4(pid, &status, 0, &usage) < 0 && errno == EINTR) {

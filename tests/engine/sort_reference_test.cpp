@@ -48,7 +48,7 @@ int CompareKeyBytes(char type, std::string a, std::string b) {
   return -CompareBytes(a, b);
 }
 
-// The records of `layout` in the order the sort must give, flags made '*' or blank.
+// The records in the order the sort must give them, flags made '*' or blank.
 std::vector<std::string> ReferenceOrder(const Shape& shape,
                                         const std::vector<std::string>& records) {
   struct Resolved {
@@ -68,14 +68,16 @@ std::vector<std::string> ReferenceOrder(const Shape& shape,
     const FieldSpec& f = shape.fields[k.field];
     if (f.length == 0) continue;
     uint32_t length = f.length;
-    if (k.maxLength != 0 && (f.type == 'C' || f.type == 'D'))
+    if (k.maxLength != 0 && (f.type == 'C' || f.type == 'D')) {
       length = std::min<uint32_t>(length, k.maxLength);
+    }
     keys.push_back({f.type, offsets[k.field], length, k.direction == 1});
   }
   auto keyBytes = [&](const std::string& record, const Resolved& k) {
     std::string bytes(k.length, ' ');
-    for (uint32_t i = 0; i < k.length && k.offset + i < record.size(); ++i)
+    for (uint32_t i = 0; i < k.length && k.offset + i < record.size(); ++i) {
       bytes[i] = record[k.offset + i];
+    }
     return bytes;
   };
   std::vector<std::vector<std::string>> bytes(records.size());
@@ -114,8 +116,9 @@ std::string RandomValue(const FieldSpec& f, std::mt19937& random) {
       }
       if (random() % 8 == 0) return std::string(f.length, ' ');
       text = std::to_string(static_cast<int>(random() % 41) - 20);
-      if (f.decimals > 0)
+      if (f.decimals > 0) {
         text += "." + std::string(f.decimals, static_cast<char>('0' + random() % 3));
+      }
       return std::string(f.length > text.size() ? f.length - text.size() : 0, ' ') + text;
     case 'D':
       if (random() % 8 == 0) return std::string(f.length, ' ');
@@ -154,8 +157,9 @@ Shape RandomShape(std::mt19937& random, size_t count) {
     f.name = "F" + std::to_string(i);
     f.type = types[random() % types.size()];
     f.length = static_cast<uint8_t>(f.type == 'D' ? 8 : f.type == 'L' ? 1 : 1 + random() % 9);
-    if (f.type == 'N' && random() % 2 == 0 && f.length > 3)
+    if (f.type == 'N' && random() % 2 == 0 && f.length > 3) {
       f.decimals = static_cast<uint8_t>(1 + random() % 2);
+    }
     if (random() % 10 == 0) f.length = static_cast<uint8_t>(f.type == 'C' ? 255 : 0);
     shape.fields.push_back(f);
   }
@@ -168,8 +172,9 @@ Shape RandomShape(std::mt19937& random, size_t count) {
     shape.keys.push_back(k);
   }
   const uint32_t full = testsupport::RecordLength(shape.fields);
-  if (random() % 5 == 0 && full > 2)
+  if (random() % 5 == 0 && full > 2) {
     shape.recordLength = full - 1 - static_cast<uint32_t>(random() % (full / 2));
+  }
   return shape;
 }
 
