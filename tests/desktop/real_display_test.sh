@@ -13,7 +13,7 @@
 # screenshot folder. Exits 77 (skipped) only when Xvfb is not installed.
 #
 # Usage: real_display_test.sh <program> <table.dbf> <screenshot folder>
-set -euo pipefail
+set -Eeuo pipefail
 
 program=$1
 table=$2
@@ -43,7 +43,15 @@ fail() {
   trap - ERR
   echo "FAILED at step '$step': $*"
   if [ -n "$pid" ] && ! kill -0 "$pid" 2>/dev/null; then echo "(the program is no longer running)"; fi
-  [ -s "$work/program.log" ] && { echo "--- program output:"; cat "$work/program.log"; }
+  if [ -n "${DISPLAY:-}" ]; then
+    echo "--- the program's shown windows (id, title), the active one: $(active)"
+    for w in $(shown_windows); do echo "$w $(xdotool getwindowname "$w" 2>/dev/null)"; done
+    shot failure || true
+  fi
+  local log
+  for log in program openbox xvfb; do
+    if [ -s "$work/$log.log" ]; then echo "--- $log output:"; cat "$work/$log.log"; fi
+  done
   exit 1
 }
 
@@ -76,23 +84,32 @@ export HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb
 mkdir -p "$HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
 openbox --sm-disable --config-file "$here/openbox_rc.xml" >"$work/openbox.log" 2>&1 &
 pids+=($!)
-wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
+wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK | grep 'window id' >/dev/null; }
 wait_for "window manager" wm_running
 
 # --- helpers reading the display ----------------------------------------------
+# (grep reads all its input in this script: with pipefail, a grep that stops
+# at the first match could fail the command before it.)
 active() { xdotool getactivewindow 2>/dev/null; }
 is_active() { [ "$(active)" = "$1" ]; }
-shown_windows() { xdotool search --all --pid "$pid" --onlyvisible --name '' 2>/dev/null || true; }
-is_shown() { shown_windows | grep -qx "$1"; }
+# The program's windows the window manager shows (menus, completer lists and
+# tooltips are not among them), as decimal ids like xdotool's.
+shown_windows() {
+  local w
+  for w in $(xprop -root _NET_CLIENT_LIST | grep -o '0x[0-9a-f]*'); do
+    if xprop -id "$w" _NET_WM_PID 2>/dev/null | grep "= $pid\$" >/dev/null; then echo $((w)); fi
+  done
+}
+is_shown() { shown_windows | grep -x "$1" >/dev/null; }
 not_shown() { ! is_shown "$1"; }
 # The one shown window of the program other than those given.
 other_window() {
-  shown_windows | grep -vxF -f <(printf '%s\n' "$@") | head -n1
+  shown_windows | grep -vxF -f <(printf "%s\n" "$@") | sed -n 1p
 }
 another_window_active() {
   local now
   now=$(active) || return 1
-  [ -n "$now" ] && ! printf '%s\n' "$@" | grep -qx "$now"
+  [ -n "$now" ] && ! printf '%s\n' "$@" | grep -x "$now" >/dev/null
 }
 topmost() { xprop -root _NET_CLIENT_LIST_STACKING | grep -o '0x[0-9a-f]*' | tail -n1; }
 hex() { printf '0x%x' "$1"; }
@@ -109,14 +126,18 @@ menu_item() {
 
 # --- 1. the program on a table named on the command line ----------------------
 step="1 start on a table"
-copy="$work/$(basename "$table")"
-cp "$table" "$copy"
-"$program" "$copy" >"$work/program.log" 2>&1 &
+# Started in the table's folder, where the open dialog opens: a person types
+# the table's name there.
+name=$(basename "$table")
+mkdir "$work/tables"
+cp "$table" "$work/tables/$name"
+program=$(realpath "$program")
+(cd "$work/tables" && exec "$program" "$name") >"$work/program.log" 2>&1 &
 pid=$!
 pids+=("$pid")
 main_window() { xdotool search --all --pid "$pid" --onlyvisible --name '^View and correct file DBF' 2>/dev/null; }
 wait_for "main window" main_window
-main=$(main_window | head -n1)
+main=$(main_window | sed -n 1p)
 wait_for "main window taking the focus" is_active "$main"
 title=$(xdotool getwindowname "$main")
 [[ "$title" == "View and correct file DBF :   "* ]] || fail "main window title is '$title'"
@@ -128,17 +149,18 @@ step="2 raw view and save"
 menu_item 2  # "Open file as text"
 wait_for "open dialog" another_window_active "$main"
 dialog=$(active)
-xdotool type --delay 2 "$copy"
+xdotool type --delay 2 "$name"
 xdotool key Return
-raw_view_shown() { [ -n "$(other_window "$main" "$dialog")" ] && is_active "$(other_window "$main" "$dialog")"; }
+raw_view_shown() { [ -n "$(other_window "$main" "$dialog")" ]; }
 wait_for "raw view" raw_view_shown
 raw=$(other_window "$main" "$dialog")
+wait_for "raw view taking the focus" is_active "$raw"
 shot 2_raw_view
 menu_item 2  # "Сохранить"
 wait_for "message box" another_window_active "$main" "$raw"
 box=$(active)
 [ "$(xdotool getwindowname "$box")" = "DBF" ] || fail "the active window is not the message box"
-xprop -id "$box" WM_TRANSIENT_FOR | grep -qi "$(hex "$raw")\$" ||
+xprop -id "$box" WM_TRANSIENT_FOR | grep -i "$(hex "$raw")\$" >/dev/null ||
   fail "message box belongs to $(xprop -id "$box" WM_TRANSIENT_FOR), not to the raw view $(hex "$raw")"
 [ "$(topmost)" = "$(hex "$box")" ] || fail "message box is not topmost: $(xprop -root _NET_CLIENT_LIST_STACKING)"
 shot 3_saved_message

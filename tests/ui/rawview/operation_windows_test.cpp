@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QTest>
 
 using namespace rawview;
 
@@ -82,6 +83,28 @@ TEST_F(RawViewTest, InsertWindowRefusesZeroAndNegativeNumbers) {
   EXPECT_EQ(insert->Label23->text(), QStringLiteral("Десятичный код символа от 0 до 255  "));
   insert->CloseInsertPanel();
   EXPECT_EQ(Shown<TInsertZeroSimbol>(), nullptr);
+}
+
+// Typed as a person would: Enter leads from edit to edit to "Выполнить",
+// and a further Enter presses it.
+TEST_F(RawViewTest, EnterWalksTheDeleteWindowToItsButtonAndPressesIt) {
+  Open(Letters(40));
+  View().N13->trigger();
+  auto* del = Shown<TDeleteSimbol>();
+  ASSERT_NE(del, nullptr);
+  del->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(del));
+  for (const char* value : {"5", "1", "8", "1"}) {
+    auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    ASSERT_NE(edit, nullptr);
+    edit->clear();
+    QTest::keyClicks(edit, value);
+    QTest::keyClick(edit, Qt::Key_Return);
+  }
+  ASSERT_EQ(QApplication::focusWidget(), del->Button7);
+  QTest::keyClick(del->Button7, Qt::Key_Return);
+  EXPECT_EQ(LastMessage(), "Удаление выполнено!");
+  EXPECT_EQ(View().FileLength(), 36);
 }
 
 TEST_F(RawViewTest, DeleteWindowDeletesInsideAndThroughTheEnd) {
