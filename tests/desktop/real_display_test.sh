@@ -57,35 +57,27 @@ fail() {
 
 trap 'fail "command failed: $BASH_COMMAND"' ERR
 
+# Polls the command until it succeeds, for at most `seconds`.
+poll() {
+  local deadline=$((SECONDS + $1))
+  shift
+  until "$@" >/dev/null 2>&1; do
+    [ "$SECONDS" -lt "$deadline" ] || return 1
+    sleep 0.05
+  done
+}
+
 # Polls the command until it succeeds; fails with `what` after 15 s.
 wait_for() {
   local what=$1
   shift
-  local deadline=$((SECONDS + 15))
-  until "$@" >/dev/null 2>&1; do
-    [ "$SECONDS" -lt "$deadline" ] || fail "no $what within 15 s"
-    sleep 0.05
-  done
+  poll 15 "$@" || fail "no $what within 15 s"
 }
 
 shot() {
   mkdir -p "$shots"
   import -window root "$shots/$1.png"
 }
-
-# --- the display and the window manager --------------------------------------
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-exec 3>&-
-wait_for "display from Xvfb" test -s "$work/display"
-export DISPLAY=":$(head -n1 "$work/display")"
-export HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb
-mkdir -p "$HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
-openbox --sm-disable --config-file "$here/openbox_rc.xml" >"$work/openbox.log" 2>&1 &
-pids+=($!)
-wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK | grep 'window id' >/dev/null; }
-wait_for "window manager" wm_running
 
 # --- helpers reading the display ----------------------------------------------
 # (grep reads all its input in this script: with pipefail, a grep that stops
@@ -123,6 +115,42 @@ menu_item() {
   for ((i = 1; i < $1; i++)); do xdotool key Down; done
   xdotool key Return
 }
+
+# --- the display and the window manager --------------------------------------
+export HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb
+mkdir -p "$HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
+wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK | grep 'window id' >/dev/null; }
+
+# Starts Xvfb on a free display and openbox on it; true once the window
+# manager runs. Another X server starting at the same moment can take the
+# display from under it: then the caller stops both and tries again.
+start_display() {
+  : >"$work/display"
+  exec 3>"$work/display"
+  Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp >>"$work/xvfb.log" 2>&1 &
+  xvfb=$!
+  pids+=("$xvfb")
+  exec 3>&-
+  poll 5 test -s "$work/display" || return 1
+  export DISPLAY=":$(head -n1 "$work/display")"
+  poll 5 xprop -root || return 1
+  openbox --sm-disable --config-file "$here/openbox_rc.xml" >>"$work/openbox.log" 2>&1 &
+  wm=$!
+  pids+=("$wm")
+  poll 5 wm_running
+}
+
+stop_display() {
+  kill "$xvfb" "${wm:-}" 2>/dev/null || true
+  wait "$xvfb" "${wm:-}" 2>/dev/null || true
+  wm=""
+}
+
+for attempt in 1 2 3; do
+  start_display && break
+  stop_display
+  [ "$attempt" -lt 3 ] || fail "no display with a running window manager in three tries of 5 s"
+done
 
 # --- 1. the program on a table named on the command line ----------------------
 step="1 start on a table"
