@@ -146,11 +146,15 @@ stop_display() {
   wm=""
 }
 
+# Runs of this test on one machine start their X servers one at a time.
+exec 4>"${TMPDIR:-/tmp}/dbfview-real-display-test.lock"
+flock -w 15 4 || fail "another run of this test held the display lock for 15 s"
 for attempt in 1 2 3; do
   start_display && break
   stop_display
   [ "$attempt" -lt 3 ] || fail "no display with a running window manager in three tries of 5 s"
 done
+exec 4>&-
 
 # --- 1. the program on a table named on the command line ----------------------
 step="1 start on a table"
