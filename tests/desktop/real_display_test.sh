@@ -127,14 +127,14 @@ wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK | grep 'window id' >/dev/nul
 start_display() {
   : >"$work/display"
   exec 3>"$work/display"
-  Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp >>"$work/xvfb.log" 2>&1 &
+  Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp >>"$work/xvfb.log" 2>&1 4>&- &
   xvfb=$!
   pids+=("$xvfb")
   exec 3>&-
   poll 5 test -s "$work/display" || return 1
   export DISPLAY=":$(head -n1 "$work/display")"
   poll 5 xprop -root || return 1
-  openbox --sm-disable --config-file "$here/openbox_rc.xml" >>"$work/openbox.log" 2>&1 &
+  openbox --sm-disable --config-file "$here/openbox_rc.xml" >>"$work/openbox.log" 2>&1 4>&- &
   wm=$!
   pids+=("$wm")
   poll 5 wm_running
@@ -154,6 +154,7 @@ for attempt in 1 2 3; do
   stop_display
   [ "$attempt" -lt 3 ] || fail "no display with a running window manager in three tries of 5 s"
 done
+flock -u 4
 exec 4>&-
 
 # --- 1. the program on a table named on the command line ----------------------
