@@ -1,0 +1,18 @@
+// The column commands of the bottom panel's group "По имени столбца": the sum
+// of a numeric column and the removal of the records whose value in it is
+// zero, for the field named in Edit4. Both read the table file, not the grid.
+#pragma once
+
+class TForm2;
+
+class TColumnCommands {
+ public:
+  // Hooks the commands onto the window's Button4 and Button5.
+  explicit TColumnCommands(TForm2& form);
+
+  void Button4Click();  // "Подсчет суммы"
+  void Button5Click();  // "Удалить нулевые"
+
+ private:
+  TForm2& form_;
+};
