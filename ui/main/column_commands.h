@@ -3,7 +3,13 @@
 // zero, for the field named in Edit4. Both read the table file, not the grid.
 #pragma once
 
+#include <functional>
+
 class TForm2;
+namespace dbf {
+class Dbf2_lib;
+struct FieldNode;
+}  // namespace dbf
 
 class TColumnCommands {
  public:
@@ -14,5 +20,8 @@ class TColumnCommands {
   void Button5Click();  // "Удалить нулевые"
 
  private:
+  const dbf::FieldNode* OpenWithNumericField(dbf::Dbf2_lib& db);
+  void ForEveryRecord(dbf::Dbf2_lib& db, const std::function<void()>& visit);
+
   TForm2& form_;
 };

@@ -5,7 +5,13 @@
 
 #include <sys/resource.h>
 
+#include <gtest/gtest.h>
+
+#include <cerrno>
 #include <csignal>
+#include <cstring>
+#include <string>
+#include <vector>
 
 class FileSizeLimit {
  public:
@@ -27,3 +33,10 @@ class FileSizeLimit {
   struct rlimit old_ {};
   void (*handler_)(int) = SIG_DFL;
 };
+
+// The command ended with the system's text for the write that failed, and
+// reported nothing else (no success).
+inline void ExpectOnlyTheFailedWrite(const std::vector<std::string>& messages) {
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_NE(messages[0].find(std::strerror(EFBIG)), std::string::npos) << messages[0];
+}
