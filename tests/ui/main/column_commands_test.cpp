@@ -4,7 +4,6 @@
 
 #include <QLineEdit>
 
-
 namespace {
 
 const std::vector<testsupport::FieldSpec> kFields{{"NAME", 'C', 5}, {"SUMMA", 'N', 7, 2}, {"summa2", 'N', 5}};

@@ -4,7 +4,6 @@
 
 #include <QLineEdit>
 
-
 namespace {
 
 const std::vector<testsupport::FieldSpec> kSource{{"NAME", 'C', 6}, {"SUMMA", 'N', 6, 2}, {"CODE", 'C', 3}};
