@@ -41,7 +41,8 @@ std::string DirectionText(int direction) {
   return ui::EncodeTyped(QString::fromUtf8(direction == 1 ? "по возрастанию" : "по убыванию"));
 }
 
-std::string Message(const ui::StringGrid& grid, const std::string& bytes) {
+// Cell bytes as the grid shows them, for a message.
+std::string AsShown(const ui::StringGrid& grid, const std::string& bytes) {
   return ui::DecodeCell(bytes, grid.Page()).toStdString();
 }
 
@@ -172,8 +173,8 @@ TSortPanel::FieldLookup TSortPanel::FindField(int row) const {
 }
 
 void TSortPanel::ShowWrongName(const FieldLookup& lookup) {
-  form_.Dialogs().Message("Error Name Field!\r\nИМЯ ПОЛЯ В КОЛ.1-" + Message(*StringGrid2, lookup.wanted) +
-                          "\r\nRabStrNameFieldRowZero-" + Message(*form_.StringGrid1, lookup.lastCompared));
+  form_.Dialogs().Message("Error Name Field!\r\nИМЯ ПОЛЯ В КОЛ.1-" + AsShown(*StringGrid2, lookup.wanted) +
+                          "\r\nRabStrNameFieldRowZero-" + AsShown(*form_.StringGrid1, lookup.lastCompared));
 }
 
 std::optional<int> TSortPanel::Direction(int row) const {
