@@ -10,6 +10,7 @@
 #include <QMainWindow>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,8 @@ class TSortPanel;
 class TRepairPanel;
 class TRenamePanel;
 class TNewFieldPanel;
+class TColumnCommands;
+class TRecordCopy;
 namespace dbf {
 class Dbf2_lib;
 }
@@ -73,7 +76,6 @@ class TForm2 : public QMainWindow {
   void ToolButton9Click();
 
   // Task panels shown by commands whose work comes with the panel's contents.
-  void Sortedfile1Click();
   void ToolButton3Click();
   void ToolButton5Click();
   void SavetoMSEXCEL1Click();
@@ -156,6 +158,8 @@ class TForm2 : public QMainWindow {
   void EmptyTransferBuffer();
 
   MainWindowLinks links_;
+  std::unique_ptr<TColumnCommands> columnCommands_;
+  std::unique_ptr<TRecordCopy> recordCopy_;
   bool leftForDialog_ = false;  // the window active last before this one was a modal dialog
   std::vector<std::string> rowCells_;  // FillGridRow's cells, reused between rows
   std::vector<std::string_view> rowViews_;
