@@ -1,10 +1,13 @@
 #include "main_window.h"
 
+#include "deletion_commands.h"
 #include "file_name.h"
 #include "radio_group.h"
 #include "new_field_panel.h"
+#include "record_editing.h"
 #include "rename_panel.h"
 #include "repair_panel.h"
+#include "sele_rec_form.h"
 #include "sort_panel.h"
 
 #include <QAction>
@@ -31,6 +34,9 @@ TForm2::TForm2(MainWindowLinks links, QWidget* parent) : QMainWindow(parent), li
   BuildGridArea();
   BuildBottomPanel();
   BuildTaskPanels();
+  RecordEditing = std::make_unique<TRecordEditing>(*this);
+  DeletionCommands = std::make_unique<TDeletionCommands>(*this);
+  SeleRecForm = std::make_unique<TSeleRecForm>(*this);
   // A message, file or font dialog holds the activation only while it is
   // answered; getting it back from one is not a new activation of the window
   // (it leaves the new-field panel open), getting it back from another window

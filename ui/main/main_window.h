@@ -4,12 +4,15 @@
 // the grid is the only copy of the table's records in memory.
 #pragma once
 
+#include "file_identity.h"
 #include "main_window_links.h"
 #include "string_grid.h"
 
 #include <QMainWindow>
 
 #include <functional>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,6 +29,9 @@ class TSortPanel;
 class TRepairPanel;
 class TRenamePanel;
 class TNewFieldPanel;
+class TRecordEditing;
+class TDeletionCommands;
+class TSeleRecForm;
 namespace dbf {
 class Dbf2_lib;
 }
@@ -45,6 +51,10 @@ class TForm2 : public QMainWindow {
   // State.
   std::string TablePath;   // the current table, kept whole whatever its length
   std::string SecondPath;  // the second file of the last two-file command
+  // The table file the grid's rows were loaded from, by name and identity:
+  // TablePath may since name another file.
+  std::string RowsPath;
+  std::optional<FileIdentity> RowsFile;
 
   // Start-up and ending.
   void FormCreate();
@@ -126,6 +136,10 @@ class TForm2 : public QMainWindow {
   TNewFieldPanel* Panel8;
   ui::RadioGroup* RadioGroup1;  // in Panel5
   QPushButton* Button3;         // in Panel5
+  // Commands and dialogs in classes of their own.
+  std::unique_ptr<TRecordEditing> RecordEditing;
+  std::unique_ptr<TDeletionCommands> DeletionCommands;
+  std::unique_ptr<TSeleRecForm> SeleRecForm;
 
  protected:
   void showEvent(QShowEvent* event) override;
