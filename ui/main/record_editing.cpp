@@ -153,6 +153,7 @@ void TRecordEditing::Saveas1Click() {
 }
 
 void TRecordEditing::WriteRows(dbf::Dbf2_lib& db) {
+  db.DbfGatherWrites(kTarget, true);
   const int rows = form_.StringGrid1->RowCount();
   ui::Progress progress(form_.ProgressBar1, rows);
   for (int row = 1; row < rows; ++row) {
