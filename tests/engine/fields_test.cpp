@@ -64,6 +64,12 @@ TEST_F(EngineTest, ASmallNTypeLetterIsNumericToo) {
   EXPECT_EQ(db.DbfGetNum(1, "A"), 2.5);
   db.DbfPutNum(1, -3.25, "A");
   EXPECT_EQ(FieldBytes(db, 1, 1, 6), "  -3.3");
+  // Copied between tables it goes as a number, re-formatted for the target.
+  std::vector<FieldSpec> target = {{"A", 'N', 8, 3}};
+  db.DbfOpen(2, Write("u.dbf", TableLayout{target, {}}));
+  db.DbfBlank(2);
+  db.DbfCopyFields(1, 2);
+  EXPECT_EQ(FieldBytes(db, 2, 1, 8), "  -3.300");
 }
 
 TEST_F(EngineTest, NumbersAreReadLeniently) {
