@@ -143,17 +143,6 @@ TEST_F(RecordEditingTest, RowsAreInsertedBeforeAndAfterWithColumnZeroStaying) {
                                                     Record(kPeople, {"Carol", "    0.00", "F"}), blank}}));
 }
 
-TEST_F(RecordEditingTest, EditingOptionsTurnOnAndOff) {
-  form->N6->trigger();  // without a preceding "Корректировать"
-  EXPECT_FALSE(form->StringGrid1->Options().testFlag(ui::GridOption::Editing));
-  EXPECT_TRUE(form->StringGrid1->Options().testFlag(ui::GridOption::RowSelect));
-  form->N5->trigger();
-  EXPECT_TRUE(form->StringGrid1->Options().testFlag(ui::GridOption::Editing));
-  EXPECT_FALSE(form->StringGrid1->Options().testFlag(ui::GridOption::RowSelect));
-  form->N6->trigger();
-  EXPECT_FALSE(form->StringGrid1->Options().testFlag(ui::GridOption::Editing));
-}
-
 TEST_F(RecordEditingTest, OtherFieldTypesGoBlankAndSmallLettersConvertAlike) {
   const std::vector<FieldSpec> fields{{"D", 'd', 8}, {"M", 'M', 4}, {"Q", 'n', 6, 1}, {"F", 'l', 1}};
   const std::string path = dir.Path("kinds.dbf");
