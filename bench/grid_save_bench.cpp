@@ -8,6 +8,7 @@
 #include "event_guard.h"
 #include "main_window.h"
 #include "scripted_dialog_service.h"
+#include "window_bench.h"
 
 #include <QAction>
 #include <QApplication>
@@ -19,10 +20,6 @@
 #include <memory>
 
 namespace {
-
-struct NoLauncher : ui::FileLauncher {
-  bool Open(const std::string&) override { return false; }
-};
 
 double SecondsOf(const std::function<void()>& work) {
   const auto start = std::chrono::steady_clock::now();
@@ -36,7 +33,7 @@ void BM_SaveAgainstLoad(benchmark::State& state) {
   ui::ScriptedDialogService dialogs;
   ui::EventGuard guard(dialogs, ui::ExitProcessNow);
   guard.InstallEngineReporters();
-  NoLauncher launcher;
+  bench::NoLauncher launcher;
   double load = 0;
   double save = 0;
   double growth = 0;
@@ -78,11 +75,4 @@ void BM_SaveAgainstLoad(benchmark::State& state) {
 
 BENCHMARK(BM_SaveAgainstLoad)->Iterations(2)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return bench::RunWindowBenchmarks(argc, argv); }
