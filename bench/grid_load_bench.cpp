@@ -9,6 +9,7 @@
 #include "event_guard.h"
 #include "main_window.h"
 #include "scripted_dialog_service.h"
+#include "window_bench.h"
 
 #include <QApplication>
 
@@ -19,17 +20,13 @@
 
 namespace {
 
-struct NoLauncher : ui::FileLauncher {
-  bool Open(const std::string&) override { return false; }
-};
-
 void BM_LoadGrid(benchmark::State& state) {
   const bench::BenchTable& table = bench::SharedBenchTable(1000000, 10);
   const double floor = bench::ReadWholeFileSeconds(table.path);
   ui::ScriptedDialogService dialogs;
   ui::EventGuard guard(dialogs, ui::ExitProcessNow);
   guard.InstallEngineReporters();
-  NoLauncher launcher;
+  bench::NoLauncher launcher;
   double seconds = 0;
   double growth = 0;
   double store = 0;
@@ -64,11 +61,4 @@ void BM_LoadGrid(benchmark::State& state) {
 
 BENCHMARK(BM_LoadGrid)->Iterations(2)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return bench::RunWindowBenchmarks(argc, argv); }

@@ -97,6 +97,12 @@ class Dbf2_lib {
   void DbfAppendBlank(uint16_t slot);
   void DbfWriteBuffer(uint16_t slot);
   void DbfAppend(uint16_t slot);
+  // While on, the records DbfAppend and DbfWriteBuffer write into the slot
+  // may wait in memory, gathered into large writes, until the next operation
+  // on any table file of the process or the slot's closing
+  // (TableFile::WriteHeld); a failure to write them is reported there. For
+  // callers appending many records in a row. Opening the slot turns it off.
+  void DbfGatherWrites(uint16_t slot, bool on);
   void DbfDelete(uint16_t slot);
   void DbfRecall(uint16_t slot);
   bool DbfIsDeleted(uint16_t slot);
@@ -181,6 +187,7 @@ class Dbf2_lib {
     std::vector<char> scratch;  // record bytes on their way to the file
     int64_t position = 0;
     int64_t recNo = 0;
+    bool gatherWrites = false;  // record writes may be held back
   };
 
   // The slot for a number; numbers outside 1..kSlotCount raise error 4.
@@ -197,7 +204,8 @@ class Dbf2_lib {
   void Recompute(Slot& s);
   bool AtWholeRecord(Slot& s, int64_t pos);
   void WriteFlag(Slot& s, char flag, uint16_t status);
-  // Writes the flag byte, the buffer and optionally the end mark at the position.
+  // Writes the flag byte, the buffer and optionally the end mark at the
+  // position; held back while the slot gathers writes.
   void WriteRecordAt(Slot& s, bool withEndMark);
   // Finds the field and returns the part of it that lies inside the buffer.
   struct FieldSpan {

@@ -4,6 +4,8 @@
 // re-formatted for the target field.
 #include "dbf2_lib.h"
 
+#include "dbf_number.h"
+
 #include <algorithm>
 
 namespace dbf {
@@ -33,9 +35,10 @@ void Dbf2_lib::DbfCopyFields(uint16_t source, uint16_t target) {
   for (const Common& c : common) {
     switch (c.sourceType) {
       case 'N':
+      case 'n':
         // A number goes in as a number only where the target field is numeric;
         // elsewhere its text is stored.
-        if (c.targetType == 'N') {
+        if (IsNumericType(c.targetType)) {
           DbfPutNum(target, DbfGetNum(source, c.name), c.name);
         } else {
           DbfPutStr(target, DbfGetStr(source, c.name), c.name);

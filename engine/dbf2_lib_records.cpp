@@ -195,7 +195,11 @@ void Dbf2_lib::WriteRecordAt(Slot& s, bool withEndMark) {
   out[0] = kFlagLive;
   std::copy(s.buffer.begin(), s.buffer.begin() + (s.recordLength - 1), out.begin() + 1);
   if (withEndMark) out.back() = kEndMark;
-  s.file.WriteAt(s.position, out.data(), out.size());
+  if (s.gatherWrites) {
+    s.file.WriteHeld(s.position, out.data(), out.size());
+  } else {
+    s.file.WriteAt(s.position, out.data(), out.size());
+  }
 }
 
 void Dbf2_lib::DbfWriteBuffer(uint16_t slot) {
@@ -224,6 +228,8 @@ void Dbf2_lib::DbfAppend(uint16_t slot) {
   s.status = kStatusDone;
   Recompute(s);
 }
+
+void Dbf2_lib::DbfGatherWrites(uint16_t slot, bool on) { Opened(slot, 11).gatherWrites = on; }
 
 // Sets the flag byte of the record at the position; nothing is written
 // unless the position stands at the start of a whole record.

@@ -87,6 +87,7 @@ void Dbf2_lib::OpenBound(uint16_t slot, bool namesAsStored) {
   currentSlot_ = slot;
   s.fields.clear();
   s.buffer.clear();
+  s.gatherWrites = false;
   s.status = kStatusOpenFailed;
   if (!s.file.Open(s.fileName)) return;
 

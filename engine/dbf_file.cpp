@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <utility>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -22,11 +23,23 @@ constexpr size_t kMaxWindow = 1 << 20;
 // Bumped by every write or truncate of any TableFile in the process.
 uint64_t g_generation = 1;
 
+// The TableFile whose held writes are waiting, if any, and how many bytes
+// it gathers before writing them.
+TableFile* g_holder = nullptr;
+constexpr size_t kMaxHeld = 1 << 20;
+
 [[noreturn]] void Fail(const char* what) { throw IoError(errno, what); }
 
 }  // namespace
 
-TableFile::~TableFile() { Close(); }
+TableFile::~TableFile() {
+  try {
+    Close();
+  } catch (const IoError&) {
+    // Only while a failure is already on its way: whoever closes a file
+    // normally calls Close and hears of it.
+  }
+}
 
 bool TableFile::Open(const std::string& path) {
   Close();
@@ -44,6 +57,7 @@ bool TableFile::Open(const std::string& path) {
 
 void TableFile::Create(const std::string& path) {
   Close();
+  ReleaseHeld();  // held bytes may be for the file about to be emptied
   int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
   if (fd < 0) Fail(("create " + path).c_str());
   fd_ = fd;
@@ -52,9 +66,34 @@ void TableFile::Create(const std::string& path) {
 }
 
 void TableFile::Close() {
+  if (g_holder == this) {
+    try {
+      ReleaseHeld();
+    } catch (...) {
+      CloseHandle();
+      throw;
+    }
+  }
+  CloseHandle();
+}
+
+void TableFile::CloseHandle() {
   if (fd_ >= 0) ::close(fd_);
   fd_ = -1;
   Invalidate();
+}
+
+void TableFile::ReleaseHeld() {
+  TableFile* holder = std::exchange(g_holder, nullptr);
+  if (!holder) return;
+  ++g_generation;
+  try {
+    holder->WriteOut(holder->heldStart_, holder->held_.data(), holder->held_.size());
+  } catch (...) {
+    holder->held_.clear();
+    throw;
+  }
+  holder->held_.clear();
 }
 
 void TableFile::Invalidate() {
@@ -65,16 +104,20 @@ void TableFile::Invalidate() {
 bool TableFile::CacheValid() const { return windowGeneration_ == g_generation; }
 
 int64_t TableFile::Size() {
+  if (g_holder != this) ReleaseHeld();
   if (sizeGeneration_ != g_generation) {
     struct stat st {};
     if (::fstat(fd_, &st) != 0) Fail("stat");
     size_ = st.st_size;
     sizeGeneration_ = g_generation;
   }
+  // Held bytes leave the file on disk as it is; the size is the one they make.
+  if (g_holder == this) return std::max(size_, heldStart_ + static_cast<int64_t>(held_.size()));
   return size_;
 }
 
 size_t TableFile::ReadSome(int64_t pos, void* dst, size_t n) {
+  ReleaseHeld();
   if (pos < 0 || n == 0) return 0;
   auto* out = static_cast<char*>(dst);
   if (n >= kDirectRead) return ReadDirect(pos, out, n);
@@ -114,6 +157,7 @@ size_t TableFile::ReadDirect(int64_t pos, char* out, size_t n) {
 }
 
 void TableFile::ReadDirectAt(int64_t pos, void* dst, size_t n) {
+  ReleaseHeld();
   if (pos < 0 || ReadDirect(pos, static_cast<char*>(dst), n) != n) {
     throw IoError(EIO, "read beyond end of file");
   }
@@ -124,8 +168,29 @@ void TableFile::ReadAt(int64_t pos, void* dst, size_t n) {
 }
 
 void TableFile::WriteAt(int64_t pos, const void* src, size_t n) {
+  const auto at = static_cast<size_t>(pos - heldStart_);
+  if (g_holder == this && pos >= heldStart_ && at + n <= held_.size()) {
+    std::memcpy(held_.data() + at, src, n);  // inside the held bytes: they change there
+    return;
+  }
+  ReleaseHeld();
   ++g_generation;
-  const auto* in = static_cast<const char*>(src);
+  WriteOut(pos, static_cast<const char*>(src), n);
+}
+
+void TableFile::WriteHeld(int64_t pos, const void* src, size_t n) {
+  if (g_holder != this || pos < heldStart_ || pos > heldStart_ + static_cast<int64_t>(held_.size())) {
+    ReleaseHeld();
+    heldStart_ = pos;
+    g_holder = this;
+  }
+  const auto at = static_cast<size_t>(pos - heldStart_);
+  if (held_.size() < at + n) held_.resize(at + n);
+  std::memcpy(held_.data() + at, src, n);
+  if (held_.size() >= kMaxHeld) ReleaseHeld();
+}
+
+void TableFile::WriteOut(int64_t pos, const char* in, size_t n) {
   size_t done = 0;
   while (done < n) {
     ssize_t put = ::pwrite(fd_, in + done, n - done, pos + static_cast<int64_t>(done));
@@ -138,6 +203,7 @@ void TableFile::WriteAt(int64_t pos, const void* src, size_t n) {
 }
 
 void TableFile::Truncate(int64_t size) {
+  ReleaseHeld();
   ++g_generation;
   if (::ftruncate(fd_, size) != 0) Fail("truncate");
 }

@@ -1,6 +1,8 @@
-// A table file opened for reading and writing. Writes go to the file at once;
-// reads go through a read-ahead window that is dropped whenever any TableFile
-// of the process writes, so two handles on one file never see stale bytes.
+// A table file opened for reading and writing. Writes go to the file at once,
+// except those made with WriteHeld, which may wait in memory until the next
+// operation on any TableFile of the process; reads go through a read-ahead
+// window that is dropped whenever any TableFile of the process writes. So two
+// handles on one file never see stale bytes.
 #pragma once
 
 #include <cstddef>
@@ -34,6 +36,13 @@ class TableFile {
   // window would be filled for nothing. A short read throws IoError.
   void ReadDirectAt(int64_t pos, void* dst, size_t n);
   void WriteAt(int64_t pos, const void* src, size_t n);
+  // Writes like WriteAt, but the bytes may be held back, gathered with the
+  // next held writes that continue or overlap them, until any other
+  // operation on any TableFile of the process (a write inside the held bytes
+  // excepted), its closing, or until a megabyte has gathered. A failure to
+  // write them is reported by the operation that releases them. For record
+  // after record appended, which would otherwise cost a system call each.
+  void WriteHeld(int64_t pos, const void* src, size_t n);
   void Truncate(int64_t size);
 
   // True when both paths name the same existing file (links and other
@@ -43,7 +52,11 @@ class TableFile {
  private:
   bool CacheValid() const;
   size_t ReadDirect(int64_t pos, char* out, size_t n);
+  void WriteOut(int64_t pos, const char* in, size_t n);
   void Invalidate();
+  void CloseHandle();
+  // Writes the held bytes of whichever TableFile holds some.
+  static void ReleaseHeld();
 
   int fd_ = -1;
   std::vector<char> window_;
@@ -52,6 +65,8 @@ class TableFile {
   uint64_t windowGeneration_ = 0;
   int64_t size_ = -1;
   uint64_t sizeGeneration_ = 0;
+  std::vector<char> held_;  // bytes for heldStart_ onwards, not yet written
+  int64_t heldStart_ = 0;
 };
 
 }  // namespace dbf

@@ -58,6 +58,20 @@ TEST_F(EngineTest, NumbersAreWrittenRightJustifiedOrLeftBlank) {
   EXPECT_EQ(Abort([&] { db.DbfPutNum(1, 1, "T"); }).code, 3);
 }
 
+TEST_F(EngineTest, ASmallNTypeLetterIsNumericToo) {
+  std::vector<FieldSpec> f = {{"A", 'n', 6, 1}, {"B", 'C', 4}};
+  db.DbfOpen(1, Write("t.dbf", TableLayout{f, {Record(f, {"  2,5", "x"})}}));
+  EXPECT_EQ(db.DbfGetNum(1, "A"), 2.5);
+  db.DbfPutNum(1, -3.25, "A");
+  EXPECT_EQ(FieldBytes(db, 1, 1, 6), "  -3.3");
+  // Copied between tables it goes as a number, re-formatted for the target.
+  std::vector<FieldSpec> target = {{"A", 'N', 8, 3}};
+  db.DbfOpen(2, Write("u.dbf", TableLayout{target, {}}));
+  db.DbfBlank(2);
+  db.DbfCopyFields(1, 2);
+  EXPECT_EQ(FieldBytes(db, 2, 1, 8), "  -3.300");
+}
+
 TEST_F(EngineTest, NumbersAreReadLeniently) {
   const std::vector<std::pair<std::string, double>> cases = {
       {"1 234", 1234}, {"1,5", 1.5},  {"12.3-", 0}, {"  -  ", 0},  {"1E5", 0},

@@ -1,12 +1,15 @@
 #include "main_window.h"
 
 #include "column_commands.h"
+#include "deletion_commands.h"
 #include "file_name.h"
 #include "radio_group.h"
 #include "record_copy.h"
 #include "new_field_panel.h"
+#include "record_editing.h"
 #include "rename_panel.h"
 #include "repair_panel.h"
+#include "sele_rec_form.h"
 #include "sort_panel.h"
 
 #include <QAction>
@@ -35,6 +38,9 @@ TForm2::TForm2(MainWindowLinks links, QWidget* parent) : QMainWindow(parent), li
   BuildTaskPanels();
   columnCommands_ = std::make_unique<TColumnCommands>(*this);
   recordCopy_ = std::make_unique<TRecordCopy>(*this);
+  RecordEditing = std::make_unique<TRecordEditing>(*this);
+  DeletionCommands = std::make_unique<TDeletionCommands>(*this);
+  SeleRecForm = std::make_unique<TSeleRecForm>(*this);
   // A message, file or font dialog holds the activation only while it is
   // answered; getting it back from one is not a new activation of the window
   // (it leaves the new-field panel open), getting it back from another window

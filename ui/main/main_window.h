@@ -4,6 +4,7 @@
 // the grid is the only copy of the table's records in memory.
 #pragma once
 
+#include "file_identity.h"
 #include "main_window_links.h"
 #include "string_grid.h"
 
@@ -11,6 +12,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,6 +31,9 @@ class TRenamePanel;
 class TNewFieldPanel;
 class TColumnCommands;
 class TRecordCopy;
+class TRecordEditing;
+class TDeletionCommands;
+class TSeleRecForm;
 namespace dbf {
 class Dbf2_lib;
 }
@@ -48,6 +53,10 @@ class TForm2 : public QMainWindow {
   // State.
   std::string TablePath;   // the current table, kept whole whatever its length
   std::string SecondPath;  // the second file of the last two-file command
+  // The table file the grid's rows were loaded from, by name and identity:
+  // TablePath may since name another file.
+  std::string RowsPath;
+  std::optional<FileIdentity> RowsFile;
 
   // Start-up and ending.
   void FormCreate();
@@ -128,6 +137,10 @@ class TForm2 : public QMainWindow {
   TNewFieldPanel* Panel8;
   ui::RadioGroup* RadioGroup1;  // in Panel5
   QPushButton* Button3;         // in Panel5
+  // Commands and dialogs in classes of their own.
+  std::unique_ptr<TRecordEditing> RecordEditing;
+  std::unique_ptr<TDeletionCommands> DeletionCommands;
+  std::unique_ptr<TSeleRecForm> SeleRecForm;
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -3,6 +3,7 @@
 #include "main_window.h"
 
 #include "radio_group.h"
+#include "record_grid_options.h"
 #include "new_field_panel.h"
 #include "rename_panel.h"
 #include "repair_panel.h"
@@ -153,10 +154,7 @@ void TForm2::BuildGridArea() {
   StringGrid1->SetDefaultColWidth(80);
   StringGrid1->SetDefaultRowHeight(24);
   StringGrid1->SetFixedCols(1);
-  StringGrid1->SetOptions(ui::GridOption::FixedVertLine | ui::GridOption::FixedHorzLine |
-                          ui::GridOption::VertLine | ui::GridOption::HorzLine |
-                          ui::GridOption::ColSizing | ui::GridOption::Tabs |
-                          ui::GridOption::RowSelect);
+  StringGrid1->SetOptions(kRecordGridViewing);
   StringGrid1->hide();
   fill->addWidget(StringGrid1);
 

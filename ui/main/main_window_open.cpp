@@ -4,6 +4,7 @@
 #include "dbf2_lib.h"
 #include "file_name.h"
 #include "radio_group.h"
+#include "table_checks.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -86,11 +87,12 @@ void TForm2::HideTableControls() {
 // returns to having no table, so that no command works on the old rows under
 // the new name.
 void TForm2::RefuseUnopenedTable() {
-  links_.dialogs.Message("Файл " + TablePath + " не удается открыть для чтения и записи");
+  links_.dialogs.Message(CannotOpenMessage(TablePath));
   HideTableControls();
   StringGrid1->Clear();
   TablePath.clear();
   StaticText2->clear();
+  RowsFile.reset();
 }
 
 // Files that are not tables go to the desktop's program for them.

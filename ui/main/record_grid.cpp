@@ -39,6 +39,8 @@ void TForm2::LoadGrid(dbf::Dbf2_lib& db) {
     RefuseUnopenedTable();
     return;
   }
+  RowsPath = TablePath;
+  RowsFile = FileIdentity::Of(TablePath);
   const int64_t count = db.DbfRecCount(kSlot);
   StaticText1->setText(QString::number(count) + QString::fromUtf8(" строк"));
   ApplyCodePage();

@@ -1,5 +1,6 @@
 #include "raw_file.h"
 
+#include "file_replace.h"
 #include "int_text.h"
 
 #include <fcntl.h>
@@ -8,7 +9,6 @@
 
 #include <cerrno>
 #include <climits>
-#include <cstdlib>
 #include <system_error>
 #include <vector>
 
@@ -81,26 +81,8 @@ void WriteCells(int fd, const RawDocument& doc, const std::string& path) {
   WriteAll(fd, block.data(), block.size(), path);
 }
 
-// The file a path names, links followed; the path itself when it does not
-// exist yet.
-std::string ResolvedTarget(const std::string& path) {
-  char buf[PATH_MAX];
-  return ::realpath(path.c_str(), buf) ? std::string(buf) : path;
-}
-
-std::string FolderOf(const std::string& path) {
-  const auto slash = path.rfind('/');
-  if (slash == std::string::npos) return ".";
-  return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-mode_t NewFileMode() {
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  return 0666 & ~mask;
-}
-
-void WriteInPlace(const RawDocument& doc, const std::string& path) {
+// Writes characters 1 .. FileLength as the whole contents of the file.
+void WriteFileBytes(const RawDocument& doc, const std::string& path) {
   Fd fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666));
   if (fd.get() < 0) ThrowErrno(errno, path);
   WriteCells(fd.get(), doc, path);
@@ -167,32 +149,10 @@ int64_t CountBadCells(const RawDocument& doc) {
 }
 
 void WriteTable(const RawDocument& doc, const std::string& path) {
-  const std::string target = ResolvedTarget(path);
-  // A file that may not be written stays as it is, as rewriting it in place
-  // would leave it; replacing it through its folder would get round that.
-  if (::access(target.c_str(), F_OK) == 0 && ::access(target.c_str(), W_OK) != 0) ThrowErrno(errno, target);
-  const std::string folder = FolderOf(target);
-  std::string temp = folder + "/.rawview-XXXXXX";
-  Fd fd(::mkstemp(temp.data()));
-  if (fd.get() < 0) {
-    if (errno == EACCES || errno == EPERM) return WriteInPlace(doc, target);
-    ThrowErrno(errno, folder);
-  }
-  try {
-    struct stat st {};
-    const bool exists = ::stat(target.c_str(), &st) == 0;
-    if (exists && ::fchown(fd.get(), st.st_uid, st.st_gid) != 0) {
-      // Another owner cannot be given away; the permissions still are kept.
-    }
-    if (::fchmod(fd.get(), exists ? (st.st_mode & 07777) : NewFileMode()) != 0) ThrowErrno(errno, temp);
-    WriteCells(fd.get(), doc, target);
-    if (::fsync(fd.get()) != 0) ThrowErrno(errno, target);
-    fd.Close(target);
-    if (::rename(temp.c_str(), target.c_str()) != 0) ThrowErrno(errno, target);
-  } catch (...) {
-    ::unlink(temp.c_str());
-    throw;
-  }
+  ui::FileRewrite rewrite;
+  rewrite.writeNew = [&doc](const std::string& file) { WriteFileBytes(doc, file); };
+  rewrite.writeInPlace = rewrite.writeNew;
+  ui::ReplaceFileContents(path, rewrite);
 }
 
 }  // namespace rawview

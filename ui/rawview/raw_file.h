@@ -26,13 +26,12 @@ LoadResult LoadFile(const std::string& path, RawDocument& doc,
 // 0 .. 255.
 int64_t CountBadCells(const RawDocument& doc);
 
-// Writes characters 1 .. FileLength (all cells must be good) to `path`. The
-// bytes go to a new file in the same folder that replaces `path` only once
-// they are all written, so a failure never leaves `path` cut short; an
-// existing file keeps its permissions, and a link is followed to the file it
-// names; a file that may not be written is refused. Where the folder does not
-// allow a new file the file is rewritten in place. Failures throw
-// std::system_error carrying the system's text.
+// Writes characters 1 .. FileLength (all cells must be good) to `path`
+// through ui::ReplaceFileContents: a failure never leaves `path` cut short,
+// and the file keeps its owner, permissions and extended attributes; where a
+// new file cannot take its place, its bytes are rewritten in place. A file
+// that may not be written is refused. Failures throw std::system_error
+// carrying the system's text.
 void WriteTable(const RawDocument& doc, const std::string& path);
 
 // "Сохранить" (mustExist) and "Сохранить как :": refuses a missing file with

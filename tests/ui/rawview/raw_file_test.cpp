@@ -1,13 +1,12 @@
 #include "raw_doc.h"
+#include "process_limits.h"
 #include "raw_file.h"
 #include "table_bytes.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <csignal>
 #include <filesystem>
 #include <system_error>
 
@@ -90,21 +89,15 @@ TEST_F(RawFileTest, SaveKeepsPermissionsAndFollowsLinks) {
 TEST_F(RawFileTest, AFailedWriteLeavesTheOldFileWhole) {
   WriteFile(path, Letters(40));
   RawDocument doc = DocOf(Letters(200));
-  // A file size limit makes the write fail part way, as a full disk would.
-  struct rlimit old {};
-  getrlimit(RLIMIT_FSIZE, &old);
-  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-  struct rlimit small = old;
-  small.rlim_cur = 100;
-  setrlimit(RLIMIT_FSIZE, &small);
   std::string error;
-  try {
-    rawview::WriteTable(doc, path);
-  } catch (const std::system_error& e) {
-    error = e.what();
+  {
+    testsupport::FileSizeLimit limit(100);  // the write fails part way, as on a full disk
+    try {
+      rawview::WriteTable(doc, path);
+    } catch (const std::system_error& e) {
+      error = e.what();
+    }
   }
-  setrlimit(RLIMIT_FSIZE, &old);
-  std::signal(SIGXFSZ, oldHandler);
   EXPECT_NE(error.find("File too large"), std::string::npos) << error;
   EXPECT_EQ(ReadFile(path), Letters(40));
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.dir()), {}), 1);

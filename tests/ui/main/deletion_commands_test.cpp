@@ -1,0 +1,148 @@
+#include "main_window_fixture.h"
+
+#include "deletion_commands.h"
+#include "process_limits.h"
+
+using testsupport::FieldSpec;
+using testsupport::ReadFile;
+using testsupport::Record;
+using testsupport::TableBytes;
+using testsupport::TableLayout;
+
+namespace {
+
+const std::vector<FieldSpec> kFields{{"N", 'C', 3}};
+
+// Records "1" .. "count", those in `deleted` flagged in the file.
+TableLayout Numbered(int count, const std::vector<int>& deleted = {}) {
+  TableLayout layout;
+  layout.fields = kFields;
+  for (int i = 1; i <= count; ++i) {
+    const bool flagged = std::find(deleted.begin(), deleted.end(), i) != deleted.end();
+    layout.records.push_back(Record(kFields, {std::to_string(i)}, flagged));
+  }
+  return layout;
+}
+
+}  // namespace
+
+class DeletionCommandsTest : public MainWindowTest {
+ protected:
+  std::string OpenNumbered(int count, const std::vector<int>& deleted = {}) {
+    const std::string path = dir.Path("numbers.dbf");
+    testsupport::WriteFile(path, TableBytes(Numbered(count, deleted)));
+    OpenFromMenu(path);
+    return path;
+  }
+
+  void Select(int row) { form->StringGrid1->SetSelectedCell(row, 1); }
+
+  // The values the grid shows, row by row.
+  std::vector<std::string> Values() const {
+    std::vector<std::string> values;
+    for (int row = 1; row < form->StringGrid1->RowCount(); ++row) values.push_back(Cell(row, 1));
+    return values;
+  }
+};
+
+TEST_F(DeletionCommandsTest, MarkAndUnmarkChangeOnlyColumnZero) {
+  const std::string path = OpenNumbered(8);
+  Select(7);
+  form->ToolButton6->trigger();
+  EXPECT_EQ(Cell(7, 0), "7 Delete");
+  form->ToolButton6->trigger();  // already marked
+  EXPECT_EQ(Cell(7, 0), "7 Delete");
+  form->ToolButton7->trigger();
+  EXPECT_EQ(Cell(7, 0), "      7");
+  form->ToolButton7->trigger();  // not marked
+  EXPECT_EQ(Cell(7, 0), "      7");
+  EXPECT_EQ(ReadFile(path), TableBytes(Numbered(8)));
+  EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(DeletionCommandsTest, DeletingMarkedRecordsMakesTheFlagsTheGridsMarksAndPurges) {
+  const std::string path = OpenNumbered(5, {2, 4});
+  Select(4);
+  form->ToolButton7->trigger();  // record 4 stays, losing its flag
+  Select(5);
+  form->ToolButton6->trigger();
+  form->ToolButton8->trigger();
+  EXPECT_EQ(ReadFile(path), TableBytes(TableLayout{kFields,
+                                                   {Record(kFields, {"1"}), Record(kFields, {"3"}),
+                                                    Record(kFields, {"4"})}}));
+  EXPECT_EQ(Values(), std::vector<std::string>({"1", "3", "4"}));
+  EXPECT_EQ(Cell(3, 0), "      3");
+  EXPECT_EQ(Shown(form->StaticText1), "      3 записей.");
+  EXPECT_EQ(dialogs.messages, std::vector<std::string>({"Удаление выполнено!"}));
+  EXPECT_TRUE(form->ProgressBar1->isHidden());
+
+  // Without marks every flag is cleared and nothing removed.
+  testsupport::WriteFile(path, TableBytes(Numbered(3, {2})));
+  form->StringGrid1->SetCell(2, 0, "      2");
+  form->ToolButton8->trigger();
+  EXPECT_EQ(ReadFile(path), TableBytes(Numbered(3)));
+}
+
+TEST_F(DeletionCommandsTest, RowsWithoutARecordChangeNothing) {
+  const std::string path = OpenNumbered(3);
+  Select(3);
+  form->N9->trigger();  // row 4 has no record yet
+  Select(4);
+  form->ToolButton6->trigger();
+  form->ToolButton8->trigger();
+  EXPECT_EQ(ReadFile(path), TableBytes(Numbered(3)));
+  EXPECT_EQ(Values(), std::vector<std::string>({"1", "2", "3"}));
+
+  form->N9->trigger();
+  Select(4);
+  form->Deleterecord1->trigger();
+  EXPECT_EQ(ReadFile(path), TableBytes(Numbered(3)));
+
+  // A table without records: the selected row is the header.
+  const std::string empty = dir.Path("empty.dbf");
+  testsupport::WriteFile(empty, TableBytes(Numbered(0)));
+  OpenFromMenu(empty);
+  form->ToolButton2->trigger();
+  form->Deleterecord1->trigger();
+  form->ToolButton6->trigger();
+  EXPECT_EQ(ReadFile(empty), TableBytes(Numbered(0)));
+  EXPECT_EQ(Cell(0, 0), "\xb9 \xef/\xef");
+  EXPECT_EQ(dialogs.messages, std::vector<std::string>({"Удаление выполнено!"}));
+  EXPECT_TRUE(exits.empty());
+}
+
+TEST_F(DeletionCommandsTest, DeletingTheSelectedRecordAlsoPurgesRecordsFlaggedBefore) {
+  const std::string path = OpenNumbered(6, {5});
+  Select(3);
+  form->ToolButton2->trigger();
+  EXPECT_EQ(Values(), std::vector<std::string>({"1", "2", "4", "6"}));
+  Select(1);
+  form->Deleterecord1->trigger();
+  EXPECT_EQ(ReadFile(path), TableBytes(TableLayout{kFields,
+                                                   {Record(kFields, {"2"}), Record(kFields, {"4"}),
+                                                    Record(kFields, {"6"})}}));
+  EXPECT_EQ(Shown(form->StaticText1), "      3 записей.");
+}
+
+TEST_F(DeletionCommandsTest, ClearingTheWholeFileLeavesTheHeaderRowAlone) {
+  const std::string path = OpenNumbered(1000);
+  form->N12->trigger();
+  EXPECT_EQ(ReadFile(path), TableBytes(Numbered(0)));
+  EXPECT_EQ(form->StringGrid1->RowCount(), 1);
+  EXPECT_EQ(form->StringGrid1->FixedRows(), 0);
+  EXPECT_EQ(Shown(form->StaticText1), "1000 строк");
+  EXPECT_EQ(dialogs.messages, std::vector<std::string>({"Удаление выполнено!"}));
+}
+
+TEST_F(DeletionCommandsTest, AFlagWriteFailingPartWayIsReportedAndNoRecordIsLost) {
+  const std::string path = OpenNumbered(50);
+  Select(40);
+  form->ToolButton6->trigger();
+  {
+    testsupport::FileSizeLimit limit(ReadFile(path).size() / 2);
+    form->ToolButton8->trigger();
+  }
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_NE(dialogs.messages[0].find("File too large"), std::string::npos) << dialogs.messages[0];
+  EXPECT_EQ(ReadFile(path), TableBytes(Numbered(50)));
+}

@@ -1,0 +1,217 @@
+#include "main_window_fixture.h"
+
+#include "process_limits.h"
+#include "record_editing.h"
+
+#include <QLineEdit>
+#include <QTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+using testsupport::FieldSpec;
+using testsupport::ReadFile;
+using testsupport::Record;
+using testsupport::TableBytes;
+using testsupport::TableLayout;
+
+namespace {
+
+// The fields of the fixture's people table.
+const std::vector<FieldSpec> kPeople{{"NAME", 'C', 10}, {"SUM", 'N', 8, 2}, {"OK", 'L', 1}};
+
+ino_t InodeOf(const std::string& path) {
+  struct stat st {};
+  stat(path.c_str(), &st);
+  return st.st_ino;
+}
+
+size_t FilesIn(const std::string& dir) {
+  return static_cast<size_t>(std::distance(std::filesystem::directory_iterator(dir), {}));
+}
+
+}  // namespace
+
+class RecordEditingTest : public MainWindowTest {
+ protected:
+  // Opens the people table and edits it: a name typed into the cell editor,
+  // a sum with a comma, a logical cell in small letters; the rows nobody
+  // touched are written as they were read.
+  std::string OpenAndEditPeople(const std::string& name = "people.dbf") {
+    const std::string path = WritePeople(name);
+    OpenFromMenu(path);
+    form->StringGrid1->SetSelectedCell(1, 1);
+    form->N5->trigger();
+    auto* editor = form->StringGrid1->findChild<QLineEdit*>();
+    EXPECT_NE(editor, nullptr);
+    if (editor) {
+      editor->selectAll();
+      QTest::keyClicks(editor, "  Anna ");  // left open: the save takes what is typed
+    }
+    form->StringGrid1->SetCell(1, 2, "12,5");
+    form->StringGrid1->SetCell(3, 3, "t");
+    return path;
+  }
+
+  const std::string kEditedPeople = TableBytes(TableLayout{
+      kPeople,
+      {Record(kPeople, {"Anna", "   12.50", "T"}), Record(kPeople, {"Bob", "    3.00", "F"}, true),
+       Record(kPeople, {"Carol", "    0.00", "T"})}});
+};
+
+TEST_F(RecordEditingTest, SaveWritesEveryRowConvertedByItsFieldsType) {
+  const std::string path = OpenAndEditPeople();
+  const ino_t before = InodeOf(path);
+  form->Save1->trigger();
+  EXPECT_EQ(dialogs.messages, std::vector<std::string>({"Сохранение выполнено!"}));
+  EXPECT_EQ(ReadFile(path), kEditedPeople);
+  EXPECT_NE(InodeOf(path), before);  // a new file took the table's place
+  EXPECT_EQ(FilesIn(dir.dir()), 1u);
+  EXPECT_TRUE(form->ProgressBar1->isHidden());
+
+  // The rows now belong to the new file: saving again is allowed.
+  form->ToolButton4->trigger();
+  EXPECT_EQ(dialogs.messages.size(), 2u);
+  EXPECT_EQ(ReadFile(path), kEditedPeople);
+}
+
+TEST_F(RecordEditingTest, SavingInPlaceWritesTheSameBytesAsThroughANewFile) {
+  // A second hard link keeps the save in the table file itself.
+  const std::string path = OpenAndEditPeople();
+  const std::string link = dir.Path("people-link.dbf");
+  ASSERT_EQ(::link(path.c_str(), link.c_str()), 0);
+  const ino_t before = InodeOf(path);
+  form->Save1->trigger();
+  EXPECT_EQ(InodeOf(path), before);
+  EXPECT_EQ(ReadFile(link), kEditedPeople);
+}
+
+TEST_F(RecordEditingTest, AReadOnlyFolderTakesTheInPlaceWay) {
+  const std::string path = OpenAndEditPeople();
+  ASSERT_EQ(chown(path.c_str(), testsupport::kOtherUser, testsupport::kOtherUser), 0) << "needs root";
+  ASSERT_EQ(chmod(dir.dir().c_str(), 0555), 0);
+  const ino_t before = InodeOf(path);
+  const int saved = testsupport::RunAsOtherUser([&] {
+    form->Save1->trigger();
+    return dialogs.messages == std::vector<std::string>({"Сохранение выполнено!"}) ? 0 : 1;
+  });
+  chmod(dir.dir().c_str(), 0700);
+  EXPECT_EQ(saved, 0);
+  EXPECT_EQ(InodeOf(path), before);
+  EXPECT_EQ(ReadFile(path), kEditedPeople);
+}
+
+TEST_F(RecordEditingTest, ASaveFailingPartWayLeavesTheTableWhole) {
+  const std::string path = OpenAndEditPeople();
+  for (int i = 0; i < 200; ++i) form->N9->trigger();  // rows enough to pass the limit
+  const std::string old = ReadFile(path);
+  {
+    testsupport::FileSizeLimit limit(old.size() + 100);
+    form->Save1->trigger();
+  }
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_NE(dialogs.messages[0].find("File too large"), std::string::npos) << dialogs.messages[0];
+  EXPECT_EQ(ReadFile(path), old);
+  EXPECT_EQ(FilesIn(dir.dir()), 1u);
+  EXPECT_TRUE(exits.empty());
+}
+
+TEST_F(RecordEditingTest, RowsAreInsertedBeforeAndAfterWithColumnZeroStaying) {
+  const std::string path = WritePeople();
+  OpenFromMenu(path);
+  ui::StringGrid& grid = *form->StringGrid1;
+  grid.SetSelectedCell(2, 1);
+  form->N8->trigger();  // before "Bob", whose row carries the mark
+  grid.SetSelectedCell(4, 1);
+  form->N9->trigger();  // after "Carol", the last row
+  ASSERT_EQ(grid.RowCount(), 6);
+  EXPECT_EQ(Cell(2, 0), "      2 Delete");
+  EXPECT_EQ(Cell(2, 1), "");
+  EXPECT_EQ(Cell(3, 0), "      3");
+  EXPECT_EQ(Cell(3, 1), "Bob");
+  EXPECT_EQ(Cell(4, 1), "Carol");
+  EXPECT_EQ(Cell(5, 0), "");
+  EXPECT_EQ(Cell(5, 1), "");
+  EXPECT_EQ(grid.Row(), 4);
+
+  form->Save1->trigger();
+  const std::string blank = Record(kPeople, {"", "    0.00", "F"});
+  EXPECT_EQ(ReadFile(path), TableBytes(TableLayout{kPeople,
+                                                   {Record(kPeople, {"\x88\xa2\xa0\xad\xae\xa2", "   12.50", "T"}),
+                                                    Record(kPeople, {"", "    0.00", "F"}, true),
+                                                    Record(kPeople, {"Bob", "    3.00", "F"}),
+                                                    Record(kPeople, {"Carol", "    0.00", "F"}), blank}}));
+}
+
+TEST_F(RecordEditingTest, OtherFieldTypesGoBlankAndSmallLettersConvertAlike) {
+  const std::vector<FieldSpec> fields{{"D", 'd', 8}, {"M", 'M', 4}, {"Q", 'n', 6, 1}, {"F", 'l', 1}};
+  const std::string path = dir.Path("kinds.dbf");
+  testsupport::WriteFile(path, TableBytes(TableLayout{fields, {Record(fields, {"20240101", "memo", "  2.5", "?"})}}));
+  OpenFromMenu(path);
+  form->StringGrid1->SetCell(1, 3, "-1,25");
+  form->Save1->trigger();
+  EXPECT_EQ(ReadFile(path), TableBytes(TableLayout{fields, {Record(fields, {"20240101", "", "  -1.3", "F"})}}));
+  EXPECT_TRUE(exits.empty());
+
+  // A grid without data rows leaves the header only.
+  form->N12->trigger();
+  form->Save1->trigger();
+  EXPECT_EQ(ReadFile(path), TableBytes(TableLayout{fields, {}}));
+}
+
+TEST_F(RecordEditingTest, SaveWritesOnlyIntoTheFileTheRowsCameFrom) {
+  const std::string path = WritePeople();
+  OpenFromMenu(path);
+  const std::string text = dir.Path("notes.txt");
+  testsupport::WriteFile(text, "plain text, not a table");
+  dialogs.WillOpen(text, 4);  // "Как текстовый файл"
+  form->ToolButton1->trigger();
+  const std::string table = ReadFile(path);
+  form->Save1->trigger();
+  form->N12->trigger();
+  ASSERT_EQ(dialogs.messages.size(), 2u);
+  EXPECT_EQ(dialogs.messages[0], "Строки таблицы загружены из файла " + path + ",\r\nа текущий файл " + text +
+                                     ".\r\nКоманда не выполнена!");
+  EXPECT_EQ(ReadFile(text), "plain text, not a table");
+  EXPECT_EQ(ReadFile(path), table);
+}
+
+TEST_F(RecordEditingTest, SaveAsWritesANewTableAndRefusesTheTableItself) {
+  const std::string path = OpenAndEditPeople();
+  const std::string original = ReadFile(path);
+  const std::string copy = dir.Path("copy.dbf");
+  testsupport::WriteFile(copy, "an older file in the way");
+  dialogs.saveAnswers.push_back(ui::FileChoice{"  " + copy + " "});
+  form->Saveas1->trigger();
+  EXPECT_EQ(dialogs.saveFilters, std::vector<std::string>({"Файлы *.dbf|*.dbf|Все файлы|*.*|"}));
+  EXPECT_EQ(form->SecondPath, copy);
+  EXPECT_EQ(ReadFile(copy), kEditedPeople);
+  EXPECT_EQ(ReadFile(path), original);
+  EXPECT_EQ(form->TablePath, path);
+
+  const std::string link = dir.Path("link.dbf");
+  std::filesystem::create_symlink(path, link);
+  for (const std::string& same : {dir.Path("PEOPLE.DBF"), dir.dir() + "/./people.dbf", link}) {
+    dialogs.saveAnswers.push_back(ui::FileChoice{same});
+    form->Saveas1->trigger();
+  }
+  EXPECT_EQ(dialogs.messages, std::vector<std::string>({"Копирование выполнено!",
+                                                        "Совпадение имен исходного и выходного файлов!",
+                                                        "Совпадение имен исходного и выходного файлов!",
+                                                        "Совпадение имен исходного и выходного файлов!"}));
+  EXPECT_EQ(ReadFile(path), original);
+}
+
+TEST_F(RecordEditingTest, ASaveAsFailingPartWayIsReportedAndTheTableKept) {
+  const std::string path = OpenAndEditPeople();
+  for (int i = 0; i < 200; ++i) form->N9->trigger();
+  const std::string original = ReadFile(path);
+  dialogs.saveAnswers.push_back(ui::FileChoice{dir.Path("copy.dbf")});
+  {
+    testsupport::FileSizeLimit limit(original.size() + 100);
+    form->Saveas1->trigger();
+  }
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_NE(dialogs.messages[0].find("File too large"), std::string::npos) << dialogs.messages[0];
+  EXPECT_EQ(ReadFile(path), original);
+}

@@ -1,0 +1,124 @@
+#include "main_window_fixture.h"
+
+#include "process_limits.h"
+#include "radio_group.h"
+#include "sele_rec_form.h"
+
+#include <QRadioButton>
+
+using testsupport::FieldSpec;
+using testsupport::ReadFile;
+using testsupport::Record;
+using testsupport::TableBytes;
+using testsupport::TableLayout;
+
+class SeleRecFormTest : public MainWindowTest {
+ protected:
+  TSeleRecForm& Dialog() { return *form->SeleRecForm; }
+
+  // A table of another layout: SUM wider and with more decimals, NAME
+  // shorter, OK missing, NOTE its own; one record of its own already.
+  const std::vector<FieldSpec> kTarget{{"SUM", 'N', 10, 3}, {"NAME", 'C', 4}, {"NOTE", 'C', 3}};
+  std::string WriteTarget(const std::string& name = "target.dbf") {
+    const std::string path = dir.Path(name);
+    testsupport::WriteFile(path, TableBytes(TableLayout{kTarget, {Record(kTarget, {"     1.000", "Own", "x"})}}));
+    return path;
+  }
+};
+
+TEST_F(SeleRecFormTest, OpensOnlyOverATableAndDisablesTheMainWindow) {
+  form->N14->trigger();
+  EXPECT_EQ(dialogs.messages, std::vector<std::string>({"File not open!"}));
+  EXPECT_TRUE(Dialog().isHidden());
+
+  OpenFromMenu(WritePeople());
+  form->N14->trigger();
+  EXPECT_TRUE(Dialog().isVisible());
+  EXPECT_FALSE(form->isEnabled());
+  EXPECT_EQ(Dialog().windowTitle().toStdString(), "Операции с файлом по выбранному условию.");
+  EXPECT_EQ(Dialog().RadioGroup1->title().toStdString(), "Условие обработки.");
+  EXPECT_EQ(Dialog().RadioGroup1->ItemIndex(), 0);
+  Dialog().close();
+  EXPECT_TRUE(form->isEnabled());
+  EXPECT_TRUE(Dialog().isHidden());
+}
+
+TEST_F(SeleRecFormTest, MarksEveryRowOrNoneAndRefusesTheConditionChoice) {
+  OpenFromMenu(WritePeople());
+  form->N14->trigger();
+  Dialog().Button1->click();
+  EXPECT_EQ(Cell(1, 0), "1 Delete");
+  EXPECT_EQ(Cell(3, 0), "3 Delete");
+  Dialog().Button2->click();
+  EXPECT_EQ(Cell(2, 0), "2");
+
+  Dialog().RadioGroup1->findChildren<QRadioButton*>().at(1)->click();
+  EXPECT_EQ(Dialog().RadioGroup1->ItemIndex(), 0);
+  EXPECT_TRUE(Dialog().DrawGrid1->isHidden());
+  EXPECT_TRUE(Dialog().Panel2->isHidden());
+}
+
+TEST_F(SeleRecFormTest, CopiesEveryRecordIntoATableOfAnotherLayout) {
+  const std::string people = WritePeople();
+  const std::string original = ReadFile(people);
+  OpenFromMenu(people);
+  form->N14->trigger();
+  const std::string target = WriteTarget();
+  dialogs.WillOpen(" " + target);
+  dialogs.askAnswers.push_back(true);
+  Dialog().Button3->click();
+  EXPECT_EQ(dialogs.openFilters.back(), "Файлы *.dbf|*.dbf|Все файлы|*.*|");
+  EXPECT_EQ(dialogs.questions, std::vector<std::string>({"Выполнить копирование?|File " + people +
+                                                         "\r\nкопируется в файл  " +
+                                                         QString::fromStdString(target).toUpper().toStdString()}));
+  EXPECT_EQ(dialogs.messages, std::vector<std::string>({"Копирование выполнено!"}));
+  // Every record, the one marked deleted too, arrives live.
+  EXPECT_EQ(ReadFile(target),
+            TableBytes(TableLayout{kTarget,
+                                   {Record(kTarget, {"     1.000", "Own", "x"}),
+                                    Record(kTarget, {"    12.500", "\x88\xa2\xa0\xad"}),
+                                    Record(kTarget, {"     3.000", "Bob"}),
+                                    Record(kTarget, {"     0.000", "Caro"})}}));
+  EXPECT_EQ(ReadFile(people), original);
+}
+
+TEST_F(SeleRecFormTest, RefusesTheTableItselfAndTargetsThatAreNoTables) {
+  const std::string people = WritePeople();
+  OpenFromMenu(people);
+  form->N14->trigger();
+  const std::string link = dir.Path("link.dbf");
+  std::filesystem::create_symlink(people, link);
+  const std::string empty = dir.Path("empty.dbf");
+  testsupport::WriteFile(empty, "");
+  const std::string missing = dir.Path("missing.dbf");
+  for (const std::string& name : {dir.Path("People.DBF"), link, empty, missing}) {
+    dialogs.WillOpen(name);
+    if (name == empty || name == missing) dialogs.askAnswers.push_back(true);
+    Dialog().Button3->click();
+  }
+  EXPECT_EQ(dialogs.messages,
+            std::vector<std::string>({"Совпадение имен исходного и выходного файлов!",
+                                      "Совпадение имен исходного и выходного файлов!",
+                                      "Файл " + empty + " не является таблицей DBF",
+                                      "Файл " + missing + " не удается открыть для чтения и записи"}));
+  EXPECT_EQ(dialogs.questions.size(), 2u);
+  EXPECT_EQ(ReadFile(empty), "");
+  EXPECT_TRUE(exits.empty());
+}
+
+TEST_F(SeleRecFormTest, ACopyFailingPartWayIsReportedNotDone) {
+  OpenFromMenu(WritePeople());
+  form->N14->trigger();
+  const std::string target = WriteTarget();
+  const std::string before = ReadFile(target);
+  dialogs.WillOpen(target);
+  dialogs.askAnswers.push_back(true);
+  {
+    testsupport::FileSizeLimit limit(before.size() + 20);
+    Dialog().Button3->click();
+  }
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_NE(dialogs.messages[0].find("File too large"), std::string::npos) << dialogs.messages[0];
+  // The target's own record stays; the header's count may have grown.
+  EXPECT_EQ(ReadFile(target).substr(8, before.size() - 9), before.substr(8, before.size() - 9));
+}

@@ -1,0 +1,35 @@
+// Deletion marks and record deletion: marking and unmarking the selected
+// grid row, deleting the marked records or the selected one (the file's
+// flags are set, then the table is purged and the grid refilled from it),
+// and removing every record of the table.
+#pragma once
+
+#include <cstdint>
+
+class TForm2;
+namespace dbf {
+class Dbf2_lib;
+}
+
+class TDeletionCommands {
+ public:
+  explicit TDeletionCommands(TForm2& form);
+
+  void ToolButton6Click();    // "Отетка удаления записи"
+  void ToolButton7Click();    // "Снять отметку удаления"
+  void ToolButton8Click();    // "Удалить отмеченные записи"
+  void ToolButton2Click();    // "Удалить запись"
+  void Deleterecord1Click();  // "Delete record"
+  void N12Click();            // "Очистить весь файл"
+
+ private:
+  // Whether the row's column 0, looked at as the mark buttons do, is marked.
+  bool Marked(int row) const;
+  // Flags the record of the selected row deleted and purges the table.
+  void DeleteSelectedRecord();
+  // Shows the purged table: the grid refilled from slot 1, reopened, and the
+  // record count text.
+  void ShowPurgedTable(dbf::Dbf2_lib& db);
+
+  TForm2& form_;
+};

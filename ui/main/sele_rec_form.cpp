@@ -1,0 +1,147 @@
+#include "sele_rec_form.h"
+
+#include "dbf2_lib.h"
+#include "file_name.h"
+#include "main_window.h"
+#include "progress.h"
+#include "radio_group.h"
+#include "table_checks.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableView>
+
+namespace {
+
+constexpr int kAllRecords = 0;
+constexpr int kByCondition = 1;
+constexpr uint16_t kSource = 1;
+constexpr uint16_t kTarget = 2;
+
+std::string UpperName(const std::string& name) { return QString::fromStdString(name).toUpper().toStdString(); }
+
+QPushButton* Button(const char* caption, int top, QWidget* parent) {
+  auto* button = new QPushButton(QString::fromUtf8(caption), parent);
+  button->setGeometry(8, top, 225, 25);
+  return button;
+}
+
+}  // namespace
+
+TSeleRecForm::TSeleRecForm(TForm2& form) : QWidget(nullptr, Qt::Tool), form_(form) {
+  resize(772, 534);
+  Panel1 = new QWidget(this);
+  Panel1->setGeometry(width() - 238, 0, 238, 384);
+  RadioGroup1 = new ui::RadioGroup(QString(), {QString::fromUtf8("Для всех записей"),
+                                               QString::fromUtf8("Для записей по условию")},
+                                   Panel1);
+  RadioGroup1->setGeometry(0, 0, 238, 57);
+  QFont bold = RadioGroup1->font();
+  bold.setBold(true);
+  RadioGroup1->setFont(bold);
+  Button1 = Button("Отметка для удаления", 64, Panel1);
+  Button2 = Button("Снять отметку об удалении", 96, Panel1);
+  Button3 = Button("Копировать в файл :", 127, Panel1);
+  Panel2 = new QWidget(this);
+  Panel2->setGeometry(0, height() - 150, width() - 238, 150);
+  DrawGrid1 = new QTableView(this);
+  DrawGrid1->setGeometry(72, 8, 425, 265);
+  DrawGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
+
+  const auto guarded = [&form](auto handler) { return form.Guard().Guarded(handler); };
+  RadioGroup1->onClick = guarded([this] { RadioGroup1Click(); });
+  connect(Button1, &QPushButton::clicked, this, guarded([this] { Button1Click(); }));
+  connect(Button2, &QPushButton::clicked, this, guarded([this] { Button2Click(); }));
+  connect(Button3, &QPushButton::clicked, this, guarded([this] { Button3Click(); }));
+  form.Hook(form.N14, [this] { N14Click(); });
+  hide();
+}
+
+void TSeleRecForm::N14Click() {
+  if (!form_.GridShown()) {
+    form_.Dialogs().Message("File not open!");
+    return;
+  }
+  mainWindow_ = &form_;
+  mainWindow_->setEnabled(false);
+  setWindowTitle(QString::fromUtf8("Операции с файлом по выбранному условию."));
+  RadioGroup1->setTitle(QString::fromUtf8("Условие обработки."));
+  RadioGroup1->SetItemIndex(kAllRecords);
+  show();
+}
+
+void TSeleRecForm::closeEvent(QCloseEvent* event) {
+  form_.Guard().Run([this] { FormClose(); });
+  event->accept();
+}
+
+void TSeleRecForm::FormClose() {
+  if (mainWindow_) mainWindow_->setEnabled(true);
+  hide();
+}
+
+void TSeleRecForm::RadioGroup1Click() {
+  DrawGrid1->setGeometry(rect());
+  DrawGrid1->hide();
+  Panel2->hide();
+  // Only the operations on all records exist.
+  if (RadioGroup1->ItemIndex() == kByCondition) RadioGroup1->SetItemIndex(kAllRecords);
+}
+
+void TSeleRecForm::Button1Click() {
+  if (RadioGroup1->ItemIndex() == kAllRecords) SetAllMarks(true);
+}
+
+void TSeleRecForm::Button2Click() {
+  if (RadioGroup1->ItemIndex() == kAllRecords) SetAllMarks(false);
+}
+
+void TSeleRecForm::SetAllMarks(bool marked) {
+  ui::StringGrid& grid = *form_.StringGrid1;
+  ui::StringGrid::BatchUpdate batch(grid);
+  for (int row = 1; row < grid.RowCount(); ++row) {
+    grid.SetCell(row, 0, std::to_string(row) + (marked ? " Delete" : ""));
+  }
+}
+
+void TSeleRecForm::Button3Click() {
+  const auto choice = form_.Dialogs().OpenFile("Файлы *.dbf|*.dbf|Все файлы|*.*|");
+  if (!choice) return;
+  const std::string target = TrimBlanks(choice->path);
+  const std::string source = TrimBlanks(form_.StaticText2->text().toStdString());
+  // Names are compared as the user sees them; another spelling of the same
+  // file, or a link to it, is the same file too.
+  if (UpperName(target) == UpperName(source) || dbf::TableFile::SameFile(target, source)) {
+    form_.Dialogs().Message("Совпадение имен исходного и выходного файлов!");
+    return;
+  }
+  const bool yes = form_.Dialogs().Ask("Выполнить копирование?", "File " + source + "\r\n" +
+                                                                    "копируется в файл  " + UpperName(target));
+  if (!yes || RadioGroup1->ItemIndex() != kAllRecords) return;
+  CopyAllRecords(source, target);
+}
+
+void TSeleRecForm::CopyAllRecords(const std::string& source, const std::string& target) {
+  if (source.empty()) return;
+  // Both tables must open: the engine would end the program at the first
+  // use of a slot that did not.
+  if (!UsableTable(form_.Dialogs(), source) || !UsableTable(form_.Dialogs(), target)) return;
+  dbf::Dbf2_lib db;
+  db.DbfOpen(kSource, source);
+  db.DbfOpen(kTarget, target);
+  {
+    ui::Progress progress(form_.ProgressBar1, db.DbfRecCount(kSource));
+    db.DbfTop(kSource);
+    while (!db.DbfEof(kSource)) {
+      progress.Set(db.DbfRecNo(kSource));
+      db.DbfBlank(kTarget);
+      db.DbfCopyFields(kSource, kTarget);
+      db.DbfAppend(kTarget);
+      db.DbfSkip(kSource, 1);
+    }
+    db.DbfCloseAll();
+  }
+  form_.Dialogs().Message("Копирование выполнено!");
+}
