@@ -136,12 +136,3 @@ void TForm2::SavetoMSEXCEL1Click() {
   if (GridShown()) Panel5->show();
 }
 
-void TForm2::N10Click() { Panel6->show(); }
-
-void TForm2::N11Click() {
-  if (GridShown()) Panel7->show();
-}
-
-void TForm2::Addnewfield1Click() {
-  if (GridShown()) Panel8->show();
-}

@@ -26,6 +26,7 @@ class TSortPanel;
 class TRepairPanel;
 class TRenamePanel;
 class TNewFieldPanel;
+class TStructureCommands;
 namespace dbf {
 class Dbf2_lib;
 }
@@ -77,9 +78,6 @@ class TForm2 : public QMainWindow {
   void ToolButton3Click();
   void ToolButton5Click();
   void SavetoMSEXCEL1Click();
-  void N10Click();
-  void N11Click();
-  void Addnewfield1Click();
 
   // Guards of the table commands.
   bool GridShown() const;
@@ -107,7 +105,6 @@ class TForm2 : public QMainWindow {
   QWidget* GridArea;  // the space the grid fills and the task panels float over
   QLabel *Image1, *Image2;
   ui::StringGrid* StringGrid1;
-  ui::StringGrid* StringGrid4;
   QWidget* Panel1;
   QLabel *Label1, *Label2, *Label3;
   QLineEdit *Edit1, *Edit2, *Edit3, *Edit4;
@@ -124,6 +121,7 @@ class TForm2 : public QMainWindow {
   TRepairPanel* Panel6;
   TRenamePanel* Panel7;
   TNewFieldPanel* Panel8;
+  TStructureCommands* StructureCommands;  // "Create File", "Copy Structure file", "Deleted field "
   ui::RadioGroup* RadioGroup1;  // in Panel5
   QPushButton* Button3;         // in Panel5
 

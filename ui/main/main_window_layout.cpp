@@ -7,6 +7,7 @@
 #include "rename_panel.h"
 #include "repair_panel.h"
 #include "sort_panel.h"
+#include "structure_commands.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -81,10 +82,7 @@ void TForm2::BuildMenus() {
   Hook(Openfileastext1, &TForm2::Openfileastext1Click);
   Hook(Sortedfile1, &TForm2::Sortedfile1Click);
   Hook(SavetoMSEXCEL1, &TForm2::SavetoMSEXCEL1Click);
-  Hook(Addnewfield1, &TForm2::Addnewfield1Click);
   Hook(N4, &TForm2::N4Click);
-  Hook(N10, &TForm2::N10Click);
-  Hook(N11, &TForm2::N11Click);
   Hook(N2, &TForm2::N2Click);
 }
 
@@ -160,9 +158,6 @@ void TForm2::BuildGridArea() {
                           ui::GridOption::RowSelect);
   StringGrid1->hide();
   fill->addWidget(StringGrid1);
-
-  StringGrid4 = new ui::StringGrid(GridArea);
-  StringGrid4->hide();
   centralWidget()->layout()->addWidget(GridArea);
 }
 
@@ -234,6 +229,7 @@ void TForm2::BuildTaskPanels() {
   Panel6 = new TRepairPanel(*this);
   Panel7 = new TRenamePanel(*this);
   Panel8 = new TNewFieldPanel(*this);
+  StructureCommands = new TStructureCommands(*this);
   PlaceOverlays();
 }
 
@@ -248,8 +244,6 @@ void TForm2::PlaceOverlays() {
     panel->raise();
     left += 40;
   }
-  StringGrid4->setGeometry(std::max(0, width - 320), 40, 300, 260);
-  StringGrid4->raise();
 }
 
 bool TForm2::eventFilter(QObject* watched, QEvent* event) {

@@ -1,0 +1,50 @@
+#include "header_repair.h"
+
+#include "byte_file.h"
+#include "header_fields.h"
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+constexpr size_t kNameBytes = 10;
+constexpr size_t kCopyBlock = 1 << 20;
+
+void CleanName(char* descriptor) {
+  const size_t end = DescriptorName(descriptor).size();
+  std::memset(descriptor + end, 0, kNameBytes - end);
+}
+
+void PutOffset(char* descriptor, uint32_t offset) {
+  for (int i = 0; i < 4; ++i) descriptor[12 + i] = static_cast<char>((offset >> (8 * i)) & 0xFF);
+}
+
+}  // namespace
+
+bool RepairHeader(const ByteFile& source, ByteFile& result, bool recomputeOffsets,
+                  const std::function<void(int64_t position)>& progress) {
+  RawHeader header = ReadRawHeader(source);
+  result.WriteAt(0, header.bytes.data(), std::min(header.bytes.size(), kHeaderBytes));
+  if (header.fields < 1) return false;
+
+  uint32_t offset = 1;
+  for (int i = 0; i < header.fields; ++i) {
+    char* descriptor = header.bytes.data() + kHeaderBytes + kDescriptorBytes * i;
+    CleanName(descriptor);
+    if (recomputeOffsets) PutOffset(descriptor, offset);
+    offset += static_cast<unsigned char>(descriptor[16]);
+  }
+  int64_t position = static_cast<int64_t>(header.bytes.size());
+  result.WriteAt(kHeaderBytes, header.bytes.data() + kHeaderBytes, header.bytes.size() - kHeaderBytes);
+  progress(position);
+
+  std::vector<char> block(kCopyBlock);
+  while (const size_t got = source.ReadAt(position, block.data(), block.size())) {
+    result.WriteAt(position, block.data(), got);
+    position += static_cast<int64_t>(got);
+    progress(position);
+  }
+  return true;
+}
