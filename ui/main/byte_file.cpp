@@ -7,6 +7,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <vector>
+
 namespace {
 
 [[noreturn]] void Fail(const char* what) { throw dbf::IoError(errno, what); }
@@ -79,4 +81,26 @@ void ByteFile::WriteAt(int64_t pos, const void* src, size_t n) {
 
 void ByteFile::Truncate(int64_t size) {
   if (::ftruncate(fd_, size) != 0) Fail("truncate");
+}
+
+size_t ByteFile::CopyInto(ByteFile& target, int64_t pos, size_t n) const {
+  loff_t from = pos;
+  loff_t to = pos;
+  size_t done = 0;
+  while (done < n) {
+    const ssize_t copied = ::copy_file_range(fd_, &from, target.fd_, &to, n - done, 0);
+    if (copied < 0) {
+      if (errno == EINTR) continue;
+      // File systems that cannot copy between these files: through memory.
+      if (errno == EXDEV || errno == ENOSYS || errno == EINVAL || errno == EOPNOTSUPP) break;
+      Fail("copy");
+    }
+    if (copied == 0) return done;
+    done += static_cast<size_t>(copied);
+  }
+  if (done == n) return done;
+  std::vector<char> block(n - done);
+  const size_t got = ReadAt(pos + static_cast<int64_t>(done), block.data(), block.size());
+  target.WriteAt(pos + static_cast<int64_t>(done), block.data(), got);
+  return done + got;
 }

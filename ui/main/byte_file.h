@@ -28,6 +28,9 @@ class ByteFile {
   // Writes all n bytes at pos; a write that stops short throws.
   void WriteAt(int64_t pos, const void* src, size_t n);
   void Truncate(int64_t size);
+  // Copies up to n bytes at pos into `target` at the same position, inside
+  // the system where the file systems allow it; returns how many there were.
+  size_t CopyInto(ByteFile& target, int64_t pos, size_t n) const;
 
  private:
   int fd_ = -1;

@@ -5,12 +5,11 @@
 
 #include <algorithm>
 #include <cstring>
-#include <vector>
 
 namespace {
 
 constexpr size_t kNameBytes = 10;
-constexpr size_t kCopyBlock = 1 << 20;
+constexpr size_t kCopyBlock = 4 << 20;
 
 void CleanName(char* descriptor) {
   const size_t end = DescriptorName(descriptor).size();
@@ -40,10 +39,8 @@ bool RepairHeader(const ByteFile& source, ByteFile& result, bool recomputeOffset
   result.WriteAt(kHeaderBytes, header.bytes.data() + kHeaderBytes, header.bytes.size() - kHeaderBytes);
   progress(position);
 
-  std::vector<char> block(kCopyBlock);
-  while (const size_t got = source.ReadAt(position, block.data(), block.size())) {
-    result.WriteAt(position, block.data(), got);
-    position += static_cast<int64_t>(got);
+  while (const size_t copied = source.CopyInto(result, position, kCopyBlock)) {
+    position += static_cast<int64_t>(copied);
     progress(position);
   }
   return true;

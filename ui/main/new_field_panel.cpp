@@ -28,6 +28,7 @@ const char kNameError[] = "Ошибка в имени поля!";
 const char kLengthError[] = "Ошибка длины поля!";
 const char kDecimalsError[] = "Ошибка колич.знаков после зпт!";
 const char kTypeError[] = "Ошибка типа поля!";
+const char kNotEmpty[] = "Необходимо очистить файл!";
 
 bool InRange(std::optional<long long> value, int low, int high) { return value && *value >= low && *value <= high; }
 
@@ -65,10 +66,7 @@ TNewFieldPanel::TNewFieldPanel(TForm2& form)
 
 void TNewFieldPanel::Addnewfield1Click() {
   if (!form_.GridShown() || !form_.PathGiven()) return;
-  if (HoldsRecords(form_.TablePath)) {
-    Say("Необходимо очистить файл!");
-    return;
-  }
+  if (HoldsRecords(form_.TablePath)) return Say(kNotEmpty);
   Prepare();
 }
 
@@ -146,6 +144,9 @@ void TNewFieldPanel::Button18Click() {
   const char type = TypeLetter();
   if (!type) return Say(kTypeError);
   if (!form_.PathGiven()) return;
+  // The panel stays open while another table is opened; adding a field drops
+  // every record, so the table is looked at again.
+  if (HoldsRecords(form_.TablePath)) return Say(kNotEmpty);
   AddField(*name, type, *length, *decimals);
 }
 

@@ -64,8 +64,7 @@ void TStructureCommands::CopyStructurefile1Click() {
   }
   const auto choice = form_.Dialogs().OpenFile(kTableFilter);
   if (!choice) return;
-  form_.SecondPath = choice->path;
-  std::string target = TrimBlanks(form_.SecondPath);
+  std::string target = TrimBlanks(choice->path);
   if (LowerExtension(target).empty()) target += ".dbf";
   // The name the copy gets is the one tested, so that a name typed without
   // its extension never replaces the table of that name with it.
@@ -74,6 +73,7 @@ void TStructureCommands::CopyStructurefile1Click() {
     form_.Dialogs().Message(duplicate);
     return;
   }
+  form_.SecondPath = choice->path;
   bool copied = false;
   CreateOrRemove(target, [&] {
     dbf::Dbf2_lib db;

@@ -197,6 +197,18 @@ TEST_F(NewFieldPanelTest, AddNewFieldNeedsATableWithoutRecords) {
   EXPECT_TRUE(Panel().isHidden());
 }
 
+TEST_F(NewFieldPanelTest, ThePanelLeftOpenDoesNotDropTheRecordsOfAnotherTable) {
+  CreateTable();
+  const std::string people = WritePeople();
+  const std::string before = ReadFile(people);
+  OpenFromMenu(people);
+  ASSERT_FALSE(Panel().isHidden());
+  Type("A", kCharacter, "3", "0");
+  Panel().Button18->click();
+  EXPECT_EQ(TakeMessages(), std::vector<std::string>{"Необходимо очистить файл!"});
+  EXPECT_EQ(ReadFile(people), before);
+}
+
 TEST_F(NewFieldPanelTest, AFailedWriteLeavesTheTableAsItWas) {
   const std::string path = dir.Path("empty.dbf");
   testsupport::WriteFile(path, structuretest::EmptyTable({{"NAME", 'C', 10}}));

@@ -40,6 +40,17 @@ class RepairPanelTest : public MainWindowTest {
     testsupport::WriteFile(path, testsupport::TableBytes(layout));
     return path;
   }
+
+  // About 5 MB of records with distinct contents and clean names.
+  std::string WriteLarge() {
+    const std::vector<FieldSpec> fields{{"TEXT", 'C', 200}};
+    testsupport::TableLayout layout;
+    layout.fields = fields;
+    for (int i = 0; i < 25000; ++i) layout.records.push_back(testsupport::Record(fields, {std::to_string(i)}));
+    const std::string path = dir.Path("large.dbf");
+    testsupport::WriteFile(path, testsupport::TableBytes(layout));
+    return path;
+  }
 };
 
 const char kDone[] = "Correct End!";
@@ -128,14 +139,15 @@ TEST_F(RepairPanelTest, DoesNothingWithoutBothNamesOrAReadableSource) {
   EXPECT_TRUE(Panel().isHidden());
 }
 
+TEST_F(RepairPanelTest, CopiesATableOfSeveralBlocksWhole) {
+  const std::string source = WriteLarge();
+  Repair(source, dir.Path("fixed.dbf"), false);
+  EXPECT_EQ(dialogs.messages, std::vector<std::string>{kDone});
+  EXPECT_EQ(ReadFile(dir.Path("fixed.dbf")), ReadFile(source));
+}
+
 TEST_F(RepairPanelTest, AFailedWriteIsReportedAndTheSourceKept) {
-  // Several copy blocks, so that the write stops in the middle of the records.
-  const std::vector<FieldSpec> fields{{"TEXT", 'C', 200}};
-  testsupport::TableLayout layout;
-  layout.fields = fields;
-  layout.records.assign(15000, testsupport::Record(fields, {"some text"}));
-  const std::string source = dir.Path("big.dbf");
-  testsupport::WriteFile(source, testsupport::TableBytes(layout));
+  const std::string source = WriteLarge();
   const std::string original = ReadFile(source);
   {
     structuretest::FileSizeLimit limit(original.size() / 2);
