@@ -70,7 +70,7 @@ void BM_RepairHeader(benchmark::State& state) {
 
 }  // namespace
 
-BENCHMARK(BM_RepairHeader)->Iterations(3)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_RepairHeader)->Iterations(5)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -1,8 +1,8 @@
 #include "creat_f_form.h"
 
-#include "byte_file.h"
 #include "code_page.h"
 #include "dbf2_lib.h"
+#include "dbf_file.h"
 #include "enter_key.h"
 #include "event_guard.h"
 #include "field_input.h"
@@ -73,8 +73,8 @@ void TCreat_FForm::OpenDeleteFieldDialog(QWidget* caller, const std::string& pat
 }
 
 void TCreat_FForm::FillFieldList() {
-  ByteFile file;
-  if (!file.Open(path_, ByteFile::Access::Read)) return Say("Файл не обнаружен!");
+  dbf::TableFile file;
+  if (!file.OpenForReading(path_)) return Say("Файл не обнаружен!");
   const RawHeader header = ReadRawHeader(file);
   if (header.fields < 1) return Say("No field in file!");
   for (int i = 0; i < header.fields; ++i) {

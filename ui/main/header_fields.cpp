@@ -1,6 +1,6 @@
 #include "header_fields.h"
 
-#include "byte_file.h"
+#include "dbf_file.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -38,14 +38,14 @@ std::string DescriptorParameters(const char* descriptor) {
   return std::string(1, descriptor[11]) + " ( " + std::to_string(b[16]) + "." + std::to_string(b[17]) + " )";
 }
 
-RawHeader ReadRawHeader(const ByteFile& file) {
+RawHeader ReadRawHeader(dbf::TableFile& file) {
   RawHeader header;
   header.bytes.resize(kHeaderBytes);
-  header.bytes.resize(file.ReadAt(0, header.bytes.data(), kHeaderBytes));
+  header.bytes.resize(file.ReadSome(0, header.bytes.data(), kHeaderBytes));
   if (header.bytes.size() < kHeaderBytes) return header;
   const size_t stated = std::max(HeaderSizeOf(header.bytes.data()), kHeaderBytes);
   header.bytes.resize(stated);
-  header.bytes.resize(kHeaderBytes + file.ReadAt(kHeaderBytes, header.bytes.data() + kHeaderBytes, stated - kHeaderBytes));
+  header.bytes.resize(kHeaderBytes + file.ReadSome(kHeaderBytes, header.bytes.data() + kHeaderBytes, stated - kHeaderBytes));
   header.fields = CountFieldDescriptors(header.bytes.data(), header.bytes.size());
   header.bytes.resize(kHeaderBytes + kDescriptorBytes * header.fields);
   return header;

@@ -5,7 +5,9 @@
 #include <cstddef>
 #include <string>
 
-class ByteFile;
+namespace dbf {
+class TableFile;
+}
 
 constexpr size_t kHeaderBytes = 32;
 constexpr size_t kDescriptorBytes = 32;
@@ -34,4 +36,4 @@ struct RawHeader {
   }
 };
 
-RawHeader ReadRawHeader(const ByteFile& file);
+RawHeader ReadRawHeader(dbf::TableFile& file);

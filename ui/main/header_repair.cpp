@@ -1,6 +1,6 @@
 #include "header_repair.h"
 
-#include "byte_file.h"
+#include "dbf_file.h"
 #include "header_fields.h"
 
 #include <algorithm>
@@ -22,7 +22,7 @@ void PutOffset(char* descriptor, uint32_t offset) {
 
 }  // namespace
 
-bool RepairHeader(const ByteFile& source, ByteFile& result, bool recomputeOffsets,
+bool RepairHeader(dbf::TableFile& source, dbf::TableFile& result, bool recomputeOffsets,
                   const std::function<void(int64_t position)>& progress) {
   RawHeader header = ReadRawHeader(source);
   result.WriteAt(0, header.bytes.data(), std::min(header.bytes.size(), kHeaderBytes));

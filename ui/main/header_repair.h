@@ -6,7 +6,9 @@
 #include <cstdint>
 #include <functional>
 
-class ByteFile;
+namespace dbf {
+class TableFile;
+}
 
 // Copies `source` into the empty `result`. Each descriptor name is cut at its
 // first byte below 33, the rest of bytes 0 .. 9 becoming zero; with
@@ -15,5 +17,5 @@ class ByteFile;
 // copied in blocks, `progress` seeing the source position after each.
 // Returns false, with only the 32 header bytes written, when the header
 // holds no descriptors.
-bool RepairHeader(const ByteFile& source, ByteFile& result, bool recomputeOffsets,
+bool RepairHeader(dbf::TableFile& source, dbf::TableFile& result, bool recomputeOffsets,
                   const std::function<void(int64_t position)>& progress);

@@ -1,18 +1,18 @@
 #include "keep_on_failure.h"
 
-#include "byte_file.h"
+#include "dbf_file.h"
 
 #include <algorithm>
 
 void KeepOnFailure(const std::string& path, int64_t keep, const std::function<void()>& change) {
-  ByteFile file;
-  if (!file.Open(path, ByteFile::Access::ReadWrite)) {
+  dbf::TableFile file;
+  if (!file.Open(path)) {
     change();
     return;
   }
   const int64_t size = file.Size();
   std::string before(static_cast<size_t>(std::min(keep, size)), '\0');
-  before.resize(file.ReadAt(0, before.data(), before.size()));
+  before.resize(file.ReadSome(0, before.data(), before.size()));
   try {
     change();
   } catch (...) {

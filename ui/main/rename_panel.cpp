@@ -1,8 +1,8 @@
 #include "rename_panel.h"
 
-#include "byte_file.h"
 #include "code_page.h"
 #include "dbf2_lib.h"
+#include "dbf_file.h"
 #include "dbf_names.h"
 #include "field_input.h"
 #include "header_fields.h"
@@ -89,8 +89,8 @@ void TRenamePanel::Button17Click() {
   StringGrid4->SetRowCount(1);
   StringGrid4->SetRow(0, {ui::EncodeTyped(QString::fromUtf8("№ п/п")), ui::EncodeTyped(QString::fromUtf8("Параметры")),
                           ui::EncodeTyped(QString::fromUtf8("Имя поля"))});
-  ByteFile file;
-  if (!file.Open(form_.TablePath, ByteFile::Access::Read)) return form_.Dialogs().Message("Файл не обнаружен!");
+  dbf::TableFile file;
+  if (!file.OpenForReading(form_.TablePath)) return form_.Dialogs().Message("Файл не обнаружен!");
   const RawHeader header = ReadRawHeader(file);
   if (header.fields < 1) return form_.Dialogs().Message("No field in file!");
   StringGrid4->SetRowCount(header.fields + 1);
@@ -137,8 +137,8 @@ void TRenamePanel::Button15Click() {
 }
 
 std::string TRenamePanel::RenameField(const std::string& newName) {
-  ByteFile file;
-  if (!file.Open(form_.TablePath, ByteFile::Access::ReadWrite)) return "Файл не обнаружен!";
+  dbf::TableFile file;
+  if (!file.Open(form_.TablePath)) return "Файл не обнаружен!";
   const RawHeader header = ReadRawHeader(file);
   if (header.fields < 1) return "No field in file!";
   const std::string oldName = Comparable(TypedText(Edit12->text(), Edit12->text().size()));

@@ -1,6 +1,5 @@
 #include "repair_panel.h"
 
-#include "byte_file.h"
 #include "dbf_file.h"
 #include "file_name.h"
 #include "header_repair.h"
@@ -89,9 +88,9 @@ void TRepairPanel::Button10Click() {
     form_.Dialogs().Message("Результирующий файл совпадает с исходным!");
     return;
   }
-  ByteFile source;
-  if (!source.Open(sourcePath, ByteFile::Access::Read)) return;
-  ByteFile result;
+  dbf::TableFile source;
+  if (!source.OpenForReading(sourcePath)) return;
+  dbf::TableFile result;
   result.Create(resultPath);
   bool repaired = false;
   {
