@@ -20,11 +20,13 @@ inline std::string EmptyTable(const std::vector<testsupport::FieldSpec>& fields)
   return testsupport::TableBytes(layout);
 }
 
+inline void SetHeaderSize(std::string& bytes, size_t size) {
+  bytes[8] = static_cast<char>(size & 0xFF);
+  bytes[9] = static_cast<char>(size >> 8);
+}
+
 // The 32-byte descriptor of field `index` (from 0).
 inline std::string Descriptor(const std::string& bytes, int index) { return bytes.substr(32 + 32 * index, 32); }
-
-// The descriptor's name bytes 0 .. 9, zero padding included.
-inline std::string NameBytes(const std::string& bytes, int index) { return bytes.substr(32 + 32 * index, 10); }
 
 inline std::string Padded(const std::string& name) {
   std::string padded = name;
@@ -54,7 +56,9 @@ class FileSizeLimit {
   void (*oldHandler_)(int) = nullptr;
 };
 
-// The system's text for a write past the limit.
-inline std::string TooLargeText() { return std::strerror(EFBIG); }
+// True when the messages are the one error of a write past the limit.
+inline bool OnlyTooLarge(const std::vector<std::string>& messages) {
+  return messages.size() == 1 && messages[0].find(std::strerror(EFBIG)) != std::string::npos;
+}
 
 }  // namespace structuretest
