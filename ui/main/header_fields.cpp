@@ -1,19 +1,16 @@
 #include "header_fields.h"
 
 #include "dbf_file.h"
+#include "dbf_header.h"
 
 #include <algorithm>
-#include <cstdint>
 
 namespace {
 
 constexpr char kTerminator = 0x0D;
 constexpr size_t kNameBytes = 10;
 
-size_t HeaderSizeOf(const char* header) {
-  const auto* b = reinterpret_cast<const unsigned char*>(header);
-  return static_cast<size_t>(b[8] | (b[9] << 8));
-}
+size_t HeaderSizeOf(const char* header) { return dbf::GetU16(header + 8); }
 
 }  // namespace
 

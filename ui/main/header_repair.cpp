@@ -1,6 +1,7 @@
 #include "header_repair.h"
 
 #include "dbf_file.h"
+#include "dbf_header.h"
 #include "header_fields.h"
 
 #include <algorithm>
@@ -16,10 +17,6 @@ void CleanName(char* descriptor) {
   std::memset(descriptor + end, 0, kNameBytes - end);
 }
 
-void PutOffset(char* descriptor, uint32_t offset) {
-  for (int i = 0; i < 4; ++i) descriptor[12 + i] = static_cast<char>((offset >> (8 * i)) & 0xFF);
-}
-
 }  // namespace
 
 bool RepairHeader(dbf::TableFile& source, dbf::TableFile& result, bool recomputeOffsets,
@@ -32,7 +29,7 @@ bool RepairHeader(dbf::TableFile& source, dbf::TableFile& result, bool recompute
   for (int i = 0; i < header.fields; ++i) {
     char* descriptor = header.bytes.data() + kHeaderBytes + kDescriptorBytes * i;
     CleanName(descriptor);
-    if (recomputeOffsets) PutOffset(descriptor, offset);
+    if (recomputeOffsets) dbf::PutU32(descriptor + 12, offset);
     offset += static_cast<unsigned char>(descriptor[16]);
   }
   int64_t position = static_cast<int64_t>(header.bytes.size());
