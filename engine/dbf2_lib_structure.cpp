@@ -96,8 +96,10 @@ void Dbf2_lib::DbfDeleteField(uint16_t slot, const std::string& name) {
   PutU32(header + 10, running);
   kept.insert(kept.begin(), header, header + kHeaderSize);
   kept.insert(kept.end(), kTerminatorAndEnd, kTerminatorAndEnd + 2);
-  file.Truncate(0);
+  // The shorter header goes over the old one before the rest is cut off, so
+  // a write that fails leaves the bytes it did not reach as they were.
   file.WriteAt(0, kept.data(), kept.size());
+  file.Truncate(static_cast<int64_t>(kept.size()));
 }
 
 bool Dbf2_lib::DbfCopyStructure(uint16_t source, uint16_t target) {

@@ -41,9 +41,13 @@ TableFile::~TableFile() {
   }
 }
 
-bool TableFile::Open(const std::string& path) {
+bool TableFile::Open(const std::string& path) { return OpenRegular(path, O_RDWR); }
+
+bool TableFile::OpenForReading(const std::string& path) { return OpenRegular(path, O_RDONLY); }
+
+bool TableFile::OpenRegular(const std::string& path, int flags) {
   Close();
-  int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
+  int fd = ::open(path.c_str(), flags | O_CLOEXEC);
   if (fd < 0) return false;
   struct stat st {};
   if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
@@ -206,6 +210,29 @@ void TableFile::Truncate(int64_t size) {
   ReleaseHeld();
   ++g_generation;
   if (::ftruncate(fd_, size) != 0) Fail("truncate");
+}
+
+size_t TableFile::CopyInto(TableFile& target, int64_t pos, size_t n) {
+  ++g_generation;
+  loff_t from = pos;
+  loff_t to = pos;
+  size_t done = 0;
+  while (done < n) {
+    const ssize_t copied = ::copy_file_range(fd_, &from, target.fd_, &to, n - done, 0);
+    if (copied < 0) {
+      if (errno == EINTR) continue;
+      // File systems that cannot copy between these files: through memory.
+      if (errno == EXDEV || errno == ENOSYS || errno == EINVAL || errno == EOPNOTSUPP) break;
+      Fail("copy");
+    }
+    if (copied == 0) return done;
+    done += static_cast<size_t>(copied);
+  }
+  if (done == n) return done;
+  std::vector<char> block(n - done);
+  const size_t got = ReadDirect(pos + static_cast<int64_t>(done), block.data(), block.size());
+  target.WriteAt(pos + static_cast<int64_t>(done), block.data(), got);
+  return done + got;
 }
 
 bool TableFile::SameFile(const std::string& a, const std::string& b) {

@@ -21,6 +21,8 @@ class TableFile {
 
   // Opens an existing regular file for reading and writing; false on failure.
   bool Open(const std::string& path);
+  // Opens an existing regular file for reading only; false on failure.
+  bool OpenForReading(const std::string& path);
   // Creates the file, or empties an existing one; throws IoError on failure.
   void Create(const std::string& path);
   void Close();
@@ -44,12 +46,16 @@ class TableFile {
   // after record appended, which would otherwise cost a system call each.
   void WriteHeld(int64_t pos, const void* src, size_t n);
   void Truncate(int64_t size);
+  // Copies up to n bytes at pos into `target` at the same position, inside
+  // the system where the file systems allow it; returns how many there were.
+  size_t CopyInto(TableFile& target, int64_t pos, size_t n);
 
   // True when both paths name the same existing file (links and other
   // spellings included).
   static bool SameFile(const std::string& a, const std::string& b);
 
  private:
+  bool OpenRegular(const std::string& path, int flags);
   bool CacheValid() const;
   size_t ReadDirect(int64_t pos, char* out, size_t n);
   void WriteOut(int64_t pos, const char* in, size_t n);

@@ -16,3 +16,21 @@ TEST_F(EngineTest, DirectReadsSeeOtherHandlesWritesAndStopAtTheEnd) {
   EXPECT_THROW(reader.ReadDirectAt(8, bytes, 4), dbf::IoError);
   EXPECT_THROW(reader.ReadDirectAt(-1, bytes, 1), dbf::IoError);
 }
+
+TEST_F(EngineTest, CopiesBytesIntoAnotherFileAtTheSamePosition) {
+  const std::string source = Write("from.bin", "0123456789");
+  const std::string target = Write("to.bin", "abcdef");
+  dbf::TableFile in;
+  dbf::TableFile out;
+  ASSERT_TRUE(in.OpenForReading(source));
+  ASSERT_TRUE(out.Open(target));
+  char first[2] = {};
+  out.ReadAt(0, first, 2);  // a read-ahead window the copy must not leave stale
+  EXPECT_EQ(in.CopyInto(out, 4, 4), 4u);
+  EXPECT_EQ(in.CopyInto(out, 8, 100), 2u);  // up to the end of the source
+  EXPECT_EQ(in.CopyInto(out, 10, 100), 0u);
+  char bytes[10] = {};
+  out.ReadAt(0, bytes, 10);
+  EXPECT_EQ(std::string(bytes, 10), "abcd456789");
+  EXPECT_THROW(in.WriteAt(0, "x", 1), dbf::IoError);  // opened for reading only
+}

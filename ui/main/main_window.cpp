@@ -144,12 +144,3 @@ void TForm2::SavetoMSEXCEL1Click() {
   if (GridShown()) Panel5->show();
 }
 
-void TForm2::N10Click() { Panel6->show(); }
-
-void TForm2::N11Click() {
-  if (GridShown()) Panel7->show();
-}
-
-void TForm2::Addnewfield1Click() {
-  if (GridShown()) Panel8->show();
-}

@@ -34,6 +34,7 @@ class TRecordCopy;
 class TRecordEditing;
 class TDeletionCommands;
 class TSeleRecForm;
+class TStructureCommands;
 namespace dbf {
 class Dbf2_lib;
 }
@@ -88,9 +89,6 @@ class TForm2 : public QMainWindow {
   void ToolButton3Click();
   void ToolButton5Click();
   void SavetoMSEXCEL1Click();
-  void N10Click();
-  void N11Click();
-  void Addnewfield1Click();
 
   // Guards of the table commands.
   bool GridShown() const;
@@ -118,7 +116,6 @@ class TForm2 : public QMainWindow {
   QWidget* GridArea;  // the space the grid fills and the task panels float over
   QLabel *Image1, *Image2;
   ui::StringGrid* StringGrid1;
-  ui::StringGrid* StringGrid4;
   QWidget* Panel1;
   QLabel *Label1, *Label2, *Label3;
   QLineEdit *Edit1, *Edit2, *Edit3, *Edit4;
@@ -135,6 +132,7 @@ class TForm2 : public QMainWindow {
   TRepairPanel* Panel6;
   TRenamePanel* Panel7;
   TNewFieldPanel* Panel8;
+  TStructureCommands* StructureCommands;  // "Create File", "Copy Structure file", "Deleted field "
   ui::RadioGroup* RadioGroup1;  // in Panel5
   QPushButton* Button3;         // in Panel5
   // Commands and dialogs in classes of their own.

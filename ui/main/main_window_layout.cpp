@@ -8,6 +8,7 @@
 #include "rename_panel.h"
 #include "repair_panel.h"
 #include "sort_panel.h"
+#include "structure_commands.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -81,10 +82,7 @@ void TForm2::BuildMenus() {
   Hook(Openfile1, &TForm2::Openfile1Click);
   Hook(Openfileastext1, &TForm2::Openfileastext1Click);
   Hook(SavetoMSEXCEL1, &TForm2::SavetoMSEXCEL1Click);
-  Hook(Addnewfield1, &TForm2::Addnewfield1Click);
   Hook(N4, &TForm2::N4Click);
-  Hook(N10, &TForm2::N10Click);
-  Hook(N11, &TForm2::N11Click);
   Hook(N2, &TForm2::N2Click);
 }
 
@@ -157,9 +155,6 @@ void TForm2::BuildGridArea() {
   StringGrid1->SetOptions(kRecordGridViewing);
   StringGrid1->hide();
   fill->addWidget(StringGrid1);
-
-  StringGrid4 = new ui::StringGrid(GridArea);
-  StringGrid4->hide();
   centralWidget()->layout()->addWidget(GridArea);
 }
 
@@ -231,6 +226,7 @@ void TForm2::BuildTaskPanels() {
   Panel6 = new TRepairPanel(*this);
   Panel7 = new TRenamePanel(*this);
   Panel8 = new TNewFieldPanel(*this);
+  StructureCommands = new TStructureCommands(*this);
   PlaceOverlays();
 }
 
@@ -245,8 +241,6 @@ void TForm2::PlaceOverlays() {
     panel->raise();
     left += 40;
   }
-  StringGrid4->setGeometry(std::max(0, width - 320), 40, 300, 260);
-  StringGrid4->raise();
 }
 
 bool TForm2::eventFilter(QObject* watched, QEvent* event) {

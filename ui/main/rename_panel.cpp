@@ -1,6 +1,174 @@
 #include "rename_panel.h"
 
+#include "code_page.h"
+#include "dbf2_lib.h"
+#include "dbf_file.h"
+#include "dbf_names.h"
+#include "field_input.h"
+#include "header_fields.h"
+#include "keep_on_failure.h"
 #include "main_window.h"
+#include "string_grid.h"
+
+#include <QAction>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+constexpr int kEnter = 13;
+constexpr int kEscape = 27;
+constexpr size_t kMaxNameLength = 10;
+constexpr int kNameColumn = 2;
+constexpr int kParametersColumn = 1;
+
+std::string RowNumber(int row) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%5d", row);
+  return text;
+}
+
+// Names compare trimmed and in capitals.
+std::string Comparable(const std::string& name) { return dbf::UpperAnsi(dbf::TrimName(name)); }
+
+}  // namespace
 
 TRenamePanel::TRenamePanel(TForm2& form)
-    : TaskPanel({QString::fromUtf8("Изменение имени поля.")}, QString::fromUtf8("Отмена"), form.GridArea), form_(form) {}
+    : TaskPanel({QString::fromUtf8("Изменение имени поля.")}, QString::fromUtf8("Отмена"), form.GridArea),
+      form_(form) {
+  auto* inputs = new QFormLayout;
+  Edit12 = new QLineEdit(this);
+  StaticText3 = new QLabel(this);
+  Button17 = new QPushButton(QString::fromUtf8("Обзор имен"), this);
+  Edit13 = new QLineEdit(this);
+  inputs->addRow(QString::fromUtf8("Имя поля для изменения"), Edit12);
+  inputs->addRow(StaticText3, Button17);
+  inputs->addRow(QString::fromUtf8("Новое имя поля ( реквизита )"), Edit13);
+  Body()->addLayout(inputs);
+  Button15 = new QPushButton(QString::fromUtf8("Изменить"), this);
+  Body()->addWidget(Button15, 0, Qt::AlignLeft);
+  Button16 = ExitButton();
+
+  // The list floats over the grid area beside the panel; it stays usable
+  // while the panel is disabled.
+  StringGrid4 = new ui::StringGrid(form.GridArea);
+  StringGrid4->SetOptions(ui::GridOption::FixedVertLine | ui::GridOption::FixedHorzLine |
+                          ui::GridOption::VertLine | ui::GridOption::HorzLine | ui::GridOption::RowSelect);
+  StringGrid4->SetColCount(3);
+  StringGrid4->SetFixedCols(2);
+  StringGrid4->SetColWidth(0, 80);
+  StringGrid4->SetColWidth(1, 80);
+  StringGrid4->SetColWidth(2, 132);
+  StringGrid4->hide();
+  StringGrid4->onKeyPress = [this](int& key) { form_.Guard().Run([this, &key] { StringGrid4KeyPress(key); }); };
+
+  form_.Hook(form_.N11, [this] { N11Click(); });
+  form_.Hook(Button17, [this] { Button17Click(); });
+  form_.Hook(Button15, [this] { Button15Click(); });
+  form_.Hook(Button16, [this] { Button16Click(); });
+}
+
+void TRenamePanel::N11Click() {
+  if (!form_.GridShown()) return;
+  Edit12->clear();
+  Edit13->clear();
+  StaticText3->clear();
+  setEnabled(true);
+  StringGrid4->hide();
+  show();
+  raise();
+}
+
+void TRenamePanel::Button17Click() {
+  StringGrid4->SetRowCount(1);
+  StringGrid4->SetRow(0, {ui::EncodeTyped(QString::fromUtf8("№ п/п")), ui::EncodeTyped(QString::fromUtf8("Параметры")),
+                          ui::EncodeTyped(QString::fromUtf8("Имя поля"))});
+  dbf::TableFile file;
+  if (!file.OpenForReading(form_.TablePath)) return form_.Dialogs().Message("Файл не обнаружен!");
+  const RawHeader header = ReadRawHeader(file);
+  if (header.fields < 1) return form_.Dialogs().Message("No field in file!");
+  StringGrid4->SetRowCount(header.fields + 1);
+  StringGrid4->SetFixedRows(1);
+  for (int i = 0; i < header.fields; ++i) {
+    const char* descriptor = header.Descriptor(i);
+    const std::string number = RowNumber(i + 1);
+    const std::string parameters = DescriptorParameters(descriptor);
+    const std::string name = DescriptorName(descriptor);
+    StringGrid4->SetRow(i + 1, {number, parameters, name});
+  }
+  setEnabled(false);
+  const QWidget* area = StringGrid4->parentWidget();
+  StringGrid4->setGeometry(std::max(0, area->width() - 320), 40, 300, 260);
+  StringGrid4->SetSelectedCell(1, kNameColumn);
+  StringGrid4->show();
+  StringGrid4->raise();
+  StringGrid4->setFocus();
+}
+
+void TRenamePanel::StringGrid4KeyPress(int& key) {
+  if (key == kEnter) {
+    const int row = StringGrid4->Row();
+    Edit12->setText(ui::DecodeCell(StringGrid4->Cell(row, kNameColumn), ui::CodePage::Windows1251).trimmed());
+    StaticText3->setText(QString::fromStdString(StringGrid4->Cell(row, kParametersColumn)).trimmed());
+    CloseFieldList();
+    Edit13->setFocus();
+  } else if (key == kEscape) {
+    CloseFieldList();
+  }
+}
+
+void TRenamePanel::CloseFieldList() {
+  setEnabled(true);
+  StringGrid4->hide();
+}
+
+void TRenamePanel::Button15Click() {
+  const std::string newName = TypedText(Edit13->text(), Edit13->text().size());
+  if (newName.empty() || newName.size() > kMaxNameLength) return form_.Dialogs().Message("Ошибка нового имени поля!");
+  const std::string refusal = RenameField(newName);
+  if (!refusal.empty()) return form_.Dialogs().Message(refusal);
+  RefreshGridHeader();
+}
+
+std::string TRenamePanel::RenameField(const std::string& newName) {
+  dbf::TableFile file;
+  if (!file.Open(form_.TablePath)) return "Файл не обнаружен!";
+  const RawHeader header = ReadRawHeader(file);
+  if (header.fields < 1) return "No field in file!";
+  const std::string oldName = Comparable(TypedText(Edit12->text(), Edit12->text().size()));
+  for (int i = 0; i < header.fields; ++i) {
+    if (Comparable(DescriptorName(header.Descriptor(i))) != oldName) continue;
+    char descriptor[kDescriptorBytes];
+    std::memcpy(descriptor, header.Descriptor(i), kDescriptorBytes);
+    std::memset(descriptor, 0, kMaxNameLength);
+    std::memcpy(descriptor, newName.data(), newName.size());
+    // The descriptor goes in one write; one stopped part way is put back.
+    const int64_t position = RawHeader::DescriptorPosition(i);
+    KeepOnFailure(form_.TablePath, position + static_cast<int64_t>(kDescriptorBytes),
+                  [&] { file.WriteAt(position, descriptor, kDescriptorBytes); });
+    return {};
+  }
+  return "Error name field for correct!";
+}
+
+void TRenamePanel::RefreshGridHeader() {
+  dbf::Dbf2_lib db;
+  db.DbfOpen(1, form_.TablePath);
+  const int64_t count = db.DbfRecCount(1);
+  if (count == 0) {
+    form_.StringGrid1->SetFixedRows(0);
+  } else {
+    form_.StringGrid1->SetRowCount(static_cast<int>(count + 1));
+    form_.StringGrid1->SetFixedRows(1);
+  }
+  form_.FillHeaderRow(db);
+  db.DbfCloseAll();
+}
+
+void TRenamePanel::Button16Click() { hide(); }

@@ -1,6 +1,111 @@
 #include "repair_panel.h"
 
+#include "dbf_file.h"
+#include "file_name.h"
+#include "header_repair.h"
 #include "main_window.h"
+#include "progress.h"
+#include "radio_group.h"
+
+#include <QAction>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+
+namespace {
+
+const char kTableFilter[] = "Файлы *.dbf|*.dbf|Все файлы|*.*|";
+constexpr int kRecomputeOffsets = 1;  // the item "редактировать" of RadioGroup4
+
+}  // namespace
 
 TRepairPanel::TRepairPanel(TForm2& form)
-    : TaskPanel({QString::fromUtf8("Реорганизовать структуру файла.")}, QString::fromUtf8("Отмена"), form.GridArea), form_(form) {}
+    : TaskPanel({QString::fromUtf8("Реорганизовать структуру файла.")}, QString::fromUtf8("Отмена"), form.GridArea),
+      form_(form) {
+  RadioGroup4 = new ui::RadioGroup(QString::fromUtf8("  Смещение поля в записи  "),
+                                   {QString::fromUtf8("не редактировать"), QString::fromUtf8("редактировать")}, this);
+  auto* files = new QGridLayout;
+  Edit10 = new QLineEdit(this);
+  Button13 = new QPushButton(QString::fromUtf8("Обзор"), this);
+  Edit11 = new QLineEdit(this);
+  Button14 = new QPushButton(QString::fromUtf8("Обзор"), this);
+  files->addWidget(new QLabel(QString::fromUtf8("Исходный файл."), this), 0, 0);
+  files->addWidget(Edit10, 1, 0);
+  files->addWidget(Button13, 1, 1);
+  files->addWidget(new QLabel(QString::fromUtf8("Результирующий файл"), this), 2, 0);
+  files->addWidget(Edit11, 3, 0);
+  files->addWidget(Button14, 3, 1);
+  ProgressBar3 = new QProgressBar(this);
+  ProgressBar3->hide();
+  Button10 = new QPushButton(QString::fromUtf8("Выполнить"), this);
+  Body()->addWidget(RadioGroup4);
+  Body()->addLayout(files);
+  Body()->addWidget(ProgressBar3);
+  Body()->addWidget(Button10, 0, Qt::AlignLeft);
+  Button12 = ExitButton();
+
+  form_.Hook(form_.N10, [this] { N10Click(); });
+  form_.Hook(Button13, [this] { Button13Click(); });
+  form_.Hook(Button14, [this] { Button14Click(); });
+  form_.Hook(Button10, [this] { Button10Click(); });
+  form_.Hook(Button12, [this] { Button12Click(); });
+}
+
+void TRepairPanel::N10Click() {
+  Edit10->clear();
+  Edit11->clear();
+  RadioGroup4->SetItemIndex(0);
+  ProgressBar3->hide();
+  show();
+  raise();
+}
+
+void TRepairPanel::Button13Click() {
+  const auto choice = form_.Dialogs().OpenFile(kTableFilter);
+  if (!choice) return;
+  form_.TablePath = choice->path;
+  Edit10->setText(QString::fromStdString(TrimBlanks(choice->path)));
+}
+
+void TRepairPanel::Button14Click() {
+  const auto choice = form_.Dialogs().SaveFile(kTableFilter);
+  if (!choice) return;
+  form_.SecondPath = choice->path;
+  Edit11->setText(QString::fromStdString(TrimBlanks(choice->path)));
+}
+
+void TRepairPanel::Button10Click() {
+  const std::string sourcePath = TrimBlanks(Edit10->text().toStdString());
+  const std::string resultPath = TrimBlanks(Edit11->text().toStdString());
+  if (sourcePath.empty() || resultPath.empty()) return;
+  form_.TablePath = sourcePath;
+  form_.SecondPath = resultPath;
+  // Creating the result empties it: when it is the source itself, under any
+  // spelling, the table would be gone before it was read.
+  if (dbf::TableFile::SameFile(sourcePath, resultPath)) {
+    form_.Dialogs().Message("Результирующий файл совпадает с исходным!");
+    return;
+  }
+  dbf::TableFile source;
+  if (!source.OpenForReading(sourcePath)) return;
+  dbf::TableFile result;
+  result.Create(resultPath);
+  bool repaired = false;
+  {
+    ui::Progress progress(ProgressBar3, source.Size());
+    repaired = RepairHeader(source, result, RadioGroup4->ItemIndex() == kRecomputeOffsets,
+                            [&progress](int64_t position) { progress.Set(position); });
+  }
+  if (!repaired) {
+    form_.Dialogs().Message("No field in file!");
+    return;
+  }
+  source.Close();
+  result.Close();
+  form_.Dialogs().Message("Correct End!");
+  hide();
+}
+
+void TRepairPanel::Button12Click() { hide(); }

@@ -1,13 +1,36 @@
-// The repair panel Panel6: rebuilds a damaged header into a repaired copy of the table.
+// The repair panel Panel6: copies a table into a new file with the names of
+// its field descriptors cleaned and, on request, the field offsets computed
+// afresh.
 #pragma once
 
 #include "task_panel.h"
 
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
 class TForm2;
+namespace ui {
+class RadioGroup;
+}
 
 class TRepairPanel : public TaskPanel {
  public:
   explicit TRepairPanel(TForm2& form);
+
+  void N10Click();      // "Ремонт структуры файла"
+  void Button13Click();  // "Обзор" for "Исходный файл."
+  void Button14Click();  // "Обзор" for "Результирующий файл"
+  void Button10Click();  // "Выполнить"
+  void Button12Click();  // "Отмена"
+
+  ui::RadioGroup* RadioGroup4;  // field offsets: "не редактировать", "редактировать"
+  QLineEdit* Edit10;
+  QPushButton* Button13;
+  QLineEdit* Edit11;
+  QPushButton* Button14;
+  QProgressBar* ProgressBar3;
+  QPushButton* Button10;
+  QPushButton* Button12;
 
  private:
   TForm2& form_;

@@ -1,10 +1,22 @@
 #include "main_window_fixture.h"
+#include "structure_test_support.h"
 
 #include "task_panel.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QPushButton>
+
+namespace {
+
+// New fields go only into a table without records.
+std::string WriteEmptyTable(const testsupport::TempDir& dir) {
+  const std::string path = dir.Path("empty.dbf");
+  testsupport::WriteFile(path, structuretest::EmptyTable({{"NAME", 'C', 10}}));
+  return path;
+}
+
+}  // namespace
 
 TEST_F(MainWindowTest, TableCommandsDoNothingBeforeATableIsOpen) {
   form->N11->trigger();
@@ -37,6 +49,7 @@ TEST_F(MainWindowTest, PanelsShowOverTheGridAndCloseByTheirButtons) {
   EXPECT_TRUE(form->Panel7->isHidden());
   EXPECT_FALSE(form->Panel5->isHidden());
 
+  OpenFromMenu(WriteEmptyTable(dir));
   form->Addnewfield1->trigger();
   EXPECT_FALSE(form->Panel8->isHidden());
   form->FormActivate();
@@ -65,7 +78,7 @@ void AnswerADialog(QWidget* parent) {
 }  // namespace
 
 TEST_F(MainWindowTest, NewFieldPanelOutlivesDialogsButNotOtherWindows) {
-  OpenFromMenu(WritePeople());
+  OpenFromMenu(WriteEmptyTable(dir));
   form->activateWindow();
   QApplication::processEvents();
   form->Addnewfield1->trigger();

@@ -1,0 +1,99 @@
+#include "creat_f_form.h"
+#include "main_window_fixture.h"
+#include "structure_commands.h"
+#include "structure_test_support.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QtTest/QTest>
+
+using testsupport::FieldSpec;
+using testsupport::ReadFile;
+
+namespace {
+
+const char kRemoved[] = "Структура файла изменена.\r\nПоле удалено!";
+
+class DeleteFieldDialogTest : public MainWindowTest {
+ protected:
+  TCreat_FForm& Dialog() { return *form->StructureCommands->Creat_FForm; }
+
+  // Opens an empty table with the fields and the dialog on it.
+  std::string OpenDialogOn(const std::vector<FieldSpec>& fields) {
+    const std::string path = dir.Path("fields.dbf");
+    testsupport::WriteFile(path, structuretest::EmptyTable(fields));
+    OpenFromMenu(path);
+    form->Deletedfield1->trigger();
+    return path;
+  }
+
+  std::string Listed() {
+    std::string names;
+    for (int i = 0; i < Dialog().ComboBox1->count(); ++i) names += Dialog().ComboBox1->itemText(i).toStdString() + " ";
+    return names;
+  }
+
+  void Remove(const char* name) {
+    Dialog().Edit1->setText(QString::fromUtf8(name));
+    Dialog().Button2->click();
+  }
+};
+
+}  // namespace
+
+TEST_F(DeleteFieldDialogTest, RemovesTheNamedFieldsWhileTheMainWindowIsHidden) {
+  OpenFromMenu(WritePeople());
+  form->Deletedfield1->trigger();
+  EXPECT_EQ(dialogs.messages, std::vector<std::string>{"Необходимо очистить файл!"});
+  EXPECT_TRUE(Dialog().isHidden());
+  dialogs.messages.clear();
+
+  const std::string path = OpenDialogOn({{"NAME", 'C', 10}, {"SUM", 'N', 8, 2}, {"OK", 'L', 1}, {"SUM", 'N', 5}});
+  EXPECT_TRUE(form->isHidden());
+  EXPECT_FALSE(Dialog().isHidden());
+  EXPECT_EQ(Dialog().Label4->text().toStdString(), path);
+  EXPECT_EQ(Listed(), "NAME SUM OK SUM ");
+  // Picked from the list by Enter; typed in small letters both SUM go at once.
+  Dialog().ComboBox1->setCurrentIndex(1);
+  QTest::keyClick(Dialog().ComboBox1, Qt::Key_Return);
+  EXPECT_EQ(Dialog().Edit1->text(), "SUM");
+  QTest::keyClick(Dialog().Edit1, Qt::Key_Return);
+  EXPECT_EQ(Dialog().focusWidget(), Dialog().Button2);
+  Remove(" sum ");
+  EXPECT_EQ(dialogs.messages, std::vector<std::string>{kRemoved});
+  EXPECT_EQ(Listed(), "NAME OK ");
+  EXPECT_EQ(ReadFile(path), structuretest::EmptyTable({{"NAME", 'C', 10, 0, 1}, {"OK", 'L', 1, 0, 11}}));
+
+  Dialog().Button3->click();
+  EXPECT_TRUE(Dialog().isHidden());
+  EXPECT_FALSE(form->isHidden());
+  EXPECT_EQ(Cell(0, 2), "SUM");  // the grid is as it was
+}
+
+TEST_F(DeleteFieldDialogTest, RemovingTheOnlyFieldLeavesATableTheDialogStillOpensOn) {
+  const std::string path = OpenDialogOn({{"NAME", 'C', 10}});
+  Remove("NAME");
+  EXPECT_EQ(Listed(), "");
+  EXPECT_EQ(ReadFile(path).size(), 34u);
+  // Closed by the title bar; the table without fields opens it again.
+  Dialog().close();
+  EXPECT_TRUE(Dialog().isHidden());
+  EXPECT_FALSE(form->isHidden());
+  OpenFromMenu(path);
+  form->Deletedfield1->trigger();
+  EXPECT_FALSE(Dialog().isHidden());
+  EXPECT_EQ(dialogs.messages, (std::vector<std::string>{kRemoved, "No field in file!", "No field in file!"}));
+}
+
+TEST_F(DeleteFieldDialogTest, AFailedWriteLeavesTheTableAsItWas) {
+  const std::string path = OpenDialogOn({{"NAME", 'C', 10}, {"SUM", 'N', 8, 2}, {"OK", 'L', 1}});
+  const std::string before = ReadFile(path);
+  {
+    structuretest::FileSizeLimit limit(70);
+    Remove("NAME");
+  }
+  EXPECT_TRUE(structuretest::OnlyTooLarge(dialogs.messages));
+  EXPECT_EQ(ReadFile(path), before);
+  EXPECT_EQ(Listed(), "NAME SUM OK ");
+  EXPECT_TRUE(exits.empty());
+}

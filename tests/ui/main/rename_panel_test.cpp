@@ -1,0 +1,105 @@
+#include "main_window_fixture.h"
+#include "string_grid.h"
+#include "structure_test_support.h"
+
+#include <QLineEdit>
+#include <QtTest/QTest>
+
+using structuretest::Padded;
+using testsupport::ReadFile;
+
+namespace {
+
+class RenamePanelTest : public MainWindowTest {
+ protected:
+  void SetUp() override {
+    MainWindowTest::SetUp();
+    path = WritePeople();
+    before = ReadFile(path);
+    OpenFromMenu(path);
+    form->N11->trigger();
+  }
+
+  TRenamePanel& Panel() { return *form->Panel7; }
+
+  void Rename(const char* oldName, const char* newName) {
+    Panel().Edit12->setText(QString::fromUtf8(oldName));
+    Panel().Edit13->setText(QString::fromUtf8(newName));
+    Panel().Button15->click();
+  }
+
+  void PickFromList(int row, Qt::Key key) {
+    Panel().Button17->click();
+    Panel().StringGrid4->SetSelectedCell(row, 2);
+    QTest::keyClick(Panel().StringGrid4, key);
+  }
+
+  std::string path;
+  std::string before;
+};
+
+}  // namespace
+
+TEST_F(RenamePanelTest, TheFieldListFillsEdit12OnEnterAndLeavesItOnEscape) {
+  ui::StringGrid& list = *Panel().StringGrid4;
+  Panel().Button17->click();
+  EXPECT_FALSE(list.isHidden());
+  EXPECT_FALSE(Panel().isEnabled());
+  ASSERT_EQ(list.RowCount(), 4);
+  EXPECT_EQ(list.Cell(2, 0) + "|" + list.Cell(2, 1) + "|" + list.Cell(2, 2), "    2|N ( 8.2 )|SUM");
+
+  PickFromList(2, Qt::Key_Return);
+  EXPECT_EQ(Panel().Edit12->text(), "SUM");
+  EXPECT_EQ(Panel().StaticText3->text(), "N ( 8.2 )");
+  EXPECT_EQ(form->focusWidget(), Panel().Edit13);
+  PickFromList(1, Qt::Key_Escape);
+  EXPECT_EQ(Panel().Edit12->text(), "SUM");
+  EXPECT_TRUE(list.isHidden());
+  EXPECT_TRUE(Panel().isEnabled());
+  EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(RenamePanelTest, RenamesTheDescriptorInPlaceAndRefreshesTheGridHeader) {
+  Rename(" sum ", "Itog");
+  EXPECT_TRUE(dialogs.messages.empty());
+  std::string expected = before;
+  expected.replace(64, 10, Padded("Itog"));
+  EXPECT_EQ(ReadFile(path), expected);
+  EXPECT_EQ(Cell(0, 2), "Itog");
+  EXPECT_EQ(Cell(3, 1), "Carol");
+  // A name another field has is taken too.
+  Rename("itog", "NAME");
+  EXPECT_EQ(ReadFile(path).substr(64, 10), Padded("NAME"));
+}
+
+TEST_F(RenamePanelTest, RefusesWhatCannotBeRenamed) {
+  Rename("SUM", "  ");
+  Rename("SUM", "ELEVENCHARS");
+  Rename("NOSUCH", "OTHER");
+  std::string shortHeader = before;
+  structuretest::SetHeaderSize(shortHeader, 63);
+  testsupport::WriteFile(path, shortHeader);
+  Panel().Button17->click();
+  Rename("SUM", "OTHER");
+  EXPECT_EQ(ReadFile(path), shortHeader);
+  std::filesystem::remove(path);
+  Panel().Button17->click();
+  Rename("SUM", "OTHER");
+  EXPECT_EQ(dialogs.messages, (std::vector<std::string>{"Ошибка нового имени поля!", "Ошибка нового имени поля!",
+                                                        "Error name field for correct!", "No field in file!",
+                                                        "No field in file!", "Файл не обнаружен!",
+                                                        "Файл не обнаружен!"}));
+  EXPECT_TRUE(Panel().StringGrid4->isHidden());
+}
+
+TEST_F(RenamePanelTest, AFailedWriteLeavesNoHalfWrittenDescriptor) {
+  {
+    // The descriptor of SUM spans bytes 64 .. 95: the write stops inside it.
+    structuretest::FileSizeLimit limit(70);
+    Rename("SUM", "ITOGO");
+  }
+  EXPECT_TRUE(structuretest::OnlyTooLarge(dialogs.messages));
+  EXPECT_EQ(ReadFile(path), before);
+  EXPECT_EQ(Cell(0, 2), "SUM");
+  EXPECT_TRUE(exits.empty());
+}

@@ -1,0 +1,124 @@
+#include "main_window_fixture.h"
+#include "radio_group.h"
+#include "structure_test_support.h"
+
+#include <QLineEdit>
+
+using structuretest::Padded;
+using testsupport::FieldSpec;
+using testsupport::ReadFile;
+
+namespace {
+
+const char kDone[] = "Correct End!";
+
+class RepairPanelTest : public MainWindowTest {
+ protected:
+  TRepairPanel& Panel() { return *form->Panel6; }
+
+  // Chooses both files through the panel's dialogs and runs the repair.
+  void Repair(const std::string& source, const std::string& result, bool recomputeOffsets = false) {
+    form->N10->trigger();
+    dialogs.WillOpen(source);
+    Panel().Button13->click();
+    dialogs.saveAnswers.push_back(ui::FileChoice{result, 1});
+    Panel().Button14->click();
+    Panel().RadioGroup4->SetItemIndex(recomputeOffsets ? 1 : 0);
+    Panel().Button10->click();
+  }
+
+  std::string Write(const std::string& name, const testsupport::TableLayout& layout) {
+    testsupport::WriteFile(dir.Path(name), testsupport::TableBytes(layout));
+    return dir.Path(name);
+  }
+
+  // Fields of lengths 5, 10 and 3 with junk offsets, names with a blank or a
+  // control character and junk after them, and two records.
+  std::string WriteDamaged() {
+    testsupport::TableLayout layout;
+    layout.fields = {{"AB CDEFGHI", 'C', 5, 0, 77}, {"SUM\x01XY", 'N', 10, 2, 0}, {"OK", 'L', 3, 0, 0xFFFFFFFF}};
+    layout.records = {testsupport::Record(layout.fields, {"abcde", "     12.50", "T"}),
+                      testsupport::Record(layout.fields, {"fghij", "      1.00", "F"}, true)};
+    return Write("damaged.dbf", layout);
+  }
+
+  // About 5 MB of records, copied in more than one block.
+  std::string WriteLarge() {
+    testsupport::TableLayout layout;
+    layout.fields = {{"TEXT", 'C', 200}};
+    for (int i = 0; i < 25000; ++i) layout.records.push_back(testsupport::Record(layout.fields, {std::to_string(i)}));
+    return Write("large.dbf", layout);
+  }
+};
+
+}  // namespace
+
+TEST_F(RepairPanelTest, CleansTheNamesAndOnRequestTheOffsets) {
+  const std::string source = WriteDamaged();
+  const std::string original = ReadFile(source);
+  std::string expected = original;
+  expected.replace(32, 10, Padded("AB"));
+  expected.replace(64, 10, Padded("SUM"));
+  Repair(source, dir.Path("kept.dbf"));
+  EXPECT_EQ(ReadFile(dir.Path("kept.dbf")), expected);
+  EXPECT_TRUE(Panel().isHidden());
+  EXPECT_EQ(form->TablePath, source);
+  EXPECT_EQ(form->SecondPath, dir.Path("kept.dbf"));
+
+  Repair(source, dir.Path("offsets.dbf"), true);
+  for (const auto& [index, offset] : {std::pair{0, 1}, std::pair{1, 6}, std::pair{2, 16}}) {
+    const char stored[4] = {static_cast<char>(offset), 0, 0, 0};
+    expected.replace(32 + 32 * index + 12, 4, stored, 4);
+  }
+  EXPECT_EQ(ReadFile(dir.Path("offsets.dbf")), expected);
+  EXPECT_EQ(ReadFile(source), original);
+
+  const std::string large = WriteLarge();
+  Repair(large, dir.Path("large2.dbf"));
+  EXPECT_EQ(ReadFile(dir.Path("large2.dbf")), ReadFile(large));
+  EXPECT_EQ(dialogs.messages, std::vector<std::string>(3, kDone));
+}
+
+TEST_F(RepairPanelTest, LeavesTheAreaAfterTheTerminatorAlone) {
+  std::string bytes = structuretest::EmptyTable({{"A B", 'C', 4}});
+  bytes.insert(32 + 32 + 1, std::string(263, '\x0D'));
+  structuretest::SetHeaderSize(bytes, 65 + 263);
+  testsupport::WriteFile(dir.Path("fox.dbf"), bytes);
+  Repair(dir.Path("fox.dbf"), dir.Path("fixed.dbf"), true);
+  bytes.replace(32, 10, Padded("A"));
+  bytes[32 + 12] = 1;
+  EXPECT_EQ(ReadFile(dir.Path("fixed.dbf")), bytes);
+}
+
+TEST_F(RepairPanelTest, RefusesHeadersWithoutDescriptorsAndTheSourceAsResult) {
+  std::string bytes = structuretest::EmptyTable({{"A", 'C', 4}});
+  structuretest::SetHeaderSize(bytes, 63);
+  testsupport::WriteFile(dir.Path("short.dbf"), bytes);
+  Repair(dir.Path("short.dbf"), dir.Path("fixed.dbf"));
+  EXPECT_EQ(ReadFile(dir.Path("fixed.dbf")), bytes.substr(0, 32));
+  EXPECT_FALSE(Panel().isHidden());
+
+  // The same file under another spelling or through a link.
+  const std::string source = WriteDamaged();
+  const std::string original = ReadFile(source);
+  std::filesystem::create_symlink(source, dir.Path("link.dbf"));
+  Repair(source, dir.dir() + "/./damaged.dbf");
+  Repair(source, dir.Path("link.dbf"));
+  EXPECT_EQ(dialogs.messages, (std::vector<std::string>{"No field in file!", "Результирующий файл совпадает с исходным!",
+                                                        "Результирующий файл совпадает с исходным!"}));
+  EXPECT_EQ(ReadFile(source), original);
+}
+
+TEST_F(RepairPanelTest, AFailedWriteIsReportedAndTheSourceKept) {
+  const std::string source = WriteLarge();
+  const std::string original = ReadFile(source);
+  {
+    structuretest::FileSizeLimit limit(original.size() / 2);
+    Repair(source, dir.Path("fixed.dbf"));
+  }
+  EXPECT_TRUE(structuretest::OnlyTooLarge(dialogs.messages)) << dialogs.messages.size();
+  EXPECT_FALSE(Panel().isHidden());
+  EXPECT_TRUE(Panel().ProgressBar3->isHidden());
+  EXPECT_EQ(ReadFile(source), original);
+  EXPECT_TRUE(exits.empty());
+}

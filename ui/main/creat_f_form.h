@@ -1,0 +1,56 @@
+// The delete-field dialog Creat_FForm: lists the fields of a table without
+// records and removes the ones named, with an engine of its own that lives
+// while the dialog is open. The window that opened it is hidden meanwhile and
+// shown again when the dialog closes.
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include <memory>
+#include <string>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+namespace dbf {
+class Dbf2_lib;
+}
+namespace ui {
+class EventGuard;
+}
+
+class TCreat_FForm : public QWidget {
+ public:
+  explicit TCreat_FForm(ui::EventGuard& guard);
+  ~TCreat_FForm() override;
+
+  // Binds the dialog to the table, lists its fields and shows the dialog.
+  void OpenDeleteFieldDialog(QWidget* caller, const std::string& path);
+  // Refills ComboBox1 with the field names read from the file.
+  void FillFieldList();
+
+  void ComboBox1KeyPress();  // Enter in "List of all fields"
+  void Edit1KeyPress();      // Enter in "Name field for deleted"
+  void Button2Click();       // "Deleted field"
+  void Button3Click();       // "EXIT"
+  void FormClose();          // the title bar's close button
+
+  QLabel *Label3, *Label4, *Label5, *Label6;
+  QComboBox* ComboBox1;
+  QLineEdit* Edit1;
+  QPushButton* Button2;
+  QPushButton* Button3;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void Say(const char* message);
+
+  ui::EventGuard& guard_;
+  QPointer<QWidget> caller_;
+  std::string path_;
+  std::unique_ptr<dbf::Dbf2_lib> engine_;
+};

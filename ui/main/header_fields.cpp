@@ -1,0 +1,49 @@
+#include "header_fields.h"
+
+#include "dbf_file.h"
+#include "dbf_header.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr char kTerminator = 0x0D;
+constexpr size_t kNameBytes = 10;
+
+size_t HeaderSizeOf(const char* header) { return dbf::GetU16(header + 8); }
+
+}  // namespace
+
+int CountFieldDescriptors(const char* header, size_t size) {
+  if (size < kHeaderBytes) return 0;
+  const size_t stated = HeaderSizeOf(header) / kDescriptorBytes;
+  int count = 0;
+  for (size_t at = kHeaderBytes; count + 1 < static_cast<int>(stated); at += kDescriptorBytes, ++count) {
+    if (at + kDescriptorBytes > size || header[at] == kTerminator) break;
+  }
+  return count;
+}
+
+std::string DescriptorName(const char* descriptor) {
+  size_t n = 0;
+  while (n < kNameBytes && static_cast<unsigned char>(descriptor[n]) >= 33) ++n;
+  return std::string(descriptor, n);
+}
+
+std::string DescriptorParameters(const char* descriptor) {
+  const auto* b = reinterpret_cast<const unsigned char*>(descriptor);
+  return std::string(1, descriptor[11]) + " ( " + std::to_string(b[16]) + "." + std::to_string(b[17]) + " )";
+}
+
+RawHeader ReadRawHeader(dbf::TableFile& file) {
+  RawHeader header;
+  header.bytes.resize(kHeaderBytes);
+  header.bytes.resize(file.ReadSome(0, header.bytes.data(), kHeaderBytes));
+  if (header.bytes.size() < kHeaderBytes) return header;
+  const size_t stated = std::max(HeaderSizeOf(header.bytes.data()), kHeaderBytes);
+  header.bytes.resize(stated);
+  header.bytes.resize(kHeaderBytes + file.ReadSome(kHeaderBytes, header.bytes.data() + kHeaderBytes, stated - kHeaderBytes));
+  header.fields = CountFieldDescriptors(header.bytes.data(), header.bytes.size());
+  header.bytes.resize(kHeaderBytes + kDescriptorBytes * header.fields);
+  return header;
+}

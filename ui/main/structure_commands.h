@@ -1,0 +1,27 @@
+// The "Structure file" and "Create File" commands of the main window that
+// have no task panel of their own: a new table without fields, a structure
+// copy, and opening the delete-field dialog.
+#pragma once
+
+#include <QObject>
+
+#include <memory>
+
+class TCreat_FForm;
+class TForm2;
+
+class TStructureCommands : public QObject {
+ public:
+  explicit TStructureCommands(TForm2& form);
+  ~TStructureCommands() override;
+
+  void CreateFile1Click();          // "Create File"
+  void CopyStructurefile1Click();   // "Copy Structure file"
+  void Deletedfield1Click();        // "Deleted field "
+
+  // The delete-field dialog, created hidden with the window.
+  std::unique_ptr<TCreat_FForm> Creat_FForm;
+
+ private:
+  TForm2& form_;
+};
