@@ -106,6 +106,8 @@ void WriteDocxPackage(const std::string& path, SpoolFile& documentXml) {
   AddBuffer(archive, "word/_rels/document.xml.rels", kDocumentRelations, failure);
   AddBuffer(archive, "word/styles.xml", kStyles, failure);
   FILE* body = fdopen(dup(documentXml.Descriptor()), "rb");
+  // The copy shares the position the writes left at the end.
+  if (body) std::fseek(body, 0, SEEK_SET);
   zip_source_t* source = body ? zip_source_filep(archive, body, 0, documentXml.Size()) : nullptr;
   if (!source || zip_file_add(archive, "word/document.xml", source, ZIP_FL_ENC_UTF_8) < 0) {
     const std::string reason = body ? zip_strerror(archive) : std::strerror(errno);

@@ -78,6 +78,7 @@ void DocxWordBasic::AppShow() {
   if (!document_) throw AutomationError("Нет открытого документа");
   if (paragraphHasText_ || !paragraph_.empty()) EndParagraph();
   document_->Append(DocxDocumentTail());
+  document_->Flush();
   const std::string path = ReserveFreshFile(folder_, "document", ".docx");
   std::unique_ptr<SpoolFile> done = std::move(document_);
   WriteDocxPackage(path, *done);
