@@ -54,6 +54,9 @@ struct CurrentField {
 
 enum class Phase { AfterRead, BeforeWrite };
 
+// How DbfSortTo ended.
+enum class SortOutcome { Sorted, SameFile };
+
 class Dbf2_lib {
  public:
   Dbf2_lib();
@@ -129,13 +132,13 @@ class Dbf2_lib {
   // (trimmed and upper-cased; an unknown name adds nothing); direction 1 is
   // ascending, anything else descending; maxLength, when not 0, shortens C
   // and D keys. DbfSortTo writes the sorted copy into the file bound to the
-  // target slot and returns true, with both slots closed, the key list
+  // target slot and returns Sorted, with both slots closed, the key list
   // emptied and the source's status 0, or 4 when the source had no records.
-  // It returns false, touching no file, slot or key, when the target names
+  // It returns SameFile, touching no file, slot or key, when the target names
   // the source's own file (another spelling or a link included).
   void DbfSortInit(uint16_t slot);
   void DbfSortAddKey(const std::string& name, int direction, uint16_t maxLength = 0);
-  bool DbfSortTo(uint16_t source, uint16_t target);
+  SortOutcome DbfSortTo(uint16_t source, uint16_t target);
   const std::vector<SortKey>& DbfSortKeys() const { return sortKeys_; }
 
   // Copies the fields both tables have (equal 10-byte stored names) from the

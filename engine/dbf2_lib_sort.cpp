@@ -53,8 +53,8 @@ void Dbf2_lib::DbfSortAddKey(const std::string& name, int direction, uint16_t ma
   }
 }
 
-bool Dbf2_lib::DbfSortTo(uint16_t source, uint16_t target) {
-  if (!DbfCopyStructure(source, target)) return false;
+SortOutcome Dbf2_lib::DbfSortTo(uint16_t source, uint16_t target) {
+  if (!DbfCopyStructure(source, target)) return SortOutcome::SameFile;
   auto finish = [this] {
     sortKeys_.clear();
     sortKeys_.shrink_to_fit();
@@ -63,13 +63,13 @@ bool Dbf2_lib::DbfSortTo(uint16_t source, uint16_t target) {
   DbfReopen(source);
   if (!DbfIsOpen(source)) {
     finish();
-    return true;
+    return SortOutcome::Sorted;
   }
   DbfReopen(target);
   if (!DbfIsOpen(target)) {
     DbfClose(source);
     finish();
-    return true;
+    return SortOutcome::Sorted;
   }
   Slot& src = slots_[source - 1];
   Slot& dst = slots_[target - 1];
@@ -79,7 +79,7 @@ bool Dbf2_lib::DbfSortTo(uint16_t source, uint16_t target) {
     DbfClose(target);
     src.status = kStatusNoRecords;
     finish();
-    return true;
+    return SortOutcome::Sorted;
   }
   {
     std::vector<char> keyStrings = LoadSortKeys(src, count);
@@ -88,7 +88,7 @@ bool Dbf2_lib::DbfSortTo(uint16_t source, uint16_t target) {
   DbfClose(source);
   DbfClose(target);
   finish();
-  return true;
+  return SortOutcome::Sorted;
 }
 
 std::vector<char> Dbf2_lib::LoadSortKeys(Slot& s, int64_t count) {

@@ -1,7 +1,41 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build and the tests need, only those missing.
+# Installs the Debian packages the build needs, only those missing; with the
+# argument "tests", also those the tests, benchmarks and fuzzing need.
 set -euo pipefail
-packages=(g++ cmake make qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core)
+packages=(
+  g++
+  cmake
+  make
+  clang
+  libclang-rt-14-dev
+  qt6-base-dev
+  libxlsxwriter-dev
+  libzip-dev
+)
+test_packages=(
+  libgtest-dev
+  libgmock-dev
+  libbenchmark-dev
+  fonts-dejavu-core
+  acl
+  attr
+  # a real display for the end-to-end test
+  xvfb
+  openbox
+  xdotool
+  x11-utils
+  imagemagick
+  # office programs that read the written workbooks and documents back
+  libreoffice-calc-nogui
+  libreoffice-writer-nogui
+  # other programs' table writers and readers
+  python3
+  python3-dbf
+  python3-dbfread
+  gdal-bin
+  shapelib
+)
+[ "${1:-}" != tests ] || packages+=("${test_packages[@]}")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

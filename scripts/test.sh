@@ -4,7 +4,7 @@
 # UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh tests
 jobs=${JOBS:-2}
 export QT_QPA_PLATFORM=offscreen
 

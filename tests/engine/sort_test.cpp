@@ -42,7 +42,7 @@ class SortTest : public EngineTest {
     db.DbfAssign(2, dir.Path("out.dbf"));
     db.DbfSortInit(1);
     for (const Key& k : keys) db.DbfSortAddKey(k.name, k.direction, k.maxLength);
-    EXPECT_TRUE(db.DbfSortTo(1, 2));
+    EXPECT_EQ(db.DbfSortTo(1, 2), dbf::SortOutcome::Sorted);
     EXPECT_FALSE(db.DbfIsOpen(1));
     EXPECT_FALSE(db.DbfIsOpen(2));
     return ReadFile(dir.Path("out.dbf"));
@@ -157,7 +157,7 @@ TEST_F(SortTest, ReplacesAnOldTargetButNeverItsOwnSource) {
     db.DbfAssign(2, other);
     db.DbfSortInit(1);
     db.DbfSortAddKey("K", 1);
-    EXPECT_FALSE(db.DbfSortTo(1, 2)) << other;
+    EXPECT_EQ(db.DbfSortTo(1, 2), dbf::SortOutcome::SameFile) << other;
     EXPECT_EQ(ReadFile(path), before);
     EXPECT_EQ(db.DbfSortKeys().size(), 1u);
     db.DbfCloseAll();

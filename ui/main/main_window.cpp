@@ -2,7 +2,10 @@
 
 #include "file_name.h"
 #include "radio_group.h"
-#include "task_panel.h"
+#include "new_field_panel.h"
+#include "rename_panel.h"
+#include "repair_panel.h"
+#include "sort_panel.h"
 
 #include <QAction>
 #include <QApplication>
@@ -45,12 +48,20 @@ QString TForm2::Caption() {
          QStringLiteral(DBFVIEW_VERSION);
 }
 
+void TForm2::Hook(QAction* action, std::function<void()> handler) {
+  connect(action, &QAction::triggered, this, links_.guard.Guarded(std::move(handler)));
+}
+
+void TForm2::Hook(QPushButton* button, std::function<void()> handler) {
+  connect(button, &QPushButton::clicked, this, links_.guard.Guarded(std::move(handler)));
+}
+
 void TForm2::Hook(QAction* action, void (TForm2::*handler)()) {
-  connect(action, &QAction::triggered, this, links_.guard.Guarded([this, handler] { (this->*handler)(); }));
+  Hook(action, std::function<void()>([this, handler] { (this->*handler)(); }));
 }
 
 void TForm2::Hook(QPushButton* button, void (TForm2::*handler)()) {
-  connect(button, &QPushButton::clicked, this, links_.guard.Guarded([this, handler] { (this->*handler)(); }));
+  Hook(button, std::function<void()>([this, handler] { (this->*handler)(); }));
 }
 
 void TForm2::EmptyTransferBuffer() {

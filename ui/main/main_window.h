@@ -9,6 +9,7 @@
 
 #include <QMainWindow>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,10 @@ class QProgressBar;
 class QPushButton;
 class QToolBar;
 class TaskPanel;
+class TSortPanel;
+class TRepairPanel;
+class TRenamePanel;
+class TNewFieldPanel;
 namespace dbf {
 class Dbf2_lib;
 }
@@ -80,6 +85,14 @@ class TForm2 : public QMainWindow {
   bool GridShown() const;
   bool PathGiven() const;
 
+  // What the panels and dialogs the window creates share with it.
+  ui::DialogService& Dialogs() { return links_.dialogs; }
+  ui::EventGuard& Guard() { return links_.guard; }
+  // Runs a handler through the guard when the action fires or the button is
+  // clicked; the panels route their commands through these.
+  void Hook(QAction* action, std::function<void()> handler);
+  void Hook(QPushButton* button, std::function<void()> handler);
+
   // Controls, by the names of the window's layout.
   QToolBar* ToolBar1;
   QToolBar* ToolBar2;
@@ -105,7 +118,12 @@ class TForm2 : public QMainWindow {
   QGroupBox* GroupBox1;
   QPushButton *Button4, *Button5;
   QPushButton* bbClose;
-  TaskPanel *Panel3, *Panel4, *Panel5, *Panel6, *Panel7, *Panel8;
+  TSortPanel* Panel3;
+  TaskPanel* Panel4;
+  TaskPanel* Panel5;
+  TRepairPanel* Panel6;
+  TRenamePanel* Panel7;
+  TNewFieldPanel* Panel8;
   ui::RadioGroup* RadioGroup1;  // in Panel5
   QPushButton* Button3;         // in Panel5
 
@@ -123,7 +141,7 @@ class TForm2 : public QMainWindow {
   void BuildBottomPanel();
   void BuildTaskPanels();
   void PlaceOverlays();
-  // Runs a handler through the guard when the action fires.
+  // Hooks one of the window's own handlers.
   void Hook(QAction* action, void (TForm2::*handler)());
   void Hook(QPushButton* button, void (TForm2::*handler)());
 

@@ -3,7 +3,10 @@
 #include "main_window.h"
 
 #include "radio_group.h"
-#include "task_panel.h"
+#include "new_field_panel.h"
+#include "rename_panel.h"
+#include "repair_panel.h"
+#include "sort_panel.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -219,7 +222,7 @@ void TForm2::BuildBottomPanel() {
 }
 
 void TForm2::BuildTaskPanels() {
-  Panel3 = new TaskPanel({QString::fromUtf8("Сортировка файла типа \"DBF\"")}, QStringLiteral("Exit"), GridArea);
+  Panel3 = new TSortPanel(*this);
   Panel4 = new TaskPanel({QString::fromUtf8("Формирование текстового файла и печать.")},
                          QString::fromUtf8("Выход"), GridArea);
   Panel5 = new TaskPanel({QString::fromUtf8("Экспорт в файл MS EXCEL")}, QString::fromUtf8("Отмена"), GridArea);
@@ -228,11 +231,9 @@ void TForm2::BuildTaskPanels() {
   Button3 = new QPushButton(QString::fromUtf8("Выполнить"), Panel5);
   Panel5->Body()->addWidget(RadioGroup1);
   Panel5->Body()->addWidget(Button3);
-  Panel6 = new TaskPanel({QString::fromUtf8("Реорганизовать структуру файла.")}, QString::fromUtf8("Отмена"),
-                         GridArea);
-  Panel7 = new TaskPanel({QString::fromUtf8("Изменение имени поля.")}, QString::fromUtf8("Отмена"), GridArea);
-  Panel8 = new TaskPanel({QString::fromUtf8("Изменение структуры файла."), QString::fromUtf8("Ввод нового поля.")},
-                         QString::fromUtf8("Выход"), GridArea);
+  Panel6 = new TRepairPanel(*this);
+  Panel7 = new TRenamePanel(*this);
+  Panel8 = new TNewFieldPanel(*this);
   PlaceOverlays();
 }
 
@@ -242,7 +243,7 @@ void TForm2::PlaceOverlays() {
   Image1->setGeometry(width / 2 - 200, height / 2 - 90, 180, 180);
   Image2->setGeometry(width / 2 + 20, height / 2 - 90, 180, 180);
   int left = 20;
-  for (TaskPanel* panel : {Panel3, Panel4, Panel5, Panel6, Panel7, Panel8}) {
+  for (TaskPanel* panel : std::initializer_list<TaskPanel*>{Panel3, Panel4, Panel5, Panel6, Panel7, Panel8}) {
     panel->move(std::min(left, std::max(0, width - panel->width())), 20);
     panel->raise();
     left += 40;

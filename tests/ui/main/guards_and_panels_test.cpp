@@ -12,7 +12,7 @@ TEST_F(MainWindowTest, TableCommandsDoNothingBeforeATableIsOpen) {
   form->ToolButton5->trigger();
   form->SavetoMSEXCEL1->trigger();
   form->Addnewfield1->trigger();
-  for (QWidget* panel : {form->Panel4, form->Panel5, form->Panel7, form->Panel8}) {
+  for (QWidget* panel : std::initializer_list<QWidget*>{form->Panel4, form->Panel5, form->Panel7, form->Panel8}) {
     EXPECT_TRUE(panel->isHidden());
   }
   EXPECT_FALSE(form->GridShown());

@@ -5,6 +5,10 @@
 
 #include "dbf_errors.h"
 #include "main_window.h"
+#include "new_field_panel.h"
+#include "rename_panel.h"
+#include "repair_panel.h"
+#include "sort_panel.h"
 #include "scripted_dialog_service.h"
 #include "table_bytes.h"
 

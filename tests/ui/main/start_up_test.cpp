@@ -13,7 +13,7 @@ TEST_F(MainWindowTest, StartsWithOnlyMenusToolbarsAndAnEmptyPathStrip) {
   EXPECT_TRUE(form->Panel1->isHidden());
   EXPECT_EQ(Shown(form->Label5), "FILE :");
   EXPECT_EQ(Shown(form->StaticText2), "");
-  for (QWidget* panel : {form->Panel3, form->Panel4, form->Panel5, form->Panel6, form->Panel7, form->Panel8}) {
+  for (QWidget* panel : std::initializer_list<QWidget*>{form->Panel3, form->Panel4, form->Panel5, form->Panel6, form->Panel7, form->Panel8}) {
     EXPECT_TRUE(panel->isHidden());
   }
   EXPECT_EQ(form->cbCheckBox1->checkState(), Qt::Unchecked);
