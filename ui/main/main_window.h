@@ -10,6 +10,7 @@
 #include <QMainWindow>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -26,12 +27,18 @@ class TSortPanel;
 class TRepairPanel;
 class TRenamePanel;
 class TNewFieldPanel;
+class TReportPanel;
+class TExportPanel;
 namespace dbf {
 class Dbf2_lib;
 }
 namespace ui {
 class RadioGroup;
 }
+namespace office {
+class OfficeAutomation;
+struct OfficeSession;
+}  // namespace office
 
 class TForm2 : public QMainWindow {
  public:
@@ -80,6 +87,7 @@ class TForm2 : public QMainWindow {
   void N10Click();
   void N11Click();
   void Addnewfield1Click();
+  void N17Click();  // "Копировать в EXCEL"
 
   // Guards of the table commands.
   bool GridShown() const;
@@ -119,8 +127,8 @@ class TForm2 : public QMainWindow {
   QPushButton *Button4, *Button5;
   QPushButton* bbClose;
   TSortPanel* Panel3;
-  TaskPanel* Panel4;
-  TaskPanel* Panel5;
+  TReportPanel* Panel4;
+  TExportPanel* Panel5;
   TRepairPanel* Panel6;
   TRenamePanel* Panel7;
   TNewFieldPanel* Panel8;
@@ -156,6 +164,8 @@ class TForm2 : public QMainWindow {
   void EmptyTransferBuffer();
 
   MainWindowLinks links_;
+  std::unique_ptr<office::OfficeAutomation> ownOffice_;  // when the links bring none
+  std::unique_ptr<office::OfficeSession> office_;
   bool leftForDialog_ = false;  // the window active last before this one was a modal dialog
   std::vector<std::string> rowCells_;  // FillGridRow's cells, reused between rows
   std::vector<std::string_view> rowViews_;

@@ -1,6 +1,7 @@
 #include "report_checks.h"
 
 #include "dbf2_lib.h"
+#include "text_1251.h"
 
 namespace office {
 
@@ -24,12 +25,12 @@ const dbf::FieldNode* FindTableField(const dbf::Dbf2_lib& db, uint16_t slot, con
 
 std::optional<std::string> CheckReportFields(const dbf::Dbf2_lib& db, uint16_t slot, const ReportLayout& layout) {
   for (size_t i = 1; i < layout.columns.size(); ++i) {
-    if (!FindTableField(db, slot, layout.columns[i].name)) return kUnknownField + layout.columns[i].name;
+    if (!FindTableField(db, slot, layout.columns[i].name)) return kUnknownField + Utf8From1251(layout.columns[i].name);
   }
   if (layout.sumField.empty()) return std::nullopt;
   const dbf::FieldNode* sum = FindTableField(db, slot, layout.sumField);
-  if (!sum) return kUnknownField + layout.sumField;
-  if (sum->type != 'N') return kNotNumeric + layout.sumField;
+  if (!sum) return kUnknownField + Utf8From1251(layout.sumField);
+  if (sum->type != 'N') return kNotNumeric + Utf8From1251(layout.sumField);
   return std::nullopt;
 }
 
@@ -38,7 +39,7 @@ std::optional<std::string> CheckExportFields(const dbf::Dbf2_lib& db, uint16_t s
                                              const std::vector<std::string>& numeric) {
   std::string missing;
   std::string notNumeric;
-  auto add = [](std::string& list, const std::string& name) { list += (list.empty() ? "" : ", ") + name; };
+  auto add = [](std::string& list, const std::string& name) { list += (list.empty() ? "" : ", ") + Utf8From1251(name); };
   for (const std::string& name : names) {
     if (!FindTableField(db, slot, name)) add(missing, name);
   }

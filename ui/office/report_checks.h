@@ -20,6 +20,8 @@ namespace office {
 // The field the engine finds for `name` (its first ten characters), or none.
 const dbf::FieldNode* FindTableField(const dbf::Dbf2_lib& db, uint16_t slot, const std::string& name);
 
+// Messages are UTF-8, the names in them read as code page 1251.
+
 // The message naming the first field column that is not a field of the
 // table, or a sum field that is missing or not numeric; none when all hold.
 std::optional<std::string> CheckReportFields(const dbf::Dbf2_lib& db, uint16_t slot, const ReportLayout& layout);
