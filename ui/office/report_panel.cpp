@@ -183,9 +183,13 @@ std::optional<office::ReportLayout> TReportPanel::ReadLayout() {
   const auto later = number(Edit8, "Количество рядов на остальных листах меньше 1.");
   if (!later) return std::nullopt;
 
+  // Rows the grid does not have yet read as empty.
+  auto cell = [this](int row, int col) {
+    return row < StringGrid3->RowCount() ? TrimmedBytes(StringGrid3->Cell(row, col)) : std::string();
+  };
   std::vector<office::ColumnRequest> requests;
   for (int row = 1; row <= *columns + 1; ++row) {
-    const std::string widthText = TrimmedBytes(StringGrid3->Cell(row, kWidthColumn));
+    const std::string widthText = cell(row, kWidthColumn);
     const auto width = rawview::StrToInt(widthText);
     if (!width) {
       links_.dialogs.Message(rawview::ConversionErrorText(office::Utf8From1251(widthText)));
@@ -196,7 +200,7 @@ std::optional<office::ReportLayout> TReportPanel::ReadLayout() {
       links_.dialogs.Message(kZeroWidth);
       return std::nullopt;
     }
-    requests.push_back({TrimmedBytes(StringGrid3->Cell(row, kNameColumn)).substr(0, kLongestColumnName), *width});
+    requests.push_back({cell(row, kNameColumn).substr(0, kLongestColumnName), *width});
   }
   office::ReportLayout layout;
   layout.columns = office::PlaceColumns(requests);
