@@ -74,6 +74,22 @@ TEST_F(TableExportTest, AFailingServerEndsTheExportWithItsMessage) {
   EXPECT_EQ(Sheet().Cell(1, 1), "a");     // what was done stays done
 }
 
+TEST_F(TableExportTest, ATableLongerThanAWorksheetIsRefused) {
+  // 1,048,576 records of one byte: with the "*" row they need one row more than a worksheet has.
+  testsupport::TableLayout layout;
+  layout.fields = {{"A", 'C', 1}};
+  layout.headerRecordCount = 1048576;
+  layout.endMark = false;
+  std::string bytes = testsupport::TableBytes(layout);
+  for (int i = 0; i < 1048576; ++i) bytes += " x";
+  const std::string path = dir.Path("long.dbf");
+  testsupport::WriteFile(path, bytes);
+  EXPECT_FALSE(Export(path, false));
+  EXPECT_EQ(dialogs.messages,
+            std::vector<std::string>{"Записей в файле: 1048576.\r\nНа лист MS EXCEL помещается не более 1048575."});
+  EXPECT_TRUE(servers.excels.empty());
+}
+
 TEST(WorksheetRoomTest, TheRowsAnExportAddsCount) {
   EXPECT_EQ(office::CheckWorksheetRoom(1048575, 1), std::nullopt);
   EXPECT_EQ(office::CheckWorksheetRoom(1048576, 1),
