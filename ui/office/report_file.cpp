@@ -1,6 +1,7 @@
 #include "report_file.h"
 
 #include "dbf_errors.h"
+#include "write_all.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -37,17 +38,10 @@ void ReportFile::Line(std::string_view line) {
 }
 
 void ReportFile::Flush() {
-  size_t done = 0;
-  while (done < buffer_.size()) {
-    const ssize_t n = ::write(fd_, buffer_.data() + done, buffer_.size() - done);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      buffer_.clear();
-      throw dbf::IoError(errno, path_);
-    }
-    done += static_cast<size_t>(n);
-  }
+  size_t written = 0;
+  const int error = WriteAll(fd_, buffer_, written);
   buffer_.clear();
+  if (error != 0) throw dbf::IoError(error, path_);
 }
 
 void ReportFile::Close() {

@@ -2,6 +2,7 @@
 
 #include "exchange_folder.h"
 #include "office_automation.h"
+#include "write_all.h"
 
 #include <cerrno>
 #include <cstring>
@@ -39,21 +40,12 @@ void SpoolFile::Append(std::string_view bytes) {
 }
 
 void SpoolFile::Flush() {
-  size_t done = 0;
-  while (done < buffer_.size()) {
-    const ssize_t n = ::write(fd_, buffer_.data() + done, buffer_.size() - done);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      const int error = errno;
-      // What did not fit is dropped, so a later flush does not retry it.
-      written_ += static_cast<int64_t>(done);
-      buffer_.clear();
-      Fail("scratch file", error);
-    }
-    done += static_cast<size_t>(n);
-  }
-  written_ += static_cast<int64_t>(done);
+  size_t written = 0;
+  const int error = WriteAll(fd_, buffer_, written);
+  // What did not go out is dropped, so a later flush does not retry it.
+  written_ += static_cast<int64_t>(written);
   buffer_.clear();
+  if (error != 0) Fail("scratch file", error);
 }
 
 size_t SpoolFile::ReadAt(int64_t pos, char* into, size_t size) const {

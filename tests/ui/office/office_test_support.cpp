@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 #include <zip.h>
 
+#include "office_automation.h"
+
 #include <algorithm>
+#include <filesystem>
 #include <csignal>
 #include <sys/resource.h>
 
@@ -48,6 +51,22 @@ std::string CrLfLines(const std::vector<std::string>& lines) {
   std::string text;
   for (const std::string& line : lines) text += line + "\r\n";
   return text;
+}
+
+std::string AutomationErrorUnderSizeLimit(long bytes, const std::function<void()>& action) {
+  FileSizeLimit limit(bytes);
+  try {
+    action();
+  } catch (const office::AutomationError& e) {
+    return e.what();
+  }
+  return {};
+}
+
+int FilesEndingWith(const std::string& folder, const std::string& extension) {
+  int count = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) count += entry.path().extension() == extension;
+  return count;
 }
 
 FileSizeLimit::FileSizeLimit(long bytes) {

@@ -6,6 +6,7 @@
 #include "table_bytes.h"
 #include "text_report.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,13 @@ std::string ZipMember(const std::string& zipPath, const std::string& member);
 
 // The lines joined by CR LF, each line ended by one.
 std::string CrLfLines(const std::vector<std::string>& lines);
+
+// Runs the action while files may grow to `bytes` at most and returns the
+// text of the AutomationError it ends with (empty when it ends normally).
+std::string AutomationErrorUnderSizeLimit(long bytes, const std::function<void()>& action);
+
+// The files of a folder whose names end with `extension`.
+int FilesEndingWith(const std::string& folder, const std::string& extension);
 
 // While it lives, files may grow to `bytes` at most; larger writes fail with
 // "File too large" instead of ending the process.
