@@ -66,14 +66,6 @@ TEST_F(TableExportTest, AnEmptyTableGivesOnlyTheStar) {
   EXPECT_EQ(Sheet().cells, (std::map<std::pair<int64_t, int64_t>, std::string>{{{1, 4}, "*"}}));
 }
 
-TEST_F(TableExportTest, AFailingServerEndsTheExportWithItsMessage) {
-  const std::string path = officetest::WriteTable(dir, "t.dbf", kMixed, {{"a", "1", "b"}});
-  servers.log.failOn = "Visible=true";
-  EXPECT_THROW(Export(path, false), office::AutomationError);
-  EXPECT_TRUE(dialogs.messages.empty());  // nothing is reported done
-  EXPECT_EQ(Sheet().Cell(1, 1), "a");     // what was done stays done
-}
-
 TEST_F(TableExportTest, ATableLongerThanAWorksheetIsRefused) {
   // 1,048,576 records of one byte: with the "*" row they need one row more than a worksheet has.
   testsupport::TableLayout layout;

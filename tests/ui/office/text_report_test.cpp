@@ -1,7 +1,6 @@
 #include "dbf2_lib.h"
 #include "office_test_support.h"
 #include "report_checks.h"
-#include "report_file.h"
 #include "text_1251.h"
 
 #include <gtest/gtest.h>
@@ -74,16 +73,6 @@ TEST_F(TextReportTest, SheetsCarryHeadersPageSumsAndTheTotal) {
       "     5 Eve    .05",
       kRule24, "                  0.05", kRule24, "                113.80", "\f"};
   EXPECT_EQ(Report(Layout(2, 2, "SUM")), expected);
-}
-
-TEST_F(TextReportTest, TheReportFileHoldsTheLinesWithCrLf) {
-  OpenNumbered(1);
-  const std::string path = dir.Path("t.txt");
-  office::ReportFile file(path);
-  office::WriteTextReport(db, 1, Layout(45, 56, ""), file);
-  file.Close();
-  EXPECT_EQ(testsupport::ReadFile(path),
-            officetest::CrLfLines({kHeaderRule, kNames, kHeaderRule, "     1 R1     1.00", kRule24, kRule24, " ", "\f"}));
 }
 
 TEST_F(TextReportTest, FortyFiveThenFiftySixRecordsASheet) {
