@@ -128,6 +128,7 @@ void TReportPanel::StringGrid3Click() {
 
 void TReportPanel::StringGrid3KeyPress(int& key) {
   if (key != 13) return;
+  key = 0;  // the grid itself does nothing more with this Enter
   StringGrid3->CommitEdit();
   const int row = StringGrid3->Row();
   if (StringGrid3->Col() == kNameColumn) AcceptColumnName(row);
