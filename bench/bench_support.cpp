@@ -129,6 +129,33 @@ double ReadWholeFileSeconds(const std::string& path) {
   return seconds;
 }
 
+double CpuSeconds(const struct rusage& usage) {
+  auto seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + t.tv_usec / 1e6; };
+  return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+double ProcessCpuSeconds() {
+  struct rusage usage {};
+  getrusage(RUSAGE_SELF, &usage);
+  return CpuSeconds(usage);
+}
+
+bool SameBytes(const std::string& a, const std::string& b) {
+  std::ifstream in1(a, std::ios::binary);
+  std::ifstream in2(b, std::ios::binary);
+  std::vector<char> block1(1 << 16);
+  std::vector<char> block2(1 << 16);
+  while (in1 && in2) {
+    in1.read(block1.data(), static_cast<std::streamsize>(block1.size()));
+    in2.read(block2.data(), static_cast<std::streamsize>(block2.size()));
+    if (in1.gcount() != in2.gcount() ||
+        !std::equal(block1.begin(), block1.begin() + in1.gcount(), block2.begin())) {
+      return false;
+    }
+  }
+  return in1.eof() && in2.eof();
+}
+
 int64_t ProcStatusBytes(const char* key) {
   std::ifstream in("/proc/self/status");
   const std::string prefix = std::string(key) + ":";

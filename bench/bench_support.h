@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <sys/resource.h>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,14 @@ BenchTable WriteBenchTable(const std::string& path, int64_t records, int deleted
 // Seconds to read the whole file with one read into fresh memory: the floor
 // any loading of it is measured against.
 double ReadWholeFileSeconds(const std::string& path);
+
+// User plus system seconds of a resource usage record.
+double CpuSeconds(const struct rusage& usage);
+// User plus system seconds this process has used so far.
+double ProcessCpuSeconds();
+
+// True when both files hold the same bytes.
+bool SameBytes(const std::string& a, const std::string& b);
 
 // A "Key:  1234 kB" line of /proc/self/status (VmRSS, VmHWM), in bytes; -1
 // when there is none.

@@ -55,7 +55,7 @@ struct CurrentField {
 enum class Phase { AfterRead, BeforeWrite };
 
 // How DbfSortTo ended.
-enum class SortOutcome { Sorted, SameFile };
+enum class SortOutcome { Sorted, SameFile, TooLarge };
 
 class Dbf2_lib {
  public:
@@ -135,11 +135,16 @@ class Dbf2_lib {
   // target slot and returns Sorted, with both slots closed, the key list
   // emptied and the source's status 0, or 4 when the source had no records.
   // It returns SameFile, touching no file, slot or key, when the target names
-  // the source's own file (another spelling or a link included).
+  // the source's own file (another spelling or a link included), and
+  // TooLarge, touching nothing either, when the sort would need more memory
+  // than the sort memory limit. A field of length 0 adds no key.
   void DbfSortInit(uint16_t slot);
   void DbfSortAddKey(const std::string& name, int direction, uint16_t maxLength = 0);
   SortOutcome DbfSortTo(uint16_t source, uint16_t target);
   const std::vector<SortKey>& DbfSortKeys() const { return sortKeys_; }
+  // The most memory, in bytes, a sort may take; by default (and after
+  // setting 0) half the machine's physical memory.
+  void SetSortMemoryLimit(uint64_t bytes);
 
   // Copies the fields both tables have (equal 10-byte stored names) from the
   // source's buffer into the target's buffer, converting through the field
@@ -203,10 +208,15 @@ class Dbf2_lib {
   FieldSpan FieldBytes(Slot& s, uint16_t slot, const std::string& name, uint16_t number);
   // Blanks the field and writes the text left-aligned into its part inside the buffer.
   void PutFieldText(Slot& s, const FieldSpan& f, const std::string& text);
-  // Loads one key string per record of the open source slot, in file order.
-  std::vector<char> LoadSortKeys(Slot& s, int64_t count);
-  // Writes the source's records into the target in the order of the keys.
-  void WriteSorted(Slot& src, Slot& dst, const std::vector<char>& keyStrings, uint32_t count);
+  // The limit set, or half the physical memory when none is.
+  uint64_t SortMemoryLimit();
+  // True when sorting the table bound to the slot with the present keys
+  // would take more than the sort memory limit.
+  bool SortNeedsTooMuchMemory(uint16_t source);
+  // Loads the sort code of every record of the open source slot, in file order.
+  std::vector<unsigned char> LoadSortCodes(Slot& s, const SortKeyCoder& coder, uint32_t count);
+  // Writes the source's records into the target in the order of their codes.
+  void WriteSorted(Slot& src, Slot& dst, const SortKeyCoder& coder, uint32_t count);
 
   std::array<Slot, kSlotCount> slots_;
   uint16_t currentSlot_ = 0;
@@ -215,6 +225,7 @@ class Dbf2_lib {
   std::vector<SortKey> sortKeys_;
   uint16_t sortKeyLength_ = 0;
   uint16_t sortSlot_ = 0;  // the slot DbfSortInit opened, where keys are looked up
+  uint64_t sortMemoryLimit_ = 0;  // 0 until first needed: half the physical memory
 };
 
 }  // namespace dbf

@@ -95,14 +95,14 @@ void Dbf2_lib::DbfPutStr(uint16_t slot, const std::string& text, const std::stri
 double Dbf2_lib::DbfGetNum(uint16_t slot, const std::string& name, uint16_t number) {
   Slot& s = Opened(slot, 11);
   FieldSpan f = FieldBytes(s, slot, name, number);
-  if (currentField_.type != 'N') DbfError(3);
+  if (!IsNumericType(currentField_.type)) DbfError(3);
   return ParseFieldNumber(FieldText(s.buffer, f.fieldStart, f.begin, f.size, currentField_.length));
 }
 
 void Dbf2_lib::DbfPutNum(uint16_t slot, double value, const std::string& name, uint16_t number) {
   Slot& s = Opened(slot, 11);
   FieldSpan f = FieldBytes(s, slot, name, number);
-  if (currentField_.type != 'N') DbfError(3);
+  if (!IsNumericType(currentField_.type)) DbfError(3);
   PutFieldText(s, f, FormatFieldNumber(value, currentField_.length, currentField_.decimals));
 }
 

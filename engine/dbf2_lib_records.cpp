@@ -63,8 +63,10 @@ void Dbf2_lib::DbfReadRaw(uint16_t slot) {
   char flag = 0;
   s.file.ReadAt(s.position, &flag, 1);
   if (flag == kFlagDeleted) s.status = kStatusDeleted;
-  if (size - (s.position + 1) < static_cast<int64_t>(s.recordLength) - 1) {
-    // The end mark, or a record cut short by the end of the file: no record here.
+  const int64_t after = size - (s.position + 1);
+  if (after == 0 || after < static_cast<int64_t>(s.recordLength) - 1) {
+    // The last byte of the file (the end mark, whatever the record length),
+    // or a record cut short by the end of the file: no record here.
     s.position += 1;
     s.status = kStatusEof;
     return;

@@ -1,20 +1,89 @@
-// Sorting a table into a new table. Memory holds one key string per record
-// (all in one array, record i's at i × key length) and the winner tree's
-// slots; record bodies are read again by number while the output is written.
+// Sorting a table into a new table. Memory holds one sort code per record
+// (all in one array, record i's at i × code width) and the winner tree's
+// slots; record bodies are read again from the source while the output is
+// written, never all at once.
 #include "dbf2_lib.h"
 
+#include "dbf_header.h"
 #include "dbf_names.h"
+#include "dbf_sorted_copy.h"
 #include "dbf_winner_tree.h"
 
 #include <algorithm>
+#include <cstring>
+#include <endian.h>
+#include <unistd.h>
 
 namespace dbf {
 namespace {
 
 constexpr int64_t kSortChunk = 200000;
-// Sorted records are gathered into blocks of about this size before writing.
-constexpr size_t kOutputBlock = 1 << 20;
 constexpr size_t kMaxKeys = 255;
+// Output gathered in passes over the source takes at most this many bytes per
+// record beyond the record's sort code, and never half the records' bytes.
+constexpr size_t kPassBytesPerRecord = 64;
+// With more passes than this, reading each record by its position is faster.
+constexpr size_t kMaxPasses = 4;
+
+// The first sixteen bytes of a record's code (zeros after a shorter code):
+// they order codes as their first bytes do.
+struct CodePrefix {
+  const unsigned char* codes;
+  size_t width;
+  KeyPrefix operator()(uint32_t item) const {
+    unsigned char bytes[sizeof(KeyPrefix)] = {};
+    // Without keys there are no codes at all, and every prefix is zero.
+    if (width != 0) {
+      std::memcpy(bytes, codes + static_cast<size_t>(item) * width, std::min(width, sizeof bytes));
+    }
+    KeyPrefix prefix;
+    std::memcpy(&prefix.high, bytes, 8);
+    std::memcpy(&prefix.low, bytes + 8, 8);
+    prefix.high = be64toh(prefix.high);
+    prefix.low = be64toh(prefix.low);
+    return prefix;
+  }
+};
+
+// Between equal prefixes: the right record wins when the rest of its code is lower.
+struct CodeRestWins {
+  const unsigned char* codes;
+  size_t width;
+  bool operator()(uint32_t left, uint32_t right) const {
+    constexpr size_t kPrefix = sizeof(KeyPrefix);
+    return width > kPrefix &&
+           std::memcmp(codes + static_cast<size_t>(right) * width + kPrefix,
+                       codes + static_cast<size_t>(left) * width + kPrefix, width - kPrefix) < 0;
+  }
+};
+
+using CodeTree = WinnerTree<CodePrefix, CodeRestWins>;
+
+CodeTree MakeTree(const std::vector<unsigned char>& codes, size_t width, uint32_t count) {
+  return CodeTree(count, CodePrefix{codes.data(), width}, CodeRestWins{codes.data(), width});
+}
+
+// The sort's memory per record, the larger of its two phases: codes, tree and
+// ranks while the order is found; ranks and gathered records while copying.
+uint64_t SortBytesPerRecord(size_t width) {
+  static_assert(CodeTree::kBytesPerItem <= kPassBytesPerRecord);
+  return width + kPassBytesPerRecord + sizeof(uint32_t);
+}
+
+// Records gathered per pass over the source, or 0 when records are copied
+// one by one because too many passes would be needed.
+size_t RecordsPerPass(uint32_t count, uint32_t recordLength, size_t width) {
+  const uint64_t perRecord = std::min<uint64_t>(recordLength / 2, width + kPassBytesPerRecord);
+  const uint64_t perPass = std::max<uint64_t>(count * perRecord / recordLength, 1);
+  return (count + perPass - 1) / perPass <= kMaxPasses ? static_cast<size_t>(perPass) : 0;
+}
+
+uint64_t HalfPhysicalMemory() {
+  const long pages = sysconf(_SC_PHYS_PAGES);
+  const long pageSize = sysconf(_SC_PAGESIZE);
+  if (pages <= 0 || pageSize <= 0) return UINT64_MAX;
+  return static_cast<uint64_t>(pages) * static_cast<uint64_t>(pageSize) / 2;
+}
 
 }  // namespace
 
@@ -36,6 +105,8 @@ void Dbf2_lib::DbfSortAddKey(const std::string& name, int direction, uint16_t ma
     std::array<char, 10> stored = f.name;
     std::replace(stored.begin(), stored.end(), ' ', '\0');
     if (stored != key) continue;
+    // A damaged descriptor of length 0 has no bytes to order by.
+    if (f.length == 0) return;
     SortKey k;
     k.name = key;
     k.type = f.type;
@@ -53,7 +124,25 @@ void Dbf2_lib::DbfSortAddKey(const std::string& name, int direction, uint16_t ma
   }
 }
 
+void Dbf2_lib::SetSortMemoryLimit(uint64_t bytes) { sortMemoryLimit_ = bytes; }
+
+uint64_t Dbf2_lib::SortMemoryLimit() {
+  if (sortMemoryLimit_ == 0) sortMemoryLimit_ = HalfPhysicalMemory();
+  return sortMemoryLimit_;
+}
+
+bool Dbf2_lib::SortNeedsTooMuchMemory(uint16_t source) {
+  TableFile file;
+  HeaderInfo info;
+  // A source that cannot be read is left to the steps that report it.
+  if (!file.Open(At(source).fileName) || !ReadHeader(file, file.Size(), info)) return false;
+  const int64_t count = RecordCountOf(file.Size(), info.headerSize, info.recordLength);
+  const size_t width = SortKeyCoder(sortKeys_, info.recordLength).Width();
+  return static_cast<uint64_t>(count) * SortBytesPerRecord(width) > SortMemoryLimit();
+}
+
 SortOutcome Dbf2_lib::DbfSortTo(uint16_t source, uint16_t target) {
+  if (SortNeedsTooMuchMemory(source)) return SortOutcome::TooLarge;
   if (!DbfCopyStructure(source, target)) return SortOutcome::SameFile;
   auto finish = [this] {
     sortKeys_.clear();
@@ -81,70 +170,60 @@ SortOutcome Dbf2_lib::DbfSortTo(uint16_t source, uint16_t target) {
     finish();
     return SortOutcome::Sorted;
   }
-  {
-    std::vector<char> keyStrings = LoadSortKeys(src, count);
-    WriteSorted(src, dst, keyStrings, static_cast<uint32_t>(count));
-  }
+  WriteSorted(src, dst, SortKeyCoder(sortKeys_, src.recordLength), static_cast<uint32_t>(count));
   DbfClose(source);
   DbfClose(target);
   finish();
   return SortOutcome::Sorted;
 }
 
-std::vector<char> Dbf2_lib::LoadSortKeys(Slot& s, int64_t count) {
-  const size_t width = sortKeyLength_;
-  std::vector<char> keyStrings(static_cast<size_t>(count) * width);
+std::vector<unsigned char> Dbf2_lib::LoadSortCodes(Slot& s, const SortKeyCoder& coder,
+                                                   uint32_t count) {
+  const size_t width = coder.Width();
+  if (width == 0) return {};
+  std::vector<unsigned char> codes(static_cast<size_t>(count) * width);
   const int64_t length = s.recordLength;
   const int64_t size = s.file.Size();
   std::vector<char> chunk;
   int64_t pos = s.headerSize;
   size_t done = 0;
-  while (size - pos >= length && done < static_cast<size_t>(count)) {
+  while (size - pos >= length && done < count) {
     int64_t records = std::max<int64_t>(std::min(size - pos, kSortChunk) / length, 1);
     chunk.resize(static_cast<size_t>(records * length));
     s.file.ReadAt(pos, chunk.data(), chunk.size());
     pos += static_cast<int64_t>(chunk.size());
     for (size_t at = 0; at < chunk.size(); at += static_cast<size_t>(length), ++done) {
-      ExtractKeyString(sortKeys_, chunk.data() + at, s.recordLength,
-                       keyStrings.data() + done * width);
+      coder.Encode(chunk.data() + at, codes.data() + done * width);
     }
   }
-  return keyStrings;
+  return codes;
 }
 
-void Dbf2_lib::WriteSorted(Slot& src, Slot& dst, const std::vector<char>& keyStrings,
-                           uint32_t count) {
-  const size_t width = sortKeyLength_;
-  const char* keys = keyStrings.data();
-  auto rightWins = [this, keys, width](uint32_t left, uint32_t right) {
-    return Precedes(sortKeys_, keys + right * width, keys + left * width);
-  };
-  WinnerTree<decltype(rightWins)> tree(count, rightWins);
-
-  const size_t length = src.recordLength;
-  const size_t perBlock = std::max<size_t>(kOutputBlock / length, 1);
-  std::vector<char> block;
-  block.reserve(perBlock * length + 1);
-  int64_t writePos = dst.headerSize;
-  auto flush = [&] {
-    dst.file.WriteAt(writePos, block.data(), block.size());
-    writePos += static_cast<int64_t>(block.size());
-    block.clear();
-  };
-  for (uint32_t i = 0; i < count; ++i) {
-    const uint32_t w = tree.Top();
-    // Read the whole record by number, so that a last record with no end
-    // mark after it is read like the others.
-    const size_t at = block.size();
-    block.resize(at + length);
-    src.file.ReadDirectAt(src.headerSize + static_cast<int64_t>(w) * static_cast<int64_t>(length),
-                          block.data() + at, length);
-    block[at] = block[at] == kFlagDeleted ? kFlagDeleted : kFlagLive;
-    tree.Pop();
-    if (block.size() >= perBlock * length) flush();
+void Dbf2_lib::WriteSorted(Slot& src, Slot& dst, const SortKeyCoder& coder, uint32_t count) {
+  const size_t width = coder.Width();
+  const RecordArea from{&src.file, src.headerSize};
+  const RecordArea to{&dst.file, dst.headerSize};
+  const size_t perPass = RecordsPerPass(count, src.recordLength, width);
+  if (perPass == 0) {
+    const std::vector<unsigned char> codes = LoadSortCodes(src, coder, count);
+    CodeTree tree = MakeTree(codes, width, count);
+    CopyRecordsByIndex(from, to, src.recordLength, count, [&tree] {
+      const uint32_t next = tree.Top();
+      tree.Pop();
+      return next;
+    });
+    return;
   }
-  block.push_back(kEndMark);
-  flush();
+  std::vector<uint32_t> rank(count);
+  {
+    const std::vector<unsigned char> codes = LoadSortCodes(src, coder, count);
+    CodeTree tree = MakeTree(codes, width, count);
+    for (uint32_t place = 0; place < count; ++place) {
+      rank[tree.Top()] = place;
+      tree.Pop();
+    }
+  }
+  CopyRecordsByRank(from, to, src.recordLength, rank, perPass, kSortChunk);
 }
 
 }  // namespace dbf

@@ -7,6 +7,9 @@
 
 namespace dbf {
 
+// Numeric fields carry the type letter N, in old files also n.
+inline bool IsNumericType(char type) { return type == 'N' || type == 'n'; }
+
 // Blanks and control characters anywhere are skipped; '+', '-', '.', ',' and
 // digits are taken; any other byte makes the value 0. The first comma counts
 // as the decimal point. Text that is not a well-formed number reads as 0.

@@ -19,7 +19,7 @@ test_packages=(
   fonts-dejavu-core
   acl
   attr
-  # a real display for the end-to-end test
+  # the test on a real X display: server, window manager, input, screenshots
   xvfb
   openbox
   xdotool
@@ -34,6 +34,8 @@ test_packages=(
   python3-dbfread
   gdal-bin
   shapelib
+  # the Debian package's library dependencies (dpkg-shlibdeps)
+  dpkg-dev
 )
 [ "${1:-}" != tests ] || packages+=("${test_packages[@]}")
 missing=()

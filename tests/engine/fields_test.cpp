@@ -99,3 +99,13 @@ TEST_F(EngineTest, FieldsReachingOutsideTheRecordAreClipped) {
   EXPECT_EQ(std::string(db.DbfBuffer(1).data(), 9), "abcdefPQR");
   EXPECT_EQ(db.DbfBuffer(1).size(), 10u);
 }
+
+TEST_F(EngineTest, LowerCaseNTypeIsNumericToo) {
+  std::vector<FieldSpec> f = {{"A", 'n', 7, 2}, {"T", 'C', 3}};
+  db.DbfOpen(1, Write("t.dbf", TableLayout{f, {Record(f, {"  -1,5", "x"})}}));
+  EXPECT_EQ(db.DbfGetNum(1, "A"), -1.5);
+  db.DbfPutNum(1, 12.345, "A");
+  EXPECT_EQ(FieldBytes(db, 1, 1, 7), "  12.35");
+  EXPECT_EQ(db.DbfGetNum(1, "A"), 12.35);
+  EXPECT_EQ(Abort([&] { db.DbfGetNum(1, "T"); }).code, 3);
+}

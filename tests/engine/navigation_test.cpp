@@ -179,3 +179,20 @@ TEST_F(EngineTest, RecordHookSeesReadsAndWritesWithTheirPhase) {
   EXPECT_EQ(hooked.calls[1].second, dbf::Phase::BeforeWrite);
   EXPECT_EQ(hooked.calls[1].first, 2);
 }
+
+TEST_F(EngineTest, ReadRawOnTheEndMarkOfOneByteRecordsReadsNothing) {
+  struct Hooked : dbf::Dbf2_lib {
+    int calls = 0;
+    void RecordHook(uint16_t) override { ++calls; }
+  } hooked;
+  TableLayout layout{{{"A", 'C', 1}}, {" ", "*"}};
+  layout.recordLengthOverride = 1;  // the flag byte alone
+  hooked.DbfOpen(1, Write("t.dbf", layout));
+  hooked.DbfGo(1, 2);
+  EXPECT_EQ(hooked.DbfStatus(1), dbf::kStatusDeleted);
+  const int calls = hooked.calls;
+  hooked.DbfGo(1, 3);  // no such record: the position goes to the end mark
+  hooked.DbfReadRaw(1);
+  EXPECT_EQ(hooked.DbfStatus(1), dbf::kStatusEof);
+  EXPECT_EQ(hooked.calls, calls);
+}

@@ -2,11 +2,9 @@
 // the target, the key rules, and the source left as it was.
 #include "engine_fixture.h"
 
-#include "dbf_sort_keys.h"
-
-#include <algorithm>
+#include <csignal>
 #include <filesystem>
-#include <random>
+#include <sys/resource.h>
 
 using testsupport::FieldSpec;
 using testsupport::ReadFile;
@@ -169,47 +167,89 @@ TEST_F(SortTest, ReplacesAnOldTargetButNeverItsOwnSource) {
   EXPECT_EQ(db.DbfStatus(1), dbf::kStatusNoRecords);
 }
 
-TEST_F(SortTest, MatchesAStableSortOnRandomRecordsAndThirtyKeys) {
-  std::mt19937 random(11);
-  std::vector<FieldSpec> f = {{"ID", 'C', 5}};
-  std::vector<Key> keys;
-  for (int k = 0; k < 30; ++k) {
-    std::string name = "K" + std::to_string(k);
-    f.push_back({name, k % 3 == 0 ? 'N' : 'C', 2});
-    keys.push_back({name, k % 2 == 0 ? 1 : 2});
-  }
-  const char* numbers[] = {"-1", "-2", " 1", " 2", " 0", "  "};
-  std::vector<std::vector<std::string>> rows;
-  for (int i = 0; i < 3001; ++i) {
-    std::vector<std::string> values;
-    for (int k = 0; k < 30; ++k) {
-      // Few distinct values, so that many records tie on the early keys.
-      values.push_back(k % 3 == 0 ? numbers[random() % 6] : std::string(1, "ab"[random() % 2]));
-    }
-    rows.push_back(values);
-  }
-  TableLayout layout = Rows(f, rows);
-  const std::string out = Sort(Write("t.dbf", layout), keys);
-
-  db.DbfAssign(1, dir.Path("t.dbf"));
-  db.DbfSortInit(1);
-  for (const Key& k : keys) db.DbfSortAddKey(k.name, k.direction);
-  const auto sortKeys = db.DbfSortKeys();
-  ASSERT_EQ(sortKeys.size(), 30u);
-  std::vector<int> expected(rows.size());
-  for (size_t i = 0; i < expected.size(); ++i) expected[i] = static_cast<int>(i);
-  auto keyString = [&](int i) { return layout.records[i].substr(6); };
-  std::stable_sort(expected.begin(), expected.end(), [&](int a, int b) {
-    return dbf::Precedes(sortKeys, keyString(a).data(), keyString(b).data());
-  });
-  Ids want;
-  for (int i : expected) want.push_back(std::to_string(i + 1));
-  EXPECT_TRUE(Order(out, 5) == want);
-}
-
 TEST_F(SortTest, RecordsLargerThanAReadChunk) {
   std::vector<FieldSpec> f = {{"ID", 'C', 3}};
   for (int i = 0; i < 1000; ++i) f.push_back({"F" + std::to_string(i), 'C', 255});
   const std::string bytes = TableBytes(Rows(f, {{"c"}, {"a"}, {"b"}}));
   EXPECT_EQ(Order(Sort(Write("wide.dbf", bytes), {{"F0", 1}})), (Ids{"2", "3", "1"}));
+}
+
+TEST_F(SortTest, KeysOfLengthZeroAreDropped) {
+  // A damaged descriptor of length 0.
+  std::vector<FieldSpec> f = {{"ID", 'C', 3}, {"Z", 'N', 0}, {"K", 'C', 1}};
+  const std::string path = Write("t.dbf", Rows(f, {{"", "b"}, {"", "a"}, {"", "b"}}));
+  db.DbfAssign(1, path);
+  db.DbfSortInit(1);
+  db.DbfSortAddKey("Z", 1);
+  EXPECT_TRUE(db.DbfSortKeys().empty());
+  EXPECT_EQ(Order(Sort(path, {{"Z", 1}})), (Ids{"1", "2", "3"}));
+  EXPECT_EQ(Order(Sort(path, {{"Z", 1}, {"K", 2}})), (Ids{"1", "3", "2"}));
+}
+
+TEST_F(SortTest, KeysPastTheRecordTakeNoMemoryAndTooLargeTouchesNothing) {
+  // Records of the flag byte alone, though the descriptors claim three
+  // 255-byte fields: every key lies past the record and reads as blanks.
+  TableLayout layout{{{"A", 'C', 255}, {"B", 'N', 255}, {"C", 'C', 255}}, {}};
+  layout.recordLengthOverride = 1;
+  layout.endMark = false;
+  for (int i = 0; i < 1000; ++i) layout.records.push_back(i % 3 == 0 ? "*" : " ");
+  const std::string path = Write("t.dbf", layout);
+  const std::string before = ReadFile(path);
+  db.SetSortMemoryLimit(1000 * 100);  // far below the keys' 765 bytes per record
+  layout.endMark = true;
+  layout.headerRecordCount = 1001;  // counted from the file size, the end mark included
+  EXPECT_EQ(Sort(path, {{"A", 2}, {"B", 1}, {"C", 2}}), TableBytes(layout));
+
+  db.SetSortMemoryLimit(1);
+  Write("out.dbf", "old");
+  for (const std::string& target : {dir.Path("out.dbf"), dir.Path("new.dbf")}) {
+    db.DbfAssign(1, path);
+    db.DbfAssign(2, target);
+    db.DbfSortInit(1);
+    db.DbfSortAddKey("A", 1);
+    EXPECT_EQ(db.DbfSortTo(1, 2), dbf::SortOutcome::TooLarge);
+    EXPECT_TRUE(db.DbfIsOpen(1));
+    EXPECT_EQ(db.DbfSortKeys().size(), 1u);
+    db.DbfCloseAll();
+  }
+  EXPECT_EQ(ReadFile(dir.Path("out.dbf")), "old");
+  EXPECT_FALSE(std::filesystem::exists(dir.Path("new.dbf")));
+  EXPECT_EQ(ReadFile(path), before);
+}
+
+TEST_F(SortTest, AWriteFailingPartWayReachesTheCallerAndSparesTheSource) {
+  // Narrow records are gathered in passes over the source, wide ones copied
+  // one by one: the failure comes through either way.
+  const std::vector<FieldSpec> narrow = {{"ID", 'C', 3}, {"K", 'C', 1}};
+  std::vector<FieldSpec> wide = narrow;
+  wide.push_back({"W1", 'C', 255});
+  wide.push_back({"W2", 'C', 255});
+  for (const auto& f : {narrow, wide}) {
+    std::vector<std::vector<std::string>> rows;
+    for (int i = 0; i < 200; ++i) rows.push_back({std::string(1, static_cast<char>('a' + i % 7))});
+    const std::string path = Write("t.dbf", Rows(f, rows));
+    const std::string before = ReadFile(path);
+    db.DbfAssign(1, path);
+    db.DbfAssign(2, dir.Path("out.dbf"));
+    db.DbfSortInit(1);
+    db.DbfSortAddKey("K", 1);
+    // A file size limit makes a write fail part way, as a full disk would.
+    struct rlimit old {};
+    getrlimit(RLIMIT_FSIZE, &old);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = old;
+    small.rlim_cur = before.size() / 2;
+    setrlimit(RLIMIT_FSIZE, &small);
+    std::string error;
+    try {
+      db.DbfSortTo(1, 2);
+    } catch (const dbf::IoError& e) {
+      error = e.what();
+    }
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_NE(error.find("File too large"), std::string::npos) << error;
+    db.DbfCloseAll();
+    EXPECT_EQ(ReadFile(path), before);
+  }
 }

@@ -12,9 +12,9 @@ class FileLauncher {
   virtual bool Open(const std::string& path) = 0;
 };
 
-// Uses the desktop's default application (QDesktopServices). Files the
-// desktop could start as programs (an execute bit, a desktop entry) are never
-// handed over: they are refused as files without a program to show them.
+// Uses the desktop's default application (QDesktopServices). Only
+// spreadsheets, texts and documents (IsDocumentFile) are handed over; any
+// other file is refused as a file without a program to show it.
 class DesktopLauncher : public FileLauncher {
  public:
   bool Open(const std::string& path) override;

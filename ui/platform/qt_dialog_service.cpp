@@ -17,13 +17,18 @@ QString Displayed(const std::string& text) {
 
 }  // namespace
 
+QWidget* QtDialogService::Owner() const {
+  QWidget* active = QApplication::activeWindow();
+  return active && active->isVisible() ? active : fallback_;
+}
+
 void QtDialogService::Message(const std::string& text) {
-  QMessageBox::information(parent_, QApplication::applicationDisplayName(), Displayed(text),
+  QMessageBox::information(Owner(), QApplication::applicationDisplayName(), Displayed(text),
                            QMessageBox::Ok);
 }
 
 bool QtDialogService::Ask(const std::string& title, const std::string& text) {
-  return QMessageBox::question(parent_, QString::fromStdString(title), Displayed(text),
+  return QMessageBox::question(Owner(), QString::fromStdString(title), Displayed(text),
                                QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
@@ -37,7 +42,7 @@ std::optional<FileChoice> QtDialogService::SaveFile(const std::string& filter) {
 
 std::optional<FileChoice> QtDialogService::RunFileDialog(const std::string& filter, bool save) {
   const QStringList nameFilters = QtNameFilters(ParseFilter(filter));
-  QFileDialog dialog(parent_);
+  QFileDialog dialog(Owner());
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   // Both dialogs take names of files that do not exist yet; the commands
   // check for themselves whether the file must exist.
@@ -52,7 +57,7 @@ std::optional<FileChoice> QtDialogService::RunFileDialog(const std::string& filt
 std::optional<QFont> QtDialogService::ChooseFont(const FontRequest& request) {
   QFont initial = request.initial;
   if (request.presetSize > 0) initial.setPointSize(request.presetSize);
-  QFontDialog dialog(initial, parent_);
+  QFontDialog dialog(initial, Owner());
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   // Qt's dialog offers every size; the size range is kept by bringing the
   // chosen size into it.

@@ -9,9 +9,12 @@ namespace ui {
 
 class QtDialogService : public DialogService {
  public:
-  // Dialogs are centred on the parent's window when one is given.
-  explicit QtDialogService(QWidget* parent = nullptr) : parent_(parent) {}
-  void SetParent(QWidget* parent) { parent_ = parent; }
+  // Every dialog is modal and belongs to the program's active window, the
+  // one whose command asks: the window manager keeps it above that window
+  // (also above a window that stays on top) and centres it there. With no
+  // active window shown it belongs to `fallback`, or to no window.
+  explicit QtDialogService(QWidget* fallback = nullptr) : fallback_(fallback) {}
+  void SetFallbackOwner(QWidget* fallback) { fallback_ = fallback; }
 
   void Message(const std::string& text) override;
   bool Ask(const std::string& title, const std::string& text) override;
@@ -21,8 +24,9 @@ class QtDialogService : public DialogService {
 
  private:
   std::optional<FileChoice> RunFileDialog(const std::string& filter, bool save);
+  QWidget* Owner() const;
 
-  QWidget* parent_;
+  QWidget* fallback_;
 };
 
 }  // namespace ui

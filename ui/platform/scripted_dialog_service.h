@@ -1,18 +1,31 @@
 // A DialogService for tests: answers come from queues the test fills
-// beforehand; every request is recorded. An empty queue answers as a person
-// who cancels (No for questions) and counts as unanswered, so a test can tell
-// that a window asked for more than it expected.
+// beforehand; every request is recorded. It is strict: a question, file or
+// font dialog with no answer scripted for it, and an answer still queued when
+// the service is destroyed, are reported as faults (a cancel must be scripted
+// too, as an empty answer). Messages need no answer; tests read them back.
 #pragma once
 
 #include "dialog_service.h"
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 namespace ui {
 
 class ScriptedDialogService : public DialogService {
  public:
+  // Where faults go; the tests' main makes them test failures. Without one
+  // a fault ends the process.
+  using FaultReporter = std::function<void(const std::string& fault)>;
+  static void SetFaultReporter(FaultReporter reporter);
+
+  ScriptedDialogService() = default;
+  ScriptedDialogService(const ScriptedDialogService&) = delete;
+  ScriptedDialogService& operator=(const ScriptedDialogService&) = delete;
+  // Reports the answers that were never asked for.
+  ~ScriptedDialogService() override;
+
   // Answers, used front first. An empty optional answers "Cancel".
   std::deque<std::optional<FileChoice>> openAnswers;
   std::deque<std::optional<FileChoice>> saveAnswers;
@@ -25,7 +38,6 @@ class ScriptedDialogService : public DialogService {
   std::vector<std::string> openFilters;
   std::vector<std::string> saveFilters;
   std::vector<FontRequest> fontRequests;
-  int unanswered = 0;
 
   // Queues one open-dialog answer choosing `path` through filter entry `filterIndex`.
   void WillOpen(const std::string& path, int filterIndex = 1) {

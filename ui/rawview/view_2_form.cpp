@@ -104,11 +104,14 @@ bool TView_2_Form::LoadTable() {
   for (int col = kFirstCodeColumn; col < kGridColumns; ++col) StringGrid1->SetColWidth(col, 40);
 
   // Large files show a progress gauge in a small window while they load.
+  // The window is not hidden again afterwards: the caller places and shows
+  // it, or hides it when loading failed. Hidden and shown again at once, a
+  // window whose first showing the window manager has not handled yet can
+  // stay off the screen for good.
   std::optional<ui::Progress> progress;
   auto restore = [&] {
     if (!progress) return;
     progress.reset();
-    hide();
     Panel1->show();
     Panel2->show();
   };

@@ -52,6 +52,7 @@ TEST_F(MainWindowTest, FontChoiceNeedsTheGridAndTakesTheDialogsFont) {
   EXPECT_EQ(dialogs.fontRequests[0].presetSize, 8);
   EXPECT_EQ(form->StringGrid1->font().pointSize(), 14);
 
+  dialogs.fontAnswers.push_back(std::nullopt);
   form->N4->trigger();  // cancelled: the font stays
   EXPECT_EQ(form->StringGrid1->font().pointSize(), 14);
 }

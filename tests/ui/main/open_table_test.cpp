@@ -75,7 +75,8 @@ TEST_F(MainWindowTest, ExtensionDecidesBetweenGridAndTheDesktopProgram) {
 TEST_F(MainWindowTest, CancelledOrMissingChoicesChangeNothing) {
   const std::string path = WritePeople();
   OpenFromMenu(path);
-  form->Openfile1->trigger();  // no answer queued: cancelled
+  dialogs.openAnswers.push_back(std::nullopt);
+  form->Openfile1->trigger();  // cancelled
   OpenFromMenu(dir.Path("missing.dbf"));
   dialogs.WillOpen(dir.Path("missing.dbf"));
   form->ToolButton1->trigger();

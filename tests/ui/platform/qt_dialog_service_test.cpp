@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -29,4 +30,46 @@ TEST(QtDialogService, OpenDialogTakesANameThatDoesNotExistYet) {
   ASSERT_TRUE(choice.has_value());
   EXPECT_EQ(choice->path, fresh);
   EXPECT_EQ(choice->filterIndex, 1);
+}
+
+namespace {
+
+struct Shown {
+  QWidget* owner = nullptr;
+  bool modal = false;
+};
+
+// Shows a message and closes it at once, noting whom it belonged to.
+Shown ShowMessage(ui::QtDialogService& dialogs, const std::string& text) {
+  Shown shown;
+  QTimer::singleShot(0, [&] {
+    QWidget* dialog = QApplication::activeModalWidget();
+    ASSERT_NE(dialog, nullptr);
+    shown = {dialog->parentWidget(), dialog->isModal()};
+    dialog->close();
+  });
+  dialogs.Message(text);
+  return shown;
+}
+
+}  // namespace
+
+// A message belongs to the window whose command shows it, not to the main
+// window, which may be disabled behind it.
+TEST(QtDialogService, DialogsBelongToTheActiveWindowAndAreModal) {
+  QWidget main;
+  QWidget other;
+  main.show();
+  other.show();
+  other.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+  main.setEnabled(false);
+
+  ui::QtDialogService dialogs(&main);
+  const Shown fromOther = ShowMessage(dialogs, "Сохранение в файл выполнено!");
+  EXPECT_EQ(fromOther.owner, &other);
+  EXPECT_TRUE(fromOther.modal);
+
+  other.hide();  // no shown window is active: the fallback owner takes it
+  EXPECT_EQ(ShowMessage(dialogs, "Удаление выполнено!").owner, &main);
 }

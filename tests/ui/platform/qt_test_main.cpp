@@ -1,5 +1,9 @@
 // Runs GoogleTest inside a QApplication on the offscreen platform, so window
-// tests need no display.
+// tests need no display. As in the program, Enter presses a focused button;
+// the scripted dialogs' faults fail the running test.
+#include "enter_presses_buttons.h"
+#include "scripted_dialog_service.h"
+
 #include <QApplication>
 
 #include <gtest/gtest.h>
@@ -19,6 +23,8 @@ int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   qInstallMessageHandler(QuietHandler);
   QApplication app(argc, argv);
+  ui::EnterPressesButtons::InstallOnApplication();
+  ui::ScriptedDialogService::SetFaultReporter([](const std::string& fault) { ADD_FAILURE() << fault; });
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QTest>
 
 using namespace rawview;
 
@@ -21,7 +22,7 @@ void Fill(std::initializer_list<std::pair<QLineEdit*, const char*>> edits) {
 
 TEST_F(RawViewTest, InsertWindowInsertsBeforeAfterAndBeyondTheEnd) {
   Open(Letters(20));
-  View().N12Click();
+  View().N12->trigger();
   auto* insert = Shown<TInsertZeroSimbol>();
   ASSERT_NE(insert, nullptr);
   EXPECT_EQ(insert->windowTitle(), QStringLiteral("Вставить символы в таблицу."));
@@ -47,14 +48,14 @@ TEST_F(RawViewTest, InsertWindowInsertsBeforeAfterAndBeyondTheEnd) {
   Fill({{insert->Edit1, "16"}, {insert->Edit16, "2147483647"}, {insert->Edit17, "1"}, {insert->Edit18, "0"}});
   insert->RadioGroup2->SetItemIndex(1);
   insert->RunInsertPanel();
-  View().N6Click();
+  View().N6->trigger();
   EXPECT_EQ(Saved(), "000" + Letters(13) + "!" + Letters(20).substr(13) + std::string(3, '\0'));
   EXPECT_EQ(View().Label2->text(), QStringLiteral("Длина файла (после изменения) :            27 символов"));
 }
 
 TEST_F(RawViewTest, InsertWindowRefusesZeroAndNegativeNumbers) {
   Open(Letters(20));
-  View().N12Click();
+  View().N12->trigger();
   auto* insert = Shown<TInsertZeroSimbol>();
   ASSERT_NE(insert, nullptr);
   const struct {
@@ -84,9 +85,31 @@ TEST_F(RawViewTest, InsertWindowRefusesZeroAndNegativeNumbers) {
   EXPECT_EQ(Shown<TInsertZeroSimbol>(), nullptr);
 }
 
+// Typed as a person would: Enter leads from edit to edit to "Выполнить",
+// and a further Enter presses it.
+TEST_F(RawViewTest, EnterWalksTheDeleteWindowToItsButtonAndPressesIt) {
+  Open(Letters(40));
+  View().N13->trigger();
+  auto* del = Shown<TDeleteSimbol>();
+  ASSERT_NE(del, nullptr);
+  del->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(del));
+  for (const char* value : {"5", "1", "8", "1"}) {
+    auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    ASSERT_NE(edit, nullptr);
+    edit->clear();
+    QTest::keyClicks(edit, value);
+    QTest::keyClick(edit, Qt::Key_Return);
+  }
+  ASSERT_EQ(QApplication::focusWidget(), del->Button7);
+  QTest::keyClick(del->Button7, Qt::Key_Return);
+  EXPECT_EQ(LastMessage(), "Удаление выполнено!");
+  EXPECT_EQ(View().FileLength(), 36);
+}
+
 TEST_F(RawViewTest, DeleteWindowDeletesInsideAndThroughTheEnd) {
   Open(Letters(40));
-  View().N13Click();
+  View().N13->trigger();
   auto* del = Shown<TDeleteSimbol>();
   ASSERT_NE(del, nullptr);
   Fill({{del->Edit19, "5"}, {del->Edit20, "1"}, {del->Edit21, "8"}, {del->Edit22, "1"}});
@@ -98,7 +121,7 @@ TEST_F(RawViewTest, DeleteWindowDeletesInsideAndThroughTheEnd) {
   del->RunDeletePanel();
   EXPECT_EQ(View().FileLength(), 16);
   EXPECT_EQ(View().StringGrid1->RowCount(), 2);
-  View().N6Click();
+  View().N6->trigger();
   EXPECT_EQ(Saved(), Letters(4) + Letters(40).substr(8, 12));
 
   Fill({{del->Edit19, "3"}, {del->Edit20, "2"}, {del->Edit21, "1"}, {del->Edit22, "3"}});
@@ -118,13 +141,13 @@ class CopyPasteTest : public RawViewTest {
     const std::string otherPath = dir.Path("other.bin");
     testsupport::WriteFile(otherPath, other);
     dialogs.WillOpen(otherPath);
-    View().N9Click();
+    View().N9->trigger();
     auto* viewer = Shown<TView_2_Form2>();
     ASSERT_NE(viewer, nullptr);
     EXPECT_FALSE(viewer->Files->menuAction()->isEnabled());
     EXPECT_FALSE(viewer->N11->isEnabled());
     EXPECT_TRUE(viewer->N10->isEnabled());
-    viewer->N10Click();
+    viewer->N10->trigger();
     auto* copy = Shown<TCopyToFile>();
     ASSERT_NE(copy, nullptr);
     EXPECT_EQ(copy->windowTitle(), QStringLiteral("Копирование в файл."));
@@ -133,12 +156,12 @@ class CopyPasteTest : public RawViewTest {
   }
 
   void Paste(int mode, const char* charNo = "", const char* row = "") {
-    View().N11Click();
+    View().N11->trigger();
     View().RadioGroup3->SetItemIndex(mode);
     View().RadioGroup3Click();
     View().Edit23->setText(charNo);
     View().Edit24->setText(row);
-    View().Button9Click();
+    View().Button9->click();
   }
 };
 
@@ -150,7 +173,7 @@ TEST_F(CopyPasteTest, CopiesFromASecondViewerAndPastesAtTheStart) {
   Paste(0);
   EXPECT_EQ(LastMessage(), "Операция выполнена!\r\nВставлено символов 16.");
   EXPECT_EQ(View().FileLength(), 30);
-  View().N6Click();
+  View().N6->trigger();
   EXPECT_EQ(Saved(), "23456789abcdefgh" + Letters(14));
 }
 
@@ -160,7 +183,7 @@ TEST_F(CopyPasteTest, PastesAtTheEndAndAfterAPosition) {
   Paste(2);
   Paste(1, "16", "1");
   EXPECT_EQ(View().Edit23->isVisible(), true);
-  View().N6Click();
+  View().N6->trigger();
   EXPECT_EQ(Saved(), Letters(16) + "xyz" + Letters(20).substr(16) + "xyz");
 
   Paste(1, "11", "2");  // after character 27, beyond the last one (26)
@@ -196,9 +219,9 @@ TEST_F(CopyPasteTest, OpeningAnOperationWindowEmptiesTheBuffer) {
   Open(Letters(20));
   CopyFromSecondViewer("xyz", "1", "1", "3", "1");
   ASSERT_EQ(TransferSize, 3);
-  View().N13Click();
+  View().N13->trigger();
   EXPECT_EQ(TransferSize, 0);
-  View().N11Click();
+  View().N11->trigger();
   EXPECT_EQ(LastMessage(), "Размер буфера -            0 символов.\r\nВыполнить операцию нет возможности!");
   EXPECT_EQ(View().FileLength(), 20);
 }

@@ -10,6 +10,7 @@
 #include "transfer_buffer.h"
 #include "view_2_form.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>

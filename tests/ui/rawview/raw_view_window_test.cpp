@@ -6,6 +6,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 
 #include <filesystem>
 
@@ -33,7 +34,7 @@ TEST_F(RawViewTest, ShowsFilesOfZeroSeventeenAndFortyBytes) {
   Open(Letters(40));
   EXPECT_EQ(grid.RowCount(), 4);
   EXPECT_EQ(grid.ColWidth(1), 260);
-  View().N2Click();
+  View().N2->trigger();
   EXPECT_FALSE(View().isVisible());
   EXPECT_TRUE(caller.isEnabled());
 }
@@ -44,8 +45,9 @@ TEST_F(RawViewTest, ModeOneAsksForTheFileAndCancelShowsNothing) {
   rawview::OpenRawView(&caller, 1, "");
   EXPECT_EQ(dialogs.openFilters, std::vector<std::string>{"Файлы *.dbf|*.dbf|Все файлы|*.*|"});
   EXPECT_EQ(View().FileLength(), 3);
-  View().N2Click();
+  View().N2->trigger();
 
+  dialogs.openAnswers.push_back(std::nullopt);
   rawview::OpenRawView(&caller, 1, "");  // cancelled
   EXPECT_FALSE(View().isVisible());
   rawview::OpenRawView(&caller, 2, dir.Path("missing"));
@@ -67,11 +69,11 @@ TEST_F(RawViewTest, AFileThatFailsToLoadGivesTheCallerBack) {
 
 TEST_F(RawViewTest, CorrectedCellsAreSavedAndBadOnesRefused) {
   Open(Letters(20));
-  View().N3Click();
+  View().N3->trigger();
   EXPECT_TRUE(View().StringGrid1->Options().testFlag(ui::GridOption::Editing));
   View().StringGrid1->SetCell(1, 2, "$61");
   View().StringGrid1->SetCell(2, 5, "0");
-  View().N6Click();
+  View().N6->trigger();
   EXPECT_EQ(LastMessage(), "Сохранение в файл выполнено!");
   std::string expected = Letters(20);
   expected[0] = 'a';
@@ -79,10 +81,10 @@ TEST_F(RawViewTest, CorrectedCellsAreSavedAndBadOnesRefused) {
   EXPECT_EQ(Saved(), expected);
 
   View().StringGrid1->SetCell(1, 3, "256");
-  View().N6Click();
+  View().N6->trigger();
   EXPECT_EQ(LastMessage(), "Обнаружено ошибок :            1\r\nЗапись не выполнена!");
-  View().N3Click();  // chosen again while editing
-  View().N4Click();
+  View().N3->trigger();  // chosen again while editing
+  View().N4->trigger();
   EXPECT_TRUE(View().StringGrid1->Options().testFlag(ui::GridOption::RowSelect));
   EXPECT_FALSE(View().StringGrid1->Options().testFlag(ui::GridOption::Editing));
 }
@@ -91,11 +93,11 @@ TEST_F(RawViewTest, SaveAsWritesTheOtherFileAndSaveStillTheFirst) {
   Open("abc");
   const std::string other = dir.Path("other.bin");
   dialogs.saveAnswers.push_back(ui::FileChoice{other, 2});
-  View().N7Click();
+  View().N7->trigger();
   EXPECT_EQ(LastMessage(), "Запись в файл выполнена");
   EXPECT_EQ(testsupport::ReadFile(other), "abc");
   View().StringGrid1->SetCell(1, 2, "65");
-  View().N6Click();
+  View().N6->trigger();
   EXPECT_EQ(Saved(), "Abc");
   EXPECT_EQ(testsupport::ReadFile(other), "abc");
 }
@@ -118,7 +120,7 @@ TEST_F(RawViewTest, KeyPressAndCellEntryReportBadCodes) {
 
 TEST_F(RawViewTest, TypingIsCheckedAgainstTheEditorAndSavedFromIt) {
   Open(Letters(20));
-  View().N3Click();
+  View().N3->trigger();
   View().StringGrid1->SetSelectedCell(1, 4);
   QCoreApplication::processEvents();
   QLineEdit* editor = nullptr;
@@ -136,7 +138,7 @@ TEST_F(RawViewTest, TypingIsCheckedAgainstTheEditorAndSavedFromIt) {
   EXPECT_EQ(dialogs.messages.size(), 1u);
   // Saving takes the text still in the open editor.
   editor->setText("48");
-  View().N6Click();
+  View().N6->trigger();
   EXPECT_EQ(Saved(), Letters(2) + "0" + Letters(20).substr(3));
 }
 
@@ -154,7 +156,7 @@ TEST_F(RawViewTest, DecodesAndWritesBackAHeaderAndADescriptor) {
   EXPECT_EQ(View().Edit9->text(), "13");
   EXPECT_EQ(View().Edit10->text(), "1");
   View().Edit10->setText("7");
-  View().Button4Click();
+  View().Button4->click();
 
   View().StringGrid1->SetSelectedCell(3, 2);
   View().RadioGroup1->SetItemIndex(1);
@@ -166,9 +168,9 @@ TEST_F(RawViewTest, DecodesAndWritesBackAHeaderAndADescriptor) {
   View().Edit11->setText(QStringLiteral("кол"));
   View().Edit12->setText("n");
   View().Edit13->setText("9");
-  View().Button5Click();
+  View().Button5->click();
   EXPECT_EQ(View().Edit11->text(), QStringLiteral("КОЛ"));
-  View().N6Click();
+  View().N6->trigger();
 
   std::string expected = table;
   expected[4] = 7;
@@ -198,7 +200,7 @@ TEST_F(RawViewTest, CodePageSwitchHasThreeStatesAndFontIsChosen) {
   EXPECT_EQ(View().StringGrid1->Cell(1, 2), " 97");  // the codes never change
 
   dialogs.fontAnswers.push_back(QFont("Monospace", 14));
-  View().N5Click();
+  View().FontItem->trigger();
   ASSERT_EQ(dialogs.fontRequests.size(), 1u);
   EXPECT_EQ(dialogs.fontRequests[0].presetSize, 12);
   EXPECT_EQ(View().StringGrid1->font().pointSize(), 14);

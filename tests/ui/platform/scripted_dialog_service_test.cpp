@@ -1,0 +1,45 @@
+#include "scripted_dialog_service.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+// Collects the faults instead of failing the test, and puts the tests'
+// reporter back afterwards.
+class ScriptedDialogServiceTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ui::ScriptedDialogService::SetFaultReporter([this](const std::string& fault) { faults.push_back(fault); });
+  }
+  void TearDown() override {
+    ui::ScriptedDialogService::SetFaultReporter([](const std::string& fault) { ADD_FAILURE() << fault; });
+  }
+
+  std::vector<std::string> faults;
+};
+
+TEST_F(ScriptedDialogServiceTest, ADialogNobodyScriptedIsAFaultAndIsCancelled) {
+  ui::ScriptedDialogService dialogs;
+  EXPECT_FALSE(dialogs.Ask("Title", "Sure?"));
+  EXPECT_FALSE(dialogs.OpenFile("Все файлы|*.*|").has_value());
+  EXPECT_FALSE(dialogs.SaveFile("Все файлы|*.*|").has_value());
+  EXPECT_FALSE(dialogs.ChooseFont({}).has_value());
+  dialogs.Message("messages need no answer");
+  ASSERT_EQ(faults.size(), 4u);
+  EXPECT_NE(faults[0].find("Title|Sure?"), std::string::npos) << faults[0];
+}
+
+TEST_F(ScriptedDialogServiceTest, AnswersNeverAskedForAreFaultsAndAScriptedCancelIsNot) {
+  {
+    ui::ScriptedDialogService dialogs;
+    dialogs.askAnswers = {true, false};
+    dialogs.openAnswers.push_back(std::nullopt);
+    dialogs.saveAnswers.push_back(std::nullopt);
+    EXPECT_TRUE(dialogs.Ask("Title", "Sure?"));
+    EXPECT_FALSE(dialogs.OpenFile("").has_value());
+  }
+  ASSERT_EQ(faults.size(), 2u);
+  EXPECT_NE(faults[0].find("save dialog"), std::string::npos) << faults[0];
+  EXPECT_NE(faults[1].find("question"), std::string::npos) << faults[1];
+}
