@@ -1,7 +1,9 @@
 #include "main_window.h"
 
+#include "column_commands.h"
 #include "file_name.h"
 #include "radio_group.h"
+#include "record_copy.h"
 #include "new_field_panel.h"
 #include "rename_panel.h"
 #include "repair_panel.h"
@@ -41,6 +43,8 @@ TForm2::TForm2(MainWindowLinks links, QWidget* parent) : QMainWindow(parent), li
   BuildGridArea();
   BuildBottomPanel();
   BuildTaskPanels();
+  columnCommands_ = std::make_unique<TColumnCommands>(*this);
+  recordCopy_ = std::make_unique<TRecordCopy>(*this);
   // A message, file or font dialog holds the activation only while it is
   // answered; getting it back from one is not a new activation of the window
   // (it leaves the new-field panel open), getting it back from another window
@@ -131,8 +135,6 @@ void TForm2::closeEvent(QCloseEvent* event) {
 bool TForm2::GridShown() const { return !StringGrid1->isHidden(); }
 
 bool TForm2::PathGiven() const { return !TrimBlanks(TablePath).empty(); }
-
-void TForm2::Sortedfile1Click() { Panel3->show(); }
 
 void TForm2::ToolButton3Click() { Panel4->ToolButton3Click(); }
 

@@ -29,6 +29,8 @@ class TRenamePanel;
 class TNewFieldPanel;
 class TReportPanel;
 class TExportPanel;
+class TColumnCommands;
+class TRecordCopy;
 namespace dbf {
 class Dbf2_lib;
 }
@@ -80,7 +82,6 @@ class TForm2 : public QMainWindow {
   void ToolButton9Click();
 
   // Task panels shown by commands whose work comes with the panel's contents.
-  void Sortedfile1Click();
   void ToolButton3Click();
   void ToolButton5Click();
   void SavetoMSEXCEL1Click();
@@ -166,6 +167,8 @@ class TForm2 : public QMainWindow {
   MainWindowLinks links_;
   std::unique_ptr<office::OfficeAutomation> ownOffice_;  // when the links bring none
   std::unique_ptr<office::OfficeSession> office_;
+  std::unique_ptr<TColumnCommands> columnCommands_;
+  std::unique_ptr<TRecordCopy> recordCopy_;
   bool leftForDialog_ = false;  // the window active last before this one was a modal dialog
   std::vector<std::string> rowCells_;  // FillGridRow's cells, reused between rows
   std::vector<std::string_view> rowViews_;

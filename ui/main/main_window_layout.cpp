@@ -81,7 +81,6 @@ void TForm2::BuildMenus() {
 
   Hook(Openfile1, &TForm2::Openfile1Click);
   Hook(Openfileastext1, &TForm2::Openfileastext1Click);
-  Hook(Sortedfile1, &TForm2::Sortedfile1Click);
   Hook(SavetoMSEXCEL1, &TForm2::SavetoMSEXCEL1Click);
   Hook(Addnewfield1, &TForm2::Addnewfield1Click);
   Hook(N4, &TForm2::N4Click);

@@ -1,6 +1,252 @@
 #include "sort_panel.h"
 
+#include "code_page.h"
+#include "dbf2_lib.h"
+#include "dbf_names.h"
+#include "file_name.h"
+#include "int_text.h"
 #include "main_window.h"
 
+#include <QAction>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <cstdio>
+
+namespace {
+
+constexpr uint16_t kSource = 1;
+constexpr uint16_t kTarget = 2;
+constexpr int kNameColumn = 1;
+constexpr int kDirectionColumn = 2;
+constexpr int kDirectionTextColumn = 3;
+constexpr int kMaxKeys = 30;
+constexpr size_t kNameLimit = 50;
+const char kOutputFilter[] = "Файлы *.dbf|*.dbf|Все файлы|*.*|";
+const char kNotSorted[] = "Сортировка не выполнена!\r\n";
+
+std::string Limited(std::string text) {
+  if (text.size() > kNameLimit) text.resize(kNameLimit);
+  return text;
+}
+
+// Cell text trimmed and in capitals, as key names and header texts are compared.
+std::string Comparable(std::string_view cell) { return Limited(dbf::UpperAnsi(dbf::TrimName(cell))); }
+
+std::string DirectionText(int direction) {
+  return ui::EncodeTyped(QString::fromUtf8(direction == 1 ? "по возрастанию" : "по убыванию"));
+}
+
+// Cell bytes as the grid shows them, for a message.
+std::string AsShown(const ui::StringGrid& grid, const std::string& bytes) {
+  return ui::DecodeCell(bytes, grid.Page()).toStdString();
+}
+
+}  // namespace
+
 TSortPanel::TSortPanel(TForm2& form)
-    : TaskPanel({QString::fromUtf8("Сортировка файла типа \"DBF\"")}, QStringLiteral("Exit"), form.GridArea), form_(form) {}
+    : TaskPanel({QString::fromUtf8("Сортировка файла типа \"DBF\"")}, QStringLiteral("Exit"), form.GridArea),
+      form_(form) {
+  Label8 = new QLabel(QString::fromUtf8("Вид сортировки :"), this);
+  Label9 = new QLabel(QString::fromUtf8("1 - по возростанию"), this);
+  Label10 = new QLabel(QString::fromUtf8("2 - по убыванию"), this);
+  StringGrid2 = new ui::StringGrid(this);
+  StringGrid2->SetColCount(4);
+  StringGrid2->SetRowCount(2);
+  StringGrid2->SetFixedCols(1);
+  StringGrid2->SetFixedRows(1);
+  StringGrid2->SetOptions(ui::GridOption::FixedVertLine | ui::GridOption::FixedHorzLine |
+                          ui::GridOption::VertLine | ui::GridOption::HorzLine |
+                          ui::GridOption::Editing | ui::GridOption::AlwaysShowEditor);
+  Label6 = new QLabel(QString::fromUtf8("Количество сортируемых полей"), this);
+  ComboBox1 = new QComboBox(this);
+  for (int k = 1; k <= kMaxKeys; ++k) ComboBox1->addItem(QString::number(k));
+  Edit5 = new QLineEdit(this);
+  Button7 = new QPushButton(QStringLiteral("Name file after sorted"), this);
+  Button1 = new QPushButton(QStringLiteral("Sorted"), this);
+  Button6 = ExitButton();
+
+  auto* legend = new QGridLayout;
+  legend->addWidget(Label8, 0, 0, 2, 1);
+  legend->addWidget(Label9, 0, 1);
+  legend->addWidget(Label10, 1, 1);
+  auto* keys = new QGridLayout;
+  keys->addWidget(Label6, 0, 0);
+  keys->addWidget(ComboBox1, 0, 1);
+  keys->addWidget(Edit5, 1, 0);
+  keys->addWidget(Button7, 1, 1);
+  keys->addWidget(Button1, 2, 1);
+  Body()->addLayout(legend);
+  Body()->addWidget(StringGrid2, 1);
+  Body()->addLayout(keys);
+  resize(460, 480);
+
+  form.Hook(form.Sortedfile1, [this] { Sortedfile1Click(); });
+  form.Hook(Button7, [this] { Button7Click(); });
+  form.Hook(Button1, [this] { Button1Click(); });
+  StringGrid2->onKeyPress = [this](int& key) { form_.Guard().Run([this, &key] { StringGrid2KeyPress(key); }); };
+  ComboBox1->installEventFilter(this);
+}
+
+bool TSortPanel::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == ComboBox1 && event->type() == QEvent::KeyPress &&
+      ui::StringGrid::KeyCode(*static_cast<QKeyEvent*>(event)) == 13) {
+    form_.Guard().Run([this] { ComboBox1KeyPress(); });
+    return true;
+  }
+  return TaskPanel::eventFilter(watched, event);
+}
+
+void TSortPanel::Sortedfile1Click() {
+  ComboBox1->setCurrentIndex(0);
+  StringGrid2->SetFixedCols(1);
+  StringGrid2->SetFixedRows(1);
+  StringGrid2->SetRowCount(2);
+  StringGrid2->SetRow(0, {"", "Name Field", "Type Sorted", "Name type sorted"});
+  StringGrid2->SetCell(1, 0, "1");
+  const int widths[] = {30, 90, 70, 105};
+  for (int c = 0; c < 4; ++c) StringGrid2->SetColWidth(c, widths[c]);
+  show();
+  raise();
+}
+
+void TSortPanel::ComboBox1KeyPress() {
+  SetKeyCount(ComboBox1->currentIndex() + 1);
+  StringGrid2->setFocus();
+}
+
+void TSortPanel::SetKeyCount(int count) {
+  StringGrid2->SetRowCount(count + 1);
+  for (int k = 1; k <= count; ++k) {
+    char number[16];
+    std::snprintf(number, sizeof number, "%2d", k);
+    StringGrid2->SetCell(k, 0, number);
+  }
+}
+
+void TSortPanel::StringGrid2KeyPress(int& key) {
+  if (key != 13) return;
+  key = 0;
+  StringGrid2->CommitEdit();
+  const int col = StringGrid2->Col();
+  const int row = StringGrid2->Row();
+  if (col >= kDirectionColumn && row == StringGrid2->RowCount() - 1) {
+    ConfirmDirection(row);
+  } else if (col == kNameColumn) {
+    const FieldLookup lookup = FindField(row);
+    if (lookup.header) {
+      StringGrid2->SetCell(row, kNameColumn, *lookup.header);
+      StringGrid2->SetSelectedCell(row, kDirectionColumn);
+    } else {
+      ShowWrongName(lookup);
+    }
+  } else if (col >= kDirectionColumn && ConfirmDirection(row)) {
+    StringGrid2->SetSelectedCell(row + 1, kNameColumn);
+  }
+  ReopenEditor();
+}
+
+// The key grid always shows its editor; Enter closed it to read the cell,
+// and moving to another cell has opened a new one unless the selection stayed.
+void TSortPanel::ReopenEditor() {
+  const QModelIndex current = StringGrid2->currentIndex();
+  if (current.isValid() && !StringGrid2->indexWidget(current)) StringGrid2->edit(current);
+}
+
+TSortPanel::FieldLookup TSortPanel::FindField(int row) const {
+  FieldLookup lookup;
+  lookup.wanted = Comparable(StringGrid2->Cell(row, kNameColumn));
+  const ui::StringGrid& records = *form_.StringGrid1;
+  for (int col = 1; col < records.ColCount(); ++col) {
+    const std::string header = records.Cell(0, col);
+    lookup.lastCompared = Comparable(header);
+    if (lookup.lastCompared == lookup.wanted) {
+      lookup.header = Limited(dbf::TrimName(header));
+      break;
+    }
+  }
+  return lookup;
+}
+
+void TSortPanel::ShowWrongName(const FieldLookup& lookup) {
+  form_.Dialogs().Message("Error Name Field!\r\nИМЯ ПОЛЯ В КОЛ.1-" + AsShown(*StringGrid2, lookup.wanted) +
+                          "\r\nRabStrNameFieldRowZero-" + AsShown(*form_.StringGrid1, lookup.lastCompared));
+}
+
+std::optional<int> TSortPanel::Direction(int row) const {
+  const std::string cell = StringGrid2->Cell(row, kDirectionColumn);
+  const auto number = rawview::StrToInt(rawview::Trim(cell));
+  if (number != 1 && number != 2) return std::nullopt;
+  return number;
+}
+
+bool TSortPanel::ConfirmDirection(int row) {
+  const auto direction = Direction(row);
+  if (!direction) {
+    form_.Dialogs().Message("Тип сортировки не равен 1 или 2 ");
+    return false;
+  }
+  StringGrid2->SetCell(row, kDirectionTextColumn, DirectionText(*direction));
+  return true;
+}
+
+void TSortPanel::Button7Click() {
+  const auto choice = form_.Dialogs().SaveFile(kOutputFilter);
+  if (!choice) return;
+  form_.SecondPath = choice->path;
+  Edit5->setText(QString::fromStdString(TrimBlanks(choice->path)));
+}
+
+void TSortPanel::Button1Click() {
+  if (!form_.PathGiven()) return;
+  StringGrid2->CommitEdit();
+  ui::DialogService& dialogs = form_.Dialogs();
+  dbf::Dbf2_lib db;
+  db.DbfAssign(kSource, form_.TablePath);
+  form_.SecondPath = TrimBlanks(Edit5->text().toStdString());
+  if (form_.SecondPath.empty()) {
+    dialogs.Message(std::string(kNotSorted) + "Нет имени отсортированного файла.");
+    return;
+  }
+  db.DbfAssign(kTarget, form_.SecondPath);
+  const int keyCount = StringGrid2->RowCount() - 1;
+  for (int row = 1; row <= keyCount; ++row) {
+    if (!Direction(row)) {
+      dialogs.Message(std::string(kNotSorted) + "Тип сортировки не равен 1 или 2.");
+      return;
+    }
+  }
+  // Field names are checked against the columns of the table on show; a
+  // hidden grid still holds those of a table that is no longer current.
+  const bool hasFields = form_.GridShown() && form_.StringGrid1->ColCount() > 1;
+  for (int row = 1; row <= keyCount; ++row) {
+    const FieldLookup lookup = hasFields ? FindField(row) : FieldLookup{};
+    if (!lookup.header) {
+      dialogs.Message(std::string(kNotSorted) + "Ошибка в имени поля.");
+      return;
+    }
+    StringGrid2->SetCell(row, kNameColumn, *lookup.header);
+  }
+  db.DbfSortInit(kSource);
+  for (int row = 1; row <= keyCount; ++row) {
+    db.DbfSortAddKey(Limited(dbf::TrimName(StringGrid2->Cell(row, kNameColumn))), *Direction(row), 0);
+  }
+  const dbf::SortOutcome outcome = db.DbfSortTo(kSource, kTarget);
+  db.DbfCloseAll();
+  switch (outcome) {
+    case dbf::SortOutcome::Sorted:
+      dialogs.Message("Сортировка выполнена!");
+      break;
+    case dbf::SortOutcome::SameFile:
+      // Writing the output would have emptied the table before it was read.
+      dialogs.Message(std::string(kNotSorted) + "Отсортированный файл не может быть исходным файлом.");
+      break;
+    default:
+      dialogs.Message(std::string(kNotSorted) + "Не хватает памяти для ключей сортировки.");
+      break;
+  }
+}

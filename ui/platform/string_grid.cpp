@@ -337,9 +337,11 @@ void StringGrid::PaintCorner() {
 void StringGrid::EditorCreated(QWidget* editor) { editor_ = editor; }
 
 void StringGrid::CloseOpenEditor() {
-  if (!editor_) return;
   QWidget* editor = editor_;
   editor_ = nullptr;
+  // An editor the view closed itself (the current cell moved) is hidden and
+  // waits for deletion; its text is already in the cell.
+  if (!editor || editor->isHidden()) return;
   commitData(editor);
   closeEditor(editor, QAbstractItemDelegate::NoHint);
 }

@@ -1,0 +1,180 @@
+#include "file_size_limit.h"
+#include "main_window_fixture.h"
+#include "table_records.h"
+
+#include "code_page.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
+
+namespace {
+
+const std::vector<testsupport::FieldSpec> kFields{
+    {"NAME", 'C', 6}, {"CITY", 'C', 4}, {"QTY", 'N', 3}, {"DAY", 'D', 8}, {"OK", 'L', 1}, {"SUMMA", 'N', 6, 2}};
+
+std::string Bytes(const char* utf8) { return ui::EncodeTyped(QString::fromUtf8(utf8)); }
+
+class SortPanelTest : public MainWindowTest {
+ protected:
+  // A table wider than the key grid, its last field SUMMA; Eve is marked deleted.
+  void OpenWideTable() {
+    testsupport::TableLayout layout;
+    layout.fields = kFields;
+    const std::vector<std::pair<std::string, std::string>> rows{
+        {"Ann", "  1.50"}, {"Dan", " -5.00"}, {"Bob", "  1.50"}, {"Eve", " -1.00"}, {"Cy", "  0.00"}, {"Al", "  1.50"}};
+    for (const auto& [name, sum] : rows) {
+      layout.records.push_back(testsupport::Record(kFields, {name, "Omsk", "  1", "20240101", "T", sum}, name == "Eve"));
+    }
+    table = dir.Path("wide.dbf");
+    testsupport::WriteFile(table, testsupport::TableBytes(layout));
+    OpenFromMenu(table);
+    form->Sortedfile1->trigger();
+  }
+
+  ui::StringGrid& Keys() { return *form->Panel3->StringGrid2; }
+
+  void ChooseKeyCount(int count) {
+    form->Panel3->ComboBox1->setCurrentIndex(count - 1);
+    QTest::keyClick(form->Panel3->ComboBox1, Qt::Key_Return);
+  }
+
+  // Types into a key cell through its editor, as a person who selects the
+  // cell (or just starts typing in it), optionally ending with Enter.
+  void Type(int row, int col, const char* text, bool enter = true) {
+    if (!Keys().currentIndex().isValid() || Keys().Row() != row || Keys().Col() != col) {
+      Keys().SetSelectedCell(row, col);
+    }
+    const QModelIndex current = Keys().currentIndex();
+    if (!Keys().indexWidget(current)) Keys().edit(current);
+    auto* editor = qobject_cast<QLineEdit*>(Keys().indexWidget(current));
+    ASSERT_NE(editor, nullptr);
+    editor->setText(QString::fromUtf8(text));
+    if (enter) QTest::keyClick(editor, Qt::Key_Return);
+    QApplication::processEvents();
+  }
+
+  void SetKeys(const std::vector<std::pair<const char*, const char*>>& keys) {
+    ChooseKeyCount(static_cast<int>(keys.size()));
+    for (size_t k = 0; k < keys.size(); ++k) {
+      Type(static_cast<int>(k) + 1, 1, keys[k].first, false);
+      Type(static_cast<int>(k) + 1, 2, keys[k].second, false);
+    }
+  }
+
+  void Sort(const std::string& output) {
+    form->Panel3->Edit5->setText(QString::fromStdString(output));
+    form->Panel3->Button1->click();
+  }
+
+  std::string table;
+};
+
+TEST_F(SortPanelTest, ShowingThePanelResetsTheKeyGridToOneKey) {
+  OpenWideTable();
+  ChooseKeyCount(30);
+  ASSERT_EQ(Keys().RowCount(), 31);
+  EXPECT_EQ(Keys().Cell(1, 0), " 1");
+  EXPECT_EQ(Keys().Cell(30, 0), "30");
+
+  Type(1, 1, "city", false);
+  form->Panel3->Button6->click();
+  form->Sortedfile1->trigger();
+  EXPECT_FALSE(form->Panel3->isHidden());
+  EXPECT_EQ(Keys().RowCount(), 2);
+  EXPECT_EQ(form->Panel3->ComboBox1->currentText(), "1");
+  EXPECT_EQ(Keys().Cell(1, 0), "1");
+  EXPECT_EQ(Keys().Cell(1, 1), "city");  // row 1 keeps what it held
+}
+
+TEST_F(SortPanelTest, EnterChecksNamesAgainstTheGridHeaderAndDirections) {
+  OpenWideTable();
+  ChooseKeyCount(2);
+  // A name in small letters, the last column of the table, becomes the header's text.
+  Type(1, 1, " summa ");
+  EXPECT_EQ(Keys().Cell(1, 1), "SUMMA");
+  EXPECT_EQ(Keys().Col(), 2);
+
+  Type(1, 2, "3");
+  Type(1, 2, "");
+  EXPECT_EQ(dialogs.messages, std::vector<std::string>(2, "Тип сортировки не равен 1 или 2 "));
+  EXPECT_EQ(Keys().Row(), 1);
+  Type(1, 2, "2");
+  EXPECT_EQ(Keys().Cell(1, 3), Bytes("по убыванию"));
+  EXPECT_EQ(Keys().Row(), 2);
+  EXPECT_EQ(Keys().Col(), 1);
+
+  dialogs.messages.clear();
+  Type(2, 1, "names");
+  EXPECT_EQ(dialogs.messages,
+            std::vector<std::string>({"Error Name Field!\r\nИМЯ ПОЛЯ В КОЛ.1-NAMES\r\nRabStrNameFieldRowZero-SUMMA"}));
+  EXPECT_EQ(Keys().Col(), 1);
+
+  // Enter in the direction cell of the last row writes the text and stays.
+  Type(2, 2, "1");
+  EXPECT_EQ(Keys().Cell(2, 3), Bytes("по возрастанию"));
+  EXPECT_EQ(Keys().Row(), 2);
+  EXPECT_EQ(Keys().Col(), 2);
+  EXPECT_EQ(dialogs.messages.size(), 1u);
+}
+
+TEST_F(SortPanelTest, SortsTheTableIntoTheOutputFile) {
+  OpenWideTable();
+  const std::string before = testsupport::ReadFile(table);
+  dialogs.saveAnswers.push_back(ui::FileChoice{dir.Path("sorted.dbf") + "  ", 1});
+  form->Panel3->Button7->click();
+
+  // Descending sums, ties by name; the deleted record keeps its flag.
+  SetKeys({{"summa", "2"}, {"Name", " 1"}});
+  form->Panel3->Button1->click();
+  EXPECT_EQ(dialogs.messages, std::vector<std::string>({"Сортировка выполнена!"}));
+  EXPECT_EQ(Keys().Cell(1, 1), "SUMMA");
+  const auto records = RecordsOf(dir.Path("sorted.dbf"));
+  EXPECT_EQ(FieldOf(records, 1, 6),
+            std::vector<std::string>({"Al    ", "Ann   ", "Bob   ", "Cy    ", "Eve   ", "Dan   "}));
+  EXPECT_EQ(records[4][0], '*');
+  EXPECT_EQ(testsupport::ReadFile(table), before);
+}
+
+TEST_F(SortPanelTest, RefusalsComeInOrderAndWriteNothing) {
+  OpenWideTable();
+  const std::string before = testsupport::ReadFile(table);
+  const std::string output = dir.Path("out.dbf");
+  SetKeys({{"city", "1"}, {"qty", ""}});
+  form->Panel3->Edit5->setText("  ");
+  form->Panel3->Button1->click();
+  Sort(output);
+  Type(2, 2, "2", false);
+  Type(2, 1, "town", false);
+  Sort(output);
+  EXPECT_EQ(dialogs.messages, std::vector<std::string>({
+                                  "Сортировка не выполнена!\r\nНет имени отсортированного файла.",
+                                  "Сортировка не выполнена!\r\nТип сортировки не равен 1 или 2.",
+                                  "Сортировка не выполнена!\r\nОшибка в имени поля.",
+                              }));
+  EXPECT_FALSE(std::filesystem::exists(output));
+
+  // The table itself, by another spelling, is never the output.
+  dialogs.messages.clear();
+  Type(2, 1, "qty", false);
+  Sort(dir.dir() + "/./wide.dbf");
+  EXPECT_EQ(dialogs.messages,
+            std::vector<std::string>({"Сортировка не выполнена!\r\nОтсортированный файл не может быть исходным файлом."}));
+  EXPECT_EQ(testsupport::ReadFile(table), before);
+}
+
+TEST_F(SortPanelTest, AFailedWriteIsReportedAndTheTableStays) {
+  OpenWideTable();
+  const std::string before = testsupport::ReadFile(table);
+  SetKeys({{"name", "1"}});
+  {
+    FileSizeLimit limit(before.size() - 20);
+    Sort(dir.Path("sorted.dbf"));
+  }
+  ExpectOnlyTheFailedWrite(dialogs.messages);
+  EXPECT_TRUE(exits.empty());
+  EXPECT_EQ(testsupport::ReadFile(table), before);
+}
+
+}  // namespace

@@ -1,0 +1,85 @@
+#include "column_commands.h"
+
+#include "dbf2_lib.h"
+#include "main_window.h"
+#include "progress.h"
+#include "table_command_steps.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <cstdio>
+
+namespace {
+
+constexpr uint16_t kTable = 1;
+
+std::string SumText(double sum, int decimals) {
+  std::string text(static_cast<size_t>(std::snprintf(nullptr, 0, "%20.*f", decimals, sum)), ' ');
+  std::snprintf(text.data(), text.size() + 1, "%20.*f", decimals, sum);
+  return text;
+}
+
+}  // namespace
+
+TColumnCommands::TColumnCommands(TForm2& form) : form_(form) {
+  form.Hook(form.Button4, [this] { Button4Click(); });
+  form.Hook(form.Button5, [this] { Button5Click(); });
+}
+
+// Opens the table and finds the field named in Edit4. A field that is missing
+// or not numeric is refused with its message: reading a number from any
+// other field would end the program.
+const dbf::FieldNode* TColumnCommands::OpenWithNumericField(dbf::Dbf2_lib& db) {
+  ui::DialogService& dialogs = form_.Dialogs();
+  if (!OpenTableOrTell(db, kTable, form_.TablePath, dialogs)) return nullptr;
+  const dbf::FieldNode* field = FieldByTypedName(db, kTable, form_.Edit4->text());
+  if (!field) {
+    dialogs.Message("Ошибка в имени поля!");
+  } else if (field->type != 'N') {
+    dialogs.Message("Ошибка! Не числовое поле!");
+    field = nullptr;
+  }
+  return field;
+}
+
+// Every record in file order, those marked deleted too, with the progress bar.
+void TColumnCommands::ForEveryRecord(dbf::Dbf2_lib& db, const std::function<void()>& visit) {
+  ui::Progress progress(form_.ProgressBar1, db.DbfRecCount(kTable));
+  for (db.DbfTop(kTable); !db.DbfEof(kTable); db.DbfSkip(kTable, 1)) {
+    progress.Set(db.DbfRecNo(kTable));
+    visit();
+  }
+}
+
+void TColumnCommands::Button4Click() {
+  if (!form_.PathGiven()) return;
+  dbf::Dbf2_lib db;
+  const dbf::FieldNode* field = OpenWithNumericField(db);
+  if (!field) return;
+  const std::string name = EngineFieldName(*field);
+  double sum = 0;
+  ForEveryRecord(db, [&] { sum += db.DbfGetNum(kTable, name); });
+  db.DbfCloseAll();
+  form_.Dialogs().Message("Сумма= " + SumText(sum, field->decimals));
+}
+
+void TColumnCommands::Button5Click() {
+  if (!form_.PathGiven()) return;
+  dbf::Dbf2_lib db;
+  const dbf::FieldNode* field = OpenWithNumericField(db);
+  if (!field) return;
+  const std::string name = EngineFieldName(*field);
+  ForEveryRecord(db, [&] {
+    if (db.DbfGetNum(kTable, name) == 0) db.DbfDelete(kTable);
+  });
+  // The purge also removes the records that were flagged before.
+  db.DbfPack(kTable);
+  db.DbfCloseAll();
+  if (!OpenTableOrTell(db, kTable, form_.TablePath, form_.Dialogs())) return;
+  form_.RefillRows(db);
+  form_.StaticText1->setText(RecordCountText(db.DbfRecCount(kTable)));
+  db.DbfCloseAll();
+  form_.Dialogs().Message("Удаление строк с нулевыми суммами выполнено!");
+}

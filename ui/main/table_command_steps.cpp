@@ -1,0 +1,34 @@
+#include "table_command_steps.h"
+
+#include "code_page.h"
+#include "dbf2_lib.h"
+#include "dbf_names.h"
+
+#include <cstdio>
+
+bool OpenTableOrTell(dbf::Dbf2_lib& db, uint16_t slot, const std::string& path, ui::DialogService& dialogs) {
+  db.DbfOpen(slot, path);
+  if (db.DbfIsOpen(slot)) return true;
+  dialogs.Message("Файл " + path + " не удается открыть для чтения и записи");
+  return false;
+}
+
+std::string EngineFieldName(const dbf::FieldNode& field) {
+  std::string name(field.name.data(), field.name.size());
+  name.push_back('\0');
+  return name;
+}
+
+const dbf::FieldNode* FieldByTypedName(const dbf::Dbf2_lib& db, uint16_t slot, const QString& typed) {
+  const std::string wanted = dbf::UpperAnsi(dbf::TrimName(ui::EncodeTyped(typed)));
+  for (const dbf::FieldNode* f = db.DbfFields(slot); f; f = f->next) {
+    if (f->Name() == wanted) return f;
+  }
+  return nullptr;
+}
+
+QString RecordCountText(int64_t count) {
+  char number[32];
+  std::snprintf(number, sizeof number, "%7lld", static_cast<long long>(count));
+  return QString::fromLatin1(number) + QString::fromUtf8(" записей.");
+}
