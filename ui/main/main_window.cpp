@@ -11,6 +11,11 @@
 #include "repair_panel.h"
 #include "sele_rec_form.h"
 #include "sort_panel.h"
+#include "desktop_office.h"
+#include "exchange_folder.h"
+#include "export_panel.h"
+#include "office_session.h"
+#include "report_panel.h"
 
 #include <QAction>
 #include <QApplication>
@@ -28,6 +33,11 @@
 #endif
 
 TForm2::TForm2(MainWindowLinks links, QWidget* parent) : QMainWindow(parent), links_(std::move(links)) {
+  if (!links_.office) {
+    ownOffice_ = std::make_unique<office::DesktopOffice>(office::DefaultExchangeFolder(), links_.launcher);
+    links_.office = ownOffice_.get();
+  }
+  office_ = std::make_unique<office::OfficeSession>(*links_.office);
   BuildMenus();
   BuildToolBars();
   auto* central = new QWidget(this);
@@ -132,15 +142,9 @@ bool TForm2::GridShown() const { return !StringGrid1->isHidden(); }
 
 bool TForm2::PathGiven() const { return !TrimBlanks(TablePath).empty(); }
 
-void TForm2::ToolButton3Click() {
-  if (GridShown()) Panel4->show();
-}
+void TForm2::ToolButton3Click() { Panel4->ToolButton3Click(); }
 
-void TForm2::ToolButton5Click() {
-  if (GridShown()) Panel5->show();
-}
+void TForm2::ToolButton5Click() { Panel5->ToolButton5Click(); }
 
-void TForm2::SavetoMSEXCEL1Click() {
-  if (GridShown()) Panel5->show();
-}
+void TForm2::SavetoMSEXCEL1Click() { Panel5->SavetoMSEXCEL1Click(); }
 

@@ -29,6 +29,8 @@ class TSortPanel;
 class TRepairPanel;
 class TRenamePanel;
 class TNewFieldPanel;
+class TReportPanel;
+class TExportPanel;
 class TColumnCommands;
 class TRecordCopy;
 class TRecordEditing;
@@ -41,6 +43,10 @@ class Dbf2_lib;
 namespace ui {
 class RadioGroup;
 }
+namespace office {
+class OfficeAutomation;
+struct OfficeSession;
+}  // namespace office
 
 class TForm2 : public QMainWindow {
  public:
@@ -89,6 +95,7 @@ class TForm2 : public QMainWindow {
   void ToolButton3Click();
   void ToolButton5Click();
   void SavetoMSEXCEL1Click();
+  void N17Click();  // "Копировать в EXCEL"
 
   // Guards of the table commands.
   bool GridShown() const;
@@ -127,8 +134,8 @@ class TForm2 : public QMainWindow {
   QPushButton *Button4, *Button5;
   QPushButton* bbClose;
   TSortPanel* Panel3;
-  TaskPanel* Panel4;
-  TaskPanel* Panel5;
+  TReportPanel* Panel4;
+  TExportPanel* Panel5;
   TRepairPanel* Panel6;
   TRenamePanel* Panel7;
   TNewFieldPanel* Panel8;
@@ -169,6 +176,8 @@ class TForm2 : public QMainWindow {
   void EmptyTransferBuffer();
 
   MainWindowLinks links_;
+  std::unique_ptr<office::OfficeAutomation> ownOffice_;  // when the links bring none
+  std::unique_ptr<office::OfficeSession> office_;
   std::unique_ptr<TColumnCommands> columnCommands_;
   std::unique_ptr<TRecordCopy> recordCopy_;
   bool leftForDialog_ = false;  // the window active last before this one was a modal dialog

@@ -8,6 +8,8 @@
 #include "rename_panel.h"
 #include "repair_panel.h"
 #include "sort_panel.h"
+#include "export_panel.h"
+#include "report_panel.h"
 #include "structure_commands.h"
 
 #include <QAction>
@@ -215,14 +217,14 @@ void TForm2::BuildBottomPanel() {
 
 void TForm2::BuildTaskPanels() {
   Panel3 = new TSortPanel(*this);
-  Panel4 = new TaskPanel({QString::fromUtf8("Формирование текстового файла и печать.")},
-                         QString::fromUtf8("Выход"), GridArea);
-  Panel5 = new TaskPanel({QString::fromUtf8("Экспорт в файл MS EXCEL")}, QString::fromUtf8("Отмена"), GridArea);
-  RadioGroup1 = new ui::RadioGroup(QString::fromUtf8("Заменить точку на запятую? "),
-                                   {QString::fromUtf8("не заменять"), QString::fromUtf8("заменить")}, Panel5);
-  Button3 = new QPushButton(QString::fromUtf8("Выполнить"), Panel5);
-  Panel5->Body()->addWidget(RadioGroup1);
-  Panel5->Body()->addWidget(Button3);
+  const office::OfficePanelLinks officeLinks{links_.dialogs, links_.guard, *office_, *StringGrid1, *ProgressBar1,
+                                             [this] { return TablePath; }};
+  Panel4 = new TReportPanel(officeLinks, GridArea);
+  Panel5 = new TExportPanel(officeLinks, GridArea);
+  RadioGroup1 = Panel5->RadioGroup1;
+  Button3 = Panel5->Button3;
+  Hook(N16, [this] { Panel5->N16Click(); });
+  Hook(N17, &TForm2::N17Click);
   Panel6 = new TRepairPanel(*this);
   Panel7 = new TRenamePanel(*this);
   Panel8 = new TNewFieldPanel(*this);

@@ -10,6 +10,9 @@
 #include <string>
 
 class QWidget;
+namespace office {
+class OfficeAutomation;
+}
 
 struct MainWindowLinks {
   ui::DialogService& dialogs;
@@ -23,4 +26,8 @@ struct MainWindowLinks {
   std::function<void(QWidget* caller, int mode, const std::string& fileName)> openRawView;
   // Empties the raw view's process-wide transfer buffer; may be empty.
   std::function<void()> emptyTransferBuffer;
+  // The spreadsheet and word-processor servers of the report, the exports and
+  // the spreadsheets shown; none: files written into the user's cache folder
+  // and opened through `launcher`.
+  office::OfficeAutomation* office = nullptr;
 };

@@ -4,6 +4,7 @@
 #include "dbf2_lib.h"
 #include "file_name.h"
 #include "radio_group.h"
+#include "spreadsheet_hand_over.h"
 #include "table_checks.h"
 
 #include <QGroupBox>
@@ -95,10 +96,14 @@ void TForm2::RefuseUnopenedTable() {
   RowsFile.reset();
 }
 
-// Files that are not tables go to the desktop's program for them.
+// Files that are not tables go to the spreadsheet program.
 void TForm2::ShowSpreadsheet() {
-  HideTableControls();
-  if (!links_.launcher.Open(TablePath)) {
-    links_.dialogs.Message("Нет программы для просмотра файла " + TablePath);
-  }
+  office::SpreadsheetLinks links{links_.dialogs, *office_, [this] { HideTableControls(); }};
+  office::ShowSpreadsheet(TablePath, links);
+}
+
+void TForm2::N17Click() {
+  office::SpreadsheetLinks links{links_.dialogs, *office_, [this] { HideTableControls(); }};
+  office::CopyToExcel(TablePath, links);
+  if (TablePath.empty()) StaticText2->clear();
 }

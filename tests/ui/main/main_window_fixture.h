@@ -4,7 +4,10 @@
 #pragma once
 
 #include "dbf_errors.h"
+#include "desktop_office.h"
+#include "export_panel.h"
 #include "main_window.h"
+#include "report_panel.h"
 #include "new_field_panel.h"
 #include "rename_panel.h"
 #include "repair_panel.h"
@@ -47,7 +50,7 @@ class MainWindowTest : public ::testing::Test {
                           [this](QWidget*, int mode, const std::string& name) {
                             rawViewCalls.push_back({mode, name});
                           },
-                          [this] { ++transferBufferEmptied; }};
+                          [this] { ++transferBufferEmptied; }, &office};
     form = std::make_unique<TForm2>(links);
     form->show();
   }
@@ -85,6 +88,8 @@ class MainWindowTest : public ::testing::Test {
   std::vector<int> exits;
   ui::EventGuard guard{dialogs, [this](int code) { exits.push_back(code); }};
   RecordingLauncher launcher;
+  // Workbooks and documents go to the test's folder.
+  office::DesktopOffice office{dir.Path("exchange"), launcher};
   std::vector<RawViewCall> rawViewCalls;
   int transferBufferEmptied = 0;
   std::unique_ptr<TForm2> form;

@@ -60,7 +60,8 @@ TEST_F(MainWindowTest, ExtensionDecidesBetweenGridAndTheDesktopProgram) {
   const std::string sheet = dir.Path("report.xls");
   testsupport::WriteFile(sheet, "not a table");
   OpenFromMenu(sheet, 2);
-  EXPECT_EQ(launcher.opened, std::vector<std::string>({sheet}));
+  // The spreadsheet program gets a copy; the user's file stays as it is.
+  EXPECT_EQ(launcher.opened, std::vector<std::string>({dir.Path("exchange/report-1.xls")}));
   EXPECT_TRUE(form->StringGrid1->isHidden());
   EXPECT_TRUE(form->Panel1->isHidden());
   EXPECT_EQ(form->TablePath, sheet);
@@ -68,7 +69,7 @@ TEST_F(MainWindowTest, ExtensionDecidesBetweenGridAndTheDesktopProgram) {
   const std::string noExtension = dir.Path("README");
   testsupport::WriteFile(noExtension, "text");
   OpenFromMenu(noExtension, 2);
-  EXPECT_EQ(launcher.opened.back(), noExtension);
+  EXPECT_EQ(launcher.opened.back(), dir.Path("exchange/README-1"));
 }
 
 TEST_F(MainWindowTest, CancelledOrMissingChoicesChangeNothing) {

@@ -1,0 +1,89 @@
+#include "office_test_support.h"
+
+#include <gtest/gtest.h>
+#include <zip.h>
+
+#include "office_automation.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <csignal>
+#include <sys/resource.h>
+
+namespace officetest {
+
+std::string WriteTable(const testsupport::TempDir& dir, const std::string& name,
+                       const std::vector<testsupport::FieldSpec>& fields,
+                       const std::vector<std::vector<std::string>>& rows, const std::vector<int>& deleted) {
+  testsupport::TableLayout layout;
+  layout.fields = fields;
+  for (size_t i = 0; i < rows.size(); ++i) {
+    const bool isDeleted = std::find(deleted.begin(), deleted.end(), static_cast<int>(i + 1)) != deleted.end();
+    layout.records.push_back(testsupport::Record(fields, rows[i], isDeleted));
+  }
+  const std::string path = dir.Path(name);
+  testsupport::WriteFile(path, testsupport::TableBytes(layout));
+  return path;
+}
+
+std::string ZipMember(const std::string& zipPath, const std::string& member) {
+  int error = 0;
+  zip_t* archive = zip_open(zipPath.c_str(), ZIP_RDONLY, &error);
+  if (!archive) {
+    ADD_FAILURE() << "not a zip package: " << zipPath;
+    return {};
+  }
+  std::string text;
+  zip_stat_t st;
+  zip_file_t* file = zip_stat(archive, member.c_str(), 0, &st) == 0 ? zip_fopen(archive, member.c_str(), 0) : nullptr;
+  if (!file) {
+    ADD_FAILURE() << member << " missing in " << zipPath;
+  } else {
+    text.resize(st.size);
+    if (zip_fread(file, text.data(), st.size) != static_cast<zip_int64_t>(st.size)) ADD_FAILURE() << "short read";
+    zip_fclose(file);
+  }
+  zip_discard(archive);
+  return text;
+}
+
+std::string CrLfLines(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines) text += line + "\r\n";
+  return text;
+}
+
+std::string AutomationErrorUnderSizeLimit(long bytes, const std::function<void()>& action) {
+  FileSizeLimit limit(bytes);
+  try {
+    action();
+  } catch (const office::AutomationError& e) {
+    return e.what();
+  }
+  return {};
+}
+
+int FilesEndingWith(const std::string& folder, const std::string& extension) {
+  int count = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) count += entry.path().extension() == extension;
+  return count;
+}
+
+FileSizeLimit::FileSizeLimit(long bytes) {
+  struct rlimit limit {};
+  getrlimit(RLIMIT_FSIZE, &limit);
+  oldSoft_ = static_cast<long>(limit.rlim_cur);
+  oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+  limit.rlim_cur = static_cast<rlim_t>(bytes);
+  setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+FileSizeLimit::~FileSizeLimit() {
+  struct rlimit limit {};
+  getrlimit(RLIMIT_FSIZE, &limit);
+  limit.rlim_cur = static_cast<rlim_t>(oldSoft_);
+  setrlimit(RLIMIT_FSIZE, &limit);
+  std::signal(SIGXFSZ, oldHandler_);
+}
+
+}  // namespace officetest

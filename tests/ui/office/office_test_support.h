@@ -1,0 +1,51 @@
+// What the office tests share: small tables written byte by byte, a report
+// sink that keeps its lines, reading one member of a zip package, and a file
+// size limit that makes writes fail part way.
+#pragma once
+
+#include "table_bytes.h"
+#include "text_report.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace officetest {
+
+// Writes a table of the fields with one record per row of values; the
+// records whose numbers (from 1) are in `deleted` carry the deletion flag.
+std::string WriteTable(const testsupport::TempDir& dir, const std::string& name,
+                       const std::vector<testsupport::FieldSpec>& fields,
+                       const std::vector<std::vector<std::string>>& rows, const std::vector<int>& deleted = {});
+
+struct LineList : office::LineSink {
+  void Line(std::string_view line) override { lines.emplace_back(line); }
+  std::vector<std::string> lines;
+};
+
+// The text of a member of a zip package; fails the test when it is missing.
+std::string ZipMember(const std::string& zipPath, const std::string& member);
+
+// The lines joined by CR LF, each line ended by one.
+std::string CrLfLines(const std::vector<std::string>& lines);
+
+// Runs the action while files may grow to `bytes` at most and returns the
+// text of the AutomationError it ends with (empty when it ends normally).
+std::string AutomationErrorUnderSizeLimit(long bytes, const std::function<void()>& action);
+
+// The files of a folder whose names end with `extension`.
+int FilesEndingWith(const std::string& folder, const std::string& extension);
+
+// While it lives, files may grow to `bytes` at most; larger writes fail with
+// "File too large" instead of ending the process.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(long bytes);
+  ~FileSizeLimit();
+
+ private:
+  long oldSoft_;
+  void (*oldHandler_)(int);
+};
+
+}  // namespace officetest

@@ -1,0 +1,167 @@
+#include "office_window_fixture.h"
+#include "radio_group.h"
+#include "string_grid.h"
+#include "text_1251.h"
+
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+
+using testsupport::FieldSpec;
+
+namespace {
+
+class ReportPanelTest : public OfficeWindowTest {
+ protected:
+  void SetUp() override {
+    OfficeWindowTest::SetUp();
+    table = officetest::WriteTable(dir, "people.dbf", {{"NAME", 'C', 10}, {"SUM", 'N', 8, 2}},
+                                   {{"Ann", "10.50"}, {"Bob", "2"}}, {2});
+    Open(table);
+    form->ToolButton3->trigger();
+    panel = form->Panel4;
+  }
+
+  // Types into the column grid and presses Enter there.
+  void EnterInGrid(int row, int col, const std::string& text) {
+    panel->StringGrid3->SetCell(row, col, text);
+    panel->StringGrid3->SetSelectedCell(row, col);
+    QTest::keyClick(panel->StringGrid3, Qt::Key_Return);
+  }
+
+  // Row-number column of width 4, NAME of 6 and SUM of 8.
+  void SetUpColumns() {
+    panel->StringGrid3->onClick();
+    const std::vector<std::vector<std::string>> rows{{"N", "4"}, {"NAME", "6"}, {"SUM", "8"}};
+    for (int row = 1; row <= 3; ++row) {
+      panel->StringGrid3->SetCell(row, 2, rows[row - 1][0]);
+      panel->StringGrid3->SetCell(row, 3, rows[row - 1][1]);
+    }
+  }
+
+  std::string table;
+  TReportPanel* panel = nullptr;
+};
+
+TEST_F(ReportPanelTest, OpensWithItsDefaults) {
+  EXPECT_FALSE(panel->isHidden());
+  EXPECT_EQ(panel->Edit7->text(), "45");
+  EXPECT_EQ(panel->Edit8->text(), "56");
+  EXPECT_EQ(panel->Edit6->text(), "");
+  EXPECT_EQ(panel->Edit9->text(), "2");
+  EXPECT_EQ(panel->StringGrid3->RowCount(), 3);
+  EXPECT_EQ(panel->StringGrid3->Cell(0, 3), office::To1251("Ширина столбца"));
+  EXPECT_EQ(panel->RadioGroup2->ItemIndex(), 0);
+  EXPECT_EQ(panel->RadioGroup3->ItemIndex(), 0);
+  EXPECT_TRUE(panel->ProgressBar2->isHidden());
+  panel->Button9->click();
+  EXPECT_TRUE(panel->isHidden());
+}
+
+TEST_F(ReportPanelTest, TheColumnGridChecksNamesAndWidths) {
+  panel->Edit9->setText("3");
+  panel->StringGrid3->onClick();
+  ASSERT_EQ(panel->StringGrid3->RowCount(), 5);
+  EXPECT_EQ(panel->StringGrid3->Cell(4, 0), "     4");
+
+  EnterInGrid(1, 2, "");
+  EXPECT_EQ(panel->StringGrid3->Cell(1, 2), office::To1251("№ п/п"));
+  EXPECT_EQ(panel->StringGrid3->Col(), 3);
+  EnterInGrid(2, 2, "  sum ");
+  EXPECT_EQ(panel->StringGrid3->Cell(2, 2), "SUM");
+  EXPECT_EQ(panel->StringGrid3->Cell(2, 1), "   8");
+  EXPECT_EQ(panel->StringGrid3->Col(), 3);
+  EnterInGrid(3, 2, office::To1251("имя"));
+  EXPECT_EQ(panel->StringGrid3->Cell(3, 1), "");
+  EnterInGrid(3, 3, "0");
+  EnterInGrid(3, 3, "7");
+  EXPECT_EQ(panel->StringGrid3->Row(), 4);
+  EXPECT_EQ(panel->StringGrid3->Col(), 2);
+  EXPECT_EQ(dialogs.messages, (std::vector<std::string>{"Error Name Field!\r\nИМЯ",
+                                                        "Ширина колонки не может быть равна Нулю!"}));
+}
+
+TEST_F(ReportPanelTest, WritesTheReportBesideTheTable) {
+  SetUpColumns();
+  panel->Edit6->setText("SUM");
+  panel->Edit7->setText("1");
+  panel->Button8->click();
+  EXPECT_EQ(dialogs.messages, std::vector<std::string>{"Печать завершена!"});
+  EXPECT_TRUE(panel->ProgressBar2->isHidden());
+  // One record on the first sheet: record 1 opens it and record 2 the next.
+  const std::string rule(23, '-');
+  const std::string header = std::string(22, '-') + " ";
+  EXPECT_EQ(testsupport::ReadFile(dir.Path("people.txt")),
+            officetest::CrLfLines({header, " N    NAME   SUM", header, "    1 Ann    10.50", header,
+                                   " N    NAME   SUM", header, "    2 Bob    2", rule,
+                                   std::string(13, ' ') + "    2.00", rule, std::string(13, ' ') + "   12.50",
+                                   "\f"}));
+  EXPECT_TRUE(servers.words.empty());
+
+  // "не печатать" keeps the row-number column's place, blank.
+  panel->RadioGroup3->SetItemIndex(1);
+  panel->Button8->click();
+  EXPECT_EQ(testsupport::ReadFile(dir.Path("people.txt")).substr(25, 18), "      NAME   SUM\r\n");
+}
+
+TEST_F(ReportPanelTest, TheWordProcessorGetsTheReportLineByLine) {
+  SetUpColumns();
+  panel->RadioGroup2->SetItemIndex(1);
+  panel->Button8->click();
+  ASSERT_EQ(servers.words.size(), 1u);
+  const std::string templatePath = dir.Path("zero_fil.txt");
+  EXPECT_EQ(servers.log.calls.front(), "start Word1");
+  EXPECT_EQ(servers.log.calls[1], "Word1.FileNew(" + templatePath + ")");
+  EXPECT_EQ(servers.log.calls.back(), "Word1.AppShow");
+  EXPECT_EQ(testsupport::ReadFile(templatePath), "");
+  const auto& inserted = servers.words[0]->inserted;
+  ASSERT_EQ(inserted.size(), 9u);
+  EXPECT_EQ(inserted[3], "    1 Ann    10.50\r");
+  EXPECT_EQ(inserted[8], "\f\r");
+  EXPECT_EQ(dialogs.messages, std::vector<std::string>{"Печать завершена!"});
+
+  // A word processor that fails ends the run with its own message.
+  servers.log.failOn = "AppShow";
+  panel->Button8->click();
+  EXPECT_EQ(dialogs.messages.back(), "refused: AppShow");
+  EXPECT_EQ(dialogs.messages.size(), 2u);
+}
+
+TEST_F(ReportPanelTest, WrongSettingsAreNamedAndLeaveTheFileEmpty) {
+  SetUpColumns();
+  panel->StringGrid3->SetCell(3, 2, "NOPE");
+  panel->Button8->click();
+  panel->StringGrid3->SetCell(3, 2, "SUM");
+  panel->Edit6->setText("NAME");
+  panel->Button8->click();
+  panel->Edit6->clear();
+  panel->Edit8->setText("0");
+  panel->Button8->click();
+  panel->Edit8->setText("56");
+  panel->StringGrid3->SetCell(2, 3, "-3");
+  panel->Button8->click();
+  EXPECT_EQ(dialogs.messages,
+            (std::vector<std::string>{"Error Name Field!\r\nNOPE", "Поле для подсчета суммы не числовое!\r\nNAME",
+                                      "Количество рядов на остальных листах меньше 1.",
+                                      "Ширина колонки не может быть равна Нулю!"}));
+  EXPECT_EQ(testsupport::ReadFile(dir.Path("people.txt")), "");
+}
+
+TEST_F(ReportPanelTest, AReportThatCannotBeWrittenIsNotReportedDone) {
+  SetUpColumns();
+  const std::string before = testsupport::ReadFile(table);
+  {
+    officetest::FileSizeLimit limit(100);
+    panel->Button8->click();
+  }
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_NE(dialogs.messages[0].find("File too large"), std::string::npos) << dialogs.messages[0];
+  EXPECT_TRUE(panel->ProgressBar2->isHidden());
+  EXPECT_EQ(testsupport::ReadFile(table), before);
+  // The panel goes on working.
+  panel->Button8->click();
+  EXPECT_EQ(dialogs.messages.back(), "Печать завершена!");
+}
+
+}  // namespace

@@ -1,0 +1,61 @@
+#include "office_window_fixture.h"
+
+#include <QLabel>
+
+namespace {
+
+using SpreadsheetCommandsTest = OfficeWindowTest;
+
+TEST_F(SpreadsheetCommandsTest, FilesThatAreNotTablesGoToTheSpreadsheetProgram) {
+  const std::string sheet = dir.Path("notes.txt");
+  testsupport::WriteFile(sheet, "text");
+  Open(sheet);
+  EXPECT_TRUE(form->StringGrid1->isHidden());
+  EXPECT_EQ(servers.log.calls,
+            (std::vector<std::string>{"start Excel1", "Excel1.WorkBooks", "Excel1.Add(" + sheet + ")",
+                                      "Excel1.SheetsInNewWorkbook=1", "Excel1.WorkSheets(1)", "Excel1.Cells",
+                                      "Excel1.Columns", "Excel1.AutoFit", "Excel1.Visible=true"}));
+}
+
+TEST_F(SpreadsheetCommandsTest, CopyingNeedsASpreadsheetAsTheCurrentFile) {
+  Open(officetest::WriteTable(dir, "t.dbf", {{"A", 'C', 2}}, {{"x"}}));
+  form->N17->trigger();
+  EXPECT_EQ(dialogs.messages, std::vector<std::string>{"Откройте копируемый (исходный) файл EXCEL !"});
+  EXPECT_EQ(form->TablePath, "");
+  // No file is open any more: the grid and the path go too.
+  EXPECT_TRUE(form->StringGrid1->isHidden());
+  EXPECT_EQ(form->StaticText2->text(), "");
+  EXPECT_TRUE(servers.excels.empty());
+}
+
+TEST_F(SpreadsheetCommandsTest, ASecondSpreadsheetGetsItsOwnReferences) {
+  const std::string first = dir.Path("first.xls");
+  const std::string second = dir.Path("SECOND.XLS");
+  testsupport::WriteFile(first, "1");
+  testsupport::WriteFile(second, "2");
+  Open(first);
+  dialogs.WillOpen(second);
+  form->N17->trigger();
+  EXPECT_EQ(dialogs.openFilters.back(), "Файлы EXCEL|*.xls|Все файлы|*.*|");
+  ASSERT_EQ(servers.excels.size(), 2u);
+  EXPECT_EQ(servers.log.calls[11], "Excel2.Add(" + second + ")");
+  EXPECT_EQ(servers.log.calls.back(), "Excel2.Visible=true");
+  // Both applications stay referenced.
+  EXPECT_GT(servers.excels[0].use_count(), 1);
+  EXPECT_GT(servers.excels[1].use_count(), 1);
+  EXPECT_EQ(form->TablePath, first);
+
+  // A second file of another kind, a missing one or a cancelled dialog show nothing.
+  const std::string text = dir.Path("other.txt");
+  testsupport::WriteFile(text, "3");
+  dialogs.WillOpen(text);
+  form->N17->trigger();
+  dialogs.WillOpen(dir.Path("missing.xls"));
+  form->N17->trigger();
+  dialogs.openAnswers.push_back(std::nullopt);
+  form->N17->trigger();
+  EXPECT_EQ(servers.excels.size(), 2u);
+  EXPECT_TRUE(dialogs.messages.empty());
+}
+
+}  // namespace

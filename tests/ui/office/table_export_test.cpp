@@ -1,0 +1,138 @@
+#include "office_session.h"
+#include "office_test_support.h"
+#include "recording_office.h"
+#include "scripted_dialog_service.h"
+#include "table_export.h"
+#include "text_1251.h"
+
+#include <QProgressBar>
+
+#include <gtest/gtest.h>
+
+using testsupport::FieldSpec;
+
+namespace {
+
+class TableExportTest : public ::testing::Test {
+ protected:
+  bool Export(const std::string& path, bool decimalComma, int64_t gridColumns = 4) {
+    return office::ExportTable(path, gridColumns, decimalComma, links);
+  }
+  bool PaymentList(const std::string& path, int64_t gridColumns = 6) {
+    return office::ExportPaymentList(path, gridColumns, links);
+  }
+  const RecordingExcel& Sheet() const { return *servers.excels.back(); }
+
+  testsupport::TempDir dir;
+  ui::ScriptedDialogService dialogs;
+  RecordingOffice servers;
+  office::OfficeSession session{servers};
+  QProgressBar bar;
+  office::ExportLinks links{dialogs, session, bar};
+};
+
+const std::vector<FieldSpec> kMixed{{"NAME", 'C', 6}, {"PRICE", 'N', 8, 2}, {"NOTE", 'C', 6}};
+
+TEST_F(TableExportTest, EveryFieldOfEveryRecordInCallOrder) {
+  const std::string path = officetest::WriteTable(dir, "t.dbf", kMixed,
+                                                  {{"  Ann", "   12.50", "1.5"}, {"Bob", "1.2.3", ""}}, {2});
+  ASSERT_TRUE(Export(path, false));
+  // Row r holds record r, deleted ones too; "*" sits below the last record
+  // in the column after the last field.
+  const std::map<std::pair<int64_t, int64_t>, std::string> expected{
+      {{1, 1}, "Ann"}, {{1, 2}, "12.50"}, {{1, 3}, "1.5"}, {{2, 1}, "Bob"},
+      {{2, 2}, "1.2.3"}, {{2, 3}, ""},   {{3, 4}, "*"}};
+  EXPECT_EQ(Sheet().cells, expected);
+  EXPECT_EQ(servers.log.calls,
+            (std::vector<std::string>{"start Excel1", "Excel1.WorkBooks", "Excel1.Add()", "Excel1.SheetsInNewWorkbook=1",
+                                      "Excel1.WorkSheets(1)", "Excel1.Cells", "Excel1.Columns", "Excel1.AutoFit",
+                                      "Excel1.Visible=true"}));
+  EXPECT_EQ(dialogs.messages, std::vector<std::string>{"Перенос в MS EXCEL - выполнено!"});
+  EXPECT_TRUE(bar.isHidden());
+}
+
+TEST_F(TableExportTest, ADecimalCommaReplacesTheFirstPointOfNumericFieldsOnly) {
+  const std::string path = officetest::WriteTable(dir, "t.dbf", kMixed, {{"a.b", "12.50", "1.5"}, {"", "1.2.3", ""}});
+  ASSERT_TRUE(Export(path, true));
+  EXPECT_EQ(Sheet().Cell(1, 1), "a.b");
+  EXPECT_EQ(Sheet().Cell(1, 2), "12,50");
+  EXPECT_EQ(Sheet().Cell(1, 3), "1.5");
+  EXPECT_EQ(Sheet().Cell(2, 2), "1,2.3");
+}
+
+TEST_F(TableExportTest, AnEmptyTableGivesOnlyTheStar) {
+  const std::string path = officetest::WriteTable(dir, "t.dbf", kMixed, {});
+  ASSERT_TRUE(Export(path, false));
+  EXPECT_EQ(Sheet().cells, (std::map<std::pair<int64_t, int64_t>, std::string>{{{1, 4}, "*"}}));
+}
+
+TEST_F(TableExportTest, ATableLongerThanAWorksheetIsRefused) {
+  // 1,048,576 records of one byte: with the "*" row they need one row more than a worksheet has.
+  testsupport::TableLayout layout;
+  layout.fields = {{"A", 'C', 1}};
+  layout.headerRecordCount = 1048576;
+  layout.endMark = false;
+  std::string bytes = testsupport::TableBytes(layout);
+  for (int i = 0; i < 1048576; ++i) bytes += " x";
+  const std::string path = dir.Path("long.dbf");
+  testsupport::WriteFile(path, bytes);
+  EXPECT_FALSE(Export(path, false));
+  EXPECT_EQ(dialogs.messages,
+            std::vector<std::string>{"Записей в файле: 1048576.\r\nНа лист MS EXCEL помещается не более 1048575."});
+  EXPECT_TRUE(servers.excels.empty());
+}
+
+TEST(WorksheetRoomTest, TheRowsAnExportAddsCount) {
+  EXPECT_EQ(office::CheckWorksheetRoom(1048575, 1), std::nullopt);
+  EXPECT_EQ(office::CheckWorksheetRoom(1048576, 1),
+            "Записей в файле: 1048576.\r\nНа лист MS EXCEL помещается не более 1048575.");
+  EXPECT_EQ(office::CheckWorksheetRoom(1048573, 3), std::nullopt);
+  EXPECT_NE(office::CheckWorksheetRoom(1048574, 3), std::nullopt);
+}
+
+const std::vector<FieldSpec> kPayments{
+    {"FIO", 'C', 12}, {"ACCOUNT", 'C', 8}, {"TIN", 'C', 6}, {"SUMMA", 'N', 9, 2}, {"NOTE", 'C', 2}};
+
+TEST_F(TableExportTest, ThePaymentListConvertsNamesAndTotals) {
+  // "Иванов" and "Петр" in the DOS code page; only names are converted.
+  const std::string path = officetest::WriteTable(
+      dir, "p.dbf", kPayments,
+      {{" \x88\xa2\xa0\xad\xae\xa2", "40817", " 12", "1000.50", "x"}, {"\x8f\xa5\xe2\xe0", "\xa0\x31", "7", "  0.25"}},
+      {2});
+  ASSERT_TRUE(PaymentList(path));
+  const auto& sheet = Sheet();
+  const char* headings[] = {"№ п/п", "Ф.И.О.", "№ картсчета", "Код налогоплательщика", "Сумма"};
+  for (int col = 1; col <= 5; ++col) EXPECT_EQ(sheet.Cell(1, col), office::To1251(headings[col - 1])) << col;
+  EXPECT_EQ(sheet.Cell(2, 1), "    1");
+  EXPECT_EQ(sheet.Cell(2, 2), office::To1251("Иванов"));
+  EXPECT_EQ(sheet.Cell(2, 3), "40817");
+  EXPECT_EQ(sheet.Cell(2, 4), "12");
+  EXPECT_EQ(sheet.Cell(2, 5), "1000.50");
+  EXPECT_EQ(sheet.Cell(3, 1), "    2");
+  EXPECT_EQ(sheet.Cell(3, 2), office::To1251("Петр"));
+  EXPECT_EQ(sheet.Cell(3, 3), "\xa0\x31");  // other columns keep their bytes
+  EXPECT_EQ(sheet.Cell(4, 1), office::To1251("ВСЕГО :"));
+  EXPECT_EQ(sheet.Cell(4, 5), "   1000.75");
+  EXPECT_EQ(sheet.Cell(5, 6), " ");
+  EXPECT_EQ(sheet.cells.size(), 5u + 10u + 3u);
+  EXPECT_EQ(dialogs.messages, std::vector<std::string>{"Перенос в MS EXCEL - выполнено!"});
+}
+
+TEST_F(TableExportTest, AnEmptyPaymentListHasHeadingsAndAZeroTotal) {
+  const std::string path = officetest::WriteTable(dir, "p.dbf", kPayments, {});
+  ASSERT_TRUE(PaymentList(path));
+  EXPECT_EQ(Sheet().Cell(2, 1), office::To1251("ВСЕГО :"));
+  EXPECT_EQ(Sheet().Cell(2, 5), "      0.00");
+  EXPECT_EQ(Sheet().Cell(3, 6), " ");
+}
+
+TEST_F(TableExportTest, APaymentListWithoutItsFieldsIsRefusedByName) {
+  const std::string path = officetest::WriteTable(
+      dir, "p.dbf", {{"FIO", 'C', 12}, {"SUMMA", 'C', 9}, {"OTHER", 'N', 4}}, {{"A", "1", "2"}});
+  EXPECT_FALSE(PaymentList(path));
+  EXPECT_EQ(dialogs.messages,
+            std::vector<std::string>{"В файле нет полей: ACCOUNT, TIN\r\nПоля не числовые: SUMMA"});
+  EXPECT_TRUE(servers.excels.empty());  // no workbook was started
+}
+
+}  // namespace

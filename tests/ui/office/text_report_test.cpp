@@ -1,0 +1,176 @@
+#include "dbf2_lib.h"
+#include "office_test_support.h"
+#include "report_checks.h"
+#include "text_1251.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+using officetest::LineList;
+using testsupport::FieldSpec;
+
+namespace {
+
+const std::vector<FieldSpec> kFields{{"NAME", 'C', 8}, {"SUM", 'N', 8, 2}};
+
+class TextReportTest : public ::testing::Test {
+ protected:
+  void TearDown() override { db.DbfCloseAll(); }
+
+  // A table of `count` records named R1, R2 ... with SUM = the record number.
+  void OpenNumbered(int count) {
+    std::vector<std::vector<std::string>> rows;
+    for (int i = 1; i <= count; ++i) rows.push_back({"R" + std::to_string(i), std::to_string(i) + ".00"});
+    Open(rows);
+  }
+
+  void Open(const std::vector<std::vector<std::string>>& rows, const std::vector<int>& deleted = {}) {
+    db.DbfOpen(1, officetest::WriteTable(dir, "t.dbf", kFields, rows, deleted));
+  }
+
+  office::ReportLayout Layout(int64_t first, int64_t later, const std::string& sum, int nameWidth = 6,
+                              int sumWidth = 8) {
+    office::ReportLayout layout;
+    layout.columns = office::PlaceColumns({{office::To1251("№ п/п"), 5}, {"NAME", nameWidth}, {"SUM", sumWidth}});
+    layout.firstSheetRows = first;
+    layout.laterSheetRows = later;
+    layout.sumField = sum;
+    return layout;
+  }
+
+  std::vector<std::string> Report(const office::ReportLayout& layout) {
+    LineList out;
+    office::WriteTextReport(db, 1, layout, out);
+    return out.lines;
+  }
+
+  testsupport::TempDir dir;
+  dbf::Dbf2_lib db;
+};
+
+const std::string kRule24(24, '-');
+const std::string kHeaderRule = std::string(23, '-') + " ";
+// A sum line: blanks up to the SUM column's start, then the sum as the field stores it.
+std::string Sum(const std::string& field) { return std::string(14, ' ') + field; }
+
+const std::string kNames = " " + office::To1251("№ п/п") + " NAME   SUM";
+
+TEST_F(TextReportTest, SheetsCarryHeadersPageSumsAndTheTotal) {
+  // Record 2 is marked deleted and still printed; record 3's name is DOS bytes, kept as stored.
+  Open({{"Ann", "10.00"}, {"Bob", "2.50"}, {"\x82\xa5\xe0\xa0", "1.25"}, {"Dan", "100"}, {"Eve", ".05"}},
+       {2});
+  const std::vector<std::string> expected{
+      kHeaderRule, kNames, kHeaderRule,
+      "     1 Ann    10.00",
+      "     2 Bob    2.50",
+      kRule24, "                 12.50", "\f",
+      kHeaderRule, kNames, kHeaderRule,
+      "     3 \x82\xa5\xe0\xa0   1.25",
+      "     4 Dan    100",
+      kRule24, "                101.25", "\f",
+      kHeaderRule, kNames, kHeaderRule,
+      "     5 Eve    .05",
+      kRule24, "                  0.05", kRule24, "                113.80", "\f"};
+  EXPECT_EQ(Report(Layout(2, 2, "SUM")), expected);
+}
+
+TEST_F(TextReportTest, FortyFiveThenFiftySixRecordsASheet) {
+  OpenNumbered(101);
+  const auto lines = Report(Layout(45, 56, "SUM"));
+  // Two sheets: headers before records 1 and 46, feeds after 45 and 101, and one at the end.
+  EXPECT_EQ(std::count(lines.begin(), lines.end(), kNames), 2);
+  EXPECT_EQ(std::count(lines.begin(), lines.end(), "\f"), 3);
+  const auto at = [&](const std::string& line) { return std::find(lines.begin(), lines.end(), line) - lines.begin(); };
+  EXPECT_EQ(lines[at("    45 R45    45.00") + 2], Sum(" 1035.00"));  // 1 + .. + 45
+  EXPECT_EQ(lines[at("    46 R46    46.00") - 2], kNames);
+  // Record 101 closes sheet 2; the end then prints a page sum of 0 and the total.
+  const std::vector<std::string> tail(lines.end() - 9, lines.end());
+  EXPECT_EQ(tail, (std::vector<std::string>{"   101 R101   101.00", kRule24, Sum(" 4116.00"), "\f", kRule24,
+                                            Sum("    0.00"), kRule24, Sum(" 5151.00"), "\f"}));
+}
+
+TEST_F(TextReportTest, ColumnsOfWidthFiveAndTenMakeLinesOfNineteen) {
+  OpenNumbered(1);
+  office::ReportLayout layout;
+  layout.columns = office::PlaceColumns({{"N", 5}, {"NAME", 10}});
+  ASSERT_EQ(layout.columns[1].start, 7);
+  ASSERT_EQ(layout.LineLength(), 19);
+  const auto lines = Report(layout);
+  EXPECT_EQ(lines, (std::vector<std::string>{std::string(18, '-') + " ", " N     NAME", std::string(18, '-') + " ",
+                                             "     1 R1", std::string(19, '-'), std::string(19, '-'), " ", "\f"}));
+}
+
+TEST_F(TextReportTest, LongTextsAreCutAtTheirColumn) {
+  Open({{"ABCDEFGH", "12345.67"}});
+  auto layout = Layout(45, 56, "", 3, 8);
+  layout.columns[0].name = "LONGCAPTION";
+  const auto lines = Report(layout);
+  EXPECT_EQ(lines[1], " LONGCANAMESUM");  // names are cut only where the next column starts
+  EXPECT_EQ(lines[3], "     1 ABC 12345.67");
+}
+
+TEST_F(TextReportTest, SumsThatDoNotFitTheFieldPrintAsBlanks) {
+  Open({{"A", "99999.99"}, {"B", "99999.99"}});
+  const auto lines = Report(Layout(45, 56, "SUM"));
+  const std::vector<std::string> tail(lines.end() - 5, lines.end());
+  EXPECT_EQ(tail, (std::vector<std::string>{kRule24, std::string(14, ' '), kRule24, std::string(14, ' '), "\f"}));
+}
+
+TEST_F(TextReportTest, ASumFieldOutsideTheColumnsPrintsNoSums) {
+  OpenNumbered(2);
+  auto layout = Layout(1, 1, "SUM");
+  layout.columns.pop_back();
+  const auto lines = Report(layout);
+  // F = 1 and O = 1: every record opens a sheet and none closes one.
+  const std::string rule(15, '-');
+  EXPECT_EQ(std::count(lines.begin(), lines.end(), rule.substr(1) + " "), 4);
+  const std::vector<std::string> tail(lines.end() - 4, lines.end());
+  EXPECT_EQ(tail, (std::vector<std::string>{rule, rule, " ", "\f"}));
+}
+
+TEST_F(TextReportTest, AnEmptyTableGivesOnlyTheEnd) {
+  Open({});
+  EXPECT_EQ(Report(Layout(45, 56, "SUM")),
+            (std::vector<std::string>{kRule24, "                  0.00", kRule24, "                  0.00", "\f"}));
+}
+
+TEST_F(TextReportTest, RowNumbersCanBeLeftBlankKeepingTheirColumn) {
+  OpenNumbered(1);
+  auto layout = Layout(45, 56, "");
+  layout.printRowNumbers = false;
+  const auto lines = Report(layout);
+  EXPECT_EQ(lines[1], "       NAME   SUM");
+  EXPECT_EQ(lines[3], "       R1     1.00");
+}
+
+TEST(SheetPlaceTest, OneRecordSheetsOnlyOpen) {
+  using office::PlaceOnSheet;
+  using office::SheetPlace;
+  EXPECT_EQ(PlaceOnSheet(1, 1, 3), SheetPlace::First);
+  EXPECT_EQ(PlaceOnSheet(2, 1, 3), SheetPlace::First);
+  EXPECT_EQ(PlaceOnSheet(3, 1, 3), SheetPlace::Inside);
+  EXPECT_EQ(PlaceOnSheet(4, 1, 3), SheetPlace::Last);
+  EXPECT_EQ(PlaceOnSheet(5, 1, 3), SheetPlace::First);
+  for (int n = 3; n < 10; ++n) EXPECT_EQ(PlaceOnSheet(n, 2, 1), SheetPlace::First) << n;
+  // Far into a long table, without walking sheet by sheet.
+  EXPECT_EQ(PlaceOnSheet(45 + 56 * 100000 + 1, 45, 56), SheetPlace::First);
+  EXPECT_EQ(PlaceOnSheet(45 + 56 * 100000, 45, 56), SheetPlace::Last);
+}
+
+TEST_F(TextReportTest, NamesThatAreNotFieldsAreNamedBeforeTheReport) {
+  OpenNumbered(1);
+  auto layout = Layout(45, 56, "");
+  EXPECT_EQ(office::CheckReportFields(db, 1, layout), std::nullopt);
+  layout.columns[2].name = "NOSUCH";
+  EXPECT_EQ(office::CheckReportFields(db, 1, layout), "Error Name Field!\r\nNOSUCH");
+  layout = Layout(45, 56, "MISSING");
+  EXPECT_EQ(office::CheckReportFields(db, 1, layout), "Error Name Field!\r\nMISSING");
+  layout = Layout(45, 56, "NAME");
+  EXPECT_EQ(office::CheckReportFields(db, 1, layout),
+            "Поле для подсчета суммы не числовое!\r\nNAME");
+  layout.sumField = "SUMMARIZED!";  // the engine reads only ten characters... and finds no such field
+  EXPECT_NE(office::CheckReportFields(db, 1, layout), std::nullopt);
+}
+
+}  // namespace

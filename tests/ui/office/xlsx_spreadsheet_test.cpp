@@ -1,0 +1,110 @@
+#include "office_test_support.h"
+#include "recording_launcher.h"
+#include "text_1251.h"
+#include "xlsx_spreadsheet.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+
+class XlsxSpreadsheetTest : public ::testing::Test {
+ protected:
+  std::string SheetXml() { return officetest::ZipMember(launcher.opened.at(0), "xl/worksheets/sheet1.xml"); }
+
+  testsupport::TempDir dir;
+  RecordingLauncher launcher;
+  office::XlsxSpreadsheet excel{dir.Path("exchange"), launcher};
+};
+
+TEST_F(XlsxSpreadsheetTest, CellsInAnyOrderLandInTheirRowsOfARealWorkbook) {
+  office::ExcelWorkbook& book = excel.WorkBooks().Add();
+  excel.SheetsInNewWorkbook(1);
+  office::ExcelWorksheet& sheet = book.WorkSheets(1);
+  sheet.Cells(3, 2, "*");
+  sheet.Cells(1, 1, office::To1251("Иванов & <Ко>"));
+  sheet.Cells(2, 1, "first");
+  sheet.Cells(2, 1, "second");  // written twice: the last text stays
+  sheet.Cells().Columns().AutoFit();
+  excel.Visible(true);
+  ASSERT_EQ(launcher.opened.size(), 1u);
+  EXPECT_EQ(launcher.opened[0].rfind(dir.Path("exchange/workbook-"), 0), 0u) << launcher.opened[0];
+  const std::string xml = SheetXml();
+  const size_t ivanov = xml.find("<c r=\"A1\" t=\"inlineStr\"><is><t>Иванов &amp; &lt;Ко&gt;</t></is></c>");
+  const size_t second = xml.find("<c r=\"A2\" t=\"inlineStr\"><is><t>second</t></is></c>");
+  const size_t star = xml.find("<c r=\"B3\" t=\"inlineStr\"><is><t>*</t></is></c>");
+  EXPECT_NE(ivanov, std::string::npos) << xml;
+  EXPECT_NE(second, std::string::npos) << xml;
+  EXPECT_LT(ivanov, second);
+  EXPECT_LT(second, star);
+  EXPECT_EQ(xml.find("first"), std::string::npos);
+  // Columns fitted to their longest text: 13 and 1 characters.
+  EXPECT_NE(xml.find("<col min=\"1\" max=\"1\" width=\"15."), std::string::npos) << xml;
+  EXPECT_NE(xml.find("<col min=\"2\" max=\"2\" width=\"3."), std::string::npos) << xml;
+}
+
+TEST_F(XlsxSpreadsheetTest, ManyRunsOfRowsAreSortedToo) {
+  office::ExcelWorksheet& sheet = excel.WorkBooks().Add().WorkSheets(1);
+  for (int row = 40; row >= 1; --row) sheet.Cells(row, 1, std::to_string(row));
+  excel.Visible(true);
+  const std::string xml = SheetXml();
+  size_t at = 0;
+  for (int row = 1; row <= 40; ++row) {
+    const size_t next = xml.find("<t>" + std::to_string(row) + "</t>", at);
+    ASSERT_NE(next, std::string::npos) << row;
+    at = next;
+  }
+}
+
+TEST_F(XlsxSpreadsheetTest, CellsOutsideTheWorksheetAreRefused) {
+  office::ExcelWorksheet& sheet = excel.WorkBooks().Add().WorkSheets(1);
+  EXPECT_NO_THROW(sheet.Cells(office::kWorksheetRows, 1, "last"));
+  EXPECT_THROW(sheet.Cells(office::kWorksheetRows + 1, 1, "x"), office::AutomationError);
+  EXPECT_THROW(sheet.Cells(1, 0, "x"), office::AutomationError);
+  EXPECT_THROW(excel.WorkBooks().Add().WorkSheets(2), office::AutomationError);
+}
+
+TEST_F(XlsxSpreadsheetTest, AWorkbookBasedOnAFileOpensACopy) {
+  const std::string mine = dir.Path("Mine.XLS");
+  testsupport::WriteFile(mine, "spreadsheet bytes");
+  std::filesystem::permissions(mine, std::filesystem::perms::owner_all);
+  office::ExcelWorkbook& book = excel.WorkBooks().Add(mine);
+  book.WorkSheets(1).Cells().Columns().AutoFit();
+  EXPECT_THROW(book.WorkSheets(1).Cells(1, 1, "x"), office::AutomationError);
+  excel.Visible(true);
+  ASSERT_EQ(launcher.opened.size(), 1u);
+  EXPECT_EQ(launcher.opened[0], dir.Path("exchange/Mine-1.XLS"));
+  EXPECT_EQ(testsupport::ReadFile(launcher.opened[0]), "spreadsheet bytes");
+  // The copy is never something the desktop would run.
+  const auto perms = std::filesystem::status(launcher.opened[0]).permissions();
+  EXPECT_EQ(perms & std::filesystem::perms::owner_exec, std::filesystem::perms::none);
+  // Showing again opens nothing new; a second copy gets a fresh name.
+  excel.Visible(true);
+  excel.WorkBooks().Add(mine);
+  excel.Visible(true);
+  EXPECT_EQ(launcher.opened.back(), dir.Path("exchange/Mine-2.XLS"));
+  EXPECT_THROW(excel.WorkBooks().Add(dir.Path("missing.xls")), office::AutomationError);
+}
+
+TEST_F(XlsxSpreadsheetTest, NoProgramToOpenTheWorkbookIsAnError) {
+  launcher.accepts = false;
+  excel.WorkBooks().Add().WorkSheets(1).Cells(1, 1, "x");
+  try {
+    excel.Visible(true);
+    FAIL() << "no error";
+  } catch (const office::AutomationError& e) {
+    EXPECT_EQ(std::string(e.what()), "Нет программы для просмотра файла " + launcher.opened.at(0));
+  }
+}
+
+TEST_F(XlsxSpreadsheetTest, AWriteThatFailsPartWayLeavesNoWorkbook) {
+  office::ExcelWorksheet& sheet = excel.WorkBooks().Add().WorkSheets(1);
+  for (int row = 1; row <= 3000; ++row) sheet.Cells(row, 1, "row number " + std::to_string(row * 7919));
+  const std::string error = officetest::AutomationErrorUnderSizeLimit(20000, [&] { excel.Visible(true); });
+  EXPECT_NE(error.find("File too large"), std::string::npos) << error;
+  EXPECT_TRUE(launcher.opened.empty());
+  EXPECT_EQ(officetest::FilesEndingWith(dir.Path("exchange"), ".xlsx"), 0);
+}
+
+}  // namespace

@@ -1,0 +1,88 @@
+#include "docx_word_basic.h"
+
+#include "desktop_launcher.h"
+#include "docx_package.h"
+#include "exchange_folder.h"
+#include "text_1251.h"
+
+#include <filesystem>
+
+namespace office {
+
+namespace {
+
+constexpr char kPageBreak[] = "<w:r><w:br w:type=\"page\"/></w:r>";
+
+}  // namespace
+
+DocxWordBasic::DocxWordBasic(std::string folder, ui::FileLauncher& launcher)
+    : folder_(std::move(folder)), launcher_(launcher) {}
+
+void DocxWordBasic::FileNew(const std::string& templatePath) {
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(templatePath, ec)) {
+    throw AutomationError("Нет шаблона документа " + templatePath);
+  }
+  document_ = std::make_unique<SpoolFile>(folder_, "document");
+  document_->Append(DocxDocumentHead());
+  paragraph_.clear();
+  text_.clear();
+  paragraphHasText_ = false;
+  breakBeforeNext_ = false;
+}
+
+void DocxWordBasic::Insert(const std::string& text) {
+  if (!document_) throw AutomationError("Нет открытого документа");
+  for (const char c : text) {
+    if (c == '\r') {
+      EndParagraph();
+    } else if (c == '\f') {
+      if (!text_.empty()) {
+        paragraph_ += "<w:r><w:t xml:space=\"preserve\">";
+        AppendXmlText(paragraph_, text_);
+        paragraph_ += "</w:t></w:r>";
+        text_.clear();
+      }
+      paragraph_ += kPageBreak;
+    } else {
+      text_ += c;
+      paragraphHasText_ = true;
+    }
+  }
+}
+
+void DocxWordBasic::EndParagraph() {
+  std::string xml = "<w:p>";
+  if (!paragraphHasText_ && !paragraph_.empty()) {
+    // A line of nothing but form feeds: the next line starts a new page.
+    breakBeforeNext_ = true;
+    paragraph_.clear();
+    return;
+  }
+  if (breakBeforeNext_) xml += "<w:pPr><w:pageBreakBefore/></w:pPr>";
+  breakBeforeNext_ = false;
+  xml += paragraph_;
+  if (!text_.empty()) {
+    xml += "<w:r><w:t xml:space=\"preserve\">";
+    AppendXmlText(xml, text_);
+    xml += "</w:t></w:r>";
+  }
+  xml += "</w:p>";
+  document_->Append(xml);
+  paragraph_.clear();
+  text_.clear();
+  paragraphHasText_ = false;
+}
+
+void DocxWordBasic::AppShow() {
+  if (!document_) throw AutomationError("Нет открытого документа");
+  if (paragraphHasText_ || !paragraph_.empty()) EndParagraph();
+  document_->Append(DocxDocumentTail());
+  document_->Flush();
+  const std::string path = ReserveFreshFile(folder_, "document", ".docx");
+  std::unique_ptr<SpoolFile> done = std::move(document_);
+  WriteDocxPackage(path, *done);
+  if (!launcher_.Open(path)) throw AutomationError("Нет программы для просмотра файла " + path);
+}
+
+}  // namespace office

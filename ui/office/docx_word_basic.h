@@ -1,0 +1,40 @@
+// The word-processor server of this platform: FileNew starts a document,
+// Insert adds text (a carriage return ends a paragraph, a form feed breaks
+// the page), and AppShow writes the document as a real .docx file under a
+// fresh name in the program's exchange folder, in a monospaced font, and
+// opens it with the desktop's word processor. Text is read as code page 1251.
+#pragma once
+
+#include "office_automation.h"
+#include "spool_file.h"
+
+#include <memory>
+#include <string>
+
+namespace ui {
+class FileLauncher;
+}
+
+namespace office {
+
+class DocxWordBasic : public WordBasic {
+ public:
+  DocxWordBasic(std::string folder, ui::FileLauncher& launcher);
+
+  void FileNew(const std::string& templatePath) override;
+  void Insert(const std::string& text) override;
+  void AppShow() override;
+
+ private:
+  void EndParagraph();
+
+  std::string folder_;
+  ui::FileLauncher& launcher_;
+  std::unique_ptr<SpoolFile> document_;  // document.xml so far; none without a document
+  std::string paragraph_;                // runs of the paragraph being typed
+  bool paragraphHasText_ = false;
+  bool breakBeforeNext_ = false;  // a line of form feeds starts the next paragraph on a new page
+  std::string text_;              // plain text of the run being typed, not yet escaped
+};
+
+}  // namespace office

@@ -1,0 +1,55 @@
+#include "export_panel.h"
+
+#include "event_guard.h"
+#include "radio_group.h"
+#include "string_grid.h"
+#include "table_export.h"
+
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kKeepPoint = 0;     // "не заменять"
+constexpr int kDecimalComma = 1;  // "заменить"
+
+}  // namespace
+
+TExportPanel::TExportPanel(office::OfficePanelLinks links, QWidget* parent)
+    : TaskPanel({QString::fromUtf8("Экспорт в файл MS EXCEL")}, QString::fromUtf8("Отмена"), parent),
+      links_(std::move(links)) {
+  RadioGroup1 = new ui::RadioGroup(QString::fromUtf8("Заменить точку на запятую? "),
+                                   {QString::fromUtf8("не заменять"), QString::fromUtf8("заменить")}, this);
+  RadioGroup1->SetItemIndex(kKeepPoint);
+  Button3 = new QPushButton(QString::fromUtf8("Выполнить"), this);
+  Button11 = ExitButton();
+  Body()->addWidget(RadioGroup1);
+  Body()->addWidget(Button3);
+  connect(Button3, &QPushButton::clicked, this, links_.guard.Guarded([this] { Button3Click(); }));
+  connect(Button11, &QPushButton::clicked, this, links_.guard.Guarded([this] { Button11Click(); }));
+}
+
+void TExportPanel::ToolButton5Click() {
+  if (links_.recordGrid.isHidden()) return;
+  RadioGroup1->SetItemIndex(kKeepPoint);
+  show();
+  raise();
+}
+
+void TExportPanel::SavetoMSEXCEL1Click() { ToolButton5Click(); }
+
+void TExportPanel::Button11Click() { hide(); }
+
+void TExportPanel::Button3Click() {
+  office::ExportLinks links{links_.dialogs, links_.session, links_.progressBar1};
+  if (office::ExportTable(links_.tablePath(), links_.recordGrid.ColCount(),
+                          RadioGroup1->ItemIndex() == kDecimalComma, links)) {
+    hide();
+  }
+}
+
+void TExportPanel::N16Click() {
+  if (links_.recordGrid.isHidden()) return;
+  office::ExportLinks links{links_.dialogs, links_.session, links_.progressBar1};
+  office::ExportPaymentList(links_.tablePath(), links_.recordGrid.ColCount(), links);
+}

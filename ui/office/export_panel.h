@@ -1,0 +1,31 @@
+// The export panel Panel5: copies the table into a new spreadsheet workbook,
+// numeric fields optionally with a decimal comma; also runs the payment-list
+// export of the "Прочие операции" menu.
+#pragma once
+
+#include "office_panel_links.h"
+#include "task_panel.h"
+
+class QPushButton;
+
+namespace ui {
+class RadioGroup;
+}
+
+class TExportPanel : public TaskPanel {
+ public:
+  TExportPanel(office::OfficePanelLinks links, QWidget* parent);
+
+  void ToolButton5Click();     // "Записать в MS EXCEL"
+  void SavetoMSEXCEL1Click();  // "Save to MS EXCEL"
+  void Button3Click();         // "Выполнить"
+  void Button11Click();        // "Отмена"
+  void N16Click();             // "В EXCEL для Redozazoz"
+
+  ui::RadioGroup* RadioGroup1;  // "Заменить точку на запятую? "
+  QPushButton* Button3;
+  QPushButton* Button11;
+
+ private:
+  office::OfficePanelLinks links_;
+};

@@ -1,0 +1,92 @@
+// The office automation interface: the spreadsheet and word-processor
+// objects the program drives, with exactly the members it calls. The program
+// asks OfficeAutomation for a new application object, then walks it as the
+// office servers' object models do: application -> workbooks -> workbook ->
+// worksheet -> cells -> columns.
+//
+// Texts handed over (cell values, inserted text) are Windows 1251 bytes, as
+// the tables and the program's own captions hold them; paths are file names
+// as the file system takes them. A failing call throws AutomationError; the
+// running command ends there with its message, and what was done stays done.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+namespace office {
+
+class AutomationError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+class ExcelColumns {
+ public:
+  virtual ~ExcelColumns() = default;
+  // Fits the column widths to their contents.
+  virtual void AutoFit() = 0;
+};
+
+class ExcelRange {
+ public:
+  virtual ~ExcelRange() = default;
+  virtual ExcelColumns& Columns() = 0;
+};
+
+class ExcelWorksheet {
+ public:
+  virtual ~ExcelWorksheet() = default;
+  // Writes the text into the cell; row and column count from 1.
+  virtual void Cells(int64_t row, int64_t col, const std::string& value) = 0;
+  // The range of all cells.
+  virtual ExcelRange& Cells() = 0;
+};
+
+class ExcelWorkbook {
+ public:
+  virtual ~ExcelWorkbook() = default;
+  // The worksheet by its number, from 1.
+  virtual ExcelWorksheet& WorkSheets(int index) = 0;
+};
+
+class ExcelWorkbooks {
+ public:
+  virtual ~ExcelWorkbooks() = default;
+  // A new empty workbook.
+  virtual ExcelWorkbook& Add() = 0;
+  // A new workbook based on the spreadsheet file; the file itself is never changed.
+  virtual ExcelWorkbook& Add(const std::string& path) = 0;
+};
+
+class ExcelApplication {
+ public:
+  virtual ~ExcelApplication() = default;
+  virtual ExcelWorkbooks& WorkBooks() = 0;
+  // How many worksheets later new workbooks get.
+  virtual void SheetsInNewWorkbook(int count) = 0;
+  // Shows the workbooks to the user.
+  virtual void Visible(bool visible) = 0;
+};
+
+class WordBasic {
+ public:
+  virtual ~WordBasic() = default;
+  // A new document based on the template file.
+  virtual void FileNew(const std::string& templatePath) = 0;
+  // Inserts the text at the insertion point; a carriage return ends a paragraph.
+  virtual void Insert(const std::string& text) = 0;
+  // Shows the word processor with the document to the user.
+  virtual void AppShow() = 0;
+};
+
+// Starts the servers.
+class OfficeAutomation {
+ public:
+  virtual ~OfficeAutomation() = default;
+  virtual std::shared_ptr<ExcelApplication> CreateExcelApplication() = 0;
+  virtual std::shared_ptr<WordBasic> CreateWordBasic() = 0;
+};
+
+}  // namespace office

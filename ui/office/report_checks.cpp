@@ -1,0 +1,58 @@
+#include "report_checks.h"
+
+#include "dbf2_lib.h"
+#include "text_1251.h"
+
+namespace office {
+
+namespace {
+
+const char kUnknownField[] = "Error Name Field!\r\n";
+const char kNotNumeric[] = "Поле для подсчета суммы не числовое!\r\n";
+
+}  // namespace
+
+const dbf::FieldNode* FindTableField(const dbf::Dbf2_lib& db, uint16_t slot, const std::string& name) {
+  // The engine reads a trailing '#' as the field number 0 the report asks for.
+  std::string wanted = name;
+  if (!wanted.empty() && wanted.back() == '#') wanted.back() = '0';
+  wanted = wanted.substr(0, 10);
+  for (const dbf::FieldNode* f = db.DbfFields(slot); f; f = f->next) {
+    if (f->Name() == wanted && wanted.find('\0') == std::string::npos) return f;
+  }
+  return nullptr;
+}
+
+std::optional<std::string> CheckReportFields(const dbf::Dbf2_lib& db, uint16_t slot, const ReportLayout& layout) {
+  for (size_t i = 1; i < layout.columns.size(); ++i) {
+    if (!FindTableField(db, slot, layout.columns[i].name)) return kUnknownField + Utf8From1251(layout.columns[i].name);
+  }
+  if (layout.sumField.empty()) return std::nullopt;
+  const dbf::FieldNode* sum = FindTableField(db, slot, layout.sumField);
+  if (!sum) return kUnknownField + Utf8From1251(layout.sumField);
+  if (sum->type != 'N') return kNotNumeric + Utf8From1251(layout.sumField);
+  return std::nullopt;
+}
+
+std::optional<std::string> CheckExportFields(const dbf::Dbf2_lib& db, uint16_t slot,
+                                             const std::vector<std::string>& names,
+                                             const std::vector<std::string>& numeric) {
+  std::string missing;
+  std::string notNumeric;
+  auto add = [](std::string& list, const std::string& name) { list += (list.empty() ? "" : ", ") + Utf8From1251(name); };
+  for (const std::string& name : names) {
+    if (!FindTableField(db, slot, name)) add(missing, name);
+  }
+  for (const std::string& name : numeric) {
+    const dbf::FieldNode* f = FindTableField(db, slot, name);
+    if (!f) add(missing, name);
+    else if (f->type != 'N') add(notNumeric, name);
+  }
+  if (missing.empty() && notNumeric.empty()) return std::nullopt;
+  std::string text;
+  if (!missing.empty()) text += "В файле нет полей: " + missing;
+  if (!notNumeric.empty()) text += (text.empty() ? "" : "\r\n") + std::string("Поля не числовые: ") + notNumeric;
+  return text;
+}
+
+}  // namespace office

@@ -1,0 +1,28 @@
+#include "report_layout.h"
+
+namespace office {
+
+std::vector<ReportColumn> PlaceColumns(const std::vector<ColumnRequest>& requests) {
+  std::vector<ReportColumn> columns;
+  int end = 0;
+  for (const ColumnRequest& r : requests) {
+    const int start = columns.empty() ? 1 : end + 1;
+    end = columns.empty() ? r.width + 1 : start + r.width;
+    columns.push_back({r.name, r.width, start, end});
+  }
+  return columns;
+}
+
+SheetPlace PlaceOnSheet(int64_t n, int64_t firstSheetRows, int64_t laterSheetRows) {
+  if (n == 1) return SheetPlace::First;
+  if (n < firstSheetRows) return SheetPlace::Inside;
+  if (n == firstSheetRows) return SheetPlace::Last;
+  int64_t d = n - firstSheetRows;
+  // Takes away whole later sheets until d is 1 or less.
+  if (d > 1) d -= (d - 1 + laterSheetRows - 1) / laterSheetRows * laterSheetRows;
+  if (d == 1) return SheetPlace::First;
+  if (d == 0) return SheetPlace::Last;
+  return SheetPlace::Inside;
+}
+
+}  // namespace office

@@ -1,0 +1,230 @@
+#include "report_panel.h"
+
+#include "dbf2_lib.h"
+#include "dialog_service.h"
+#include "event_guard.h"
+#include "int_text.h"
+#include "progress.h"
+#include "radio_group.h"
+#include "report_checks.h"
+#include "report_file.h"
+#include "string_grid.h"
+#include "text_1251.h"
+#include "text_report.h"
+#include "word_hand_over.h"
+
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+
+namespace {
+
+constexpr uint16_t kSlot = 1;
+constexpr int kLengthColumn = 1;
+constexpr int kNameColumn = 2;
+constexpr int kWidthColumn = 3;
+constexpr size_t kLongestColumnName = 20;
+constexpr size_t kLongestSumName = 40;
+constexpr int kToWordProcessor = 1;  // RadioGroup2 "в MS  WORD"
+constexpr int kPrintRowNumbers = 0;  // RadioGroup3 "печатать"
+const char kZeroWidth[] = "Ширина колонки не может быть равна Нулю!";
+
+std::string TrimmedBytes(const std::string& text) { return std::string(rawview::Trim(text)); }
+
+}  // namespace
+
+TReportPanel::TReportPanel(office::OfficePanelLinks links, QWidget* parent)
+    : TaskPanel({QString::fromUtf8("Формирование текстового файла и печать.")}, QString::fromUtf8("Выход"), parent),
+      links_(std::move(links)) {
+  BuildControls();
+  auto hook = [this](QPushButton* button, void (TReportPanel::*handler)()) {
+    connect(button, &QPushButton::clicked, this, links_.guard.Guarded([this, handler] { (this->*handler)(); }));
+  };
+  hook(Button8, &TReportPanel::Button8Click);
+  hook(Button9, &TReportPanel::Button9Click);
+  StringGrid3->onClick = [this] { links_.guard.Run([this] { StringGrid3Click(); }); };
+  StringGrid3->onKeyPress = [this](int& key) { links_.guard.Run([this, &key] { StringGrid3KeyPress(key); }); };
+}
+
+TReportPanel::~TReportPanel() = default;
+
+void TReportPanel::BuildControls() {
+  auto* counts = new QFormLayout;
+  auto row = [&](QLabel*& label, QLineEdit*& edit, const char* caption) {
+    label = new QLabel(QString::fromUtf8(caption), this);
+    edit = new QLineEdit(this);
+    counts->addRow(label, edit);
+  };
+  row(Label7, Edit7, "Количество информационных строк на 1-м листе");
+  row(Label8, Edit8, "Количество информационных строк на остальных листах");
+  row(Label6, Edit6, "Имя поля для подсчета суммы   ИТОГО");
+  row(Label9, Edit9, "количество столбцов");
+  Body()->addLayout(counts);
+
+  StringGrid3 = new ui::StringGrid(this);
+  StringGrid3->SetColCount(4);
+  StringGrid3->SetFixedCols(1);
+  StringGrid3->SetOptions(ui::GridOption::FixedVertLine | ui::GridOption::FixedHorzLine | ui::GridOption::VertLine |
+                          ui::GridOption::HorzLine | ui::GridOption::Editing | ui::GridOption::Tabs);
+  const char* headers[] = {"№ п/п", "Длина поля", "Имя поля", "Ширина столбца"};
+  const int widths[] = {40, 65, 100, 90};
+  for (int col = 0; col < 4; ++col) StringGrid3->SetColWidth(col, widths[col]);
+  StringGrid3->setMinimumHeight(150);
+  Body()->addWidget(StringGrid3);
+  ResetColumnGrid();
+  for (int col = 0; col < 4; ++col) StringGrid3->SetCell(0, col, office::To1251(headers[col]));
+
+  RadioGroup2 = new ui::RadioGroup(QString::fromUtf8("Печатать"),
+                                   {QString::fromUtf8("только в файл"), QString::fromUtf8("в MS  WORD")}, this);
+  RadioGroup3 = new ui::RadioGroup(QString::fromUtf8("Номер строки"),
+                                   {QString::fromUtf8("печатать"), QString::fromUtf8("не печатать")}, this);
+  Body()->addWidget(RadioGroup2);
+  Body()->addWidget(RadioGroup3);
+  Button8 = new QPushButton(QString::fromUtf8("Выполнить"), this);
+  Body()->addWidget(Button8);
+  ProgressBar2 = new QProgressBar(this);
+  ProgressBar2->hide();
+  Body()->addWidget(ProgressBar2);
+  Button9 = ExitButton();
+  resize(560, 620);
+}
+
+void TReportPanel::ResetColumnGrid() {
+  StringGrid3->SetRowCount(3);
+  StringGrid3->SetFixedRows(1);
+}
+
+void TReportPanel::ToolButton3Click() {
+  if (links_.recordGrid.isHidden()) return;
+  Edit7->setText(QStringLiteral("45"));
+  Edit8->setText(QStringLiteral("56"));
+  Edit6->clear();
+  Edit9->setText(QStringLiteral("2"));
+  RadioGroup2->SetItemIndex(0);
+  RadioGroup3->SetItemIndex(kPrintRowNumbers);
+  ResetColumnGrid();
+  ProgressBar2->hide();
+  db_ = std::make_unique<dbf::Dbf2_lib>();
+  db_->DbfOpen(kSlot, links_.tablePath());
+  show();
+  raise();
+}
+
+void TReportPanel::Button9Click() {
+  if (db_) db_->DbfCloseAll();
+  db_.reset();
+  hide();
+}
+
+void TReportPanel::StringGrid3Click() {
+  const auto columns = rawview::StrToInt(Edit9->text().trimmed().toStdString());
+  if (!columns || *columns < 2) return;
+  StringGrid3->SetRowCount(*columns + 2);
+  for (int row = 1; row <= *columns + 1; ++row) StringGrid3->SetCell(row, 0, rawview::RightAligned(row, 6));
+  StringGrid3->setFocus();
+}
+
+void TReportPanel::StringGrid3KeyPress(int& key) {
+  if (key != 13) return;
+  key = 0;  // the grid itself does nothing more with this Enter
+  StringGrid3->CommitEdit();
+  const int row = StringGrid3->Row();
+  if (StringGrid3->Col() == kNameColumn) AcceptColumnName(row);
+  else if (StringGrid3->Col() == kWidthColumn) AcceptColumnWidth(row);
+}
+
+void TReportPanel::AcceptColumnName(int row) {
+  if (row == 1) {
+    StringGrid3->SetCell(row, kNameColumn, office::To1251("№ п/п"));
+    StringGrid3->SetSelectedCell(row, kWidthColumn);
+    return;
+  }
+  const std::string name = office::UpperCase1251(TrimmedBytes(StringGrid3->Cell(row, kNameColumn)));
+  const ui::StringGrid& grid = links_.recordGrid;
+  for (int col = 1; col < grid.ColCount(); ++col) {
+    if (office::UpperCase1251(TrimmedBytes(grid.Cell(0, col))) != name) continue;
+    StringGrid3->SetCell(row, kNameColumn, name);
+    const dbf::FieldNode* field = db_ ? office::FindTableField(*db_, kSlot, name) : nullptr;
+    if (field) StringGrid3->SetCell(row, kLengthColumn, rawview::RightAligned(field->length, 4));
+    StringGrid3->SetSelectedCell(row, kWidthColumn);
+    return;
+  }
+  links_.dialogs.Message("Error Name Field!\r\n" + office::Utf8From1251(name));
+}
+
+void TReportPanel::AcceptColumnWidth(int row) {
+  const std::string text = TrimmedBytes(StringGrid3->Cell(row, kWidthColumn));
+  const auto width = rawview::StrToInt(text);
+  if (!width) {
+    links_.dialogs.Message(rawview::ConversionErrorText(office::Utf8From1251(text)));
+    return;
+  }
+  if (*width == 0) {
+    links_.dialogs.Message(kZeroWidth);
+    return;
+  }
+  if (row + 1 < StringGrid3->RowCount()) StringGrid3->SetSelectedCell(row + 1, kNameColumn);
+}
+
+std::optional<office::ReportLayout> TReportPanel::ReadLayout() {
+  auto number = [this](QLineEdit* edit, const char* tooFew) -> std::optional<int> {
+    const std::string text = edit->text().trimmed().toStdString();
+    const auto value = rawview::StrToInt(text);
+    if (!value) links_.dialogs.Message(rawview::ConversionErrorText(text));
+    else if (*value < 1) links_.dialogs.Message(tooFew);
+    else return value;
+    return std::nullopt;
+  };
+  const auto columns = number(Edit9, "Количество столбцов меньше 2-х.");
+  if (!columns) return std::nullopt;
+  const auto first = number(Edit7, "Количество рядов на первом листе меньше 1.");
+  if (!first) return std::nullopt;
+  const auto later = number(Edit8, "Количество рядов на остальных листах меньше 1.");
+  if (!later) return std::nullopt;
+
+  // Rows the grid does not have yet read as empty.
+  auto cell = [this](int row, int col) {
+    return row < StringGrid3->RowCount() ? TrimmedBytes(StringGrid3->Cell(row, col)) : std::string();
+  };
+  std::vector<office::ColumnRequest> requests;
+  for (int row = 1; row <= *columns + 1; ++row) {
+    const std::string widthText = cell(row, kWidthColumn);
+    const auto width = rawview::StrToInt(widthText);
+    if (!width) {
+      links_.dialogs.Message(rawview::ConversionErrorText(office::Utf8From1251(widthText)));
+      return std::nullopt;
+    }
+    // A column needs room for its text; a negative width would run lines backwards.
+    if (*width < 1) {
+      links_.dialogs.Message(kZeroWidth);
+      return std::nullopt;
+    }
+    requests.push_back({cell(row, kNameColumn).substr(0, kLongestColumnName), *width});
+  }
+  office::ReportLayout layout;
+  layout.columns = office::PlaceColumns(requests);
+  layout.firstSheetRows = *first;
+  layout.laterSheetRows = *later;
+  layout.sumField = TrimmedBytes(ui::EncodeTyped(Edit6->text())).substr(0, kLongestSumName);
+  layout.printRowNumbers = RadioGroup3->ItemIndex() == kPrintRowNumbers;
+  return layout;
+}
+
+void TReportPanel::Button8Click() {
+  if (!db_) return;
+  const std::string reportPath = office::ReportFileName(links_.tablePath());
+  office::ReportFile file(reportPath);
+  ui::Progress progress(ProgressBar2, links_.recordGrid.RowCount());
+  const auto layout = ReadLayout();
+  if (!layout) return;
+  if (const auto wrong = office::CheckReportFields(*db_, kSlot, *layout)) {
+    links_.dialogs.Message(*wrong);
+    return;
+  }
+  office::WriteTextReport(*db_, kSlot, *layout, file, [&](int64_t pass) { progress.Set(pass); });
+  file.Close();
+  if (RadioGroup2->ItemIndex() == kToWordProcessor) office::HandReportToWord(reportPath, links_.session);
+  links_.dialogs.Message("Печать завершена!");
+}

@@ -1,0 +1,145 @@
+#include "table_export.h"
+
+#include "dbf2_lib.h"
+#include "dialog_service.h"
+#include "int_text.h"
+#include "office_session.h"
+#include "progress.h"
+#include "report_checks.h"
+#include "text_1251.h"
+#include "xlsx_spreadsheet.h"
+
+#include <charconv>
+#include <functional>
+
+namespace office {
+
+namespace {
+
+constexpr uint16_t kSlot = 1;
+// Rows an export adds below the records: the general export's "*" row; the
+// payment list's heading, total and blank rows.
+constexpr int64_t kGeneralExtraRows = 1;
+constexpr int64_t kPaymentExtraRows = 3;
+constexpr char kDone[] = "Перенос в MS EXCEL - выполнено!";
+
+std::string Trimmed(const std::string& text) { return std::string(rawview::Trim(text)); }
+
+// Fixed-point with two decimals, right-aligned in 10 characters, whatever the locale.
+std::string Amount(double value) {
+  char digits[64];
+  const auto done = std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, 2);
+  std::string text(digits, done.ptr);
+  if (text.size() < 10) text.insert(0, 10 - text.size(), ' ');
+  return text;
+}
+
+// Closes every slot when the command ends, however it ends.
+struct OpenTable {
+  explicit OpenTable(const std::string& path) { db.DbfOpen(kSlot, path); }
+  ~OpenTable() { db.DbfCloseAll(); }
+  dbf::Dbf2_lib db;
+};
+
+}  // namespace
+
+std::optional<std::string> CheckWorksheetRoom(int64_t records, int64_t extraRows) {
+  if (records + extraRows <= kWorksheetRows) return std::nullopt;
+  return "Записей в файле: " + std::to_string(records) + ".\r\nНа лист MS EXCEL помещается не более " +
+         std::to_string(kWorksheetRows - extraRows) + ".";
+}
+
+void FillGeneralExport(dbf::Dbf2_lib& db, uint16_t slot, ExcelWorksheet& sheet, int64_t starColumn,
+                       bool decimalComma, QProgressBar& bar) {
+  const int64_t n = db.DbfRecCount(slot);
+  sheet.Cells(n + 1, starColumn, "*");
+  ui::Progress progress(&bar, n);
+  db.DbfTop(slot);
+  while (!db.DbfEof(slot)) {
+    const int64_t row = db.DbfRecNo(slot);
+    progress.Set(row);
+    int64_t col = 1;
+    for (const dbf::FieldNode* f = db.DbfFields(slot); f; f = f->next, ++col) {
+      std::string text = Trimmed(db.DbfGetStr(slot, f->Name()));
+      if (decimalComma && f->type == 'N') {
+        const size_t point = text.find('.');
+        if (point != std::string::npos) text[point] = ',';
+      }
+      sheet.Cells(row, col, text);
+    }
+    db.DbfSkip(slot, 1);
+  }
+}
+
+void FillPaymentList(dbf::Dbf2_lib& db, uint16_t slot, ExcelWorksheet& sheet, int64_t blankColumn,
+                     QProgressBar& bar) {
+  const int64_t n = db.DbfRecCount(slot);
+  sheet.Cells(n + 3, blankColumn, " ");
+  ui::Progress progress(&bar, n);
+  const char* headings[] = {"№ п/п", "Ф.И.О.", "№ картсчета", "Код налогоплательщика", "Сумма"};
+  for (int col = 1; col <= 5; ++col) sheet.Cells(1, col, To1251(headings[col - 1]));
+  double sum = 0;
+  db.DbfTop(slot);
+  while (!db.DbfEof(slot)) {
+    sum += db.DbfGetNum(slot, "SUMMA");
+    const int64_t r = db.DbfRecNo(slot);
+    progress.Set(r);
+    std::string name = Trimmed(db.DbfGetStr(slot, "FIO"));
+    db.DosToWin(name);
+    sheet.Cells(r + 1, 1, rawview::RightAligned(r, 5));
+    sheet.Cells(r + 1, 2, name);
+    sheet.Cells(r + 1, 3, Trimmed(db.DbfGetStr(slot, "ACCOUNT")));
+    sheet.Cells(r + 1, 4, Trimmed(db.DbfGetStr(slot, "TIN")));
+    sheet.Cells(r + 1, 5, Trimmed(db.DbfGetStr(slot, "SUMMA")));
+    db.DbfSkip(slot, 1);
+  }
+  sheet.Cells(n + 2, 1, To1251("ВСЕГО :"));
+  sheet.Cells(n + 2, 5, Amount(sum));
+}
+
+namespace {
+
+// The steps both exports share: a refusal leaves no workbook behind; the
+// message comes once the workbook is shown, so a workbook that could not be
+// written or opened is never reported done.
+bool RunExport(const std::string& tablePath, ExportLinks& links,
+               const std::function<std::optional<std::string>(dbf::Dbf2_lib&)>& refusal,
+               const std::function<void(dbf::Dbf2_lib&, ExcelWorksheet&)>& fill) {
+  OpenTable table(tablePath);
+  if (const auto why = refusal(table.db)) {
+    links.dialogs.Message(*why);
+    return false;
+  }
+  ExcelReferences& excel = links.session.exportSet;
+  excel.Open(links.session.servers);
+  fill(table.db, *excel.worksheet);
+  table.db.DbfCloseAll();
+  excel.Show();
+  links.dialogs.Message(kDone);
+  return true;
+}
+
+}  // namespace
+
+bool ExportTable(const std::string& tablePath, int64_t gridColumns, bool decimalComma, ExportLinks& links) {
+  return RunExport(
+      tablePath, links,
+      [](dbf::Dbf2_lib& db) { return CheckWorksheetRoom(db.DbfRecCount(kSlot), kGeneralExtraRows); },
+      [&](dbf::Dbf2_lib& db, ExcelWorksheet& sheet) {
+        FillGeneralExport(db, kSlot, sheet, gridColumns, decimalComma, links.progress);
+      });
+}
+
+bool ExportPaymentList(const std::string& tablePath, int64_t gridColumns, ExportLinks& links) {
+  return RunExport(
+      tablePath, links,
+      [](dbf::Dbf2_lib& db) {
+        auto why = CheckExportFields(db, kSlot, {"FIO", "ACCOUNT", "TIN"}, {"SUMMA"});
+        return why ? why : CheckWorksheetRoom(db.DbfRecCount(kSlot), kPaymentExtraRows);
+      },
+      [&](dbf::Dbf2_lib& db, ExcelWorksheet& sheet) {
+        FillPaymentList(db, kSlot, sheet, gridColumns, links.progress);
+      });
+}
+
+}  // namespace office

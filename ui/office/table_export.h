@@ -1,0 +1,57 @@
+// The table's records copied into a new spreadsheet workbook: the general
+// export (every field of every record, deleted ones too) and the savings-bank
+// payment list (a heading row, one row a record, a total). Cell texts are the
+// table's bytes; only the payment list's names are converted from the DOS
+// code page.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+class QProgressBar;
+
+namespace dbf {
+class Dbf2_lib;
+}
+namespace ui {
+class DialogService;
+}
+
+namespace office {
+
+class ExcelWorksheet;
+struct OfficeSession;
+
+// The message when `records` rows plus the `extraRows` an export adds do not
+// fit on a worksheet; none when they do.
+std::optional<std::string> CheckWorksheetRoom(int64_t records, int64_t extraRows);
+
+// Fills the worksheet from the records of the slot: "*" in the cell below the
+// last record at column `starColumn`, then record r's fields in row r. With
+// `decimalComma` the first "." of each N field becomes ",".
+void FillGeneralExport(dbf::Dbf2_lib& db, uint16_t slot, ExcelWorksheet& sheet, int64_t starColumn,
+                       bool decimalComma, QProgressBar& progress);
+
+// Fills the worksheet with the payment list of the slot's FIO, ACCOUNT, TIN
+// and SUMMA fields, a blank cell at column `blankColumn` two rows below the
+// total. The fields must exist and SUMMA must be numeric.
+void FillPaymentList(dbf::Dbf2_lib& db, uint16_t slot, ExcelWorksheet& sheet, int64_t blankColumn,
+                     QProgressBar& progress);
+
+// What an export needs besides the table.
+struct ExportLinks {
+  ui::DialogService& dialogs;
+  OfficeSession& session;
+  QProgressBar& progress;
+};
+
+// The whole command: opens the table, refuses one that does not fit (or,
+// for the payment list, lacks its fields) with a message and no workbook,
+// fills a new workbook of the session's first set, shows it and reports
+// "Перенос в MS EXCEL - выполнено!". True when it got that far.
+// `gridColumns` is the record grid's column count.
+bool ExportTable(const std::string& tablePath, int64_t gridColumns, bool decimalComma, ExportLinks& links);
+bool ExportPaymentList(const std::string& tablePath, int64_t gridColumns, ExportLinks& links);
+
+}  // namespace office

@@ -1,0 +1,113 @@
+#include "xlsx_spreadsheet.h"
+
+#include "desktop_launcher.h"
+#include "exchange_folder.h"
+#include "text_1251.h"
+#include "xlsx_workbook_file.h"
+
+#include <algorithm>
+#include <filesystem>
+
+namespace office {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Room the spreadsheet program leaves around a column's text.
+constexpr double kFitPadding = 1.5;
+constexpr double kWidestColumn = 255;
+
+std::string Where(int64_t row, int64_t col) {
+  return "(" + std::to_string(row) + ", " + std::to_string(col) + ")";
+}
+
+}  // namespace
+
+XlsxWorksheet::XlsxWorksheet(const std::string& folder, bool takesCells)
+    : spool_(takesCells ? std::make_unique<CellSpool>(folder) : nullptr) {}
+
+void XlsxWorksheet::Cells(int64_t row, int64_t col, const std::string& value) {
+  if (!spool_) throw AutomationError("Книга открыта из файла; ячейка " + Where(row, col) + " не записана");
+  if (row < 1 || row > kWorksheetRows || col < 1 || col > kWorksheetColumns) {
+    throw AutomationError("Ячейка " + Where(row, col) + " вне листа");
+  }
+  spool_->Add(static_cast<uint32_t>(row), static_cast<uint32_t>(col), value);
+}
+
+void XlsxWorksheet::AutoFit() {
+  if (!spool_) return;  // the spreadsheet program lays out a file it opens itself
+  const std::vector<uint32_t>& longest = spool_->LongestTexts();
+  widths_.assign(longest.size(), 0);
+  for (size_t c = 0; c < longest.size(); ++c) {
+    if (longest[c] > 0) widths_[c] = std::min(kWidestColumn, longest[c] + kFitPadding);
+  }
+}
+
+XlsxWorkbook::XlsxWorkbook(const std::string& folder, int sheets) : folder_(folder) {
+  for (int i = 0; i < std::max(1, sheets); ++i) sheets_.push_back(std::make_unique<XlsxWorksheet>(folder, true));
+}
+
+XlsxWorkbook::XlsxWorkbook(const std::string& folder, const std::string& copiedFile)
+    : folder_(folder), file_(copiedFile) {
+  sheets_.push_back(std::make_unique<XlsxWorksheet>(folder, false));
+}
+
+ExcelWorksheet& XlsxWorkbook::WorkSheets(int index) {
+  if (index < 1 || index > static_cast<int>(sheets_.size())) {
+    throw AutomationError("Нет листа " + std::to_string(index));
+  }
+  return *sheets_[static_cast<size_t>(index - 1)];
+}
+
+const std::string& XlsxWorkbook::Publish() {
+  if (!file_.empty()) return file_;
+  std::vector<SheetToWrite> plan;
+  for (auto& sheet : sheets_) plan.push_back({sheet->Spool(), sheet->Widths()});
+  const std::string path = ReserveFreshFile(folder_, "workbook", ".xlsx");
+  WriteXlsxWorkbook(path, plan, folder_);
+  file_ = path;
+  return file_;
+}
+
+XlsxSpreadsheet::XlsxSpreadsheet(std::string folder, ui::FileLauncher& launcher)
+    : folder_(std::move(folder)), launcher_(launcher) {}
+
+ExcelWorkbook& XlsxSpreadsheet::Add() {
+  books_.push_back(std::make_unique<XlsxWorkbook>(folder_, sheetsInNewWorkbook_));
+  return *books_.back();
+}
+
+ExcelWorkbook& XlsxSpreadsheet::Add(const std::string& path) {
+  const fs::path source(path);
+  std::error_code ec;
+  if (!fs::is_regular_file(source, ec)) throw AutomationError(path + ": " + (ec ? ec.message() : "не файл"));
+  const std::string copy = ReserveFreshFile(folder_, source.stem().string(), source.extension().string());
+  fs::copy_file(source, copy, fs::copy_options::overwrite_existing, ec);
+  // The copy is a document to show, never a program the desktop might run.
+  if (!ec) {
+    fs::permissions(copy, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                              fs::perms::others_read, ec);
+  }
+  if (ec) {
+    std::error_code ignored;
+    fs::remove(copy, ignored);
+    throw AutomationError(path + ": " + ec.message());
+  }
+  books_.push_back(std::make_unique<XlsxWorkbook>(folder_, copy));
+  return *books_.back();
+}
+
+void XlsxSpreadsheet::SheetsInNewWorkbook(int count) { sheetsInNewWorkbook_ = count; }
+
+void XlsxSpreadsheet::Visible(bool visible) {
+  if (!visible) return;
+  for (auto& book : books_) {
+    if (book->Shown()) continue;
+    const std::string& file = book->Publish();
+    if (!launcher_.Open(file)) throw AutomationError("Нет программы для просмотра файла " + file);
+    book->SetShown();
+  }
+}
+
+}  // namespace office

@@ -1,0 +1,68 @@
+#include "xlsx_workbook_file.h"
+
+#include "cell_spool.h"
+#include "office_automation.h"
+#include "text_1251.h"
+
+#include <xlsxwriter.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+namespace office {
+
+namespace {
+
+[[noreturn]] void Fail(const std::string& path, lxw_error error, int systemError) {
+  std::remove(path.c_str());
+  const std::string why = systemError != 0 ? std::strerror(systemError) : lxw_strerror(error);
+  throw AutomationError(path + ": " + why);
+}
+
+}  // namespace
+
+void WriteXlsxWorkbook(const std::string& path, const std::vector<SheetToWrite>& sheets,
+                       const std::string& scratchFolder) {
+  lxw_workbook_options options{};
+  options.constant_memory = LXW_TRUE;
+  options.tmpdir = const_cast<char*>(scratchFolder.c_str());
+  options.use_zip64 = LXW_TRUE;
+  errno = 0;
+  lxw_workbook* book = workbook_new_opt(path.c_str(), &options);
+  if (!book) Fail(path, LXW_ERROR_MEMORY_MALLOC_FAILED, errno);
+  lxw_error failure = LXW_NO_ERROR;
+  int systemError = 0;
+  std::string utf8;
+  try {
+  for (const SheetToWrite& sheet : sheets) {
+    lxw_worksheet* ws = workbook_add_worksheet(book, nullptr);
+    for (size_t c = 0; c < sheet.widths.size(); ++c) {
+      if (sheet.widths[c] > 0) worksheet_set_column(ws, c, c, sheet.widths[c], nullptr);
+    }
+    sheet.cells->ForEachInRowOrder([&](uint32_t row, uint32_t col, std::string_view text) {
+      if (failure != LXW_NO_ERROR) return;
+      utf8 = Utf8From1251(text);
+      errno = 0;
+      const lxw_error e = worksheet_write_string(ws, row - 1, static_cast<lxw_col_t>(col - 1), utf8.c_str(), nullptr);
+      if (e != LXW_NO_ERROR) {
+        failure = e;
+        systemError = errno;
+      }
+    });
+  }
+  } catch (...) {
+    workbook_close(book);
+    std::remove(path.c_str());
+    throw;
+  }
+  errno = 0;
+  const lxw_error closed = workbook_close(book);
+  if (failure == LXW_NO_ERROR && closed != LXW_NO_ERROR) {
+    failure = closed;
+    systemError = errno;
+  }
+  if (failure != LXW_NO_ERROR) Fail(path, failure, systemError);
+}
+
+}  // namespace office

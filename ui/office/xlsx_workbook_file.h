@@ -1,0 +1,24 @@
+// Writes worksheets of spooled cells into an .xlsx workbook with
+// libxlsxwriter in its constant-memory mode, which keeps one row in memory.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace office {
+
+class CellSpool;
+
+struct SheetToWrite {
+  CellSpool* cells;
+  // Width of each column in characters, from column 1; 0 keeps the default.
+  std::vector<double> widths;
+};
+
+// Writes the workbook at `path`, the texts read as code page 1251; the
+// writer's scratch files go to `scratchFolder`. Throws AutomationError with
+// the system's text when the file cannot be written, leaving no partial file.
+void WriteXlsxWorkbook(const std::string& path, const std::vector<SheetToWrite>& sheets,
+                       const std::string& scratchFolder);
+
+}  // namespace office
