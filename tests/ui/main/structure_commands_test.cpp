@@ -54,3 +54,25 @@ TEST_F(CopyStructureTest, AFailedWriteReportsTheErrorAndLeavesNoCopy) {
   EXPECT_EQ(ReadFile(source), original);
   EXPECT_TRUE(exits.empty());
 }
+
+// The grid still holds the old table's rows after "Create File": saving them
+// must not fill the new empty table, nor touch the old one.
+TEST_F(MainWindowTest, SaveAfterCreateFileWritesNeitherTable) {
+  const std::string source = WritePeople();
+  const std::string original = ReadFile(source);
+  OpenFromMenu(source);
+  const std::string created = dir.Path("new.dbf");
+  dialogs.saveAnswers.push_back(ui::FileChoice{created, 1});
+  form->CreateFile1->trigger();
+  ASSERT_EQ(form->TablePath, created);
+  const std::string empty = ReadFile(created);
+  dialogs.messages.clear();
+
+  form->Save1->trigger();
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0], "Строки таблицы загружены из файла " + source + ",\r\nа текущий файл " + created +
+                                     ".\r\nКоманда не выполнена!");
+  EXPECT_EQ(ReadFile(created), empty);
+  EXPECT_EQ(ReadFile(source), original);
+  EXPECT_TRUE(exits.empty());
+}
