@@ -44,6 +44,10 @@ struct FieldNode {
 
   // The name up to its first zero byte.
   std::string Name() const;
+  // All ten stored bytes and a closing NUL: the look-up name that finds
+  // exactly this field (blanks or a '#' at its end included), or the first
+  // field of the same stored name.
+  std::string LookupName() const;
 };
 
 // The field found by the last DbfFindField.

@@ -13,6 +13,12 @@ std::string FieldNode::Name() const {
   return std::string(name.data(), n);
 }
 
+std::string FieldNode::LookupName() const {
+  std::string lookup(name.data(), name.size());
+  lookup.push_back('\0');
+  return lookup;
+}
+
 Dbf2_lib::Dbf2_lib() = default;
 
 Dbf2_lib::~Dbf2_lib() {

@@ -36,18 +36,11 @@ void Step(const std::function<void()>& step) {
   }
 }
 
-// The name that finds exactly this field: all ten stored bytes and a NUL, so
-// a '#' at its end is not taken as a number suffix.
-std::string LookupName(const dbf::FieldNode& f) {
-  std::string name(f.name.data(), f.name.size());
-  name.push_back('\0');
-  return name;
-}
 
 void ReadEveryField(dbf::Dbf2_lib& db, uint16_t slot) {
   for (const dbf::FieldNode* f = db.DbfFields(slot); f; f = f->next) {
-    db.DbfGetStr(slot, LookupName(*f));
-    if (f->type == 'N') db.DbfGetNum(slot, LookupName(*f));
+    db.DbfGetStr(slot, f->LookupName());
+    if (f->type == 'N') db.DbfGetNum(slot, f->LookupName());
   }
 }
 
@@ -204,9 +197,9 @@ void PutValues(dbf::Dbf2_lib& db, const std::string& input, uint8_t seed) {
     std::string text(std::min<size_t>(f->length, (seed + i) % 300), static_cast<char>('A' + i % 26));
     texts.push_back(text);
     if (f->type == 'N') {
-      db.DbfPutNum(5, (seed - 128) * 1.25 + i, LookupName(*f));
+      db.DbfPutNum(5, (seed - 128) * 1.25 + i, f->LookupName());
     } else {
-      db.DbfPutStr(5, text, LookupName(*f));
+      db.DbfPutStr(5, text, f->LookupName());
     }
   }
   db.DbfWriteBuffer(5);
@@ -214,7 +207,7 @@ void PutValues(dbf::Dbf2_lib& db, const std::string& input, uint8_t seed) {
   if (!checkable || db.DbfStatus(5) == dbf::kStatusEof) return;
   i = 0;
   for (const dbf::FieldNode* f = db.DbfFields(5); f; f = f->next, ++i) {
-    if (f->type != 'N' && db.DbfGetStr(5, LookupName(*f)) != texts[i]) {
+    if (f->type != 'N' && db.DbfGetStr(5, f->LookupName()) != texts[i]) {
       Fail("a value put and written does not read back");
     }
   }
