@@ -141,6 +141,29 @@ void CopyStructureAndRecords(dbf::Dbf2_lib& db, const std::string& path) {
   db.DbfCloseAll();
 }
 
+// A new table with the first fields' names but other types and widths, filled
+// from the input by field name: numbers into text and text into numbers,
+// values cut or widened.
+void CopyIntoOtherLayout(dbf::Dbf2_lib& db, const std::string& path, uint8_t seed) {
+  db.DbfOpen(1, path);
+  if (!db.DbfIsOpen(1)) return;
+  const std::string target = ScratchPath("other.dbf");
+  db.DbfCreate(6, 1, target);
+  int added = 0;
+  for (const dbf::FieldNode* f = db.DbfFields(1); f && added < 4; f = f->next, ++added) {
+    const char type = f->type == 'N' ? 'C' : 'N';
+    const auto length = static_cast<uint8_t>(1 + (seed + 7 * added) % 20);
+    db.DbfAddField(6, std::string(f->name.data(), f->name.size()), type, length, seed % 4);
+  }
+  db.DbfOpen(6, target);
+  for (int64_t n = 0; n < kWalkLimit && db.DbfStatus(1) != dbf::kStatusEof; ++n, db.DbfSkip(1)) {
+    db.DbfBlank(6);
+    db.DbfCopyFields(1, 6);
+    db.DbfAppend(6);
+  }
+  db.DbfCloseAll();
+}
+
 void AddAndDeleteFields(dbf::Dbf2_lib& db, const std::string& path, uint8_t length) {
   db.DbfOpen(4, path);
   if (!db.DbfIsOpen(4)) return;
@@ -232,6 +255,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Step([&] { PackCopy(db, input); });
   Step([&] { SortCopy(db, input, path); });
   Step([&] { CopyStructureAndRecords(db, path); });
+  Step([&] { CopyIntoOtherLayout(db, path, seed); });
   WriteWholeFile(path, input);
   Step([&] { AddAndDeleteFields(db, path, seed); });
   Step([&] { PutValues(db, input, seed); });
