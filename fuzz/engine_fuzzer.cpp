@@ -1,14 +1,16 @@
 // Fuzz target for the table engine. The input is a table file; every step an
 // ordinary session takes runs on it or on a copy of it: open and read every
 // field of every record, move to the edges, purge, sort, copy the structure
-// and the records, add and delete fields, put values and write them. Engine
-// errors and input/output errors end a step, as they end a command; purge
-// and sort results are checked against a plain reading of the bytes.
+// and the records (also into a table of other types and widths), add and
+// delete fields, put values and write them. Engine errors and input/output
+// errors end a step, as they end a command; purge and sort results are
+// checked against a plain reading of the bytes.
 #include "dbf2_lib.h"
 #include "dbf_names.h"
 #include "fuzz_files.h"
 #include "table_reference.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -35,7 +37,6 @@ void Step(const std::function<void()>& step) {
   } catch (const dbf::IoError&) {
   }
 }
-
 
 void ReadEveryField(dbf::Dbf2_lib& db, uint16_t slot) {
   for (const dbf::FieldNode* f = db.DbfFields(slot); f; f = f->next) {
