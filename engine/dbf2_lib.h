@@ -17,6 +17,8 @@ namespace dbf {
 
 constexpr int kSlotCount = 200;
 
+struct HeaderInfo;
+
 // Slot status codes.
 enum : uint16_t {
   kStatusDone = 0,
@@ -36,19 +38,23 @@ struct FieldNode {
   std::array<char, 10> name{};  // zero padded
   char type = 'C';
   uint32_t offset = 1;  // 1 = first byte after the deletion flag
-  uint8_t length = 0;
+  uint16_t length = 0;  // above 255 only for wide character fields (dbf_header.h)
   uint8_t decimals = 0;
   const FieldNode* next = nullptr;
 
   // The name up to its first zero byte.
   std::string Name() const;
+  // All ten stored bytes and a closing NUL: the look-up name that finds
+  // exactly this field (blanks or a '#' at its end included), or the first
+  // field of the same stored name.
+  std::string LookupName() const;
 };
 
 // The field found by the last DbfFindField.
 struct CurrentField {
   char type = 0;
   uint32_t offset = 0;
-  uint8_t length = 0;
+  uint16_t length = 0;
   uint8_t decimals = 0;
 };
 
@@ -200,7 +206,7 @@ class Dbf2_lib {
   // for the destructor and for DbfError, which have no one to report to.
   void CloseQuietly(Slot& s);
   void OpenBound(uint16_t slot, bool namesAsStored);
-  void LoadFields(Slot& s, bool namesAsStored);
+  void LoadFields(Slot& s, const HeaderInfo& info, bool namesAsStored);
   void Recompute(Slot& s);
   bool AtWholeRecord(Slot& s, int64_t pos);
   void WriteFlag(Slot& s, char flag, uint16_t status);

@@ -26,11 +26,7 @@ void Dbf2_lib::DbfCopyFields(uint16_t source, uint16_t target) {
     auto match = std::find_if(targetFields.begin(), targetFields.end(),
                               [&](const FieldNode& t) { return t.name == f.name; });
     if (match == targetFields.end()) continue;
-    // All ten stored bytes and a closing NUL: the look-up then finds exactly
-    // this name, blanks or a '#' at its end included, and nothing else.
-    std::string name(f.name.data(), f.name.size());
-    name.push_back('\0');
-    common.push_back({name, f.type, match->type});
+    common.push_back({f.LookupName(), f.type, match->type});
   }
   for (const Common& c : common) {
     switch (c.sourceType) {

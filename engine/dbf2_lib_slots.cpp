@@ -13,6 +13,12 @@ std::string FieldNode::Name() const {
   return std::string(name.data(), n);
 }
 
+std::string FieldNode::LookupName() const {
+  std::string lookup(name.data(), name.size());
+  lookup.push_back('\0');
+  return lookup;
+}
+
 Dbf2_lib::Dbf2_lib() = default;
 
 Dbf2_lib::~Dbf2_lib() {
@@ -103,7 +109,7 @@ void Dbf2_lib::OpenBound(uint16_t slot, bool namesAsStored) {
   s.fieldCount = info.fieldCount;
   s.open = true;
   s.buffer.assign(s.recordLength, ' ');
-  LoadFields(s, namesAsStored);
+  LoadFields(s, info, namesAsStored);
 
   s.position = s.headerSize;
   s.recNo = 1;
@@ -114,13 +120,11 @@ void Dbf2_lib::OpenBound(uint16_t slot, bool namesAsStored) {
   DbfRead(slot);
 }
 
-void Dbf2_lib::LoadFields(Slot& s, bool namesAsStored) {
-  std::vector<char> raw(static_cast<size_t>(s.fieldCount) * kDescriptorSize);
-  s.file.ReadAt(kHeaderSize, raw.data(), raw.size());
+void Dbf2_lib::LoadFields(Slot& s, const HeaderInfo& info, bool namesAsStored) {
   s.fields.assign(s.fieldCount, FieldNode{});
   uint32_t running = 1;
   for (int i = 0; i < s.fieldCount; ++i) {
-    const char* d = raw.data() + static_cast<size_t>(i) * kDescriptorSize;
+    const char* d = info.descriptors.data() + static_cast<size_t>(i) * kDescriptorSize;
     FieldNode& f = s.fields[i];
     for (size_t k = 0; k < f.name.size(); ++k) {
       f.name[k] = d[k];
@@ -129,8 +133,8 @@ void Dbf2_lib::LoadFields(Slot& s, bool namesAsStored) {
     f.type = d[11];
     uint32_t stored = GetU32(d + 12);
     f.offset = stored != 0 ? stored : running;
-    f.length = static_cast<uint8_t>(d[16]);
-    f.decimals = static_cast<uint8_t>(d[17]);
+    f.length = DescriptorLength(d, info.wideCharLengths);
+    f.decimals = DescriptorDecimals(d, info.wideCharLengths);
     running += f.length;
   }
   for (int i = 0; i + 1 < s.fieldCount; ++i) s.fields[i].next = &s.fields[i + 1];

@@ -14,6 +14,17 @@ namespace {
 
 constexpr char kTerminatorAndEnd[2] = {kHeaderEnd, kEndMark};
 
+// The header and the descriptor area its header size declares, as far as the
+// file holds them; a file shorter than a header fails as a read past its end.
+std::vector<char> ReadHeaderArea(TableFile& file) {
+  std::vector<char> bytes(kHeaderSize);
+  file.ReadAt(0, bytes.data(), bytes.size());
+  const int64_t declared = GetU16(bytes.data() + 8) / kDescriptorSize * kDescriptorSize;
+  bytes.resize(static_cast<size_t>(std::clamp<int64_t>(file.Size(), kHeaderSize, std::max<int64_t>(declared, kHeaderSize))));
+  file.ReadAt(0, bytes.data(), bytes.size());
+  return bytes;
+}
+
 }  // namespace
 
 void Dbf2_lib::DbfCreate(uint16_t slot, uint8_t kind, const std::string& fileName) {
@@ -39,13 +50,12 @@ bool Dbf2_lib::DbfAddField(uint16_t slot, const std::string& name, char type, ui
   Slot& s = At(slot);
   TableFile file;
   if (!file.Open(s.fileName)) DbfError(6);
-  char head[14];
-  file.ReadAt(0, head, sizeof head);
-  const uint32_t oldLength = GetU32(head + 10);
-  // The new descriptor goes where the terminator of a standard header stands;
-  // a header size below one header is taken as a table without fields.
-  const uint32_t headerSize =
-      std::max(GetU16(head + 8) / kDescriptorSize * kDescriptorSize + 1, kHeaderSize + 1);
+  const std::vector<char> area = ReadHeaderArea(file);
+  const uint32_t oldLength = GetU32(area.data() + 10);
+  // The new descriptor goes right after the last one, where a terminator
+  // stands; an area after the terminator (as some writers keep) is dropped.
+  const uint32_t fields = static_cast<uint32_t>(CountFieldDescriptors(area.data(), area.size()));
+  const uint32_t headerSize = kHeaderSize + fields * kDescriptorSize + 1;
   // A field of no bytes, or one descriptor too many for the 16-bit header
   // size, would leave a table nothing can open: refuse before writing.
   if (length == 0 || headerSize + kDescriptorSize > 0xFFFF) return false;
@@ -61,7 +71,7 @@ bool Dbf2_lib::DbfAddField(uint16_t slot, const std::string& name, char type, ui
   file.Truncate(headerSize - 1 + sizeof descriptor);
 
   char header[kHeaderSize] = {};
-  std::memcpy(header, head, 4);
+  std::memcpy(header, area.data(), 4);
   PutU16(header + 8, static_cast<uint16_t>(headerSize + kDescriptorSize));
   PutU32(header + 10, oldLength + length);
   file.WriteAt(0, header, sizeof header);
@@ -74,11 +84,12 @@ void Dbf2_lib::DbfDeleteField(uint16_t slot, const std::string& name) {
   TableFile file;
   if (!file.Open(s.fileName)) DbfError(6);
   const std::string target = NormalName(name);
-  char header[kHeaderSize];
-  file.ReadAt(0, header, sizeof header);
-  const int fields = GetU16(header + 8) / kDescriptorSize - 1;
-  std::vector<char> all(static_cast<size_t>(std::max(fields, 0)) * kDescriptorSize);
-  file.ReadAt(kHeaderSize, all.data(), all.size());
+  std::vector<char> area = ReadHeaderArea(file);
+  char* header = area.data();
+  const int fields = CountFieldDescriptors(area.data(), area.size());
+  const std::vector<char> all(area.begin() + kHeaderSize,
+                              area.begin() + kHeaderSize + static_cast<ptrdiff_t>(fields) * kDescriptorSize);
+  const bool wide = HasWideCharLengths(all.data(), fields, GetU32(header + 10));
 
   std::vector<char> kept;
   uint32_t running = 1;
@@ -89,7 +100,7 @@ void Dbf2_lib::DbfDeleteField(uint16_t slot, const std::string& name) {
     if (NormalName(std::string_view(d, n)) == target) continue;
     kept.insert(kept.end(), d, d + kDescriptorSize);
     PutU32(kept.data() + kept.size() - kDescriptorSize + 12, running);
-    running += static_cast<unsigned char>(d[16]);
+    running += DescriptorLength(d, wide);
   }
   const size_t keptCount = kept.size() / kDescriptorSize;
   PutU16(header + 8, static_cast<uint16_t>(kDescriptorSize * (keptCount + 1) + 1));

@@ -4,6 +4,40 @@
 
 namespace dbf {
 
+int CountFieldDescriptors(const char* header, size_t size) {
+  if (size < 10) return 0;
+  const int declared = GetU16(header + 8) / kDescriptorSize - 1;
+  int count = 0;
+  while (count < declared) {
+    const size_t at = kHeaderSize + static_cast<size_t>(count) * kDescriptorSize;
+    if (at + kDescriptorSize > size || header[at] == 0x0D) break;
+    ++count;
+  }
+  return count;
+}
+
+uint16_t DescriptorLength(const char* descriptor, bool wide) {
+  auto b = reinterpret_cast<const unsigned char*>(descriptor);
+  if (wide && descriptor[11] == 'C') return static_cast<uint16_t>(b[16] | (b[17] << 8));
+  return b[16];
+}
+
+uint8_t DescriptorDecimals(const char* descriptor, bool wide) {
+  if (wide && descriptor[11] == 'C') return 0;
+  return static_cast<uint8_t>(descriptor[17]);
+}
+
+bool HasWideCharLengths(const char* descriptors, int count, uint32_t recordLength) {
+  uint64_t plain = 1;
+  uint64_t wide = 1;
+  for (int i = 0; i < count; ++i) {
+    const char* d = descriptors + static_cast<size_t>(i) * kDescriptorSize;
+    plain += DescriptorLength(d, false);
+    wide += DescriptorLength(d, true);
+  }
+  return plain != recordLength && wide == recordLength;
+}
+
 bool ReadHeader(TableFile& file, int64_t size, HeaderInfo& info) {
   if (size < kHeaderSize) return false;
   char h[kHeaderSize];
@@ -11,10 +45,23 @@ bool ReadHeader(TableFile& file, int64_t size, HeaderInfo& info) {
   info.recordCount = GetU32(h + 4);
   info.headerSize = GetU16(h + 8);
   info.recordLength = GetU32(h + 10);
-  info.fieldCount = info.headerSize / kDescriptorSize - 1;
   if (info.headerSize <= kHeaderSize || info.recordLength == 0) return false;
-  if (kHeaderSize + static_cast<int64_t>(info.fieldCount) * kDescriptorSize > size) return false;
-  int64_t widest = 1 + static_cast<int64_t>(kMaxFieldLength) * std::max(info.fieldCount, 1);
+  const int declared = info.headerSize / kDescriptorSize - 1;
+  const size_t area = kHeaderSize + static_cast<size_t>(declared) * kDescriptorSize;
+  if (static_cast<int64_t>(area) > size) return false;
+
+  std::vector<char> bytes(area);
+  file.ReadAt(0, bytes.data(), bytes.size());
+  info.fieldCount = CountFieldDescriptors(bytes.data(), bytes.size());
+  info.descriptors.assign(bytes.begin() + kHeaderSize,
+                          bytes.begin() + kHeaderSize + static_cast<ptrdiff_t>(info.fieldCount) * kDescriptorSize);
+  const char* d = info.descriptors.data();
+  info.wideCharLengths = HasWideCharLengths(d, info.fieldCount, info.recordLength);
+
+  int64_t widest = 1 + (info.fieldCount == 0 ? kMaxFieldLength : 0);
+  for (int i = 0; i < info.fieldCount; ++i) {
+    widest += std::max<int64_t>(kMaxFieldLength, DescriptorLength(d + i * kDescriptorSize, true));
+  }
   return info.recordLength <= std::max<int64_t>(widest, size);
 }
 

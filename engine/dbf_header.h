@@ -4,7 +4,9 @@
 
 #include "dbf_file.h"
 
+#include <cstddef>
 #include <cstdint>
+#include <vector>
 
 namespace dbf {
 
@@ -32,18 +34,40 @@ inline void PutU32(char* p, uint32_t v) {
   for (int i = 0; i < 4; ++i) p[i] = static_cast<char>((v >> (8 * i)) & 0xFF);
 }
 
+// The field descriptors among the first `size` bytes of a file (`header`
+// points at byte 0): (header size div 32) - 1 of them, ending early at one
+// whose first byte is the terminator 0x0D, and only those lying wholly
+// inside the bytes given. Writers that keep an area after the terminator
+// (263 bytes in the FoxPro family) give a header size that would otherwise
+// count that area as descriptors of empty fields.
+int CountFieldDescriptors(const char* header, size_t size);
+
+// Character fields longer than 255 are stored by some writers with the
+// length's high byte in the decimals byte. True when reading the `count`
+// descriptors at `descriptors` that way, and not byte 16 alone, makes
+// 1 + the sum of the lengths equal the record length.
+bool HasWideCharLengths(const char* descriptors, int count, uint32_t recordLength);
+
+// A descriptor's field length and decimals, read as above when `wide`: a
+// character field then has length byte16 + 256 * byte17 and no decimals.
+uint16_t DescriptorLength(const char* descriptor, bool wide);
+uint8_t DescriptorDecimals(const char* descriptor, bool wide);
+
 struct HeaderInfo {
   uint32_t recordCount = 0;
   uint16_t headerSize = 0;
   uint32_t recordLength = 0;
-  int fieldCount = 0;
+  int fieldCount = 0;              // descriptors, by CountFieldDescriptors
+  bool wideCharLengths = false;    // by HasWideCharLengths
+  std::vector<char> descriptors;   // fieldCount descriptors, 32 bytes each
 };
 
-// Reads and checks the header of a file of `size` bytes. False when the bytes
-// cannot describe a table: an empty or truncated header, a header size below
-// 33, a record length of 0, descriptors running past the end of the file, or
-// a record length larger than both the file and the widest record the
-// descriptors could need (255 bytes per field, plus the flag).
+// Reads and checks the header and the descriptors of a file of `size` bytes.
+// False when the bytes cannot describe a table: an empty or truncated header,
+// a header size below 33, a record length of 0, descriptors running past the
+// end of the file, or a record length larger than both the file and the
+// widest record the descriptors could need (255 bytes per field, or a
+// character field's length read as two bytes when larger, plus the flag).
 bool ReadHeader(TableFile& file, int64_t size, HeaderInfo& info);
 
 // Record count computed from the file size (never below 0).

@@ -6,8 +6,6 @@ packages=(
   g++
   cmake
   make
-  clang
-  libclang-rt-14-dev
   qt6-base-dev
   libxlsxwriter-dev
   libzip-dev
@@ -34,6 +32,9 @@ test_packages=(
   python3-dbfread
   gdal-bin
   shapelib
+  # the fuzz targets
+  clang
+  libclang-rt-14-dev
   # the Debian package's library dependencies (dpkg-shlibdeps)
   dpkg-dev
 )

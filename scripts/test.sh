@@ -17,3 +17,6 @@ cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DDBFVIEW_SANITIZE=ON \
   -DDBFVIEW_BUILD_UI=ON -DDBFVIEW_BUILD_BENCH=OFF
 cmake --build build-sanitize -j"$jobs"
 ctest --test-dir build-sanitize --output-on-failure -j"$jobs"
+
+# A minute of fuzzing for each fuzz target.
+bash scripts/fuzz.sh 60

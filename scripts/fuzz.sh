@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets with clang in build-fuzz/ and runs each for
+# SECONDS (default 60), starting from the seed tables in fuzz/corpus. New
+# inputs go to build-fuzz/corpus, anything that fails to build-fuzz/findings;
+# the script fails when a target finds something.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds=${1:-60}
+jobs=${JOBS:-2}
+
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDBFVIEW_BUILD_FUZZ=ON \
+  -DDBFVIEW_BUILD_UI=OFF -DDBFVIEW_BUILD_BENCH=OFF
+cmake --build build-fuzz -j"$jobs" --target engine_fuzzer rawview_fuzzer
+
+mkdir -p build-fuzz/findings
+for target in engine rawview; do
+  mkdir -p "build-fuzz/corpus/$target"
+  "build-fuzz/fuzz/${target}_fuzzer" -max_total_time="$seconds" -max_len=4096 -timeout=30 \
+    -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="build-fuzz/findings/${target}-" \
+    "build-fuzz/corpus/$target" "fuzz/corpus/$target"
+done

@@ -1,0 +1,154 @@
+// Tables from other writers: headers with an area after the terminator, and
+// character fields longer than 255 whose length's high byte sits in the
+// decimals byte.
+#include "engine_fixture.h"
+
+#include "dbf_header.h"
+
+using testsupport::FieldSpec;
+using testsupport::ReadFile;
+using testsupport::Record;
+using testsupport::TableBytes;
+using testsupport::TableLayout;
+using testsupport::U16At;
+using testsupport::U32At;
+
+namespace {
+
+std::vector<FieldSpec> FourFields() {
+  return {{"NAME", 'C', 10}, {"SUM", 'N', 8, 2}, {"OK", 'L', 1}, {"DAY", 'D', 8}};
+}
+
+// The table as FoxPro-family writers lay it out: 263 zero bytes after the
+// terminator, counted in the header size (424 for four fields).
+std::string WithAreaAfterTerminator(const TableLayout& layout) {
+  std::string bytes = TableBytes(layout);
+  const size_t standard = 32 + 32 * layout.fields.size() + 1;
+  bytes.insert(standard, std::string(263, '\0'));
+  bytes[0] = 0x30;
+  bytes[8] = static_cast<char>((standard + 263) & 0xFF);
+  bytes[9] = static_cast<char>((standard + 263) >> 8);
+  return bytes;
+}
+
+// NOTE(300) as one such writer stores it: length byte 44, decimals byte 1.
+std::vector<FieldSpec> WideFields() { return {{"ID", 'N', 3}, {"NOTE", 'C', 44, 1}}; }
+
+std::string WideRecord(const std::string& id, const std::string& note, bool deleted = false) {
+  std::string r(1, deleted ? '*' : ' ');
+  r += std::string(3 - id.size(), ' ') + id;
+  std::string n = note;
+  n.resize(300, ' ');
+  return r + n;
+}
+
+TableLayout WideTable(std::vector<std::string> records) {
+  TableLayout layout{WideFields(), std::move(records)};
+  layout.recordLengthOverride = 1 + 3 + 300;
+  return layout;
+}
+
+}  // namespace
+
+TEST(CountFieldDescriptors, EndsAtTheTerminatorOrTheBytesGiven) {
+  const auto f = FourFields();
+  const std::string standard = TableBytes({f, {}});
+  EXPECT_EQ(dbf::CountFieldDescriptors(standard.data(), standard.size()), 4);
+  const std::string fox = WithAreaAfterTerminator({f, {}});
+  ASSERT_EQ(U16At(fox, 8), 424);
+  EXPECT_EQ(dbf::CountFieldDescriptors(fox.data(), fox.size()), 4);
+  // Only whole descriptors inside the bytes given; a header too short for
+  // its header size field has none.
+  EXPECT_EQ(dbf::CountFieldDescriptors(standard.data(), 32 + 2 * 32 + 31), 2);
+  EXPECT_EQ(dbf::CountFieldDescriptors(standard.data(), 9), 0);
+  std::string small = standard;
+  small[8] = 31;
+  small[9] = 0;
+  EXPECT_EQ(dbf::CountFieldDescriptors(small.data(), small.size()), 0);
+}
+
+TEST_F(EngineTest, AreaAfterTerminatorAddsNoFieldsAndRecordsStartAtTheHeaderSize) {
+  const auto f = FourFields();
+  const std::string path = Write("fox.dbf", WithAreaAfterTerminator(
+                                                {f, {Record(f, {"Ann", "   12.50", "T", "20240131"}),
+                                                     Record(f, {"Bob", "    3.00", "F", "20231201"}, true)}}));
+  db.DbfOpen(1, path);
+  EXPECT_EQ(db.DbfFieldCount(1), 4);
+  EXPECT_EQ(db.DbfHeaderSize(1), 424);
+  EXPECT_EQ(db.DbfRecCount(1), 2);
+  EXPECT_EQ(db.DbfGetStr(1, "DAY"), "20240131");
+  EXPECT_DOUBLE_EQ(db.DbfGetNum(1, "SUM"), 12.5);
+
+  // Rewritten as a save does: the area stays, the records follow it.
+  db.DbfZap(1);
+  db.DbfAppendBlank(1);
+  db.DbfPutStr(1, "Cid", "NAME");
+  db.DbfPutNum(1, -1.25, "SUM");
+  db.DbfWriteBuffer(1);
+  db.DbfClose(1);
+  const std::string bytes = ReadFile(path);
+  ASSERT_EQ(bytes.size(), 424u + 28 + 1);
+  EXPECT_EQ(bytes.substr(161, 263), std::string(263, '\0'));
+  EXPECT_EQ(bytes.substr(424, 19), " Cid          -1.25");
+  EXPECT_EQ(U32At(bytes, 4), 1u);
+}
+
+TEST_F(EngineTest, FieldsAddedToOrDeletedFromSuchATableFollowTheLastDescriptor) {
+  const auto f = FourFields();
+  const std::string path = Write("fox.dbf", WithAreaAfterTerminator({f, {}}));
+  db.DbfAssign(1, path);
+  ASSERT_TRUE(db.DbfAddField(1, "EXTRA", 'C', 5, 0));
+  std::string bytes = ReadFile(path);
+  EXPECT_EQ(U16At(bytes, 8), 32 * 6 + 1);
+  EXPECT_EQ(bytes.substr(160, 5), std::string("EXTRA"));
+  EXPECT_EQ(bytes.size(), 32u * 6 + 2);
+  db.DbfOpen(1, path);
+  ASSERT_EQ(db.DbfFieldCount(1), 5);
+  db.DbfClose(1);
+
+  const std::string fox2 = Write("fox2.dbf", WithAreaAfterTerminator({f, {}}));
+  db.DbfAssign(2, fox2);
+  db.DbfDeleteField(2, "ok");
+  bytes = ReadFile(fox2);
+  EXPECT_EQ(U16At(bytes, 8), 32 * 4 + 1);
+  EXPECT_EQ(U32At(bytes, 10), 1u + 10 + 8 + 8);
+  EXPECT_EQ(bytes.size(), 32u * 4 + 2);
+}
+
+TEST_F(EngineTest, WideCharacterFieldReadsAndWritesAllItsBytes) {
+  const std::string tail = std::string(290, 'x') + "0123456789";
+  const std::string path = Write("wide.dbf", WideTable({WideRecord("1", tail), WideRecord("2", "short")}));
+  db.DbfOpen(1, path);
+  const dbf::FieldNode* note = db.DbfFields(1)->next;
+  EXPECT_EQ(note->length, 300);
+  EXPECT_EQ(note->decimals, 0);
+  EXPECT_EQ(db.DbfGetStr(1, "NOTE"), tail);
+
+  // Saving a record keeps every byte of the field.
+  db.DbfGo(1, 2);
+  db.DbfPutStr(1, std::string(299, 'y') + "z", "NOTE");
+  db.DbfWriteBuffer(1);
+  db.DbfClose(1);
+  const std::string bytes = ReadFile(path);
+  EXPECT_EQ(bytes.substr(bytes.size() - 301, 300), std::string(299, 'y') + "z");
+
+  // Deleting the other field keeps the wide one readable.
+  db.DbfDeleteField(1, "ID");
+  db.DbfOpen(1, path);
+  EXPECT_EQ(db.DbfRecordLength(1), 301u);
+  EXPECT_EQ(db.DbfFields(1)->length, 300);
+}
+
+TEST_F(EngineTest, DecimalsOfCharacterFieldsStayDecimalsWhenThePlainLengthsAddUp) {
+  // The plain lengths already make the record length: the byte is decimals.
+  TableLayout plain{{{"A", 'C', 10, 2}, {"N", 'N', 5, 1}}, {}};
+  db.DbfOpen(1, Write("plain.dbf", plain));
+  EXPECT_EQ(db.DbfFields(1)->length, 10);
+  EXPECT_EQ(db.DbfFields(1)->decimals, 2);
+  // Only C fields are read wide: a numeric field's decimals never add length.
+  TableLayout numeric{{{"N", 'N', 44, 1}}, {" " + std::string(300, '1')}};
+  numeric.recordLengthOverride = 301;
+  db.DbfOpen(2, Write("numeric.dbf", numeric));
+  EXPECT_EQ(db.DbfFields(2)->length, 44);
+  EXPECT_EQ(db.DbfFields(2)->decimals, 1);
+}

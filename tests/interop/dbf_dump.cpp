@@ -1,0 +1,61 @@
+// Prints a table as the engine sees it, as JSON lines: one line with the
+// header and the fields, then one line per record in file order with its
+// deletion mark, each field's text and, for numeric fields, its number.
+// Exit status 2 when the engine ends with an error.
+#include "dbf2_lib.h"
+#include "json_line.h"
+
+#include <cstdio>
+#include <iostream>
+
+namespace {
+
+
+void Dump(dbf::Dbf2_lib& db, const std::string& path) {
+  using interop::JsonNumber;
+  using interop::JsonString;
+  db.DbfOpen(1, path);
+  if (!db.DbfIsOpen(1)) throw std::runtime_error("cannot open " + path);
+  const int64_t count = db.DbfRecCount(1);
+  std::string line = "{\"header_size\":" + std::to_string(db.DbfHeaderSize(1)) +
+                     ",\"record_length\":" + std::to_string(db.DbfRecordLength(1)) +
+                     ",\"count\":" + std::to_string(count) + ",\"fields\":[";
+  for (const dbf::FieldNode* f = db.DbfFields(1); f; f = f->next) {
+    if (f != db.DbfFields(1)) line += ",";
+    line += "{\"name\":" + JsonString(f->Name()) + ",\"type\":" + JsonString(std::string(1, f->type)) +
+            ",\"length\":" + std::to_string(f->length) + ",\"decimals\":" + std::to_string(f->decimals) + "}";
+  }
+  std::cout << line << "]}\n";
+  // Every record, marked deleted or not, visited as the record grid visits them.
+  for (db.DbfTop(1); !db.DbfEof(1); db.DbfSkip(1)) {
+    std::string values, numbers;
+    for (const dbf::FieldNode* f = db.DbfFields(1); f; f = f->next) {
+      const char* comma = f == db.DbfFields(1) ? "" : ",";
+      values += comma + JsonString(db.DbfGetStr(1, f->LookupName()));
+      numbers += comma + (f->type == 'N' ? JsonNumber(db.DbfGetNum(1, f->LookupName())) : std::string("null"));
+    }
+    std::cout << "{\"recno\":" << db.DbfRecNo(1) << ",\"deleted\":" << (db.DbfIsDeleted(1) ? "true" : "false")
+              << ",\"values\":[" << values << "],\"numbers\":[" << numbers << "]}\n";
+  }
+  db.DbfCloseAll();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: dbf_dump TABLE\n");
+    return 1;
+  }
+  dbf::SetFatalReporter([](int, const std::string& message) { std::fprintf(stderr, "%s\n", message.c_str()); });
+  try {
+    dbf::Dbf2_lib db;
+    Dump(db, argv[1]);
+  } catch (const dbf::DbfAbort&) {
+    return 2;
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "%s\n", e.what());
+    return 2;
+  }
+  return 0;
+}
