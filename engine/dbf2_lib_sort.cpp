@@ -112,13 +112,13 @@ void Dbf2_lib::DbfSortAddKey(const std::string& name, int direction, uint16_t ma
     k.type = f.type;
     k.length = f.length;
     if (maxLength != 0 && (f.type == 'C' || f.type == 'D') && f.length > maxLength) {
-      k.length = static_cast<uint8_t>(maxLength);
+      k.length = maxLength;
     }
     k.decimals = f.decimals;
     k.direction = static_cast<uint8_t>(direction);
     k.position = sortKeyLength_ + 1u;
     k.fieldOffset = f.offset;
-    sortKeyLength_ = static_cast<uint16_t>(sortKeyLength_ + k.length);
+    sortKeyLength_ += k.length;
     sortKeys_.push_back(k);
     return;
   }

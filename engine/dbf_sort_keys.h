@@ -13,7 +13,7 @@ namespace dbf {
 struct SortKey {
   std::array<char, 10> name{};  // upper case, NUL padded
   char type = 'C';
-  uint8_t length = 0;  // bytes of the field that form the key
+  uint16_t length = 0;  // bytes of the field that form the key
   uint8_t decimals = 0;
   uint8_t direction = 1;     // 1 ascending, anything else descending
   uint32_t position = 1;     // 1-based position of the key in the key string

@@ -109,7 +109,7 @@ void SortCopy(dbf::Dbf2_lib& db, const std::string& input, const std::string& pa
     reference.push_back({k.type, k.fieldOffset, k.length, k.direction == 1});
   }
   if (count * keyLength > kSortKeyBudget) return;
-  if (!db.DbfSortTo(1, 2)) return;
+  if (db.DbfSortTo(1, 2) != dbf::SortOutcome::Sorted) return;
   const fuzzsupport::RawRecords raw = fuzzsupport::SplitRecords(input);
   const std::string sorted = ReadWholeFile(target);
   std::string expected;

@@ -152,3 +152,21 @@ TEST_F(EngineTest, DecimalsOfCharacterFieldsStayDecimalsWhenThePlainLengthsAddUp
   EXPECT_EQ(db.DbfFields(2)->length, 44);
   EXPECT_EQ(db.DbfFields(2)->decimals, 1);
 }
+
+TEST_F(EngineTest, WideCharacterFieldSortsOnAllItsBytes) {
+  // The two notes differ only past byte 256 of the field.
+  const std::string same(280, 'a');
+  const std::string path =
+      Write("wide.dbf", WideTable({WideRecord("1", same + "z"), WideRecord("2", same + "b")}));
+  db.DbfAssign(1, path);
+  db.DbfAssign(2, dir.Path("sorted.dbf"));
+  db.DbfSortInit(1);
+  db.DbfSortAddKey("NOTE", 1);
+  ASSERT_EQ(db.DbfSortKeys().at(0).length, 300);
+  ASSERT_EQ(db.DbfSortTo(1, 2), dbf::SortOutcome::Sorted);
+  db.DbfOpen(2, dir.Path("sorted.dbf"));
+  db.DbfTop(2);
+  EXPECT_EQ(db.DbfGetStr(2, "ID"), "  2");
+  db.DbfSkip(2);
+  EXPECT_EQ(db.DbfGetStr(2, "ID"), "  1");
+}

@@ -91,7 +91,7 @@ bool Sort(dbf::Dbf2_lib& db, const Args& args) {
     const bool descending = colon != std::string::npos && args[i].substr(colon + 1) == "desc";
     db.DbfSortAddKey(args[i].substr(0, colon), descending ? 2 : 1);
   }
-  return db.DbfSortTo(1, 2);
+  return db.DbfSortTo(1, 2) == dbf::SortOutcome::Sorted;
 }
 
 bool Run(dbf::Dbf2_lib& db, const std::string& command, const Args& args) {

@@ -7,22 +7,11 @@
 
 namespace {
 
-constexpr char kTerminator = 0x0D;
 constexpr size_t kNameBytes = 10;
 
 size_t HeaderSizeOf(const char* header) { return dbf::GetU16(header + 8); }
 
 }  // namespace
-
-int CountFieldDescriptors(const char* header, size_t size) {
-  if (size < kHeaderBytes) return 0;
-  const size_t stated = HeaderSizeOf(header) / kDescriptorBytes;
-  int count = 0;
-  for (size_t at = kHeaderBytes; count + 1 < static_cast<int>(stated); at += kDescriptorBytes, ++count) {
-    if (at + kDescriptorBytes > size || header[at] == kTerminator) break;
-  }
-  return count;
-}
 
 std::string DescriptorName(const char* descriptor) {
   size_t n = 0;
@@ -43,7 +32,7 @@ RawHeader ReadRawHeader(dbf::TableFile& file) {
   const size_t stated = std::max(HeaderSizeOf(header.bytes.data()), kHeaderBytes);
   header.bytes.resize(stated);
   header.bytes.resize(kHeaderBytes + file.ReadSome(kHeaderBytes, header.bytes.data() + kHeaderBytes, stated - kHeaderBytes));
-  header.fields = CountFieldDescriptors(header.bytes.data(), header.bytes.size());
+  header.fields = dbf::CountFieldDescriptors(header.bytes.data(), header.bytes.size());
   header.bytes.resize(kHeaderBytes + kDescriptorBytes * header.fields);
   return header;
 }

@@ -12,12 +12,6 @@ class TableFile;
 constexpr size_t kHeaderBytes = 32;
 constexpr size_t kDescriptorBytes = 32;
 
-// How many field descriptors the header bytes hold: (header size div 32) - 1,
-// ending early at a descriptor whose first byte is the terminator 0x0D
-// (writers that leave an area after the terminator) and at the end of the
-// `size` bytes given. 0 when the bytes hold no whole header.
-int CountFieldDescriptors(const char* header, size_t size);
-
 // A descriptor's name: bytes 0 .. 9 up to the first byte below 33.
 std::string DescriptorName(const char* descriptor);
 
@@ -25,7 +19,7 @@ std::string DescriptorName(const char* descriptor);
 std::string DescriptorParameters(const char* descriptor);
 
 // The header of a file: its first 32 bytes and the descriptors counted by
-// CountFieldDescriptors, as they stand in the file.
+// the engine's CountFieldDescriptors, as they stand in the file.
 struct RawHeader {
   std::string bytes;  // 32 + 32 x fields bytes
   int fields = 0;
