@@ -9,6 +9,7 @@
 #include "radio_group.h"
 #include "repair_panel.h"
 #include "scripted_dialog_service.h"
+#include "window_bench.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -20,10 +21,6 @@
 #include <filesystem>
 
 namespace {
-
-struct NoLauncher : ui::FileLauncher {
-  bool Open(const std::string&) override { return false; }
-};
 
 double Seconds(const std::function<void()>& work) {
   const auto start = std::chrono::steady_clock::now();
@@ -38,7 +35,7 @@ void BM_RepairHeader(benchmark::State& state) {
   ui::ScriptedDialogService dialogs;
   ui::EventGuard guard(dialogs, ui::ExitProcessNow);
   guard.InstallEngineReporters();
-  NoLauncher launcher;
+  bench::NoLauncher launcher;
   TForm2 form(MainWindowLinks{dialogs, guard, launcher, {}, {}});
   form.show();
   QApplication::processEvents();
@@ -72,11 +69,4 @@ void BM_RepairHeader(benchmark::State& state) {
 
 BENCHMARK(BM_RepairHeader)->Iterations(5)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return bench::RunWindowBenchmarks(argc, argv); }

@@ -12,6 +12,7 @@
 #include "main_window.h"
 #include "scripted_dialog_service.h"
 #include "sort_panel.h"
+#include "window_bench.h"
 
 #include <QAction>
 #include <QApplication>
@@ -29,10 +30,6 @@
 namespace {
 
 constexpr int64_t kRecords = 1000000;
-
-struct NoLauncher : ui::FileLauncher {
-  bool Open(const std::string&) override { return false; }
-};
 
 double Since(std::chrono::steady_clock::time_point start) {
   return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
@@ -67,7 +64,7 @@ void BM_SortPanelRun(benchmark::State& state) {
   ui::ScriptedDialogService dialogs;
   ui::EventGuard guard(dialogs, ui::ExitProcessNow);
   guard.InstallEngineReporters();
-  NoLauncher launcher;
+  bench::NoLauncher launcher;
   TForm2 form(MainWindowLinks{dialogs, guard, launcher, {}, {}});
   form.show();
   form.OpenAtStart(table.path);
@@ -107,11 +104,4 @@ void BM_SortPanelRun(benchmark::State& state) {
 
 BENCHMARK(BM_SortPanelRun)->Iterations(2)->Unit(benchmark::kSecond)->UseRealTime();
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return bench::RunWindowBenchmarks(argc, argv); }
