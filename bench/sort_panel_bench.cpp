@@ -8,11 +8,8 @@
 // Usage: sort_panel_bench [Google Benchmark flags]
 #include "bench_support.h"
 #include "dbf2_lib.h"
-#include "event_guard.h"
-#include "main_window.h"
-#include "scripted_dialog_service.h"
+#include "main_window_bench.h"
 #include "sort_panel.h"
-#include "window_bench.h"
 
 #include <QAction>
 #include <QApplication>
@@ -61,11 +58,8 @@ void EnterKeys(TSortPanel& panel, const std::string& target) {
 void BM_SortPanelRun(benchmark::State& state) {
   const bench::BenchTable& table = bench::SharedBenchTable(kRecords, 10);
   const std::string target = table.path + ".sorted";
-  ui::ScriptedDialogService dialogs;
-  ui::EventGuard guard(dialogs, ui::ExitProcessNow);
-  guard.InstallEngineReporters();
-  bench::NoLauncher launcher;
-  TForm2 form(MainWindowLinks{dialogs, guard, launcher, {}, {}});
+  bench::MainWindowServices services;
+  TForm2 form(services.Links());
   form.show();
   form.OpenAtStart(table.path);
   form.Sortedfile1->trigger();
@@ -77,7 +71,7 @@ void BM_SortPanelRun(benchmark::State& state) {
   double growth = 0;
   for (auto _ : state) {
     state.PauseTiming();
-    dialogs.messages.clear();
+    services.dialogs.messages.clear();
     const bool reset = bench::ResetPeakMemory();
     const int64_t before = bench::ProcStatusBytes(reset ? "VmRSS" : "VmHWM");
     state.ResumeTiming();
@@ -86,7 +80,7 @@ void BM_SortPanelRun(benchmark::State& state) {
     seconds += Since(start);
     state.PauseTiming();
     growth = std::max(growth, static_cast<double>(bench::ProcStatusBytes("VmHWM") - before));
-    if (dialogs.messages != std::vector<std::string>{"Сортировка выполнена!"}) {
+    if (services.dialogs.messages != std::vector<std::string>{"Сортировка выполнена!"}) {
       state.SkipWithError("the sort panel did not report a finished sort");
     }
     state.ResumeTiming();
