@@ -6,10 +6,7 @@
 // Usage: grid_load_bench [Google Benchmark flags]
 #include "bench_support.h"
 #include "byte_arena_store.h"
-#include "event_guard.h"
-#include "main_window.h"
-#include "scripted_dialog_service.h"
-#include "window_bench.h"
+#include "main_window_bench.h"
 
 #include <QApplication>
 
@@ -23,10 +20,7 @@ namespace {
 void BM_LoadGrid(benchmark::State& state) {
   const bench::BenchTable& table = bench::SharedBenchTable(1000000, 10);
   const double floor = bench::ReadWholeFileSeconds(table.path);
-  ui::ScriptedDialogService dialogs;
-  ui::EventGuard guard(dialogs, ui::ExitProcessNow);
-  guard.InstallEngineReporters();
-  bench::NoLauncher launcher;
+  bench::MainWindowServices services;
   double seconds = 0;
   double growth = 0;
   double store = 0;
@@ -34,7 +28,7 @@ void BM_LoadGrid(benchmark::State& state) {
   for (auto _ : state) {
     state.PauseTiming();
     form.reset();  // the previous window goes outside the timed part
-    form = std::make_unique<TForm2>(MainWindowLinks{dialogs, guard, launcher, {}, {}});
+    form = std::make_unique<TForm2>(services.Links());
     form->show();
     QApplication::processEvents();
     const bool reset = bench::ResetPeakMemory();

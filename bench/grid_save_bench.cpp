@@ -5,10 +5,7 @@
 // (x_file <= 0.2). load_s and save_s are the seconds of one load and one save.
 // Usage: grid_save_bench [Google Benchmark flags]
 #include "bench_support.h"
-#include "event_guard.h"
-#include "main_window.h"
-#include "scripted_dialog_service.h"
-#include "window_bench.h"
+#include "main_window_bench.h"
 
 #include <QAction>
 #include <QApplication>
@@ -30,10 +27,8 @@ double SecondsOf(const std::function<void()>& work) {
 void BM_SaveAgainstLoad(benchmark::State& state) {
   const bench::BenchTable& table = bench::SharedBenchTable(1000000, 10);
   const std::string copy = table.path + "-saved.dbf";  // the shared table stays as written
-  ui::ScriptedDialogService dialogs;
-  ui::EventGuard guard(dialogs, ui::ExitProcessNow);
-  guard.InstallEngineReporters();
-  bench::NoLauncher launcher;
+  bench::MainWindowServices services;
+  std::vector<std::string>& messages = services.dialogs.messages;
   double load = 0;
   double save = 0;
   double growth = 0;
@@ -42,7 +37,7 @@ void BM_SaveAgainstLoad(benchmark::State& state) {
     state.PauseTiming();
     form.reset();
     std::filesystem::copy_file(table.path, copy, std::filesystem::copy_options::overwrite_existing);
-    form = std::make_unique<TForm2>(MainWindowLinks{dialogs, guard, launcher, {}, {}});
+    form = std::make_unique<TForm2>(services.Links());
     form->show();
     QApplication::processEvents();
     state.ResumeTiming();
@@ -51,14 +46,14 @@ void BM_SaveAgainstLoad(benchmark::State& state) {
     QApplication::processEvents();
     const bool reset = bench::ResetPeakMemory();
     const int64_t before = bench::ProcStatusBytes(reset ? "VmRSS" : "VmHWM");
-    dialogs.messages.clear();
+    messages.clear();
     state.ResumeTiming();
     save += SecondsOf([&] { form->Save1->trigger(); });
     state.PauseTiming();
     growth = std::max(growth, static_cast<double>(bench::ProcStatusBytes("VmHWM") - before));
     state.ResumeTiming();
-    if (dialogs.messages != std::vector<std::string>({"Сохранение выполнено!"})) {
-      state.SkipWithError(("save failed: " + (dialogs.messages.empty() ? "" : dialogs.messages.back())).c_str());
+    if (messages != std::vector<std::string>({"Сохранение выполнено!"})) {
+      state.SkipWithError(("save failed: " + (messages.empty() ? "" : messages.back())).c_str());
       break;
     }
   }

@@ -13,9 +13,9 @@
 #include "scripted_dialog_service.h"
 #include "table_export.h"
 #include "text_report.h"
+#include "window_bench.h"
 #include "xlsx_spreadsheet.h"
 
-#include <QApplication>
 #include <QProgressBar>
 
 #include <benchmark/benchmark.h>
@@ -101,11 +101,4 @@ void BM_TextReport(benchmark::State& state) {
 BENCHMARK(BM_TextReport)->Iterations(2)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_ExportToXlsx)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return bench::RunWindowBenchmarks(argc, argv); }

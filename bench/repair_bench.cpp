@@ -4,11 +4,9 @@
 // time over the copy's, at most 2.
 // Usage: repair_bench [Google Benchmark flags]
 #include "bench_support.h"
-#include "event_guard.h"
-#include "main_window.h"
+#include "main_window_bench.h"
 #include "radio_group.h"
 #include "repair_panel.h"
-#include "scripted_dialog_service.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -21,10 +19,6 @@
 
 namespace {
 
-struct NoLauncher : ui::FileLauncher {
-  bool Open(const std::string&) override { return false; }
-};
-
 double Seconds(const std::function<void()>& work) {
   const auto start = std::chrono::steady_clock::now();
   work();
@@ -35,11 +29,8 @@ void BM_RepairHeader(benchmark::State& state) {
   const bench::BenchTable& table = bench::SharedBenchTable(1000000, 10);
   const std::string copyPath = table.path + ".copy";
   const std::string resultPath = table.path + ".repaired";
-  ui::ScriptedDialogService dialogs;
-  ui::EventGuard guard(dialogs, ui::ExitProcessNow);
-  guard.InstallEngineReporters();
-  NoLauncher launcher;
-  TForm2 form(MainWindowLinks{dialogs, guard, launcher, {}, {}});
+  bench::MainWindowServices services;
+  TForm2 form(services.Links());
   form.show();
   QApplication::processEvents();
   double repair = 0;
@@ -56,7 +47,7 @@ void BM_RepairHeader(benchmark::State& state) {
     state.ResumeTiming();
     repair += Seconds([&] { form.Panel6->Button10->click(); });
   }
-  if (dialogs.messages.size() != static_cast<size_t>(state.iterations()) ||
+  if (services.dialogs.messages.size() != static_cast<size_t>(state.iterations()) ||
       std::filesystem::file_size(resultPath) != static_cast<uintmax_t>(table.fileSize)) {
     state.SkipWithError("the repair did not finish");
   }
@@ -72,11 +63,4 @@ void BM_RepairHeader(benchmark::State& state) {
 
 BENCHMARK(BM_RepairHeader)->Iterations(5)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return bench::RunWindowBenchmarks(argc, argv); }

@@ -8,9 +8,7 @@
 // Usage: sort_panel_bench [Google Benchmark flags]
 #include "bench_support.h"
 #include "dbf2_lib.h"
-#include "event_guard.h"
-#include "main_window.h"
-#include "scripted_dialog_service.h"
+#include "main_window_bench.h"
 #include "sort_panel.h"
 
 #include <QAction>
@@ -29,10 +27,6 @@
 namespace {
 
 constexpr int64_t kRecords = 1000000;
-
-struct NoLauncher : ui::FileLauncher {
-  bool Open(const std::string&) override { return false; }
-};
 
 double Since(std::chrono::steady_clock::time_point start) {
   return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
@@ -64,11 +58,8 @@ void EnterKeys(TSortPanel& panel, const std::string& target) {
 void BM_SortPanelRun(benchmark::State& state) {
   const bench::BenchTable& table = bench::SharedBenchTable(kRecords, 10);
   const std::string target = table.path + ".sorted";
-  ui::ScriptedDialogService dialogs;
-  ui::EventGuard guard(dialogs, ui::ExitProcessNow);
-  guard.InstallEngineReporters();
-  NoLauncher launcher;
-  TForm2 form(MainWindowLinks{dialogs, guard, launcher, {}, {}});
+  bench::MainWindowServices services;
+  TForm2 form(services.Links());
   form.show();
   form.OpenAtStart(table.path);
   form.Sortedfile1->trigger();
@@ -80,7 +71,7 @@ void BM_SortPanelRun(benchmark::State& state) {
   double growth = 0;
   for (auto _ : state) {
     state.PauseTiming();
-    dialogs.messages.clear();
+    services.dialogs.messages.clear();
     const bool reset = bench::ResetPeakMemory();
     const int64_t before = bench::ProcStatusBytes(reset ? "VmRSS" : "VmHWM");
     state.ResumeTiming();
@@ -89,7 +80,7 @@ void BM_SortPanelRun(benchmark::State& state) {
     seconds += Since(start);
     state.PauseTiming();
     growth = std::max(growth, static_cast<double>(bench::ProcStatusBytes("VmHWM") - before));
-    if (dialogs.messages != std::vector<std::string>{"Сортировка выполнена!"}) {
+    if (services.dialogs.messages != std::vector<std::string>{"Сортировка выполнена!"}) {
       state.SkipWithError("the sort panel did not report a finished sort");
     }
     state.ResumeTiming();
@@ -107,11 +98,4 @@ void BM_SortPanelRun(benchmark::State& state) {
 
 BENCHMARK(BM_SortPanelRun)->Iterations(2)->Unit(benchmark::kSecond)->UseRealTime();
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return bench::RunWindowBenchmarks(argc, argv); }

@@ -1,5 +1,5 @@
-// What the benchmarks of the main window share: a launcher that opens
-// nothing, and a main that runs the benchmarks inside a headless application.
+// What the benchmarks of the windows share: a launcher that opens nothing,
+// and a main that runs the benchmarks inside a headless application.
 #pragma once
 
 #include "desktop_launcher.h"

@@ -3,6 +3,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
+
 namespace testsupport {
 
 FileSizeLimit::FileSizeLimit(rlim_t bytes) {
@@ -16,6 +19,10 @@ FileSizeLimit::FileSizeLimit(rlim_t bytes) {
 FileSizeLimit::~FileSizeLimit() {
   setrlimit(RLIMIT_FSIZE, &old_);
   std::signal(SIGXFSZ, oldHandler_);
+}
+
+bool OnlyTooLarge(const std::vector<std::string>& messages) {
+  return messages.size() == 1 && messages[0].find(std::strerror(EFBIG)) != std::string::npos;
 }
 
 int RunAsOtherUser(const std::function<int()>& body) {

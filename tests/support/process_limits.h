@@ -8,6 +8,8 @@
 
 #include <csignal>
 #include <functional>
+#include <string>
+#include <vector>
 
 namespace testsupport {
 
@@ -24,6 +26,10 @@ class FileSizeLimit {
   struct rlimit old_ {};
   void (*oldHandler_)(int) = SIG_DFL;
 };
+
+// True when the messages are the one error of a write past the limit (the
+// system's text for EFBIG) and nothing else, success included.
+bool OnlyTooLarge(const std::vector<std::string>& messages);
 
 // The user id tests switch to: nobody.
 constexpr uid_t kOtherUser = 65534;

@@ -26,10 +26,10 @@ const char kTableFilter[] = "Файлы *.dbf|*.dbf|Все файлы|*.*|";
 // after the person has seen the conversion error, when it is not a number.
 std::optional<int64_t> TypedRecordNumber(const QLineEdit& edit, ui::DialogService& dialogs) {
   const std::string text = edit.text().toStdString();
-  const std::string_view trimmed = rawview::Trim(text);
+  const std::string_view trimmed = ui::Trim(text);
   if (trimmed.empty()) return 0;
-  const auto number = rawview::StrToInt(trimmed);
-  if (!number) dialogs.Message(rawview::ConversionErrorText(trimmed));
+  const auto number = ui::StrToInt(trimmed);
+  if (!number) dialogs.Message(ui::ConversionErrorText(trimmed));
   return number;
 }
 

@@ -179,7 +179,7 @@ void TSortPanel::ShowWrongName(const FieldLookup& lookup) {
 
 std::optional<int> TSortPanel::Direction(int row) const {
   const std::string cell = StringGrid2->Cell(row, kDirectionColumn);
-  const auto number = rawview::StrToInt(rawview::Trim(cell));
+  const auto number = ui::StrToInt(ui::Trim(cell));
   if (number != 1 && number != 2) return std::nullopt;
   return number;
 }

@@ -31,7 +31,7 @@ constexpr int kToWordProcessor = 1;  // RadioGroup2 "в MS  WORD"
 constexpr int kPrintRowNumbers = 0;  // RadioGroup3 "печатать"
 const char kZeroWidth[] = "Ширина колонки не может быть равна Нулю!";
 
-std::string TrimmedBytes(const std::string& text) { return std::string(rawview::Trim(text)); }
+std::string TrimmedBytes(const std::string& text) { return std::string(ui::Trim(text)); }
 
 }  // namespace
 
@@ -119,10 +119,10 @@ void TReportPanel::Button9Click() {
 }
 
 void TReportPanel::StringGrid3Click() {
-  const auto columns = rawview::StrToInt(Edit9->text().trimmed().toStdString());
+  const auto columns = ui::StrToInt(Edit9->text().trimmed().toStdString());
   if (!columns || *columns < 2) return;
   StringGrid3->SetRowCount(*columns + 2);
-  for (int row = 1; row <= *columns + 1; ++row) StringGrid3->SetCell(row, 0, rawview::RightAligned(row, 6));
+  for (int row = 1; row <= *columns + 1; ++row) StringGrid3->SetCell(row, 0, ui::RightAligned(row, 6));
   StringGrid3->setFocus();
 }
 
@@ -147,7 +147,7 @@ void TReportPanel::AcceptColumnName(int row) {
     if (office::UpperCase1251(TrimmedBytes(grid.Cell(0, col))) != name) continue;
     StringGrid3->SetCell(row, kNameColumn, name);
     const dbf::FieldNode* field = db_ ? office::FindTableField(*db_, kSlot, name) : nullptr;
-    if (field) StringGrid3->SetCell(row, kLengthColumn, rawview::RightAligned(field->length, 4));
+    if (field) StringGrid3->SetCell(row, kLengthColumn, ui::RightAligned(field->length, 4));
     StringGrid3->SetSelectedCell(row, kWidthColumn);
     return;
   }
@@ -156,9 +156,9 @@ void TReportPanel::AcceptColumnName(int row) {
 
 void TReportPanel::AcceptColumnWidth(int row) {
   const std::string text = TrimmedBytes(StringGrid3->Cell(row, kWidthColumn));
-  const auto width = rawview::StrToInt(text);
+  const auto width = ui::StrToInt(text);
   if (!width) {
-    links_.dialogs.Message(rawview::ConversionErrorText(office::Utf8From1251(text)));
+    links_.dialogs.Message(ui::ConversionErrorText(office::Utf8From1251(text)));
     return;
   }
   if (*width == 0) {
@@ -171,8 +171,8 @@ void TReportPanel::AcceptColumnWidth(int row) {
 std::optional<office::ReportLayout> TReportPanel::ReadLayout() {
   auto number = [this](QLineEdit* edit, const char* tooFew) -> std::optional<int> {
     const std::string text = edit->text().trimmed().toStdString();
-    const auto value = rawview::StrToInt(text);
-    if (!value) links_.dialogs.Message(rawview::ConversionErrorText(text));
+    const auto value = ui::StrToInt(text);
+    if (!value) links_.dialogs.Message(ui::ConversionErrorText(text));
     else if (*value < 1) links_.dialogs.Message(tooFew);
     else return value;
     return std::nullopt;
@@ -191,9 +191,9 @@ std::optional<office::ReportLayout> TReportPanel::ReadLayout() {
   std::vector<office::ColumnRequest> requests;
   for (int row = 1; row <= *columns + 1; ++row) {
     const std::string widthText = cell(row, kWidthColumn);
-    const auto width = rawview::StrToInt(widthText);
+    const auto width = ui::StrToInt(widthText);
     if (!width) {
-      links_.dialogs.Message(rawview::ConversionErrorText(office::Utf8From1251(widthText)));
+      links_.dialogs.Message(ui::ConversionErrorText(office::Utf8From1251(widthText)));
       return std::nullopt;
     }
     // A column needs room for its text; a negative width would run lines backwards.

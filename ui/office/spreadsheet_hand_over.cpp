@@ -14,7 +14,7 @@ namespace {
 constexpr char kSpreadsheetFilter[] = "Файлы EXCEL|*.xls|Все файлы|*.*|";
 
 bool IsXls(const std::string& path) {
-  std::string extension = std::filesystem::path(std::string(rawview::Trim(path))).extension().string();
+  std::string extension = std::filesystem::path(std::string(ui::Trim(path))).extension().string();
   std::transform(extension.begin(), extension.end(), extension.begin(),
                  [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
   return extension == ".xls";

@@ -23,7 +23,7 @@ constexpr int64_t kGeneralExtraRows = 1;
 constexpr int64_t kPaymentExtraRows = 3;
 constexpr char kDone[] = "Перенос в MS EXCEL - выполнено!";
 
-std::string Trimmed(const std::string& text) { return std::string(rawview::Trim(text)); }
+std::string Trimmed(const std::string& text) { return std::string(ui::Trim(text)); }
 
 // Fixed-point with two decimals, right-aligned in 10 characters, whatever the locale.
 std::string Amount(double value) {
@@ -86,7 +86,7 @@ void FillPaymentList(dbf::Dbf2_lib& db, uint16_t slot, ExcelWorksheet& sheet, in
     progress.Set(r);
     std::string name = Trimmed(db.DbfGetStr(slot, "FIO"));
     db.DosToWin(name);
-    sheet.Cells(r + 1, 1, rawview::RightAligned(r, 5));
+    sheet.Cells(r + 1, 1, ui::RightAligned(r, 5));
     sheet.Cells(r + 1, 2, name);
     sheet.Cells(r + 1, 3, Trimmed(db.DbfGetStr(slot, "ACCOUNT")));
     sheet.Cells(r + 1, 4, Trimmed(db.DbfGetStr(slot, "TIN")));

@@ -77,7 +77,7 @@ class ReportWriter {
     for (const ReportColumn& c : layout_.columns) {
       line_.resize(c.start, ' ');
       if (&c == &layout_.columns.front()) {
-        if (layout_.printRowNumbers) line_ += rawview::RightAligned(n, c.width);
+        if (layout_.printRowNumbers) line_ += ui::RightAligned(n, c.width);
       } else {
         line_ += db_.DbfGetStr(slot_, c.name).substr(0, c.width);
       }

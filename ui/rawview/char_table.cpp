@@ -58,7 +58,7 @@ std::string CharTable::Text(int64_t index) const {
   const uint8_t code = codes_[index - 1];
   switch (StateOf(index)) {
     case kEmpty: return {};
-    case kPadded: return RightAligned(code, 3);
+    case kPadded: return ui::RightAligned(code, 3);
     case kBare: return std::to_string(code);
     case kText: return texts_.at(index);
   }
@@ -87,7 +87,7 @@ void CharTable::MoveTrimmed(int64_t from, int64_t to) {
     case kEmpty: return SetEmpty(to);
     case kPadded:
     case kBare: return SetCode(to, codes_[from - 1], false);
-    case kText: return SetText(to, Trim(texts_.at(from)));
+    case kText: return SetText(to, ui::Trim(texts_.at(from)));
   }
 }
 
@@ -96,7 +96,7 @@ std::optional<int32_t> CharTable::Value(int64_t index, size_t maxChars) const {
     case kEmpty: return std::nullopt;
     case kPadded:
     case kBare: return codes_[index - 1];
-    case kText: return StrToInt(Trim(texts_.at(index)).substr(0, maxChars));
+    case kText: return ui::StrToInt(ui::Trim(texts_.at(index)).substr(0, maxChars));
   }
   return std::nullopt;
 }

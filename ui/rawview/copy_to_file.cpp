@@ -64,7 +64,7 @@ void TCopyToFile::RunCopyPanel() {
   if (!bytes) return Dialogs().Message(error);
   TransferBuffer = std::move(*bytes);
   TransferSize = static_cast<int32_t>(TransferBuffer.size());
-  Dialogs().Message("Размер буфера - " + RightAligned(TransferSize, 12) + " символов.");
+  Dialogs().Message("Размер буфера - " + ui::RightAligned(TransferSize, 12) + " символов.");
   Button3->setFocus();
 }
 

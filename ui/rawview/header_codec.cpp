@@ -24,7 +24,7 @@ void WriteBytes(CharTable& cells, int64_t row, int firstByte, uint32_t value, in
 
 }  // namespace
 
-std::string EditValue(const std::string& text) { return std::string(Trim(text).substr(0, kEditChars)); }
+std::string EditValue(const std::string& text) { return std::string(ui::Trim(text).substr(0, kEditChars)); }
 
 std::optional<RowBytes> ReadRowBytes(const CharTable& cells, int64_t row, std::string* error) {
   if (row < 1 || row >= cells.RowCount()) {
@@ -37,7 +37,7 @@ std::optional<RowBytes> ReadRowBytes(const CharTable& cells, int64_t row, std::s
     if (cells.IsEmpty(index)) continue;
     const auto v = cells.Value(index, kEditChars);
     if (!v) {
-      *error = ConversionErrorText(EditValue(cells.Text(index)));
+      *error = ui::ConversionErrorText(EditValue(cells.Text(index)));
       return std::nullopt;
     }
     b[k] = static_cast<uint8_t>(*v & 0xFF);
@@ -67,12 +67,12 @@ std::string WriteHeader(CharTable& cells, int64_t row, const HeaderTexts& edits)
   const std::string headerSizeText = EditValue(edits.headerSize);
   const std::string recordLengthText = EditValue(edits.recordLength);
   const std::string recordCountText = EditValue(edits.recordCount);
-  const auto headerSize = StrToInt(headerSizeText);
-  if (!headerSize) return ConversionErrorText(headerSizeText);
-  const auto recordLength = StrToInt32Bits(recordLengthText);
-  if (!recordLength) return ConversionErrorText(recordLengthText);
-  const auto recordCount = StrToInt32Bits(recordCountText);
-  if (!recordCount) return ConversionErrorText(recordCountText);
+  const auto headerSize = ui::StrToInt(headerSizeText);
+  if (!headerSize) return ui::ConversionErrorText(headerSizeText);
+  const auto recordLength = ui::StrToInt32Bits(recordLengthText);
+  if (!recordLength) return ui::ConversionErrorText(recordLengthText);
+  const auto recordCount = ui::StrToInt32Bits(recordCountText);
+  if (!recordCount) return ui::ConversionErrorText(recordCountText);
 
   cells.SetText(ByteIndex(row, 0), EditValue(edits.version));
   // The date is split at its first two "-"; a missing piece is empty.
@@ -94,8 +94,8 @@ std::string WriteHeader(CharTable& cells, int64_t row, const HeaderTexts& edits)
 std::vector<std::string> WriteDescriptor(CharTable& cells, int64_t row, const DescriptorTexts& edits) {
   if (row < 1 || row >= cells.RowCount()) return {kBadRow};
   const std::string offsetText = EditValue(edits.offset);
-  const auto offset = StrToInt32Bits(offsetText);
-  if (!offset) return {ConversionErrorText(offsetText)};
+  const auto offset = ui::StrToInt32Bits(offsetText);
+  if (!offset) return {ui::ConversionErrorText(offsetText)};
 
   std::vector<std::string> messages;
   const std::string name = EditValue(edits.name);

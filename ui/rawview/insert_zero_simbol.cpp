@@ -43,7 +43,7 @@ void TInsertZeroSimbol::InsertLineKey() { Edit17->setFocus(); }
 void TInsertZeroSimbol::InsertCountKey() { Edit18->setFocus(); }
 
 void TInsertZeroSimbol::InsertCodeKey() {
-  const auto code = StrToInt(Trim(Edit18->text().toStdString()));
+  const auto code = ui::StrToInt(ui::Trim(Edit18->text().toStdString()));
   Label23->setText(kCodeCaption);
   if (!code || *code < 0 || *code > 255) return Label24->clear();
   const QString shown = *code < 33 ? QStringLiteral(" (нет символьного эквивалента) ")

@@ -136,7 +136,7 @@ std::string SaveTable(RawDocument& doc, const std::string& path, bool mustExist,
     return {};
   }
   if (const int64_t bad = CountBadCells(doc); bad > 0) {
-    return "Обнаружено ошибок : " + RightAligned(bad, 12) + "\r\n" + "Запись не выполнена!";
+    return "Обнаружено ошибок : " + ui::RightAligned(bad, 12) + "\r\n" + "Запись не выполнена!";
   }
   WriteTable(doc, path);
   return doneMessage;

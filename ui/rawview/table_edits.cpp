@@ -63,7 +63,7 @@ std::optional<std::vector<uint8_t>> CopyChars(const RawDocument& doc, int64_t fi
     }
     const auto v = doc.cells.Value(i);
     if (!v) {
-      if (error) *error = ConversionErrorText(Trim(doc.cells.Text(i)));
+      if (error) *error = ui::ConversionErrorText(ui::Trim(doc.cells.Text(i)));
       return std::nullopt;
     }
     bytes.push_back(static_cast<uint8_t>(*v & 0xFF));

@@ -38,7 +38,7 @@ ui::GridOptions Browsing(ui::GridOptions options) {
 }  // namespace
 
 std::optional<int32_t> ConvertAndShowBack(QLineEdit* edit) {
-  const auto value = StrToInt(Trim(edit->text().toStdString()));
+  const auto value = ui::StrToInt(ui::Trim(edit->text().toStdString()));
   if (value) edit->setText(QString::number(*value));
   return value;
 }
@@ -134,7 +134,7 @@ bool TView_2_Form::LoadTable() {
   restore();
   StringGrid1->StoreChanged();
   if (result != LoadResult::Loaded) return false;
-  Label2->setText(QStringLiteral("Длина файла :  ") + QString::fromStdString(RightAligned(doc_.FileLength, 12)) +
+  Label2->setText(QStringLiteral("Длина файла :  ") + QString::fromStdString(ui::RightAligned(doc_.FileLength, 12)) +
                   QStringLiteral(" символов"));
   return true;
 }
@@ -154,7 +154,7 @@ void TView_2_Form::Redraw() {
 void TView_2_Form::ShowChangedLength() {
   Redraw();
   Label2->setText(QStringLiteral("Длина файла (после изменения) :  ") +
-                  QString::fromStdString(RightAligned(doc_.FileLength, 12)) + QStringLiteral(" символов"));
+                  QString::fromStdString(ui::RightAligned(doc_.FileLength, 12)) + QStringLiteral(" символов"));
 }
 
 void TView_2_Form::SaveTo(const std::string& path, bool mustExist, const std::string& doneMessage) {
@@ -216,7 +216,7 @@ void TView_2_Form::StringGrid1KeyPress(int& key) {
 }
 
 void TView_2_Form::StringGrid1SelectCell(int row, int col, bool&) {
-  CheckCell(std::string(Trim(StringGrid1->Cell(row, col))), row, col);
+  CheckCell(std::string(ui::Trim(StringGrid1->Cell(row, col))), row, col);
 }
 
 std::optional<RowBytes> TView_2_Form::SelectedRowBytes() {

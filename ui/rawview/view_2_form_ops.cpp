@@ -46,7 +46,7 @@ void TView_2_Form::RunSetNewSizeTable() {
   NewLength = SetNewSizeTable(Document(), InsertCount);
   Redraw();
   Label2->setText(QStringLiteral("Длина файла (после изменения) :  ") +
-                  QString::fromStdString(RightAligned(NewLength, 12)) + QStringLiteral(" символов"));
+                  QString::fromStdString(ui::RightAligned(NewLength, 12)) + QStringLiteral(" символов"));
 }
 
 void TView_2_Form::RunSdvigTableToEnd() {
@@ -102,7 +102,7 @@ namespace {
 
 // The refusal when there is nothing to paste, or empty when there is.
 std::string NothingToPaste() {
-  const std::string size = "Размер буфера - " + RightAligned(TransferSize, 12) + " символов.";
+  const std::string size = "Размер буфера - " + ui::RightAligned(TransferSize, 12) + " символов.";
   if (TransferSize == 0) return size + "\r\n" + "Выполнить операцию нет возможности!";
   if (static_cast<int64_t>(TransferBuffer.size()) < TransferSize) {
     return size + "\r\n" + "Память буфера очищена!" + "\r\n" + "Выполнить операцию нет возможности!";

@@ -1,6 +1,7 @@
 #include "creat_f_form.h"
 #include "main_window_fixture.h"
 #include "structure_commands.h"
+#include "process_limits.h"
 #include "structure_test_support.h"
 
 #include <QComboBox>
@@ -89,10 +90,10 @@ TEST_F(DeleteFieldDialogTest, AFailedWriteLeavesTheTableAsItWas) {
   const std::string path = OpenDialogOn({{"NAME", 'C', 10}, {"SUM", 'N', 8, 2}, {"OK", 'L', 1}});
   const std::string before = ReadFile(path);
   {
-    structuretest::FileSizeLimit limit(70);
+    testsupport::FileSizeLimit limit(70);
     Remove("NAME");
   }
-  EXPECT_TRUE(structuretest::OnlyTooLarge(dialogs.messages));
+  EXPECT_TRUE(testsupport::OnlyTooLarge(dialogs.messages));
   EXPECT_EQ(ReadFile(path), before);
   EXPECT_EQ(Listed(), "NAME SUM OK ");
   EXPECT_TRUE(exits.empty());

@@ -9,6 +9,7 @@
 #include "main_window.h"
 #include "report_panel.h"
 #include "new_field_panel.h"
+#include "recording_launcher.h"
 #include "rename_panel.h"
 #include "repair_panel.h"
 #include "sort_panel.h"
@@ -27,15 +28,6 @@
 #include <memory>
 #include <string>
 #include <vector>
-
-class RecordingLauncher : public ui::FileLauncher {
- public:
-  bool Open(const std::string& path) override {
-    opened.push_back(path);
-    return true;
-  }
-  std::vector<std::string> opened;
-};
 
 struct RawViewCall {
   int mode;

@@ -1,4 +1,5 @@
 #include "main_window_fixture.h"
+#include "process_limits.h"
 #include "structure_test_support.h"
 
 #include <QComboBox>
@@ -157,18 +158,18 @@ TEST_F(NewFieldPanelTest, FailedWritesLeaveNoTableChangedOrHalfMade) {
   form->Addnewfield1->trigger();
   Type("SUM", kNumeric, "8", "2");
   {
-    structuretest::FileSizeLimit limit(before.size() + 10);
+    testsupport::FileSizeLimit limit(before.size() + 10);
     Panel().Button18->click();
   }
-  EXPECT_TRUE(structuretest::OnlyTooLarge(TakeMessages()));
+  EXPECT_TRUE(testsupport::OnlyTooLarge(TakeMessages()));
   EXPECT_EQ(ReadFile(path), before);
 
   Panel().hide();
   {
-    structuretest::FileSizeLimit limit(20);
+    testsupport::FileSizeLimit limit(20);
     CreateTable();
   }
-  EXPECT_TRUE(structuretest::OnlyTooLarge(TakeMessages()));
+  EXPECT_TRUE(testsupport::OnlyTooLarge(TakeMessages()));
   EXPECT_FALSE(std::filesystem::exists(dir.Path("new.dbf")));
   EXPECT_TRUE(Panel().isHidden());
   EXPECT_TRUE(exits.empty());

@@ -1,5 +1,6 @@
 #include "main_window_fixture.h"
 #include "string_grid.h"
+#include "process_limits.h"
 #include "structure_test_support.h"
 
 #include <QLineEdit>
@@ -95,10 +96,10 @@ TEST_F(RenamePanelTest, RefusesWhatCannotBeRenamed) {
 TEST_F(RenamePanelTest, AFailedWriteLeavesNoHalfWrittenDescriptor) {
   {
     // The descriptor of SUM spans bytes 64 .. 95: the write stops inside it.
-    structuretest::FileSizeLimit limit(70);
+    testsupport::FileSizeLimit limit(70);
     Rename("SUM", "ITOGO");
   }
-  EXPECT_TRUE(structuretest::OnlyTooLarge(dialogs.messages));
+  EXPECT_TRUE(testsupport::OnlyTooLarge(dialogs.messages));
   EXPECT_EQ(ReadFile(path), before);
   EXPECT_EQ(Cell(0, 2), "SUM");
   EXPECT_TRUE(exits.empty());

@@ -1,5 +1,6 @@
 #include "main_window_fixture.h"
 #include "radio_group.h"
+#include "process_limits.h"
 #include "structure_test_support.h"
 
 #include <QLineEdit>
@@ -113,10 +114,10 @@ TEST_F(RepairPanelTest, AFailedWriteIsReportedAndTheSourceKept) {
   const std::string source = WriteLarge();
   const std::string original = ReadFile(source);
   {
-    structuretest::FileSizeLimit limit(original.size() / 2);
+    testsupport::FileSizeLimit limit(original.size() / 2);
     Repair(source, dir.Path("fixed.dbf"));
   }
-  EXPECT_TRUE(structuretest::OnlyTooLarge(dialogs.messages)) << dialogs.messages.size();
+  EXPECT_TRUE(testsupport::OnlyTooLarge(dialogs.messages)) << dialogs.messages.size();
   EXPECT_FALSE(Panel().isHidden());
   EXPECT_TRUE(Panel().ProgressBar3->isHidden());
   EXPECT_EQ(ReadFile(source), original);

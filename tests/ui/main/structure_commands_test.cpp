@@ -1,4 +1,5 @@
 #include "main_window_fixture.h"
+#include "process_limits.h"
 #include "structure_test_support.h"
 
 using testsupport::ReadFile;
@@ -46,10 +47,10 @@ TEST_F(CopyStructureTest, AFailedWriteReportsTheErrorAndLeavesNoCopy) {
   const std::string original = ReadFile(source);
   OpenFromMenu(source);
   {
-    structuretest::FileSizeLimit limit(100);
+    testsupport::FileSizeLimit limit(100);
     CopyTo(dir.Path("copy.dbf"));
   }
-  EXPECT_TRUE(structuretest::OnlyTooLarge(dialogs.messages));
+  EXPECT_TRUE(testsupport::OnlyTooLarge(dialogs.messages));
   EXPECT_FALSE(std::filesystem::exists(dir.Path("copy.dbf")));
   EXPECT_EQ(ReadFile(source), original);
   EXPECT_TRUE(exits.empty());

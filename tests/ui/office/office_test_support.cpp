@@ -4,11 +4,10 @@
 #include <zip.h>
 
 #include "office_automation.h"
+#include "process_limits.h"
 
 #include <algorithm>
 #include <filesystem>
-#include <csignal>
-#include <sys/resource.h>
 
 namespace officetest {
 
@@ -54,7 +53,7 @@ std::string CrLfLines(const std::vector<std::string>& lines) {
 }
 
 std::string AutomationErrorUnderSizeLimit(long bytes, const std::function<void()>& action) {
-  FileSizeLimit limit(bytes);
+  testsupport::FileSizeLimit limit(static_cast<rlim_t>(bytes));
   try {
     action();
   } catch (const office::AutomationError& e) {
@@ -67,23 +66,6 @@ int FilesEndingWith(const std::string& folder, const std::string& extension) {
   int count = 0;
   for (const auto& entry : std::filesystem::directory_iterator(folder)) count += entry.path().extension() == extension;
   return count;
-}
-
-FileSizeLimit::FileSizeLimit(long bytes) {
-  struct rlimit limit {};
-  getrlimit(RLIMIT_FSIZE, &limit);
-  oldSoft_ = static_cast<long>(limit.rlim_cur);
-  oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-  limit.rlim_cur = static_cast<rlim_t>(bytes);
-  setrlimit(RLIMIT_FSIZE, &limit);
-}
-
-FileSizeLimit::~FileSizeLimit() {
-  struct rlimit limit {};
-  getrlimit(RLIMIT_FSIZE, &limit);
-  limit.rlim_cur = static_cast<rlim_t>(oldSoft_);
-  setrlimit(RLIMIT_FSIZE, &limit);
-  std::signal(SIGXFSZ, oldHandler_);
 }
 
 }  // namespace officetest

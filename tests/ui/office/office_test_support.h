@@ -1,6 +1,6 @@
 // What the office tests share: small tables written byte by byte, a report
-// sink that keeps its lines, reading one member of a zip package, and a file
-// size limit that makes writes fail part way.
+// sink that keeps its lines, reading one member of a zip package, and running
+// an action while writes fail part way.
 #pragma once
 
 #include "table_bytes.h"
@@ -35,17 +35,5 @@ std::string AutomationErrorUnderSizeLimit(long bytes, const std::function<void()
 
 // The files of a folder whose names end with `extension`.
 int FilesEndingWith(const std::string& folder, const std::string& extension);
-
-// While it lives, files may grow to `bytes` at most; larger writes fail with
-// "File too large" instead of ending the process.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(long bytes);
-  ~FileSizeLimit();
-
- private:
-  long oldSoft_;
-  void (*oldHandler_)(int);
-};
 
 }  // namespace officetest

@@ -1,4 +1,5 @@
 #include "office_window_fixture.h"
+#include "process_limits.h"
 #include "radio_group.h"
 #include "string_grid.h"
 #include "text_1251.h"
@@ -152,7 +153,7 @@ TEST_F(ReportPanelTest, AReportThatCannotBeWrittenIsNotReportedDone) {
   SetUpColumns();
   const std::string before = testsupport::ReadFile(table);
   {
-    officetest::FileSizeLimit limit(100);
+    testsupport::FileSizeLimit limit(100);
     panel->Button8->click();
   }
   ASSERT_EQ(dialogs.messages.size(), 1u);

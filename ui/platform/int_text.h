@@ -1,5 +1,5 @@
-// Integer text as the raw view reads it from cells and edit boxes and writes
-// it into cells and messages.
+// Integer text as the windows read it from cells and edit boxes and write it
+// into cells and messages.
 #pragma once
 
 #include <cstdint>
@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace rawview {
+namespace ui {
 
 // Cuts bytes of code 32 or less from both ends.
 std::string_view Trim(std::string_view text);
@@ -28,4 +28,4 @@ std::string ConversionErrorText(std::string_view text);
 // `value` in decimal, right-aligned with blanks in `width` characters.
 std::string RightAligned(int64_t value, size_t width);
 
-}  // namespace rawview
+}  // namespace ui

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-using rawview::StrToInt;
+using ui::StrToInt;
 
 TEST(StrToInt, ReadsDecimalAndHexadecimal) {
   EXPECT_EQ(StrToInt("  7"), 7);
@@ -21,13 +21,13 @@ TEST(StrToInt, RefusesMalformedEmptyAndOutOfRange) {
 }
 
 TEST(StrToInt32Bits, TakesUnsignedThirtyTwoBitDecimals) {
-  EXPECT_EQ(rawview::StrToInt32Bits("4294967295"), 4294967295LL);
-  EXPECT_FALSE(rawview::StrToInt32Bits("4294967296").has_value());
-  EXPECT_EQ(rawview::StrToInt32Bits("-5"), -5);
+  EXPECT_EQ(ui::StrToInt32Bits("4294967295"), 4294967295LL);
+  EXPECT_FALSE(ui::StrToInt32Bits("4294967296").has_value());
+  EXPECT_EQ(ui::StrToInt32Bits("-5"), -5);
 }
 
 TEST(IntText, TrimsControlBytesAndAligns) {
-  EXPECT_EQ(rawview::Trim(" \t 12\r\n"), "12");
-  EXPECT_EQ(rawview::RightAligned(7, 3), "  7");
-  EXPECT_EQ(rawview::RightAligned(123456, 3), "123456");
+  EXPECT_EQ(ui::Trim(" \t 12\r\n"), "12");
+  EXPECT_EQ(ui::RightAligned(7, 3), "  7");
+  EXPECT_EQ(ui::RightAligned(123456, 3), "123456");
 }

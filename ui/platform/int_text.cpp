@@ -2,7 +2,7 @@
 
 #include <cctype>
 
-namespace rawview {
+namespace ui {
 
 std::string_view Trim(std::string_view text) {
   while (!text.empty() && static_cast<unsigned char>(text.front()) <= ' ') text.remove_prefix(1);
@@ -85,4 +85,4 @@ std::string RightAligned(int64_t value, size_t width) {
   return s;
 }
 
-}  // namespace rawview
+}  // namespace ui
