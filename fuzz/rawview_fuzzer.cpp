@@ -110,9 +110,9 @@ void InsertDeleteCopyPaste(RawDocument& doc, std::string& expected, FuzzedDataPr
 // Text typed into a cell: the checks and conversions must agree on whether
 // it is a code.
 void TypedText(RawDocument& doc, const std::string& expected, const std::string& text) {
-  const std::string_view trimmed = rawview::Trim(text);
-  const auto value = rawview::StrToInt(trimmed);
-  rawview::StrToInt32Bits(trimmed);
+  const std::string_view trimmed = ui::Trim(text);
+  const auto value = ui::StrToInt(trimmed);
+  ui::StrToInt32Bits(trimmed);
   rawview::TextAfterKey(text, text.empty() ? 0 : static_cast<uint8_t>(text.back()));
   const bool code = value && *value >= 0 && *value <= 255;
   if (rawview::CheckCodeText(trimmed, 1, 2).empty() != (code || trimmed.empty())) {
