@@ -1,5 +1,6 @@
 #!/usr/bin/python3
-"""Writes the seed tables of fuzz/corpus/engine: well-formed tables and the
+"""Writes the starting inputs of the engine's fuzz target into
+fuzz/corpus/engine: well-formed tables and the
 damaged or foreign layouts the engine must survive. Run from the repository
 root; the samples are copied in beside them."""
 import os

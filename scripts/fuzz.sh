@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang in build-fuzz/ and runs each for
-# SECONDS (default 60), starting from the seed tables in fuzz/corpus. New
+# SECONDS (default 60), starting from the inputs kept in fuzz/corpus. New
 # inputs go to build-fuzz/corpus, anything that fails to build-fuzz/findings;
 # the script fails when a target finds something.
 set -euo pipefail

@@ -39,8 +39,8 @@ def edit(*args):
     subprocess.run([EDIT.encode(), *(a if isinstance(a, bytes) else a.encode() for a in args)], check=True)
 
 
-def python_dbf_table(path, kind, spec, codepage, rows, deleted=()):
-    table = dbf.Table(path, spec, dbf_type=kind, codepage=codepage)
+def python_dbf_table(path, kind, fields, codepage, rows, deleted=()):
+    table = dbf.Table(path, fields, dbf_type=kind, codepage=codepage)
     table.open(dbf.READ_WRITE)
     for row in rows:
         table.append(row)
