@@ -58,7 +58,7 @@ void TColumnCommands::Button4Click() {
   dbf::Dbf2_lib db;
   const dbf::FieldNode* field = OpenWithNumericField(db);
   if (!field) return;
-  const std::string name = EngineFieldName(*field);
+  const std::string name = field->LookupName();
   double sum = 0;
   ForEveryRecord(db, [&] { sum += db.DbfGetNum(kTable, name); });
   db.DbfCloseAll();
@@ -70,7 +70,7 @@ void TColumnCommands::Button5Click() {
   dbf::Dbf2_lib db;
   const dbf::FieldNode* field = OpenWithNumericField(db);
   if (!field) return;
-  const std::string name = EngineFieldName(*field);
+  const std::string name = field->LookupName();
   ForEveryRecord(db, [&] {
     if (db.DbfGetNum(kTable, name) == 0) db.DbfDelete(kTable);
   });

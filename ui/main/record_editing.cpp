@@ -25,14 +25,6 @@ constexpr size_t kMarkLimit = 20;
 const char kTableFilter[] = "Файлы *.dbf|*.dbf|Все файлы|*.*|";
 const char kSameNames[] = "Совпадение имен исходного и выходного файлов!";
 
-// The field's name as the engine looks it up: its ten stored bytes and a
-// closing zero, so that a name ending in '#' is not taken for a numbered one.
-std::string LookupName(const dbf::FieldNode& field) {
-  std::string name(field.name.data(), field.name.size());
-  name.push_back('\0');
-  return name;
-}
-
 bool SameNameIgnoringCase(const std::string& a, const std::string& b) {
   return QString::fromStdString(a).compare(QString::fromStdString(b), Qt::CaseInsensitive) == 0;
 }
@@ -173,15 +165,15 @@ void TRecordEditing::WriteGridRow(dbf::Dbf2_lib& db, int row) {
       case 'c':
       case 'D':
       case 'd':
-        db.DbfPutStr(kTarget, cells::Trimmed(cell), LookupName(*f));
+        db.DbfPutStr(kTarget, cells::Trimmed(cell), f->LookupName());
         break;
       case 'L':
       case 'l':
-        db.DbfPutStr(kTarget, cells::LogicalValue(cell), LookupName(*f));
+        db.DbfPutStr(kTarget, cells::LogicalValue(cell), f->LookupName());
         break;
       case 'N':
       case 'n':
-        db.DbfPutNum(kTarget, cells::DecimalValue(cell), LookupName(*f));
+        db.DbfPutNum(kTarget, cells::DecimalValue(cell), f->LookupName());
         break;
       default:
         break;  // other types keep the blanks of the empty record

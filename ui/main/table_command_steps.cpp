@@ -3,20 +3,15 @@
 #include "code_page.h"
 #include "dbf2_lib.h"
 #include "dbf_names.h"
+#include "table_checks.h"
 
 #include <cstdio>
 
 bool OpenTableOrTell(dbf::Dbf2_lib& db, uint16_t slot, const std::string& path, ui::DialogService& dialogs) {
   db.DbfOpen(slot, path);
   if (db.DbfIsOpen(slot)) return true;
-  dialogs.Message("Файл " + path + " не удается открыть для чтения и записи");
+  dialogs.Message(CannotOpenMessage(path));
   return false;
-}
-
-std::string EngineFieldName(const dbf::FieldNode& field) {
-  std::string name(field.name.data(), field.name.size());
-  name.push_back('\0');
-  return name;
 }
 
 const dbf::FieldNode* FieldByTypedName(const dbf::Dbf2_lib& db, uint16_t slot, const QString& typed) {

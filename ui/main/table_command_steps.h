@@ -20,10 +20,6 @@ struct FieldNode;
 // be opened for reading and writing (gone, read-only, not a regular file).
 bool OpenTableOrTell(dbf::Dbf2_lib& db, uint16_t slot, const std::string& path, ui::DialogService& dialogs);
 
-// The name by which the engine's field operations find exactly this field:
-// its ten stored bytes and a closing zero byte.
-std::string EngineFieldName(const dbf::FieldNode& field);
-
 // The first field of the slot whose name (up to its first zero byte) equals
 // the typed text trimmed and in capitals; nothing when none does.
 const dbf::FieldNode* FieldByTypedName(const dbf::Dbf2_lib& db, uint16_t slot, const QString& typed);
