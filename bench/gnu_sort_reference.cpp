@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <fcntl.h>
 #include <spawn.h>
 #include <stdexcept>
@@ -52,6 +53,9 @@ void WriteSumNameLines(const BenchTable& table, const std::string& path) {
 }
 
 ChildSeconds GnuSortSeconds(const std::string& input, const std::string& output, int threads) {
+  // An output left by an earlier run goes first, untimed: emptying it may
+  // have to wait for its pages to reach the disk.
+  std::filesystem::remove(output);
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_addopen(&actions, 1, output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);

@@ -43,6 +43,13 @@ struct CodePrefix {
     prefix.low = be64toh(prefix.low);
     return prefix;
   }
+  // Asks for the cache lines of an item's prefix ahead of its use.
+  void Prefetch(uint32_t item) const {
+    if (width == 0) return;
+    const unsigned char* code = codes + static_cast<size_t>(item) * width;
+    PrefetchLine(code);
+    PrefetchLine(code + std::min(width, sizeof(KeyPrefix)) - 1);
+  }
 };
 
 // Between equal prefixes: the right record wins when the rest of its code is lower.
