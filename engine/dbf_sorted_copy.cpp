@@ -14,6 +14,16 @@ constexpr size_t kOutputBlock = 1 << 20;
 // Any flag other than the deletion mark goes out as a live record's blank.
 void NormalizeFlag(char& flag) { flag = flag == kFlagDeleted ? kFlagDeleted : kFlagLive; }
 
+// Writes n bytes at pos a block at a time: a single write of tens of
+// megabytes was now and then held up by the system for a tenth of a second,
+// where the same bytes in blocks went out at full speed.
+void WriteInBlocks(RecordArea to, int64_t pos, const char* bytes, size_t n) {
+  for (size_t done = 0; done < n; done += kOutputBlock) {
+    to.file->WriteAt(pos + static_cast<int64_t>(done), bytes + done,
+                     std::min(kOutputBlock, n - done));
+  }
+}
+
 }  // namespace
 
 void CopyRecordsByIndex(RecordArea from, RecordArea to, uint32_t recordLength, uint32_t count,
@@ -66,8 +76,8 @@ void CopyRecordsByRank(RecordArea from, RecordArea to, uint32_t recordLength,
       }
     }
     if (first + places == count) gathered.push_back(kEndMark);
-    to.file->WriteAt(to.start + static_cast<int64_t>(first * length), gathered.data(),
-                     gathered.size());
+    WriteInBlocks(to, to.start + static_cast<int64_t>(first * length), gathered.data(),
+                  gathered.size());
   }
 }
 
