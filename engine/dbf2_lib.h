@@ -237,7 +237,6 @@ class Dbf2_lib {
   CurrentField currentField_;
   enum Phase phase_ = Phase::AfterRead;
   std::vector<SortKey> sortKeys_;
-  uint32_t sortKeyLength_ = 0;
   uint16_t sortSlot_ = 0;  // the slot DbfSortInit opened, where keys are looked up
   uint64_t sortMemoryLimit_ = 0;  // 0 until first needed: half the physical memory
 };

@@ -96,7 +96,6 @@ uint64_t HalfPhysicalMemory() {
 
 void Dbf2_lib::DbfSortInit(uint16_t slot) {
   sortKeys_.clear();
-  sortKeyLength_ = 0;
   sortSlot_ = slot;
   DbfReopen(slot);
 }
@@ -123,9 +122,7 @@ void Dbf2_lib::DbfSortAddKey(const std::string& name, int direction, uint16_t ma
     }
     k.decimals = f.decimals;
     k.direction = static_cast<uint8_t>(direction);
-    k.position = sortKeyLength_ + 1u;
     k.fieldOffset = f.offset;
-    sortKeyLength_ += k.length;
     sortKeys_.push_back(k);
     return;
   }
@@ -154,7 +151,6 @@ SortOutcome Dbf2_lib::DbfSortTo(uint16_t source, uint16_t target) {
   auto finish = [this] {
     sortKeys_.clear();
     sortKeys_.shrink_to_fit();
-    sortKeyLength_ = 0;
   };
   DbfReopen(source);
   if (!DbfIsOpen(source)) {

@@ -213,6 +213,7 @@ void TableFile::Truncate(int64_t size) {
 }
 
 size_t TableFile::CopyInto(TableFile& target, int64_t pos, size_t n) {
+  ReleaseHeld();
   ++g_generation;
   loff_t from = pos;
   loff_t to = pos;

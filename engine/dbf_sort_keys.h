@@ -16,7 +16,6 @@ struct SortKey {
   uint16_t length = 0;  // bytes of the field that form the key
   uint8_t decimals = 0;
   uint8_t direction = 1;     // 1 ascending, anything else descending
-  uint32_t position = 1;     // 1-based position of the key in the key string
   uint32_t fieldOffset = 1;  // the field's offset in the record, flag byte at 0
 };
 

@@ -7,6 +7,7 @@
 // checked against a plain reading of the bytes.
 #include "dbf2_lib.h"
 #include "dbf_names.h"
+#include "dbf_number.h"
 #include "fuzz_files.h"
 #include "table_reference.h"
 
@@ -26,8 +27,8 @@ using fuzzsupport::WriteWholeFile;
 
 // Records walked at most per table, so a long table stays a quick run.
 constexpr int64_t kWalkLimit = 256;
-// Sort key memory (records x key length) above which the sort is skipped.
-constexpr int64_t kSortKeyBudget = 64ll << 20;
+// The sort's memory limit: a sort that would need more is refused and skipped.
+constexpr uint64_t kSortMemoryLimit = 64ull << 20;
 
 // Runs one step; an engine error or an input/output failure ends it.
 void Step(const std::function<void()>& step) {
@@ -41,7 +42,7 @@ void Step(const std::function<void()>& step) {
 void ReadEveryField(dbf::Dbf2_lib& db, uint16_t slot) {
   for (const dbf::FieldNode* f = db.DbfFields(slot); f; f = f->next) {
     db.DbfGetStr(slot, f->LookupName());
-    if (f->type == 'N') db.DbfGetNum(slot, f->LookupName());
+    if (dbf::IsNumericType(f->type)) db.DbfGetNum(slot, f->LookupName());
   }
 }
 
@@ -73,7 +74,7 @@ void PackCopy(dbf::Dbf2_lib& db, const std::string& input) {
   WriteWholeFile(path, input);
   db.DbfOpen(1, path);
   if (!db.DbfIsOpen(1)) return;
-  const fuzzsupport::RawRecords raw = fuzzsupport::SplitRecords(input);
+  const testsupport::RawRecords raw = testsupport::SplitRecords(input);
   // A table whose first record has no byte after it, or starts with the end
   // mark, has nothing to purge.
   const size_t first = raw.headerSize;
@@ -83,7 +84,7 @@ void PackCopy(dbf::Dbf2_lib& db, const std::string& input) {
   std::string expected = input;
   if (purges) {
     expected = input.substr(0, raw.headerSize);
-    for (const std::string& r : fuzzsupport::LiveRecords(raw)) expected += r;
+    for (const std::string& r : testsupport::LiveRecords(raw)) expected += r;
     expected += '\x1A';
   }
   if (packed != expected) Fail("purge did not keep exactly the live records");
@@ -96,24 +97,20 @@ void SortCopy(dbf::Dbf2_lib& db, const std::string& input, const std::string& pa
   db.DbfAssign(2, target);
   db.DbfSortInit(1);
   if (!db.DbfIsOpen(1) || db.DbfRecordLength(1) <= 1) return;
-  const int64_t count = db.DbfRecCount(1);
   int keys = 0;
   for (const dbf::FieldNode* f = db.DbfFields(1); f && keys < 3; f = f->next, ++keys) {
     db.DbfSortAddKey(f->Name(), keys % 2 == 0 ? 1 : 2);
   }
-  int64_t keyLength = 0;
-  std::vector<fuzzsupport::KeyField> reference;
+  std::vector<testsupport::KeyField> reference;
   for (const dbf::SortKey& k : db.DbfSortKeys()) {
-    if (k.length == 0) return;
-    keyLength += k.length;
     reference.push_back({k.type, k.fieldOffset, k.length, k.direction == 1});
   }
-  if (count * keyLength > kSortKeyBudget) return;
+  db.SetSortMemoryLimit(kSortMemoryLimit);
   if (db.DbfSortTo(1, 2) != dbf::SortOutcome::Sorted) return;
-  const fuzzsupport::RawRecords raw = fuzzsupport::SplitRecords(input);
+  const testsupport::RawRecords raw = testsupport::SplitRecords(input);
   const std::string sorted = ReadWholeFile(target);
   std::string expected;
-  for (const std::string& r : fuzzsupport::StablySorted(raw, reference)) expected += r;
+  for (const std::string& r : testsupport::StablySorted(raw, reference)) expected += r;
   expected += '\x1A';
   if (sorted.size() < raw.headerSize || sorted.substr(raw.headerSize) != expected) {
     Fail("sort output differs from a stable sort by the same keys");
@@ -152,7 +149,7 @@ void CopyIntoOtherLayout(dbf::Dbf2_lib& db, const std::string& path, uint8_t see
   db.DbfCreate(6, 1, target);
   int added = 0;
   for (const dbf::FieldNode* f = db.DbfFields(1); f && added < 4; f = f->next, ++added) {
-    const char type = f->type == 'N' ? 'C' : 'N';
+    const char type = dbf::IsNumericType(f->type) ? 'C' : 'N';
     const auto length = static_cast<uint8_t>(1 + (seed + 7 * added) % 20);
     db.DbfAddField(6, std::string(f->name.data(), f->name.size()), type, length, seed % 4);
   }
@@ -220,7 +217,7 @@ void PutValues(dbf::Dbf2_lib& db, const std::string& input, uint8_t seed) {
   for (const dbf::FieldNode* f = db.DbfFields(5); f; f = f->next, ++i) {
     std::string text(std::min<size_t>(f->length, (seed + i) % 300), static_cast<char>('A' + i % 26));
     texts.push_back(text);
-    if (f->type == 'N') {
+    if (dbf::IsNumericType(f->type)) {
       db.DbfPutNum(5, (seed - 128) * 1.25 + i, f->LookupName());
     } else {
       db.DbfPutStr(5, text, f->LookupName());
@@ -231,7 +228,7 @@ void PutValues(dbf::Dbf2_lib& db, const std::string& input, uint8_t seed) {
   if (!checkable || db.DbfStatus(5) == dbf::kStatusEof) return;
   i = 0;
   for (const dbf::FieldNode* f = db.DbfFields(5); f; f = f->next, ++i) {
-    if (f->type != 'N' && db.DbfGetStr(5, f->LookupName()) != texts[i]) {
+    if (!dbf::IsNumericType(f->type) && db.DbfGetStr(5, f->LookupName()) != texts[i]) {
       Fail("a value put and written does not read back");
     }
   }

@@ -70,6 +70,14 @@ TEST_F(EngineTest, ASmallNTypeLetterIsNumericToo) {
   db.DbfBlank(2);
   db.DbfCopyFields(1, 2);
   EXPECT_EQ(FieldBytes(db, 2, 1, 8), "  -3.300");
+
+  std::vector<FieldSpec> g = {{"A", 'n', 7, 2}, {"T", 'C', 3}};
+  db.DbfOpen(3, Write("v.dbf", TableLayout{g, {Record(g, {"  -1,5", "x"})}}));
+  EXPECT_EQ(db.DbfGetNum(3, "A"), -1.5);
+  db.DbfPutNum(3, 12.345, "A");
+  EXPECT_EQ(FieldBytes(db, 3, 1, 7), "  12.35");
+  EXPECT_EQ(db.DbfGetNum(3, "A"), 12.35);
+  EXPECT_EQ(Abort([&] { db.DbfGetNum(3, "T"); }).code, 3);
 }
 
 TEST_F(EngineTest, NumbersAreReadLeniently) {
@@ -112,14 +120,4 @@ TEST_F(EngineTest, FieldsReachingOutsideTheRecordAreClipped) {
   db.DbfPutStr(1, "PQRSTU", "B");
   EXPECT_EQ(std::string(db.DbfBuffer(1).data(), 9), "abcdefPQR");
   EXPECT_EQ(db.DbfBuffer(1).size(), 10u);
-}
-
-TEST_F(EngineTest, LowerCaseNTypeIsNumericToo) {
-  std::vector<FieldSpec> f = {{"A", 'n', 7, 2}, {"T", 'C', 3}};
-  db.DbfOpen(1, Write("t.dbf", TableLayout{f, {Record(f, {"  -1,5", "x"})}}));
-  EXPECT_EQ(db.DbfGetNum(1, "A"), -1.5);
-  db.DbfPutNum(1, 12.345, "A");
-  EXPECT_EQ(FieldBytes(db, 1, 1, 7), "  12.35");
-  EXPECT_EQ(db.DbfGetNum(1, "A"), 12.35);
-  EXPECT_EQ(Abort([&] { db.DbfGetNum(1, "T"); }).code, 3);
 }

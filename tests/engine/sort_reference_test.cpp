@@ -4,9 +4,9 @@
 // records too wide to gather in memory). The target must come out byte for
 // byte as the reference builds it.
 #include "engine_fixture.h"
+#include "table_reference.h"
 
 #include <algorithm>
-#include <cstring>
 #include <random>
 
 using testsupport::FieldSpec;
@@ -29,41 +29,17 @@ struct Shape {
   size_t count = 0;
 };
 
-int Sign(int c) { return (c > 0) - (c < 0); }
-
-int CompareBytes(const std::string& a, const std::string& b) {
-  return Sign(std::memcmp(a.data(), b.data(), a.size()));
-}
-
-// Below 0, 0 or above 0 as key bytes a order before, with or after b.
-int CompareKeyBytes(char type, std::string a, std::string b) {
-  if (type != 'N' && type != 'n') return CompareBytes(a, b);
-  const size_t minusA = a.find('-');
-  const size_t minusB = b.find('-');
-  if (minusA == std::string::npos && minusB == std::string::npos) return CompareBytes(a, b);
-  if (minusB == std::string::npos) return -1;
-  if (minusA == std::string::npos) return 1;
-  a[minusA] = ' ';
-  b[minusB] = ' ';
-  return -CompareBytes(a, b);
-}
-
-// The records in the order the sort must give them, flags made '*' or blank.
+// The records in the order the sort must give them, flags made '*' or blank:
+// the keys resolved to their bytes in the record, then a plain stable sort.
 std::vector<std::string> ReferenceOrder(const Shape& shape,
                                         const std::vector<std::string>& records) {
-  struct Resolved {
-    char type;
-    uint32_t offset;
-    uint32_t length;
-    bool ascending;
-  };
-  std::vector<Resolved> keys;
-  uint32_t offset = 1;
   std::vector<uint32_t> offsets;
+  uint32_t offset = 1;
   for (const FieldSpec& f : shape.fields) {
     offsets.push_back(offset);
     offset += f.length;
   }
+  std::vector<testsupport::KeyField> keys;
   for (const Key& k : shape.keys) {
     const FieldSpec& f = shape.fields[k.field];
     if (f.length == 0) continue;
@@ -73,33 +49,9 @@ std::vector<std::string> ReferenceOrder(const Shape& shape,
     }
     keys.push_back({f.type, offsets[k.field], length, k.direction == 1});
   }
-  auto keyBytes = [&](const std::string& record, const Resolved& k) {
-    std::string bytes(k.length, ' ');
-    for (uint32_t i = 0; i < k.length && k.offset + i < record.size(); ++i) {
-      bytes[i] = record[k.offset + i];
-    }
-    return bytes;
-  };
-  std::vector<std::vector<std::string>> bytes(records.size());
-  for (size_t r = 0; r < records.size(); ++r) {
-    for (const Resolved& k : keys) bytes[r].push_back(keyBytes(records[r], k));
-  }
-  std::vector<size_t> order(records.size());
-  for (size_t i = 0; i < order.size(); ++i) order[i] = i;
-  std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
-    for (size_t k = 0; k < keys.size(); ++k) {
-      const int c = CompareKeyBytes(keys[k].type, bytes[a][k], bytes[b][k]);
-      if (c != 0) return keys[k].ascending ? c < 0 : c > 0;
-    }
-    return false;
-  });
-  std::vector<std::string> sorted;
-  for (size_t i : order) {
-    std::string record = records[i];
-    record[0] = record[0] == '*' ? '*' : ' ';
-    sorted.push_back(record);
-  }
-  return sorted;
+  testsupport::RawRecords raw;
+  raw.records = records;
+  return testsupport::StablySorted(raw, keys);
 }
 
 // Field text of the kinds tables hold, from a few values so that many records tie.

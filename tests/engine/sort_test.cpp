@@ -1,10 +1,9 @@
 // Sorting into a new table: the order of the records written, the bytes of
 // the target, the key rules, and the source left as it was.
 #include "engine_fixture.h"
+#include "process_limits.h"
 
-#include <csignal>
 #include <filesystem>
-#include <sys/resource.h>
 
 using testsupport::FieldSpec;
 using testsupport::ReadFile;
@@ -233,21 +232,16 @@ TEST_F(SortTest, AWriteFailingPartWayReachesTheCallerAndSparesTheSource) {
     db.DbfAssign(2, dir.Path("out.dbf"));
     db.DbfSortInit(1);
     db.DbfSortAddKey("K", 1);
-    // A file size limit makes a write fail part way, as a full disk would.
-    struct rlimit old {};
-    getrlimit(RLIMIT_FSIZE, &old);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit small = old;
-    small.rlim_cur = before.size() / 2;
-    setrlimit(RLIMIT_FSIZE, &small);
     std::string error;
-    try {
-      db.DbfSortTo(1, 2);
-    } catch (const dbf::IoError& e) {
-      error = e.what();
+    {
+      // A file size limit makes a write fail part way, as a full disk would.
+      testsupport::FileSizeLimit limit(before.size() / 2);
+      try {
+        db.DbfSortTo(1, 2);
+      } catch (const dbf::IoError& e) {
+        error = e.what();
+      }
     }
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
     EXPECT_NE(error.find("File too large"), std::string::npos) << error;
     db.DbfCloseAll();
     EXPECT_EQ(ReadFile(path), before);

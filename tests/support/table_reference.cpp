@@ -1,16 +1,12 @@
 #include "table_reference.h"
 
+#include "table_bytes.h"
+
 #include <algorithm>
 #include <numeric>
 
-namespace fuzzsupport {
+namespace testsupport {
 namespace {
-
-uint32_t Le(const std::string& b, size_t pos, int width) {
-  uint32_t v = 0;
-  for (int i = width - 1; i >= 0; --i) v = (v << 8) | static_cast<unsigned char>(b[pos + i]);
-  return v;
-}
 
 std::string KeyBytes(const std::string& record, const KeyField& k) {
   std::string key(k.length, ' ');
@@ -42,8 +38,8 @@ int Compare(const std::string& a, const std::string& b, char type) {
 RawRecords SplitRecords(const std::string& table) {
   RawRecords raw;
   if (table.size() < 14) return raw;
-  raw.headerSize = static_cast<uint16_t>(Le(table, 8, 2));
-  raw.recordLength = Le(table, 10, 4);
+  raw.headerSize = U16At(table, 8);
+  raw.recordLength = U32At(table, 10);
   if (raw.recordLength == 0) return raw;
   for (size_t at = raw.headerSize; at + raw.recordLength <= table.size(); at += raw.recordLength) {
     raw.records.push_back(table.substr(at, raw.recordLength));
@@ -84,4 +80,4 @@ std::vector<std::string> StablySorted(const RawRecords& raw, const std::vector<K
   return sorted;
 }
 
-}  // namespace fuzzsupport
+}  // namespace testsupport

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace fuzzsupport {
+namespace testsupport {
 
 struct RawRecords {
   uint16_t headerSize = 0;
@@ -34,4 +34,4 @@ struct KeyField {
 // '*' for a record marked deleted and a blank otherwise.
 std::vector<std::string> StablySorted(const RawRecords& raw, const std::vector<KeyField>& keys);
 
-}  // namespace fuzzsupport
+}  // namespace testsupport
