@@ -113,8 +113,11 @@ class Dbf2_lib {
   void DbfRecall(uint16_t slot);
   bool DbfIsDeleted(uint16_t slot);
 
-  // Field values of the record in the slot's buffer.
+  // Field values of the record in the slot's buffer. A name ending in '#'
+  // asks for that name with `number` in place of the '#'.
   void DbfFindField(uint16_t slot, const std::string& name, uint16_t number = 0);
+  // The field DbfFindField would find, or nullptr where it would fail.
+  const FieldNode* DbfFieldNamed(uint16_t slot, const std::string& name, uint16_t number = 0) const;
   std::string DbfGetStr(uint16_t slot, const std::string& name, uint16_t number = 0);
   void DbfPutStr(uint16_t slot, const std::string& text, const std::string& name,
                  uint16_t number = 0);

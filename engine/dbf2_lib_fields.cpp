@@ -10,25 +10,39 @@
 
 namespace dbf {
 
-void Dbf2_lib::DbfFindField(uint16_t slot, const std::string& name, uint16_t number) {
+namespace {
+
+std::string WantedName(const std::string& name, uint16_t number) {
   std::string wanted = name;
   if (!wanted.empty() && wanted.back() == '#') {
     wanted.pop_back();
     wanted += std::to_string(number);
   }
+  return wanted;
+}
+
+}  // namespace
+
+const FieldNode* Dbf2_lib::DbfFieldNamed(uint16_t slot, const std::string& name,
+                                         uint16_t number) const {
+  const std::string wanted = WantedName(name, number);
   std::array<char, 10> key{};
   std::copy_n(wanted.begin(), std::min(wanted.size(), key.size()), key.begin());
   const Slot* s = Find(slot);
-  if (s) {
-    for (const FieldNode& f : s->fields) {
-      if (f.name[0] == key[0] && f.name == key) {  // the first byte settles most misses cheaply
-        currentField_ = {f.type, f.offset, f.length, f.decimals};
-        return;
-      }
-    }
+  if (!s) return nullptr;
+  for (const FieldNode& f : s->fields) {
+    if (f.name[0] == key[0] && f.name == key) return &f;  // the first byte settles most misses cheaply
+  }
+  return nullptr;
+}
+
+void Dbf2_lib::DbfFindField(uint16_t slot, const std::string& name, uint16_t number) {
+  if (const FieldNode* f = DbfFieldNamed(slot, name, number)) {
+    currentField_ = {f->type, f->offset, f->length, f->decimals};
+    return;
   }
   currentSlot_ = slot;
-  DbfError(2, wanted.substr(0, key.size()));
+  DbfError(2, WantedName(name, number).substr(0, 10));
 }
 
 Dbf2_lib::FieldSpan Dbf2_lib::FieldBytes(Slot& s, uint16_t slot, const std::string& name,

@@ -13,14 +13,9 @@ const char kNotNumeric[] = "Поле для подсчета суммы не ч�
 }  // namespace
 
 const dbf::FieldNode* FindTableField(const dbf::Dbf2_lib& db, uint16_t slot, const std::string& name) {
-  // The engine reads a trailing '#' as the field number 0 the report asks for.
-  std::string wanted = name;
-  if (!wanted.empty() && wanted.back() == '#') wanted.back() = '0';
-  wanted = wanted.substr(0, 10);
-  for (const dbf::FieldNode* f = db.DbfFields(slot); f; f = f->next) {
-    if (f->Name() == wanted && wanted.find('\0') == std::string::npos) return f;
-  }
-  return nullptr;
+  // A typed zero byte would end the name early and find a shorter field.
+  if (name.find('\0') != std::string::npos) return nullptr;
+  return db.DbfFieldNamed(slot, name);
 }
 
 std::optional<std::string> CheckReportFields(const dbf::Dbf2_lib& db, uint16_t slot, const ReportLayout& layout) {

@@ -1,6 +1,7 @@
 #include "report_panel.h"
 
 #include "dbf2_lib.h"
+#include "dbf_names.h"
 #include "dialog_service.h"
 #include "event_guard.h"
 #include "int_text.h"
@@ -141,10 +142,10 @@ void TReportPanel::AcceptColumnName(int row) {
     StringGrid3->SetSelectedCell(row, kWidthColumn);
     return;
   }
-  const std::string name = office::UpperCase1251(TrimmedBytes(StringGrid3->Cell(row, kNameColumn)));
+  const std::string name = dbf::UpperAnsi(TrimmedBytes(StringGrid3->Cell(row, kNameColumn)));
   const ui::StringGrid& grid = links_.recordGrid;
   for (int col = 1; col < grid.ColCount(); ++col) {
-    if (office::UpperCase1251(TrimmedBytes(grid.Cell(0, col))) != name) continue;
+    if (dbf::UpperAnsi(TrimmedBytes(grid.Cell(0, col))) != name) continue;
     StringGrid3->SetCell(row, kNameColumn, name);
     const dbf::FieldNode* field = db_ ? office::FindTableField(*db_, kSlot, name) : nullptr;
     if (field) StringGrid3->SetCell(row, kLengthColumn, ui::RightAligned(field->length, 4));

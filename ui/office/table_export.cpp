@@ -11,6 +11,8 @@
 
 #include <charconv>
 #include <functional>
+#include <string>
+#include <vector>
 
 namespace office {
 
@@ -54,18 +56,28 @@ void FillGeneralExport(dbf::Dbf2_lib& db, uint16_t slot, ExcelWorksheet& sheet, 
   const int64_t n = db.DbfRecCount(slot);
   sheet.Cells(n + 1, starColumn, "*");
   ui::Progress progress(&bar, n);
+  // Each field's look-up name, made once: it finds exactly that field,
+  // whatever blanks or '#' its stored name ends with.
+  struct Column {
+    std::string name;
+    bool commaForPoint;
+  };
+  std::vector<Column> columns;
+  for (const dbf::FieldNode* f = db.DbfFields(slot); f; f = f->next) {
+    columns.push_back({f->LookupName(), decimalComma && f->type == 'N'});
+  }
   db.DbfTop(slot);
   while (!db.DbfEof(slot)) {
     const int64_t row = db.DbfRecNo(slot);
     progress.Set(row);
     int64_t col = 1;
-    for (const dbf::FieldNode* f = db.DbfFields(slot); f; f = f->next, ++col) {
-      std::string text = Trimmed(db.DbfGetStr(slot, f->Name()));
-      if (decimalComma && f->type == 'N') {
+    for (const Column& c : columns) {
+      std::string text = Trimmed(db.DbfGetStr(slot, c.name));
+      if (c.commaForPoint) {
         const size_t point = text.find('.');
         if (point != std::string::npos) text[point] = ',';
       }
-      sheet.Cells(row, col, text);
+      sheet.Cells(row, col++, text);
     }
     db.DbfSkip(slot, 1);
   }

@@ -53,10 +53,6 @@ void AppendXmlText(std::string& out, std::string_view bytes) {
   }
 }
 
-std::string UpperCase1251(std::string_view bytes) {
-  return ui::EncodeTyped(ui::DecodeCell(bytes, ui::CodePage::Windows1251).toUpper());
-}
-
 std::string To1251(const char* utf8) { return ui::EncodeTyped(QString::fromUtf8(utf8)); }
 
 }  // namespace office

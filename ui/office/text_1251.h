@@ -16,9 +16,6 @@ std::string Utf8From1251(std::string_view bytes);
 // and control characters XML does not allow as U+FFFD (tabs stay).
 void AppendXmlText(std::string& out, std::string_view bytes);
 
-// The 1251 bytes with their letters, Cyrillic ones too, in upper case.
-std::string UpperCase1251(std::string_view bytes);
-
 // One of the program's captions (UTF-8 in the source) as 1251 bytes.
 std::string To1251(const char* utf8);
 

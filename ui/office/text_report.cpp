@@ -3,6 +3,7 @@
 #include "dbf2_lib.h"
 #include "dbf_number.h"
 #include "int_text.h"
+#include "report_checks.h"
 
 namespace office {
 
@@ -12,15 +13,12 @@ class ReportWriter {
  public:
   ReportWriter(dbf::Dbf2_lib& db, uint16_t slot, const ReportLayout& layout, LineSink& out)
       : db_(db), slot_(slot), layout_(layout), out_(out), length_(layout.LineLength()) {
-    summing_ = !layout.sumField.empty();
     for (const ReportColumn& c : layout.columns) {
-      if (summing_ && c.name == layout.sumField) sumColumn_ = &c;
+      if (!layout.sumField.empty() && c.name == layout.sumField) sumColumn_ = &c;
     }
-    if (sumColumn_) {
-      for (const dbf::FieldNode* f = db.DbfFields(slot); f; f = f->next) {
-        if (f->Name() == layout.sumField.substr(0, 10)) sumField_ = f;
-      }
-    }
+    if (sumColumn_) sumField_ = FindTableField(db, slot, layout.sumField);
+    // Sums are printed only under their own column: without one they are not read.
+    summing_ = sumField_ != nullptr;
   }
 
   void Record() {
@@ -54,7 +52,7 @@ class ReportWriter {
     out_.Line(std::string(length_, '-'));
     SumLine(pageSum_);
     out_.Line(std::string(length_, '-'));
-    if (sumColumn_) SumLine(total_);
+    if (summing_) SumLine(total_);
     else out_.Line(" ");
     out_.Line("\f");
   }
@@ -87,7 +85,7 @@ class ReportWriter {
 
   // The sum as the engine would store it into the sum field, placed in its column.
   void SumLine(double sum) {
-    if (!sumColumn_) return;
+    if (!summing_) return;
     line_.assign(sumColumn_->start, ' ');
     line_ += dbf::FormatFieldNumber(sum, sumField_->length, sumField_->decimals);
     out_.Line(line_);

@@ -60,6 +60,16 @@ TEST_F(TableExportTest, ADecimalCommaReplacesTheFirstPointOfNumericFieldsOnly) {
   EXPECT_EQ(Sheet().Cell(2, 2), "1,2.3");
 }
 
+TEST_F(TableExportTest, EachFieldIsReadByItsOwnStoredName) {
+  // The engine reads a typed name ending in '#' as a numbered name: a field
+  // stored as "NO#" must still give its own bytes, not those of "NO0".
+  const std::vector<FieldSpec> fields{{"NO#", 'C', 3}, {"NO0", 'C', 3}};
+  const std::string path = officetest::WriteTable(dir, "t.dbf", fields, {{"abc", "xyz"}});
+  ASSERT_TRUE(Export(path, false, 3));
+  EXPECT_EQ(Sheet().Cell(1, 1), "abc");
+  EXPECT_EQ(Sheet().Cell(1, 2), "xyz");
+}
+
 TEST_F(TableExportTest, AnEmptyTableGivesOnlyTheStar) {
   const std::string path = officetest::WriteTable(dir, "t.dbf", kMixed, {});
   ASSERT_TRUE(Export(path, false));

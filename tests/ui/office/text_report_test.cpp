@@ -117,6 +117,17 @@ TEST_F(TextReportTest, SumsThatDoNotFitTheFieldPrintAsBlanks) {
   EXPECT_EQ(tail, (std::vector<std::string>{kRule24, std::string(14, ' '), kRule24, std::string(14, ' '), "\f"}));
 }
 
+TEST_F(TextReportTest, ASumFieldTypedWithAHashIsTheFieldTheEngineFinds) {
+  // "SUM#" reads the field SUM0, for its column and for its sums alike.
+  const std::vector<FieldSpec> fields{{"NAME", 'C', 8}, {"SUM0", 'N', 8, 2}};
+  db.DbfOpen(1, officetest::WriteTable(dir, "n.dbf", fields, {{"A", "1.00"}, {"B", "2.00"}}));
+  auto layout = Layout(45, 56, "SUM#");
+  layout.columns[2].name = "SUM#";
+  const auto lines = Report(layout);
+  const std::vector<std::string> tail(lines.end() - 5, lines.end());
+  EXPECT_EQ(tail, (std::vector<std::string>{kRule24, Sum("    3.00"), kRule24, Sum("    3.00"), "\f"}));
+}
+
 TEST_F(TextReportTest, ASumFieldOutsideTheColumnsPrintsNoSums) {
   OpenNumbered(2);
   auto layout = Layout(1, 1, "SUM");
