@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <stdexcept>
 
@@ -94,6 +95,10 @@ TempDir::TempDir() {
 TempDir::~TempDir() {
   std::error_code ec;
   std::filesystem::remove_all(dir_, ec);
+}
+
+size_t TempDir::FileCount() const {
+  return static_cast<size_t>(std::distance(std::filesystem::directory_iterator(dir_), {}));
 }
 
 }  // namespace testsupport

@@ -48,6 +48,8 @@ class TempDir {
   TempDir& operator=(const TempDir&) = delete;
   std::string Path(const std::string& name) const { return dir_ + "/" + name; }
   const std::string& dir() const { return dir_; }
+  // How many entries the folder holds.
+  size_t FileCount() const;
 
  private:
   std::string dir_;

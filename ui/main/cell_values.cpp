@@ -114,12 +114,6 @@ double DecimalValue(std::string_view cell) {
   return negative ? -value : value;
 }
 
-std::string RowNumberText(long long row) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%7lld", row);
-  return text;
-}
-
 bool HasDeleteMark(std::string_view text) { return text.find("Delete") != std::string_view::npos; }
 
 }  // namespace cells

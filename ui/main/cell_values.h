@@ -31,7 +31,6 @@ double DecimalValue(std::string_view cell);
 
 // Column 0 of a data row holds the record number right-aligned in 7
 // characters, followed by " Delete" when the row is marked for deletion.
-std::string RowNumberText(long long row);
 // True when the text carries the deletion mark: it contains "Delete".
 bool HasDeleteMark(std::string_view text);
 

@@ -79,7 +79,6 @@ void TColumnCommands::Button5Click() {
   db.DbfCloseAll();
   if (!OpenTableOrTell(db, kTable, form_.TablePath, form_.Dialogs())) return;
   form_.RefillRows(db);
-  form_.StaticText1->setText(RecordCountText(db.DbfRecCount(kTable)));
   db.DbfCloseAll();
   form_.Dialogs().Message("Удаление строк с нулевыми суммами выполнено!");
 }

@@ -2,6 +2,7 @@
 
 #include "cell_values.h"
 #include "dbf2_lib.h"
+#include "int_text.h"
 #include "main_window.h"
 #include "table_checks.h"
 
@@ -46,7 +47,7 @@ void TDeletionCommands::ToolButton7Click() {
   if (!form_.GridShown()) return;
   const int row = form_.StringGrid1->Row();
   if (row < 1 || !Marked(row)) return;
-  form_.StringGrid1->SetCell(row, 0, cells::RowNumberText(row));
+  form_.StringGrid1->SetCell(row, 0, ui::RightAligned(row, 7));
   form_.StringGrid1->setFocus();
 }
 
@@ -97,8 +98,6 @@ void TDeletionCommands::ShowPurgedTable(dbf::Dbf2_lib& db) {
   db.DbfCloseAll();
   db.DbfOpen(kSlot, form_.TablePath);
   form_.RefillRows(db);
-  form_.StaticText1->setText(QString::fromStdString(cells::RowNumberText(db.DbfRecCount(kSlot))) +
-                             QString::fromUtf8(" записей."));
   db.DbfCloseAll();
   form_.Dialogs().Message(kDeleted);
   form_.ProgressBar1->hide();

@@ -20,7 +20,6 @@ namespace {
 constexpr uint16_t kTable = 1;
 constexpr uint16_t kOther = 2;
 constexpr size_t kTargetLimit = 250;
-const char kTableFilter[] = "Файлы *.dbf|*.dbf|Все файлы|*.*|";
 
 // A record number typed in an edit box: 0 when the box is empty; nothing,
 // after the person has seen the conversion error, when it is not a number.
@@ -95,7 +94,7 @@ void TRecordCopy::Button2Click() {
 void TRecordCopy::N13Click() {
   if (!form_.GridShown()) return;
   ui::DialogService& dialogs = form_.Dialogs();
-  const auto choice = dialogs.OpenFile(kTableFilter);
+  const auto choice = dialogs.OpenFile(ui::kTableFilter);
   if (!choice || !FileExists(choice->path)) {
     dialogs.Message("Отмена копирования !");
     return;
@@ -123,7 +122,6 @@ void TRecordCopy::N13Click() {
   }
   db.DbfClose(kOther);
   form_.RefillRows(db);
-  form_.StaticText1->setText(RecordCountText(db.DbfRecCount(kTable)));
   db.DbfCloseAll();
   dialogs.Message("Копирование выполнено!");
 }

@@ -22,12 +22,6 @@ namespace {
 
 constexpr uint16_t kTarget = 2;
 constexpr size_t kMarkLimit = 20;
-const char kTableFilter[] = "Файлы *.dbf|*.dbf|Все файлы|*.*|";
-const char kSameNames[] = "Совпадение имен исходного и выходного файлов!";
-
-bool SameNameIgnoringCase(const std::string& a, const std::string& b) {
-  return QString::fromStdString(a).compare(QString::fromStdString(b), Qt::CaseInsensitive) == 0;
-}
 
 // Starts the new file as the table's header and field descriptors: emptying
 // the table in it then gives the very bytes emptying the table itself would.
@@ -120,16 +114,13 @@ void TRecordEditing::RewriteTable(const std::string& file) {
 }
 
 void TRecordEditing::Saveas1Click() {
-  const auto choice = form_.Dialogs().SaveFile(kTableFilter);
+  const auto choice = form_.Dialogs().SaveFile(ui::kTableFilter);
   if (!choice) return;
   form_.SecondPath = TrimBlanks(choice->path);
   const std::string table = TrimBlanks(form_.TablePath);
   // Another spelling of the table's name, or a link to it, is the same file:
   // replacing it would destroy the table before its structure is copied.
-  if (SameNameIgnoringCase(form_.SecondPath, table) || dbf::TableFile::SameFile(form_.SecondPath, table)) {
-    form_.Dialogs().Message(kSameNames);
-    return;
-  }
+  if (SameTableFile(form_.Dialogs(), form_.SecondPath, table)) return;
   if (table.empty()) return;
   if (!GridTableWritable(form_)) return;
   form_.StringGrid1->CommitEdit();

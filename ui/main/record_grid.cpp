@@ -5,12 +5,13 @@
 #include "code_page.h"
 #include "dbf2_lib.h"
 #include "file_name.h"
+#include "int_text.h"
 #include "progress.h"
+#include "table_command_steps.h"
 
 #include <QCheckBox>
 #include <QLabel>
 
-#include <cstdio>
 
 namespace {
 
@@ -18,9 +19,7 @@ constexpr uint16_t kSlot = 1;
 constexpr size_t kMarkColumnLimit = 20;
 
 std::string RecordNumberText(int64_t recNo, bool deleted) {
-  char number[32];
-  std::snprintf(number, sizeof number, "%7lld", static_cast<long long>(recNo));
-  std::string text = number;
+  std::string text = ui::RightAligned(recNo, 7);
   if (deleted) text += " Delete";
   return text.substr(0, kMarkColumnLimit);
 }
@@ -80,6 +79,7 @@ void TForm2::RefillRows(dbf::Dbf2_lib& db) {
   StringGrid1->SetRowCount(static_cast<int>(count + 1));
   if (count > 0) StringGrid1->SetFixedRows(1);
   FillRowsFromTop(db, count);
+  StaticText1->setText(RecordCountText(count));
 }
 
 // Every record in file order, marked deleted or not, with the progress bar

@@ -6,6 +6,7 @@
 #include "dbf_names.h"
 #include "field_input.h"
 #include "header_fields.h"
+#include "int_text.h"
 #include "keep_on_failure.h"
 #include "main_window.h"
 #include "string_grid.h"
@@ -17,7 +18,6 @@
 #include <QPushButton>
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -28,11 +28,6 @@ constexpr size_t kMaxNameLength = 10;
 constexpr int kNameColumn = 2;
 constexpr int kParametersColumn = 1;
 
-std::string RowNumber(int row) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%5d", row);
-  return text;
-}
 
 // Names compare trimmed and in capitals.
 std::string Comparable(const std::string& name) { return dbf::UpperAnsi(dbf::TrimName(name)); }
@@ -97,7 +92,7 @@ void TRenamePanel::Button17Click() {
   StringGrid4->SetFixedRows(1);
   for (int i = 0; i < header.fields; ++i) {
     const char* descriptor = header.Descriptor(i);
-    const std::string number = RowNumber(i + 1);
+    const std::string number = ui::RightAligned(i + 1, 5);
     const std::string parameters = DescriptorParameters(descriptor);
     const std::string name = DescriptorName(descriptor);
     StringGrid4->SetRow(i + 1, {number, parameters, name});

@@ -16,7 +16,6 @@
 
 namespace {
 
-const char kTableFilter[] = "Файлы *.dbf|*.dbf|Все файлы|*.*|";
 constexpr int kRecomputeOffsets = 1;  // the item "редактировать" of RadioGroup4
 
 }  // namespace
@@ -63,14 +62,14 @@ void TRepairPanel::N10Click() {
 }
 
 void TRepairPanel::Button13Click() {
-  const auto choice = form_.Dialogs().OpenFile(kTableFilter);
+  const auto choice = form_.Dialogs().OpenFile(ui::kTableFilter);
   if (!choice) return;
   form_.TablePath = choice->path;
   Edit10->setText(QString::fromStdString(TrimBlanks(choice->path)));
 }
 
 void TRepairPanel::Button14Click() {
-  const auto choice = form_.Dialogs().SaveFile(kTableFilter);
+  const auto choice = form_.Dialogs().SaveFile(ui::kTableFilter);
   if (!choice) return;
   form_.SecondPath = choice->path;
   Edit11->setText(QString::fromStdString(TrimBlanks(choice->path)));

@@ -107,16 +107,11 @@ void TSeleRecForm::SetAllMarks(bool marked) {
 }
 
 void TSeleRecForm::Button3Click() {
-  const auto choice = form_.Dialogs().OpenFile("Файлы *.dbf|*.dbf|Все файлы|*.*|");
+  const auto choice = form_.Dialogs().OpenFile(ui::kTableFilter);
   if (!choice) return;
   const std::string target = TrimBlanks(choice->path);
   const std::string source = TrimBlanks(form_.StaticText2->text().toStdString());
-  // Names are compared as the user sees them; another spelling of the same
-  // file, or a link to it, is the same file too.
-  if (UpperName(target) == UpperName(source) || dbf::TableFile::SameFile(target, source)) {
-    form_.Dialogs().Message("Совпадение имен исходного и выходного файлов!");
-    return;
-  }
+  if (SameTableFile(form_.Dialogs(), target, source)) return;
   const bool yes = form_.Dialogs().Ask("Выполнить копирование?", "File " + source + "\r\n" +
                                                                     "копируется в файл  " + UpperName(target));
   if (!yes || RadioGroup1->ItemIndex() != kAllRecords) return;

@@ -3,6 +3,7 @@
 #include "code_page.h"
 #include "dbf2_lib.h"
 #include "dbf_names.h"
+#include "enter_key.h"
 #include "file_name.h"
 #include "int_text.h"
 #include "main_window.h"
@@ -10,12 +11,10 @@
 #include <QAction>
 #include <QComboBox>
 #include <QGridLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-#include <cstdio>
 
 namespace {
 
@@ -26,7 +25,6 @@ constexpr int kDirectionColumn = 2;
 constexpr int kDirectionTextColumn = 3;
 constexpr int kMaxKeys = 30;
 constexpr size_t kNameLimit = 50;
-const char kOutputFilter[] = "Файлы *.dbf|*.dbf|Все файлы|*.*|";
 const char kNotSorted[] = "Сортировка не выполнена!\r\n";
 
 std::string Limited(std::string text) {
@@ -89,16 +87,7 @@ TSortPanel::TSortPanel(TForm2& form)
   form.Hook(Button7, [this] { Button7Click(); });
   form.Hook(Button1, [this] { Button1Click(); });
   StringGrid2->onKeyPress = [this](int& key) { form_.Guard().Run([this, &key] { StringGrid2KeyPress(key); }); };
-  ComboBox1->installEventFilter(this);
-}
-
-bool TSortPanel::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == ComboBox1 && event->type() == QEvent::KeyPress &&
-      ui::StringGrid::KeyCode(*static_cast<QKeyEvent*>(event)) == 13) {
-    form_.Guard().Run([this] { ComboBox1KeyPress(); });
-    return true;
-  }
-  return TaskPanel::eventFilter(watched, event);
+  OnEnterKey(ComboBox1, form_.Guard().Guarded([this] { ComboBox1KeyPress(); }));
 }
 
 void TSortPanel::Sortedfile1Click() {
@@ -121,11 +110,7 @@ void TSortPanel::ComboBox1KeyPress() {
 
 void TSortPanel::SetKeyCount(int count) {
   StringGrid2->SetRowCount(count + 1);
-  for (int k = 1; k <= count; ++k) {
-    char number[16];
-    std::snprintf(number, sizeof number, "%2d", k);
-    StringGrid2->SetCell(k, 0, number);
-  }
+  for (int k = 1; k <= count; ++k) StringGrid2->SetCell(k, 0, ui::RightAligned(k, 2));
 }
 
 void TSortPanel::StringGrid2KeyPress(int& key) {
@@ -195,7 +180,7 @@ bool TSortPanel::ConfirmDirection(int row) {
 }
 
 void TSortPanel::Button7Click() {
-  const auto choice = form_.Dialogs().SaveFile(kOutputFilter);
+  const auto choice = form_.Dialogs().SaveFile(ui::kTableFilter);
   if (!choice) return;
   form_.SecondPath = choice->path;
   Edit5->setText(QString::fromStdString(TrimBlanks(choice->path)));

@@ -33,9 +33,6 @@ class TSortPanel : public TaskPanel {
   QLineEdit* Edit5;
   QPushButton *Button7, *Button1, *Button6;
 
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
  private:
   struct FieldLookup {
     std::optional<std::string> header;  // the header text of the field found

@@ -15,7 +15,6 @@
 
 namespace {
 
-const char kTableFilter[] = "Файлы *.dbf|*.dbf|Все файлы|*.*|";
 
 // Runs the writing of a file the command creates; a failure part way removes
 // the unfinished file before it is reported.
@@ -41,7 +40,7 @@ TStructureCommands::TStructureCommands(TForm2& form)
 TStructureCommands::~TStructureCommands() = default;
 
 void TStructureCommands::CreateFile1Click() {
-  const auto choice = form_.Dialogs().SaveFile(kTableFilter);
+  const auto choice = form_.Dialogs().SaveFile(ui::kTableFilter);
   if (!choice) return;
   form_.TablePath = TrimBlanks(choice->path);
   form_.StaticText2->setText(QString::fromStdString(form_.TablePath));
@@ -62,7 +61,7 @@ void TStructureCommands::CopyStructurefile1Click() {
     form_.Dialogs().Message("File not open!");
     return;
   }
-  const auto choice = form_.Dialogs().OpenFile(kTableFilter);
+  const auto choice = form_.Dialogs().OpenFile(ui::kTableFilter);
   if (!choice) return;
   std::string target = TrimBlanks(choice->path);
   if (LowerExtension(target).empty()) target += ".dbf";

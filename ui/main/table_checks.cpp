@@ -5,6 +5,8 @@
 #include "dialog_service.h"
 #include "main_window.h"
 
+#include <QString>
+
 bool GridRowsFromTable(TForm2& form) {
   if (form.RowsFile && form.RowsFile == FileIdentity::Of(form.TablePath)) return true;
   const std::string rows = form.RowsFile ? "Строки таблицы загружены из файла " + form.RowsPath + ",\r\n"
@@ -29,6 +31,13 @@ bool UsableTable(ui::DialogService& dialogs, const std::string& path) {
 
 bool GridTableWritable(TForm2& form) {
   return GridRowsFromTable(form) && UsableTable(form.Dialogs(), form.TablePath);
+}
+
+bool SameTableFile(ui::DialogService& dialogs, const std::string& a, const std::string& b) {
+  const bool same = QString::fromStdString(a).compare(QString::fromStdString(b), Qt::CaseInsensitive) == 0 ||
+                    dbf::TableFile::SameFile(a, b);
+  if (same) dialogs.Message("Совпадение имен исходного и выходного файлов!");
+  return same;
 }
 
 std::string CannotOpenMessage(const std::string& path) {

@@ -20,5 +20,10 @@ bool UsableTable(ui::DialogService& dialogs, const std::string& path);
 // Both checks above for TablePath: the grid's rows may be written into it.
 bool GridTableWritable(TForm2& form);
 
+// True when both names lead to one file: the same name in other letter case
+// (as the user reads names), another spelling of it or a link to it. Shows
+// "Совпадение имен исходного и выходного файлов!" when they do.
+bool SameTableFile(ui::DialogService& dialogs, const std::string& a, const std::string& b);
+
 // The message for a table file that cannot be opened for reading and writing.
 std::string CannotOpenMessage(const std::string& path);

@@ -3,9 +3,9 @@
 #include "code_page.h"
 #include "dbf2_lib.h"
 #include "dbf_names.h"
+#include "int_text.h"
 #include "table_checks.h"
 
-#include <cstdio>
 
 bool OpenTableOrTell(dbf::Dbf2_lib& db, uint16_t slot, const std::string& path, ui::DialogService& dialogs) {
   db.DbfOpen(slot, path);
@@ -23,7 +23,5 @@ const dbf::FieldNode* FieldByTypedName(const dbf::Dbf2_lib& db, uint16_t slot, c
 }
 
 QString RecordCountText(int64_t count) {
-  char number[32];
-  std::snprintf(number, sizeof number, "%7lld", static_cast<long long>(count));
-  return QString::fromLatin1(number) + QString::fromUtf8(" записей.");
+  return QString::fromStdString(ui::RightAligned(count, 7)) + QString::fromUtf8(" записей.");
 }

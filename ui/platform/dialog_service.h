@@ -15,6 +15,9 @@
 
 namespace ui {
 
+// The filter list of the dialogs that choose a table: tables, then any file.
+inline constexpr char kTableFilter[] = "Файлы *.dbf|*.dbf|Все файлы|*.*|";
+
 struct FileChoice {
   std::string path;
   int filterIndex = 1;  // 1-based entry of the filter list that was selected

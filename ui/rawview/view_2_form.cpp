@@ -24,7 +24,6 @@ namespace rawview {
 
 namespace {
 
-constexpr char kFilter[] = "Файлы *.dbf|*.dbf|Все файлы|*.*|";
 
 QString Shown(const std::string& bytes) { return ui::DecodeCell(bytes, ui::CodePage::Windows1251); }
 std::string Typed(const QLineEdit* edit) { return ui::EncodeTyped(edit->text()); }
@@ -93,7 +92,7 @@ void TView_2_Form::Dispose() {
   deleteLater();
 }
 
-std::optional<ui::FileChoice> TView_2_Form::OpenDialog() { return Dialogs().OpenFile(kFilter); }
+std::optional<ui::FileChoice> TView_2_Form::OpenDialog() { return Dialogs().OpenFile(ui::kTableFilter); }
 
 bool TView_2_Form::LoadTable() {
   StringGrid1->SetOptions(Browsing(StringGrid1->Options()));
@@ -166,7 +165,7 @@ void TView_2_Form::SaveTo(const std::string& path, bool mustExist, const std::st
 void TView_2_Form::N6Click() { SaveTo(FileName, true, "Сохранение в файл выполнено!"); }
 
 void TView_2_Form::N7Click() {
-  const auto choice = Dialogs().SaveFile(kFilter);
+  const auto choice = Dialogs().SaveFile(ui::kTableFilter);
   if (!choice) return;
   SaveAsName = choice->path;
   SaveTo(SaveAsName, false, "Запись в файл выполнена");

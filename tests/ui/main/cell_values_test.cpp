@@ -28,7 +28,6 @@ TEST(CellValues, NumericCellsAreReadAsFarAsTheyGo) {
 
 TEST(CellValues, TrimmingAndRowMarks) {
   EXPECT_EQ(cells::Trimmed("  a b \t"), "a b");
-  EXPECT_EQ(cells::RowNumberText(7), "      7");
   EXPECT_TRUE(cells::HasDeleteMark("12 Delete"));
   EXPECT_FALSE(cells::HasDeleteMark("     12 delete"));
 }

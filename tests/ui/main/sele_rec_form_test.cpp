@@ -117,8 +117,7 @@ TEST_F(SeleRecFormTest, ACopyFailingPartWayIsReportedNotDone) {
     testsupport::FileSizeLimit limit(before.size() + 20);
     Dialog().Button3->click();
   }
-  ASSERT_EQ(dialogs.messages.size(), 1u);
-  EXPECT_NE(dialogs.messages[0].find("File too large"), std::string::npos) << dialogs.messages[0];
+  EXPECT_TRUE(testsupport::OnlyTooLarge(dialogs.messages));
   // The target's own record stays; the header's count may have grown.
   EXPECT_EQ(ReadFile(target).substr(8, before.size() - 9), before.substr(8, before.size() - 9));
 }

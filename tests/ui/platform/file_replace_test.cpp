@@ -33,9 +33,6 @@ std::string Attribute(const std::string& path, const char* name) {
   return size < 0 ? std::string() : std::string(value, static_cast<size_t>(size));
 }
 
-size_t FilesIn(const std::string& dir) {
-  return static_cast<size_t>(std::distance(std::filesystem::directory_iterator(dir), {}));
-}
 
 }  // namespace
 
@@ -76,7 +73,7 @@ TEST_F(FileReplaceTest, ANewFileTakesThePlaceKeepingOwnerModeAndAttributes) {
   if (acls) {
     EXPECT_EQ(Attribute(path, "system.posix_acl_access"), acl);
   }
-  EXPECT_EQ(FilesIn(dir.dir()), 1u);
+  EXPECT_EQ(dir.FileCount(), 1u);
   if (!acls) GTEST_SKIP() << "the file system refuses access control lists; the rest was checked";
 }
 
@@ -97,7 +94,7 @@ TEST_F(FileReplaceTest, LinksAndOwnersThatCannotBeKeptAreRewrittenInPlace) {
   EXPECT_EQ(ReplaceFileContents(path, rewrite), RewriteWay::InPlace);
   EXPECT_EQ(ReadFile(path), "kept owner");
   EXPECT_EQ(StatOf(path).st_ino, inode);
-  EXPECT_EQ(FilesIn(dir.dir()), 1u);
+  EXPECT_EQ(dir.FileCount(), 1u);
 }
 
 TEST_F(FileReplaceTest, AFolderThatRefusesNewFilesTakesTheInPlaceWay) {
@@ -120,7 +117,7 @@ TEST_F(FileReplaceTest, AFailureLeavesTheOldFileWholeAndNoNewFileBehind) {
   };
   EXPECT_THROW(ReplaceFileContents(path, rewrite), std::system_error);
   EXPECT_EQ(ReadFile(path), "old contents");
-  EXPECT_EQ(FilesIn(dir.dir()), 1u);
+  EXPECT_EQ(dir.FileCount(), 1u);
 
   // A file that may not be written is refused, not replaced through its folder.
   ASSERT_EQ(chown(path.c_str(), 0, 0), 0) << "needs root";
