@@ -124,9 +124,19 @@ double ReadWholeFileSeconds(const std::string& path) {
   std::unique_ptr<char[]> bytes(new char[static_cast<size_t>(size)]);
   in.seekg(0);
   in.read(bytes.get(), size);
-  const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  const double seconds = SecondsSince(start);
   if (in.gcount() != size) throw std::runtime_error("short read of " + path);
   return seconds;
+}
+
+double SecondsSince(std::chrono::steady_clock::time_point start) {
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+double SecondsOf(const std::function<void()>& work) {
+  const auto start = std::chrono::steady_clock::now();
+  work();
+  return SecondsSince(start);
 }
 
 double CpuSeconds(const struct rusage& usage) {

@@ -3,7 +3,9 @@
 // the floor of reading a file once; and the process's memory figures.
 #pragma once
 
+#include <chrono>
 #include <cstdint>
+#include <functional>
 #include <sys/resource.h>
 #include <string>
 #include <vector>
@@ -36,6 +38,11 @@ BenchTable WriteBenchTable(const std::string& path, int64_t records, int deleted
 // Seconds to read the whole file with one read into fresh memory: the floor
 // any loading of it is measured against.
 double ReadWholeFileSeconds(const std::string& path);
+
+// Wall-clock seconds from `start` to now.
+double SecondsSince(std::chrono::steady_clock::time_point start);
+// Wall-clock seconds `work` takes.
+double SecondsOf(const std::function<void()>& work);
 
 // User plus system seconds of a resource usage record.
 double CpuSeconds(const struct rusage& usage);

@@ -24,10 +24,6 @@ constexpr int kDeletedEvery = 10;
 
 const bench::BenchTable& Table() { return bench::SharedBenchTable(kRecords, kDeletedEvery); }
 
-double Since(std::chrono::steady_clock::time_point start) {
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
 // Throughput in bytes of the table and the time of one pass against the floor.
 void ReportAgainstFloor(benchmark::State& state, double seconds, double floor) {
   state.SetBytesProcessed(state.iterations() * Table().fileSize);
@@ -56,7 +52,7 @@ void BM_WalkEveryRecordAndField(benchmark::State& state) {
       db.DbfSkip(1, 1);
     }
     db.DbfCloseAll();
-    seconds += Since(start);
+    seconds += bench::SecondsSince(start);
   }
   ReportAgainstFloor(state, seconds, floor);
 }
@@ -74,7 +70,7 @@ void BM_PackTenPercentDeleted(benchmark::State& state) {
     db.DbfOpen(1, copy);
     db.DbfPack(1);
     db.DbfCloseAll();
-    seconds += Since(start);
+    seconds += bench::SecondsSince(start);
   }
   std::filesystem::remove(copy);
   ReportAgainstFloor(state, seconds, floor);
@@ -122,7 +118,7 @@ void BM_SortOnTwoKeys(benchmark::State& state) {
     db.DbfSortAddKey("SUM", 2);
     db.DbfSortAddKey("NAME", 1);
     db.DbfSortTo(1, 2);
-    const double seconds = Since(start);
+    const double seconds = bench::SecondsSince(start);
     engineCpu += bench::ProcessCpuSeconds() - cpuStart;
     engine += seconds;
     ratios.push_back(seconds / any.wall);

@@ -85,7 +85,7 @@ ChildSeconds GnuSortSeconds(const std::string& input, const std::string& output,
   while (wait4(pid, &status, 0, &usage) < 0 && errno == EINTR) {
   }
   ChildSeconds seconds;
-  seconds.wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  seconds.wall = SecondsSince(start);
   seconds.cpu = CpuSeconds(usage);
   if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) throw std::runtime_error("sort failed");
   return seconds;

@@ -36,7 +36,7 @@ void BM_LoadGrid(benchmark::State& state) {
     state.ResumeTiming();
     const auto start = std::chrono::steady_clock::now();
     form->OpenAtStart(table.path);
-    seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    seconds += bench::SecondsSince(start);
     state.PauseTiming();
     QApplication::processEvents();  // the first drawing of the loaded grid
     growth = static_cast<double>(bench::ProcStatusBytes("VmHWM") - before);

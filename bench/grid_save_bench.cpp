@@ -18,12 +18,6 @@
 
 namespace {
 
-double SecondsOf(const std::function<void()>& work) {
-  const auto start = std::chrono::steady_clock::now();
-  work();
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
 void BM_SaveAgainstLoad(benchmark::State& state) {
   const bench::BenchTable& table = bench::SharedBenchTable(1000000, 10);
   const std::string copy = table.path + "-saved.dbf";  // the shared table stays as written
@@ -41,14 +35,14 @@ void BM_SaveAgainstLoad(benchmark::State& state) {
     form->show();
     QApplication::processEvents();
     state.ResumeTiming();
-    load += SecondsOf([&] { form->OpenAtStart(copy); });
+    load += bench::SecondsOf([&] { form->OpenAtStart(copy); });
     state.PauseTiming();
     QApplication::processEvents();
     const bool reset = bench::ResetPeakMemory();
     const int64_t before = bench::ProcStatusBytes(reset ? "VmRSS" : "VmHWM");
     messages.clear();
     state.ResumeTiming();
-    save += SecondsOf([&] { form->Save1->trigger(); });
+    save += bench::SecondsOf([&] { form->Save1->trigger(); });
     state.PauseTiming();
     growth = std::max(growth, static_cast<double>(bench::ProcStatusBytes("VmHWM") - before));
     state.ResumeTiming();

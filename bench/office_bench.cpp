@@ -59,7 +59,7 @@ void BM_ExportToXlsx(benchmark::State& state) {
     const int64_t before = bench::ProcStatusBytes(reset ? "VmRSS" : "VmHWM");
     const auto start = std::chrono::steady_clock::now();
     if (!office::ExportTable(table.path, 8, false, links)) state.SkipWithError("export refused");
-    seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    seconds += bench::SecondsSince(start);
     growth = static_cast<double>(bench::ProcStatusBytes("VmHWM") - before);
     state.PauseTiming();
     fileMb = static_cast<double>(std::filesystem::file_size(launcher.opened)) / 1e6;
@@ -89,7 +89,7 @@ void BM_TextReport(benchmark::State& state) {
     office::ReportFile file(reportPath);
     office::WriteTextReport(db, 1, layout, file);
     file.Close();
-    seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    seconds += bench::SecondsSince(start);
     db.DbfCloseAll();
   }
   std::filesystem::remove(reportPath);

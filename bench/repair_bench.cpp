@@ -19,12 +19,6 @@
 
 namespace {
 
-double Seconds(const std::function<void()>& work) {
-  const auto start = std::chrono::steady_clock::now();
-  work();
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
 void BM_RepairHeader(benchmark::State& state) {
   const bench::BenchTable& table = bench::SharedBenchTable(1000000, 10);
   const std::string copyPath = table.path + ".copy";
@@ -39,13 +33,13 @@ void BM_RepairHeader(benchmark::State& state) {
     state.PauseTiming();
     std::filesystem::remove(copyPath);
     std::filesystem::remove(resultPath);
-    copy += Seconds([&] { std::filesystem::copy_file(table.path, copyPath); });
+    copy += bench::SecondsOf([&] { std::filesystem::copy_file(table.path, copyPath); });
     form.N10->trigger();
     form.Panel6->Edit10->setText(QString::fromStdString(table.path));
     form.Panel6->Edit11->setText(QString::fromStdString(resultPath));
     form.Panel6->RadioGroup4->SetItemIndex(1);
     state.ResumeTiming();
-    repair += Seconds([&] { form.Panel6->Button10->click(); });
+    repair += bench::SecondsOf([&] { form.Panel6->Button10->click(); });
   }
   if (services.dialogs.messages.size() != static_cast<size_t>(state.iterations()) ||
       std::filesystem::file_size(resultPath) != static_cast<uintmax_t>(table.fileSize)) {

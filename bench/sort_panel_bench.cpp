@@ -28,10 +28,6 @@ namespace {
 
 constexpr int64_t kRecords = 1000000;
 
-double Since(std::chrono::steady_clock::time_point start) {
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
 double EngineSortSeconds(const std::string& table, const std::string& target) {
   const auto start = std::chrono::steady_clock::now();
   dbf::Dbf2_lib db;
@@ -41,7 +37,7 @@ double EngineSortSeconds(const std::string& table, const std::string& target) {
   db.DbfSortAddKey("SUM", 2);
   db.DbfSortAddKey("NAME", 1);
   db.DbfSortTo(1, 2);
-  return Since(start);
+  return bench::SecondsSince(start);
 }
 
 // The keys as a person enters them: the key count, then name and direction.
@@ -77,7 +73,7 @@ void BM_SortPanelRun(benchmark::State& state) {
     state.ResumeTiming();
     const auto start = std::chrono::steady_clock::now();
     form.Panel3->Button1->click();
-    seconds += Since(start);
+    seconds += bench::SecondsSince(start);
     state.PauseTiming();
     growth = std::max(growth, static_cast<double>(bench::ProcStatusBytes("VmHWM") - before));
     if (services.dialogs.messages != std::vector<std::string>{"Сортировка выполнена!"}) {
