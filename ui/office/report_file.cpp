@@ -39,7 +39,7 @@ void ReportFile::Line(std::string_view line) {
 
 void ReportFile::Flush() {
   size_t written = 0;
-  const int error = WriteAll(fd_, buffer_, written);
+  const int error = ui::WriteAll(fd_, buffer_, written);
   buffer_.clear();
   if (error != 0) throw dbf::IoError(error, path_);
 }

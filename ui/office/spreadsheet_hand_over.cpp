@@ -1,11 +1,10 @@
 #include "spreadsheet_hand_over.h"
 
 #include "dialog_service.h"
+#include "file_name.h"
 #include "int_text.h"
 #include "office_session.h"
 
-#include <algorithm>
-#include <filesystem>
 
 namespace office {
 
@@ -13,12 +12,7 @@ namespace {
 
 constexpr char kSpreadsheetFilter[] = "Файлы EXCEL|*.xls|Все файлы|*.*|";
 
-bool IsXls(const std::string& path) {
-  std::string extension = std::filesystem::path(std::string(ui::Trim(path))).extension().string();
-  std::transform(extension.begin(), extension.end(), extension.begin(),
-                 [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
-  return extension == ".xls";
-}
+bool IsXls(const std::string& path) { return LowerExtension(std::string(ui::Trim(path))) == ".xls"; }
 
 void Show(ExcelReferences& set, const std::string& path, SpreadsheetLinks& links) {
   links.hideTableControls();
@@ -42,8 +36,7 @@ void CopyToExcel(std::string& tablePath, SpreadsheetLinks& links) {
   }
   links.session.secondSpreadsheet.clear();
   const auto choice = links.dialogs.OpenFile(kSpreadsheetFilter);
-  std::error_code ec;
-  if (!choice || choice->path.empty() || !std::filesystem::exists(choice->path, ec)) return;
+  if (!choice || choice->path.empty() || !FileExists(choice->path)) return;
   links.session.secondSpreadsheet = choice->path;
   if (IsXls(choice->path)) Show(links.session.secondSet, choice->path, links);
 }

@@ -9,3 +9,8 @@ target_include_directories(file_replace PUBLIC ${CMAKE_CURRENT_LIST_DIR})
 # plain C++, shared with the raw view's model.
 add_library(int_text STATIC ${CMAKE_CURRENT_LIST_DIR}/int_text.cpp)
 target_include_directories(int_text PUBLIC ${CMAKE_CURRENT_LIST_DIR})
+
+# Writing a whole block to a file descriptor; plain C++, shared with the raw
+# view's model.
+add_library(write_all STATIC ${CMAKE_CURRENT_LIST_DIR}/write_all.cpp)
+target_include_directories(write_all PUBLIC ${CMAKE_CURRENT_LIST_DIR})

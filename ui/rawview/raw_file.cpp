@@ -2,6 +2,7 @@
 
 #include "file_replace.h"
 #include "int_text.h"
+#include "write_all.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -9,6 +10,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <string_view>
 #include <system_error>
 #include <vector>
 
@@ -55,15 +57,9 @@ size_t ReadFull(int fd, uint8_t* data, size_t want, const std::string& path) {
 }
 
 void WriteAll(int fd, const uint8_t* data, size_t n, const std::string& path) {
-  while (n > 0) {
-    const ssize_t w = ::write(fd, data, n);
-    if (w < 0) {
-      if (errno == EINTR) continue;
-      ThrowErrno(errno, path);
-    }
-    data += w;
-    n -= static_cast<size_t>(w);
-  }
+  size_t written = 0;
+  const int error = ui::WriteAll(fd, std::string_view(reinterpret_cast<const char*>(data), n), written);
+  if (error != 0) ThrowErrno(error, path);
 }
 
 // Writes characters 1 .. FileLength in blocks.

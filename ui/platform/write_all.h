@@ -4,10 +4,10 @@
 #include <cstddef>
 #include <string_view>
 
-namespace office {
+namespace ui {
 
 // Writes every byte; returns 0, or the system's error number after
 // `written` bytes went out.
 int WriteAll(int fd, std::string_view bytes, size_t& written);
 
-}  // namespace office
+}  // namespace ui

@@ -1,4 +1,4 @@
-// Small helpers for the file names the main window handles.
+// Small helpers for the file names the windows handle.
 #pragma once
 
 #include <string>

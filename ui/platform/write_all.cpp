@@ -3,7 +3,7 @@
 #include <cerrno>
 #include <unistd.h>
 
-namespace office {
+namespace ui {
 
 int WriteAll(int fd, std::string_view bytes, size_t& written) {
   written = 0;
@@ -18,4 +18,4 @@ int WriteAll(int fd, std::string_view bytes, size_t& written) {
   return 0;
 }
 
-}  // namespace office
+}  // namespace ui
