@@ -21,14 +21,10 @@ std::vector<FieldSpec> FourFields() {
 
 // The table as FoxPro-family writers lay it out: 263 zero bytes after the
 // terminator, counted in the header size (424 for four fields).
-std::string WithAreaAfterTerminator(const TableLayout& layout) {
-  std::string bytes = TableBytes(layout);
-  const size_t standard = 32 + 32 * layout.fields.size() + 1;
-  bytes.insert(standard, std::string(263, '\0'));
-  bytes[0] = 0x30;
-  bytes[8] = static_cast<char>((standard + 263) & 0xFF);
-  bytes[9] = static_cast<char>((standard + 263) >> 8);
-  return bytes;
+std::string WithAreaAfterTerminator(TableLayout layout) {
+  layout.version = 0x30;
+  layout.afterTerminator = std::string(263, '\0');
+  return TableBytes(layout);
 }
 
 // NOTE(300) as one such writer stores it: length byte 44, decimals byte 1.

@@ -35,7 +35,7 @@ void Put(std::string& bytes, size_t pos, uint32_t value, int width) {
 }  // namespace
 
 std::string TableBytes(const TableLayout& layout) {
-  const size_t headerSize = 32 + 32 * layout.fields.size() + 1;
+  const size_t headerSize = 32 + 32 * layout.fields.size() + 1 + layout.afterTerminator.size();
   std::string bytes(headerSize, '\0');
   bytes[0] = static_cast<char>(layout.version);
   bytes[1] = 26;
@@ -55,7 +55,9 @@ std::string TableBytes(const TableLayout& layout) {
     bytes[d + 16] = static_cast<char>(f.length);
     bytes[d + 17] = static_cast<char>(f.decimals);
   }
-  bytes[headerSize - 1] = 0x0D;
+  const size_t terminator = 32 + 32 * layout.fields.size();
+  bytes[terminator] = 0x0D;
+  bytes.replace(terminator + 1, layout.afterTerminator.size(), layout.afterTerminator);
   for (const auto& r : layout.records) bytes += r;
   if (layout.endMark) bytes += '\x1A';
   return bytes;

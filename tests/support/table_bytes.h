@@ -23,6 +23,7 @@ struct TableLayout {
   uint8_t version = 3;
   uint32_t headerRecordCount = 0xFFFFFFFF;  // default: the true count
   uint32_t recordLengthOverride = 0;        // 0: computed from the fields
+  std::string afterTerminator = {};  // bytes after the 0x0D, counted in the header size
 };
 
 // 1 + sum of field lengths.

@@ -60,7 +60,7 @@ void TDeletionCommands::ToolButton8Click() {
   const int64_t rows = std::min<int64_t>(form_.StringGrid1->RowCount() - 1, db.DbfRecCount(kSlot));
   bool anyMarked = false;
   for (int row = 1; row <= rows; ++row) {
-    db.DbfGo(kSlot, row);
+    db.DbfGoNoRead(kSlot, row);
     if (Marked(row)) {
       db.DbfDelete(kSlot);
       anyMarked = true;
@@ -88,7 +88,7 @@ void TDeletionCommands::DeleteSelectedRecord() {
   // saved, have no record to delete.
   const int row = form_.StringGrid1->Row();
   if (row < 1 || row > db.DbfRecCount(kSlot)) return;
-  db.DbfGo(kSlot, row);
+  db.DbfGoNoRead(kSlot, row);
   db.DbfDelete(kSlot);
   db.DbfPack(kSlot);
   ShowPurgedTable(db);

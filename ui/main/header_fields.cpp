@@ -2,12 +2,11 @@
 
 #include "dbf_file.h"
 #include "dbf_header.h"
+#include "dbf_names.h"
 
 #include <algorithm>
 
 namespace {
-
-constexpr size_t kNameBytes = 10;
 
 size_t HeaderSizeOf(const char* header) { return dbf::GetU16(header + 8); }
 
@@ -15,7 +14,7 @@ size_t HeaderSizeOf(const char* header) { return dbf::GetU16(header + 8); }
 
 std::string DescriptorName(const char* descriptor) {
   size_t n = 0;
-  while (n < kNameBytes && static_cast<unsigned char>(descriptor[n]) >= 33) ++n;
+  while (n < dbf::kFieldNameSize && static_cast<unsigned char>(descriptor[n]) >= 33) ++n;
   return std::string(descriptor, n);
 }
 

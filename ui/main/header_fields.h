@@ -2,6 +2,8 @@
 // repair, the rename panel and the delete-field dialog see them.
 #pragma once
 
+#include "dbf_header.h"
+
 #include <cstddef>
 #include <string>
 
@@ -9,8 +11,8 @@ namespace dbf {
 class TableFile;
 }
 
-constexpr size_t kHeaderBytes = 32;
-constexpr size_t kDescriptorBytes = 32;
+constexpr size_t kHeaderBytes = dbf::kHeaderSize;
+constexpr size_t kDescriptorBytes = dbf::kDescriptorSize;
 
 // A descriptor's name: bytes 0 .. 9 up to the first byte below 33.
 std::string DescriptorName(const char* descriptor);

@@ -2,6 +2,7 @@
 
 #include "dbf_file.h"
 #include "dbf_header.h"
+#include "dbf_names.h"
 #include "header_fields.h"
 
 #include <algorithm>
@@ -9,12 +10,11 @@
 
 namespace {
 
-constexpr size_t kNameBytes = 10;
 constexpr size_t kCopyBlock = 4 << 20;
 
 void CleanName(char* descriptor) {
   const size_t end = DescriptorName(descriptor).size();
-  std::memset(descriptor + end, 0, kNameBytes - end);
+  std::memset(descriptor + end, 0, dbf::kFieldNameSize - end);
 }
 
 }  // namespace

@@ -81,9 +81,10 @@ TEST_F(RepairPanelTest, CleansTheNamesAndOnRequestTheOffsets) {
 }
 
 TEST_F(RepairPanelTest, LeavesTheAreaAfterTheTerminatorAlone) {
-  std::string bytes = structuretest::EmptyTable({{"A B", 'C', 4}});
-  bytes.insert(32 + 32 + 1, std::string(263, '\x0D'));
-  structuretest::SetHeaderSize(bytes, 65 + 263);
+  testsupport::TableLayout layout;
+  layout.fields = {{"A B", 'C', 4}};
+  layout.afterTerminator = std::string(263, '\x0D');
+  std::string bytes = testsupport::TableBytes(layout);
   testsupport::WriteFile(dir.Path("fox.dbf"), bytes);
   Repair(dir.Path("fox.dbf"), dir.Path("fixed.dbf"), true);
   bytes.replace(32, 10, Padded("A"));
