@@ -129,6 +129,13 @@ double ReadWholeFileSeconds(const std::string& path) {
   return seconds;
 }
 
+bool SameRecords(const std::string& a, const std::string& b) {
+  const std::string first = testsupport::ReadFile(a);
+  const std::string second = testsupport::ReadFile(b);
+  if (first.size() < 32 || second.size() < 32) return false;
+  return first.substr(testsupport::U16At(first, 8)) == second.substr(testsupport::U16At(second, 8));
+}
+
 double SecondsSince(std::chrono::steady_clock::time_point start) {
   return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }

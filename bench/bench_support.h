@@ -39,6 +39,10 @@ BenchTable WriteBenchTable(const std::string& path, int64_t records, int deleted
 // any loading of it is measured against.
 double ReadWholeFileSeconds(const std::string& path);
 
+// True when both tables hold the same record bytes: everything after their
+// headers, the header sizes taken from each file.
+bool SameRecords(const std::string& a, const std::string& b);
+
 // Wall-clock seconds from `start` to now.
 double SecondsSince(std::chrono::steady_clock::time_point start);
 // Wall-clock seconds `work` takes.

@@ -80,6 +80,10 @@ class Dbf2_lib {
   // Slots: binding, opening, closing.
   void DbfAssign(uint16_t slot, const std::string& fileName);
   void DbfOpen(uint16_t slot, const std::string& fileName);
+  // Opens the table for reading only: closing the slot writes nothing, and
+  // any write into it fails as an input/output error. For viewing, which
+  // must leave the file as it was, and for tables the user may not write.
+  void DbfOpenForReading(uint16_t slot, const std::string& fileName);
   void DbfReopen(uint16_t slot);
   void DbfClose(uint16_t slot);
   void DbfCloseAll();
@@ -109,6 +113,15 @@ class Dbf2_lib {
   // (TableFile::WriteHeld); a failure to write them is reported there. For
   // callers appending many records in a row. Opening the slot turns it off.
   void DbfGatherWrites(uint16_t slot, bool on);
+  // Whole records, flag byte first: DbfReadRecords copies `count` of them,
+  // from record number `first` on, into `out` (count x record length
+  // bytes); records past the end of the file are not read (IoError).
+  // DbfAppendRecords appends `count` of them after the last record and
+  // writes the end mark after them, gathered like DbfAppend's writes.
+  void DbfReadRecords(uint16_t slot, int64_t first, int64_t count, char* out);
+  void DbfAppendRecords(uint16_t slot, const char* records, int64_t count);
+  // Sets the buffer to a record's bytes after its flag (record length - 1).
+  void DbfSetBuffer(uint16_t slot, const char* bytes);
   void DbfDelete(uint16_t slot);
   void DbfRecall(uint16_t slot);
   bool DbfIsDeleted(uint16_t slot);
@@ -175,6 +188,9 @@ class Dbf2_lib {
   int DbfFieldCount(uint16_t slot) const;
   uint16_t DbfHeaderSize(uint16_t slot) const;
   uint32_t DbfRecordLength(uint16_t slot) const;
+  // The record count stored in the header when the slot was opened, which
+  // may disagree with the count the file's size gives (DbfRecCount).
+  uint32_t DbfStoredCount(uint16_t slot) const;
   const std::string& DbfFileName(uint16_t slot) const;
   // The record at the position without its flag byte (record length bytes).
   const std::vector<char>& DbfBuffer(uint16_t slot) const;
@@ -197,6 +213,8 @@ class Dbf2_lib {
     int64_t position = 0;
     int64_t recNo = 0;
     bool gatherWrites = false;  // record writes may be held back
+    bool readOnly = false;      // opened for reading: closing writes no count
+    uint32_t storedCount = 0;   // the header's record count at opening
   };
 
   // The slot for a number; numbers outside 1..kSlotCount raise error 4.
@@ -208,7 +226,7 @@ class Dbf2_lib {
   // Closes a slot writing its record count, swallowing input/output errors;
   // for the destructor and for DbfError, which have no one to report to.
   void CloseQuietly(Slot& s);
-  void OpenBound(uint16_t slot, bool namesAsStored);
+  void OpenBound(uint16_t slot, bool namesAsStored, bool readOnly = false);
   void LoadFields(Slot& s, const HeaderInfo& info, bool namesAsStored);
   void Recompute(Slot& s);
   bool AtWholeRecord(Slot& s, int64_t pos);

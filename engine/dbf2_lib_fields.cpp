@@ -3,6 +3,7 @@
 // files) reads blanks there and writes nothing there.
 #include "dbf2_lib.h"
 
+#include "dbf_field_text.h"
 #include "dbf_number.h"
 
 #include <algorithm>
@@ -65,7 +66,7 @@ Dbf2_lib::FieldSpan Dbf2_lib::FieldBytes(Slot& s, uint16_t slot, const std::stri
 namespace {
 
 // The field's full width of text, blanks where it lies outside the record.
-std::string FieldText(const std::vector<char>& buffer, int64_t fieldStart, size_t begin,
+std::string PaddedFieldText(const std::vector<char>& buffer, int64_t fieldStart, size_t begin,
                       size_t size, size_t length) {
   std::string text(length, ' ');
   if (size > 0) std::memcpy(&text[begin - fieldStart], buffer.data() + begin, size);
@@ -76,15 +77,11 @@ std::string FieldText(const std::vector<char>& buffer, int64_t fieldStart, size_
 
 std::string Dbf2_lib::DbfGetStr(uint16_t slot, const std::string& name, uint16_t number) {
   Slot& s = Opened(slot, 11);
-  FieldSpan f = FieldBytes(s, slot, name, number);
-  size_t end = f.size;
-  const char* bytes = s.buffer.data() + f.begin;
-  while (end > 0 && static_cast<unsigned char>(bytes[end - 1]) <= 0x20) --end;
-  if (end == 0) return {};
-  if (static_cast<int64_t>(f.begin) == f.fieldStart) return std::string(bytes, end);
-  std::string text = FieldText(s.buffer, f.fieldStart, f.begin, f.size, currentField_.length);
-  while (!text.empty() && static_cast<unsigned char>(text.back()) <= 0x20) text.pop_back();
-  return text;
+  DbfFindField(slot, name, number);
+  currentSlot_ = slot;
+  std::string scratch;
+  return std::string(FieldText(s.buffer.data(), s.recordLength - 1, currentField_.offset,
+                               currentField_.length, scratch));
 }
 
 void Dbf2_lib::PutFieldText(Slot& s, const FieldSpan& f, const std::string& text) {
@@ -110,7 +107,7 @@ double Dbf2_lib::DbfGetNum(uint16_t slot, const std::string& name, uint16_t numb
   Slot& s = Opened(slot, 11);
   FieldSpan f = FieldBytes(s, slot, name, number);
   if (!IsNumericType(currentField_.type)) DbfError(3);
-  return ParseFieldNumber(FieldText(s.buffer, f.fieldStart, f.begin, f.size, currentField_.length));
+  return ParseFieldNumber(PaddedFieldText(s.buffer, f.fieldStart, f.begin, f.size, currentField_.length));
 }
 
 void Dbf2_lib::DbfPutNum(uint16_t slot, double value, const std::string& name, uint16_t number) {

@@ -4,6 +4,8 @@
 
 #include "dbf_header.h"
 
+#include <algorithm>
+
 namespace dbf {
 
 void Dbf2_lib::Recompute(Slot& s) {
@@ -227,6 +229,36 @@ void Dbf2_lib::DbfAppend(uint16_t slot) {
   WriteRecordAt(s, true);
   s.status = kStatusDone;
   Recompute(s);
+}
+
+void Dbf2_lib::DbfReadRecords(uint16_t slot, int64_t first, int64_t count, char* out) {
+  Slot& s = Opened(slot, 10);
+  if (count <= 0) return;
+  const int64_t length = s.recordLength;
+  s.file.ReadDirectAt(s.headerSize + length * (first - 1), out, static_cast<size_t>(length * count));
+}
+
+void Dbf2_lib::DbfAppendRecords(uint16_t slot, const char* records, int64_t count) {
+  Slot& s = Opened(slot, 11);
+  if (count <= 0) return;
+  const int64_t length = s.recordLength;
+  const int64_t at = s.headerSize + length * RecordCountOf(s.file.Size(), s.headerSize, s.recordLength);
+  const auto bytes = static_cast<size_t>(length * count);
+  if (s.gatherWrites) {
+    s.file.WriteHeld(at, records, bytes);
+    s.file.WriteHeld(at + static_cast<int64_t>(bytes), &kEndMark, 1);
+  } else {
+    s.file.WriteAt(at, records, bytes);
+    s.file.WriteAt(at + static_cast<int64_t>(bytes), &kEndMark, 1);
+  }
+  s.position = at + static_cast<int64_t>(bytes) - length;
+  s.status = kStatusDone;
+  Recompute(s);
+}
+
+void Dbf2_lib::DbfSetBuffer(uint16_t slot, const char* bytes) {
+  Slot& s = Opened(slot, 11);
+  std::copy_n(bytes, s.recordLength - 1, s.buffer.begin());
 }
 
 void Dbf2_lib::DbfGatherWrites(uint16_t slot, bool on) { Opened(slot, 11).gatherWrites = on; }

@@ -30,7 +30,7 @@ void Dbf2_lib::CloseQuietly(Slot& s) {
   s.open = false;
   s.buffer.clear();
   try {
-    WriteRecordCount(s.file, s.headerSize, s.recordLength);
+    if (!s.readOnly) WriteRecordCount(s.file, s.headerSize, s.recordLength);
   } catch (const IoError&) {
     // Used where nothing more can be reported; the file keeps its old count.
   }
@@ -85,9 +85,14 @@ void Dbf2_lib::DbfOpen(uint16_t slot, const std::string& fileName) {
   OpenBound(slot, false);
 }
 
+void Dbf2_lib::DbfOpenForReading(uint16_t slot, const std::string& fileName) {
+  At(slot).fileName = fileName;
+  OpenBound(slot, false, true);
+}
+
 void Dbf2_lib::DbfReopen(uint16_t slot) { OpenBound(slot, true); }
 
-void Dbf2_lib::OpenBound(uint16_t slot, bool namesAsStored) {
+void Dbf2_lib::OpenBound(uint16_t slot, bool namesAsStored, bool readOnly) {
   Slot& s = At(slot);
   if (s.open) DbfClose(slot);
   currentSlot_ = slot;
@@ -95,7 +100,8 @@ void Dbf2_lib::OpenBound(uint16_t slot, bool namesAsStored) {
   s.buffer.clear();
   s.gatherWrites = false;
   s.status = kStatusOpenFailed;
-  if (!s.file.Open(s.fileName)) return;
+  s.readOnly = readOnly;
+  if (!(readOnly ? s.file.OpenForReading(s.fileName) : s.file.Open(s.fileName))) return;
 
   int64_t size = s.file.Size();
   HeaderInfo info;
@@ -107,6 +113,7 @@ void Dbf2_lib::OpenBound(uint16_t slot, bool namesAsStored) {
   s.headerSize = info.headerSize;
   s.recordLength = info.recordLength;
   s.fieldCount = info.fieldCount;
+  s.storedCount = info.recordCount;
   s.open = true;
   s.buffer.assign(s.recordLength, ' ');
   LoadFields(s, info, namesAsStored);
@@ -149,7 +156,7 @@ void Dbf2_lib::DbfClose(uint16_t slot) {
   s.open = false;
   s.buffer.clear();
   try {
-    WriteRecordCount(s.file, s.headerSize, s.recordLength);
+    if (!s.readOnly) WriteRecordCount(s.file, s.headerSize, s.recordLength);
   } catch (...) {
     s.file.Close();
     throw;
@@ -227,6 +234,11 @@ uint16_t Dbf2_lib::DbfHeaderSize(uint16_t slot) const {
 uint32_t Dbf2_lib::DbfRecordLength(uint16_t slot) const {
   const Slot* s = Find(slot);
   return s ? s->recordLength : 0;
+}
+
+uint32_t Dbf2_lib::DbfStoredCount(uint16_t slot) const {
+  const Slot* s = Find(slot);
+  return s ? s->storedCount : 0;
 }
 
 const std::string& Dbf2_lib::DbfFileName(uint16_t slot) const {

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace dbf {
 namespace {
@@ -127,11 +128,7 @@ bool Dbf2_lib::DbfCopyStructure(uint16_t source, uint16_t target) {
   std::vector<char> bytes(std::max<size_t>(GetU16(header + 8), kHeaderSize));
   in.ReadAt(0, bytes.data(), bytes.size());
   in.Close();
-  PutU32(bytes.data() + 4, 0);
-  bytes.push_back(kEndMark);
-  TableFile out;
-  out.Create(slots_[target - 1].fileName);
-  out.WriteAt(0, bytes.data(), bytes.size());
+  WriteEmptyTable(slots_[target - 1].fileName, std::move(bytes));
   return true;
 }
 

@@ -28,8 +28,6 @@ uint64_t g_generation = 1;
 TableFile* g_holder = nullptr;
 constexpr size_t kMaxHeld = 1 << 20;
 
-[[noreturn]] void Fail(const char* what) { throw IoError(errno, what); }
-
 }  // namespace
 
 TableFile::~TableFile() {
@@ -55,6 +53,7 @@ bool TableFile::OpenRegular(const std::string& path, int flags) {
     return false;
   }
   fd_ = fd;
+  path_ = path;
   Invalidate();
   return true;
 }
@@ -63,7 +62,8 @@ void TableFile::Create(const std::string& path) {
   Close();
   ReleaseHeld();  // held bytes may be for the file about to be emptied
   int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-  if (fd < 0) Fail(("create " + path).c_str());
+  path_ = path;
+  if (fd < 0) Fail("create");
   fd_ = fd;
   ++g_generation;
   Invalidate();
@@ -163,12 +163,12 @@ size_t TableFile::ReadDirect(int64_t pos, char* out, size_t n) {
 void TableFile::ReadDirectAt(int64_t pos, void* dst, size_t n) {
   ReleaseHeld();
   if (pos < 0 || ReadDirect(pos, static_cast<char*>(dst), n) != n) {
-    throw IoError(EIO, "read beyond end of file");
+    throw IoError(EIO, "read beyond end of file " + path_);
   }
 }
 
 void TableFile::ReadAt(int64_t pos, void* dst, size_t n) {
-  if (ReadSome(pos, dst, n) != n) throw IoError(EIO, "read beyond end of file");
+  if (ReadSome(pos, dst, n) != n) throw IoError(EIO, "read beyond end of file " + path_);
 }
 
 void TableFile::WriteAt(int64_t pos, const void* src, size_t n) {
@@ -234,6 +234,11 @@ size_t TableFile::CopyInto(TableFile& target, int64_t pos, size_t n) {
   const size_t got = ReadDirect(pos + static_cast<int64_t>(done), block.data(), block.size());
   target.WriteAt(pos + static_cast<int64_t>(done), block.data(), got);
   return done + got;
+}
+
+void TableFile::Fail(const char* operation) const {
+  const int err = errno;
+  throw IoError(err, std::string(operation) + " " + path_);
 }
 
 bool TableFile::SameFile(const std::string& a, const std::string& b) {

@@ -64,7 +64,11 @@ class TableFile {
   // Writes the held bytes of whichever TableFile holds some.
   static void ReleaseHeld();
 
+  // Failures name the operation and the file: "write /data/t.dbf: ...".
+  [[noreturn]] void Fail(const char* operation) const;
+
   int fd_ = -1;
+  std::string path_;  // the name it was opened or created with, for messages
   std::vector<char> window_;
   int64_t windowStart_ = 0;
   size_t windowSize_ = 0;

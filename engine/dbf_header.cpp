@@ -70,6 +70,15 @@ int64_t RecordCountOf(int64_t fileSize, uint16_t headerSize, uint32_t recordLeng
   return (fileSize - headerSize) / recordLength;
 }
 
+void WriteEmptyTable(const std::string& path, std::vector<char> header) {
+  if (header.size() >= 8) PutU32(header.data() + 4, 0);
+  header.push_back(0x1A);  // the end mark
+  TableFile out;
+  out.Create(path);
+  out.WriteAt(0, header.data(), header.size());
+  out.Close();
+}
+
 void WriteRecordCount(TableFile& file, uint16_t headerSize, uint32_t recordLength) {
   char count[4];
   PutU32(count, static_cast<uint32_t>(RecordCountOf(file.Size(), headerSize, recordLength)));

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace dbf {
@@ -72,6 +73,10 @@ bool ReadHeader(TableFile& file, int64_t size, HeaderInfo& info);
 
 // Record count computed from the file size (never below 0).
 int64_t RecordCountOf(int64_t fileSize, uint16_t headerSize, uint32_t recordLength);
+
+// Creates (or empties) the file as a table of the given header bytes (the
+// header and its field descriptors) with no records: count 0, end mark.
+void WriteEmptyTable(const std::string& path, std::vector<char> header);
 
 // Writes the record count computed from the file size into header bytes 4..7.
 void WriteRecordCount(TableFile& file, uint16_t headerSize, uint32_t recordLength);

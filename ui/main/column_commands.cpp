@@ -31,9 +31,9 @@ TColumnCommands::TColumnCommands(TForm2& form) : form_(form) {
 // Opens the table and finds the field named in Edit4. A field that is missing
 // or not numeric is refused with its message: reading a number from any
 // other field would end the program.
-const dbf::FieldNode* TColumnCommands::OpenWithNumericField(dbf::Dbf2_lib& db) {
+const dbf::FieldNode* TColumnCommands::OpenWithNumericField(dbf::Dbf2_lib& db, TableAccess access) {
   ui::DialogService& dialogs = form_.Dialogs();
-  if (!OpenTableOrTell(db, kTable, form_.TablePath, dialogs)) return nullptr;
+  if (!OpenTableOrTell(db, kTable, form_.Table().TablePath, dialogs, access)) return nullptr;
   const dbf::FieldNode* field = FieldByTypedName(db, kTable, form_.Edit4->text());
   if (!field) {
     dialogs.Message("Ошибка в имени поля!");
@@ -56,7 +56,7 @@ void TColumnCommands::ForEveryRecord(dbf::Dbf2_lib& db, const std::function<void
 void TColumnCommands::Button4Click() {
   if (!form_.PathGiven()) return;
   dbf::Dbf2_lib db;
-  const dbf::FieldNode* field = OpenWithNumericField(db);
+  const dbf::FieldNode* field = OpenWithNumericField(db, TableAccess::Read);
   if (!field) return;
   const std::string name = field->LookupName();
   double sum = 0;
@@ -68,7 +68,7 @@ void TColumnCommands::Button4Click() {
 void TColumnCommands::Button5Click() {
   if (!form_.PathGiven()) return;
   dbf::Dbf2_lib db;
-  const dbf::FieldNode* field = OpenWithNumericField(db);
+  const dbf::FieldNode* field = OpenWithNumericField(db, TableAccess::Write);
   if (!field) return;
   const std::string name = field->LookupName();
   ForEveryRecord(db, [&] {
@@ -77,8 +77,6 @@ void TColumnCommands::Button5Click() {
   // The purge also removes the records that were flagged before.
   db.DbfPack(kTable);
   db.DbfCloseAll();
-  if (!OpenTableOrTell(db, kTable, form_.TablePath, form_.Dialogs())) return;
-  form_.RefillRows(db);
-  db.DbfCloseAll();
+  form_.RefillRows();
   form_.Dialogs().Message("Удаление строк с нулевыми суммами выполнено!");
 }

@@ -3,6 +3,8 @@
 // zero, for the field named in Edit4. Both read the table file, not the grid.
 #pragma once
 
+#include "table_command_steps.h"
+
 #include <functional>
 
 class TForm2;
@@ -20,7 +22,7 @@ class TColumnCommands {
   void Button5Click();  // "Удалить нулевые"
 
  private:
-  const dbf::FieldNode* OpenWithNumericField(dbf::Dbf2_lib& db);
+  const dbf::FieldNode* OpenWithNumericField(dbf::Dbf2_lib& db, TableAccess access);
   void ForEveryRecord(dbf::Dbf2_lib& db, const std::function<void()>& visit);
 
   TForm2& form_;

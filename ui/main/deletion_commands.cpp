@@ -55,7 +55,7 @@ void TDeletionCommands::ToolButton8Click() {
   if (!form_.PathGiven() || !form_.GridShown()) return;
   if (!GridTableWritable(form_)) return;
   dbf::Dbf2_lib db;
-  db.DbfOpen(kSlot, form_.TablePath);
+  db.DbfOpen(kSlot, form_.Table().TablePath);
   // Rows inserted and not saved have no record: they change nothing.
   const int64_t rows = std::min<int64_t>(form_.StringGrid1->RowCount() - 1, db.DbfRecCount(kSlot));
   bool anyMarked = false;
@@ -83,7 +83,7 @@ void TDeletionCommands::Deleterecord1Click() {
 void TDeletionCommands::DeleteSelectedRecord() {
   if (!GridTableWritable(form_)) return;
   dbf::Dbf2_lib db;
-  db.DbfOpen(kSlot, form_.TablePath);
+  db.DbfOpen(kSlot, form_.Table().TablePath);
   // The header row of a table without records, and rows inserted and not
   // saved, have no record to delete.
   const int row = form_.StringGrid1->Row();
@@ -96,9 +96,7 @@ void TDeletionCommands::DeleteSelectedRecord() {
 
 void TDeletionCommands::ShowPurgedTable(dbf::Dbf2_lib& db) {
   db.DbfCloseAll();
-  db.DbfOpen(kSlot, form_.TablePath);
-  form_.RefillRows(db);
-  db.DbfCloseAll();
+  form_.RefillRows();
   form_.Dialogs().Message(kDeleted);
   form_.ProgressBar1->hide();
 }
@@ -108,11 +106,11 @@ void TDeletionCommands::N12Click() {
   if (!GridTableWritable(form_)) return;
   {
     dbf::Dbf2_lib db;
-    db.DbfOpen(kSlot, form_.TablePath);
+    db.DbfOpen(kSlot, form_.Table().TablePath);
     db.DbfZap(kSlot);
     db.DbfCloseAll();
   }
   form_.Dialogs().Message(kDeleted);
-  form_.StringGrid1->SetRowCount(1);
-  form_.StringGrid1->SetFixedRows(0);
+  // The grid shows the emptied table: one header row, not fixed.
+  form_.Table().Load();
 }

@@ -45,6 +45,7 @@ TForm2::TForm2(MainWindowLinks links, QWidget* parent) : QMainWindow(parent), li
   BuildPathStrip();
   BuildGridArea();
   BuildBottomPanel();
+  table_ = std::make_unique<OpenTable>(*StringGrid1, ProgressBar1);
   BuildTaskPanels();
   columnCommands_ = std::make_unique<TColumnCommands>(*this);
   recordCopy_ = std::make_unique<TRecordCopy>(*this);
@@ -140,7 +141,7 @@ void TForm2::closeEvent(QCloseEvent* event) {
 
 bool TForm2::GridShown() const { return !StringGrid1->isHidden(); }
 
-bool TForm2::PathGiven() const { return !TrimBlanks(TablePath).empty(); }
+bool TForm2::PathGiven() const { return !TrimBlanks(table_->TablePath).empty(); }
 
 void TForm2::ToolButton3Click() { Panel4->ToolButton3Click(); }
 

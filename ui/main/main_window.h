@@ -4,8 +4,8 @@
 // the grid is the only copy of the table's records in memory.
 #pragma once
 
-#include "file_identity.h"
 #include "main_window_links.h"
+#include "open_table.h"
 #include "string_grid.h"
 
 #include <QMainWindow>
@@ -57,13 +57,9 @@ class TForm2 : public QMainWindow {
   // The title every show and activation sets.
   static QString Caption();
 
-  // State.
-  std::string TablePath;   // the current table, kept whole whatever its length
-  std::string SecondPath;  // the second file of the last two-file command
-  // The table file the grid's rows were loaded from, by name and identity:
-  // TablePath may since name another file.
-  std::string RowsPath;
-  std::optional<FileIdentity> RowsFile;
+  // The table shown: its paths, where the grid's rows came from, and every
+  // fill of the grid.
+  OpenTable& Table() { return *table_; }
 
   // Start-up and ending.
   void FormCreate();
@@ -82,10 +78,15 @@ class TForm2 : public QMainWindow {
   void OpenAtStart(const std::string& path);
 
   // The record grid.
-  void LoadGrid(dbf::Dbf2_lib& db);
-  void FillHeaderRow(dbf::Dbf2_lib& db);
-  void FillGridRow(dbf::Dbf2_lib& db);
-  void RefillRows(dbf::Dbf2_lib& db);
+  // Loads TablePath into the grid; a file that cannot be read is refused and
+  // the window returns to having no table.
+  void LoadGrid();
+  // Reads the grid's rows again from TablePath after a command changed the
+  // file, and shows the record count.
+  void RefillRows();
+  // After a command changed TablePath's structure: a renamed field renames
+  // its column, any other change loads the table again.
+  void TableStructureChanged();
   void ApplyCodePage();
   void cbCheckBox1Click();
   void N4Click();
@@ -168,19 +169,17 @@ class TForm2 : public QMainWindow {
   // The steps the open commands share once a file has been chosen.
   void ShowTableControls();
   void HideTableControls();
-  // A table file that exists but cannot be opened for reading and writing.
+  // A table file that exists but cannot be opened for reading.
   void RefuseUnopenedTable();
-  void OpenChosenFile(bool trimForExtension);
-  void FillRowsFromTop(dbf::Dbf2_lib& db, int64_t count);
+  void OpenChosenFile(const std::string& path, bool trimForExtension);
   void ShowSpreadsheet();
   void EmptyTransferBuffer();
 
   MainWindowLinks links_;
+  std::unique_ptr<OpenTable> table_;
   std::unique_ptr<office::OfficeAutomation> ownOffice_;  // when the links bring none
   std::unique_ptr<office::OfficeSession> office_;
   std::unique_ptr<TColumnCommands> columnCommands_;
   std::unique_ptr<TRecordCopy> recordCopy_;
   bool leftForDialog_ = false;  // the window active last before this one was a modal dialog
-  std::vector<std::string> rowCells_;  // FillGridRow's cells, reused between rows
-  std::vector<std::string_view> rowViews_;
 };

@@ -155,6 +155,14 @@ void TForm2::BuildGridArea() {
   StringGrid1->SetDefaultRowHeight(24);
   StringGrid1->SetFixedCols(1);
   StringGrid1->SetOptions(kRecordGridViewing);
+  // Told once the editor has closed, not from inside its closing.
+  StringGrid1->onTextRefused = [this](const QString& character) {
+    const char* page = StringGrid1->Page() == ui::CodePage::Dos866 ? "866" : "1251";
+    const std::string message = "Символ \"" + character.toStdString() + "\" нельзя записать в кодировке " + page +
+                                ".\r\nТекст ячейки не изменён.";
+    QMetaObject::invokeMethod(this, links_.guard.Guarded([this, message] { links_.dialogs.Message(message); }),
+                              Qt::QueuedConnection);
+  };
   StringGrid1->hide();
   fill->addWidget(StringGrid1);
   centralWidget()->layout()->addWidget(GridArea);
@@ -218,7 +226,7 @@ void TForm2::BuildBottomPanel() {
 void TForm2::BuildTaskPanels() {
   Panel3 = new TSortPanel(*this);
   const office::OfficePanelLinks officeLinks{links_.dialogs, links_.guard, *office_, *StringGrid1, *ProgressBar1,
-                                             [this] { return TablePath; }};
+                                             [this] { return table_->TablePath; }};
   Panel4 = new TReportPanel(officeLinks, GridArea);
   Panel5 = new TExportPanel(officeLinks, GridArea);
   RadioGroup1 = Panel5->RadioGroup1;

@@ -24,28 +24,23 @@ constexpr int kRawViewShowsFile = 2;
 void TForm2::Openfile1Click() {
   const auto choice = links_.dialogs.OpenFile(kMenuFilter);
   if (!choice || !FileExists(choice->path)) return;
-  ShowTableControls();
-  TablePath = choice->path;
-  OpenChosenFile(false);
+  OpenChosenFile(choice->path, false);
 }
 
 void TForm2::ToolButton1Click() {
   const auto choice = links_.dialogs.OpenFile(kToolbarFilter);
   if (!choice || !FileExists(choice->path)) return;
-  TablePath = choice->path;
   if (choice->filterIndex == kAsTextEntry) {
-    if (links_.openRawView) links_.openRawView(this, kRawViewShowsFile, TablePath);
+    table_->TablePath = choice->path;
+    if (links_.openRawView) links_.openRawView(this, kRawViewShowsFile, table_->TablePath);
     return;
   }
-  ShowTableControls();
-  OpenChosenFile(true);
+  OpenChosenFile(choice->path, true);
 }
 
 void TForm2::OpenAtStart(const std::string& path) {
   if (!FileExists(path)) return;
-  ShowTableControls();
-  TablePath = path;
-  OpenChosenFile(false);
+  OpenChosenFile(path, false);
 }
 
 void TForm2::Openfileastext1Click() {
@@ -62,16 +57,27 @@ void TForm2::ShowTableControls() {
   RadioGroup1->SetItemIndex(0);
 }
 
-void TForm2::OpenChosenFile(bool trimForExtension) {
-  StaticText2->setText(QString::fromStdString(TablePath));
-  const std::string extension = LowerExtension(trimForExtension ? TrimBlanks(TablePath) : TablePath);
+void TForm2::OpenChosenFile(const std::string& path, bool trimForExtension) {
+  const std::string previous = table_->TablePath;
+  const bool shown = GridShown();
+  ShowTableControls();
+  table_->TablePath = path;
+  StaticText2->setText(QString::fromStdString(path));
+  const std::string extension = LowerExtension(trimForExtension ? TrimBlanks(path) : path);
   if (extension != ".dbf") {
     ShowSpreadsheet();
     return;
   }
-  dbf::Dbf2_lib db;
-  LoadGrid(db);
-  db.DbfCloseAll();
+  try {
+    LoadGrid();
+  } catch (...) {
+    // A file that is no table, or could not be read whole, leaves the
+    // window showing what it showed.
+    table_->TablePath = previous;
+    StaticText2->setText(QString::fromStdString(previous));
+    if (!shown) HideTableControls();
+    throw;
+  }
 }
 
 void TForm2::HideTableControls() {
@@ -83,27 +89,25 @@ void TForm2::HideTableControls() {
   StringGrid1->hide();
 }
 
-// The engine would end the program at its first use of a slot that did not
-// open (a read-only or locked file); the user is told instead, and the window
-// returns to having no table, so that no command works on the old rows under
-// the new name.
+// A file that cannot be read: the user is told why, and the window returns
+// to having no table, so that no command works on the old rows under the
+// new name.
 void TForm2::RefuseUnopenedTable() {
-  links_.dialogs.Message(CannotOpenMessage(TablePath));
+  links_.dialogs.Message(CannotReadMessage(table_->TablePath));
   HideTableControls();
-  StringGrid1->Clear();
-  TablePath.clear();
+  table_->Forget();
+  table_->TablePath.clear();
   StaticText2->clear();
-  RowsFile.reset();
 }
 
 // Files that are not tables go to the spreadsheet program.
 void TForm2::ShowSpreadsheet() {
   office::SpreadsheetLinks links{links_.dialogs, *office_, [this] { HideTableControls(); }};
-  office::ShowSpreadsheet(TablePath, links);
+  office::ShowSpreadsheet(table_->TablePath, links);
 }
 
 void TForm2::N17Click() {
   office::SpreadsheetLinks links{links_.dialogs, *office_, [this] { HideTableControls(); }};
-  office::CopyToExcel(TablePath, links);
-  if (TablePath.empty()) StaticText2->clear();
+  office::CopyToExcel(table_->TablePath, links);
+  if (table_->TablePath.empty()) StaticText2->clear();
 }

@@ -66,7 +66,7 @@ TNewFieldPanel::TNewFieldPanel(TForm2& form)
 
 void TNewFieldPanel::Addnewfield1Click() {
   if (!form_.GridShown() || !form_.PathGiven()) return;
-  if (HoldsRecords(form_.TablePath)) return Say(kNotEmpty);
+  if (HoldsRecords(form_.Table().TablePath)) return Say(kNotEmpty);
   Prepare();
 }
 
@@ -146,18 +146,19 @@ void TNewFieldPanel::Button18Click() {
   if (!form_.PathGiven()) return;
   // The panel stays open while another table is opened; adding a field drops
   // every record, so the table is looked at again.
-  if (HoldsRecords(form_.TablePath)) return Say(kNotEmpty);
+  if (HoldsRecords(form_.Table().TablePath)) return Say(kNotEmpty);
   AddField(*name, type, *length, *decimals);
 }
 
 void TNewFieldPanel::AddField(const std::string& name, char type, int length, int decimals) {
   bool added = false;
-  KeepOnFailure(form_.TablePath, kWholeFile, [&] {
+  KeepOnFailure(form_.Table().TablePath, kWholeFile, [&] {
     dbf::Dbf2_lib db;
-    db.DbfAssign(1, form_.TablePath);
+    db.DbfAssign(1, form_.Table().TablePath);
     added = db.DbfAddField(1, name, type, length, decimals);
   });
   if (!added) return Say("Нет места для нового поля в заголовке файла!");
+  form_.TableStructureChanged();
   Say("Структура файла изменена.\r\nНовое поле введено!");
   Edit14->setFocus();
 }

@@ -60,12 +60,12 @@ void TRecordCopy::Button2Click() {
   const auto typedLast = TypedRecordNumber(*form_.Edit2, dialogs);
   if (!typedLast) return;
 
-  const std::string target = TargetInTableFolder(form_.TablePath, name);
+  const std::string target = TargetInTableFolder(form_.Table().TablePath, name);
   dbf::Dbf2_lib db;
-  db.DbfAssign(kTable, form_.TablePath);
+  db.DbfAssign(kTable, form_.Table().TablePath);
   db.DbfAssign(kOther, target);
   if (!FileExists(target)) db.DbfCopyStructure(kTable, kOther);
-  if (!OpenTableOrTell(db, kTable, form_.TablePath, dialogs)) return;
+  if (!OpenTableOrTell(db, kTable, form_.Table().TablePath, dialogs)) return;
   // Only the records present now: a target that is the table itself grows
   // while it is copied.
   const int64_t count = db.DbfRecCount(kTable);
@@ -99,13 +99,13 @@ void TRecordCopy::N13Click() {
     dialogs.Message("Отмена копирования !");
     return;
   }
-  form_.SecondPath = choice->path;
-  if (!dialogs.Ask("Выполнить копирование?", "Копируемый файл : " + form_.SecondPath)) return;
+  form_.Table().SecondPath = choice->path;
+  if (!dialogs.Ask("Выполнить копирование?", "Копируемый файл : " + form_.Table().SecondPath)) return;
   if (!form_.PathGiven()) return;
 
   dbf::Dbf2_lib db;
-  if (!OpenTableOrTell(db, kTable, form_.TablePath, dialogs)) return;
-  if (!OpenTableOrTell(db, kOther, form_.SecondPath, dialogs)) return;
+  if (!OpenTableOrTell(db, kTable, form_.Table().TablePath, dialogs)) return;
+  if (!OpenTableOrTell(db, kOther, form_.Table().SecondPath, dialogs)) return;
   // Only the records present now: the other table may be this one, which
   // grows with every record appended.
   const int64_t count = db.DbfRecCount(kOther);
@@ -120,8 +120,7 @@ void TRecordCopy::N13Click() {
       db.DbfSkip(kOther, 1);
     }
   }
-  db.DbfClose(kOther);
-  form_.RefillRows(db);
   db.DbfCloseAll();
+  form_.RefillRows();
   dialogs.Message("Копирование выполнено!");
 }

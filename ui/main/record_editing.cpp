@@ -7,6 +7,7 @@
 #include "file_replace.h"
 #include "main_window.h"
 #include "progress.h"
+#include "record_store.h"
 #include "record_grid_options.h"
 #include "table_checks.h"
 
@@ -15,13 +16,14 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <filesystem>
 #include <vector>
 
 namespace {
 
 constexpr uint16_t kTarget = 2;
 constexpr size_t kMarkLimit = 20;
+// Unedited records are appended in runs of about this many bytes.
+constexpr size_t kRunBytes = 1 << 20;
 
 // Starts the new file as the table's header and field descriptors: emptying
 // the table in it then gives the very bytes emptying the table itself would.
@@ -75,10 +77,9 @@ void TRecordEditing::InsertEmptyRow(int row) {
   // The header row stays on top: a row inserted before it goes right under it.
   row = std::clamp(row, 1, last + 1);
   {
+    // The record grid's store keeps column 0 at its rows' positions.
     ui::StringGrid::BatchUpdate batch(grid);
     grid.InsertRow(row);
-    for (int i = row; i <= last; ++i) grid.SetCell(i, 0, grid.Cell(i + 1, 0));
-    grid.SetCell(last + 1, 0, {});
     if (grid.FixedRows() == 0) grid.SetFixedRows(1);
   }
   grid.SetSelectedCell(selectedRow, selectedCol);
@@ -88,9 +89,9 @@ void TRecordEditing::Save1Click() { ToolButton4Click(); }
 
 void TRecordEditing::ToolButton4Click() {
   if (!form_.GridShown() || !form_.PathGiven()) return;
-  if (!GridTableWritable(form_)) return;
   form_.StringGrid1->CommitEdit();
-  const std::string table = form_.TablePath;
+  if (!GridTableWritable(form_)) return;
+  const std::string table = form_.Table().TablePath;
   ui::FileRewrite rewrite;
   rewrite.writeNew = [&](const std::string& file) {
     CopyTableHeader(table, file);
@@ -99,7 +100,7 @@ void TRecordEditing::ToolButton4Click() {
   rewrite.writeInPlace = [this](const std::string& file) { RewriteTable(file); };
   ui::ReplaceFileContents(table, rewrite);
   // A new file took the table's place: the rows now come from that one.
-  form_.RowsFile = FileIdentity::Of(table);
+  form_.Table().RowsSavedTo(table);
   form_.Dialogs().Message("Сохранение выполнено!");
 }
 
@@ -116,40 +117,75 @@ void TRecordEditing::RewriteTable(const std::string& file) {
 void TRecordEditing::Saveas1Click() {
   const auto choice = form_.Dialogs().SaveFile(ui::kTableFilter);
   if (!choice) return;
-  form_.SecondPath = TrimBlanks(choice->path);
-  const std::string table = TrimBlanks(form_.TablePath);
-  // Another spelling of the table's name, or a link to it, is the same file:
-  // replacing it would destroy the table before its structure is copied.
-  if (SameTableFile(form_.Dialogs(), form_.SecondPath, table)) return;
-  if (table.empty()) return;
-  if (!GridTableWritable(form_)) return;
+  OpenTable& table = form_.Table();
+  table.SecondPath = TrimBlanks(choice->path);
+  // A name typed without an extension gets the tables' own.
+  if (!table.SecondPath.empty() && LowerExtension(table.SecondPath).empty()) table.SecondPath += ".dbf";
+  const std::string tablePath = TrimBlanks(table.TablePath);
+  // Another spelling of the table's name, or a link to it, is the same file.
+  if (SameTableFile(form_.Dialogs(), table.SecondPath, tablePath)) return;
+  if (tablePath.empty() || !table.Rows()) return;
   form_.StringGrid1->CommitEdit();
-  if (FileExists(form_.SecondPath)) std::filesystem::remove(form_.SecondPath);
-  dbf::Dbf2_lib db;
-  db.DbfAssign(1, form_.TablePath);
-  db.DbfAssign(kTarget, form_.SecondPath);
-  db.DbfCopyStructure(1, kTarget);
-  db.DbfOpen(kTarget, form_.SecondPath);
-  WriteRows(db);
-  db.DbfCloseAll();
+  // The new table is written from the grid's rows and the header they were
+  // read with, so it can be made whatever became of the table's own file.
+  // It takes the place of an existing file only once complete, and a
+  // failure leaves no part of it behind.
+  const std::vector<char>& header = table.RowsHeader();
+  const auto write = [&](const std::string& file) {
+    dbf::WriteEmptyTable(file, header);
+    dbf::Dbf2_lib db;
+    db.DbfOpen(kTarget, file);
+    WriteRows(db);
+    db.DbfCloseAll();
+  };
+  ui::ReplaceFileContents(table.SecondPath, {write, write});
   form_.Dialogs().Message("Копирование выполнено!");
 }
 
+// Rows nobody edited go out as the very records they were read from, many
+// at a time; edited and inserted rows through WriteGridRow.
 void TRecordEditing::WriteRows(dbf::Dbf2_lib& db) {
   db.DbfGatherWrites(kTarget, true);
+  const RecordStore& store = *form_.Table().Rows();
+  const uint32_t length = store.RecordLength();
   const int rows = form_.StringGrid1->RowCount();
   ui::Progress progress(form_.ProgressBar1, rows);
+  std::vector<char> run;
+  run.reserve(kRunBytes + length);
+  const auto flush = [&] {
+    db.DbfAppendRecords(kTarget, run.data(), static_cast<int64_t>(run.size() / length));
+    run.clear();
+  };
   for (int row = 1; row < rows; ++row) {
     progress.Set(row);
-    WriteGridRow(db, row);
+    const char* source = store.SourceRecord(row);
+    if (!source || store.RowChanged(row)) {
+      if (!run.empty()) flush();
+      WriteGridRow(db, row);
+      continue;
+    }
+    run.insert(run.end(), source, source + length);
+    // The mark in column 0 decides; a record that keeps its mark keeps its
+    // very flag byte.
+    const bool marked = store.MarkedDeleted(row, kMarkLimit);
+    if (marked != (*source == dbf::kFlagDeleted)) run[run.size() - length] = marked ? dbf::kFlagDeleted : dbf::kFlagLive;
+    if (run.size() >= kRunBytes) flush();
   }
+  if (!run.empty()) flush();
 }
 
+// An edited row starts from its record's bytes and converts only the cells
+// typed in; an inserted row starts blank and converts every cell.
 void TRecordEditing::WriteGridRow(dbf::Dbf2_lib& db, int row) {
-  const ui::CellStore& store = form_.StringGrid1->Store();
-  db.DbfBlank(kTarget);
+  const RecordStore& store = *form_.Table().Rows();
+  if (const char* source = store.SourceRecord(row)) {
+    db.DbfSetBuffer(kTarget, source + 1);
+  } else {
+    db.DbfBlank(kTarget);
+  }
   int col = 1;
   for (const dbf::FieldNode* f = db.DbfFields(kTarget); f; f = f->next, ++col) {
+    if (!store.CellChanged(row, col)) continue;
     const std::string_view cell = store.Cell(row, col);
     switch (f->type) {
       case 'C':
@@ -171,6 +207,5 @@ void TRecordEditing::WriteGridRow(dbf::Dbf2_lib& db, int row) {
     }
   }
   db.DbfAppend(kTarget);
-  const std::string mark = cells::Trimmed(store.Cell(row, 0)).substr(0, kMarkLimit);
-  if (cells::HasDeleteMark(mark)) db.DbfDelete(kTarget);
+  if (store.MarkedDeleted(row, kMarkLimit)) db.DbfDelete(kTarget);
 }

@@ -85,7 +85,7 @@ void TRenamePanel::Button17Click() {
   StringGrid4->SetRow(0, {ui::EncodeTyped(QString::fromUtf8("№ п/п")), ui::EncodeTyped(QString::fromUtf8("Параметры")),
                           ui::EncodeTyped(QString::fromUtf8("Имя поля"))});
   dbf::TableFile file;
-  if (!file.OpenForReading(form_.TablePath)) return form_.Dialogs().Message("Файл не обнаружен!");
+  if (!file.OpenForReading(form_.Table().TablePath)) return form_.Dialogs().Message("Файл не обнаружен!");
   const RawHeader header = ReadRawHeader(file);
   if (header.fields < 1) return form_.Dialogs().Message("No field in file!");
   StringGrid4->SetRowCount(header.fields + 1);
@@ -133,7 +133,7 @@ void TRenamePanel::Button15Click() {
 
 std::string TRenamePanel::RenameField(const std::string& newName) {
   dbf::TableFile file;
-  if (!file.Open(form_.TablePath)) return "Файл не обнаружен!";
+  if (!file.Open(form_.Table().TablePath)) return "Файл не обнаружен!";
   const RawHeader header = ReadRawHeader(file);
   if (header.fields < 1) return "No field in file!";
   const std::string oldName = Comparable(TypedText(Edit12->text(), Edit12->text().size()));
@@ -145,25 +145,13 @@ std::string TRenamePanel::RenameField(const std::string& newName) {
     std::memcpy(descriptor, newName.data(), newName.size());
     // The descriptor goes in one write; one stopped part way is put back.
     const int64_t position = RawHeader::DescriptorPosition(i);
-    KeepOnFailure(form_.TablePath, position + static_cast<int64_t>(kDescriptorBytes),
+    KeepOnFailure(form_.Table().TablePath, position + static_cast<int64_t>(kDescriptorBytes),
                   [&] { file.WriteAt(position, descriptor, kDescriptorBytes); });
     return {};
   }
   return "Error name field for correct!";
 }
 
-void TRenamePanel::RefreshGridHeader() {
-  dbf::Dbf2_lib db;
-  db.DbfOpen(1, form_.TablePath);
-  const int64_t count = db.DbfRecCount(1);
-  if (count == 0) {
-    form_.StringGrid1->SetFixedRows(0);
-  } else {
-    form_.StringGrid1->SetRowCount(static_cast<int>(count + 1));
-    form_.StringGrid1->SetFixedRows(1);
-  }
-  form_.FillHeaderRow(db);
-  db.DbfCloseAll();
-}
+void TRenamePanel::RefreshGridHeader() { form_.TableStructureChanged(); }
 
 void TRenamePanel::Button16Click() { hide(); }

@@ -64,14 +64,14 @@ void TRepairPanel::N10Click() {
 void TRepairPanel::Button13Click() {
   const auto choice = form_.Dialogs().OpenFile(ui::kTableFilter);
   if (!choice) return;
-  form_.TablePath = choice->path;
+  form_.Table().TablePath = choice->path;
   Edit10->setText(QString::fromStdString(TrimBlanks(choice->path)));
 }
 
 void TRepairPanel::Button14Click() {
   const auto choice = form_.Dialogs().SaveFile(ui::kTableFilter);
   if (!choice) return;
-  form_.SecondPath = choice->path;
+  form_.Table().SecondPath = choice->path;
   Edit11->setText(QString::fromStdString(TrimBlanks(choice->path)));
 }
 
@@ -79,8 +79,8 @@ void TRepairPanel::Button10Click() {
   const std::string sourcePath = TrimBlanks(Edit10->text().toStdString());
   const std::string resultPath = TrimBlanks(Edit11->text().toStdString());
   if (sourcePath.empty() || resultPath.empty()) return;
-  form_.TablePath = sourcePath;
-  form_.SecondPath = resultPath;
+  form_.Table().TablePath = sourcePath;
+  form_.Table().SecondPath = resultPath;
   // Creating the result empties it: when it is the source itself, under any
   // spelling, the table would be gone before it was read.
   if (dbf::TableFile::SameFile(sourcePath, resultPath)) {

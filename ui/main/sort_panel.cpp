@@ -182,7 +182,7 @@ bool TSortPanel::ConfirmDirection(int row) {
 void TSortPanel::Button7Click() {
   const auto choice = form_.Dialogs().SaveFile(ui::kTableFilter);
   if (!choice) return;
-  form_.SecondPath = choice->path;
+  form_.Table().SecondPath = choice->path;
   Edit5->setText(QString::fromStdString(TrimBlanks(choice->path)));
 }
 
@@ -191,13 +191,13 @@ void TSortPanel::Button1Click() {
   StringGrid2->CommitEdit();
   ui::DialogService& dialogs = form_.Dialogs();
   dbf::Dbf2_lib db;
-  db.DbfAssign(kSource, form_.TablePath);
-  form_.SecondPath = TrimBlanks(Edit5->text().toStdString());
-  if (form_.SecondPath.empty()) {
+  db.DbfAssign(kSource, form_.Table().TablePath);
+  form_.Table().SecondPath = TrimBlanks(Edit5->text().toStdString());
+  if (form_.Table().SecondPath.empty()) {
     dialogs.Message(std::string(kNotSorted) + "Нет имени отсортированного файла.");
     return;
   }
-  db.DbfAssign(kTarget, form_.SecondPath);
+  db.DbfAssign(kTarget, form_.Table().SecondPath);
   const int keyCount = StringGrid2->RowCount() - 1;
   for (int row = 1; row <= keyCount; ++row) {
     if (!Direction(row)) {

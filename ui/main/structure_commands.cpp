@@ -42,15 +42,15 @@ TStructureCommands::~TStructureCommands() = default;
 void TStructureCommands::CreateFile1Click() {
   const auto choice = form_.Dialogs().SaveFile(ui::kTableFilter);
   if (!choice) return;
-  form_.TablePath = TrimBlanks(choice->path);
-  form_.StaticText2->setText(QString::fromStdString(form_.TablePath));
-  if (FileExists(form_.TablePath)) {
+  form_.Table().TablePath = TrimBlanks(choice->path);
+  form_.StaticText2->setText(QString::fromStdString(form_.Table().TablePath));
+  if (FileExists(form_.Table().TablePath)) {
     form_.Dialogs().Message("ERROR!!!\r\nDeblicate File Name!");
     return;
   }
-  CreateOrRemove(form_.TablePath, [this] {
+  CreateOrRemove(form_.Table().TablePath, [this] {
     dbf::Dbf2_lib db;
-    db.DbfCreate(1, 2, form_.TablePath);
+    db.DbfCreate(1, 2, form_.Table().TablePath);
     db.DbfCloseAll();
   });
   form_.Panel8->Prepare();
@@ -72,11 +72,11 @@ void TStructureCommands::CopyStructurefile1Click() {
     form_.Dialogs().Message(duplicate);
     return;
   }
-  form_.SecondPath = choice->path;
+  form_.Table().SecondPath = choice->path;
   bool copied = false;
   CreateOrRemove(target, [&] {
     dbf::Dbf2_lib db;
-    db.DbfAssign(1, form_.TablePath);
+    db.DbfAssign(1, form_.Table().TablePath);
     db.DbfAssign(2, target);
     copied = db.DbfCopyStructure(1, 2);
   });
@@ -85,10 +85,10 @@ void TStructureCommands::CopyStructurefile1Click() {
 
 void TStructureCommands::Deletedfield1Click() {
   if (!form_.GridShown()) return;
-  if (HoldsRecords(form_.TablePath)) {
+  if (HoldsRecords(form_.Table().TablePath)) {
     form_.Dialogs().Message("Необходимо очистить файл!");
     return;
   }
   form_.hide();
-  Creat_FForm->OpenDeleteFieldDialog(&form_, form_.TablePath);
+  Creat_FForm->OpenDeleteFieldDialog(&form_, form_.Table().TablePath);
 }

@@ -7,16 +7,18 @@
 
 #include <QString>
 
-bool GridRowsFromTable(TForm2& form) {
-  if (form.RowsFile && form.RowsFile == FileIdentity::Of(form.TablePath)) return true;
-  const std::string rows = form.RowsFile ? "Строки таблицы загружены из файла " + form.RowsPath + ",\r\n"
-                                         : std::string("Строки таблицы не загружены из файла,\r\n");
-  form.Dialogs().Message(rows + "а текущий файл " + form.TablePath + ".\r\nКоманда не выполнена!");
-  return false;
-}
+#include <cerrno>
+#include <cstring>
+
+namespace {
+
+std::string Reason() { return errno != 0 ? std::string(": ") + std::strerror(errno) : std::string(); }
+
+}  // namespace
 
 bool UsableTable(ui::DialogService& dialogs, const std::string& path) {
   dbf::TableFile file;
+  errno = 0;
   if (!file.Open(path)) {
     dialogs.Message(CannotOpenMessage(path));
     return false;
@@ -30,7 +32,7 @@ bool UsableTable(ui::DialogService& dialogs, const std::string& path) {
 }
 
 bool GridTableWritable(TForm2& form) {
-  return GridRowsFromTable(form) && UsableTable(form.Dialogs(), form.TablePath);
+  return form.Table().RowsFitTable(form.Dialogs()) && UsableTable(form.Dialogs(), form.Table().TablePath);
 }
 
 bool SameTableFile(ui::DialogService& dialogs, const std::string& a, const std::string& b) {
@@ -41,5 +43,9 @@ bool SameTableFile(ui::DialogService& dialogs, const std::string& a, const std::
 }
 
 std::string CannotOpenMessage(const std::string& path) {
-  return "Файл " + path + " не удается открыть для чтения и записи";
+  return "Файл " + path + " не удается открыть для чтения и записи" + Reason();
+}
+
+std::string CannotReadMessage(const std::string& path) {
+  return "Файл " + path + " не удается открыть для чтения" + Reason();
 }

@@ -9,15 +9,12 @@ namespace ui {
 class DialogService;
 }
 
-// True when TablePath leads to the file the grid's rows were loaded from:
-// the grid's rows and record numbers belong to no other file.
-bool GridRowsFromTable(TForm2& form);
-
 // True when the file opens for reading and writing and begins with a table
-// header the engine accepts, so that opening it cannot end the program.
+// header the engine accepts, so that writing into it can go ahead.
 bool UsableTable(ui::DialogService& dialogs, const std::string& path);
 
-// Both checks above for TablePath: the grid's rows may be written into it.
+// The grid's rows may be written into TablePath: they came from that file,
+// with its field layout, and it may be written.
 bool GridTableWritable(TForm2& form);
 
 // True when both names lead to one file: the same name in other letter case
@@ -25,5 +22,8 @@ bool GridTableWritable(TForm2& form);
 // "Совпадение имен исходного и выходного файлов!" when they do.
 bool SameTableFile(ui::DialogService& dialogs, const std::string& a, const std::string& b);
 
-// The message for a table file that cannot be opened for reading and writing.
+// The messages for a table file that cannot be opened for reading and
+// writing, or for reading, with the system's reason (errno as the failed
+// open left it).
 std::string CannotOpenMessage(const std::string& path);
+std::string CannotReadMessage(const std::string& path);

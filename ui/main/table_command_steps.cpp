@@ -6,11 +6,19 @@
 #include "int_text.h"
 #include "table_checks.h"
 
+#include <cerrno>
 
-bool OpenTableOrTell(dbf::Dbf2_lib& db, uint16_t slot, const std::string& path, ui::DialogService& dialogs) {
-  db.DbfOpen(slot, path);
+
+bool OpenTableOrTell(dbf::Dbf2_lib& db, uint16_t slot, const std::string& path, ui::DialogService& dialogs,
+                     TableAccess access) {
+  errno = 0;
+  if (access == TableAccess::Read) {
+    db.DbfOpenForReading(slot, path);
+  } else {
+    db.DbfOpen(slot, path);
+  }
   if (db.DbfIsOpen(slot)) return true;
-  dialogs.Message(CannotOpenMessage(path));
+  dialogs.Message(access == TableAccess::Read ? CannotReadMessage(path) : CannotOpenMessage(path));
   return false;
 }
 

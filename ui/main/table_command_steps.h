@@ -16,9 +16,15 @@ class Dbf2_lib;
 struct FieldNode;
 }  // namespace dbf
 
-// Opens the file in the slot; false, after telling the person, when it cannot
-// be opened for reading and writing (gone, read-only, not a regular file).
-bool OpenTableOrTell(dbf::Dbf2_lib& db, uint16_t slot, const std::string& path, ui::DialogService& dialogs);
+// Whether a command only reads a table or also writes it.
+enum class TableAccess { Read, Write };
+
+// Opens the file in the slot, for reading only or for reading and writing;
+// false, after telling the person why, when it cannot be opened so (gone,
+// read-only, not a regular file). A table opened for reading is left as it
+// was when the slot closes.
+bool OpenTableOrTell(dbf::Dbf2_lib& db, uint16_t slot, const std::string& path, ui::DialogService& dialogs,
+                     TableAccess access = TableAccess::Write);
 
 // The first field of the slot whose name (up to its first zero byte) equals
 // the typed text trimmed and in capitals; nothing when none does.

@@ -70,24 +70,62 @@ QString DecodeCell(std::string_view bytes, CodePage page) {
   return QString::fromLocal8Bit(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
 
-std::string EncodeTyped(const QString& text) {
-  static const std::unordered_map<char16_t, char> reverse = [] {
-    std::unordered_map<char16_t, char> map;
-    const ByteTable& table = Table1251();
-    for (int b = 0; b < 256; ++b) {
-      if (table[b] != u'\uFFFD') map.emplace(table[b], static_cast<char>(b));
-    }
-    return map;
-  }();
+namespace {
+
+using ReverseTable = std::unordered_map<char16_t, char>;
+
+ReverseTable Reversed(const ByteTable& table) {
+  ReverseTable map;
+  for (int b = 0; b < 256; ++b) {
+    if (table[b] != u'\uFFFD') map.emplace(table[b], static_cast<char>(b));
+  }
+  return map;
+}
+
+const ReverseTable& Reverse1251() {
+  static const ReverseTable map = Reversed(Table1251());
+  return map;
+}
+
+const ReverseTable& Reverse866() {
+  static const ReverseTable map = Reversed(Table866());
+  return map;
+}
+
+// Encodes character by character; `missing` is called with each character
+// the table lacks and gives the byte to put in its place, or nothing to stop.
+template <typename Missing>
+std::optional<std::string> Encode(const QString& text, const ReverseTable& reverse, Missing missing) {
   std::string bytes;
   bytes.reserve(static_cast<size_t>(text.size()));
   for (qsizetype i = 0; i < text.size(); ++i) {
     const QChar c = text[i];
-    if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) ++i;
-    const auto found = reverse.find(c.unicode());
-    bytes += found == reverse.end() ? '?' : found->second;
+    const bool pair = c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+    const auto found = pair ? reverse.end() : reverse.find(c.unicode());
+    if (found != reverse.end()) {
+      bytes += found->second;
+    } else if (const std::optional<char> instead = missing(text.mid(i, pair ? 2 : 1))) {
+      bytes += *instead;
+    } else {
+      return std::nullopt;
+    }
+    if (pair) ++i;
   }
   return bytes;
+}
+
+}  // namespace
+
+std::string EncodeTyped(const QString& text) {
+  return *Encode(text, Reverse1251(), [](const QString&) { return std::optional<char>('?'); });
+}
+
+std::optional<std::string> EncodeCellText(const QString& text, CodePage page, QString& refused) {
+  const ReverseTable& reverse = page == CodePage::Dos866 ? Reverse866() : Reverse1251();
+  return Encode(text, reverse, [&](const QString& character) {
+    refused = character;
+    return std::optional<char>();
+  });
 }
 
 }  // namespace ui

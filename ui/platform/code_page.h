@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -19,8 +20,13 @@ enum class CodePage {
 // leaves undefined are shown as U+FFFD.
 QString DecodeCell(std::string_view bytes, CodePage page);
 
-// Text a person typed, as Windows 1251 bytes whatever is being shown;
-// characters 1251 lacks become "?".
+// The program's own texts (and names typed into its panels) as Windows 1251
+// bytes; characters 1251 lacks become "?".
 std::string EncodeTyped(const QString& text);
+
+// Text a person typed into a cell drawn in `page`, as bytes of that code page
+// (Windows 1251 for the system default). Nothing when a character has no
+// byte there; `refused` then holds that character.
+std::optional<std::string> EncodeCellText(const QString& text, CodePage page, QString& refused);
 
 }  // namespace ui

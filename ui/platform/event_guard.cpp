@@ -15,10 +15,7 @@ void ExitProcessNow(int code) {
 }
 
 void EventGuard::InstallEngineReporters() {
-  dbf::SetFatalReporter([this](int, const std::string& message) {
-    dialogs_.Message(message);
-    Exit(kEngineErrorExitCode);
-  });
+  dbf::SetFatalReporter([](int, const std::string&) {});
   dbf::SetMessageReporter([this](const std::string& message) { dialogs_.Message(message); });
 }
 
@@ -26,10 +23,7 @@ void EventGuard::Run(const std::function<void()>& handler) {
   try {
     handler();
   } catch (const dbf::DbfAbort& abort) {
-    if (!exitRequested_) {
-      dialogs_.Message(abort.message);
-      Exit(kEngineErrorExitCode);
-    }
+    dialogs_.Message(abort.message);
   } catch (const std::system_error& e) {
     dialogs_.Message(e.what());
   } catch (const std::exception& e) {

@@ -3,11 +3,10 @@
 //  - An input/output failure inside a command (dbf::IoError or any other
 //    std::system_error) shows its system text in a message box; the command
 //    ends there and the program goes on.
-//  - An engine error shows its numbered message and ends the program: the
-//    fatal reporter that InstallEngineReporters puts in place does both
-//    before the engine throws dbf::DbfAbort. The guard catches the abort and
-//    ends the program itself if nobody did yet. When the exit function
-//    returns (tests), the abort is swallowed so the test can look on.
+//  - An engine error (dbf::DbfAbort: a file that is no table, a field the
+//    command cannot find) abandons the command: the engine has closed its
+//    tables on the way out, the numbered message is shown, and the program
+//    goes on with what the windows show, unsaved edits included.
 //  - Any other exception shows its text, like an input/output failure.
 //
 // The exit function ends the process. The program's one flushes the standard
@@ -24,9 +23,6 @@ namespace ui {
 
 using ExitFunction = std::function<void(int code)>;
 
-// The exit code after an engine error.
-constexpr int kEngineErrorExitCode = 3;
-
 // Ends the process at once with the code, after flushing the standard streams.
 void ExitProcessNow(int code);
 
@@ -35,7 +31,8 @@ class EventGuard {
   EventGuard(DialogService& dialogs, ExitFunction exit)
       : dialogs_(dialogs), exit_(std::move(exit)) {}
 
-  // Routes the engine's numbered errors and plain messages to the dialogs.
+  // Routes the engine's plain messages to the dialogs; its numbered errors
+  // reach the person through Run.
   void InstallEngineReporters();
 
   // Runs the handler under the rules above.
@@ -48,19 +45,13 @@ class EventGuard {
   }
 
   // Ends the program with the code.
-  void Exit(int code) {
-    exitRequested_ = true;
-    exit_(code);
-  }
-  // True once Exit has been called (only observable when the exit returns).
-  bool ExitRequested() const { return exitRequested_; }
+  void Exit(int code) { exit_(code); }
 
   DialogService& Dialogs() { return dialogs_; }
 
  private:
   DialogService& dialogs_;
   ExitFunction exit_;
-  bool exitRequested_ = false;
 };
 
 }  // namespace ui

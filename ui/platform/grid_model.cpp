@@ -112,7 +112,17 @@ bool GridModel::setData(const QModelIndex& index, const QVariant& value, int rol
   if (!index.isValid() || role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable)) return false;
   const int gridRow = index.row() + HeaderRows();
   const int gridCol = index.column() + HeaderCols();
-  const std::string bytes = EncodeTyped(value.toString());
+  // A cell changes only when its text did: an editor that merely visited it
+  // hands back the text it was shown.
+  const QString typed = value.toString();
+  if (typed == Decoded(gridRow, gridCol)) return true;
+  QString refused;
+  const std::optional<std::string> encoded = EncodeCellText(typed, page_, refused);
+  if (!encoded) {
+    if (onRefused) onRefused(refused);
+    return false;
+  }
+  const std::string& bytes = *encoded;
   store_->SetCell(gridRow, gridCol, bytes);
   emit dataChanged(index, index);
   if (onEdited) onEdited(gridRow, gridCol, bytes);

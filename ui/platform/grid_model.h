@@ -46,6 +46,9 @@ class GridModel : public QAbstractTableModel {
 
   // Called after a person's text has been stored in a cell.
   std::function<void(int gridRow, int gridCol, const std::string& bytes)> onEdited;
+  // Called when a person's text was not stored because the code page the
+  // cells are drawn in has no byte for `character`.
+  std::function<void(const QString& character)> onRefused;
 
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;

@@ -67,6 +67,9 @@ StringGrid::StringGrid(QWidget* parent) : QTableView(parent), model_(new GridMod
             const size_t col = static_cast<size_t>(section + model_->HeaderCols());
             if (col < colWidths_.size()) colWidths_[col] = newSize;
           });
+  model_->onRefused = [this](const QString& character) {
+    if (onTextRefused) onTextRefused(character);
+  };
   model_->onEdited = [this](int row, int col, const std::string& bytes) {
     if (onSetEditText) onSetEditText(row, col, bytes);
   };

@@ -11,8 +11,9 @@
 // corner shows cell (0, 0)); further fixed rows or columns are drawn as grey
 // read-only cells.
 //
-// Cells hold bytes. They are drawn decoded by the grid's code page; text a
-// person types is stored as Windows 1251 bytes whatever the code page shows.
+// Cells hold bytes. They are drawn decoded by the grid's code page, and text
+// a person types is stored in that code page (Windows 1251 while the system's
+// own is shown); a cell whose text was not changed keeps its bytes.
 //
 // Events the windows hook (each may be left empty):
 //  - onKeyPress(key): a character key was pressed in the grid or in its cell
@@ -23,6 +24,8 @@
 //    keep it where it is.
 //  - onClick(): the current cell moved, or the current cell was clicked.
 //  - onSetEditText(row, col, bytes): a person's text has been stored in a cell.
+//  - onTextRefused(character): a person's text was not stored, as the code
+//    page the cells are drawn in has no byte for the character.
 #pragma once
 
 #include "cell_store.h"
@@ -114,6 +117,7 @@ class StringGrid : public QTableView {
   std::function<void(int row, int col, bool& canSelect)> onSelectCell;
   std::function<void()> onClick;
   std::function<void(int row, int col, const std::string& bytes)> onSetEditText;
+  std::function<void(const QString& character)> onTextRefused;
 
   // The character code a key event stands for, 0 for keys without one.
   static int KeyCode(const QKeyEvent& event);

@@ -57,9 +57,9 @@ TEST_F(MainWindowTest, PanelsShowOverTheGridAndCloseByTheirButtons) {
 }
 
 TEST_F(MainWindowTest, PathGuardLooksAtTheTrimmedPath) {
-  form->TablePath = "   ";
+  form->Table().TablePath = "   ";
   EXPECT_FALSE(form->PathGiven());
-  form->TablePath = " a.dbf ";
+  form->Table().TablePath = " a.dbf ";
   EXPECT_TRUE(form->PathGiven());
 }
 

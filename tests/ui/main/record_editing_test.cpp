@@ -53,7 +53,7 @@ class RecordEditingTest : public MainWindowTest {
   const std::string kEditedPeople = TableBytes(TableLayout{
       kPeople,
       {Record(kPeople, {"Anna", "   12.50", "T"}), Record(kPeople, {"Bob", "    3.00", "F"}, true),
-       Record(kPeople, {"Carol", "    0.00", "T"})}});
+       Record(kPeople, {"Carol  \x01", "", "T"})}});
 };
 
 TEST_F(RecordEditingTest, SaveWritesEveryRowConvertedByItsFieldsType) {
@@ -136,17 +136,23 @@ TEST_F(RecordEditingTest, RowsAreInsertedBeforeAndAfterWithColumnZeroStaying) {
                                                    {Record(kPeople, {"\x88\xa2\xa0\xad\xae\xa2", "   12.50", "T"}),
                                                     Record(kPeople, {"", "    0.00", "F"}, true),
                                                     Record(kPeople, {"Bob", "    3.00", "F"}),
-                                                    Record(kPeople, {"Carol", "    0.00", "F"}), blank}}));
+                                                    Record(kPeople, {"Carol  \x01", "", ""}), blank}}));
 }
 
-TEST_F(RecordEditingTest, OtherFieldTypesGoBlankAndSmallLettersConvertAlike) {
+// Only typed cells and inserted rows are converted; there other field types
+// go blank.
+TEST_F(RecordEditingTest, TypedCellsConvertBySmallLettersAlikeAndOtherTypesGoBlank) {
   const std::vector<FieldSpec> fields{{"D", 'd', 8}, {"M", 'M', 4}, {"Q", 'n', 6, 1}, {"F", 'l', 1}};
   const std::string path = dir.Path("kinds.dbf");
   testsupport::WriteFile(path, TableBytes(TableLayout{fields, {Record(fields, {"20240101", "memo", "  2.5", "?"})}}));
   OpenFromMenu(path);
   form->StringGrid1->SetCell(1, 3, "-1,25");
+  form->StringGrid1->SetSelectedCell(1, 1);
+  form->N9->trigger();
+  form->StringGrid1->SetCell(2, 1, "20240202");
   form->Save1->trigger();
-  EXPECT_EQ(ReadFile(path), TableBytes(TableLayout{fields, {Record(fields, {"20240101", "", "  -1.3", "F"})}}));
+  EXPECT_EQ(ReadFile(path), TableBytes(TableLayout{fields, {Record(fields, {"20240101", "memo", "  -1.3", "?"}),
+                                                            Record(fields, {"20240202", "", "   0.0", "F"})}}));
   EXPECT_TRUE(exits.empty());
 
   // A grid without data rows leaves the header only.
@@ -180,10 +186,10 @@ TEST_F(RecordEditingTest, SaveAsWritesANewTableAndRefusesTheTableItself) {
   dialogs.saveAnswers.push_back(ui::FileChoice{"  " + copy + " "});
   form->Saveas1->trigger();
   EXPECT_EQ(dialogs.saveFilters, std::vector<std::string>({"Файлы *.dbf|*.dbf|Все файлы|*.*|"}));
-  EXPECT_EQ(form->SecondPath, copy);
+  EXPECT_EQ(form->Table().SecondPath, copy);
   EXPECT_EQ(ReadFile(copy), kEditedPeople);
   EXPECT_EQ(ReadFile(path), original);
-  EXPECT_EQ(form->TablePath, path);
+  EXPECT_EQ(form->Table().TablePath, path);
 
   const std::string link = dir.Path("link.dbf");
   std::filesystem::create_symlink(path, link);
@@ -209,4 +215,5 @@ TEST_F(RecordEditingTest, ASaveAsFailingPartWayIsReportedAndTheTableKept) {
   }
   EXPECT_TRUE(testsupport::OnlyTooLarge(dialogs.messages));
   EXPECT_EQ(ReadFile(path), original);
+  EXPECT_EQ(dir.FileCount(), 1u);  // no part of the copy is left
 }

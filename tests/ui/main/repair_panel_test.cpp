@@ -63,8 +63,8 @@ TEST_F(RepairPanelTest, CleansTheNamesAndOnRequestTheOffsets) {
   Repair(source, dir.Path("kept.dbf"));
   EXPECT_EQ(ReadFile(dir.Path("kept.dbf")), expected);
   EXPECT_TRUE(Panel().isHidden());
-  EXPECT_EQ(form->TablePath, source);
-  EXPECT_EQ(form->SecondPath, dir.Path("kept.dbf"));
+  EXPECT_EQ(form->Table().TablePath, source);
+  EXPECT_EQ(form->Table().SecondPath, dir.Path("kept.dbf"));
 
   Repair(source, dir.Path("offsets.dbf"), true);
   for (const auto& [index, offset] : {std::pair{0, 1}, std::pair{1, 6}, std::pair{2, 16}}) {

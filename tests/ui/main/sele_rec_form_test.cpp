@@ -6,6 +6,8 @@
 
 #include <QRadioButton>
 
+#include <cstring>
+
 using testsupport::FieldSpec;
 using testsupport::ReadFile;
 using testsupport::Record;
@@ -100,7 +102,8 @@ TEST_F(SeleRecFormTest, RefusesTheTableItselfAndTargetsThatAreNoTables) {
             std::vector<std::string>({"Совпадение имен исходного и выходного файлов!",
                                       "Совпадение имен исходного и выходного файлов!",
                                       "Файл " + empty + " не является таблицей DBF",
-                                      "Файл " + missing + " не удается открыть для чтения и записи"}));
+                                      "Файл " + missing + " не удается открыть для чтения и записи: " +
+                                          std::strerror(ENOENT)}));
   EXPECT_EQ(dialogs.questions.size(), 2u);
   EXPECT_EQ(ReadFile(empty), "");
   EXPECT_TRUE(exits.empty());

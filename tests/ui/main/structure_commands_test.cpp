@@ -31,7 +31,7 @@ TEST_F(CopyStructureTest, WritesTheHeaderWithoutRecordsUnderANewName) {
   CopyTo(dir.Path("other.dbf"));
   CopyTo(dir.Path("other"));  // whose ".dbf" form exists
   EXPECT_EQ(dialogs.messages, (std::vector<std::string>{"File not open!", kCopied, kCopied, kDuplicate, kDuplicate}));
-  EXPECT_EQ(form->SecondPath, dir.Path("bare"));
+  EXPECT_EQ(form->Table().SecondPath, dir.Path("bare"));
 
   std::string expected = original.substr(0, 32 + 3 * 32 + 1) + "\x1A";
   expected.replace(4, 4, std::string(4, '\0'));
@@ -65,7 +65,7 @@ TEST_F(MainWindowTest, SaveAfterCreateFileWritesNeitherTable) {
   const std::string created = dir.Path("new.dbf");
   dialogs.saveAnswers.push_back(ui::FileChoice{created, 1});
   form->CreateFile1->trigger();
-  ASSERT_EQ(form->TablePath, created);
+  ASSERT_EQ(form->Table().TablePath, created);
   const std::string empty = ReadFile(created);
   dialogs.messages.clear();
 

@@ -21,7 +21,7 @@ TEST_F(SpreadsheetCommandsTest, CopyingNeedsASpreadsheetAsTheCurrentFile) {
   Open(officetest::WriteTable(dir, "t.dbf", {{"A", 'C', 2}}, {{"x"}}));
   form->N17->trigger();
   EXPECT_EQ(dialogs.messages, std::vector<std::string>{"Откройте копируемый (исходный) файл EXCEL !"});
-  EXPECT_EQ(form->TablePath, "");
+  EXPECT_EQ(form->Table().TablePath, "");
   // No file is open any more: the grid and the path go too.
   EXPECT_TRUE(form->StringGrid1->isHidden());
   EXPECT_EQ(form->StaticText2->text(), "");
@@ -43,7 +43,7 @@ TEST_F(SpreadsheetCommandsTest, ASecondSpreadsheetGetsItsOwnReferences) {
   // Both applications stay referenced.
   EXPECT_GT(servers.excels[0].use_count(), 1);
   EXPECT_GT(servers.excels[1].use_count(), 1);
-  EXPECT_EQ(form->TablePath, first);
+  EXPECT_EQ(form->Table().TablePath, first);
 
   // A second file of another kind, a missing one or a cancelled dialog show nothing.
   const std::string text = dir.Path("other.txt");

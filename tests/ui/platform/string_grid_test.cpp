@@ -60,18 +60,41 @@ TEST_F(StringGridTest, CodePageChangesOnlyTheDrawing) {
   EXPECT_EQ(grid.Cell(1, 1), "\x8f\xe0\xa8\xa2\xa5\xe2");
 }
 
-TEST_F(StringGridTest, TypedTextIsStored1251AndOnlyWhenEditingIsOn) {
-  grid.SetCodePage(ui::CodePage::Dos866);
+// Typed text goes into the code page the cells are drawn in (1251 while the
+// system's own is drawn); text equal to what a cell shows stores nothing, and
+// a character the code page lacks stores nothing and is told.
+TEST_F(StringGridTest, TypedTextIsStoredInTheDrawnCodePageAndOnlyWhenItChanged) {
   const QModelIndex cell = grid.model()->index(0, 1);
   EXPECT_FALSE(grid.model()->setData(cell, QString::fromUtf8("Да"), Qt::EditRole));
-  std::string edited;
+  std::vector<std::string> edited;
   grid.onSetEditText = [&](int row, int col, const std::string& bytes) {
-    edited = std::to_string(row) + "," + std::to_string(col) + ":" + bytes;
+    edited.push_back(std::to_string(row) + "," + std::to_string(col) + ":" + bytes);
   };
+  QString refused;
+  grid.onTextRefused = [&](const QString& character) { refused = character; };
   grid.SetOptions(GridOption::Editing | GridOption::AlwaysShowEditor);
+  const struct {
+    ui::CodePage page;
+    const char* bytes;
+  } cases[] = {{ui::CodePage::Dos866, "\x84\xa0"},
+               {ui::CodePage::Windows1251, "\xc4\xe0"},
+               {ui::CodePage::SystemDefault, "\xc4\xe0"}};
+  for (const auto& c : cases) {
+    grid.SetCell(1, 2, "");
+    edited.clear();
+    grid.SetCodePage(c.page);
+    EXPECT_TRUE(grid.model()->setData(cell, QString::fromUtf8("Да"), Qt::EditRole));
+    EXPECT_EQ(grid.Cell(1, 2), c.bytes);
+    EXPECT_EQ(edited, std::vector<std::string>({std::string("1,2:") + c.bytes}));
+  }
+  grid.SetCodePage(ui::CodePage::Dos866);
   EXPECT_TRUE(grid.model()->setData(cell, QString::fromUtf8("Да"), Qt::EditRole));
-  EXPECT_EQ(grid.Cell(1, 2), "\xc4\xe0");
-  EXPECT_EQ(edited, "1,2:\xc4\xe0");
+  edited.clear();
+  EXPECT_TRUE(grid.model()->setData(cell, QString::fromUtf8("Да"), Qt::EditRole));
+  EXPECT_FALSE(grid.model()->setData(cell, QString::fromUtf8("Да €"), Qt::EditRole));
+  EXPECT_EQ(refused, QString::fromUtf8("€"));
+  EXPECT_EQ(grid.Cell(1, 2), "\x84\xa0");
+  EXPECT_TRUE(edited.empty());
 }
 
 TEST_F(StringGridTest, KeyPressCanSwallowKeysInTheGridAndInItsEditor) {

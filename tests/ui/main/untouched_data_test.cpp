@@ -1,0 +1,212 @@
+// The program changes only what the user changed: cells the editor merely
+// visits, rows nobody edited and tables only viewed keep their bytes; typed
+// text goes into the code page the grid draws; rows are written only into
+// the file, and the layout, they were read from.
+#include "main_window_fixture.h"
+
+#include "process_limits.h"
+
+#include <QApplication>
+#include <QLineEdit>
+
+#include <cstring>
+#include <filesystem>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using testsupport::FieldSpec;
+using testsupport::ReadFile;
+using testsupport::Record;
+using testsupport::TableBytes;
+using testsupport::TableLayout;
+
+namespace {
+
+const std::vector<FieldSpec> kGoods{{"NAME", 'C', 12}, {"SUM", 'N', 8, 2}, {"OK", 'L', 1}};
+const char kIvanov866[] = "\x88\xa2\xa0\xad\xae\xa2";                          // "Иванов" in 866
+const char kBread1251[] = "\xd5\xeb\xe5\xe1 \xf0\xe6\xe0\xed\xee\xe9";          // "Хлеб ржаной" in 1251
+
+struct stat StatOf(const std::string& path) {
+  struct stat st {};
+  ::stat(path.c_str(), &st);
+  return st;
+}
+
+}  // namespace
+
+class UntouchedDataTest : public MainWindowTest {
+ protected:
+  // A table of mixed code pages with a blank number, a "?" logical, a
+  // deleted record, and a header count of 0 (left so by its writer).
+  std::string WriteGoods(uint32_t headerCount = 0xFFFFFFFF) {
+    TableLayout layout{kGoods,
+                       {Record(kGoods, {kIvanov866, "   12.50", "T"}), Record(kGoods, {kBread1251, "", "?"}),
+                        Record(kGoods, {"Bob", "    3.00", "F"}, true)}};
+    layout.headerRecordCount = headerCount;
+    const std::string path = dir.Path("goods.dbf");
+    testsupport::WriteFile(path, TableBytes(layout));
+    return path;
+  }
+
+  // Moves the code-page switch to the state wanted: 0 unchecked (1251),
+  // 1 greyed (the system's), 2 checked (866).
+  void SwitchTo(int state) {
+    while (static_cast<int>(form->cbCheckBox1->checkState()) != state) form->cbCheckBox1->click();
+  }
+
+  // Stores text as the cell editor does when a person has typed it.
+  void Type(int row, int col, const QString& text) {
+    form->N5->trigger();
+    QAbstractItemModel& model = *form->StringGrid1->model();
+    model.setData(model.index(row - 1, col - 1), text, Qt::EditRole);  // the header row and column aside
+    QApplication::processEvents();  // a refusal is told once the editor has closed
+  }
+};
+
+TEST_F(UntouchedDataTest, VisitingEveryCellAndSavingInEachCodePageChangesNoByte) {
+  const std::string path = WriteGoods();
+  const std::string before = ReadFile(path);
+  OpenFromMenu(path);
+  for (int state : {0, 1, 2}) {
+    SCOPED_TRACE(state);
+    SwitchTo(state);
+    form->N5->trigger();
+    for (int row = 1; row <= 3; ++row) {
+      for (int col = 1; col <= 3; ++col) form->StringGrid1->SetSelectedCell(row, col);
+    }
+    form->StringGrid1->CommitEdit();
+    form->N6->trigger();
+    form->Save1->trigger();
+    EXPECT_EQ(ReadFile(path), before);
+  }
+  EXPECT_EQ(dialogs.messages, std::vector<std::string>(3, "Сохранение выполнено!"));
+}
+
+TEST_F(UntouchedDataTest, TypedTextIsStoredInTheCodePageTheGridDraws) {
+  const std::string path = WriteGoods();
+  OpenFromMenu(path);
+  SwitchTo(2);
+  Type(3, 1, QString::fromUtf8("Пётр"));
+  EXPECT_EQ(Cell(3, 1), "\x8f\xf1\xe2\xe0");
+  SwitchTo(0);
+  Type(3, 1, QString::fromUtf8("Пётр"));
+  EXPECT_EQ(Cell(3, 1), "\xcf\xb8\xf2\xf0");
+  EXPECT_TRUE(dialogs.messages.empty());
+
+  // A character the code page lacks is refused by name; nothing becomes "?".
+  SwitchTo(2);
+  Type(1, 1, QString::fromUtf8("Цена €"));
+  EXPECT_EQ(Cell(1, 1), kIvanov866);
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0], "Символ \"€\" нельзя записать в кодировке 866.\r\nТекст ячейки не изменён.");
+
+  form->Save1->trigger();
+  EXPECT_EQ(ReadFile(path), TableBytes(TableLayout{kGoods,
+                                                   {Record(kGoods, {kIvanov866, "   12.50", "T"}),
+                                                    Record(kGoods, {kBread1251, "", "?"}),
+                                                    Record(kGoods, {"\xcf\xb8\xf2\xf0", "    3.00", "F"}, true)}}));
+}
+
+TEST_F(UntouchedDataTest, ViewingATableWritesNothingAndShowsAWrongHeaderCount) {
+  const std::string path = WriteGoods(0);
+  const std::string before = ReadFile(path);
+  const timespec old[2] = {{1, 0}, {1, 0}};
+  ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), old, 0), 0);
+  OpenFromMenu(path);
+  EXPECT_EQ(Shown(form->StaticText1), "3 строк (в заголовке файла: 0)");
+  form->Edit4->setText("SUM");
+  form->Button4->click();  // "Подсчет суммы" reads the table too
+  EXPECT_EQ(dialogs.messages.size(), 1u);
+  form.reset();
+  EXPECT_EQ(ReadFile(path), before);
+  EXPECT_EQ(StatOf(path).st_mtim.tv_sec, 1);
+}
+
+TEST_F(UntouchedDataTest, AReadOnlyTableIsShownAndWritingItIsRefusedWithTheReason) {
+  const std::string path = WriteGoods();
+  ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
+  const std::string before = ReadFile(path);
+  ASSERT_EQ(::chmod(dir.dir().c_str(), 0755), 0);
+  const int result = testsupport::RunAsOtherUser([&] {
+    OpenFromMenu(path);
+    if (form->StringGrid1->RowCount() != 4 || Cell(2, 1) != kBread1251) return 1;
+    form->StringGrid1->SetCell(1, 1, "Anna");
+    form->Save1->trigger();
+    return dialogs.messages ==
+                   std::vector<std::string>({"Файл " + path + " не удается открыть для чтения и записи: " +
+                                             std::strerror(EACCES)})
+               ? 0
+               : 2;
+  });
+  EXPECT_EQ(result, 0);
+  EXPECT_EQ(ReadFile(path), before);
+}
+
+// The repair panel's source button points the current path at another
+// table, a refill then shows that table's rows: they must never be saved
+// into the first table's file.
+TEST_F(UntouchedDataTest, RowsAreSavedOnlyIntoTheFileTheyWereLastFilledFrom) {
+  const std::string people = WritePeople();
+  const std::string goods = WriteGoods();
+  const std::string peopleBytes = ReadFile(people);
+  OpenFromMenu(people);
+  form->N10->trigger();
+  dialogs.WillOpen(goods);
+  form->Panel6->Button13->click();
+  form->Edit4->setText("SUM");
+  form->Button5->click();  // "Удалить нулевые" refills the grid from goods
+  EXPECT_EQ(Cell(1, 1), kIvanov866);
+  dialogs.WillOpen(people);
+  form->Panel6->Button13->click();
+  form->Save1->trigger();
+  EXPECT_EQ(dialogs.messages.back(), "Строки таблицы загружены из файла " + goods + ",\r\nа текущий файл " + people +
+                                         ".\r\nКоманда не выполнена!");
+  EXPECT_EQ(ReadFile(people), peopleBytes);
+}
+
+TEST_F(UntouchedDataTest, ASaveIntoAFileWhoseFieldsChangedIsRefusedAndSaveAsStillWorks) {
+  const std::string path = WriteGoods();
+  OpenFromMenu(path);
+  form->StringGrid1->SetCell(1, 2, "7");
+  // Another program gives the file other fields.
+  const std::vector<FieldSpec> other{{"DATE1", 'D', 8}, {"NAME", 'C', 12}};
+  const std::string otherBytes = TableBytes(TableLayout{other, {Record(other, {"20240101", "x"})}});
+  testsupport::WriteFile(path, otherBytes);
+  form->Save1->trigger();
+  EXPECT_EQ(dialogs.messages.back(), "Структура файла " + path +
+                                         " изменилась после загрузки строк таблицы.\r\nСтроки можно сохранить в "
+                                         "новый файл командой \"Save as :\".\r\nКоманда не выполнена!");
+  EXPECT_EQ(ReadFile(path), otherBytes);
+
+  dialogs.saveAnswers.push_back(ui::FileChoice{dir.Path("kept")});
+  form->Saveas1->trigger();
+  EXPECT_EQ(dialogs.messages.back(), "Копирование выполнено!");
+  EXPECT_EQ(ReadFile(dir.Path("kept.dbf")),
+            TableBytes(TableLayout{kGoods,
+                                   {Record(kGoods, {kIvanov866, "    7.00", "T"}), Record(kGoods, {kBread1251, "", "?"}),
+                                    Record(kGoods, {"Bob", "    3.00", "F"}, true)}}));
+}
+
+TEST_F(UntouchedDataTest, ATableDeletedOrReplacedIsNamedOnceAndItsRowsCanBeSavedAs) {
+  const std::string path = WriteGoods();
+  const std::string bytes = ReadFile(path);
+  OpenFromMenu(path);
+  std::filesystem::remove(path);
+  form->Save1->trigger();
+  EXPECT_EQ(dialogs.messages.back(), "Файл " + path +
+                                         " удалён после загрузки строк таблицы.\r\nСтроки можно сохранить в новый "
+                                         "файл командой \"Save as :\".\r\nКоманда не выполнена!");
+  dialogs.saveAnswers.push_back(ui::FileChoice{dir.Path("again.dbf")});
+  form->Saveas1->trigger();
+  EXPECT_EQ(ReadFile(dir.Path("again.dbf")), bytes);
+
+  // Replaced by another file of the same name: the rows are not its rows.
+  testsupport::WriteFile(dir.Path("new.dbf"), bytes);
+  std::filesystem::rename(dir.Path("new.dbf"), path);
+  form->Save1->trigger();
+  EXPECT_EQ(dialogs.messages.back(), "Файл " + path +
+                                         " заменён другим файлом после загрузки строк таблицы.\r\nСтроки можно "
+                                         "сохранить в новый файл командой \"Save as :\".\r\nКоманда не выполнена!");
+}

@@ -1,0 +1,147 @@
+#include "open_table.h"
+
+#include "code_page.h"
+#include "dbf2_lib.h"
+#include "dialog_service.h"
+#include "progress.h"
+#include "record_store.h"
+#include "string_grid.h"
+
+#include <QString>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <memory>
+#include <system_error>
+
+namespace {
+
+constexpr uint16_t kSlot = 1;
+// Records are read in blocks of about this many bytes, the progress bar
+// moving between blocks.
+constexpr int64_t kReadBlock = 4 << 20;
+const char kNotDone[] = "Команда не выполнена!";
+const char kSaveAsHint[] = "Строки можно сохранить в новый файл командой \"Save as :\".\r\n";
+
+// Column 0's title, held as Windows 1251 bytes like every text of the program.
+std::string CornerTitle() { return ui::EncodeTyped(QString::fromUtf8("№ п/п")); }
+
+std::vector<char> HeaderBytes(const std::string& path, uint16_t headerSize) {
+  dbf::TableFile file;
+  if (!file.OpenForReading(path)) throw dbf::IoError(errno, "open " + path);
+  std::vector<char> bytes(headerSize);
+  file.ReadAt(0, bytes.data(), bytes.size());
+  return bytes;
+}
+
+}  // namespace
+
+OpenTable::OpenTable(ui::StringGrid& grid, QProgressBar* progress) : grid_(grid), progress_(progress) {}
+
+std::optional<OpenTable::Counts> OpenTable::Load() {
+  dbf::Dbf2_lib db;
+  errno = 0;
+  db.DbfOpenForReading(kSlot, TablePath);
+  if (!db.DbfIsOpen(kSlot)) return std::nullopt;
+  const int64_t count = db.DbfRecCount(kSlot);
+  const uint32_t length = db.DbfRecordLength(kSlot);
+  std::vector<std::string> header{CornerTitle()};
+  std::vector<RecordStore::Field> fields;
+  Layout layout{db.DbfHeaderSize(kSlot), length, {}};
+  for (const dbf::FieldNode* f = db.DbfFields(kSlot); f; f = f->next) {
+    header.push_back(f->Name());
+    fields.push_back({f->offset, f->length});
+    layout.fields.push_back({f->type, f->offset, f->length, f->decimals});
+  }
+  std::vector<char> headerBytes = HeaderBytes(TablePath, layout.headerSize);
+  auto store = std::make_unique<RecordStore>(std::move(header), std::move(fields), length, count);
+  {
+    ui::Progress progress(progress_, count);
+    const int64_t block = std::max<int64_t>(1, kReadBlock / length);
+    for (int64_t first = 0; first < count; first += block) {
+      const int64_t n = std::min(block, count - first);
+      db.DbfReadRecords(kSlot, first + 1, n, store->Records() + first * length);
+      store->TakeMarks(first, n);
+      progress.Set(first + n);
+    }
+  }
+  const Counts counts{count, db.DbfStoredCount(kSlot)};
+  db.DbfCloseAll();
+
+  ui::StringGrid::BatchUpdate batch(grid_);
+  grid_.Clear();
+  grid_.SetStore(std::move(store));
+  grid_.SetFixedRows(count > 0 ? 1 : 0);
+  hasRows_ = true;
+  rowsPath_ = TablePath;
+  rowsFile_ = FileIdentity::Of(TablePath);
+  header_ = std::move(headerBytes);
+  layout_ = std::move(layout);
+  return counts;
+}
+
+void OpenTable::Forget() {
+  grid_.Clear();
+  hasRows_ = false;
+  rowsPath_.clear();
+  rowsFile_.reset();
+  header_.clear();
+  layout_ = {};
+}
+
+bool OpenTable::RenameColumns() {
+  if (!hasRows_ || !rowsFile_ || rowsFile_ != FileIdentity::Of(TablePath)) return false;
+  dbf::Dbf2_lib db;
+  db.DbfOpenForReading(kSlot, TablePath);
+  if (!db.DbfIsOpen(kSlot) || LayoutOf(db) != layout_) return false;
+  std::vector<std::string> header{CornerTitle()};
+  for (const dbf::FieldNode* f = db.DbfFields(kSlot); f; f = f->next) header.push_back(f->Name());
+  header_ = HeaderBytes(TablePath, layout_.headerSize);
+  db.DbfCloseAll();
+  Rows()->SetHeader(std::move(header));
+  grid_.StoreChanged();
+  return true;
+}
+
+void OpenTable::RowsSavedTo(const std::string& path) {
+  rowsPath_ = path;
+  rowsFile_ = FileIdentity::Of(path);
+}
+
+RecordStore* OpenTable::Rows() { return hasRows_ ? dynamic_cast<RecordStore*>(&grid_.Store()) : nullptr; }
+
+OpenTable::Layout OpenTable::LayoutOf(const dbf::Dbf2_lib& db) {
+  Layout layout{db.DbfHeaderSize(kSlot), db.DbfRecordLength(kSlot), {}};
+  for (const dbf::FieldNode* f = db.DbfFields(kSlot); f; f = f->next) {
+    layout.fields.push_back({f->type, f->offset, f->length, f->decimals});
+  }
+  return layout;
+}
+
+bool OpenTable::RowsFromTable(ui::DialogService& dialogs) const {
+  const std::optional<FileIdentity> now = FileIdentity::Of(TablePath);
+  if (hasRows_ && rowsFile_ && now == rowsFile_) return true;
+  if (!hasRows_) {
+    dialogs.Message("Строки таблицы не загружены из файла,\r\nа текущий файл " + TablePath + ".\r\n" + kNotDone);
+  } else if (rowsPath_ != TablePath) {
+    dialogs.Message("Строки таблицы загружены из файла " + rowsPath_ + ",\r\nа текущий файл " + TablePath + ".\r\n" +
+                    kNotDone);
+  } else if (!now) {
+    dialogs.Message("Файл " + TablePath + " удалён после загрузки строк таблицы.\r\n" + kSaveAsHint + kNotDone);
+  } else {
+    dialogs.Message("Файл " + TablePath + " заменён другим файлом после загрузки строк таблицы.\r\n" + kSaveAsHint +
+                    kNotDone);
+  }
+  return false;
+}
+
+bool OpenTable::RowsFitTable(ui::DialogService& dialogs) const {
+  if (!RowsFromTable(dialogs)) return false;
+  dbf::Dbf2_lib db;
+  db.DbfOpenForReading(kSlot, TablePath);
+  if (db.DbfIsOpen(kSlot) && LayoutOf(db) == layout_) return true;
+  dialogs.Message("Структура файла " + TablePath + " изменилась после загрузки строк таблицы.\r\n" + kSaveAsHint +
+                  kNotDone);
+  return false;
+}

@@ -1,0 +1,93 @@
+// The table the main window shows, and the one owner of what is known about
+// it: its path (TablePath), the second file of the last two-file command
+// (SecondPath), and where the record grid's rows came from: the file's name
+// and identity and the header and field layout they were read with. Every
+// fill, refill and clear of the grid goes through it, so that record is
+// never out of date.
+//
+// Reading a table for the grid opens it for reading only: viewing writes
+// nothing, and tables the user may not write can still be viewed. A load
+// that fails leaves the grid as it was.
+#pragma once
+
+#include "file_identity.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+class QProgressBar;
+class RecordStore;
+namespace dbf {
+class Dbf2_lib;
+}
+namespace ui {
+class DialogService;
+class StringGrid;
+}  // namespace ui
+
+class OpenTable {
+ public:
+  OpenTable(ui::StringGrid& grid, QProgressBar* progress);
+
+  std::string TablePath;   // the current table, kept whole whatever its length
+  std::string SecondPath;  // the second file of the last two-file command
+
+  struct Counts {
+    int64_t records = 0;      // by the file's size: the rows shown
+    uint32_t stored = 0;      // as the header says
+  };
+  // Loads TablePath into the grid; nothing when the file cannot be opened
+  // for reading (errno tells why). Other failures (not a table, a failed
+  // read) throw. Either way the grid and the rows' origin stay as they were.
+  std::optional<Counts> Load();
+  // No table: the grid is emptied and its rows come from no file.
+  void Forget();
+  // After TablePath's structure changed: when the rows came from that file
+  // and its field layout is theirs (only names changed), takes the new
+  // names into the header and returns true. False when the table must be
+  // loaded again.
+  bool RenameColumns();
+  // The grid's rows were written into `path`, which now holds them.
+  void RowsSavedTo(const std::string& path);
+
+  // The grid's cells, while it shows a table; nullptr otherwise.
+  RecordStore* Rows();
+  // The header bytes (header and field descriptors) the rows were read with.
+  const std::vector<char>& RowsHeader() const { return header_; }
+
+  // True when the grid's rows may be written into TablePath: they were read
+  // from that very file (not one since replaced or deleted, not another
+  // file) with the field layout it still has. Otherwise says why, naming
+  // the files, and returns false.
+  bool RowsFitTable(ui::DialogService& dialogs) const;
+  // The first part of that check: the rows came from the file TablePath
+  // names now; their field layout is not looked at.
+  bool RowsFromTable(ui::DialogService& dialogs) const;
+
+ private:
+  struct FieldLayout {
+    char type;
+    uint32_t offset;
+    uint16_t length;
+    uint8_t decimals;
+    bool operator==(const FieldLayout&) const = default;
+  };
+  struct Layout {
+    uint16_t headerSize = 0;
+    uint32_t recordLength = 0;
+    std::vector<FieldLayout> fields;
+    bool operator==(const Layout&) const = default;
+  };
+  // The layout of the table open in the engine's slot 1.
+  static Layout LayoutOf(const dbf::Dbf2_lib& db);
+
+  ui::StringGrid& grid_;
+  QProgressBar* progress_;
+  bool hasRows_ = false;
+  std::string rowsPath_;
+  std::optional<FileIdentity> rowsFile_;
+  std::vector<char> header_;
+  Layout layout_;
+};

@@ -1,0 +1,176 @@
+#include "record_store.h"
+
+#include "cell_values.h"
+#include "dbf_field_text.h"
+#include "int_text.h"
+
+#include <stdexcept>
+#include <utility>
+
+namespace {
+
+constexpr size_t kAlignedMarkLimit = 20;
+const char kDeleteSuffix[] = " Delete";
+
+}  // namespace
+
+RecordStore::RecordStore(std::vector<std::string> header, std::vector<Field> fields, uint32_t recordLength,
+                         int64_t count)
+    : header_(std::move(header)),
+      fields_(std::move(fields)),
+      recordLength_(recordLength),
+      count_(count),
+      columns_(static_cast<int>(fields_.size()) + 1),
+      // Left uninitialised: the caller reads the records straight into it.
+      records_(new char[static_cast<size_t>(count) * recordLength]),
+      rows_(static_cast<size_t>(count) + 1),
+      marks_(static_cast<size_t>(count) + 1, kAligned) {
+  header_.resize(static_cast<size_t>(columns_));
+  for (int64_t r = 0; r < count; ++r) rows_[static_cast<size_t>(r) + 1] = static_cast<uint32_t>(r);
+  marks_[0] = kEmpty;
+}
+
+void RecordStore::TakeMarks(int64_t first, int64_t count) {
+  const char* flag = records_.get() + static_cast<size_t>(first) * recordLength_;
+  for (int64_t r = first + 1; r <= first + count; ++r, flag += recordLength_) {
+    marks_[static_cast<size_t>(r)] = *flag == '*' ? kAlignedDeleted : kAligned;
+  }
+}
+
+void RecordStore::Resize(int rows, int columns) {
+  if (rows == 0 && columns == 0) {
+    header_.clear();
+    fields_.clear();
+    count_ = 0;
+    columns_ = 0;
+    records_.reset();
+    rows_.clear();
+    marks_.clear();
+    otherMarks_.clear();
+    overlays_.clear();
+    return;
+  }
+  if (columns != columns_) throw std::logic_error("the record grid's columns are the table's fields");
+  rows_.resize(static_cast<size_t>(rows), kNoRecord);
+  marks_.resize(static_cast<size_t>(rows), kEmpty);
+  std::erase_if(otherMarks_, [rows](const auto& mark) { return mark.first >= rows; });
+}
+
+std::string_view RecordStore::FieldOf(uint32_t record, int column) const {
+  const char* data = records_.get() + static_cast<size_t>(record) * recordLength_ + 1;
+  const Field& field = fields_[static_cast<size_t>(column) - 1];
+  return dbf::FieldText(data, recordLength_ - 1, field.offset, field.length, scratch_);
+}
+
+const RecordStore::Overlay* RecordStore::OverlayOf(int row) const {
+  const uint32_t id = rows_[static_cast<size_t>(row)];
+  if (id == kNoRecord || id < count_) return nullptr;
+  return &overlays_[id - static_cast<size_t>(count_)];
+}
+
+std::string_view RecordStore::Cell(int row, int column) const {
+  if (row < 0 || row >= RowCount() || column < 0 || column >= columns_) return {};
+  if (row == 0) return header_[static_cast<size_t>(column)];
+  if (column == 0) {
+    scratch_ = MarkText(row, static_cast<Mark>(marks_[static_cast<size_t>(row)]));
+    return scratch_;
+  }
+  const uint32_t id = rows_[static_cast<size_t>(row)];
+  if (id == kNoRecord) return {};
+  if (id < count_) return FieldOf(id, column);
+  const Overlay& overlay = *OverlayOf(row);
+  if (const auto& typed = overlay.cells[static_cast<size_t>(column)]) return *typed;
+  return overlay.record == kNoRecord ? std::string_view() : FieldOf(overlay.record, column);
+}
+
+void RecordStore::SetCell(int row, int column, std::string_view bytes) {
+  if (row < 0 || row >= RowCount() || column < 0 || column >= columns_) return;
+  if (row == 0) {
+    header_[static_cast<size_t>(column)] = bytes;
+    return;
+  }
+  if (column == 0) {
+    const Mark mark = MarkOf(row, bytes);
+    marks_[static_cast<size_t>(row)] = mark;
+    if (mark == kOther) {
+      otherMarks_[row] = bytes;
+    } else {
+      otherMarks_.erase(row);
+    }
+    return;
+  }
+  if (Cell(row, column) == bytes) return;
+  uint32_t& id = rows_[static_cast<size_t>(row)];
+  if (id == kNoRecord || id < count_) {
+    overlays_.push_back({id, std::vector<std::optional<std::string>>(static_cast<size_t>(columns_))});
+    id = static_cast<uint32_t>(count_ + static_cast<int64_t>(overlays_.size()) - 1);
+  }
+  overlays_[id - static_cast<size_t>(count_)].cells[static_cast<size_t>(column)] = std::string(bytes);
+}
+
+void RecordStore::InsertRow(int row) {
+  if (row < 1 || row > RowCount()) return;
+  rows_.insert(rows_.begin() + row, kNoRecord);
+  marks_.push_back(kEmpty);
+}
+
+std::string RecordStore::MarkText(int row, Mark mark) const {
+  switch (mark) {
+    case kEmpty:
+      return {};
+    case kAligned:
+      return ui::RightAligned(row, 7);
+    case kAlignedDeleted:
+      return (ui::RightAligned(row, 7) + kDeleteSuffix).substr(0, kAlignedMarkLimit);
+    case kPlain:
+      return std::to_string(row);
+    case kPlainDeleted:
+      return std::to_string(row) + kDeleteSuffix;
+    case kOther:
+      break;
+  }
+  return otherMarks_.at(row);
+}
+
+RecordStore::Mark RecordStore::MarkOf(int row, std::string_view text) const {
+  for (const Mark mark : {kEmpty, kAligned, kAlignedDeleted, kPlain, kPlainDeleted}) {
+    if (MarkText(row, mark) == text) return mark;
+  }
+  return kOther;
+}
+
+const char* RecordStore::SourceRecord(int row) const {
+  if (row < 1 || row >= RowCount()) return nullptr;
+  uint32_t id = rows_[static_cast<size_t>(row)];
+  if (const Overlay* overlay = OverlayOf(row)) id = overlay->record;
+  if (id == kNoRecord) return nullptr;
+  return records_.get() + static_cast<size_t>(id) * recordLength_;
+}
+
+bool RecordStore::RowChanged(int row) const {
+  return row >= 1 && row < RowCount() && rows_[static_cast<size_t>(row)] >= count_;
+}
+
+bool RecordStore::CellChanged(int row, int column) const {
+  if (!RowChanged(row) || column < 1 || column >= columns_) return false;
+  const Overlay* overlay = OverlayOf(row);
+  return !overlay || overlay->record == kNoRecord || overlay->cells[static_cast<size_t>(column)].has_value();
+}
+
+bool RecordStore::MarkedDeleted(int row, size_t limit) const {
+  if (row < 1 || row >= RowCount()) return false;
+  switch (marks_[static_cast<size_t>(row)]) {
+    case kAlignedDeleted:
+    case kPlainDeleted:
+      return true;
+    case kOther:
+      return cells::HasDeleteMark(cells::Trimmed(otherMarks_.at(row)).substr(0, limit));
+    default:
+      return false;
+  }
+}
+
+void RecordStore::SetHeader(std::vector<std::string> header) {
+  header_ = std::move(header);
+  header_.resize(static_cast<size_t>(columns_));
+}

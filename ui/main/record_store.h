@@ -1,0 +1,97 @@
+// The record grid's cells: the table's records kept as they were read, one
+// block of whole records, and cut into cell texts only when a cell is drawn
+// or asked for. A million-record table costs its record bytes plus five
+// bytes a row.
+//
+// What a person changes is kept apart from the records: a typed cell in an
+// overlay row that still knows its record, an inserted row as a row without
+// one. So Save can tell, cell by cell, what was edited and write every other
+// byte back exactly as it was read.
+//
+// Column 0 (the record number and the deletion mark) belongs to the row's
+// position, not to the row: inserting a row moves the cells of the fields
+// down and leaves column 0 where it stands.
+#pragma once
+
+#include "cell_store.h"
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+class RecordStore final : public ui::CellStore {
+ public:
+  struct Field {
+    uint32_t offset = 1;  // 1 = the first byte after the deletion flag
+    uint16_t length = 0;
+  };
+
+  // A grid of one header row (`header`: column 0's title, then each field's
+  // name) over `count` records of `recordLength` bytes (flag included), whose
+  // bytes the caller fills through Records() before showing the grid.
+  RecordStore(std::vector<std::string> header, std::vector<Field> fields, uint32_t recordLength,
+              int64_t count);
+
+  char* Records() { return records_.get(); }
+  // Sets column 0 of the rows of records first .. first + count - 1 (from 0)
+  // from their deletion flags, once their bytes are in Records().
+  void TakeMarks(int64_t first, int64_t count);
+  int64_t RecordCount() const { return count_; }
+  uint32_t RecordLength() const { return recordLength_; }
+
+  int RowCount() const override { return static_cast<int>(rows_.size()); }
+  int ColumnCount() const override { return columns_; }
+  // Rows come and go; the columns are the table's fields and stay, except
+  // that 0 rows and 0 columns empties the store.
+  void Resize(int rows, int columns) override;
+  std::string_view Cell(int row, int column) const override;
+  // Storing the text a cell already shows changes nothing.
+  void SetCell(int row, int column, std::string_view bytes) override;
+  void InsertRow(int row) override;
+
+  // For writing the rows back. The record a data row was read from (flag
+  // byte first), or nullptr for a row inserted into the grid.
+  const char* SourceRecord(int row) const;
+  // True when a cell of the row was typed, or the row has no record.
+  bool RowChanged(int row) const;
+  // True when the cell was typed (or its row has no record): its text, not
+  // the record's bytes, is what the row holds there.
+  bool CellChanged(int row, int column) const;
+  // True when column 0's text, trimmed and cut to `limit` characters,
+  // carries the deletion mark; without building the text where the row's
+  // own number and mark stand there.
+  bool MarkedDeleted(int row, size_t limit) const;
+  // Replaces the header's field names (the layout stays).
+  void SetHeader(std::vector<std::string> header);
+
+ private:
+  static constexpr uint32_t kNoRecord = UINT32_MAX;
+  // Column 0's text, by what it says about its position r.
+  enum Mark : uint8_t { kEmpty, kAligned, kAlignedDeleted, kPlain, kPlainDeleted, kOther };
+  struct Overlay {
+    uint32_t record = kNoRecord;
+    std::vector<std::optional<std::string>> cells;  // by column; set = typed
+  };
+
+  std::string_view FieldOf(uint32_t record, int column) const;
+  const Overlay* OverlayOf(int row) const;
+  std::string MarkText(int row, Mark mark) const;
+  Mark MarkOf(int row, std::string_view text) const;
+
+  std::vector<std::string> header_;
+  std::vector<Field> fields_;
+  uint32_t recordLength_;
+  int64_t count_;
+  int columns_;
+  std::unique_ptr<char[]> records_;
+  // By grid row (row 0 unused): a record number from 0, or count_ + the
+  // index of its overlay, or kNoRecord for an inserted row nobody typed in.
+  std::vector<uint32_t> rows_;
+  std::vector<uint8_t> marks_;  // column 0 by position, a Mark
+  std::unordered_map<int, std::string> otherMarks_;
+  std::vector<Overlay> overlays_;
+  mutable std::string scratch_;  // a cell built for the caller
+};
