@@ -3,6 +3,7 @@
 #include "code_page.h"
 #include "dbf2_lib.h"
 #include "dbf_file.h"
+#include "dbf_names.h"
 #include "enter_key.h"
 #include "event_guard.h"
 #include "field_input.h"
@@ -16,9 +17,29 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <optional>
+
 namespace {
 
 constexpr int kNameLimit = 40;
+
+// The file's field descriptors as the list shows them; nothing when the file
+// cannot be opened.
+std::optional<RawHeader> ReadFields(const std::string& path) {
+  dbf::TableFile file;
+  if (!file.OpenForReading(path)) return std::nullopt;
+  return ReadRawHeader(file);
+}
+
+// Whether a field answers to `name` by the rule the engine deletes by:
+// trimmed, in capitals, cut to ten bytes.
+bool HasField(const RawHeader& header, const std::string& name) {
+  const std::string wanted = dbf::NormalName(name);
+  for (int i = 0; i < header.fields; ++i) {
+    if (dbf::NormalName(DescriptorName(header.Descriptor(i))) == wanted) return true;
+  }
+  return false;
+}
 
 }  // namespace
 
@@ -48,6 +69,8 @@ TCreat_FForm::TCreat_FForm(ui::EventGuard& guard) : QWidget(nullptr, Qt::Window)
   resize(520, 180);
 
   OnEnterKey(ComboBox1, guard_.Guarded([this] { ComboBox1KeyPress(); }));
+  // A field picked from the list, by mouse or arrow keys, is taken as Enter is.
+  connect(ComboBox1, &QComboBox::activated, this, guard_.Guarded([this] { ComboBox1KeyPress(); }));
   OnEnterKey(Edit1, guard_.Guarded([this] { Edit1KeyPress(); }));
   connect(Button2, &QPushButton::clicked, this, guard_.Guarded([this] { Button2Click(); }));
   connect(Button3, &QPushButton::clicked, this, guard_.Guarded([this] { Button3Click(); }));
@@ -73,12 +96,11 @@ void TCreat_FForm::OpenDeleteFieldDialog(QWidget* caller, const std::string& pat
 }
 
 void TCreat_FForm::FillFieldList() {
-  dbf::TableFile file;
-  if (!file.OpenForReading(path_)) return Say("Файл не обнаружен!");
-  const RawHeader header = ReadRawHeader(file);
-  if (header.fields < 1) return Say("No field in file!");
-  for (int i = 0; i < header.fields; ++i) {
-    ComboBox1->addItem(ui::DecodeCell(DescriptorName(header.Descriptor(i)), ui::CodePage::Windows1251));
+  const std::optional<RawHeader> header = ReadFields(path_);
+  if (!header) return Say("Файл не обнаружен!");
+  if (header->fields < 1) return Say("No field in file!");
+  for (int i = 0; i < header->fields; ++i) {
+    ComboBox1->addItem(ui::DecodeCell(DescriptorName(header->Descriptor(i)), ui::CodePage::Windows1251));
   }
 }
 
@@ -92,11 +114,19 @@ void TCreat_FForm::Edit1KeyPress() { Button2->setFocus(); }
 
 void TCreat_FForm::Button2Click() {
   const std::string name = TypedText(Edit1->text().trimmed(), kNameLimit);
+  const std::optional<RawHeader> before = ReadFields(path_);
+  if (!before) return Say("Файл не обнаружен!");
+  // The engine rewrites the header even when no field matches, so a name
+  // that matches none never reaches it.
+  if (!HasField(*before, name)) return Say("Поле не найдено!");
   KeepOnFailure(path_, kWholeFile, [&] { engine_->DbfDeleteField(1, name); });
-  Say("Структура файла изменена.\r\nПоле удалено!");
+  const std::optional<RawHeader> after = ReadFields(path_);
+  const bool removed = after && after->fields < before->fields;
+  Say(removed ? "Структура файла изменена.\r\nПоле удалено!" : "Поле не найдено!");
   ComboBox1->clear();
   FillFieldList();
   ComboBox1->setFocus();
+  if (removed && onStructureChanged) onStructureChanged(path_);
 }
 
 void TCreat_FForm::Button3Click() { FormClose(); }

@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -42,6 +43,10 @@ class TCreat_FForm : public QWidget {
   QLineEdit* Edit1;
   QPushButton* Button2;
   QPushButton* Button3;
+
+  // Called with the table's path after Button2Click removed a field, so the
+  // window that opened the dialog can read the new structure.
+  std::function<void(const std::string& path)> onStructureChanged;
 
  protected:
   void closeEvent(QCloseEvent* event) override;

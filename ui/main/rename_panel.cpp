@@ -124,7 +124,8 @@ void TRenamePanel::CloseFieldList() {
 }
 
 void TRenamePanel::Button15Click() {
-  const std::string newName = TypedText(Edit13->text(), Edit13->text().size());
+  // Stored in capitals, as the column commands look names up.
+  const std::string newName = dbf::UpperAnsi(TypedText(Edit13->text(), Edit13->text().size()));
   if (newName.empty() || newName.size() > kMaxNameLength) return form_.Dialogs().Message("Ошибка нового имени поля!");
   const std::string refusal = RenameField(newName);
   if (!refusal.empty()) return form_.Dialogs().Message(refusal);

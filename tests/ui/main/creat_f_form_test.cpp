@@ -4,6 +4,7 @@
 #include "process_limits.h"
 #include "structure_test_support.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QtTest/QTest>
@@ -14,9 +15,15 @@ using testsupport::ReadFile;
 namespace {
 
 const char kRemoved[] = "Структура файла изменена.\r\nПоле удалено!";
+const char kNotFound[] = "Поле не найдено!";
 
 class DeleteFieldDialogTest : public MainWindowTest {
  protected:
+  void SetUp() override {
+    MainWindowTest::SetUp();
+    Dialog().onStructureChanged = [this](const std::string& path) { changed.push_back(path); };
+  }
+
   TCreat_FForm& Dialog() { return *form->StructureCommands->Creat_FForm; }
 
   // Opens an empty table with the fields and the dialog on it.
@@ -38,6 +45,19 @@ class DeleteFieldDialogTest : public MainWindowTest {
     Dialog().Edit1->setText(QString::fromUtf8(name));
     Dialog().Button2->click();
   }
+
+  // Opens the list and clicks item `index` in it.
+  void ClickInList(int index) {
+    QComboBox* list = Dialog().ComboBox1;
+    list->showPopup();
+    QAbstractItemView* view = list->view();
+    const QPoint item = view->visualRect(view->model()->index(index, 0)).center();
+    QTest::mouseMove(view->viewport(), item);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, item);
+  }
+
+  // The paths onStructureChanged was called with.
+  std::vector<std::string> changed;
 };
 
 }  // namespace
@@ -62,6 +82,7 @@ TEST_F(DeleteFieldDialogTest, RemovesTheNamedFieldsWhileTheMainWindowIsHidden) {
   EXPECT_EQ(Dialog().focusWidget(), Dialog().Button2);
   Remove(" sum ");
   EXPECT_EQ(dialogs.messages, std::vector<std::string>{kRemoved});
+  EXPECT_EQ(changed, std::vector<std::string>{path});
   EXPECT_EQ(Listed(), "NAME OK ");
   EXPECT_EQ(ReadFile(path), structuretest::EmptyTable({{"NAME", 'C', 10, 0, 1}, {"OK", 'L', 1, 0, 11}}));
 
@@ -69,6 +90,48 @@ TEST_F(DeleteFieldDialogTest, RemovesTheNamedFieldsWhileTheMainWindowIsHidden) {
   EXPECT_TRUE(Dialog().isHidden());
   EXPECT_FALSE(form->isHidden());
   EXPECT_EQ(Cell(0, 2), "SUM");  // the grid is as it was
+}
+
+TEST_F(DeleteFieldDialogTest, AFieldPickedFromTheListGoesToTheNameBox) {
+  OpenDialogOn({{"NAME", 'C', 10}, {"SUM", 'N', 8, 2}, {"OK", 'L', 1}});
+  const struct {
+    const char* how;
+    std::function<void()> pick;
+    const char* picked;
+  } picks[] = {
+      {"mouse", [this] { ClickInList(2); }, "OK"},
+      {"arrow key", [this] { QTest::keyClick(Dialog().ComboBox1, Qt::Key_Up); }, "SUM"},
+  };
+  for (const auto& pick : picks) {
+    Dialog().Edit1->clear();
+    Dialog().ComboBox1->setFocus();
+    pick.pick();
+    EXPECT_EQ(Dialog().Edit1->text(), pick.picked) << pick.how;
+    EXPECT_EQ(Dialog().focusWidget(), Dialog().Edit1) << pick.how;
+  }
+  EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(DeleteFieldDialogTest, ANameNoFieldHasChangesNothing) {
+  // Offsets of 0, as some writers leave them: a rewritten header would
+  // show at once.
+  const std::string path = OpenDialogOn({{"NAME", 'C', 10}, {"SUM", 'N', 8, 2}});
+  const std::string before = ReadFile(path);
+  Remove("NOSUCH");
+  Remove("NAMES");
+  Remove("");
+  EXPECT_EQ(dialogs.messages, std::vector<std::string>(3, kNotFound));
+  EXPECT_EQ(ReadFile(path), before);
+  EXPECT_EQ(Listed(), "NAME SUM ");
+  EXPECT_TRUE(changed.empty());
+
+  // A table gone from the disk is told, not treated as an engine failure.
+  std::filesystem::remove(path);
+  dialogs.messages.clear();
+  Remove("NAME");
+  EXPECT_EQ(dialogs.messages, std::vector<std::string>{"Файл не обнаружен!"});
+  EXPECT_TRUE(changed.empty());
+  EXPECT_TRUE(exits.empty());
 }
 
 TEST_F(DeleteFieldDialogTest, RemovingTheOnlyFieldLeavesATableTheDialogStillOpensOn) {
@@ -96,5 +159,6 @@ TEST_F(DeleteFieldDialogTest, AFailedWriteLeavesTheTableAsItWas) {
   EXPECT_TRUE(testsupport::OnlyTooLarge(dialogs.messages));
   EXPECT_EQ(ReadFile(path), before);
   EXPECT_EQ(Listed(), "NAME SUM OK ");
+  EXPECT_TRUE(changed.empty());
   EXPECT_TRUE(exits.empty());
 }

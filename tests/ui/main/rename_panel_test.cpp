@@ -60,16 +60,23 @@ TEST_F(RenamePanelTest, TheFieldListFillsEdit12OnEnterAndLeavesItOnEscape) {
   EXPECT_TRUE(dialogs.messages.empty());
 }
 
-TEST_F(RenamePanelTest, RenamesTheDescriptorInPlaceAndRefreshesTheGridHeader) {
+TEST_F(RenamePanelTest, RenamesTheDescriptorInPlaceInCapitalsAndRefreshesTheGridHeader) {
   Rename(" sum ", "Itog");
   EXPECT_TRUE(dialogs.messages.empty());
   std::string expected = before;
-  expected.replace(64, 10, Padded("Itog"));
+  expected.replace(64, 10, Padded("ITOG"));
   EXPECT_EQ(ReadFile(path), expected);
-  EXPECT_EQ(Cell(0, 2), "Itog");
+  EXPECT_EQ(Cell(0, 2), "ITOG");
   EXPECT_EQ(Cell(3, 1), "Carol");
-  // A name another field has is taken too.
-  Rename("itog", "NAME");
+  // The column commands, which look names up in capitals, find it.
+  form->Edit4->setText(QStringLiteral("itog"));
+  form->Button4->click();
+  EXPECT_EQ(dialogs.messages, std::vector<std::string>{"Сумма= " + std::string(15, ' ') + "15.50"});
+  // Cyrillic small letters become capitals of code page 1251; a name another
+  // field has is taken too.
+  Rename("itog", "итог");
+  EXPECT_EQ(ReadFile(path).substr(64, 10), Padded("\xC8\xD2\xCE\xC3"));
+  Rename("итог", "NAME");
   EXPECT_EQ(ReadFile(path).substr(64, 10), Padded("NAME"));
 }
 
