@@ -35,6 +35,11 @@ TStructureCommands::TStructureCommands(TForm2& form)
   form_.Hook(form_.CreateFile1, [this] { CreateFile1Click(); });
   form_.Hook(form_.CopyStructurefile1, [this] { CopyStructurefile1Click(); });
   form_.Hook(form_.Deletedfield1, [this] { Deletedfield1Click(); });
+  // The grid shows the fields the table has: a field deleted from the table
+  // on show takes its column with it.
+  Creat_FForm->onStructureChanged = [this](const std::string& path) {
+    if (path == form_.Table().TablePath) form_.TableStructureChanged();
+  };
 }
 
 TStructureCommands::~TStructureCommands() = default;

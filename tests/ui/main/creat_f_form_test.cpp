@@ -21,7 +21,10 @@ class DeleteFieldDialogTest : public MainWindowTest {
  protected:
   void SetUp() override {
     MainWindowTest::SetUp();
-    Dialog().onStructureChanged = [this](const std::string& path) { changed.push_back(path); };
+    Dialog().onStructureChanged = [this, window = Dialog().onStructureChanged](const std::string& path) {
+      changed.push_back(path);
+      window(path);
+    };
   }
 
   TCreat_FForm& Dialog() { return *form->StructureCommands->Creat_FForm; }
@@ -89,7 +92,10 @@ TEST_F(DeleteFieldDialogTest, RemovesTheNamedFieldsWhileTheMainWindowIsHidden) {
   Dialog().Button3->click();
   EXPECT_TRUE(Dialog().isHidden());
   EXPECT_FALSE(form->isHidden());
-  EXPECT_EQ(Cell(0, 2), "SUM");  // the grid is as it was
+  // The grid's columns are the table's fields again.
+  ASSERT_EQ(form->StringGrid1->ColCount(), 3);
+  EXPECT_EQ(Cell(0, 1), "NAME");
+  EXPECT_EQ(Cell(0, 2), "OK");
 }
 
 TEST_F(DeleteFieldDialogTest, AFieldPickedFromTheListGoesToTheNameBox) {
