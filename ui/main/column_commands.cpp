@@ -1,8 +1,10 @@
 #include "column_commands.h"
 
 #include "dbf2_lib.h"
-#include "main_window.h"
+#include "dialog_service.h"
+#include "event_guard.h"
 #include "progress.h"
+#include "string_grid.h"
 #include "table_command_steps.h"
 
 #include <QLabel>
@@ -23,18 +25,17 @@ std::string SumText(double sum, int decimals) {
 
 }  // namespace
 
-TColumnCommands::TColumnCommands(TForm2& form) : form_(form) {
-  form.Hook(form.Button4, [this] { Button4Click(); });
-  form.Hook(form.Button5, [this] { Button5Click(); });
+TColumnCommands::TColumnCommands(const TableContext& context, QLineEdit& edit4)
+    : context_(context), Edit4(edit4) {
 }
 
 // Opens the table and finds the field named in Edit4. A field that is missing
 // or not numeric is refused with its message: reading a number from any
 // other field would end the program.
 const dbf::FieldNode* TColumnCommands::OpenWithNumericField(dbf::Dbf2_lib& db, TableAccess access) {
-  ui::DialogService& dialogs = form_.Dialogs();
-  if (!OpenTableOrTell(db, kTable, form_.Table().TablePath, dialogs, access)) return nullptr;
-  const dbf::FieldNode* field = FieldByTypedName(db, kTable, form_.Edit4->text());
+  ui::DialogService& dialogs = context_.dialogs;
+  if (!OpenTableOrTell(db, kTable, context_.table.TablePath, dialogs, access)) return nullptr;
+  const dbf::FieldNode* field = FieldByTypedName(db, kTable, Edit4.text());
   if (!field) {
     dialogs.Message("Ошибка в имени поля!");
   } else if (field->type != 'N') {
@@ -46,7 +47,7 @@ const dbf::FieldNode* TColumnCommands::OpenWithNumericField(dbf::Dbf2_lib& db, T
 
 // Every record in file order, those marked deleted too, with the progress bar.
 void TColumnCommands::ForEveryRecord(dbf::Dbf2_lib& db, const std::function<void()>& visit) {
-  ui::Progress progress(form_.ProgressBar1, db.DbfRecCount(kTable));
+  ui::Progress progress(context_.progress, db.DbfRecCount(kTable));
   for (db.DbfTop(kTable); !db.DbfEof(kTable); db.DbfSkip(kTable, 1)) {
     progress.Set(db.DbfRecNo(kTable));
     visit();
@@ -54,7 +55,7 @@ void TColumnCommands::ForEveryRecord(dbf::Dbf2_lib& db, const std::function<void
 }
 
 void TColumnCommands::Button4Click() {
-  if (!form_.PathGiven()) return;
+  if (!context_.PathGiven()) return;
   dbf::Dbf2_lib db;
   const dbf::FieldNode* field = OpenWithNumericField(db, TableAccess::Read);
   if (!field) return;
@@ -62,11 +63,11 @@ void TColumnCommands::Button4Click() {
   double sum = 0;
   ForEveryRecord(db, [&] { sum += db.DbfGetNum(kTable, name); });
   db.DbfCloseAll();
-  form_.Dialogs().Message("Сумма= " + SumText(sum, field->decimals));
+  context_.dialogs.Message("Сумма= " + SumText(sum, field->decimals));
 }
 
 void TColumnCommands::Button5Click() {
-  if (!form_.PathGiven()) return;
+  if (!context_.PathGiven()) return;
   dbf::Dbf2_lib db;
   const dbf::FieldNode* field = OpenWithNumericField(db, TableAccess::Write);
   if (!field) return;
@@ -77,6 +78,6 @@ void TColumnCommands::Button5Click() {
   // The purge also removes the records that were flagged before.
   db.DbfPack(kTable);
   db.DbfCloseAll();
-  form_.RefillRows();
-  form_.Dialogs().Message("Удаление строк с нулевыми суммами выполнено!");
+  context_.table.Refill();
+  context_.dialogs.Message("Удаление строк с нулевыми суммами выполнено!");
 }

@@ -4,10 +4,11 @@
 #pragma once
 
 #include "table_command_steps.h"
+#include "table_context.h"
 
 #include <functional>
 
-class TForm2;
+class QLineEdit;
 namespace dbf {
 class Dbf2_lib;
 struct FieldNode;
@@ -15,8 +16,8 @@ struct FieldNode;
 
 class TColumnCommands {
  public:
-  // Hooks the commands onto the window's Button4 and Button5.
-  explicit TColumnCommands(TForm2& form);
+  // `edit4` is the bottom panel's box that names the field.
+  TColumnCommands(const TableContext& context, QLineEdit& edit4);
 
   void Button4Click();  // "Подсчет суммы"
   void Button5Click();  // "Удалить нулевые"
@@ -25,5 +26,6 @@ class TColumnCommands {
   const dbf::FieldNode* OpenWithNumericField(dbf::Dbf2_lib& db, TableAccess access);
   void ForEveryRecord(dbf::Dbf2_lib& db, const std::function<void()>& visit);
 
-  TForm2& form_;
+  const TableContext context_;
+  QLineEdit& Edit4;
 };

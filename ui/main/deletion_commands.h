@@ -4,16 +4,17 @@
 // and removing every record of the table.
 #pragma once
 
+#include "table_context.h"
+
 #include <cstdint>
 
-class TForm2;
 namespace dbf {
 class Dbf2_lib;
 }
 
 class TDeletionCommands {
  public:
-  explicit TDeletionCommands(TForm2& form);
+  explicit TDeletionCommands(const TableContext& context);
 
   void ToolButton6Click();    // "Отетка удаления записи"
   void ToolButton7Click();    // "Снять отметку удаления"
@@ -31,5 +32,5 @@ class TDeletionCommands {
   // record count text.
   void ShowPurgedTable(dbf::Dbf2_lib& db);
 
-  TForm2& form_;
+  const TableContext context_;
 };

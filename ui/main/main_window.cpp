@@ -11,6 +11,7 @@
 #include "repair_panel.h"
 #include "sele_rec_form.h"
 #include "sort_panel.h"
+#include "structure_commands.h"
 #include "desktop_office.h"
 #include "exchange_folder.h"
 #include "export_panel.h"
@@ -45,13 +46,16 @@ TForm2::TForm2(MainWindowLinks links, QWidget* parent) : QMainWindow(parent), li
   BuildPathStrip();
   BuildGridArea();
   BuildBottomPanel();
-  table_ = std::make_unique<OpenTable>(*StringGrid1, ProgressBar1);
+  table_ = std::make_unique<OpenTable>(*StringGrid1, ProgressBar1, *StaticText2, *StaticText1);
+  context_ = std::make_unique<TableContext>(
+      TableContext{*table_, *StringGrid1, ProgressBar1, links_.dialogs, links_.guard, *this, *GridArea});
   BuildTaskPanels();
-  columnCommands_ = std::make_unique<TColumnCommands>(*this);
-  recordCopy_ = std::make_unique<TRecordCopy>(*this);
-  RecordEditing = std::make_unique<TRecordEditing>(*this);
-  DeletionCommands = std::make_unique<TDeletionCommands>(*this);
-  SeleRecForm = std::make_unique<TSeleRecForm>(*this);
+  columnCommands_ = std::make_unique<TColumnCommands>(*context_, *Edit4);
+  recordCopy_ = std::make_unique<TRecordCopy>(*context_, *Edit1, *Edit2, *Edit3);
+  RecordEditing = std::make_unique<TRecordEditing>(*context_);
+  DeletionCommands = std::make_unique<TDeletionCommands>(*context_);
+  SeleRecForm = std::make_unique<TSeleRecForm>(*context_);
+  RouteCommands();
   // A message, file or font dialog holds the activation only while it is
   // answered; getting it back from one is not a new activation of the window
   // (it leaves the new-field panel open), getting it back from another window
@@ -83,6 +87,34 @@ void TForm2::Hook(QAction* action, void (TForm2::*handler)()) {
 
 void TForm2::Hook(QPushButton* button, void (TForm2::*handler)()) {
   Hook(button, std::function<void()>([this, handler] { (this->*handler)(); }));
+}
+
+void TForm2::RouteCommands() {
+  Hook(N5, [this] { RecordEditing->N5Click(); });                    // "Корректировать"
+  Hook(N6, [this] { RecordEditing->N6Click(); });                    // "Отмена корректировки"
+  Hook(N8, [this] { RecordEditing->N8Click(); });                    // "Перед строкой"
+  Hook(N9, [this] { RecordEditing->N9Click(); });                    // "После строки"
+  Hook(ToolButton4, [this] { RecordEditing->ToolButton4Click(); });  // "Сохранить  файл "
+  Hook(Save1, [this] { RecordEditing->Save1Click(); });              // "Save"
+  Hook(Saveas1, [this] { RecordEditing->Saveas1Click(); });          // "Save as :"
+  Hook(ToolButton6, [this] { DeletionCommands->ToolButton6Click(); });
+  Hook(ToolButton7, [this] { DeletionCommands->ToolButton7Click(); });
+  Hook(ToolButton8, [this] { DeletionCommands->ToolButton8Click(); });
+  Hook(ToolButton2, [this] { DeletionCommands->ToolButton2Click(); });
+  Hook(Deleterecord1, [this] { DeletionCommands->Deleterecord1Click(); });  // "Delete record"
+  Hook(N12, [this] { DeletionCommands->N12Click(); });                      // "Очистить весь файл"
+  Hook(Button4, [this] { columnCommands_->Button4Click(); });               // "Подсчет суммы"
+  Hook(Button5, [this] { columnCommands_->Button5Click(); });               // "Удалить нулевые"
+  Hook(Button2, [this] { recordCopy_->Button2Click(); });                   // "Копировать файл"
+  Hook(N13, [this] { recordCopy_->N13Click(); });                           // "Скопировать из файла :"
+  Hook(N14, [this] { SeleRecForm->N14Click(); });
+  Hook(Sortedfile1, [this] { Panel3->Sortedfile1Click(); });
+  Hook(N10, [this] { Panel6->N10Click(); });
+  Hook(N11, [this] { Panel7->N11Click(); });
+  Hook(Addnewfield1, [this] { Panel8->Addnewfield1Click(); });
+  Hook(CreateFile1, [this] { StructureCommands->CreateFile1Click(); });
+  Hook(CopyStructurefile1, [this] { StructureCommands->CopyStructurefile1Click(); });
+  Hook(Deletedfield1, [this] { StructureCommands->Deletedfield1Click(); });
 }
 
 void TForm2::EmptyTransferBuffer() {
@@ -139,9 +171,9 @@ void TForm2::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-bool TForm2::GridShown() const { return !StringGrid1->isHidden(); }
+bool TForm2::GridShown() const { return context_->GridShown(); }
 
-bool TForm2::PathGiven() const { return !TrimBlanks(table_->TablePath).empty(); }
+bool TForm2::PathGiven() const { return context_->PathGiven(); }
 
 void TForm2::ToolButton3Click() { Panel4->ToolButton3Click(); }
 

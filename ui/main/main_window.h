@@ -6,6 +6,7 @@
 
 #include "main_window_links.h"
 #include "open_table.h"
+#include "table_context.h"
 #include "string_grid.h"
 
 #include <QMainWindow>
@@ -81,12 +82,6 @@ class TForm2 : public QMainWindow {
   // Loads TablePath into the grid; a file that cannot be read is refused and
   // the window returns to having no table.
   void LoadGrid();
-  // Reads the grid's rows again from TablePath after a command changed the
-  // file, and shows the record count.
-  void RefillRows();
-  // After a command changed TablePath's structure: a renamed field renames
-  // its column, any other change loads the table again.
-  void TableStructureChanged();
   void ApplyCodePage();
   void cbCheckBox1Click();
   void N4Click();
@@ -102,13 +97,6 @@ class TForm2 : public QMainWindow {
   bool GridShown() const;
   bool PathGiven() const;
 
-  // What the panels and dialogs the window creates share with it.
-  ui::DialogService& Dialogs() { return links_.dialogs; }
-  ui::EventGuard& Guard() { return links_.guard; }
-  // Runs a handler through the guard when the action fires or the button is
-  // clicked; the panels route their commands through these.
-  void Hook(QAction* action, std::function<void()> handler);
-  void Hook(QPushButton* button, std::function<void()> handler);
 
   // Controls, by the names of the window's layout.
   QToolBar* ToolBar1;
@@ -162,7 +150,13 @@ class TForm2 : public QMainWindow {
   void BuildBottomPanel();
   void BuildTaskPanels();
   void PlaceOverlays();
-  // Hooks one of the window's own handlers.
+  // Routes the commands of the menus, toolbars and bottom panel to the
+  // panels and command classes that carry them out.
+  void RouteCommands();
+  // Runs a handler through the guard when the action fires or the button is
+  // clicked.
+  void Hook(QAction* action, std::function<void()> handler);
+  void Hook(QPushButton* button, std::function<void()> handler);
   void Hook(QAction* action, void (TForm2::*handler)());
   void Hook(QPushButton* button, void (TForm2::*handler)());
 
@@ -177,6 +171,7 @@ class TForm2 : public QMainWindow {
 
   MainWindowLinks links_;
   std::unique_ptr<OpenTable> table_;
+  std::unique_ptr<TableContext> context_;  // what the panels and commands work with
   std::unique_ptr<office::OfficeAutomation> ownOffice_;  // when the links bring none
   std::unique_ptr<office::OfficeSession> office_;
   std::unique_ptr<TColumnCommands> columnCommands_;

@@ -224,7 +224,7 @@ void TForm2::BuildBottomPanel() {
 }
 
 void TForm2::BuildTaskPanels() {
-  Panel3 = new TSortPanel(*this);
+  Panel3 = new TSortPanel(*context_);
   const office::OfficePanelLinks officeLinks{links_.dialogs, links_.guard, *office_, *StringGrid1, *ProgressBar1,
                                              [this] { return table_->TablePath; }};
   Panel4 = new TReportPanel(officeLinks, GridArea);
@@ -233,10 +233,10 @@ void TForm2::BuildTaskPanels() {
   Button3 = Panel5->Button3;
   Hook(N16, [this] { Panel5->N16Click(); });
   Hook(N17, &TForm2::N17Click);
-  Panel6 = new TRepairPanel(*this);
-  Panel7 = new TRenamePanel(*this);
-  Panel8 = new TNewFieldPanel(*this);
-  StructureCommands = new TStructureCommands(*this);
+  Panel6 = new TRepairPanel(*context_);
+  Panel7 = new TRenamePanel(*context_);
+  Panel8 = new TNewFieldPanel(*context_);
+  StructureCommands = new TStructureCommands(*context_, *Panel8);
   PlaceOverlays();
 }
 

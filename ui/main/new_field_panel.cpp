@@ -1,11 +1,13 @@
 #include "new_field_panel.h"
 
 #include "dbf2_lib.h"
+#include "dialog_service.h"
 #include "enter_key.h"
+#include "event_guard.h"
 #include "field_input.h"
 #include "file_name.h"
 #include "keep_on_failure.h"
-#include "main_window.h"
+#include "string_grid.h"
 #include "table_emptiness.h"
 
 #include <QAction>
@@ -34,10 +36,10 @@ bool InRange(std::optional<long long> value, int low, int high) { return value &
 
 }  // namespace
 
-TNewFieldPanel::TNewFieldPanel(TForm2& form)
+TNewFieldPanel::TNewFieldPanel(const TableContext& context)
     : TaskPanel({QString::fromUtf8("Изменение структуры файла."), QString::fromUtf8("Ввод нового поля.")},
-                QString::fromUtf8("Выход"), form.GridArea),
-      form_(form) {
+                QString::fromUtf8("Выход"), &context.panelArea),
+      context_(context) {
   auto* inputs = new QFormLayout;
   Edit14 = new QLineEdit(this);
   ComboBox2 = new QComboBox(this);
@@ -54,19 +56,18 @@ TNewFieldPanel::TNewFieldPanel(TForm2& form)
   Body()->addWidget(Button18, 0, Qt::AlignLeft);
   Button19 = ExitButton();
 
-  ui::EventGuard& guard = form_.Guard();
+  ui::EventGuard& guard = context_.guard;
   OnEnterKey(Edit14, guard.Guarded([this] { Edit14KeyPress(); }));
   OnEnterKey(ComboBox2, guard.Guarded([this] { ComboBox2KeyPress(); }));
   OnEnterKey(Edit15, guard.Guarded([this] { Edit15KeyPress(); }));
   OnEnterKey(Edit16, guard.Guarded([this] { Edit16KeyPress(); }));
-  form_.Hook(Button18, [this] { Button18Click(); });
-  form_.Hook(Button19, [this] { Button19Click(); });
-  form_.Hook(form_.Addnewfield1, [this] { Addnewfield1Click(); });
+  context_.Hook(Button18, [this] { Button18Click(); });
+  context_.Hook(Button19, [this] { Button19Click(); });
 }
 
 void TNewFieldPanel::Addnewfield1Click() {
-  if (!form_.GridShown() || !form_.PathGiven()) return;
-  if (HoldsRecords(form_.Table().TablePath)) return Say(kNotEmpty);
+  if (!context_.GridShown() || !context_.PathGiven()) return;
+  if (HoldsRecords(context_.table.TablePath)) return Say(kNotEmpty);
   Prepare();
 }
 
@@ -103,7 +104,7 @@ char TNewFieldPanel::TypeLetter() const {
   return item >= 0 && item < static_cast<int>(sizeof kTypeLetters) ? kTypeLetters[item] : 0;
 }
 
-void TNewFieldPanel::Say(const char* message) { form_.Dialogs().Message(message); }
+void TNewFieldPanel::Say(const char* message) { context_.dialogs.Message(message); }
 
 void TNewFieldPanel::Edit14KeyPress() {
   if (FieldName()) {
@@ -143,22 +144,22 @@ void TNewFieldPanel::Button18Click() {
   if (!decimals) return Say(kLengthError);
   const char type = TypeLetter();
   if (!type) return Say(kTypeError);
-  if (!form_.PathGiven()) return;
+  if (!context_.PathGiven()) return;
   // The panel stays open while another table is opened; adding a field drops
   // every record, so the table is looked at again.
-  if (HoldsRecords(form_.Table().TablePath)) return Say(kNotEmpty);
+  if (HoldsRecords(context_.table.TablePath)) return Say(kNotEmpty);
   AddField(*name, type, *length, *decimals);
 }
 
 void TNewFieldPanel::AddField(const std::string& name, char type, int length, int decimals) {
   bool added = false;
-  KeepOnFailure(form_.Table().TablePath, kWholeFile, [&] {
+  KeepOnFailure(context_.table.TablePath, kWholeFile, [&] {
     dbf::Dbf2_lib db;
-    db.DbfAssign(1, form_.Table().TablePath);
+    db.DbfAssign(1, context_.table.TablePath);
     added = db.DbfAddField(1, name, type, length, decimals);
   });
   if (!added) return Say("Нет места для нового поля в заголовке файла!");
-  form_.TableStructureChanged();
+  context_.table.StructureChanged();
   Say("Структура файла изменена.\r\nНовое поле введено!");
   Edit14->setFocus();
 }

@@ -3,6 +3,8 @@
 // checks it and moves on to the next.
 #pragma once
 
+#include "table_context.h"
+
 #include "task_panel.h"
 
 #include <optional>
@@ -10,11 +12,10 @@
 class QComboBox;
 class QLineEdit;
 class QPushButton;
-class TForm2;
 
 class TNewFieldPanel : public TaskPanel {
  public:
-  explicit TNewFieldPanel(TForm2& form);
+  explicit TNewFieldPanel(const TableContext& context);
 
   void Addnewfield1Click();  // "Add new field"
   // Empties the inputs, selects "Character", shows the panel and puts the
@@ -46,5 +47,5 @@ class TNewFieldPanel : public TaskPanel {
   void Say(const char* message);
   void AddField(const std::string& name, char type, int length, int decimals);
 
-  TForm2& form_;
+  const TableContext context_;
 };

@@ -6,7 +6,10 @@
 #include "progress.h"
 #include "record_store.h"
 #include "string_grid.h"
+#include "table_checks.h"
+#include "table_command_steps.h"
 
+#include <QLabel>
 #include <QString>
 
 #include <algorithm>
@@ -37,7 +40,8 @@ std::vector<char> HeaderBytes(const std::string& path, uint16_t headerSize) {
 
 }  // namespace
 
-OpenTable::OpenTable(ui::StringGrid& grid, QProgressBar* progress) : grid_(grid), progress_(progress) {}
+OpenTable::OpenTable(ui::StringGrid& grid, QProgressBar* progress, QLabel& pathStrip, QLabel& countText)
+    : grid_(grid), progress_(progress), pathStrip_(pathStrip), countText_(countText) {}
 
 std::optional<OpenTable::Counts> OpenTable::Load() {
   dbf::Dbf2_lib db;
@@ -80,6 +84,30 @@ std::optional<OpenTable::Counts> OpenTable::Load() {
   layout_ = std::move(layout);
   return counts;
 }
+
+OpenTable::Counts OpenTable::LoadOrFail() {
+  const std::optional<Counts> counts = Load();
+  if (!counts) throw std::system_error(errno, std::generic_category(), CannotReadMessage(TablePath));
+  return *counts;
+}
+
+void OpenTable::ShowLoadedCounts(const Counts& counts) {
+  QString text = QString::number(counts.records) + QString::fromUtf8(" строк");
+  if (counts.stored != counts.records) {
+    text += QString::fromUtf8(" (в заголовке файла: %1)").arg(counts.stored);
+  }
+  countText_.setText(text);
+}
+
+void OpenTable::Refill() { countText_.setText(RecordCountText(LoadOrFail().records)); }
+
+void OpenTable::StructureChanged() {
+  if (!RenameColumns()) ShowLoadedCounts(LoadOrFail());
+}
+
+void OpenTable::ShowPath() { pathStrip_.setText(QString::fromStdString(TablePath)); }
+
+std::string OpenTable::ShownPath() const { return pathStrip_.text().toStdString(); }
 
 void OpenTable::Forget() {
   grid_.Clear();

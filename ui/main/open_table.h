@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+class QLabel;
 class QProgressBar;
 class RecordStore;
 namespace dbf {
@@ -29,7 +30,9 @@ class StringGrid;
 
 class OpenTable {
  public:
-  OpenTable(ui::StringGrid& grid, QProgressBar* progress);
+  // The grid it fills, the progress bar loading shows, the path strip that
+  // names the table and the status text that counts its records.
+  OpenTable(ui::StringGrid& grid, QProgressBar* progress, QLabel& pathStrip, QLabel& countText);
 
   std::string TablePath;   // the current table, kept whole whatever its length
   std::string SecondPath;  // the second file of the last two-file command
@@ -42,13 +45,21 @@ class OpenTable {
   // for reading (errno tells why). Other failures (not a table, a failed
   // read) throw. Either way the grid and the rows' origin stay as they were.
   std::optional<Counts> Load();
+  // The record count as loading shows it: "N строк", and the header's
+  // count beside it when that disagrees (the header is not corrected:
+  // viewing writes nothing).
+  void ShowLoadedCounts(const Counts& counts);
+  // Reads the rows again from TablePath after a command changed the file,
+  // and shows the record count right-aligned with " записей.".
+  void Refill();
+  // After a command changed TablePath's structure: a renamed field renames
+  // its column, any other change loads the table again.
+  void StructureChanged();
   // No table: the grid is emptied and its rows come from no file.
   void Forget();
-  // After TablePath's structure changed: when the rows came from that file
-  // and its field layout is theirs (only names changed), takes the new
-  // names into the header and returns true. False when the table must be
-  // loaded again.
-  bool RenameColumns();
+  // The path strip: shows TablePath; the path it shows.
+  void ShowPath();
+  std::string ShownPath() const;
   // The grid's rows were written into `path`, which now holds them.
   void RowsSavedTo(const std::string& path);
 
@@ -82,9 +93,16 @@ class OpenTable {
   };
   // The layout of the table open in the engine's slot 1.
   static Layout LayoutOf(const dbf::Dbf2_lib& db);
+  // When the rows came from TablePath and its field layout is theirs (only
+  // names changed), takes the new names into the header and returns true.
+  bool RenameColumns();
+  // Load(), failing with the reason when the file cannot be read.
+  Counts LoadOrFail();
 
   ui::StringGrid& grid_;
   QProgressBar* progress_;
+  QLabel& pathStrip_;
+  QLabel& countText_;
   bool hasRows_ = false;
   std::string rowsPath_;
   std::optional<FileIdentity> rowsFile_;

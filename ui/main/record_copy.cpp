@@ -1,10 +1,12 @@
 #include "record_copy.h"
 
 #include "dbf2_lib.h"
+#include "dialog_service.h"
+#include "event_guard.h"
 #include "file_name.h"
 #include "int_text.h"
-#include "main_window.h"
 #include "progress.h"
+#include "string_grid.h"
 #include "table_command_steps.h"
 
 #include <QAction>
@@ -41,31 +43,30 @@ std::string TargetInTableFolder(const std::string& tablePath, const std::string&
 
 }  // namespace
 
-TRecordCopy::TRecordCopy(TForm2& form) : form_(form) {
-  form.Hook(form.Button2, [this] { Button2Click(); });
-  form.Hook(form.N13, [this] { N13Click(); });
+TRecordCopy::TRecordCopy(const TableContext& context, QLineEdit& edit1, QLineEdit& edit2, QLineEdit& edit3)
+    : context_(context), Edit1(edit1), Edit2(edit2), Edit3(edit3) {
 }
 
 void TRecordCopy::Button2Click() {
-  if (!form_.PathGiven()) return;
-  ui::DialogService& dialogs = form_.Dialogs();
-  const std::string name = TrimBlanks(form_.Edit1->text().toStdString());
+  if (!context_.PathGiven()) return;
+  ui::DialogService& dialogs = context_.dialogs;
+  const std::string name = TrimBlanks(Edit1.text().toStdString());
   if (name.empty()) {
     // The folder alone would be taken for the target.
     dialogs.Message("Копирование не выполнено!\r\nНет имени файла для копии.");
     return;
   }
-  const auto typedFirst = TypedRecordNumber(*form_.Edit3, dialogs);
+  const auto typedFirst = TypedRecordNumber(Edit3, dialogs);
   if (!typedFirst) return;
-  const auto typedLast = TypedRecordNumber(*form_.Edit2, dialogs);
+  const auto typedLast = TypedRecordNumber(Edit2, dialogs);
   if (!typedLast) return;
 
-  const std::string target = TargetInTableFolder(form_.Table().TablePath, name);
+  const std::string target = TargetInTableFolder(context_.table.TablePath, name);
   dbf::Dbf2_lib db;
-  db.DbfAssign(kTable, form_.Table().TablePath);
+  db.DbfAssign(kTable, context_.table.TablePath);
   db.DbfAssign(kOther, target);
   if (!FileExists(target)) db.DbfCopyStructure(kTable, kOther);
-  if (!OpenTableOrTell(db, kTable, form_.Table().TablePath, dialogs)) return;
+  if (!OpenTableOrTell(db, kTable, context_.table.TablePath, dialogs)) return;
   // Only the records present now: a target that is the table itself grows
   // while it is copied.
   const int64_t count = db.DbfRecCount(kTable);
@@ -78,7 +79,7 @@ void TRecordCopy::Button2Click() {
   const int64_t last = *typedLast < 1 ? count : std::min(*typedLast, count);
   const int64_t first = std::max<int64_t>(*typedFirst, 1);
   {
-    ui::Progress progress(form_.ProgressBar1, count);
+    ui::Progress progress(context_.progress, count);
     for (int64_t n = first; n <= last; ++n) {
       db.DbfGo(kTable, n);
       progress.Set(n);
@@ -92,25 +93,25 @@ void TRecordCopy::Button2Click() {
 }
 
 void TRecordCopy::N13Click() {
-  if (!form_.GridShown()) return;
-  ui::DialogService& dialogs = form_.Dialogs();
+  if (!context_.GridShown()) return;
+  ui::DialogService& dialogs = context_.dialogs;
   const auto choice = dialogs.OpenFile(ui::kTableFilter);
   if (!choice || !FileExists(choice->path)) {
     dialogs.Message("Отмена копирования !");
     return;
   }
-  form_.Table().SecondPath = choice->path;
-  if (!dialogs.Ask("Выполнить копирование?", "Копируемый файл : " + form_.Table().SecondPath)) return;
-  if (!form_.PathGiven()) return;
+  context_.table.SecondPath = choice->path;
+  if (!dialogs.Ask("Выполнить копирование?", "Копируемый файл : " + context_.table.SecondPath)) return;
+  if (!context_.PathGiven()) return;
 
   dbf::Dbf2_lib db;
-  if (!OpenTableOrTell(db, kTable, form_.Table().TablePath, dialogs)) return;
-  if (!OpenTableOrTell(db, kOther, form_.Table().SecondPath, dialogs)) return;
+  if (!OpenTableOrTell(db, kTable, context_.table.TablePath, dialogs)) return;
+  if (!OpenTableOrTell(db, kOther, context_.table.SecondPath, dialogs)) return;
   // Only the records present now: the other table may be this one, which
   // grows with every record appended.
   const int64_t count = db.DbfRecCount(kOther);
   {
-    ui::Progress progress(form_.ProgressBar1, count);
+    ui::Progress progress(context_.progress, count);
     db.DbfTop(kOther);
     for (int64_t done = 0; done < count && !db.DbfEof(kOther); ++done) {
       progress.Set(db.DbfRecNo(kOther));
@@ -121,6 +122,6 @@ void TRecordCopy::N13Click() {
     }
   }
   db.DbfCloseAll();
-  form_.RefillRows();
+  context_.table.Refill();
   dialogs.Message("Копирование выполнено!");
 }

@@ -4,16 +4,22 @@
 // another table appended to the current one (menu "Операции").
 #pragma once
 
-class TForm2;
+#include "table_context.h"
+
+class QLineEdit;
 
 class TRecordCopy {
  public:
-  // Hooks the commands onto the window's Button2 and N13.
-  explicit TRecordCopy(TForm2& form);
+  // The bottom panel's boxes: the copy's name, the last and the first
+  // record number.
+  TRecordCopy(const TableContext& context, QLineEdit& edit1, QLineEdit& edit2, QLineEdit& edit3);
 
   void Button2Click();  // "Копировать файл"
   void N13Click();      // "Скопировать из файла :"
 
  private:
-  TForm2& form_;
+  const TableContext context_;
+  QLineEdit& Edit1;
+  QLineEdit& Edit2;
+  QLineEdit& Edit3;
 };

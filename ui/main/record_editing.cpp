@@ -3,12 +3,14 @@
 #include "cell_values.h"
 #include "dbf2_lib.h"
 #include "dbf_header.h"
+#include "dialog_service.h"
+#include "event_guard.h"
 #include "file_name.h"
 #include "file_replace.h"
-#include "main_window.h"
 #include "progress.h"
-#include "record_store.h"
 #include "record_grid_options.h"
+#include "record_store.h"
+#include "string_grid.h"
 #include "table_checks.h"
 
 #include <QAction>
@@ -44,32 +46,25 @@ void CopyTableHeader(const std::string& table, const std::string& file) {
 
 }  // namespace
 
-TRecordEditing::TRecordEditing(TForm2& form) : form_(form) {
-  form.Hook(form.N5, [this] { N5Click(); });
-  form.Hook(form.N6, [this] { N6Click(); });
-  form.Hook(form.N8, [this] { N8Click(); });
-  form.Hook(form.N9, [this] { N9Click(); });
-  form.Hook(form.ToolButton4, [this] { ToolButton4Click(); });
-  form.Hook(form.Save1, [this] { Save1Click(); });
-  form.Hook(form.Saveas1, [this] { Saveas1Click(); });
+TRecordEditing::TRecordEditing(const TableContext& context) : context_(context) {
 }
 
 void TRecordEditing::N5Click() {
-  form_.StringGrid1->SetOptions(kRecordGridEditing);
-  form_.StringGrid1->setFocus();
+  context_.grid.SetOptions(kRecordGridEditing);
+  context_.grid.setFocus();
 }
 
 void TRecordEditing::N6Click() {
-  form_.StringGrid1->SetOptions(kRecordGridViewing);
-  form_.StringGrid1->setFocus();
+  context_.grid.SetOptions(kRecordGridViewing);
+  context_.grid.setFocus();
 }
 
-void TRecordEditing::N8Click() { InsertEmptyRow(form_.StringGrid1->Row()); }
+void TRecordEditing::N8Click() { InsertEmptyRow(context_.grid.Row()); }
 
-void TRecordEditing::N9Click() { InsertEmptyRow(form_.StringGrid1->Row() + 1); }
+void TRecordEditing::N9Click() { InsertEmptyRow(context_.grid.Row() + 1); }
 
 void TRecordEditing::InsertEmptyRow(int row) {
-  ui::StringGrid& grid = *form_.StringGrid1;
+  ui::StringGrid& grid = context_.grid;
   if (grid.ColCount() == 0) return;  // no table was ever shown
   const int selectedRow = grid.Row();
   const int selectedCol = grid.Col();
@@ -88,10 +83,10 @@ void TRecordEditing::InsertEmptyRow(int row) {
 void TRecordEditing::Save1Click() { ToolButton4Click(); }
 
 void TRecordEditing::ToolButton4Click() {
-  if (!form_.GridShown() || !form_.PathGiven()) return;
-  form_.StringGrid1->CommitEdit();
-  if (!GridTableWritable(form_)) return;
-  const std::string table = form_.Table().TablePath;
+  if (!context_.GridShown() || !context_.PathGiven()) return;
+  context_.grid.CommitEdit();
+  if (!GridTableWritable(context_)) return;
+  const std::string table = context_.table.TablePath;
   ui::FileRewrite rewrite;
   rewrite.writeNew = [&](const std::string& file) {
     CopyTableHeader(table, file);
@@ -100,8 +95,8 @@ void TRecordEditing::ToolButton4Click() {
   rewrite.writeInPlace = [this](const std::string& file) { RewriteTable(file); };
   ui::ReplaceFileContents(table, rewrite);
   // A new file took the table's place: the rows now come from that one.
-  form_.Table().RowsSavedTo(table);
-  form_.Dialogs().Message("Сохранение выполнено!");
+  context_.table.RowsSavedTo(table);
+  context_.dialogs.Message("Сохранение выполнено!");
 }
 
 void TRecordEditing::RewriteTable(const std::string& file) {
@@ -115,17 +110,17 @@ void TRecordEditing::RewriteTable(const std::string& file) {
 }
 
 void TRecordEditing::Saveas1Click() {
-  const auto choice = form_.Dialogs().SaveFile(ui::kTableFilter);
+  const auto choice = context_.dialogs.SaveFile(ui::kTableFilter);
   if (!choice) return;
-  OpenTable& table = form_.Table();
+  OpenTable& table = context_.table;
   table.SecondPath = TrimBlanks(choice->path);
   // A name typed without an extension gets the tables' own.
   if (!table.SecondPath.empty() && LowerExtension(table.SecondPath).empty()) table.SecondPath += ".dbf";
   const std::string tablePath = TrimBlanks(table.TablePath);
   // Another spelling of the table's name, or a link to it, is the same file.
-  if (SameTableFile(form_.Dialogs(), table.SecondPath, tablePath)) return;
+  if (SameTableFile(context_.dialogs, table.SecondPath, tablePath)) return;
   if (tablePath.empty() || !table.Rows()) return;
-  form_.StringGrid1->CommitEdit();
+  context_.grid.CommitEdit();
   // The new table is written from the grid's rows and the header they were
   // read with, so it can be made whatever became of the table's own file.
   // It takes the place of an existing file only once complete, and a
@@ -139,17 +134,17 @@ void TRecordEditing::Saveas1Click() {
     db.DbfCloseAll();
   };
   ui::ReplaceFileContents(table.SecondPath, {write, write});
-  form_.Dialogs().Message("Копирование выполнено!");
+  context_.dialogs.Message("Копирование выполнено!");
 }
 
 // Rows nobody edited go out as the very records they were read from, many
 // at a time; edited and inserted rows through WriteGridRow.
 void TRecordEditing::WriteRows(dbf::Dbf2_lib& db) {
   db.DbfGatherWrites(kTarget, true);
-  const RecordStore& store = *form_.Table().Rows();
+  const RecordStore& store = *context_.table.Rows();
   const uint32_t length = store.RecordLength();
-  const int rows = form_.StringGrid1->RowCount();
-  ui::Progress progress(form_.ProgressBar1, rows);
+  const int rows = context_.grid.RowCount();
+  ui::Progress progress(context_.progress, rows);
   std::vector<char> run;
   run.reserve(kRunBytes + length);
   const auto flush = [&] {
@@ -177,7 +172,7 @@ void TRecordEditing::WriteRows(dbf::Dbf2_lib& db) {
 // An edited row starts from its record's bytes and converts only the cells
 // typed in; an inserted row starts blank and converts every cell.
 void TRecordEditing::WriteGridRow(dbf::Dbf2_lib& db, int row) {
-  const RecordStore& store = *form_.Table().Rows();
+  const RecordStore& store = *context_.table.Rows();
   if (const char* source = store.SourceRecord(row)) {
     db.DbfSetBuffer(kTarget, source + 1);
   } else {

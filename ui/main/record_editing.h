@@ -6,16 +6,17 @@
 // marked deleted.
 #pragma once
 
+#include "table_context.h"
+
 #include <string>
 
-class TForm2;
 namespace dbf {
 class Dbf2_lib;
 }
 
 class TRecordEditing {
  public:
-  explicit TRecordEditing(TForm2& form);
+  explicit TRecordEditing(const TableContext& context);
 
   void N5Click();           // "Корректировать"
   void N6Click();           // "Отмена корректировки"
@@ -36,5 +37,5 @@ class TRecordEditing {
   // Appends every data row to the table open in slot 2, showing progress.
   void WriteRows(dbf::Dbf2_lib& db);
 
-  TForm2& form_;
+  const TableContext context_;
 };

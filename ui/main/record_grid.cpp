@@ -5,25 +5,9 @@
 
 #include "code_page.h"
 #include "file_name.h"
-#include "table_command_steps.h"
 
 #include <QCheckBox>
 #include <QLabel>
-
-namespace {
-
-// The record count with " строк"; when the header stores another count (a
-// table cut short, or one whose writer did not update it), that count too.
-// The header is not corrected: viewing writes nothing.
-QString LoadedCountText(const OpenTable::Counts& counts) {
-  QString text = QString::number(counts.records) + QString::fromUtf8(" строк");
-  if (counts.stored != counts.records) {
-    text += QString::fromUtf8(" (в заголовке файла: %1)").arg(counts.stored);
-  }
-  return text;
-}
-
-}  // namespace
 
 void TForm2::LoadGrid() {
   if (TrimBlanks(table_->TablePath).empty()) return;
@@ -32,21 +16,8 @@ void TForm2::LoadGrid() {
     RefuseUnopenedTable();
     return;
   }
-  StaticText1->setText(LoadedCountText(*counts));
+  table_->ShowLoadedCounts(*counts);
   ApplyCodePage();
-}
-
-void TForm2::RefillRows() {
-  const auto counts = table_->Load();
-  if (!counts) {
-    RefuseUnopenedTable();
-    return;
-  }
-  StaticText1->setText(RecordCountText(counts->records));
-}
-
-void TForm2::TableStructureChanged() {
-  if (!table_->RenameColumns()) LoadGrid();
 }
 
 void TForm2::ApplyCodePage() {

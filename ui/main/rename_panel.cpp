@@ -4,11 +4,12 @@
 #include "dbf2_lib.h"
 #include "dbf_file.h"
 #include "dbf_names.h"
+#include "dialog_service.h"
+#include "event_guard.h"
 #include "field_input.h"
 #include "header_fields.h"
 #include "int_text.h"
 #include "keep_on_failure.h"
-#include "main_window.h"
 #include "string_grid.h"
 
 #include <QAction>
@@ -34,9 +35,9 @@ std::string Comparable(const std::string& name) { return dbf::UpperAnsi(dbf::Tri
 
 }  // namespace
 
-TRenamePanel::TRenamePanel(TForm2& form)
-    : TaskPanel({QString::fromUtf8("Изменение имени поля.")}, QString::fromUtf8("Отмена"), form.GridArea),
-      form_(form) {
+TRenamePanel::TRenamePanel(const TableContext& context)
+    : TaskPanel({QString::fromUtf8("Изменение имени поля.")}, QString::fromUtf8("Отмена"), &context.panelArea),
+      context_(context) {
   auto* inputs = new QFormLayout;
   Edit12 = new QLineEdit(this);
   StaticText3 = new QLabel(this);
@@ -52,7 +53,7 @@ TRenamePanel::TRenamePanel(TForm2& form)
 
   // The list floats over the grid area beside the panel; it stays usable
   // while the panel is disabled.
-  StringGrid4 = new ui::StringGrid(form.GridArea);
+  StringGrid4 = new ui::StringGrid(&context.panelArea);
   StringGrid4->SetOptions(ui::GridOption::FixedVertLine | ui::GridOption::FixedHorzLine |
                           ui::GridOption::VertLine | ui::GridOption::HorzLine | ui::GridOption::RowSelect);
   StringGrid4->SetColCount(3);
@@ -61,16 +62,15 @@ TRenamePanel::TRenamePanel(TForm2& form)
   StringGrid4->SetColWidth(1, 80);
   StringGrid4->SetColWidth(2, 132);
   StringGrid4->hide();
-  StringGrid4->onKeyPress = [this](int& key) { form_.Guard().Run([this, &key] { StringGrid4KeyPress(key); }); };
+  StringGrid4->onKeyPress = [this](int& key) { context_.guard.Run([this, &key] { StringGrid4KeyPress(key); }); };
 
-  form_.Hook(form_.N11, [this] { N11Click(); });
-  form_.Hook(Button17, [this] { Button17Click(); });
-  form_.Hook(Button15, [this] { Button15Click(); });
-  form_.Hook(Button16, [this] { Button16Click(); });
+  context_.Hook(Button17, [this] { Button17Click(); });
+  context_.Hook(Button15, [this] { Button15Click(); });
+  context_.Hook(Button16, [this] { Button16Click(); });
 }
 
 void TRenamePanel::N11Click() {
-  if (!form_.GridShown()) return;
+  if (!context_.GridShown()) return;
   Edit12->clear();
   Edit13->clear();
   StaticText3->clear();
@@ -85,9 +85,9 @@ void TRenamePanel::Button17Click() {
   StringGrid4->SetRow(0, {ui::EncodeTyped(QString::fromUtf8("№ п/п")), ui::EncodeTyped(QString::fromUtf8("Параметры")),
                           ui::EncodeTyped(QString::fromUtf8("Имя поля"))});
   dbf::TableFile file;
-  if (!file.OpenForReading(form_.Table().TablePath)) return form_.Dialogs().Message("Файл не обнаружен!");
+  if (!file.OpenForReading(context_.table.TablePath)) return context_.dialogs.Message("Файл не обнаружен!");
   const RawHeader header = ReadRawHeader(file);
-  if (header.fields < 1) return form_.Dialogs().Message("No field in file!");
+  if (header.fields < 1) return context_.dialogs.Message("No field in file!");
   StringGrid4->SetRowCount(header.fields + 1);
   StringGrid4->SetFixedRows(1);
   for (int i = 0; i < header.fields; ++i) {
@@ -126,15 +126,15 @@ void TRenamePanel::CloseFieldList() {
 void TRenamePanel::Button15Click() {
   // Stored in capitals, as the column commands look names up.
   const std::string newName = dbf::UpperAnsi(TypedText(Edit13->text(), Edit13->text().size()));
-  if (newName.empty() || newName.size() > kMaxNameLength) return form_.Dialogs().Message("Ошибка нового имени поля!");
+  if (newName.empty() || newName.size() > kMaxNameLength) return context_.dialogs.Message("Ошибка нового имени поля!");
   const std::string refusal = RenameField(newName);
-  if (!refusal.empty()) return form_.Dialogs().Message(refusal);
+  if (!refusal.empty()) return context_.dialogs.Message(refusal);
   RefreshGridHeader();
 }
 
 std::string TRenamePanel::RenameField(const std::string& newName) {
   dbf::TableFile file;
-  if (!file.Open(form_.Table().TablePath)) return "Файл не обнаружен!";
+  if (!file.Open(context_.table.TablePath)) return "Файл не обнаружен!";
   const RawHeader header = ReadRawHeader(file);
   if (header.fields < 1) return "No field in file!";
   const std::string oldName = Comparable(TypedText(Edit12->text(), Edit12->text().size()));
@@ -146,13 +146,13 @@ std::string TRenamePanel::RenameField(const std::string& newName) {
     std::memcpy(descriptor, newName.data(), newName.size());
     // The descriptor goes in one write; one stopped part way is put back.
     const int64_t position = RawHeader::DescriptorPosition(i);
-    KeepOnFailure(form_.Table().TablePath, position + static_cast<int64_t>(kDescriptorBytes),
+    KeepOnFailure(context_.table.TablePath, position + static_cast<int64_t>(kDescriptorBytes),
                   [&] { file.WriteAt(position, descriptor, kDescriptorBytes); });
     return {};
   }
   return "Error name field for correct!";
 }
 
-void TRenamePanel::RefreshGridHeader() { form_.TableStructureChanged(); }
+void TRenamePanel::RefreshGridHeader() { context_.table.StructureChanged(); }
 
 void TRenamePanel::Button16Click() { hide(); }

@@ -2,19 +2,20 @@
 // the field chosen by name or from the field list StringGrid4.
 #pragma once
 
+#include "table_context.h"
+
 #include "task_panel.h"
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class TForm2;
 namespace ui {
 class StringGrid;
 }
 
 class TRenamePanel : public TaskPanel {
  public:
-  explicit TRenamePanel(TForm2& form);
+  explicit TRenamePanel(const TableContext& context);
 
   void N11Click();                     // "Изменить имя поля"
   void Button17Click();                // "Обзор имен"
@@ -37,5 +38,5 @@ class TRenamePanel : public TaskPanel {
   void RefreshGridHeader();
   void CloseFieldList();
 
-  TForm2& form_;
+  const TableContext context_;
 };

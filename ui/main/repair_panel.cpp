@@ -1,11 +1,13 @@
 #include "repair_panel.h"
 
 #include "dbf_file.h"
+#include "dialog_service.h"
+#include "event_guard.h"
 #include "file_name.h"
 #include "header_repair.h"
-#include "main_window.h"
 #include "progress.h"
 #include "radio_group.h"
+#include "string_grid.h"
 
 #include <QAction>
 #include <QGridLayout>
@@ -20,9 +22,9 @@ constexpr int kRecomputeOffsets = 1;  // the item "редактировать" o
 
 }  // namespace
 
-TRepairPanel::TRepairPanel(TForm2& form)
-    : TaskPanel({QString::fromUtf8("Реорганизовать структуру файла.")}, QString::fromUtf8("Отмена"), form.GridArea),
-      form_(form) {
+TRepairPanel::TRepairPanel(const TableContext& context)
+    : TaskPanel({QString::fromUtf8("Реорганизовать структуру файла.")}, QString::fromUtf8("Отмена"), &context.panelArea),
+      context_(context) {
   RadioGroup4 = new ui::RadioGroup(QString::fromUtf8("  Смещение поля в записи  "),
                                    {QString::fromUtf8("не редактировать"), QString::fromUtf8("редактировать")}, this);
   auto* files = new QGridLayout;
@@ -45,11 +47,10 @@ TRepairPanel::TRepairPanel(TForm2& form)
   Body()->addWidget(Button10, 0, Qt::AlignLeft);
   Button12 = ExitButton();
 
-  form_.Hook(form_.N10, [this] { N10Click(); });
-  form_.Hook(Button13, [this] { Button13Click(); });
-  form_.Hook(Button14, [this] { Button14Click(); });
-  form_.Hook(Button10, [this] { Button10Click(); });
-  form_.Hook(Button12, [this] { Button12Click(); });
+  context_.Hook(Button13, [this] { Button13Click(); });
+  context_.Hook(Button14, [this] { Button14Click(); });
+  context_.Hook(Button10, [this] { Button10Click(); });
+  context_.Hook(Button12, [this] { Button12Click(); });
 }
 
 void TRepairPanel::N10Click() {
@@ -62,16 +63,16 @@ void TRepairPanel::N10Click() {
 }
 
 void TRepairPanel::Button13Click() {
-  const auto choice = form_.Dialogs().OpenFile(ui::kTableFilter);
+  const auto choice = context_.dialogs.OpenFile(ui::kTableFilter);
   if (!choice) return;
-  form_.Table().TablePath = choice->path;
+  context_.table.TablePath = choice->path;
   Edit10->setText(QString::fromStdString(TrimBlanks(choice->path)));
 }
 
 void TRepairPanel::Button14Click() {
-  const auto choice = form_.Dialogs().SaveFile(ui::kTableFilter);
+  const auto choice = context_.dialogs.SaveFile(ui::kTableFilter);
   if (!choice) return;
-  form_.Table().SecondPath = choice->path;
+  context_.table.SecondPath = choice->path;
   Edit11->setText(QString::fromStdString(TrimBlanks(choice->path)));
 }
 
@@ -79,12 +80,12 @@ void TRepairPanel::Button10Click() {
   const std::string sourcePath = TrimBlanks(Edit10->text().toStdString());
   const std::string resultPath = TrimBlanks(Edit11->text().toStdString());
   if (sourcePath.empty() || resultPath.empty()) return;
-  form_.Table().TablePath = sourcePath;
-  form_.Table().SecondPath = resultPath;
+  context_.table.TablePath = sourcePath;
+  context_.table.SecondPath = resultPath;
   // Creating the result empties it: when it is the source itself, under any
   // spelling, the table would be gone before it was read.
   if (dbf::TableFile::SameFile(sourcePath, resultPath)) {
-    form_.Dialogs().Message("Результирующий файл совпадает с исходным!");
+    context_.dialogs.Message("Результирующий файл совпадает с исходным!");
     return;
   }
   dbf::TableFile source;
@@ -98,12 +99,12 @@ void TRepairPanel::Button10Click() {
                             [&progress](int64_t position) { progress.Set(position); });
   }
   if (!repaired) {
-    form_.Dialogs().Message("No field in file!");
+    context_.dialogs.Message("No field in file!");
     return;
   }
   source.Close();
   result.Close();
-  form_.Dialogs().Message("Correct End!");
+  context_.dialogs.Message("Correct End!");
   hide();
 }
 

@@ -3,19 +3,20 @@
 // afresh.
 #pragma once
 
+#include "table_context.h"
+
 #include "task_panel.h"
 
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
-class TForm2;
 namespace ui {
 class RadioGroup;
 }
 
 class TRepairPanel : public TaskPanel {
  public:
-  explicit TRepairPanel(TForm2& form);
+  explicit TRepairPanel(const TableContext& context);
 
   void N10Click();      // "Ремонт структуры файла"
   void Button13Click();  // "Обзор" for "Исходный файл."
@@ -33,5 +34,5 @@ class TRepairPanel : public TaskPanel {
   QPushButton* Button12;
 
  private:
-  TForm2& form_;
+  const TableContext context_;
 };

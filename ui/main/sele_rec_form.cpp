@@ -1,10 +1,12 @@
 #include "sele_rec_form.h"
 
 #include "dbf2_lib.h"
+#include "dialog_service.h"
+#include "event_guard.h"
 #include "file_name.h"
-#include "main_window.h"
 #include "progress.h"
 #include "radio_group.h"
+#include "string_grid.h"
 #include "table_checks.h"
 
 #include <QAction>
@@ -30,7 +32,7 @@ QPushButton* Button(const char* caption, int top, QWidget* parent) {
 
 }  // namespace
 
-TSeleRecForm::TSeleRecForm(TForm2& form) : QWidget(nullptr, Qt::Tool), form_(form) {
+TSeleRecForm::TSeleRecForm(const TableContext& context) : QWidget(nullptr, Qt::Tool), context_(context) {
   resize(772, 534);
   Panel1 = new QWidget(this);
   Panel1->setGeometry(width() - 238, 0, 238, 384);
@@ -50,21 +52,20 @@ TSeleRecForm::TSeleRecForm(TForm2& form) : QWidget(nullptr, Qt::Tool), form_(for
   DrawGrid1->setGeometry(72, 8, 425, 265);
   DrawGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
 
-  const auto guarded = [&form](auto handler) { return form.Guard().Guarded(handler); };
+  const auto guarded = [&context](auto handler) { return context.guard.Guarded(handler); };
   RadioGroup1->onClick = guarded([this] { RadioGroup1Click(); });
   connect(Button1, &QPushButton::clicked, this, guarded([this] { Button1Click(); }));
   connect(Button2, &QPushButton::clicked, this, guarded([this] { Button2Click(); }));
   connect(Button3, &QPushButton::clicked, this, guarded([this] { Button3Click(); }));
-  form.Hook(form.N14, [this] { N14Click(); });
   hide();
 }
 
 void TSeleRecForm::N14Click() {
-  if (!form_.GridShown()) {
-    form_.Dialogs().Message("File not open!");
+  if (!context_.GridShown()) {
+    context_.dialogs.Message("File not open!");
     return;
   }
-  mainWindow_ = &form_;
+  mainWindow_ = &context_.window;
   mainWindow_->setEnabled(false);
   setWindowTitle(QString::fromUtf8("Операции с файлом по выбранному условию."));
   RadioGroup1->setTitle(QString::fromUtf8("Условие обработки."));
@@ -73,7 +74,7 @@ void TSeleRecForm::N14Click() {
 }
 
 void TSeleRecForm::closeEvent(QCloseEvent* event) {
-  form_.Guard().Run([this] { FormClose(); });
+  context_.guard.Run([this] { FormClose(); });
   event->accept();
 }
 
@@ -99,7 +100,7 @@ void TSeleRecForm::Button2Click() {
 }
 
 void TSeleRecForm::SetAllMarks(bool marked) {
-  ui::StringGrid& grid = *form_.StringGrid1;
+  ui::StringGrid& grid = context_.grid;
   ui::StringGrid::BatchUpdate batch(grid);
   for (int row = 1; row < grid.RowCount(); ++row) {
     grid.SetCell(row, 0, std::to_string(row) + (marked ? " Delete" : ""));
@@ -107,12 +108,12 @@ void TSeleRecForm::SetAllMarks(bool marked) {
 }
 
 void TSeleRecForm::Button3Click() {
-  const auto choice = form_.Dialogs().OpenFile(ui::kTableFilter);
+  const auto choice = context_.dialogs.OpenFile(ui::kTableFilter);
   if (!choice) return;
   const std::string target = TrimBlanks(choice->path);
-  const std::string source = TrimBlanks(form_.StaticText2->text().toStdString());
-  if (SameTableFile(form_.Dialogs(), target, source)) return;
-  const bool yes = form_.Dialogs().Ask("Выполнить копирование?", "File " + source + "\r\n" +
+  const std::string source = TrimBlanks(context_.table.ShownPath());
+  if (SameTableFile(context_.dialogs, target, source)) return;
+  const bool yes = context_.dialogs.Ask("Выполнить копирование?", "File " + source + "\r\n" +
                                                                     "копируется в файл  " + UpperName(target));
   if (!yes || RadioGroup1->ItemIndex() != kAllRecords) return;
   CopyAllRecords(source, target);
@@ -122,12 +123,12 @@ void TSeleRecForm::CopyAllRecords(const std::string& source, const std::string& 
   if (source.empty()) return;
   // Both tables must open: the engine would end the program at the first
   // use of a slot that did not.
-  if (!UsableTable(form_.Dialogs(), source) || !UsableTable(form_.Dialogs(), target)) return;
+  if (!UsableTable(context_.dialogs, source) || !UsableTable(context_.dialogs, target)) return;
   dbf::Dbf2_lib db;
   db.DbfOpen(kSource, source);
   db.DbfOpen(kTarget, target);
   {
-    ui::Progress progress(form_.ProgressBar1, db.DbfRecCount(kSource));
+    ui::Progress progress(context_.progress, db.DbfRecCount(kSource));
     db.DbfTop(kSource);
     while (!db.DbfEof(kSource)) {
       progress.Set(db.DbfRecNo(kSource));
@@ -138,5 +139,5 @@ void TSeleRecForm::CopyAllRecords(const std::string& source, const std::string& 
     }
     db.DbfCloseAll();
   }
-  form_.Dialogs().Message("Копирование выполнено!");
+  context_.dialogs.Message("Копирование выполнено!");
 }

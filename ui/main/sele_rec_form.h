@@ -5,20 +5,21 @@
 // disabled while the dialog is shown.
 #pragma once
 
+#include "table_context.h"
+
 #include <QWidget>
 
 #include <string>
 
 class QPushButton;
 class QTableView;
-class TForm2;
 namespace ui {
 class RadioGroup;
 }
 
 class TSeleRecForm : public QWidget {
  public:
-  explicit TSeleRecForm(TForm2& form);
+  explicit TSeleRecForm(const TableContext& context);
 
   void N14Click();  // "Выполнить условие" in the main window: opens the dialog
   void FormClose();
@@ -43,6 +44,6 @@ class TSeleRecForm : public QWidget {
   // target table.
   void CopyAllRecords(const std::string& source, const std::string& target);
 
-  TForm2& form_;
+  const TableContext context_;
   QWidget* mainWindow_ = nullptr;  // disabled while the dialog is shown
 };

@@ -3,10 +3,12 @@
 #include "code_page.h"
 #include "dbf2_lib.h"
 #include "dbf_names.h"
+#include "dialog_service.h"
 #include "enter_key.h"
+#include "event_guard.h"
 #include "file_name.h"
 #include "int_text.h"
-#include "main_window.h"
+#include "string_grid.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -46,9 +48,9 @@ std::string AsShown(const ui::StringGrid& grid, const std::string& bytes) {
 
 }  // namespace
 
-TSortPanel::TSortPanel(TForm2& form)
-    : TaskPanel({QString::fromUtf8("Сортировка файла типа \"DBF\"")}, QStringLiteral("Exit"), form.GridArea),
-      form_(form) {
+TSortPanel::TSortPanel(const TableContext& context)
+    : TaskPanel({QString::fromUtf8("Сортировка файла типа \"DBF\"")}, QStringLiteral("Exit"), &context.panelArea),
+      context_(context) {
   Label8 = new QLabel(QString::fromUtf8("Вид сортировки :"), this);
   Label9 = new QLabel(QString::fromUtf8("1 - по возростанию"), this);
   Label10 = new QLabel(QString::fromUtf8("2 - по убыванию"), this);
@@ -83,11 +85,10 @@ TSortPanel::TSortPanel(TForm2& form)
   Body()->addLayout(keys);
   resize(460, 480);
 
-  form.Hook(form.Sortedfile1, [this] { Sortedfile1Click(); });
-  form.Hook(Button7, [this] { Button7Click(); });
-  form.Hook(Button1, [this] { Button1Click(); });
-  StringGrid2->onKeyPress = [this](int& key) { form_.Guard().Run([this, &key] { StringGrid2KeyPress(key); }); };
-  OnEnterKey(ComboBox1, form_.Guard().Guarded([this] { ComboBox1KeyPress(); }));
+  context_.Hook(Button7, [this] { Button7Click(); });
+  context_.Hook(Button1, [this] { Button1Click(); });
+  StringGrid2->onKeyPress = [this](int& key) { context_.guard.Run([this, &key] { StringGrid2KeyPress(key); }); };
+  OnEnterKey(ComboBox1, context_.guard.Guarded([this] { ComboBox1KeyPress(); }));
 }
 
 void TSortPanel::Sortedfile1Click() {
@@ -145,7 +146,7 @@ void TSortPanel::ReopenEditor() {
 TSortPanel::FieldLookup TSortPanel::FindField(int row) const {
   FieldLookup lookup;
   lookup.wanted = Comparable(StringGrid2->Cell(row, kNameColumn));
-  const ui::StringGrid& records = *form_.StringGrid1;
+  const ui::StringGrid& records = context_.grid;
   for (int col = 1; col < records.ColCount(); ++col) {
     const std::string header = records.Cell(0, col);
     lookup.lastCompared = Comparable(header);
@@ -158,8 +159,8 @@ TSortPanel::FieldLookup TSortPanel::FindField(int row) const {
 }
 
 void TSortPanel::ShowWrongName(const FieldLookup& lookup) {
-  form_.Dialogs().Message("Error Name Field!\r\nИМЯ ПОЛЯ В КОЛ.1-" + AsShown(*StringGrid2, lookup.wanted) +
-                          "\r\nRabStrNameFieldRowZero-" + AsShown(*form_.StringGrid1, lookup.lastCompared));
+  context_.dialogs.Message("Error Name Field!\r\nИМЯ ПОЛЯ В КОЛ.1-" + AsShown(*StringGrid2, lookup.wanted) +
+                          "\r\nRabStrNameFieldRowZero-" + AsShown(context_.grid, lookup.lastCompared));
 }
 
 std::optional<int> TSortPanel::Direction(int row) const {
@@ -172,7 +173,7 @@ std::optional<int> TSortPanel::Direction(int row) const {
 bool TSortPanel::ConfirmDirection(int row) {
   const auto direction = Direction(row);
   if (!direction) {
-    form_.Dialogs().Message("Тип сортировки не равен 1 или 2 ");
+    context_.dialogs.Message("Тип сортировки не равен 1 или 2 ");
     return false;
   }
   StringGrid2->SetCell(row, kDirectionTextColumn, DirectionText(*direction));
@@ -180,24 +181,24 @@ bool TSortPanel::ConfirmDirection(int row) {
 }
 
 void TSortPanel::Button7Click() {
-  const auto choice = form_.Dialogs().SaveFile(ui::kTableFilter);
+  const auto choice = context_.dialogs.SaveFile(ui::kTableFilter);
   if (!choice) return;
-  form_.Table().SecondPath = choice->path;
+  context_.table.SecondPath = choice->path;
   Edit5->setText(QString::fromStdString(TrimBlanks(choice->path)));
 }
 
 void TSortPanel::Button1Click() {
-  if (!form_.PathGiven()) return;
+  if (!context_.PathGiven()) return;
   StringGrid2->CommitEdit();
-  ui::DialogService& dialogs = form_.Dialogs();
+  ui::DialogService& dialogs = context_.dialogs;
   dbf::Dbf2_lib db;
-  db.DbfAssign(kSource, form_.Table().TablePath);
-  form_.Table().SecondPath = TrimBlanks(Edit5->text().toStdString());
-  if (form_.Table().SecondPath.empty()) {
+  db.DbfAssign(kSource, context_.table.TablePath);
+  context_.table.SecondPath = TrimBlanks(Edit5->text().toStdString());
+  if (context_.table.SecondPath.empty()) {
     dialogs.Message(std::string(kNotSorted) + "Нет имени отсортированного файла.");
     return;
   }
-  db.DbfAssign(kTarget, form_.Table().SecondPath);
+  db.DbfAssign(kTarget, context_.table.SecondPath);
   const int keyCount = StringGrid2->RowCount() - 1;
   for (int row = 1; row <= keyCount; ++row) {
     if (!Direction(row)) {
@@ -207,7 +208,7 @@ void TSortPanel::Button1Click() {
   }
   // Field names are checked against the columns of the table on show; a
   // hidden grid still holds those of a table that is no longer current.
-  const bool hasFields = form_.GridShown() && form_.StringGrid1->ColCount() > 1;
+  const bool hasFields = context_.GridShown() && context_.grid.ColCount() > 1;
   for (int row = 1; row <= keyCount; ++row) {
     const FieldLookup lookup = hasFields ? FindField(row) : FieldLookup{};
     if (!lookup.header) {

@@ -4,6 +4,8 @@
 // The window keeps showing the current table.
 #pragma once
 
+#include "table_context.h"
+
 #include "string_grid.h"
 #include "task_panel.h"
 
@@ -13,12 +15,11 @@
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class TForm2;
 
 class TSortPanel : public TaskPanel {
  public:
   // Builds the panel over the window's grid area and hooks Sortedfile1.
-  explicit TSortPanel(TForm2& form);
+  explicit TSortPanel(const TableContext& context);
 
   void Sortedfile1Click();           // "Sorted file"
   void ComboBox1KeyPress();          // Enter in "Количество сортируемых полей"
@@ -50,5 +51,5 @@ class TSortPanel : public TaskPanel {
   void SetKeyCount(int count);
   void ReopenEditor();
 
-  TForm2& form_;
+  const TableContext context_;
 };

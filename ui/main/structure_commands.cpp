@@ -2,9 +2,11 @@
 
 #include "creat_f_form.h"
 #include "dbf2_lib.h"
+#include "dialog_service.h"
+#include "event_guard.h"
 #include "file_name.h"
-#include "main_window.h"
 #include "new_field_panel.h"
+#include "string_grid.h"
 #include "table_emptiness.h"
 
 #include <QAction>
@@ -30,43 +32,40 @@ void CreateOrRemove(const std::string& path, const std::function<void()>& write)
 
 }  // namespace
 
-TStructureCommands::TStructureCommands(TForm2& form)
-    : QObject(&form), Creat_FForm(std::make_unique<TCreat_FForm>(form.Guard())), form_(form) {
-  form_.Hook(form_.CreateFile1, [this] { CreateFile1Click(); });
-  form_.Hook(form_.CopyStructurefile1, [this] { CopyStructurefile1Click(); });
-  form_.Hook(form_.Deletedfield1, [this] { Deletedfield1Click(); });
+TStructureCommands::TStructureCommands(const TableContext& context, TNewFieldPanel& panel8)
+    : QObject(&context.window), Creat_FForm(std::make_unique<TCreat_FForm>(context.guard)), context_(context), Panel8(panel8) {
   // The grid shows the fields the table has: a field deleted from the table
   // on show takes its column with it.
   Creat_FForm->onStructureChanged = [this](const std::string& path) {
-    if (path == form_.Table().TablePath) form_.TableStructureChanged();
+    if (path == context_.table.TablePath) context_.table.StructureChanged();
   };
 }
 
 TStructureCommands::~TStructureCommands() = default;
 
 void TStructureCommands::CreateFile1Click() {
-  const auto choice = form_.Dialogs().SaveFile(ui::kTableFilter);
+  const auto choice = context_.dialogs.SaveFile(ui::kTableFilter);
   if (!choice) return;
-  form_.Table().TablePath = TrimBlanks(choice->path);
-  form_.StaticText2->setText(QString::fromStdString(form_.Table().TablePath));
-  if (FileExists(form_.Table().TablePath)) {
-    form_.Dialogs().Message("ERROR!!!\r\nDeblicate File Name!");
+  context_.table.TablePath = TrimBlanks(choice->path);
+  context_.table.ShowPath();
+  if (FileExists(context_.table.TablePath)) {
+    context_.dialogs.Message("ERROR!!!\r\nDeblicate File Name!");
     return;
   }
-  CreateOrRemove(form_.Table().TablePath, [this] {
+  CreateOrRemove(context_.table.TablePath, [this] {
     dbf::Dbf2_lib db;
-    db.DbfCreate(1, 2, form_.Table().TablePath);
+    db.DbfCreate(1, 2, context_.table.TablePath);
     db.DbfCloseAll();
   });
-  form_.Panel8->Prepare();
+  Panel8.Prepare();
 }
 
 void TStructureCommands::CopyStructurefile1Click() {
-  if (!form_.GridShown()) {
-    form_.Dialogs().Message("File not open!");
+  if (!context_.GridShown()) {
+    context_.dialogs.Message("File not open!");
     return;
   }
-  const auto choice = form_.Dialogs().OpenFile(ui::kTableFilter);
+  const auto choice = context_.dialogs.OpenFile(ui::kTableFilter);
   if (!choice) return;
   std::string target = TrimBlanks(choice->path);
   if (LowerExtension(target).empty()) target += ".dbf";
@@ -74,26 +73,26 @@ void TStructureCommands::CopyStructurefile1Click() {
   // its extension never replaces the table of that name with it.
   const char duplicate[] = "Отмена копирования!\r\nDublicate file!";
   if (FileExists(target)) {
-    form_.Dialogs().Message(duplicate);
+    context_.dialogs.Message(duplicate);
     return;
   }
-  form_.Table().SecondPath = choice->path;
+  context_.table.SecondPath = choice->path;
   bool copied = false;
   CreateOrRemove(target, [&] {
     dbf::Dbf2_lib db;
-    db.DbfAssign(1, form_.Table().TablePath);
+    db.DbfAssign(1, context_.table.TablePath);
     db.DbfAssign(2, target);
     copied = db.DbfCopyStructure(1, 2);
   });
-  form_.Dialogs().Message(copied ? "Копирование структуры выполнено!" : duplicate);
+  context_.dialogs.Message(copied ? "Копирование структуры выполнено!" : duplicate);
 }
 
 void TStructureCommands::Deletedfield1Click() {
-  if (!form_.GridShown()) return;
-  if (HoldsRecords(form_.Table().TablePath)) {
-    form_.Dialogs().Message("Необходимо очистить файл!");
+  if (!context_.GridShown()) return;
+  if (HoldsRecords(context_.table.TablePath)) {
+    context_.dialogs.Message("Необходимо очистить файл!");
     return;
   }
-  form_.hide();
-  Creat_FForm->OpenDeleteFieldDialog(&form_, form_.Table().TablePath);
+  context_.window.hide();
+  Creat_FForm->OpenDeleteFieldDialog(&context_.window, context_.table.TablePath);
 }

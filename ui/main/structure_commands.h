@@ -3,16 +3,19 @@
 // copy, and opening the delete-field dialog.
 #pragma once
 
+#include "table_context.h"
+
 #include <QObject>
 
 #include <memory>
 
 class TCreat_FForm;
-class TForm2;
+class TNewFieldPanel;
 
 class TStructureCommands : public QObject {
  public:
-  explicit TStructureCommands(TForm2& form);
+  // `panel8` is the new-field panel "Create File" opens on the new table.
+  TStructureCommands(const TableContext& context, TNewFieldPanel& panel8);
   ~TStructureCommands() override;
 
   void CreateFile1Click();          // "Create File"
@@ -23,5 +26,6 @@ class TStructureCommands : public QObject {
   std::unique_ptr<TCreat_FForm> Creat_FForm;
 
  private:
-  TForm2& form_;
+  const TableContext context_;
+  TNewFieldPanel& Panel8;
 };

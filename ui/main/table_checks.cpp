@@ -3,7 +3,7 @@
 #include "dbf_file.h"
 #include "dbf_header.h"
 #include "dialog_service.h"
-#include "main_window.h"
+#include "table_context.h"
 
 #include <QString>
 
@@ -31,8 +31,8 @@ bool UsableTable(ui::DialogService& dialogs, const std::string& path) {
   return true;
 }
 
-bool GridTableWritable(TForm2& form) {
-  return form.Table().RowsFitTable(form.Dialogs()) && UsableTable(form.Dialogs(), form.Table().TablePath);
+bool GridTableWritable(const TableContext& context) {
+  return context.table.RowsFitTable(context.dialogs) && UsableTable(context.dialogs, context.table.TablePath);
 }
 
 bool SameTableFile(ui::DialogService& dialogs, const std::string& a, const std::string& b) {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-class TForm2;
+struct TableContext;
 namespace ui {
 class DialogService;
 }
@@ -15,7 +15,7 @@ bool UsableTable(ui::DialogService& dialogs, const std::string& path);
 
 // The grid's rows may be written into TablePath: they came from that file,
 // with its field layout, and it may be written.
-bool GridTableWritable(TForm2& form);
+bool GridTableWritable(const TableContext& context);
 
 // True when both names lead to one file: the same name in other letter case
 // (as the user reads names), another spelling of it or a link to it. Shows

@@ -140,7 +140,7 @@ TEST_F(MainWindowTest, RefillRowsShowsTheFileAsItIsNow) {
     db.DbfAppend(1);
     db.DbfCloseAll();
   }
-  form->RefillRows();
+  form->Table().Refill();
   ASSERT_EQ(form->StringGrid1->RowCount(), 5);
   EXPECT_EQ(Cell(0, 1), "NAME");
   EXPECT_EQ(Cell(1, 0), "      1 Delete");
