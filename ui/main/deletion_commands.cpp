@@ -5,6 +5,7 @@
 #include "dialog_service.h"
 #include "event_guard.h"
 #include "int_text.h"
+#include "record_store.h"
 #include "string_grid.h"
 #include "table_checks.h"
 
@@ -78,12 +79,12 @@ void TDeletionCommands::Deleterecord1Click() {
 
 void TDeletionCommands::DeleteSelectedRecord() {
   if (!GridTableWritable(context_)) return;
+  // The header row of a table without records, and rows inserted and not
+  // saved, have no record to delete; the table is then not even opened.
+  const int row = context_.grid.Row();
+  if (row < 1 || row > context_.table.Rows()->RecordCount()) return;
   dbf::Dbf2_lib db;
   db.DbfOpen(kSlot, context_.table.TablePath);
-  // The header row of a table without records, and rows inserted and not
-  // saved, have no record to delete.
-  const int row = context_.grid.Row();
-  if (row < 1 || row > db.DbfRecCount(kSlot)) return;
   db.DbfGoNoRead(kSlot, row);
   db.DbfDelete(kSlot);
   db.DbfPack(kSlot);

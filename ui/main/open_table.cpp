@@ -79,7 +79,7 @@ std::optional<OpenTable::Counts> OpenTable::Load() {
   grid_.SetFixedRows(count > 0 ? 1 : 0);
   hasRows_ = true;
   rowsPath_ = TablePath;
-  rowsFile_ = FileIdentity::Of(TablePath);
+  StampRows();
   header_ = std::move(headerBytes);
   layout_ = std::move(layout);
   return counts;
@@ -119,7 +119,8 @@ void OpenTable::Forget() {
 }
 
 bool OpenTable::RenameColumns() {
-  if (!hasRows_ || !rowsFile_ || rowsFile_ != FileIdentity::Of(TablePath)) return false;
+  const std::optional<FileIdentity> now = FileIdentity::Of(TablePath);
+  if (!hasRows_ || !rowsFile_ || !now || rowsFile_->identity != *now) return false;
   dbf::Dbf2_lib db;
   db.DbfOpenForReading(kSlot, TablePath);
   if (!db.DbfIsOpen(kSlot) || LayoutOf(db) != layout_) return false;
@@ -129,13 +130,16 @@ bool OpenTable::RenameColumns() {
   db.DbfCloseAll();
   Rows()->SetHeader(std::move(header));
   grid_.StoreChanged();
+  StampRows();
   return true;
 }
 
 void OpenTable::RowsSavedTo(const std::string& path) {
   rowsPath_ = path;
-  rowsFile_ = FileIdentity::Of(path);
+  StampRows();
 }
+
+void OpenTable::StampRows() { rowsFile_ = FileStamp::Of(rowsPath_); }
 
 RecordStore* OpenTable::Rows() { return hasRows_ ? dynamic_cast<RecordStore*>(&grid_.Store()) : nullptr; }
 
@@ -147,9 +151,9 @@ OpenTable::Layout OpenTable::LayoutOf(const dbf::Dbf2_lib& db) {
   return layout;
 }
 
-bool OpenTable::RowsFromTable(ui::DialogService& dialogs) const {
+bool OpenTable::RowsFromTable(ui::DialogService& dialogs) {
   const std::optional<FileIdentity> now = FileIdentity::Of(TablePath);
-  if (hasRows_ && rowsFile_ && now == rowsFile_) return true;
+  if (hasRows_ && rowsFile_ && now == rowsFile_->identity) return true;
   if (!hasRows_) {
     dialogs.Message("Строки таблицы не загружены из файла,\r\nа текущий файл " + TablePath + ".\r\n" + kNotDone);
   } else if (rowsPath_ != TablePath) {
@@ -164,12 +168,25 @@ bool OpenTable::RowsFromTable(ui::DialogService& dialogs) const {
   return false;
 }
 
-bool OpenTable::RowsFitTable(ui::DialogService& dialogs) const {
+bool OpenTable::RowsFitTable(ui::DialogService& dialogs) {
   if (!RowsFromTable(dialogs)) return false;
-  dbf::Dbf2_lib db;
-  db.DbfOpenForReading(kSlot, TablePath);
-  if (db.DbfIsOpen(kSlot) && LayoutOf(db) == layout_) return true;
-  dialogs.Message("Структура файла " + TablePath + " изменилась после загрузки строк таблицы.\r\n" + kSaveAsHint +
-                  kNotDone);
+  {
+    dbf::Dbf2_lib db;
+    db.DbfOpenForReading(kSlot, TablePath);
+    if (!db.DbfIsOpen(kSlot) || LayoutOf(db) != layout_) {
+      dialogs.Message("Структура файла " + TablePath + " изменилась после загрузки строк таблицы.\r\n" + kSaveAsHint +
+                      kNotDone);
+      return false;
+    }
+  }
+  if (FileStamp::Of(TablePath) == rowsFile_) return true;
+  // Another program wrote the table since the rows were read: writing them
+  // now would undo or misplace its changes.
+  if (dialogs.Ask("Файл изменён", "Файл " + TablePath +
+                                       " изменён другой программой после загрузки строк таблицы.\r\n"
+                                       "Загрузить таблицу из файла заново? Изменения в строках будут потеряны.")) {
+    Refill();
+  }
+  dialogs.Message(kNotDone);
   return false;
 }

@@ -70,12 +70,10 @@ class OpenTable {
 
   // True when the grid's rows may be written into TablePath: they were read
   // from that very file (not one since replaced or deleted, not another
-  // file) with the field layout it still has. Otherwise says why, naming
-  // the files, and returns false.
-  bool RowsFitTable(ui::DialogService& dialogs) const;
-  // The first part of that check: the rows came from the file TablePath
-  // names now; their field layout is not looked at.
-  bool RowsFromTable(ui::DialogService& dialogs) const;
+  // file), nobody has changed it since, and it has the field layout they
+  // were read with. Otherwise says why, naming the files, and returns false;
+  // for a file another program changed it offers to load it again.
+  bool RowsFitTable(ui::DialogService& dialogs);
 
  private:
   struct FieldLayout {
@@ -103,9 +101,15 @@ class OpenTable {
   QProgressBar* progress_;
   QLabel& pathStrip_;
   QLabel& countText_;
+  // The first part of RowsFitTable: the rows came from the file TablePath
+  // names now, as it is now.
+  bool RowsFromTable(ui::DialogService& dialogs);
+  // Takes the stamp of the rows' file after the program itself wrote it.
+  void StampRows();
+
   bool hasRows_ = false;
   std::string rowsPath_;
-  std::optional<FileIdentity> rowsFile_;
+  std::optional<FileStamp> rowsFile_;  // the file as the rows saw it last
   std::vector<char> header_;
   Layout layout_;
 };

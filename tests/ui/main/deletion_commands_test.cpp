@@ -78,6 +78,7 @@ TEST_F(DeletionCommandsTest, DeletingMarkedRecordsMakesTheFlagsTheGridsMarksAndP
 
   // Without marks every flag is cleared and nothing removed.
   testsupport::WriteFile(path, TableBytes(Numbered(3, {2})));
+  OpenFromMenu(path);
   form->StringGrid1->SetCell(2, 0, "      2");
   form->ToolButton8->trigger();
   EXPECT_EQ(ReadFile(path), TableBytes(Numbered(3)));

@@ -4,6 +4,7 @@
 // the file, and the layout, they were read from.
 #include "main_window_fixture.h"
 
+#include "dbf2_lib.h"
 #include "process_limits.h"
 
 #include <QApplication>
@@ -209,4 +210,34 @@ TEST_F(UntouchedDataTest, ATableDeletedOrReplacedIsNamedOnceAndItsRowsCanBeSaved
   EXPECT_EQ(dialogs.messages.back(), "Файл " + path +
                                          " заменён другим файлом после загрузки строк таблицы.\r\nСтроки можно "
                                          "сохранить в новый файл командой \"Save as :\".\r\nКоманда не выполнена!");
+}
+
+// Another program appended a record after the rows were read: Save would
+// drop it and a purge would act on the wrong records, so neither writes;
+// the person may load the table again instead.
+TEST_F(UntouchedDataTest, AFileAnotherProgramChangedIsNotWrittenOnAndCanBeLoadedAgain) {
+  const std::string path = WriteGoods();
+  OpenFromMenu(path);
+  form->StringGrid1->SetCell(1, 1, "Anna");
+  {
+    dbf::Dbf2_lib db;
+    db.DbfOpen(1, path);
+    db.DbfBlank(1);
+    db.DbfPutStr(1, "Dave", "NAME");
+    db.DbfAppend(1);
+    db.DbfCloseAll();
+  }
+  const std::string changed = ReadFile(path);
+  dialogs.askAnswers = {false, true};
+  form->Save1->trigger();
+  form->ToolButton8->trigger();  // "Удалить отмеченные"
+  EXPECT_EQ(ReadFile(path), changed);
+  ASSERT_EQ(dialogs.questions.size(), 2u);
+  EXPECT_EQ(dialogs.questions[0], "Файл изменён|Файл " + path +
+                                      " изменён другой программой после загрузки строк таблицы.\r\nЗагрузить таблицу "
+                                      "из файла заново? Изменения в строках будут потеряны.");
+  EXPECT_EQ(dialogs.messages, std::vector<std::string>(2, "Команда не выполнена!"));
+  ASSERT_EQ(form->StringGrid1->RowCount(), 5);  // loaded again on the second answer
+  EXPECT_EQ(Cell(4, 1), "Dave");
+  EXPECT_EQ(Cell(1, 1), kIvanov866);
 }
