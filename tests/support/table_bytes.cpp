@@ -46,6 +46,7 @@ std::string TableBytes(const TableLayout& layout) {
   Put(bytes, 4, count, 4);
   Put(bytes, 8, static_cast<uint32_t>(headerSize), 2);
   Put(bytes, 10, layout.recordLengthOverride ? layout.recordLengthOverride : RecordLength(layout.fields), 4);
+  bytes[29] = static_cast<char>(layout.languageDriver);
   for (size_t i = 0; i < layout.fields.size(); ++i) {
     const FieldSpec& f = layout.fields[i];
     size_t d = 32 + 32 * i;

@@ -24,6 +24,7 @@ struct TableLayout {
   uint32_t headerRecordCount = 0xFFFFFFFF;  // default: the true count
   uint32_t recordLengthOverride = 0;        // 0: computed from the fields
   std::string afterTerminator = {};  // bytes after the 0x0D, counted in the header size
+  uint8_t languageDriver = 0;        // header byte 29: the code page, 0 for none named
 };
 
 // 1 + sum of field lengths.

@@ -157,7 +157,8 @@ void TForm2::BuildGridArea() {
   StringGrid1->SetOptions(kRecordGridViewing);
   // Told once the editor has closed, not from inside its closing.
   StringGrid1->onTextRefused = [this](const QString& character) {
-    const char* page = StringGrid1->Page() == ui::CodePage::Dos866 ? "866" : "1251";
+    const ui::CodePage drawn = StringGrid1->Page();
+    const std::string page = ui::PageName(drawn == ui::CodePage::SystemDefault ? ui::CodePage::Windows1251 : drawn);
     const std::string message = "Символ \"" + character.toStdString() + "\" нельзя записать в кодировке " + page +
                                 ".\r\nТекст ячейки не изменён.";
     QMetaObject::invokeMethod(this, links_.guard.Guarded([this, message] { links_.dialogs.Message(message); }),

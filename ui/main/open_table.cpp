@@ -1,6 +1,7 @@
 #include "open_table.h"
 
 #include "code_page.h"
+#include "code_page_detection.h"
 #include "dbf2_lib.h"
 #include "dialog_service.h"
 #include "progress.h"
@@ -27,8 +28,13 @@ constexpr int64_t kReadBlock = 4 << 20;
 const char kNotDone[] = "Команда не выполнена!";
 const char kSaveAsHint[] = "Строки можно сохранить в новый файл командой \"Save as :\".\r\n";
 
-// Column 0's title, held as Windows 1251 bytes like every text of the program.
-std::string CornerTitle() { return ui::EncodeTyped(QString::fromUtf8("№ п/п")); }
+// Records whose letters tell the table's code page.
+constexpr int64_t kRecordsToTell = 100;
+// The header byte that names the table's code page.
+constexpr size_t kLanguageDriver = 29;
+
+// Column 0's title in the code page the grid draws.
+std::string CornerTitle(ui::CodePage page) { return ui::EncodeTyped(QString::fromUtf8("№ п/п"), page); }
 
 std::vector<char> HeaderBytes(const std::string& path, uint16_t headerSize) {
   dbf::TableFile file;
@@ -50,7 +56,7 @@ std::optional<OpenTable::Counts> OpenTable::Load() {
   if (!db.DbfIsOpen(kSlot)) return std::nullopt;
   const int64_t count = db.DbfRecCount(kSlot);
   const uint32_t length = db.DbfRecordLength(kSlot);
-  std::vector<std::string> header{CornerTitle()};
+  std::vector<std::string> header{CornerTitle(page_)};
   std::vector<RecordStore::Field> fields;
   Layout layout{db.DbfHeaderSize(kSlot), length, {}};
   for (const dbf::FieldNode* f = db.DbfFields(kSlot); f; f = f->next) {
@@ -72,6 +78,14 @@ std::optional<OpenTable::Counts> OpenTable::Load() {
   }
   const Counts counts{count, db.DbfStoredCount(kSlot)};
   db.DbfCloseAll();
+  std::optional<ui::CodePage> found;
+  if (headerBytes.size() > kLanguageDriver) {
+    found = ui::PageOfLanguageDriver(static_cast<uint8_t>(headerBytes[kLanguageDriver]));
+  }
+  if (!found) {
+    found = ui::GuessRussianPage(
+        std::string_view(store->Records(), static_cast<size_t>(std::min(count, kRecordsToTell) * length)));
+  }
 
   ui::StringGrid::BatchUpdate batch(grid_);
   grid_.Clear();
@@ -82,6 +96,7 @@ std::optional<OpenTable::Counts> OpenTable::Load() {
   StampRows();
   header_ = std::move(headerBytes);
   layout_ = std::move(layout);
+  found_ = found;
   return counts;
 }
 
@@ -124,7 +139,7 @@ bool OpenTable::RenameColumns() {
   dbf::Dbf2_lib db;
   db.DbfOpenForReading(kSlot, TablePath);
   if (!db.DbfIsOpen(kSlot) || LayoutOf(db) != layout_) return false;
-  std::vector<std::string> header{CornerTitle()};
+  std::vector<std::string> header{CornerTitle(page_)};
   for (const dbf::FieldNode* f = db.DbfFields(kSlot); f; f = f->next) header.push_back(f->Name());
   header_ = HeaderBytes(TablePath, layout_.headerSize);
   db.DbfCloseAll();
@@ -132,6 +147,15 @@ bool OpenTable::RenameColumns() {
   grid_.StoreChanged();
   StampRows();
   return true;
+}
+
+void OpenTable::SetPage(ui::CodePage page) {
+  page_ = page;
+  grid_.SetCodePage(page);
+  if (RecordStore* rows = Rows()) {
+    rows->SetCell(0, 0, CornerTitle(page));
+    grid_.StoreChanged();
+  }
 }
 
 void OpenTable::RowsSavedTo(const std::string& path) {

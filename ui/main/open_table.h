@@ -10,6 +10,7 @@
 // that fails leaves the grid as it was.
 #pragma once
 
+#include "code_page.h"
 #include "file_identity.h"
 
 #include <cstdint>
@@ -63,6 +64,15 @@ class OpenTable {
   // The grid's rows were written into `path`, which now holds them.
   void RowsSavedTo(const std::string& path);
 
+  // The code page the table's text is in, which the grid draws and every
+  // reader of the table's text decodes with. Set by the window's switch.
+  ui::CodePage Page() const { return page_; }
+  void SetPage(ui::CodePage page);
+  // The code page the last load found: the one the header's language driver
+  // byte names, else the one the first records' letters tell; nothing when
+  // neither does.
+  std::optional<ui::CodePage> FoundPage() const { return found_; }
+
   // The grid's cells, while it shows a table; nullptr otherwise.
   RecordStore* Rows();
   // The header bytes (header and field descriptors) the rows were read with.
@@ -112,4 +122,6 @@ class OpenTable {
   std::optional<FileStamp> rowsFile_;  // the file as the rows saw it last
   std::vector<char> header_;
   Layout layout_;
+  ui::CodePage page_ = ui::CodePage::Windows1251;
+  std::optional<ui::CodePage> found_;
 };

@@ -17,19 +17,32 @@ void TForm2::LoadGrid() {
     return;
   }
   table_->ShowLoadedCounts(*counts);
+  // The switch shows the code page the table was found to be in; where
+  // nothing was found it stays as it was.
+  if (const auto found = table_->FoundPage()) {
+    const ui::CodePage page = *found;
+    cbCheckBox1->setCheckState(page == ui::CodePage::SystemDefault ? Qt::PartiallyChecked
+                               : ui::IsDosPage(page)               ? Qt::Checked
+                                                                   : Qt::Unchecked);
+  }
   ApplyCodePage();
 }
 
+// Checked draws the DOS code page, unchecked the Windows one: the table's
+// own where it was found to be in one of that kind, else the Russian one.
 void TForm2::ApplyCodePage() {
+  const std::optional<ui::CodePage> found = table_->FoundPage();
   switch (cbCheckBox1->checkState()) {
     case Qt::Unchecked:
-      StringGrid1->SetCodePage(ui::CodePage::Windows1251);
+      table_->SetPage(found && !ui::IsDosPage(*found) && *found != ui::CodePage::SystemDefault
+                          ? *found
+                          : ui::CodePage::Windows1251);
       break;
     case Qt::Checked:
-      StringGrid1->SetCodePage(ui::CodePage::Dos866);
+      table_->SetPage(found && ui::IsDosPage(*found) ? *found : ui::CodePage::Dos866);
       break;
     case Qt::PartiallyChecked:
-      StringGrid1->SetCodePage(ui::CodePage::SystemDefault);
+      table_->SetPage(ui::CodePage::SystemDefault);
       break;
   }
 }

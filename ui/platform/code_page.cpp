@@ -3,6 +3,8 @@
 #include <array>
 #include <cerrno>
 #include <iconv.h>
+
+#include <QStringConverter>
 #include <stdexcept>
 #include <unordered_map>
 
@@ -37,14 +39,26 @@ ByteTable BuildTable(const char* charset) {
   return table;
 }
 
-const ByteTable& Table1251() {
-  static const ByteTable table = BuildTable("CP1251");
-  return table;
+const char* CharsetOf(CodePage page) {
+  switch (page) {
+    case CodePage::Windows1251: return "CP1251";
+    case CodePage::Dos866: return "CP866";
+    case CodePage::Windows1250: return "CP1250";
+    case CodePage::Windows1252: return "CP1252";
+    case CodePage::Dos437: return "CP437";
+    case CodePage::Dos850: return "CP850";
+    case CodePage::Dos852: return "CP852";
+    case CodePage::SystemDefault: break;
+  }
+  return nullptr;
 }
 
-const ByteTable& Table866() {
-  static const ByteTable table = BuildTable("CP866");
-  return table;
+// One table per single-byte code page, built on first use.
+const ByteTable& TableOf(CodePage page) {
+  static std::unordered_map<int, ByteTable> tables;
+  auto found = tables.find(static_cast<int>(page));
+  if (found == tables.end()) found = tables.emplace(static_cast<int>(page), BuildTable(CharsetOf(page))).first;
+  return found->second;
 }
 
 QString Decode(std::string_view bytes, const ByteTable& table) {
@@ -58,16 +72,21 @@ QString Decode(std::string_view bytes, const ByteTable& table) {
 
 }  // namespace
 
+bool IsDosPage(CodePage page) {
+  return page == CodePage::Dos866 || page == CodePage::Dos437 || page == CodePage::Dos850 ||
+         page == CodePage::Dos852;
+}
+
+std::string PageName(CodePage page) {
+  if (page == CodePage::SystemDefault) return QStringConverter::nameForEncoding(QStringConverter::System);
+  return CharsetOf(page) + 2;  // the number after "CP"
+}
+
 QString DecodeCell(std::string_view bytes, CodePage page) {
-  switch (page) {
-    case CodePage::Windows1251:
-      return Decode(bytes, Table1251());
-    case CodePage::Dos866:
-      return Decode(bytes, Table866());
-    case CodePage::SystemDefault:
-      break;
+  if (page == CodePage::SystemDefault) {
+    return QString::fromLocal8Bit(bytes.data(), static_cast<qsizetype>(bytes.size()));
   }
-  return QString::fromLocal8Bit(bytes.data(), static_cast<qsizetype>(bytes.size()));
+  return Decode(bytes, TableOf(page));
 }
 
 namespace {
@@ -82,14 +101,11 @@ ReverseTable Reversed(const ByteTable& table) {
   return map;
 }
 
-const ReverseTable& Reverse1251() {
-  static const ReverseTable map = Reversed(Table1251());
-  return map;
-}
-
-const ReverseTable& Reverse866() {
-  static const ReverseTable map = Reversed(Table866());
-  return map;
+const ReverseTable& ReverseOf(CodePage page) {
+  static std::unordered_map<int, ReverseTable> maps;
+  auto found = maps.find(static_cast<int>(page));
+  if (found == maps.end()) found = maps.emplace(static_cast<int>(page), Reversed(TableOf(page))).first;
+  return found->second;
 }
 
 // Encodes character by character; `missing` is called with each character
@@ -116,12 +132,13 @@ std::optional<std::string> Encode(const QString& text, const ReverseTable& rever
 
 }  // namespace
 
-std::string EncodeTyped(const QString& text) {
-  return *Encode(text, Reverse1251(), [](const QString&) { return std::optional<char>('?'); });
+std::string EncodeTyped(const QString& text, CodePage page) {
+  if (page == CodePage::SystemDefault) return text.toLocal8Bit().toStdString();
+  return *Encode(text, ReverseOf(page), [](const QString&) { return std::optional<char>('?'); });
 }
 
 std::optional<std::string> EncodeCellText(const QString& text, CodePage page, QString& refused) {
-  const ReverseTable& reverse = page == CodePage::Dos866 ? Reverse866() : Reverse1251();
+  const ReverseTable& reverse = ReverseOf(page == CodePage::SystemDefault ? CodePage::Windows1251 : page);
   return Encode(text, reverse, [&](const QString& character) {
     refused = character;
     return std::optional<char>();
