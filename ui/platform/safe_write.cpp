@@ -1,4 +1,4 @@
-#include "file_replace.h"
+#include "safe_write.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -1,5 +1,5 @@
-#include "file_replace.h"
 #include "process_limits.h"
+#include "safe_write.h"
 #include "table_bytes.h"
 
 #include <gtest/gtest.h>
