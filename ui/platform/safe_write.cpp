@@ -5,6 +5,7 @@
 #include <sys/xattr.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -16,8 +17,45 @@ namespace ui {
 
 namespace {
 
+class SystemFileSystem final : public FileSystem {
+ public:
+  ssize_t Pwrite(int fd, const void* data, size_t size, off_t offset) override {
+    return ::pwrite(fd, data, size, offset);
+  }
+  int Fsync(int fd) override { return ::fsync(fd); }
+  int Ftruncate(int fd, off_t size) override { return ::ftruncate(fd, size); }
+  int Fchown(int fd, uid_t owner, gid_t group) override { return ::fchown(fd, owner, group); }
+  int Rename(const std::string& from, const std::string& to) override {
+    return ::rename(from.c_str(), to.c_str());
+  }
+  int Unlink(const std::string& path) override { return ::unlink(path.c_str()); }
+};
+
+SystemFileSystem g_systemFiles;
+FileSystem* g_files = &g_systemFiles;
+
 [[noreturn]] void ThrowErrno(int err, const std::string& path) {
   throw std::system_error(err, std::generic_category(), path);
+}
+
+// Throws the exception being handled again; a std::system_error whose text
+// does not name `path` goes on as one with the path in front.
+[[noreturn]] void RethrowNamingFile(const std::string& path) {
+  try {
+    throw;
+  } catch (const std::system_error& e) {
+    std::string what = e.what();
+    if (what.find(path) != std::string::npos) throw;
+    // The text ends with the system's text for the code, which the new
+    // exception adds again.
+    const std::string message = e.code().message();
+    if (what == message) {
+      what.clear();
+    } else if (what.ends_with(": " + message)) {
+      what.resize(what.size() - message.size() - 2);
+    }
+    throw std::system_error(e.code(), what.empty() ? path : path + ": " + what);
+  }
 }
 
 // The file a path names, links followed; the path itself when it does not
@@ -101,17 +139,20 @@ class NewFile {
   void Discard() {
     if (fd_ < 0) return;
     ::close(fd_);
-    ::unlink(path_.c_str());
+    CurrentFileSystem().Unlink(path_);
     fd_ = -1;
   }
 
-  // Puts the complete file in the target's place.
+  // Puts the complete file in the target's place, its contents on the disk
+  // first: a rename that reaches the disk before them could leave an empty
+  // or partial file after a crash.
   void Replace(const std::string& target) {
-    if (::fsync(fd_) != 0) ThrowErrno(errno, target);
+    FileSystem& files = CurrentFileSystem();
+    if (files.Fsync(fd_) != 0) ThrowErrno(errno, target);
     const int fd = std::exchange(fd_, -1);
-    if (::close(fd) != 0 || ::rename(path_.c_str(), target.c_str()) != 0) {
+    if (::close(fd) != 0 || files.Rename(path_, target) != 0) {
       const int err = errno;
-      ::unlink(path_.c_str());
+      files.Unlink(path_);
       ThrowErrno(err, target);
     }
   }
@@ -121,9 +162,7 @@ class NewFile {
   int fd_ = -1;
 };
 
-}  // namespace
-
-RewriteWay ReplaceFileContents(const std::string& path, const FileRewrite& rewrite) {
+RewriteWay Rewrite(const std::string& path, const FileRewrite& rewrite) {
   const std::string target = ResolvedTarget(path);
   struct stat st {};
   const bool exists = ::stat(target.c_str(), &st) == 0;
@@ -140,9 +179,9 @@ RewriteWay ReplaceFileContents(const std::string& path, const FileRewrite& rewri
   NewFile file(FolderOf(target));
   if (!file.Made()) {
     if (errno == EACCES || errno == EPERM) return inPlace();
-    ThrowErrno(errno, FolderOf(target));
+    ThrowErrno(errno, target);
   }
-  if (exists && rewrite.changeOwner(file.fd(), st.st_uid, st.st_gid) != 0) {
+  if (exists && CurrentFileSystem().Fchown(file.fd(), st.st_uid, st.st_gid) != 0) {
     file.Discard();
     return inPlace();
   }
@@ -152,9 +191,92 @@ RewriteWay ReplaceFileContents(const std::string& path, const FileRewrite& rewri
     return inPlace();
   }
   // Last, as changing the owner may have cleared the set-id bits.
-  if (::fchmod(file.fd(), exists ? (st.st_mode & 07777) : NewFileMode()) != 0) ThrowErrno(errno, file.path());
+  if (::fchmod(file.fd(), exists ? (st.st_mode & 07777) : NewFileMode()) != 0) ThrowErrno(errno, target);
   file.Replace(target);
   return RewriteWay::NewFile;
 }
+
+// Writes `bytes` back at the start of the file and cuts it to `size`. Its
+// own failures are dropped: the failure that called for it is the one told.
+void PutBack(int fd, const std::string& bytes, int64_t size) {
+  FileSystem& files = CurrentFileSystem();
+  for (size_t done = 0; done < bytes.size();) {
+    const ssize_t n = files.Pwrite(fd, bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) break;
+    done += static_cast<size_t>(n);
+  }
+  files.Ftruncate(fd, static_cast<off_t>(size));
+}
+
+// Reads up to `size` bytes from the start of the file.
+std::string ReadStart(int fd, int64_t size, const std::string& path) {
+  std::string bytes(static_cast<size_t>(size), '\0');
+  size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = ::pread(fd, bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) ThrowErrno(errno, path);
+    if (n == 0) break;
+    done += static_cast<size_t>(n);
+  }
+  bytes.resize(done);
+  return bytes;
+}
+
+class Fd {
+ public:
+  explicit Fd(int fd) : fd_(fd) {}
+  ~Fd() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  Fd(const Fd&) = delete;
+  Fd& operator=(const Fd&) = delete;
+  int get() const { return fd_; }
+
+ private:
+  int fd_;
+};
+
+}  // namespace
+
+RewriteWay ReplaceFileContents(const std::string& path, const FileRewrite& rewrite) {
+  try {
+    return Rewrite(path, rewrite);
+  } catch (...) {
+    RethrowNamingFile(path);
+  }
+}
+
+void KeepOnFailure(const std::string& path, int64_t keep, const std::function<void()>& change) {
+  const Fd fd(::open(path.c_str(), O_RDWR | O_CLOEXEC));
+  struct stat st {};
+  const bool kept = fd.get() >= 0 && ::fstat(fd.get(), &st) == 0 && S_ISREG(st.st_mode);
+  const std::string before = kept ? ReadStart(fd.get(), std::min<int64_t>(keep, st.st_size), path) : "";
+  try {
+    change();
+  } catch (...) {
+    if (kept) PutBack(fd.get(), before, st.st_size);
+    RethrowNamingFile(path);
+  }
+}
+
+void WriteNewFile(const std::string& path, const std::function<void(const std::string& path)>& write) {
+  struct stat st {};
+  // Only a name known to be free is removed again.
+  const bool wasFree = ::lstat(path.c_str(), &st) != 0 && errno == ENOENT;
+  try {
+    write(path);
+  } catch (...) {
+    if (wasFree) CurrentFileSystem().Unlink(path);  // a failure here is not told over the first
+    RethrowNamingFile(path);
+  }
+}
+
+FileSystem& CurrentFileSystem() { return *g_files; }
+
+FileSystemOverride::FileSystemOverride(FileSystem& files) : previous_(*std::exchange(g_files, &files)) {}
+
+FileSystemOverride::~FileSystemOverride() { g_files = &previous_; }
 
 }  // namespace ui
