@@ -8,7 +8,7 @@
 #include "event_guard.h"
 #include "field_input.h"
 #include "header_fields.h"
-#include "keep_on_failure.h"
+#include "safe_write.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -119,7 +119,7 @@ void TCreat_FForm::Button2Click() {
   // The engine rewrites the header even when no field matches, so a name
   // that matches none never reaches it.
   if (!HasField(*before, name)) return Say("Поле не найдено!");
-  KeepOnFailure(path_, kWholeFile, [&] { engine_->DbfDeleteField(1, name); });
+  ui::KeepOnFailure(path_, ui::kWholeFile, [&] { engine_->DbfDeleteField(1, name); });
   const std::optional<RawHeader> after = ReadFields(path_);
   const bool removed = after && after->fields < before->fields;
   Say(removed ? "Структура файла изменена.\r\nПоле удалено!" : "Поле не найдено!");

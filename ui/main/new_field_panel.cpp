@@ -6,7 +6,7 @@
 #include "event_guard.h"
 #include "field_input.h"
 #include "file_name.h"
-#include "keep_on_failure.h"
+#include "safe_write.h"
 #include "string_grid.h"
 #include "table_emptiness.h"
 
@@ -153,7 +153,7 @@ void TNewFieldPanel::Button18Click() {
 
 void TNewFieldPanel::AddField(const std::string& name, char type, int length, int decimals) {
   bool added = false;
-  KeepOnFailure(context_.table.TablePath, kWholeFile, [&] {
+  ui::KeepOnFailure(context_.table.TablePath, ui::kWholeFile, [&] {
     dbf::Dbf2_lib db;
     db.DbfAssign(1, context_.table.TablePath);
     added = db.DbfAddField(1, name, type, length, decimals);

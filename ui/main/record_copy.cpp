@@ -6,6 +6,7 @@
 #include "file_name.h"
 #include "int_text.h"
 #include "progress.h"
+#include "safe_write.h"
 #include "string_grid.h"
 #include "table_command_steps.h"
 
@@ -62,10 +63,21 @@ void TRecordCopy::Button2Click() {
   if (!typedLast) return;
 
   const std::string target = TargetInTableFolder(context_.table.TablePath, name);
+  if (FileExists(target)) {
+    // Records appended before a failure are cut off again.
+    ui::KeepOnFailure(target, ui::kWholeFile, [&] { CopyRange(target, false, *typedFirst, *typedLast); });
+  } else {
+    // A target made here goes again when the copy fails.
+    ui::WriteNewFile(target, [&](const std::string& file) { CopyRange(file, true, *typedFirst, *typedLast); });
+  }
+}
+
+void TRecordCopy::CopyRange(const std::string& target, bool create, int64_t typedFirst, int64_t typedLast) {
+  ui::DialogService& dialogs = context_.dialogs;
   dbf::Dbf2_lib db;
   db.DbfAssign(kTable, context_.table.TablePath);
   db.DbfAssign(kOther, target);
-  if (!FileExists(target)) db.DbfCopyStructure(kTable, kOther);
+  if (create) db.DbfCopyStructure(kTable, kOther);
   if (!OpenTableOrTell(db, kTable, context_.table.TablePath, dialogs)) return;
   // Only the records present now: a target that is the table itself grows
   // while it is copied.
@@ -76,8 +88,8 @@ void TRecordCopy::Button2Click() {
     return;
   }
   if (!OpenTableOrTell(db, kOther, target, dialogs)) return;
-  const int64_t last = *typedLast < 1 ? count : std::min(*typedLast, count);
-  const int64_t first = std::max<int64_t>(*typedFirst, 1);
+  const int64_t last = typedLast < 1 ? count : std::min(typedLast, count);
+  const int64_t first = std::max<int64_t>(typedFirst, 1);
   {
     ui::Progress progress(context_.progress, count);
     for (int64_t n = first; n <= last; ++n) {

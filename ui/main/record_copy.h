@@ -6,6 +6,9 @@
 
 #include "table_context.h"
 
+#include <cstdint>
+#include <string>
+
 class QLineEdit;
 
 class TRecordCopy {
@@ -18,6 +21,11 @@ class TRecordCopy {
   void N13Click();      // "Скопировать из файла :"
 
  private:
+  // Appends the table's records typedFirst to typedLast, numbers as typed
+  // (below 1: the first and the last record), to the target, made first
+  // with the table's structure when `create`.
+  void CopyRange(const std::string& target, bool create, int64_t typedFirst, int64_t typedLast);
+
   const TableContext context_;
   QLineEdit& Edit1;
   QLineEdit& Edit2;

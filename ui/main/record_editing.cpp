@@ -6,7 +6,7 @@
 #include "dialog_service.h"
 #include "event_guard.h"
 #include "file_name.h"
-#include "file_replace.h"
+#include "safe_write.h"
 #include "progress.h"
 #include "record_grid_options.h"
 #include "record_store.h"

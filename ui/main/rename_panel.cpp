@@ -9,7 +9,7 @@
 #include "field_input.h"
 #include "header_fields.h"
 #include "int_text.h"
-#include "keep_on_failure.h"
+#include "safe_write.h"
 #include "string_grid.h"
 
 #include <QAction>
@@ -146,8 +146,8 @@ std::string TRenamePanel::RenameField(const std::string& newName) {
     std::memcpy(descriptor, newName.data(), newName.size());
     // The descriptor goes in one write; one stopped part way is put back.
     const int64_t position = RawHeader::DescriptorPosition(i);
-    KeepOnFailure(context_.table.TablePath, position + static_cast<int64_t>(kDescriptorBytes),
-                  [&] { file.WriteAt(position, descriptor, kDescriptorBytes); });
+    ui::KeepOnFailure(context_.table.TablePath, position + static_cast<int64_t>(kDescriptorBytes),
+                      [&] { file.WriteAt(position, descriptor, kDescriptorBytes); });
     return {};
   }
   return "Error name field for correct!";

@@ -2,12 +2,14 @@
 
 #include "code_page.h"
 #include "dbf2_lib.h"
+#include "dbf_file.h"
 #include "dbf_names.h"
 #include "dialog_service.h"
 #include "enter_key.h"
 #include "event_guard.h"
 #include "file_name.h"
 #include "int_text.h"
+#include "safe_write.h"
 #include "string_grid.h"
 
 #include <QAction>
@@ -40,6 +42,9 @@ std::string Comparable(std::string_view cell) { return Limited(dbf::UpperAnsi(db
 std::string DirectionText(int direction) {
   return ui::EncodeTyped(QString::fromUtf8(direction == 1 ? "по возрастанию" : "по убыванию"));
 }
+
+// Ends the replacement of an output file by a sort that wrote nothing.
+struct NothingSorted {};
 
 // Cell bytes as the grid shows them, for a message.
 std::string AsShown(const ui::StringGrid& grid, const std::string& bytes) {
@@ -191,14 +196,11 @@ void TSortPanel::Button1Click() {
   if (!context_.PathGiven()) return;
   StringGrid2->CommitEdit();
   ui::DialogService& dialogs = context_.dialogs;
-  dbf::Dbf2_lib db;
-  db.DbfAssign(kSource, context_.table.TablePath);
   context_.table.SecondPath = TrimBlanks(Edit5->text().toStdString());
   if (context_.table.SecondPath.empty()) {
     dialogs.Message(std::string(kNotSorted) + "Нет имени отсортированного файла.");
     return;
   }
-  db.DbfAssign(kTarget, context_.table.SecondPath);
   const int keyCount = StringGrid2->RowCount() - 1;
   for (int row = 1; row <= keyCount; ++row) {
     if (!Direction(row)) {
@@ -217,13 +219,7 @@ void TSortPanel::Button1Click() {
     }
     StringGrid2->SetCell(row, kNameColumn, *lookup.header);
   }
-  db.DbfSortInit(kSource);
-  for (int row = 1; row <= keyCount; ++row) {
-    db.DbfSortAddKey(Limited(dbf::TrimName(StringGrid2->Cell(row, kNameColumn))), *Direction(row), 0);
-  }
-  const dbf::SortOutcome outcome = db.DbfSortTo(kSource, kTarget);
-  db.DbfCloseAll();
-  switch (outcome) {
+  switch (SortInto(context_.table.SecondPath)) {
     case dbf::SortOutcome::Sorted:
       dialogs.Message("Сортировка выполнена!");
       break;
@@ -235,4 +231,38 @@ void TSortPanel::Button1Click() {
       dialogs.Message(std::string(kNotSorted) + "Не хватает памяти для ключей сортировки.");
       break;
   }
+}
+
+dbf::SortOutcome TSortPanel::SortInto(const std::string& output) {
+  dbf::SortOutcome outcome = dbf::SortOutcome::Sorted;
+  const auto sort = [&](const std::string& file) {
+    dbf::Dbf2_lib db;
+    db.DbfAssign(kSource, context_.table.TablePath);
+    db.DbfAssign(kTarget, file);
+    db.DbfSortInit(kSource);
+    for (int row = 1; row < StringGrid2->RowCount(); ++row) {
+      db.DbfSortAddKey(Limited(dbf::TrimName(StringGrid2->Cell(row, kNameColumn))), *Direction(row), 0);
+    }
+    outcome = db.DbfSortTo(kSource, kTarget);
+    db.DbfCloseAll();
+  };
+  if (!FileExists(output)) {
+    ui::WriteNewFile(output, sort);
+    return outcome;
+  }
+  // The copy goes into a new file first, which the engine would not take
+  // for the table itself.
+  if (dbf::TableFile::SameFile(context_.table.TablePath, output)) return dbf::SortOutcome::SameFile;
+  ui::FileRewrite rewrite;
+  rewrite.writeNew = [&](const std::string& file) {
+    sort(file);
+    if (outcome != dbf::SortOutcome::Sorted) throw NothingSorted{};
+  };
+  rewrite.writeInPlace = [&](const std::string& file) { ui::KeepOnFailure(file, ui::kWholeFile, [&] { sort(file); }); };
+  try {
+    ui::ReplaceFileContents(output, rewrite);
+  } catch (const NothingSorted&) {
+    // The file that was there keeps its place.
+  }
+  return outcome;
 }

@@ -15,6 +15,9 @@
 class QComboBox;
 class QLabel;
 class QLineEdit;
+namespace dbf {
+enum class SortOutcome;
+}
 
 class TSortPanel : public TaskPanel {
  public:
@@ -50,6 +53,10 @@ class TSortPanel : public TaskPanel {
   void ShowWrongName(const FieldLookup& lookup);
   void SetKeyCount(int count);
   void ReopenEditor();
+  // Has the engine write the table, sorted by the key rows, into `output`.
+  // A failure part way leaves no partial file: a new output is removed
+  // again, and one that was there gives way only to a complete copy.
+  dbf::SortOutcome SortInto(const std::string& output);
 
   const TableContext context_;
 };

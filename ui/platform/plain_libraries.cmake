@@ -1,9 +1,9 @@
 # The platform layer's plain C++ parts, without Qt: the raw view's model
 # (and so the fuzz targets) needs them also when the windows are not built.
-# Rewriting a file through a new file that takes its place; plain C++, shared
-# with the raw view's model.
-add_library(file_replace STATIC ${CMAKE_CURRENT_LIST_DIR}/file_replace.cpp)
-target_include_directories(file_replace PUBLIC ${CMAKE_CURRENT_LIST_DIR})
+# Writing files so that a failure leaves no damaged file behind; plain C++,
+# shared with the raw view's model.
+add_library(safe_write STATIC ${CMAKE_CURRENT_LIST_DIR}/safe_write.cpp)
+target_include_directories(safe_write PUBLIC ${CMAKE_CURRENT_LIST_DIR})
 
 # Integer text read from and written into cells, edit boxes and messages;
 # plain C++, shared with the raw view's model.

@@ -1,7 +1,7 @@
 #include "raw_file.h"
 
-#include "file_replace.h"
 #include "int_text.h"
+#include "safe_write.h"
 #include "write_all.h"
 
 #include <fcntl.h>

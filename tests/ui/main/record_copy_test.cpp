@@ -96,15 +96,28 @@ TEST_F(RecordCopyTest, ACopyIntoTheTableItselfTakesTheRecordsPresentAtTheStart) 
   EXPECT_EQ(records[7], testsupport::Record(kSource, {"Dan", "  4.00", "D"}));
 }
 
-TEST_F(RecordCopyTest, AFailedRangeCopyIsReportedAndTheTableStays) {
+TEST_F(RecordCopyTest, AFailedRangeCopyLeavesTheTargetAsItWasAndTheTableAlone) {
   OpenSource();
-  const std::string other = Write(dir.Path("other.dbf"), kOther, {});
-  const size_t size = testsupport::ReadFile(other).size();
-  {
-    testsupport::FileSizeLimit limit(size + 20);
-    CopyRange("other.dbf", "", "");
+  const std::string other = Write(dir.Path("other.dbf"), kOther,
+                                  {testsupport::Record(kOther, {"old", "   9.000", "Zed"})});
+  const std::string otherBytes = testsupport::ReadFile(other);
+  // Into the table that is there, its records cut back; into a new one, made
+  // with the table's structure (as large as the table once every record is
+  // in), which goes again.
+  for (const auto& [name, limit] : {std::pair<std::string, size_t>{"other.dbf", otherBytes.size() + 20},
+                                    std::pair<std::string, size_t>{"new.dbf", source.size() - 20}}) {
+    SCOPED_TRACE(name);
+    dialogs.messages.clear();
+    {
+      testsupport::FileSizeLimit fileLimit(limit);
+      CopyRange(name.c_str(), "", "");
+    }
+    EXPECT_TRUE(testsupport::OnlyTooLarge(dialogs.messages)) << dialogs.messages.size();
+    ASSERT_FALSE(dialogs.messages.empty());
+    EXPECT_NE(dialogs.messages[0].find(dir.Path(name)), std::string::npos) << dialogs.messages[0];
   }
-  EXPECT_TRUE(testsupport::OnlyTooLarge(dialogs.messages)) << dialogs.messages.size();
+  EXPECT_EQ(testsupport::ReadFile(other), otherBytes);
+  EXPECT_FALSE(std::filesystem::exists(dir.Path("new.dbf")));
   EXPECT_TRUE(exits.empty());
   EXPECT_EQ(testsupport::ReadFile(table), source);
 }

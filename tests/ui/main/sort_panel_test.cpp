@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include <optional>
+
 namespace {
 
 const std::vector<testsupport::FieldSpec> kFields{
@@ -135,6 +137,12 @@ TEST_F(SortPanelTest, SortsTheTableIntoTheOutputFile) {
             std::vector<std::string>({"Al    ", "Ann   ", "Bob   ", "Cy    ", "Eve   ", "Dan   "}));
   EXPECT_EQ(records[4][0], '*');
   EXPECT_EQ(testsupport::ReadFile(table), before);
+
+  // Sorted again into the file now there, which gives way to the new copy.
+  SetKeys({{"name", "2"}});
+  form->Panel3->Button1->click();
+  EXPECT_EQ(FieldOf(RecordsOf(dir.Path("sorted.dbf")), 1, 6),
+            std::vector<std::string>({"Eve   ", "Dan   ", "Cy    ", "Bob   ", "Ann   ", "Al    "}));
 }
 
 TEST_F(SortPanelTest, RefusalsComeInOrderAndWriteNothing) {
@@ -164,15 +172,28 @@ TEST_F(SortPanelTest, RefusalsComeInOrderAndWriteNothing) {
   EXPECT_EQ(testsupport::ReadFile(table), before);
 }
 
-TEST_F(SortPanelTest, AFailedWriteIsReportedAndTheTableStays) {
+TEST_F(SortPanelTest, AFailedWriteLeavesNoPartialOutputAndTheTableStays) {
   OpenWideTable();
   const std::string before = testsupport::ReadFile(table);
+  const std::string output = dir.Path("sorted.dbf");
   SetKeys({{"name", "1"}});
-  {
-    testsupport::FileSizeLimit limit(before.size() - 20);
-    Sort(dir.Path("sorted.dbf"));
+  // A new output goes again; one that was there keeps its bytes.
+  for (const std::optional<std::string>& old : {std::optional<std::string>(), std::optional<std::string>("old")}) {
+    SCOPED_TRACE(old ? "over a file" : "new file");
+    if (old) testsupport::WriteFile(output, *old);
+    dialogs.messages.clear();
+    {
+      testsupport::FileSizeLimit limit(before.size() - 20);
+      Sort(output);
+    }
+    EXPECT_TRUE(testsupport::OnlyTooLarge(dialogs.messages)) << dialogs.messages.size();
+    ASSERT_FALSE(dialogs.messages.empty());
+    EXPECT_NE(dialogs.messages[0].find(output), std::string::npos) << dialogs.messages[0];
+    if (old) {
+      EXPECT_EQ(testsupport::ReadFile(output), *old);
+    }
+    EXPECT_EQ(dir.FileCount(), old ? 2u : 1u);  // no temporary file either
   }
-  EXPECT_TRUE(testsupport::OnlyTooLarge(dialogs.messages)) << dialogs.messages.size();
   EXPECT_TRUE(exits.empty());
   EXPECT_EQ(testsupport::ReadFile(table), before);
 }

@@ -1,0 +1,331 @@
+#include "process_limits.h"
+#include "safe_write.h"
+#include "table_bytes.h"
+
+#include <gtest/gtest.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/xattr.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <system_error>
+
+using testsupport::ReadFile;
+using testsupport::WriteFile;
+using ui::FileRewrite;
+using ui::ReplaceFileContents;
+using ui::RewriteWay;
+
+namespace {
+
+struct stat StatOf(const std::string& path) {
+  struct stat st {};
+  EXPECT_EQ(stat(path.c_str(), &st), 0) << path;
+  return st;
+}
+
+std::string Attribute(const std::string& path, const char* name) {
+  char value[1024];
+  const ssize_t size = getxattr(path.c_str(), name, value, sizeof value);
+  return size < 0 ? std::string() : std::string(value, static_cast<size_t>(size));
+}
+
+// A write failure as the engine reports one: the call's name, not the file's.
+[[noreturn]] void FailWrite() { throw std::system_error(EFBIG, std::generic_category(), "write"); }
+
+void Append(const std::string& path, const std::string& text) {
+  const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0666);
+  ASSERT_EQ(write(fd, text.data(), text.size()), static_cast<ssize_t>(text.size()));
+  close(fd);
+}
+
+enum class Call { Pwrite, Fsync, Ftruncate, Fchown, Rename, Unlink };
+
+// Installed while it lives: passes every call on to the file system it
+// replaced, keeping the order of the calls and the file each was made on,
+// except that the `nth` call (from 1) of the kind `failing` fails with `error`.
+class FailingFileSystem final : public ui::FileSystem {
+ public:
+  struct Made {
+    Call call;
+    ino_t file;
+    bool operator==(const Made&) const = default;
+  };
+
+  // Fails nothing when `failing` is none.
+  explicit FailingFileSystem(std::optional<Call> failing = std::nullopt, int nth = 1, int error = EIO)
+      : failing_(failing), nth_(nth), error_(error) {}
+
+  ssize_t Pwrite(int fd, const void* data, size_t size, off_t offset) override {
+    return Fails(Call::Pwrite, InodeOf(fd)) ? -1 : Next().Pwrite(fd, data, size, offset);
+  }
+  int Fsync(int fd) override { return Fails(Call::Fsync, InodeOf(fd)) ? -1 : Next().Fsync(fd); }
+  int Ftruncate(int fd, off_t size) override {
+    return Fails(Call::Ftruncate, InodeOf(fd)) ? -1 : Next().Ftruncate(fd, size);
+  }
+  int Fchown(int fd, uid_t owner, gid_t group) override {
+    return Fails(Call::Fchown, InodeOf(fd)) ? -1 : Next().Fchown(fd, owner, group);
+  }
+  int Rename(const std::string& from, const std::string& to) override {
+    return Fails(Call::Rename, InodeOf(from)) ? -1 : Next().Rename(from, to);
+  }
+  int Unlink(const std::string& path) override {
+    return Fails(Call::Unlink, InodeOf(path)) ? -1 : Next().Unlink(path);
+  }
+
+  std::vector<Made> calls;
+
+ private:
+  static ino_t InodeOf(int fd) {
+    struct stat st {};
+    return fstat(fd, &st) == 0 ? st.st_ino : 0;
+  }
+  static ino_t InodeOf(const std::string& path) {
+    struct stat st {};
+    return lstat(path.c_str(), &st) == 0 ? st.st_ino : 0;
+  }
+  ui::FileSystem& Next() const { return install_.Previous(); }
+
+  bool Fails(Call call, ino_t file) {
+    calls.push_back({call, file});
+    if (call != failing_ || ++seen_ != nth_) return false;
+    errno = error_;
+    return true;
+  }
+
+  std::optional<Call> failing_;
+  int nth_ = 0;
+  int error_ = 0;
+  int seen_ = 0;
+  ui::FileSystemOverride install_{*this};
+};
+
+// The error a call throws: its code and text; code 0 when nothing is thrown.
+std::pair<int, std::string> ErrorOf(const std::function<void()>& call) {
+  try {
+    call();
+  } catch (const std::system_error& e) {
+    return {e.code().value(), e.what()};
+  }
+  return {0, {}};
+}
+
+}  // namespace
+
+class SafeWriteTest : public ::testing::Test {
+ protected:
+  // Writes `text` as the new contents either way.
+  FileRewrite WriteText(const std::string& text) {
+    FileRewrite rewrite;
+    rewrite.writeNew = [text](const std::string& file) { WriteFile(file, text); };
+    rewrite.writeInPlace = rewrite.writeNew;
+    return rewrite;
+  }
+
+  testsupport::TempDir dir;
+  std::string path = dir.Path("table.dbf");
+};
+
+TEST_F(SafeWriteTest, ANewFileTakesThePlaceKeepingOwnerModeAndAttributes) {
+  WriteFile(path, "old");
+  ASSERT_EQ(chmod(path.c_str(), 0640), 0);
+  ASSERT_EQ(chown(path.c_str(), testsupport::kOtherUser, testsupport::kOtherUser), 0) << "needs root";
+  const bool userAttributes = setxattr(path.c_str(), "user.origin", "bank", 4, 0) == 0;
+  const bool acls = std::system(("setfacl -m u:12345:rw '" + path + "' 2>/dev/null").c_str()) == 0;
+  const struct stat before = StatOf(path);
+  const std::string acl = Attribute(path, "system.posix_acl_access");
+
+  EXPECT_EQ(ReplaceFileContents(path, WriteText("new contents")), RewriteWay::NewFile);
+
+  const struct stat after = StatOf(path);
+  EXPECT_EQ(ReadFile(path), "new contents");
+  EXPECT_NE(after.st_ino, before.st_ino);
+  EXPECT_EQ(after.st_uid, before.st_uid);
+  EXPECT_EQ(after.st_gid, before.st_gid);
+  EXPECT_EQ(after.st_mode, before.st_mode);
+  if (userAttributes) {
+    EXPECT_EQ(Attribute(path, "user.origin"), "bank");
+  }
+  if (acls) {
+    EXPECT_EQ(Attribute(path, "system.posix_acl_access"), acl);
+  }
+  EXPECT_EQ(dir.FileCount(), 1u);
+  if (!acls) GTEST_SKIP() << "the file system refuses access control lists; the rest was checked";
+}
+
+TEST_F(SafeWriteTest, TheModeIsCarriedOverOnAFileWithoutAccessControlList) {
+  // Neither the file nor the new file, through the folder's default, has a list.
+  removexattr(dir.dir().c_str(), "system.posix_acl_default");
+  // 02750: the set-group-id bit that giving the new file its group clears.
+  for (const mode_t mode : {0640, 0604, 0600, 02750}) {
+    WriteFile(path, "old");
+    removexattr(path.c_str(), "system.posix_acl_access");
+    ASSERT_EQ(Attribute(path, "system.posix_acl_access"), "");
+    ASSERT_EQ(chmod(path.c_str(), mode), 0);
+
+    EXPECT_EQ(ReplaceFileContents(path, WriteText("new")), RewriteWay::NewFile);
+    EXPECT_EQ(StatOf(path).st_mode & 07777, mode) << std::oct << mode;
+    EXPECT_EQ(ReadFile(path), "new");
+  }
+}
+
+TEST_F(SafeWriteTest, TheNewFileIsSyncedBeforeItTakesThePlace) {
+  WriteFile(path, "old");
+  FailingFileSystem files;
+  ReplaceFileContents(path, WriteText("new"));
+  const ino_t replaced = StatOf(path).st_ino;
+  EXPECT_EQ(files.calls, std::vector<FailingFileSystem::Made>({{Call::Fchown, replaced},
+                                                               {Call::Fsync, replaced},
+                                                               {Call::Rename, replaced}}));
+}
+
+TEST_F(SafeWriteTest, LinksAndOwnersThatCannotBeKeptAreRewrittenInPlace) {
+  WriteFile(path, "old");
+  const std::string link = dir.Path("other-name.dbf");
+  ASSERT_EQ(::link(path.c_str(), link.c_str()), 0);
+  EXPECT_EQ(ReplaceFileContents(path, WriteText("shared")), RewriteWay::InPlace);
+  EXPECT_EQ(ReadFile(link), "shared");
+  ASSERT_EQ(unlink(link.c_str()), 0);
+
+  const ino_t inode = StatOf(path).st_ino;
+  FailingFileSystem files(Call::Fchown, 1, EPERM);
+  EXPECT_EQ(ReplaceFileContents(path, WriteText("kept owner")), RewriteWay::InPlace);
+  EXPECT_EQ(ReadFile(path), "kept owner");
+  EXPECT_EQ(StatOf(path).st_ino, inode);
+  EXPECT_EQ(dir.FileCount(), 1u);
+}
+
+TEST_F(SafeWriteTest, AFolderThatRefusesNewFilesTakesTheInPlaceWay) {
+  WriteFile(path, "old");
+  ASSERT_EQ(chown(path.c_str(), testsupport::kOtherUser, testsupport::kOtherUser), 0) << "needs root";
+  ASSERT_EQ(chmod(dir.dir().c_str(), 0555), 0);
+  const int way = testsupport::RunAsOtherUser(
+      [&] { return static_cast<int>(ReplaceFileContents(path, WriteText("newer"))); });
+  chmod(dir.dir().c_str(), 0700);
+  EXPECT_EQ(way, static_cast<int>(RewriteWay::InPlace));
+  EXPECT_EQ(ReadFile(path), "newer");
+}
+
+TEST_F(SafeWriteTest, AFailedReplacementLeavesTheOldFileWholeAndNoNewFileBehind) {
+  struct Case {
+    const char* name;
+    std::optional<Call> failing;  // none: the new contents fail to be written
+    int error;
+  };
+  for (const Case& c : {Case{"write", std::nullopt, EFBIG}, Case{"sync", Call::Fsync, EIO},
+                        Case{"rename", Call::Rename, ENOSPC}}) {
+    SCOPED_TRACE(c.name);
+    WriteFile(path, "old contents");
+    FileRewrite rewrite = WriteText("new contents");
+    if (!c.failing) {
+      rewrite.writeNew = [](const std::string& file) {
+        WriteFile(file, "half");
+        FailWrite();
+      };
+    }
+    FailingFileSystem files(c.failing, 1, c.error);
+    const auto [error, text] = ErrorOf([&] { ReplaceFileContents(path, rewrite); });
+    EXPECT_EQ(error, c.error);
+    EXPECT_NE(text.find(path), std::string::npos) << text;
+    EXPECT_EQ(ReadFile(path), "old contents");
+    EXPECT_EQ(dir.FileCount(), 1u);
+  }
+}
+
+TEST_F(SafeWriteTest, AFileThatMayNotBeWrittenIsRefusedNotReplacedThroughItsFolder) {
+  WriteFile(path, "old contents");
+  ASSERT_EQ(chown(path.c_str(), 0, 0), 0) << "needs root";
+  ASSERT_EQ(chmod(path.c_str(), 0644), 0);
+  ASSERT_EQ(chmod(dir.dir().c_str(), 0777), 0);
+  const int refused = testsupport::RunAsOtherUser([&] {
+    try {
+      ReplaceFileContents(path, WriteText("intruder"));
+    } catch (const std::system_error& e) {
+      return e.code().value() == EACCES ? 1 : 2;
+    }
+    return 0;
+  });
+  EXPECT_EQ(refused, 1);
+  EXPECT_EQ(ReadFile(path), "old contents");
+}
+
+TEST_F(SafeWriteTest, AFailedNewFileIsRemovedAndAFileThatWasThereIsLeft) {
+  struct Case {
+    const char* name;
+    std::optional<std::string> before;  // none: no file of that name
+    std::optional<std::string> after;   // none: removed
+  };
+  const auto appendHalf = [](const std::string& file) {
+    Append(file, " half");
+    FailWrite();
+  };
+  for (const Case& c : {Case{"new", std::nullopt, std::nullopt}, Case{"appended to", "old", "old half"}}) {
+    SCOPED_TRACE(c.name);
+    std::filesystem::remove(path);
+    if (c.before) WriteFile(path, *c.before);
+    const auto [error, text] = ErrorOf([&] { ui::WriteNewFile(path, appendHalf); });
+    EXPECT_EQ(error, EFBIG);
+    EXPECT_EQ(text, path + ": write: " + std::strerror(EFBIG));
+    EXPECT_EQ(std::filesystem::exists(path), c.after.has_value());
+    if (c.after) {
+      EXPECT_EQ(ReadFile(path), *c.after);
+    }
+  }
+
+  // A removal that fails too does not hide the write's failure.
+  std::filesystem::remove(path);
+  FailingFileSystem files(Call::Unlink, 1, EACCES);
+  EXPECT_EQ(ErrorOf([&] { ui::WriteNewFile(path, appendHalf); }).first, EFBIG);
+
+  // Written in full, the new file stays.
+  ui::WriteNewFile(path, [](const std::string& file) { WriteFile(file, "whole"); });
+  EXPECT_EQ(ReadFile(path), "whole");
+}
+
+TEST_F(SafeWriteTest, KeepOnFailurePutsBackTheKeptBytesAndTheSize) {
+  // Changes made through the file's name, each failing after it wrote.
+  const auto overwrite = [&](off_t at, const std::string& bytes) {
+    const int fd = open(path.c_str(), O_WRONLY);
+    ASSERT_EQ(pwrite(fd, bytes.data(), bytes.size(), at), static_cast<ssize_t>(bytes.size()));
+    close(fd);
+  };
+  struct Case {
+    const char* name;
+    int64_t keep;
+    std::function<void()> change;
+    std::optional<Call> failing;  // a call of the putting back that fails
+    std::string after;
+  };
+  const Case cases[] = {
+      {"records appended", ui::kWholeFile, [&] { overwrite(4, "0123456789"); }, std::nullopt, "head|body|"},
+      {"cut short", ui::kWholeFile, [&] { truncate(path.c_str(), 3); }, std::nullopt, "head|body|"},
+      // Past the bytes kept, the change's own bytes stay; the size goes back.
+      {"start kept", 5, [&] { overwrite(0, "HEAD|BODY|more"); }, std::nullopt, "head|BODY|"},
+      // A write back that fails still has the file cut to its size.
+      {"write back fails", ui::kWholeFile, [&] { overwrite(6, "ODY|more"); }, Call::Pwrite, "head|bODY|"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    WriteFile(path, "head|body|");
+    FailingFileSystem files(c.failing);
+    const auto [error, text] = ErrorOf([&] {
+      ui::KeepOnFailure(path, c.keep, [&] {
+        c.change();
+        FailWrite();
+      });
+    });
+    EXPECT_EQ(error, EFBIG);
+    EXPECT_NE(text.find(path), std::string::npos) << text;
+    EXPECT_EQ(ReadFile(path), c.after);
+  }
+
+  WriteFile(path, "head|body|");
+  ui::KeepOnFailure(path, ui::kWholeFile, [&] { overwrite(5, "done|and more"); });
+  EXPECT_EQ(ReadFile(path), "head|done|and more");
+}

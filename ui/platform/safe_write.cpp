@@ -1,0 +1,282 @@
+#include "safe_write.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/xattr.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <system_error>
+#include <utility>
+#include <vector>
+
+namespace ui {
+
+namespace {
+
+class SystemFileSystem final : public FileSystem {
+ public:
+  ssize_t Pwrite(int fd, const void* data, size_t size, off_t offset) override {
+    return ::pwrite(fd, data, size, offset);
+  }
+  int Fsync(int fd) override { return ::fsync(fd); }
+  int Ftruncate(int fd, off_t size) override { return ::ftruncate(fd, size); }
+  int Fchown(int fd, uid_t owner, gid_t group) override { return ::fchown(fd, owner, group); }
+  int Rename(const std::string& from, const std::string& to) override {
+    return ::rename(from.c_str(), to.c_str());
+  }
+  int Unlink(const std::string& path) override { return ::unlink(path.c_str()); }
+};
+
+SystemFileSystem g_systemFiles;
+FileSystem* g_files = &g_systemFiles;
+
+[[noreturn]] void ThrowErrno(int err, const std::string& path) {
+  throw std::system_error(err, std::generic_category(), path);
+}
+
+// Throws the exception being handled again; a std::system_error whose text
+// does not name `path` goes on as one with the path in front.
+[[noreturn]] void RethrowNamingFile(const std::string& path) {
+  try {
+    throw;
+  } catch (const std::system_error& e) {
+    std::string what = e.what();
+    if (what.find(path) != std::string::npos) throw;
+    // The text ends with the system's text for the code, which the new
+    // exception adds again.
+    const std::string message = e.code().message();
+    if (what == message) {
+      what.clear();
+    } else if (what.ends_with(": " + message)) {
+      what.resize(what.size() - message.size() - 2);
+    }
+    throw std::system_error(e.code(), what.empty() ? path : path + ": " + what);
+  }
+}
+
+// The file a path names, links followed; the path itself when it does not
+// exist yet.
+std::string ResolvedTarget(const std::string& path) {
+  char buf[PATH_MAX];
+  return ::realpath(path.c_str(), buf) ? std::string(buf) : path;
+}
+
+std::string FolderOf(const std::string& path) {
+  const auto slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+mode_t NewFileMode() {
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return 0666 & ~mask;
+}
+
+using Attribute = std::pair<std::string, std::string>;  // name, value
+
+// Every extended attribute of the file; none where the file system has none.
+std::vector<Attribute> ReadAttributes(const std::string& path) {
+  std::vector<char> names;
+  for (;;) {
+    const ssize_t size = ::listxattr(path.c_str(), nullptr, 0);
+    if (size < 0 && (errno == ENOTSUP || errno == ENOSYS)) return {};
+    if (size < 0) ThrowErrno(errno, path);
+    names.resize(static_cast<size_t>(size));
+    const ssize_t got = ::listxattr(path.c_str(), names.data(), names.size());
+    if (got >= 0) {
+      names.resize(static_cast<size_t>(got));
+      break;
+    }
+    if (errno != ERANGE) ThrowErrno(errno, path);  // ERANGE: the list grew meanwhile
+  }
+  std::vector<Attribute> attributes;
+  for (size_t at = 0; at < names.size();) {
+    std::string name(names.data() + at);
+    at += name.size() + 1;
+    std::string value;
+    for (;;) {
+      const ssize_t size = ::getxattr(path.c_str(), name.c_str(), nullptr, 0);
+      if (size < 0) ThrowErrno(errno, path);
+      value.resize(static_cast<size_t>(size));
+      const ssize_t got = ::getxattr(path.c_str(), name.c_str(), value.data(), value.size());
+      if (got >= 0) {
+        value.resize(static_cast<size_t>(got));
+        break;
+      }
+      if (errno != ERANGE) ThrowErrno(errno, path);
+    }
+    attributes.emplace_back(std::move(name), std::move(value));
+  }
+  return attributes;
+}
+
+bool WriteAttributes(int fd, const std::vector<Attribute>& attributes) {
+  for (const auto& [name, value] : attributes) {
+    if (::fsetxattr(fd, name.c_str(), value.data(), value.size(), 0) != 0) return false;
+  }
+  return true;
+}
+
+// A new, empty file in a folder, removed again unless it takes a file's place.
+class NewFile {
+ public:
+  explicit NewFile(const std::string& folder) : path_(folder + "/.dbfview-save-XXXXXX") {
+    fd_ = ::mkostemp(path_.data(), O_CLOEXEC);
+  }
+  ~NewFile() { Discard(); }
+  NewFile(const NewFile&) = delete;
+  NewFile& operator=(const NewFile&) = delete;
+
+  bool Made() const { return fd_ >= 0; }
+  int fd() const { return fd_; }
+  const std::string& path() const { return path_; }
+
+  void Discard() {
+    if (fd_ < 0) return;
+    ::close(fd_);
+    CurrentFileSystem().Unlink(path_);
+    fd_ = -1;
+  }
+
+  // Puts the complete file in the target's place, its contents on the disk
+  // first: a rename that reaches the disk before them could leave an empty
+  // or partial file after a crash.
+  void Replace(const std::string& target) {
+    FileSystem& files = CurrentFileSystem();
+    if (files.Fsync(fd_) != 0) ThrowErrno(errno, target);
+    const int fd = std::exchange(fd_, -1);
+    if (::close(fd) != 0 || files.Rename(path_, target) != 0) {
+      const int err = errno;
+      files.Unlink(path_);
+      ThrowErrno(err, target);
+    }
+  }
+
+ private:
+  std::string path_;
+  int fd_ = -1;
+};
+
+RewriteWay Rewrite(const std::string& path, const FileRewrite& rewrite) {
+  const std::string target = ResolvedTarget(path);
+  struct stat st {};
+  const bool exists = ::stat(target.c_str(), &st) == 0;
+  // A file that may not be written stays as it is, as rewriting it in place
+  // would leave it; replacing it through its folder would get round that.
+  if (exists && ::access(target.c_str(), W_OK) != 0) ThrowErrno(errno, target);
+  const auto inPlace = [&] {
+    rewrite.writeInPlace(target);
+    return RewriteWay::InPlace;
+  };
+  if (exists && st.st_nlink > 1) return inPlace();
+  const std::vector<Attribute> attributes = exists ? ReadAttributes(target) : std::vector<Attribute>();
+
+  NewFile file(FolderOf(target));
+  if (!file.Made()) {
+    if (errno == EACCES || errno == EPERM) return inPlace();
+    ThrowErrno(errno, target);
+  }
+  if (exists && CurrentFileSystem().Fchown(file.fd(), st.st_uid, st.st_gid) != 0) {
+    file.Discard();
+    return inPlace();
+  }
+  rewrite.writeNew(file.path());
+  if (!WriteAttributes(file.fd(), attributes)) {
+    file.Discard();
+    return inPlace();
+  }
+  // Last, as changing the owner may have cleared the set-id bits.
+  if (::fchmod(file.fd(), exists ? (st.st_mode & 07777) : NewFileMode()) != 0) ThrowErrno(errno, target);
+  file.Replace(target);
+  return RewriteWay::NewFile;
+}
+
+// Writes `bytes` back at the start of the file and cuts it to `size`. Its
+// own failures are dropped: the failure that called for it is the one told.
+void PutBack(int fd, const std::string& bytes, int64_t size) {
+  FileSystem& files = CurrentFileSystem();
+  for (size_t done = 0; done < bytes.size();) {
+    const ssize_t n = files.Pwrite(fd, bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) break;
+    done += static_cast<size_t>(n);
+  }
+  files.Ftruncate(fd, static_cast<off_t>(size));
+}
+
+// Reads up to `size` bytes from the start of the file.
+std::string ReadStart(int fd, int64_t size, const std::string& path) {
+  std::string bytes(static_cast<size_t>(size), '\0');
+  size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = ::pread(fd, bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) ThrowErrno(errno, path);
+    if (n == 0) break;
+    done += static_cast<size_t>(n);
+  }
+  bytes.resize(done);
+  return bytes;
+}
+
+class Fd {
+ public:
+  explicit Fd(int fd) : fd_(fd) {}
+  ~Fd() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  Fd(const Fd&) = delete;
+  Fd& operator=(const Fd&) = delete;
+  int get() const { return fd_; }
+
+ private:
+  int fd_;
+};
+
+}  // namespace
+
+RewriteWay ReplaceFileContents(const std::string& path, const FileRewrite& rewrite) {
+  try {
+    return Rewrite(path, rewrite);
+  } catch (...) {
+    RethrowNamingFile(path);
+  }
+}
+
+void KeepOnFailure(const std::string& path, int64_t keep, const std::function<void()>& change) {
+  const Fd fd(::open(path.c_str(), O_RDWR | O_CLOEXEC));
+  struct stat st {};
+  const bool kept = fd.get() >= 0 && ::fstat(fd.get(), &st) == 0 && S_ISREG(st.st_mode);
+  const std::string before = kept ? ReadStart(fd.get(), std::min<int64_t>(keep, st.st_size), path) : "";
+  try {
+    change();
+  } catch (...) {
+    if (kept) PutBack(fd.get(), before, st.st_size);
+    RethrowNamingFile(path);
+  }
+}
+
+void WriteNewFile(const std::string& path, const std::function<void(const std::string& path)>& write) {
+  struct stat st {};
+  // Only a name known to be free is removed again.
+  const bool wasFree = ::lstat(path.c_str(), &st) != 0 && errno == ENOENT;
+  try {
+    write(path);
+  } catch (...) {
+    if (wasFree) CurrentFileSystem().Unlink(path);  // a failure here is not told over the first
+    RethrowNamingFile(path);
+  }
+}
+
+FileSystem& CurrentFileSystem() { return *g_files; }
+
+FileSystemOverride::FileSystemOverride(FileSystem& files) : previous_(*std::exchange(g_files, &files)) {}
+
+FileSystemOverride::~FileSystemOverride() { g_files = &previous_; }
+
+}  // namespace ui

@@ -1,0 +1,112 @@
+// Writing files so that a failure part way leaves no damaged or half-made
+// file behind. A command takes one of three ways, by what it does to a file:
+//
+//  - ReplaceFileContents: the command rewrites the whole of a file (saving
+//    the table or the raw view, Save as, a sorted copy over a file that is
+//    there).
+//    The new contents are written into a new file in the same folder, which
+//    is synced and then takes the old file's place (rename) only once it is
+//    complete and given the old file's owner, group, permissions and
+//    extended attributes (access control lists included). Where the file's
+//    identity cannot be carried over that way, the file is rewritten in
+//    place instead:
+//     - the file has other hard links (a new file would split them);
+//     - its owner or group cannot be given to a new file, or one of its
+//       extended attributes cannot be copied;
+//     - the folder does not allow a new file.
+//    A link is followed to the file it names. An existing file that may not
+//    be written is refused, as rewriting it in place would be. After a
+//    failure the old file is as it was, except when the in-place rewrite
+//    itself fails.
+//
+//  - KeepOnFailure: the command changes an existing file in place (a
+//    header change, records appended to a table). The bytes it may touch
+//    and the file's size are kept, and put back when it fails.
+//
+//  - WriteNewFile: the command creates an output file (a sorted copy, a
+//    range of records copied into a new table). When it fails, the file is
+//    removed again if there was none of that name before.
+//
+// Failures go on as std::system_error naming the file: a failure of the
+// command's own writes whose text does not name it yet gets the path put in
+// front (the engine's texts say only "write"). Other exceptions pass
+// unchanged.
+//
+// The system calls these ways make to finish or undo a write go through
+// FileSystem, so that a test can make a chosen one fail.
+#pragma once
+
+#include <sys/types.h>
+
+#include <cstdint>
+#include <functional>
+#include <limits>
+#include <string>
+
+namespace ui {
+
+struct FileRewrite {
+  // Writes the whole new contents into `newFile`, an empty file made for
+  // them, which it may reopen by name.
+  std::function<void(const std::string& newFile)> writeNew;
+  // Rewrites `file` itself: the way taken where no new file can replace it.
+  std::function<void(const std::string& file)> writeInPlace;
+};
+
+// Which way a rewrite took: through a new file, or in place.
+enum class RewriteWay { NewFile, InPlace };
+
+// Writes the contents as described above and says which way it took.
+RewriteWay ReplaceFileContents(const std::string& path, const FileRewrite& rewrite);
+
+// For KeepOnFailure: every byte of the file.
+constexpr int64_t kWholeFile = std::numeric_limits<int64_t>::max();
+
+// Keeps the file's first `keep` bytes and its size; when `change` throws,
+// writes them back, cuts the file to that size (so appended bytes go) and
+// lets the failure go on. Bytes past `keep` are left as the change left
+// them. A file that cannot be opened for writing is left to `change` to
+// report. The change must close the files it wrote through before its
+// failure leaves it, so that nothing it held back is written afterwards.
+void KeepOnFailure(const std::string& path, int64_t keep, const std::function<void()>& change);
+
+// Runs `write(path)`; when it throws, removes the file if there was nothing
+// of that name before the call, and lets the failure go on. A file that was
+// there stays as `write` left it: for one the command appends to, run the
+// command inside KeepOnFailure(path, kWholeFile, ...).
+void WriteNewFile(const std::string& path, const std::function<void(const std::string& path)>& write);
+
+// The system calls above that finish or undo a write. Each behaves as the
+// call it is named after: -1 with errno set on failure.
+class FileSystem {
+ public:
+  virtual ~FileSystem() = default;
+  virtual ssize_t Pwrite(int fd, const void* data, size_t size, off_t offset) = 0;
+  virtual int Fsync(int fd) = 0;
+  virtual int Ftruncate(int fd, off_t size) = 0;
+  virtual int Fchown(int fd, uid_t owner, gid_t group) = 0;
+  virtual int Rename(const std::string& from, const std::string& to) = 0;
+  virtual int Unlink(const std::string& path) = 0;
+};
+
+// The file system in use: the system's own unless a FileSystemOverride put
+// another in its place.
+FileSystem& CurrentFileSystem();
+
+// Puts another file system in use while it lives (tests), and the one
+// before back after.
+class FileSystemOverride {
+ public:
+  explicit FileSystemOverride(FileSystem& files);
+  ~FileSystemOverride();
+  FileSystemOverride(const FileSystemOverride&) = delete;
+  FileSystemOverride& operator=(const FileSystemOverride&) = delete;
+
+  // The one in use before, for a substitute that passes calls on.
+  FileSystem& Previous() const { return previous_; }
+
+ private:
+  FileSystem& previous_;
+};
+
+}  // namespace ui
