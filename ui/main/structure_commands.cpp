@@ -7,30 +7,12 @@
 #include "file_name.h"
 #include "new_field_panel.h"
 #include "string_grid.h"
+#include "safe_write.h"
 #include "table_emptiness.h"
 
 #include <QAction>
 #include <QLabel>
 
-#include <filesystem>
-#include <functional>
-
-namespace {
-
-
-// Runs the writing of a file the command creates; a failure part way removes
-// the unfinished file before it is reported.
-void CreateOrRemove(const std::string& path, const std::function<void()>& write) {
-  try {
-    write();
-  } catch (...) {
-    std::error_code ignored;
-    std::filesystem::remove(path, ignored);
-    throw;
-  }
-}
-
-}  // namespace
 
 TStructureCommands::TStructureCommands(const TableContext& context, TNewFieldPanel& panel8)
     : QObject(&context.window), Creat_FForm(std::make_unique<TCreat_FForm>(context.guard)), context_(context), Panel8(panel8) {
@@ -52,9 +34,9 @@ void TStructureCommands::CreateFile1Click() {
     context_.dialogs.Message("ERROR!!!\r\nDeblicate File Name!");
     return;
   }
-  CreateOrRemove(context_.table.TablePath, [this] {
+  ui::WriteNewFile(context_.table.TablePath, [](const std::string& path) {
     dbf::Dbf2_lib db;
-    db.DbfCreate(1, 2, context_.table.TablePath);
+    db.DbfCreate(1, 2, path);
     db.DbfCloseAll();
   });
   Panel8.Prepare();
@@ -78,7 +60,7 @@ void TStructureCommands::CopyStructurefile1Click() {
   }
   context_.table.SecondPath = choice->path;
   bool copied = false;
-  CreateOrRemove(target, [&] {
+  ui::WriteNewFile(target, [&](const std::string&) {
     dbf::Dbf2_lib db;
     db.DbfAssign(1, context_.table.TablePath);
     db.DbfAssign(2, target);
