@@ -71,14 +71,21 @@ struct HeaderInfo {
 // character field's length read as two bytes when larger, plus the flag).
 bool ReadHeader(TableFile& file, int64_t size, HeaderInfo& info);
 
-// Record count computed from the file size (never below 0).
-int64_t RecordCountOf(int64_t fileSize, uint16_t headerSize, uint32_t recordLength);
+// Where a table's records end: the file's size, less its last byte when
+// the records are the flag byte alone (record length 1), that byte lies
+// after the header and it is the end mark 0x1A. A longer record never fits
+// into the end mark, so there the file's size stays the end, whatever the
+// last byte holds.
+int64_t RecordsEnd(TableFile& file, uint16_t headerSize, uint32_t recordLength);
+
+// The whole records between the header and RecordsEnd (never below 0).
+int64_t RecordCountOf(TableFile& file, uint16_t headerSize, uint32_t recordLength);
 
 // Creates (or empties) the file as a table of the given header bytes (the
 // header and its field descriptors) with no records: count 0, end mark.
 void WriteEmptyTable(const std::string& path, std::vector<char> header);
 
-// Writes the record count computed from the file size into header bytes 4..7.
+// Writes RecordCountOf the file into header bytes 4..7.
 void WriteRecordCount(TableFile& file, uint16_t headerSize, uint32_t recordLength);
 
 }  // namespace dbf
