@@ -38,6 +38,10 @@ bool HasWideCharLengths(const char* descriptors, int count, uint32_t recordLengt
   return plain != recordLength && wide == recordLength;
 }
 
+bool HeaderHasWideCharLengths(const char* header, int count) {
+  return HasWideCharLengths(header + kHeaderSize, count, GetU32(header + 10));
+}
+
 bool ReadHeader(TableFile& file, int64_t size, HeaderInfo& info) {
   if (size < kHeaderSize) return false;
   char h[kHeaderSize];
@@ -56,7 +60,7 @@ bool ReadHeader(TableFile& file, int64_t size, HeaderInfo& info) {
   info.descriptors.assign(bytes.begin() + kHeaderSize,
                           bytes.begin() + kHeaderSize + static_cast<ptrdiff_t>(info.fieldCount) * kDescriptorSize);
   const char* d = info.descriptors.data();
-  info.wideCharLengths = HasWideCharLengths(d, info.fieldCount, info.recordLength);
+  info.wideCharLengths = HeaderHasWideCharLengths(bytes.data(), info.fieldCount);
 
   int64_t widest = 1 + (info.fieldCount == 0 ? kMaxFieldLength : 0);
   for (int i = 0; i < info.fieldCount; ++i) {

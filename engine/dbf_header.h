@@ -49,6 +49,11 @@ int CountFieldDescriptors(const char* header, size_t size);
 // 1 + the sum of the lengths equal the record length.
 bool HasWideCharLengths(const char* descriptors, int count, uint32_t recordLength);
 
+// The same for a header's bytes (`header` points at byte 0): the record
+// length stored in bytes 10 .. 13 and the `count` descriptors after the
+// first 32 bytes.
+bool HeaderHasWideCharLengths(const char* header, int count);
+
 // A descriptor's field length and decimals, read as above when `wide`: a
 // character field then has length byte16 + 256 * byte17 and no decimals.
 uint16_t DescriptorLength(const char* descriptor, bool wide);
