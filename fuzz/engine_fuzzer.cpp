@@ -237,8 +237,7 @@ void PutValues(dbf::Dbf2_lib& db, const std::string& input, uint8_t seed) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  dbf::SetFatalReporter([](int, const std::string&) {});
-  dbf::SetMessageReporter([](const std::string&) {});
+  fuzzsupport::SilenceEngine();
   return 0;
 }
 
