@@ -1,6 +1,9 @@
 #include "bench_support.h"
 
+#include "dbf2_lib.h"
 #include "table_bytes.h"
+
+#include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <chrono>
@@ -69,10 +72,10 @@ void FillRecord(char* r, int64_t i, Random& random, int deletedEvery) {
   std::memcpy(f + 91, text, 8);
 }
 
-}  // namespace
-
-BenchTable WriteBenchTable(const std::string& path, int64_t records, int deletedEvery) {
-  const auto& fields = BenchFields();
+// Writes the header, `records` records whose bytes fill(record, i) sets
+// (flag first), and the end mark.
+BenchTable WriteTable(const std::string& path, const std::vector<BenchField>& fields, int64_t records,
+                      const std::function<void(char* record, int64_t i)>& fill) {
   BenchTable table;
   table.path = path;
   table.records = records;
@@ -91,7 +94,7 @@ BenchTable WriteBenchTable(const std::string& path, int64_t records, int deleted
   uint32_t offset = 1;
   for (size_t i = 0; i < fields.size(); ++i) {
     char* d = &header[32 + 32 * i];
-    std::memcpy(d, fields[i].name, std::strlen(fields[i].name));
+    std::memcpy(d, fields[i].name.data(), fields[i].name.size());
     d[11] = fields[i].type;
     PutLe(d + 12, offset, 4);
     d[16] = static_cast<char>(fields[i].length);
@@ -103,18 +106,82 @@ BenchTable WriteBenchTable(const std::string& path, int64_t records, int deleted
   std::FILE* out = std::fopen(path.c_str(), "wb");
   if (!out) throw std::runtime_error("cannot create " + path);
   std::fwrite(header.data(), 1, header.size(), out);
-  Random random{0x9E3779B97F4A7C15ULL};
-  const int64_t perBlock = (1 << 20) / table.recordLength;
+  const int64_t perBlock = std::max<int64_t>((1 << 20) / table.recordLength, 1);
   std::vector<char> block(static_cast<size_t>(perBlock) * table.recordLength);
   for (int64_t i = 0; i < records; i += perBlock) {
     const int64_t n = std::min(perBlock, records - i);
-    for (int64_t k = 0; k < n; ++k) FillRecord(&block[k * table.recordLength], i + k, random, deletedEvery);
+    for (int64_t k = 0; k < n; ++k) fill(&block[k * table.recordLength], i + k);
     std::fwrite(block.data(), 1, static_cast<size_t>(n) * table.recordLength, out);
   }
   std::fputc(0x1A, out);
   if (std::fclose(out) != 0) throw std::runtime_error("cannot write " + path);
   table.fileSize = static_cast<int64_t>(table.headerSize) + records * table.recordLength + 1;
   return table;
+}
+
+}  // namespace
+
+BenchTable WriteBenchTable(const std::string& path, int64_t records, int deletedEvery) {
+  Random random{0x9E3779B97F4A7C15ULL};
+  return WriteTable(path, BenchFields(), records,
+                    [&](char* record, int64_t i) { FillRecord(record, i, random, deletedEvery); });
+}
+
+const std::vector<BenchField>& ManyFields() {
+  static const std::vector<BenchField> fields = [] {
+    constexpr int kFields = 2046;
+    const BenchField kinds[] = {{"", 'C', 8, 0}, {"", 'N', 6, 2}, {"", 'L', 1, 0}, {"", 'D', 8, 0}};
+    std::vector<BenchField> list;
+    for (int i = 0; i < kFields; ++i) {
+      BenchField f = kinds[i % 4];
+      f.name = static_cast<char>('A' + i % 26) + std::to_string(i);
+      list.push_back(f);
+    }
+    return list;
+  }();
+  return fields;
+}
+
+BenchTable WriteManyFieldsTable(const std::string& path, int64_t records) {
+  Random random{0x2545F4914F6CDD1DULL};
+  return WriteTable(path, ManyFields(), records, [&](char* record, int64_t i) {
+    record[0] = i % 10 == 9 ? '*' : ' ';
+    char* f = record + 1;
+    char text[16];
+    for (const BenchField& field : ManyFields()) {
+      switch (field.type) {
+        case 'C':
+          for (int k = 0; k < field.length; ++k) f[k] = static_cast<char>('a' + random.Below(26));
+          break;
+        case 'N':
+          std::snprintf(text, sizeof text, "%6.2f", static_cast<double>(random.Below(100000)) / 100.0 - 400.0);
+          std::memcpy(f, text, field.length);
+          break;
+        case 'L':
+          f[0] = random.Below(2) ? 'T' : 'F';
+          break;
+        default:
+          std::snprintf(text, sizeof text, "%04d%02d%02d", static_cast<int>(2000 + random.Below(27)),
+                        static_cast<int>(1 + random.Below(12)), static_cast<int>(1 + random.Below(28)));
+          std::memcpy(f, text, field.length);
+      }
+      f += field.length;
+    }
+  });
+}
+
+void WalkEveryRecordAndField(const std::string& path) {
+  dbf::Dbf2_lib db;
+  db.DbfOpen(1, path);
+  std::vector<std::string> names;
+  for (const dbf::FieldNode* f = db.DbfFields(1); f; f = f->next) names.push_back(f->Name());
+  db.DbfTop(1);
+  while (!db.DbfEof(1)) {
+    benchmark::DoNotOptimize(db.DbfIsDeleted(1));
+    for (const std::string& name : names) benchmark::DoNotOptimize(db.DbfGetStr(1, name));
+    db.DbfSkip(1, 1);
+  }
+  db.DbfCloseAll();
 }
 
 double ReadWholeFileSeconds(const std::string& path) {

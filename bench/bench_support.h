@@ -13,7 +13,7 @@
 namespace bench {
 
 struct BenchField {
-  const char* name;
+  std::string name;
   char type;
   uint8_t length;
   uint8_t decimals;
@@ -21,6 +21,11 @@ struct BenchField {
 
 // Seven fields of types C, N, L and D, 100 bytes a record with the flag.
 const std::vector<BenchField>& BenchFields();
+
+// 2,046 fields, the most a header size of 16 bits leaves room for: C(8),
+// N(6.2), L(1) and D(8) in turn, 11,768 bytes a record with the flag. The
+// names start with the letters A .. Z in turn.
+const std::vector<BenchField>& ManyFields();
 
 struct BenchTable {
   std::string path;
@@ -34,6 +39,16 @@ struct BenchTable {
 // sums among them), marking every `deletedEvery`-th record deleted (0: none),
 // followed by the end mark.
 BenchTable WriteBenchTable(const std::string& path, int64_t records, int deletedEvery);
+
+// Writes `records` records of ManyFields, every field filled with
+// pseudo-random but repeatable text of its type, every 10th record marked
+// deleted, followed by the end mark.
+BenchTable WriteManyFieldsTable(const std::string& path, int64_t records);
+
+// The engine's walk of a table, the record grid's loop before it kept whole
+// records: every record with its deletion mark and every field as text by
+// DbfGetStr, the field names taken from the field list once.
+void WalkEveryRecordAndField(const std::string& path);
 
 // Seconds to read the whole file with one read into fresh memory: the floor
 // any loading of it is measured against.

@@ -21,7 +21,7 @@ namespace {
 std::pair<size_t, size_t> FieldPlace(const char* name) {
   size_t offset = 1;
   for (const BenchField& f : BenchFields()) {
-    if (std::strcmp(f.name, name) == 0) return {offset, f.length};
+    if (f.name == name) return {offset, f.length};
     offset += f.length;
   }
   throw std::logic_error(std::string("no bench field ") + name);

@@ -25,10 +25,7 @@ void BM_LoadGrid(benchmark::State& state) {
   std::unique_ptr<TForm2> form;
   for (auto _ : state) {
     state.PauseTiming();
-    form.reset();  // the previous window goes outside the timed part
-    form = std::make_unique<TForm2>(services.Links());
-    form->show();
-    QApplication::processEvents();
+    bench::ShowFreshWindow(form, services);
     const bool reset = bench::ResetPeakMemory();
     const int64_t before = bench::ProcStatusBytes(reset ? "VmRSS" : "VmHWM");
     state.ResumeTiming();

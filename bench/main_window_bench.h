@@ -8,6 +8,10 @@
 #include "scripted_dialog_service.h"
 #include "window_bench.h"
 
+#include <QApplication>
+
+#include <memory>
+
 namespace bench {
 
 struct MainWindowServices {
@@ -18,5 +22,14 @@ struct MainWindowServices {
   ui::EventGuard guard{dialogs, ui::ExitProcessNow};
   NoLauncher launcher;
 };
+
+// Puts a new main window, shown and drawn, in place of `form`'s, which goes
+// first: the untimed start of a round.
+inline void ShowFreshWindow(std::unique_ptr<TForm2>& form, MainWindowServices& services) {
+  form.reset();
+  form = std::make_unique<TForm2>(services.Links());
+  form->show();
+  QApplication::processEvents();
+}
 
 }  // namespace bench

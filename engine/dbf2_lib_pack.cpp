@@ -5,6 +5,8 @@
 // no second file is needed.
 #include "dbf2_lib.h"
 
+#include "dbf_header.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -21,13 +23,13 @@ void Dbf2_lib::DbfPack(uint16_t slot) {
   if (s.status == kStatusEof) return;
 
   const int64_t length = s.recordLength;
-  const int64_t size = s.file.Size();
+  const int64_t end = RecordsEnd(s.file, s.headerSize, s.recordLength);
   int64_t readPos = s.position;
   int64_t writePos = s.position;
   std::vector<char> chunk;
-  while (size - readPos >= length) {
+  while (end - readPos >= length) {
     // At least one record per chunk, even when one record is larger than a chunk.
-    int64_t records = std::max<int64_t>(std::min(size - readPos, kPackChunk) / length, 1);
+    int64_t records = std::max<int64_t>(std::min(end - readPos, kPackChunk) / length, 1);
     chunk.resize(static_cast<size_t>(records * length));
     s.file.ReadAt(readPos, chunk.data(), chunk.size());
     readPos += static_cast<int64_t>(chunk.size());

@@ -21,7 +21,7 @@ bool Dbf2_lib::AtWholeRecord(Slot& s, int64_t pos) {
 
 int64_t Dbf2_lib::DbfRecCount(uint16_t slot) {
   Slot& s = Opened(slot, 4);
-  return RecordCountOf(s.file.Size(), s.headerSize, s.recordLength);
+  return RecordCountOf(s.file, s.headerSize, s.recordLength);
 }
 
 void Dbf2_lib::DbfRead(uint16_t slot) {
@@ -158,7 +158,7 @@ void Dbf2_lib::DbfGoNoRead(uint16_t slot, int64_t recordNumber) {
 bool Dbf2_lib::DbfEof(uint16_t slot) {
   if (slot < 1 || slot > kSlotCount || !slots_[slot - 1].open) return true;
   Slot& s = slots_[slot - 1];
-  if (s.file.Size() - s.position < static_cast<int64_t>(s.recordLength)) {
+  if (RecordsEnd(s.file, s.headerSize, s.recordLength) - s.position < static_cast<int64_t>(s.recordLength)) {
     s.status = kStatusEof;
     return true;
   }
@@ -168,7 +168,7 @@ bool Dbf2_lib::DbfEof(uint16_t slot) {
 void Dbf2_lib::DbfSkipEof(uint16_t slot) {
   Slot& s = Opened(slot, 8);
   s.status = kStatusEof;
-  int64_t count = RecordCountOf(s.file.Size(), s.headerSize, s.recordLength);
+  int64_t count = RecordCountOf(s.file, s.headerSize, s.recordLength);
   s.recNo = count + 1;
   s.position = s.headerSize + static_cast<int64_t>(s.recordLength) * count;
   s.file.WriteAt(s.position, &kEndMark, 1);
@@ -223,7 +223,7 @@ void Dbf2_lib::DbfWriteBuffer(uint16_t slot) {
 void Dbf2_lib::DbfAppend(uint16_t slot) {
   Slot& s = Opened(slot, 11);
   phase_ = Phase::BeforeWrite;
-  int64_t count = RecordCountOf(s.file.Size(), s.headerSize, s.recordLength);
+  int64_t count = RecordCountOf(s.file, s.headerSize, s.recordLength);
   s.position = s.headerSize + static_cast<int64_t>(s.recordLength) * count;
   RecordHook(slot);
   WriteRecordAt(s, true);
@@ -242,7 +242,7 @@ void Dbf2_lib::DbfAppendRecords(uint16_t slot, const char* records, int64_t coun
   Slot& s = Opened(slot, 11);
   if (count <= 0) return;
   const int64_t length = s.recordLength;
-  const int64_t at = s.headerSize + length * RecordCountOf(s.file.Size(), s.headerSize, s.recordLength);
+  const int64_t at = s.headerSize + length * RecordCountOf(s.file, s.headerSize, s.recordLength);
   const auto bytes = static_cast<size_t>(length * count);
   if (s.gatherWrites) {
     s.file.WriteHeld(at, records, bytes);

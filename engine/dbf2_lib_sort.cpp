@@ -140,7 +140,7 @@ bool Dbf2_lib::SortNeedsTooMuchMemory(uint16_t source) {
   HeaderInfo info;
   // A source that cannot be read is left to the steps that report it.
   if (!file.Open(At(source).fileName) || !ReadHeader(file, file.Size(), info)) return false;
-  const int64_t count = RecordCountOf(file.Size(), info.headerSize, info.recordLength);
+  const int64_t count = RecordCountOf(file, info.headerSize, info.recordLength);
   const size_t width = SortKeyCoder(sortKeys_, info.recordLength).Width();
   return static_cast<uint64_t>(count) * SortBytesPerRecord(width) > SortMemoryLimit();
 }

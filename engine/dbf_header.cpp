@@ -38,6 +38,10 @@ bool HasWideCharLengths(const char* descriptors, int count, uint32_t recordLengt
   return plain != recordLength && wide == recordLength;
 }
 
+bool HeaderHasWideCharLengths(const char* header, int count) {
+  return HasWideCharLengths(header + kHeaderSize, count, GetU32(header + 10));
+}
+
 bool ReadHeader(TableFile& file, int64_t size, HeaderInfo& info) {
   if (size < kHeaderSize) return false;
   char h[kHeaderSize];
@@ -56,7 +60,7 @@ bool ReadHeader(TableFile& file, int64_t size, HeaderInfo& info) {
   info.descriptors.assign(bytes.begin() + kHeaderSize,
                           bytes.begin() + kHeaderSize + static_cast<ptrdiff_t>(info.fieldCount) * kDescriptorSize);
   const char* d = info.descriptors.data();
-  info.wideCharLengths = HasWideCharLengths(d, info.fieldCount, info.recordLength);
+  info.wideCharLengths = HeaderHasWideCharLengths(bytes.data(), info.fieldCount);
 
   int64_t widest = 1 + (info.fieldCount == 0 ? kMaxFieldLength : 0);
   for (int i = 0; i < info.fieldCount; ++i) {
@@ -65,9 +69,18 @@ bool ReadHeader(TableFile& file, int64_t size, HeaderInfo& info) {
   return info.recordLength <= std::max<int64_t>(widest, size);
 }
 
-int64_t RecordCountOf(int64_t fileSize, uint16_t headerSize, uint32_t recordLength) {
-  if (recordLength == 0 || fileSize <= headerSize) return 0;
-  return (fileSize - headerSize) / recordLength;
+int64_t RecordsEnd(TableFile& file, uint16_t headerSize, uint32_t recordLength) {
+  const int64_t size = file.Size();
+  if (recordLength != 1 || size <= headerSize) return size;
+  char last = 0;
+  file.ReadAt(size - 1, &last, 1);
+  return last == 0x1A ? size - 1 : size;
+}
+
+int64_t RecordCountOf(TableFile& file, uint16_t headerSize, uint32_t recordLength) {
+  if (recordLength == 0) return 0;
+  const int64_t end = RecordsEnd(file, headerSize, recordLength);
+  return end <= headerSize ? 0 : (end - headerSize) / recordLength;
 }
 
 void WriteEmptyTable(const std::string& path, std::vector<char> header) {
@@ -81,7 +94,7 @@ void WriteEmptyTable(const std::string& path, std::vector<char> header) {
 
 void WriteRecordCount(TableFile& file, uint16_t headerSize, uint32_t recordLength) {
   char count[4];
-  PutU32(count, static_cast<uint32_t>(RecordCountOf(file.Size(), headerSize, recordLength)));
+  PutU32(count, static_cast<uint32_t>(RecordCountOf(file, headerSize, recordLength)));
   file.WriteAt(4, count, sizeof count);
 }
 

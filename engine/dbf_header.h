@@ -49,6 +49,11 @@ int CountFieldDescriptors(const char* header, size_t size);
 // 1 + the sum of the lengths equal the record length.
 bool HasWideCharLengths(const char* descriptors, int count, uint32_t recordLength);
 
+// The same for a header's bytes (`header` points at byte 0): the record
+// length stored in bytes 10 .. 13 and the `count` descriptors after the
+// first 32 bytes.
+bool HeaderHasWideCharLengths(const char* header, int count);
+
 // A descriptor's field length and decimals, read as above when `wide`: a
 // character field then has length byte16 + 256 * byte17 and no decimals.
 uint16_t DescriptorLength(const char* descriptor, bool wide);
@@ -71,14 +76,21 @@ struct HeaderInfo {
 // character field's length read as two bytes when larger, plus the flag).
 bool ReadHeader(TableFile& file, int64_t size, HeaderInfo& info);
 
-// Record count computed from the file size (never below 0).
-int64_t RecordCountOf(int64_t fileSize, uint16_t headerSize, uint32_t recordLength);
+// Where a table's records end: the file's size, less its last byte when
+// the records are the flag byte alone (record length 1), that byte lies
+// after the header and it is the end mark 0x1A. A longer record never fits
+// into the end mark, so there the file's size stays the end, whatever the
+// last byte holds.
+int64_t RecordsEnd(TableFile& file, uint16_t headerSize, uint32_t recordLength);
+
+// The whole records between the header and RecordsEnd (never below 0).
+int64_t RecordCountOf(TableFile& file, uint16_t headerSize, uint32_t recordLength);
 
 // Creates (or empties) the file as a table of the given header bytes (the
 // header and its field descriptors) with no records: count 0, end mark.
 void WriteEmptyTable(const std::string& path, std::vector<char> header);
 
-// Writes the record count computed from the file size into header bytes 4..7.
+// Writes RecordCountOf the file into header bytes 4..7.
 void WriteRecordCount(TableFile& file, uint16_t headerSize, uint32_t recordLength);
 
 }  // namespace dbf

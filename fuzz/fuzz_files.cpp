@@ -1,5 +1,7 @@
 #include "fuzz_files.h"
 
+#include "dbf_errors.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -47,6 +49,11 @@ std::string ReadWholeFile(const std::string& path) {
 void Fail(const std::string& what) {
   std::fprintf(stderr, "fuzz check failed: %s\n", what.c_str());
   std::abort();
+}
+
+void SilenceEngine() {
+  dbf::SetFatalReporter([](int, const std::string&) {});
+  dbf::SetMessageReporter([](const std::string&) {});
 }
 
 }  // namespace fuzzsupport

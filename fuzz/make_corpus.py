@@ -44,6 +44,9 @@ write("all_deleted.dbf", table(PEOPLE, [b"*" + r[1:] for r in ROWS]))
 write("foxpro_area.dbf", table(PEOPLE, ROWS, version=0x30, after_terminator=b"\0" * 263))
 write("wide_character.dbf", table([("ID", "N", 3, 0, 0), ("NOTE", "C", 44, 1, 0)],
                                   [b"  1" + b"x" * 300, b"* 2" + b"y" * 300], record_length=304))
+write("wide_character_between.dbf", table([("ID", "N", 3, 0, 0), ("NOTE", "C", 44, 1, 0), ("SUM", "N", 8, 2, 0)],
+                                          [b"   1" + b"x" * 300 + b"   12.50", b"*  2" + b"y" * 300 + b"   -3.00"],
+                                          record_length=312))
 write("duplicate_names.dbf", table([("A", "C", 3, 0, 0), ("A", "N", 3, 0, 0), ("a#", "D", 8, 0, 0)],
                                    [b" abc123" + b"20240101"]))
 for sample in sorted(os.listdir("samples")):

@@ -50,7 +50,7 @@ void DecodeAndWriteRows(RawDocument& doc, std::string& expected) {
     const auto b = rawview::ReadRowBytes(doc.cells, row, &error);
     if (!b) continue;
     const rawview::HeaderTexts header = rawview::DecodeHeader(*b);
-    rawview::DescriptorTexts descriptor = rawview::DecodeDescriptor(*b);
+    rawview::DescriptorTexts descriptor = rawview::DecodeDescriptor(*b, rawview::WideCharLengths(doc));
     const size_t first = static_cast<size_t>(CharIndex(row, 1) - 1);
     if (first + 14 <= expected.size()) {
       if (!rawview::WriteHeader(doc.cells, row, header).empty()) Fail("a decoded header does not write back");
@@ -59,7 +59,7 @@ void DecodeAndWriteRows(RawDocument& doc, std::string& expected) {
     if (first + 32 <= expected.size()) {
       for (char& c : descriptor.name) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
       for (char& c : descriptor.type) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-      rawview::WriteDescriptor(doc.cells, row, descriptor);
+      rawview::WriteDescriptor(doc, row, descriptor);
       const std::string name = rawview::EditValue(descriptor.name).substr(0, 10);
       expected.replace(first, 11, std::string(11, '\0'));
       expected.replace(first, name.size(), name);

@@ -10,12 +10,16 @@ jobs=${JOBS:-2}
 
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDBFVIEW_BUILD_FUZZ=ON \
   -DDBFVIEW_BUILD_UI=OFF -DDBFVIEW_BUILD_BENCH=OFF
-cmake --build build-fuzz -j"$jobs" --target engine_fuzzer rawview_fuzzer
+cmake --build build-fuzz -j"$jobs" --target engine_fuzzer rawview_fuzzer header_repair_fuzzer cell_values_fuzzer
 
 mkdir -p build-fuzz/findings
-for target in engine rawview; do
+# Each target with the folder of fuzz/corpus it starts from: the header
+# repair takes table files, as the engine does.
+for pair in engine:engine rawview:rawview header_repair:engine cell_values:cell_values; do
+  target=${pair%%:*}
+  seeds=${pair#*:}
   mkdir -p "build-fuzz/corpus/$target"
   "build-fuzz/fuzz/${target}_fuzzer" -max_total_time="$seconds" -max_len=4096 -timeout=30 \
     -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="build-fuzz/findings/${target}-" \
-    "build-fuzz/corpus/$target" "fuzz/corpus/$target"
+    "build-fuzz/corpus/$target" "fuzz/corpus/$seeds"
 done

@@ -148,7 +148,7 @@ TEST_F(EngineTest, HeaderOnlyAndAllDeletedTablesOpenWithStatus1) {
   EXPECT_EQ(db.DbfRecNo(1), 1);
   EXPECT_EQ(db.DbfFields(1), nullptr);
   EXPECT_EQ(db.DbfBuffer(1).size(), 1u);
-  EXPECT_EQ(db.DbfRecCount(1), 1);  // the end mark fills one record of length 1
+  EXPECT_EQ(db.DbfRecCount(1), 0);  // the end mark is no record of length 1
 
   auto layout = ThreeRecords();
   for (auto& r : layout.records) r[0] = '*';

@@ -41,7 +41,10 @@ RawRecords SplitRecords(const std::string& table) {
   raw.headerSize = U16At(table, 8);
   raw.recordLength = U32At(table, 10);
   if (raw.recordLength == 0) return raw;
-  for (size_t at = raw.headerSize; at + raw.recordLength <= table.size(); at += raw.recordLength) {
+  size_t end = table.size();
+  // Records of the flag byte alone: a last byte 0x1A is the end mark, not one more record.
+  if (raw.recordLength == 1 && end > raw.headerSize && table.back() == '\x1A') --end;
+  for (size_t at = raw.headerSize; at + raw.recordLength <= end; at += raw.recordLength) {
     raw.records.push_back(table.substr(at, raw.recordLength));
   }
   return raw;

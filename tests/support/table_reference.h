@@ -15,7 +15,8 @@ struct RawRecords {
   std::vector<std::string> records;  // whole records, flag byte first
 };
 
-// The records that lie wholly inside the file from the header size on.
+// The records that lie wholly inside the file from the header size on; with
+// a record length of 1, a last byte 0x1A is the end mark and no record.
 RawRecords SplitRecords(const std::string& table);
 
 // The records whose flag is a blank, in file order.

@@ -25,12 +25,15 @@ bool RepairHeader(dbf::TableFile& source, dbf::TableFile& result, bool recompute
   result.WriteAt(0, header.bytes.data(), std::min(header.bytes.size(), kHeaderBytes));
   if (header.fields < 1) return false;
 
+  // Field widths as the engine reads them, so that a character field longer
+  // than 255 moves the fields after it by its whole length.
+  const bool wide = dbf::HeaderHasWideCharLengths(header.bytes.data(), header.fields);
   uint32_t offset = 1;
   for (int i = 0; i < header.fields; ++i) {
     char* descriptor = header.bytes.data() + kHeaderBytes + kDescriptorBytes * i;
     CleanName(descriptor);
     if (recomputeOffsets) dbf::PutU32(descriptor + 12, offset);
-    offset += static_cast<unsigned char>(descriptor[16]);
+    offset += dbf::DescriptorLength(descriptor, wide);
   }
   int64_t position = static_cast<int64_t>(header.bytes.size());
   result.WriteAt(kHeaderBytes, header.bytes.data() + kHeaderBytes, header.bytes.size() - kHeaderBytes);

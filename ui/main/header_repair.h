@@ -13,7 +13,7 @@ class TableFile;
 // Copies `source` into the empty `result`. Each descriptor name is cut at its
 // first byte below 33, the rest of bytes 0 .. 9 becoming zero; with
 // `recomputeOffsets` bytes 12 .. 15 get 1 plus the lengths of the fields
-// before. The bytes after the descriptors (terminator, records, end mark) are
+// before, each length read by the engine's rule (dbf::DescriptorLength). The bytes after the descriptors (terminator, records, end mark) are
 // copied in blocks, `progress` seeing the source position after each.
 // Returns false, with only the 32 header bytes written, when the header
 // holds no descriptors.

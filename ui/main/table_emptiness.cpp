@@ -6,7 +6,6 @@ bool HoldsRecords(const std::string& path) {
   dbf::Dbf2_lib db;
   db.DbfOpen(1, path);
   const int64_t count = db.DbfRecCount(1);
-  const bool withoutFields = db.DbfRecordLength(1) <= 1;
   db.DbfCloseAll();
-  return count > 0 && !withoutFields;
+  return count > 0;
 }

@@ -4,7 +4,5 @@
 
 #include <string>
 
-// Opens the table with the engine and counts its records. A table without
-// fields (record length 1) counts as empty: its end mark alone would count
-// as one record, and clearing it leaves the same bytes.
+// Opens the table with the engine and counts its records.
 bool HoldsRecords(const std::string& path);

@@ -1,6 +1,9 @@
 #include "header_codec.h"
 
+#include "dbf_header.h"
 #include "int_text.h"
+
+#include <algorithm>
 
 namespace rawview {
 
@@ -22,6 +25,27 @@ void WriteBytes(CharTable& cells, int64_t row, int firstByte, uint32_t value, in
   for (int k = 0; k < count; ++k) cells.SetCode(ByteIndex(row, firstByte + k), (value >> (8 * k)) & 0xFF);
 }
 
+// The byte a cell stands for: an empty cell 0, a number its low 8 bits; none
+// for a cell whose text (cut to an edit's 12 characters) does not convert.
+std::optional<uint8_t> CellByte(const CharTable& cells, int64_t index) {
+  if (cells.IsEmpty(index)) return 0;
+  const auto v = cells.Value(index, kEditChars);
+  if (!v) return std::nullopt;
+  return static_cast<uint8_t>(*v & 0xFF);
+}
+
+// Characters first .. first + n - 1 of the document as bytes; none when one
+// of them does not convert.
+std::optional<std::string> DocumentBytes(const RawDocument& doc, int64_t first, int64_t n) {
+  std::string bytes(static_cast<size_t>(n), '\0');
+  for (int64_t k = 0; k < n; ++k) {
+    const auto b = CellByte(doc.cells, first + k);
+    if (!b) return std::nullopt;
+    bytes[static_cast<size_t>(k)] = static_cast<char>(*b);
+  }
+  return bytes;
+}
+
 }  // namespace
 
 std::string EditValue(const std::string& text) { return std::string(ui::Trim(text).substr(0, kEditChars)); }
@@ -34,15 +58,23 @@ std::optional<RowBytes> ReadRowBytes(const CharTable& cells, int64_t row, std::s
   RowBytes b{};
   for (int k = 0; k < 32; ++k) {
     const int64_t index = ByteIndex(row, k);
-    if (cells.IsEmpty(index)) continue;
-    const auto v = cells.Value(index, kEditChars);
+    const auto v = CellByte(cells, index);
     if (!v) {
       *error = ui::ConversionErrorText(EditValue(cells.Text(index)));
       return std::nullopt;
     }
-    b[k] = static_cast<uint8_t>(*v & 0xFF);
+    b[k] = *v;
   }
   return b;
+}
+
+bool WideCharLengths(const RawDocument& doc) {
+  const auto header = DocumentBytes(doc, 1, std::min<int64_t>(doc.FileLength, dbf::kHeaderSize));
+  if (!header || header->size() < static_cast<size_t>(dbf::kHeaderSize)) return false;
+  const int64_t stated = std::min<int64_t>(doc.FileLength, dbf::GetU16(header->data() + 8));
+  const auto area = stated > dbf::kHeaderSize ? DocumentBytes(doc, 1, stated) : header;
+  if (!area) return false;
+  return dbf::HeaderHasWideCharLengths(area->data(), dbf::CountFieldDescriptors(area->data(), area->size()));
 }
 
 HeaderTexts DecodeHeader(const RowBytes& b) {
@@ -50,14 +82,16 @@ HeaderTexts DecodeHeader(const RowBytes& b) {
           std::to_string(b[8] | (b[9] << 8)), std::to_string(U32(b, 10)), std::to_string(U32(b, 4))};
 }
 
-DescriptorTexts DecodeDescriptor(const RowBytes& b) {
+DescriptorTexts DecodeDescriptor(const RowBytes& b, bool wideCharLengths) {
   std::string name;
   for (int k = 0; k < 10; ++k) {
     if (b[k] >= 33) name += static_cast<char>(b[k]);
   }
   // A zero type byte has no character to show.
   const std::string type = b[11] ? std::string(1, static_cast<char>(b[11])) : std::string();
-  return {name, type, std::to_string(b[16]), std::to_string(U32(b, 12)), std::to_string(b[17])};
+  const char* descriptor = reinterpret_cast<const char*>(b.data());
+  return {name, type, std::to_string(dbf::DescriptorLength(descriptor, wideCharLengths)), std::to_string(U32(b, 12)),
+          std::to_string(dbf::DescriptorDecimals(descriptor, wideCharLengths))};
 }
 
 std::string WriteHeader(CharTable& cells, int64_t row, const HeaderTexts& edits) {
@@ -91,11 +125,14 @@ std::string WriteHeader(CharTable& cells, int64_t row, const HeaderTexts& edits)
   return {};
 }
 
-std::vector<std::string> WriteDescriptor(CharTable& cells, int64_t row, const DescriptorTexts& edits) {
+std::vector<std::string> WriteDescriptor(RawDocument& doc, int64_t row, const DescriptorTexts& edits) {
+  CharTable& cells = doc.cells;
   if (row < 1 || row >= cells.RowCount()) return {kBadRow};
   const std::string offsetText = EditValue(edits.offset);
   const auto offset = ui::StrToInt32Bits(offsetText);
   if (!offset) return {ui::ConversionErrorText(offsetText)};
+  // Decided before anything is written, as DecodeDescriptor decided it.
+  const bool wideLength = CellByte(cells, ByteIndex(row, 11)) == 'C' && WideCharLengths(doc);
 
   std::vector<std::string> messages;
   const std::string name = EditValue(edits.name);
@@ -110,9 +147,15 @@ std::vector<std::string> WriteDescriptor(CharTable& cells, int64_t row, const De
   } else {
     messages.push_back("Error type Field!");
   }
-  cells.SetText(ByteIndex(row, 16), EditValue(edits.length));
   WriteBytes(cells, row, 12, static_cast<uint32_t>(*offset), 4);
-  cells.SetText(ByteIndex(row, 17), EditValue(edits.decimals));
+  const std::string lengthText = EditValue(edits.length);
+  const auto length = wideLength ? ui::StrToInt(lengthText) : std::nullopt;
+  if (length && *length >= 0 && *length <= 0xFFFF) {
+    WriteBytes(cells, row, 16, static_cast<uint32_t>(*length), 2);
+  } else {
+    cells.SetText(ByteIndex(row, 16), lengthText);
+    cells.SetText(ByteIndex(row, 17), EditValue(edits.decimals));
+  }
   return messages;
 }
 

@@ -4,7 +4,7 @@
 // for display.
 #pragma once
 
-#include "char_table.h"
+#include "raw_document.h"
 
 #include <array>
 #include <cstdint>
@@ -40,8 +40,17 @@ struct DescriptorTexts {
   std::string decimals;  // b17
 };
 
+// Whether the document's table stores character field lengths above 255
+// with the high byte in the decimals byte: the engine's rule
+// (dbf::HeaderHasWideCharLengths) on the header and the descriptors as the
+// cells hold them, read as ReadRowBytes reads a cell. False when a cell among
+// them does not convert.
+bool WideCharLengths(const RawDocument& doc);
+
 HeaderTexts DecodeHeader(const RowBytes& b);
-DescriptorTexts DecodeDescriptor(const RowBytes& b);
+// With `wideCharLengths` (as WideCharLengths gives it) a character field's
+// length is b16 + 256 x b17 and its decimals 0, as the engine reads them.
+DescriptorTexts DecodeDescriptor(const RowBytes& b, bool wideCharLengths);
 
 // Writes the header edits into row `row`: version and the three date pieces
 // as typed, header size, record length and record count as their bytes.
@@ -54,8 +63,11 @@ std::string WriteHeader(CharTable& cells, int64_t row, const HeaderTexts& edits)
 // and type must already be upper-cased. Returns the messages to show in
 // order: "Error type Field!" for a type that is not C, D, L, M or N (the
 // rest is still written), or a conversion message or "Недопустимый номер
-// строки!" (nothing written).
-std::vector<std::string> WriteDescriptor(CharTable& cells, int64_t row, const DescriptorTexts& edits);
+// строки!" (nothing written). Where the table has WideCharLengths and the
+// row held a character field before the write, a length of 0 .. 65535 goes
+// into b16 and b17 and the decimals edit is not used, so that the length
+// shown by DecodeDescriptor is the length written.
+std::vector<std::string> WriteDescriptor(RawDocument& doc, int64_t row, const DescriptorTexts& edits);
 
 // An edit's text as the write-backs take it: trimmed, at most 12 characters.
 std::string EditValue(const std::string& text);

@@ -235,7 +235,7 @@ void TView_2_Form::ShowHeader(const RowBytes& bytes) {
 }
 
 void TView_2_Form::ShowDescriptor(const RowBytes& bytes) {
-  const DescriptorTexts d = DecodeDescriptor(bytes);
+  const DescriptorTexts d = DecodeDescriptor(bytes, WideCharLengths(doc_));
   Edit11->setText(Shown(d.name));
   Edit12->setText(Shown(d.type));
   Edit13->setText(Shown(d.length));
@@ -285,7 +285,7 @@ void TView_2_Form::Button5Click() {
   Edit11->setText(Edit11->text().toUpper());
   Edit12->setText(Edit12->text().toUpper());
   const DescriptorTexts edits{Typed(Edit11), Typed(Edit12), Typed(Edit13), Typed(Edit14), Typed(Edit15)};
-  const auto messages = WriteDescriptor(Document().cells, StringGrid1->Row(), edits);
+  const auto messages = WriteDescriptor(Document(), StringGrid1->Row(), edits);
   Redraw();
   for (const std::string& m : messages) Dialogs().Message(m);
 }

@@ -1,3 +1,4 @@
+#include "dbf2_lib.h"
 #include "main_window_fixture.h"
 #include "radio_group.h"
 #include "process_limits.h"
@@ -78,6 +79,30 @@ TEST_F(RepairPanelTest, CleansTheNamesAndOnRequestTheOffsets) {
   Repair(large, dir.Path("large2.dbf"));
   EXPECT_EQ(ReadFile(dir.Path("large2.dbf")), ReadFile(large));
   EXPECT_EQ(dialogs.messages, std::vector<std::string>(3, kDone));
+}
+
+TEST_F(RepairPanelTest, OffsetsRunOnPastACharacterFieldLongerThan255) {
+  // NOTE(300) as some writers store it: length byte 44, its high byte 1 in
+  // the decimals byte. The offsets given are junk.
+  testsupport::TableLayout layout;
+  layout.fields = {{"ID", 'N', 3, 0, 9}, {"NOTE", 'C', 44, 1, 9}, {"SUM", 'N', 8, 2, 9}, {"OK", 'L', 1, 0, 9}};
+  layout.recordLengthOverride = 1 + 3 + 300 + 8 + 1;
+  const std::string note = std::string(299, 'n') + "!";
+  layout.records = {"  7" + note + "   12.50T"};
+  layout.records[0].insert(0, " ");
+  const std::string source = Write("long.dbf", layout);
+  Repair(source, dir.Path("fixed.dbf"), true);
+
+  const std::string fixed = ReadFile(dir.Path("fixed.dbf"));
+  for (const auto& [index, offset] : {std::pair{0, 1u}, std::pair{1, 4u}, std::pair{2, 304u}, std::pair{3, 312u}}) {
+    EXPECT_EQ(testsupport::U32At(fixed, 32 + 32 * index + 12), offset) << index;
+  }
+  dbf::Dbf2_lib db;
+  db.DbfOpenForReading(1, dir.Path("fixed.dbf"));
+  EXPECT_EQ(db.DbfGetStr(1, "ID"), "  7");
+  EXPECT_EQ(db.DbfGetStr(1, "NOTE"), note);
+  EXPECT_EQ(db.DbfGetStr(1, "SUM"), "   12.50");
+  EXPECT_EQ(db.DbfGetStr(1, "OK"), "T");
 }
 
 TEST_F(RepairPanelTest, LeavesTheAreaAfterTheTerminatorAlone) {

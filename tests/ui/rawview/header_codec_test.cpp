@@ -40,7 +40,7 @@ TEST(HeaderCodec, DecodesATableHeaderAndItsDescriptors) {
   EXPECT_EQ(h.recordLength, "23");
   EXPECT_EQ(h.recordCount, "1");
 
-  const DescriptorTexts d = DecodeDescriptor(Read(doc.cells, 5));
+  const DescriptorTexts d = DecodeDescriptor(Read(doc.cells, 5), WideCharLengths(doc));
   EXPECT_EQ(d.name, "SUM");
   EXPECT_EQ(d.type, "N");
   EXPECT_EQ(d.length, "10");
@@ -101,7 +101,7 @@ TEST(HeaderCodec, HeaderWithBadNumberMissingRowOrShortDateIsHandled) {
 TEST(HeaderCodec, WritesADescriptorBackIntoTwoRows) {
   auto doc = DocOf(SampleTable());
   DescriptorTexts edits{"ABCDEFGHIJKL", "D", "8", "$100", "0"};
-  EXPECT_TRUE(WriteDescriptor(doc.cells, 3, edits).empty());
+  EXPECT_TRUE(WriteDescriptor(doc, 3, edits).empty());
   const std::string saved = BytesOf(doc);
   EXPECT_EQ(saved.substr(32, 12), std::string("ABCDEFGHIJ\0D", 12));
   EXPECT_EQ(doc.cells.Text(CharIndex(3, 1)), " 65");  // name codes right-aligned
@@ -109,17 +109,71 @@ TEST(HeaderCodec, WritesADescriptorBackIntoTwoRows) {
   EXPECT_EQ(saved[48], 8);
   EXPECT_EQ(saved[49], 0);
   EXPECT_EQ(saved.substr(50), SampleTable().substr(50));
-  EXPECT_EQ(DecodeDescriptor(Read(doc.cells, 3)).name, "ABCDEFGHIJ");
+  EXPECT_EQ(DecodeDescriptor(Read(doc.cells, 3), false).name, "ABCDEFGHIJ");
 }
 
 TEST(HeaderCodec, DescriptorWithBadTypeKeepsTheTypeAndWritesTheRest) {
   auto doc = DocOf(SampleTable());
-  const auto messages = WriteDescriptor(doc.cells, 3, {"ID", "X", "4", "1", "0"});
+  const auto messages = WriteDescriptor(doc, 3, {"ID", "X", "4", "1", "0"});
   EXPECT_EQ(messages, std::vector<std::string>{"Error type Field!"});
   const std::string saved = BytesOf(doc);
   EXPECT_EQ(saved.substr(32, 12), std::string("ID\0\0\0\0\0\0\0\0\0C", 12));
   EXPECT_EQ(saved[48], 4);
   auto last = DocOf(Letters(20));
-  EXPECT_EQ(WriteDescriptor(last.cells, 2, {"ID", "C", "4", "1", "0"}),
+  EXPECT_EQ(WriteDescriptor(last, 2, {"ID", "C", "4", "1", "0"}),
             std::vector<std::string>{"Недопустимый номер строки!"});
+}
+
+namespace {
+
+// NOTE(300) stored as length byte 44 and its high byte 1 in the decimals
+// byte, then SUM: descriptors at rows 3 and 5, and 7 after a record length
+// of 1 + 300 + 8.
+std::string LongCharacterTable() {
+  TableLayout layout;
+  layout.fields = {FieldSpec{"NOTE", 'C', 44, 1, 1}, FieldSpec{"SUM", 'N', 8, 2, 301}};
+  layout.recordLengthOverride = 1 + 300 + 8;
+  return testsupport::TableBytes(layout);
+}
+
+}  // namespace
+
+TEST(HeaderCodec, LengthsAbove255ReadAndWriteAsTheEngineReadsThem) {
+  struct Case {
+    const char* name;
+    std::string bytes;
+    bool wide;
+    int64_t row;
+    const char* length;
+    const char* decimals;
+  };
+  std::string plainLengths = LongCharacterTable();
+  plainLengths[10] = 1 + 44 + 8;  // the plain lengths make the record length
+  plainLengths[11] = 0;
+  const std::vector<Case> cases = {
+      {"long character field", LongCharacterTable(), true, 3, "300", "0"},
+      {"numeric field after it", LongCharacterTable(), true, 5, "8", "2"},
+      {"plain lengths add up", plainLengths, false, 3, "44", "1"},
+      {"header cut short", LongCharacterTable().substr(0, 60), false, 3, "44", "1"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    auto doc = DocOf(c.bytes);
+    EXPECT_EQ(WideCharLengths(doc), c.wide);
+    const DescriptorTexts d = DecodeDescriptor(Read(doc.cells, c.row), WideCharLengths(doc));
+    EXPECT_EQ(d.length, c.length);
+    EXPECT_EQ(d.decimals, c.decimals);
+    // Written back as shown, the descriptor keeps its bytes.
+    EXPECT_TRUE(WriteDescriptor(doc, c.row, d).empty());
+    EXPECT_EQ(BytesOf(doc), c.bytes);
+  }
+
+  // A new length goes into both bytes and keeps the table's convention.
+  auto doc = DocOf(LongCharacterTable());
+  EXPECT_TRUE(WriteDescriptor(doc, 3, {"NOTE", "C", "290", "1", "5"}).empty());
+  EXPECT_EQ(BytesOf(doc).substr(48, 2), std::string("\x22\x01", 2));
+  // A cell that does not convert leaves the convention undecided: plain.
+  doc = DocOf(LongCharacterTable());
+  doc.cells.SetText(CharIndex(5, 1), "x");
+  EXPECT_FALSE(WideCharLengths(doc));
 }
