@@ -92,7 +92,6 @@ void TRecordEditing::ToolButton4Click() {
     CopyTableHeader(table, file);
     RewriteTable(file);
   };
-  rewrite.writeInPlace = [this](const std::string& file) { RewriteTable(file); };
   ui::ReplaceFileContents(table, rewrite);
   // A new file took the table's place: the rows now come from that one.
   context_.table.RowsSavedTo(table);
@@ -133,7 +132,7 @@ void TRecordEditing::Saveas1Click() {
     WriteRows(db);
     db.DbfCloseAll();
   };
-  ui::ReplaceFileContents(table.SecondPath, {write, write});
+  ui::ReplaceFileContents(table.SecondPath, {write});
   context_.dialogs.Message("Копирование выполнено!");
 }
 

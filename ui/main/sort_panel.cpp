@@ -258,7 +258,6 @@ dbf::SortOutcome TSortPanel::SortInto(const std::string& output) {
     sort(file);
     if (outcome != dbf::SortOutcome::Sorted) throw NothingSorted{};
   };
-  rewrite.writeInPlace = [&](const std::string& file) { ui::KeepOnFailure(file, ui::kWholeFile, [&] { sort(file); }); };
   try {
     ui::ReplaceFileContents(output, rewrite);
   } catch (const NothingSorted&) {

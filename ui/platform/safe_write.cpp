@@ -162,6 +162,82 @@ class NewFile {
   int fd_ = -1;
 };
 
+class Fd {
+ public:
+  explicit Fd(int fd) : fd_(fd) {}
+  ~Fd() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  Fd(const Fd&) = delete;
+  Fd& operator=(const Fd&) = delete;
+  int get() const { return fd_; }
+
+ private:
+  int fd_;
+};
+
+// Where a file rewritten in place has its new contents staged and its old
+// ones kept meanwhile: the system's folder for temporary files.
+std::string StagingFolder() {
+  const char* folder = std::getenv("TMPDIR");
+  return folder && *folder ? folder : "/tmp";
+}
+
+// Copies every byte of `from` over the start of `to`, writing through the
+// file system in use.
+void CopyAll(int from, int to, const std::string& path) {
+  std::vector<char> block(1 << 20);
+  for (off_t at = 0;;) {
+    const ssize_t got = ::pread(from, block.data(), block.size(), at);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) ThrowErrno(errno, path);
+    if (got == 0) return;
+    for (ssize_t done = 0; done < got;) {
+      const ssize_t put = CurrentFileSystem().Pwrite(to, block.data() + done, static_cast<size_t>(got - done), at + done);
+      if (put < 0 && errno == EINTR) continue;
+      if (put <= 0) ThrowErrno(put < 0 ? errno : EIO, path);
+      done += put;
+    }
+    at += got;
+  }
+}
+
+// Rewrites the file where it stands, for files no new file can replace. The
+// new contents are first written whole into a staged file, so that a full
+// disk shows before the file is touched; its present contents are kept in a
+// copy; it is given room for its new size before a byte of it changes; and
+// when copying the new contents in fails, the kept copy is put back.
+RewriteWay RewriteInPlace(const std::string& target, const FileRewrite& rewrite) {
+  const std::string folder = StagingFolder();
+  NewFile staged(folder);
+  NewFile kept(folder);
+  if (!staged.Made() || !kept.Made()) ThrowErrno(errno, folder);
+  rewrite.writeNew(staged.path());
+  const Fd fd(::open(target.c_str(), O_RDWR | O_CLOEXEC));
+  struct stat old {};
+  struct stat fresh {};
+  if (fd.get() < 0 || ::fstat(fd.get(), &old) != 0 || ::fstat(staged.fd(), &fresh) != 0) ThrowErrno(errno, target);
+  CopyAll(fd.get(), kept.fd(), kept.path());
+  if (fresh.st_size > old.st_size && ::fallocate(fd.get(), FALLOC_FL_KEEP_SIZE, 0, fresh.st_size) != 0 &&
+      errno != EOPNOTSUPP) {
+    ThrowErrno(errno, target);
+  }
+  FileSystem& files = CurrentFileSystem();
+  try {
+    CopyAll(staged.fd(), fd.get(), target);
+    if (files.Ftruncate(fd.get(), fresh.st_size) != 0 || files.Fsync(fd.get()) != 0) ThrowErrno(errno, target);
+  } catch (...) {
+    try {
+      CopyAll(kept.fd(), fd.get(), target);
+      files.Ftruncate(fd.get(), old.st_size);
+    } catch (...) {
+      // The failure being handled is the one told.
+    }
+    throw;
+  }
+  return RewriteWay::InPlace;
+}
+
 RewriteWay Rewrite(const std::string& path, const FileRewrite& rewrite) {
   const std::string target = ResolvedTarget(path);
   struct stat st {};
@@ -169,10 +245,7 @@ RewriteWay Rewrite(const std::string& path, const FileRewrite& rewrite) {
   // A file that may not be written stays as it is, as rewriting it in place
   // would leave it; replacing it through its folder would get round that.
   if (exists && ::access(target.c_str(), W_OK) != 0) ThrowErrno(errno, target);
-  const auto inPlace = [&] {
-    rewrite.writeInPlace(target);
-    return RewriteWay::InPlace;
-  };
+  const auto inPlace = [&] { return RewriteInPlace(target, rewrite); };
   if (exists && st.st_nlink > 1) return inPlace();
   const std::vector<Attribute> attributes = exists ? ReadAttributes(target) : std::vector<Attribute>();
 
@@ -224,19 +297,6 @@ std::string ReadStart(int fd, int64_t size, const std::string& path) {
   return bytes;
 }
 
-class Fd {
- public:
-  explicit Fd(int fd) : fd_(fd) {}
-  ~Fd() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  Fd(const Fd&) = delete;
-  Fd& operator=(const Fd&) = delete;
-  int get() const { return fd_; }
-
- private:
-  int fd_;
-};
 
 }  // namespace
 

@@ -14,10 +14,13 @@
 //     - its owner or group cannot be given to a new file, or one of its
 //       extended attributes cannot be copied;
 //     - the folder does not allow a new file.
+//    In place, the new contents are still written whole first, into a file
+//    in the temporary folder, and the old contents are kept in another;
+//    the file gets room for its new size before a byte of it changes, and
+//    the kept contents are put back when copying the new ones in fails.
 //    A link is followed to the file it names. An existing file that may not
 //    be written is refused, as rewriting it in place would be. After a
-//    failure the old file is as it was, except when the in-place rewrite
-//    itself fails.
+//    failure the old file is as it was.
 //
 //  - KeepOnFailure: the command changes an existing file in place (a
 //    header change, records appended to a table). The bytes it may touch
@@ -49,8 +52,6 @@ struct FileRewrite {
   // Writes the whole new contents into `newFile`, an empty file made for
   // them, which it may reopen by name.
   std::function<void(const std::string& newFile)> writeNew;
-  // Rewrites `file` itself: the way taken where no new file can replace it.
-  std::function<void(const std::string& file)> writeInPlace;
 };
 
 // Which way a rewrite took: through a new file, or in place.

@@ -147,7 +147,6 @@ int64_t CountBadCells(const RawDocument& doc) {
 void WriteTable(const RawDocument& doc, const std::string& path) {
   ui::FileRewrite rewrite;
   rewrite.writeNew = [&doc](const std::string& file) { WriteFileBytes(doc, file); };
-  rewrite.writeInPlace = rewrite.writeNew;
   ui::ReplaceFileContents(path, rewrite);
 }
 

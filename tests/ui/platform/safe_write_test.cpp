@@ -3,6 +3,7 @@
 #include "table_bytes.h"
 
 #include <gtest/gtest.h>
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
@@ -124,7 +125,6 @@ class SafeWriteTest : public ::testing::Test {
   FileRewrite WriteText(const std::string& text) {
     FileRewrite rewrite;
     rewrite.writeNew = [text](const std::string& file) { WriteFile(file, text); };
-    rewrite.writeInPlace = rewrite.writeNew;
     return rewrite;
   }
 
@@ -235,6 +235,47 @@ TEST_F(SafeWriteTest, AFailedReplacementLeavesTheOldFileWholeAndNoNewFileBehind)
     EXPECT_NE(text.find(path), std::string::npos) << text;
     EXPECT_EQ(ReadFile(path), "old contents");
     EXPECT_EQ(dir.FileCount(), 1u);
+  }
+}
+
+// A file rewritten in place (it has another hard link) that fails part way:
+// staging the new contents, copying them in, or syncing. It ends as it was,
+// under both names, and nothing is left in the temporary folder.
+TEST_F(SafeWriteTest, AFailedRewriteInPlaceLeavesTheOldFileWhole) {
+  const std::string link = dir.Path("other-name.dbf");
+  const std::string staging = dir.Path("tmp");
+  std::filesystem::create_directory(staging);
+  const std::string oldTmp = std::getenv("TMPDIR") ? std::getenv("TMPDIR") : "";
+  setenv("TMPDIR", staging.c_str(), 1);
+  struct Case {
+    const char* name;
+    std::optional<Call> failing;  // none: the new contents fail to be staged
+    int nth;
+  };
+  // The first write copies the old contents aside, the second goes into the file.
+  for (const Case& c : {Case{"staging", std::nullopt, 1}, Case{"copying in", Call::Pwrite, 2},
+                        Case{"sync", Call::Fsync, 1}}) {
+    SCOPED_TRACE(c.name);
+    WriteFile(path, "old contents, longer than the new ones");
+    ASSERT_EQ(::link(path.c_str(), link.c_str()), 0);
+    FileRewrite rewrite = WriteText("new contents");
+    if (!c.failing) {
+      rewrite.writeNew = [](const std::string& file) {
+        WriteFile(file, "half");
+        FailWrite();
+      };
+    }
+    FailingFileSystem files(c.failing, c.nth, ENOSPC);
+    EXPECT_NE(ErrorOf([&] { ReplaceFileContents(path, rewrite); }).first, 0);
+    EXPECT_EQ(ReadFile(path), "old contents, longer than the new ones");
+    EXPECT_EQ(ReadFile(link), ReadFile(path));
+    EXPECT_TRUE(std::filesystem::is_empty(staging));
+    ASSERT_EQ(unlink(link.c_str()), 0);
+  }
+  if (oldTmp.empty()) {
+    unsetenv("TMPDIR");
+  } else {
+    setenv("TMPDIR", oldTmp.c_str(), 1);
   }
 }
 
