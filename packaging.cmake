@@ -15,5 +15,5 @@ set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 # platform plugins, the MIME database and xdg-open are loaded or run at run
 # time, so they are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, shared-mime-info, xdg-utils")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n, shared-mime-info, xdg-utils")
 include(CPack)

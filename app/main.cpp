@@ -8,6 +8,7 @@
 #include "main_window_close.h"
 #include "open_raw_view.h"
 #include "qt_dialog_service.h"
+#include "qt_translations.h"
 #include "transfer_buffer.h"
 
 #include <QApplication>
@@ -22,6 +23,7 @@ int main(int argc, char** argv) {
   // The desktop entry that names the program and its icon.
   QGuiApplication::setDesktopFileName(QStringLiteral("dbfview"));
   ui::EnterPressesButtons::InstallOnApplication();
+  ui::InstallQtTranslations();
 
   ui::QtDialogService dialogs;
   ui::EventGuard guard(dialogs, ui::ExitProcessNow);

@@ -7,6 +7,8 @@ packages=(
   cmake
   make
   qt6-base-dev
+  # Qt's own dialogs and buttons in Russian
+  qt6-translations-l10n
   libxlsxwriter-dev
   libzip-dev
 )

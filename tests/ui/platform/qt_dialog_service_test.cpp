@@ -1,4 +1,5 @@
 #include "qt_dialog_service.h"
+#include "qt_translations.h"
 
 #include "table_bytes.h"
 
@@ -72,4 +73,11 @@ TEST(QtDialogService, DialogsBelongToTheActiveWindowAndAreModal) {
 
   other.hide();  // no shown window is active: the fallback owner takes it
   EXPECT_EQ(ShowMessage(dialogs, "Удаление выполнено!").owner, &main);
+}
+
+// The buttons of Qt's own dialogs speak Russian, as the program's texts do.
+TEST(QtTranslations, QtsOwnButtonsAreRussian) {
+  ASSERT_TRUE(ui::InstallQtTranslations());
+  EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QString::fromUtf8("Отмена"));
+  EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Save As"), QString::fromUtf8("Сохранить как"));
 }
