@@ -196,6 +196,13 @@ double ReadWholeFileSeconds(const std::string& path) {
   return seconds;
 }
 
+std::string FirstRecords(const std::string& path, int64_t count) {
+  const std::string bytes = testsupport::ReadFile(path);
+  const size_t start = testsupport::U16At(bytes, 8);
+  const size_t length = testsupport::U16At(bytes, 10);
+  return bytes.substr(start, std::min(bytes.size() - start, static_cast<size_t>(count) * length));
+}
+
 bool SameRecords(const std::string& a, const std::string& b) {
   const std::string first = testsupport::ReadFile(a);
   const std::string second = testsupport::ReadFile(b);

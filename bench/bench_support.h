@@ -54,6 +54,9 @@ void WalkEveryRecordAndField(const std::string& path);
 // any loading of it is measured against.
 double ReadWholeFileSeconds(const std::string& path);
 
+// The bytes of the table's first `count` records, flags included.
+std::string FirstRecords(const std::string& path, int64_t count);
+
 // True when both tables hold the same record bytes: everything after their
 // headers, the header sizes taken from each file.
 bool SameRecords(const std::string& a, const std::string& b);
