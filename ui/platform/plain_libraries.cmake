@@ -4,6 +4,7 @@
 # shared with the raw view's model.
 add_library(safe_write STATIC ${CMAKE_CURRENT_LIST_DIR}/safe_write.cpp)
 target_include_directories(safe_write PUBLIC ${CMAKE_CURRENT_LIST_DIR})
+target_link_libraries(safe_write PUBLIC write_all)
 
 # Integer text read from and written into cells, edit boxes and messages;
 # plain C++, shared with the raw view's model.

@@ -1,5 +1,7 @@
 #include "safe_write.h"
 
+#include "write_all.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
@@ -162,20 +164,6 @@ class NewFile {
   int fd_ = -1;
 };
 
-class Fd {
- public:
-  explicit Fd(int fd) : fd_(fd) {}
-  ~Fd() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  Fd(const Fd&) = delete;
-  Fd& operator=(const Fd&) = delete;
-  int get() const { return fd_; }
-
- private:
-  int fd_;
-};
-
 // Where a file rewritten in place has its new contents staged and its old
 // ones kept meanwhile: the system's folder for temporary files.
 std::string StagingFolder() {
@@ -213,7 +201,7 @@ RewriteWay RewriteInPlace(const std::string& target, const FileRewrite& rewrite)
   NewFile kept(folder);
   if (!staged.Made() || !kept.Made()) ThrowErrno(errno, folder);
   rewrite.writeNew(staged.path());
-  const Fd fd(::open(target.c_str(), O_RDWR | O_CLOEXEC));
+  const OwnedFd fd(::open(target.c_str(), O_RDWR | O_CLOEXEC));
   struct stat old {};
   struct stat fresh {};
   if (fd.get() < 0 || ::fstat(fd.get(), &old) != 0 || ::fstat(staged.fd(), &fresh) != 0) ThrowErrno(errno, target);
@@ -309,7 +297,7 @@ RewriteWay ReplaceFileContents(const std::string& path, const FileRewrite& rewri
 }
 
 void KeepOnFailure(const std::string& path, int64_t keep, const std::function<void()>& change) {
-  const Fd fd(::open(path.c_str(), O_RDWR | O_CLOEXEC));
+  const OwnedFd fd(::open(path.c_str(), O_RDWR | O_CLOEXEC));
   struct stat st {};
   const bool kept = fd.get() >= 0 && ::fstat(fd.get(), &st) == 0 && S_ISREG(st.st_mode);
   const std::string before = kept ? ReadStart(fd.get(), std::min<int64_t>(keep, st.st_size), path) : "";

@@ -1,9 +1,21 @@
 #include "write_all.h"
 
-#include <cerrno>
 #include <unistd.h>
 
+#include <cerrno>
+#include <system_error>
+
 namespace ui {
+
+OwnedFd::~OwnedFd() {
+  if (fd_ >= 0) ::close(fd_);
+}
+
+void OwnedFd::Close(const std::string& path) {
+  const int fd = fd_;
+  fd_ = -1;
+  if (::close(fd) != 0) throw std::system_error(errno, std::generic_category(), path);
+}
 
 int WriteAll(int fd, std::string_view bytes, size_t& written) {
   written = 0;

@@ -1,10 +1,27 @@
-// Writing a whole block to a file descriptor, resuming short writes.
+// File descriptors: one owned and closed when it goes, and a whole block
+// written to one, resuming short writes.
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace ui {
+
+class OwnedFd {
+ public:
+  explicit OwnedFd(int fd) : fd_(fd) {}
+  ~OwnedFd();
+  OwnedFd(const OwnedFd&) = delete;
+  OwnedFd& operator=(const OwnedFd&) = delete;
+  int get() const { return fd_; }
+  // Closes now so that a failing close is seen (delayed write errors);
+  // throws std::system_error naming `path`.
+  void Close(const std::string& path);
+
+ private:
+  int fd_;
+};
 
 // Writes every byte; returns 0, or the system's error number after
 // `written` bytes went out.

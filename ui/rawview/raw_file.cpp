@@ -22,26 +22,6 @@ namespace {
   throw std::system_error(err, std::generic_category(), path);
 }
 
-class Fd {
- public:
-  explicit Fd(int fd) : fd_(fd) {}
-  ~Fd() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  Fd(const Fd&) = delete;
-  Fd& operator=(const Fd&) = delete;
-  int get() const { return fd_; }
-  // Closes now so that a failing close is seen (delayed write errors).
-  void Close(const std::string& path) {
-    const int fd = fd_;
-    fd_ = -1;
-    if (::close(fd) != 0) ThrowErrno(errno, path);
-  }
-
- private:
-  int fd_;
-};
-
 // Reads `want` bytes, fewer only at the end of the file. A short read is
 // continued, so every block but the last holds whole rows.
 size_t ReadFull(int fd, uint8_t* data, size_t want, const std::string& path) {
@@ -79,7 +59,7 @@ void WriteCells(int fd, const RawDocument& doc, const std::string& path) {
 
 // Writes characters 1 .. FileLength as the whole contents of the file.
 void WriteFileBytes(const RawDocument& doc, const std::string& path) {
-  Fd fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666));
+  ui::OwnedFd fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666));
   if (fd.get() < 0) ThrowErrno(errno, path);
   WriteCells(fd.get(), doc, path);
   fd.Close(path);
@@ -96,7 +76,7 @@ LoadResult LoadFile(const std::string& path, RawDocument& doc,
   doc.FileLength = 0;
   // Not blocking: a named pipe without a writer would otherwise hold the
   // program here for good; it reads as an empty file.
-  Fd fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK));
+  ui::OwnedFd fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK));
   if (fd.get() < 0) return LoadResult::Unreadable;
   if (::fstat(fd.get(), &st) != 0) ThrowErrno(errno, path);
   if (st.st_size > INT32_MAX) ThrowErrno(EFBIG, path);
