@@ -107,6 +107,7 @@ TEST_F(RecordEditingTest, ASaveFailingPartWayLeavesTheTableWhole) {
     form->Save1->trigger();
   }
   EXPECT_TRUE(testsupport::OnlyTooLarge(dialogs.messages));
+  EXPECT_NE(dialogs.messages[0].find(path), std::string::npos);  // the message names the table
   EXPECT_EQ(ReadFile(path), old);
   EXPECT_EQ(dir.FileCount(), 1u);
   EXPECT_TRUE(exits.empty());
@@ -214,6 +215,7 @@ TEST_F(RecordEditingTest, ASaveAsFailingPartWayIsReportedAndTheTableKept) {
     form->Saveas1->trigger();
   }
   EXPECT_TRUE(testsupport::OnlyTooLarge(dialogs.messages));
+  EXPECT_NE(dialogs.messages[0].find(dir.Path("copy.dbf")), std::string::npos);
   EXPECT_EQ(ReadFile(path), original);
   EXPECT_EQ(dir.FileCount(), 1u);  // no part of the copy is left
 }
