@@ -15,3 +15,8 @@ target_include_directories(int_text PUBLIC ${CMAKE_CURRENT_LIST_DIR})
 # view's model.
 add_library(write_all STATIC ${CMAKE_CURRENT_LIST_DIR}/write_all.cpp)
 target_include_directories(write_all PUBLIC ${CMAKE_CURRENT_LIST_DIR})
+
+# A file's identity, size and modification time, to tell whether it is the
+# file it was and unchanged; plain C++, shared with the raw view's model.
+add_library(file_identity STATIC ${CMAKE_CURRENT_LIST_DIR}/file_identity.cpp)
+target_include_directories(file_identity PUBLIC ${CMAKE_CURRENT_LIST_DIR})

@@ -80,6 +80,8 @@ LoadResult LoadFile(const std::string& path, RawDocument& doc,
   if (fd.get() < 0) return LoadResult::Unreadable;
   if (::fstat(fd.get(), &st) != 0) ThrowErrno(errno, path);
   if (st.st_size > INT32_MAX) ThrowErrno(EFBIG, path);
+  doc.loadedPath = path;
+  doc.loaded = FileStamp::Of(path);
   const auto size = static_cast<int32_t>(st.st_size);
   if (size == 0) return LoadResult::Loaded;
   if (progress) progress(0, size);
@@ -114,7 +116,15 @@ std::string SaveTable(RawDocument& doc, const std::string& path, bool mustExist,
   if (const int64_t bad = CountBadCells(doc); bad > 0) {
     return "Обнаружено ошибок : " + ui::RightAligned(bad, 12) + "\r\n" + "Запись не выполнена!";
   }
+  // The file shown, changed or replaced by another program since: writing
+  // would drop or overwrite what that program wrote.
+  const std::optional<FileStamp> now = FileStamp::Of(path);
+  const bool shownFile = path == doc.loadedPath || (now && doc.loaded && now->identity == doc.loaded->identity);
+  if (shownFile && now && now != doc.loaded) {
+    return "Файл " + path + " изменён другой программой после загрузки.\r\nЗапись не выполнена!";
+  }
   WriteTable(doc, path);
+  if (shownFile) doc.loaded = FileStamp::Of(path);
   return doneMessage;
 }
 

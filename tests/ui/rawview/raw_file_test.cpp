@@ -121,3 +121,30 @@ TEST_F(RawFileTest, AFileThatMayNotBeWrittenIsLeftAlone) {
   EXPECT_THROW(rawview::WriteTable(doc, path), std::system_error);
   EXPECT_EQ(ReadFile(path), "old");
 }
+
+// Another program appended to the file shown, or replaced it: saving would
+// drop or overwrite what it wrote, so nothing is written. Saving into
+// another file still works, and the view's own saves do not count as
+// changes.
+TEST_F(RawFileTest, AFileChangedOrReplacedSinceLoadingIsNotOverwritten) {
+  const std::string refused = "Файл " + path + " изменён другой программой после загрузки.\r\nЗапись не выполнена!";
+  for (const bool replaced : {false, true}) {
+    SCOPED_TRACE(replaced ? "replaced" : "appended to");
+    WriteFile(path, Letters(20));
+    RawDocument doc;
+    LoadFile(path, doc);
+    EXPECT_EQ(SaveTable(doc, path, true, "done"), "done");
+    EXPECT_EQ(SaveTable(doc, path, true, "done"), "done");
+    if (replaced) {
+      WriteFile(dir.Path("new.bin"), "other");
+      std::filesystem::rename(dir.Path("new.bin"), path);
+    } else {
+      WriteFile(path, Letters(20) + "more");
+    }
+    const std::string theirs = ReadFile(path);
+    EXPECT_EQ(SaveTable(doc, path, true, "done"), refused);
+    EXPECT_EQ(ReadFile(path), theirs);
+    EXPECT_EQ(SaveTable(doc, dir.Path("copy.bin"), false, "done"), "done");
+    EXPECT_EQ(ReadFile(dir.Path("copy.bin")), Letters(20));
+  }
+}
