@@ -1,10 +1,6 @@
 // Carrying a record between tables of different layout by field name.
 #include "engine_fixture.h"
 
-using testsupport::FieldSpec;
-using testsupport::Record;
-using testsupport::TableLayout;
-
 namespace {
 
 std::string Buffer(dbf::Dbf2_lib& db, uint16_t slot) {

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+using namespace testsupport;
+
 class EngineTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -37,17 +39,26 @@ class EngineTest : public ::testing::Test {
     return {-1, {}};
   }
 
+  // Binds source to slot 1 and target to slot 2 and starts a sort of slot 1,
+  // by `key` ascending when one is given.
+  void PrepareSort(const std::string& source, const std::string& target, const std::string& key = "") {
+    db.DbfAssign(1, source);
+    db.DbfAssign(2, target);
+    db.DbfSortInit(1);
+    if (!key.empty()) db.DbfSortAddKey(key, 1);
+  }
+
   std::string Write(const std::string& name, const std::string& bytes) {
     std::string path = dir.Path(name);
-    testsupport::WriteFile(path, bytes);
+    WriteFile(path, bytes);
     return path;
   }
 
-  std::string Write(const std::string& name, const testsupport::TableLayout& layout) {
-    return Write(name, testsupport::TableBytes(layout));
+  std::string Write(const std::string& name, const TableLayout& layout) {
+    return Write(name, TableBytes(layout));
   }
 
-  testsupport::TempDir dir;
+  TempDir dir;
   dbf::Dbf2_lib db;
   std::vector<int> reportedCodes;
   std::string reportedMessage;
@@ -55,6 +66,6 @@ class EngineTest : public ::testing::Test {
 };
 
 // Three fields of lengths 10, 8 (2 decimals) and 1.
-inline std::vector<testsupport::FieldSpec> PeopleFields() {
+inline std::vector<FieldSpec> PeopleFields() {
   return {{"NAME", 'C', 10}, {"SUM", 'N', 8, 2}, {"OK", 'L', 1}};
 }

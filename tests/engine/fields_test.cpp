@@ -3,10 +3,6 @@
 #include "engine_fixture.h"
 #include "dbf_number.h"
 
-using testsupport::FieldSpec;
-using testsupport::Record;
-using testsupport::TableLayout;
-
 namespace {
 
 std::string FieldBytes(dbf::Dbf2_lib& db, uint16_t slot, uint32_t offset, size_t length) {
@@ -32,16 +28,15 @@ TEST_F(EngineTest, TextKeepsLeadingBlanksAndDropsTrailingControlBytes) {
 
 TEST_F(EngineTest, LookupIsExactAndHashAppendsTheNumber) {
   std::vector<FieldSpec> f = {{"SUM1", 'N', 5}, {"Name", 'C', 4}};
-  db.DbfOpen(1, Write("t.dbf", TableLayout{f, {Record(f, {"   12", "x"})}}));
+  const std::string path = Write("t.dbf", TableLayout{f, {Record(f, {"   12", "x"})}});
+  db.DbfOpen(1, path);
   EXPECT_EQ(db.DbfGetNum(1, "SUM#", 1), 12);
   EXPECT_EQ(db.Current().length, 5);
   EXPECT_EQ(Abort([&] { db.DbfGetStr(1, "NAME"); }).code, 2);
-  db.DbfOpen(1, Write("t2.dbf", TableLayout{f, {Record(f, {"   12", "x"})}}));
-  EXPECT_EQ(Abort([&] { db.DbfGetStr(1, "Name "); }).message,
-            " Ошибка  2 - неверно описание поля Name  файла DBF ");
-  db.DbfOpen(1, Write("t3.dbf", TableLayout{f, {Record(f, {"   12", "x"})}}));
-  EXPECT_EQ(Abort([&] { db.DbfGetNum(1, "SUM#", 2); }).message,
-            " Ошибка  2 - неверно описание поля SUM2 файла DBF ");
+  db.DbfOpen(1, path);
+  EXPECT_EQ(Abort([&] { db.DbfGetStr(1, "Name "); }).message, " Ошибка  2 - неверно описание поля Name  файла DBF ");
+  db.DbfOpen(1, path);
+  EXPECT_EQ(Abort([&] { db.DbfGetNum(1, "SUM#", 2); }).message, " Ошибка  2 - неверно описание поля SUM2 файла DBF ");
 }
 
 TEST_F(EngineTest, NumbersAreWrittenRightJustifiedOrLeftBlank) {
@@ -91,15 +86,10 @@ TEST_F(EngineTest, NumbersAreReadLeniently) {
 }
 
 TEST_F(EngineTest, HalfwayValuesRoundAwayFromZeroOnTheirDecimalForm) {
-  EXPECT_EQ(dbf::FormatFieldNumber(2.675, 6, 2), "  2.68");
-  EXPECT_EQ(dbf::FormatFieldNumber(-2.5, 3, 0), " -3");
-  EXPECT_EQ(dbf::FormatFieldNumber(0.125, 5, 2), " 0.13");
-  EXPECT_EQ(dbf::FormatFieldNumber(9.995, 5, 2), "10.00");
-  EXPECT_EQ(dbf::FormatFieldNumber(99.5, 2, 0), "");
-  EXPECT_EQ(dbf::FormatFieldNumber(-0.001, 5, 2), " 0.00");
-  EXPECT_EQ(dbf::FormatFieldNumber(1e300, 20, 0), "");
-  EXPECT_EQ(dbf::FormatFieldNumber(1.0 / 0.0, 20, 0), "");
-  EXPECT_EQ(dbf::FormatFieldNumber(123456789012.0, 15, 2), "123456789012.00");
+  const struct { double value; int length, decimals; const char* text; } cases[] = {
+      {2.675, 6, 2, "  2.68"}, {-2.5, 3, 0, " -3"}, {0.125, 5, 2, " 0.13"}, {9.995, 5, 2, "10.00"}, {99.5, 2, 0, ""},
+      {-0.001, 5, 2, " 0.00"}, {1e300, 20, 0, ""}, {1.0 / 0.0, 20, 0, ""}, {123456789012.0, 15, 2, "123456789012.00"}};
+  for (const auto& c : cases) EXPECT_EQ(dbf::FormatFieldNumber(c.value, c.length, c.decimals), c.text) << c.value;
 }
 
 TEST_F(EngineTest, FieldsReachingOutsideTheRecordAreClipped) {
@@ -108,9 +98,7 @@ TEST_F(EngineTest, FieldsReachingOutsideTheRecordAreClipped) {
   std::vector<FieldSpec> f = {{"A", 'C', 4}, {"B", 'N', 6, 0, 7}, {"C", 'C', 3, 0, 5000}};
   TableLayout layout{f, {" abcdefg12"}};
   layout.recordLengthOverride = 10;
-  std::string bytes = testsupport::TableBytes(layout);
-  std::string path = Write("t.dbf", bytes);
-  db.DbfOpen(1, path);
+  db.DbfOpen(1, Write("t.dbf", layout));
   EXPECT_EQ(db.DbfGetStr(1, "B"), "g12");
   EXPECT_EQ(db.DbfGetNum(1, "B"), 0);  // 'g' ends the number
   EXPECT_EQ(db.DbfGetStr(1, "C"), "");

@@ -6,19 +6,10 @@
 
 #include "dbf_header.h"
 
-using testsupport::ReadFile;
-using testsupport::TableBytes;
-using testsupport::TableLayout;
-using testsupport::U32At;
-
 namespace {
 
-struct FlagOnlyCase {
-  const char* name;
-  std::string flags;  // one record per byte
-  bool endMark;
-  int64_t count;      // the records the engine must see
-};
+// One record per byte of `flags`; `count` records the engine must see.
+struct FlagOnlyCase { const char* name; std::string flags; bool endMark; int64_t count; };
 
 const std::vector<FlagOnlyCase>& Cases() {
   static const std::vector<FlagOnlyCase> cases = {
@@ -32,20 +23,15 @@ const std::vector<FlagOnlyCase>& Cases() {
 
 class FlagOnlyRecordsTest : public EngineTest {
  protected:
-  // Header, descriptor of NOTE (C, length 0) and terminator.
-  static size_t HeaderSize() { return 32 + 32 + 1; }
-
   std::string Bytes(const FlagOnlyCase& c) {
     TableLayout layout{{{"NOTE", 'C', 0}}, {}, c.endMark};
     for (char flag : c.flags) layout.records.emplace_back(1, flag);
     return TableBytes(layout);
   }
 
-  std::string WriteCase(const FlagOnlyCase& c, const std::string& file) { return Write(file, Bytes(c)); }
-
   // The file as a table of these flags: header, the flags, the end mark.
   std::string WithRecords(const FlagOnlyCase& c, const std::string& flags) {
-    std::string bytes = Bytes(c).substr(0, HeaderSize()) + flags + '\x1A';
+    std::string bytes = Bytes(c).substr(0, 32 + 32 + 1) + flags + '\x1A';  // header, NOTE, terminator
     dbf::PutU32(bytes.data() + 4, static_cast<uint32_t>(flags.size()));
     return bytes;
   }
@@ -76,7 +62,7 @@ class FlagOnlyRecordsTest : public EngineTest {
 TEST_F(FlagOnlyRecordsTest, CountWalkAndCloseLeaveTheEndMarkOut) {
   for (const FlagOnlyCase& c : Cases()) {
     SCOPED_TRACE(c.name);
-    const std::string path = WriteCase(c, "t.dbf");
+    const std::string path = Write("t.dbf", Bytes(c));
     db.DbfOpen(1, path);
     ASSERT_EQ(db.DbfRecordLength(1), 1u);
     EXPECT_EQ(db.DbfRecCount(1), c.count);
@@ -89,7 +75,7 @@ TEST_F(FlagOnlyRecordsTest, CountWalkAndCloseLeaveTheEndMarkOut) {
 TEST_F(FlagOnlyRecordsTest, AppendWritesOverTheEndMark) {
   for (const FlagOnlyCase& c : Cases()) {
     SCOPED_TRACE(c.name);
-    const std::string path = WriteCase(c, "t.dbf");
+    const std::string path = Write("t.dbf", Bytes(c));
     db.DbfOpen(1, path);
     db.DbfBlank(1);
     db.DbfAppend(1);
@@ -102,10 +88,8 @@ TEST_F(FlagOnlyRecordsTest, AppendWritesOverTheEndMark) {
 TEST_F(FlagOnlyRecordsTest, SortCopiesOnlyTheRecords) {
   for (const FlagOnlyCase& c : Cases()) {
     SCOPED_TRACE(c.name);
-    const std::string source = WriteCase(c, "t.dbf");
-    db.DbfAssign(1, source);
-    db.DbfAssign(2, dir.Path("sorted.dbf"));
-    db.DbfSortInit(1);
+    const std::string source = Write("t.dbf", Bytes(c));
+    PrepareSort(source, dir.Path("sorted.dbf"));
     db.DbfSortAddKey("NOTE", 1);  // length 0: no key, the file order stays
     ASSERT_EQ(db.DbfSortTo(1, 2), dbf::SortOutcome::Sorted);
     EXPECT_EQ(db.DbfStatus(1), c.count == 0 ? dbf::kStatusNoRecords : dbf::kStatusDone);
@@ -117,7 +101,7 @@ TEST_F(FlagOnlyRecordsTest, SortCopiesOnlyTheRecords) {
 TEST_F(FlagOnlyRecordsTest, PurgeKeepsTheLiveRecordsAndOneEndMark) {
   for (const FlagOnlyCase& c : Cases()) {
     SCOPED_TRACE(c.name);
-    const std::string path = WriteCase(c, "t.dbf");
+    const std::string path = Write("t.dbf", Bytes(c));
     db.DbfOpen(1, path);
     db.DbfPack(1);
     db.DbfClose(1);

@@ -5,14 +5,6 @@
 
 #include "dbf_header.h"
 
-using testsupport::FieldSpec;
-using testsupport::ReadFile;
-using testsupport::Record;
-using testsupport::TableBytes;
-using testsupport::TableLayout;
-using testsupport::U16At;
-using testsupport::U32At;
-
 namespace {
 
 std::vector<FieldSpec> FourFields() {
@@ -152,12 +144,8 @@ TEST_F(EngineTest, DecimalsOfCharacterFieldsStayDecimalsWhenThePlainLengthsAddUp
 TEST_F(EngineTest, WideCharacterFieldSortsOnAllItsBytes) {
   // The two notes differ only past byte 256 of the field.
   const std::string same(280, 'a');
-  const std::string path =
-      Write("wide.dbf", WideTable({WideRecord("1", same + "z"), WideRecord("2", same + "b")}));
-  db.DbfAssign(1, path);
-  db.DbfAssign(2, dir.Path("sorted.dbf"));
-  db.DbfSortInit(1);
-  db.DbfSortAddKey("NOTE", 1);
+  const std::string path = Write("wide.dbf", WideTable({WideRecord("1", same + "z"), WideRecord("2", same + "b")}));
+  PrepareSort(path, dir.Path("sorted.dbf"), "NOTE");
   ASSERT_EQ(db.DbfSortKeys().at(0).length, 300);
   ASSERT_EQ(db.DbfSortTo(1, 2), dbf::SortOutcome::Sorted);
   db.DbfOpen(2, dir.Path("sorted.dbf"));

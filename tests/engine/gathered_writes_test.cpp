@@ -3,11 +3,6 @@
 #include "engine_fixture.h"
 #include "process_limits.h"
 
-using testsupport::ReadFile;
-using testsupport::Record;
-using testsupport::TableBytes;
-using testsupport::TableLayout;
-
 namespace {
 
 void AppendNamed(dbf::Dbf2_lib& db, uint16_t slot, const std::string& name) {
@@ -48,7 +43,7 @@ TEST_F(EngineTest, AGatheredWriteThatFailsIsReportedWhenTheSlotCloses) {
   const std::string before = ReadFile(path);
   db.DbfOpen(1, path);
   db.DbfGatherWrites(1, true);
-  testsupport::FileSizeLimit limit(before.size() + 100);
+  FileSizeLimit limit(before.size() + 100);
   for (int i = 0; i < 20; ++i) AppendNamed(db, 1, "X");
   EXPECT_THROW(db.DbfClose(1), dbf::IoError);
   EXPECT_FALSE(db.DbfIsOpen(1));

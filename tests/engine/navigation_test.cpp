@@ -2,18 +2,11 @@
 // the bytes in the file.
 #include "engine_fixture.h"
 
-using testsupport::ReadFile;
-using testsupport::Record;
-using testsupport::TableBytes;
-using testsupport::TableLayout;
-
 namespace {
 
 TableLayout Abc(bool endMark = true) {
   auto f = PeopleFields();
-  return {f,
-          {Record(f, {"A"}), Record(f, {"B"}, true), Record(f, {"C"})},
-          endMark};
+  return {f, {Record(f, {"A"}), Record(f, {"B"}, true), Record(f, {"C"})}, endMark};
 }
 
 }  // namespace
@@ -49,43 +42,48 @@ std::vector<std::string> Walk(dbf::Dbf2_lib& db) {
   std::vector<std::string> seen;
   db.DbfTop(1);
   while (!db.DbfEof(1)) {
-    std::string mark = db.DbfIsDeleted(1) ? "*" : "";
-    seen.push_back(std::to_string(db.DbfRecNo(1)) + mark + db.DbfGetStr(1, "NAME"));
+    seen.push_back(std::to_string(db.DbfRecNo(1)) + (db.DbfIsDeleted(1) ? "*" : "") + db.DbfGetStr(1, "NAME"));
     db.DbfSkip(1, 1);
   }
   return seen;
 }
 
 TEST_F(EngineTest, WalkVisitsEveryRecordWhateverFollowsTheLast) {
-  const std::vector<std::string> all = {"1A", "2*B", "3C"};
-  db.DbfOpen(1, Write("mark.dbf", Abc(true)));
-  EXPECT_EQ(Walk(db), all);
-  EXPECT_EQ(db.DbfRecCount(1), 3);
-  db.DbfOpen(1, Write("nomark.dbf", Abc(false)));
-  EXPECT_EQ(Walk(db), all);
-  EXPECT_EQ(db.DbfRecCount(1), 3);
-  db.DbfOpen(1, Write("stray.dbf", TableBytes(Abc(true)) + "junk"));
-  EXPECT_EQ(Walk(db), all);
-  EXPECT_EQ(db.DbfRecCount(1), 3);
   // A partial last record is not a record and is not an input/output failure.
-  db.DbfOpen(1, Write("partial.dbf", TableBytes(Abc(false)) + " half"));
-  EXPECT_EQ(Walk(db), all);
+  int n = 0;
+  for (const std::string& bytes : {TableBytes(Abc(true)), TableBytes(Abc(false)), TableBytes(Abc(true)) + "junk",
+                                   TableBytes(Abc(false)) + " half"}) {
+    SCOPED_TRACE(++n);
+    db.DbfOpen(1, Write("t" + std::to_string(n) + ".dbf", bytes));
+    EXPECT_EQ(Walk(db), (std::vector<std::string>{"1A", "2*B", "3C"}));
+    EXPECT_EQ(db.DbfRecCount(1), 3);
+  }
 }
 
-TEST_F(EngineTest, LastRecordWithoutEndMarkCountsButIsNotReadableByNumber) {
-  db.DbfOpen(1, Write("t.dbf", Abc(false)));
+TEST_F(EngineTest, LastRecordWithoutEndMarkCountsButIsNotReadableByNumberAndSkipEofAddsTheMark) {
+  const std::string bytes = TableBytes(Abc(false));
+  const std::string path = Write("t.dbf", bytes);
+  db.DbfOpen(1, path);
   EXPECT_EQ(db.DbfRecCount(1), 3);
   db.DbfGo(1, 3);
   EXPECT_EQ(db.DbfStatus(1), dbf::kStatusEof);
   db.DbfGo(1, 2);
   db.DbfRead(1);
   EXPECT_EQ(db.DbfStatus(1), dbf::kStatusEof);
+  EXPECT_EQ(ReadFile(path), bytes);
+  db.DbfSkipEof(1);
+  EXPECT_EQ(db.DbfRecNo(1), 4);
+  EXPECT_EQ(ReadFile(path), bytes + "\x1A");
 }
 
-TEST_F(EngineTest, SkippingBeforeTheFirstRecordReadsNothing) {
-  std::string bytes = TableBytes(Abc());
-  std::string path = Write("t.dbf", bytes);
+TEST_F(EngineTest, SkippingBeforeTheFirstRecordOrFlaggingOffARecordStartTouchNothing) {
+  const std::string bytes = TableBytes(Abc());
+  const std::string path = Write("t.dbf", bytes);
   db.DbfOpen(1, path);
+  db.DbfGo(1, 9);  // leaves the position on the end mark
+  db.DbfDelete(1);
+  db.DbfRecall(1);
+  EXPECT_FALSE(db.DbfIsDeleted(1));
   db.DbfTop(1);
   db.DbfSkip(1, -5);
   EXPECT_EQ(db.DbfStatus(1), dbf::kStatusEof);
@@ -108,14 +106,13 @@ TEST_F(EngineTest, AppendWritesRecordAndEndMarkAndCountWaitsForClose) {
   db.DbfAppend(1);
   EXPECT_EQ(db.DbfStatus(1), dbf::kStatusDone);
   EXPECT_EQ(db.DbfRecNo(1), 1);
-  std::string expected = TableBytes(TableLayout{f, {Record(f, {"Zed", "    7.00"})}, true, 3, 0});
-  EXPECT_EQ(ReadFile(path), expected);
+  EXPECT_EQ(ReadFile(path), TableBytes(TableLayout{f, {Record(f, {"Zed", "    7.00"})}, true, 3, 0}));
   db.DbfDelete(1);
   EXPECT_TRUE(db.DbfIsDeleted(1));
   db.DbfRecall(1);
   EXPECT_FALSE(db.DbfIsDeleted(1));
   db.DbfClose(1);
-  EXPECT_EQ(testsupport::U32At(ReadFile(path), 4), 1u);
+  EXPECT_EQ(U32At(ReadFile(path), 4), 1u);
 }
 
 TEST_F(EngineTest, AppendBlankAndWriteBufferGiveTheSameBytesAsAppend) {
@@ -132,27 +129,6 @@ TEST_F(EngineTest, AppendBlankAndWriteBufferGiveTheSameBytesAsAppend) {
   db.DbfCloseAll();
   auto layout = TableLayout{f, {Record(f, {"A"}), Record(f, {"B"})}};
   EXPECT_EQ(ReadFile(path), TableBytes(layout));
-}
-
-TEST_F(EngineTest, SkipEofAddsTheMissingEndMark) {
-  std::string bytes = TableBytes(Abc(false));
-  std::string path = Write("t.dbf", bytes);
-  db.DbfOpen(1, path);
-  db.DbfSkipEof(1);
-  EXPECT_EQ(db.DbfRecNo(1), 4);
-  EXPECT_EQ(ReadFile(path), bytes + "\x1A");
-}
-
-TEST_F(EngineTest, FlagOperationsOffARecordStartTouchNothing) {
-  std::string bytes = TableBytes(Abc());
-  std::string path = Write("t.dbf", bytes);
-  db.DbfOpen(1, path);
-  db.DbfGo(1, 9);  // leaves the position on the end mark
-  db.DbfDelete(1);
-  db.DbfRecall(1);
-  EXPECT_FALSE(db.DbfIsDeleted(1));
-  db.DbfCloseAll();
-  EXPECT_EQ(ReadFile(path), bytes);
 }
 
 TEST_F(EngineTest, TwoSlotsOnOneFileSeeEachOthersWrites) {

@@ -2,10 +2,6 @@
 // numbered errors.
 #include "engine_fixture.h"
 
-using testsupport::FieldSpec;
-using testsupport::Record;
-using testsupport::TableLayout;
-
 namespace {
 
 TableLayout ThreeRecords() {
@@ -19,8 +15,7 @@ TableLayout ThreeRecords() {
 TEST_F(EngineTest, OpenReadsHeaderFieldsAndFirstLiveRecord) {
   auto layout = ThreeRecords();
   layout.records[0][0] = '*';
-  std::string path = Write("t.dbf", layout);
-  db.DbfOpen(1, path);
+  db.DbfOpen(1, Write("t.dbf", layout));
   EXPECT_EQ(db.DbfStatus(1), dbf::kStatusDone);
   EXPECT_EQ(db.DbfHeaderSize(1), 32 * 4 + 1);
   EXPECT_EQ(db.DbfRecordLength(1), 20u);
@@ -43,8 +38,7 @@ TEST_F(EngineTest, OpenReadsHeaderFieldsAndFirstLiveRecord) {
 TEST_F(EngineTest, StoredOffsetsAreUsedAndZeroOffsetsRunOn) {
   auto f = PeopleFields();
   f[0].storedOffset = 9;  // overlaps deliberately: stored values win
-  std::string path = Write("t.dbf", TableLayout{f, {Record(PeopleFields(), {"ABCDEFGHIJ"})}});
-  db.DbfOpen(1, path);
+  db.DbfOpen(1, Write("t.dbf", TableLayout{f, {Record(PeopleFields(), {"ABCDEFGHIJ"})}}));
   const dbf::FieldNode* n = db.DbfFields(1);
   EXPECT_EQ(n->offset, 9u);
   EXPECT_EQ(n->next->offset, 11u);  // running offset ignores the stored value
@@ -52,6 +46,8 @@ TEST_F(EngineTest, StoredOffsetsAreUsedAndZeroOffsetsRunOn) {
 }
 
 TEST_F(EngineTest, MissingFileLeavesSlotClosedWithStatus2AndLaterUseIsError4) {
+  db.DbfOpen(1, dir.dir());  // a directory is a file that fails to open
+  EXPECT_EQ(db.DbfStatus(1), dbf::kStatusOpenFailed);
   db.DbfOpen(1, dir.Path("absent.dbf"));
   EXPECT_EQ(db.DbfStatus(1), dbf::kStatusOpenFailed);
   EXPECT_FALSE(db.DbfIsOpen(1));
@@ -66,8 +62,7 @@ TEST_F(EngineTest, NotOpenMessagesNameTheirOperation) {
   EXPECT_EQ(Abort([&] { db.DbfSkipEof(2); }).message, "Ошибка 8 - DbfSkipEof : Файл N   2 не открыт  ");
   EXPECT_EQ(Abort([&] { db.DbfFirst(12); }).message, "Ошибка 9 - DbfSkipBof : Файл N  12 не открыт  ");
   EXPECT_EQ(Abort([&] { db.DbfRead(200); }).message, "Ошибка 10 - DbfRead : Файл N 200 не открыт  ");
-  EXPECT_EQ(Abort([&] { db.DbfGetStr(1, "A"); }).message,
-            "Ошибка 11 - DbfWrite : Файл N   1 не открыт  ");
+  EXPECT_EQ(Abort([&] { db.DbfGetStr(1, "A"); }).message, "Ошибка 11 - DbfWrite : Файл N   1 не открыт  ");
 }
 
 TEST_F(EngineTest, SlotNumbersOutsideTheRangeNameNoSlot) {
@@ -77,7 +72,7 @@ TEST_F(EngineTest, SlotNumbersOutsideTheRangeNameNoSlot) {
   EXPECT_TRUE(db.DbfEof(65535));
   db.DbfRecall(0);
   EXPECT_EQ(db.DbfStatus(500), dbf::kStatusOpenFailed);
-  EXPECT_EQ(testsupport::ReadFile(path), testsupport::TableBytes(ThreeRecords()));
+  EXPECT_EQ(ReadFile(path), TableBytes(ThreeRecords()));
 }
 
 TEST_F(EngineTest, EngineErrorClosesEveryTableWritingItsCount) {
@@ -94,19 +89,19 @@ TEST_F(EngineTest, EngineErrorClosesEveryTableWritingItsCount) {
   EXPECT_EQ(abort.message, " Ошибка  3 - ТИП поля файла DBF  не числовой ");
   EXPECT_FALSE(db.DbfIsOpen(1));
   EXPECT_FALSE(db.DbfIsOpen(2));
-  EXPECT_EQ(testsupport::U32At(testsupport::ReadFile(pa), 4), 3u);
-  EXPECT_EQ(testsupport::U32At(testsupport::ReadFile(pb), 4), 3u);
+  EXPECT_EQ(U32At(ReadFile(pa), 4), 3u);
+  EXPECT_EQ(U32At(ReadFile(pb), 4), 3u);
 }
 
 TEST_F(EngineTest, CloseWritesOnlyTheCountFromTheFileSize) {
   auto layout = ThreeRecords();
   layout.headerRecordCount = 100;
-  std::string original = testsupport::TableBytes(layout);
+  std::string original = TableBytes(layout);
   std::string path = Write("t.dbf", original + "xyz");  // stray bytes count for nothing
   db.DbfOpen(1, path);
   db.DbfClose(1);
-  std::string after = testsupport::ReadFile(path);
-  EXPECT_EQ(testsupport::U32At(after, 4), 3u);
+  std::string after = ReadFile(path);
+  EXPECT_EQ(U32At(after, 4), 3u);
   after.replace(4, 4, original.substr(4, 4));
   EXPECT_EQ(after, original + "xyz");
 }
@@ -114,15 +109,13 @@ TEST_F(EngineTest, CloseWritesOnlyTheCountFromTheFileSize) {
 TEST_F(EngineTest, ReopenUsesTheBoundNameAndTakesNamesAsStored) {
   auto f = PeopleFields();
   f[0].name = std::string("NAME\0XYZ", 8);  // junk after the zero byte
-  std::string path = Write("t.dbf", TableLayout{f, {Record(f, {"Ann"})}});
-  db.DbfOpen(1, path);
+  db.DbfOpen(1, Write("t.dbf", TableLayout{f, {Record(f, {"Ann"})}}));
   EXPECT_EQ(db.DbfGetStr(1, "NAME"), "Ann");
   db.DbfClose(1);
   EXPECT_EQ(db.DbfFields(1)->Name(), "NAME");  // the list outlives the close
   db.DbfReopen(1);
   EXPECT_TRUE(db.DbfIsOpen(1));
-  EXPECT_EQ(Abort([&] { db.DbfGetStr(1, "NAME"); }).message,
-            " Ошибка  2 - неверно описание поля NAME файла DBF ");
+  EXPECT_EQ(Abort([&] { db.DbfGetStr(1, "NAME"); }).message, " Ошибка  2 - неверно описание поля NAME файла DBF ");
 }
 
 TEST_F(EngineTest, OpeningOrAssigningAnOpenSlotClosesItFirst) {
@@ -131,12 +124,12 @@ TEST_F(EngineTest, OpeningOrAssigningAnOpenSlotClosesItFirst) {
   std::string path = Write("t.dbf", layout);
   db.DbfOpen(1, path);
   db.DbfOpen(1, path);
-  EXPECT_EQ(testsupport::U32At(testsupport::ReadFile(path), 4), 3u);
+  EXPECT_EQ(U32At(ReadFile(path), 4), 3u);
   EXPECT_TRUE(db.DbfIsOpen(1));
-  testsupport::WriteFile(path, testsupport::TableBytes(layout));
+  WriteFile(path, TableBytes(layout));
   db.DbfAssign(1, dir.Path("other.dbf"));
   EXPECT_FALSE(db.DbfIsOpen(1));
-  EXPECT_EQ(testsupport::U32At(testsupport::ReadFile(path), 4), 3u);
+  EXPECT_EQ(U32At(ReadFile(path), 4), 3u);
 }
 
 TEST_F(EngineTest, HeaderOnlyAndAllDeletedTablesOpenWithStatus1) {
@@ -158,7 +151,7 @@ TEST_F(EngineTest, HeaderOnlyAndAllDeletedTablesOpenWithStatus1) {
 }
 
 TEST_F(EngineTest, FilesThatCannotBeTablesAreRefusedWithError13) {
-  const std::string valid = testsupport::TableBytes(ThreeRecords());
+  const std::string valid = TableBytes(ThreeRecords());
   auto withU16 = [&](size_t pos, uint16_t v) {
     std::string b = valid;
     b[pos] = static_cast<char>(v & 0xFF);
@@ -180,13 +173,8 @@ TEST_F(EngineTest, FilesThatCannotBeTablesAreRefusedWithError13) {
     EXPECT_EQ(abort.code, 13) << what;
     EXPECT_EQ(abort.message, "Ошибка 13 - DbfOpen : Файл N   1 не типа DBF ") << what;
     EXPECT_FALSE(db.DbfIsOpen(1)) << what;
-    EXPECT_EQ(testsupport::ReadFile(path), bytes) << what;
+    EXPECT_EQ(ReadFile(path), bytes) << what;
   }
-}
-
-TEST_F(EngineTest, ADirectoryIsAFileThatFailsToOpen) {
-  db.DbfOpen(1, dir.dir());
-  EXPECT_EQ(db.DbfStatus(1), dbf::kStatusOpenFailed);
 }
 
 TEST_F(EngineTest, CodePageConversionsMoveRussianLettersOnly) {

@@ -4,13 +4,6 @@
 
 #include <random>
 
-using testsupport::FieldSpec;
-using testsupport::ReadFile;
-using testsupport::Record;
-using testsupport::TableBytes;
-using testsupport::TableLayout;
-using testsupport::U32At;
-
 namespace {
 
 // The file a purge of `original` (built from layout) should leave: its header,

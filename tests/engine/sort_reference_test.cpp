@@ -9,18 +9,9 @@
 #include <algorithm>
 #include <random>
 
-using testsupport::FieldSpec;
-using testsupport::ReadFile;
-using testsupport::TableBytes;
-using testsupport::TableLayout;
-
 namespace {
 
-struct Key {
-  size_t field = 0;  // index into the table's fields
-  int direction = 1;
-  uint16_t maxLength = 0;
-};
+struct Key { size_t field = 0; int direction = 1; uint16_t maxLength = 0; };  // field: an index into the fields
 
 struct Shape {
   std::vector<FieldSpec> fields;
@@ -39,7 +30,7 @@ std::vector<std::string> ReferenceOrder(const Shape& shape,
     offsets.push_back(offset);
     offset += f.length;
   }
-  std::vector<testsupport::KeyField> keys;
+  std::vector<KeyField> keys;
   for (const Key& k : shape.keys) {
     const FieldSpec& f = shape.fields[k.field];
     if (f.length == 0) continue;
@@ -49,9 +40,9 @@ std::vector<std::string> ReferenceOrder(const Shape& shape,
     }
     keys.push_back({f.type, offsets[k.field], length, k.direction == 1});
   }
-  testsupport::RawRecords raw;
+  RawRecords raw;
   raw.records = records;
-  return testsupport::StablySorted(raw, keys);
+  return StablySorted(raw, keys);
 }
 
 // Field text of the kinds tables hold, from a few values so that many records tie.
@@ -92,7 +83,7 @@ std::vector<std::string> RandomRecords(const Shape& shape, std::mt19937& random)
   for (size_t i = 0; i < shape.count; ++i) {
     std::vector<std::string> values;
     for (const FieldSpec& f : shape.fields) values.push_back(RandomValue(f, random));
-    std::string record = testsupport::Record(shape.fields, values);
+    std::string record = Record(shape.fields, values);
     record[0] = "  *X"[random() % 4];  // 'X' is neither blank nor '*': written live
     if (shape.recordLength != 0) record.resize(shape.recordLength);
     records.push_back(record);
@@ -126,7 +117,7 @@ Shape RandomShape(std::mt19937& random, size_t count) {
     if (random() % 3 == 0) k.maxLength = static_cast<uint16_t>(1 + random() % 4);
     shape.keys.push_back(k);
   }
-  const uint32_t full = testsupport::RecordLength(shape.fields);
+  const uint32_t full = RecordLength(shape.fields);
   if (random() % 5 == 0 && full > 2) {
     shape.recordLength = full - 1 - static_cast<uint32_t>(random() % (full / 2));
   }
@@ -140,9 +131,7 @@ class SortReferenceTest : public EngineTest {
     TableLayout layout{shape.fields, RandomRecords(shape, random)};
     layout.recordLengthOverride = shape.recordLength;
     const std::string source = Write("t.dbf", layout);
-    db.DbfAssign(1, source);
-    db.DbfAssign(2, dir.Path("out.dbf"));
-    db.DbfSortInit(1);
+    PrepareSort(source, dir.Path("out.dbf"));
     for (const Key& k : shape.keys) {
       db.DbfSortAddKey(shape.fields[k.field].name, k.direction, k.maxLength);
     }
@@ -169,24 +158,17 @@ TEST_F(SortReferenceTest, RandomShapesOfEveryKeyType) {
   }
 }
 
-TEST_F(SortReferenceTest, HundredThousandRecords) {
-  std::mt19937 random(3);
-  Shape shape;
-  shape.count = 100000;
-  shape.fields = {
-      {"NAME", 'C', 6}, {"SUM", 'N', 7, 2}, {"DAY", 'D', 8}, {"OK", 'L', 1}, {"QTY", 'n', 3}};
-  shape.keys = {{1, 2}, {3, 1}, {0, 1, 2}, {2, 2}, {4, 1}};
-  Check(shape, random, "five keys");
-}
-
-TEST_F(SortReferenceTest, WideRecordsWithShortKeys) {
-  // Too wide to gather in a few passes: the records are read one by one.
-  std::mt19937 random(5);
-  Shape shape;
-  shape.count = 999;
-  shape.fields = {{"K", 'C', 1}, {"W1", 'C', 255}, {"W2", 'C', 255}, {"M", 'N', 2}};
-  shape.keys = {{0, 2}, {3, 1}};
-  Check(shape, random, "wide");
+TEST_F(SortReferenceTest, FiveKeysOverManyRecordsAndShortKeysOverWideRecords) {
+  // The wide records are too wide to gather in a few passes: they are read one by one.
+  const std::pair<unsigned, Shape> cases[] = {
+      {3, {{{"NAME", 'C', 6}, {"SUM", 'N', 7, 2}, {"DAY", 'D', 8}, {"OK", 'L', 1}, {"QTY", 'n', 3}},
+           {{1, 2}, {3, 1}, {0, 1, 2}, {2, 2}, {4, 1}}, 0, 100000}},
+      {5, {{{"K", 'C', 1}, {"W1", 'C', 255}, {"W2", 'C', 255}, {"M", 'N', 2}}, {{0, 2}, {3, 1}}, 0, 999}},
+  };
+  for (const auto& [seed, shape] : cases) {
+    std::mt19937 random(seed);
+    Check(shape, random, std::to_string(shape.count) + " records");
+  }
 }
 
 TEST_F(SortReferenceTest, CodesOfAllOnesAmongOddCounts) {

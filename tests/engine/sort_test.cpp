@@ -5,20 +5,9 @@
 
 #include <filesystem>
 
-using testsupport::FieldSpec;
-using testsupport::ReadFile;
-using testsupport::Record;
-using testsupport::TableBytes;
-using testsupport::TableLayout;
-using testsupport::U32At;
-
 namespace {
 
-struct Key {
-  std::string name;
-  int direction = 1;
-  uint16_t maxLength = 0;
-};
+struct Key { std::string name; int direction = 1; uint16_t maxLength = 0; };
 
 // A record per row; field ID numbers the rows from 1 so the order can be read back.
 TableLayout Rows(const std::vector<FieldSpec>& fields, const std::vector<std::vector<std::string>>& rows) {
@@ -35,9 +24,7 @@ class SortTest : public EngineTest {
  protected:
   // Sorts `source` into out.dbf and returns the target's bytes.
   std::string Sort(const std::string& source, const std::vector<Key>& keys) {
-    db.DbfAssign(1, source);
-    db.DbfAssign(2, dir.Path("out.dbf"));
-    db.DbfSortInit(1);
+    PrepareSort(source, dir.Path("out.dbf"));
     for (const Key& k : keys) db.DbfSortAddKey(k.name, k.direction, k.maxLength);
     EXPECT_EQ(db.DbfSortTo(1, 2), dbf::SortOutcome::Sorted);
     EXPECT_FALSE(db.DbfIsOpen(1));
@@ -48,7 +35,7 @@ class SortTest : public EngineTest {
   // The record IDs (first field, `width` bytes) of a sorted target, in order,
   // with a '*' for those marked deleted.
   std::vector<std::string> Order(const std::string& target, size_t width = 3) {
-    const size_t headerSize = testsupport::U16At(target, 8);
+    const size_t headerSize = U16At(target, 8);
     const size_t length = U32At(target, 10);
     std::vector<std::string> ids;
     for (size_t at = headerSize; at + length <= target.size(); at += length) {
@@ -93,10 +80,8 @@ TEST_F(SortTest, SmallAndOddCountsAllDeletedAndTiesInFileOrder) {
 
   TableLayout odd = Rows(f, {{"c"}, {"a"}, {"c"}, {"b"}, {"a"}, {"c"}, {"a"}});
   for (auto& r : odd.records) r[0] = '*';
-  EXPECT_EQ(Order(Sort(Write("odd.dbf", odd), {{"K", 1}})),
-            (Ids{"*2", "*5", "*7", "*4", "*1", "*3", "*6"}));
-  EXPECT_EQ(Order(Sort(Write("odd.dbf", odd), {{"K", 2}})),
-            (Ids{"*1", "*3", "*6", "*4", "*2", "*5", "*7"}));
+  EXPECT_EQ(Order(Sort(Write("odd.dbf", odd), {{"K", 1}})), (Ids{"*2", "*5", "*7", "*4", "*1", "*3", "*6"}));
+  EXPECT_EQ(Order(Sort(Write("odd.dbf", odd), {{"K", 2}})), (Ids{"*1", "*3", "*6", "*4", "*2", "*5", "*7"}));
 
   // No keys, or only names no field has: file order.
   const std::string three = Write("three.dbf", Rows(f, {{"c"}, {"a"}, {"b"}}));
@@ -106,25 +91,17 @@ TEST_F(SortTest, SmallAndOddCountsAllDeletedAndTiesInFileOrder) {
 
 TEST_F(SortTest, NegativeNumbersAndMixedDirections) {
   std::vector<FieldSpec> f = {{"ID", 'C', 3}, {"SUM", 'N', 7, 2}, {"NAME", 'C', 4}};
-  const std::string path = Write("t.dbf", Rows(f, {{"  -1.00", "b"},
-                                                   {"   0.00", "a"},
-                                                   {"  -5.00", "a"},
-                                                   {"  12.00", "c"},
-                                                   {" -12.50", "a"},
-                                                   {"  -1.00", "a"}}));
+  const std::string path = Write("t.dbf", Rows(f, {{"  -1.00", "b"}, {"   0.00", "a"}, {"  -5.00", "a"},
+                                                   {"  12.00", "c"}, {" -12.50", "a"}, {"  -1.00", "a"}}));
   EXPECT_EQ(Order(Sort(path, {{"SUM", 1}})), (Ids{"5", "3", "1", "6", "2", "4"}));
   EXPECT_EQ(Order(Sort(path, {{"SUM", 2}})), (Ids{"4", "2", "1", "6", "3", "5"}));
-  EXPECT_EQ(Order(Sort(path, {{"sum", 2}, {"name", 1}})),
-            (Ids{"4", "2", "6", "1", "3", "5"}));
-  EXPECT_EQ(Order(Sort(path, {{"NAME", 2}, {"SUM", 1}})),
-            (Ids{"4", "1", "5", "3", "6", "2"}));
+  EXPECT_EQ(Order(Sort(path, {{"sum", 2}, {"name", 1}})), (Ids{"4", "2", "6", "1", "3", "5"}));
+  EXPECT_EQ(Order(Sort(path, {{"NAME", 2}, {"SUM", 1}})), (Ids{"4", "1", "5", "3", "6", "2"}));
 }
 
 TEST_F(SortTest, KeyNamesAndShortenedKeys) {
-  // Stored names: "Low" in lower case, "NM" padded with blanks, Cyrillic
-  // "ИМЯ" in code page 1251.
-  std::vector<FieldSpec> f = {{"ID", 'C', 3}, {"Low", 'C', 1}, {"NM        ", 'C', 3},
-                              {"\xC8\xCC\xDF", 'C', 1}};
+  // Stored names: "Low" in lower case, "NM" padded with blanks, Cyrillic "ИМЯ" in code page 1251.
+  std::vector<FieldSpec> f = {{"ID", 'C', 3}, {"Low", 'C', 1}, {"NM        ", 'C', 3}, {"\xC8\xCC\xDF", 'C', 1}};
   const std::string path = Write("t.dbf", Rows(f, {{"b", "ab2", "2"}, {"a", "ab1", "1"}}));
   EXPECT_EQ(Order(Sort(path, {{"low", 1}})), (Ids{"1", "2"}));
   EXPECT_EQ(Order(Sort(path, {{"Low", 1}})), (Ids{"1", "2"}));
@@ -150,10 +127,7 @@ TEST_F(SortTest, ReplacesAnOldTargetButNeverItsOwnSource) {
 
   std::filesystem::create_hard_link(path, dir.Path("link.dbf"));
   for (const std::string& other : {path, dir.Path("link.dbf"), dir.dir() + "//t.dbf"}) {
-    db.DbfAssign(1, path);
-    db.DbfAssign(2, other);
-    db.DbfSortInit(1);
-    db.DbfSortAddKey("K", 1);
+    PrepareSort(path, other, "K");
     EXPECT_EQ(db.DbfSortTo(1, 2), dbf::SortOutcome::SameFile) << other;
     EXPECT_EQ(ReadFile(path), before);
     EXPECT_EQ(db.DbfSortKeys().size(), 1u);
@@ -161,16 +135,14 @@ TEST_F(SortTest, ReplacesAnOldTargetButNeverItsOwnSource) {
   }
 
   // A source without records leaves an empty target and status 4.
-  const std::string empty = Write("empty.dbf", TableLayout{f, {}});
-  EXPECT_EQ(Sort(empty, {{"K", 1}}), TableBytes(TableLayout{f, {}}));
+  EXPECT_EQ(Sort(Write("empty.dbf", TableLayout{f, {}}), {{"K", 1}}), TableBytes(TableLayout{f, {}}));
   EXPECT_EQ(db.DbfStatus(1), dbf::kStatusNoRecords);
 }
 
 TEST_F(SortTest, RecordsLargerThanAReadChunk) {
   std::vector<FieldSpec> f = {{"ID", 'C', 3}};
   for (int i = 0; i < 1000; ++i) f.push_back({"F" + std::to_string(i), 'C', 255});
-  const std::string bytes = TableBytes(Rows(f, {{"c"}, {"a"}, {"b"}}));
-  EXPECT_EQ(Order(Sort(Write("wide.dbf", bytes), {{"F0", 1}})), (Ids{"2", "3", "1"}));
+  EXPECT_EQ(Order(Sort(Write("wide.dbf", Rows(f, {{"c"}, {"a"}, {"b"}})), {{"F0", 1}})), (Ids{"2", "3", "1"}));
 }
 
 TEST_F(SortTest, KeysOfLengthZeroAreDropped) {
@@ -201,10 +173,7 @@ TEST_F(SortTest, KeysPastTheRecordTakeNoMemoryAndTooLargeTouchesNothing) {
   db.SetSortMemoryLimit(1);
   Write("out.dbf", "old");
   for (const std::string& target : {dir.Path("out.dbf"), dir.Path("new.dbf")}) {
-    db.DbfAssign(1, path);
-    db.DbfAssign(2, target);
-    db.DbfSortInit(1);
-    db.DbfSortAddKey("A", 1);
+    PrepareSort(path, target, "A");
     EXPECT_EQ(db.DbfSortTo(1, 2), dbf::SortOutcome::TooLarge);
     EXPECT_TRUE(db.DbfIsOpen(1));
     EXPECT_EQ(db.DbfSortKeys().size(), 1u);
@@ -227,14 +196,11 @@ TEST_F(SortTest, AWriteFailingPartWayReachesTheCallerAndSparesTheSource) {
     for (int i = 0; i < 200; ++i) rows.push_back({std::string(1, static_cast<char>('a' + i % 7))});
     const std::string path = Write("t.dbf", Rows(f, rows));
     const std::string before = ReadFile(path);
-    db.DbfAssign(1, path);
-    db.DbfAssign(2, dir.Path("out.dbf"));
-    db.DbfSortInit(1);
-    db.DbfSortAddKey("K", 1);
+    PrepareSort(path, dir.Path("out.dbf"), "K");
     std::string error;
     {
       // A file size limit makes a write fail part way, as a full disk would.
-      testsupport::FileSizeLimit limit(before.size() / 2);
+      FileSizeLimit limit(before.size() / 2);
       try {
         db.DbfSortTo(1, 2);
       } catch (const dbf::IoError& e) {

@@ -4,14 +4,6 @@
 
 #include <filesystem>
 
-using testsupport::FieldSpec;
-using testsupport::ReadFile;
-using testsupport::Record;
-using testsupport::TableBytes;
-using testsupport::TableLayout;
-using testsupport::U16At;
-using testsupport::U32At;
-
 namespace {
 
 // A table without records whose header holds `count` records, with the
@@ -42,12 +34,8 @@ std::string Foreign() {
 TEST_F(EngineTest, CreateWritesAnEmptyTableOrRefusesAnUnknownKind) {
   const std::string path = dir.Path("new.dbf");
   db.DbfCreate(1, 2, path);
-  std::string expected(34, '\0');
-  expected.replace(0, 4, "\x03\x01\x01\x01");
-  expected[8] = 33;
-  expected[10] = 1;
-  expected.replace(32, 2, "\x0D\x1A");
-  EXPECT_EQ(ReadFile(path), expected);
+  // Version 3, date 1.1.1, no records, header size 33, record length 1.
+  EXPECT_EQ(ReadFile(path), std::string("\x03\x01\x01\x01\0\0\0\0\x21\0\x01", 11) + std::string(21, '\0') + "\x0D\x1A");
 
   const std::string bad = Write("bad.dbf", Foreign());
   EXPECT_EQ(Abort([&] { db.DbfCreate(2, 3, bad); }).message,
@@ -105,8 +93,7 @@ TEST_F(EngineTest, AddFieldRefusesWhatWouldMakeATableNothingCanOpen) {
   EXPECT_EQ(db.DbfFieldCount(2), 2046);
 
   db.DbfAssign(3, dir.Path("missing.dbf"));
-  EXPECT_EQ(Abort([&] { db.DbfAddField(3, "X", 'C', 1, 0); }).message,
-            " Ошибка 6 : Файл N   3 не обнаружен  ");
+  EXPECT_EQ(Abort([&] { db.DbfAddField(3, "X", 'C', 1, 0); }).message, " Ошибка 6 : Файл N   3 не обнаружен  ");
 }
 
 TEST_F(EngineTest, DeleteFieldRemovesEveryNamesakeAndRenumbersTheRest) {

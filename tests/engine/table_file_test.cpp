@@ -19,11 +19,10 @@ TEST_F(EngineTest, DirectReadsSeeOtherHandlesWritesAndStopAtTheEnd) {
 
 TEST_F(EngineTest, CopiesBytesIntoAnotherFileAtTheSamePosition) {
   const std::string source = Write("from.bin", "0123456789");
-  const std::string target = Write("to.bin", "abcdef");
   dbf::TableFile in;
   dbf::TableFile out;
   ASSERT_TRUE(in.OpenForReading(source));
-  ASSERT_TRUE(out.Open(target));
+  ASSERT_TRUE(out.Open(Write("to.bin", "abcdef")));
   char first[2] = {};
   out.ReadAt(0, first, 2);  // a read-ahead window the copy must not leave stale
   EXPECT_EQ(in.CopyInto(out, 4, 4), 4u);

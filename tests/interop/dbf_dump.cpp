@@ -1,19 +1,34 @@
 // Prints a table as the engine sees it, as JSON lines: one line with the
 // header and the fields, then one line per record in file order with its
 // deletion mark, each field's text and, for numeric fields, its number.
-// Exit status 2 when the engine ends with an error.
+// Exit status 2 when the engine ends with an error. Field text goes out
+// byte for byte, each byte as the code point of the same number, so a reader
+// recovers the bytes with latin-1.
 #include "dbf2_lib.h"
-#include "json_line.h"
 
 #include <cstdio>
 #include <iostream>
 
 namespace {
 
+std::string JsonString(const std::string& bytes) {
+  std::string out = "\"";
+  for (char c : bytes) {
+    auto u = static_cast<unsigned char>(c);
+    char escaped[8];
+    std::snprintf(escaped, sizeof escaped, "\\u%04x", u);
+    out += u < 0x20 || u >= 0x7F || c == '"' || c == '\\' ? std::string(escaped) : std::string(1, c);
+  }
+  return out + "\"";
+}
+
+std::string JsonNumber(double value) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.17g", value);
+  return text;
+}
 
 void Dump(dbf::Dbf2_lib& db, const std::string& path) {
-  using interop::JsonNumber;
-  using interop::JsonString;
   db.DbfOpen(1, path);
   if (!db.DbfIsOpen(1)) throw std::runtime_error("cannot open " + path);
   const int64_t count = db.DbfRecCount(1);

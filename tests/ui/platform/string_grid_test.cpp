@@ -73,19 +73,16 @@ TEST_F(StringGridTest, TypedTextIsStoredInTheDrawnCodePageAndOnlyWhenItChanged) 
   QString refused;
   grid.onTextRefused = [&](const QString& character) { refused = character; };
   grid.SetOptions(GridOption::Editing | GridOption::AlwaysShowEditor);
-  const struct {
-    ui::CodePage page;
-    const char* bytes;
-  } cases[] = {{ui::CodePage::Dos866, "\x84\xa0"},
-               {ui::CodePage::Windows1251, "\xc4\xe0"},
-               {ui::CodePage::SystemDefault, "\xc4\xe0"}};
-  for (const auto& c : cases) {
+  const std::pair<ui::CodePage, const char*> cases[] = {
+      {ui::CodePage::Dos866, "\x84\xa0"}, {ui::CodePage::Windows1251, "\xc4\xe0"},
+      {ui::CodePage::SystemDefault, "\xc4\xe0"}};
+  for (const auto& [page, bytes] : cases) {
     grid.SetCell(1, 2, "");
     edited.clear();
-    grid.SetCodePage(c.page);
+    grid.SetCodePage(page);
     EXPECT_TRUE(grid.model()->setData(cell, QString::fromUtf8("Да"), Qt::EditRole));
-    EXPECT_EQ(grid.Cell(1, 2), c.bytes);
-    EXPECT_EQ(edited, std::vector<std::string>({std::string("1,2:") + c.bytes}));
+    EXPECT_EQ(grid.Cell(1, 2), bytes);
+    EXPECT_EQ(edited, std::vector<std::string>({std::string("1,2:") + bytes}));
   }
   grid.SetCodePage(ui::CodePage::Dos866);
   EXPECT_TRUE(grid.model()->setData(cell, QString::fromUtf8("Да"), Qt::EditRole));

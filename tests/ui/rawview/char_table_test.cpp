@@ -22,11 +22,8 @@ TEST(CharTable, LoadedRowsHoldPaddedCodesThenEmptyCells) {
 TEST(CharTable, KeepsAnyTypedTextAndReadsItsValue) {
   CharTable t;
   t.SetRowCount(1);
-  t.SetText(1, "1a");
-  t.SetText(2, " 07 ");
-  t.SetText(3, "$41");
-  t.SetText(4, "256");
-  t.SetText(5, "9");
+  int64_t at = 0;
+  for (const char* text : {"1a", " 07 ", "$41", "256", "9"}) t.SetText(++at, text);
   EXPECT_EQ(t.Text(1), "1a");
   EXPECT_EQ(t.Text(2), " 07 ");
   EXPECT_EQ(t.Value(1), std::nullopt);

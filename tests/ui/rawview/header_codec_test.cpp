@@ -29,23 +29,19 @@ RowBytes Read(const CharTable& cells, int64_t row) {
   return b.value_or(RowBytes{});
 }
 
+// The texts of the five edits, in the order the structs hold them.
+std::vector<std::string> Texts(const HeaderTexts& h) {
+  return {h.version, h.date, h.headerSize, h.recordLength, h.recordCount};
+}
+std::vector<std::string> Texts(const DescriptorTexts& d) { return {d.name, d.type, d.length, d.offset, d.decimals}; }
+using Strings = std::vector<std::string>;
+
 }  // namespace
 
 TEST(HeaderCodec, DecodesATableHeaderAndItsDescriptors) {
   const auto doc = DocOf(SampleTable());
-  const HeaderTexts h = DecodeHeader(Read(doc.cells, 1));
-  EXPECT_EQ(h.version, "3");
-  EXPECT_EQ(h.date, "124-03-09");
-  EXPECT_EQ(h.headerSize, "97");
-  EXPECT_EQ(h.recordLength, "23");
-  EXPECT_EQ(h.recordCount, "1");
-
-  const DescriptorTexts d = DecodeDescriptor(Read(doc.cells, 5), WideCharLengths(doc));
-  EXPECT_EQ(d.name, "SUM");
-  EXPECT_EQ(d.type, "N");
-  EXPECT_EQ(d.length, "10");
-  EXPECT_EQ(d.offset, "13");
-  EXPECT_EQ(d.decimals, "2");
+  EXPECT_EQ(Texts(DecodeHeader(Read(doc.cells, 1))), (Strings{"3", "124-03-09", "97", "23", "1"}));
+  EXPECT_EQ(Texts(DecodeDescriptor(Read(doc.cells, 5), WideCharLengths(doc))), (Strings{"SUM", "N", "10", "13", "2"}));
 
   // The record length is read as four bytes.
   auto bytes = SampleTable();
@@ -139,14 +135,7 @@ std::string LongCharacterTable() {
 }  // namespace
 
 TEST(HeaderCodec, LengthsAbove255ReadAndWriteAsTheEngineReadsThem) {
-  struct Case {
-    const char* name;
-    std::string bytes;
-    bool wide;
-    int64_t row;
-    const char* length;
-    const char* decimals;
-  };
+  struct Case { const char* name; std::string bytes; bool wide; int64_t row; const char *length, *decimals; };
   std::string plainLengths = LongCharacterTable();
   plainLengths[10] = 1 + 44 + 8;  // the plain lengths make the record length
   plainLengths[11] = 0;

@@ -10,12 +10,15 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <array>
+
 using namespace rawview;
 
 namespace {
 
-void Fill(std::initializer_list<std::pair<QLineEdit*, const char*>> edits) {
-  for (const auto& [edit, text] : edits) edit->setText(text);
+// Types the four texts into the four edits.
+void Fill(std::array<QLineEdit*, 4> edits, std::array<const char*, 4> texts) {
+  for (size_t i = 0; i < 4; ++i) edits[i]->setText(texts[i]);
 }
 
 }  // namespace
@@ -29,7 +32,8 @@ TEST_F(RawViewTest, InsertWindowInsertsBeforeAfterAndBeyondTheEnd) {
   EXPECT_TRUE(insert->Panel7->isVisible());
   EXPECT_FALSE(insert->Panel2->isVisible());
 
-  Fill({{insert->Edit1, "1"}, {insert->Edit16, " 1"}, {insert->Edit17, "3"}, {insert->Edit18, "$30"}});
+  const std::array<QLineEdit*, 4> edits = {insert->Edit1, insert->Edit16, insert->Edit17, insert->Edit18};
+  Fill(edits, {"1", " 1", "3", "$30"});
   insert->Button1->click();
   EXPECT_EQ(LastMessage(), "Вставка символов выполнена!");
   EXPECT_EQ(insert->Edit18->text(), "48");
@@ -37,15 +41,15 @@ TEST_F(RawViewTest, InsertWindowInsertsBeforeAfterAndBeyondTheEnd) {
   EXPECT_EQ(View().StringGrid1->Cell(1, 1), "000" + Letters(13));
 
   // After character 16 of row 1: before character 1 of row 2.
-  Fill({{insert->Edit1, "16"}, {insert->Edit16, "1"}, {insert->Edit17, "1"}, {insert->Edit18, "33"}});
+  Fill(edits, {"16", "1", "1", "33"});
   insert->RadioGroup2->SetItemIndex(1);
   insert->RunInsertPanel();
   // Beyond the end: appended.
-  Fill({{insert->Edit1, "5"}, {insert->Edit16, "9"}, {insert->Edit17, "2"}, {insert->Edit18, "0"}});
+  Fill(edits, {"5", "9", "2", "0"});
   insert->RadioGroup2->SetItemIndex(0);
   insert->RunInsertPanel();
   // After the last character of the last possible row: appended too.
-  Fill({{insert->Edit1, "16"}, {insert->Edit16, "2147483647"}, {insert->Edit17, "1"}, {insert->Edit18, "0"}});
+  Fill(edits, {"16", "2147483647", "1", "0"});
   insert->RadioGroup2->SetItemIndex(1);
   insert->RunInsertPanel();
   View().N6->trigger();
@@ -58,9 +62,7 @@ TEST_F(RawViewTest, InsertWindowRefusesZeroAndNegativeNumbers) {
   View().N12->trigger();
   auto* insert = Shown<TInsertZeroSimbol>();
   ASSERT_NE(insert, nullptr);
-  const struct {
-    const char *ch, *line, *count, *code, *message;
-  } cases[] = {
+  const struct { const char *ch, *line, *count, *code, *message; } cases[] = {
       {"0", "1", "1", "1", "Ошибка номера начального символа!"},
       {"1", "-2", "1", "1", "Ошибка номера начальной строки!"},
       {"1", "1", "0", "1", "Ошибка количества вводимых символов!"},
@@ -68,7 +70,7 @@ TEST_F(RawViewTest, InsertWindowRefusesZeroAndNegativeNumbers) {
       {"1", "1", "1", "256", "Ошибка кода вставляемого символа!"},
   };
   for (const auto& c : cases) {
-    Fill({{insert->Edit1, c.ch}, {insert->Edit16, c.line}, {insert->Edit17, c.count}, {insert->Edit18, c.code}});
+    Fill({insert->Edit1, insert->Edit16, insert->Edit17, insert->Edit18}, {c.ch, c.line, c.count, c.code});
     insert->RunInsertPanel();
     EXPECT_EQ(LastMessage(), c.message) << c.ch << " " << c.line << " " << c.count << " " << c.code;
   }
@@ -112,22 +114,23 @@ TEST_F(RawViewTest, DeleteWindowDeletesInsideAndThroughTheEnd) {
   View().N13->trigger();
   auto* del = Shown<TDeleteSimbol>();
   ASSERT_NE(del, nullptr);
-  Fill({{del->Edit19, "5"}, {del->Edit20, "1"}, {del->Edit21, "8"}, {del->Edit22, "1"}});
+  const std::array<QLineEdit*, 4> edits = {del->Edit19, del->Edit20, del->Edit21, del->Edit22};
+  Fill(edits, {"5", "1", "8", "1"});
   del->Button7->click();
   EXPECT_EQ(LastMessage(), "Удаление выполнено!");
   EXPECT_EQ(View().FileLength(), 36);
   // A second deletion from the same window works on the length now.
-  Fill({{del->Edit19, "1"}, {del->Edit20, "2"}, {del->Edit21, "16"}, {del->Edit22, "9"}});
+  Fill(edits, {"1", "2", "16", "9"});
   del->RunDeletePanel();
   EXPECT_EQ(View().FileLength(), 16);
   EXPECT_EQ(View().StringGrid1->RowCount(), 2);
   View().N6->trigger();
   EXPECT_EQ(Saved(), Letters(4) + Letters(40).substr(8, 12));
 
-  Fill({{del->Edit19, "3"}, {del->Edit20, "2"}, {del->Edit21, "1"}, {del->Edit22, "3"}});
+  Fill(edits, {"3", "2", "1", "3"});
   del->RunDeletePanel();
   EXPECT_EQ(LastMessage(), "Первый удаляемый символ за концом файла!");
-  Fill({{del->Edit19, "3"}, {del->Edit20, "-1"}, {del->Edit21, "2"}, {del->Edit22, "1"}});
+  Fill(edits, {"3", "-1", "2", "1"});
   del->RunDeletePanel();
   EXPECT_EQ(LastMessage(), "Ошибка номера начальной строки!");
   EXPECT_EQ(View().FileLength(), 16);
@@ -151,17 +154,27 @@ class CopyPasteTest : public RawViewTest {
     auto* copy = Shown<TCopyToFile>();
     ASSERT_NE(copy, nullptr);
     EXPECT_EQ(copy->windowTitle(), QStringLiteral("Копирование в файл."));
-    Fill({{copy->Edit2, firstChar}, {copy->Edit3, firstLine}, {copy->Edit4, lastChar}, {copy->Edit5, lastLine}});
+    Fill({copy->Edit2, copy->Edit3, copy->Edit4, copy->Edit5}, {firstChar, firstLine, lastChar, lastLine});
     copy->Button2->click();
   }
 
-  void Paste(int mode, const char* charNo = "", const char* row = "") {
+  // Pastes the buffer and returns the message shown last.
+  std::string Paste(int mode, const char* charNo = "", const char* row = "") {
     View().N11->trigger();
     View().RadioGroup3->SetItemIndex(mode);
     View().RadioGroup3Click();
     View().Edit23->setText(charNo);
     View().Edit24->setText(row);
     View().Button9->click();
+    return LastMessage();
+  }
+
+  // Copies a range in the open copy window and returns the message shown last.
+  std::string Copy(std::array<const char*, 4> range) {
+    auto* copy = Shown<TCopyToFile>();
+    Fill({copy->Edit2, copy->Edit3, copy->Edit4, copy->Edit5}, range);
+    copy->RunCopyPanel();
+    return LastMessage();
   }
 };
 
@@ -170,8 +183,7 @@ TEST_F(CopyPasteTest, CopiesFromASecondViewerAndPastesAtTheStart) {
   CopyFromSecondViewer("0123456789abcdefghij", "3", "1", "2", "2");
   EXPECT_EQ(LastMessage(), "Размер буфера -           16 символов.");
   EXPECT_EQ(TransferSize, 16);
-  Paste(0);
-  EXPECT_EQ(LastMessage(), "Операция выполнена!\r\nВставлено символов 16.");
+  EXPECT_EQ(Paste(0), "Операция выполнена!\r\nВставлено символов 16.");
   EXPECT_EQ(View().FileLength(), 30);
   View().N6->trigger();
   EXPECT_EQ(Saved(), "23456789abcdefgh" + Letters(14));
@@ -186,14 +198,11 @@ TEST_F(CopyPasteTest, PastesAtTheEndAndAfterAPosition) {
   View().N6->trigger();
   EXPECT_EQ(Saved(), Letters(16) + "xyz" + Letters(20).substr(16) + "xyz");
 
-  Paste(1, "11", "2");  // after character 27, beyond the last one (26)
-  EXPECT_EQ(LastMessage(), "Указанный символ за концом файла!");
-  Paste(1, "1", "0");
-  EXPECT_EQ(LastMessage(), "Номер строки с ошибкой!");
-  Paste(1, "1", "3");
-  EXPECT_EQ(LastMessage(), "Номер строки превышает допустимый!");
-  Paste(1, "17", "1");
-  EXPECT_EQ(LastMessage(), "Номер символа не в диапазоне от 1 до 16!");
+  // After character 27, beyond the last one (26).
+  EXPECT_EQ(Paste(1, "11", "2"), "Указанный символ за концом файла!");
+  EXPECT_EQ(Paste(1, "1", "0"), "Номер строки с ошибкой!");
+  EXPECT_EQ(Paste(1, "1", "3"), "Номер строки превышает допустимый!");
+  EXPECT_EQ(Paste(1, "17", "1"), "Номер символа не в диапазоне от 1 до 16!");
   EXPECT_EQ(View().FileLength(), 26);
 }
 
@@ -202,16 +211,9 @@ TEST_F(CopyPasteTest, BadRangesLeaveTheBufferEmpty) {
   CopyFromSecondViewer(Letters(20), "5", "2", "3", "2");
   EXPECT_EQ(LastMessage(), "Первый символ дальше последнего!");
   EXPECT_EQ(TransferSize, 0);
-  auto* copy = Shown<TCopyToFile>();
-  Fill({{copy->Edit2, "1"}, {copy->Edit3, "1"}, {copy->Edit4, "5"}, {copy->Edit5, "2"}});
-  copy->RunCopyPanel();
-  EXPECT_EQ(LastMessage(), "Ошибка длины массива!");
-  Fill({{copy->Edit2, "1"}, {copy->Edit3, "1"}, {copy->Edit4, "0"}, {copy->Edit5, "2"}});
-  copy->RunCopyPanel();
-  EXPECT_EQ(LastMessage(), "Ошибка номера конечного символа!");
-  Fill({{copy->Edit2, "1"}, {copy->Edit3, "-1"}, {copy->Edit4, "1"}, {copy->Edit5, "1"}});
-  copy->RunCopyPanel();
-  EXPECT_EQ(LastMessage(), "Ошибка номера начальной строки!");
+  EXPECT_EQ(Copy({"1", "1", "5", "2"}), "Ошибка длины массива!");
+  EXPECT_EQ(Copy({"1", "1", "0", "2"}), "Ошибка номера конечного символа!");
+  EXPECT_EQ(Copy({"1", "-1", "1", "1"}), "Ошибка номера начальной строки!");
   EXPECT_TRUE(TransferBuffer.empty());
 }
 

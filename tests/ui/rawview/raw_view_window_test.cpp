@@ -23,10 +23,8 @@ TEST_F(RawViewTest, ShowsFilesOfZeroSeventeenAndFortyBytes) {
   Open(Letters(17));
   ui::StringGrid& grid = *View().StringGrid1;
   EXPECT_EQ(grid.RowCount(), 3);
-  EXPECT_EQ(grid.Cell(2, 0), "2");
-  EXPECT_EQ(grid.Cell(2, 1), "Q");
-  EXPECT_EQ(grid.Cell(2, 2), " 81");
-  EXPECT_EQ(grid.Cell(2, 3), "");
+  EXPECT_EQ((std::vector<std::string>{grid.Cell(2, 0), grid.Cell(2, 1), grid.Cell(2, 2), grid.Cell(2, 3)}),
+            (std::vector<std::string>{"2", "Q", " 81", ""}));
   EXPECT_EQ(ui::DecodeCell(grid.Cell(0, 0), ui::CodePage::Windows1251), QStringLiteral("№ п/п"));
   EXPECT_EQ(grid.Cell(0, 17), "16");
   EXPECT_EQ(View().Label2->text(), QStringLiteral("Длина файла :            17 символов"));
@@ -72,7 +70,7 @@ TEST_F(RawViewTest, CorrectedCellsAreSavedAndBadOnesRefused) {
   View().N3->trigger();
   EXPECT_TRUE(View().StringGrid1->Options().testFlag(ui::GridOption::Editing));
   View().StringGrid1->SetCell(1, 2, "$61");
-  View().StringGrid1->SetCell(2, 5, "0");
+  View().StringGrid1->SetCell(2, 5, " 0 ");
   View().N6->trigger();
   EXPECT_EQ(LastMessage(), "Сохранение в файл выполнено!");
   std::string expected = Letters(20);
@@ -102,8 +100,12 @@ TEST_F(RawViewTest, SaveAsWritesTheOtherFileAndSaveStillTheFirst) {
   EXPECT_EQ(testsupport::ReadFile(other), "abc");
 }
 
-TEST_F(RawViewTest, KeyPressAndCellEntryReportBadCodes) {
+TEST_F(RawViewTest, KeyPressCellEntryAndDecodingTheLastRowReportErrors) {
   Open(Letters(20));
+  View().StringGrid1->SetSelectedCell(2, 2);
+  dialogs.messages.clear();
+  View().StringGrid1Click();
+  EXPECT_EQ(dialogs.messages, std::vector<std::string>{"Недопустимый номер строки!"});
   View().StringGrid1->SetCell(1, 3, "25");
   View().StringGrid1->SetSelectedCell(1, 3);
   int key = '6';
@@ -180,23 +182,13 @@ TEST_F(RawViewTest, DecodesAndWritesBackAHeaderAndADescriptor) {
   EXPECT_EQ(Saved(), expected);
 }
 
-TEST_F(RawViewTest, TheLastRowCannotBeDecoded) {
-  Open(Letters(20));
-  View().StringGrid1->SetSelectedCell(2, 2);
-  dialogs.messages.clear();
-  View().StringGrid1Click();
-  EXPECT_EQ(dialogs.messages, std::vector<std::string>{"Недопустимый номер строки!"});
-}
-
 TEST_F(RawViewTest, CodePageSwitchHasThreeStatesAndFontIsChosen) {
   Open("abc");
   EXPECT_EQ(View().CheckBox1->checkState(), Qt::Checked);
-  View().CheckBox1->click();
-  EXPECT_EQ(View().StringGrid1->Page(), ui::CodePage::Windows1251);
-  View().CheckBox1->click();
-  EXPECT_EQ(View().StringGrid1->Page(), ui::CodePage::SystemDefault);
-  View().CheckBox1->click();
-  EXPECT_EQ(View().StringGrid1->Page(), ui::CodePage::Dos866);
+  for (const auto page : {ui::CodePage::Windows1251, ui::CodePage::SystemDefault, ui::CodePage::Dos866}) {
+    View().CheckBox1->click();
+    EXPECT_EQ(View().StringGrid1->Page(), page);
+  }
   EXPECT_EQ(View().StringGrid1->Cell(1, 2), " 97");  // the codes never change
 
   dialogs.fontAnswers.push_back(QFont("Monospace", 14));

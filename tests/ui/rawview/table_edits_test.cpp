@@ -5,33 +5,22 @@
 
 using namespace rawview;
 
-TEST(DeleteChars, InsideMovesTheTailDown) {
-  auto doc = DocOf(Letters(20));
-  DeleteChars(doc, 5, 8);
-  EXPECT_EQ(doc.FileLength, 16);
-  EXPECT_EQ(doc.cells.RowCount(), 1);
-  EXPECT_EQ(BytesOf(doc), Letters(4) + Letters(20).substr(8));
-
-  auto across = DocOf(Letters(40));
-  DeleteChars(across, 10, 30);
-  EXPECT_EQ(BytesOf(across), Letters(9) + Letters(40).substr(30));
-  EXPECT_EQ(across.cells.RowCount(), 2);
-  EXPECT_TRUE(across.cells.IsEmpty(20));
-  EXPECT_EQ(across.cells.RowChars(2), Letters(40).substr(37));
-}
-
-TEST(DeleteChars, ThroughTheEndCutsTheTable) {
-  auto doc = DocOf(Letters(40));
-  DeleteChars(doc, 17, 1000);
-  EXPECT_EQ(doc.FileLength, 16);
-  EXPECT_EQ(doc.cells.RowCount(), 1);
-
-  auto mid = DocOf(Letters(40));
-  DeleteChars(mid, 20, 40);
-  EXPECT_EQ(BytesOf(mid), Letters(19));
-  EXPECT_EQ(mid.cells.RowCount(), 2);
-  EXPECT_TRUE(mid.cells.IsEmpty(20));
-  EXPECT_EQ(mid.cells.RowChars(2), Letters(19).substr(16));
+// Inside the table the tail moves down; through the end the table is cut.
+TEST(DeleteChars, RemovesTheRangeAndLeavesTheRestInWholeRows) {
+  const struct { size_t length; int64_t first, last, rows; } cases[] = {
+      {20, 5, 8, 1}, {40, 10, 30, 2}, {40, 17, 1000, 1}, {40, 20, 40, 2}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.first);
+    auto doc = DocOf(Letters(c.length));
+    DeleteChars(doc, c.first, c.last);
+    const std::string all = Letters(c.length);
+    const std::string kept = all.substr(0, c.first - 1) + all.substr(std::min<size_t>(c.last, c.length));
+    EXPECT_EQ(BytesOf(doc), kept);
+    EXPECT_EQ(doc.FileLength, static_cast<int32_t>(kept.size()));
+    EXPECT_EQ(doc.cells.RowCount(), c.rows);
+    EXPECT_EQ(doc.cells.RowChars(c.rows), kept.substr(16 * (c.rows - 1)));
+    if (kept.size() % 16 != 0) EXPECT_TRUE(doc.cells.IsEmpty(static_cast<int64_t>(kept.size()) + 1));
+  }
 }
 
 TEST(CopyChars, ReadsARangeAcrossRows) {
