@@ -2,9 +2,6 @@
 
 #include "office_automation.h"
 
-#include <QDir>
-#include <QStandardPaths>
-
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -12,12 +9,6 @@
 #include <unistd.h>
 
 namespace office {
-
-std::string DefaultExchangeFolder() {
-  QString base = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
-  if (base.isEmpty()) base = QDir::tempPath() + QStringLiteral("/dbfview");
-  return (base + QStringLiteral("/office")).toStdString();
-}
 
 std::string ReserveFreshFile(const std::string& folder, const std::string& stem, const std::string& extension) {
   std::error_code ec;

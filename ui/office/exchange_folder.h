@@ -8,7 +8,8 @@
 namespace office {
 
 // A folder under the user's cache folder (the temporary folder when there
-// is none); not created yet.
+// is none); not created yet. Asks Qt, so it is part of ui_office, not of the
+// plain office_files.
 std::string DefaultExchangeFolder();
 
 // Creates `folder` when missing and in it a new empty file named

@@ -10,6 +10,7 @@
 #include "report_checks.h"
 #include "report_file.h"
 #include "string_grid.h"
+#include "caption_1251.h"
 #include "text_1251.h"
 #include "text_report.h"
 #include "word_hand_over.h"

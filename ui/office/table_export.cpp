@@ -6,7 +6,7 @@
 #include "office_session.h"
 #include "progress.h"
 #include "report_checks.h"
-#include "text_1251.h"
+#include "caption_1251.h"
 #include "xlsx_spreadsheet.h"
 
 #include <charconv>

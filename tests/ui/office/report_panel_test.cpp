@@ -2,7 +2,7 @@
 #include "process_limits.h"
 #include "radio_group.h"
 #include "string_grid.h"
-#include "text_1251.h"
+#include "caption_1251.h"
 
 #include <QLineEdit>
 #include <QProgressBar>

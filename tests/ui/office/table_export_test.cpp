@@ -3,7 +3,7 @@
 #include "recording_office.h"
 #include "scripted_dialog_service.h"
 #include "table_export.h"
-#include "text_1251.h"
+#include "caption_1251.h"
 
 #include <QProgressBar>
 
