@@ -3,6 +3,8 @@
 // overwritten.
 #pragma once
 
+#include <sys/types.h>
+
 #include <string>
 
 namespace office {
@@ -12,9 +14,19 @@ namespace office {
 // plain office_files.
 std::string DefaultExchangeFolder();
 
-// Creates `folder` when missing and in it a new empty file named
-// stem + "-" + a number + extension that did not exist before; returns its
-// path. Throws AutomationError with the system's text when it cannot.
+// Creates `folder` when missing. Throws AutomationError with the system's
+// text when it cannot.
+void PrepareExchangeFolder(const std::string& folder);
+
+// Creates in `folder` a new file named stem + "-" + a number + extension
+// that did not exist before (never through a link) with `mode`, less the
+// umask; returns its descriptor and sets `path`, or returns -1 with errno set.
+int CreateFreshFile(const std::string& folder, const std::string& stem, const std::string& extension, mode_t mode,
+                    std::string& path);
+
+// Prepares `folder` and makes a new empty file in it as CreateFreshFile
+// does; returns its path. Throws AutomationError with the system's text
+// when it cannot.
 std::string ReserveFreshFile(const std::string& folder, const std::string& stem, const std::string& extension);
 
 }  // namespace office

@@ -211,6 +211,10 @@ std::optional<office::ReportLayout> TReportPanel::ReadLayout() {
   layout.laterSheetRows = *later;
   layout.sumField = TrimmedBytes(ui::EncodeTyped(Edit6->text())).substr(0, kLongestSumName);
   layout.printRowNumbers = RadioGroup3->ItemIndex() == kPrintRowNumbers;
+  if (const auto wrong = office::CheckReportFields(*db_, kSlot, layout)) {
+    links_.dialogs.Message(*wrong);
+    return std::nullopt;
+  }
   return layout;
 }
 
@@ -220,13 +224,10 @@ void TReportPanel::Button8Click() {
   office::ReportFile file(reportPath);
   ui::Progress progress(ProgressBar2, links_.recordGrid.RowCount());
   const auto layout = ReadLayout();
-  if (!layout) return;
-  if (const auto wrong = office::CheckReportFields(*db_, kSlot, *layout)) {
-    links_.dialogs.Message(*wrong);
-    return;
-  }
-  office::WriteTextReport(*db_, kSlot, *layout, file, [&](int64_t pass) { progress.Set(pass); });
+  // Settings that are refused leave the report empty.
+  if (layout) office::WriteTextReport(*db_, kSlot, *layout, file, [&](int64_t pass) { progress.Set(pass); });
   file.Close();
+  if (!layout) return;
   if (RadioGroup2->ItemIndex() == kToWordProcessor) office::HandReportToWord(reportPath, links_.session);
   links_.dialogs.Message("Печать завершена!");
 }

@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <filesystem>
+
 using testsupport::FieldSpec;
 
 namespace {
@@ -111,7 +113,7 @@ TEST_F(ReportPanelTest, TheWordProcessorGetsTheReportLineByLine) {
   panel->RadioGroup2->SetItemIndex(1);
   panel->Button8->click();
   ASSERT_EQ(servers.words.size(), 1u);
-  const std::string templatePath = dir.Path("zero_fil.txt");
+  const std::string templatePath = servers.ExchangeFolder() + "/zero_fil.txt";
   EXPECT_EQ(servers.log.calls.front(), "start Word1");
   EXPECT_EQ(servers.log.calls[1], "Word1.FileNew(" + templatePath + ")");
   EXPECT_EQ(servers.log.calls.back(), "Word1.AppShow");
@@ -127,6 +129,52 @@ TEST_F(ReportPanelTest, TheWordProcessorGetsTheReportLineByLine) {
   panel->Button8->click();
   EXPECT_EQ(dialogs.messages.back(), "refused: AppShow");
   EXPECT_EQ(dialogs.messages.size(), 2u);
+}
+
+// Links planted where the report and the template go are replaced, never
+// followed: the files they name keep their bytes.
+TEST_F(ReportPanelTest, PlantedLinksAreReplacedAndTheirTargetsKept) {
+  struct Plant {
+    std::string link;
+    std::string victim;
+    bool replaced;  // false: a link the report leaves alone
+  };
+  const std::string exchange = servers.ExchangeFolder();
+  const std::vector<Plant> plants{{dir.Path("people.txt"), dir.Path("bashrc"), true},
+                                  {dir.Path("zero_fil.txt"), dir.Path("notes.txt"), false},
+                                  {exchange + "/zero_fil.txt", dir.Path("other_notes.txt"), true}};
+  for (const Plant& p : plants) {
+    testsupport::WriteFile(p.victim, "the victim's own bytes\n");
+    std::filesystem::create_symlink(p.victim, p.link);
+  }
+  SetUpColumns();
+  panel->RadioGroup2->SetItemIndex(1);
+  panel->Button8->click();
+  EXPECT_EQ(dialogs.messages, std::vector<std::string>{"Печать завершена!"});
+  for (const Plant& p : plants) {
+    EXPECT_EQ(testsupport::ReadFile(p.victim), "the victim's own bytes\n") << p.link;
+    EXPECT_EQ(std::filesystem::is_symlink(p.link), !p.replaced) << p.link;
+  }
+  EXPECT_EQ(testsupport::ReadFile(dir.Path("people.txt")).substr(0, 23), std::string(22, '-') + " ");
+  EXPECT_EQ(testsupport::ReadFile(exchange + "/zero_fil.txt"), "");
+  ASSERT_EQ(servers.words.size(), 1u);
+  EXPECT_EQ(servers.words[0]->inserted.size(), 9u);
+  // Nothing is left beside the table but the report.
+  EXPECT_EQ(dir.FileCount(), 6u);  // people.dbf, people.txt, bashrc, zero_fil.txt, and the two notes
+}
+
+// The report of a table named like the template is the report, not the template.
+TEST_F(ReportPanelTest, ATableNamedLikeTheTemplateKeepsItsReport) {
+  Open(officetest::WriteTable(dir, "zero_fil.dbf", {{"NAME", 'C', 10}, {"SUM", 'N', 8, 2}}, {{"Ann", "10.50"}}));
+  form->ToolButton3->trigger();
+  SetUpColumns();
+  panel->RadioGroup2->SetItemIndex(1);
+  panel->Button8->click();
+  EXPECT_EQ(dialogs.messages, std::vector<std::string>{"Печать завершена!"});
+  const std::string report = testsupport::ReadFile(dir.Path("zero_fil.txt"));
+  EXPECT_NE(report.find("    1 Ann    10.50\r\n"), std::string::npos) << report;
+  ASSERT_EQ(servers.words.size(), 1u);
+  EXPECT_EQ(servers.words[0]->inserted.at(3), "    1 Ann    10.50\r");
 }
 
 TEST_F(ReportPanelTest, WrongSettingsAreNamedAndLeaveTheFileEmpty) {
@@ -160,6 +208,7 @@ TEST_F(ReportPanelTest, AReportThatCannotBeWrittenIsNotReportedDone) {
   EXPECT_NE(dialogs.messages[0].find("File too large"), std::string::npos) << dialogs.messages[0];
   EXPECT_TRUE(panel->ProgressBar2->isHidden());
   EXPECT_EQ(testsupport::ReadFile(table), before);
+  EXPECT_EQ(dir.FileCount(), 1u);  // the part written is gone
   // The panel goes on working.
   panel->Button8->click();
   EXPECT_EQ(dialogs.messages.back(), "Печать завершена!");
