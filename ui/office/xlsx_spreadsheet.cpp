@@ -84,11 +84,9 @@ ExcelWorkbook& XlsxSpreadsheet::Add(const std::string& path) {
   if (!fs::is_regular_file(source, ec)) throw AutomationError(path + ": " + (ec ? ec.message() : "не файл"));
   const std::string copy = ReserveFreshFile(folder_, source.stem().string(), source.extension().string());
   fs::copy_file(source, copy, fs::copy_options::overwrite_existing, ec);
-  // The copy is a document to show, never a program the desktop might run.
-  if (!ec) {
-    fs::permissions(copy, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
-                              fs::perms::others_read, ec);
-  }
+  // copy_file gives the copy the source's permissions: it is a document to
+  // show, never a program the desktop might run, and the user's alone.
+  if (!ec) fs::permissions(copy, fs::perms::owner_read | fs::perms::owner_write, ec);
   if (ec) {
     std::error_code ignored;
     fs::remove(copy, ignored);
