@@ -12,6 +12,7 @@ add_library(office_files STATIC
   ${office_dir}/docx_package.cpp
   ${office_dir}/docx_word_basic.cpp
   ${office_dir}/exchange_folder.cpp
+  ${office_dir}/hand_over.cpp
   ${office_dir}/office_session.cpp
   ${office_dir}/report_checks.cpp
   ${office_dir}/report_file.cpp

@@ -67,7 +67,8 @@ TEST_F(XlsxSpreadsheetTest, CellsOutsideTheWorksheetAreRefused) {
 
 TEST_F(XlsxSpreadsheetTest, AWorkbookBasedOnAFileOpensACopy) {
   const std::string mine = dir.Path("Mine.XLS");
-  testsupport::WriteFile(mine, "spreadsheet bytes");
+  const std::string bytes = std::string("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8) + std::string(504, 'x');
+  testsupport::WriteFile(mine, bytes);
   std::filesystem::permissions(mine, std::filesystem::perms::owner_all);
   office::ExcelWorkbook& book = excel.WorkBooks().Add(mine);
   book.WorkSheets(1).Cells().Columns().AutoFit();
@@ -75,7 +76,7 @@ TEST_F(XlsxSpreadsheetTest, AWorkbookBasedOnAFileOpensACopy) {
   excel.Visible(true);
   ASSERT_EQ(launcher.opened.size(), 1u);
   EXPECT_EQ(launcher.opened[0], dir.Path("exchange/Mine-1.XLS"));
-  EXPECT_EQ(testsupport::ReadFile(launcher.opened[0]), "spreadsheet bytes");
+  EXPECT_EQ(testsupport::ReadFile(launcher.opened[0]), bytes);
   // The copy is never something the desktop would run.
   const auto perms = std::filesystem::status(launcher.opened[0]).permissions();
   EXPECT_EQ(perms & std::filesystem::perms::owner_exec, std::filesystem::perms::none);
