@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include <filesystem>
+#include <functional>
 
 using testsupport::FieldSpec;
 
@@ -195,6 +196,58 @@ TEST_F(ReportPanelTest, WrongSettingsAreNamedAndLeaveTheFileEmpty) {
                                       "Количество рядов на остальных листах меньше 1.",
                                       "Ширина колонки не может быть равна Нулю!"}));
   EXPECT_EQ(testsupport::ReadFile(dir.Path("people.txt")), "");
+}
+
+// Counts and widths are held to what a line of 255 characters takes; a
+// refused setting writes no report.
+TEST_F(ReportPanelTest, TypedNumbersAreHeldToALineOf255) {
+  struct Typed {
+    const char* what;
+    std::function<void()> type;
+    std::string message;  // empty: accepted
+  };
+  const std::string limit = ": строка отчета не длиннее 255 знаков.";
+  auto columns = [this](const char* count) {
+    return [this, count] {
+      panel->Edit9->setText(count);
+      panel->StringGrid3->onClick();
+    };
+  };
+  auto width = [this](const char* text) { return [this, text] { SetUpColumns(); EnterInGrid(3, 3, text); }; };
+  auto run = [this](const char* count, const char* sumWidth) {
+    return [this, count, sumWidth] {
+      SetUpColumns();
+      panel->Edit9->setText(count);
+      panel->StringGrid3->SetCell(3, 3, sumWidth);
+      panel->Button8->click();
+    };
+  };
+  const std::vector<Typed> cases{
+      {"125 columns", columns("125"), ""},
+      {"126 columns", columns("126"), "Количество столбцов больше 125" + limit},
+      {"2e9 columns", columns("2000000000"), "Количество столбцов больше 125" + limit},
+      {"width 250", width("250"), ""},
+      {"width 251", width("251"), "Ширина столбца больше 250" + limit},
+      {"width 2e9", width("2000000000"), "Ширина столбца больше 250" + limit},
+      // N 4, NAME 6 and SUM: 4 + 6 + SUM + 3 blanks + 2.
+      {"a line of 255", run("2", "240"), "Печать завершена!"},
+      {"a line of 256", run("2", "241"), "Строка отчета из 256 знаков длиннее 255: уменьшите ширину столбцов."},
+      {"a line of 2e9", run("2", "2000000000"),
+       "Строка отчета из 2000000015 знаков длиннее 255: уменьшите ширину столбцов."},
+      {"2e9 columns to print", run("2000000000", "8"), "Количество столбцов больше 125" + limit},
+  };
+  for (const Typed& c : cases) {
+    dialogs.messages.clear();
+    testsupport::WriteFile(dir.Path("people.txt"), "");
+    panel->Edit9->setText("2");
+    c.type();
+    EXPECT_EQ(dialogs.messages, c.message.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.message})
+        << c.what;
+    // Only the accepted run writes a report: its rules are 255 characters long.
+    const std::string report = testsupport::ReadFile(dir.Path("people.txt"));
+    EXPECT_EQ(report.substr(0, 257), c.message == "Печать завершена!" ? std::string(254, '-') + " \r\n" : "")
+        << c.what;
+  }
 }
 
 TEST_F(ReportPanelTest, AReportThatCannotBeWrittenIsNotReportedDone) {

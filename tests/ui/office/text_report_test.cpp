@@ -96,6 +96,7 @@ TEST_F(TextReportTest, ColumnsOfWidthFiveAndTenMakeLinesOfNineteen) {
   layout.columns = office::PlaceColumns({{"N", 5}, {"NAME", 10}});
   ASSERT_EQ(layout.columns[1].start, 7);
   ASSERT_EQ(layout.LineLength(), 19);
+  EXPECT_EQ(office::LineLengthOf({{"N", 5}, {"NAME", 10}}), 19);
   const auto lines = Report(layout);
   EXPECT_EQ(lines, (std::vector<std::string>{std::string(18, '-') + " ", " N     NAME", std::string(18, '-') + " ",
                                              "     1 R1", std::string(19, '-'), std::string(19, '-'), " ", "\f"}));
