@@ -42,7 +42,7 @@ void WriteXlsxWorkbook(const std::string& path, const std::vector<SheetToWrite>&
     }
     sheet.cells->ForEachInRowOrder([&](uint32_t row, uint32_t col, std::string_view text) {
       if (failure != LXW_NO_ERROR) return;
-      utf8 = Utf8From1251(text);
+      utf8 = XlsxCellText(text);
       errno = 0;
       const lxw_error e = worksheet_write_string(ws, row - 1, static_cast<lxw_col_t>(col - 1), utf8.c_str(), nullptr);
       if (e != LXW_NO_ERROR) {

@@ -44,6 +44,31 @@ TEST_F(XlsxSpreadsheetTest, CellsInAnyOrderLandInTheirRowsOfARealWorkbook) {
   EXPECT_NE(xml.find("<col min=\"2\" max=\"2\" width=\"3."), std::string::npos) << xml;
 }
 
+// Cells carry every byte: control characters as escapes a reader decodes,
+// and an underscore that would read as one escaped itself.
+TEST_F(XlsxSpreadsheetTest, EveryByteOfACellIsCarried) {
+  const std::vector<std::pair<std::string, std::string>> cells{
+      {std::string("a\0b", 3), "a_x0000_b"},
+      {"\x01\x1F", "_x0001__x001F_"},
+      {"x\ry", "x_x000D_y"},
+      {"tab\tline\nend", "tab\tline\nend"},
+      {"_x0041_", "_x005F_x0041_"},
+      {"_x00fF__x0A_", "_x005F_x00fF__x0A_"},
+      {"_X0041_", "_X0041_"},
+      {"\x98\x7F", "_x0098__x007F_"},
+      {"\xC0\xFF\xB9", "Ая№"},
+      {"&<>", "&amp;&lt;&gt;"},
+  };
+  office::ExcelWorksheet& sheet = excel.WorkBooks().Add().WorkSheets(1);
+  for (size_t i = 0; i < cells.size(); ++i) sheet.Cells(static_cast<int64_t>(i + 1), 1, cells[i].first);
+  excel.Visible(true);
+  const std::string xml = SheetXml();
+  for (size_t i = 0; i < cells.size(); ++i) {
+    const std::string cell = "<c r=\"A" + std::to_string(i + 1) + "\" t=\"inlineStr\"><is><t>" + cells[i].second + "</t>";
+    EXPECT_NE(xml.find(cell), std::string::npos) << cell;
+  }
+}
+
 TEST_F(XlsxSpreadsheetTest, ManyRunsOfRowsAreSortedToo) {
   office::ExcelWorksheet& sheet = excel.WorkBooks().Add().WorkSheets(1);
   for (int row = 40; row >= 1; --row) sheet.Cells(row, 1, std::to_string(row));
