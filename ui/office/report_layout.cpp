@@ -13,6 +13,14 @@ std::vector<ReportColumn> PlaceColumns(const std::vector<ColumnRequest>& request
   return columns;
 }
 
+const ReportColumn* ReportLayout::SumColumn() const {
+  const ReportColumn* found = nullptr;
+  for (const ReportColumn& c : columns) {
+    if (!sumField.empty() && c.name == sumField) found = &c;
+  }
+  return found;
+}
+
 int64_t LineLengthOf(const std::vector<ColumnRequest>& requests) {
   // Every width, one blank before each field column, the row-number
   // column's leading blank and the rule's two extra characters.

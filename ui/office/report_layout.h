@@ -47,6 +47,9 @@ struct ReportLayout {
 
   // The length of the rules: the last column's end + 2.
   int LineLength() const { return columns.back().end + 2; }
+  // The column the sums stand under: the last one of the sum field; none
+  // when no column has it, and then no sums are printed.
+  const ReportColumn* SumColumn() const;
 };
 
 enum class SheetPlace { First, Inside, Last };

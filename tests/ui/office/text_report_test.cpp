@@ -183,6 +183,14 @@ TEST_F(TextReportTest, NamesThatAreNotFieldsAreNamedBeforeTheReport) {
             "Поле для подсчета суммы не числовое!\r\nNAME");
   layout.sumField = "SUMMARIZED!";  // the engine reads only ten characters... and finds no such field
   EXPECT_NE(office::CheckReportFields(db, 1, layout), std::nullopt);
+  // SUM's sums are 8 characters from its column's start: 247 + 8 = 255 fits, 256 does not.
+  for (const int nameWidth : {239, 240}) {
+    layout = Layout(45, 56, "SUM", nameWidth, 1);
+    ASSERT_EQ(layout.columns[2].start, nameWidth + 8);
+    EXPECT_EQ(office::CheckReportFields(db, 1, layout),
+              nameWidth == 239 ? std::nullopt
+                               : std::optional<std::string>("Сумма поля SUM не помещается в строку отчета из 255 знаков."));
+  }
 }
 
 }  // namespace
