@@ -26,6 +26,8 @@ TEST_F(XlsxSpreadsheetTest, CellsInAnyOrderLandInTheirRowsOfARealWorkbook) {
   sheet.Cells(1, 1, office::To1251("Иванов & <Ко>"));
   sheet.Cells(2, 1, "first");
   sheet.Cells(2, 1, "second");  // written twice: the last text stays
+  sheet.Cells(2, 3, "gone");
+  sheet.Cells(2, 3, "");  // an empty text clears the cell
   sheet.Cells().Columns().AutoFit();
   excel.Visible(true);
   ASSERT_EQ(launcher.opened.size(), 1u);
@@ -39,6 +41,7 @@ TEST_F(XlsxSpreadsheetTest, CellsInAnyOrderLandInTheirRowsOfARealWorkbook) {
   EXPECT_LT(ivanov, second);
   EXPECT_LT(second, star);
   EXPECT_EQ(xml.find("first"), std::string::npos);
+  EXPECT_EQ(xml.find("\"C2\""), std::string::npos);
   // Columns fitted to their longest text: 13 and 1 characters.
   EXPECT_NE(xml.find("<col min=\"1\" max=\"1\" width=\"15."), std::string::npos) << xml;
   EXPECT_NE(xml.find("<col min=\"2\" max=\"2\" width=\"3."), std::string::npos) << xml;
