@@ -10,10 +10,11 @@ jobs=${JOBS:-2}
 
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDBFVIEW_BUILD_FUZZ=ON \
   -DDBFVIEW_BUILD_UI=OFF -DDBFVIEW_BUILD_BENCH=OFF
-cmake --build build-fuzz -j"$jobs" --target engine_fuzzer rawview_fuzzer
+targets=(engine rawview report office)
+cmake --build build-fuzz -j"$jobs" --target "${targets[@]/%/_fuzzer}"
 
 mkdir -p build-fuzz/findings
-for target in engine rawview; do
+for target in "${targets[@]}"; do
   mkdir -p "build-fuzz/corpus/$target"
   "build-fuzz/fuzz/${target}_fuzzer" -max_total_time="$seconds" -max_len=4096 -timeout=30 \
     -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="build-fuzz/findings/${target}-" \

@@ -20,19 +20,6 @@ constexpr char16_t kUpperHalf[64] = {
     0x0451, 0x2116, 0x0454, 0x00BB, 0x0458, 0x0405, 0x0455, 0x0457,  // 0xB8
 };
 
-void AppendUtf8(std::string& out, char16_t c) {
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
-}
-
 const std::array<std::string, 256>& Utf8Table() {
   static const std::array<std::string, 256> table = [] {
     std::array<std::string, 256> t;
@@ -65,6 +52,19 @@ void AppendEscape(std::string& out, char16_t c) {
 }
 
 }  // namespace
+
+void AppendUtf8(std::string& out, char16_t c) {
+  if (c < 0x80) {
+    out += static_cast<char>(c);
+  } else if (c < 0x800) {
+    out += static_cast<char>(0xC0 | (c >> 6));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    out += static_cast<char>(0xE0 | (c >> 12));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  }
+}
 
 char16_t CodePoint1251(char byte) {
   const auto u = static_cast<unsigned char>(byte);

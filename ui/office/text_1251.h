@@ -12,6 +12,9 @@ namespace office {
 // leaves undefined, stands for the control character U+0098.
 char16_t CodePoint1251(char byte);
 
+// Appends the character in UTF-8.
+void AppendUtf8(std::string& out, char16_t c);
+
 // The bytes read as code page 1251, in UTF-8.
 std::string Utf8From1251(std::string_view bytes);
 
