@@ -114,6 +114,11 @@ TEST_F(XlsxSpreadsheetTest, AWorkbookBasedOnAFileOpensACopy) {
   excel.Visible(true);
   EXPECT_EQ(launcher.opened.back(), dir.Path("exchange/Mine-2.XLS"));
   EXPECT_THROW(excel.WorkBooks().Add(dir.Path("missing.xls")), office::AutomationError);
+  // The copy's content is checked: a web page named as a spreadsheet leaves no copy.
+  testsupport::WriteFile(dir.Path("page.xls"), "<html><script>alert(1)</script></html>");
+  EXPECT_THROW(excel.WorkBooks().Add(dir.Path("page.xls")), office::AutomationError);
+  EXPECT_EQ(officetest::FilesEndingWith(dir.Path("exchange"), ".XLS"), 2);
+  EXPECT_EQ(officetest::FilesEndingWith(dir.Path("exchange"), ".xls"), 0);
 }
 
 TEST_F(XlsxSpreadsheetTest, NoProgramToOpenTheWorkbookIsAnError) {
