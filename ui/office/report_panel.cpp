@@ -1,5 +1,6 @@
 #include "report_panel.h"
 
+#include "caption_1251.h"
 #include "dbf2_lib.h"
 #include "dbf_names.h"
 #include "dialog_service.h"
@@ -10,7 +11,6 @@
 #include "report_checks.h"
 #include "report_file.h"
 #include "string_grid.h"
-#include "caption_1251.h"
 #include "text_1251.h"
 #include "text_report.h"
 #include "word_hand_over.h"

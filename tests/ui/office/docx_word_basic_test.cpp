@@ -1,7 +1,7 @@
+#include "caption_1251.h"
 #include "docx_word_basic.h"
 #include "office_test_support.h"
 #include "recording_launcher.h"
-#include "caption_1251.h"
 
 #include <gtest/gtest.h>
 

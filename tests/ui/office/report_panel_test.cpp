@@ -1,8 +1,8 @@
+#include "caption_1251.h"
 #include "office_window_fixture.h"
 #include "process_limits.h"
 #include "radio_group.h"
 #include "string_grid.h"
-#include "caption_1251.h"
 
 #include <QLineEdit>
 #include <QProgressBar>

@@ -1,7 +1,7 @@
+#include "caption_1251.h"
 #include "dbf2_lib.h"
 #include "office_test_support.h"
 #include "report_checks.h"
-#include "caption_1251.h"
 
 #include <gtest/gtest.h>
 

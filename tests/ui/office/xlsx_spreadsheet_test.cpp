@@ -1,6 +1,6 @@
+#include "caption_1251.h"
 #include "office_test_support.h"
 #include "recording_launcher.h"
-#include "caption_1251.h"
 #include "xlsx_spreadsheet.h"
 
 #include <gtest/gtest.h>
