@@ -35,10 +35,11 @@ void PrepareExchangeFolder(const std::string& folder) {
   if (fd < 0) Fail(folder, errno);
   struct stat st {};
   int error = ::fstat(fd, &st) == 0 ? 0 : errno;
-  if (error == 0 && st.st_uid != ::geteuid()) error = EPERM;
+  const bool others = error == 0 && st.st_uid != ::geteuid();
   // A folder made by an earlier version, or by hand, is closed to others.
-  if (error == 0 && (st.st_mode & 07777) != kFolderMode && ::fchmod(fd, kFolderMode) != 0) error = errno;
+  if (error == 0 && !others && (st.st_mode & 07777) != kFolderMode && ::fchmod(fd, kFolderMode) != 0) error = errno;
   ::close(fd);
+  if (others) throw AutomationError(folder + ": папка принадлежит другому пользователю");
   if (error != 0) Fail(folder, error);
 }
 

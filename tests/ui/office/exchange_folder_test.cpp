@@ -66,20 +66,32 @@ TEST_F(ExchangeFolderTest, EveryFileIsTheUsersAlone) {
 
 // A folder that is a link, or another user's, is not used.
 TEST_F(ExchangeFolderTest, AFolderThatIsNotTheUsersOwnIsRefused) {
-  fs::create_directory(dir.Path("elsewhere"));
-  const std::vector<std::pair<const char*, std::function<bool()>>> folders{
-      {"a link to a folder", [&] { fs::create_directory_symlink(dir.Path("elsewhere"), exchange); return true; }},
-      // Only root can give a folder away.
-      {"another user's folder", [&] {
-         fs::create_directory(exchange);
-         return ::geteuid() == 0 && ::chown(exchange.c_str(), 65534, 65534) == 0;
-       }},
+  struct Folder {
+    const char* what;
+    std::function<bool()> make;  // false: cannot be made here
+    std::string why;
   };
-  for (const auto& [what, make] : folders) {
+  fs::create_directory(dir.Path("elsewhere"));
+  const std::vector<Folder> folders{
+      {"a link to a folder",
+       [&] { return fs::create_directory_symlink(dir.Path("elsewhere"), exchange), true; },
+       "Not a directory"},
+      // Only root can give a folder away.
+      {"another user's folder",
+       [&] { return fs::create_directory(exchange) && ::geteuid() == 0 && ::chown(exchange.c_str(), 65534, 65534) == 0; },
+       "папка принадлежит другому пользователю"},
+  };
+  for (const Folder& f : folders) {
     fs::remove_all(exchange);
-    if (!make()) continue;
-    EXPECT_THROW(office::ReserveFreshFile(exchange, "workbook", ".xlsx"), office::AutomationError) << what;
-    EXPECT_TRUE(fs::is_empty(dir.Path("elsewhere"))) << what;
+    if (!f.make()) continue;
+    try {
+      office::ReserveFreshFile(exchange, "workbook", ".xlsx");
+      ADD_FAILURE() << f.what << " used";
+    } catch (const office::AutomationError& e) {
+      EXPECT_EQ(std::string(e.what()), exchange + ": " + f.why);
+    }
+    EXPECT_TRUE(fs::is_empty(dir.Path("elsewhere"))) << f.what;
+    EXPECT_EQ(ModeOf(dir.Path("elsewhere")) & 077, 0755u & 077) << f.what;
     fs::remove(exchange);
   }
 }
