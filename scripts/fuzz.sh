@@ -10,12 +10,15 @@ jobs=${JOBS:-2}
 
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDBFVIEW_BUILD_FUZZ=ON \
   -DDBFVIEW_BUILD_UI=OFF -DDBFVIEW_BUILD_BENCH=OFF
-cmake --build build-fuzz -j"$jobs" --target engine_fuzzer rawview_fuzzer header_repair_fuzzer cell_values_fuzzer
-
-mkdir -p build-fuzz/findings
 # Each target with the folder of fuzz/corpus it starts from: the header
 # repair takes table files, as the engine does.
-for pair in engine:engine rawview:rawview header_repair:engine cell_values:cell_values; do
+pairs=(engine:engine rawview:rawview header_repair:engine cell_values:cell_values report:report office:office)
+targets=()
+for pair in "${pairs[@]}"; do targets+=("${pair%%:*}_fuzzer"); done
+cmake --build build-fuzz -j"$jobs" --target "${targets[@]}"
+
+mkdir -p build-fuzz/findings
+for pair in "${pairs[@]}"; do
   target=${pair%%:*}
   seeds=${pair#*:}
   mkdir -p "build-fuzz/corpus/$target"

@@ -39,6 +39,7 @@ TForm2::TForm2(MainWindowLinks links, QWidget* parent) : QMainWindow(parent), li
     links_.office = ownOffice_.get();
   }
   office_ = std::make_unique<office::OfficeSession>(*links_.office);
+  office::RemoveStaleFiles(links_.office->ExchangeFolder());
   BuildMenus();
   BuildToolBars();
   auto* central = new QWidget(this);

@@ -19,6 +19,7 @@ class DesktopOffice : public OfficeAutomation {
 
   std::shared_ptr<ExcelApplication> CreateExcelApplication() override;
   std::shared_ptr<WordBasic> CreateWordBasic() override;
+  std::string ExchangeFolder() const override { return folder_; }
 
  private:
   std::string folder_;

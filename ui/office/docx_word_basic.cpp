@@ -3,6 +3,7 @@
 #include "desktop_launcher.h"
 #include "docx_package.h"
 #include "exchange_folder.h"
+#include "hand_over.h"
 #include "text_1251.h"
 
 #include <filesystem>
@@ -82,7 +83,7 @@ void DocxWordBasic::AppShow() {
   const std::string path = ReserveFreshFile(folder_, "document", ".docx");
   std::unique_ptr<SpoolFile> done = std::move(document_);
   WriteDocxPackage(path, *done);
-  if (!launcher_.Open(path)) throw AutomationError("Нет программы для просмотра файла " + path);
+  HandOver(launcher_, path);
 }
 
 }  // namespace office

@@ -2,35 +2,80 @@
 
 #include "office_automation.h"
 
-#include <QDir>
-#include <QStandardPaths>
-
 #include <cerrno>
 #include <cstring>
+#include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
 #include <filesystem>
+#include <memory>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace office {
 
-std::string DefaultExchangeFolder() {
-  QString base = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
-  if (base.isEmpty()) base = QDir::tempPath() + QStringLiteral("/dbfview");
-  return (base + QStringLiteral("/office")).toStdString();
+namespace {
+
+constexpr mode_t kFolderMode = 0700;
+constexpr mode_t kFileMode = 0600;
+
+[[noreturn]] void Fail(const std::string& path, int error) {
+  throw AutomationError(path + ": " + std::strerror(error));
+}
+
+}  // namespace
+
+void PrepareExchangeFolder(const std::string& folder) {
+  const std::filesystem::path path(folder);
+  std::error_code ec;
+  if (path.has_parent_path()) std::filesystem::create_directories(path.parent_path(), ec);
+  if (ec) throw AutomationError(path.parent_path().string() + ": " + ec.message());
+  if (::mkdir(folder.c_str(), kFolderMode) != 0 && errno != EEXIST) Fail(folder, errno);
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+  if (fd < 0) Fail(folder, errno);
+  struct stat st {};
+  int error = ::fstat(fd, &st) == 0 ? 0 : errno;
+  const bool others = error == 0 && st.st_uid != ::geteuid();
+  // A folder made by an earlier version, or by hand, is closed to others.
+  if (error == 0 && !others && (st.st_mode & 07777) != kFolderMode && ::fchmod(fd, kFolderMode) != 0) error = errno;
+  ::close(fd);
+  if (others) throw AutomationError(folder + ": папка принадлежит другому пользователю");
+  if (error != 0) Fail(folder, error);
+}
+
+int CreateFreshFile(const std::string& folder, const std::string& stem, const std::string& extension, mode_t mode,
+                    std::string& path) {
+  for (int number = 1;; ++number) {
+    path = folder + "/" + stem + "-" + std::to_string(number) + extension;
+    // O_EXCL never follows a link: a link planted under the name counts as taken.
+    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
 }
 
 std::string ReserveFreshFile(const std::string& folder, const std::string& stem, const std::string& extension) {
-  std::error_code ec;
-  std::filesystem::create_directories(folder, ec);
-  if (ec) throw AutomationError(folder + ": " + ec.message());
-  for (int number = 1;; ++number) {
-    const std::string path = folder + "/" + stem + "-" + std::to_string(number) + extension;
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-    if (fd >= 0) {
-      ::close(fd);
-      return path;
-    }
-    if (errno != EEXIST) throw AutomationError(path + ": " + std::strerror(errno));
+  PrepareExchangeFolder(folder);
+  std::string path;
+  const int fd = CreateFreshFile(folder, stem, extension, kFileMode, path);
+  if (fd < 0) Fail(path, errno);
+  ::close(fd);
+  return path;
+}
+
+void RemoveStaleFiles(const std::string& folder, std::chrono::seconds age) {
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+  if (fd < 0) return;
+  const std::unique_ptr<DIR, int (*)(DIR*)> entries(::fdopendir(fd), ::closedir);
+  struct stat st {};
+  if (!entries) {
+    ::close(fd);
+    return;
+  }
+  if (::fstat(fd, &st) != 0 || st.st_uid != ::geteuid()) return;
+  const time_t limit = std::time(nullptr) - static_cast<time_t>(age.count());
+  while (const dirent* entry = ::readdir(entries.get())) {
+    if (::fstatat(fd, entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0 || S_ISDIR(st.st_mode)) continue;
+    if (st.st_mtime < limit) ::unlinkat(fd, entry->d_name, 0);
   }
 }
 

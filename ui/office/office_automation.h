@@ -87,6 +87,9 @@ class OfficeAutomation {
   virtual ~OfficeAutomation() = default;
   virtual std::shared_ptr<ExcelApplication> CreateExcelApplication() = 0;
   virtual std::shared_ptr<WordBasic> CreateWordBasic() = 0;
+  // The program's own folder for what it hands to the servers, the word
+  // processor's template included.
+  virtual std::string ExchangeFolder() const = 0;
 };
 
 }  // namespace office

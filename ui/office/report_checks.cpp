@@ -26,6 +26,12 @@ std::optional<std::string> CheckReportFields(const dbf::Dbf2_lib& db, uint16_t s
   const dbf::FieldNode* sum = FindTableField(db, slot, layout.sumField);
   if (!sum) return kUnknownField + Utf8From1251(layout.sumField);
   if (sum->type != 'N') return kNotNumeric + Utf8From1251(layout.sumField);
+  // A sum is printed whole from its column's start, however narrow the column.
+  const ReportColumn* column = layout.SumColumn();
+  if (column && column->start + sum->length > kLongestReportLine) {
+    return "Сумма поля " + Utf8From1251(layout.sumField) + " не помещается в строку отчета из " +
+           std::to_string(kLongestReportLine) + " знаков.";
+  }
   return std::nullopt;
 }
 

@@ -23,7 +23,9 @@ const dbf::FieldNode* FindTableField(const dbf::Dbf2_lib& db, uint16_t slot, con
 // Messages are UTF-8, the names in them read as code page 1251.
 
 // The message naming the first field column that is not a field of the
-// table, or a sum field that is missing or not numeric; none when all hold.
+// table, or a sum field that is missing or not numeric, or whose sums,
+// printed whole from their column's start, would not fit on a report line;
+// none when all hold.
 std::optional<std::string> CheckReportFields(const dbf::Dbf2_lib& db, uint16_t slot, const ReportLayout& layout);
 
 // The message naming every field of `names` that is missing, and of

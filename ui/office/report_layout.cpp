@@ -13,6 +13,22 @@ std::vector<ReportColumn> PlaceColumns(const std::vector<ColumnRequest>& request
   return columns;
 }
 
+const ReportColumn* ReportLayout::SumColumn() const {
+  const ReportColumn* found = nullptr;
+  for (const ReportColumn& c : columns) {
+    if (!sumField.empty() && c.name == sumField) found = &c;
+  }
+  return found;
+}
+
+int64_t LineLengthOf(const std::vector<ColumnRequest>& requests) {
+  // Every width, one blank before each field column, the row-number
+  // column's leading blank and the rule's two extra characters.
+  int64_t length = static_cast<int64_t>(requests.size()) + 2;
+  for (const ColumnRequest& r : requests) length += r.width;
+  return length;
+}
+
 SheetPlace PlaceOnSheet(int64_t n, int64_t firstSheetRows, int64_t laterSheetRows) {
   if (n == 1) return SheetPlace::First;
   if (n < firstSheetRows) return SheetPlace::Inside;

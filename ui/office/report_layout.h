@@ -22,6 +22,17 @@ struct ColumnRequest {
   int width = 0;
 };
 
+// A report line, rules included, holds at most this many characters.
+constexpr int kLongestReportLine = 255;
+// The most field columns a line holds, every column one character wide.
+constexpr int kMostFieldColumns = (kLongestReportLine - 4) / 2;
+// The widest column a line holds beside two others one character wide.
+constexpr int kWidestReportColumn = kLongestReportLine - 5;
+
+// The length of the rules (ReportLayout::LineLength) that columns of these
+// widths, the row-number column first, would give; exact for any widths.
+int64_t LineLengthOf(const std::vector<ColumnRequest>& requests);
+
 // The row-number column first, then the field columns: the first column
 // starts at 1 and ends at width + 1, every later one starts one position
 // after the previous end and ends width positions later.
@@ -36,6 +47,9 @@ struct ReportLayout {
 
   // The length of the rules: the last column's end + 2.
   int LineLength() const { return columns.back().end + 2; }
+  // The column the sums stand under: the last one of the sum field; none
+  // when no column has it, and then no sums are printed.
+  const ReportColumn* SumColumn() const;
 };
 
 enum class SheetPlace { First, Inside, Last };

@@ -1,5 +1,6 @@
 #include "report_panel.h"
 
+#include "caption_1251.h"
 #include "dbf2_lib.h"
 #include "dbf_names.h"
 #include "dialog_service.h"
@@ -33,6 +34,21 @@ constexpr int kPrintRowNumbers = 0;  // RadioGroup3 "печатать"
 const char kZeroWidth[] = "Ширина колонки не может быть равна Нулю!";
 
 std::string TrimmedBytes(const std::string& text) { return std::string(ui::Trim(text)); }
+
+// Typed numbers are held to what a report line can take.
+std::string LineLimit() {
+  return ": строка отчета не длиннее " + std::to_string(office::kLongestReportLine) + " знаков.";
+}
+std::string TooManyColumns() {
+  return "Количество столбцов больше " + std::to_string(office::kMostFieldColumns) + LineLimit();
+}
+std::string TooWideColumn() {
+  return "Ширина столбца больше " + std::to_string(office::kWidestReportColumn) + LineLimit();
+}
+std::string TooLongLine(int64_t length) {
+  return "Строка отчета из " + std::to_string(length) + " знаков длиннее " +
+         std::to_string(office::kLongestReportLine) + ": уменьшите ширину столбцов.";
+}
 
 }  // namespace
 
@@ -122,6 +138,10 @@ void TReportPanel::Button9Click() {
 void TReportPanel::StringGrid3Click() {
   const auto columns = ui::StrToInt(Edit9->text().trimmed().toStdString());
   if (!columns || *columns < 2) return;
+  if (*columns > office::kMostFieldColumns) {
+    links_.dialogs.Message(TooManyColumns());
+    return;
+  }
   StringGrid3->SetRowCount(*columns + 2);
   for (int row = 1; row <= *columns + 1; ++row) StringGrid3->SetCell(row, 0, ui::RightAligned(row, 6));
   StringGrid3->setFocus();
@@ -166,6 +186,10 @@ void TReportPanel::AcceptColumnWidth(int row) {
     links_.dialogs.Message(kZeroWidth);
     return;
   }
+  if (*width > office::kWidestReportColumn) {
+    links_.dialogs.Message(TooWideColumn());
+    return;
+  }
   if (row + 1 < StringGrid3->RowCount()) StringGrid3->SetSelectedCell(row + 1, kNameColumn);
 }
 
@@ -180,6 +204,10 @@ std::optional<office::ReportLayout> TReportPanel::ReadLayout() {
   };
   const auto columns = number(Edit9, "Количество столбцов меньше 2-х.");
   if (!columns) return std::nullopt;
+  if (*columns > office::kMostFieldColumns) {
+    links_.dialogs.Message(TooManyColumns());
+    return std::nullopt;
+  }
   const auto first = number(Edit7, "Количество рядов на первом листе меньше 1.");
   if (!first) return std::nullopt;
   const auto later = number(Edit8, "Количество рядов на остальных листах меньше 1.");
@@ -204,12 +232,20 @@ std::optional<office::ReportLayout> TReportPanel::ReadLayout() {
     }
     requests.push_back({cell(row, kNameColumn).substr(0, kLongestColumnName), *width});
   }
+  if (const int64_t length = office::LineLengthOf(requests); length > office::kLongestReportLine) {
+    links_.dialogs.Message(TooLongLine(length));
+    return std::nullopt;
+  }
   office::ReportLayout layout;
   layout.columns = office::PlaceColumns(requests);
   layout.firstSheetRows = *first;
   layout.laterSheetRows = *later;
   layout.sumField = TrimmedBytes(ui::EncodeTyped(Edit6->text())).substr(0, kLongestSumName);
   layout.printRowNumbers = RadioGroup3->ItemIndex() == kPrintRowNumbers;
+  if (const auto wrong = office::CheckReportFields(*db_, kSlot, layout)) {
+    links_.dialogs.Message(*wrong);
+    return std::nullopt;
+  }
   return layout;
 }
 
@@ -219,13 +255,10 @@ void TReportPanel::Button8Click() {
   office::ReportFile file(reportPath);
   ui::Progress progress(ProgressBar2, links_.recordGrid.RowCount());
   const auto layout = ReadLayout();
-  if (!layout) return;
-  if (const auto wrong = office::CheckReportFields(*db_, kSlot, *layout)) {
-    links_.dialogs.Message(*wrong);
-    return;
-  }
-  office::WriteTextReport(*db_, kSlot, *layout, file, [&](int64_t pass) { progress.Set(pass); });
+  // Settings that are refused leave the report empty.
+  if (layout) office::WriteTextReport(*db_, kSlot, *layout, file, [&](int64_t pass) { progress.Set(pass); });
   file.Close();
+  if (!layout) return;
   if (RadioGroup2->ItemIndex() == kToWordProcessor) office::HandReportToWord(reportPath, links_.session);
   links_.dialogs.Message("Печать завершена!");
 }

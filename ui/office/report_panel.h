@@ -57,7 +57,8 @@ class TReportPanel : public TaskPanel {
   void AcceptColumnName(int row);
   // Enter in the width column.
   void AcceptColumnWidth(int row);
-  // The counts and columns of the panel, or none after telling the user what is wrong.
+  // The counts and columns of the panel, their fields checked against the
+  // table, or none after telling the user what is wrong.
   std::optional<office::ReportLayout> ReadLayout();
 
   office::OfficePanelLinks links_;

@@ -1,12 +1,12 @@
 #include "table_export.h"
 
+#include "caption_1251.h"
 #include "dbf2_lib.h"
 #include "dialog_service.h"
 #include "int_text.h"
 #include "office_session.h"
 #include "progress.h"
 #include "report_checks.h"
-#include "text_1251.h"
 #include "xlsx_spreadsheet.h"
 
 #include <charconv>

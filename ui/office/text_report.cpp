@@ -12,10 +12,8 @@ namespace {
 class ReportWriter {
  public:
   ReportWriter(dbf::Dbf2_lib& db, uint16_t slot, const ReportLayout& layout, LineSink& out)
-      : db_(db), slot_(slot), layout_(layout), out_(out), length_(layout.LineLength()) {
-    for (const ReportColumn& c : layout.columns) {
-      if (!layout.sumField.empty() && c.name == layout.sumField) sumColumn_ = &c;
-    }
+      : db_(db), slot_(slot), layout_(layout), out_(out), length_(layout.LineLength()),
+        sumColumn_(layout.SumColumn()) {
     if (sumColumn_) sumField_ = FindTableField(db, slot, layout.sumField);
     // Sums are printed only under their own column: without one they are not read.
     summing_ = sumField_ != nullptr;
@@ -96,8 +94,8 @@ class ReportWriter {
   const ReportLayout& layout_;
   LineSink& out_;
   const int length_;
+  const ReportColumn* sumColumn_;
   bool summing_ = false;
-  const ReportColumn* sumColumn_ = nullptr;
   const dbf::FieldNode* sumField_ = nullptr;
   double pageSum_ = 0;
   double total_ = 0;

@@ -1,6 +1,6 @@
 // Hands a finished report file to the word processor: a new document on the
-// empty template "zero_fil.txt" beside the report, the report's lines
-// inserted one by one, then shown to the user.
+// empty template "zero_fil.txt" in the program's exchange folder, the
+// report's lines inserted one by one, then shown to the user.
 #pragma once
 
 #include <string>
@@ -9,8 +9,8 @@ namespace office {
 
 struct OfficeSession;
 
-// The template's path: the report file's folder + "zero_fil.txt".
-std::string WordTemplatePath(const std::string& reportPath);
+// The template's path: the exchange folder + "zero_fil.txt".
+std::string WordTemplatePath(const std::string& exchangeFolder);
 
 // Replaces the session's word processor with a new one and fills it.
 // Automation failures throw AutomationError, file failures dbf::IoError.

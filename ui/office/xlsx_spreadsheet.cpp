@@ -2,6 +2,7 @@
 
 #include "desktop_launcher.h"
 #include "exchange_folder.h"
+#include "hand_over.h"
 #include "text_1251.h"
 #include "xlsx_workbook_file.h"
 
@@ -84,15 +85,15 @@ ExcelWorkbook& XlsxSpreadsheet::Add(const std::string& path) {
   if (!fs::is_regular_file(source, ec)) throw AutomationError(path + ": " + (ec ? ec.message() : "не файл"));
   const std::string copy = ReserveFreshFile(folder_, source.stem().string(), source.extension().string());
   fs::copy_file(source, copy, fs::copy_options::overwrite_existing, ec);
-  // The copy is a document to show, never a program the desktop might run.
-  if (!ec) {
-    fs::permissions(copy, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
-                              fs::perms::others_read, ec);
-  }
-  if (ec) {
+  // copy_file gives the copy the source's permissions: it is a document to
+  // show, never a program the desktop might run, and the user's alone.
+  if (!ec) fs::permissions(copy, fs::perms::owner_read | fs::perms::owner_write, ec);
+  // The copy is what is shown, so its content is what is checked.
+  const bool checked = !ec && HoldsWhatItsNameSays(copy);
+  if (!checked) {
     std::error_code ignored;
     fs::remove(copy, ignored);
-    throw AutomationError(path + ": " + ec.message());
+    throw AutomationError(ec ? path + ": " + ec.message() : NotWhatItsNameSays(path));
   }
   books_.push_back(std::make_unique<XlsxWorkbook>(folder_, copy));
   return *books_.back();
@@ -104,8 +105,7 @@ void XlsxSpreadsheet::Visible(bool visible) {
   if (!visible) return;
   for (auto& book : books_) {
     if (book->Shown()) continue;
-    const std::string& file = book->Publish();
-    if (!launcher_.Open(file)) throw AutomationError("Нет программы для просмотра файла " + file);
+    HandOver(launcher_, book->Publish());
     book->SetShown();
   }
 }

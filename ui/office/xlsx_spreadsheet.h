@@ -2,7 +2,9 @@
 // writes and, when made visible, writes each new workbook as a real .xlsx
 // file under a fresh name in the program's exchange folder and opens it with
 // the desktop's spreadsheet program. A workbook based on a file is a copy of
-// that file in the same folder, so the user's file is never changed.
+// that file in the same folder, so the user's file is never changed; a file
+// whose content is not the spreadsheet its name says is refused (see
+// hand_over.h).
 #pragma once
 
 #include "cell_spool.h"

@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <map>
 
 namespace office {
 
@@ -34,22 +35,35 @@ void WriteXlsxWorkbook(const std::string& path, const std::vector<SheetToWrite>&
   lxw_error failure = LXW_NO_ERROR;
   int systemError = 0;
   std::string utf8;
+  // The cells of one row, by column, the last text written to each: an
+  // empty text clears the cell, which the writer itself cannot.
+  std::map<uint32_t, std::string> row;
+  uint32_t rowNumber = 0;
+  auto writeRow = [&](lxw_worksheet* ws) {
+    for (const auto& [col, text] : row) {
+      if (failure != LXW_NO_ERROR || text.empty()) continue;
+      utf8 = XlsxCellText(text);
+      errno = 0;
+      const lxw_error e = worksheet_write_string(ws, rowNumber - 1, static_cast<lxw_col_t>(col - 1), utf8.c_str(), nullptr);
+      if (e != LXW_NO_ERROR) {
+        failure = e;
+        systemError = errno;
+      }
+    }
+    row.clear();
+  };
   try {
   for (const SheetToWrite& sheet : sheets) {
     lxw_worksheet* ws = workbook_add_worksheet(book, nullptr);
     for (size_t c = 0; c < sheet.widths.size(); ++c) {
       if (sheet.widths[c] > 0) worksheet_set_column(ws, c, c, sheet.widths[c], nullptr);
     }
-    sheet.cells->ForEachInRowOrder([&](uint32_t row, uint32_t col, std::string_view text) {
-      if (failure != LXW_NO_ERROR) return;
-      utf8 = Utf8From1251(text);
-      errno = 0;
-      const lxw_error e = worksheet_write_string(ws, row - 1, static_cast<lxw_col_t>(col - 1), utf8.c_str(), nullptr);
-      if (e != LXW_NO_ERROR) {
-        failure = e;
-        systemError = errno;
-      }
+    sheet.cells->ForEachInRowOrder([&](uint32_t r, uint32_t col, std::string_view text) {
+      if (r != rowNumber) writeRow(ws);
+      rowNumber = r;
+      row[col] = text;
     });
+    writeRow(ws);
   }
   } catch (...) {
     workbook_close(book);

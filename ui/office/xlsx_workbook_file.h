@@ -15,7 +15,8 @@ struct SheetToWrite {
   std::vector<double> widths;
 };
 
-// Writes the workbook at `path`, the texts read as code page 1251; the
+// Writes the workbook at `path`, the texts read as code page 1251 with
+// every byte carried (see XlsxCellText); the
 // writer's scratch files go to `scratchFolder`. Throws AutomationError with
 // the system's text when the file cannot be written, leaving no partial file.
 void WriteXlsxWorkbook(const std::string& path, const std::vector<SheetToWrite>& sheets,

@@ -1,7 +1,7 @@
+#include "caption_1251.h"
 #include "docx_word_basic.h"
 #include "office_test_support.h"
 #include "recording_launcher.h"
-#include "text_1251.h"
 
 #include <gtest/gtest.h>
 
@@ -51,9 +51,9 @@ TEST_F(DocxWordBasicTest, LinesBecomeParagraphsAndFormFeedsPageBreaks) {
 
 TEST_F(DocxWordBasicTest, ControlBytesDoNotBreakTheXml) {
   word.FileNew(templatePath);
-  word.Insert(std::string("a\x01z", 3));  // the last line needs no carriage return
+  word.Insert(std::string("a\x01z\x98", 4));  // the last line needs no carriage return
   word.AppShow();
-  EXPECT_EQ(Body(), Paragraph("a\xEF\xBF\xBDz"));
+  EXPECT_EQ(Body(), Paragraph("a\xEF\xBF\xBDz\xEF\xBF\xBD"));
 }
 
 TEST_F(DocxWordBasicTest, CallsWithoutADocumentOrTemplateFail) {

@@ -1,32 +1,58 @@
 // The written workbook and document read by a real office program: converted
 // to CSV and to plain text with LibreOffice on the command line, without a
-// display, in a private profile and with a time limit.
+// display, in a private profile and home and with a time limit.
+#include "caption_1251.h"
 #include "docx_word_basic.h"
 #include "office_test_support.h"
 #include "recording_launcher.h"
-#include "text_1251.h"
 #include "xlsx_spreadsheet.h"
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <sys/wait.h>
+
 #include <cstdlib>
+#include <filesystem>
 
 namespace {
+
+struct Conversion {
+  std::string text;  // the converted file; empty when the conversion failed
+  std::string said;  // each command run, its exit status and what it wrote
+  int tries = 0;
+};
+
+// Converts `file` by `filter` into dir/out, each try with a profile and a
+// home of its own; soffice killed by a signal (status 128 or more) gets one
+// more try with a fresh profile.
+Conversion Convert(const testsupport::TempDir& dir, const std::string& file, const std::string& filter,
+                   const std::string& extension) {
+  const std::string stem = file.substr(file.rfind('/') + 1, file.rfind('.') - file.rfind('/') - 1);
+  const std::string converted = dir.Path("out/" + stem + extension);
+  Conversion c;
+  while (c.tries < 2) {
+    const std::string run = dir.Path("run" + std::to_string(++c.tries));
+    std::filesystem::create_directories(run + "/home");
+    const std::string command = "HOME='" + run + "/home' timeout 240 soffice -env:UserInstallation=file://" + run +
+                                "/profile --headless --norestore --nologo --convert-to '" + filter + "' --outdir '" +
+                                dir.Path("out") + "' '" + file + "' >'" + run + "/said' 2>&1";
+    const int status = std::system(command.c_str());
+    const int code = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    c.said += command + "\nended with " + std::to_string(code) + ":\n" + testsupport::ReadFile(run + "/said");
+    if (code == 0 && std::filesystem::exists(converted)) {
+      c.text = testsupport::ReadFile(converted);
+      break;
+    }
+    if (code < 128) break;
+  }
+  return c;
+}
 
 class LibreOfficeReadBackTest : public ::testing::Test {
  protected:
   void SetUp() override {
     if (std::system("command -v soffice >/dev/null 2>&1") != 0) GTEST_SKIP() << "LibreOffice is not installed";
-  }
-
-  // The file converted by `filter` into the folder "out"; empty when the conversion failed.
-  std::string Convert(const std::string& file, const std::string& filter, const std::string& extension) {
-    const std::string command = "timeout 240 soffice -env:UserInstallation=file://" + dir.Path("profile") +
-                                " --headless --norestore --nologo --convert-to '" + filter + "' --outdir '" +
-                                dir.Path("out") + "' '" + file + "' >/dev/null 2>&1";
-    EXPECT_EQ(std::system(command.c_str()), 0) << command;
-    const std::string stem = file.substr(file.rfind('/') + 1, file.rfind('.') - file.rfind('/') - 1);
-    return testsupport::ReadFile(dir.Path("out/" + stem + extension));
   }
 
   testsupport::TempDir dir;
@@ -41,11 +67,12 @@ TEST_F(LibreOfficeReadBackTest, TheWorkbookReadsAsItsCells) {
   sheet.Cells(1, 2, office::To1251("Сумма"));
   sheet.Cells(2, 1, office::To1251("Иванов Пётр"));
   sheet.Cells(2, 2, "12,50");
+  sheet.Cells(2, 3, "_x0041_");  // text that looks like an escape stays text
   sheet.Cells().Columns().AutoFit();
   excel.Visible(true);
   ASSERT_EQ(launcher.opened.size(), 1u);
-  EXPECT_EQ(Convert(launcher.opened[0], "csv:Text - txt - csv (StarCalc):44,34,76", ".csv"),
-            "Ф.И.О.,Сумма,\nИванов Пётр,\"12,50\",\n,,*\n");
+  const Conversion c = Convert(dir, launcher.opened[0], "csv:Text - txt - csv (StarCalc):44,34,76", ".csv");
+  EXPECT_EQ(c.text, "Ф.И.О.,Сумма,\nИванов Пётр,\"12,50\",_x0041_\n,,*\n") << c.said;
 }
 
 TEST_F(LibreOfficeReadBackTest, TheDocumentReadsAsItsLines) {
@@ -58,9 +85,69 @@ TEST_F(LibreOfficeReadBackTest, TheDocumentReadsAsItsLines) {
   }
   word.AppShow();
   ASSERT_EQ(launcher.opened.size(), 1u);
-  std::string text = Convert(launcher.opened[0], "txt:Text (encoded):UTF8", ".txt");
-  if (text.rfind("\xEF\xBB\xBF", 0) == 0) text.erase(0, 3);  // a byte-order mark
-  EXPECT_EQ(text, "----- \n     1 Иванов   12.50\n     2 Ёлкин     3.00\n");
+  Conversion c = Convert(dir, launcher.opened[0], "txt:Text (encoded):UTF8", ".txt");
+  if (c.text.rfind("\xEF\xBB\xBF", 0) == 0) c.text.erase(0, 3);  // a byte-order mark
+  EXPECT_EQ(c.text, "----- \n     1 Иванов   12.50\n     2 Ёлкин     3.00\n") << c.said;
+}
+
+// The conversion itself, with a stand-in soffice first on the PATH that
+// logs its home and profile, then behaves as told in the file "behave":
+// "abort-once", "abort" or "fail"; anything else converts.
+class SofficeRunTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const std::string fake = dir.Path("bin/soffice");
+    std::filesystem::create_directories(dir.Path("bin"));
+    testsupport::WriteFile(fake, R"(#!/bin/sh
+folder=$(dirname "$0")/..
+echo "$HOME $1" >> "$folder/calls"
+behave=$(cat "$folder/behave")
+if [ "$behave" = abort ] || { [ "$behave" = abort-once ] && [ ! -e "$folder/aborted" ]; }; then
+  touch "$folder/aborted"; echo "fake soffice aborts" >&2; kill -ABRT $$
+fi
+if [ "$behave" = fail ]; then echo "fake soffice: no such filter" >&2; exit 1; fi
+while [ $# -gt 1 ]; do [ "$1" = --outdir ] && out=$2; shift; done
+mkdir -p "$out" && echo converted > "$out/$(basename "${1%.*}").csv"
+)");
+    std::filesystem::permissions(fake, std::filesystem::perms::owner_exec, std::filesystem::perm_options::add);
+    path = std::getenv("PATH");
+    setenv("PATH", (dir.Path("bin") + ":" + path).c_str(), 1);
+  }
+  void TearDown() override { setenv("PATH", path.c_str(), 1); }
+
+  testsupport::TempDir dir;
+  std::string path;
+};
+
+TEST_F(SofficeRunTest, ASignalGetsOneMoreTryInAFreshProfileAndHome) {
+  struct Case {
+    std::string behave;
+    std::string text;
+    int tries;
+    std::string said;
+  };
+  const std::vector<Case> cases{{"convert", "converted\n", 1, "ended with 0"},
+                                {"abort-once", "converted\n", 2, "fake soffice aborts"},
+                                {"abort", "", 2, "ended with 134"},
+                                {"fail", "", 1, "fake soffice: no such filter"}};
+  const std::string file = dir.Path("sheet.xlsx");
+  testsupport::WriteFile(file, "");
+  for (const Case& c : cases) {
+    testsupport::WriteFile(dir.Path("behave"), c.behave + "\n");
+    std::filesystem::remove(dir.Path("aborted"));
+    std::filesystem::remove(dir.Path("calls"));
+    testsupport::TempDir runs;
+    const Conversion got = Convert(runs, file, "csv", ".csv");
+    EXPECT_EQ(got.text, c.text) << c.behave;
+    EXPECT_EQ(got.tries, c.tries) << c.behave;
+    EXPECT_NE(got.said.find(c.said), std::string::npos) << c.behave << "\n" << got.said;
+    std::string calls;
+    for (int t = 1; t <= c.tries; ++t) {
+      calls += runs.Path("run" + std::to_string(t)) + "/home -env:UserInstallation=file://" +
+               runs.Path("run" + std::to_string(t)) + "/profile\n";
+    }
+    EXPECT_EQ(testsupport::ReadFile(dir.Path("calls")), calls) << c.behave;
+  }
 }
 
 }  // namespace

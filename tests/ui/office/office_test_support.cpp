@@ -46,6 +46,17 @@ std::string ZipMember(const std::string& zipPath, const std::string& member) {
   return text;
 }
 
+void WriteZip(const std::string& zipPath, const std::vector<std::pair<std::string, std::string>>& members) {
+  int error = 0;
+  zip_t* archive = zip_open(zipPath.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error);
+  ASSERT_NE(archive, nullptr) << zipPath;
+  for (const auto& [name, content] : members) {
+    zip_source_t* source = zip_source_buffer(archive, content.data(), content.size(), 0);
+    ASSERT_GE(zip_file_add(archive, name.c_str(), source, ZIP_FL_ENC_UTF_8), 0) << name;
+  }
+  ASSERT_EQ(zip_close(archive), 0) << zipPath;
+}
+
 std::string CrLfLines(const std::vector<std::string>& lines) {
   std::string text;
   for (const std::string& line : lines) text += line + "\r\n";

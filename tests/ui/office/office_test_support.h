@@ -1,6 +1,6 @@
 // What the office tests share: small tables written byte by byte, a report
-// sink that keeps its lines, reading one member of a zip package, and running
-// an action while writes fail part way.
+// sink that keeps its lines, writing zip packages and reading one member of
+// one, and running an action while writes fail part way.
 #pragma once
 
 #include "table_bytes.h"
@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace officetest {
@@ -25,6 +26,9 @@ struct LineList : office::LineSink {
 
 // The text of a member of a zip package; fails the test when it is missing.
 std::string ZipMember(const std::string& zipPath, const std::string& member);
+
+// Writes a zip package of the members (name, content), in that order.
+void WriteZip(const std::string& zipPath, const std::vector<std::pair<std::string, std::string>>& members);
 
 // The lines joined by CR LF, each line ended by one.
 std::string CrLfLines(const std::vector<std::string>& lines);

@@ -22,6 +22,12 @@ class OfficeWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
     guard.InstallEngineReporters();
+    OpenWindow();
+  }
+
+  // A new main window in place of the one open, as at the program's start.
+  void OpenWindow() {
+    form.reset();
     form = std::make_unique<TForm2>(MainWindowLinks{dialogs, guard, launcher, {}, {}, &servers});
     form->show();
   }

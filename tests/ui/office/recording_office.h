@@ -1,9 +1,10 @@
 // An office automation implementation for tests: it records every call in
 // order, keeps the cells and inserted text, and fails the call named in
-// `failOn` with an AutomationError.
+// `failOn` with an AutomationError. Its exchange folder is a fresh one.
 #pragma once
 
 #include "office_automation.h"
+#include "table_bytes.h"
 
 #include <map>
 #include <memory>
@@ -61,7 +62,9 @@ class RecordingOffice : public office::OfficeAutomation {
  public:
   std::shared_ptr<office::ExcelApplication> CreateExcelApplication() override;
   std::shared_ptr<office::WordBasic> CreateWordBasic() override;
+  std::string ExchangeFolder() const override { return exchange.dir(); }
 
+  testsupport::TempDir exchange;
   OfficeLog log;
   std::vector<std::shared_ptr<RecordingExcel>> excels;  // every one started, in order
   std::vector<std::shared_ptr<RecordingWord>> words;

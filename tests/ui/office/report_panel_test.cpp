@@ -1,13 +1,16 @@
+#include "caption_1251.h"
 #include "office_window_fixture.h"
 #include "process_limits.h"
 #include "radio_group.h"
 #include "string_grid.h"
-#include "text_1251.h"
 
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
+
+#include <filesystem>
+#include <functional>
 
 using testsupport::FieldSpec;
 
@@ -111,7 +114,7 @@ TEST_F(ReportPanelTest, TheWordProcessorGetsTheReportLineByLine) {
   panel->RadioGroup2->SetItemIndex(1);
   panel->Button8->click();
   ASSERT_EQ(servers.words.size(), 1u);
-  const std::string templatePath = dir.Path("zero_fil.txt");
+  const std::string templatePath = servers.ExchangeFolder() + "/zero_fil.txt";
   EXPECT_EQ(servers.log.calls.front(), "start Word1");
   EXPECT_EQ(servers.log.calls[1], "Word1.FileNew(" + templatePath + ")");
   EXPECT_EQ(servers.log.calls.back(), "Word1.AppShow");
@@ -127,6 +130,52 @@ TEST_F(ReportPanelTest, TheWordProcessorGetsTheReportLineByLine) {
   panel->Button8->click();
   EXPECT_EQ(dialogs.messages.back(), "refused: AppShow");
   EXPECT_EQ(dialogs.messages.size(), 2u);
+}
+
+// Links planted where the report and the template go are replaced, never
+// followed: the files they name keep their bytes.
+TEST_F(ReportPanelTest, PlantedLinksAreReplacedAndTheirTargetsKept) {
+  struct Plant {
+    std::string link;
+    std::string victim;
+    bool replaced;  // false: a link the report leaves alone
+  };
+  const std::string exchange = servers.ExchangeFolder();
+  const std::vector<Plant> plants{{dir.Path("people.txt"), dir.Path("bashrc"), true},
+                                  {dir.Path("zero_fil.txt"), dir.Path("notes.txt"), false},
+                                  {exchange + "/zero_fil.txt", dir.Path("other_notes.txt"), true}};
+  for (const Plant& p : plants) {
+    testsupport::WriteFile(p.victim, "the victim's own bytes\n");
+    std::filesystem::create_symlink(p.victim, p.link);
+  }
+  SetUpColumns();
+  panel->RadioGroup2->SetItemIndex(1);
+  panel->Button8->click();
+  EXPECT_EQ(dialogs.messages, std::vector<std::string>{"Печать завершена!"});
+  for (const Plant& p : plants) {
+    EXPECT_EQ(testsupport::ReadFile(p.victim), "the victim's own bytes\n") << p.link;
+    EXPECT_EQ(std::filesystem::is_symlink(p.link), !p.replaced) << p.link;
+  }
+  EXPECT_EQ(testsupport::ReadFile(dir.Path("people.txt")).substr(0, 23), std::string(22, '-') + " ");
+  EXPECT_EQ(testsupport::ReadFile(exchange + "/zero_fil.txt"), "");
+  ASSERT_EQ(servers.words.size(), 1u);
+  EXPECT_EQ(servers.words[0]->inserted.size(), 9u);
+  // Nothing is left beside the table but the report.
+  EXPECT_EQ(dir.FileCount(), 6u);  // people.dbf, people.txt, bashrc, zero_fil.txt, and the two notes
+}
+
+// The report of a table named like the template is the report, not the template.
+TEST_F(ReportPanelTest, ATableNamedLikeTheTemplateKeepsItsReport) {
+  Open(officetest::WriteTable(dir, "zero_fil.dbf", {{"NAME", 'C', 10}, {"SUM", 'N', 8, 2}}, {{"Ann", "10.50"}}));
+  form->ToolButton3->trigger();
+  SetUpColumns();
+  panel->RadioGroup2->SetItemIndex(1);
+  panel->Button8->click();
+  EXPECT_EQ(dialogs.messages, std::vector<std::string>{"Печать завершена!"});
+  const std::string report = testsupport::ReadFile(dir.Path("zero_fil.txt"));
+  EXPECT_NE(report.find("    1 Ann    10.50\r\n"), std::string::npos) << report;
+  ASSERT_EQ(servers.words.size(), 1u);
+  EXPECT_EQ(servers.words[0]->inserted.at(3), "    1 Ann    10.50\r");
 }
 
 TEST_F(ReportPanelTest, WrongSettingsAreNamedAndLeaveTheFileEmpty) {
@@ -149,6 +198,58 @@ TEST_F(ReportPanelTest, WrongSettingsAreNamedAndLeaveTheFileEmpty) {
   EXPECT_EQ(testsupport::ReadFile(dir.Path("people.txt")), "");
 }
 
+// Counts and widths are held to what a line of 255 characters takes; a
+// refused setting writes no report.
+TEST_F(ReportPanelTest, TypedNumbersAreHeldToALineOf255) {
+  struct Typed {
+    const char* what;
+    std::function<void()> type;
+    std::string message;  // empty: accepted
+  };
+  const std::string limit = ": строка отчета не длиннее 255 знаков.";
+  auto columns = [this](const char* count) {
+    return [this, count] {
+      panel->Edit9->setText(count);
+      panel->StringGrid3->onClick();
+    };
+  };
+  auto width = [this](const char* text) { return [this, text] { SetUpColumns(); EnterInGrid(3, 3, text); }; };
+  auto run = [this](const char* count, const char* sumWidth) {
+    return [this, count, sumWidth] {
+      SetUpColumns();
+      panel->Edit9->setText(count);
+      panel->StringGrid3->SetCell(3, 3, sumWidth);
+      panel->Button8->click();
+    };
+  };
+  const std::vector<Typed> cases{
+      {"125 columns", columns("125"), ""},
+      {"126 columns", columns("126"), "Количество столбцов больше 125" + limit},
+      {"2e9 columns", columns("2000000000"), "Количество столбцов больше 125" + limit},
+      {"width 250", width("250"), ""},
+      {"width 251", width("251"), "Ширина столбца больше 250" + limit},
+      {"width 2e9", width("2000000000"), "Ширина столбца больше 250" + limit},
+      // N 4, NAME 6 and SUM: 4 + 6 + SUM + 3 blanks + 2.
+      {"a line of 255", run("2", "240"), "Печать завершена!"},
+      {"a line of 256", run("2", "241"), "Строка отчета из 256 знаков длиннее 255: уменьшите ширину столбцов."},
+      {"a line of 2e9", run("2", "2000000000"),
+       "Строка отчета из 2000000015 знаков длиннее 255: уменьшите ширину столбцов."},
+      {"2e9 columns to print", run("2000000000", "8"), "Количество столбцов больше 125" + limit},
+  };
+  for (const Typed& c : cases) {
+    dialogs.messages.clear();
+    testsupport::WriteFile(dir.Path("people.txt"), "");
+    panel->Edit9->setText("2");
+    c.type();
+    EXPECT_EQ(dialogs.messages, c.message.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.message})
+        << c.what;
+    // Only the accepted run writes a report: its rules are 255 characters long.
+    const std::string report = testsupport::ReadFile(dir.Path("people.txt"));
+    EXPECT_EQ(report.substr(0, 257), c.message == "Печать завершена!" ? std::string(254, '-') + " \r\n" : "")
+        << c.what;
+  }
+}
+
 TEST_F(ReportPanelTest, AReportThatCannotBeWrittenIsNotReportedDone) {
   SetUpColumns();
   const std::string before = testsupport::ReadFile(table);
@@ -160,6 +261,7 @@ TEST_F(ReportPanelTest, AReportThatCannotBeWrittenIsNotReportedDone) {
   EXPECT_NE(dialogs.messages[0].find("File too large"), std::string::npos) << dialogs.messages[0];
   EXPECT_TRUE(panel->ProgressBar2->isHidden());
   EXPECT_EQ(testsupport::ReadFile(table), before);
+  EXPECT_EQ(dir.FileCount(), 1u);  // the part written is gone
   // The panel goes on working.
   panel->Button8->click();
   EXPECT_EQ(dialogs.messages.back(), "Печать завершена!");

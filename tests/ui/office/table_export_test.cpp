@@ -1,9 +1,9 @@
+#include "caption_1251.h"
 #include "office_session.h"
 #include "office_test_support.h"
 #include "recording_office.h"
 #include "scripted_dialog_service.h"
 #include "table_export.h"
-#include "text_1251.h"
 
 #include <QProgressBar>
 

@@ -1,7 +1,7 @@
+#include "caption_1251.h"
 #include "dbf2_lib.h"
 #include "office_test_support.h"
 #include "report_checks.h"
-#include "text_1251.h"
 
 #include <gtest/gtest.h>
 
@@ -96,6 +96,7 @@ TEST_F(TextReportTest, ColumnsOfWidthFiveAndTenMakeLinesOfNineteen) {
   layout.columns = office::PlaceColumns({{"N", 5}, {"NAME", 10}});
   ASSERT_EQ(layout.columns[1].start, 7);
   ASSERT_EQ(layout.LineLength(), 19);
+  EXPECT_EQ(office::LineLengthOf({{"N", 5}, {"NAME", 10}}), 19);
   const auto lines = Report(layout);
   EXPECT_EQ(lines, (std::vector<std::string>{std::string(18, '-') + " ", " N     NAME", std::string(18, '-') + " ",
                                              "     1 R1", std::string(19, '-'), std::string(19, '-'), " ", "\f"}));
@@ -182,6 +183,14 @@ TEST_F(TextReportTest, NamesThatAreNotFieldsAreNamedBeforeTheReport) {
             "Поле для подсчета суммы не числовое!\r\nNAME");
   layout.sumField = "SUMMARIZED!";  // the engine reads only ten characters... and finds no such field
   EXPECT_NE(office::CheckReportFields(db, 1, layout), std::nullopt);
+  // SUM's sums are 8 characters from its column's start: 247 + 8 = 255 fits, 256 does not.
+  for (const int nameWidth : {239, 240}) {
+    layout = Layout(45, 56, "SUM", nameWidth, 1);
+    ASSERT_EQ(layout.columns[2].start, nameWidth + 8);
+    EXPECT_EQ(office::CheckReportFields(db, 1, layout),
+              nameWidth == 239 ? std::nullopt
+                               : std::optional<std::string>("Сумма поля SUM не помещается в строку отчета из 255 знаков."));
+  }
 }
 
 }  // namespace

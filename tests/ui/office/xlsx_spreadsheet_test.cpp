@@ -1,6 +1,6 @@
+#include "caption_1251.h"
 #include "office_test_support.h"
 #include "recording_launcher.h"
-#include "text_1251.h"
 #include "xlsx_spreadsheet.h"
 
 #include <gtest/gtest.h>
@@ -26,6 +26,8 @@ TEST_F(XlsxSpreadsheetTest, CellsInAnyOrderLandInTheirRowsOfARealWorkbook) {
   sheet.Cells(1, 1, office::To1251("Иванов & <Ко>"));
   sheet.Cells(2, 1, "first");
   sheet.Cells(2, 1, "second");  // written twice: the last text stays
+  sheet.Cells(2, 3, "gone");
+  sheet.Cells(2, 3, "");  // an empty text clears the cell
   sheet.Cells().Columns().AutoFit();
   excel.Visible(true);
   ASSERT_EQ(launcher.opened.size(), 1u);
@@ -39,9 +41,35 @@ TEST_F(XlsxSpreadsheetTest, CellsInAnyOrderLandInTheirRowsOfARealWorkbook) {
   EXPECT_LT(ivanov, second);
   EXPECT_LT(second, star);
   EXPECT_EQ(xml.find("first"), std::string::npos);
+  EXPECT_EQ(xml.find("\"C2\""), std::string::npos);
   // Columns fitted to their longest text: 13 and 1 characters.
   EXPECT_NE(xml.find("<col min=\"1\" max=\"1\" width=\"15."), std::string::npos) << xml;
   EXPECT_NE(xml.find("<col min=\"2\" max=\"2\" width=\"3."), std::string::npos) << xml;
+}
+
+// Cells carry every byte: control characters as escapes a reader decodes,
+// and an underscore that would read as one escaped itself.
+TEST_F(XlsxSpreadsheetTest, EveryByteOfACellIsCarried) {
+  const std::vector<std::pair<std::string, std::string>> cells{
+      {std::string("a\0b", 3), "a_x0000_b"},
+      {"\x01\x1F", "_x0001__x001F_"},
+      {"x\ry", "x_x000D_y"},
+      {"tab\tline\nend", "tab\tline\nend"},
+      {"_x0041_", "_x005F_x0041_"},
+      {"_x00fF__x0A_", "_x005F_x00fF__x0A_"},
+      {"_X0041_", "_X0041_"},
+      {"\x98\x7F", "_x0098__x007F_"},
+      {"\xC0\xFF\xB9", "Ая№"},
+      {"&<>", "&amp;&lt;&gt;"},
+  };
+  office::ExcelWorksheet& sheet = excel.WorkBooks().Add().WorkSheets(1);
+  for (size_t i = 0; i < cells.size(); ++i) sheet.Cells(static_cast<int64_t>(i + 1), 1, cells[i].first);
+  excel.Visible(true);
+  const std::string xml = SheetXml();
+  for (size_t i = 0; i < cells.size(); ++i) {
+    const std::string cell = "<c r=\"A" + std::to_string(i + 1) + "\" t=\"inlineStr\"><is><t>" + cells[i].second + "</t>";
+    EXPECT_NE(xml.find(cell), std::string::npos) << cell;
+  }
 }
 
 TEST_F(XlsxSpreadsheetTest, ManyRunsOfRowsAreSortedToo) {
@@ -67,7 +95,8 @@ TEST_F(XlsxSpreadsheetTest, CellsOutsideTheWorksheetAreRefused) {
 
 TEST_F(XlsxSpreadsheetTest, AWorkbookBasedOnAFileOpensACopy) {
   const std::string mine = dir.Path("Mine.XLS");
-  testsupport::WriteFile(mine, "spreadsheet bytes");
+  const std::string bytes = std::string("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8) + std::string(504, 'x');
+  testsupport::WriteFile(mine, bytes);
   std::filesystem::permissions(mine, std::filesystem::perms::owner_all);
   office::ExcelWorkbook& book = excel.WorkBooks().Add(mine);
   book.WorkSheets(1).Cells().Columns().AutoFit();
@@ -75,7 +104,7 @@ TEST_F(XlsxSpreadsheetTest, AWorkbookBasedOnAFileOpensACopy) {
   excel.Visible(true);
   ASSERT_EQ(launcher.opened.size(), 1u);
   EXPECT_EQ(launcher.opened[0], dir.Path("exchange/Mine-1.XLS"));
-  EXPECT_EQ(testsupport::ReadFile(launcher.opened[0]), "spreadsheet bytes");
+  EXPECT_EQ(testsupport::ReadFile(launcher.opened[0]), bytes);
   // The copy is never something the desktop would run.
   const auto perms = std::filesystem::status(launcher.opened[0]).permissions();
   EXPECT_EQ(perms & std::filesystem::perms::owner_exec, std::filesystem::perms::none);
@@ -85,6 +114,11 @@ TEST_F(XlsxSpreadsheetTest, AWorkbookBasedOnAFileOpensACopy) {
   excel.Visible(true);
   EXPECT_EQ(launcher.opened.back(), dir.Path("exchange/Mine-2.XLS"));
   EXPECT_THROW(excel.WorkBooks().Add(dir.Path("missing.xls")), office::AutomationError);
+  // The copy's content is checked: a web page named as a spreadsheet leaves no copy.
+  testsupport::WriteFile(dir.Path("page.xls"), "<html><script>alert(1)</script></html>");
+  EXPECT_THROW(excel.WorkBooks().Add(dir.Path("page.xls")), office::AutomationError);
+  EXPECT_EQ(officetest::FilesEndingWith(dir.Path("exchange"), ".XLS"), 2);
+  EXPECT_EQ(officetest::FilesEndingWith(dir.Path("exchange"), ".xls"), 0);
 }
 
 TEST_F(XlsxSpreadsheetTest, NoProgramToOpenTheWorkbookIsAnError) {

@@ -1,0 +1,30 @@
+# The office files without Qt: the text report and its file, the .xlsx and
+# .docx writers, the office servers built on them and the exchange folder.
+# The fuzz targets need them also when the windows are not built.
+find_package(PkgConfig REQUIRED)
+pkg_check_modules(XLSXWRITER REQUIRED IMPORTED_TARGET GLOBAL xlsxwriter)
+pkg_check_modules(LIBZIP REQUIRED IMPORTED_TARGET GLOBAL libzip)
+
+set(office_dir ${CMAKE_CURRENT_LIST_DIR})
+add_library(office_files STATIC
+  ${office_dir}/cell_spool.cpp
+  ${office_dir}/desktop_office.cpp
+  ${office_dir}/docx_package.cpp
+  ${office_dir}/docx_word_basic.cpp
+  ${office_dir}/exchange_folder.cpp
+  ${office_dir}/hand_over.cpp
+  ${office_dir}/office_session.cpp
+  ${office_dir}/report_checks.cpp
+  ${office_dir}/report_file.cpp
+  ${office_dir}/report_layout.cpp
+  ${office_dir}/spool_file.cpp
+  ${office_dir}/text_1251.cpp
+  ${office_dir}/text_report.cpp
+  ${office_dir}/word_hand_over.cpp
+  ${office_dir}/xlsx_spreadsheet.cpp
+  ${office_dir}/xlsx_workbook_file.cpp
+)
+target_include_directories(office_files PUBLIC ${office_dir})
+# int_text brings the platform folder's plain headers (the file launcher's interface).
+target_link_libraries(office_files PUBLIC dbf_engine int_text write_all
+  PRIVATE PkgConfig::XLSXWRITER PkgConfig::LIBZIP)
