@@ -33,11 +33,19 @@ constexpr char kReplacement[] = "\xEF\xBF\xBD";
 
 bool IsControl(char16_t c) { return c < 0x20 || (c >= 0x7F && c <= 0x9F); }
 
+// Whether a cell writes the byte as an escape: every control character but
+// tab and line feed, which XML carries as they are.
+bool EscapedInCells(char c) { return IsControl(CodePoint1251(c)) && c != '\t' && c != '\n'; }
+
 bool IsHexDigit(char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f'); }
 
-// Whether the text starts with an escape "_xHHHH_" that a reader would decode.
+// Whether the text starts with what a reader would decode as an escape
+// "_xHHHH_" once written: the closing '_' may also begin the escape of the
+// byte after the digits.
 bool StartsWithEscape(std::string_view text) {
-  if (text.size() < 7 || text[0] != '_' || text[1] != 'x' || text[6] != '_') return false;
+  if (text.size() < 7 || text[0] != '_' || text[1] != 'x' || (text[6] != '_' && !EscapedInCells(text[6]))) {
+    return false;
+  }
   for (size_t i = 2; i < 6; ++i) {
     if (!IsHexDigit(text[i])) return false;
   }
@@ -102,8 +110,7 @@ std::string XlsxCellText(std::string_view bytes) {
   out.reserve(bytes.size() + bytes.size() / 2);
   for (size_t i = 0; i < bytes.size(); ++i) {
     const char c = bytes[i];
-    const char16_t u = CodePoint1251(c);
-    if (IsControl(u) && c != '\t' && c != '\n') AppendEscape(out, u);
+    if (EscapedInCells(c)) AppendEscape(out, CodePoint1251(c));
     else if (StartsWithEscape(bytes.substr(i))) AppendEscape(out, u'_');
     else out += table[static_cast<unsigned char>(c)];
   }

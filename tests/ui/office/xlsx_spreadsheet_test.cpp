@@ -56,6 +56,7 @@ TEST_F(XlsxSpreadsheetTest, EveryByteOfACellIsCarried) {
       {"x\ry", "x_x000D_y"},
       {"tab\tline\nend", "tab\tline\nend"},
       {"_x0041_", "_x005F_x0041_"},
+      {std::string("_x0041\0", 7), "_x005F_x0041_x0000_"},
       {"_x00fF__x0A_", "_x005F_x00fF__x0A_"},
       {"_X0041_", "_X0041_"},
       {"\x98\x7F", "_x0098__x007F_"},
