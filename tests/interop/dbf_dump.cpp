@@ -1,8 +1,7 @@
 // Prints a table as the engine sees it, as JSON lines: one line with the
 // header and the fields, then one line per record in file order with its
-// deletion mark, each field's text and, for numeric fields, its number; with
-// a memo file beside the table also each memo field's text (null for none,
-// "<binary>", "<past end>" or "<damaged>" where there is no text).
+// deletion mark, each field's text, for numeric fields its number, and with
+// a memo file beside the table each memo field's text (null for none).
 // Exit status 2 when the engine ends with an error. Field text goes out
 // byte for byte, each byte as the code point of the same number, so a reader
 // recovers the bytes with latin-1.
@@ -12,8 +11,6 @@
 #include <cstdio>
 #include <fstream>
 #include <iostream>
-#include <memory>
-#include <vector>
 
 namespace {
 
@@ -34,23 +31,17 @@ std::string JsonNumber(double value) {
   return text;
 }
 
+// A memo field's text, read from the table's memo file.
 std::string MemoJson(dbf::MemoFile& memos, const char* field, uint16_t length) {
   const std::optional<uint32_t> block = dbf::MemoBlockNumber(field, length);
-  if (block == 0u) return "null";
-  const dbf::Memo memo = block ? memos.Read(*block, SIZE_MAX) : dbf::Memo{dbf::Memo::kDamaged};
-  const char* faults[] = {nullptr, "\"<binary>\"", "\"<past end>\"", "\"<damaged>\""};
-  return memo.status == dbf::Memo::kText ? JsonString(memo.bytes) : faults[memo.status];
-}
-
-std::unique_ptr<dbf::MemoFile> OpenMemos(const std::string& path) {
-  std::ifstream table(path, std::ios::binary);
-  auto memos = std::make_unique<dbf::MemoFile>();
-  const std::string memoPath = dbf::FindMemoFile(path);
-  return !memoPath.empty() && memos->Open(memoPath, static_cast<uint8_t>(table.get())) ? std::move(memos) : nullptr;
+  const dbf::Memo memo = block && *block ? memos.Read(*block, SIZE_MAX) : dbf::Memo{dbf::Memo::kDamaged};
+  return memo.status == dbf::Memo::kText ? JsonString(memo.bytes) : "null";
 }
 
 void Dump(dbf::Dbf2_lib& db, const std::string& path) {
-  const std::unique_ptr<dbf::MemoFile> memos = OpenMemos(path);
+  std::ifstream table(path, std::ios::binary);
+  std::optional<dbf::MemoFile> memos(std::in_place);
+  if (!memos->Open(dbf::FindMemoFile(path), static_cast<uint8_t>(table.get()))) memos.reset();
   db.DbfOpen(1, path);
   if (!db.DbfIsOpen(1)) throw std::runtime_error("cannot open " + path);
   const int64_t count = db.DbfRecCount(1);
@@ -66,7 +57,7 @@ void Dump(dbf::Dbf2_lib& db, const std::string& path) {
   // Every record, marked deleted or not, visited as the record grid visits them.
   for (db.DbfTop(1); !db.DbfEof(1); db.DbfSkip(1)) {
     std::string values, numbers, memoTexts;
-    std::vector<char> record(db.DbfRecordLength(1));
+    std::string record(db.DbfRecordLength(1), '\0');
     db.DbfReadRecords(1, db.DbfRecNo(1), 1, record.data());
     for (const dbf::FieldNode* f = db.DbfFields(1); f; f = f->next) {
       const char* comma = f == db.DbfFields(1) ? "" : ",";

@@ -16,6 +16,8 @@ const char kTip[] = "Мемо-поле: двойной щелчок показы
 
 std::string RowText(int row) { return "Строка " + std::to_string(row) + ", поле "; }
 
+QString BinaryCaption(const dbf::Memo& memo) { return QString::fromUtf8("(двоичные данные, %1 байт)").arg(memo.size); }
+
 }  // namespace
 
 MemoCells::MemoCells(const std::string& tablePath, uint8_t tableVersion, std::vector<Field> fields,
@@ -46,6 +48,8 @@ MemoCells::MemoCells(const std::string& tablePath, uint8_t tableVersion, std::ve
   Note({});
 }
 
+std::string MemoCells::FieldName(const RecordStore& rows, int col) { return std::string(rows.Cell(0, col)); }
+
 bool MemoCells::IsMemoColumn(int col) const {
   return col >= 1 && static_cast<size_t>(col) <= memoColumns_.size() && memoColumns_[static_cast<size_t>(col) - 1];
 }
@@ -63,7 +67,7 @@ std::optional<dbf::Memo> MemoCells::MemoOf(const RecordStore& rows, int row, int
   if (static_cast<uint64_t>(field.offset) + field.length > rows.RecordLength()) return std::nullopt;
   const std::optional<uint32_t> block = dbf::MemoBlockNumber(record + field.offset, field.length);
   if (block == 0u) return std::nullopt;
-  const std::string where = RowText(row) + field.name;
+  const std::string where = RowText(row) + FieldName(rows, col);
   if (!block) {
     Note(where + ": номер блока мемо-файла не прочитан.");
     return dbf::Memo{dbf::Memo::kDamaged, {}, false, 0};
@@ -101,7 +105,7 @@ ui::ShownCell MemoCells::Shown(const RecordStore& rows, int row, int col, ui::Co
     case dbf::Memo::kText:
       break;
     case dbf::Memo::kBinary:
-      return {QString::fromUtf8("(двоичные данные, %1 байт)").arg(memo->size), false, QString::fromUtf8(kTip)};
+      return {BinaryCaption(*memo), false, QString::fromUtf8(kTip)};
     case dbf::Memo::kPastEnd:
     case dbf::Memo::kDamaged:
       return {QString(), true, QString::fromStdString(noted_)};
@@ -114,6 +118,7 @@ ui::ShownCell MemoCells::Shown(const RecordStore& rows, int row, int col, ui::Co
 
 std::optional<QString> MemoCells::WholeText(const RecordStore& rows, int row, int col, ui::CodePage page) {
   const std::optional<dbf::Memo> memo = MemoOf(rows, row, col, kWholeMemo);
+  if (memo && memo->status == dbf::Memo::kBinary) return BinaryCaption(*memo);
   if (!memo || memo->status != dbf::Memo::kText) return std::nullopt;
   return ui::DecodeCell(memo->bytes, page);
 }

@@ -23,7 +23,6 @@ class RecordStore;
 class MemoCells {
  public:
   struct Field {
-    std::string name;
     char type;
     uint32_t offset;  // 1 = the first byte after the deletion flag
     uint16_t length;
@@ -40,7 +39,8 @@ class MemoCells {
   ui::ShownCell Shown(const RecordStore& rows, int row, int col, ui::CodePage page);
   // The memo's whole text, decoded; nothing where the cell shows no memo.
   std::optional<QString> WholeText(const RecordStore& rows, int row, int col, ui::CodePage page);
-  const std::string& FieldName(int col) const { return fields_[static_cast<size_t>(col) - 1].name; }
+  // The column's field name, as the grid's header row shows it now.
+  static std::string FieldName(const RecordStore& rows, int col);
 
  private:
   // The memo of a cell, at most `limit` bytes of it; a fault also sets the note.

@@ -19,14 +19,15 @@ void TMemoView::StringGrid1DblClick(int row, int col) {
   if (!memos || !memos->IsMemoColumn(col) || row < 1) return;
   const std::optional<QString> text = memos->WholeText(*context_.table.Rows(), row, col, context_.table.Page());
   if (!text) return;
-  context_.dialogs.ShowText("Мемо-поле " + memos->FieldName(col) + ", строка " + std::to_string(row),
-                            text->toStdString());
+  const std::string title = "Мемо-поле " + MemoCells::FieldName(*context_.table.Rows(), col) + ", строка " +
+                            std::to_string(row);
+  context_.dialogs.ShowText(title, text->toStdString());
 }
 
 void TMemoView::StringGrid1LockedTyped(int col) {
   MemoCells* memos = context_.table.Memos();
   if (!memos || !memos->IsMemoColumn(col)) return;
-  context_.dialogs.Message("Мемо-поле " + memos->FieldName(col) +
+  context_.dialogs.Message("Мемо-поле " + MemoCells::FieldName(*context_.table.Rows(), col) +
                            " только для просмотра: его текст в мемо-файле не изменяется.\r\n"
                            "Двойной щелчок показывает весь текст.");
 }

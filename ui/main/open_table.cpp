@@ -71,7 +71,7 @@ std::optional<OpenTable::Counts> OpenTable::Load() {
   for (const dbf::FieldNode* f = db.DbfFields(kSlot); f; f = f->next) {
     header.push_back(f->Name());
     fields.push_back({f->offset, f->length});
-    memoFields.push_back({f->Name(), f->type, f->offset, f->length});
+    memoFields.push_back({f->type, f->offset, f->length});
     layout.fields.push_back({f->type, f->offset, f->length, f->decimals});
   }
   std::vector<char> headerBytes = HeaderBytes(TablePath, layout.headerSize);
