@@ -28,24 +28,20 @@ MemoCells::MemoCells(const std::string& tablePath, uint8_t tableVersion, std::ve
     memoColumns_.resize(fields_.size(), false);
     memoColumns_[i] = true;
   }
-  if (!HasMemoColumns()) return Note({});
-  const std::string path = dbf::FindMemoFile(tablePath);
-  if (path.empty()) {
-    fileProblem_ = "Мемо-файл таблицы (.dbt или .fpt) не найден: тексты мемо-полей не показаны.";
-    return Note(fileProblem_);
-  }
+  const std::string path = HasMemoColumns() ? dbf::FindMemoFile(tablePath) : std::string();
   auto file = std::make_unique<dbf::MemoFile>();
   bool opened = false;
   try {
-    opened = file->Open(path, tableVersion);
+    opened = !path.empty() && file->Open(path, tableVersion);
   } catch (const dbf::IoError&) {
   }
-  if (!opened) {
+  if (HasMemoColumns() && path.empty()) {
+    fileProblem_ = "Мемо-файл таблицы (.dbt или .fpt) не найден: тексты мемо-полей не показаны.";
+  } else if (HasMemoColumns() && !opened) {
     fileProblem_ = "Мемо-файл " + path + " повреждён или не читается: тексты мемо-полей не показаны.";
-    return Note(fileProblem_);
   }
-  file_ = std::move(file);
-  Note({});
+  Note(fileProblem_);
+  if (opened) file_ = std::move(file);
 }
 
 std::string MemoCells::FieldName(const RecordStore& rows, int col) { return std::string(rows.Cell(0, col)); }
