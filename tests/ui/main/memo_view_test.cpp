@@ -2,6 +2,7 @@
 
 #include "memo_bytes.h"
 
+#include <QApplication>
 #include <QTest>
 
 using namespace testsupport;
@@ -34,7 +35,7 @@ TEST_F(MemoViewTest, MemoCellsShowTheirFirstLineOrAMarkedEmptyCellWithANote) {
   // The memo file's name and bytes, the first memo cell's text, the note in
   // the status strip once the third row is drawn.
   const std::tuple<const char*, std::string, const char*, const char*> cases[] = {
-      {"MEMO.DBT", kMemo, "Привет …", "Строка 3, поле NOTE: блок 99 за концом мемо-файла"},
+      {"memo.DBT", kMemo, "Привет …", "Строка 3, поле NOTE: блок 99 за концом мемо-файла"},
       {"other.dbt", kMemo, "", "не найден"},
       {"memo.dbt", std::string(20, '\0'), "", "повреждён"}};
   for (const auto& [memoName, memoBytes, firstCell, note] : cases) {
@@ -51,8 +52,10 @@ TEST_F(MemoViewTest, MemoCellsShowTheirFirstLineOrAMarkedEmptyCellWithANote) {
 TEST_F(MemoViewTest, MemoCellsAreViewedNotTypedAndSaveKeepsBlocksAndMemoFile) {
   const std::string path = WriteMemoTable("memo.dbt", kMemo);
   OpenFromMenu(path);
-  QTest::mouseDClick(form->StringGrid1->viewport(), Qt::LeftButton, {},
-                     form->StringGrid1->visualRect(form->StringGrid1->model()->index(0, 1)).center());
+  QApplication::processEvents();  // the grid laid out
+  const QPoint cell = form->StringGrid1->visualRect(form->StringGrid1->model()->index(0, 1)).center();
+  QTest::mouseClick(form->StringGrid1->viewport(), Qt::LeftButton, {}, cell);
+  QTest::mouseDClick(form->StringGrid1->viewport(), Qt::LeftButton, {}, cell);
   EXPECT_EQ(dialogs.shownTexts, std::vector<std::string>({"Мемо-поле NOTE, строка 1|Привет\r\nмир"}));
   form->N5->trigger();
   form->StringGrid1->SetSelectedCell(1, 2);
