@@ -2,7 +2,6 @@
 #include "engine_fixture.h"
 #include "memo_bytes.h"
 
-#include <optional>
 #include <tuple>
 
 namespace {

@@ -5,9 +5,8 @@ marks and values dbfread reads; tables the engine writes (a save, a sort, a
 purge, a structure copy, an added field) must read in dbfread and GDAL with
 the values the engine shows.
 
-Memo texts read by the engine from python3-dbf's dBASE III and Visual FoxPro
-tables and a dBASE IV table built by hand must be dbfread's; sorting and
-purging keep the block numbers and leave the memo file as it was.
+Memo texts of python3-dbf's dBASE III and Visual FoxPro tables and of a dBASE IV table
+built by hand read as in dbfread; sort and purge keep block numbers and memo file.
 
 Usage: interop_test.py DBF_DUMP DBF_EDIT"""
 import csv

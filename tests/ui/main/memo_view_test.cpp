@@ -2,7 +2,6 @@
 
 #include "memo_bytes.h"
 
-#include <QApplication>
 #include <QTest>
 
 using namespace testsupport;
@@ -32,8 +31,7 @@ class MemoViewTest : public MainWindowTest {
 };
 
 TEST_F(MemoViewTest, MemoCellsShowTheirFirstLineOrAMarkedEmptyCellWithANote) {
-  // The memo file's name and bytes, the first memo cell's text, the note in
-  // the status strip once the third row is drawn.
+  // The memo file's name and bytes, the first memo cell's text, the note once row 3 is drawn.
   const std::tuple<const char*, std::string, const char*, const char*> cases[] = {
       {"memo.DBT", kMemo, "Привет …", "Строка 3, поле NOTE: блок 99 за концом мемо-файла"},
       {"other.dbt", kMemo, "", "не найден"},
@@ -52,7 +50,6 @@ TEST_F(MemoViewTest, MemoCellsShowTheirFirstLineOrAMarkedEmptyCellWithANote) {
 TEST_F(MemoViewTest, MemoCellsAreViewedNotTypedAndSaveKeepsBlocksAndMemoFile) {
   const std::string path = WriteMemoTable("memo.dbt", kMemo);
   OpenFromMenu(path);
-  QApplication::processEvents();  // the grid laid out
   const QPoint cell = form->StringGrid1->visualRect(form->StringGrid1->model()->index(0, 1)).center();
   QTest::mouseClick(form->StringGrid1->viewport(), Qt::LeftButton, {}, cell);
   QTest::mouseDClick(form->StringGrid1->viewport(), Qt::LeftButton, {}, cell);
