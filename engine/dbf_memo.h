@@ -54,8 +54,6 @@ class MemoFile {
   // its 512-byte header.
   bool Open(const std::string& path, uint8_t tableVersion);
 
-  MemoFormat Format() const { return format_; }
-  uint32_t BlockSize() const { return blockSize_; }
   const std::string& Path() const { return path_; }
 
   // The memo at `block` (1 and up), at most `limit` bytes of it. Throws
