@@ -34,7 +34,7 @@ std::string JsonNumber(double value) {
 // A memo field's text, read from the table's memo file.
 std::string MemoJson(dbf::MemoFile& memos, const char* field, uint16_t length) {
   const std::optional<uint32_t> block = dbf::MemoBlockNumber(field, length);
-  const dbf::Memo memo = block && *block ? memos.Read(*block, SIZE_MAX) : dbf::Memo{dbf::Memo::kDamaged};
+  const dbf::Memo memo = block && *block ? memos.Read(*block, SIZE_MAX) : dbf::Memo{dbf::Memo::kDamaged, {}, false, 0};
   return memo.status == dbf::Memo::kText ? JsonString(memo.bytes) : "null";
 }
 
