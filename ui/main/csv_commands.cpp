@@ -1,11 +1,11 @@
 #include "csv_commands.h"
 
 #include "code_page_detection.h"
+#include "csv_grid_rows.h"
 #include "csv_page_text.h"
 #include "csv_table.h"
 #include "dialog_service.h"
 #include "file_name.h"
-#include "header_fields.h"
 #include "record_store.h"
 #include "safe_write.h"
 #include "table_checks.h"
@@ -25,38 +25,12 @@ const char kCsvInFilter[] =
     "Файлы CSV|*.csv|Все файлы|*.*|CSV в кодировке Windows 1251|*.csv|CSV в кодировке DOS 866|*.csv|";
 constexpr int kChosen1251 = 3;
 constexpr int kChosen866 = 4;
-// Column 0's text up to this length tells a deletion mark, as Save reads it.
-constexpr size_t kMarkLimit = 20;
 constexpr size_t kLanguageDriverByte = 29;
 
 // The name with `extension` appended when it has none.
 std::string WithExtension(const std::string& name, const char* extension) {
   const std::string trimmed = TrimBlanks(name);
   return LowerExtension(trimmed).empty() ? trimmed + extension : trimmed;
-}
-
-// The grid's data rows, row 1 first.
-class GridRows : public csv::RowSource {
- public:
-  explicit GridRows(const RecordStore& store) : store_(store) {}
-  int64_t RowCount() const override { return store_.RowCount() - 1; }
-  bool Marked(int64_t row) const override { return store_.MarkedDeleted(static_cast<int>(row + 1), kMarkLimit); }
-  std::string_view Cell(int64_t row, int field) const override {
-    return store_.Cell(static_cast<int>(row + 1), field + 1);
-  }
-
- private:
-  const RecordStore& store_;
-};
-
-std::vector<csv::TableColumn> GridColumns(const RecordStore& store, const std::vector<char>& header) {
-  std::vector<csv::TableColumn> columns;
-  for (int f = 0; f + 1 < store.ColumnCount(); ++f) {
-    const size_t at = kHeaderBytes + kDescriptorBytes * static_cast<size_t>(f);
-    if (at + kDescriptorBytes > header.size()) break;
-    columns.push_back({DescriptorName(header.data() + at), header[at + 11]});
-  }
-  return columns;
 }
 
 std::string ReadWhole(const std::string& path) {

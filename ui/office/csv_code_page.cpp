@@ -63,6 +63,7 @@ ByteText::ByteText(const std::array<std::string, 256>& characters) : characters_
     bytes_[Packed(c)] = static_cast<char>(b);
     if (c.size() == 1 && static_cast<unsigned char>(c[0]) < 0x80) ascii_[static_cast<size_t>(c[0])] = static_cast<int16_t>(b);
   }
+  for (int b = 0; b < 0x80; ++b) plain_[static_cast<size_t>(b)] = characters_[static_cast<size_t>(b)] == std::string(1, static_cast<char>(b));
 }
 
 ByteText ByteText::Utf8() {
@@ -76,7 +77,14 @@ void ByteText::AppendDecoded(std::string& out, std::string_view bytes) const {
     out += bytes;
     return;
   }
-  for (char b : bytes) out += characters_[static_cast<unsigned char>(b)];
+  // Runs of bytes that read as themselves go in at once.
+  for (size_t at = 0; at < bytes.size();) {
+    size_t end = at;
+    while (end < bytes.size() && plain_[static_cast<unsigned char>(bytes[end])]) ++end;
+    out.append(bytes.data() + at, end - at);
+    if (end < bytes.size()) out += characters_[static_cast<unsigned char>(bytes[end++])];
+    at = end;
+  }
 }
 
 std::string ByteText::Decoded(std::string_view bytes) const {

@@ -40,6 +40,7 @@ class ByteText {
   std::array<std::string, 256> characters_;
   std::unordered_map<uint32_t, char> bytes_;  // a character's UTF-8 bytes, packed, to its byte
   std::array<int16_t, 128> ascii_{};          // the byte of each ASCII character, -1 for none
+  std::array<bool, 256> plain_{};              // the byte reads as the ASCII character of its number
 };
 
 }  // namespace csv

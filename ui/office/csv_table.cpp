@@ -139,10 +139,13 @@ void WriteCsv(const std::vector<TableColumn>& columns, const RowSource& rows, co
   for (size_t c = 0; c < columns.size(); ++c) field(!marks && c == 0, columns[c].name);
   out += "\r\n";
   for (int64_t r = 0; r < count; ++r) {
+    const size_t lineStart = out.size();
     if (marks) field(true, rows.Marked(r) ? kMarkTitle : std::string_view());
     for (size_t c = 0; c < columns.size(); ++c) {
       field(!marks && c == 0, OutValue(columns[c].type, rows.Cell(r, static_cast<int>(c)), scratch));
     }
+    // A row of one empty value is written quoted: an empty line is no record.
+    if (out.size() == lineStart) out += "\"\"";
     out += "\r\n";
     if (out.size() >= kBlockBytes) {
       sink(out);
@@ -169,6 +172,10 @@ ReadOutcome ReadCsv(std::string_view utf8, const ByteText& page, const std::vect
       MatchTemplate(map, plan.fields, page, problems);
     } else {
       plan.fields = GuessFields(utf8, map, page);
+    }
+    if (plan.fields.empty()) {
+      outcome.problems.push_back("В строке заголовка нет имен полей");
+      return outcome;
     }
     std::vector<std::string_view> byField(plan.fields.size());
     Reader reader(utf8);
