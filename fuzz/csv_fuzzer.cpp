@@ -1,9 +1,9 @@
 // Fuzz target for the CSV reader: any input is read as CSV, in a page where
 // each byte is the character of the same number (so every character of it is
 // stored). The records parsed, written again and parsed once more must come
-// back the same; a table read from it (fields guessed), written out as CSV,
-// read back and written out again must give that CSV unchanged: CSV in of
-// CSV out is the identity once values are stored.
+// back the same; a table read from it (fields guessed) and written out as
+// CSV must read back with its record count, and from the second round on
+// CSV in of CSV out must be the identity.
 #include "csv_code_page.h"
 #include "csv_table.h"
 #include "csv_text.h"
@@ -92,10 +92,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   const csv::ReadOutcome first = csv::ReadCsv(text, page, nullptr);
   if (!first.problems.empty()) return 0;
-  const std::string out = CsvOf(first.plan, page);
-  const csv::ReadOutcome second = csv::ReadCsv(out, page, nullptr);
-  if (!second.problems.empty()) Fail("CSV out did not read back: " + second.problems[0]);
-  if (second.plan.count != first.plan.count) Fail("CSV out read back with another record count");
-  if (CsvOf(second.plan, page) != out) Fail("CSV in of CSV out changed the CSV");
+  // The first CSV out may still change on its way in: a text field's value
+  // without its trailing blanks can read as a number or a logical word.
+  // From the second on, CSV in of CSV out gives the CSV back.
+  std::string out = CsvOf(first.plan, page);
+  for (int round = 0; round < 2; ++round) {
+    const csv::ReadOutcome again = csv::ReadCsv(out, page, nullptr);
+    if (!again.problems.empty()) Fail("CSV out did not read back: " + again.problems[0]);
+    if (again.plan.count != first.plan.count) Fail("CSV out read back with another record count");
+    const std::string next = CsvOf(again.plan, page);
+    if (round == 1 && next != out) Fail("CSV in of CSV out changed the CSV");
+    out = next;
+  }
   return 0;
 }
