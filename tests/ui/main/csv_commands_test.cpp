@@ -48,6 +48,8 @@ const char kCsv[] =
     ",\" two\r\nrow\",,20231301,?\r\n";
 
 TEST_F(CsvCommandsTest, CsvOutAndBackInGivesTheSameRecords) {
+  EXPECT_EQ(form->SaveasCSV1->text().toStdString(), "Сохранить как CSV…");
+  EXPECT_EQ(form->CreatefromCSV1->text().toStdString(), "Создать из CSV…");
   const std::string table = WriteTable();
   OpenFromMenu(table);
   SaveCsv(dir.Path("out"));  // ".csv" is added
@@ -90,13 +92,16 @@ TEST_F(CsvCommandsTest, TheCsvsOwnCodePageIsKeptWhetherToldOrChosen) {
 TEST_F(CsvCommandsTest, AWriteThatFailsOrValuesThatDoNotFitLeaveNoFile) {
   const std::string table = WriteTable();
   OpenFromMenu(table);
+  testsupport::WriteFile(dir.Path("old.csv"), "old");
   {
     testsupport::FileSizeLimit limit(40);
     SaveCsv(dir.Path("cut.csv"));
+    SaveCsv(dir.Path("old.csv"));  // a file that was there keeps its bytes
   }
-  ASSERT_EQ(dialogs.messages.size(), 1u);
-  EXPECT_TRUE(testsupport::OnlyTooLarge(dialogs.messages));
+  ASSERT_EQ(dialogs.messages.size(), 2u);
+  for (const std::string& said : dialogs.messages) EXPECT_TRUE(testsupport::OnlyTooLarge({said})) << said;
   EXPECT_NE(dialogs.messages[0].find(dir.Path("cut.csv")), std::string::npos);
+  EXPECT_EQ(testsupport::ReadFile(dir.Path("old.csv")), "old");
   testsupport::WriteFile(dir.Path("in.csv"), std::string("NAME,N\r\n") + std::string(300, 'x') + ",1\r\n");
   CreateFromCsv(dir.Path("in.csv"), dir.Path("wide.dbf"));
   EXPECT_EQ(dialogs.messages.back(), "Таблица не создана: значения не помещаются в поля.\r\nСтрока 2, столбец 1 (NAME): "
@@ -107,7 +112,7 @@ TEST_F(CsvCommandsTest, AWriteThatFailsOrValuesThatDoNotFitLeaveNoFile) {
     CreateFromCsv(dir.Path("in.csv"), dir.Path("cut.dbf"));
   }
   EXPECT_NE(dialogs.messages.back().find(dir.Path("cut.dbf")), std::string::npos) << dialogs.messages.back();
-  EXPECT_EQ(dir.FileCount(), 2u);  // the table and the CSV only
+  EXPECT_EQ(dir.FileCount(), 3u);  // the table and the two CSV files only
   EXPECT_EQ(form->Table().TablePath, table);
   EXPECT_TRUE(exits.empty());
 }
