@@ -33,6 +33,7 @@ std::string WithExtension(const std::string& name, const char* extension) {
   return LowerExtension(trimmed).empty() ? trimmed + extension : trimmed;
 }
 
+// The whole file; a file that cannot be read fails with the reason, naming it.
 std::string ReadWhole(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   std::ostringstream bytes;
@@ -41,6 +42,7 @@ std::string ReadWhole(const std::string& path) {
   return bytes.str();
 }
 
+// The code page a table's header names by its language driver byte, if any.
 std::optional<ui::CodePage> TablePage(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   char header[kLanguageDriverByte + 1] = {};
