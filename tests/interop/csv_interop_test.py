@@ -1,8 +1,8 @@
 #!/usr/bin/python3
-"""CSV out of tables other programs wrote, read by Python's csv module, must
-hold the values dbfread reads; CSV written by Python's csv module and by
-GDAL's CSV driver must come in as tables whose values dbfread and GDAL read
-back. Quoting, embedded newlines and commas, empty values, 866 and 1251.
+"""CSV out of tables other programs wrote, read by Python's csv module and
+GDAL's CSV driver, must hold the values dbfread reads; CSV written by
+Python's csv module and by GDAL's CSV driver must come in as tables whose
+values dbfread and GDAL read back. Quoting, embedded newlines and commas, empty values, 866 and 1251.
 
 Usage: csv_interop_test.py CSV_CONVERT"""
 import csv
@@ -72,6 +72,9 @@ class CsvInterop(unittest.TestCase):
                 self.assertEqual(float(got[2]), record["SUM"])
                 self.assertEqual(got[3:], [expected_csv_value(record["DAY"]), expected_csv_value(record["OK"])])
             self.assertEqual([row[0] for row in rows[1:]], ["", "*", ""])  # the deleted record is marked
+            gdal = subprocess.run(["ogr2ogr", "-f", "CSV", "/vsistdout/", self.path("t.csv")],
+                                  check=True, capture_output=True).stdout.decode("utf-8")
+            self.assertEqual([r["NAME"] for r in csv.DictReader(io.StringIO(gdal))], [row[0] for row in ROWS])
 
     def test_csv_from_python_and_gdal_comes_in_as_the_same_values(self):
         text = io.StringIO()
