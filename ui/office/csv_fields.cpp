@@ -148,12 +148,15 @@ std::vector<std::string> FieldNames(const std::vector<std::string>& header, cons
   std::set<std::string> taken;
   for (const std::string& title : header) {
     const std::string upper = UpperCased(Trimmed(title));
-    std::string name, refused;
-    for (size_t at = 0; at < upper.size() && name.size() < kNameBytes;) {
+    std::string name, refused, encoded;
+    for (size_t at = 0; at < upper.size();) {
       size_t n = 1;
       while (at + n < upper.size() && (static_cast<unsigned char>(upper[at + n]) & 0xC0) == 0x80) ++n;
       const std::string_view c(upper.data() + at, n);
-      if (!NameCharacter(c) || !page.AppendEncoded(name, c, refused)) name += '_';
+      encoded.clear();
+      if (!NameCharacter(c) || !page.AppendEncoded(encoded, c, refused)) encoded = "_";
+      if (name.size() + encoded.size() > kNameBytes) break;  // a character is never cut in two
+      name += encoded;
       at += n;
     }
     if (name.empty()) name = "FIELD";

@@ -106,6 +106,7 @@ TEST(CsvFields, NamesAreCutUpperCasedAndMadeUnique) {
   EXPECT_EQ(csv::FieldNames({"name", "Name", "very long name", "very long name!", "", "сумма", " a-b "}, kWin),
             (std::vector<std::string>{"NAME", "NAME_2", "VERY_LONG_", "VERY_LON_2", "FIELD", "\xd1\xd3\xcc\xcc\xc0",
                                       "A_B"}));
+  EXPECT_EQ(csv::FieldNames({"абвгдеё"}, csv::ByteText::Utf8()), std::vector<std::string>{"АБВГД"});  // 10 bytes
 }
 
 TEST(CsvTable, ProblemsNameTheirRowAndColumnAndLeaveNoRecords) {
