@@ -58,7 +58,7 @@ void BM_ExportToXlsx(benchmark::State& state) {
     const bool reset = bench::ResetPeakMemory();
     const int64_t before = bench::ProcStatusBytes(reset ? "VmRSS" : "VmHWM");
     const auto start = std::chrono::steady_clock::now();
-    if (!office::ExportTable(table.path, 8, false, links)) state.SkipWithError("export refused");
+    if (!office::ExportTable(table.path, 8, office::ExportStyle{}, links)) state.SkipWithError("export refused");
     seconds += bench::SecondsSince(start);
     growth = static_cast<double>(bench::ProcStatusBytes("VmHWM") - before);
     state.PauseTiming();

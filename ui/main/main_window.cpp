@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include "column_commands.h"
+#include "csv_commands.h"
 #include "deletion_commands.h"
 #include "file_name.h"
 #include "memo_view.h"
@@ -55,6 +56,7 @@ TForm2::TForm2(MainWindowLinks links, QWidget* parent) : QMainWindow(parent), li
   columnCommands_ = std::make_unique<TColumnCommands>(*context_, *Edit4);
   recordCopy_ = std::make_unique<TRecordCopy>(*context_, *Edit1, *Edit2, *Edit3);
   memoView_ = std::make_unique<TMemoView>(*context_);
+  csvCommands_ = std::make_unique<TCsvCommands>(*context_, [this](const std::string& path) { OpenChosenFile(path, false); });
   RecordEditing = std::make_unique<TRecordEditing>(*context_);
   DeletionCommands = std::make_unique<TDeletionCommands>(*context_);
   SeleRecForm = std::make_unique<TSeleRecForm>(*context_);
@@ -118,6 +120,8 @@ void TForm2::RouteCommands() {
   Hook(CreateFile1, [this] { StructureCommands->CreateFile1Click(); });
   Hook(CopyStructurefile1, [this] { StructureCommands->CopyStructurefile1Click(); });
   Hook(Deletedfield1, [this] { StructureCommands->Deletedfield1Click(); });
+  Hook(SaveasCSV1, [this] { csvCommands_->SaveAsCsvClick(); });          // "Сохранить как CSV…"
+  Hook(CreatefromCSV1, [this] { csvCommands_->CreateFromCsvClick(); });  // "Создать из CSV…"
 }
 
 void TForm2::EmptyTransferBuffer() {

@@ -33,6 +33,7 @@ class TNewFieldPanel;
 class TReportPanel;
 class TExportPanel;
 class TColumnCommands;
+class TCsvCommands;
 class TRecordCopy;
 class TMemoView;
 class TRecordEditing;
@@ -106,6 +107,7 @@ class TForm2 : public QMainWindow {
   QAction *ToolButton6, *ToolButton7, *ToolButton8;
   QAction *Openfile1, *Openfileastext1, *Save1, *Saveas1, *Deleterecord1, *Sortedfile1;
   QAction *SavetoMSEXCEL1, *CopyStructurefile1, *Addnewfield1, *Deletedfield1, *CreateFile1;
+  QAction *SaveasCSV1, *CreatefromCSV1;
   QAction *N4, *N5, *N6, *N8, *N9, *N10, *N11, *N12, *N13, *N14, *N17, *N16, *N2;
   QWidget* Panel2;
   QLabel* Label5;
@@ -179,5 +181,6 @@ class TForm2 : public QMainWindow {
   std::unique_ptr<TColumnCommands> columnCommands_;
   std::unique_ptr<TRecordCopy> recordCopy_;
   std::unique_ptr<TMemoView> memoView_;
+  std::unique_ptr<TCsvCommands> csvCommands_;
   bool leftForDialog_ = false;  // the window active last before this one was a modal dialog
 };

@@ -61,6 +61,8 @@ void TForm2::BuildMenus() {
   Addnewfield1 = Item(structure, "Add new field");
   Deletedfield1 = Item(structure, "Deleted field ");
   CreateFile1 = Item(files, "Create File");
+  SaveasCSV1 = Item(files, "Сохранить как CSV…");
+  CreatefromCSV1 = Item(files, "Создать из CSV…");
 
   QMenu* operations = menuBar()->addMenu(QString::fromUtf8("Операции"));
   N4 = Item(operations, "Выбор шрифта");

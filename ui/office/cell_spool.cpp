@@ -13,7 +13,11 @@ namespace {
 constexpr size_t kReaderBytes = 256 << 10;
 // More runs than this are sorted in memory instead of merged from the file.
 constexpr size_t kMostMergedRuns = 16;
-constexpr size_t kHeaderBytes = 12;  // row, column, text length
+constexpr size_t kHeaderBytes = 12;  // row, kind and column, text length
+// A cell's kind is kept above its column, which never reaches these bits.
+constexpr uint32_t kKindShift = 24;
+constexpr uint32_t kColumnBits = (1u << kKindShift) - 1;
+constexpr uint32_t kDateWidth = 10;
 
 uint32_t U32(const char* p) {
   uint32_t v;
@@ -70,16 +74,19 @@ class RunReader {
 
 }  // namespace
 
-void CellSpool::Add(uint32_t row, uint32_t col, std::string_view text) {
+void CellSpool::Add(uint32_t row, uint32_t col, std::string_view text, uint8_t kind) {
   if (cells_ == 0 || row < lastRow_) runStarts_.push_back(file_.Size());
   lastRow_ = row;
   ++cells_;
   if (longest_.size() < col) longest_.resize(col, 0);
-  longest_[col - 1] = std::max(longest_[col - 1], static_cast<uint32_t>(text.size()));
+  // A date shows as dd.mm.yyyy whatever its stored text.
+  const uint32_t shown = kind == static_cast<uint8_t>(CellKind::Date) ? kDateWidth : static_cast<uint32_t>(text.size());
+  longest_[col - 1] = std::max(longest_[col - 1], shown);
   char header[kHeaderBytes];
   const uint32_t length = static_cast<uint32_t>(text.size());
   std::memcpy(header, &row, 4);
-  std::memcpy(header + 4, &col, 4);
+  const uint32_t kindAndColumn = static_cast<uint32_t>(kind) << kKindShift | col;
+  std::memcpy(header + 4, &kindAndColumn, 4);
   std::memcpy(header + 8, &length, 4);
   file_.Append(std::string_view(header, kHeaderBytes));
   file_.Append(text);
@@ -109,7 +116,7 @@ void CellSpool::MergeRuns(const CellVisitor& visit) {
   while (!heads.empty()) {
     const size_t i = heads.top();
     heads.pop();
-    visit(readers[i].row, readers[i].col, readers[i].text);
+    visit(readers[i].row, readers[i].col & kColumnBits, static_cast<uint8_t>(readers[i].col >> kKindShift), readers[i].text);
     if (readers[i].Next()) heads.push(i);
   }
 }
@@ -125,7 +132,7 @@ void CellSpool::SortInMemory(const CellVisitor& visit) {
   RunReader all(file_, 0, file_.Size());
   while (all.Next()) cells.push_back({all.row, all.col, std::string(all.text)});
   std::stable_sort(cells.begin(), cells.end(), [](const Cell& a, const Cell& b) { return a.row < b.row; });
-  for (const Cell& c : cells) visit(c.row, c.col, c.text);
+  for (const Cell& c : cells) visit(c.row, c.col & kColumnBits, static_cast<uint8_t>(c.col >> kKindShift), c.text);
 }
 
 }  // namespace office

@@ -23,10 +23,11 @@ class CellSpool {
   // Makes the scratch file in `folder`; throws AutomationError when it cannot.
   explicit CellSpool(const std::string& folder) : file_(folder, "cells") {}
 
-  // Rows and columns count from 1. Throws AutomationError when the file cannot be written.
-  void Add(uint32_t row, uint32_t col, std::string_view text);
+  // Rows and columns count from 1; `kind` is what the text is to the
+  // spreadsheet (a CellKind). Throws AutomationError when the file cannot be written.
+  void Add(uint32_t row, uint32_t col, std::string_view text, uint8_t kind = 0);
 
-  using CellVisitor = std::function<void(uint32_t row, uint32_t col, std::string_view text)>;
+  using CellVisitor = std::function<void(uint32_t row, uint32_t col, uint8_t kind, std::string_view text)>;
   void ForEachInRowOrder(const CellVisitor& visit);
 
   int64_t CellCount() const { return cells_; }

@@ -5,6 +5,7 @@
 #include "string_grid.h"
 #include "table_export.h"
 
+#include <QCheckBox>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -21,9 +22,11 @@ TExportPanel::TExportPanel(office::OfficePanelLinks links, QWidget* parent)
   RadioGroup1 = new ui::RadioGroup(QString::fromUtf8("Заменить точку на запятую? "),
                                    {QString::fromUtf8("не заменять"), QString::fromUtf8("заменить")}, this);
   RadioGroup1->SetItemIndex(kKeepPoint);
+  CheckBoxTyped = new QCheckBox(QString::fromUtf8("с заголовками и типами"), this);
   Button3 = new QPushButton(QString::fromUtf8("Выполнить"), this);
   Button11 = ExitButton();
   Body()->addWidget(RadioGroup1);
+  Body()->addWidget(CheckBoxTyped);
   Body()->addWidget(Button3);
   connect(Button3, &QPushButton::clicked, this, links_.guard.Guarded([this] { Button3Click(); }));
   connect(Button11, &QPushButton::clicked, this, links_.guard.Guarded([this] { Button11Click(); }));
@@ -32,6 +35,7 @@ TExportPanel::TExportPanel(office::OfficePanelLinks links, QWidget* parent)
 void TExportPanel::ToolButton5Click() {
   if (links_.recordGrid.isHidden()) return;
   RadioGroup1->SetItemIndex(kKeepPoint);
+  CheckBoxTyped->setChecked(false);
   show();
   raise();
 }
@@ -42,8 +46,8 @@ void TExportPanel::Button11Click() { hide(); }
 
 void TExportPanel::Button3Click() {
   office::ExportLinks links{links_.dialogs, links_.session, links_.progressBar1};
-  if (office::ExportTable(links_.tablePath(), links_.recordGrid.ColCount(),
-                          RadioGroup1->ItemIndex() == kDecimalComma, links)) {
+  const office::ExportStyle style{RadioGroup1->ItemIndex() == kDecimalComma, CheckBoxTyped->isChecked()};
+  if (office::ExportTable(links_.tablePath(), links_.recordGrid.ColCount(), style, links)) {
     hide();
   }
 }

@@ -1,11 +1,13 @@
 // The export panel Panel5: copies the table into a new spreadsheet workbook,
-// numeric fields optionally with a decimal comma; also runs the payment-list
+// numeric fields optionally with a decimal comma, optionally with a header
+// row and numbers, dates and booleans as such; also runs the payment-list
 // export of the "Прочие операции" menu.
 #pragma once
 
 #include "office_panel_links.h"
 #include "task_panel.h"
 
+class QCheckBox;
 class QPushButton;
 
 namespace ui {
@@ -23,6 +25,7 @@ class TExportPanel : public TaskPanel {
   void N16Click();             // "В EXCEL для Redozazoz"
 
   ui::RadioGroup* RadioGroup1;  // "Заменить точку на запятую? "
+  QCheckBox* CheckBoxTyped;     // "с заголовками и типами"
   QPushButton* Button3;
   QPushButton* Button11;
 

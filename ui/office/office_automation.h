@@ -35,11 +35,24 @@ class ExcelRange {
   virtual ExcelColumns& Columns() = 0;
 };
 
+// What a cell's value is to the spreadsheet.
+enum class CellKind : uint8_t {
+  Text,
+  Number,   // the text is a number with a decimal point
+  Date,     // the text is a YYYYMMDD date of the calendar
+  Boolean,  // the text is "1" (true) or "0"
+};
+
 class ExcelWorksheet {
  public:
   virtual ~ExcelWorksheet() = default;
   // Writes the text into the cell; row and column count from 1.
   virtual void Cells(int64_t row, int64_t col, const std::string& value) = 0;
+  // Writes the value into the cell as a value of its kind; a server that
+  // keeps only texts takes the text.
+  virtual void TypedCell(int64_t row, int64_t col, const std::string& value, [[maybe_unused]] CellKind kind) {
+    Cells(row, col, value);
+  }
   // The range of all cells.
   virtual ExcelRange& Cells() = 0;
 };

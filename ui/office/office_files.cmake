@@ -28,3 +28,14 @@ target_include_directories(office_files PUBLIC ${office_dir})
 # int_text brings the platform folder's plain headers (the file launcher's interface).
 target_link_libraries(office_files PUBLIC dbf_engine int_text write_all
   PRIVATE PkgConfig::XLSXWRITER PkgConfig::LIBZIP)
+
+# CSV out of a table and a new table from CSV: the text format, code pages,
+# field values and types; plain C++, so the fuzz targets and tools link it.
+add_library(csv_files STATIC
+  ${office_dir}/csv_code_page.cpp
+  ${office_dir}/csv_fields.cpp
+  ${office_dir}/csv_table.cpp
+  ${office_dir}/csv_text.cpp
+)
+target_include_directories(csv_files PUBLIC ${office_dir})
+target_link_libraries(csv_files PUBLIC dbf_engine)

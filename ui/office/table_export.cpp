@@ -1,6 +1,7 @@
 #include "table_export.h"
 
 #include "caption_1251.h"
+#include "csv_fields.h"
 #include "dbf2_lib.h"
 #include "dialog_service.h"
 #include "int_text.h"
@@ -36,6 +37,26 @@ std::string Amount(double value) {
   return text;
 }
 
+// What a typed export makes of a field's trimmed text; `text` becomes the
+// value the kind takes.
+CellKind KindOf(char type, std::string& text) {
+  switch (type) {
+    case 'N':
+    case 'F':
+      return csv::IsNumber(text) ? CellKind::Number : CellKind::Text;
+    case 'D':
+      return csv::IsDate(text, false) ? CellKind::Date : CellKind::Text;
+    case 'L': {
+      const char letter = text.size() == 1 ? csv::LogicalLetter(text) : 0;
+      if (letter == 0 || letter == '?') return CellKind::Text;
+      text = letter == 'T' || letter == 'Y' ? "1" : "0";
+      return CellKind::Boolean;
+    }
+    default:
+      return CellKind::Text;
+  }
+}
+
 // Closes every slot when the command ends, however it ends.
 struct OpenTable {
   explicit OpenTable(const std::string& path) { db.DbfOpen(kSlot, path); }
@@ -52,32 +73,35 @@ std::optional<std::string> CheckWorksheetRoom(int64_t records, int64_t extraRows
 }
 
 void FillGeneralExport(dbf::Dbf2_lib& db, uint16_t slot, ExcelWorksheet& sheet, int64_t starColumn,
-                       bool decimalComma, QProgressBar& bar) {
+                       ExportStyle style, QProgressBar& bar) {
   const int64_t n = db.DbfRecCount(slot);
-  sheet.Cells(n + 1, starColumn, "*");
+  const int64_t headerRows = style.typed ? 1 : 0;
+  sheet.Cells(n + 1 + headerRows, starColumn, "*");
   ui::Progress progress(&bar, n);
   // Each field's look-up name, made once: it finds exactly that field,
   // whatever blanks or '#' its stored name ends with.
   struct Column {
     std::string name;
-    bool commaForPoint;
+    char type;
   };
   std::vector<Column> columns;
   for (const dbf::FieldNode* f = db.DbfFields(slot); f; f = f->next) {
-    columns.push_back({f->LookupName(), decimalComma && f->type == 'N'});
+    if (style.typed) sheet.Cells(1, static_cast<int64_t>(columns.size()) + 1, f->Name());
+    columns.push_back({f->LookupName(), f->type});
   }
   db.DbfTop(slot);
   while (!db.DbfEof(slot)) {
-    const int64_t row = db.DbfRecNo(slot);
-    progress.Set(row);
+    const int64_t record = db.DbfRecNo(slot);
+    progress.Set(record);
     int64_t col = 1;
     for (const Column& c : columns) {
       std::string text = Trimmed(db.DbfGetStr(slot, c.name));
-      if (c.commaForPoint) {
+      const CellKind kind = style.typed ? KindOf(c.type, text) : CellKind::Text;
+      if (kind == CellKind::Text && style.decimalComma && c.type == 'N') {
         const size_t point = text.find('.');
         if (point != std::string::npos) text[point] = ',';
       }
-      sheet.Cells(row, col++, text);
+      sheet.TypedCell(record + headerRows, col++, text, kind);
     }
     db.DbfSkip(slot, 1);
   }
@@ -133,12 +157,14 @@ bool RunExport(const std::string& tablePath, ExportLinks& links,
 
 }  // namespace
 
-bool ExportTable(const std::string& tablePath, int64_t gridColumns, bool decimalComma, ExportLinks& links) {
+bool ExportTable(const std::string& tablePath, int64_t gridColumns, ExportStyle style, ExportLinks& links) {
   return RunExport(
       tablePath, links,
-      [](dbf::Dbf2_lib& db) { return CheckWorksheetRoom(db.DbfRecCount(kSlot), kGeneralExtraRows); },
+      [&](dbf::Dbf2_lib& db) {
+        return CheckWorksheetRoom(db.DbfRecCount(kSlot), kGeneralExtraRows + (style.typed ? 1 : 0));
+      },
       [&](dbf::Dbf2_lib& db, ExcelWorksheet& sheet) {
-        FillGeneralExport(db, kSlot, sheet, gridColumns, decimalComma, links.progress);
+        FillGeneralExport(db, kSlot, sheet, gridColumns, style, links.progress);
       });
 }
 

@@ -27,11 +27,19 @@ struct OfficeSession;
 // fit on a worksheet; none when they do.
 std::optional<std::string> CheckWorksheetRoom(int64_t records, int64_t extraRows);
 
+// How the general export writes the cells.
+struct ExportStyle {
+  bool decimalComma = false;  // the first "." of each N field's text becomes ","
+  // A header row of field names first, and N fields as numbers, D as dates,
+  // L as booleans where their values are such; the rest stays text.
+  bool typed = false;
+};
+
 // Fills the worksheet from the records of the slot: "*" in the cell below the
-// last record at column `starColumn`, then record r's fields in row r. With
-// `decimalComma` the first "." of each N field becomes ",".
+// last record at column `starColumn`, then record r's fields in row r (row
+// r + 1 below a typed export's header row).
 void FillGeneralExport(dbf::Dbf2_lib& db, uint16_t slot, ExcelWorksheet& sheet, int64_t starColumn,
-                       bool decimalComma, QProgressBar& progress);
+                       ExportStyle style, QProgressBar& progress);
 
 // Fills the worksheet with the payment list of the slot's FIO, ACCOUNT, TIN
 // and SUMMA fields, a blank cell at column `blankColumn` two rows below the
@@ -51,7 +59,7 @@ struct ExportLinks {
 // fills a new workbook of the session's first set, shows it and reports
 // "Перенос в MS EXCEL - выполнено!". True when it got that far.
 // `gridColumns` is the record grid's column count.
-bool ExportTable(const std::string& tablePath, int64_t gridColumns, bool decimalComma, ExportLinks& links);
+bool ExportTable(const std::string& tablePath, int64_t gridColumns, ExportStyle style, ExportLinks& links);
 bool ExportPaymentList(const std::string& tablePath, int64_t gridColumns, ExportLinks& links);
 
 }  // namespace office

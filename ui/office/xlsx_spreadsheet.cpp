@@ -29,11 +29,15 @@ XlsxWorksheet::XlsxWorksheet(const std::string& folder, bool takesCells)
     : spool_(takesCells ? std::make_unique<CellSpool>(folder) : nullptr) {}
 
 void XlsxWorksheet::Cells(int64_t row, int64_t col, const std::string& value) {
+  TypedCell(row, col, value, CellKind::Text);
+}
+
+void XlsxWorksheet::TypedCell(int64_t row, int64_t col, const std::string& value, CellKind kind) {
   if (!spool_) throw AutomationError("Книга открыта из файла; ячейка " + Where(row, col) + " не записана");
   if (row < 1 || row > kWorksheetRows || col < 1 || col > kWorksheetColumns) {
     throw AutomationError("Ячейка " + Where(row, col) + " вне листа");
   }
-  spool_->Add(static_cast<uint32_t>(row), static_cast<uint32_t>(col), value);
+  spool_->Add(static_cast<uint32_t>(row), static_cast<uint32_t>(col), value, static_cast<uint8_t>(kind));
 }
 
 void XlsxWorksheet::AutoFit() {

@@ -30,6 +30,7 @@ class XlsxWorksheet : public ExcelWorksheet, public ExcelRange, public ExcelColu
   XlsxWorksheet(const std::string& folder, bool takesCells);
 
   void Cells(int64_t row, int64_t col, const std::string& value) override;
+  void TypedCell(int64_t row, int64_t col, const std::string& value, CellKind kind) override;
   ExcelRange& Cells() override { return *this; }
   ExcelColumns& Columns() override { return *this; }
   void AutoFit() override;

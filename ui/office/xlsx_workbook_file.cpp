@@ -7,6 +7,7 @@
 #include <xlsxwriter.h>
 
 #include <cerrno>
+#include <charconv>
 #include <cstdio>
 #include <cstring>
 #include <map>
@@ -19,6 +20,36 @@ namespace {
   std::remove(path.c_str());
   const std::string why = systemError != 0 ? std::strerror(systemError) : lxw_strerror(error);
   throw AutomationError(path + ": " + why);
+}
+
+constexpr char kDateFormat[] = "dd.mm.yyyy";
+
+int Digits(std::string_view text, size_t at, size_t n) {
+  int value = 0;
+  std::from_chars(text.data() + at, text.data() + at + n, value);
+  return value;
+}
+
+// Writes one cell as its kind says; `utf8` is scratch for a text.
+lxw_error WriteCell(lxw_worksheet* ws, lxw_row_t r, lxw_col_t c, CellKind kind, const std::string& text,
+                    std::string& utf8, lxw_format* dateFormat) {
+  switch (kind) {
+    case CellKind::Number: {
+      double value = 0;
+      std::from_chars(text.data(), text.data() + text.size(), value);
+      return worksheet_write_number(ws, r, c, value, nullptr);
+    }
+    case CellKind::Date: {
+      lxw_datetime date{Digits(text, 0, 4), Digits(text, 4, 2), Digits(text, 6, 2), 0, 0, 0};
+      return worksheet_write_datetime(ws, r, c, &date, dateFormat);
+    }
+    case CellKind::Boolean:
+      return worksheet_write_boolean(ws, r, c, text == "1", nullptr);
+    case CellKind::Text:
+      break;
+  }
+  utf8 = XlsxCellText(text);
+  return worksheet_write_string(ws, r, c, utf8.c_str(), nullptr);
 }
 
 }  // namespace
@@ -37,14 +68,16 @@ void WriteXlsxWorkbook(const std::string& path, const std::vector<SheetToWrite>&
   std::string utf8;
   // The cells of one row, by column, the last text written to each: an
   // empty text clears the cell, which the writer itself cannot.
-  std::map<uint32_t, std::string> row;
+  std::map<uint32_t, std::pair<uint8_t, std::string>> row;
+  lxw_format* dateFormat = nullptr;
   uint32_t rowNumber = 0;
   auto writeRow = [&](lxw_worksheet* ws) {
-    for (const auto& [col, text] : row) {
+    for (const auto& [col, cell] : row) {
+      const auto& [kind, text] = cell;
       if (failure != LXW_NO_ERROR || text.empty()) continue;
-      utf8 = XlsxCellText(text);
       errno = 0;
-      const lxw_error e = worksheet_write_string(ws, rowNumber - 1, static_cast<lxw_col_t>(col - 1), utf8.c_str(), nullptr);
+      const lxw_error e = WriteCell(ws, rowNumber - 1, static_cast<lxw_col_t>(col - 1), static_cast<CellKind>(kind),
+                                    text, utf8, dateFormat);
       if (e != LXW_NO_ERROR) {
         failure = e;
         systemError = errno;
@@ -58,10 +91,14 @@ void WriteXlsxWorkbook(const std::string& path, const std::vector<SheetToWrite>&
     for (size_t c = 0; c < sheet.widths.size(); ++c) {
       if (sheet.widths[c] > 0) worksheet_set_column(ws, c, c, sheet.widths[c], nullptr);
     }
-    sheet.cells->ForEachInRowOrder([&](uint32_t r, uint32_t col, std::string_view text) {
+    sheet.cells->ForEachInRowOrder([&](uint32_t r, uint32_t col, uint8_t kind, std::string_view text) {
       if (r != rowNumber) writeRow(ws);
       rowNumber = r;
-      row[col] = text;
+      if (kind == static_cast<uint8_t>(CellKind::Date) && !dateFormat) {
+        dateFormat = workbook_add_format(book);
+        format_set_num_format(dateFormat, kDateFormat);
+      }
+      row[col] = {kind, std::string(text)};
     });
     writeRow(ws);
   }

@@ -1,6 +1,7 @@
 #include "office_window_fixture.h"
 #include "radio_group.h"
 
+#include <QCheckBox>
 #include <QProgressBar>
 #include <QPushButton>
 
@@ -22,11 +23,24 @@ TEST_F(ExportPanelTest, BothCommandsShowThePanelWithThePointKept) {
   form->ToolButton5->trigger();
   EXPECT_FALSE(form->Panel5->isHidden());
   form->Panel5->RadioGroup1->SetItemIndex(1);
+  form->Panel5->CheckBoxTyped->setChecked(true);
   form->Panel5->Button11->click();
   EXPECT_TRUE(form->Panel5->isHidden());
   form->SavetoMSEXCEL1->trigger();
   EXPECT_FALSE(form->Panel5->isHidden());
   EXPECT_EQ(form->Panel5->RadioGroup1->ItemIndex(), 0);
+  EXPECT_FALSE(form->Panel5->CheckBoxTyped->isChecked());
+  EXPECT_EQ(form->Panel5->CheckBoxTyped->text().toStdString(), "с заголовками и типами");
+}
+
+TEST_F(ExportPanelTest, TheTypedExportWritesTheHeaderRowAndNumbers) {
+  form->ToolButton5->trigger();
+  form->Panel5->CheckBoxTyped->setChecked(true);
+  form->Panel5->Button3->click();
+  EXPECT_EQ(Sheet().Cell(1, 2), "PRICE");
+  EXPECT_EQ(Sheet().Cell(3, 2), "3.1");
+  EXPECT_EQ(Sheet().Kind(3, 2), office::CellKind::Number);
+  EXPECT_EQ(Sheet().Cell(4, 3), "*");
 }
 
 TEST_F(ExportPanelTest, ExportsTheTableAndClosesThePanel) {

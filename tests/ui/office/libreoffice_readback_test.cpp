@@ -2,10 +2,16 @@
 // to CSV and to plain text with LibreOffice on the command line, without a
 // display, in a private profile and home and with a time limit.
 #include "caption_1251.h"
+#include "desktop_office.h"
 #include "docx_word_basic.h"
+#include "office_session.h"
+#include "scripted_dialog_service.h"
+#include "table_export.h"
 #include "office_test_support.h"
 #include "recording_launcher.h"
 #include "xlsx_spreadsheet.h"
+
+#include <QProgressBar>
 
 #include <gtest/gtest.h>
 
@@ -73,6 +79,30 @@ TEST_F(LibreOfficeReadBackTest, TheWorkbookReadsAsItsCells) {
   ASSERT_EQ(launcher.opened.size(), 1u);
   const Conversion c = Convert(dir, launcher.opened[0], "csv:Text - txt - csv (StarCalc):44,34,76", ".csv");
   EXPECT_EQ(c.text, "Ф.И.О.,Сумма,\nИванов Пётр,\"12,50\",_x0041_\n,,*\n") << c.said;
+}
+
+TEST_F(LibreOfficeReadBackTest, ATypedExportReadsAsNumbersDatesAndBooleans) {
+  const std::vector<testsupport::FieldSpec> fields{{"SUM", 'N', 8, 2}, {"DAY", 'D', 8}, {"OK", 'L', 1}, {"NO", 'C', 4}};
+  const std::string table = officetest::WriteTable(
+      dir, "t.dbf", fields, {{"   12.50", "20240131", "T", "0012"}, {"   -2.25", "20000229", "F", "12"}});
+  office::DesktopOffice servers(dir.Path("exchange"), launcher);
+  office::OfficeSession session(servers);
+  ui::ScriptedDialogService dialogs;
+  QProgressBar bar;
+  office::ExportLinks links{dialogs, session, bar};
+  ASSERT_TRUE(office::ExportTable(table, 5, office::ExportStyle{false, true}, links));
+  ASSERT_EQ(launcher.opened.size(), 1u);
+  // Flat XML says each cell's type (booleans read as TRUE() and FALSE()); the
+  // numbers are floats, so a sum over them adds them up.
+  const Conversion c = Convert(dir, launcher.opened[0], "fods", ".fods");
+  for (const char* cell : {"office:value-type=\"float\" office:value=\"12.5\"",
+                           "office:value-type=\"float\" office:value=\"-2.25\"",
+                           "office:value-type=\"date\" office:date-value=\"2024-01-31\"",
+                           "office:value-type=\"date\" office:date-value=\"2000-02-29\"",
+                           "table:formula=\"of:=TRUE()\"", "table:formula=\"of:=FALSE()\"", "<text:p>0012</text:p>",
+                           "<text:p>SUM</text:p>"}) {
+    EXPECT_NE(c.text.find(cell), std::string::npos) << cell << "\n" << c.said;
+  }
 }
 
 TEST_F(LibreOfficeReadBackTest, TheDocumentReadsAsItsLines) {

@@ -29,7 +29,20 @@ office::ExcelWorksheet& RecordingExcel::WorkSheets(int index) {
   return *this;
 }
 
-void RecordingExcel::Cells(int64_t row, int64_t col, const std::string& value) { cells[{row, col}] = value; }
+void RecordingExcel::Cells(int64_t row, int64_t col, const std::string& value) {
+  cells[{row, col}] = value;
+  kinds.erase({row, col});
+}
+
+void RecordingExcel::TypedCell(int64_t row, int64_t col, const std::string& value, office::CellKind kind) {
+  Cells(row, col, value);
+  if (kind != office::CellKind::Text) kinds[{row, col}] = kind;
+}
+
+office::CellKind RecordingExcel::Kind(int64_t row, int64_t col) const {
+  const auto found = kinds.find({row, col});
+  return found == kinds.end() ? office::CellKind::Text : found->second;
+}
 
 office::ExcelRange& RecordingExcel::Cells() {
   log_.Call(name_, "Cells");

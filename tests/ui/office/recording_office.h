@@ -31,6 +31,7 @@ class RecordingExcel : public office::ExcelApplication, public office::ExcelWork
   void Visible(bool visible) override;
   office::ExcelWorksheet& WorkSheets(int index) override;
   void Cells(int64_t row, int64_t col, const std::string& value) override;
+  void TypedCell(int64_t row, int64_t col, const std::string& value, office::CellKind kind) override;
   office::ExcelRange& Cells() override;
   office::ExcelColumns& Columns() override;
   void AutoFit() override;
@@ -38,6 +39,9 @@ class RecordingExcel : public office::ExcelApplication, public office::ExcelWork
   // Cell texts by (row, column), as handed over (1251 bytes).
   std::map<std::pair<int64_t, int64_t>, std::string> cells;
   std::string Cell(int64_t row, int64_t col) const;
+  // The kind of a cell TypedCell wrote last; Text for any other.
+  std::map<std::pair<int64_t, int64_t>, office::CellKind> kinds;
+  office::CellKind Kind(int64_t row, int64_t col) const;
 
  private:
   OfficeLog& log_;

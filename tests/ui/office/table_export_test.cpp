@@ -15,8 +15,8 @@ namespace {
 
 class TableExportTest : public ::testing::Test {
  protected:
-  bool Export(const std::string& path, bool decimalComma, int64_t gridColumns = 4) {
-    return office::ExportTable(path, gridColumns, decimalComma, links);
+  bool Export(const std::string& path, bool decimalComma, int64_t gridColumns = 4, bool typed = false) {
+    return office::ExportTable(path, gridColumns, office::ExportStyle{decimalComma, typed}, links);
   }
   bool PaymentList(const std::string& path, int64_t gridColumns = 6) {
     return office::ExportPaymentList(path, gridColumns, links);
@@ -58,6 +58,23 @@ TEST_F(TableExportTest, ADecimalCommaReplacesTheFirstPointOfNumericFieldsOnly) {
   EXPECT_EQ(Sheet().Cell(1, 2), "12,50");
   EXPECT_EQ(Sheet().Cell(1, 3), "1.5");
   EXPECT_EQ(Sheet().Cell(2, 2), "1,2.3");
+}
+
+TEST_F(TableExportTest, ATypedExportHasAHeaderRowAndNumbersDatesAndBooleansAsSuch) {
+  const std::vector<FieldSpec> fields{{"NAME", 'C', 4}, {"SUM", 'N', 6, 2}, {"DAY", 'D', 8}, {"OK", 'L', 1}};
+  const std::string path = officetest::WriteTable(dir, "t.dbf", fields,
+                                                  {{"12", "  1.50", "20240229", "y"}, {"", "1.2.3", "20230229", "?"}});
+  ASSERT_TRUE(Export(path, true, 5, true));
+  using Kind = office::CellKind;
+  const std::map<std::pair<int64_t, int64_t>, std::pair<std::string, Kind>> expected{
+      {{1, 1}, {"NAME", Kind::Text}},  {{1, 2}, {"SUM", Kind::Text}},      {{1, 3}, {"DAY", Kind::Text}},
+      {{1, 4}, {"OK", Kind::Text}},    {{2, 1}, {"12", Kind::Text}},       {{2, 2}, {"1.50", Kind::Number}},
+      {{2, 3}, {"20240229", Kind::Date}}, {{2, 4}, {"1", Kind::Boolean}}, {{3, 1}, {"", Kind::Text}},
+      {{3, 2}, {"1,2.3", Kind::Text}},  {{3, 3}, {"20230229", Kind::Text}}, {{3, 4}, {"?", Kind::Text}},
+      {{4, 5}, {"*", Kind::Text}}};
+  std::map<std::pair<int64_t, int64_t>, std::pair<std::string, Kind>> written;
+  for (const auto& [at, text] : Sheet().cells) written[at] = {text, Sheet().Kind(at.first, at.second)};
+  EXPECT_EQ(written, expected);
 }
 
 TEST_F(TableExportTest, EachFieldIsReadByItsOwnStoredName) {

@@ -1,0 +1,120 @@
+// "Сохранить как CSV…" and "Создать из CSV…" driven through the menu.
+#include "main_window_fixture.h"
+#include "process_limits.h"
+
+#include <filesystem>
+
+namespace {
+
+class CsvCommandsTest : public MainWindowTest {
+ protected:
+  // NAME C10, SUM N8.2, DAY D8, OK L1 in DOS 866; the second record marked deleted.
+  std::string WriteTable() {
+    const std::vector<testsupport::FieldSpec> fields{{"NAME", 'C', 10}, {"SUM", 'N', 8, 2}, {"DAY", 'D', 8}, {"OK", 'L', 1}};
+    testsupport::TableLayout layout;
+    layout.fields = fields;
+    layout.records = {testsupport::Record(fields, {"\x88\xa2\xa0\xad\xae\xa2", "   12.50", "20240131", "T"}),
+                      testsupport::Record(fields, {"a,\"b\"", "   -3.00", "        ", "F"}, true),
+                      testsupport::Record(fields, {" two\r\nrow", "        ", "20231301", "?"})};
+    const std::string path = dir.Path("t.dbf");
+    testsupport::WriteFile(path, testsupport::TableBytes(layout));
+    return path;
+  }
+
+  void SaveCsv(const std::string& path) {
+    dialogs.saveAnswers.push_back(ui::FileChoice{path, 1});
+    form->SaveasCSV1->trigger();
+  }
+
+  // A table from the CSV, with `templatePath` as its template when not empty.
+  void CreateFromCsv(const std::string& csvPath, const std::string& table, const std::string& templatePath = "") {
+    dialogs.WillOpen(csvPath);
+    dialogs.askAnswers.push_back(!templatePath.empty());
+    if (!templatePath.empty()) dialogs.WillOpen(templatePath);
+    dialogs.saveAnswers.push_back(ui::FileChoice{table, 1});
+    form->CreatefromCSV1->trigger();
+  }
+
+  static std::string Records(const std::string& table) {
+    const std::string bytes = testsupport::ReadFile(table);
+    return bytes.substr(testsupport::U16At(bytes, 8));
+  }
+};
+
+const char kCsv[] =
+    "*,NAME,SUM,DAY,OK\r\n"
+    ",Иванов,12.50,2024-01-31,T\r\n"
+    "*,\"a,\"\"b\"\"\",-3.00,,F\r\n"
+    ",\" two\r\nrow\",,20231301,?\r\n";
+
+TEST_F(CsvCommandsTest, CsvOutAndBackInGivesTheSameRecords) {
+  EXPECT_EQ(form->SaveasCSV1->text().toStdString(), "Сохранить как CSV…");
+  EXPECT_EQ(form->CreatefromCSV1->text().toStdString(), "Создать из CSV…");
+  const std::string table = WriteTable();
+  OpenFromMenu(table);
+  SaveCsv(dir.Path("out"));  // ".csv" is added
+  EXPECT_EQ(testsupport::ReadFile(dir.Path("out.csv")), kCsv);
+
+  // Guessed fields: the same values, so the same CSV again; a template: the same bytes.
+  CreateFromCsv(dir.Path("out.csv"), dir.Path("guessed.dbf"));
+  EXPECT_EQ(form->Table().TablePath, dir.Path("guessed.dbf"));
+  EXPECT_EQ(form->Table().Page(), ui::CodePage::Dos866);  // UTF-8 goes into the page the grid drew
+  EXPECT_EQ(Cell(1, 1), "\x88\xa2\xa0\xad\xae\xa2");
+  SaveCsv(dir.Path("again.csv"));
+  EXPECT_EQ(testsupport::ReadFile(dir.Path("again.csv")), testsupport::ReadFile(dir.Path("out.csv")));
+
+  CreateFromCsv(dir.Path("out.csv"), dir.Path("templated.dbf"), table);
+  EXPECT_EQ(Records(dir.Path("templated.dbf")), Records(table));
+  EXPECT_EQ(dialogs.messages.size(), 4u);
+  EXPECT_EQ(dialogs.messages[1], "Таблица создана из CSV, записей: 3.\r\n" + dir.Path("guessed.dbf"));
+  EXPECT_TRUE(exits.empty());
+}
+
+TEST_F(CsvCommandsTest, TheCsvsOwnCodePageIsKeptWhetherToldOrChosen) {
+  // "Иванов" in 866 as the bytes of the CSV: told from its letters, or chosen
+  // as 866 in the dialog; chosen as 1251 it reads as other letters.
+  testsupport::WriteFile(dir.Path("dos.csv"), "NAME\n\x88\xa2\xa0\xad\xae\xa2\n");
+  struct Case {
+    int filterIndex;
+    ui::CodePage page;
+  };
+  for (const Case& c : {Case{1, ui::CodePage::Dos866}, Case{4, ui::CodePage::Dos866}, Case{3, ui::CodePage::Windows1251}}) {
+    const std::string table = dir.Path("dos" + std::to_string(c.filterIndex) + ".dbf");
+    dialogs.WillOpen(dir.Path("dos.csv"), c.filterIndex);
+    dialogs.askAnswers.push_back(false);
+    dialogs.saveAnswers.push_back(ui::FileChoice{table, 1});
+    form->CreatefromCSV1->trigger();
+    EXPECT_EQ(form->Table().Page(), c.page) << c.filterIndex;
+    EXPECT_EQ(Records(table), " \x88\xa2\xa0\xad\xae\xa2\x1a");
+  }
+}
+
+TEST_F(CsvCommandsTest, AWriteThatFailsOrValuesThatDoNotFitLeaveNoFile) {
+  const std::string table = WriteTable();
+  OpenFromMenu(table);
+  testsupport::WriteFile(dir.Path("old.csv"), "old");
+  {
+    testsupport::FileSizeLimit limit(40);
+    SaveCsv(dir.Path("cut.csv"));
+    SaveCsv(dir.Path("old.csv"));  // a file that was there keeps its bytes
+  }
+  ASSERT_EQ(dialogs.messages.size(), 2u);
+  for (const std::string& said : dialogs.messages) EXPECT_TRUE(testsupport::OnlyTooLarge({said})) << said;
+  EXPECT_NE(dialogs.messages[0].find(dir.Path("cut.csv")), std::string::npos);
+  EXPECT_EQ(testsupport::ReadFile(dir.Path("old.csv")), "old");
+  testsupport::WriteFile(dir.Path("in.csv"), std::string("NAME,N\r\n") + std::string(300, 'x') + ",1\r\n");
+  CreateFromCsv(dir.Path("in.csv"), dir.Path("wide.dbf"));
+  EXPECT_EQ(dialogs.messages.back(), "Таблица не создана: значения не помещаются в поля.\r\nСтрока 2, столбец 1 (NAME): "
+                                     "текст длиннее поля: \"" + std::string(300, 'x') + "\" в поле C(254.0)");
+  testsupport::WriteFile(dir.Path("in.csv"), "NAME\r\n" + std::string(100, 'x') + "\r\n");
+  {
+    testsupport::FileSizeLimit limit(120);
+    CreateFromCsv(dir.Path("in.csv"), dir.Path("cut.dbf"));
+  }
+  EXPECT_NE(dialogs.messages.back().find(dir.Path("cut.dbf")), std::string::npos) << dialogs.messages.back();
+  EXPECT_EQ(dir.FileCount(), 3u);  // the table and the two CSV files only
+  EXPECT_EQ(form->Table().TablePath, table);
+  EXPECT_TRUE(exits.empty());
+}
+
+}  // namespace

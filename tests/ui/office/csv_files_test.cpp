@@ -1,0 +1,128 @@
+// The CSV format, field values and types, without windows.
+#include "csv_page_text.h"
+#include "csv_table.h"
+#include "csv_text.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using csv::FieldSpec;
+
+const csv::ByteText kWin = office::PageText(ui::CodePage::Windows1251);
+
+std::vector<std::vector<std::string>> ReadAll(std::string_view text) {
+  csv::Reader reader(text);
+  std::vector<std::vector<std::string>> rows;
+  std::vector<std::string> fields;
+  while (reader.Next(fields)) rows.push_back(fields);
+  return rows;
+}
+
+TEST(CsvText, FieldsComeBackAsWrittenAndOtherWritersLineEndsRead) {
+  const std::vector<std::string> tricky{"plain", "a,b", "say \"hi\"", "two\r\nlines", "", " blanks ", "\"", "x\ny"};
+  std::string line;
+  for (size_t i = 0; i < tricky.size(); ++i) {
+    if (i) line += ',';
+    csv::AppendField(line, tricky[i]);
+  }
+  EXPECT_EQ(line, "plain,\"a,b\",\"say \"\"hi\"\"\",\"two\r\nlines\",, blanks ,\"\"\"\",\"x\ny\"");
+  EXPECT_EQ(ReadAll(line + "\r\n" + line), (std::vector<std::vector<std::string>>{tricky, tricky}));
+  struct Case {
+    std::string text;
+    std::vector<std::vector<std::string>> rows;
+  };
+  for (const Case& c : std::vector<Case>{
+           {"\xEF\xBB\xBF" "a,b\n1,2\n\n", {{"a", "b"}, {"1", "2"}}},
+           {"a\r\rb,\r", {{"a"}, {"b", ""}}},
+           {"a\"b,\"c\"d", {{"a\"b", "cd"}}},
+       }) {
+    EXPECT_EQ(ReadAll(c.text), c.rows) << c.text;
+  }
+  csv::Reader open("a\nb,\"never closed\n");
+  std::vector<std::string> fields;
+  EXPECT_TRUE(open.Next(fields));
+  EXPECT_THROW(open.Next(fields), csv::ParseError);
+}
+
+TEST(CsvFields, StoredValuesGoOutTrimmedAndDatedAndComeBackStored) {
+  struct Case {
+    FieldSpec field;
+    std::string stored;  // the table's bytes
+    std::string out;     // the CSV's text, in the table's bytes
+  };
+  const std::vector<Case> cases{
+      {{"", 'C', 6}, "  ab  ", "  ab"},         {{"", 'N', 8, 2}, "   12.50", "12.50"},
+      {{"", 'N', 4}, "  -3", "-3"},             {{"", 'D', 8}, "20240229", "2024-02-29"},
+      {{"", 'L', 1}, "T", "T"},                 {{"", 'L', 1}, "?", "?"},
+      {{"", 'N', 5, 1}, "     ", ""},           {{"", 'C', 3}, "\xc0\xe1\xe2", "\xc0\xe1\xe2"},
+  };
+  std::string scratch;
+  for (const Case& c : cases) {
+    EXPECT_EQ(csv::OutValue(c.field.type, c.stored, scratch), c.out) << c.stored;
+    std::string stored;
+    EXPECT_EQ(csv::AppendStored(stored, c.field, kWin.Decoded(c.out), kWin), std::nullopt) << c.out;
+    EXPECT_EQ(stored, c.stored);
+  }
+  // Dates the calendar lacks go out as stored.
+  for (const char* wrong : {"20230229", "20231301", "2023 1 1"}) EXPECT_EQ(csv::OutValue('D', wrong, scratch), wrong);
+}
+
+TEST(CsvFields, ValuesThatDoNotFitTheFieldAreRefused) {
+  struct Case {
+    FieldSpec field;
+    std::string value;
+  };
+  for (const Case& c : std::vector<Case>{{{"", 'C', 2}, "abc"},      {{"", 'C', 9}, "日本"},
+                                         {{"", 'N', 5, 1}, "1.25"},  {{"", 'N', 4, 0}, "12345"},
+                                         {{"", 'N', 8, 2}, "1,5"},   {{"", 'D', 8}, "2023-02-29"},
+                                         {{"", 'D', 8}, "2023-1-1"}, {{"", 'L', 1}, "maybe"}}) {
+    std::string stored;
+    EXPECT_NE(csv::AppendStored(stored, c.field, c.value, kWin), std::nullopt) << c.value;
+    EXPECT_EQ(stored, "");
+  }
+}
+
+TEST(CsvFields, EachColumnGetsTheNarrowestFieldAllItsValuesFit) {
+  struct Case {
+    std::vector<std::string> values;
+    std::optional<FieldSpec> field;
+  };
+  const std::vector<Case> cases{
+      {{"12", "-3.5", ""}, FieldSpec{"", 'N', 4, 1}},    {{"007", "1"}, FieldSpec{"", 'N', 3, 0}},
+      {{"2024-01-31", ""}, FieldSpec{"", 'D', 8, 0}},     {{"да", "F", "false"}, FieldSpec{"", 'L', 1, 0}},
+      {{"12", "a"}, FieldSpec{"", 'C', 2, 0}},            {{"", ""}, FieldSpec{"", 'C', 1, 0}},
+      {{std::string(21, '9')}, FieldSpec{"", 'C', 21, 0}}, {{"2024-02-30"}, FieldSpec{"", 'C', 10, 0}},
+      {{std::string(255, 'x')}, std::nullopt},
+  };
+  for (const Case& c : cases) {
+    csv::ColumnGuess guess;
+    for (const std::string& v : c.values) guess.Add(v, kWin.EncodedSize(v));
+    EXPECT_EQ(guess.Field(), c.field) << c.values[0];
+  }
+}
+
+TEST(CsvFields, NamesAreCutUpperCasedAndMadeUnique) {
+  EXPECT_EQ(csv::FieldNames({"name", "Name", "very long name", "very long name!", "", "сумма", " a-b "}, kWin),
+            (std::vector<std::string>{"NAME", "NAME_2", "VERY_LONG_", "VERY_LON_2", "FIELD", "\xd1\xd3\xcc\xcc\xc0",
+                                      "A_B"}));
+  EXPECT_EQ(csv::FieldNames({"абвгдеё"}, csv::ByteText::Utf8()), std::vector<std::string>{"АБВГД"});  // 10 bytes
+}
+
+TEST(CsvTable, ProblemsNameTheirRowAndColumnAndLeaveNoRecords) {
+  const std::vector<FieldSpec> fields{{"NAME", 'C', 3}, {"SUM", 'N', 5, 2}};
+  const csv::ReadOutcome read =
+      csv::ReadCsv("*,name,sum,other\n,ab,1.5\n*,abcd,x\nz,,,\n", kWin, &fields);
+  EXPECT_EQ(read.problems, (std::vector<std::string>{
+                               "Строка 1, столбец 4 (other): в образце нет такого поля",
+                               "Строка 3, столбец 2 (name): текст длиннее поля: \"abcd\" в поле C(3.0)",
+                               "Строка 3, столбец 3 (sum): не число: \"x\" в поле N(5.2)",
+                               "Строка 4, столбец 1 (*): отметка удаления бывает только \"*\""}));
+  EXPECT_TRUE(read.plan.records.empty());
+  const csv::ReadOutcome good = csv::ReadCsv("*,sum,name\n,1.5,ab\n*,,c\n", kWin, &fields);
+  EXPECT_TRUE(good.problems.empty());
+  EXPECT_EQ(good.plan.records, " ab  1.50*c       ");
+  EXPECT_EQ(good.plan.count, 2);
+}
+
+}  // namespace
