@@ -44,6 +44,10 @@ class DialogService {
   virtual std::optional<FileChoice> SaveFile(const std::string& filter) = 0;
   // The font dialog; nothing when cancelled.
   virtual std::optional<QFont> ChooseFont(const FontRequest& request) = 0;
+  // A one-line text input under `label`, starting with `initial`; nothing
+  // when cancelled.
+  virtual std::optional<std::string> AskText(const std::string& title, const std::string& label,
+                                             const std::string& initial) = 0;
 };
 
 }  // namespace ui

@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 
 namespace ui {
@@ -65,6 +67,15 @@ std::optional<QFont> QtDialogService::ChooseFont(const FontRequest& request) {
   if (request.minSize > 0 && font.pointSize() < request.minSize) font.setPointSize(request.minSize);
   if (request.maxSize > 0 && font.pointSize() > request.maxSize) font.setPointSize(request.maxSize);
   return font;
+}
+
+std::optional<std::string> QtDialogService::AskText(const std::string& title, const std::string& label,
+                                                    const std::string& initial) {
+  bool accepted = false;
+  const QString text = QInputDialog::getText(Owner(), QString::fromStdString(title), QString::fromStdString(label),
+                                             QLineEdit::Normal, QString::fromStdString(initial), &accepted);
+  if (!accepted) return std::nullopt;
+  return text.toStdString();
 }
 
 }  // namespace ui

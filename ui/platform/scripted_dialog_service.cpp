@@ -44,6 +44,7 @@ ScriptedDialogService::~ScriptedDialogService() {
   ReportUnused(saveAnswers.size(), "save dialog");
   ReportUnused(askAnswers.size(), "question");
   ReportUnused(fontAnswers.size(), "font dialog");
+  ReportUnused(textAnswers.size(), "text input");
 }
 
 void ScriptedDialogService::Message(const std::string& text) { messages.push_back(text); }
@@ -66,6 +67,12 @@ std::optional<FileChoice> ScriptedDialogService::SaveFile(const std::string& fil
 std::optional<QFont> ScriptedDialogService::ChooseFont(const FontRequest& request) {
   fontRequests.push_back(request);
   return Next(fontAnswers, std::string("font dialog"), std::optional<QFont>());
+}
+
+std::optional<std::string> ScriptedDialogService::AskText(const std::string& title, const std::string& label,
+                                                          const std::string& initial) {
+  textRequests.push_back(title + "|" + label + "|" + initial);
+  return Next(textAnswers, "text input " + textRequests.back(), std::optional<std::string>());
 }
 
 }  // namespace ui

@@ -1,0 +1,87 @@
+#include "record_search.h"
+
+#include "code_page.h"
+#include "record_store.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+// NAME C8, CITY C6 in code page 866: "Иванов"/"Москва", "Bob"/"Omsk",
+// "ИВАН"/"bob".
+RecordStore People() {
+  const std::vector<std::pair<const char*, const char*>> people{
+      {"Иванов", "Москва"}, {"Bob", "Omsk"}, {"ИВАН", "bob"}};
+  RecordStore store({"#", "NAME", "CITY"}, {{1, 8}, {9, 6}}, 15, static_cast<int64_t>(people.size()));
+  std::string bytes;
+  for (const auto& [name, city] : people) {
+    std::string record = " " + ui::EncodeTyped(QString::fromUtf8(name), ui::CodePage::Dos866);
+    record.resize(9, ' ');
+    record += ui::EncodeTyped(QString::fromUtf8(city), ui::CodePage::Dos866);
+    record.resize(15, ' ');
+    bytes += record;
+  }
+  std::memcpy(store.Records(), bytes.data(), bytes.size());
+  store.TakeMarks(0, static_cast<int64_t>(people.size()));
+  return store;
+}
+
+}  // namespace
+
+TEST(RecordSearchTest, FindsTextAsDrawnFromTheCurrentCellOnAndRoundTheEnd) {
+  const RecordStore store = People();
+  const std::optional<GridCell> none;
+  const struct {
+    const char* text;
+    int column;
+    bool matchCase;
+    ui::CodePage page;
+    GridCell from;
+    bool backwards;
+    std::optional<GridCell> found;
+  } cases[] = {
+      {"иван", 0, false, ui::CodePage::Dos866, {0, 0}, false, GridCell{1, 1}},
+      {"иван", 0, false, ui::CodePage::Dos866, {1, 1}, false, GridCell{3, 1}},
+      {"иван", 0, true, ui::CodePage::Dos866, {0, 0}, false, none},
+      {"Иван", 0, true, ui::CodePage::Dos866, {1, 1}, false, GridCell{1, 1}},  // only the cell it starts on
+      {"bob", 0, false, ui::CodePage::Dos866, {1, 1}, false, GridCell{2, 1}},
+      {"bob", 0, false, ui::CodePage::Dos866, {2, 1}, false, GridCell{3, 2}},
+      {"bob", 0, false, ui::CodePage::Dos866, {3, 2}, false, GridCell{2, 1}},
+      {"bob", 0, false, ui::CodePage::Dos866, {2, 1}, true, GridCell{3, 2}},
+      {"bob", 2, false, ui::CodePage::Dos866, {0, 0}, false, GridCell{3, 2}},
+      {"bob", 2, false, ui::CodePage::Dos866, {3, 0}, false, GridCell{3, 2}},  // its row's cell comes first
+      {"bob", 0, true, ui::CodePage::Dos866, {2, 1}, false, GridCell{3, 2}},
+      {"СКВ", 0, false, ui::CodePage::Dos866, {0, 0}, false, GridCell{1, 2}},
+      {"€", 0, false, ui::CodePage::Dos866, {0, 0}, false, none},  // no byte for it in 866
+      {"", 0, false, ui::CodePage::Dos866, {0, 0}, false, none},
+      // Drawn in 1251 the same bytes are other letters.
+      {"иван", 0, false, ui::CodePage::Windows1251, {0, 0}, false, none},
+      {"OMSK", 0, false, ui::CodePage::SystemDefault, {0, 0}, false, GridCell{2, 2}},
+      {"OMSK", 0, true, ui::CodePage::SystemDefault, {0, 0}, false, none},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.text) + " from " + std::to_string(c.from.row) + "," + std::to_string(c.from.col));
+    const RecordSearch search({QString::fromUtf8(c.text), c.column, c.matchCase}, c.page);
+    const auto found = search.Find(store, c.from, c.backwards);
+    ASSERT_EQ(found.has_value(), c.found.has_value());
+    if (found) {
+      EXPECT_EQ(found->row, c.found->row);
+      EXPECT_EQ(found->col, c.found->col);
+    }
+  }
+}
+
+TEST(RecordSearchTest, TypedCellsAreSearchedAsTheyNowRead) {
+  RecordStore store = People();
+  store.SetCell(2, 1, ui::EncodeTyped(QString::fromUtf8("Пётр"), ui::CodePage::Dos866));
+  const RecordSearch search({QString::fromUtf8("ПЁТР"), 0, false}, ui::CodePage::Dos866);
+  const auto found = search.Find(store, {0, 0}, false);
+  ASSERT_TRUE(found);
+  EXPECT_EQ(*found, (GridCell{2, 1}));
+  EXPECT_FALSE(RecordSearch({QStringLiteral("Bob"), 0, false}, ui::CodePage::Dos866).Find(store, {0, 0}, false));
+}
