@@ -109,10 +109,10 @@ TEST_F(MainWindowKeysTest, ChoicesAreKeptForTheNextRun) {
   const QFont font(QStringLiteral("DejaVu Sans Mono"), 14);
   dialogs.fontAnswers.push_back(font);
   form->N4->trigger();
-  form->resize(700, 500);
+  form->resize(980, 640);
 
   NextRun();
-  EXPECT_EQ(form->size(), QSize(700, 500));
+  EXPECT_EQ(form->size(), QSize(980, 640));
   EXPECT_EQ(form->StringGrid1->font().family(), font.family());
   EXPECT_EQ(form->StringGrid1->font().pointSize(), 14);
   OpenFromMenu(found);
