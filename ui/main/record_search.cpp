@@ -58,14 +58,22 @@ std::optional<GridCell> RecordSearch::Find(const RecordStore& rows, GridCell fro
   if (perRow <= 0 || total <= 0 || (singleByte_ && impossible_)) return std::nullopt;
   // `from`'s place among the searched cells: the first searched cell at or
   // after it in its row.
-  const int row = std::max(from.row, 1);
-  const int64_t place = int64_t(row - 1) * perRow + std::clamp(from.col - first, 0, int(perRow));
+  const int64_t place = int64_t(std::max(from.row, 1) - 1) * perRow + std::clamp(from.col - first, 0, int(perRow));
   const bool onSearched = from.row >= 1 && from.col >= first && from.col < end;
-  int64_t index = backwards ? place - 1 : (onSearched ? place + 1 : place);
-  for (int64_t step = 0; step < total; ++step, index += backwards ? -1 : 1) {
-    index = (index % total + total) % total;
-    const GridCell cell{static_cast<int>(index / perRow) + 1, first + static_cast<int>(index % perRow)};
-    if (Matches(rows.Cell(cell.row, cell.col))) return cell;
+  const int64_t start = backwards ? place - 1 : (onSearched ? place + 1 : place);
+  const int64_t index = (start % total + total) % total;
+  int row = static_cast<int>(index / perRow) + 1;
+  int col = first + static_cast<int>(index % perRow);
+  const int lastRow = rows.RowCount() - 1;
+  for (int64_t step = 0; step < total; ++step) {
+    if (Matches(rows.Cell(row, col))) return GridCell{row, col};
+    if (backwards && --col < first) {
+      col = end - 1;
+      row = row == 1 ? lastRow : row - 1;
+    } else if (!backwards && ++col == end) {
+      col = first;
+      row = row == lastRow ? 1 : row + 1;
+    }
   }
   return std::nullopt;
 }

@@ -7,31 +7,27 @@
 #include <QTest>
 
 // People: "Иванов" (866), "Bob", "Carol"; sums 12.50, 3.00 and none.
-TEST_F(MainWindowTest, FindGoesFromCellToCellAsTheCellsAreDrawn) {
+TEST_F(MainWindowTest, FindSearchesFromTheCurrentCellAndTellsWhenNothingMatches) {
   OpenFromMenu(WritePeople());
   form->FindNext1->trigger();  // nothing to find yet: the dialog comes
   ASSERT_TRUE(form->FindDialog->isVisible());
   EXPECT_EQ(form->FindDialog->ComboBox1->itemText(2).toStdString(), "SUM");
+  const auto current = [this] { return std::make_pair(form->StringGrid1->Row(), form->StringGrid1->Col()); };
   form->StringGrid1->SetSelectedCell(1, 1);
-  const struct {
-    const char* text;
-    int column;
-    bool matchCase;
-    QAction* command;
-    std::pair<int, int> current;
-  } steps[] = {{"O", 0, false, form->FindNext1, {2, 1}},      {"O", 0, false, form->FindNext1, {3, 1}},
-               {"O", 0, false, form->FindNext1, {2, 1}},      {"O", 0, false, form->FindPrevious1, {3, 1}},
-               {"иВАНОВ", 0, false, form->FindNext1, {1, 1}}, {"3", 2, false, form->FindNext1, {2, 2}},
-               {"b", 0, true, form->FindNext1, {2, 1}}};
-  for (const auto& step : steps) {
-    form->FindDialog->Edit1->setText(QString::fromUtf8(step.text));
-    form->FindDialog->ComboBox1->setCurrentIndex(step.column);
-    form->FindDialog->cbMatchCase->setChecked(step.matchCase);
-    step.command->trigger();
-    EXPECT_EQ(std::make_pair(form->StringGrid1->Row(), form->StringGrid1->Col()), step.current) << step.text;
-  }
-  form->FindDialog->Edit1->setText(QString::fromUtf8("иванов"));
+  form->FindDialog->Edit1->setText(QStringLiteral("O"));
+  form->FindNext1->trigger();
+  EXPECT_EQ(current(), std::make_pair(2, 1));
+  form->FindPrevious1->trigger();  // back round the start
+  EXPECT_EQ(current(), std::make_pair(3, 1));
+  form->FindDialog->Edit1->setText(QStringLiteral("3"));
+  form->FindDialog->ComboBox1->setCurrentIndex(2);
   QTest::mouseClick(form->FindDialog->bNext, Qt::LeftButton);
+  EXPECT_EQ(current(), std::make_pair(2, 2));
+
+  form->FindDialog->Edit1->setText(QString::fromUtf8("иванов"));
+  form->FindDialog->ComboBox1->setCurrentIndex(0);
+  form->FindDialog->cbMatchCase->setChecked(true);
+  form->FindNext1->trigger();
   EXPECT_EQ(dialogs.messages, std::vector<std::string>{"Текст \"иванов\" не найден."});
-  EXPECT_EQ(form->StringGrid1->Row(), 2);  // the current cell stays
+  EXPECT_EQ(current(), std::make_pair(2, 2));  // the current cell stays
 }
