@@ -174,7 +174,8 @@ name=$(basename "$table")
 mkdir "$work/tables"
 cp "$table" "$work/tables/$name"
 program=$(realpath "$program")
-(cd "$work/tables" && exec "$program" "$name") >"$work/program.log" 2>&1 &
+# Settings of its own: the program neither reads nor changes the user's.
+(cd "$work/tables" && XDG_CONFIG_HOME="$work/config" exec "$program" "$name") >"$work/program.log" 2>&1 &
 pid=$!
 pids+=("$pid")
 main_window() { xdotool search --all --pid "$pid" --onlyvisible --name ' - View and correct file DBF' 2>/dev/null; }
