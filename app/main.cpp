@@ -20,6 +20,8 @@ int main(int argc, char** argv) {
   // The name message boxes carry as their title. Not set as the display name:
   // the window system would append that to every window's title.
   QApplication::setApplicationName(QStringLiteral("DBF"));
+  // Where the settings kept between runs go: ~/.config/dbfview/DBF.conf.
+  QApplication::setOrganizationName(QStringLiteral("dbfview"));
   // The desktop entry that names the program and its icon.
   QGuiApplication::setDesktopFileName(QStringLiteral("dbfview"));
   ui::EnterPressesButtons::InstallOnApplication();

@@ -2,7 +2,7 @@
 # Runs the built program as a person would: on its own Xvfb display under the
 # openbox window manager, driven by keystrokes from xdotool.
 #   1. starts the program on a table named on the command line and checks the
-#      main window's title;
+#      main window's title, which names the table;
 #   2. opens the raw view from the menu with the keyboard, saves, and checks
 #      that the message box is the active, topmost window and belongs to the
 #      raw view (its transient-for window);
@@ -174,15 +174,16 @@ name=$(basename "$table")
 mkdir "$work/tables"
 cp "$table" "$work/tables/$name"
 program=$(realpath "$program")
-(cd "$work/tables" && exec "$program" "$name") >"$work/program.log" 2>&1 &
+# Settings of its own: the program neither reads nor changes the user's.
+(cd "$work/tables" && XDG_CONFIG_HOME="$work/config" exec "$program" "$name") >"$work/program.log" 2>&1 &
 pid=$!
 pids+=("$pid")
-main_window() { xdotool search --all --pid "$pid" --onlyvisible --name '^View and correct file DBF' 2>/dev/null; }
+main_window() { xdotool search --all --pid "$pid" --onlyvisible --name ' - View and correct file DBF' 2>/dev/null; }
 wait_for "main window" main_window
 main=$(main_window | sed -n 1p)
 wait_for "main window taking the focus" is_active "$main"
 title=$(xdotool getwindowname "$main")
-[[ "$title" == "View and correct file DBF :   "* ]] || fail "main window title is '$title'"
+[[ "$title" == "$name - View and correct file DBF :   "* ]] || fail "main window title is '$title'"
 shot 1_main_window
 import -window "$main" "$shots/main_window.png"
 

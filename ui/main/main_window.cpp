@@ -5,10 +5,13 @@
 #include "deletion_commands.h"
 #include "file_name.h"
 #include "memo_view.h"
+#include "find_dialog.h"
+#include "go_to_record.h"
 #include "radio_group.h"
 #include "record_copy.h"
 #include "new_field_panel.h"
 #include "record_editing.h"
+#include "remembered_settings.h"
 #include "rename_panel.h"
 #include "repair_panel.h"
 #include "sele_rec_form.h"
@@ -60,6 +63,10 @@ TForm2::TForm2(MainWindowLinks links, QWidget* parent) : QMainWindow(parent), li
   RecordEditing = std::make_unique<TRecordEditing>(*context_);
   DeletionCommands = std::make_unique<TDeletionCommands>(*context_);
   SeleRecForm = std::make_unique<TSeleRecForm>(*context_);
+  FindDialog = new TFindDialog(*context_, this);
+  GoToRecord = std::make_unique<TGoToRecord>(*context_);
+  settings_ = std::make_unique<RememberedSettings>();
+  BuildKeys();
   RouteCommands();
   // A message, file or font dialog holds the activation only while it is
   // answered; getting it back from one is not a new activation of the window
@@ -69,6 +76,7 @@ TForm2::TForm2(MainWindowLinks links, QWidget* parent) : QMainWindow(parent), li
     if (now && now != windowHandle()) leftForDialog_ = QApplication::activeModalWidget() != nullptr;
   });
   FormCreate();
+  RestoreRemembered();
 }
 
 TForm2::~TForm2() = default;
@@ -78,8 +86,12 @@ QString TForm2::Caption() {
          QStringLiteral(DBFVIEW_VERSION);
 }
 
+// A menu or toolbar command may change the table shown, which the title names.
 void TForm2::Hook(QAction* action, std::function<void()> handler) {
-  connect(action, &QAction::triggered, this, links_.guard.Guarded(std::move(handler)));
+  connect(action, &QAction::triggered, this, links_.guard.Guarded([this, handler = std::move(handler)] {
+            handler();
+            ShowTitle();
+          }));
 }
 
 void TForm2::Hook(QPushButton* button, std::function<void()> handler) {
@@ -122,6 +134,11 @@ void TForm2::RouteCommands() {
   Hook(Deletedfield1, [this] { StructureCommands->Deletedfield1Click(); });
   Hook(SaveasCSV1, [this] { csvCommands_->SaveAsCsvClick(); });          // "Сохранить как CSV…"
   Hook(CreatefromCSV1, [this] { csvCommands_->CreateFromCsvClick(); });  // "Создать из CSV…"
+  Hook(Reload1, &TForm2::ReloadClick);                               // "Обновить из файла"
+  Hook(Find1, [this] { FindDialog->ShowFind(); });                   // "Найти"
+  Hook(FindNext1, [this] { FindDialog->FindNext(); });               // "Найти далее"
+  Hook(FindPrevious1, [this] { FindDialog->FindPrevious(); });       // "Найти назад"
+  Hook(GoTo1, [this] { GoToRecord->GoToClick(); });                  // "Перейти к записи"
 }
 
 void TForm2::EmptyTransferBuffer() {
@@ -141,22 +158,27 @@ void TForm2::FormCreate() {
   resize(1000, 700);
 }
 
-void TForm2::FormShow() { setWindowTitle(Caption()); }
+void TForm2::FormShow() { ShowTitle(); }
 
 void TForm2::FormActivate() {
-  setWindowTitle(Caption());
+  ShowTitle();
   Panel8->hide();
 }
 
-void TForm2::FormClose() { EmptyTransferBuffer(); }
+void TForm2::FormClose() {
+  RememberWindow();
+  EmptyTransferBuffer();
+}
 
 void TForm2::N2Click() {
+  RememberWindow();
   EmptyTransferBuffer();
   hide();
   links_.guard.Exit(0);
 }
 
 void TForm2::bbCloseClick() {
+  RememberWindow();
   hide();
   links_.guard.Exit(0);
 }

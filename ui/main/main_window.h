@@ -40,6 +40,10 @@ class TRecordEditing;
 class TDeletionCommands;
 class TSeleRecForm;
 class TStructureCommands;
+class TFindDialog;
+class TGoToRecord;
+class RememberedSettings;
+class QMenu;
 namespace dbf {
 class Dbf2_lib;
 }
@@ -95,6 +99,13 @@ class TForm2 : public QMainWindow {
   void SavetoMSEXCEL1Click();
   void N17Click();  // "Копировать в EXCEL"
 
+  // Keys, finding and what is remembered between runs.
+  void ReloadClick();  // "Обновить из файла": the grid's rows read again from the file
+  // Opens one of the recent tables; one no longer there leaves the list.
+  void OpenRecentTable(const std::string& path);
+  // The file name of the table shown, then Caption(); Caption() alone with no table.
+  QString Title() const;
+
   // Guards of the table commands.
   bool GridShown() const;
   bool PathGiven() const;
@@ -109,6 +120,9 @@ class TForm2 : public QMainWindow {
   QAction *SavetoMSEXCEL1, *CopyStructurefile1, *Addnewfield1, *Deletedfield1, *CreateFile1;
   QAction *SaveasCSV1, *CreatefromCSV1;
   QAction *N4, *N5, *N6, *N8, *N9, *N10, *N11, *N12, *N13, *N14, *N17, *N16, *N2;
+  QAction *Reload1, *Find1, *FindNext1, *FindPrevious1, *GoTo1;
+  QMenu *FilesMenu, *SearchMenu;
+  std::vector<QAction*> RecentTables1;  // the recent tables at the end of FilesMenu
   QWidget* Panel2;
   QLabel* Label5;
   QLabel* StaticText2;
@@ -139,12 +153,17 @@ class TForm2 : public QMainWindow {
   std::unique_ptr<TRecordEditing> RecordEditing;
   std::unique_ptr<TDeletionCommands> DeletionCommands;
   std::unique_ptr<TSeleRecForm> SeleRecForm;
+  TFindDialog* FindDialog;
+  std::unique_ptr<TGoToRecord> GoToRecord;
 
  protected:
   void showEvent(QShowEvent* event) override;
   void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // A local file dropped on the window opens as "Open file dbf" opens it.
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   void BuildMenus();
@@ -157,6 +176,17 @@ class TForm2 : public QMainWindow {
   // Routes the commands of the menus, toolbars and bottom panel to the
   // panels and command classes that carry them out.
   void RouteCommands();
+  // The search menu, the reload command, the shortcuts and Alt keys, the
+  // recent tables, and the remembered font and geometry.
+  void BuildKeys();
+  void ShowRecentTables();
+  // After a table has been opened: it leads the recent tables.
+  void RememberOpenedTable();
+  // The grid font and window geometry of the last run.
+  void RestoreRemembered();
+  void ShowTitle();
+  // Keeps the window's geometry for the next run.
+  void RememberWindow();
   // Runs a handler through the guard when the action fires or the button is
   // clicked.
   void Hook(QAction* action, std::function<void()> handler);
@@ -182,5 +212,7 @@ class TForm2 : public QMainWindow {
   std::unique_ptr<TRecordCopy> recordCopy_;
   std::unique_ptr<TMemoView> memoView_;
   std::unique_ptr<TCsvCommands> csvCommands_;
+  std::unique_ptr<RememberedSettings> settings_;
+  QAction* recentSeparator_ = nullptr;
   bool leftForDialog_ = false;  // the window active last before this one was a modal dialog
 };

@@ -48,7 +48,7 @@ QWidget* Panel(QWidget* parent) {
 }  // namespace
 
 void TForm2::BuildMenus() {
-  QMenu* files = menuBar()->addMenu(QString::fromUtf8("Файлы"));
+  QMenu* files = FilesMenu = menuBar()->addMenu(QString::fromUtf8("Файлы"));
   Openfile1 = Item(files, "Open file dbf");
   Openfileastext1 = Item(files, "Open file as text");
   Save1 = Item(files, "Save");

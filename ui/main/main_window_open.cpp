@@ -70,6 +70,8 @@ void TForm2::OpenChosenFile(const std::string& path, bool trimForExtension) {
   }
   try {
     LoadGrid();
+    RememberOpenedTable();
+    ShowTitle();
   } catch (...) {
     // A file that is no table, or could not be read whole, leaves the
     // window showing what it showed.

@@ -5,6 +5,7 @@
 
 #include "code_page.h"
 #include "file_name.h"
+#include "remembered_settings.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -17,15 +18,18 @@ void TForm2::LoadGrid() {
     return;
   }
   table_->ShowLoadedCounts(*counts);
-  // The switch shows the code page the table was found to be in; where
-  // nothing was found it stays as it was.
-  if (const auto found = table_->FoundPage()) {
-    const ui::CodePage page = *found;
+  // The switch shows the code page the user chose for this table before,
+  // else the one the table was found to be in; where nothing was found it
+  // stays as it was.
+  const std::optional<ui::CodePage> chosen = settings_->PageOf(table_->TablePath);
+  if (const auto shown = chosen ? chosen : table_->FoundPage()) {
+    const ui::CodePage page = *shown;
     cbCheckBox1->setCheckState(page == ui::CodePage::SystemDefault ? Qt::PartiallyChecked
                                : ui::IsDosPage(page)               ? Qt::Checked
                                                                    : Qt::Unchecked);
   }
   ApplyCodePage();
+  if (chosen) table_->SetPage(*chosen);
 }
 
 // Checked draws the DOS code page, unchecked the Windows one: the table's
@@ -47,7 +51,10 @@ void TForm2::ApplyCodePage() {
   }
 }
 
-void TForm2::cbCheckBox1Click() { ApplyCodePage(); }
+void TForm2::cbCheckBox1Click() {
+  ApplyCodePage();
+  if (table_->Rows()) settings_->SetPageOf(table_->TablePath, table_->Page());
+}
 
 void TForm2::N4Click() {
   if (!GridShown()) return;
@@ -56,7 +63,10 @@ void TForm2::N4Click() {
   request.minSize = 2;
   request.maxSize = 26;
   request.presetSize = 8;
-  if (const auto font = links_.dialogs.ChooseFont(request)) StringGrid1->setFont(*font);
+  if (const auto font = links_.dialogs.ChooseFont(request)) {
+    StringGrid1->setFont(*font);
+    settings_->SetGridFont(*font);
+  }
 }
 
 void TForm2::ToolButton9Click() { N4Click(); }

@@ -47,6 +47,10 @@ class DialogService {
   // A modal window showing a text that cannot be changed there, until it is
   // closed.
   virtual void ShowText(const std::string& title, const std::string& text) = 0;
+  // A one-line text input under `label`, starting with `initial`; nothing
+  // when cancelled.
+  virtual std::optional<std::string> AskText(const std::string& title, const std::string& label,
+                                             const std::string& initial) = 0;
 };
 
 }  // namespace ui

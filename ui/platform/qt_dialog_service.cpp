@@ -9,6 +9,8 @@
 #include <QVBoxLayout>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 
 namespace ui {
@@ -83,6 +85,15 @@ void QtDialogService::ShowText(const std::string& title, const std::string& text
   layout->addWidget(buttons);
   dialog.resize(600, 400);
   dialog.exec();
+}
+
+std::optional<std::string> QtDialogService::AskText(const std::string& title, const std::string& label,
+                                                    const std::string& initial) {
+  bool accepted = false;
+  const QString text = QInputDialog::getText(Owner(), QString::fromStdString(title), QString::fromStdString(label),
+                                             QLineEdit::Normal, QString::fromStdString(initial), &accepted);
+  if (!accepted) return std::nullopt;
+  return text.toStdString();
 }
 
 }  // namespace ui

@@ -22,6 +22,8 @@ class QtDialogService : public DialogService {
   std::optional<FileChoice> SaveFile(const std::string& filter) override;
   std::optional<QFont> ChooseFont(const FontRequest& request) override;
   void ShowText(const std::string& title, const std::string& text) override;
+  std::optional<std::string> AskText(const std::string& title, const std::string& label,
+                                     const std::string& initial) override;
 
  private:
   std::optional<FileChoice> RunFileDialog(const std::string& filter, bool save);

@@ -44,6 +44,7 @@ ScriptedDialogService::~ScriptedDialogService() {
   ReportUnused(saveAnswers.size(), "save dialog");
   ReportUnused(askAnswers.size(), "question");
   ReportUnused(fontAnswers.size(), "font dialog");
+  ReportUnused(textAnswers.size(), "text input");
 }
 
 void ScriptedDialogService::Message(const std::string& text) { messages.push_back(text); }
@@ -70,6 +71,12 @@ std::optional<QFont> ScriptedDialogService::ChooseFont(const FontRequest& reques
 
 void ScriptedDialogService::ShowText(const std::string& title, const std::string& text) {
   shownTexts.push_back(title + "|" + text);
+}
+
+std::optional<std::string> ScriptedDialogService::AskText(const std::string& title, const std::string& label,
+                                                          const std::string& initial) {
+  textRequests.push_back(title + "|" + label + "|" + initial);
+  return Next(textAnswers, "text input " + textRequests.back(), std::optional<std::string>());
 }
 
 }  // namespace ui

@@ -32,6 +32,7 @@ class ScriptedDialogService : public DialogService {
   std::deque<std::optional<FileChoice>> saveAnswers;
   std::deque<bool> askAnswers;
   std::deque<std::optional<QFont>> fontAnswers;
+  std::deque<std::optional<std::string>> textAnswers;
 
   // What the windows asked, in order.
   std::vector<std::string> messages;       // texts exactly as given, "\r\n" included
@@ -40,6 +41,7 @@ class ScriptedDialogService : public DialogService {
   std::vector<std::string> saveFilters;
   std::vector<FontRequest> fontRequests;
   std::vector<std::string> shownTexts;     // title + "|" + text
+  std::vector<std::string> textRequests;  // title + "|" + label + "|" + initial
 
   // Queues one open-dialog answer choosing `path` through filter entry `filterIndex`.
   void WillOpen(const std::string& path, int filterIndex = 1) {
@@ -52,6 +54,8 @@ class ScriptedDialogService : public DialogService {
   std::optional<FileChoice> SaveFile(const std::string& filter) override;
   std::optional<QFont> ChooseFont(const FontRequest& request) override;
   void ShowText(const std::string& title, const std::string& text) override;
+  std::optional<std::string> AskText(const std::string& title, const std::string& label,
+                                     const std::string& initial) override;
 };
 
 }  // namespace ui

@@ -10,6 +10,7 @@
 #include "report_panel.h"
 #include "new_field_panel.h"
 #include "recording_launcher.h"
+#include "remembered_settings.h"
 #include "rename_panel.h"
 #include "repair_panel.h"
 #include "sort_panel.h"
@@ -38,13 +39,15 @@ class MainWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
     guard.InstallEngineReporters();
-    MainWindowLinks links{dialogs, guard, launcher,
-                          [this](QWidget*, int mode, const std::string& name) {
-                            rawViewCalls.push_back({mode, name});
-                          },
-                          [this] { ++transferBufferEmptied; }, &office};
-    form = std::make_unique<TForm2>(links);
+    RememberedSettings::Clear();  // every test starts as a first run
+    form = std::make_unique<TForm2>(Links());
     form->show();
+  }
+
+  MainWindowLinks Links() {
+    return {dialogs, guard, launcher,
+            [this](QWidget*, int mode, const std::string& name) { rawViewCalls.push_back({mode, name}); },
+            [this] { ++transferBufferEmptied; }, &office};
   }
 
   void TearDown() override {
@@ -74,6 +77,8 @@ class MainWindowTest : public ::testing::Test {
 
   std::string Cell(int row, int col) const { return form->StringGrid1->Cell(row, col); }
   std::string Shown(QLabel* label) const { return label->text().toStdString(); }
+  // A menu entry's caption without the mark of its Alt key.
+  static std::string Caption(const QAction* action) { return action->text().remove(QLatin1Char('&')).toStdString(); }
 
   testsupport::TempDir dir;
   ui::ScriptedDialogService dialogs;

@@ -23,11 +23,12 @@ TEST_F(MainWindowTest, StartsWithOnlyMenusToolbarsAndAnEmptyPathStrip) {
 
 TEST_F(MainWindowTest, MenusAndToolbarsCarryTheirCaptionsAndHints) {
   QStringList menus;
-  for (QAction* a : form->menuBar()->actions()) menus << a->text();
+  for (QAction* a : form->menuBar()->actions()) menus << QString::fromStdString(Caption(a));
   EXPECT_EQ(menus, QStringList({QString::fromUtf8("Файлы"), QString::fromUtf8("Операции"),
-                                QString::fromUtf8("Прочие операции"), QString::fromUtf8("Выход")}));
-  EXPECT_EQ(form->Deletedfield1->text().toStdString(), "Deleted field ");
-  EXPECT_EQ(form->N13->text().toStdString(), "Скопировать из файла :");
+                                QString::fromUtf8("Прочие операции"), QString::fromUtf8("Поиск"),
+                                QString::fromUtf8("Выход")}));
+  EXPECT_EQ(Caption(form->Deletedfield1), "Deleted field ");
+  EXPECT_EQ(Caption(form->N13), "Скопировать из файла :");
   EXPECT_EQ(form->ToolButton3->toolTip().toStdString(), "Печать в текстовый файл и MS  WORD");
   EXPECT_EQ(form->ToolButton4->toolTip().toStdString(), "Сохранить  файл ");
   EXPECT_EQ(form->ToolButton6->toolTip().toStdString(), "Отетка удаления записи");

@@ -1,10 +1,13 @@
 // Runs GoogleTest inside a QApplication on the offscreen platform, so window
 // tests need no display. As in the program, Enter presses a focused button;
-// the scripted dialogs' faults fail the running test.
+// the scripted dialogs' faults fail the running test; settings live in
+// a temporary folder.
 #include "enter_presses_buttons.h"
 #include "scripted_dialog_service.h"
 
 #include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -23,6 +26,11 @@ int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   qInstallMessageHandler(QuietHandler);
   QApplication app(argc, argv);
+  // Settings the windows keep between runs go to a folder of the test run's
+  // own, never into the settings of the person running the tests.
+  QApplication::setOrganizationName(QStringLiteral("dbfview-tests"));
+  QTemporaryDir settingsDir;
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
   ui::EnterPressesButtons::InstallOnApplication();
   ui::ScriptedDialogService::SetFaultReporter([](const std::string& fault) { ADD_FAILURE() << fault; });
   ::testing::InitGoogleTest(&argc, argv);

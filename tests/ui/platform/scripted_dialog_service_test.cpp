@@ -25,8 +25,9 @@ TEST_F(ScriptedDialogServiceTest, ADialogNobodyScriptedIsAFaultAndIsCancelled) {
   EXPECT_FALSE(dialogs.OpenFile("Все файлы|*.*|").has_value());
   EXPECT_FALSE(dialogs.SaveFile("Все файлы|*.*|").has_value());
   EXPECT_FALSE(dialogs.ChooseFont({}).has_value());
+  EXPECT_FALSE(dialogs.AskText("Title", "Number:", "1").has_value());
   dialogs.Message("messages need no answer");
-  ASSERT_EQ(faults.size(), 4u);
+  ASSERT_EQ(faults.size(), 5u);
   EXPECT_NE(faults[0].find("Title|Sure?"), std::string::npos) << faults[0];
 }
 
@@ -36,10 +37,12 @@ TEST_F(ScriptedDialogServiceTest, AnswersNeverAskedForAreFaultsAndAScriptedCance
     dialogs.askAnswers = {true, false};
     dialogs.openAnswers.push_back(std::nullopt);
     dialogs.saveAnswers.push_back(std::nullopt);
+    dialogs.textAnswers.push_back("2");
     EXPECT_TRUE(dialogs.Ask("Title", "Sure?"));
     EXPECT_FALSE(dialogs.OpenFile("").has_value());
   }
-  ASSERT_EQ(faults.size(), 2u);
+  ASSERT_EQ(faults.size(), 3u);
   EXPECT_NE(faults[0].find("save dialog"), std::string::npos) << faults[0];
   EXPECT_NE(faults[1].find("question"), std::string::npos) << faults[1];
+  EXPECT_NE(faults[2].find("text input"), std::string::npos) << faults[2];
 }

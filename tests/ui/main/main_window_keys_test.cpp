@@ -1,0 +1,145 @@
+#include "main_window_fixture.h"
+
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QSet>
+#include <QTest>
+#include <QUrl>
+
+#include <filesystem>
+
+namespace {
+
+// Every entry of the menu, and of the menus under it, has an Alt key no
+// other entry of its menu has.
+void ExpectOwnAltKeys(const QList<QAction*>& menu) {
+  QSet<QChar> keys;
+  for (const QAction* action : menu) {
+    const QString text = action->text();
+    const qsizetype mark = text.indexOf(QLatin1Char('&'));
+    if (action->isSeparator()) continue;
+    EXPECT_TRUE(mark >= 0 && !keys.contains(text[mark + 1].toLower())) << text.toStdString();
+    keys.insert(text[mark + 1].toLower());
+    if (action->menu()) ExpectOwnAltKeys(action->menu()->actions());
+  }
+}
+
+std::string Absolute(const std::string& path) { return std::filesystem::absolute(path).lexically_normal().string(); }
+
+}  // namespace
+
+class MainWindowKeysTest : public MainWindowTest {
+ protected:
+  // The program ends (its window closes) and starts again.
+  void NextRun() {
+    form->close();
+    form = std::make_unique<TForm2>(Links());
+    form->show();
+  }
+
+  std::vector<std::string> RecentCaptions() const {
+    std::vector<std::string> captions;
+    for (const QAction* action : form->RecentTables1) captions.push_back(action->text().toStdString());
+    return captions;
+  }
+};
+
+TEST_F(MainWindowKeysTest, CommandsHaveTheirKeysAndEveryMenuEntryAnAltKeyOfItsOwn) {
+  const std::pair<QAction*, const char*> shortcuts[] = {
+      {form->Openfile1, "Ctrl+O"}, {form->Save1, "Ctrl+S"},  {form->Saveas1, "Ctrl+Shift+S"},
+      {form->Find1, "Ctrl+F"},     {form->FindNext1, "F3"}, {form->FindPrevious1, "Shift+F3"},
+      {form->GoTo1, "Ctrl+G"},     {form->Reload1, "F5"}};
+  for (const auto& [action, keys] : shortcuts) EXPECT_EQ(action->shortcut().toString().toStdString(), keys);
+
+  ExpectOwnAltKeys(form->menuBar()->actions());
+
+  // A key pressed on the window reaches its command.
+  OpenFromMenu(WritePeople());
+  form->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+  dialogs.textAnswers.push_back("2");
+  QTest::keyClick(form->StringGrid1, Qt::Key_G, Qt::ControlModifier);
+  EXPECT_EQ(form->StringGrid1->Row(), 2);
+}
+
+TEST_F(MainWindowKeysTest, RecentTablesLeadTheFilesMenuAcrossRuns) {
+  const std::string people = WritePeople();
+  const std::string other = WritePeople("other & more.dbf");
+  for (const std::string& path : {people, other, people}) OpenFromMenu(path);
+  EXPECT_EQ(RecentCaptions(), (std::vector<std::string>{"&1 " + Absolute(people),
+                                                         "&2 " + Absolute(dir.Path("other && more.dbf"))}));
+  for (int i = 0; i < 9; ++i) OpenFromMenu(WritePeople("t" + std::to_string(i) + ".dbf"));
+  ASSERT_EQ(form->RecentTables1.size(), 10u);  // the oldest is left out
+  EXPECT_EQ(RecentCaptions().back(), "1&0 " + Absolute(people));
+
+  NextRun();
+  form->RecentTables1.back()->trigger();
+  EXPECT_EQ(form->Table().TablePath, Absolute(people));
+  EXPECT_EQ(RecentCaptions().front(), "&1 " + Absolute(people));
+
+  // A table no longer there leaves the list.
+  const std::string gone = Absolute(dir.Path("t8.dbf"));
+  std::filesystem::remove(gone);
+  form->RecentTables1[1]->trigger();
+  EXPECT_EQ(dialogs.messages, std::vector<std::string>{"Файл \"" + gone + "\" не найден."});
+  EXPECT_EQ(form->RecentTables1.size(), 9u);
+  EXPECT_EQ(form->Table().TablePath, Absolute(people));
+}
+
+// The code page chosen for a table, the grid's font and the window's size
+// come back in the next run; a table nobody chose a page for opens in the
+// one it is found in.
+TEST_F(MainWindowKeysTest, ChoicesAreKeptForTheNextRun) {
+  const std::string chosen = WritePeople();
+  const std::string found = WritePeople("found.dbf");
+  OpenFromMenu(chosen);
+  EXPECT_EQ(form->Table().Page(), ui::CodePage::Dos866);
+  QTest::mouseClick(form->cbCheckBox1, Qt::LeftButton);  // to 1251
+  const QFont font(QStringLiteral("DejaVu Sans Mono"), 14);
+  dialogs.fontAnswers.push_back(font);
+  form->N4->trigger();
+  form->resize(980, 640);
+
+  NextRun();
+  EXPECT_EQ(form->size(), QSize(980, 640));
+  EXPECT_EQ(form->StringGrid1->font().family(), font.family());
+  EXPECT_EQ(form->StringGrid1->font().pointSize(), 14);
+  OpenFromMenu(found);
+  EXPECT_EQ(form->Table().Page(), ui::CodePage::Dos866);
+  OpenFromMenu(chosen);
+  EXPECT_EQ(form->Table().Page(), ui::CodePage::Windows1251);
+  EXPECT_EQ(form->cbCheckBox1->checkState(), Qt::Unchecked);
+}
+
+TEST_F(MainWindowKeysTest, TheTitleNamesTheTableAndADroppedTableOpens) {
+  const QString caption = TForm2::Caption();
+  EXPECT_EQ(form->windowTitle(), caption);
+  OpenFromMenu(WritePeople());
+  EXPECT_EQ(form->windowTitle(), QStringLiteral("people.dbf - ") + caption);
+
+  const std::string dropped = WritePeople("dropped.dbf");
+  for (const QUrl& url : {QUrl(QStringLiteral("https://example.org/a.dbf")),
+                          QUrl::fromLocalFile(QString::fromStdString(dropped))}) {
+    QMimeData data;
+    data.setUrls({url});
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(form.get(), &enter);
+    EXPECT_EQ(enter.isAccepted(), url.isLocalFile());
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    if (enter.isAccepted()) QApplication::sendEvent(form.get(), &drop);
+  }
+  EXPECT_EQ(form->Table().TablePath, dropped);
+  EXPECT_EQ(form->windowTitle(), QStringLiteral("dropped.dbf - ") + caption);
+}
+
+TEST_F(MainWindowKeysTest, ReloadReadsTheRowsAgainFromTheFile) {
+  form->Reload1->trigger();  // no table: nothing
+  const std::string path = WritePeople();
+  OpenFromMenu(path);
+  std::filesystem::resize_file(path, std::filesystem::file_size(path) - 21);  // two records, no end mark
+  form->Reload1->trigger();
+  EXPECT_EQ(form->StringGrid1->RowCount(), 3);
+  EXPECT_EQ(Cell(2, 1), "Bob");
+  EXPECT_EQ(Shown(form->StaticText1), "      2 записей.");
+}

@@ -1,0 +1,24 @@
+#include "go_to_record.h"
+
+#include "dialog_service.h"
+#include "int_text.h"
+#include "string_grid.h"
+
+#include <algorithm>
+#include <string>
+
+void TGoToRecord::GoToClick() {
+  if (!context_.GridShown()) return;
+  const int last = context_.grid.RowCount() - 1;
+  if (last < 1) return;
+  const auto answer = context_.dialogs.AskText("Перейти к записи", "Номер записи (1 - " + std::to_string(last) + "):",
+                                               std::to_string(std::max(context_.grid.Row(), 1)));
+  if (!answer) return;
+  const auto number = ui::StrToInt(*answer);
+  if (!number || *number < 1 || *number > last) {
+    context_.dialogs.Message("Нет записи с номером \"" + std::string(ui::Trim(*answer)) + "\".");
+    return;
+  }
+  // The column stays, unless it is the record-number column.
+  context_.grid.SetSelectedCell(*number, std::max(context_.grid.Col(), 1));
+}
