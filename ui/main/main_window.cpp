@@ -12,6 +12,8 @@
 #include "sele_rec_form.h"
 #include "sort_panel.h"
 #include "structure_commands.h"
+#include "table_undo.h"
+#include "unsaved_edits.h"
 #include "desktop_office.h"
 #include "exchange_folder.h"
 #include "export_panel.h"
@@ -56,6 +58,8 @@ TForm2::TForm2(MainWindowLinks links, QWidget* parent) : QMainWindow(parent), li
   RecordEditing = std::make_unique<TRecordEditing>(*context_);
   DeletionCommands = std::make_unique<TDeletionCommands>(*context_);
   SeleRecForm = std::make_unique<TSeleRecForm>(*context_);
+  unsavedEdits_ = std::make_unique<TUnsavedEdits>(*context_, [this] { RecordEditing->ToolButton4Click(); });
+  tableUndo_ = std::make_unique<TTableUndo>(*context_, VersionsFolder());
   RouteCommands();
   // A message, file or font dialog holds the activation only while it is
   // answered; getting it back from one is not a new activation of the window
@@ -75,11 +79,11 @@ QString TForm2::Caption() {
 }
 
 void TForm2::Hook(QAction* action, std::function<void()> handler) {
-  connect(action, &QAction::triggered, this, links_.guard.Guarded(std::move(handler)));
+  connect(action, &QAction::triggered, this, links_.guard.Guarded(EditsFirst(action, std::move(handler))));
 }
 
 void TForm2::Hook(QPushButton* button, std::function<void()> handler) {
-  connect(button, &QPushButton::clicked, this, links_.guard.Guarded(std::move(handler)));
+  connect(button, &QPushButton::clicked, this, links_.guard.Guarded(EditsFirst(button, std::move(handler))));
 }
 
 void TForm2::Hook(QAction* action, void (TForm2::*handler)()) {
@@ -116,6 +120,7 @@ void TForm2::RouteCommands() {
   Hook(CreateFile1, [this] { StructureCommands->CreateFile1Click(); });
   Hook(CopyStructurefile1, [this] { StructureCommands->CopyStructurefile1Click(); });
   Hook(Deletedfield1, [this] { StructureCommands->Deletedfield1Click(); });
+  Hook(Undo1, [this] { tableUndo_->Undo1Click(); });                        // "Отменить"
 }
 
 void TForm2::EmptyTransferBuffer() {
@@ -168,6 +173,12 @@ void TForm2::changeEvent(QEvent* event) {
 }
 
 void TForm2::closeEvent(QCloseEvent* event) {
+  bool settled = false;
+  links_.guard.Run([&] { settled = unsavedEdits_->Settled(); });
+  if (!settled) {
+    event->ignore();
+    return;
+  }
   links_.guard.Run([this] { FormClose(); });
   event->accept();
 }

@@ -38,6 +38,8 @@ class TRecordEditing;
 class TDeletionCommands;
 class TSeleRecForm;
 class TStructureCommands;
+class TTableUndo;
+class TUnsavedEdits;
 namespace dbf {
 class Dbf2_lib;
 }
@@ -106,6 +108,7 @@ class TForm2 : public QMainWindow {
   QAction *Openfile1, *Openfileastext1, *Save1, *Saveas1, *Deleterecord1, *Sortedfile1;
   QAction *SavetoMSEXCEL1, *CopyStructurefile1, *Addnewfield1, *Deletedfield1, *CreateFile1;
   QAction *N4, *N5, *N6, *N8, *N9, *N10, *N11, *N12, *N13, *N14, *N17, *N16, *N2;
+  QAction* Undo1;  // "Отменить"
   QWidget* Panel2;
   QLabel* Label5;
   QLabel* StaticText2;
@@ -159,6 +162,13 @@ class TForm2 : public QMainWindow {
   void Hook(QPushButton* button, std::function<void()> handler);
   void Hook(QAction* action, void (TForm2::*handler)());
   void Hook(QPushButton* button, void (TForm2::*handler)());
+  // The commands that fill the grid again, or end the program, and so ask
+  // first what becomes of unsaved edits.
+  bool DropsEdits(QObject* control) const;
+  // The handler, run for such a command only once the edits are settled.
+  std::function<void()> EditsFirst(QObject* control, std::function<void()> handler);
+  // Where the tables' versions are kept: the links' folder, else the cache's.
+  std::string VersionsFolder() const;
 
   // The steps the open commands share once a file has been chosen.
   void ShowTableControls();
@@ -176,5 +186,7 @@ class TForm2 : public QMainWindow {
   std::unique_ptr<office::OfficeSession> office_;
   std::unique_ptr<TColumnCommands> columnCommands_;
   std::unique_ptr<TRecordCopy> recordCopy_;
+  std::unique_ptr<TUnsavedEdits> unsavedEdits_;
+  std::unique_ptr<TTableUndo> tableUndo_;
   bool leftForDialog_ = false;  // the window active last before this one was a modal dialog
 };

@@ -43,6 +43,7 @@ class MainWindowTest : public ::testing::Test {
                             rawViewCalls.push_back({mode, name});
                           },
                           [this] { ++transferBufferEmptied; }, &office};
+    links.versionsFolder = dir.Path("versions");
     form = std::make_unique<TForm2>(links);
     form->show();
   }

@@ -28,7 +28,7 @@ class OfficeWindowTest : public ::testing::Test {
   // A new main window in place of the one open, as at the program's start.
   void OpenWindow() {
     form.reset();
-    form = std::make_unique<TForm2>(MainWindowLinks{dialogs, guard, launcher, {}, {}, &servers});
+    form = std::make_unique<TForm2>(MainWindowLinks{dialogs, guard, launcher, {}, {}, &servers, dir.Path("versions")});
     form->show();
   }
 
