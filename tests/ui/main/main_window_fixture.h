@@ -43,7 +43,7 @@ class MainWindowTest : public ::testing::Test {
                             rawViewCalls.push_back({mode, name});
                           },
                           [this] { ++transferBufferEmptied; }, &office};
-    links.versionsFolder = dir.Path("versions");
+    links.versionsFolder = versions.Path("versions");
     form = std::make_unique<TForm2>(links);
     form->show();
   }
@@ -77,6 +77,7 @@ class MainWindowTest : public ::testing::Test {
   std::string Shown(QLabel* label) const { return label->text().toStdString(); }
 
   testsupport::TempDir dir;
+  testsupport::TempDir versions;  // where the tables' versions are kept
   ui::ScriptedDialogService dialogs;
   std::vector<int> exits;
   ui::EventGuard guard{dialogs, [this](int code) { exits.push_back(code); }};
