@@ -14,9 +14,7 @@ TEST_F(MainWindowTest, TheSaveQuestionComesExactlyWhenTheGridHoldsEdits) {
     std::optional<SaveAnswer> answer;  // none: nothing edited
     bool ran;
     bool saved;
-  } answers[] = {{std::nullopt, true, false},
-                 {SaveAnswer::Yes, true, true},
-                 {SaveAnswer::No, true, false},
+  } answers[] = {{std::nullopt, true, false}, {SaveAnswer::Yes, true, true}, {SaveAnswer::No, true, false},
                  {SaveAnswer::Cancel, false, false}};
   const std::string other = WritePeople("other.dbf");
   const struct {
@@ -32,17 +30,14 @@ TEST_F(MainWindowTest, TheSaveQuestionComesExactlyWhenTheGridHoldsEdits) {
   for (const auto& command : commands) {
     for (const auto& answer : answers) {
       SCOPED_TRACE(std::string(command.command) + (answer.answer ? " edited" : ""));
-      form.reset();
-      exits.clear();
-      MainWindowTest::SetUp();
+      form.reset(), exits.clear(), MainWindowTest::SetUp();
       const std::string path = WritePeople();
       OpenFromMenu(path);
       if (answer.answer) {
         form->StringGrid1->SetCell(1, 1, "Anna");
         dialogs.saveChangesAnswers.push_back(*answer.answer);
       }
-      dialogs.saveChangesQuestions.clear();
-      dialogs.messages.clear();
+      dialogs.saveChangesQuestions.clear(), dialogs.messages.clear();
       command.run();
       EXPECT_EQ(dialogs.saveChangesQuestions.size(), answer.answer ? 1u : 0u);
       if (answer.answer) EXPECT_EQ(dialogs.saveChangesQuestions[0], "Сохранить изменения в файле " + path + "?");

@@ -6,11 +6,8 @@
 #include <gtest/gtest.h>
 
 // A window whose own close handler refuses while `refuse` is set.
-class RefusingWindow : public QWidget {
- public:
+struct RefusingWindow : QWidget {
   bool refuse = false;
-
- protected:
   void closeEvent(QCloseEvent* event) override { event->setAccepted(!refuse); }
 };
 
@@ -35,14 +32,8 @@ TEST_F(MainWindowCloseTest, ACloseWhileAnotherWindowHasItDisabledOrHiddenIsRefus
   EXPECT_FALSE(window.close());
   EXPECT_EQ(ends, 0);
   window.show();  // the other window has given it back
-  EXPECT_TRUE(window.close());
-  EXPECT_EQ(ends, 1);
-}
-
-TEST_F(MainWindowCloseTest, ACloseTheWindowItselfRefusesEndsNothing) {
-  window.refuse = true;
+  window.refuse = true;  // and the window itself refuses
   EXPECT_FALSE(window.close());
-  EXPECT_TRUE(window.isVisible());
   EXPECT_EQ(ends, 0);
   window.refuse = false;
   EXPECT_TRUE(window.close());

@@ -23,7 +23,8 @@ class TableVersionsTest : public ::testing::Test {
 }  // namespace
 
 // 22 versions a minute apart: the oldest two go at once, and those older
-// than a week when the store is made again (with copies no version names).
+// than a week when the store is made again (with copies no version names);
+// a file too large, or no file, is not kept.
 TEST_F(TableVersionsTest, VersionsComeBackNewestFirstAndTheOldestGo) {
   for (size_t i = 0; i < TableVersions::kMaxVersions + 2; ++i, now += 60) {
     WriteFile(path, std::string("v\0", 2) + std::to_string(i));
@@ -43,12 +44,8 @@ TEST_F(TableVersionsTest, VersionsComeBackNewestFirstAndTheOldestGo) {
     EXPECT_EQ(ReadFile(path), std::string("v\0", 2) + std::to_string(i));
   }
   EXPECT_FALSE(later.RestoreLast(path));
-}
-
-TEST_F(TableVersionsTest, WhatCannotBeKeptIsSaid) {
-  WriteFile(path, "");
   ASSERT_EQ(truncate(path.c_str(), TableVersions::kMaxBytes + 1), 0);  // sparse: costs no room
-  EXPECT_EQ(versions.Keep(path), TableVersions::Kept::TooLarge);
-  EXPECT_EQ(versions.Keep(dir.dir()), TableVersions::Kept::NotAFile);
-  EXPECT_TRUE(versions.Versions().empty());
+  EXPECT_EQ(later.Keep(path), TableVersions::Kept::TooLarge);
+  EXPECT_EQ(later.Keep(dir.dir()), TableVersions::Kept::NotAFile);
+  EXPECT_TRUE(later.Versions().empty());
 }
