@@ -3,6 +3,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -22,7 +23,9 @@ FileSizeLimit::~FileSizeLimit() {
 }
 
 bool OnlyTooLarge(const std::vector<std::string>& messages) {
-  return messages.size() == 1 && messages[0].find(std::strerror(EFBIG)) != std::string::npos;
+  return !messages.empty() && std::all_of(messages.begin(), messages.end(), [](const std::string& message) {
+    return message.find(std::strerror(EFBIG)) != std::string::npos;
+  });
 }
 
 int RunAsOtherUser(const std::function<int()>& body) {

@@ -27,8 +27,9 @@ class FileSizeLimit {
   void (*oldHandler_)(int) = SIG_DFL;
 };
 
-// True when the messages are the one error of a write past the limit (the
-// system's text for EFBIG) and nothing else, success included.
+// True when the messages are errors of writes past the limit (the system's
+// text for EFBIG) and nothing else, success included: the command's own, and
+// the copy kept for undoing it, which meets the limit too.
 bool OnlyTooLarge(const std::vector<std::string>& messages);
 
 // The user id tests switch to: nobody.

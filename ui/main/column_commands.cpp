@@ -4,6 +4,7 @@
 #include "dialog_service.h"
 #include "event_guard.h"
 #include "progress.h"
+#include "safe_write.h"
 #include "string_grid.h"
 #include "table_command_steps.h"
 
@@ -71,6 +72,7 @@ void TColumnCommands::Button5Click() {
   dbf::Dbf2_lib db;
   const dbf::FieldNode* field = OpenWithNumericField(db, TableAccess::Write);
   if (!field) return;
+  ui::AnnounceChange(context_.table.TablePath);
   const std::string name = field->LookupName();
   ForEveryRecord(db, [&] {
     if (db.DbfGetNum(kTable, name) == 0) db.DbfDelete(kTable);

@@ -6,6 +6,7 @@
 #include "event_guard.h"
 #include "int_text.h"
 #include "record_store.h"
+#include "safe_write.h"
 #include "string_grid.h"
 #include "table_checks.h"
 
@@ -51,6 +52,7 @@ void TDeletionCommands::ToolButton7Click() {
 void TDeletionCommands::ToolButton8Click() {
   if (!context_.PathGiven() || !context_.GridShown()) return;
   if (!GridTableWritable(context_)) return;
+  ui::AnnounceChange(context_.table.TablePath);
   dbf::Dbf2_lib db;
   db.DbfOpen(kSlot, context_.table.TablePath);
   // Rows inserted and not saved have no record: they change nothing.
@@ -83,6 +85,7 @@ void TDeletionCommands::DeleteSelectedRecord() {
   // saved, have no record to delete; the table is then not even opened.
   const int row = context_.grid.Row();
   if (row < 1 || row > context_.table.Rows()->RecordCount()) return;
+  ui::AnnounceChange(context_.table.TablePath);
   dbf::Dbf2_lib db;
   db.DbfOpen(kSlot, context_.table.TablePath);
   db.DbfGoNoRead(kSlot, row);
@@ -101,6 +104,7 @@ void TDeletionCommands::ShowPurgedTable(dbf::Dbf2_lib& db) {
 void TDeletionCommands::N12Click() {
   if (!context_.GridShown()) return;
   if (!GridTableWritable(context_)) return;
+  ui::AnnounceChange(context_.table.TablePath);
   {
     dbf::Dbf2_lib db;
     db.DbfOpen(kSlot, context_.table.TablePath);

@@ -17,6 +17,8 @@
 #include "sele_rec_form.h"
 #include "sort_panel.h"
 #include "structure_commands.h"
+#include "table_undo.h"
+#include "unsaved_edits.h"
 #include "desktop_office.h"
 #include "exchange_folder.h"
 #include "export_panel.h"
@@ -67,6 +69,8 @@ TForm2::TForm2(MainWindowLinks links, QWidget* parent) : QMainWindow(parent), li
   GoToRecord = std::make_unique<TGoToRecord>(*context_);
   settings_ = std::make_unique<RememberedSettings>();
   BuildKeys();
+  unsavedEdits_ = std::make_unique<TUnsavedEdits>(*context_, [this] { RecordEditing->ToolButton4Click(); });
+  tableUndo_ = std::make_unique<TTableUndo>(*context_, VersionsFolder());
   RouteCommands();
   // A message, file or font dialog holds the activation only while it is
   // answered; getting it back from one is not a new activation of the window
@@ -88,14 +92,15 @@ QString TForm2::Caption() {
 
 // A menu or toolbar command may change the table shown, which the title names.
 void TForm2::Hook(QAction* action, std::function<void()> handler) {
-  connect(action, &QAction::triggered, this, links_.guard.Guarded([this, handler = std::move(handler)] {
+  connect(action, &QAction::triggered, this,
+          links_.guard.Guarded([this, handler = EditsFirst(action, std::move(handler))] {
             handler();
             ShowTitle();
           }));
 }
 
 void TForm2::Hook(QPushButton* button, std::function<void()> handler) {
-  connect(button, &QPushButton::clicked, this, links_.guard.Guarded(std::move(handler)));
+  connect(button, &QPushButton::clicked, this, links_.guard.Guarded(EditsFirst(button, std::move(handler))));
 }
 
 void TForm2::Hook(QAction* action, void (TForm2::*handler)()) {
@@ -139,6 +144,7 @@ void TForm2::RouteCommands() {
   Hook(FindNext1, [this] { FindDialog->FindNext(); });               // "Найти далее"
   Hook(FindPrevious1, [this] { FindDialog->FindPrevious(); });       // "Найти назад"
   Hook(GoTo1, [this] { GoToRecord->GoToClick(); });                  // "Перейти к записи"
+  Hook(Undo1, [this] { tableUndo_->Undo1Click(); });                        // "Отменить"
 }
 
 void TForm2::EmptyTransferBuffer() {
@@ -196,6 +202,12 @@ void TForm2::changeEvent(QEvent* event) {
 }
 
 void TForm2::closeEvent(QCloseEvent* event) {
+  bool settled = false;
+  links_.guard.Run([&] { settled = unsavedEdits_->Settled(); });
+  if (!settled) {
+    event->ignore();
+    return;
+  }
   links_.guard.Run([this] { FormClose(); });
   event->accept();
 }

@@ -44,6 +44,8 @@ class TFindDialog;
 class TGoToRecord;
 class RememberedSettings;
 class QMenu;
+class TTableUndo;
+class TUnsavedEdits;
 namespace dbf {
 class Dbf2_lib;
 }
@@ -123,6 +125,7 @@ class TForm2 : public QMainWindow {
   QAction *Reload1, *Find1, *FindNext1, *FindPrevious1, *GoTo1;
   QMenu *FilesMenu, *SearchMenu;
   std::vector<QAction*> RecentTables1;  // the recent tables at the end of FilesMenu
+  QAction* Undo1;  // "Отменить"
   QWidget* Panel2;
   QLabel* Label5;
   QLabel* StaticText2;
@@ -193,6 +196,13 @@ class TForm2 : public QMainWindow {
   void Hook(QPushButton* button, std::function<void()> handler);
   void Hook(QAction* action, void (TForm2::*handler)());
   void Hook(QPushButton* button, void (TForm2::*handler)());
+  // The commands that fill the grid again, or end the program, and so ask
+  // first what becomes of unsaved edits.
+  bool DropsEdits(QObject* control) const;
+  // The handler, run for such a command only once the edits are settled.
+  std::function<void()> EditsFirst(QObject* control, std::function<void()> handler);
+  // Where the tables' versions are kept: the links' folder, else the cache's.
+  std::string VersionsFolder() const;
 
   // The steps the open commands share once a file has been chosen.
   void ShowTableControls();
@@ -214,5 +224,7 @@ class TForm2 : public QMainWindow {
   std::unique_ptr<TCsvCommands> csvCommands_;
   std::unique_ptr<RememberedSettings> settings_;
   QAction* recentSeparator_ = nullptr;
+  std::unique_ptr<TUnsavedEdits> unsavedEdits_;
+  std::unique_ptr<TTableUndo> tableUndo_;
   bool leftForDialog_ = false;  // the window active last before this one was a modal dialog
 };

@@ -53,6 +53,8 @@ void TForm2::BuildMenus() {
   Openfileastext1 = Item(files, "Open file as text");
   Save1 = Item(files, "Save");
   Saveas1 = Item(files, "Save as :");
+  Undo1 = Item(files, "Отменить");
+  Undo1->setShortcut(QKeySequence::Undo);
   Deleterecord1 = Item(files, "Delete record");
   Sortedfile1 = Item(files, "Sorted file");
   SavetoMSEXCEL1 = Item(files, "Save to MS EXCEL");

@@ -30,4 +30,7 @@ struct MainWindowLinks {
   // the spreadsheets shown; none: files written into the user's cache folder
   // and opened through `launcher`.
   office::OfficeAutomation* office = nullptr;
+  // Where the tables are kept as they were before each change, for undo;
+  // empty: the folder "versions" in the user's cache.
+  std::string versionsFolder = {};
 };

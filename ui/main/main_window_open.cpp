@@ -6,6 +6,7 @@
 #include "radio_group.h"
 #include "spreadsheet_hand_over.h"
 #include "table_checks.h"
+#include "unsaved_edits.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -58,6 +59,7 @@ void TForm2::ShowTableControls() {
 }
 
 void TForm2::OpenChosenFile(const std::string& path, bool trimForExtension) {
+  if (!unsavedEdits_->Settled()) return;
   const std::string previous = table_->TablePath;
   const bool shown = GridShown();
   ShowTableControls();

@@ -178,6 +178,7 @@ void OpenTable::SetPage(ui::CodePage page) {
 void OpenTable::RowsSavedTo(const std::string& path) {
   rowsPath_ = path;
   StampRows();
+  if (RecordStore* rows = Rows()) rows->EditsSaved();
 }
 
 void OpenTable::StampRows() { rowsFile_ = FileStamp::Of(rowsPath_); }

@@ -115,6 +115,7 @@ void TRecordCopy::N13Click() {
   context_.table.SecondPath = choice->path;
   if (!dialogs.Ask("Выполнить копирование?", "Копируемый файл : " + context_.table.SecondPath)) return;
   if (!context_.PathGiven()) return;
+  ui::AnnounceChange(context_.table.TablePath);
 
   dbf::Dbf2_lib db;
   if (!OpenTableOrTell(db, kTable, context_.table.TablePath, dialogs)) return;

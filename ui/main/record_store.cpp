@@ -51,6 +51,7 @@ void RecordStore::Resize(int rows, int columns) {
     return;
   }
   if (columns != columns_) throw std::logic_error("the record grid's columns are the table's fields");
+  if (static_cast<size_t>(rows) != rows_.size()) ++edits_;
   rows_.resize(static_cast<size_t>(rows), kNoRecord);
   marks_.resize(static_cast<size_t>(rows), kEmpty);
   std::erase_if(otherMarks_, [rows](const auto& mark) { return mark.first >= rows; });
@@ -106,12 +107,14 @@ void RecordStore::SetCell(int row, int column, std::string_view bytes) {
     id = static_cast<uint32_t>(count_ + static_cast<int64_t>(overlays_.size()) - 1);
   }
   overlays_[id - static_cast<size_t>(count_)].cells[static_cast<size_t>(column)] = std::string(bytes);
+  ++edits_;
 }
 
 void RecordStore::InsertRow(int row) {
   if (row < 1 || row > RowCount()) return;
   rows_.insert(rows_.begin() + row, kNoRecord);
   marks_.push_back(kEmpty);
+  ++edits_;
 }
 
 std::string RecordStore::MarkText(int row, Mark mark) const {

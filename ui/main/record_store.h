@@ -64,6 +64,12 @@ class RecordStore final : public ui::CellStore {
   // carries the deletion mark; without building the text where the row's
   // own number and mark stand there.
   bool MarkedDeleted(int row, size_t limit) const;
+  // True when a field's cell was typed, or rows were inserted or taken
+  // away, since the rows were read or last saved. Column 0 (marks) is no
+  // edit: the deletion commands act on it.
+  bool HasEdits() const { return edits_ != savedEdits_; }
+  // The rows as they stand are now what the file holds.
+  void EditsSaved() { savedEdits_ = edits_; }
   // Replaces the header's field names (the layout stays).
   void SetHeader(std::vector<std::string> header);
 
@@ -94,4 +100,6 @@ class RecordStore final : public ui::CellStore {
   std::unordered_map<int, std::string> otherMarks_;
   std::vector<Overlay> overlays_;
   mutable std::string scratch_;  // a cell built for the caller
+  uint64_t edits_ = 0;
+  uint64_t savedEdits_ = 0;
 };

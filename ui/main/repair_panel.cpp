@@ -7,6 +7,7 @@
 #include "header_repair.h"
 #include "progress.h"
 #include "radio_group.h"
+#include "safe_write.h"
 #include "string_grid.h"
 
 #include <QAction>
@@ -90,6 +91,8 @@ void TRepairPanel::Button10Click() {
   }
   dbf::TableFile source;
   if (!source.OpenForReading(sourcePath)) return;
+  // A result that is there is replaced: it is kept first.
+  ui::AnnounceChange(resultPath);
   dbf::TableFile result;
   result.Create(resultPath);
   bool repaired = false;

@@ -30,6 +30,9 @@ struct FontRequest {
   int presetSize = 0;  // points the dialog opens with; 0 = the initial font's
 };
 
+// The answers to "save the changes?": save them, drop them, or do not go on.
+enum class SaveAnswer { Yes, No, Cancel };
+
 class DialogService {
  public:
   virtual ~DialogService() = default;
@@ -38,6 +41,9 @@ class DialogService {
   virtual void Message(const std::string& text) = 0;
   // A modal Yes/No question; true for Yes.
   virtual bool Ask(const std::string& title, const std::string& text) = 0;
+  // A modal question with the buttons "Да", "Нет" and "Отмена"; closing it
+  // answers Cancel.
+  virtual SaveAnswer AskSaveChanges(const std::string& text) = 0;
   // The file-open dialog; nothing when cancelled.
   virtual std::optional<FileChoice> OpenFile(const std::string& filter) = 0;
   // The file-save dialog; nothing when cancelled.

@@ -12,8 +12,11 @@ bool MainWindowClose::eventFilter(QObject* watched, QEvent* event) {
     event->ignore();
     return true;  // the window's own close handler does not run either
   }
-  endProgram_();
-  return false;
+  // The window's own close handler may refuse (unsaved edits the user
+  // keeps): the program ends only when the window accepts.
+  watched->event(event);
+  if (event->isAccepted()) endProgram_();
+  return true;
 }
 
 }  // namespace ui

@@ -2,7 +2,8 @@
 // program, also while other windows of the program are shown. While another
 // window has it disabled or hidden (the raw view, the operations dialog, the
 // delete-field dialog) the close is refused: ending the program then would
-// drop the unsaved edits of that window.
+// drop the unsaved edits of that window. The window's own close handler runs
+// first and may refuse the close too.
 #pragma once
 
 #include <QObject>

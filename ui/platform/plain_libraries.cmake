@@ -20,3 +20,9 @@ target_include_directories(write_all PUBLIC ${CMAKE_CURRENT_LIST_DIR})
 # file it was and unchanged; plain C++, shared with the raw view's model.
 add_library(file_identity STATIC ${CMAKE_CURRENT_LIST_DIR}/file_identity.cpp)
 target_include_directories(file_identity PUBLIC ${CMAKE_CURRENT_LIST_DIR})
+
+# The tables as they were before the program changed them, for undoing the
+# last change; plain C++.
+add_library(table_versions STATIC ${CMAKE_CURRENT_LIST_DIR}/table_versions.cpp)
+target_include_directories(table_versions PUBLIC ${CMAKE_CURRENT_LIST_DIR})
+target_link_libraries(table_versions PUBLIC safe_write write_all)

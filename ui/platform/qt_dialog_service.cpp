@@ -12,6 +12,7 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace ui {
 
@@ -36,6 +37,23 @@ void QtDialogService::Message(const std::string& text) {
 bool QtDialogService::Ask(const std::string& title, const std::string& text) {
   return QMessageBox::question(Owner(), QString::fromStdString(title), Displayed(text),
                                QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+SaveAnswer QtDialogService::AskSaveChanges(const std::string& text) {
+  QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(), Displayed(text),
+                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, Owner());
+  box.button(QMessageBox::Yes)->setText(QString::fromUtf8("Да"));
+  box.button(QMessageBox::No)->setText(QString::fromUtf8("Нет"));
+  box.button(QMessageBox::Cancel)->setText(QString::fromUtf8("Отмена"));
+  box.setEscapeButton(QMessageBox::Cancel);
+  switch (box.exec()) {
+    case QMessageBox::Yes:
+      return SaveAnswer::Yes;
+    case QMessageBox::No:
+      return SaveAnswer::No;
+    default:
+      return SaveAnswer::Cancel;
+  }
 }
 
 std::optional<FileChoice> QtDialogService::OpenFile(const std::string& filter) {

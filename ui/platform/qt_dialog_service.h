@@ -18,6 +18,7 @@ class QtDialogService : public DialogService {
 
   void Message(const std::string& text) override;
   bool Ask(const std::string& title, const std::string& text) override;
+  SaveAnswer AskSaveChanges(const std::string& text) override;
   std::optional<FileChoice> OpenFile(const std::string& filter) override;
   std::optional<FileChoice> SaveFile(const std::string& filter) override;
   std::optional<QFont> ChooseFont(const FontRequest& request) override;

@@ -35,6 +35,8 @@ class SystemFileSystem final : public FileSystem {
 
 SystemFileSystem g_systemFiles;
 FileSystem* g_files = &g_systemFiles;
+ChangeWatcher* g_watcher = nullptr;
+bool g_quiet = false;
 
 [[noreturn]] void ThrowErrno(int err, const std::string& path) {
   throw std::system_error(err, std::generic_category(), path);
@@ -289,6 +291,7 @@ std::string ReadStart(int fd, int64_t size, const std::string& path) {
 }  // namespace
 
 RewriteWay ReplaceFileContents(const std::string& path, const FileRewrite& rewrite) {
+  AnnounceChange(path);
   try {
     return Rewrite(path, rewrite);
   } catch (...) {
@@ -297,6 +300,7 @@ RewriteWay ReplaceFileContents(const std::string& path, const FileRewrite& rewri
 }
 
 void KeepOnFailure(const std::string& path, int64_t keep, const std::function<void()>& change) {
+  AnnounceChange(path);
   const OwnedFd fd(::open(path.c_str(), O_RDWR | O_CLOEXEC));
   struct stat st {};
   const bool kept = fd.get() >= 0 && ::fstat(fd.get(), &st) == 0 && S_ISREG(st.st_mode);
@@ -319,6 +323,24 @@ void WriteNewFile(const std::string& path, const std::function<void(const std::s
     if (wasFree) CurrentFileSystem().Unlink(path);  // a failure here is not told over the first
     RethrowNamingFile(path);
   }
+}
+
+ChangeWatcherScope::ChangeWatcherScope(ChangeWatcher& watcher) : watcher_(watcher) { g_watcher = &watcher; }
+
+ChangeWatcherScope::~ChangeWatcherScope() {
+  if (g_watcher == &watcher_) g_watcher = nullptr;
+}
+
+QuietChanges::QuietChanges() : previous_(std::exchange(g_quiet, true)) {}
+
+QuietChanges::~QuietChanges() { g_quiet = previous_; }
+
+void AnnounceChange(const std::string& path) {
+  if (!g_watcher || g_quiet) return;
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) return;  // nothing there to keep
+  const QuietChanges quiet;
+  g_watcher->BeforeChange(path);
 }
 
 FileSystem& CurrentFileSystem() { return *g_files; }

@@ -37,6 +37,11 @@
 //
 // The system calls these ways make to finish or undo a write go through
 // FileSystem, so that a test can make a chosen one fail.
+//
+// Before ReplaceFileContents or KeepOnFailure touch a file that is there,
+// they announce the change (AnnounceChange), so that the program can keep
+// the file as it was; commands that change a table through the engine
+// announce it themselves.
 #pragma once
 
 #include <sys/types.h>
@@ -76,6 +81,44 @@ void KeepOnFailure(const std::string& path, int64_t keep, const std::function<vo
 // there stays as `write` left it: for one the command appends to, run the
 // command inside KeepOnFailure(path, kWholeFile, ...).
 void WriteNewFile(const std::string& path, const std::function<void(const std::string& path)>& write);
+
+// Told before a file that is there is changed.
+class ChangeWatcher {
+ public:
+  virtual ~ChangeWatcher() = default;
+  virtual void BeforeChange(const std::string& path) = 0;
+};
+
+// Puts a watcher in place while it lives. There is one watcher at a time,
+// the last put in place; going, it leaves none (unless another took its
+// place meanwhile).
+class ChangeWatcherScope {
+ public:
+  explicit ChangeWatcherScope(ChangeWatcher& watcher);
+  ~ChangeWatcherScope();
+  ChangeWatcherScope(const ChangeWatcherScope&) = delete;
+  ChangeWatcherScope& operator=(const ChangeWatcherScope&) = delete;
+
+ private:
+  ChangeWatcher& watcher_;
+};
+
+// While one lives, changes are announced to nobody: the watcher's own
+// writes, and putting a kept file back, are no changes to keep.
+class QuietChanges {
+ public:
+  QuietChanges();
+  ~QuietChanges();
+  QuietChanges(const QuietChanges&) = delete;
+  QuietChanges& operator=(const QuietChanges&) = delete;
+
+ private:
+  bool previous_;
+};
+
+// Tells the watcher in place, if any and not quietened, that `path` is about
+// to change.
+void AnnounceChange(const std::string& path);
 
 // The system calls above that finish or undo a write. Each behaves as the
 // call it is named after: -1 with errno set on failure.

@@ -45,6 +45,7 @@ ScriptedDialogService::~ScriptedDialogService() {
   ReportUnused(askAnswers.size(), "question");
   ReportUnused(fontAnswers.size(), "font dialog");
   ReportUnused(textAnswers.size(), "text input");
+  ReportUnused(saveChangesAnswers.size(), "save-changes question");
 }
 
 void ScriptedDialogService::Message(const std::string& text) { messages.push_back(text); }
@@ -52,6 +53,11 @@ void ScriptedDialogService::Message(const std::string& text) { messages.push_bac
 bool ScriptedDialogService::Ask(const std::string& title, const std::string& text) {
   questions.push_back(title + "|" + text);
   return Next(askAnswers, "question " + questions.back(), false);
+}
+
+SaveAnswer ScriptedDialogService::AskSaveChanges(const std::string& text) {
+  saveChangesQuestions.push_back(text);
+  return Next(saveChangesAnswers, "save-changes question " + text, SaveAnswer::Cancel);
 }
 
 std::optional<FileChoice> ScriptedDialogService::OpenFile(const std::string& filter) {

@@ -33,6 +33,7 @@ class ScriptedDialogService : public DialogService {
   std::deque<bool> askAnswers;
   std::deque<std::optional<QFont>> fontAnswers;
   std::deque<std::optional<std::string>> textAnswers;
+  std::deque<SaveAnswer> saveChangesAnswers;
 
   // What the windows asked, in order.
   std::vector<std::string> messages;       // texts exactly as given, "\r\n" included
@@ -42,6 +43,7 @@ class ScriptedDialogService : public DialogService {
   std::vector<FontRequest> fontRequests;
   std::vector<std::string> shownTexts;     // title + "|" + text
   std::vector<std::string> textRequests;  // title + "|" + label + "|" + initial
+  std::vector<std::string> saveChangesQuestions;
 
   // Queues one open-dialog answer choosing `path` through filter entry `filterIndex`.
   void WillOpen(const std::string& path, int filterIndex = 1) {
@@ -50,6 +52,7 @@ class ScriptedDialogService : public DialogService {
 
   void Message(const std::string& text) override;
   bool Ask(const std::string& title, const std::string& text) override;
+  SaveAnswer AskSaveChanges(const std::string& text) override;
   std::optional<FileChoice> OpenFile(const std::string& filter) override;
   std::optional<FileChoice> SaveFile(const std::string& filter) override;
   std::optional<QFont> ChooseFont(const FontRequest& request) override;

@@ -41,6 +41,7 @@ TEST_F(MainWindowTest, AFileThatIsNoTableLeavesTheShownTableAndItsEditsAlone) {
     SCOPED_TRACE(name);
     testsupport::WriteFile(dir.Path(name), bytes);
     dialogs.messages.clear();
+    dialogs.saveChangesAnswers.push_back(ui::SaveAnswer::No);  // the edits stay all the same
     OpenFromMenu(dir.Path(name));
     EXPECT_EQ(dialogs.messages, std::vector<std::string>({"Ошибка 13 - DbfOpen : Файл N   1 не типа DBF "}));
     EXPECT_EQ(form->Table().TablePath, people);

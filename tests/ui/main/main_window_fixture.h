@@ -45,9 +45,11 @@ class MainWindowTest : public ::testing::Test {
   }
 
   MainWindowLinks Links() {
-    return {dialogs, guard, launcher,
-            [this](QWidget*, int mode, const std::string& name) { rawViewCalls.push_back({mode, name}); },
-            [this] { ++transferBufferEmptied; }, &office};
+    MainWindowLinks links{dialogs, guard, launcher,
+                          [this](QWidget*, int mode, const std::string& name) { rawViewCalls.push_back({mode, name}); },
+                          [this] { ++transferBufferEmptied; }, &office};
+    links.versionsFolder = versions.Path("versions");
+    return links;
   }
 
   void TearDown() override {
@@ -81,6 +83,7 @@ class MainWindowTest : public ::testing::Test {
   static std::string Caption(const QAction* action) { return action->text().remove(QLatin1Char('&')).toStdString(); }
 
   testsupport::TempDir dir;
+  testsupport::TempDir versions;  // where the tables' versions are kept
   ui::ScriptedDialogService dialogs;
   std::vector<int> exits;
   ui::EventGuard guard{dialogs, [this](int code) { exits.push_back(code); }};

@@ -90,7 +90,8 @@ TEST_F(RecordEditingTest, AReadOnlyFolderTakesTheInPlaceWay) {
   const ino_t before = InodeOf(path);
   const int saved = testsupport::RunAsOtherUser([&] {
     form->Save1->trigger();
-    return dialogs.messages == std::vector<std::string>({"Сохранение выполнено!"}) ? 0 : 1;
+    // The other user may not keep the table for undo, which is told first.
+    return dialogs.messages.back() == "Сохранение выполнено!" ? 0 : 1;
   });
   chmod(dir.dir().c_str(), 0700);
   EXPECT_EQ(saved, 0);

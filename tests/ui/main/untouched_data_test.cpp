@@ -229,6 +229,7 @@ TEST_F(UntouchedDataTest, AFileAnotherProgramChangedIsNotWrittenOnAndCanBeLoaded
   }
   const std::string changed = ReadFile(path);
   dialogs.askAnswers = {false, true};
+  dialogs.saveChangesAnswers = {ui::SaveAnswer::No};  // before "Удалить отмеченные"
   form->Save1->trigger();
   form->ToolButton8->trigger();  // "Удалить отмеченные"
   EXPECT_EQ(ReadFile(path), changed);

@@ -28,7 +28,7 @@ class OfficeWindowTest : public ::testing::Test {
   // A new main window in place of the one open, as at the program's start.
   void OpenWindow() {
     form.reset();
-    form = std::make_unique<TForm2>(MainWindowLinks{dialogs, guard, launcher, {}, {}, &servers});
+    form = std::make_unique<TForm2>(MainWindowLinks{dialogs, guard, launcher, {}, {}, &servers, versions.Path("versions")});
     form->show();
   }
 
@@ -46,6 +46,7 @@ class OfficeWindowTest : public ::testing::Test {
   }
 
   testsupport::TempDir dir;
+  testsupport::TempDir versions;  // where the tables' versions are kept
   ui::ScriptedDialogService dialogs;
   std::vector<int> exits;
   ui::EventGuard guard{dialogs, [this](int code) { exits.push_back(code); }};

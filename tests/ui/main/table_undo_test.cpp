@@ -1,0 +1,90 @@
+#include "main_window_fixture.h"
+
+#include "creat_f_form.h"
+#include "safe_write.h"
+#include "structure_commands.h"
+#include "structure_test_support.h"
+
+#include <QLineEdit>
+
+#include <filesystem>
+#include <functional>
+
+using testsupport::ReadFile;
+
+// Each command changes a table (the one open, or one it writes into), the
+// program is restarted and the table opened, and "Отменить" (after one that
+// fails) brings its bytes back and shows it again.
+TEST_F(MainWindowTest, UndoBringsBackTheBytesOfEveryWritingCommandAfterARestart) {
+  const auto type = [](QLineEdit* edit, const char* text) { edit->setText(QString::fromUtf8(text)); };
+  const struct {
+    const char* command;
+    bool empty;  // the table has two fields and no records
+    std::function<void(const std::string& table)> change;
+  } cases[] = {
+      {"Save", false, [&](auto&) { form->StringGrid1->SetCell(1, 1, "Anna"), form->Save1->trigger(); }},
+      {"Удалить отмеченные", false, [&](auto&) { form->ToolButton6->trigger(), form->ToolButton8->trigger(); }},
+      {"Удалить запись", false, [&](auto&) { form->ToolButton2->trigger(); }},
+      {"Delete record", false, [&](auto&) { form->Deleterecord1->trigger(); }},
+      {"Очистить весь файл", false, [&](auto&) { form->N12->trigger(); }},
+      {"Удалить нулевые", false, [&](auto&) { type(form->Edit4, "SUM"), form->Button5->click(); }},
+      {"Скопировать из файла :", false, [&](auto&) {
+         dialogs.WillOpen(WritePeople("other.dbf")), dialogs.askAnswers.push_back(true), form->N13->trigger(); }},
+      {"Копировать файл", false, [&](const std::string& table) {
+         OpenFromMenu(WritePeople("source.dbf"));
+         form->Edit1->setText(QString::fromStdString(table.substr(dir.dir().size() + 1))), form->Button2->click(); }},
+      {"Add new field", true, [&](auto&) {
+         form->Addnewfield1->trigger(), type(form->Panel8->Edit14, "DAY"), type(form->Panel8->Edit15, "8");
+         type(form->Panel8->Edit16, "0"), form->Panel8->Button18->click(); }},
+      {"Deleted field ", true, [&](auto&) {
+         TCreat_FForm& dialog = *form->StructureCommands->Creat_FForm;
+         form->Deletedfield1->trigger(), type(dialog.Edit1, "SUM"), dialog.Button2->click(), dialog.Button3->click(); }},
+      {"Изменить имя поля", false, [&](auto&) {
+         form->N11->trigger(), type(form->Panel7->Edit12, "SUM"), type(form->Panel7->Edit13, "TOTAL");
+         form->Panel7->Button15->click(); }},
+      {"Ремонт структуры файла", true, [&](const std::string& table) {
+         form->N10->trigger(), dialogs.WillOpen(WritePeople()), form->Panel6->Button13->click();
+         dialogs.saveAnswers.push_back(ui::FileChoice{table, 1});
+         form->Panel6->Button14->click(), form->Panel6->Button10->click(); }},
+      {"the raw view's save", false, [&](const std::string& table) {
+         const std::string bytes = ReadFile(table) + "raw";
+         ui::ReplaceFileContents(table, {[&](const std::string& file) { testsupport::WriteFile(file, bytes); }}); }},
+  };
+  for (size_t i = 0; i < std::size(cases); ++i) {
+    SCOPED_TRACE(cases[i].command);
+    const std::string name = "t" + std::to_string(i) + ".dbf", table = dir.Path(name);
+    if (cases[i].empty) testsupport::WriteFile(table, structuretest::EmptyTable({{"NAME", 'C', 10}, {"SUM", 'N', 8, 2}}));
+    if (!cases[i].empty) WritePeople(name);
+    OpenFromMenu(table);
+    const std::string original = ReadFile(table);
+    form->StringGrid1->SetSelectedCell(1, 1);
+    cases[i].change(table);
+    ASSERT_NE(ReadFile(table), original);
+    form.reset();
+    MainWindowTest::SetUp();
+    OpenFromMenu(table);
+    // An undo that fails part way (its copy gone) leaves the table as it is.
+    std::filesystem::rename(versions.Path("versions"), versions.Path("away"));
+    form->Undo1->trigger();
+    std::filesystem::rename(versions.Path("away"), versions.Path("versions"));
+    ASSERT_NE(ReadFile(table), original);
+    dialogs.messages.clear();
+    form->Undo1->trigger();
+    EXPECT_EQ(ReadFile(table), original);
+    EXPECT_EQ(dialogs.messages, std::vector<std::string>{"Последнее изменение файла отменено."});
+    EXPECT_EQ(form->StringGrid1->RowCount() * 10 + form->StringGrid1->ColCount(), cases[i].empty ? 13 : 44);
+  }
+}
+
+// A change that cannot be kept goes ahead, the user told it cannot be
+// undone.
+TEST_F(MainWindowTest, AChangeThatCannotBeKeptGoesAheadTold) {
+  const std::string path = WritePeople();
+  testsupport::WriteFile(versions.Path("versions"), "a file where the folder would be");
+  OpenFromMenu(path);
+  form->ToolButton2->trigger();
+  EXPECT_EQ(form->StringGrid1->RowCount(), 2);
+  EXPECT_TRUE(dialogs.messages[0].starts_with("Копию файла " + path + " сохранить не удалось")) << dialogs.messages[0];
+  form->Undo1->trigger();
+  EXPECT_EQ(dialogs.messages.back(), "Нет изменений файла " + path + " для отмены.");
+}

@@ -1,0 +1,79 @@
+// The tables as they were before the program changed them, kept in a folder
+// of the user's cache so that the last change to a table can be undone, also
+// after the program was restarted or ended by a crash.
+//
+// Each version is a copy of the whole file (a reflink where the file system
+// offers one, so that it costs no room until the table changes), named by a
+// number; an index file in the folder records, for each, the file it was
+// kept of, when, and its size. The index is replaced whole through
+// ReplaceFileContents, so a crash leaves the old or the new one; copies the
+// index does not name (a crash between copy and index) go at the next start.
+//
+// At most kMaxVersions versions of kMaxBytes together are kept, the oldest
+// going first; a file larger than kMaxBytes is not kept. Versions older than
+// kMaxAgeSeconds go when the store is made and whenever a version is added.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace ui {
+
+struct TableVersion {
+  uint64_t id = 0;    // the copy's name in the folder
+  int64_t time = 0;   // when it was kept, seconds since the epoch
+  int64_t size = 0;
+  std::string path;   // the file it was kept of, links resolved
+  bool operator==(const TableVersion&) const = default;
+};
+
+class TableVersions {
+ public:
+  static constexpr size_t kMaxVersions = 20;
+  static constexpr int64_t kMaxBytes = int64_t{2} << 30;
+  static constexpr int64_t kMaxAgeSeconds = int64_t{7} * 24 * 60 * 60;
+  // Seconds since the epoch; the system's clock when empty.
+  using Clock = std::function<int64_t()>;
+
+  // Reads the index in `folder` and drops the versions too old to keep. A
+  // folder that is missing or cannot be read holds no versions; it is made
+  // (mode 0700) when the first version is kept.
+  explicit TableVersions(std::string folder, Clock clock = {});
+
+  enum class Kept { Yes, NotAFile, TooLarge };
+  // Keeps the file's present contents as its newest version. Something that
+  // is no regular file, and a file over kMaxBytes, are not kept (and said
+  // so). Throws std::system_error when the copy or the index cannot be
+  // written; the versions are then as they were.
+  Kept Keep(const std::string& path);
+
+  // Puts the newest version of the file back in its place byte for byte,
+  // through ReplaceFileContents (announcing no change), and drops it. False
+  // when no version of the file is kept. A failure throws and leaves the file
+  // as it was and the version kept.
+  bool RestoreLast(const std::string& path);
+
+  // Every version kept, oldest first.
+  const std::vector<TableVersion>& Versions() const { return versions_; }
+
+ private:
+  std::string CopyOf(uint64_t id) const;
+  std::string IndexPath() const;
+  int64_t Now() const;
+  void ReadIndex();
+  void WriteIndex(const std::vector<TableVersion>& versions) const;
+  // Takes out of `versions` those over the limits of age, count and size,
+  // oldest first, and returns them.
+  std::vector<TableVersion> Prune(std::vector<TableVersion>& versions) const;
+  // Removes the copies of `dropped`, and copies in the folder no version names.
+  void RemoveCopies(const std::vector<TableVersion>& dropped) const;
+  void RemoveStrays() const;
+
+  std::string folder_;
+  Clock clock_;
+  std::vector<TableVersion> versions_;
+};
+
+}  // namespace ui
