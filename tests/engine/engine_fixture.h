@@ -48,6 +48,19 @@ class EngineTest : public ::testing::Test {
     if (!key.empty()) db.DbfSortAddKey(key, 1);
   }
 
+  // The grid's loop over slot 1, DbfTop then DbfSkip until DbfEof: each record
+  // as its number, '*' when marked deleted, then the text of `field` if named.
+  std::vector<std::string> Walk(const std::string& field = "") {
+    std::vector<std::string> seen;
+    db.DbfTop(1);
+    while (!db.DbfEof(1) && seen.size() < 100) {
+      seen.push_back(std::to_string(db.DbfRecNo(1)) + (db.DbfIsDeleted(1) ? "*" : "") +
+                     (field.empty() ? "" : db.DbfGetStr(1, field)));
+      db.DbfSkip(1, 1);
+    }
+    return seen;
+  }
+
   std::string Write(const std::string& name, const std::string& bytes) {
     std::string path = dir.Path(name);
     WriteFile(path, bytes);

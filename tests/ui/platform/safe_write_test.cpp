@@ -16,6 +16,7 @@
 #include <functional>
 #include <optional>
 #include <system_error>
+#include <tuple>
 
 using testsupport::ReadFile;
 using testsupport::WriteFile;
@@ -83,14 +84,8 @@ class FailingFileSystem final : public ui::FileSystem {
   std::vector<Made> calls;
 
  private:
-  static ino_t InodeOf(int fd) {
-    struct stat st {};
-    return fstat(fd, &st) == 0 ? st.st_ino : 0;
-  }
-  static ino_t InodeOf(const std::string& path) {
-    struct stat st {};
-    return lstat(path.c_str(), &st) == 0 ? st.st_ino : 0;
-  }
+  static ino_t InodeOf(int fd) { struct stat st {}; return fstat(fd, &st) == 0 ? st.st_ino : 0; }
+  static ino_t InodeOf(const std::string& path) { struct stat st {}; return lstat(path.c_str(), &st) == 0 ? st.st_ino : 0; }
   ui::FileSystem& Next() const { return install_.Previous(); }
 
   bool Fails(Call call, ino_t file) {
@@ -128,6 +123,18 @@ class SafeWriteTest : public ::testing::Test {
     return rewrite;
   }
 
+  // Writes `text` when `failing` is a call of the file system; otherwise
+  // writes part of it and fails as a full disk would.
+  FileRewrite WriteOrFail(const std::optional<Call>& failing, const std::string& text) {
+    if (failing) return WriteText(text);
+    FileRewrite rewrite;
+    rewrite.writeNew = [](const std::string& file) {
+      WriteFile(file, "half");
+      FailWrite();
+    };
+    return rewrite;
+  }
+
   testsupport::TempDir dir;
   std::string path = dir.Path("table.dbf");
 };
@@ -146,15 +153,9 @@ TEST_F(SafeWriteTest, ANewFileTakesThePlaceKeepingOwnerModeAndAttributes) {
   const struct stat after = StatOf(path);
   EXPECT_EQ(ReadFile(path), "new contents");
   EXPECT_NE(after.st_ino, before.st_ino);
-  EXPECT_EQ(after.st_uid, before.st_uid);
-  EXPECT_EQ(after.st_gid, before.st_gid);
-  EXPECT_EQ(after.st_mode, before.st_mode);
-  if (userAttributes) {
-    EXPECT_EQ(Attribute(path, "user.origin"), "bank");
-  }
-  if (acls) {
-    EXPECT_EQ(Attribute(path, "system.posix_acl_access"), acl);
-  }
+  EXPECT_EQ(std::tie(after.st_uid, after.st_gid, after.st_mode), std::tie(before.st_uid, before.st_gid, before.st_mode));
+  if (userAttributes) EXPECT_EQ(Attribute(path, "user.origin"), "bank");
+  if (acls) EXPECT_EQ(Attribute(path, "system.posix_acl_access"), acl);
   EXPECT_EQ(dir.FileCount(), 1u);
   if (!acls) GTEST_SKIP() << "the file system refuses access control lists; the rest was checked";
 }
@@ -222,15 +223,8 @@ TEST_F(SafeWriteTest, AFailedReplacementLeavesTheOldFileWholeAndNoNewFileBehind)
                         Case{"rename", Call::Rename, ENOSPC}}) {
     SCOPED_TRACE(c.name);
     WriteFile(path, "old contents");
-    FileRewrite rewrite = WriteText("new contents");
-    if (!c.failing) {
-      rewrite.writeNew = [](const std::string& file) {
-        WriteFile(file, "half");
-        FailWrite();
-      };
-    }
     FailingFileSystem files(c.failing, 1, c.error);
-    const auto [error, text] = ErrorOf([&] { ReplaceFileContents(path, rewrite); });
+    const auto [error, text] = ErrorOf([&] { ReplaceFileContents(path, WriteOrFail(c.failing, "new contents")); });
     EXPECT_EQ(error, c.error);
     EXPECT_NE(text.find(path), std::string::npos) << text;
     EXPECT_EQ(ReadFile(path), "old contents");
@@ -258,25 +252,14 @@ TEST_F(SafeWriteTest, AFailedRewriteInPlaceLeavesTheOldFileWhole) {
     SCOPED_TRACE(c.name);
     WriteFile(path, "old contents, longer than the new ones");
     ASSERT_EQ(::link(path.c_str(), link.c_str()), 0);
-    FileRewrite rewrite = WriteText("new contents");
-    if (!c.failing) {
-      rewrite.writeNew = [](const std::string& file) {
-        WriteFile(file, "half");
-        FailWrite();
-      };
-    }
     FailingFileSystem files(c.failing, c.nth, ENOSPC);
-    EXPECT_NE(ErrorOf([&] { ReplaceFileContents(path, rewrite); }).first, 0);
+    EXPECT_NE(ErrorOf([&] { ReplaceFileContents(path, WriteOrFail(c.failing, "new contents")); }).first, 0);
     EXPECT_EQ(ReadFile(path), "old contents, longer than the new ones");
     EXPECT_EQ(ReadFile(link), ReadFile(path));
     EXPECT_TRUE(std::filesystem::is_empty(staging));
     ASSERT_EQ(unlink(link.c_str()), 0);
   }
-  if (oldTmp.empty()) {
-    unsetenv("TMPDIR");
-  } else {
-    setenv("TMPDIR", oldTmp.c_str(), 1);
-  }
+  oldTmp.empty() ? unsetenv("TMPDIR") : setenv("TMPDIR", oldTmp.c_str(), 1);
 }
 
 TEST_F(SafeWriteTest, AFileThatMayNotBeWrittenIsRefusedNotReplacedThroughItsFolder) {
@@ -314,9 +297,7 @@ TEST_F(SafeWriteTest, AFailedNewFileIsRemovedAndAFileThatWasThereIsLeft) {
     EXPECT_EQ(error, EFBIG);
     EXPECT_EQ(text, path + ": write: " + std::strerror(EFBIG));
     EXPECT_EQ(std::filesystem::exists(path), c.after.has_value());
-    if (c.after) {
-      EXPECT_EQ(ReadFile(path), *c.after);
-    }
+    if (c.after) EXPECT_EQ(ReadFile(path), *c.after);
   }
 
   // A removal that fails too does not hide the write's failure.
