@@ -13,28 +13,23 @@ TableLayout Abc(bool endMark = true) {
 
 TEST_F(EngineTest, MovementsOverThreeRecordsWithTheMiddleDeleted) {
   db.DbfOpen(1, Write("t.dbf", Abc()));
-  db.DbfFirst(1);
-  EXPECT_EQ(db.DbfGetStr(1, "NAME"), "A");
-  db.DbfSkip(1, 1);
-  EXPECT_EQ(db.DbfStatus(1), dbf::kStatusDeleted);
-  EXPECT_EQ(db.DbfGetStr(1, "NAME"), "B");
-  db.DbfRead(1);
-  EXPECT_EQ(db.DbfRecNo(1), 3);
-  EXPECT_EQ(db.DbfGetStr(1, "NAME"), "C");
-  db.DbfGo(1, 2);
-  EXPECT_EQ(db.DbfStatus(1), dbf::kStatusDeleted);
-  EXPECT_EQ(db.DbfRecNo(1), 2);
-  db.DbfGo(1, 4);
-  EXPECT_EQ(db.DbfStatus(1), dbf::kStatusEof);
-  EXPECT_EQ(db.DbfRecNo(1), 2);
-  EXPECT_EQ(db.DbfGetStr(1, "NAME"), "B");
-  db.DbfGo(1, 0);
-  EXPECT_EQ(db.DbfStatus(1), dbf::kStatusEof);
-  db.DbfGoNoRead(1, 3);
-  EXPECT_EQ(db.DbfStatus(1), dbf::kStatusDone);
-  EXPECT_EQ(db.DbfRecNo(1), 3);
-  db.DbfGoNoRead(1, 2);
-  EXPECT_EQ(db.DbfStatus(1), dbf::kStatusDeleted);
+  // Each move, then the status, record number and name it leaves (0 and null: not looked at).
+  const struct { const char* move; std::function<void()> go; int status; int64_t recNo; const char* name; } moves[] = {
+      {"first", [&] { db.DbfFirst(1); }, dbf::kStatusDone, 1, "A"},
+      {"skip", [&] { db.DbfSkip(1, 1); }, dbf::kStatusDeleted, 2, "B"},
+      {"read", [&] { db.DbfRead(1); }, dbf::kStatusDone, 3, "C"},
+      {"go 2", [&] { db.DbfGo(1, 2); }, dbf::kStatusDeleted, 2, "B"},
+      {"go 4", [&] { db.DbfGo(1, 4); }, dbf::kStatusEof, 2, "B"},
+      {"go 0", [&] { db.DbfGo(1, 0); }, dbf::kStatusEof, 0, nullptr},
+      {"go 3 unread", [&] { db.DbfGoNoRead(1, 3); }, dbf::kStatusDone, 3, nullptr},
+      {"go 2 unread", [&] { db.DbfGoNoRead(1, 2); }, dbf::kStatusDeleted, 2, nullptr},
+  };
+  for (const auto& m : moves) {
+    m.go();
+    EXPECT_EQ(db.DbfStatus(1), m.status) << m.move;
+    if (m.recNo != 0) { EXPECT_EQ(db.DbfRecNo(1), m.recNo) << m.move; }
+    if (m.name) { EXPECT_EQ(db.DbfGetStr(1, "NAME"), m.name) << m.move; }
+  }
 }
 
 TEST_F(EngineTest, WalkVisitsEveryRecordWhateverFollowsTheLast) {

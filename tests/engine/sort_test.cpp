@@ -2,6 +2,7 @@
 // the target, the key rules, and the source left as it was.
 #include "engine_fixture.h"
 #include "process_limits.h"
+#include "table_reference.h"
 
 #include <filesystem>
 
@@ -35,13 +36,11 @@ class SortTest : public EngineTest {
   // The record IDs (first field, `width` bytes) of a sorted target, in order,
   // with a '*' for those marked deleted.
   std::vector<std::string> Order(const std::string& target, size_t width = 3) {
-    const size_t headerSize = U16At(target, 8);
-    const size_t length = U32At(target, 10);
     std::vector<std::string> ids;
-    for (size_t at = headerSize; at + length <= target.size(); at += length) {
-      std::string id = target.substr(at + 1, width);
+    for (const std::string& record : SplitRecords(target).records) {
+      std::string id = record.substr(1, width);
       id.erase(id.find_last_not_of(' ') + 1);
-      ids.push_back((target[at] == '*' ? "*" : "") + id);
+      ids.push_back((record[0] == '*' ? "*" : "") + id);
     }
     EXPECT_EQ(target.back(), '\x1A');
     EXPECT_EQ(U32At(target, 4), ids.size());
