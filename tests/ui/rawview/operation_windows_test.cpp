@@ -71,12 +71,12 @@ TEST_F(RawViewTest, InsertWindowRefusesZeroAndNegativeNumbers) {
   }
   EXPECT_EQ(View().FileLength(), 20);
 
-  insert->Edit18->setText("32");
-  insert->InsertCodeKey();
-  EXPECT_EQ(insert->Label24->text(), QStringLiteral("  (нет символьного эквивалента)  "));
-  insert->Edit18->setText("65");
-  insert->InsertCodeKey();
-  EXPECT_EQ(insert->Label24->text(), " A ");
+  for (const auto& [code, shown] : {std::pair{"32", QStringLiteral("  (нет символьного эквивалента)  ")},
+                                    std::pair{"65", QStringLiteral(" A ")}}) {
+    insert->Edit18->setText(code);
+    insert->InsertCodeKey();
+    EXPECT_EQ(insert->Label24->text(), shown);
+  }
   EXPECT_EQ(insert->Label23->text(), QStringLiteral("Десятичный код символа от 0 до 255  "));
   insert->CloseInsertPanel();
   EXPECT_EQ(Shown<TInsertZeroSimbol>(), nullptr);

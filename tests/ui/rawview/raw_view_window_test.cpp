@@ -145,10 +145,8 @@ TEST_F(RawViewTest, TypingIsCheckedAgainstTheEditorAndSavedFromIt) {
 }
 
 TEST_F(RawViewTest, DecodesAndWritesBackAHeaderAndADescriptor) {
-  testsupport::TableLayout layout;
-  layout.fields = {testsupport::FieldSpec{"NAME", 'C', 12}};
-  layout.records = {testsupport::Record(layout.fields, {"ab"})};
-  const std::string table = testsupport::TableBytes(layout);
+  const std::vector<testsupport::FieldSpec> fields = {{"NAME", 'C', 12}};
+  const std::string table = testsupport::TableBytes({fields, {testsupport::Record(fields, {"ab"})}});
   Open(table);
   View().StringGrid1->SetSelectedCell(1, 2);
   View().RadioGroup1->SetItemIndex(0);
