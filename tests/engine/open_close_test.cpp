@@ -48,15 +48,14 @@ TEST_F(EngineTest, MissingFileLeavesSlotClosedWithStatus2AndLaterUseIsError4) {
   EXPECT_EQ(reportedCodes, std::vector<int>{4});
 }
 
-TEST_F(EngineTest, NotOpenMessagesNameTheirOperation) {
+// Operations on a closed slot, or on a number that names no slot, end in an
+// engine error that names the operation and the number, and touch no file.
+TEST_F(EngineTest, ClosedSlotsAndNumbersOutsideTheRangeAreNamedInTheError) {
+  std::string path = Write("t.dbf", ThreeRecords());
   EXPECT_EQ(Abort([&] { db.DbfSkipEof(2); }).message, "Ошибка 8 - DbfSkipEof : Файл N   2 не открыт  ");
   EXPECT_EQ(Abort([&] { db.DbfFirst(12); }).message, "Ошибка 9 - DbfSkipBof : Файл N  12 не открыт  ");
   EXPECT_EQ(Abort([&] { db.DbfRead(200); }).message, "Ошибка 10 - DbfRead : Файл N 200 не открыт  ");
   EXPECT_EQ(Abort([&] { db.DbfGetStr(1, "A"); }).message, "Ошибка 11 - DbfWrite : Файл N   1 не открыт  ");
-}
-
-TEST_F(EngineTest, SlotNumbersOutsideTheRangeNameNoSlot) {
-  std::string path = Write("t.dbf", ThreeRecords());
   EXPECT_EQ(Abort([&] { db.DbfOpen(0, path); }).code, 4);
   EXPECT_EQ(Abort([&] { db.DbfOpen(201, path); }).message, " Ошибка 4 : Файл N 201 не открыт  ");
   EXPECT_TRUE(db.DbfEof(65535));
