@@ -48,6 +48,35 @@ class EngineTest : public ::testing::Test {
     if (!key.empty()) db.DbfSortAddKey(key, 1);
   }
 
+  // The grid's loop over slot 1, DbfTop then DbfSkip until DbfEof: each record
+  // as its number, '*' when marked deleted, then the text of `field` if named.
+  std::vector<std::string> Walk(const std::string& field = "") {
+    std::vector<std::string> seen;
+    db.DbfTop(1);
+    while (!db.DbfEof(1) && seen.size() < 100) {
+      seen.push_back(std::to_string(db.DbfRecNo(1)) + (db.DbfIsDeleted(1) ? "*" : "") +
+                     (field.empty() ? "" : db.DbfGetStr(1, field)));
+      db.DbfSkip(1, 1);
+    }
+    return seen;
+  }
+
+  // The slot's fields, each as "NAME T length.decimals @offset".
+  std::vector<std::string> Fields(uint16_t slot) {
+    std::vector<std::string> fields;
+    for (const dbf::FieldNode* f = db.DbfFields(slot); f != nullptr; f = f->next) {
+      fields.push_back(f->Name() + " " + f->type + " " + std::to_string(f->length) + "." +
+                       std::to_string(f->decimals) + " @" + std::to_string(f->offset));
+    }
+    return fields;
+  }
+
+  // The slot's record buffer after the flag (less its closing byte), from field offset `offset` on.
+  std::string Buffer(uint16_t slot, uint32_t offset = 1, size_t length = std::string::npos) {
+    const auto& b = db.DbfBuffer(slot);
+    return std::string(b.data(), b.size() - 1).substr(offset - 1, length);
+  }
+
   std::string Write(const std::string& name, const std::string& bytes) {
     std::string path = dir.Path(name);
     WriteFile(path, bytes);
@@ -64,6 +93,10 @@ class EngineTest : public ::testing::Test {
   std::string reportedMessage;
   std::vector<std::string> messages;
 };
+
+// What DbfCreate writes: version 3, date 1.1.1, no records, header size 33, record length 1.
+inline const std::string kCreatedTable =
+    std::string("\x03\x01\x01\x01\0\0\0\0\x21\0\x01", 11) + std::string(21, '\0') + "\x0D\x1A";
 
 // Three fields of lengths 10, 8 (2 decimals) and 1.
 inline std::vector<FieldSpec> PeopleFields() {

@@ -107,9 +107,7 @@ TEST_F(EngineTest, WideCharacterFieldReadsAndWritesAllItsBytes) {
   const std::string tail = std::string(290, 'x') + "0123456789";
   const std::string path = Write("wide.dbf", WideTable({WideRecord("1", tail), WideRecord("2", "short")}));
   db.DbfOpen(1, path);
-  const dbf::FieldNode* note = db.DbfFields(1)->next;
-  EXPECT_EQ(note->length, 300);
-  EXPECT_EQ(note->decimals, 0);
+  EXPECT_EQ(Fields(1), (std::vector<std::string>{"ID N 3.0 @1", "NOTE C 300.0 @4"}));
   EXPECT_EQ(db.DbfGetStr(1, "NOTE"), tail);
 
   // Saving a record keeps every byte of the field.
@@ -124,21 +122,19 @@ TEST_F(EngineTest, WideCharacterFieldReadsAndWritesAllItsBytes) {
   db.DbfDeleteField(1, "ID");
   db.DbfOpen(1, path);
   EXPECT_EQ(db.DbfRecordLength(1), 301u);
-  EXPECT_EQ(db.DbfFields(1)->length, 300);
+  EXPECT_EQ(Fields(1), std::vector<std::string>{"NOTE C 300.0 @1"});
 }
 
 TEST_F(EngineTest, DecimalsOfCharacterFieldsStayDecimalsWhenThePlainLengthsAddUp) {
   // The plain lengths already make the record length: the byte is decimals.
   TableLayout plain{{{"A", 'C', 10, 2}, {"N", 'N', 5, 1}}, {}};
   db.DbfOpen(1, Write("plain.dbf", plain));
-  EXPECT_EQ(db.DbfFields(1)->length, 10);
-  EXPECT_EQ(db.DbfFields(1)->decimals, 2);
+  EXPECT_EQ(Fields(1), (std::vector<std::string>{"A C 10.2 @1", "N N 5.1 @11"}));
   // Only C fields are read wide: a numeric field's decimals never add length.
   TableLayout numeric{{{"N", 'N', 44, 1}}, {" " + std::string(300, '1')}};
   numeric.recordLengthOverride = 301;
   db.DbfOpen(2, Write("numeric.dbf", numeric));
-  EXPECT_EQ(db.DbfFields(2)->length, 44);
-  EXPECT_EQ(db.DbfFields(2)->decimals, 1);
+  EXPECT_EQ(Fields(2), std::vector<std::string>{"N N 44.1 @1"});
 }
 
 TEST_F(EngineTest, WideCharacterFieldSortsOnAllItsBytes) {

@@ -68,8 +68,7 @@ TEST(CodePageDetection, OneWordTellsAndPlainTextDoesNot) {
                {"", std::nullopt},
                {"\xb0\xb1\xb2\xdb\xdb", std::nullopt}};          // pseudographics only
   for (const auto& c : cases) EXPECT_EQ(ui::GuessRussianPage(c.text), c.page) << c.text;
-  EXPECT_EQ(ui::PageOfLanguageDriver(0x65), CodePage::Dos866);
-  EXPECT_EQ(ui::PageOfLanguageDriver(0xC9), CodePage::Windows1251);
-  EXPECT_EQ(ui::PageOfLanguageDriver(0x57), std::nullopt);
-  EXPECT_EQ(ui::PageOfLanguageDriver(0x00), std::nullopt);
+  const std::pair<uint8_t, std::optional<CodePage>> drivers[] = {
+      {0x65, CodePage::Dos866}, {0xC9, CodePage::Windows1251}, {0x57, std::nullopt}, {0x00, std::nullopt}};
+  for (const auto& [driver, page] : drivers) EXPECT_EQ(ui::PageOfLanguageDriver(driver), page) << int{driver};
 }

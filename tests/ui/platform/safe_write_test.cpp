@@ -16,6 +16,7 @@
 #include <functional>
 #include <optional>
 #include <system_error>
+#include <tuple>
 
 using testsupport::ReadFile;
 using testsupport::WriteFile;
@@ -83,14 +84,8 @@ class FailingFileSystem final : public ui::FileSystem {
   std::vector<Made> calls;
 
  private:
-  static ino_t InodeOf(int fd) {
-    struct stat st {};
-    return fstat(fd, &st) == 0 ? st.st_ino : 0;
-  }
-  static ino_t InodeOf(const std::string& path) {
-    struct stat st {};
-    return lstat(path.c_str(), &st) == 0 ? st.st_ino : 0;
-  }
+  static ino_t InodeOf(int fd) { struct stat st {}; return fstat(fd, &st) == 0 ? st.st_ino : 0; }
+  static ino_t InodeOf(const std::string& path) { struct stat st {}; return lstat(path.c_str(), &st) == 0 ? st.st_ino : 0; }
   ui::FileSystem& Next() const { return install_.Previous(); }
 
   bool Fails(Call call, ino_t file) {
@@ -128,6 +123,18 @@ class SafeWriteTest : public ::testing::Test {
     return rewrite;
   }
 
+  // Writes `text` when `failing` is a call of the file system; otherwise
+  // writes part of it and fails as a full disk would.
+  FileRewrite WriteOrFail(const std::optional<Call>& failing, const std::string& text) {
+    if (failing) return WriteText(text);
+    FileRewrite rewrite;
+    rewrite.writeNew = [](const std::string& file) {
+      WriteFile(file, "half");
+      FailWrite();
+    };
+    return rewrite;
+  }
+
   testsupport::TempDir dir;
   std::string path = dir.Path("table.dbf");
 };
@@ -146,15 +153,9 @@ TEST_F(SafeWriteTest, ANewFileTakesThePlaceKeepingOwnerModeAndAttributes) {
   const struct stat after = StatOf(path);
   EXPECT_EQ(ReadFile(path), "new contents");
   EXPECT_NE(after.st_ino, before.st_ino);
-  EXPECT_EQ(after.st_uid, before.st_uid);
-  EXPECT_EQ(after.st_gid, before.st_gid);
-  EXPECT_EQ(after.st_mode, before.st_mode);
-  if (userAttributes) {
-    EXPECT_EQ(Attribute(path, "user.origin"), "bank");
-  }
-  if (acls) {
-    EXPECT_EQ(Attribute(path, "system.posix_acl_access"), acl);
-  }
+  EXPECT_EQ(std::tie(after.st_uid, after.st_gid, after.st_mode), std::tie(before.st_uid, before.st_gid, before.st_mode));
+  if (userAttributes) { EXPECT_EQ(Attribute(path, "user.origin"), "bank"); }
+  if (acls) { EXPECT_EQ(Attribute(path, "system.posix_acl_access"), acl); }
   EXPECT_EQ(dir.FileCount(), 1u);
   if (!acls) GTEST_SKIP() << "the file system refuses access control lists; the rest was checked";
 }
@@ -212,36 +213,13 @@ TEST_F(SafeWriteTest, AFolderThatRefusesNewFilesTakesTheInPlaceWay) {
   EXPECT_EQ(ReadFile(path), "newer");
 }
 
-TEST_F(SafeWriteTest, AFailedReplacementLeavesTheOldFileWholeAndNoNewFileBehind) {
-  struct Case {
-    const char* name;
-    std::optional<Call> failing;  // none: the new contents fail to be written
-    int error;
-  };
-  for (const Case& c : {Case{"write", std::nullopt, EFBIG}, Case{"sync", Call::Fsync, EIO},
-                        Case{"rename", Call::Rename, ENOSPC}}) {
-    SCOPED_TRACE(c.name);
-    WriteFile(path, "old contents");
-    FileRewrite rewrite = WriteText("new contents");
-    if (!c.failing) {
-      rewrite.writeNew = [](const std::string& file) {
-        WriteFile(file, "half");
-        FailWrite();
-      };
-    }
-    FailingFileSystem files(c.failing, 1, c.error);
-    const auto [error, text] = ErrorOf([&] { ReplaceFileContents(path, rewrite); });
-    EXPECT_EQ(error, c.error);
-    EXPECT_NE(text.find(path), std::string::npos) << text;
-    EXPECT_EQ(ReadFile(path), "old contents");
-    EXPECT_EQ(dir.FileCount(), 1u);
-  }
-}
-
-// A file rewritten in place (it has another hard link) that fails part way:
-// staging the new contents, copying them in, or syncing. It ends as it was,
-// under both names, and nothing is left in the temporary folder.
-TEST_F(SafeWriteTest, AFailedRewriteInPlaceLeavesTheOldFileWhole) {
+// A rewrite that fails part way leaves the old file whole, under every name,
+// and nothing behind: a new file that fails to be written, synced or renamed
+// into place, or a file rewritten in place (it has another hard link) that
+// fails staging the new contents in the temporary folder, copying them in
+// (the first write copies the old contents aside, the second goes into the
+// file) or syncing.
+TEST_F(SafeWriteTest, AFailedRewriteLeavesTheOldFileWholeAndNothingBehind) {
   const std::string link = dir.Path("other-name.dbf");
   const std::string staging = dir.Path("tmp");
   std::filesystem::create_directory(staging);
@@ -249,34 +227,32 @@ TEST_F(SafeWriteTest, AFailedRewriteInPlaceLeavesTheOldFileWhole) {
   setenv("TMPDIR", staging.c_str(), 1);
   struct Case {
     const char* name;
-    std::optional<Call> failing;  // none: the new contents fail to be staged
+    bool linked;
+    std::optional<Call> failing;  // none: the new contents fail to be written
     int nth;
+    int error;
   };
-  // The first write copies the old contents aside, the second goes into the file.
-  for (const Case& c : {Case{"staging", std::nullopt, 1}, Case{"copying in", Call::Pwrite, 2},
-                        Case{"sync", Call::Fsync, 1}}) {
+  const Case cases[] = {{"write", false, std::nullopt, 1, EFBIG},     {"sync", false, Call::Fsync, 1, EIO},
+                        {"rename", false, Call::Rename, 1, ENOSPC},   {"staging", true, std::nullopt, 1, EFBIG},
+                        {"copying in", true, Call::Pwrite, 2, ENOSPC}, {"sync in place", true, Call::Fsync, 1, ENOSPC}};
+  const std::string old = "old contents, longer than the new ones";
+  for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    WriteFile(path, "old contents, longer than the new ones");
-    ASSERT_EQ(::link(path.c_str(), link.c_str()), 0);
-    FileRewrite rewrite = WriteText("new contents");
-    if (!c.failing) {
-      rewrite.writeNew = [](const std::string& file) {
-        WriteFile(file, "half");
-        FailWrite();
-      };
-    }
-    FailingFileSystem files(c.failing, c.nth, ENOSPC);
-    EXPECT_NE(ErrorOf([&] { ReplaceFileContents(path, rewrite); }).first, 0);
-    EXPECT_EQ(ReadFile(path), "old contents, longer than the new ones");
-    EXPECT_EQ(ReadFile(link), ReadFile(path));
+    WriteFile(path, old);
+    if (c.linked) { ASSERT_EQ(::link(path.c_str(), link.c_str()), 0); }
+    FailingFileSystem files(c.failing, c.nth, c.error);
+    const auto [error, text] = ErrorOf([&] { ReplaceFileContents(path, WriteOrFail(c.failing, "new contents")); });
+    EXPECT_EQ(error, c.error);
+    EXPECT_NE(text.find(path), std::string::npos) << text;
+    EXPECT_EQ(ReadFile(path), old);
+    EXPECT_EQ(dir.FileCount(), c.linked ? 3u : 2u);
     EXPECT_TRUE(std::filesystem::is_empty(staging));
-    ASSERT_EQ(unlink(link.c_str()), 0);
+    if (c.linked) {
+      EXPECT_EQ(ReadFile(link), old);
+      ASSERT_EQ(unlink(link.c_str()), 0);
+    }
   }
-  if (oldTmp.empty()) {
-    unsetenv("TMPDIR");
-  } else {
-    setenv("TMPDIR", oldTmp.c_str(), 1);
-  }
+  oldTmp.empty() ? unsetenv("TMPDIR") : setenv("TMPDIR", oldTmp.c_str(), 1);
 }
 
 TEST_F(SafeWriteTest, AFileThatMayNotBeWrittenIsRefusedNotReplacedThroughItsFolder) {
@@ -314,9 +290,7 @@ TEST_F(SafeWriteTest, AFailedNewFileIsRemovedAndAFileThatWasThereIsLeft) {
     EXPECT_EQ(error, EFBIG);
     EXPECT_EQ(text, path + ": write: " + std::strerror(EFBIG));
     EXPECT_EQ(std::filesystem::exists(path), c.after.has_value());
-    if (c.after) {
-      EXPECT_EQ(ReadFile(path), *c.after);
-    }
+    if (c.after) { EXPECT_EQ(ReadFile(path), *c.after); }
   }
 
   // A removal that fails too does not hide the write's failure.

@@ -74,8 +74,8 @@ TEST_F(StringGridTest, TypedTextIsStoredInTheDrawnCodePageAndOnlyWhenItChanged) 
   grid.onTextRefused = [&](const QString& character) { refused = character; };
   grid.SetOptions(GridOption::Editing | GridOption::AlwaysShowEditor);
   const std::pair<ui::CodePage, const char*> cases[] = {
-      {ui::CodePage::Dos866, "\x84\xa0"}, {ui::CodePage::Windows1251, "\xc4\xe0"},
-      {ui::CodePage::SystemDefault, "\xc4\xe0"}};
+      {ui::CodePage::Windows1251, "\xc4\xe0"}, {ui::CodePage::SystemDefault, "\xc4\xe0"},
+      {ui::CodePage::Dos866, "\x84\xa0"}};
   for (const auto& [page, bytes] : cases) {
     grid.SetCell(1, 2, "");
     edited.clear();
@@ -84,8 +84,6 @@ TEST_F(StringGridTest, TypedTextIsStoredInTheDrawnCodePageAndOnlyWhenItChanged) 
     EXPECT_EQ(grid.Cell(1, 2), bytes);
     EXPECT_EQ(edited, std::vector<std::string>({std::string("1,2:") + bytes}));
   }
-  grid.SetCodePage(ui::CodePage::Dos866);
-  EXPECT_TRUE(grid.model()->setData(cell, QString::fromUtf8("Да"), Qt::EditRole));
   edited.clear();
   EXPECT_TRUE(grid.model()->setData(cell, QString::fromUtf8("Да"), Qt::EditRole));
   EXPECT_FALSE(grid.model()->setData(cell, QString::fromUtf8("Да €"), Qt::EditRole));

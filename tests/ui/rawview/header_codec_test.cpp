@@ -12,10 +12,8 @@ using testsupport::TableLayout;
 namespace {
 
 std::string SampleTable() {
-  TableLayout layout;
-  layout.fields = {FieldSpec{"NAME", 'C', 12}, FieldSpec{"SUM", 'N', 10, 2, 13}};
-  layout.records = {testsupport::Record(layout.fields, {"ab", "1.50"})};
-  std::string bytes = testsupport::TableBytes(layout);
+  const std::vector<FieldSpec> fields = {{"NAME", 'C', 12}, {"SUM", 'N', 10, 2, 13}};
+  std::string bytes = testsupport::TableBytes({fields, {testsupport::Record(fields, {"ab", "1.50"})}});
   bytes[1] = 124;  // 2024
   bytes[2] = 3;
   bytes[3] = 9;
@@ -126,8 +124,7 @@ namespace {
 // byte, then SUM: descriptors at rows 3 and 5, and 7 after a record length
 // of 1 + 300 + 8.
 std::string LongCharacterTable() {
-  TableLayout layout;
-  layout.fields = {FieldSpec{"NOTE", 'C', 44, 1, 1}, FieldSpec{"SUM", 'N', 8, 2, 301}};
+  TableLayout layout{{{"NOTE", 'C', 44, 1, 1}, {"SUM", 'N', 8, 2, 301}}, {}};
   layout.recordLengthOverride = 1 + 300 + 8;
   return testsupport::TableBytes(layout);
 }

@@ -25,8 +25,7 @@ void Fill(std::array<QLineEdit*, 4> edits, std::array<const char*, 4> texts) {
 
 TEST_F(RawViewTest, InsertWindowInsertsBeforeAfterAndBeyondTheEnd) {
   Open(Letters(20));
-  View().N12->trigger();
-  auto* insert = Shown<TInsertZeroSimbol>();
+  auto* insert = Opened<TInsertZeroSimbol>(View().N12);
   ASSERT_NE(insert, nullptr);
   EXPECT_EQ(insert->windowTitle(), QStringLiteral("Вставить символы в таблицу."));
   EXPECT_TRUE(insert->Panel7->isVisible());
@@ -40,18 +39,15 @@ TEST_F(RawViewTest, InsertWindowInsertsBeforeAfterAndBeyondTheEnd) {
   EXPECT_EQ(View().FileLength(), 23);
   EXPECT_EQ(View().StringGrid1->Cell(1, 1), "000" + Letters(13));
 
-  // After character 16 of row 1: before character 1 of row 2.
-  Fill(edits, {"16", "1", "1", "33"});
-  insert->RadioGroup2->SetItemIndex(1);
-  insert->RunInsertPanel();
-  // Beyond the end: appended.
-  Fill(edits, {"5", "9", "2", "0"});
-  insert->RadioGroup2->SetItemIndex(0);
-  insert->RunInsertPanel();
-  // After the last character of the last possible row: appended too.
-  Fill(edits, {"16", "2147483647", "1", "0"});
-  insert->RadioGroup2->SetItemIndex(1);
-  insert->RunInsertPanel();
+  // After character 16 of row 1: before character 1 of row 2. Beyond the
+  // end, or after the last character of the last possible row: appended.
+  const std::pair<std::array<const char*, 4>, int> more[] = {
+      {{"16", "1", "1", "33"}, 1}, {{"5", "9", "2", "0"}, 0}, {{"16", "2147483647", "1", "0"}, 1}};
+  for (const auto& [texts, after] : more) {
+    Fill(edits, texts);
+    insert->RadioGroup2->SetItemIndex(after);
+    insert->RunInsertPanel();
+  }
   View().N6->trigger();
   EXPECT_EQ(Saved(), "000" + Letters(13) + "!" + Letters(20).substr(13) + std::string(3, '\0'));
   EXPECT_EQ(View().Label2->text(), QStringLiteral("Длина файла (после изменения) :            27 символов"));
@@ -59,8 +55,7 @@ TEST_F(RawViewTest, InsertWindowInsertsBeforeAfterAndBeyondTheEnd) {
 
 TEST_F(RawViewTest, InsertWindowRefusesZeroAndNegativeNumbers) {
   Open(Letters(20));
-  View().N12->trigger();
-  auto* insert = Shown<TInsertZeroSimbol>();
+  auto* insert = Opened<TInsertZeroSimbol>(View().N12);
   ASSERT_NE(insert, nullptr);
   const struct { const char *ch, *line, *count, *code, *message; } cases[] = {
       {"0", "1", "1", "1", "Ошибка номера начального символа!"},
@@ -76,12 +71,12 @@ TEST_F(RawViewTest, InsertWindowRefusesZeroAndNegativeNumbers) {
   }
   EXPECT_EQ(View().FileLength(), 20);
 
-  insert->Edit18->setText("32");
-  insert->InsertCodeKey();
-  EXPECT_EQ(insert->Label24->text(), QStringLiteral("  (нет символьного эквивалента)  "));
-  insert->Edit18->setText("65");
-  insert->InsertCodeKey();
-  EXPECT_EQ(insert->Label24->text(), " A ");
+  for (const auto& [code, shown] : {std::pair{"32", QStringLiteral("  (нет символьного эквивалента)  ")},
+                                    std::pair{"65", QStringLiteral(" A ")}}) {
+    insert->Edit18->setText(code);
+    insert->InsertCodeKey();
+    EXPECT_EQ(insert->Label24->text(), shown);
+  }
   EXPECT_EQ(insert->Label23->text(), QStringLiteral("Десятичный код символа от 0 до 255  "));
   insert->CloseInsertPanel();
   EXPECT_EQ(Shown<TInsertZeroSimbol>(), nullptr);
@@ -91,8 +86,7 @@ TEST_F(RawViewTest, InsertWindowRefusesZeroAndNegativeNumbers) {
 // and a further Enter presses it.
 TEST_F(RawViewTest, EnterWalksTheDeleteWindowToItsButtonAndPressesIt) {
   Open(Letters(40));
-  View().N13->trigger();
-  auto* del = Shown<TDeleteSimbol>();
+  auto* del = Opened<TDeleteSimbol>(View().N13);
   ASSERT_NE(del, nullptr);
   del->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(del));
@@ -111,8 +105,7 @@ TEST_F(RawViewTest, EnterWalksTheDeleteWindowToItsButtonAndPressesIt) {
 
 TEST_F(RawViewTest, DeleteWindowDeletesInsideAndThroughTheEnd) {
   Open(Letters(40));
-  View().N13->trigger();
-  auto* del = Shown<TDeleteSimbol>();
+  auto* del = Opened<TDeleteSimbol>(View().N13);
   ASSERT_NE(del, nullptr);
   const std::array<QLineEdit*, 4> edits = {del->Edit19, del->Edit20, del->Edit21, del->Edit22};
   Fill(edits, {"5", "1", "8", "1"});
@@ -127,12 +120,14 @@ TEST_F(RawViewTest, DeleteWindowDeletesInsideAndThroughTheEnd) {
   View().N6->trigger();
   EXPECT_EQ(Saved(), Letters(4) + Letters(40).substr(8, 12));
 
-  Fill(edits, {"3", "2", "1", "3"});
-  del->RunDeletePanel();
-  EXPECT_EQ(LastMessage(), "Первый удаляемый символ за концом файла!");
-  Fill(edits, {"3", "-1", "2", "1"});
-  del->RunDeletePanel();
-  EXPECT_EQ(LastMessage(), "Ошибка номера начальной строки!");
+  const std::pair<std::array<const char*, 4>, const char*> refused[] = {
+      {{"3", "2", "1", "3"}, "Первый удаляемый символ за концом файла!"},
+      {{"3", "-1", "2", "1"}, "Ошибка номера начальной строки!"}};
+  for (const auto& [texts, message] : refused) {
+    Fill(edits, texts);
+    del->RunDeletePanel();
+    EXPECT_EQ(LastMessage(), message);
+  }
   EXPECT_EQ(View().FileLength(), 16);
 }
 
@@ -144,14 +139,12 @@ class CopyPasteTest : public RawViewTest {
     const std::string otherPath = dir.Path("other.bin");
     testsupport::WriteFile(otherPath, other);
     dialogs.WillOpen(otherPath);
-    View().N9->trigger();
-    auto* viewer = Shown<TView_2_Form2>();
+    auto* viewer = Opened<TView_2_Form2>(View().N9);
     ASSERT_NE(viewer, nullptr);
     EXPECT_FALSE(viewer->Files->menuAction()->isEnabled());
     EXPECT_FALSE(viewer->N11->isEnabled());
     EXPECT_TRUE(viewer->N10->isEnabled());
-    viewer->N10->trigger();
-    auto* copy = Shown<TCopyToFile>();
+    auto* copy = Opened<TCopyToFile>(viewer->N10);
     ASSERT_NE(copy, nullptr);
     EXPECT_EQ(copy->windowTitle(), QStringLiteral("Копирование в файл."));
     Fill({copy->Edit2, copy->Edit3, copy->Edit4, copy->Edit5}, {firstChar, firstLine, lastChar, lastLine});

@@ -59,6 +59,15 @@ class RawViewTest : public ::testing::Test {
     return found;
   }
 
+  // Chooses `action` and returns the window of class T it shows.
+  template <typename T>
+  T* Opened(QAction* action) {
+    action->trigger();
+    T* shown = Shown<T>();
+    EXPECT_NE(shown, nullptr);
+    return shown;
+  }
+
   ui::ScriptedDialogService dialogs;
   std::vector<int> exits;
   ui::EventGuard guard{dialogs, [this](int code) { exits.push_back(code); }};

@@ -65,7 +65,8 @@ TEST_F(RawViewTest, AFileThatFailsToLoadGivesTheCallerBack) {
   EXPECT_TRUE(caller.isEnabled());
 }
 
-TEST_F(RawViewTest, CorrectedCellsAreSavedAndBadOnesRefused) {
+// Cells that are no codes are refused by the saving itself (raw file tests).
+TEST_F(RawViewTest, CorrectedCellsAreSaved) {
   Open(Letters(20));
   View().N3->trigger();
   EXPECT_TRUE(View().StringGrid1->Options().testFlag(ui::GridOption::Editing));
@@ -77,10 +78,6 @@ TEST_F(RawViewTest, CorrectedCellsAreSavedAndBadOnesRefused) {
   expected[0] = 'a';
   expected[19] = '\0';
   EXPECT_EQ(Saved(), expected);
-
-  View().StringGrid1->SetCell(1, 3, "256");
-  View().N6->trigger();
-  EXPECT_EQ(LastMessage(), "Обнаружено ошибок :            1\r\nЗапись не выполнена!");
   View().N3->trigger();  // chosen again while editing
   View().N4->trigger();
   EXPECT_TRUE(View().StringGrid1->Options().testFlag(ui::GridOption::RowSelect));
@@ -145,10 +142,8 @@ TEST_F(RawViewTest, TypingIsCheckedAgainstTheEditorAndSavedFromIt) {
 }
 
 TEST_F(RawViewTest, DecodesAndWritesBackAHeaderAndADescriptor) {
-  testsupport::TableLayout layout;
-  layout.fields = {testsupport::FieldSpec{"NAME", 'C', 12}};
-  layout.records = {testsupport::Record(layout.fields, {"ab"})};
-  const std::string table = testsupport::TableBytes(layout);
+  const std::vector<testsupport::FieldSpec> fields = {{"NAME", 'C', 12}};
+  const std::string table = testsupport::TableBytes({fields, {testsupport::Record(fields, {"ab"})}});
   Open(table);
   View().StringGrid1->SetSelectedCell(1, 2);
   View().RadioGroup1->SetItemIndex(0);
