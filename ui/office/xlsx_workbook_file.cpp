@@ -2,7 +2,7 @@
 
 #include "cell_spool.h"
 #include "office_automation.h"
-#include "text_1251.h"
+#include "page_text.h"
 
 #include <xlsxwriter.h>
 
@@ -24,7 +24,7 @@ namespace {
 }  // namespace
 
 void WriteXlsxWorkbook(const std::string& path, const std::vector<SheetToWrite>& sheets,
-                       const std::string& scratchFolder) {
+                       const std::string& scratchFolder, const TextPage& page) {
   lxw_workbook_options options{};
   options.constant_memory = LXW_TRUE;
   options.tmpdir = const_cast<char*>(scratchFolder.c_str());
@@ -42,7 +42,7 @@ void WriteXlsxWorkbook(const std::string& path, const std::vector<SheetToWrite>&
   auto writeRow = [&](lxw_worksheet* ws) {
     for (const auto& [col, text] : row) {
       if (failure != LXW_NO_ERROR || text.empty()) continue;
-      utf8 = XlsxCellText(text);
+      utf8 = page.XlsxCellText(text);
       errno = 0;
       const lxw_error e = worksheet_write_string(ws, rowNumber - 1, static_cast<lxw_col_t>(col - 1), utf8.c_str(), nullptr);
       if (e != LXW_NO_ERROR) {

@@ -20,3 +20,8 @@ target_include_directories(write_all PUBLIC ${CMAKE_CURRENT_LIST_DIR})
 # file it was and unchanged; plain C++, shared with the raw view's model.
 add_library(file_identity STATIC ${CMAKE_CURRENT_LIST_DIR}/file_identity.cpp)
 target_include_directories(file_identity PUBLIC ${CMAKE_CURRENT_LIST_DIR})
+
+# The characters of the single-byte code pages tables are written in; plain
+# C++, shared with the office files.
+add_library(code_points STATIC ${CMAKE_CURRENT_LIST_DIR}/code_points.cpp)
+target_include_directories(code_points PUBLIC ${CMAKE_CURRENT_LIST_DIR})
