@@ -2,16 +2,21 @@
 // ordinary session takes runs on it or on a copy of it: open and read every
 // field of every record, move to the edges, purge, sort, copy the structure
 // and the records (also into a table of other types and widths), add and
-// delete fields, put values and write them. Engine errors and input/output
+// delete fields, put values and write them; the bytes after the records
+// the header counts are the table's memo file, whose memos are read for the
+// memo fields of the records. Engine errors and input/output
 // errors end a step, as they end a command; purge and sort results are
 // checked against a plain reading of the bytes.
 #include "dbf2_lib.h"
+#include "dbf_header.h"
+#include "dbf_memo.h"
 #include "dbf_names.h"
 #include "dbf_number.h"
 #include "fuzz_files.h"
 #include "table_reference.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -234,6 +239,46 @@ void PutValues(dbf::Dbf2_lib& db, const std::string& input, uint8_t seed) {
   db.DbfCloseAll();
 }
 
+// The input up to the end of the records its header counts (and their end
+// mark) is the table; the rest is its memo file: a .fpt for the FoxPro
+// family, else a .dbt. Every memo field of the records is read with a small
+// limit and without one, which must agree.
+void ReadMemos(const std::string& input, uint8_t seed) {
+  if (input.size() < dbf::kHeaderSize) return;
+  const char* header = input.data();
+  uint64_t end = dbf::GetU16(header + 8) + uint64_t{dbf::GetU32(header + 4)} * dbf::GetU16(header + 10);
+  end = std::min<uint64_t>(end, input.size());
+  if (end < input.size() && input[end] == '\x1A') ++end;
+  const auto version = static_cast<uint8_t>(header[0]);
+  const bool foxPro = version == 0x30 || version == 0x31 || version == 0x32 || version == 0xF5;
+  const std::string table = ScratchPath("memo.dbf");
+  WriteWholeFile(table, input.substr(0, end));
+  WriteWholeFile(ScratchPath(foxPro ? "memo.fpt" : "memo.dbt"), input.substr(end));
+  std::remove(ScratchPath(foxPro ? "memo.dbt" : "memo.fpt").c_str());
+  dbf::MemoFile memos;
+  if (!memos.Open(dbf::FindMemoFile(table), version)) return;
+  dbf::Dbf2_lib db;
+  db.DbfOpenForReading(1, table);
+  if (!db.DbfIsOpen(1)) return;
+  std::vector<char> record(db.DbfRecordLength(1));
+  const size_t limit = 1 + seed % 600;
+  for (int64_t n = 1; n <= std::min(db.DbfRecCount(1), kWalkLimit); ++n) {
+    db.DbfReadRecords(1, n, 1, record.data());
+    for (const dbf::FieldNode* f = db.DbfFields(1); f; f = f->next) {
+      if (!dbf::IsMemoField(f->type, f->length) || uint64_t{f->offset} + f->length > record.size()) continue;
+      const std::optional<uint32_t> block = dbf::MemoBlockNumber(record.data() + f->offset, f->length);
+      if (!block || *block == 0) continue;
+      const dbf::Memo memo = memos.Read(*block, limit);
+      if (memo.bytes.size() > limit || (memo.cut && memo.bytes.size() != limit)) Fail("a memo read past its limit");
+      const dbf::Memo whole = memos.Read(*block, SIZE_MAX);
+      if (whole.status != memo.status || whole.bytes.compare(0, limit, memo.bytes) != 0 || whole.cut) {
+        Fail("a memo reads otherwise with another limit");
+      }
+    }
+  }
+  db.DbfCloseAll();
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
@@ -255,5 +300,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   WriteWholeFile(path, input);
   Step([&] { AddAndDeleteFields(db, path, seed); });
   Step([&] { PutValues(db, input, seed); });
+  Step([&] { ReadMemos(input, seed); });
   return 0;
 }

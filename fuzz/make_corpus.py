@@ -49,6 +49,40 @@ write("wide_character_between.dbf", table([("ID", "N", 3, 0, 0), ("NOTE", "C", 4
                                           record_length=312))
 write("duplicate_names.dbf", table([("A", "C", 3, 0, 0), ("A", "N", 3, 0, 0), ("a#", "D", 8, 0, 0)],
                                    [b" abc123" + b"20240101"]))
+
+
+def memo_file(kind, texts, block_size=512):
+    """A memo file of `texts` (bytes) in the dBASE III, dBASE IV or FoxPro layout, with their block numbers."""
+    data, blocks = bytearray(512), []
+    for text in texts:
+        data += bytes(-len(data) % block_size)
+        blocks.append(len(data) // block_size)
+        if kind == "db3":
+            data += text + b"\x1a\x1a"
+        elif kind == "db4":
+            data += b"\xff\xff\x08\x00" + struct.pack("<I", 8 + len(text)) + text + b"\x1f"
+        else:
+            data += struct.pack(">II", 1, len(text)) + text
+    data += bytes(-len(data) % block_size)
+    if kind == "fpt":
+        data[0:8] = struct.pack(">IHH", len(data) // block_size, 0, block_size)
+    else:
+        data[0:4] = struct.pack("<I", len(data) // block_size)
+        data[20:22] = struct.pack("<H", block_size)
+    return bytes(data), blocks
+
+
+# Tables with memo fields, their memo file after them: the fuzz target splits it off.
+NOTES = [b"first line\r\nsecond", b"", b"x" * 600]
+for name, kind, version, block_size, digits in (("memo_db3", "db3", 0x83, 512, True),
+                                                ("memo_db4", "db4", 0x8B, 64, True),
+                                                ("memo_vfp", "fpt", 0x30, 64, False)):
+    memo, blocks = memo_file(kind, NOTES, block_size)
+    fields = [("ID", "N", 2, 0, 0), ("NOTE", "M", 10 if digits else 4, 0, 0)]
+    rows = [b" %2d" % i + (str(b).rjust(10).encode() if digits else struct.pack("<I", b)) for i, b in enumerate(blocks)]
+    rows.append(b"  9" + (b"      9999" if digits else struct.pack("<I", 9999)))  # past the memo file's end
+    write(name + ".dbf", table(fields, rows, version=version) + memo)
+
 for sample in sorted(os.listdir("samples")):
     if sample.endswith(".dbf"):
         shutil.copy(os.path.join("samples", sample), os.path.join(OUT, sample))

@@ -1,12 +1,15 @@
 // Prints a table as the engine sees it, as JSON lines: one line with the
 // header and the fields, then one line per record in file order with its
-// deletion mark, each field's text and, for numeric fields, its number.
+// deletion mark, each field's text, for numeric fields its number, and with
+// a memo file beside the table each memo field's text (null for none).
 // Exit status 2 when the engine ends with an error. Field text goes out
 // byte for byte, each byte as the code point of the same number, so a reader
 // recovers the bytes with latin-1.
 #include "dbf2_lib.h"
+#include "dbf_memo.h"
 
 #include <cstdio>
+#include <fstream>
 #include <iostream>
 
 namespace {
@@ -28,7 +31,17 @@ std::string JsonNumber(double value) {
   return text;
 }
 
+// A memo field's text, read from the table's memo file.
+std::string MemoJson(dbf::MemoFile& memos, const char* field, uint16_t length) {
+  const std::optional<uint32_t> block = dbf::MemoBlockNumber(field, length);
+  const dbf::Memo memo = block && *block ? memos.Read(*block, SIZE_MAX) : dbf::Memo{dbf::Memo::kDamaged, {}, false, 0};
+  return memo.status == dbf::Memo::kText ? JsonString(memo.bytes) : "null";
+}
+
 void Dump(dbf::Dbf2_lib& db, const std::string& path) {
+  std::ifstream table(path, std::ios::binary);
+  std::optional<dbf::MemoFile> memos(std::in_place);
+  if (!memos->Open(dbf::FindMemoFile(path), static_cast<uint8_t>(table.get()))) memos.reset();
   db.DbfOpen(1, path);
   if (!db.DbfIsOpen(1)) throw std::runtime_error("cannot open " + path);
   const int64_t count = db.DbfRecCount(1);
@@ -43,14 +56,19 @@ void Dump(dbf::Dbf2_lib& db, const std::string& path) {
   std::cout << line << "]}\n";
   // Every record, marked deleted or not, visited as the record grid visits them.
   for (db.DbfTop(1); !db.DbfEof(1); db.DbfSkip(1)) {
-    std::string values, numbers;
+    std::string values, numbers, memoTexts;
+    std::string record(db.DbfRecordLength(1), '\0');
+    db.DbfReadRecords(1, db.DbfRecNo(1), 1, record.data());
     for (const dbf::FieldNode* f = db.DbfFields(1); f; f = f->next) {
       const char* comma = f == db.DbfFields(1) ? "" : ",";
       values += comma + JsonString(db.DbfGetStr(1, f->LookupName()));
       numbers += comma + (f->type == 'N' ? JsonNumber(db.DbfGetNum(1, f->LookupName())) : std::string("null"));
+      if (memos && dbf::IsMemoField(f->type, f->length)) {
+        memoTexts += (memoTexts.empty() ? "" : ",") + MemoJson(*memos, record.data() + f->offset, f->length);
+      }
     }
     std::cout << "{\"recno\":" << db.DbfRecNo(1) << ",\"deleted\":" << (db.DbfIsDeleted(1) ? "true" : "false")
-              << ",\"values\":[" << values << "],\"numbers\":[" << numbers << "]}\n";
+              << ",\"values\":[" << values << "],\"numbers\":[" << numbers << "],\"memos\":[" << memoTexts << "]}\n";
   }
   db.DbfCloseAll();
 }

@@ -5,13 +5,18 @@ marks and values dbfread reads; tables the engine writes (a save, a sort, a
 purge, a structure copy, an added field) must read in dbfread and GDAL with
 the values the engine shows.
 
+Memo texts of python3-dbf's dBASE III and Visual FoxPro tables and of a dBASE IV table
+built by hand read as in dbfread; sort and purge keep block numbers and memo file.
+
 Usage: interop_test.py DBF_DUMP DBF_EDIT"""
 import csv
 import datetime
 import io
 import json
 import os
+import pathlib
 import shutil
+import struct
 import subprocess
 import sys
 import tempfile
@@ -222,6 +227,62 @@ class Interop(unittest.TestCase):
         table = dbfread.DBF(path, encoding="cp866", load=True)
         self.assertEqual([r["NOTE"] for r in table.records], ["y" * 299 + "z", "w" * 280 + "tail"])
         self.assertReadsAsDbfread(path, "cp866")
+
+    # -- memo files --------------------------------------------------------
+
+    NOTES = ["Первая строка\r\nвторая", "", "ж" * 700]
+
+    def memo_table(self, name, kind):
+        """NAME C(8), NOTE M; the second record (no memo text) marked deleted."""
+        return python_dbf_table(self.path(name), kind, "NAME C(8); NOTE M", "cp1251",
+                                [(n, t) for n, t in zip(("Анна", "Bob", "Вера"), self.NOTES)], deleted=[1])
+
+    def dbase4_memo_table(self, name):
+        """NAME C(8), NOTE M(10); memos at blocks 1 and 3 of 512 bytes, led by FF FF 08 00 and their length."""
+        texts = [t.encode("cp866") for t in ("Запись\r\nодин", "ы" * 600)]
+        memo, blocks = bytearray(512), []
+        for text in texts:
+            blocks.append(len(memo) // 512)
+            memo += b"\xff\xff\x08\x00" + struct.pack("<I", 8 + len(text)) + text + b"\x1f" + bytes(-(len(text) + 9) % 512)
+        memo[0:4], memo[20:22] = struct.pack("<I", len(memo) // 512), struct.pack("<H", 512)
+        fields = b"".join(n.ljust(11, b"\0") + t + bytes(4) + bytes([w]) + bytes(15)
+                          for n, t, w in ((b"NAME", b"C", 8), (b"NOTE", b"M", 10)))
+        header = struct.pack("<B3xIHH20x", 0x8B, 2, 32 + 64 + 1, 19) + fields + b"\r"
+        rows = b"".join(b" " + n.ljust(8) + str(b).rjust(10).encode() for n, b in zip((b"A", b"B"), blocks))
+        pathlib.Path(self.path(name + ".dbt")).write_bytes(memo)
+        pathlib.Path(self.path(name + ".dbf")).write_bytes(header + rows + b"\x1a")
+        return self.path(name + ".dbf")
+
+    def assertMemosReadAsDbfread(self, path):
+        records = engine_view(path)[1]
+        theirs = dbfread.DBF(path, encoding="latin-1", load=True)
+        for mine in records:
+            record = (theirs.deleted if mine["deleted"] else theirs.records).pop(0)
+            values = [record[f.name] for f in theirs.fields if f.type == "M"]
+            self.assertEqual(mine["memos"], values, path)
+        return [[m.encode("latin-1") for m in r["memos"]] for r in records]
+
+    def note_fields(self, path):
+        return [r["NOTE"] for r in dbfread.DBF(path, raw=True, ignore_missing_memofile=True, load=True).records]
+
+    def test_memo_texts_read_as_dbfread_reads_them(self):
+        for kind in ("db3", "vfp"):
+            memos = self.assertMemosReadAsDbfread(self.memo_table("m_%s.dbf" % kind, kind))
+            self.assertEqual([m[0].decode("cp1251") for m in memos], self.NOTES)
+        self.assertEqual(self.assertMemosReadAsDbfread(self.dbase4_memo_table("db4"))[1], ["ы".encode("cp866") * 600])
+
+    def test_sort_and_purge_keep_block_numbers_and_the_memo_file(self):
+        for kind, memo in (("db3", ".dbt"), ("vfp", ".fpt")):
+            source = self.memo_table("src_%s.dbf" % kind, kind)
+            memo_bytes = pathlib.Path(source[:-4] + memo).read_bytes()
+            notes = self.note_fields(source)
+            sorted_path = self.path("sorted_%s.dbf" % kind)
+            edit("sort", source, sorted_path, "NAME:desc")
+            self.assertEqual(self.note_fields(sorted_path), notes[::-1])
+            edit("pack", source)
+            self.assertEqual(self.note_fields(source), notes)
+            self.assertMemosReadAsDbfread(source)
+            self.assertEqual(pathlib.Path(source[:-4] + memo).read_bytes(), memo_bytes)
 
 
 if __name__ == "__main__":

@@ -3,6 +3,7 @@
 #include "column_commands.h"
 #include "deletion_commands.h"
 #include "file_name.h"
+#include "memo_view.h"
 #include "radio_group.h"
 #include "record_copy.h"
 #include "new_field_panel.h"
@@ -48,12 +49,13 @@ TForm2::TForm2(MainWindowLinks links, QWidget* parent) : QMainWindow(parent), li
   BuildGridArea();
   BuildBottomPanel();
   ShowLargeExchangeFolder(exchangeBytes);
-  table_ = std::make_unique<OpenTable>(*StringGrid1, ProgressBar1, *StaticText2, *StaticText1);
+  table_ = std::make_unique<OpenTable>(*StringGrid1, ProgressBar1, *StaticText2, *StaticText1, MemoNote);
   context_ = std::make_unique<TableContext>(
       TableContext{*table_, *StringGrid1, ProgressBar1, links_.dialogs, links_.guard, *this, *GridArea});
   BuildTaskPanels();
   columnCommands_ = std::make_unique<TColumnCommands>(*context_, *Edit4);
   recordCopy_ = std::make_unique<TRecordCopy>(*context_, *Edit1, *Edit2, *Edit3);
+  memoView_ = std::make_unique<TMemoView>(*context_);
   RecordEditing = std::make_unique<TRecordEditing>(*context_);
   DeletionCommands = std::make_unique<TDeletionCommands>(*context_);
   SeleRecForm = std::make_unique<TSeleRecForm>(*context_);

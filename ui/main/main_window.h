@@ -34,6 +34,7 @@ class TReportPanel;
 class TExportPanel;
 class TColumnCommands;
 class TRecordCopy;
+class TMemoView;
 class TRecordEditing;
 class TDeletionCommands;
 class TSeleRecForm;
@@ -109,6 +110,7 @@ class TForm2 : public QMainWindow {
   QWidget* Panel2;
   QLabel* Label5;
   QLabel* StaticText2;
+  QLabel* MemoNote;  // why memo texts cannot be shown, beside the path
   QWidget* GridArea;  // the space the grid fills and the task panels float over
   QLabel *Image1, *Image2;
   ui::StringGrid* StringGrid1;
@@ -179,5 +181,6 @@ class TForm2 : public QMainWindow {
   std::unique_ptr<office::OfficeSession> office_;
   std::unique_ptr<TColumnCommands> columnCommands_;
   std::unique_ptr<TRecordCopy> recordCopy_;
+  std::unique_ptr<TMemoView> memoView_;
   bool leftForDialog_ = false;  // the window active last before this one was a modal dialog
 };

@@ -129,8 +129,11 @@ void TForm2::BuildPathStrip() {
   StaticText2->setTextInteractionFlags(Qt::TextSelectableByMouse);
   // A long path is cut at the window's edge instead of widening the window.
   StaticText2->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  MemoNote = new QLabel(Panel2);
+  MemoNote->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   strip->addWidget(Label5);
   strip->addWidget(StaticText2, 1);
+  strip->addWidget(MemoNote, 1);
   column->addWidget(Panel2);
 }
 

@@ -4,6 +4,7 @@
 #include "code_page_detection.h"
 #include "dbf2_lib.h"
 #include "dialog_service.h"
+#include "memo_cells.h"
 #include "progress.h"
 #include "record_store.h"
 #include "string_grid.h"
@@ -46,8 +47,15 @@ std::vector<char> HeaderBytes(const std::string& path, uint16_t headerSize) {
 
 }  // namespace
 
-OpenTable::OpenTable(ui::StringGrid& grid, QProgressBar* progress, QLabel& pathStrip, QLabel& countText)
-    : grid_(grid), progress_(progress), pathStrip_(pathStrip), countText_(countText) {}
+OpenTable::OpenTable(ui::StringGrid& grid, QProgressBar* progress, QLabel& pathStrip, QLabel& countText,
+                     QLabel* memoNote)
+    : grid_(grid), progress_(progress), pathStrip_(pathStrip), countText_(countText), memoNote_(memoNote) {
+  grid_.PresentCells([this](int, int col) { return Memos() && memos_->IsMemoColumn(col); },
+                     [this](int row, int col) { return memos_->Shown(*Rows(), row, col, page_); });
+}
+
+// The grid may outlive the table: it must no longer ask for memo cells.
+OpenTable::~OpenTable() { grid_.PresentCells({}, {}); }
 
 std::optional<OpenTable::Counts> OpenTable::Load() {
   dbf::Dbf2_lib db;
@@ -58,10 +66,12 @@ std::optional<OpenTable::Counts> OpenTable::Load() {
   const uint32_t length = db.DbfRecordLength(kSlot);
   std::vector<std::string> header{CornerTitle(page_)};
   std::vector<RecordStore::Field> fields;
+  std::vector<MemoCells::Field> memoFields;
   Layout layout{db.DbfHeaderSize(kSlot), length, {}};
   for (const dbf::FieldNode* f = db.DbfFields(kSlot); f; f = f->next) {
     header.push_back(f->Name());
     fields.push_back({f->offset, f->length});
+    memoFields.push_back({f->type, f->offset, f->length});
     layout.fields.push_back({f->type, f->offset, f->length, f->decimals});
   }
   std::vector<char> headerBytes = HeaderBytes(TablePath, layout.headerSize);
@@ -87,8 +97,13 @@ std::optional<OpenTable::Counts> OpenTable::Load() {
         std::string_view(store->Records(), static_cast<size_t>(std::min(count, kRecordsToTell) * length)));
   }
 
+  auto memos = std::make_unique<MemoCells>(TablePath, static_cast<uint8_t>(headerBytes[0]), std::move(memoFields),
+                                           [this](const std::string& note) {
+                                             if (memoNote_) memoNote_->setText(QString::fromStdString(note));
+                                           });
   ui::StringGrid::BatchUpdate batch(grid_);
   grid_.Clear();
+  memos_ = std::move(memos);
   grid_.SetStore(std::move(store));
   grid_.SetFixedRows(count > 0 ? 1 : 0);
   hasRows_ = true;
@@ -131,6 +146,8 @@ void OpenTable::Forget() {
   rowsFile_.reset();
   header_.clear();
   layout_ = {};
+  memos_.reset();
+  if (memoNote_) memoNote_->clear();
 }
 
 bool OpenTable::RenameColumns() {

@@ -14,10 +14,12 @@
 #include "file_identity.h"
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+class MemoCells;
 class QLabel;
 class QProgressBar;
 class RecordStore;
@@ -32,8 +34,11 @@ class StringGrid;
 class OpenTable {
  public:
   // The grid it fills, the progress bar loading shows, the path strip that
-  // names the table and the status text that counts its records.
-  OpenTable(ui::StringGrid& grid, QProgressBar* progress, QLabel& pathStrip, QLabel& countText);
+  // names the table, the status text that counts its records and the note
+  // that tells why memo texts cannot be shown.
+  OpenTable(ui::StringGrid& grid, QProgressBar* progress, QLabel& pathStrip, QLabel& countText,
+            QLabel* memoNote = nullptr);
+  ~OpenTable();
 
   std::string TablePath;   // the current table, kept whole whatever its length
   std::string SecondPath;  // the second file of the last two-file command
@@ -75,6 +80,9 @@ class OpenTable {
 
   // The grid's cells, while it shows a table; nullptr otherwise.
   RecordStore* Rows();
+  // The memo fields of the rows' table and their memo file, while the grid
+  // shows a table; nullptr otherwise. The grid draws their cells from it.
+  MemoCells* Memos() { return hasRows_ ? memos_.get() : nullptr; }
   // The header bytes (header and field descriptors) the rows were read with.
   const std::vector<char>& RowsHeader() const { return header_; }
 
@@ -124,4 +132,6 @@ class OpenTable {
   Layout layout_;
   ui::CodePage page_ = ui::CodePage::Windows1251;
   std::optional<ui::CodePage> found_;
+  QLabel* memoNote_;
+  std::unique_ptr<MemoCells> memos_;
 };

@@ -44,6 +44,9 @@ class DialogService {
   virtual std::optional<FileChoice> SaveFile(const std::string& filter) = 0;
   // The font dialog; nothing when cancelled.
   virtual std::optional<QFont> ChooseFont(const FontRequest& request) = 0;
+  // A modal window showing a text that cannot be changed there, until it is
+  // closed.
+  virtual void ShowText(const std::string& title, const std::string& text) = 0;
 };
 
 }  // namespace ui

@@ -3,9 +3,18 @@
 #include "byte_arena_store.h"
 
 #include <QApplication>
+#include <QBrush>
 #include <QPalette>
 
 namespace ui {
+
+namespace {
+
+// Locked cells are drawn pale blue, those that could not be read pale red.
+const QColor kLockedTint(0xDD, 0xEB, 0xF7);
+const QColor kFaultTint(0xF8, 0xD7, 0xD7);
+
+}  // namespace
 
 GridModel::GridModel(QObject* parent)
     : QAbstractTableModel(parent), store_(std::make_unique<ByteArenaStore>()) {}
@@ -90,10 +99,15 @@ bool GridModel::IsFixed(const QModelIndex& index) const {
   return index.row() + HeaderRows() < fixedRows_ || index.column() + HeaderCols() < fixedCols_;
 }
 
+bool GridModel::Locked(int gridRow, int gridCol) const {
+  return lockedCell && shownCell && gridRow >= fixedRows_ && gridCol >= fixedCols_ && lockedCell(gridRow, gridCol);
+}
+
 QVariant GridModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid()) return {};
   const int gridRow = index.row() + HeaderRows();
   const int gridCol = index.column() + HeaderCols();
+  if (role != Qt::TextAlignmentRole && Locked(gridRow, gridCol)) return LockedData(gridRow, gridCol, role);
   switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole:
@@ -103,6 +117,20 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
       return {};
     case Qt::TextAlignmentRole:
       return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
+    default:
+      return {};
+  }
+}
+
+QVariant GridModel::LockedData(int gridRow, int gridCol, int role) const {
+  switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+      return shownCell(gridRow, gridCol).text;
+    case Qt::BackgroundRole:
+      return QBrush(shownCell(gridRow, gridCol).fault ? kFaultTint : kLockedTint);
+    case Qt::ToolTipRole:
+      return shownCell(gridRow, gridCol).tip;
     default:
       return {};
   }
@@ -143,7 +171,9 @@ QVariant GridModel::headerData(int section, Qt::Orientation orientation, int rol
 Qt::ItemFlags GridModel::flags(const QModelIndex& index) const {
   if (!index.isValid()) return Qt::NoItemFlags;
   Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-  if (editable_ && !IsFixed(index)) f |= Qt::ItemIsEditable;
+  if (editable_ && !IsFixed(index) && !Locked(index.row() + HeaderRows(), index.column() + HeaderCols())) {
+    f |= Qt::ItemIsEditable;
+  }
   return f;
 }
 

@@ -8,6 +8,7 @@
 #include "cell_store.h"
 #include "code_page.h"
 #include "grid_options.h"
+#include "shown_cell.h"
 
 #include <QAbstractTableModel>
 
@@ -46,6 +47,12 @@ class GridModel : public QAbstractTableModel {
 
   // Called after a person's text has been stored in a cell.
   std::function<void(int gridRow, int gridCol, const std::string& bytes)> onEdited;
+  // Cells drawn by `shownCell` instead of their bytes and kept from editing:
+  // `lockedCell` tells which (asked for every cell drawn, so it must be
+  // cheap), `shownCell` what such a cell shows. Either may be left empty.
+  std::function<bool(int gridRow, int gridCol)> lockedCell;
+  std::function<ShownCell(int gridRow, int gridCol)> shownCell;
+  bool Locked(int gridRow, int gridCol) const;
   // Called when a person's text was not stored because the code page the
   // cells are drawn in has no byte for `character`.
   std::function<void(const QString& character)> onRefused;
@@ -59,6 +66,7 @@ class GridModel : public QAbstractTableModel {
 
  private:
   bool IsFixed(const QModelIndex& index) const;
+  QVariant LockedData(int gridRow, int gridCol, int role) const;
   // Runs a change of what the model shows as one reset, or, inside a batch,
   // as part of the batch's reset.
   template <typename F>

@@ -3,6 +3,10 @@
 #include "file_filter.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QMessageBox>
@@ -65,6 +69,20 @@ std::optional<QFont> QtDialogService::ChooseFont(const FontRequest& request) {
   if (request.minSize > 0 && font.pointSize() < request.minSize) font.setPointSize(request.minSize);
   if (request.maxSize > 0 && font.pointSize() > request.maxSize) font.setPointSize(request.maxSize);
   return font;
+}
+
+void QtDialogService::ShowText(const std::string& title, const std::string& text) {
+  QDialog dialog(Owner());
+  dialog.setWindowTitle(QString::fromStdString(title));
+  auto* layout = new QVBoxLayout(&dialog);
+  auto* view = new QPlainTextEdit(QString::fromStdString(text), &dialog);
+  view->setReadOnly(true);
+  layout->addWidget(view);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
+  QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+  layout->addWidget(buttons);
+  dialog.resize(600, 400);
+  dialog.exec();
 }
 
 }  // namespace ui

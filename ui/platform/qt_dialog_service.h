@@ -21,6 +21,7 @@ class QtDialogService : public DialogService {
   std::optional<FileChoice> OpenFile(const std::string& filter) override;
   std::optional<FileChoice> SaveFile(const std::string& filter) override;
   std::optional<QFont> ChooseFont(const FontRequest& request) override;
+  void ShowText(const std::string& title, const std::string& text) override;
 
  private:
   std::optional<FileChoice> RunFileDialog(const std::string& filter, bool save);

@@ -68,4 +68,8 @@ std::optional<QFont> ScriptedDialogService::ChooseFont(const FontRequest& reques
   return Next(fontAnswers, std::string("font dialog"), std::optional<QFont>());
 }
 
+void ScriptedDialogService::ShowText(const std::string& title, const std::string& text) {
+  shownTexts.push_back(title + "|" + text);
+}
+
 }  // namespace ui

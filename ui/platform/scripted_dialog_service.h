@@ -2,7 +2,8 @@
 // beforehand; every request is recorded. It is strict: a question, file or
 // font dialog with no answer scripted for it, and an answer still queued when
 // the service is destroyed, are reported as faults (a cancel must be scripted
-// too, as an empty answer). Messages need no answer; tests read them back.
+// too, as an empty answer). Messages and shown texts need no answer;
+// tests read them back.
 #pragma once
 
 #include "dialog_service.h"
@@ -38,6 +39,7 @@ class ScriptedDialogService : public DialogService {
   std::vector<std::string> openFilters;
   std::vector<std::string> saveFilters;
   std::vector<FontRequest> fontRequests;
+  std::vector<std::string> shownTexts;     // title + "|" + text
 
   // Queues one open-dialog answer choosing `path` through filter entry `filterIndex`.
   void WillOpen(const std::string& path, int filterIndex = 1) {
@@ -49,6 +51,7 @@ class ScriptedDialogService : public DialogService {
   std::optional<FileChoice> OpenFile(const std::string& filter) override;
   std::optional<FileChoice> SaveFile(const std::string& filter) override;
   std::optional<QFont> ChooseFont(const FontRequest& request) override;
+  void ShowText(const std::string& title, const std::string& text) override;
 };
 
 }  // namespace ui

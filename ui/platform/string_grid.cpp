@@ -44,6 +44,13 @@ namespace {
 constexpr int kDefaultColWidth = 64;
 constexpr int kDefaultRowHeight = 24;
 
+// A key that would change a cell's text: a printable character, Backspace
+// or Delete.
+bool IsTyping(const QKeyEvent& event) {
+  if (event.key() == Qt::Key_Backspace || event.key() == Qt::Key_Delete) return true;
+  return !event.text().isEmpty() && event.text().front().isPrint();
+}
+
 }  // namespace
 
 StringGrid::StringGrid(QWidget* parent) : QTableView(parent), model_(new GridModel(this)) {
@@ -73,6 +80,9 @@ StringGrid::StringGrid(QWidget* parent) : QTableView(parent), model_(new GridMod
   model_->onEdited = [this](int row, int col, const std::string& bytes) {
     if (onSetEditText) onSetEditText(row, col, bytes);
   };
+  connect(this, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
+    if (onDoubleClick) onDoubleClick(index.row() + model_->HeaderRows(), index.column() + model_->HeaderCols());
+  });
   SetOptions(GridOption::FixedVertLine | GridOption::FixedHorzLine | GridOption::VertLine |
              GridOption::HorzLine);
   ApplyHeaders();
@@ -247,6 +257,16 @@ void StringGrid::SetDefaultColWidth(int width) {
 
 void StringGrid::SetDefaultRowHeight(int height) { verticalHeader()->setDefaultSectionSize(height); }
 
+void StringGrid::PresentCells(std::function<bool(int row, int col)> locked,
+                              std::function<ShownCell(int row, int col)> shown) {
+  CloseOpenEditor();
+  model_->lockedCell = std::move(locked);
+  model_->shownCell = std::move(shown);
+  Refresh();
+}
+
+bool StringGrid::CellLocked(int row, int col) const { return model_->Locked(row, col); }
+
 CodePage StringGrid::Page() const { return model_->Page(); }
 
 void StringGrid::SetCodePage(CodePage page) {
@@ -290,6 +310,10 @@ bool StringGrid::FilterKey(QKeyEvent* event) {
 
 void StringGrid::keyPressEvent(QKeyEvent* event) {
   if (FilterKey(event)) return;
+  if (options_.testFlag(GridOption::Editing) && CellLocked(Row(), Col()) && IsTyping(*event)) {
+    if (onLockedTyped) onLockedTyped(Row(), Col());
+    return;
+  }
   QTableView::keyPressEvent(event);
 }
 

@@ -26,11 +26,15 @@
 //  - onSetEditText(row, col, bytes): a person's text has been stored in a cell.
 //  - onTextRefused(character): a person's text was not stored, as the code
 //    page the cells are drawn in has no byte for the character.
+//  - onDoubleClick(row, col): a cell was double-clicked.
+//  - onLockedTyped(row, col): a person typed into a locked cell (see
+//    PresentCells) while the grid allows editing; nothing was stored.
 #pragma once
 
 #include "cell_store.h"
 #include "code_page.h"
 #include "grid_options.h"
+#include "shown_cell.h"
 
 #include <QAbstractButton>
 #include <QPointer>
@@ -110,6 +114,12 @@ class StringGrid : public QTableView {
   void SetDefaultColWidth(int width);
   void SetDefaultRowHeight(int height);
 
+  // Cells drawn otherwise than their bytes say and never edited: `locked`
+  // tells which (asked for every cell drawn, so it must be cheap), `shown`
+  // what such a cell shows; their bytes stay as they are.
+  void PresentCells(std::function<bool(int row, int col)> locked, std::function<ShownCell(int row, int col)> shown);
+  bool CellLocked(int row, int col) const;
+
   CodePage Page() const;
   void SetCodePage(CodePage page);
 
@@ -118,6 +128,8 @@ class StringGrid : public QTableView {
   std::function<void()> onClick;
   std::function<void(int row, int col, const std::string& bytes)> onSetEditText;
   std::function<void(const QString& character)> onTextRefused;
+  std::function<void(int row, int col)> onDoubleClick;
+  std::function<void(int row, int col)> onLockedTyped;
 
   // The character code a key event stands for, 0 for keys without one.
   static int KeyCode(const QKeyEvent& event);
