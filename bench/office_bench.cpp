@@ -54,7 +54,7 @@ void BM_ExportToXlsx(benchmark::State& state) {
   double fileMb = 0;
   for (auto _ : state) {
     office::OfficeSession session(servers);
-    office::ExportLinks links{dialogs, session, bar};
+    office::ExportLinks links{dialogs, session, bar, ui::CodePage::Windows1251};
     const bool reset = bench::ResetPeakMemory();
     const int64_t before = bench::ProcStatusBytes(reset ? "VmRSS" : "VmHWM");
     const auto start = std::chrono::steady_clock::now();

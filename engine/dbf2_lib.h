@@ -70,9 +70,11 @@ class Dbf2_lib {
   Dbf2_lib(const Dbf2_lib&) = delete;
   Dbf2_lib& operator=(const Dbf2_lib&) = delete;
 
-  // Code-page conversions of Russian letters; field access never calls them.
-  virtual void DosToWin(std::string& text);
-  virtual void WinToDos(std::string& text);
+  // Code-page conversions between DOS 866 and Windows 1251, character for
+  // character; field access never calls them. Bytes whose character the
+  // other page lacks stay as they are; the count of them is returned.
+  virtual size_t DosToWin(std::string& text);
+  virtual size_t WinToDos(std::string& text);
   // Called right after a record is read into a slot's buffer and right
   // before a buffer is written; Phase() tells which.
   virtual void RecordHook(uint16_t slot);

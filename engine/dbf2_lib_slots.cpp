@@ -1,5 +1,6 @@
 // Slots: binding names, opening and closing tables, and the engine's errors.
 #include "dbf2_lib.h"
+#include "cyrillic_pages.h"
 
 #include "dbf_header.h"
 
@@ -37,21 +38,9 @@ void Dbf2_lib::CloseQuietly(Slot& s) {
   s.file.Close();
 }
 
-void Dbf2_lib::DosToWin(std::string& text) {
-  for (char& c : text) {
-    auto u = static_cast<unsigned char>(c);
-    if (u >= 0x80 && u <= 0xAF) c = static_cast<char>(u + 0x40);
-    else if (u >= 0xE0 && u <= 0xEF) c = static_cast<char>(u + 0x10);
-  }
-}
+size_t Dbf2_lib::DosToWin(std::string& text) { return ConvertDosToWin(text); }
 
-void Dbf2_lib::WinToDos(std::string& text) {
-  for (char& c : text) {
-    auto u = static_cast<unsigned char>(c);
-    if (u >= 0xC0 && u <= 0xEF) c = static_cast<char>(u - 0x40);
-    else if (u >= 0xF0) c = static_cast<char>(u - 0x10);
-  }
-}
+size_t Dbf2_lib::WinToDos(std::string& text) { return ConvertWinToDos(text); }
 
 void Dbf2_lib::RecordHook(uint16_t) {}
 

@@ -8,7 +8,7 @@
 #include "desktop_launcher.h"
 #include "docx_word_basic.h"
 #include "fuzz_files.h"
-#include "text_1251.h"
+#include "page_text.h"
 #include "xlsx_spreadsheet.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
@@ -55,13 +55,21 @@ std::string Member(const std::string& package, const std::string& name) {
 }
 
 // The UTF-8 of each character a byte stands for, to read texts back into bytes.
-const std::map<std::string, char>& BytesOfCharacters() {
-  static const std::map<std::string, char> bytes = [] {
-    std::map<std::string, char> m;
-    for (int b = 0; b < 256; ++b) m.emplace(office::Utf8From1251(std::string(1, static_cast<char>(b))), b);
-    return m;
-  }();
-  return bytes;
+const std::map<std::string, char>& BytesOfCharacters(const office::TextPage& page) {
+  static std::map<const office::TextPage*, std::map<std::string, char>> pages;
+  std::map<std::string, char>& m = pages[&page];
+  if (!m.empty()) return m;
+  for (int b = 0; b < 256; ++b) {
+    if (!m.emplace(page.Utf8(std::string(1, static_cast<char>(b))), b).second) Fail("two bytes read as one character");
+  }
+  return m;
+}
+
+// The code pages the texts are read in: Russian Windows and DOS, and Western
+// Windows, which leaves bytes undefined.
+const office::TextPage& PageOf(FuzzedDataProvider& in) {
+  constexpr ui::CodePage kPages[] = {ui::CodePage::Windows1251, ui::CodePage::Dos866, ui::CodePage::Windows1252};
+  return office::TextPage::Of(in.PickValueInArray(kPages));
 }
 
 // XML character data as text: the five entities (the writers use no others).
@@ -105,15 +113,15 @@ std::string EscapesDecoded(const std::string& text) {
   return out;
 }
 
-// UTF-8 read back as the 1251 bytes it came from.
-std::string Bytes(const std::string& utf8) {
-  const auto& bytes = BytesOfCharacters();
+// UTF-8 read back as the bytes of the page it came from.
+std::string Bytes(const std::string& utf8, const office::TextPage& page) {
+  const auto& bytes = BytesOfCharacters(page);
   std::string out;
   for (size_t i = 0; i < utf8.size();) {
     const auto lead = static_cast<unsigned char>(utf8[i]);
     const size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
     const auto found = bytes.find(utf8.substr(i, length));
-    if (found == bytes.end()) Fail("a character that no 1251 byte stands for");
+    if (found == bytes.end()) Fail("a character that no byte of the code page stands for");
     out += found->second;
     i += length;
   }
@@ -130,7 +138,7 @@ uint32_t ColumnOf(const std::string& letters) {
 using Cells = std::map<std::pair<uint32_t, uint32_t>, std::string>;  // (row, column) -> bytes
 
 // The cells of a worksheet's XML, each as the bytes it holds.
-Cells CellsOf(const std::string& xml) {
+Cells CellsOf(const std::string& xml, const office::TextPage& page) {
   Cells cells;
   const std::string open = "<c r=\"";
   for (size_t at = xml.find(open); at != std::string::npos; at = xml.find(open, at + 1)) {
@@ -142,7 +150,7 @@ Cells CellsOf(const std::string& xml) {
     const size_t end = xml.find("</t>", text);
     const auto key = std::make_pair(static_cast<uint32_t>(std::stoul(xml.substr(digits, quote - digits))),
                                     ColumnOf(xml.substr(ref, digits - ref)));
-    if (!cells.emplace(key, Bytes(EscapesDecoded(XmlUnescaped(xml.substr(text, end - text))))).second) {
+    if (!cells.emplace(key, Bytes(EscapesDecoded(XmlUnescaped(xml.substr(text, end - text))), page)).second) {
       Fail("a cell written twice into the worksheet");
     }
   }
@@ -151,7 +159,8 @@ Cells CellsOf(const std::string& xml) {
 
 void Workbook(FuzzedDataProvider& in, const std::string& folder) {
   Launcher launcher;
-  office::XlsxSpreadsheet excel(folder, launcher);
+  const office::TextPage& page = PageOf(in);
+  office::XlsxSpreadsheet excel(folder, launcher, page);
   const int sheetCount = in.ConsumeIntegralInRange(1, kMostSheets);
   excel.SheetsInNewWorkbook(sheetCount);
   office::ExcelWorkbook& book = excel.WorkBooks().Add();
@@ -178,20 +187,21 @@ void Workbook(FuzzedDataProvider& in, const std::string& folder) {
     Cells cells = expected[sheet - 1];
     std::erase_if(cells, [](const auto& cell) { return cell.second.empty(); });
     const std::string xml = Member(file, "xl/worksheets/sheet" + std::to_string(sheet) + ".xml");
-    if (CellsOf(xml) != cells) Fail("a worksheet does not hold the cells written");
+    if (CellsOf(xml, page) != cells) Fail("a worksheet does not hold the cells written");
   }
   ::unlink(file.c_str());
 }
 
 // What a line of the document must read as: its bytes without form feeds,
-// control characters as U+FFFD.
-std::string Shown(const std::string& line) {
+// control characters (but tabs and DEL) as U+FFFD.
+std::string Shown(const std::string& line, const office::TextPage& page) {
   std::string text;
   for (const char c : line) {
     if (c == '\f') continue;
-    if (static_cast<unsigned char>(c) < 0x20 && c != '\t') text += "\xEF\xBF\xBD";
-    else if (static_cast<unsigned char>(c) == 0x98) text += "\xEF\xBF\xBD";
-    else text += office::Utf8From1251(std::string(1, c));
+    const char16_t character = page.CodePoint(c);
+    const bool control = character < 0x20 || (character >= 0x80 && character <= 0x9F);
+    if (control && c != '\t') text += "\xEF\xBF\xBD";
+    else text += page.Utf8(std::string(1, c));
   }
   return text;
 }
@@ -225,7 +235,8 @@ void Document(FuzzedDataProvider& in, const std::string& folder) {
   const std::string templatePath = fuzzsupport::ScratchPath("zero_fil.txt");
   fuzzsupport::WriteWholeFile(templatePath, "");
   Launcher launcher;
-  office::DocxWordBasic word(folder, launcher);
+  const office::TextPage& page = PageOf(in);
+  office::DocxWordBasic word(folder, launcher, page);
   word.FileNew(templatePath);
   std::string typed;
   while (in.remaining_bytes() > 0) {
@@ -251,7 +262,7 @@ void Document(FuzzedDataProvider& in, const std::string& folder) {
       newPage = true;
       continue;
     }
-    expected.push_back({Shown(line), feeds, newPage});
+    expected.push_back({Shown(line, page), feeds, newPage});
     newPage = false;
   }
   const std::vector<Paragraph> got = ParagraphsOf(Member(launcher.opened[0], "word/document.xml"));

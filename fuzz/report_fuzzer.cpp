@@ -10,6 +10,7 @@
 #include "dbf2_lib.h"
 #include "dbf_number.h"
 #include "fuzz_files.h"
+#include "page_text.h"
 #include "report_checks.h"
 #include "report_file.h"
 #include "table_bytes.h"
@@ -235,7 +236,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   fuzzsupport::WriteWholeFile(tablePath, testsupport::TableBytes(table));
   dbf::Dbf2_lib db;
   db.DbfOpen(1, tablePath);
-  if (office::CheckReportFields(db, 1, layout)) return 0;
+  if (office::CheckReportFields(db, 1, layout, office::TextPage::Of(ui::CodePage::Windows1251))) return 0;
 
   // The report file takes the place of a link planted under its name.
   const std::string reportPath = fuzzsupport::ScratchPath("report.txt");

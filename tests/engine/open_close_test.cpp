@@ -2,6 +2,8 @@
 // numbered errors.
 #include "engine_fixture.h"
 
+#include <iconv.h>
+
 namespace {
 
 TableLayout ThreeRecords() {
@@ -163,10 +165,36 @@ TEST_F(EngineTest, FilesThatCannotBeTablesAreRefusedWithError13) {
   }
 }
 
-TEST_F(EngineTest, CodePageConversionsMoveRussianLettersOnly) {
-  std::string text = "\x80\xAF\xE0\xEF\xB0\xF1" "Az";
-  db.DosToWin(text);
-  EXPECT_EQ(text, "\xC0\xEF\xF0\xFF\xB0\xF1" "Az");
-  db.WinToDos(text);
-  EXPECT_EQ(text, "\x80\xAF\xE0\xEF\xB0\xE1" "Az");
+// Each way converts every byte to the byte iconv gives for its character; a
+// byte whose character the other page lacks stays as it is and is counted.
+TEST_F(EngineTest, CodePageConversionsAgreeWithIconvForEveryByte) {
+  struct Way {
+    const char* from;
+    const char* to;
+    size_t (dbf::Dbf2_lib::*convert)(std::string&);
+  };
+  for (const Way& way : {Way{"CP866", "CP1251", &dbf::Dbf2_lib::DosToWin},
+                         Way{"CP1251", "CP866", &dbf::Dbf2_lib::WinToDos}}) {
+    iconv_t cd = iconv_open(way.to, way.from);
+    ASSERT_NE(cd, reinterpret_cast<iconv_t>(-1));
+    for (int b = 0; b < 256; ++b) {
+      char in = static_cast<char>(b);
+      char out[4] = {};
+      char* inPtr = &in;
+      char* outPtr = out;
+      size_t inLeft = 1;
+      size_t outLeft = sizeof out;
+      iconv(cd, nullptr, nullptr, nullptr, nullptr);
+      const bool matched = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) != static_cast<size_t>(-1) &&
+                           outLeft == sizeof out - 1;
+      std::string text(1, static_cast<char>(b));
+      const size_t unmatched = (db.*way.convert)(text);
+      EXPECT_EQ(text, std::string(1, matched ? out[0] : static_cast<char>(b))) << way.from << " byte " << b;
+      EXPECT_EQ(unmatched, matched ? 0u : 1u) << way.from << " byte " << b;
+    }
+    iconv_close(cd);
+  }
+  std::string name = "\x8f\xf1\xe2\xe0 \xfc" "5 \xc9";  // "Пётр №5 ╔" in 866
+  EXPECT_EQ(db.DosToWin(name), 1u);
+  EXPECT_EQ(name, "\xcf\xb8\xf2\xf0 \xb9" "5 \xc9");
 }

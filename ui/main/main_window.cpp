@@ -46,7 +46,7 @@ TForm2::TForm2(MainWindowLinks links, QWidget* parent) : QMainWindow(parent), li
     links_.office = ownOffice_.get();
   }
   office_ = std::make_unique<office::OfficeSession>(*links_.office);
-  office::RemoveStaleFiles(links_.office->ExchangeFolder());
+  const uint64_t exchangeBytes = office::RemoveStaleFiles(links_.office->ExchangeFolder());
   BuildMenus();
   BuildToolBars();
   auto* central = new QWidget(this);
@@ -54,6 +54,7 @@ TForm2::TForm2(MainWindowLinks links, QWidget* parent) : QMainWindow(parent), li
   BuildPathStrip();
   BuildGridArea();
   BuildBottomPanel();
+  ShowLargeExchangeFolder(exchangeBytes);
   table_ = std::make_unique<OpenTable>(*StringGrid1, ProgressBar1, *StaticText2, *StaticText1, MemoNote);
   context_ = std::make_unique<TableContext>(
       TableContext{*table_, *StringGrid1, ProgressBar1, links_.dialogs, links_.guard, *this, *GridArea});
@@ -222,3 +223,11 @@ void TForm2::ToolButton5Click() { Panel5->ToolButton5Click(); }
 
 void TForm2::SavetoMSEXCEL1Click() { Panel5->SavetoMSEXCEL1Click(); }
 
+
+void TForm2::ShowLargeExchangeFolder(uint64_t bytes) {
+  constexpr uint64_t kLarge = 100ull << 20;
+  if (bytes < kLarge) return;
+  StaticText1->setText(QString::fromUtf8("Файлы для офисных программ занимают %1 МБ: %2")
+                           .arg(bytes >> 20)
+                           .arg(QString::fromStdString(links_.office->ExchangeFolder())));
+}

@@ -211,6 +211,9 @@ class TForm2 : public QMainWindow {
   void RefuseUnopenedTable();
   void OpenChosenFile(const std::string& path, bool trimForExtension);
   void ShowSpreadsheet();
+  // Tells in the status text how much the office exchange folder holds, when
+  // that is much, so the user knows where the space went.
+  void ShowLargeExchangeFolder(uint64_t bytes);
   void EmptyTransferBuffer();
 
   MainWindowLinks links_;

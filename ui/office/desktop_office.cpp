@@ -5,12 +5,12 @@
 
 namespace office {
 
-std::shared_ptr<ExcelApplication> DesktopOffice::CreateExcelApplication() {
-  return std::make_shared<XlsxSpreadsheet>(folder_, launcher_);
+std::shared_ptr<ExcelApplication> DesktopOffice::CreateExcelApplication(const TextPage& page) {
+  return std::make_shared<XlsxSpreadsheet>(folder_, launcher_, page);
 }
 
-std::shared_ptr<WordBasic> DesktopOffice::CreateWordBasic() {
-  return std::make_shared<DocxWordBasic>(folder_, launcher_);
+std::shared_ptr<WordBasic> DesktopOffice::CreateWordBasic(const TextPage& page) {
+  return std::make_shared<DocxWordBasic>(folder_, launcher_, page);
 }
 
 }  // namespace office

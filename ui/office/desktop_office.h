@@ -17,8 +17,8 @@ class DesktopOffice : public OfficeAutomation {
  public:
   DesktopOffice(std::string folder, ui::FileLauncher& launcher) : folder_(std::move(folder)), launcher_(launcher) {}
 
-  std::shared_ptr<ExcelApplication> CreateExcelApplication() override;
-  std::shared_ptr<WordBasic> CreateWordBasic() override;
+  std::shared_ptr<ExcelApplication> CreateExcelApplication(const TextPage& page) override;
+  std::shared_ptr<WordBasic> CreateWordBasic(const TextPage& page) override;
   std::string ExchangeFolder() const override { return folder_; }
 
  private:

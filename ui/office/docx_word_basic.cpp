@@ -4,7 +4,7 @@
 #include "docx_package.h"
 #include "exchange_folder.h"
 #include "hand_over.h"
-#include "text_1251.h"
+#include "page_text.h"
 
 #include <filesystem>
 
@@ -16,8 +16,8 @@ constexpr char kPageBreak[] = "<w:r><w:br w:type=\"page\"/></w:r>";
 
 }  // namespace
 
-DocxWordBasic::DocxWordBasic(std::string folder, ui::FileLauncher& launcher)
-    : folder_(std::move(folder)), launcher_(launcher) {}
+DocxWordBasic::DocxWordBasic(std::string folder, ui::FileLauncher& launcher, const TextPage& page)
+    : folder_(std::move(folder)), launcher_(launcher), page_(page) {}
 
 void DocxWordBasic::FileNew(const std::string& templatePath) {
   std::error_code ec;
@@ -40,7 +40,7 @@ void DocxWordBasic::Insert(const std::string& text) {
     } else if (c == '\f') {
       if (!text_.empty()) {
         paragraph_ += "<w:r><w:t xml:space=\"preserve\">";
-        AppendXmlText(paragraph_, text_);
+        page_.AppendXmlText(paragraph_, text_);
         paragraph_ += "</w:t></w:r>";
         text_.clear();
       }
@@ -65,7 +65,7 @@ void DocxWordBasic::EndParagraph() {
   xml += paragraph_;
   if (!text_.empty()) {
     xml += "<w:r><w:t xml:space=\"preserve\">";
-    AppendXmlText(xml, text_);
+    page_.AppendXmlText(xml, text_);
     xml += "</w:t></w:r>";
   }
   xml += "</w:p>";

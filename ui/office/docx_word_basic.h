@@ -2,7 +2,8 @@
 // Insert adds text (a carriage return ends a paragraph, a form feed breaks
 // the page), and AppShow writes the document as a real .docx file under a
 // fresh name in the program's exchange folder, in a monospaced font, and
-// opens it with the desktop's word processor. Text is read as code page 1251.
+// opens it with the desktop's word processor. Text is read in the code page
+// the server was created with.
 #pragma once
 
 #include "office_automation.h"
@@ -17,9 +18,11 @@ class FileLauncher;
 
 namespace office {
 
+class TextPage;
+
 class DocxWordBasic : public WordBasic {
  public:
-  DocxWordBasic(std::string folder, ui::FileLauncher& launcher);
+  DocxWordBasic(std::string folder, ui::FileLauncher& launcher, const TextPage& page);
 
   void FileNew(const std::string& templatePath) override;
   void Insert(const std::string& text) override;
@@ -30,6 +33,7 @@ class DocxWordBasic : public WordBasic {
 
   std::string folder_;
   ui::FileLauncher& launcher_;
+  const TextPage& page_;
   std::unique_ptr<SpoolFile> document_;  // document.xml so far; none without a document
   std::string paragraph_;                // runs of the paragraph being typed
   bool paragraphHasText_ = false;

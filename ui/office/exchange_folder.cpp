@@ -62,21 +62,23 @@ std::string ReserveFreshFile(const std::string& folder, const std::string& stem,
   return path;
 }
 
-void RemoveStaleFiles(const std::string& folder, std::chrono::seconds age) {
+uint64_t RemoveStaleFiles(const std::string& folder, std::chrono::seconds age) {
   const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-  if (fd < 0) return;
+  if (fd < 0) return 0;
   const std::unique_ptr<DIR, int (*)(DIR*)> entries(::fdopendir(fd), ::closedir);
   struct stat st {};
   if (!entries) {
     ::close(fd);
-    return;
+    return 0;
   }
-  if (::fstat(fd, &st) != 0 || st.st_uid != ::geteuid()) return;
+  if (::fstat(fd, &st) != 0 || st.st_uid != ::geteuid()) return 0;
+  uint64_t kept = 0;
   const time_t limit = std::time(nullptr) - static_cast<time_t>(age.count());
   while (const dirent* entry = ::readdir(entries.get())) {
     if (::fstatat(fd, entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0 || S_ISDIR(st.st_mode)) continue;
-    if (st.st_mtime < limit) ::unlinkat(fd, entry->d_name, 0);
+    if (st.st_mtime >= limit || ::unlinkat(fd, entry->d_name, 0) != 0) kept += static_cast<uint64_t>(st.st_size);
   }
+  return kept;
 }
 
 }  // namespace office

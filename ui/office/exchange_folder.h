@@ -7,6 +7,7 @@
 #include <sys/types.h>
 
 #include <chrono>
+#include <cstdint>
 #include <string>
 
 namespace office {
@@ -35,7 +36,7 @@ std::string ReserveFreshFile(const std::string& folder, const std::string& stem,
 // Removes the files (and links) of `folder` last changed longer than
 // `age` ago; its subfolders stay. A missing folder, or one that is not this
 // user's, is left alone, and so is a file that cannot be removed: the next
-// start tries again.
-void RemoveStaleFiles(const std::string& folder, std::chrono::seconds age = std::chrono::hours(24));
+// start tries again. Returns the bytes the files left take.
+uint64_t RemoveStaleFiles(const std::string& folder, std::chrono::seconds age = std::chrono::hours(24));
 
 }  // namespace office

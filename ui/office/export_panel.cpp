@@ -45,7 +45,7 @@ void TExportPanel::SavetoMSEXCEL1Click() { ToolButton5Click(); }
 void TExportPanel::Button11Click() { hide(); }
 
 void TExportPanel::Button3Click() {
-  office::ExportLinks links{links_.dialogs, links_.session, links_.progressBar1};
+  office::ExportLinks links{links_.dialogs, links_.session, links_.progressBar1, links_.tablePage()};
   const office::ExportStyle style{RadioGroup1->ItemIndex() == kDecimalComma, CheckBoxTyped->isChecked()};
   if (office::ExportTable(links_.tablePath(), links_.recordGrid.ColCount(), style, links)) {
     hide();
@@ -54,6 +54,6 @@ void TExportPanel::Button3Click() {
 
 void TExportPanel::N16Click() {
   if (links_.recordGrid.isHidden()) return;
-  office::ExportLinks links{links_.dialogs, links_.session, links_.progressBar1};
+  office::ExportLinks links{links_.dialogs, links_.session, links_.progressBar1, links_.tablePage()};
   office::ExportPaymentList(links_.tablePath(), links_.recordGrid.ColCount(), links);
 }

@@ -4,8 +4,9 @@
 // office servers' object models do: application -> workbooks -> workbook ->
 // worksheet -> cells -> columns.
 //
-// Texts handed over (cell values, inserted text) are Windows 1251 bytes, as
-// the tables and the program's own captions hold them; paths are file names
+// Texts handed over (cell values, inserted text) are bytes of the code page
+// the application was created with: the table's, which the program's own
+// captions are written in too; paths are file names
 // as the file system takes them. A failing call throws AutomationError; the
 // running command ends there with its message, and what was done stays done.
 #pragma once
@@ -16,6 +17,8 @@
 #include <string>
 
 namespace office {
+
+class TextPage;
 
 class AutomationError : public std::runtime_error {
  public:
@@ -98,8 +101,9 @@ class WordBasic {
 class OfficeAutomation {
  public:
   virtual ~OfficeAutomation() = default;
-  virtual std::shared_ptr<ExcelApplication> CreateExcelApplication() = 0;
-  virtual std::shared_ptr<WordBasic> CreateWordBasic() = 0;
+  // Servers that read the texts handed to them in `page`.
+  virtual std::shared_ptr<ExcelApplication> CreateExcelApplication(const TextPage& page) = 0;
+  virtual std::shared_ptr<WordBasic> CreateWordBasic(const TextPage& page) = 0;
   // The program's own folder for what it hands to the servers, the word
   // processor's template included.
   virtual std::string ExchangeFolder() const = 0;

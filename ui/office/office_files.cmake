@@ -18,7 +18,7 @@ add_library(office_files STATIC
   ${office_dir}/report_file.cpp
   ${office_dir}/report_layout.cpp
   ${office_dir}/spool_file.cpp
-  ${office_dir}/text_1251.cpp
+  ${office_dir}/page_text.cpp
   ${office_dir}/text_report.cpp
   ${office_dir}/word_hand_over.cpp
   ${office_dir}/xlsx_spreadsheet.cpp
@@ -26,7 +26,7 @@ add_library(office_files STATIC
 )
 target_include_directories(office_files PUBLIC ${office_dir})
 # int_text brings the platform folder's plain headers (the file launcher's interface).
-target_link_libraries(office_files PUBLIC dbf_engine int_text write_all
+target_link_libraries(office_files PUBLIC dbf_engine code_points int_text write_all
   PRIVATE PkgConfig::XLSXWRITER PkgConfig::LIBZIP)
 
 # CSV out of a table and a new table from CSV: the text format, code pages,

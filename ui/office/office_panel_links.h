@@ -1,6 +1,8 @@
 // What the report and export panels need from the main window.
 #pragma once
 
+#include "code_points.h"
+
 #include <functional>
 #include <string>
 
@@ -27,6 +29,8 @@ struct OfficePanelLinks {
   QProgressBar& progressBar1;
   // The current table's path (TablePath) at the moment of asking.
   std::function<std::string()> tablePath;
+  // The code page the current table's text is in, at the moment of asking.
+  std::function<ui::CodePage()> tablePage;
 };
 
 }  // namespace office

@@ -2,9 +2,10 @@
 
 namespace office {
 
-void ExcelReferences::Open(OfficeAutomation& servers, const std::optional<std::string>& basedOn) {
+void ExcelReferences::Open(OfficeAutomation& servers, const TextPage& page,
+                           const std::optional<std::string>& basedOn) {
   Release();
-  application = servers.CreateExcelApplication();
+  application = servers.CreateExcelApplication(page);
   ExcelWorkbooks& books = application->WorkBooks();
   workbook = basedOn ? &books.Add(*basedOn) : &books.Add();
   // Set after the workbook exists, so it shapes only later workbooks.

@@ -18,9 +18,11 @@ struct ExcelReferences {
   ExcelWorkbook* workbook = nullptr;
   ExcelWorksheet* worksheet = nullptr;
 
-  // Releases the previous application and starts a new one with a new
-  // workbook (based on `basedOn` when given) and its first worksheet.
-  void Open(OfficeAutomation& servers, const std::optional<std::string>& basedOn = std::nullopt);
+  // Releases the previous application and starts a new one, reading texts
+  // in `page`, with a new workbook (based on `basedOn` when given) and its
+  // first worksheet.
+  void Open(OfficeAutomation& servers, const TextPage& page,
+            const std::optional<std::string>& basedOn = std::nullopt);
   // Fits the worksheet's columns and shows the application.
   void Show();
   void Release();

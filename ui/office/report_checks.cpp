@@ -1,7 +1,7 @@
 #include "report_checks.h"
 
 #include "dbf2_lib.h"
-#include "text_1251.h"
+#include "page_text.h"
 
 namespace office {
 
@@ -18,18 +18,19 @@ const dbf::FieldNode* FindTableField(const dbf::Dbf2_lib& db, uint16_t slot, con
   return db.DbfFieldNamed(slot, name);
 }
 
-std::optional<std::string> CheckReportFields(const dbf::Dbf2_lib& db, uint16_t slot, const ReportLayout& layout) {
+std::optional<std::string> CheckReportFields(const dbf::Dbf2_lib& db, uint16_t slot, const ReportLayout& layout,
+                                             const TextPage& page) {
   for (size_t i = 1; i < layout.columns.size(); ++i) {
-    if (!FindTableField(db, slot, layout.columns[i].name)) return kUnknownField + Utf8From1251(layout.columns[i].name);
+    if (!FindTableField(db, slot, layout.columns[i].name)) return kUnknownField + page.Utf8(layout.columns[i].name);
   }
   if (layout.sumField.empty()) return std::nullopt;
   const dbf::FieldNode* sum = FindTableField(db, slot, layout.sumField);
-  if (!sum) return kUnknownField + Utf8From1251(layout.sumField);
-  if (sum->type != 'N') return kNotNumeric + Utf8From1251(layout.sumField);
+  if (!sum) return kUnknownField + page.Utf8(layout.sumField);
+  if (sum->type != 'N') return kNotNumeric + page.Utf8(layout.sumField);
   // A sum is printed whole from its column's start, however narrow the column.
   const ReportColumn* column = layout.SumColumn();
   if (column && column->start + sum->length > kLongestReportLine) {
-    return "Сумма поля " + Utf8From1251(layout.sumField) + " не помещается в строку отчета из " +
+    return "Сумма поля " + page.Utf8(layout.sumField) + " не помещается в строку отчета из " +
            std::to_string(kLongestReportLine) + " знаков.";
   }
   return std::nullopt;
@@ -40,7 +41,8 @@ std::optional<std::string> CheckExportFields(const dbf::Dbf2_lib& db, uint16_t s
                                              const std::vector<std::string>& numeric) {
   std::string missing;
   std::string notNumeric;
-  auto add = [](std::string& list, const std::string& name) { list += (list.empty() ? "" : ", ") + Utf8From1251(name); };
+  const TextPage& page = TextPage::Of(ui::CodePage::Windows1251);
+  auto add = [&](std::string& list, const std::string& name) { list += (list.empty() ? "" : ", ") + page.Utf8(name); };
   for (const std::string& name : names) {
     if (!FindTableField(db, slot, name)) add(missing, name);
   }

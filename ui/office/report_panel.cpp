@@ -1,9 +1,9 @@
 #include "report_panel.h"
 
-#include "caption_1251.h"
 #include "dbf2_lib.h"
 #include "dbf_names.h"
 #include "dialog_service.h"
+#include "code_page.h"
 #include "event_guard.h"
 #include "int_text.h"
 #include "progress.h"
@@ -11,7 +11,7 @@
 #include "report_checks.h"
 #include "report_file.h"
 #include "string_grid.h"
-#include "text_1251.h"
+#include "page_text.h"
 #include "text_report.h"
 #include "word_hand_over.h"
 
@@ -85,13 +85,11 @@ void TReportPanel::BuildControls() {
   StringGrid3->SetFixedCols(1);
   StringGrid3->SetOptions(ui::GridOption::FixedVertLine | ui::GridOption::FixedHorzLine | ui::GridOption::VertLine |
                           ui::GridOption::HorzLine | ui::GridOption::Editing | ui::GridOption::Tabs);
-  const char* headers[] = {"№ п/п", "Длина поля", "Имя поля", "Ширина столбца"};
   const int widths[] = {40, 65, 100, 90};
   for (int col = 0; col < 4; ++col) StringGrid3->SetColWidth(col, widths[col]);
   StringGrid3->setMinimumHeight(150);
   Body()->addWidget(StringGrid3);
   ResetColumnGrid();
-  for (int col = 0; col < 4; ++col) StringGrid3->SetCell(0, col, office::To1251(headers[col]));
 
   RadioGroup2 = new ui::RadioGroup(QString::fromUtf8("Печатать"),
                                    {QString::fromUtf8("только в файл"), QString::fromUtf8("в MS  WORD")}, this);
@@ -111,6 +109,15 @@ void TReportPanel::BuildControls() {
 void TReportPanel::ResetColumnGrid() {
   StringGrid3->SetRowCount(3);
   StringGrid3->SetFixedRows(1);
+  StringGrid3->SetCodePage(page_);
+  const char* headers[] = {"№ п/п", "Длина поля", "Имя поля", "Ширина столбца"};
+  for (int col = 0; col < 4; ++col) StringGrid3->SetCell(0, col, Caption(headers[col]));
+}
+
+std::string TReportPanel::Caption(const char* utf8) const { return ui::EncodeTyped(QString::fromUtf8(utf8), page_); }
+
+std::string TReportPanel::MessageText(const std::string& bytes) const {
+  return office::TextPage::Of(page_).Utf8(bytes);
 }
 
 void TReportPanel::ToolButton3Click() {
@@ -121,6 +128,7 @@ void TReportPanel::ToolButton3Click() {
   Edit9->setText(QStringLiteral("2"));
   RadioGroup2->SetItemIndex(0);
   RadioGroup3->SetItemIndex(kPrintRowNumbers);
+  page_ = ui::SingleBytePage(links_.tablePage());
   ResetColumnGrid();
   ProgressBar2->hide();
   db_ = std::make_unique<dbf::Dbf2_lib>();
@@ -158,7 +166,7 @@ void TReportPanel::StringGrid3KeyPress(int& key) {
 
 void TReportPanel::AcceptColumnName(int row) {
   if (row == 1) {
-    StringGrid3->SetCell(row, kNameColumn, office::To1251("№ п/п"));
+    StringGrid3->SetCell(row, kNameColumn, Caption("№ п/п"));
     StringGrid3->SetSelectedCell(row, kWidthColumn);
     return;
   }
@@ -172,14 +180,14 @@ void TReportPanel::AcceptColumnName(int row) {
     StringGrid3->SetSelectedCell(row, kWidthColumn);
     return;
   }
-  links_.dialogs.Message("Error Name Field!\r\n" + office::Utf8From1251(name));
+  links_.dialogs.Message("Error Name Field!\r\n" + MessageText(name));
 }
 
 void TReportPanel::AcceptColumnWidth(int row) {
   const std::string text = TrimmedBytes(StringGrid3->Cell(row, kWidthColumn));
   const auto width = ui::StrToInt(text);
   if (!width) {
-    links_.dialogs.Message(ui::ConversionErrorText(office::Utf8From1251(text)));
+    links_.dialogs.Message(ui::ConversionErrorText(MessageText(text)));
     return;
   }
   if (*width == 0) {
@@ -222,7 +230,7 @@ std::optional<office::ReportLayout> TReportPanel::ReadLayout() {
     const std::string widthText = cell(row, kWidthColumn);
     const auto width = ui::StrToInt(widthText);
     if (!width) {
-      links_.dialogs.Message(ui::ConversionErrorText(office::Utf8From1251(widthText)));
+      links_.dialogs.Message(ui::ConversionErrorText(MessageText(widthText)));
       return std::nullopt;
     }
     // A column needs room for its text; a negative width would run lines backwards.
@@ -242,7 +250,7 @@ std::optional<office::ReportLayout> TReportPanel::ReadLayout() {
   layout.laterSheetRows = *later;
   layout.sumField = TrimmedBytes(ui::EncodeTyped(Edit6->text())).substr(0, kLongestSumName);
   layout.printRowNumbers = RadioGroup3->ItemIndex() == kPrintRowNumbers;
-  if (const auto wrong = office::CheckReportFields(*db_, kSlot, layout)) {
+  if (const auto wrong = office::CheckReportFields(*db_, kSlot, layout, office::TextPage::Of(page_))) {
     links_.dialogs.Message(*wrong);
     return std::nullopt;
   }
@@ -259,6 +267,6 @@ void TReportPanel::Button8Click() {
   if (layout) office::WriteTextReport(*db_, kSlot, *layout, file, [&](int64_t pass) { progress.Set(pass); });
   file.Close();
   if (!layout) return;
-  if (RadioGroup2->ItemIndex() == kToWordProcessor) office::HandReportToWord(reportPath, links_.session);
+  if (RadioGroup2->ItemIndex() == kToWordProcessor) office::HandReportToWord(reportPath, links_.session, office::TextPage::Of(page_));
   links_.dialogs.Message("Печать завершена!");
 }

@@ -8,6 +8,7 @@
 #include "task_panel.h"
 
 #include <memory>
+#include <string>
 #include <optional>
 
 class QLabel;
@@ -53,6 +54,10 @@ class TReportPanel : public TaskPanel {
  private:
   void BuildControls();
   void ResetColumnGrid();
+  // The panel's own captions as bytes of the table's code page, and bytes of
+  // that page as message text.
+  std::string Caption(const char* utf8) const;
+  std::string MessageText(const std::string& bytes) const;
   // Enter in the name column: a record-grid column name, or the row-number caption in row 1.
   void AcceptColumnName(int row);
   // Enter in the width column.
@@ -63,4 +68,7 @@ class TReportPanel : public TaskPanel {
 
   office::OfficePanelLinks links_;
   std::unique_ptr<dbf::Dbf2_lib> db_;
+  // The code page of the table the panel was opened for: the report's own
+  // texts are written in it, so the report file is in one code page.
+  ui::CodePage page_ = ui::CodePage::Windows1251;
 };

@@ -4,6 +4,7 @@
 #include "file_name.h"
 #include "int_text.h"
 #include "office_session.h"
+#include "page_text.h"
 
 
 namespace office {
@@ -16,7 +17,8 @@ bool IsXls(const std::string& path) { return LowerExtension(std::string(ui::Trim
 
 void Show(ExcelReferences& set, const std::string& path, SpreadsheetLinks& links) {
   links.hideTableControls();
-  set.Open(links.session.servers, path);
+  // The workbook is a copy of the file, so no table text is read.
+  set.Open(links.session.servers, TextPage::Of(ui::CodePage::Windows1251), path);
   set.Show();
 }
 

@@ -6,6 +6,7 @@
 #include "dialog_service.h"
 #include "int_text.h"
 #include "office_session.h"
+#include "page_text.h"
 #include "progress.h"
 #include "report_checks.h"
 #include "xlsx_spreadsheet.h"
@@ -107,8 +108,9 @@ void FillGeneralExport(dbf::Dbf2_lib& db, uint16_t slot, ExcelWorksheet& sheet, 
   }
 }
 
-void FillPaymentList(dbf::Dbf2_lib& db, uint16_t slot, ExcelWorksheet& sheet, int64_t blankColumn,
-                     QProgressBar& bar) {
+std::vector<int64_t> FillPaymentList(dbf::Dbf2_lib& db, uint16_t slot, ExcelWorksheet& sheet, int64_t blankColumn,
+                                     QProgressBar& bar) {
+  std::vector<int64_t> unconverted;
   const int64_t n = db.DbfRecCount(slot);
   sheet.Cells(n + 3, blankColumn, " ");
   ui::Progress progress(&bar, n);
@@ -121,7 +123,7 @@ void FillPaymentList(dbf::Dbf2_lib& db, uint16_t slot, ExcelWorksheet& sheet, in
     const int64_t r = db.DbfRecNo(slot);
     progress.Set(r);
     std::string name = Trimmed(db.DbfGetStr(slot, "FIO"));
-    db.DosToWin(name);
+    if (db.DosToWin(name) > 0) unconverted.push_back(r);
     sheet.Cells(r + 1, 1, ui::RightAligned(r, 5));
     sheet.Cells(r + 1, 2, name);
     sheet.Cells(r + 1, 3, Trimmed(db.DbfGetStr(slot, "ACCOUNT")));
@@ -131,6 +133,7 @@ void FillPaymentList(dbf::Dbf2_lib& db, uint16_t slot, ExcelWorksheet& sheet, in
   }
   sheet.Cells(n + 2, 1, To1251("ВСЕГО :"));
   sheet.Cells(n + 2, 5, Amount(sum));
+  return unconverted;
 }
 
 namespace {
@@ -138,45 +141,60 @@ namespace {
 // The steps both exports share: a refusal leaves no workbook behind; the
 // message comes once the workbook is shown, so a workbook that could not be
 // written or opened is never reported done.
-bool RunExport(const std::string& tablePath, ExportLinks& links,
+// `fill` may give a note to show after the message of success.
+bool RunExport(const std::string& tablePath, ExportLinks& links, ui::CodePage page,
                const std::function<std::optional<std::string>(dbf::Dbf2_lib&)>& refusal,
-               const std::function<void(dbf::Dbf2_lib&, ExcelWorksheet&)>& fill) {
+               const std::function<std::optional<std::string>(dbf::Dbf2_lib&, ExcelWorksheet&)>& fill) {
   OpenTable table(tablePath);
   if (const auto why = refusal(table.db)) {
     links.dialogs.Message(*why);
     return false;
   }
   ExcelReferences& excel = links.session.exportSet;
-  excel.Open(links.session.servers);
-  fill(table.db, *excel.worksheet);
+  excel.Open(links.session.servers, TextPage::Of(page));
+  const std::optional<std::string> note = fill(table.db, *excel.worksheet);
   table.db.DbfCloseAll();
   excel.Show();
   links.dialogs.Message(kDone);
+  if (note) links.dialogs.Message(*note);
   return true;
+}
+
+// Names the records (the first ten of them) whose names kept characters that
+// code page 1251 lacks; none when every name was converted.
+std::optional<std::string> UnconvertedNamesNote(const std::vector<int64_t>& records) {
+  if (records.empty()) return std::nullopt;
+  constexpr size_t kNamed = 10;
+  std::string list;
+  for (size_t i = 0; i < records.size() && i < kNamed; ++i) list += (i ? ", " : "") + std::to_string(records[i]);
+  if (records.size() > kNamed) list += ", ...";
+  return "В поле FIO записей " + list +
+         " есть символы, которых нет в кодировке 1251.\r\nОни перенесены без изменения.";
 }
 
 }  // namespace
 
 bool ExportTable(const std::string& tablePath, int64_t gridColumns, ExportStyle style, ExportLinks& links) {
   return RunExport(
-      tablePath, links,
+      tablePath, links, links.page,
       [&](dbf::Dbf2_lib& db) {
         return CheckWorksheetRoom(db.DbfRecCount(kSlot), kGeneralExtraRows + (style.typed ? 1 : 0));
       },
-      [&](dbf::Dbf2_lib& db, ExcelWorksheet& sheet) {
+      [&](dbf::Dbf2_lib& db, ExcelWorksheet& sheet) -> std::optional<std::string> {
         FillGeneralExport(db, kSlot, sheet, gridColumns, style, links.progress);
+        return std::nullopt;
       });
 }
 
 bool ExportPaymentList(const std::string& tablePath, int64_t gridColumns, ExportLinks& links) {
   return RunExport(
-      tablePath, links,
+      tablePath, links, ui::CodePage::Windows1251,
       [](dbf::Dbf2_lib& db) {
         auto why = CheckExportFields(db, kSlot, {"FIO", "ACCOUNT", "TIN"}, {"SUMMA"});
         return why ? why : CheckWorksheetRoom(db.DbfRecCount(kSlot), kPaymentExtraRows);
       },
       [&](dbf::Dbf2_lib& db, ExcelWorksheet& sheet) {
-        FillPaymentList(db, kSlot, sheet, gridColumns, links.progress);
+        return UnconvertedNamesNote(FillPaymentList(db, kSlot, sheet, gridColumns, links.progress));
       });
 }
 

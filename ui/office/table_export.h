@@ -1,13 +1,16 @@
 // The table's records copied into a new spreadsheet workbook: the general
 // export (every field of every record, deleted ones too) and the savings-bank
 // payment list (a heading row, one row a record, a total). Cell texts are the
-// table's bytes; only the payment list's names are converted from the DOS
-// code page.
+// table's bytes, read in the table's code page; only the payment list's names
+// are converted from the DOS code page to 1251, character for character.
 #pragma once
+
+#include "code_points.h"
 
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 class QProgressBar;
 
@@ -43,15 +46,18 @@ void FillGeneralExport(dbf::Dbf2_lib& db, uint16_t slot, ExcelWorksheet& sheet, 
 
 // Fills the worksheet with the payment list of the slot's FIO, ACCOUNT, TIN
 // and SUMMA fields, a blank cell at column `blankColumn` two rows below the
-// total. The fields must exist and SUMMA must be numeric.
-void FillPaymentList(dbf::Dbf2_lib& db, uint16_t slot, ExcelWorksheet& sheet, int64_t blankColumn,
-                     QProgressBar& progress);
+// total. The fields must exist and SUMMA must be numeric. Returns the
+// records whose names hold characters 1251 lacks, which are left unconverted.
+std::vector<int64_t> FillPaymentList(dbf::Dbf2_lib& db, uint16_t slot, ExcelWorksheet& sheet, int64_t blankColumn,
+                                     QProgressBar& progress);
 
 // What an export needs besides the table.
 struct ExportLinks {
   ui::DialogService& dialogs;
   OfficeSession& session;
   QProgressBar& progress;
+  // The code page of the table's text.
+  ui::CodePage page;
 };
 
 // The whole command: opens the table, refuses one that does not fit (or,

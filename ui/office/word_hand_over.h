@@ -8,12 +8,14 @@
 namespace office {
 
 struct OfficeSession;
+class TextPage;
 
 // The template's path: the exchange folder + "zero_fil.txt".
 std::string WordTemplatePath(const std::string& exchangeFolder);
 
-// Replaces the session's word processor with a new one and fills it.
+// Replaces the session's word processor with a new one and fills it; the
+// report's lines are in the code page `page`.
 // Automation failures throw AutomationError, file failures dbf::IoError.
-void HandReportToWord(const std::string& reportPath, OfficeSession& session);
+void HandReportToWord(const std::string& reportPath, OfficeSession& session, const TextPage& page);
 
 }  // namespace office

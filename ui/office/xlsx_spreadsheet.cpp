@@ -3,7 +3,6 @@
 #include "desktop_launcher.h"
 #include "exchange_folder.h"
 #include "hand_over.h"
-#include "text_1251.h"
 #include "xlsx_workbook_file.h"
 
 #include <algorithm>
@@ -49,12 +48,13 @@ void XlsxWorksheet::AutoFit() {
   }
 }
 
-XlsxWorkbook::XlsxWorkbook(const std::string& folder, int sheets) : folder_(folder) {
+XlsxWorkbook::XlsxWorkbook(const std::string& folder, int sheets, const TextPage& page)
+    : folder_(folder), page_(page) {
   for (int i = 0; i < std::max(1, sheets); ++i) sheets_.push_back(std::make_unique<XlsxWorksheet>(folder, true));
 }
 
-XlsxWorkbook::XlsxWorkbook(const std::string& folder, const std::string& copiedFile)
-    : folder_(folder), file_(copiedFile) {
+XlsxWorkbook::XlsxWorkbook(const std::string& folder, const std::string& copiedFile, const TextPage& page)
+    : folder_(folder), page_(page), file_(copiedFile) {
   sheets_.push_back(std::make_unique<XlsxWorksheet>(folder, false));
 }
 
@@ -70,16 +70,16 @@ const std::string& XlsxWorkbook::Publish() {
   std::vector<SheetToWrite> plan;
   for (auto& sheet : sheets_) plan.push_back({sheet->Spool(), sheet->Widths()});
   const std::string path = ReserveFreshFile(folder_, "workbook", ".xlsx");
-  WriteXlsxWorkbook(path, plan, folder_);
+  WriteXlsxWorkbook(path, plan, folder_, page_);
   file_ = path;
   return file_;
 }
 
-XlsxSpreadsheet::XlsxSpreadsheet(std::string folder, ui::FileLauncher& launcher)
-    : folder_(std::move(folder)), launcher_(launcher) {}
+XlsxSpreadsheet::XlsxSpreadsheet(std::string folder, ui::FileLauncher& launcher, const TextPage& page)
+    : folder_(std::move(folder)), launcher_(launcher), page_(page) {}
 
 ExcelWorkbook& XlsxSpreadsheet::Add() {
-  books_.push_back(std::make_unique<XlsxWorkbook>(folder_, sheetsInNewWorkbook_));
+  books_.push_back(std::make_unique<XlsxWorkbook>(folder_, sheetsInNewWorkbook_, page_));
   return *books_.back();
 }
 
@@ -99,7 +99,7 @@ ExcelWorkbook& XlsxSpreadsheet::Add(const std::string& path) {
     fs::remove(copy, ignored);
     throw AutomationError(ec ? path + ": " + ec.message() : NotWhatItsNameSays(path));
   }
-  books_.push_back(std::make_unique<XlsxWorkbook>(folder_, copy));
+  books_.push_back(std::make_unique<XlsxWorkbook>(folder_, copy, page_));
   return *books_.back();
 }
 

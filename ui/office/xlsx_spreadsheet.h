@@ -20,6 +20,8 @@ class FileLauncher;
 
 namespace office {
 
+class TextPage;
+
 // The rows and columns a worksheet holds.
 constexpr int64_t kWorksheetRows = 1048576;
 constexpr int64_t kWorksheetColumns = 16384;
@@ -46,9 +48,9 @@ class XlsxWorksheet : public ExcelWorksheet, public ExcelRange, public ExcelColu
 class XlsxWorkbook : public ExcelWorkbook {
  public:
   // A new workbook of `sheets` empty worksheets.
-  XlsxWorkbook(const std::string& folder, int sheets);
+  XlsxWorkbook(const std::string& folder, int sheets, const TextPage& page);
   // A new workbook based on the copy of a spreadsheet file.
-  XlsxWorkbook(const std::string& folder, const std::string& copiedFile);
+  XlsxWorkbook(const std::string& folder, const std::string& copiedFile, const TextPage& page);
 
   ExcelWorksheet& WorkSheets(int index) override;
 
@@ -59,6 +61,7 @@ class XlsxWorkbook : public ExcelWorkbook {
 
  private:
   std::string folder_;
+  const TextPage& page_;
   std::string file_;  // the copy, or the written workbook once published
   std::vector<std::unique_ptr<XlsxWorksheet>> sheets_;
   bool shown_ = false;
@@ -66,7 +69,7 @@ class XlsxWorkbook : public ExcelWorkbook {
 
 class XlsxSpreadsheet : public ExcelApplication, public ExcelWorkbooks {
  public:
-  XlsxSpreadsheet(std::string folder, ui::FileLauncher& launcher);
+  XlsxSpreadsheet(std::string folder, ui::FileLauncher& launcher, const TextPage& page);
 
   ExcelWorkbooks& WorkBooks() override { return *this; }
   ExcelWorkbook& Add() override;
@@ -77,6 +80,7 @@ class XlsxSpreadsheet : public ExcelApplication, public ExcelWorkbooks {
  private:
   std::string folder_;
   ui::FileLauncher& launcher_;
+  const TextPage& page_;
   int sheetsInNewWorkbook_ = 1;
   std::vector<std::unique_ptr<XlsxWorkbook>> books_;
 };

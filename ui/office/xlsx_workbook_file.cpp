@@ -2,7 +2,7 @@
 
 #include "cell_spool.h"
 #include "office_automation.h"
-#include "text_1251.h"
+#include "page_text.h"
 
 #include <xlsxwriter.h>
 
@@ -32,7 +32,7 @@ int Digits(std::string_view text, size_t at, size_t n) {
 
 // Writes one cell as its kind says; `utf8` is scratch for a text.
 lxw_error WriteCell(lxw_worksheet* ws, lxw_row_t r, lxw_col_t c, CellKind kind, const std::string& text,
-                    std::string& utf8, lxw_format* dateFormat) {
+                    const TextPage& page, std::string& utf8, lxw_format* dateFormat) {
   switch (kind) {
     case CellKind::Number: {
       double value = 0;
@@ -48,14 +48,14 @@ lxw_error WriteCell(lxw_worksheet* ws, lxw_row_t r, lxw_col_t c, CellKind kind, 
     case CellKind::Text:
       break;
   }
-  utf8 = XlsxCellText(text);
+  utf8 = page.XlsxCellText(text);
   return worksheet_write_string(ws, r, c, utf8.c_str(), nullptr);
 }
 
 }  // namespace
 
 void WriteXlsxWorkbook(const std::string& path, const std::vector<SheetToWrite>& sheets,
-                       const std::string& scratchFolder) {
+                       const std::string& scratchFolder, const TextPage& page) {
   lxw_workbook_options options{};
   options.constant_memory = LXW_TRUE;
   options.tmpdir = const_cast<char*>(scratchFolder.c_str());
@@ -77,7 +77,7 @@ void WriteXlsxWorkbook(const std::string& path, const std::vector<SheetToWrite>&
       if (failure != LXW_NO_ERROR || text.empty()) continue;
       errno = 0;
       const lxw_error e = WriteCell(ws, rowNumber - 1, static_cast<lxw_col_t>(col - 1), static_cast<CellKind>(kind),
-                                    text, utf8, dateFormat);
+                                    text, page, utf8, dateFormat);
       if (e != LXW_NO_ERROR) {
         failure = e;
         systemError = errno;

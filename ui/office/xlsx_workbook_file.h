@@ -8,6 +8,7 @@
 namespace office {
 
 class CellSpool;
+class TextPage;
 
 struct SheetToWrite {
   CellSpool* cells;
@@ -15,11 +16,11 @@ struct SheetToWrite {
   std::vector<double> widths;
 };
 
-// Writes the workbook at `path`, the texts read as code page 1251 with
-// every byte carried (see XlsxCellText); the
+// Writes the workbook at `path`, the texts read in `page` with every byte
+// carried (see TextPage::XlsxCellText); the
 // writer's scratch files go to `scratchFolder`. Throws AutomationError with
 // the system's text when the file cannot be written, leaving no partial file.
 void WriteXlsxWorkbook(const std::string& path, const std::vector<SheetToWrite>& sheets,
-                       const std::string& scratchFolder);
+                       const std::string& scratchFolder, const TextPage& page);
 
 }  // namespace office

@@ -1,67 +1,13 @@
 #include "code_page.h"
 
-#include <array>
-#include <cerrno>
-#include <iconv.h>
-
 #include <QStringConverter>
-#include <stdexcept>
 #include <unordered_map>
 
 namespace ui {
 
 namespace {
 
-using ByteTable = std::array<char16_t, 256>;
-
-// Asks iconv for each of the 256 bytes once; all characters of the code pages
-// used here lie in the Basic Multilingual Plane.
-ByteTable BuildTable(const char* charset) {
-  iconv_t cd = iconv_open("UTF-16LE", charset);
-  if (cd == reinterpret_cast<iconv_t>(-1)) {
-    throw std::runtime_error(std::string("iconv does not know the code page ") + charset);
-  }
-  ByteTable table{};
-  for (int b = 0; b < 256; ++b) {
-    char in = static_cast<char>(b);
-    unsigned char out[4] = {};
-    char* inPtr = &in;
-    char* outPtr = reinterpret_cast<char*>(out);
-    size_t inLeft = 1;
-    size_t outLeft = sizeof out;
-    iconv(cd, nullptr, nullptr, nullptr, nullptr);
-    const size_t done = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
-    table[b] = (done == static_cast<size_t>(-1) || outLeft != 2)
-                   ? u'\uFFFD'
-                   : static_cast<char16_t>(out[0] | (out[1] << 8));
-  }
-  iconv_close(cd);
-  return table;
-}
-
-const char* CharsetOf(CodePage page) {
-  switch (page) {
-    case CodePage::Windows1251: return "CP1251";
-    case CodePage::Dos866: return "CP866";
-    case CodePage::Windows1250: return "CP1250";
-    case CodePage::Windows1252: return "CP1252";
-    case CodePage::Dos437: return "CP437";
-    case CodePage::Dos850: return "CP850";
-    case CodePage::Dos852: return "CP852";
-    case CodePage::SystemDefault: break;
-  }
-  return nullptr;
-}
-
-// One table per single-byte code page, built on first use.
-const ByteTable& TableOf(CodePage page) {
-  static std::unordered_map<int, ByteTable> tables;
-  auto found = tables.find(static_cast<int>(page));
-  if (found == tables.end()) found = tables.emplace(static_cast<int>(page), BuildTable(CharsetOf(page))).first;
-  return found->second;
-}
-
-QString Decode(std::string_view bytes, const ByteTable& table) {
+QString Decode(std::string_view bytes, const CodePoints& table) {
   QString text(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
   QChar* out = text.data();
   for (size_t i = 0; i < bytes.size(); ++i) {
@@ -86,14 +32,14 @@ QString DecodeCell(std::string_view bytes, CodePage page) {
   if (page == CodePage::SystemDefault) {
     return QString::fromLocal8Bit(bytes.data(), static_cast<qsizetype>(bytes.size()));
   }
-  return Decode(bytes, TableOf(page));
+  return Decode(bytes, CodePointsOf(page));
 }
 
 namespace {
 
 using ReverseTable = std::unordered_map<char16_t, char>;
 
-ReverseTable Reversed(const ByteTable& table) {
+ReverseTable Reversed(const CodePoints& table) {
   ReverseTable map;
   for (int b = 0; b < 256; ++b) {
     if (table[b] != u'\uFFFD') map.emplace(table[b], static_cast<char>(b));
@@ -104,7 +50,7 @@ ReverseTable Reversed(const ByteTable& table) {
 const ReverseTable& ReverseOf(CodePage page) {
   static std::unordered_map<int, ReverseTable> maps;
   auto found = maps.find(static_cast<int>(page));
-  if (found == maps.end()) found = maps.emplace(static_cast<int>(page), Reversed(TableOf(page))).first;
+  if (found == maps.end()) found = maps.emplace(static_cast<int>(page), Reversed(CodePointsOf(page))).first;
   return found->second;
 }
 
@@ -138,7 +84,7 @@ std::string EncodeTyped(const QString& text, CodePage page) {
 }
 
 std::optional<std::string> EncodeCellText(const QString& text, CodePage page, QString& refused) {
-  const ReverseTable& reverse = ReverseOf(page == CodePage::SystemDefault ? CodePage::Windows1251 : page);
+  const ReverseTable& reverse = ReverseOf(SingleBytePage(page));
   return Encode(text, reverse, [&](const QString& character) {
     refused = character;
     return std::optional<char>();

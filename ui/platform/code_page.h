@@ -2,6 +2,8 @@
 // file's bytes untouched; the code page only decides how they are shown.
 #pragma once
 
+#include "code_points.h"
+
 #include <QString>
 
 #include <optional>
@@ -9,17 +11,6 @@
 #include <string_view>
 
 namespace ui {
-
-enum class CodePage {
-  Windows1251,    // Russian Windows code page
-  Dos866,         // Russian DOS (OEM) code page
-  SystemDefault,  // the locale's own character set (UTF-8 on most systems)
-  Windows1250,    // Central European Windows
-  Windows1252,    // Western Windows
-  Dos437,         // US DOS
-  Dos850,         // Western European DOS
-  Dos852,         // Central European DOS
-};
 
 // True for the DOS (OEM) code pages, false for Windows pages and the
 // system's own.

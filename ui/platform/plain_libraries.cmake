@@ -26,3 +26,8 @@ target_include_directories(file_identity PUBLIC ${CMAKE_CURRENT_LIST_DIR})
 add_library(table_versions STATIC ${CMAKE_CURRENT_LIST_DIR}/table_versions.cpp)
 target_include_directories(table_versions PUBLIC ${CMAKE_CURRENT_LIST_DIR})
 target_link_libraries(table_versions PUBLIC safe_write write_all)
+
+# The characters of the single-byte code pages tables are written in; plain
+# C++, shared with the office files.
+add_library(code_points STATIC ${CMAKE_CURRENT_LIST_DIR}/code_points.cpp)
+target_include_directories(code_points PUBLIC ${CMAKE_CURRENT_LIST_DIR})

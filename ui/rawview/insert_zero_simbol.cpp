@@ -19,6 +19,11 @@ namespace {
 
 const QString kCodeCaption = QStringLiteral("Десятичный код символа от 0 до 255  ");
 
+// The code page the raw view draws its characters in.
+ui::CodePage ShownPage() {
+  return View_2_Form ? View_2_Form->StringGrid1->Page() : ui::CodePage::Windows1251;
+}
+
 }  // namespace
 
 TInsertZeroSimbol* TInsertZeroSimbol::Open(ui::EventGuard& guard) {
@@ -47,7 +52,7 @@ void TInsertZeroSimbol::InsertCodeKey() {
   Label23->setText(kCodeCaption);
   if (!code || *code < 0 || *code > 255) return Label24->clear();
   const QString shown = *code < 33 ? QStringLiteral(" (нет символьного эквивалента) ")
-                                   : ui::DecodeCell(std::string(1, static_cast<char>(*code)), ui::CodePage::Windows1251);
+                                   : ui::DecodeCell(std::string(1, static_cast<char>(*code)), ShownPage());
   Label24->setText(" " + shown + " ");
   Button1->setFocus();
 }

@@ -25,8 +25,8 @@ namespace rawview {
 namespace {
 
 
-QString Shown(const std::string& bytes) { return ui::DecodeCell(bytes, ui::CodePage::Windows1251); }
-std::string Typed(const QLineEdit* edit) { return ui::EncodeTyped(edit->text()); }
+// Header texts are shown and typed in the code page the grid draws.
+std::string Typed(const QLineEdit* edit, ui::CodePage page) { return ui::EncodeTyped(edit->text(), page); }
 
 // The options with row selection, which is browsing: never with editing.
 ui::GridOptions Browsing(ui::GridOptions options) {
@@ -209,7 +209,8 @@ void TView_2_Form::CheckCell(const std::string& text, int row, int col) {
 }
 
 void TView_2_Form::StringGrid1KeyPress(int& key) {
-  const std::string typed = key >= 32 ? ui::EncodeTyped(QString(QChar(key))) : std::string();
+  const std::string typed =
+      key >= 32 ? ui::EncodeTyped(QString(QChar(key)), ui::SingleBytePage(StringGrid1->Page())) : std::string();
   const uint8_t byte = typed.empty() ? static_cast<uint8_t>(key) : static_cast<uint8_t>(typed[0]);
   CheckCell(TextAfterKey(StringGrid1->EditText(), byte), StringGrid1->Row(), StringGrid1->Col());
 }
@@ -227,20 +228,22 @@ std::optional<RowBytes> TView_2_Form::SelectedRowBytes() {
 
 void TView_2_Form::ShowHeader(const RowBytes& bytes) {
   const HeaderTexts h = DecodeHeader(bytes);
-  Edit6->setText(Shown(h.version));
-  Edit7->setText(Shown(h.date));
-  Edit8->setText(Shown(h.headerSize));
-  Edit9->setText(Shown(h.recordLength));
-  Edit10->setText(Shown(h.recordCount));
+  const ui::CodePage page = StringGrid1->Page();
+  Edit6->setText(ui::DecodeCell(h.version, page));
+  Edit7->setText(ui::DecodeCell(h.date, page));
+  Edit8->setText(ui::DecodeCell(h.headerSize, page));
+  Edit9->setText(ui::DecodeCell(h.recordLength, page));
+  Edit10->setText(ui::DecodeCell(h.recordCount, page));
 }
 
 void TView_2_Form::ShowDescriptor(const RowBytes& bytes) {
   const DescriptorTexts d = DecodeDescriptor(bytes, WideCharLengths(doc_));
-  Edit11->setText(Shown(d.name));
-  Edit12->setText(Shown(d.type));
-  Edit13->setText(Shown(d.length));
-  Edit14->setText(Shown(d.offset));
-  Edit15->setText(Shown(d.decimals));
+  const ui::CodePage page = StringGrid1->Page();
+  Edit11->setText(ui::DecodeCell(d.name, page));
+  Edit12->setText(ui::DecodeCell(d.type, page));
+  Edit13->setText(ui::DecodeCell(d.length, page));
+  Edit14->setText(ui::DecodeCell(d.offset, page));
+  Edit15->setText(ui::DecodeCell(d.decimals, page));
 }
 
 void TView_2_Form::RadioGroup1Click() {
@@ -275,7 +278,9 @@ void TView_2_Form::StringGrid1Click() {
 }
 
 void TView_2_Form::Button4Click() {
-  const HeaderTexts edits{Typed(Edit6), Typed(Edit7), Typed(Edit8), Typed(Edit9), Typed(Edit10)};
+  const ui::CodePage page = StringGrid1->Page();
+  const HeaderTexts edits{Typed(Edit6, page), Typed(Edit7, page), Typed(Edit8, page), Typed(Edit9, page),
+                          Typed(Edit10, page)};
   const std::string message = WriteHeader(Document().cells, StringGrid1->Row(), edits);
   Redraw();
   if (!message.empty()) Dialogs().Message(message);
@@ -284,7 +289,9 @@ void TView_2_Form::Button4Click() {
 void TView_2_Form::Button5Click() {
   Edit11->setText(Edit11->text().toUpper());
   Edit12->setText(Edit12->text().toUpper());
-  const DescriptorTexts edits{Typed(Edit11), Typed(Edit12), Typed(Edit13), Typed(Edit14), Typed(Edit15)};
+  const ui::CodePage page = StringGrid1->Page();
+  const DescriptorTexts edits{Typed(Edit11, page), Typed(Edit12, page), Typed(Edit13, page), Typed(Edit14, page),
+                              Typed(Edit15, page)};
   const auto messages = WriteDescriptor(Document(), StringGrid1->Row(), edits);
   Redraw();
   for (const std::string& m : messages) Dialogs().Message(m);

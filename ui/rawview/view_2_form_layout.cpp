@@ -128,6 +128,7 @@ void TView_2_Form::BuildViewPanels() {
   CheckBox1 = new QCheckBox(QStringLiteral("Переключение кода ( DOS , Windows )"), Panel3);
   CheckBox1->setTristate(true);
   CheckBox1->setCheckState(Qt::Checked);
+  CheckBox1Click();  // the grid draws in the code page the switch shows
   QObject::connect(CheckBox1, &QCheckBox::clicked, this, guard_.Guarded([this] { CheckBox1Click(); }));
   RadioGroup1 = new ui::RadioGroup(QStringLiteral("Просмотр шапки файла"),
                                {QStringLiteral("Как заголовок шапки"), QStringLiteral("Как описание поля "),

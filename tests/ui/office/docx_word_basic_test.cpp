@@ -1,6 +1,7 @@
 #include "caption_1251.h"
 #include "docx_word_basic.h"
 #include "office_test_support.h"
+#include "page_text.h"
 #include "recording_launcher.h"
 
 #include <gtest/gtest.h>
@@ -21,7 +22,7 @@ class DocxWordBasicTest : public ::testing::Test {
   testsupport::TempDir dir;
   std::string templatePath = dir.Path("zero_fil.txt");
   RecordingLauncher launcher;
-  office::DocxWordBasic word{dir.Path("exchange"), launcher};
+  office::DocxWordBasic word{dir.Path("exchange"), launcher, office::TextPage::Of(ui::CodePage::Windows1251)};
 };
 
 std::string Paragraph(const std::string& text) {

@@ -1,9 +1,12 @@
 #include "docx_word_basic.h"
 #include "exchange_folder.h"
 #include "office_automation.h"
+#include "page_text.h"
 #include "office_window_fixture.h"
 #include "recording_launcher.h"
 #include "xlsx_spreadsheet.h"
+
+#include <QLabel>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -47,8 +50,9 @@ TEST_F(ExchangeFolderTest, EveryFileIsTheUsersAlone) {
   const std::string mine = dir.Path("mine.xls");
   testsupport::WriteFile(mine, std::string("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8) + std::string(504, '\0'));
   fs::permissions(mine, fs::perms(0755));
-  office::XlsxSpreadsheet excel(exchange, launcher);
-  office::DocxWordBasic word(exchange, launcher);
+  const office::TextPage& page = office::TextPage::Of(ui::CodePage::Windows1251);
+  office::XlsxSpreadsheet excel(exchange, launcher, page);
+  office::DocxWordBasic word(exchange, launcher, page);
   testsupport::WriteFile(dir.Path("zero_fil.txt"), "");
   const std::vector<std::pair<const char*, std::function<void()>>> producers{
       {"workbook", [&] { excel.WorkBooks().Add().WorkSheets(1).Cells(1, 1, "x"), excel.Visible(true); }},
@@ -125,6 +129,12 @@ TEST_F(ExchangeCleanUpTest, FilesOlderThanADayGoWhenTheWindowOpens) {
     EXPECT_EQ(fs::exists(fs::symlink_status(folder + "/" + e.name)), e.kept) << e.name;
   }
   EXPECT_EQ(testsupport::ReadFile(outside), "the user's own");
+  EXPECT_EQ(form->StaticText1->text(), "");
+
+  // What is left, when it is much, is named in the status text.
+  fs::resize_file(folder + "/document-1.docx", 150ull << 20);  // sparse: takes no room
+  OpenWindow();
+  EXPECT_EQ(form->StaticText1->text().toStdString(), "Файлы для офисных программ занимают 150 МБ: " + folder);
 }
 
 }  // namespace

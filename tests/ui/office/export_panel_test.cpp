@@ -1,4 +1,5 @@
 #include "office_window_fixture.h"
+#include "page_text.h"
 #include "radio_group.h"
 
 #include <QCheckBox>
@@ -52,6 +53,21 @@ TEST_F(ExportPanelTest, ExportsTheTableAndClosesThePanel) {
   EXPECT_EQ(dialogs.messages, std::vector<std::string>{"Перенос в MS EXCEL - выполнено!"});
   EXPECT_TRUE(form->Panel5->isHidden());
   EXPECT_TRUE(form->ProgressBar1->isHidden());
+}
+
+// The general export hands the cells over to be read in the code page the
+// table is shown in; the switch changes it.
+TEST_F(ExportPanelTest, TheExportIsReadInTheTablesCodePage) {
+  Open(officetest::WriteTable(dir, "dos.dbf", {{"NAME", 'C', 8}}, {{"\x88\xa2\xa0\xad\xae\xa2"}, {"\x8f\xf1\xe2\xe0"}}));
+  form->ToolButton5->trigger();
+  form->Panel5->Button3->click();
+  EXPECT_EQ(Sheet().Cell(1, 1), "\x88\xa2\xa0\xad\xae\xa2");
+  EXPECT_EQ(&Sheet().page, &office::TextPage::Of(ui::CodePage::Dos866));
+  form->cbCheckBox1->click();
+  ASSERT_EQ(form->Table().Page(), ui::CodePage::Windows1251);
+  form->ToolButton5->trigger();
+  form->Panel5->Button3->click();
+  EXPECT_EQ(&Sheet().page, &office::TextPage::Of(ui::CodePage::Windows1251));
 }
 
 TEST_F(ExportPanelTest, AFailedExportKeepsThePanelOpen) {

@@ -3,11 +3,13 @@
 // display, in a private profile and home and with a time limit.
 #include "caption_1251.h"
 #include "desktop_office.h"
+#include "code_page.h"
 #include "docx_word_basic.h"
 #include "office_session.h"
 #include "scripted_dialog_service.h"
 #include "table_export.h"
 #include "office_test_support.h"
+#include "page_text.h"
 #include "recording_launcher.h"
 #include "xlsx_spreadsheet.h"
 
@@ -65,20 +67,28 @@ class LibreOfficeReadBackTest : public ::testing::Test {
   RecordingLauncher launcher;
 };
 
+// Both Russian code pages of tables read back as the same text.
+const ui::CodePage kPages[] = {ui::CodePage::Windows1251, ui::CodePage::Dos866};
+
+std::string In(ui::CodePage page, const char* utf8) { return ui::EncodeTyped(QString::fromUtf8(utf8), page); }
+
 TEST_F(LibreOfficeReadBackTest, TheWorkbookReadsAsItsCells) {
-  office::XlsxSpreadsheet excel(dir.Path("exchange"), launcher);
-  office::ExcelWorksheet& sheet = excel.WorkBooks().Add().WorkSheets(1);
-  sheet.Cells(3, 3, "*");
-  sheet.Cells(1, 1, office::To1251("Ф.И.О."));
-  sheet.Cells(1, 2, office::To1251("Сумма"));
-  sheet.Cells(2, 1, office::To1251("Иванов Пётр"));
-  sheet.Cells(2, 2, "12,50");
-  sheet.Cells(2, 3, "_x0041_");  // text that looks like an escape stays text
-  sheet.Cells().Columns().AutoFit();
-  excel.Visible(true);
-  ASSERT_EQ(launcher.opened.size(), 1u);
-  const Conversion c = Convert(dir, launcher.opened[0], "csv:Text - txt - csv (StarCalc):44,34,76", ".csv");
-  EXPECT_EQ(c.text, "Ф.И.О.,Сумма,\nИванов Пётр,\"12,50\",_x0041_\n,,*\n") << c.said;
+  for (const ui::CodePage page : kPages) {
+    office::XlsxSpreadsheet excel(dir.Path("exchange"), launcher, office::TextPage::Of(page));
+    office::ExcelWorksheet& sheet = excel.WorkBooks().Add().WorkSheets(1);
+    sheet.Cells(3, 3, "*");
+    sheet.Cells(1, 1, In(page, "Ф.И.О."));
+    sheet.Cells(1, 2, In(page, "Сумма"));
+    sheet.Cells(2, 1, In(page, "Иванов Пётр"));
+    sheet.Cells(2, 2, "12,50");
+    sheet.Cells(2, 3, "_x0041_");  // text that looks like an escape stays text
+    sheet.Cells().Columns().AutoFit();
+    excel.Visible(true);
+    ASSERT_EQ(launcher.opened.size(), 1u);
+    const Conversion c = Convert(dir, launcher.opened[0], "csv:Text - txt - csv (StarCalc):44,34,76", ".csv");
+    EXPECT_EQ(c.text, "Ф.И.О.,Сумма,\nИванов Пётр,\"12,50\",_x0041_\n,,*\n") << ui::PageName(page) << c.said;
+    launcher.opened.clear();
+  }
 }
 
 TEST_F(LibreOfficeReadBackTest, ATypedExportReadsAsNumbersDatesAndBooleans) {
@@ -108,16 +118,19 @@ TEST_F(LibreOfficeReadBackTest, ATypedExportReadsAsNumbersDatesAndBooleans) {
 TEST_F(LibreOfficeReadBackTest, TheDocumentReadsAsItsLines) {
   const std::string templatePath = dir.Path("zero_fil.txt");
   testsupport::WriteFile(templatePath, "");
-  office::DocxWordBasic word(dir.Path("exchange"), launcher);
-  word.FileNew(templatePath);
-  for (const char* line : {"----- ", "     1 Иванов   12.50", "\f", "     2 Ёлкин     3.00", "\f"}) {
-    word.Insert(office::To1251(line) + "\r");
+  for (const ui::CodePage page : kPages) {
+    office::DocxWordBasic word(dir.Path("exchange"), launcher, office::TextPage::Of(page));
+    word.FileNew(templatePath);
+    for (const char* line : {"----- ", "     1 Иванов   12.50", "\f", "     2 Ёлкин     3.00", "\f"}) {
+      word.Insert(In(page, line) + "\r");
+    }
+    word.AppShow();
+    ASSERT_EQ(launcher.opened.size(), 1u);
+    Conversion c = Convert(dir, launcher.opened[0], "txt:Text (encoded):UTF8", ".txt");
+    if (c.text.rfind("\xEF\xBB\xBF", 0) == 0) c.text.erase(0, 3);  // a byte-order mark
+    EXPECT_EQ(c.text, "----- \n     1 Иванов   12.50\n     2 Ёлкин     3.00\n") << ui::PageName(page) << c.said;
+    launcher.opened.clear();
   }
-  word.AppShow();
-  ASSERT_EQ(launcher.opened.size(), 1u);
-  Conversion c = Convert(dir, launcher.opened[0], "txt:Text (encoded):UTF8", ".txt");
-  if (c.text.rfind("\xEF\xBB\xBF", 0) == 0) c.text.erase(0, 3);  // a byte-order mark
-  EXPECT_EQ(c.text, "----- \n     1 Иванов   12.50\n     2 Ёлкин     3.00\n") << c.said;
 }
 
 // The conversion itself, with a stand-in soffice first on the PATH that

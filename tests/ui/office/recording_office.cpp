@@ -70,14 +70,14 @@ void RecordingWord::Insert(const std::string& text) {
 
 void RecordingWord::AppShow() { log_.Call(name_, "AppShow"); }
 
-std::shared_ptr<office::ExcelApplication> RecordingOffice::CreateExcelApplication() {
-  excels.push_back(std::make_shared<RecordingExcel>(log, "Excel" + std::to_string(excels.size() + 1)));
+std::shared_ptr<office::ExcelApplication> RecordingOffice::CreateExcelApplication(const office::TextPage& page) {
+  excels.push_back(std::make_shared<RecordingExcel>(log, "Excel" + std::to_string(excels.size() + 1), page));
   log.calls.push_back("start Excel" + std::to_string(excels.size()));
   return excels.back();
 }
 
-std::shared_ptr<office::WordBasic> RecordingOffice::CreateWordBasic() {
-  words.push_back(std::make_shared<RecordingWord>(log, "Word" + std::to_string(words.size() + 1)));
+std::shared_ptr<office::WordBasic> RecordingOffice::CreateWordBasic(const office::TextPage& page) {
+  words.push_back(std::make_shared<RecordingWord>(log, "Word" + std::to_string(words.size() + 1), page));
   log.calls.push_back("start Word" + std::to_string(words.size()));
   return words.back();
 }

@@ -22,7 +22,8 @@ class RecordingExcel : public office::ExcelApplication, public office::ExcelWork
                        public office::ExcelWorkbook, public office::ExcelWorksheet,
                        public office::ExcelRange, public office::ExcelColumns {
  public:
-  RecordingExcel(OfficeLog& log, std::string name) : log_(log), name_(std::move(name)) {}
+  RecordingExcel(OfficeLog& log, std::string name, const office::TextPage& page)
+      : page(page), log_(log), name_(std::move(name)) {}
 
   office::ExcelWorkbooks& WorkBooks() override;
   office::ExcelWorkbook& Add() override;
@@ -36,7 +37,8 @@ class RecordingExcel : public office::ExcelApplication, public office::ExcelWork
   office::ExcelColumns& Columns() override;
   void AutoFit() override;
 
-  // Cell texts by (row, column), as handed over (1251 bytes).
+  const office::TextPage& page;  // the code page the cells are read in
+  // Cell texts by (row, column), as handed over.
   std::map<std::pair<int64_t, int64_t>, std::string> cells;
   std::string Cell(int64_t row, int64_t col) const;
   // The kind of a cell TypedCell wrote last; Text for any other.
@@ -50,11 +52,13 @@ class RecordingExcel : public office::ExcelApplication, public office::ExcelWork
 
 class RecordingWord : public office::WordBasic {
  public:
-  RecordingWord(OfficeLog& log, std::string name) : log_(log), name_(std::move(name)) {}
+  RecordingWord(OfficeLog& log, std::string name, const office::TextPage& page)
+      : page(page), log_(log), name_(std::move(name)) {}
   void FileNew(const std::string& templatePath) override;
   void Insert(const std::string& text) override;
   void AppShow() override;
 
+  const office::TextPage& page;  // the code page the text is read in
   std::vector<std::string> inserted;
 
  private:
@@ -64,8 +68,8 @@ class RecordingWord : public office::WordBasic {
 
 class RecordingOffice : public office::OfficeAutomation {
  public:
-  std::shared_ptr<office::ExcelApplication> CreateExcelApplication() override;
-  std::shared_ptr<office::WordBasic> CreateWordBasic() override;
+  std::shared_ptr<office::ExcelApplication> CreateExcelApplication(const office::TextPage& page) override;
+  std::shared_ptr<office::WordBasic> CreateWordBasic(const office::TextPage& page) override;
   std::string ExchangeFolder() const override { return exchange.dir(); }
 
   testsupport::TempDir exchange;

@@ -1,4 +1,5 @@
 #include "caption_1251.h"
+#include "page_text.h"
 #include "office_window_fixture.h"
 #include "process_limits.h"
 #include "radio_group.h"
@@ -130,6 +131,34 @@ TEST_F(ReportPanelTest, TheWordProcessorGetsTheReportLineByLine) {
   panel->Button8->click();
   EXPECT_EQ(dialogs.messages.back(), "refused: AppShow");
   EXPECT_EQ(dialogs.messages.size(), 2u);
+}
+
+// A table in the DOS code page gets a report in one code page: its own
+// captions in 866 beside the table's 866 bytes, and the word processor reads
+// the lines as 866.
+TEST_F(ReportPanelTest, TheReportIsWrittenAndHandedOverInTheTablesCodePage) {
+  const std::string ivanov866 = "\x88\xa2\xa0\xad\xae\xa2";
+  Open(officetest::WriteTable(dir, "dos.dbf", {{"NAME", 'C', 10}, {"SUM", 'N', 8, 2}},
+                              {{ivanov866, "1"}, {"\x8f\xf1\xe2\xe0", "2"}}));
+  ASSERT_EQ(form->Table().Page(), ui::CodePage::Dos866);
+  form->ToolButton3->trigger();
+  const std::string number866 = "\xfc \xaf/\xaf";  // "№ п/п"
+  EXPECT_EQ(panel->StringGrid3->Cell(0, 0), number866);
+  panel->StringGrid3->onClick();
+  EnterInGrid(1, 2, "");
+  EXPECT_EQ(panel->StringGrid3->Cell(1, 2), number866);
+  EnterInGrid(1, 3, "6");
+  EnterInGrid(2, 2, "NAME");
+  EnterInGrid(2, 3, "8");
+  EnterInGrid(3, 2, "SUM");
+  EnterInGrid(3, 3, "8");
+  panel->RadioGroup2->SetItemIndex(1);
+  panel->Button8->click();
+  const std::string report = testsupport::ReadFile(dir.Path("dos.txt"));
+  EXPECT_NE(report.find(number866), std::string::npos);
+  EXPECT_NE(report.find(ivanov866), std::string::npos);
+  ASSERT_EQ(servers.words.size(), 1u);
+  EXPECT_EQ(&servers.words[0]->page, &office::TextPage::Of(ui::CodePage::Dos866));
 }
 
 // Links planted where the report and the template go are replaced, never

@@ -1,5 +1,6 @@
 #include "caption_1251.h"
 #include "office_session.h"
+#include "page_text.h"
 #include "office_test_support.h"
 #include "recording_office.h"
 #include "scripted_dialog_service.h"
@@ -28,7 +29,7 @@ class TableExportTest : public ::testing::Test {
   RecordingOffice servers;
   office::OfficeSession session{servers};
   QProgressBar bar;
-  office::ExportLinks links{dialogs, session, bar};
+  office::ExportLinks links{dialogs, session, bar, ui::CodePage::Windows1251};
 };
 
 const std::vector<FieldSpec> kMixed{{"NAME", 'C', 6}, {"PRICE", 'N', 8, 2}, {"NOTE", 'C', 6}};
@@ -121,10 +122,10 @@ const std::vector<FieldSpec> kPayments{
     {"FIO", 'C', 12}, {"ACCOUNT", 'C', 8}, {"TIN", 'C', 6}, {"SUMMA", 'N', 9, 2}, {"NOTE", 'C', 2}};
 
 TEST_F(TableExportTest, ThePaymentListConvertsNamesAndTotals) {
-  // "Иванов" and "Петр" in the DOS code page; only names are converted.
+  // "Иванов" and "Пётр" in the DOS code page; only names are converted.
   const std::string path = officetest::WriteTable(
       dir, "p.dbf", kPayments,
-      {{" \x88\xa2\xa0\xad\xae\xa2", "40817", " 12", "1000.50", "x"}, {"\x8f\xa5\xe2\xe0", "\xa0\x31", "7", "  0.25"}},
+      {{" \x88\xa2\xa0\xad\xae\xa2", "40817", " 12", "1000.50", "x"}, {"\x8f\xf1\xe2\xe0", "\xa0\x31", "7", "  0.25"}},
       {2});
   ASSERT_TRUE(PaymentList(path));
   const auto& sheet = Sheet();
@@ -136,13 +137,27 @@ TEST_F(TableExportTest, ThePaymentListConvertsNamesAndTotals) {
   EXPECT_EQ(sheet.Cell(2, 4), "12");
   EXPECT_EQ(sheet.Cell(2, 5), "1000.50");
   EXPECT_EQ(sheet.Cell(3, 1), "    2");
-  EXPECT_EQ(sheet.Cell(3, 2), office::To1251("Петр"));
+  EXPECT_EQ(sheet.Cell(3, 2), office::To1251("Пётр"));
+  EXPECT_EQ(&sheet.page, &office::TextPage::Of(ui::CodePage::Windows1251));
   EXPECT_EQ(sheet.Cell(3, 3), "\xa0\x31");  // other columns keep their bytes
   EXPECT_EQ(sheet.Cell(4, 1), office::To1251("ВСЕГО :"));
   EXPECT_EQ(sheet.Cell(4, 5), "   1000.75");
   EXPECT_EQ(sheet.Cell(5, 6), " ");
   EXPECT_EQ(sheet.cells.size(), 5u + 10u + 3u);
   EXPECT_EQ(dialogs.messages, std::vector<std::string>{"Перенос в MS EXCEL - выполнено!"});
+}
+
+// A name with a character 1251 lacks (a box-drawing line of 866) keeps the
+// byte, and the user is told which records hold such names.
+TEST_F(TableExportTest, NamesWithCharacters1251LacksAreNamedToTheUser) {
+  const std::string path = officetest::WriteTable(
+      dir, "p.dbf", kPayments, {{"\x8f\xf1\xe2\xe0", "1", "1", "1"}, {"\xc9\xcd\xbb", "1", "1", "1"}});
+  ASSERT_TRUE(PaymentList(path));
+  EXPECT_EQ(Sheet().Cell(3, 2), "\xc9\xcd\xbb");
+  EXPECT_EQ(dialogs.messages,
+            (std::vector<std::string>{"Перенос в MS EXCEL - выполнено!",
+                                      "В поле FIO записей 2 есть символы, которых нет в кодировке 1251.\r\n"
+                                      "Они перенесены без изменения."}));
 }
 
 TEST_F(TableExportTest, AnEmptyPaymentListHasHeadingsAndAZeroTotal) {

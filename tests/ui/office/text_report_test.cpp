@@ -1,6 +1,7 @@
 #include "caption_1251.h"
 #include "dbf2_lib.h"
 #include "office_test_support.h"
+#include "page_text.h"
 #include "report_checks.h"
 
 #include <gtest/gtest.h>
@@ -13,6 +14,7 @@ using testsupport::FieldSpec;
 namespace {
 
 const std::vector<FieldSpec> kFields{{"NAME", 'C', 8}, {"SUM", 'N', 8, 2}};
+const office::TextPage& kPage1251 = office::TextPage::Of(ui::CodePage::Windows1251);
 
 class TextReportTest : public ::testing::Test {
  protected:
@@ -173,21 +175,21 @@ TEST(SheetPlaceTest, OneRecordSheetsOnlyOpen) {
 TEST_F(TextReportTest, NamesThatAreNotFieldsAreNamedBeforeTheReport) {
   OpenNumbered(1);
   auto layout = Layout(45, 56, "");
-  EXPECT_EQ(office::CheckReportFields(db, 1, layout), std::nullopt);
+  EXPECT_EQ(office::CheckReportFields(db, 1, layout, kPage1251), std::nullopt);
   layout.columns[2].name = "NOSUCH";
-  EXPECT_EQ(office::CheckReportFields(db, 1, layout), "Error Name Field!\r\nNOSUCH");
+  EXPECT_EQ(office::CheckReportFields(db, 1, layout, kPage1251), "Error Name Field!\r\nNOSUCH");
   layout = Layout(45, 56, "MISSING");
-  EXPECT_EQ(office::CheckReportFields(db, 1, layout), "Error Name Field!\r\nMISSING");
+  EXPECT_EQ(office::CheckReportFields(db, 1, layout, kPage1251), "Error Name Field!\r\nMISSING");
   layout = Layout(45, 56, "NAME");
-  EXPECT_EQ(office::CheckReportFields(db, 1, layout),
+  EXPECT_EQ(office::CheckReportFields(db, 1, layout, kPage1251),
             "Поле для подсчета суммы не числовое!\r\nNAME");
   layout.sumField = "SUMMARIZED!";  // the engine reads only ten characters... and finds no such field
-  EXPECT_NE(office::CheckReportFields(db, 1, layout), std::nullopt);
+  EXPECT_NE(office::CheckReportFields(db, 1, layout, kPage1251), std::nullopt);
   // SUM's sums are 8 characters from its column's start: 247 + 8 = 255 fits, 256 does not.
   for (const int nameWidth : {239, 240}) {
     layout = Layout(45, 56, "SUM", nameWidth, 1);
     ASSERT_EQ(layout.columns[2].start, nameWidth + 8);
-    EXPECT_EQ(office::CheckReportFields(db, 1, layout),
+    EXPECT_EQ(office::CheckReportFields(db, 1, layout, kPage1251),
               nameWidth == 239 ? std::nullopt
                                : std::optional<std::string>("Сумма поля SUM не помещается в строку отчета из 255 знаков."));
   }

@@ -1,5 +1,6 @@
 #include "caption_1251.h"
 #include "office_test_support.h"
+#include "page_text.h"
 #include "recording_launcher.h"
 #include "xlsx_spreadsheet.h"
 
@@ -15,7 +16,7 @@ class XlsxSpreadsheetTest : public ::testing::Test {
 
   testsupport::TempDir dir;
   RecordingLauncher launcher;
-  office::XlsxSpreadsheet excel{dir.Path("exchange"), launcher};
+  office::XlsxSpreadsheet excel{dir.Path("exchange"), launcher, office::TextPage::Of(ui::CodePage::Windows1251)};
 };
 
 TEST_F(XlsxSpreadsheetTest, CellsInAnyOrderLandInTheirRowsOfARealWorkbook) {

@@ -41,9 +41,11 @@ TEST(HeaderCodec, DecodesATableHeaderAndItsDescriptors) {
   EXPECT_EQ(Texts(DecodeHeader(Read(doc.cells, 1))), (Strings{"3", "124-03-09", "97", "23", "1"}));
   EXPECT_EQ(Texts(DecodeDescriptor(Read(doc.cells, 5), WideCharLengths(doc))), (Strings{"SUM", "N", "10", "13", "2"}));
 
-  // The record length is read as four bytes.
+  // The header size is read as two bytes, the record length as four.
   auto bytes = SampleTable();
+  bytes[9] = 1;
   bytes[12] = 1;
+  EXPECT_EQ(DecodeHeader(Read(DocOf(bytes).cells, 1)).headerSize, "353");
   EXPECT_EQ(DecodeHeader(Read(DocOf(bytes).cells, 1)).recordLength, "65559");
 }
 
@@ -65,15 +67,16 @@ TEST(HeaderCodec, RefusesTheLastRowAndCellsThatDoNotConvert) {
 
 TEST(HeaderCodec, WritesTheHeaderBackIntoTheCells) {
   auto doc = DocOf(SampleTable());
-  HeaderTexts edits{" 131 ", "99-12-31", "65", "70000", "300"};
+  HeaderTexts edits{" 131 ", "99-12-31", "353", "70000", "300"};
   EXPECT_EQ(WriteHeader(doc.cells, 1, edits), "");
   const std::string saved = BytesOf(doc);
   EXPECT_EQ(static_cast<uint8_t>(saved[0]), 131);
   EXPECT_EQ(saved.substr(1, 3), std::string("\x63\x0c\x1f"));
   EXPECT_EQ(testsupport::U32At(saved, 4), 300u);
-  EXPECT_EQ(testsupport::U16At(saved, 8), 65);
+  EXPECT_EQ(testsupport::U16At(saved, 8), 353);
   EXPECT_EQ(testsupport::U32At(saved, 10), 70000u);
-  EXPECT_EQ(doc.cells.Text(9), "65");  // written without blanks
+  EXPECT_EQ(doc.cells.Text(9), "97");  // written without blanks
+  EXPECT_EQ(doc.cells.Text(10), "1");
   EXPECT_EQ(saved.substr(14), SampleTable().substr(14));
 }
 

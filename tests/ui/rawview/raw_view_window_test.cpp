@@ -162,16 +162,21 @@ TEST_F(RawViewTest, DecodesAndWritesBackAHeaderAndADescriptor) {
   EXPECT_FALSE(View().Panel5->isVisible());
   EXPECT_EQ(View().Edit11->text(), "NAME");
   EXPECT_EQ(View().Edit12->text(), "C");
+  // Typed in the code page the switch shows at first: 866.
   View().Edit11->setText(QStringLiteral("кол"));
   View().Edit12->setText("n");
   View().Edit13->setText("9");
   View().Button5->click();
   EXPECT_EQ(View().Edit11->text(), QStringLiteral("КОЛ"));
+  // The header is decoded in the code page the grid draws: 866 at first, then 1251.
+  View().CheckBox1->click();
+  View().RadioGroup1Click();
+  EXPECT_EQ(View().Edit11->text(), QStringLiteral("ЉЋ‹"));
   View().N6->trigger();
 
   std::string expected = table;
   expected[4] = 7;
-  expected.replace(32, 10, std::string("\xca\xce\xcb\0\0\0\0\0\0\0", 10));  // КОЛ in code page 1251
+  expected.replace(32, 10, std::string("\x8a\x8e\x8b\0\0\0\0\0\0\0", 10));  // КОЛ in code page 866
   expected[43] = 'N';
   expected[48] = 9;
   EXPECT_EQ(Saved(), expected);
