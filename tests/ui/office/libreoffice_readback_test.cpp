@@ -99,7 +99,7 @@ TEST_F(LibreOfficeReadBackTest, ATypedExportReadsAsNumbersDatesAndBooleans) {
   office::OfficeSession session(servers);
   ui::ScriptedDialogService dialogs;
   QProgressBar bar;
-  office::ExportLinks links{dialogs, session, bar};
+  office::ExportLinks links{dialogs, session, bar, ui::CodePage::Windows1251};
   ASSERT_TRUE(office::ExportTable(table, 5, office::ExportStyle{false, true}, links));
   ASSERT_EQ(launcher.opened.size(), 1u);
   // Flat XML says each cell's type (booleans read as TRUE() and FALSE()); the
