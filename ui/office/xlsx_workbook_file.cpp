@@ -2,6 +2,7 @@
 
 #include "cell_spool.h"
 #include "office_automation.h"
+#include "work_steps.h"
 #include "text_1251.h"
 
 #include <xlsxwriter.h>
@@ -9,16 +10,62 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <map>
+#include <thread>
 
 namespace office {
 
 namespace {
 
+// The steps told per cell: writing its row, packing the file.
+constexpr int64_t kRowsWeight = 3;
+constexpr int64_t kPackWeight = 2;
+// How often the packing is looked at.
+constexpr auto kPackPoll = std::chrono::milliseconds(5);
+
 [[noreturn]] void Fail(const std::string& path, lxw_error error, int systemError) {
   std::remove(path.c_str());
   const std::string why = systemError != 0 ? std::strerror(systemError) : lxw_strerror(error);
   throw AutomationError(path + ": " + why);
+}
+
+// Packs the workbook into its file. The packing cannot stop on the way, so
+// for a command that watches its steps it runs on a thread of its own while
+// the steps are told here (the running command handles its events then); a
+// stop asked meanwhile takes effect once the file is packed, and removes it.
+lxw_error Pack(lxw_workbook* book, const std::string& path, int64_t done, int64_t total, int& systemError) {
+  if (!WorkSteps::Watched()) {
+    errno = 0;
+    const lxw_error closed = workbook_close(book);
+    systemError = errno;
+    return closed;
+  }
+  std::atomic<bool> packed = false;
+  lxw_error closed = LXW_NO_ERROR;
+  std::thread packer([&] {
+    errno = 0;
+    closed = workbook_close(book);
+    systemError = errno;
+    packed = true;
+  });
+  bool stopped = false;
+  while (!packed) {
+    std::this_thread::sleep_for(kPackPoll);
+    try {
+      WorkSteps::Tell(done, total);
+    } catch (const dbf::Stopped&) {
+      stopped = true;
+    }
+  }
+  packer.join();
+  if (stopped) {
+    std::remove(path.c_str());
+    throw dbf::Stopped{};
+  }
+  return closed;
 }
 
 }  // namespace
@@ -52,29 +99,38 @@ void WriteXlsxWorkbook(const std::string& path, const std::vector<SheetToWrite>&
     }
     row.clear();
   };
+  int64_t cells = 0;
+  for (const SheetToWrite& sheet : sheets) cells += sheet.cells->CellCount();
+  const int64_t total = std::max<int64_t>((kRowsWeight + kPackWeight) * cells, 1);
+  int64_t visited = 0;
   try {
-  for (const SheetToWrite& sheet : sheets) {
-    lxw_worksheet* ws = workbook_add_worksheet(book, nullptr);
-    for (size_t c = 0; c < sheet.widths.size(); ++c) {
-      if (sheet.widths[c] > 0) worksheet_set_column(ws, c, c, sheet.widths[c], nullptr);
+    for (const SheetToWrite& sheet : sheets) {
+      lxw_worksheet* ws = workbook_add_worksheet(book, nullptr);
+      for (size_t c = 0; c < sheet.widths.size(); ++c) {
+        if (sheet.widths[c] > 0) worksheet_set_column(ws, c, c, sheet.widths[c], nullptr);
+      }
+      sheet.cells->ForEachInRowOrder([&](uint32_t r, uint32_t col, std::string_view text) {
+        if (r != rowNumber) {
+          writeRow(ws);
+          WorkSteps::Tell(kRowsWeight * visited, total);
+        }
+        ++visited;
+        rowNumber = r;
+        row[col] = text;
+      });
+      writeRow(ws);
     }
-    sheet.cells->ForEachInRowOrder([&](uint32_t r, uint32_t col, std::string_view text) {
-      if (r != rowNumber) writeRow(ws);
-      rowNumber = r;
-      row[col] = text;
-    });
-    writeRow(ws);
-  }
   } catch (...) {
-    workbook_close(book);
+    // Nothing of a workbook not written whole is packed.
+    lxw_workbook_free(book);
     std::remove(path.c_str());
     throw;
   }
-  errno = 0;
-  const lxw_error closed = workbook_close(book);
+  int closeError = 0;
+  const lxw_error closed = Pack(book, path, kRowsWeight * cells, total, closeError);
   if (failure == LXW_NO_ERROR && closed != LXW_NO_ERROR) {
     failure = closed;
-    systemError = errno;
+    systemError = closeError;
   }
   if (failure != LXW_NO_ERROR) Fail(path, failure, systemError);
 }
