@@ -52,14 +52,14 @@ lxw_error Pack(lxw_workbook* book, const std::string& path, int64_t done, int64_
     packed = true;
   });
   bool stopped = false;
-  while (!packed) {
+  do {
     std::this_thread::sleep_for(kPackPoll);
     try {
       WorkSteps::Tell(done, total);
     } catch (const dbf::Stopped&) {
       stopped = true;
     }
-  }
+  } while (!packed);
   packer.join();
   if (stopped) {
     std::remove(path.c_str());
