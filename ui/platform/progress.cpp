@@ -139,8 +139,9 @@ Progress::Progress(QProgressBar* bar, std::vector<int> weights, Stop stop)
     bar_->show();
   }
   shown_ = 0;
-  nextEvents_ = std::chrono::steady_clock::now();
-  QCoreApplication::processEvents();
+  // Work that ends within the first interval runs as a whole, as before.
+  nextEvents_ = std::chrono::steady_clock::now() + kEventsEvery;
+  if (bar_) bar_->repaint();
 }
 
 Progress::~Progress() {

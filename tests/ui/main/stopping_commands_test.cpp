@@ -94,7 +94,8 @@ TEST_F(StoppingCommandsTest, AStoppedCommandLeavesEveryFileAndTheWindowAsTheyWer
        [this] {
          form->ToolButton3->trigger();
          form->Panel4->StringGrid3->onClick();
-         form->Panel4->StringGrid3->SetCell(1, 2, "NAME"), form->Panel4->StringGrid3->SetCell(1, 3, "10");
+         ui::StringGrid& columns = *form->Panel4->StringGrid3;
+         for (int row = 1; row < columns.RowCount(); ++row) columns.SetCell(row, 2, "NAME"), columns.SetCell(row, 3, "10");
        },
        [this] { form->Panel4->Button8->click(); }},
       {"export, writing", 0.5, [this] { form->ToolButton5->trigger(); }, [this] { form->Panel5->Button3->click(); }},
