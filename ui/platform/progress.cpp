@@ -86,6 +86,7 @@ struct Progress::BusyState : QObject {
     if (QBoxLayout* box = BoxHolding(layout, bar, index)) {
       cancel = new QPushButton(QString::fromUtf8("Отмена"), bar->parentWidget());
       box->insertWidget(index + 1, cancel);
+      cancel->show();
       QObject::connect(cancel, &QAbstractButton::clicked, [this] { this->owner.RequestStop(); });
     }
   }
