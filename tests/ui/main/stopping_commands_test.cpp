@@ -1,6 +1,5 @@
-// Every long command stopped part way, by "Отмена" or Escape: the files are
-// as they were (no new or half-made one), nothing is reported, and the
-// window shows what it showed.
+// Every long command stopped part way, by "Отмена" or Escape: every file as it
+// was (none new or half-made), nothing reported, the window as it was.
 #include "main_window_fixture.h"
 #include "progress.h"
 
