@@ -130,8 +130,10 @@ Progress::Progress(QProgressBar* bar, std::vector<int> weights, Stop stop)
   }
   starts_.push_back(1);
   g_current = this;
-  ShowStoppable();
-  if (outer_) return;
+  if (outer_) {
+    ShowStoppable();
+    return;
+  }
   busy_ = std::make_unique<BusyState>(*this, bar);
   ShowStoppable();
   if (bar_) {
@@ -140,7 +142,7 @@ Progress::Progress(QProgressBar* bar, std::vector<int> weights, Stop stop)
     bar_->show();
   }
   shown_ = 0;
-  // Work that ends within the first interval runs as a whole, as before.
+  // Work that ends within the first interval lets no other event in at all.
   nextEvents_ = std::chrono::steady_clock::now() + kEventsEvery;
   if (bar_) bar_->repaint();
 }
