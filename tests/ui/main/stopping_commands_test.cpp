@@ -4,6 +4,7 @@
 #include "progress.h"
 
 #include <QAbstractButton>
+#include <QLineEdit>
 #include <QTest>
 
 #include <functional>
