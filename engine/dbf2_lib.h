@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace dbf {
@@ -157,6 +158,11 @@ class Dbf2_lib {
   // Removes, in place, every record whose flag is not a blank.
   void DbfPack(uint16_t slot);
 
+  // The step report DbfPack and DbfSortTo tell their progress to; when it
+  // asks them to stop they throw Stopped. Empty (the default) runs them to
+  // the end unreported.
+  void DbfOnStep(StepReport report) { stepReport_ = std::move(report); }
+
   // Sorting into a new table. DbfSortInit opens the source and empties the
   // key list. DbfSortAddKey appends a key naming a field of that source
   // (trimmed and upper-cased; an unknown name adds nothing); direction 1 is
@@ -261,6 +267,11 @@ class Dbf2_lib {
   enum Phase phase_ = Phase::AfterRead;
   std::vector<SortKey> sortKeys_;
   uint16_t sortSlot_ = 0;  // the slot DbfSortInit opened, where keys are looked up
+  // Tells the step report how far an operation has come; throws Stopped
+  // when it says stop.
+  void Step(int64_t done, int64_t total) const;
+
+  StepReport stepReport_;
   uint64_t sortMemoryLimit_ = 0;  // 0 until first needed: half the physical memory
 };
 

@@ -24,8 +24,9 @@ void Dbf2_lib::DbfPack(uint16_t slot) {
 
   const int64_t length = s.recordLength;
   const int64_t end = RecordsEnd(s.file, s.headerSize, s.recordLength);
-  int64_t readPos = s.position;
-  int64_t writePos = s.position;
+  const int64_t start = s.position;
+  int64_t readPos = start;
+  int64_t writePos = start;
   std::vector<char> chunk;
   while (end - readPos >= length) {
     // At least one record per chunk, even when one record is larger than a chunk.
@@ -43,6 +44,7 @@ void Dbf2_lib::DbfPack(uint16_t slot) {
       s.file.WriteAt(writePos, chunk.data(), kept);
     }
     writePos += static_cast<int64_t>(kept);
+    Step(readPos - start, end - start);
   }
   s.file.WriteAt(writePos, &kEndMark, 1);
   s.file.Truncate(writePos + 1);

@@ -26,6 +26,10 @@ Dbf2_lib::~Dbf2_lib() {
   for (auto& s : slots_) CloseQuietly(s);
 }
 
+void Dbf2_lib::Step(int64_t done, int64_t total) const {
+  if (stepReport_ && !stepReport_(done, total)) throw Stopped{};
+}
+
 void Dbf2_lib::CloseQuietly(Slot& s) {
   if (!s.open) return;
   s.open = false;

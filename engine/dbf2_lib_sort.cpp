@@ -19,6 +19,10 @@ namespace {
 
 constexpr int64_t kSortChunk = 200000;
 constexpr size_t kMaxKeys = 255;
+// A sort's steps per record (keys, order, copy), and how many places the
+// ordering finds between two steps told.
+constexpr int64_t kSortStages = 3;
+constexpr uint32_t kRankStep = 1u << 16;
 // Output gathered in passes over the source takes at most this many bytes per
 // record beyond the record's sort code, and never half the records' bytes.
 constexpr size_t kPassBytesPerRecord = 64;
@@ -198,23 +202,30 @@ std::vector<unsigned char> Dbf2_lib::LoadSortCodes(Slot& s, const SortKeyCoder& 
     for (size_t at = 0; at < chunk.size(); at += static_cast<size_t>(length), ++done) {
       coder.Encode(chunk.data() + at, codes.data() + done * width);
     }
+    Step(static_cast<int64_t>(done), kSortStages * static_cast<int64_t>(count));
   }
   return codes;
 }
 
+// Steps are told in records, three per record: reading the keys, finding
+// the order, copying (the copy that finds the order as it goes takes two).
 void Dbf2_lib::WriteSorted(Slot& src, Slot& dst, const SortKeyCoder& coder, uint32_t count) {
   const size_t width = coder.Width();
+  const int64_t total = kSortStages * static_cast<int64_t>(count);
   const RecordArea from{&src.file, src.headerSize};
   const RecordArea to{&dst.file, dst.headerSize};
   const size_t perPass = RecordsPerPass(count, src.recordLength, width);
   if (perPass == 0) {
     const std::vector<unsigned char> codes = LoadSortCodes(src, coder, count);
     CodeTree tree = MakeTree(codes, width, count);
-    CopyRecordsByIndex(from, to, src.recordLength, count, [&tree] {
-      const uint32_t next = tree.Top();
-      tree.Pop();
-      return next;
-    });
+    CopyRecordsByIndex(
+        from, to, src.recordLength, count,
+        [&tree] {
+          const uint32_t next = tree.Top();
+          tree.Pop();
+          return next;
+        },
+        [&](uint64_t copied) { Step(count + 2 * static_cast<int64_t>(copied), total); });
     return;
   }
   std::vector<uint32_t> rank(count);
@@ -224,9 +235,11 @@ void Dbf2_lib::WriteSorted(Slot& src, Slot& dst, const SortKeyCoder& coder, uint
     for (uint32_t place = 0; place < count; ++place) {
       rank[tree.Top()] = place;
       tree.Pop();
+      if (place % kRankStep == 0) Step(count + static_cast<int64_t>(place), total);
     }
   }
-  CopyRecordsByRank(from, to, src.recordLength, rank, perPass, kSortChunk);
+  CopyRecordsByRank(from, to, src.recordLength, rank, perPass, kSortChunk,
+                    [&](uint64_t copied) { Step(2 * static_cast<int64_t>(count) + static_cast<int64_t>(copied), total); });
 }
 
 }  // namespace dbf

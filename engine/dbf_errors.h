@@ -2,6 +2,7 @@
 // and input/output failures.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <stdexcept>
 #include <string>
@@ -22,6 +23,14 @@ class IoError : public std::system_error {
  public:
   IoError(int err, const std::string& what) : std::system_error(err, std::generic_category(), what) {}
 };
+
+// Thrown when the caller's step report asks a long operation to stop. What
+// the operation wrote so far stays as it is; the caller puts it right.
+struct Stopped {};
+
+// Told how far a long operation has come (done of total, in any unit the
+// operation picks); returns false to stop it.
+using StepReport = std::function<bool(int64_t done, int64_t total)>;
 
 using FatalReporter = std::function<void(int code, const std::string& message)>;
 using MessageReporter = std::function<void(const std::string& message)>;

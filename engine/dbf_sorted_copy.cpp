@@ -27,7 +27,7 @@ void WriteInBlocks(RecordArea to, int64_t pos, const char* bytes, size_t n) {
 }  // namespace
 
 void CopyRecordsByIndex(RecordArea from, RecordArea to, uint32_t recordLength, uint32_t count,
-                        const std::function<uint32_t()>& next) {
+                        const std::function<uint32_t()>& next, const CopiedReport& copied) {
   const size_t length = recordLength;
   const size_t perBlock = std::max<size_t>(kOutputBlock / length, 1);
   std::vector<char> block;
@@ -46,14 +46,18 @@ void CopyRecordsByIndex(RecordArea from, RecordArea to, uint32_t recordLength, u
     block.resize(at + length);
     from.file->ReadDirectAt(from.start + index * static_cast<int64_t>(length), &block[at], length);
     NormalizeFlag(block[at]);
-    if (block.size() >= perBlock * length) flush();
+    if (block.size() >= perBlock * length) {
+      flush();
+      copied(i + 1);
+    }
   }
   block.push_back(kEndMark);
   flush();
 }
 
 void CopyRecordsByRank(RecordArea from, RecordArea to, uint32_t recordLength,
-                       const std::vector<uint32_t>& rank, size_t perPass, size_t chunkBytes) {
+                       const std::vector<uint32_t>& rank, size_t perPass, size_t chunkBytes,
+                       const CopiedReport& copied) {
   const size_t length = recordLength;
   const size_t count = rank.size();
   const size_t perChunk = std::max<size_t>(chunkBytes / length, 1);
@@ -74,6 +78,7 @@ void CopyRecordsByRank(RecordArea from, RecordArea to, uint32_t recordLength,
         std::memcpy(&gathered[place * length], &chunk[k * length], length);
         NormalizeFlag(gathered[place * length]);
       }
+      copied(first + places * (record + records) / count);
     }
     if (first + places == count) gathered.push_back(kEndMark);
     WriteInBlocks(to, to.start + static_cast<int64_t>(first * length), gathered.data(),

@@ -2,6 +2,7 @@
 // off, and the same result whatever the chunk boundaries.
 #include "engine_fixture.h"
 
+#include <algorithm>
 #include <random>
 
 namespace {
@@ -79,5 +80,28 @@ TEST_F(EngineTest, PackGivesTheSameResultAcrossChunkBoundaries) {
     db.DbfPack(1);
     EXPECT_TRUE(ReadFile(path) == Purged(layout, bytes)) << length;
     db.DbfClose(1);
+  }
+}
+
+// Purge and sort tell their steps, rising to the total, and stop when told.
+TEST_F(EngineTest, LongOperationsTellTheirStepsAndStopWhenAsked) {
+  auto f = PeopleFields();
+  const std::string path = Write("t.dbf", TableLayout{f, {Record(f, {"B"}, true), Record(f, {"A"}), Record(f, {"C"})}});
+  const std::string original = ReadFile(path);
+  const std::function<void()> operations[] = {[&] { db.DbfOpen(1, path), db.DbfPack(1); }, [&] {
+    db.DbfAssign(1, path), db.DbfAssign(2, dir.Path("out.dbf")), db.DbfSortInit(1), db.DbfSortAddKey("NAME", 1);
+    db.DbfSortTo(1, 2);
+  }};
+  for (const auto& run : operations) {
+    std::vector<std::pair<int64_t, int64_t>> steps;
+    db.DbfOnStep([&](int64_t done, int64_t total) { return steps.emplace_back(done, total), true; });
+    run();
+    ASSERT_FALSE(steps.empty());
+    EXPECT_TRUE(std::is_sorted(steps.begin(), steps.end()));
+    EXPECT_TRUE(steps.back().first > 0 && steps.back().first <= steps.back().second);
+    db.DbfCloseAll(), WriteFile(path, original);
+    db.DbfOnStep([](int64_t, int64_t) { return false; });
+    EXPECT_THROW(run(), dbf::Stopped);
+    db.DbfCloseAll(), WriteFile(path, original);
   }
 }

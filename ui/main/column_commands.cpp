@@ -72,14 +72,28 @@ void TColumnCommands::Button5Click() {
   dbf::Dbf2_lib db;
   const dbf::FieldNode* field = OpenWithNumericField(db, TableAccess::Write);
   if (!field) return;
-  ui::AnnounceChange(context_.table.TablePath);
   const std::string name = field->LookupName();
-  ForEveryRecord(db, [&] {
-    if (db.DbfGetNum(kTable, name) == 0) db.DbfDelete(kTable);
-  });
-  // The purge also removes the records that were flagged before.
-  db.DbfPack(kTable);
-  db.DbfCloseAll();
-  context_.table.Refill();
+  {
+    // Scan, purge and refill under one bar; until the file is purged a stop
+    // (or failure) puts it back as it was.
+    ui::Progress progress(context_.progress, {2, 2, 2});
+    ui::KeepOnFailure(context_.table.TablePath, ui::kWholeFile, [&] {
+      try {
+        ForEveryRecord(db, [&] {
+          if (db.DbfGetNum(kTable, name) == 0) db.DbfDelete(kTable);
+        });
+        // The purge also removes the records that were flagged before.
+        progress.Phase(1, 1);
+        db.DbfOnStep(progress.Steps());
+        db.DbfPack(kTable);
+      } catch (...) {
+        db.DbfCloseAll();
+        throw;
+      }
+      db.DbfCloseAll();
+    });
+    progress.Phase(2, 1);
+    context_.table.Refill();
+  }
   context_.dialogs.Message("Удаление строк с нулевыми суммами выполнено!");
 }

@@ -5,6 +5,7 @@
 #include "dialog_service.h"
 #include "event_guard.h"
 #include "int_text.h"
+#include "progress.h"
 #include "record_store.h"
 #include "safe_write.h"
 #include "string_grid.h"
@@ -21,6 +22,10 @@ constexpr uint16_t kSlot = 1;
 // they set is cut there.
 constexpr size_t kMarkLimit = 30;
 const char kDeleted[] = "Удаление выполнено!";
+// The phases of a purge on the progress bar.
+constexpr size_t kMarking = 0;
+constexpr size_t kPacking = 1;
+constexpr size_t kRefilling = 2;
 
 }  // namespace
 
@@ -52,23 +57,23 @@ void TDeletionCommands::ToolButton7Click() {
 void TDeletionCommands::ToolButton8Click() {
   if (!context_.PathGiven() || !context_.GridShown()) return;
   if (!GridTableWritable(context_)) return;
-  ui::AnnounceChange(context_.table.TablePath);
-  dbf::Dbf2_lib db;
-  db.DbfOpen(kSlot, context_.table.TablePath);
-  // Rows inserted and not saved have no record: they change nothing.
-  const int64_t rows = std::min<int64_t>(context_.grid.RowCount() - 1, db.DbfRecCount(kSlot));
-  bool anyMarked = false;
-  for (int row = 1; row <= rows; ++row) {
-    db.DbfGoNoRead(kSlot, row);
-    if (Marked(row)) {
-      db.DbfDelete(kSlot);
-      anyMarked = true;
-    } else {
-      db.DbfRecall(kSlot);
+  Purge([this](dbf::Dbf2_lib& db, ui::Progress& progress) {
+    // Rows inserted and not saved have no record: they change nothing.
+    const int64_t rows = std::min<int64_t>(context_.grid.RowCount() - 1, db.DbfRecCount(kSlot));
+    progress.Phase(kMarking, rows);
+    bool anyMarked = false;
+    for (int row = 1; row <= rows; ++row) {
+      progress.Set(row);
+      db.DbfGoNoRead(kSlot, row);
+      if (Marked(row)) {
+        db.DbfDelete(kSlot);
+        anyMarked = true;
+      } else {
+        db.DbfRecall(kSlot);
+      }
     }
-  }
-  if (anyMarked) db.DbfPack(kSlot);
-  ShowPurgedTable(db);
+    return anyMarked;
+  });
 }
 
 void TDeletionCommands::ToolButton2Click() {
@@ -85,20 +90,31 @@ void TDeletionCommands::DeleteSelectedRecord() {
   // saved, have no record to delete; the table is then not even opened.
   const int row = context_.grid.Row();
   if (row < 1 || row > context_.table.Rows()->RecordCount()) return;
-  ui::AnnounceChange(context_.table.TablePath);
-  dbf::Dbf2_lib db;
-  db.DbfOpen(kSlot, context_.table.TablePath);
-  db.DbfGoNoRead(kSlot, row);
-  db.DbfDelete(kSlot);
-  db.DbfPack(kSlot);
-  ShowPurgedTable(db);
+  Purge([row](dbf::Dbf2_lib& db, ui::Progress&) {
+    db.DbfGoNoRead(kSlot, row);
+    db.DbfDelete(kSlot);
+    return true;
+  });
 }
 
-void TDeletionCommands::ShowPurgedTable(dbf::Dbf2_lib& db) {
-  db.DbfCloseAll();
-  context_.table.Refill();
+// The marks are set, the purge runs and the grid is refilled, under one
+// bar; until the file is purged a stop (or failure) puts it back as it was.
+void TDeletionCommands::Purge(const std::function<bool(dbf::Dbf2_lib&, ui::Progress&)>& mark) {
+  {
+    ui::Progress progress(context_.progress, {1, 2, 2});
+    ui::KeepOnFailure(context_.table.TablePath, ui::kWholeFile, [&] {
+      dbf::Dbf2_lib db;
+      db.DbfOpen(kSlot, context_.table.TablePath);
+      const bool anyMarked = mark(db, progress);
+      progress.Phase(kPacking, 1);
+      db.DbfOnStep(progress.Steps());
+      if (anyMarked) db.DbfPack(kSlot);
+      db.DbfCloseAll();
+    });
+    progress.Phase(kRefilling, 1);
+    context_.table.Refill();
+  }
   context_.dialogs.Message(kDeleted);
-  context_.progress->hide();
 }
 
 void TDeletionCommands::N12Click() {
@@ -113,5 +129,5 @@ void TDeletionCommands::N12Click() {
   }
   context_.dialogs.Message(kDeleted);
   // The grid shows the emptied table: one header row, not fixed.
-  context_.table.Load();
+  context_.table.Load(ui::Stop::Refused);
 }

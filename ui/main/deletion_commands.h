@@ -7,9 +7,13 @@
 #include "table_context.h"
 
 #include <cstdint>
+#include <functional>
 
 namespace dbf {
 class Dbf2_lib;
+}
+namespace ui {
+class Progress;
 }
 
 class TDeletionCommands {
@@ -28,9 +32,9 @@ class TDeletionCommands {
   bool Marked(int row) const;
   // Flags the record of the selected row deleted and purges the table.
   void DeleteSelectedRecord();
-  // Shows the purged table: the grid refilled from slot 1, reopened, and the
-  // record count text.
-  void ShowPurgedTable(dbf::Dbf2_lib& db);
+  // Opens the table, lets `mark` set the deletion flags (true when any is
+  // set), purges, refills the grid and tells it is done.
+  void Purge(const std::function<bool(dbf::Dbf2_lib&, ui::Progress&)>& mark);
 
   const TableContext context_;
 };

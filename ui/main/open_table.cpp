@@ -57,7 +57,7 @@ OpenTable::OpenTable(ui::StringGrid& grid, QProgressBar* progress, QLabel& pathS
 // The grid may outlive the table: it must no longer ask for memo cells.
 OpenTable::~OpenTable() { grid_.PresentCells({}, {}); }
 
-std::optional<OpenTable::Counts> OpenTable::Load() {
+std::optional<OpenTable::Counts> OpenTable::Load(ui::Stop stop) {
   dbf::Dbf2_lib db;
   errno = 0;
   db.DbfOpenForReading(kSlot, TablePath);
@@ -77,7 +77,7 @@ std::optional<OpenTable::Counts> OpenTable::Load() {
   std::vector<char> headerBytes = HeaderBytes(TablePath, layout.headerSize);
   auto store = std::make_unique<RecordStore>(std::move(header), std::move(fields), length, count);
   {
-    ui::Progress progress(progress_, count);
+    ui::Progress progress(progress_, count, stop);
     const int64_t block = std::max<int64_t>(1, kReadBlock / length);
     for (int64_t first = 0; first < count; first += block) {
       const int64_t n = std::min(block, count - first);
@@ -116,7 +116,7 @@ std::optional<OpenTable::Counts> OpenTable::Load() {
 }
 
 OpenTable::Counts OpenTable::LoadOrFail() {
-  const std::optional<Counts> counts = Load();
+  const std::optional<Counts> counts = Load(ui::Stop::Refused);
   if (!counts) throw std::system_error(errno, std::generic_category(), CannotReadMessage(TablePath));
   return *counts;
 }

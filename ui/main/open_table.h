@@ -12,6 +12,7 @@
 
 #include "code_page.h"
 #include "file_identity.h"
+#include "progress.h"
 
 #include <cstdint>
 #include <memory>
@@ -50,7 +51,9 @@ class OpenTable {
   // Loads TablePath into the grid; nothing when the file cannot be opened
   // for reading (errno tells why). Other failures (not a table, a failed
   // read) throw. Either way the grid and the rows' origin stay as they were.
-  std::optional<Counts> Load();
+  // A load after a command changed the file refuses a stop: the grid must
+  // show what the file now holds.
+  std::optional<Counts> Load(ui::Stop stop = ui::Stop::Allowed);
   // The record count as loading shows it: "N строк", and the header's
   // count beside it when that disagrees (the header is not corrected:
   // viewing writes nothing).
@@ -112,7 +115,8 @@ class OpenTable {
   // When the rows came from TablePath and its field layout is theirs (only
   // names changed), takes the new names into the header and returns true.
   bool RenameColumns();
-  // Load(), failing with the reason when the file cannot be read.
+  // Load() after a change (no stop), failing with the reason when the file
+  // cannot be read.
   Counts LoadOrFail();
 
   ui::StringGrid& grid_;

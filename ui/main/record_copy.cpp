@@ -91,10 +91,10 @@ void TRecordCopy::CopyRange(const std::string& target, bool create, int64_t type
   const int64_t last = typedLast < 1 ? count : std::min(typedLast, count);
   const int64_t first = std::max<int64_t>(typedFirst, 1);
   {
-    ui::Progress progress(context_.progress, count);
+    ui::Progress progress(context_.progress, last - first + 1);
     for (int64_t n = first; n <= last; ++n) {
       db.DbfGo(kTable, n);
-      progress.Set(n);
+      progress.Set(n - first + 1);
       db.DbfBlank(kOther);
       db.DbfCopyFields(kTable, kOther);
       db.DbfAppend(kOther);
@@ -102,6 +102,21 @@ void TRecordCopy::CopyRange(const std::string& target, bool create, int64_t type
   }
   db.DbfCloseAll();
   dialogs.Message("Копирование файла выполнено!");
+}
+
+// Only the records present now: the other table may be this one, which
+// grows with every record appended.
+void TRecordCopy::AppendOther(dbf::Dbf2_lib& db, ui::Progress& progress) {
+  const int64_t count = db.DbfRecCount(kOther);
+  progress.Phase(0, count);
+  db.DbfTop(kOther);
+  for (int64_t done = 0; done < count && !db.DbfEof(kOther); ++done) {
+    progress.Set(done + 1);
+    db.DbfBlank(kTable);
+    db.DbfCopyFields(kOther, kTable);
+    db.DbfAppend(kTable);
+    db.DbfSkip(kOther, 1);
+  }
 }
 
 void TRecordCopy::N13Click() {
@@ -115,26 +130,28 @@ void TRecordCopy::N13Click() {
   context_.table.SecondPath = choice->path;
   if (!dialogs.Ask("Выполнить копирование?", "Копируемый файл : " + context_.table.SecondPath)) return;
   if (!context_.PathGiven()) return;
-  ui::AnnounceChange(context_.table.TablePath);
 
-  dbf::Dbf2_lib db;
-  if (!OpenTableOrTell(db, kTable, context_.table.TablePath, dialogs)) return;
-  if (!OpenTableOrTell(db, kOther, context_.table.SecondPath, dialogs)) return;
-  // Only the records present now: the other table may be this one, which
-  // grows with every record appended.
-  const int64_t count = db.DbfRecCount(kOther);
   {
-    ui::Progress progress(context_.progress, count);
-    db.DbfTop(kOther);
-    for (int64_t done = 0; done < count && !db.DbfEof(kOther); ++done) {
-      progress.Set(db.DbfRecNo(kOther));
-      db.DbfBlank(kTable);
-      db.DbfCopyFields(kOther, kTable);
-      db.DbfAppend(kTable);
-      db.DbfSkip(kOther, 1);
-    }
+    // Appending and refilling under one bar; until every record is in, a
+    // stop (or failure) cuts the table back to what it was.
+    ui::Progress progress(context_.progress, {3, 1});
+    bool opened = false;
+    ui::KeepOnFailure(context_.table.TablePath, ui::kWholeFile, [&] {
+      dbf::Dbf2_lib db;
+      if (!OpenTableOrTell(db, kTable, context_.table.TablePath, dialogs)) return;
+      if (!OpenTableOrTell(db, kOther, context_.table.SecondPath, dialogs)) return;
+      opened = true;
+      try {
+        AppendOther(db, progress);
+      } catch (...) {
+        db.DbfCloseAll();
+        throw;
+      }
+      db.DbfCloseAll();
+    });
+    if (!opened) return;
+    progress.Phase(1, 1);
+    context_.table.Refill();
   }
-  db.DbfCloseAll();
-  context_.table.Refill();
   dialogs.Message("Копирование выполнено!");
 }

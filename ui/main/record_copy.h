@@ -10,6 +10,12 @@
 #include <string>
 
 class QLineEdit;
+namespace dbf {
+class Dbf2_lib;
+}
+namespace ui {
+class Progress;
+}
 
 class TRecordCopy {
  public:
@@ -25,6 +31,8 @@ class TRecordCopy {
   // (below 1: the first and the last record), to the target, made first
   // with the table's structure when `create`.
   void CopyRange(const std::string& target, bool create, int64_t typedFirst, int64_t typedLast);
+  // Appends every record of the other table (slot 2) to the table (slot 1).
+  void AppendOther(dbf::Dbf2_lib& db, ui::Progress& progress);
 
   const TableContext context_;
   QLineEdit& Edit1;

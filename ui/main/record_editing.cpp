@@ -143,7 +143,7 @@ void TRecordEditing::WriteRows(dbf::Dbf2_lib& db) {
   const RecordStore& store = *context_.table.Rows();
   const uint32_t length = store.RecordLength();
   const int rows = context_.grid.RowCount();
-  ui::Progress progress(context_.progress, rows);
+  ui::Progress progress(context_.progress, rows - 1);
   std::vector<char> run;
   run.reserve(kRunBytes + length);
   const auto flush = [&] {

@@ -91,22 +91,27 @@ void TRepairPanel::Button10Click() {
   }
   dbf::TableFile source;
   if (!source.OpenForReading(sourcePath)) return;
-  // A result that is there is replaced: it is kept first.
-  ui::AnnounceChange(resultPath);
-  dbf::TableFile result;
-  result.Create(resultPath);
   bool repaired = false;
-  {
+  // The result is written whole before it takes its name, so that a stop or
+  // failure part way leaves no half-made file (nor loses one that was there).
+  const auto repair = [&](const std::string& file) {
+    dbf::TableFile result;
+    result.Create(file);
     ui::Progress progress(ProgressBar3, source.Size());
     repaired = RepairHeader(source, result, RadioGroup4->ItemIndex() == kRecomputeOffsets,
                             [&progress](int64_t position) { progress.Set(position); });
+    result.Close();
+  };
+  if (FileExists(resultPath)) {
+    ui::ReplaceFileContents(resultPath, {repair});
+  } else {
+    ui::WriteNewFile(resultPath, repair);
   }
   if (!repaired) {
     context_.dialogs.Message("No field in file!");
     return;
   }
   source.Close();
-  result.Close();
   context_.dialogs.Message("Correct End!");
   hide();
 }

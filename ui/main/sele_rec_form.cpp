@@ -6,6 +6,7 @@
 #include "file_name.h"
 #include "progress.h"
 #include "radio_group.h"
+#include "safe_write.h"
 #include "string_grid.h"
 #include "table_checks.h"
 
@@ -124,10 +125,11 @@ void TSeleRecForm::CopyAllRecords(const std::string& source, const std::string& 
   // Both tables must open: the engine would end the program at the first
   // use of a slot that did not.
   if (!UsableTable(context_.dialogs, source) || !UsableTable(context_.dialogs, target)) return;
-  dbf::Dbf2_lib db;
-  db.DbfOpen(kSource, source);
-  db.DbfOpen(kTarget, target);
-  {
+  // A stop (or failure) part way cuts the target back to what it was.
+  ui::KeepOnFailure(target, ui::kWholeFile, [&] {
+    dbf::Dbf2_lib db;
+    db.DbfOpen(kSource, source);
+    db.DbfOpen(kTarget, target);
     ui::Progress progress(context_.progress, db.DbfRecCount(kSource));
     db.DbfTop(kSource);
     while (!db.DbfEof(kSource)) {
@@ -138,6 +140,6 @@ void TSeleRecForm::CopyAllRecords(const std::string& source, const std::string& 
       db.DbfSkip(kSource, 1);
     }
     db.DbfCloseAll();
-  }
+  });
   context_.dialogs.Message("Копирование выполнено!");
 }

@@ -9,6 +9,7 @@
 #include "event_guard.h"
 #include "file_name.h"
 #include "int_text.h"
+#include "progress.h"
 #include "safe_write.h"
 #include "string_grid.h"
 
@@ -243,6 +244,8 @@ dbf::SortOutcome TSortPanel::SortInto(const std::string& output) {
     for (int row = 1; row < StringGrid2->RowCount(); ++row) {
       db.DbfSortAddKey(Limited(dbf::TrimName(StringGrid2->Cell(row, kNameColumn))), *Direction(row), 0);
     }
+    ui::Progress progress(context_.progress, 1);
+    db.DbfOnStep(progress.Steps());
     outcome = db.DbfSortTo(kSource, kTarget);
     db.DbfCloseAll();
   };

@@ -21,6 +21,7 @@ add_library(office_files STATIC
   ${office_dir}/page_text.cpp
   ${office_dir}/text_report.cpp
   ${office_dir}/word_hand_over.cpp
+  ${office_dir}/work_steps.cpp
   ${office_dir}/xlsx_spreadsheet.cpp
   ${office_dir}/xlsx_workbook_file.cpp
 )

@@ -260,12 +260,16 @@ std::optional<office::ReportLayout> TReportPanel::ReadLayout() {
 void TReportPanel::Button8Click() {
   if (!db_) return;
   const std::string reportPath = office::ReportFileName(links_.tablePath());
-  office::ReportFile file(reportPath);
-  ui::Progress progress(ProgressBar2, links_.recordGrid.RowCount());
   const auto layout = ReadLayout();
-  // Settings that are refused leave the report empty.
-  if (layout) office::WriteTextReport(*db_, kSlot, *layout, file, [&](int64_t pass) { progress.Set(pass); });
-  file.Close();
+  {
+    // A report stopped part way is removed with its file; the one there
+    // before stays.
+    office::ReportFile file(reportPath);
+    ui::Progress progress(ProgressBar2, links_.recordGrid.RowCount());
+    // Settings that are refused leave the report empty.
+    if (layout) office::WriteTextReport(*db_, kSlot, *layout, file, [&](int64_t pass) { progress.Set(pass); });
+    file.Close();
+  }
   if (!layout) return;
   if (RadioGroup2->ItemIndex() == kToWordProcessor) office::HandReportToWord(reportPath, links_.session, office::TextPage::Of(page_));
   links_.dialogs.Message("Печать завершена!");

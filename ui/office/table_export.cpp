@@ -9,6 +9,7 @@
 #include "page_text.h"
 #include "progress.h"
 #include "report_checks.h"
+#include "work_steps.h"
 #include "xlsx_spreadsheet.h"
 
 #include <charconv>
@@ -26,6 +27,9 @@ constexpr uint16_t kSlot = 1;
 constexpr int64_t kGeneralExtraRows = 1;
 constexpr int64_t kPaymentExtraRows = 3;
 constexpr char kDone[] = "Перенос в MS EXCEL - выполнено!";
+// The shares of an export's bar: gathering the cells, writing the workbook.
+constexpr int kGatherWeight = 1;
+constexpr int kWriteWeight = 9;
 
 std::string Trimmed(const std::string& text) { return std::string(ui::Trim(text)); }
 
@@ -151,10 +155,24 @@ bool RunExport(const std::string& tablePath, ExportLinks& links, ui::CodePage pa
     return false;
   }
   ExcelReferences& excel = links.session.exportSet;
-  excel.Open(links.session.servers, TextPage::Of(page));
-  const std::optional<std::string> note = fill(table.db, *excel.worksheet);
-  table.db.DbfCloseAll();
-  excel.Show();
+  std::optional<std::string> note;
+  {
+    // Gathering the cells, then writing the workbook (which takes the most
+    // time) and handing it over, share the bar. A stop removes what the
+    // export had made; nothing is shown.
+    ui::Progress progress(&links.progress, {kGatherWeight, kWriteWeight});
+    try {
+      excel.Open(links.session.servers, TextPage::Of(page));
+      note = fill(table.db, *excel.worksheet);
+      table.db.DbfCloseAll();
+      progress.Phase(1, 1);
+      const WorkSteps steps(progress.Steps());
+      excel.Show();
+    } catch (const dbf::Stopped&) {
+      excel.Release();
+      throw;
+    }
+  }
   links.dialogs.Message(kDone);
   if (note) links.dialogs.Message(*note);
   return true;

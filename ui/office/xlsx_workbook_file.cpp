@@ -3,6 +3,7 @@
 #include "cell_spool.h"
 #include "office_automation.h"
 #include "page_text.h"
+#include "work_steps.h"
 
 #include <xlsxwriter.h>
 
@@ -10,11 +11,21 @@
 #include <charconv>
 #include <cstdio>
 #include <cstring>
+#include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <map>
+#include <thread>
 
 namespace office {
 
 namespace {
+
+// The steps told per cell: writing its row, packing the file.
+constexpr int64_t kRowsWeight = 3;
+constexpr int64_t kPackWeight = 2;
+// How often the packing is looked at.
+constexpr auto kPackPoll = std::chrono::milliseconds(5);
 
 [[noreturn]] void Fail(const std::string& path, lxw_error error, int systemError) {
   std::remove(path.c_str());
@@ -52,6 +63,42 @@ lxw_error WriteCell(lxw_worksheet* ws, lxw_row_t r, lxw_col_t c, CellKind kind, 
   return worksheet_write_string(ws, r, c, utf8.c_str(), nullptr);
 }
 
+// Packs the workbook into its file. The packing cannot stop on the way, so
+// for a command that watches its steps it runs on a thread of its own while
+// the steps are told here (the running command handles its events then); a
+// stop asked meanwhile takes effect once the file is packed, and removes it.
+lxw_error Pack(lxw_workbook* book, const std::string& path, int64_t done, int64_t total, int& systemError) {
+  if (!WorkSteps::Watched()) {
+    errno = 0;
+    const lxw_error closed = workbook_close(book);
+    systemError = errno;
+    return closed;
+  }
+  std::atomic<bool> packed = false;
+  lxw_error closed = LXW_NO_ERROR;
+  std::thread packer([&] {
+    errno = 0;
+    closed = workbook_close(book);
+    systemError = errno;
+    packed = true;
+  });
+  bool stopped = false;
+  do {
+    std::this_thread::sleep_for(kPackPoll);
+    try {
+      WorkSteps::Tell(done, total);
+    } catch (const dbf::Stopped&) {
+      stopped = true;
+    }
+  } while (!packed);
+  packer.join();
+  if (stopped) {
+    std::remove(path.c_str());
+    throw dbf::Stopped{};
+  }
+  return closed;
+}
+
 }  // namespace
 
 void WriteXlsxWorkbook(const std::string& path, const std::vector<SheetToWrite>& sheets,
@@ -85,33 +132,46 @@ void WriteXlsxWorkbook(const std::string& path, const std::vector<SheetToWrite>&
     }
     row.clear();
   };
+  int64_t cells = 0;
+  for (const SheetToWrite& sheet : sheets) cells += sheet.cells->CellCount();
+  const int64_t total = std::max<int64_t>((kRowsWeight + kPackWeight) * cells, 1);
+  int64_t visited = 0;
+  int64_t cells = 0;
+  for (const SheetToWrite& sheet : sheets) cells += sheet.cells->CellCount();
+  const int64_t total = std::max<int64_t>((kRowsWeight + kPackWeight) * cells, 1);
+  int64_t visited = 0;
   try {
-  for (const SheetToWrite& sheet : sheets) {
-    lxw_worksheet* ws = workbook_add_worksheet(book, nullptr);
-    for (size_t c = 0; c < sheet.widths.size(); ++c) {
-      if (sheet.widths[c] > 0) worksheet_set_column(ws, c, c, sheet.widths[c], nullptr);
-    }
-    sheet.cells->ForEachInRowOrder([&](uint32_t r, uint32_t col, uint8_t kind, std::string_view text) {
-      if (r != rowNumber) writeRow(ws);
-      rowNumber = r;
-      if (kind == static_cast<uint8_t>(CellKind::Date) && !dateFormat) {
-        dateFormat = workbook_add_format(book);
-        format_set_num_format(dateFormat, kDateFormat);
+    for (const SheetToWrite& sheet : sheets) {
+      lxw_worksheet* ws = workbook_add_worksheet(book, nullptr);
+      for (size_t c = 0; c < sheet.widths.size(); ++c) {
+        if (sheet.widths[c] > 0) worksheet_set_column(ws, c, c, sheet.widths[c], nullptr);
       }
-      row[col] = {kind, std::string(text)};
-    });
-    writeRow(ws);
-  }
+      sheet.cells->ForEachInRowOrder([&](uint32_t r, uint32_t col, uint8_t kind, std::string_view text) {
+        if (r != rowNumber) {
+          writeRow(ws);
+          WorkSteps::Tell(kRowsWeight * visited, total);
+        }
+        ++visited;
+        rowNumber = r;
+        if (kind == static_cast<uint8_t>(CellKind::Date) && !dateFormat) {
+          dateFormat = workbook_add_format(book);
+          format_set_num_format(dateFormat, kDateFormat);
+        }
+        row[col] = {kind, std::string(text)};
+      });
+      writeRow(ws);
+    }
   } catch (...) {
-    workbook_close(book);
+    // Nothing of a workbook not written whole is packed.
+    lxw_workbook_free(book);
     std::remove(path.c_str());
     throw;
   }
-  errno = 0;
-  const lxw_error closed = workbook_close(book);
+  int closeError = 0;
+  const lxw_error closed = Pack(book, path, kRowsWeight * cells, total, closeError);
   if (failure == LXW_NO_ERROR && closed != LXW_NO_ERROR) {
     failure = closed;
-    systemError = errno;
+    systemError = closeError;
   }
   if (failure != LXW_NO_ERROR) Fail(path, failure, systemError);
 }

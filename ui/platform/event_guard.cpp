@@ -1,6 +1,7 @@
 #include "event_guard.h"
 
 #include "dbf_errors.h"
+#include "progress.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -20,8 +21,12 @@ void EventGuard::InstallEngineReporters() {
 }
 
 void EventGuard::Run(const std::function<void()>& handler) {
+  // A command never starts inside another one.
+  if (Progress::Busy()) return;
   try {
     handler();
+  } catch (const dbf::Stopped&) {
+    // Stopped by the person: its writes are undone, nothing to tell.
   } catch (const dbf::DbfAbort& abort) {
     dialogs_.Message(abort.message);
   } catch (const std::system_error& e) {

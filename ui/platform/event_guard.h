@@ -7,7 +7,9 @@
 //    command cannot find) abandons the command: the engine has closed its
 //    tables on the way out, the numbered message is shown, and the program
 //    goes on with what the windows show, unsaved edits included.
+//  - A command the person stopped (dbf::Stopped) ends quietly.
 //  - Any other exception shows its text, like an input/output failure.
+//  - While a command is busy (see progress.h) no other handler runs.
 //
 // The exit function ends the process. The program's one flushes the standard
 // streams and ends at once (no handler runs after it); tests inject one that

@@ -121,7 +121,7 @@ bool TView_2_Form::LoadTable() {
         for (QWidget* w : std::initializer_list<QWidget*>{Panel1, Panel2, Panel4, Panel7, Panel8}) w->hide();
         setGeometry(5, y(), width(), 100);
         show();
-        progress.emplace(Gauge3, size);
+        progress.emplace(Gauge3, size, ui::Stop::Refused);
       }
       progress->Set(done);
     });
