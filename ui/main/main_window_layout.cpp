@@ -26,6 +26,8 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 const QColor kTeal(0, 128, 128);
@@ -171,7 +173,6 @@ void TForm2::BuildGridArea() {
 
 void TForm2::BuildBottomPanel() {
   Panel1 = Panel(centralWidget());
-  Panel1->setFixedHeight(105);
   auto* row = new QHBoxLayout(Panel1);
 
   auto* copyBox = new QGridLayout;
@@ -217,6 +218,8 @@ void TForm2::BuildBottomPanel() {
                             Panel1);
   row->addWidget(bbClose, 0, Qt::AlignBottom);
 
+  // As high as designed, or as its controls need in a larger font.
+  Panel1->setFixedHeight(std::max(105, row->minimumSize().height()));
   Panel1->hide();
   centralWidget()->layout()->addWidget(Panel1);
 
@@ -248,7 +251,10 @@ void TForm2::PlaceOverlays() {
   Image2->setGeometry(width / 2 + 20, height / 2 - 90, 180, 180);
   int left = 20;
   for (TaskPanel* panel : std::initializer_list<TaskPanel*>{Panel3, Panel4, Panel5, Panel6, Panel7, Panel8}) {
-    panel->move(std::min(left, std::max(0, width - panel->width())), 20);
+    // Inset where the area has room; cut to the area where it has not.
+    panel->FitInto(GridArea->size());
+    panel->move(std::min(left, std::max(0, width - panel->width())),
+                std::min(20, std::max(0, height - panel->height())));
     panel->raise();
     left += 40;
   }

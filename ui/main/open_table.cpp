@@ -2,6 +2,7 @@
 
 #include "code_page.h"
 #include "code_page_detection.h"
+#include "column_widths.h"
 #include "dbf2_lib.h"
 #include "dialog_service.h"
 #include "progress.h"
@@ -48,6 +49,12 @@ std::vector<char> HeaderBytes(const std::string& path, uint16_t headerSize) {
 
 OpenTable::OpenTable(ui::StringGrid& grid, QProgressBar* progress, QLabel& pathStrip, QLabel& countText)
     : grid_(grid), progress_(progress), pathStrip_(pathStrip), countText_(countText) {}
+
+void OpenTable::FitColumns() {
+  std::vector<int> lengths;
+  for (const FieldLayout& field : layout_.fields) lengths.push_back(field.length);
+  FitRecordColumns(grid_, lengths);
+}
 
 std::optional<OpenTable::Counts> OpenTable::Load() {
   dbf::Dbf2_lib db;
@@ -97,6 +104,7 @@ std::optional<OpenTable::Counts> OpenTable::Load() {
   header_ = std::move(headerBytes);
   layout_ = std::move(layout);
   found_ = found;
+  FitColumns();
   return counts;
 }
 

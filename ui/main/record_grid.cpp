@@ -56,7 +56,10 @@ void TForm2::N4Click() {
   request.minSize = 2;
   request.maxSize = 26;
   request.presetSize = 8;
-  if (const auto font = links_.dialogs.ChooseFont(request)) StringGrid1->setFont(*font);
+  if (const auto font = links_.dialogs.ChooseFont(request)) {
+    StringGrid1->setFont(*font);
+    table_->FitColumns();
+  }
 }
 
 void TForm2::ToolButton9Click() { N4Click(); }

@@ -19,7 +19,9 @@ QString Displayed(const std::string& text) {
 
 QWidget* QtDialogService::Owner() const {
   QWidget* active = QApplication::activeWindow();
-  return active && active->isVisible() ? active : fallback_;
+  if (active && active->isVisible()) return active;
+  if (QWidget* command = commandWindow_.Window()) return command;
+  return fallback_;
 }
 
 void QtDialogService::Message(const std::string& text) {
