@@ -22,6 +22,8 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStyle>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -38,6 +40,15 @@ QAction* Button(QToolBar* bar, QStyle::StandardPixmap icon, const char* hint) {
   QAction* action = bar->addAction(bar->style()->standardIcon(icon), QString::fromUtf8(hint));
   action->setToolTip(QString::fromUtf8(hint));
   return action;
+}
+
+// The bottom panel is as high as designed, or as its controls need in a
+// larger font, and higher by a scroll bar while it is too narrow for them.
+void FitBottomPanel(QWidget& panel) {
+  auto* strip = panel.findChild<QScrollArea*>();
+  const QSize needed = strip->widget()->minimumSizeHint();
+  const int bar = needed.width() > panel.width() ? strip->horizontalScrollBar()->sizeHint().height() : 0;
+  panel.setFixedHeight(std::max(105, needed.height()) + bar);
 }
 
 QWidget* Panel(QWidget* parent) {
@@ -173,7 +184,14 @@ void TForm2::BuildGridArea() {
 
 void TForm2::BuildBottomPanel() {
   Panel1 = Panel(centralWidget());
-  auto* row = new QHBoxLayout(Panel1);
+  // The controls scroll sideways in a window narrower than they are.
+  auto* strip = new QScrollArea(Panel1);
+  strip->setFrameShape(QFrame::NoFrame);
+  strip->setWidgetResizable(true);
+  strip->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  strip->viewport()->setAutoFillBackground(false);
+  auto* controls = new QWidget(strip);
+  auto* row = new QHBoxLayout(controls);
 
   auto* copyBox = new QGridLayout;
   Label1 = new QLabel(QString::fromUtf8("Имя файла для копии"), Panel1);
@@ -218,8 +236,11 @@ void TForm2::BuildBottomPanel() {
                             Panel1);
   row->addWidget(bbClose, 0, Qt::AlignBottom);
 
-  // As high as designed, or as its controls need in a larger font.
-  Panel1->setFixedHeight(std::max(105, row->minimumSize().height()));
+  strip->setWidget(controls);
+  auto* fill = new QVBoxLayout(Panel1);
+  fill->setContentsMargins(0, 0, 0, 0);
+  fill->addWidget(strip);
+  FitBottomPanel(*Panel1);
   Panel1->hide();
   centralWidget()->layout()->addWidget(Panel1);
 
@@ -261,6 +282,9 @@ void TForm2::PlaceOverlays() {
 }
 
 bool TForm2::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == GridArea && event->type() == QEvent::Resize) PlaceOverlays();
+  if (watched == GridArea && event->type() == QEvent::Resize) {
+    FitBottomPanel(*Panel1);
+    PlaceOverlays();
+  }
   return QMainWindow::eventFilter(watched, event);
 }

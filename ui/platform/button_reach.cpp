@@ -86,7 +86,8 @@ QStringList ButtonReach(QWidget& window) {
   const QRect area = screen ? screen->geometry() : frame;
   lines << Line(OnScreen(area, frame), "window", window.windowTitle(), frame, window);
   for (QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
-    if (!button->isVisible() || button->window() != &window) continue;
+    // A button of no size (a table's corner without headers) shows nothing.
+    if (!button->isVisible() || button->window() != &window || button->size().isEmpty()) continue;
     BringIntoView(*button);
     const QRect where = Global(*button);
     const QWidget* cutter = Cutter(*button);

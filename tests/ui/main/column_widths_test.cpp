@@ -1,6 +1,7 @@
 #include "main_window_fixture.h"
 
 #include <QFontMetrics>
+#include <QHeaderView>
 
 // After a font choice every column shows its field's whole length and the
 // record number with its mark, and a row the font's height; where the design
@@ -18,7 +19,9 @@ TEST_F(MainWindowTest, ColumnsFitTheirFieldsInTheChosenFont) {
     for (int column = 1; column <= 3; ++column) {
       const int needed = metrics.horizontalAdvance(QString(lengths[column - 1], QLatin1Char('9')));
       EXPECT_GE(grid.ColWidth(column), needed) << column;
-      if (needed + 30 < 80) EXPECT_EQ(grid.ColWidth(column), 80) << column;
+      if (needed + 30 < 80) {
+        EXPECT_EQ(grid.ColWidth(column), 80) << column;
+      }
     }
     EXPECT_GE(grid.verticalHeader()->defaultSectionSize(), std::max(24, metrics.height()));
   }
