@@ -9,7 +9,7 @@
 #      every button of it, every title of its menu bar and every item of an
 #      open menu lies whole inside the screen and inside every widget it
 #      sits in (the program's own report, asked for with
-#      Ctrl+Alt+Shift+F12; a button in a scrolling area is scrolled to
+#      Ctrl+Shift+F12; a button in a scrolling area is scrolled to
 #      first). Menus are picked and buttons pressed where the report places
 #      them, so what is checked is also what a person clicks;
 #   2. the operations dialog copies the table into another: its question and
@@ -30,7 +30,7 @@ if ! command -v Xvfb >/dev/null; then
   echo "SKIPPED: Xvfb is not installed (scripts/install-deps.sh installs it)"
   exit 77
 fi
-for tool in openbox xdotool xprop import; do
+for tool in openbox xdotool xprop xwininfo import; do
   command -v "$tool" >/dev/null || { echo "FAILED: $tool is not installed"; exit 1; }
 done
 
@@ -43,7 +43,7 @@ ends_in_report() { [ "$(grep -c '^end$' "$report" 2>/dev/null || true)" -ge "$1"
 # Asks for the report; the newest one goes to $work/last.
 ask_report() {
   reports=$((reports + 1))
-  xdotool key ctrl+alt+shift+F12
+  xdotool key ctrl+shift+F12
   wait_for "report $reports of the program" ends_in_report "$reports"
   awk -v n="$reports" '/^end$/ { done++; next } done == n - 1' "$report" >"$work/last"
 }
@@ -53,15 +53,15 @@ reported() { ask_report && in_last "$1" "$2"; }
 wait_reported() { wait_for "$1 \"$2\"" reported "$1" "$2"; }
 
 # Every window of the program inside the screen, by the window system's
-# count; every line of the report "ok"; a screenshot.
+# count (xwininfo); every line of the report "ok"; a screenshot.
 check() {
-  local w geometry
+  local w x y width height
   for w in $(shown_windows); do
-    geometry=$(xdotool getwindowgeometry --shell "$w")
-    local X Y WIDTH HEIGHT
-    eval "$(grep -E '^(X|Y|WIDTH|HEIGHT)=' <<<"$geometry")"
-    if ((X < 0 || Y < 0 || X + WIDTH > screen_width || Y + HEIGHT > screen_height)); then
-      fail "window '$(xdotool getwindowname "$w")' at $X,$Y ${WIDTH}x$HEIGHT is not inside the $screen screen"
+    read -r x y width height < <(xwininfo -id "$w" |
+      awk '/Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF }
+           /Width:/ { w = $NF } /Height:/ { h = $NF } END { print x, y, w, h }')
+    if ((x < 0 || y < 0 || x + width > screen_width || y + height > screen_height)); then
+      fail "window '$(xdotool getwindowname "$w")' at $x,$y ${width}x$height is not inside the $screen screen"
     fi
   done
   ask_report
@@ -217,6 +217,7 @@ run_on_screen() {
   wait "$pid" || fail "the program ended with code $?"
   pid=""
   stop_display
+  echo "$screen at scale $scale: passed after ${SECONDS}s"
 }
 
 run_on_screen 1000x700 1

@@ -91,6 +91,10 @@ void TSeleRecForm::N14Click() {
   RadioGroup1->SetItemIndex(kAllRecords);
   ui::CentreOnScreen(*this, context_.window, kDesignSize);
   show();
+  // A tool window is not given the focus by every window manager; its
+  // commands need it.
+  raise();
+  activateWindow();
 }
 
 void TSeleRecForm::closeEvent(QCloseEvent* event) {

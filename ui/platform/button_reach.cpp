@@ -114,7 +114,8 @@ class ReportOnRequest : public QObject {
   bool eventFilter(QObject*, QEvent* event) override {
     if (event->type() != QEvent::KeyPress) return false;
     const auto* key = static_cast<QKeyEvent*>(event);
-    constexpr auto kChord = Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier;
+    // Not with Alt: Alt closes an open menu.
+    constexpr auto kChord = Qt::ControlModifier | Qt::ShiftModifier;
     if (key->key() != Qt::Key_F12 || key->modifiers() != kChord) return false;
     Write();
     return true;

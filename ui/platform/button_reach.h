@@ -5,7 +5,7 @@
 // first scrolled into view, as a person would.
 //
 // For checks on a real display the program writes the report on request:
-// with DBFVIEW_BUTTON_REPORT naming a file, Ctrl+Alt+Shift+F12 appends to
+// with DBFVIEW_BUTTON_REPORT naming a file, Ctrl+Shift+F12 appends to
 // that file one line per shown window, per button of it, per title of its
 // menu bar and per item of an open menu, each starting with "ok" or "cut",
 // and then a line "end".

@@ -26,6 +26,7 @@ class QtDialogService : public DialogService {
  private:
   std::optional<FileChoice> RunFileDialog(const std::string& filter, bool save);
   QWidget* Owner() const;
+  class FocusBack;
 
   QWidget* fallback_;
   CommandWindow commandWindow_;

@@ -13,15 +13,15 @@ TEST(ScreenFit, WindowsKeepTheirDesignWhereItFitsAndStayOnTheScreen) {
   const struct {
     QPoint topLeft;
     QSize size;
-    QRect expected;  // client size; frame position
+    QRect expected;  // the client area (the offscreen platform draws no frame)
   } cases[] = {
-      {{20, 20}, {300, 200}, {20, 20, 300, 200}},
-      {{2, 2}, {area.width() + 200, area.height() + 100}, {0, 0, area.width() - 12, area.height() - 38}},
-      {{area.right() - 100, area.bottom() - 50}, {300, 200}, {area.right() + 1 - 312, area.bottom() + 1 - 238, 300, 200}},
+      {{20, 20}, {300, 200}, {26, 52, 300, 200}},
+      {{2, 2}, {area.width() + 200, area.height() + 100}, {6, 32, area.width() - 12, area.height() - 38}},
+      {{area.right() - 100, area.bottom() - 50}, {300, 200}, {area.right() + 1 - 306, area.bottom() + 1 - 206, 300, 200}},
   };
   for (const auto& c : cases) {
     QWidget window;
     ui::FitOnScreen(window, c.topLeft, c.size);
-    EXPECT_EQ(QRect(window.pos(), window.size()), c.expected);
+    EXPECT_EQ(window.geometry(), c.expected);
   }
 }
