@@ -5,6 +5,7 @@
 # `here` (its folder), `shots` (the screenshot folder) and, once it has
 # started the program, `pid`.
 
+exec 5>&1
 work=$(mktemp -d)
 pids=()
 cleanup() {
@@ -18,6 +19,9 @@ step="start"
 pid=""
 fail() {
   trap - ERR
+  # To the test's own output, also from inside a poll that hides the output
+  # of what it polls.
+  exec >&5 2>&5
   echo "FAILED at step '$step': $*"
   if [ -n "$pid" ] && ! kill -0 "$pid" 2>/dev/null; then echo "(the program is no longer running)"; fi
   if [ -n "${DISPLAY:-}" ]; then

@@ -38,14 +38,18 @@ source "$here/display_session.sh"
 
 # --- the program's report of its windows, buttons and menus --------------------
 report="$work/report"
-reports=0
-ends_in_report() { [ "$(grep -c '^end$' "$report" 2>/dev/null || true)" -ge "$1" ]; }
-# Asks for the report; the newest one goes to $work/last.
+ends() { if [ -f "$report" ]; then grep -c '^end$' "$report" || true; else echo 0; fi; }
+more_ends_than() { [ "$(ends)" -gt "$1" ]; }
+# Asks for the report; the newest one goes to $work/last. The chord is sent
+# again while no report comes: a key pressed the moment a dialog closes can
+# find no window with the focus.
 ask_report() {
-  reports=$((reports + 1))
-  xdotool key ctrl+shift+F12
-  wait_for "report $reports of the program" ends_in_report "$reports"
-  awk -v n="$reports" '/^end$/ { done++; next } done == n - 1' "$report" >"$work/last"
+  local before deadline=$((SECONDS + 15))
+  before=$(ends)
+  until xdotool key ctrl+shift+F12 && poll 1 more_ends_than "$before"; do
+    [ "$SECONDS" -lt "$deadline" ] || fail "no report of the program within 15 s"
+  done
+  awk -v n="$(ends)" '/^end$/ { done++; next } done == n - 1' "$report" >"$work/last"
 }
 in_last() { awk -F'\t' -v k="$1" -v c="$2" '$2 == k && $3 == c { found = 1 } END { exit !found }' "$work/last"; }
 reported() { ask_report && in_last "$1" "$2"; }
@@ -80,10 +84,13 @@ click() {
   # shellcheck disable=SC2086
   xdotool mousemove --sync $at click 1
 }
-press() { wait_reported button "$1" && click button "$1"; }
+# What the last report shows stays where it is until a window opens or
+# closes: the menu bar's titles, the toolbar's buttons.
+shown_or_wait() { in_last "$1" "$2" || wait_reported "$1" "$2"; }
+press() { shown_or_wait button "$1" && click button "$1"; }
 # Picks a menu's item, through the submenu when a third caption is given.
 pick() {
-  wait_reported menu "$1"
+  shown_or_wait menu "$1"
   click menu "$1"
   wait_reported item "$2"
   click item "$2"
@@ -132,7 +139,6 @@ run_on_screen() {
   step="$screen: start"
   open_display
   rm -rf "$work/tables" "$report"
-  reports=0
   mkdir "$work/tables"
   cp "$table" "$work/tables/table.dbf"
   cp "$table" "$work/tables/target.dbf"
