@@ -84,13 +84,13 @@ click() {
   # shellcheck disable=SC2086
   xdotool mousemove --sync $at click 1
 }
-# What the last report shows stays where it is until a window opens or
-# closes: the menu bar's titles, the toolbar's buttons.
+# A toolbar button stays where the last report shows it (menus are looked
+# up afresh: a window that has closed since had menus of the same names).
 shown_or_wait() { in_last "$1" "$2" || wait_reported "$1" "$2"; }
 press() { shown_or_wait button "$1" && click button "$1"; }
 # Picks a menu's item, through the submenu when a third caption is given.
 pick() {
-  shown_or_wait menu "$1"
+  wait_reported menu "$1"
   click menu "$1"
   wait_reported item "$2"
   click item "$2"
