@@ -1,6 +1,7 @@
 // Starts the program: the application, the dialogs and the guard every event
 // handler runs through, the main window, then the event loop. One optional
 // argument names a table to open at once.
+#include "button_reach.h"
 #include "desktop_launcher.h"
 #include "enter_presses_buttons.h"
 #include "event_guard.h"
@@ -26,6 +27,7 @@ int main(int argc, char** argv) {
   QGuiApplication::setDesktopFileName(QStringLiteral("dbfview"));
   ui::EnterPressesButtons::InstallOnApplication();
   ui::InstallQtTranslations();
+  ui::InstallButtonReportOnRequest();
 
   ui::QtDialogService dialogs;
   ui::EventGuard guard(dialogs, ui::ExitProcessNow);

@@ -14,6 +14,7 @@
 #include "remembered_settings.h"
 #include "rename_panel.h"
 #include "repair_panel.h"
+#include "screen_fit.h"
 #include "sele_rec_form.h"
 #include "sort_panel.h"
 #include "structure_commands.h"
@@ -161,8 +162,7 @@ void TForm2::FormCreate() {
   RadioGroup1->SetItemIndex(0);
   GroupBox1->hide();
   Edit4->clear();
-  move(2, 2);
-  resize(1000, 700);
+  ui::FitOnScreen(*this, {2, 2}, {1000, 700});
 }
 
 void TForm2::FormShow() { ShowTitle(); }

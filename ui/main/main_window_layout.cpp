@@ -22,9 +22,13 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStyle>
 #include <QToolBar>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -36,6 +40,15 @@ QAction* Button(QToolBar* bar, QStyle::StandardPixmap icon, const char* hint) {
   QAction* action = bar->addAction(bar->style()->standardIcon(icon), QString::fromUtf8(hint));
   action->setToolTip(QString::fromUtf8(hint));
   return action;
+}
+
+// The bottom panel is as high as designed, or as its controls need in a
+// larger font, and higher by a scroll bar while it is too narrow for them.
+void FitBottomPanel(QWidget& panel) {
+  auto* strip = panel.findChild<QScrollArea*>();
+  const QSize needed = strip->widget()->minimumSizeHint();
+  const int bar = needed.width() > panel.width() ? strip->horizontalScrollBar()->sizeHint().height() : 0;
+  panel.setFixedHeight(std::max(105, needed.height()) + bar);
 }
 
 QWidget* Panel(QWidget* parent) {
@@ -178,8 +191,14 @@ void TForm2::BuildGridArea() {
 
 void TForm2::BuildBottomPanel() {
   Panel1 = Panel(centralWidget());
-  Panel1->setFixedHeight(105);
-  auto* row = new QHBoxLayout(Panel1);
+  // The controls scroll sideways in a window narrower than they are.
+  auto* strip = new QScrollArea(Panel1);
+  strip->setFrameShape(QFrame::NoFrame);
+  strip->setWidgetResizable(true);
+  strip->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  strip->viewport()->setAutoFillBackground(false);
+  auto* controls = new QWidget(strip);
+  auto* row = new QHBoxLayout(controls);
 
   auto* copyBox = new QGridLayout;
   Label1 = new QLabel(QString::fromUtf8("Имя файла для копии"), Panel1);
@@ -224,6 +243,11 @@ void TForm2::BuildBottomPanel() {
                             Panel1);
   row->addWidget(bbClose, 0, Qt::AlignBottom);
 
+  strip->setWidget(controls);
+  auto* fill = new QVBoxLayout(Panel1);
+  fill->setContentsMargins(0, 0, 0, 0);
+  fill->addWidget(strip);
+  FitBottomPanel(*Panel1);
   Panel1->hide();
   centralWidget()->layout()->addWidget(Panel1);
 
@@ -255,13 +279,19 @@ void TForm2::PlaceOverlays() {
   Image2->setGeometry(width / 2 + 20, height / 2 - 90, 180, 180);
   int left = 20;
   for (TaskPanel* panel : std::initializer_list<TaskPanel*>{Panel3, Panel4, Panel5, Panel6, Panel7, Panel8}) {
-    panel->move(std::min(left, std::max(0, width - panel->width())), 20);
+    // Inset where the area has room; cut to the area where it has not.
+    panel->FitInto(GridArea->size());
+    panel->move(std::min(left, std::max(0, width - panel->width())),
+                std::min(20, std::max(0, height - panel->height())));
     panel->raise();
     left += 40;
   }
 }
 
 bool TForm2::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == GridArea && event->type() == QEvent::Resize) PlaceOverlays();
+  if (watched == GridArea && event->type() == QEvent::Resize) {
+    FitBottomPanel(*Panel1);
+    PlaceOverlays();
+  }
   return QMainWindow::eventFilter(watched, event);
 }

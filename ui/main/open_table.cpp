@@ -2,6 +2,7 @@
 
 #include "code_page.h"
 #include "code_page_detection.h"
+#include "column_widths.h"
 #include "dbf2_lib.h"
 #include "dialog_service.h"
 #include "memo_cells.h"
@@ -56,6 +57,12 @@ OpenTable::OpenTable(ui::StringGrid& grid, QProgressBar* progress, QLabel& pathS
 
 // The grid may outlive the table: it must no longer ask for memo cells.
 OpenTable::~OpenTable() { grid_.PresentCells({}, {}); }
+
+void OpenTable::FitColumns() {
+  std::vector<int> lengths;
+  for (const FieldLayout& field : layout_.fields) lengths.push_back(field.length);
+  FitRecordColumns(grid_, lengths);
+}
 
 std::optional<OpenTable::Counts> OpenTable::Load(ui::Stop stop) {
   dbf::Dbf2_lib db;
@@ -112,6 +119,7 @@ std::optional<OpenTable::Counts> OpenTable::Load(ui::Stop stop) {
   header_ = std::move(headerBytes);
   layout_ = std::move(layout);
   found_ = found;
+  FitColumns();
   return counts;
 }
 

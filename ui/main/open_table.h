@@ -81,6 +81,10 @@ class OpenTable {
   // neither does.
   std::optional<ui::CodePage> FoundPage() const { return found_; }
 
+  // Sets the grid's column widths and row height to show every field in the
+  // grid's font; loading does it, a new font calls for it again.
+  void FitColumns();
+
   // The grid's cells, while it shows a table; nullptr otherwise.
   RecordStore* Rows();
   // The memo fields of the rows' table and their memo file, while the grid

@@ -66,6 +66,7 @@ void TForm2::N4Click() {
   if (const auto font = links_.dialogs.ChooseFont(request)) {
     StringGrid1->setFont(*font);
     settings_->SetGridFont(*font);
+    table_->FitColumns();
   }
 }
 

@@ -99,7 +99,7 @@ void TRenamePanel::Button17Click() {
   }
   setEnabled(false);
   const QWidget* area = StringGrid4->parentWidget();
-  StringGrid4->setGeometry(std::max(0, area->width() - 320), 40, 300, 260);
+  StringGrid4->setGeometry(std::max(0, area->width() - 320), 40, 300, std::clamp(area->height() - 40, 100, 260));
   StringGrid4->SetSelectedCell(1, kNameColumn);
   StringGrid4->show();
   StringGrid4->raise();

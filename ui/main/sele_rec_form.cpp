@@ -7,14 +7,17 @@
 #include "progress.h"
 #include "radio_group.h"
 #include "safe_write.h"
+#include "screen_fit.h"
 #include "string_grid.h"
 #include "table_checks.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableView>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -25,33 +28,49 @@ constexpr uint16_t kTarget = 2;
 
 std::string UpperName(const std::string& name) { return QString::fromStdString(name).toUpper().toStdString(); }
 
-QPushButton* Button(const char* caption, int top, QWidget* parent) {
+QPushButton* Button(const char* caption, QWidget* parent) {
   auto* button = new QPushButton(QString::fromUtf8(caption), parent);
-  button->setGeometry(8, top, 225, 25);
+  button->setMinimumSize(225, 25);
   return button;
 }
 
+// The design size of the client area, kept where the screen has room.
+constexpr QSize kDesignSize(772, 534);
+
 }  // namespace
 
+// The controls on the right, 238 wide (wider where their texts need it);
+// the unused grid and panel fill the rest.
 TSeleRecForm::TSeleRecForm(const TableContext& context) : QWidget(nullptr, Qt::Tool), context_(context) {
-  resize(772, 534);
   Panel1 = new QWidget(this);
-  Panel1->setGeometry(width() - 238, 0, 238, 384);
+  Panel1->setMinimumWidth(238);
   RadioGroup1 = new ui::RadioGroup(QString(), {QString::fromUtf8("Для всех записей"),
                                                QString::fromUtf8("Для записей по условию")},
                                    Panel1);
-  RadioGroup1->setGeometry(0, 0, 238, 57);
   QFont bold = RadioGroup1->font();
   bold.setBold(true);
   RadioGroup1->setFont(bold);
-  Button1 = Button("Отметка для удаления", 64, Panel1);
-  Button2 = Button("Снять отметку об удалении", 96, Panel1);
-  Button3 = Button("Копировать в файл :", 127, Panel1);
+  RadioGroup1->setMinimumHeight(57);
+  Button1 = Button("Отметка для удаления", Panel1);
+  Button2 = Button("Снять отметку об удалении", Panel1);
+  Button3 = Button("Копировать в файл :", Panel1);
+  auto* controls = new QVBoxLayout(Panel1);
+  controls->setContentsMargins(0, 0, 0, 0);
+  for (QWidget* control : std::initializer_list<QWidget*>{RadioGroup1, Button1, Button2, Button3}) {
+    controls->addWidget(control);
+  }
+  controls->addStretch();
   Panel2 = new QWidget(this);
-  Panel2->setGeometry(0, height() - 150, width() - 238, 150);
+  Panel2->setFixedHeight(150);
   DrawGrid1 = new QTableView(this);
-  DrawGrid1->setGeometry(72, 8, 425, 265);
   DrawGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
+  auto* unused = new QVBoxLayout;
+  unused->addWidget(DrawGrid1, 1);
+  unused->addWidget(Panel2);
+  auto* layout = new QHBoxLayout(this);
+  layout->addLayout(unused, 1);
+  layout->addWidget(Panel1);
+  resize(kDesignSize);
 
   const auto guarded = [&context](auto handler) { return context.guard.Guarded(handler); };
   RadioGroup1->onClick = guarded([this] { RadioGroup1Click(); });
@@ -71,7 +90,12 @@ void TSeleRecForm::N14Click() {
   setWindowTitle(QString::fromUtf8("Операции с файлом по выбранному условию."));
   RadioGroup1->setTitle(QString::fromUtf8("Условие обработки."));
   RadioGroup1->SetItemIndex(kAllRecords);
+  ui::CentreOnScreen(*this, context_.window, kDesignSize);
   show();
+  // A tool window is not given the focus by every window manager; its
+  // commands need it.
+  raise();
+  activateWindow();
 }
 
 void TSeleRecForm::closeEvent(QCloseEvent* event) {
@@ -85,7 +109,6 @@ void TSeleRecForm::FormClose() {
 }
 
 void TSeleRecForm::RadioGroup1Click() {
-  DrawGrid1->setGeometry(rect());
   DrawGrid1->hide();
   Panel2->hide();
   // Only the operations on all records exist.

@@ -89,7 +89,7 @@ TSortPanel::TSortPanel(const TableContext& context)
   Body()->addLayout(legend);
   Body()->addWidget(StringGrid2, 1);
   Body()->addLayout(keys);
-  resize(460, 480);
+  SetDesignSize({460, 480});
 
   context_.Hook(Button7, [this] { Button7Click(); });
   context_.Hook(Button1, [this] { Button1Click(); });

@@ -16,6 +16,7 @@
 #include "word_hand_over.h"
 
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -95,15 +96,17 @@ void TReportPanel::BuildControls() {
                                    {QString::fromUtf8("только в файл"), QString::fromUtf8("в MS  WORD")}, this);
   RadioGroup3 = new ui::RadioGroup(QString::fromUtf8("Номер строки"),
                                    {QString::fromUtf8("печатать"), QString::fromUtf8("не печатать")}, this);
-  Body()->addWidget(RadioGroup2);
-  Body()->addWidget(RadioGroup3);
+  auto* choices = new QHBoxLayout;
+  choices->addWidget(RadioGroup2);
+  choices->addWidget(RadioGroup3);
+  Body()->addLayout(choices);
   Button8 = new QPushButton(QString::fromUtf8("Выполнить"), this);
-  Body()->addWidget(Button8);
+  AddToBottomRow(Button8);
   ProgressBar2 = new QProgressBar(this);
   ProgressBar2->hide();
   Body()->addWidget(ProgressBar2);
   Button9 = ExitButton();
-  resize(560, 620);
+  SetDesignSize({560, 620});
 }
 
 void TReportPanel::ResetColumnGrid() {

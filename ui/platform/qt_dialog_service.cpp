@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QPointer>
 
 namespace ui {
 
@@ -26,16 +27,37 @@ QString Displayed(const std::string& text) {
 
 QWidget* QtDialogService::Owner() const {
   QWidget* active = QApplication::activeWindow();
-  return active && active->isVisible() ? active : fallback_;
+  if (active && active->isVisible()) return active;
+  if (QWidget* command = commandWindow_.Window()) return command;
+  return fallback_;
 }
 
+// Once a dialog has closed, its owner takes the focus back: the window
+// manager may hand it to another window, such as a disabled main window
+// behind a tool window.
+class QtDialogService::FocusBack {
+ public:
+  explicit FocusBack(QWidget* owner) : owner_(owner) {}
+  ~FocusBack() {
+    if (owner_ && owner_->isVisible()) owner_->activateWindow();
+  }
+  FocusBack(const FocusBack&) = delete;
+  FocusBack& operator=(const FocusBack&) = delete;
+
+ private:
+  QPointer<QWidget> owner_;
+};
+
 void QtDialogService::Message(const std::string& text) {
-  QMessageBox::information(Owner(), QApplication::applicationDisplayName(), Displayed(text),
-                           QMessageBox::Ok);
+  QWidget* owner = Owner();
+  FocusBack back(owner);
+  QMessageBox::information(owner, QApplication::applicationDisplayName(), Displayed(text), QMessageBox::Ok);
 }
 
 bool QtDialogService::Ask(const std::string& title, const std::string& text) {
-  return QMessageBox::question(Owner(), QString::fromStdString(title), Displayed(text),
+  QWidget* owner = Owner();
+  FocusBack back(owner);
+  return QMessageBox::question(owner, QString::fromStdString(title), Displayed(text),
                                QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
@@ -66,7 +88,9 @@ std::optional<FileChoice> QtDialogService::SaveFile(const std::string& filter) {
 
 std::optional<FileChoice> QtDialogService::RunFileDialog(const std::string& filter, bool save) {
   const QStringList nameFilters = QtNameFilters(ParseFilter(filter));
-  QFileDialog dialog(Owner());
+  QWidget* owner = Owner();
+  FocusBack back(owner);
+  QFileDialog dialog(owner);
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   // Both dialogs take names of files that do not exist yet; the commands
   // check for themselves whether the file must exist.
@@ -81,7 +105,9 @@ std::optional<FileChoice> QtDialogService::RunFileDialog(const std::string& filt
 std::optional<QFont> QtDialogService::ChooseFont(const FontRequest& request) {
   QFont initial = request.initial;
   if (request.presetSize > 0) initial.setPointSize(request.presetSize);
-  QFontDialog dialog(initial, Owner());
+  QWidget* owner = Owner();
+  FocusBack back(owner);
+  QFontDialog dialog(initial, owner);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   // Qt's dialog offers every size; the size range is kept by bringing the
   // chosen size into it.

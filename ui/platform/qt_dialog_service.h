@@ -1,9 +1,8 @@
 // The program's dialogs: Qt's message boxes, file dialogs and font dialog.
 #pragma once
 
+#include "command_window.h"
 #include "dialog_service.h"
-
-class QWidget;
 
 namespace ui {
 
@@ -11,8 +10,10 @@ class QtDialogService : public DialogService {
  public:
   // Every dialog is modal and belongs to the program's active window, the
   // one whose command asks: the window manager keeps it above that window
-  // (also above a window that stays on top) and centres it there. With no
-  // active window shown it belongs to `fallback`, or to no window.
+  // (also above a window that stays on top) and centres it there. While no
+  // window is active (right after another dialog closed) it belongs to the
+  // window last active before that dialog; with none shown, to `fallback`,
+  // or to no window.
   explicit QtDialogService(QWidget* fallback = nullptr) : fallback_(fallback) {}
   void SetFallbackOwner(QWidget* fallback) { fallback_ = fallback; }
 
@@ -29,8 +30,10 @@ class QtDialogService : public DialogService {
  private:
   std::optional<FileChoice> RunFileDialog(const std::string& filter, bool save);
   QWidget* Owner() const;
+  class FocusBack;
 
   QWidget* fallback_;
+  CommandWindow commandWindow_;
 };
 
 }  // namespace ui

@@ -10,6 +10,7 @@
 #include "progress.h"
 #include "radio_group.h"
 #include "raw_file.h"
+#include "screen_fit.h"
 #include "transfer_buffer.h"
 
 #include <QCheckBox>
@@ -119,7 +120,7 @@ bool TView_2_Form::LoadTable() {
     result = LoadFile(FileName, doc_, [&](int64_t done, int64_t size) {
       if (!progress) {
         for (QWidget* w : std::initializer_list<QWidget*>{Panel1, Panel2, Panel4, Panel7, Panel8}) w->hide();
-        setGeometry(5, y(), width(), 100);
+        ui::FitOnScreen(*this, {5, y()}, {width(), 100});
         show();
         progress.emplace(Gauge3, size, ui::Stop::Refused);
       }
@@ -139,7 +140,7 @@ bool TView_2_Form::LoadTable() {
 }
 
 void TView_2_Form::PlaceAndShow() {
-  setGeometry(20, 20, 950, 650);
+  ui::FitOnScreen(*this, {20, 20}, {950, 650});
   show();
 }
 

@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace rawview {
@@ -120,7 +121,12 @@ void TView_2_Form::BuildViewPanels() {
   };
 
   Panel3 = NewPanel(Panel2);
-  panel2Layout->addWidget(Panel3);
+  // The controls under the grid scroll in a window too low for them.
+  auto* below = new QScrollArea(Panel2);
+  below->setFrameShape(QFrame::NoFrame);
+  below->setWidgetResizable(true);
+  below->setWidget(Panel3);
+  panel2Layout->addWidget(below);
   auto* panel3Layout = new QHBoxLayout(Panel3);
   auto* left = new QVBoxLayout;
   panel3Layout->addLayout(left);

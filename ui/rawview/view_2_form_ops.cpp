@@ -7,9 +7,11 @@
 #include "insert_zero_simbol.h"
 #include "int_text.h"
 #include "radio_group.h"
+#include "screen_fit.h"
 #include "table_edits.h"
 #include "transfer_buffer.h"
 #include "view_2_form.h"
+#include "screen_fit.h"
 #include "view_2_form2.h"
 
 #include <QLabel>
@@ -60,7 +62,7 @@ void TView_2_Form::ShowAsOperationWindow(QFrame* panel, int extraWidth, const QS
   for (QAction* menu : {Operations->menuAction(), FontItem, Files->menuAction()}) menu->setVisible(false);
   panel->show();
   const QSize size = panel->sizeHint();
-  setGeometry(20, 100, size.width() + extraWidth, size.height() + 65);
+  ui::FitOnScreen(*this, {20, 100}, {size.width() + extraWidth, size.height() + 65});
   if (!caption.isEmpty()) setWindowTitle(caption);
   show();
 }

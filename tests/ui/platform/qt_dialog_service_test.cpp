@@ -10,6 +10,10 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <utility>
+#include <vector>
+
 // Commands that make a new file (a structure copy) take its name from the
 // open dialog, and check themselves whether the file exists.
 TEST(QtDialogService, OpenDialogTakesANameThatDoesNotExistYet) {
@@ -40,8 +44,9 @@ struct Shown {
   bool modal = false;
 };
 
-// Shows a message and closes it at once, noting whom it belonged to.
-Shown ShowMessage(ui::QtDialogService& dialogs, const std::string& text) {
+// Runs `show`, which shows one dialog, and closes the dialog at once,
+// noting whom it belonged to.
+Shown Dialog(const std::function<void()>& show) {
   Shown shown;
   QTimer::singleShot(0, [&] {
     QWidget* dialog = QApplication::activeModalWidget();
@@ -49,8 +54,12 @@ Shown ShowMessage(ui::QtDialogService& dialogs, const std::string& text) {
     shown = {dialog->parentWidget(), dialog->isModal()};
     dialog->close();
   });
-  dialogs.Message(text);
+  show();
   return shown;
+}
+
+Shown ShowMessage(ui::QtDialogService& dialogs, const std::string& text) {
+  return Dialog([&] { dialogs.Message(text); });
 }
 
 }  // namespace
@@ -72,6 +81,34 @@ TEST(QtDialogService, DialogsBelongToTheActiveWindowAndAreModal) {
   EXPECT_TRUE(fromOther.modal);
 
   other.hide();  // no shown window is active: the fallback owner takes it
+  EXPECT_EQ(ShowMessage(dialogs, "Удаление выполнено!").owner, &main);
+}
+
+// A tool window's command asks for a file, then asks a question and tells
+// its result: the dialogs after the first belong to the tool window too,
+// though no window is active once the first has closed, and not to the
+// disabled main window behind it.
+TEST(QtDialogService, DialogsAfterAnotherDialogBelongToTheCommandsWindow) {
+  QWidget main;
+  QWidget tool(nullptr, Qt::Tool);
+  main.show();
+  tool.show();
+  tool.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&tool));
+  main.setEnabled(false);
+  ui::QtDialogService dialogs(&main);
+
+  const std::vector<std::pair<const char*, std::function<void()>>> commands = {
+      {"file dialog", [&] { dialogs.OpenFile("Файлы *.dbf|*.dbf|"); }},
+      {"question", [&] { dialogs.Ask("Выполнить копирование?", "File A.DBF"); }},
+      {"message", [&] { dialogs.Message("Копирование выполнено!"); }},
+  };
+  for (const auto& [what, show] : commands) {
+    const Shown shown = Dialog(show);
+    EXPECT_EQ(shown.owner, &tool) << what;
+    QApplication::setActiveWindow(nullptr);
+  }
+  tool.hide();  // the command's window gone: the fallback owner takes it
   EXPECT_EQ(ShowMessage(dialogs, "Удаление выполнено!").owner, &main);
 }
 
