@@ -173,24 +173,6 @@ std::string StagingFolder() {
   return folder && *folder ? folder : "/tmp";
 }
 
-// Copies every byte of `from` over the start of `to`, writing through the
-// file system in use.
-void CopyAll(int from, int to, const std::string& path) {
-  std::vector<char> block(1 << 20);
-  for (off_t at = 0;;) {
-    const ssize_t got = ::pread(from, block.data(), block.size(), at);
-    if (got < 0 && errno == EINTR) continue;
-    if (got < 0) ThrowErrno(errno, path);
-    if (got == 0) return;
-    for (ssize_t done = 0; done < got;) {
-      const ssize_t put = CurrentFileSystem().Pwrite(to, block.data() + done, static_cast<size_t>(got - done), at + done);
-      if (put < 0 && errno == EINTR) continue;
-      if (put <= 0) ThrowErrno(put < 0 ? errno : EIO, path);
-      done += put;
-    }
-    at += got;
-  }
-}
 
 // Rewrites the file where it stands, for files no new file can replace. The
 // new contents are first written whole into a staged file, so that a full
@@ -348,5 +330,22 @@ FileSystem& CurrentFileSystem() { return *g_files; }
 FileSystemOverride::FileSystemOverride(FileSystem& files) : previous_(*std::exchange(g_files, &files)) {}
 
 FileSystemOverride::~FileSystemOverride() { g_files = &previous_; }
+
+void CopyAll(int from, int to, const std::string& path) {
+  std::vector<char> block(1 << 20);
+  for (off_t at = 0;;) {
+    const ssize_t got = ::pread(from, block.data(), block.size(), at);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) ThrowErrno(errno, path);
+    if (got == 0) return;
+    for (ssize_t done = 0; done < got;) {
+      const ssize_t put = CurrentFileSystem().Pwrite(to, block.data() + done, static_cast<size_t>(got - done), at + done);
+      if (put < 0 && errno == EINTR) continue;
+      if (put <= 0) ThrowErrno(put < 0 ? errno : EIO, path);
+      done += put;
+    }
+    at += got;
+  }
+}
 
 }  // namespace ui

@@ -120,6 +120,10 @@ class QuietChanges {
 // to change.
 void AnnounceChange(const std::string& path);
 
+// Copies every byte of `from` over the start of `to`, writing through the
+// file system in use; a failure throws std::system_error naming `path`.
+void CopyAll(int from, int to, const std::string& path);
+
 // The system calls above that finish or undo a write. Each behaves as the
 // call it is named after: -1 with errno set on failure.
 class FileSystem {

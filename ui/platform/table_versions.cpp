@@ -40,34 +40,19 @@ std::string Resolved(const std::string& path) {
 // Copies byte by byte, through copy_file_range where the kernel can, else
 // by reading and writing through the file system in use.
 void CopyBytes(int from, int to, const std::string& path) {
-  bool ranges = true;
-  std::string block;
   for (off_t at = 0;;) {
-    if (ranges) {
-      const ssize_t n = ::copy_file_range(from, nullptr, to, nullptr, size_t{1} << 30, 0);
-      if (n > 0) {
-        at += n;
-        continue;
-      }
-      if (n == 0) return;
-      if (errno == EINTR) continue;
-      if (at != 0 || (errno != EXDEV && errno != ENOSYS && errno != EINVAL && errno != EOPNOTSUPP)) {
-        ThrowErrno(errno, path);
-      }
-      ranges = false;
-      block.resize(1 << 20);
+    const ssize_t n = ::copy_file_range(from, nullptr, to, nullptr, size_t{1} << 30, 0);
+    if (n > 0) {
+      at += n;
+      continue;
     }
-    const ssize_t got = ::pread(from, block.data(), block.size(), at);
-    if (got < 0 && errno == EINTR) continue;
-    if (got < 0) ThrowErrno(errno, path);
-    if (got == 0) return;
-    for (ssize_t done = 0; done < got;) {
-      const ssize_t put = CurrentFileSystem().Pwrite(to, block.data() + done, static_cast<size_t>(got - done), at + done);
-      if (put < 0 && errno == EINTR) continue;
-      if (put <= 0) ThrowErrno(put < 0 ? errno : EIO, path);
-      done += put;
+    if (n == 0) return;
+    if (errno == EINTR) continue;
+    if (at != 0 || (errno != EXDEV && errno != ENOSYS && errno != EINVAL && errno != EOPNOTSUPP)) {
+      ThrowErrno(errno, path);
     }
-    at += got;
+    CopyAll(from, to, path);  // nothing copied yet: read and write instead
+    return;
   }
 }
 
