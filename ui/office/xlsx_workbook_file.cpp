@@ -136,10 +136,6 @@ void WriteXlsxWorkbook(const std::string& path, const std::vector<SheetToWrite>&
   for (const SheetToWrite& sheet : sheets) cells += sheet.cells->CellCount();
   const int64_t total = std::max<int64_t>((kRowsWeight + kPackWeight) * cells, 1);
   int64_t visited = 0;
-  int64_t cells = 0;
-  for (const SheetToWrite& sheet : sheets) cells += sheet.cells->CellCount();
-  const int64_t total = std::max<int64_t>((kRowsWeight + kPackWeight) * cells, 1);
-  int64_t visited = 0;
   try {
     for (const SheetToWrite& sheet : sheets) {
       lxw_worksheet* ws = workbook_add_worksheet(book, nullptr);
