@@ -90,9 +90,9 @@ void BM_ExportEventLatency(benchmark::State& state) {
   window.show();
   const auto exportOnce = [&] {
     office::OfficeSession session(servers);
-    office::ExportLinks links{dialogs, session, *bar};
+    office::ExportLinks links{dialogs, session, *bar, ui::CodePage::Windows1251};
     const auto start = std::chrono::steady_clock::now();
-    if (!office::ExportTable(table.path, 8, false, links)) state.SkipWithError("export refused");
+    if (!office::ExportTable(table.path, 8, office::ExportStyle{}, links)) state.SkipWithError("export refused");
     const double seconds = bench::SecondsSince(start);
     session.exportSet.Release();
     std::filesystem::remove_all(folder);
