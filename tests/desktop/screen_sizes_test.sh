@@ -147,11 +147,11 @@ run_on_screen() {
   header=$(od -An -tu2 -j8 -N2 "$table" | tr -d ' ')
   { head -c 4 "$table"; printf '\0\0\0\0'; dd if="$table" bs=1 skip=8 count=$((header - 8)) status=none
     printf '\x1a'; } >"$work/tables/empty.dbf"
-  (cd "$work/tables" && QT_SCALE_FACTOR=$scale DBFVIEW_BUTTON_REPORT=$report exec "$program" table.dbf) \
+  (cd "$work/tables" && XDG_CONFIG_HOME="$work/config-$scale" QT_SCALE_FACTOR=$scale DBFVIEW_BUTTON_REPORT=$report exec "$program" table.dbf) \
     >"$work/program.log" 2>&1 &
   pid=$!
   pids+=("$pid")
-  main_window() { xdotool search --all --pid "$pid" --onlyvisible --name '^View and correct file DBF' 2>/dev/null; }
+  main_window() { xdotool search --all --pid "$pid" --onlyvisible --name ' - View and correct file DBF' 2>/dev/null; }
   wait_for "main window" main_window
   main=$(main_window | sed -n 1p)
   wait_for "main window taking the focus" is_active "$main"

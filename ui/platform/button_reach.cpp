@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollArea>
 #include <QTextStream>
@@ -35,20 +36,25 @@ QString OnScreen(const QRect& area, const QRect& r) {
   return area.contains(r) ? QStringLiteral("ok") : QStringLiteral("cut by the screen");
 }
 
+// A caption as it reads on screen: without the '&' that marks its Alt key.
+QString Shown(QString caption) {
+  return caption.replace(QRegularExpression(QStringLiteral("&(.)")), QStringLiteral("\\1"));
+}
+
 // The menu bar's titles and an open menu's items, where a click picks them.
 void AddMenus(QWidget& window, const QRect& area, QStringList& lines) {
   for (QMenuBar* bar : window.findChildren<QMenuBar*>()) {
     for (QAction* action : bar->actions()) {
       if (!action->isVisible()) continue;
       const QRect r(bar->mapToGlobal(bar->actionGeometry(action).topLeft()), bar->actionGeometry(action).size());
-      lines << Line(OnScreen(area, r), "menu", action->text(), r, window);
+      lines << Line(OnScreen(area, r), "menu", Shown(action->text()), r, window);
     }
   }
   if (auto* menu = qobject_cast<QMenu*>(&window)) {
     for (QAction* action : menu->actions()) {
       if (!action->isVisible() || action->isSeparator()) continue;
       const QRect r(menu->mapToGlobal(menu->actionGeometry(action).topLeft()), menu->actionGeometry(action).size());
-      lines << Line(OnScreen(area, r), "item", action->text(), r, window);
+      lines << Line(OnScreen(area, r), "item", Shown(action->text()), r, window);
     }
   }
 }
@@ -58,7 +64,7 @@ QString Name(const QWidget& widget) {
 }
 
 QString Caption(const QAbstractButton& button) {
-  return button.text().isEmpty() ? button.toolTip() : button.text();
+  return button.text().isEmpty() ? button.toolTip() : Shown(button.text());
 }
 
 void BringIntoView(QAbstractButton& button) {
