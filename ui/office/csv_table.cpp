@@ -92,12 +92,12 @@ std::vector<FieldSpec> GuessFields(std::string_view utf8, const ColumnMap& map, 
   }
   std::vector<FieldSpec> fields;
   for (size_t f = 0; f < names.size(); ++f) {
-    std::optional<FieldSpec> spec = guesses[f].Field();
-    if (!spec) {
-      spec = FieldSpec{{}, 'C', kWidestText, 0};  // the values that do not fit are told in the second pass
+    std::optional<FieldSpec> guessed = guesses[f].Field();
+    if (!guessed) {
+      guessed = FieldSpec{{}, 'C', kWidestText, 0};  // the values that do not fit are told in the second pass
     }
-    spec->name = names[f];
-    fields.push_back(*spec);
+    guessed->name = names[f];
+    fields.push_back(*guessed);
   }
   return fields;
 }
