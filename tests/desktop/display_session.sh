@@ -5,6 +5,15 @@
 # `here` (its folder), `shots` (the screenshot folder) and, once it has
 # started the program, `pid`.
 
+# A machine without Xvfb skips the test; one without the other tools fails it.
+if ! command -v Xvfb >/dev/null; then
+  echo "SKIPPED: Xvfb is not installed (scripts/install-deps.sh installs it)"
+  exit 77
+fi
+for tool in openbox xdotool xprop xwininfo import; do
+  command -v "$tool" >/dev/null || { echo "FAILED: $tool is not installed"; exit 1; }
+done
+
 exec 5>&1
 work=$(mktemp -d)
 pids=()

@@ -26,14 +26,6 @@ table=$2
 shots=$3
 here=$(cd "$(dirname "$0")" && pwd)
 
-if ! command -v Xvfb >/dev/null; then
-  echo "SKIPPED: Xvfb is not installed (scripts/install-deps.sh installs it)"
-  exit 77
-fi
-for tool in openbox xdotool xprop xwininfo import; do
-  command -v "$tool" >/dev/null || { echo "FAILED: $tool is not installed"; exit 1; }
-done
-
 source "$here/display_session.sh"
 
 # --- the program's report of its windows, buttons and menus --------------------
