@@ -26,7 +26,7 @@ int main(int argc, char** argv) {
   // The desktop entry that names the program and its icon.
   QGuiApplication::setDesktopFileName(QStringLiteral("dbfview"));
   ui::EnterPressesButtons::InstallOnApplication();
-  ui::InstallQtTranslations();
+  ui::InstallTranslations(QLocale::system());
   ui::InstallButtonReportOnRequest();
 
   ui::QtDialogService dialogs;

@@ -5,6 +5,7 @@
 #include "dbf2_lib.h"
 
 #include "dbf_number.h"
+#include "dbf_texts.h"
 
 #include <algorithm>
 
@@ -12,7 +13,7 @@ namespace dbf {
 
 void Dbf2_lib::DbfCopyFields(uint16_t source, uint16_t target) {
   if (!DbfIsOpen(source) || !DbfIsOpen(target)) {
-    ReportMessage("File not Open!");
+    ReportMessage(Tr("Dbf2_lib", "File not Open!"));
     return;
   }
   struct Common {

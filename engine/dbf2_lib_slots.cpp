@@ -3,6 +3,7 @@
 #include "cyrillic_pages.h"
 
 #include "dbf_header.h"
+#include "dbf_texts.h"
 
 #include <cstdio>
 
@@ -165,19 +166,20 @@ void Dbf2_lib::DbfCloseAll() {
 
 namespace {
 
-std::string ErrorText(uint8_t code, const std::string& slot, const std::string& text) {
+// %1 is the slot's number, %2 the text given with the error, %3 its code.
+const char* ErrorPattern(uint8_t code) {
   switch (code) {
-    case 2: return " Ошибка  2 - неверно описание поля " + text + " файла DBF ";
-    case 3: return " Ошибка  3 - ТИП поля файла DBF  не числовой ";
-    case 4: return " Ошибка 4 : Файл N " + slot + " не открыт  ";
-    case 6: return " Ошибка 6 : Файл N " + slot + " не обнаружен  ";
-    case 7: return " Ошибка 7 : Тип при созании " + slot + "-го Файла указан не верно. ";
-    case 8: return "Ошибка 8 - DbfSkipEof : Файл N " + slot + " не открыт  ";
-    case 9: return "Ошибка 9 - DbfSkipBof : Файл N " + slot + " не открыт  ";
-    case 10: return "Ошибка 10 - DbfRead : Файл N " + slot + " не открыт  ";
-    case 11: return "Ошибка 11 - DbfWrite : Файл N " + slot + " не открыт  ";
-    case 13: return "Ошибка 13 - DbfOpen : Файл N " + slot + " не типа DBF ";
-    default: return "Ошибка " + std::to_string(code) + " " + text;
+    case 2: return DBF_TR_NOOP("Dbf2_lib", " Ошибка  2 - неверно описание поля %2 файла DBF ");
+    case 3: return DBF_TR_NOOP("Dbf2_lib", " Ошибка  3 - ТИП поля файла DBF  не числовой ");
+    case 4: return DBF_TR_NOOP("Dbf2_lib", " Ошибка 4 : Файл N %1 не открыт  ");
+    case 6: return DBF_TR_NOOP("Dbf2_lib", " Ошибка 6 : Файл N %1 не обнаружен  ");
+    case 7: return DBF_TR_NOOP("Dbf2_lib", " Ошибка 7 : Тип при созании %1-го Файла указан не верно. ");
+    case 8: return DBF_TR_NOOP("Dbf2_lib", "Ошибка 8 - DbfSkipEof : Файл N %1 не открыт  ");
+    case 9: return DBF_TR_NOOP("Dbf2_lib", "Ошибка 9 - DbfSkipBof : Файл N %1 не открыт  ");
+    case 10: return DBF_TR_NOOP("Dbf2_lib", "Ошибка 10 - DbfRead : Файл N %1 не открыт  ");
+    case 11: return DBF_TR_NOOP("Dbf2_lib", "Ошибка 11 - DbfWrite : Файл N %1 не открыт  ");
+    case 13: return DBF_TR_NOOP("Dbf2_lib", "Ошибка 13 - DbfOpen : Файл N %1 не типа DBF ");
+    default: return DBF_TR_NOOP("Dbf2_lib", "Ошибка %3 %2");
   }
 }
 
@@ -186,7 +188,8 @@ std::string ErrorText(uint8_t code, const std::string& slot, const std::string& 
 void Dbf2_lib::DbfError(uint8_t code, const std::string& text) {
   char slot[16];
   std::snprintf(slot, sizeof slot, "%3u", static_cast<unsigned>(currentSlot_));
-  std::string message = ErrorText(code, slot, text);
+  const std::string message =
+      FillText(Tr("Dbf2_lib", ErrorPattern(code)), {slot, text, std::to_string(code)});
   // Close every table so each header gets its record count; a second failure
   // while closing must not hide the error being reported.
   for (auto& s : slots_) CloseQuietly(s);

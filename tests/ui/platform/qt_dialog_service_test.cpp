@@ -114,7 +114,7 @@ TEST(QtDialogService, DialogsAfterAnotherDialogBelongToTheCommandsWindow) {
 
 // The buttons of Qt's own dialogs speak Russian, as the program's texts do.
 TEST(QtTranslations, QtsOwnButtonsAreRussian) {
-  ASSERT_TRUE(ui::InstallQtTranslations());
+  ASSERT_TRUE(ui::InstallTranslations(QLocale(QLocale::Russian)));
   EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QString::fromUtf8("Отмена"));
   EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Save As"), QString::fromUtf8("Сохранить как"));
 }

@@ -1,0 +1,55 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US" sourcelanguage="ru_RU">
+<context>
+    <name>Dbf2_lib</name>
+    <message>
+        <source>File not Open!</source>
+        <translation>File not Open!</translation>
+    </message>
+    <message>
+        <source> Ошибка  2 - неверно описание поля %2 файла DBF </source>
+        <translation> Error  2 - wrong description of field %2 of the DBF file </translation>
+    </message>
+    <message>
+        <source> Ошибка  3 - ТИП поля файла DBF  не числовой </source>
+        <translation> Error  3 - the TYPE of the DBF file&apos;s field is not numeric </translation>
+    </message>
+    <message>
+        <source> Ошибка 4 : Файл N %1 не открыт  </source>
+        <translation> Error 4 : File N %1 is not open  </translation>
+    </message>
+    <message>
+        <source> Ошибка 6 : Файл N %1 не обнаружен  </source>
+        <translation> Error 6 : File N %1 not found  </translation>
+    </message>
+    <message>
+        <source> Ошибка 7 : Тип при созании %1-го Файла указан не верно. </source>
+        <translation> Error 7 : Wrong type given when creating file %1. </translation>
+    </message>
+    <message>
+        <source>Ошибка 8 - DbfSkipEof : Файл N %1 не открыт  </source>
+        <translation>Error 8 - DbfSkipEof : File N %1 is not open  </translation>
+    </message>
+    <message>
+        <source>Ошибка 9 - DbfSkipBof : Файл N %1 не открыт  </source>
+        <translation>Error 9 - DbfSkipBof : File N %1 is not open  </translation>
+    </message>
+    <message>
+        <source>Ошибка 10 - DbfRead : Файл N %1 не открыт  </source>
+        <translation>Error 10 - DbfRead : File N %1 is not open  </translation>
+    </message>
+    <message>
+        <source>Ошибка 11 - DbfWrite : Файл N %1 не открыт  </source>
+        <translation>Error 11 - DbfWrite : File N %1 is not open  </translation>
+    </message>
+    <message>
+        <source>Ошибка 13 - DbfOpen : Файл N %1 не типа DBF </source>
+        <translation>Error 13 - DbfOpen : File N %1 is not of type DBF </translation>
+    </message>
+    <message>
+        <source>Ошибка %3 %2</source>
+        <translation>Error %3 %2</translation>
+    </message>
+</context>
+</TS>
