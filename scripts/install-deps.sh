@@ -9,6 +9,9 @@ packages=(
   qt6-base-dev
   # Qt's own dialogs and buttons in Russian
   qt6-translations-l10n
+  # the program's English translation: lupdate and lrelease, and their CMake support
+  qt6-l10n-tools
+  qt6-tools-dev
   libxlsxwriter-dev
   libzip-dev
 )

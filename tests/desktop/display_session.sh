@@ -14,6 +14,11 @@ for tool in openbox xdotool xprop xwininfo import; do
   command -v "$tool" >/dev/null || { echo "FAILED: $tool is not installed"; exit 1; }
 done
 
+# The tests read the program's Russian captions: a locale that is not
+# English, whatever the machine running them is set to.
+export LC_ALL=C.UTF-8
+unset LANGUAGE
+
 exec 5>&1
 work=$(mktemp -d)
 pids=()

@@ -1,5 +1,6 @@
 // Field values as text and numbers, including fields that reach outside the
 // record and the number formats of numeric fields.
+#include "dbf_texts.h"
 #include "engine_fixture.h"
 #include "dbf_number.h"
 
@@ -28,6 +29,20 @@ TEST_F(EngineTest, LookupIsExactAndHashAppendsTheNumber) {
   EXPECT_EQ(Abort([&] { db.DbfGetStr(1, "Name "); }).message, " Ошибка  2 - неверно описание поля Name  файла DBF ");
   db.DbfOpen(1, path);
   EXPECT_EQ(Abort([&] { db.DbfGetNum(1, "SUM#", 2); }).message, " Ошибка  2 - неверно описание поля SUM2 файла DBF ");
+}
+
+// An installed translation words the numbered errors; the field's name is
+// filled in as given, even when it looks like a place for another value.
+TEST_F(EngineTest, NumberedErrorsAreWordedByTheInstalledTranslation) {
+  dbf::SetTextTranslator([](const char* context, const char* source) {
+    const std::string wanted = " Ошибка  2 - неверно описание поля %2 файла DBF ";
+    return std::string(context) == "Dbf2_lib" && source == wanted ? "Error 2: no field %2 (slot %1)" : source;
+  });
+  std::vector<FieldSpec> f = {{"NAME", 'C', 4}};
+  db.DbfOpen(1, Write("t.dbf", TableLayout{f, {Record(f, {"x"})}}));
+  const std::string message = Abort([&] { db.DbfGetStr(1, "%1%3"); }).message;
+  dbf::SetTextTranslator({});
+  EXPECT_EQ(message, "Error 2: no field %1%3 (slot   1)");
 }
 
 TEST_F(EngineTest, NumbersAreWrittenRightJustifiedOrLeftBlank) {

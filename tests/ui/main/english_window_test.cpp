@@ -1,0 +1,63 @@
+// The window in English: with the English translation installed, nothing the
+// main window, its panels and its dialogs show, and nothing it tells or asks,
+// is left in Russian. The table is all Latin letters, so any Cyrillic letter
+// on screen is a text of the program's own.
+#include "english_texts.h"
+#include "main_window_fixture.h"
+
+#include "sort_panel.h"
+
+namespace {
+
+class EnglishWindowTest : public MainWindowTest {
+ protected:
+  // Installed before the fixture builds the window.
+  uitest::EnglishTranslation english;
+
+  std::string WriteLatinTable() {
+    const std::vector<testsupport::FieldSpec> fields{{"NAME", 'C', 10}, {"SUM", 'N', 8, 2}, {"OK", 'L', 1}};
+    testsupport::TableLayout layout;
+    layout.fields = fields;
+    layout.records = {testsupport::Record(fields, {"Ann", "   12.50", "T"}),
+                      testsupport::Record(fields, {"Bob", "    3.00", "F"}, true)};
+    const std::string path = dir.Path("latin.dbf");
+    testsupport::WriteFile(path, testsupport::TableBytes(layout));
+    return path;
+  }
+
+  static void ExpectNone(const std::string& russian, const std::string& when) {
+    EXPECT_TRUE(russian.empty()) << when << ":\n" << russian;
+  }
+};
+
+}  // namespace
+
+TEST_F(EnglishWindowTest, MenusPanelsAndDialogsShowNoRussian) {
+  ExpectNone(uitest::RussianOnScreen(), "before a table is open");
+  OpenFromMenu(WriteLatinTable());
+  ExpectNone(uitest::RussianOnScreen(), "with the table open");
+  for (QAction* command : {form->ToolButton3, form->ToolButton5, form->Sortedfile1, form->N10, form->N11,
+                           form->Addnewfield1, form->N14, form->Find1}) {
+    command->trigger();
+    ExpectNone(uitest::RussianOnScreen(), Caption(command));
+  }
+}
+
+TEST_F(EnglishWindowTest, MessagesAndQuestionsAreInEnglish) {
+  dialogs.openAnswers.push_back(std::nullopt);
+  form->Openfile1->trigger();
+  const std::string notATable = dir.Path("notes.dbf");
+  testsupport::WriteFile(notATable, "plain text, not a table");
+  OpenFromMenu(notATable);
+  OpenFromMenu(WriteLatinTable());
+  dialogs.textAnswers.push_back("seven");
+  form->GoTo1->trigger();
+  dialogs.askAnswers.push_back(false);
+  form->N12->trigger();
+  dialogs.saveAnswers.push_back(std::nullopt);
+  form->Saveas1->trigger();
+  form->Sortedfile1->trigger();
+  form->Panel3->Button1->click();
+  EXPECT_GE(dialogs.messages.size(), 3u);
+  ExpectNone(uitest::RussianInDialogs(dialogs), "asked through the dialogs");
+}
