@@ -38,10 +38,8 @@ bool InstallEnglish() {
 
 QString Tr(const char* context, const char* source) { return QCoreApplication::translate(context, source); }
 
-bool WantsEnglish(const QLocale& locale) { return locale.language() == QLocale::English; }
-
 bool InstallTranslations(const QLocale& locale) {
-  if (WantsEnglish(locale)) return InstallEnglish();
+  if (locale.language() == QLocale::English) return InstallEnglish();
   return Install(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }
 

@@ -13,9 +13,6 @@ namespace ui {
 // The text to show for a Russian source text of a context.
 QString Tr(const char* context, const char* source);
 
-// True when `locale` asks for the English window.
-bool WantsEnglish(const QLocale& locale);
-
 // Installs the translations `locale` asks for on the application, and the
 // same look-up for the texts of the engine and the other plain C++ parts.
 // False when a translation the locale needs was not found.
