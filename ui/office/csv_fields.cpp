@@ -1,6 +1,7 @@
 #include "csv_fields.h"
 
 #include "csv_code_page.h"
+#include "dbf_texts.h"
 
 #include <algorithm>
 #include <set>
@@ -183,12 +184,12 @@ std::optional<std::string> AppendStored(std::string& out, const FieldSpec& field
     case 'N':
     case 'F': {
       const auto shape = ShapeOf(value);
-      if (!shape) return "не число";
-      if (shape->decimals > field.decimals) return "больше знаков после точки, чем в поле";
+      if (!shape) return dbf::Tr("CsvFields", "не число");
+      if (shape->decimals > field.decimals) return dbf::Tr("CsvFields", "больше знаков после точки, чем в поле");
       stored = value;
       if (field.decimals > 0 && shape->decimals == 0) stored += '.';
       stored.append(static_cast<size_t>(field.decimals - shape->decimals), '0');
-      if (stored.size() > length) return "число не помещается в поле";
+      if (stored.size() > length) return dbf::Tr("CsvFields", "число не помещается в поле");
       out.append(length - stored.size(), ' ');
       out += stored;
       return std::nullopt;
@@ -196,27 +197,29 @@ std::optional<std::string> AppendStored(std::string& out, const FieldSpec& field
     case 'D':
       // Eight digits are taken as stored: a date the calendar lacks goes
       // out to CSV that way and must come back unchanged.
-      if (length != 8) return "поле даты не в 8 знаков";
+      if (length != 8) return dbf::Tr("CsvFields", "поле даты не в 8 знаков");
       if (IsDate(value, true)) {
         out.append(value.substr(0, 4)).append(value.substr(5, 2)).append(value.substr(8, 2));
       } else if (value.size() == 8 && std::all_of(value.begin(), value.end(), IsDigit)) {
         out += value;
       } else {
-        return "не дата ГГГГ-ММ-ДД";
+        return dbf::Tr("CsvFields", "не дата ГГГГ-ММ-ДД");
       }
       return std::nullopt;
     case 'L': {
       const char letter = LogicalLetter(value);
-      if (letter == 0) return "не логическое значение";
-      if (length == 0) return "поле нулевой длины";
+      if (letter == 0) return dbf::Tr("CsvFields", "не логическое значение");
+      if (length == 0) return dbf::Tr("CsvFields", "поле нулевой длины");
       out += letter;
       out.append(length - 1, ' ');
       return std::nullopt;
     }
     default: {
       std::string refused;
-      if (!page.AppendEncoded(stored, value, refused)) return "знака «" + refused + "» нет в кодировке таблицы";
-      if (stored.size() > length) return "текст длиннее поля";
+      if (!page.AppendEncoded(stored, value, refused)) {
+        return dbf::FillText(dbf::Tr("CsvFields", "знака «%1» нет в кодировке таблицы"), {refused});
+      }
+      if (stored.size() > length) return dbf::Tr("CsvFields", "текст длиннее поля");
       out += stored;
       out.append(length - stored.size(), ' ');
       return std::nullopt;

@@ -4,6 +4,7 @@
 #include "csv_text.h"
 #include "dbf2_lib.h"
 #include "dbf_header.h"
+#include "dbf_texts.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -37,13 +38,19 @@ class Problems {
   void Add(int64_t row, size_t column, const std::string& field, const std::string& why) {
     ++count_;
     if (lines_.size() < kMostProblemsListed) {
-      lines_.push_back("Строка " + std::to_string(row) + ", столбец " + std::to_string(column + 1) +
-                       (field.empty() ? "" : " (" + field + ")") + ": " + why);
+      const std::string rowText = std::to_string(row);
+      const std::string columnText = std::to_string(column + 1);
+      lines_.push_back(field.empty()
+                           ? dbf::FillText(dbf::Tr("CsvTable", "Строка %1, столбец %2: %3"), {rowText, columnText, why})
+                           : dbf::FillText(dbf::Tr("CsvTable", "Строка %1, столбец %2 (%3): %4"),
+                                           {rowText, columnText, field, why}));
     }
   }
   std::vector<std::string> Lines() const {
     std::vector<std::string> lines = lines_;
-    if (count_ > lines_.size()) lines.push_back("... и еще " + std::to_string(count_ - lines_.size()));
+    if (count_ > lines_.size()) {
+      lines.push_back(dbf::FillText(dbf::Tr("CsvTable", "... и еще %1"), {std::to_string(count_ - lines_.size())}));
+    }
     return lines;
   }
   bool Any() const { return count_ > 0; }
@@ -113,7 +120,7 @@ void MatchTemplate(ColumnMap& map, const std::vector<FieldSpec>& fields, const B
     const auto found = std::find_if(fields.begin(), fields.end(),
                                     [&](const FieldSpec& f) { return UpperAscii(f.name) == wanted; });
     if (found == fields.end()) {
-      problems.Add(1, c, map.titles[c], "в образце нет такого поля");
+      problems.Add(1, c, map.titles[c], dbf::Tr("CsvTable", "в образце нет такого поля"));
       map.fieldOfColumn[c] = -2;
     } else {
       map.fieldOfColumn[c] = static_cast<int>(found - fields.begin());
@@ -162,7 +169,7 @@ ReadOutcome ReadCsv(std::string_view utf8, const ByteText& page, const std::vect
   try {
     Reader header(utf8);
     if (!header.Next(values)) {
-      outcome.problems.push_back("В файле нет строки с именами полей");
+      outcome.problems.push_back(dbf::Tr("CsvTable", "В файле нет строки с именами полей"));
       return outcome;
     }
     ColumnMap map = MapColumns(values);
@@ -174,7 +181,7 @@ ReadOutcome ReadCsv(std::string_view utf8, const ByteText& page, const std::vect
       plan.fields = GuessFields(utf8, map, page);
     }
     if (plan.fields.empty()) {
-      outcome.problems.push_back("В строке заголовка нет имен полей");
+      outcome.problems.push_back(dbf::Tr("CsvTable", "В строке заголовка нет имен полей"));
       return outcome;
     }
     std::vector<std::string_view> byField(plan.fields.size());
@@ -190,9 +197,9 @@ ReadOutcome ReadCsv(std::string_view utf8, const ByteText& page, const std::vect
         } else if (field == -1 && values[c] == kMarkTitle) {
           flag = dbf::kFlagDeleted;
         } else if (field == -1 && !values[c].empty()) {
-          problems.Add(reader.Row(), c, map.titles[c], "отметка удаления бывает только \"*\"");
+          problems.Add(reader.Row(), c, map.titles[c], dbf::Tr("CsvTable", "отметка удаления бывает только \"*\""));
         } else if (c >= map.fieldOfColumn.size() && !values[c].empty()) {
-          problems.Add(reader.Row(), c, "", "значение вне столбцов строки заголовка");
+          problems.Add(reader.Row(), c, "", dbf::Tr("CsvTable", "значение вне столбцов строки заголовка"));
         }
       }
       plan.records += flag;
@@ -200,9 +207,11 @@ ReadOutcome ReadCsv(std::string_view utf8, const ByteText& page, const std::vect
         if (auto why = AppendStored(plan.records, plan.fields[f], byField[f], page)) {
           const size_t column = static_cast<size_t>(std::find(map.fieldOfColumn.begin(), map.fieldOfColumn.end(),
                                                               static_cast<int>(f)) - map.fieldOfColumn.begin());
+          const FieldSpec& spec = plan.fields[f];
           problems.Add(reader.Row(), column, map.titles[column],
-                       *why + ": \"" + std::string(byField[f]) + "\" в поле " + plan.fields[f].type + "(" +
-                           std::to_string(plan.fields[f].length) + "." + std::to_string(plan.fields[f].decimals) + ")");
+                       dbf::FillText(dbf::Tr("CsvTable", "%1: \"%2\" в поле %3(%4.%5)"),
+                                     {*why, byField[f], std::string(1, spec.type), std::to_string(spec.length),
+                                      std::to_string(spec.decimals)}));
           plan.records.append(static_cast<size_t>(plan.fields[f].length), ' ');
         }
       }
@@ -234,13 +243,15 @@ void WriteTable(const std::string& path, const TablePlan& plan, const std::strin
   if (!templatePath.empty()) {
     db.DbfAssign(kTemplateSlot, templatePath);
     db.DbfAssign(kTargetSlot, path);
-    if (!db.DbfCopyStructure(kTemplateSlot, kTargetSlot)) throw std::runtime_error(path + ": это файл образца");
+    if (!db.DbfCopyStructure(kTemplateSlot, kTargetSlot)) {
+      throw std::runtime_error(dbf::FillText(dbf::Tr("CsvTable", "%1: это файл образца"), {path}));
+    }
   } else {
     db.DbfCreate(kTargetSlot, kCreateKind, path);
     for (const FieldSpec& f : plan.fields) {
       if (!db.DbfAddField(kTargetSlot, f.name, f.type, static_cast<uint8_t>(f.length),
                           static_cast<uint8_t>(f.decimals))) {
-        throw std::runtime_error(path + ": поле " + f.name + " не добавлено");
+        throw std::runtime_error(dbf::FillText(dbf::Tr("CsvTable", "%1: поле %2 не добавлено"), {path, f.name}));
       }
     }
     const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
@@ -254,7 +265,9 @@ void WriteTable(const std::string& path, const TablePlan& plan, const std::strin
   const int64_t length = db.DbfRecordLength(kTargetSlot);
   int64_t planned = 1;
   for (const FieldSpec& f : plan.fields) planned += f.length;
-  if (length != planned) throw std::runtime_error(path + ": поля образца не стоят в записи подряд");
+  if (length != planned) {
+    throw std::runtime_error(dbf::FillText(dbf::Tr("CsvTable", "%1: поля образца не стоят в записи подряд"), {path}));
+  }
   for (int64_t done = 0; done < plan.count; done += kRecordsPerWrite) {
     const int64_t n = std::min(kRecordsPerWrite, plan.count - done);
     db.DbfAppendRecords(kTargetSlot, plan.records.data() + done * length, n);

@@ -1,5 +1,7 @@
 #include "csv_text.h"
 
+#include "dbf_texts.h"
+
 namespace csv {
 
 namespace {
@@ -74,7 +76,7 @@ bool Reader::Next(std::vector<std::string>& fields) {
       at_ = stop;
     }
   }
-  if (quoted) throw ParseError(row_, "кавычка не закрыта");
+  if (quoted) throw ParseError(row_, dbf::Tr("CsvText", "кавычка не закрыта"));
   fields.resize(count);
   return true;
 }

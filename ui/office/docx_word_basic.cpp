@@ -1,5 +1,6 @@
 #include "docx_word_basic.h"
 
+#include "dbf_texts.h"
 #include "desktop_launcher.h"
 #include "docx_package.h"
 #include "exchange_folder.h"
@@ -22,7 +23,7 @@ DocxWordBasic::DocxWordBasic(std::string folder, ui::FileLauncher& launcher, con
 void DocxWordBasic::FileNew(const std::string& templatePath) {
   std::error_code ec;
   if (!std::filesystem::is_regular_file(templatePath, ec)) {
-    throw AutomationError("Нет шаблона документа " + templatePath);
+    throw AutomationError(dbf::FillText(dbf::Tr("DocxWordBasic", "Нет шаблона документа %1"), {templatePath}));
   }
   document_ = std::make_unique<SpoolFile>(folder_, "document");
   document_->Append(DocxDocumentHead());
@@ -33,7 +34,7 @@ void DocxWordBasic::FileNew(const std::string& templatePath) {
 }
 
 void DocxWordBasic::Insert(const std::string& text) {
-  if (!document_) throw AutomationError("Нет открытого документа");
+  if (!document_) throw AutomationError(dbf::Tr("DocxWordBasic", "Нет открытого документа"));
   for (const char c : text) {
     if (c == '\r') {
       EndParagraph();
@@ -76,7 +77,7 @@ void DocxWordBasic::EndParagraph() {
 }
 
 void DocxWordBasic::AppShow() {
-  if (!document_) throw AutomationError("Нет открытого документа");
+  if (!document_) throw AutomationError(dbf::Tr("DocxWordBasic", "Нет открытого документа"));
   if (paragraphHasText_ || !paragraph_.empty()) EndParagraph();
   document_->Append(DocxDocumentTail());
   document_->Flush();

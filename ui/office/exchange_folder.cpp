@@ -1,5 +1,6 @@
 #include "exchange_folder.h"
 
+#include "dbf_texts.h"
 #include "office_automation.h"
 
 #include <cerrno>
@@ -39,7 +40,10 @@ void PrepareExchangeFolder(const std::string& folder) {
   // A folder made by an earlier version, or by hand, is closed to others.
   if (error == 0 && !others && (st.st_mode & 07777) != kFolderMode && ::fchmod(fd, kFolderMode) != 0) error = errno;
   ::close(fd);
-  if (others) throw AutomationError(folder + ": папка принадлежит другому пользователю");
+  if (others) {
+    throw AutomationError(
+        dbf::FillText(dbf::Tr("ExchangeFolder", "%1: папка принадлежит другому пользователю"), {folder}));
+  }
   if (error != 0) Fail(folder, error);
 }
 

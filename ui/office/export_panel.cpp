@@ -1,6 +1,7 @@
 #include "export_panel.h"
 
 #include "event_guard.h"
+#include "qt_translations.h"
 #include "radio_group.h"
 #include "string_grid.h"
 #include "table_export.h"
@@ -17,13 +18,13 @@ constexpr int kDecimalComma = 1;  // "заменить"
 }  // namespace
 
 TExportPanel::TExportPanel(office::OfficePanelLinks links, QWidget* parent)
-    : TaskPanel({QString::fromUtf8("Экспорт в файл MS EXCEL")}, QString::fromUtf8("Отмена"), parent),
+    : TaskPanel({ui::Tr("TExportPanel", "Экспорт в файл MS EXCEL")}, ui::Tr("TExportPanel", "Отмена"), parent),
       links_(std::move(links)) {
-  RadioGroup1 = new ui::RadioGroup(QString::fromUtf8("Заменить точку на запятую? "),
-                                   {QString::fromUtf8("не заменять"), QString::fromUtf8("заменить")}, this);
+  RadioGroup1 = new ui::RadioGroup(ui::Tr("TExportPanel", "Заменить точку на запятую? "),
+                                   {ui::Tr("TExportPanel", "не заменять"), ui::Tr("TExportPanel", "заменить")}, this);
   RadioGroup1->SetItemIndex(kKeepPoint);
-  CheckBoxTyped = new QCheckBox(QString::fromUtf8("с заголовками и типами"), this);
-  Button3 = new QPushButton(QString::fromUtf8("Выполнить"), this);
+  CheckBoxTyped = new QCheckBox(ui::Tr("TExportPanel", "с заголовками и типами"), this);
+  Button3 = new QPushButton(ui::Tr("TExportPanel", "Выполнить"), this);
   Button11 = ExitButton();
   Body()->addWidget(RadioGroup1);
   Body()->addWidget(CheckBoxTyped);

@@ -1,5 +1,6 @@
 #include "hand_over.h"
 
+#include "dbf_texts.h"
 #include "desktop_launcher.h"
 #include "office_automation.h"
 
@@ -100,12 +101,14 @@ bool HoldsWhatItsNameSays(const std::string& path) {
 }
 
 std::string NotWhatItsNameSays(const std::string& path) {
-  return "Содержимое файла не соответствует его типу: " + path;
+  return dbf::FillText(dbf::Tr("HandOver", "Содержимое файла не соответствует его типу: %1"), {path});
 }
 
 void HandOver(ui::FileLauncher& launcher, const std::string& path) {
   if (!HoldsWhatItsNameSays(path)) throw AutomationError(NotWhatItsNameSays(path));
-  if (!launcher.Open(path)) throw AutomationError("Нет программы для просмотра файла " + path);
+  if (!launcher.Open(path)) {
+    throw AutomationError(dbf::FillText(dbf::Tr("HandOver", "Нет программы для просмотра файла %1"), {path}));
+  }
 }
 
 }  // namespace office

@@ -1,6 +1,7 @@
 #include "report_checks.h"
 
 #include "dbf2_lib.h"
+#include "dbf_texts.h"
 #include "page_text.h"
 
 namespace office {
@@ -8,7 +9,7 @@ namespace office {
 namespace {
 
 const char kUnknownField[] = "Error Name Field!\r\n";
-const char kNotNumeric[] = "Поле для подсчета суммы не числовое!\r\n";
+const char kNotNumeric[] = DBF_TR_NOOP("ReportChecks", "Поле для подсчета суммы не числовое!\r\n");
 
 }  // namespace
 
@@ -26,12 +27,12 @@ std::optional<std::string> CheckReportFields(const dbf::Dbf2_lib& db, uint16_t s
   if (layout.sumField.empty()) return std::nullopt;
   const dbf::FieldNode* sum = FindTableField(db, slot, layout.sumField);
   if (!sum) return kUnknownField + page.Utf8(layout.sumField);
-  if (sum->type != 'N') return kNotNumeric + page.Utf8(layout.sumField);
+  if (sum->type != 'N') return dbf::Tr("ReportChecks", kNotNumeric) + page.Utf8(layout.sumField);
   // A sum is printed whole from its column's start, however narrow the column.
   const ReportColumn* column = layout.SumColumn();
   if (column && column->start + sum->length > kLongestReportLine) {
-    return "Сумма поля " + page.Utf8(layout.sumField) + " не помещается в строку отчета из " +
-           std::to_string(kLongestReportLine) + " знаков.";
+    return dbf::FillText(dbf::Tr("ReportChecks", "Сумма поля %1 не помещается в строку отчета из %2 знаков."),
+                         {page.Utf8(layout.sumField), std::to_string(kLongestReportLine)});
   }
   return std::nullopt;
 }
@@ -53,8 +54,10 @@ std::optional<std::string> CheckExportFields(const dbf::Dbf2_lib& db, uint16_t s
   }
   if (missing.empty() && notNumeric.empty()) return std::nullopt;
   std::string text;
-  if (!missing.empty()) text += "В файле нет полей: " + missing;
-  if (!notNumeric.empty()) text += (text.empty() ? "" : "\r\n") + std::string("Поля не числовые: ") + notNumeric;
+  if (!missing.empty()) text += dbf::FillText(dbf::Tr("ReportChecks", "В файле нет полей: %1"), {missing});
+  if (!notNumeric.empty()) {
+    text += (text.empty() ? "" : "\r\n") + dbf::FillText(dbf::Tr("ReportChecks", "Поля не числовые: %1"), {notNumeric});
+  }
   return text;
 }
 

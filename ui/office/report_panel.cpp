@@ -2,11 +2,13 @@
 
 #include "dbf2_lib.h"
 #include "dbf_names.h"
+#include "dbf_texts.h"
 #include "dialog_service.h"
 #include "code_page.h"
 #include "event_guard.h"
 #include "int_text.h"
 #include "progress.h"
+#include "qt_translations.h"
 #include "radio_group.h"
 #include "report_checks.h"
 #include "report_file.h"
@@ -32,29 +34,29 @@ constexpr size_t kLongestColumnName = 20;
 constexpr size_t kLongestSumName = 40;
 constexpr int kToWordProcessor = 1;  // RadioGroup2 "в MS  WORD"
 constexpr int kPrintRowNumbers = 0;  // RadioGroup3 "печатать"
-const char kZeroWidth[] = "Ширина колонки не может быть равна Нулю!";
+const char kZeroWidth[] = DBF_TR_NOOP("TReportPanel", "Ширина колонки не может быть равна Нулю!");
 
 std::string TrimmedBytes(const std::string& text) { return std::string(ui::Trim(text)); }
 
 // Typed numbers are held to what a report line can take.
-std::string LineLimit() {
-  return ": строка отчета не длиннее " + std::to_string(office::kLongestReportLine) + " знаков.";
-}
 std::string TooManyColumns() {
-  return "Количество столбцов больше " + std::to_string(office::kMostFieldColumns) + LineLimit();
+  return dbf::FillText(dbf::Tr("TReportPanel", "Количество столбцов больше %1: строка отчета не длиннее %2 знаков."),
+                       {std::to_string(office::kMostFieldColumns), std::to_string(office::kLongestReportLine)});
 }
 std::string TooWideColumn() {
-  return "Ширина столбца больше " + std::to_string(office::kWidestReportColumn) + LineLimit();
+  return dbf::FillText(dbf::Tr("TReportPanel", "Ширина столбца больше %1: строка отчета не длиннее %2 знаков."),
+                       {std::to_string(office::kWidestReportColumn), std::to_string(office::kLongestReportLine)});
 }
 std::string TooLongLine(int64_t length) {
-  return "Строка отчета из " + std::to_string(length) + " знаков длиннее " +
-         std::to_string(office::kLongestReportLine) + ": уменьшите ширину столбцов.";
+  return dbf::FillText(dbf::Tr("TReportPanel", "Строка отчета из %1 знаков длиннее %2: уменьшите ширину столбцов."),
+                       {std::to_string(length), std::to_string(office::kLongestReportLine)});
 }
 
 }  // namespace
 
 TReportPanel::TReportPanel(office::OfficePanelLinks links, QWidget* parent)
-    : TaskPanel({QString::fromUtf8("Формирование текстового файла и печать.")}, QString::fromUtf8("Выход"), parent),
+    : TaskPanel({ui::Tr("TReportPanel", "Формирование текстового файла и печать.")}, ui::Tr("TReportPanel", "Выход"),
+                parent),
       links_(std::move(links)) {
   BuildControls();
   auto hook = [this](QPushButton* button, void (TReportPanel::*handler)()) {
@@ -70,15 +72,15 @@ TReportPanel::~TReportPanel() = default;
 
 void TReportPanel::BuildControls() {
   auto* counts = new QFormLayout;
-  auto row = [&](QLabel*& label, QLineEdit*& edit, const char* caption) {
-    label = new QLabel(QString::fromUtf8(caption), this);
+  auto row = [&](QLabel*& label, QLineEdit*& edit, const QString& caption) {
+    label = new QLabel(caption, this);
     edit = new QLineEdit(this);
     counts->addRow(label, edit);
   };
-  row(Label7, Edit7, "Количество информационных строк на 1-м листе");
-  row(Label8, Edit8, "Количество информационных строк на остальных листах");
-  row(Label6, Edit6, "Имя поля для подсчета суммы   ИТОГО");
-  row(Label9, Edit9, "количество столбцов");
+  row(Label7, Edit7, ui::Tr("TReportPanel", "Количество информационных строк на 1-м листе"));
+  row(Label8, Edit8, ui::Tr("TReportPanel", "Количество информационных строк на остальных листах"));
+  row(Label6, Edit6, ui::Tr("TReportPanel", "Имя поля для подсчета суммы   ИТОГО"));
+  row(Label9, Edit9, ui::Tr("TReportPanel", "количество столбцов"));
   Body()->addLayout(counts);
 
   StringGrid3 = new ui::StringGrid(this);
@@ -92,15 +94,16 @@ void TReportPanel::BuildControls() {
   Body()->addWidget(StringGrid3);
   ResetColumnGrid();
 
-  RadioGroup2 = new ui::RadioGroup(QString::fromUtf8("Печатать"),
-                                   {QString::fromUtf8("только в файл"), QString::fromUtf8("в MS  WORD")}, this);
-  RadioGroup3 = new ui::RadioGroup(QString::fromUtf8("Номер строки"),
-                                   {QString::fromUtf8("печатать"), QString::fromUtf8("не печатать")}, this);
+  RadioGroup2 = new ui::RadioGroup(ui::Tr("TReportPanel", "Печатать"),
+                                   {ui::Tr("TReportPanel", "только в файл"), ui::Tr("TReportPanel", "в MS  WORD")},
+                                   this);
+  RadioGroup3 = new ui::RadioGroup(ui::Tr("TReportPanel", "Номер строки"),
+                                   {ui::Tr("TReportPanel", "печатать"), ui::Tr("TReportPanel", "не печатать")}, this);
   auto* choices = new QHBoxLayout;
   choices->addWidget(RadioGroup2);
   choices->addWidget(RadioGroup3);
   Body()->addLayout(choices);
-  Button8 = new QPushButton(QString::fromUtf8("Выполнить"), this);
+  Button8 = new QPushButton(ui::Tr("TReportPanel", "Выполнить"), this);
   AddToBottomRow(Button8);
   ProgressBar2 = new QProgressBar(this);
   ProgressBar2->hide();
@@ -113,11 +116,12 @@ void TReportPanel::ResetColumnGrid() {
   StringGrid3->SetRowCount(3);
   StringGrid3->SetFixedRows(1);
   StringGrid3->SetCodePage(page_);
-  const char* headers[] = {"№ п/п", "Длина поля", "Имя поля", "Ширина столбца"};
-  for (int col = 0; col < 4; ++col) StringGrid3->SetCell(0, col, Caption(headers[col]));
+  const char* headers[] = {DBF_TR_NOOP("TReportPanel", "№ п/п"), DBF_TR_NOOP("TReportPanel", "Длина поля"),
+                           DBF_TR_NOOP("TReportPanel", "Имя поля"), DBF_TR_NOOP("TReportPanel", "Ширина столбца")};
+  for (int col = 0; col < 4; ++col) StringGrid3->SetCell(0, col, Caption(ui::Tr("TReportPanel", headers[col])));
 }
 
-std::string TReportPanel::Caption(const char* utf8) const { return ui::EncodeTyped(QString::fromUtf8(utf8), page_); }
+std::string TReportPanel::Caption(const QString& text) const { return ui::EncodeTyped(text, page_); }
 
 std::string TReportPanel::MessageText(const std::string& bytes) const {
   return office::TextPage::Of(page_).Utf8(bytes);
@@ -169,7 +173,7 @@ void TReportPanel::StringGrid3KeyPress(int& key) {
 
 void TReportPanel::AcceptColumnName(int row) {
   if (row == 1) {
-    StringGrid3->SetCell(row, kNameColumn, Caption("№ п/п"));
+    StringGrid3->SetCell(row, kNameColumn, Caption(ui::Tr("TReportPanel", "№ п/п")));
     StringGrid3->SetSelectedCell(row, kWidthColumn);
     return;
   }
@@ -194,7 +198,7 @@ void TReportPanel::AcceptColumnWidth(int row) {
     return;
   }
   if (*width == 0) {
-    links_.dialogs.Message(kZeroWidth);
+    links_.dialogs.Message(dbf::Tr("TReportPanel", kZeroWidth));
     return;
   }
   if (*width > office::kWidestReportColumn) {
@@ -205,7 +209,7 @@ void TReportPanel::AcceptColumnWidth(int row) {
 }
 
 std::optional<office::ReportLayout> TReportPanel::ReadLayout() {
-  auto number = [this](QLineEdit* edit, const char* tooFew) -> std::optional<int> {
+  auto number = [this](QLineEdit* edit, const std::string& tooFew) -> std::optional<int> {
     const std::string text = edit->text().trimmed().toStdString();
     const auto value = ui::StrToInt(text);
     if (!value) links_.dialogs.Message(ui::ConversionErrorText(text));
@@ -213,15 +217,15 @@ std::optional<office::ReportLayout> TReportPanel::ReadLayout() {
     else return value;
     return std::nullopt;
   };
-  const auto columns = number(Edit9, "Количество столбцов меньше 2-х.");
+  const auto columns = number(Edit9, dbf::Tr("TReportPanel", "Количество столбцов меньше 2-х."));
   if (!columns) return std::nullopt;
   if (*columns > office::kMostFieldColumns) {
     links_.dialogs.Message(TooManyColumns());
     return std::nullopt;
   }
-  const auto first = number(Edit7, "Количество рядов на первом листе меньше 1.");
+  const auto first = number(Edit7, dbf::Tr("TReportPanel", "Количество рядов на первом листе меньше 1."));
   if (!first) return std::nullopt;
-  const auto later = number(Edit8, "Количество рядов на остальных листах меньше 1.");
+  const auto later = number(Edit8, dbf::Tr("TReportPanel", "Количество рядов на остальных листах меньше 1."));
   if (!later) return std::nullopt;
 
   // Rows the grid does not have yet read as empty.
@@ -238,7 +242,7 @@ std::optional<office::ReportLayout> TReportPanel::ReadLayout() {
     }
     // A column needs room for its text; a negative width would run lines backwards.
     if (*width < 1) {
-      links_.dialogs.Message(kZeroWidth);
+      links_.dialogs.Message(dbf::Tr("TReportPanel", kZeroWidth));
       return std::nullopt;
     }
     requests.push_back({cell(row, kNameColumn).substr(0, kLongestColumnName), *width});
@@ -275,5 +279,5 @@ void TReportPanel::Button8Click() {
   }
   if (!layout) return;
   if (RadioGroup2->ItemIndex() == kToWordProcessor) office::HandReportToWord(reportPath, links_.session, office::TextPage::Of(page_));
-  links_.dialogs.Message("Печать завершена!");
+  links_.dialogs.Message(dbf::Tr("TReportPanel", "Печать завершена!"));
 }

@@ -56,7 +56,7 @@ class TReportPanel : public TaskPanel {
   void ResetColumnGrid();
   // The panel's own captions as bytes of the table's code page, and bytes of
   // that page as message text.
-  std::string Caption(const char* utf8) const;
+  std::string Caption(const QString& text) const;
   std::string MessageText(const std::string& bytes) const;
   // Enter in the name column: a record-grid column name, or the row-number caption in row 1.
   void AcceptColumnName(int row);

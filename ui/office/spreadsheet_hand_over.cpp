@@ -1,5 +1,6 @@
 #include "spreadsheet_hand_over.h"
 
+#include "dbf_texts.h"
 #include "dialog_service.h"
 #include "file_name.h"
 #include "int_text.h"
@@ -11,7 +12,7 @@ namespace office {
 
 namespace {
 
-constexpr char kSpreadsheetFilter[] = "Файлы EXCEL|*.xls|Все файлы|*.*|";
+constexpr char kSpreadsheetFilter[] = DBF_TR_NOOP("SpreadsheetHandOver", "Файлы EXCEL|*.xls|Все файлы|*.*|");
 
 bool IsXls(const std::string& path) { return LowerExtension(std::string(ui::Trim(path))) == ".xls"; }
 
@@ -31,13 +32,13 @@ void ShowSpreadsheet(const std::string& tablePath, SpreadsheetLinks& links) {
 
 void CopyToExcel(std::string& tablePath, SpreadsheetLinks& links) {
   if (!IsXls(tablePath)) {
-    links.dialogs.Message("Откройте копируемый (исходный) файл EXCEL !");
+    links.dialogs.Message(dbf::Tr("SpreadsheetHandOver", "Откройте копируемый (исходный) файл EXCEL !"));
     tablePath.clear();
     links.hideTableControls();
     return;
   }
   links.session.secondSpreadsheet.clear();
-  const auto choice = links.dialogs.OpenFile(kSpreadsheetFilter);
+  const auto choice = links.dialogs.OpenFile(dbf::Tr("SpreadsheetHandOver", kSpreadsheetFilter));
   if (!choice || choice->path.empty() || !FileExists(choice->path)) return;
   links.session.secondSpreadsheet = choice->path;
   if (IsXls(choice->path)) Show(links.session.secondSet, choice->path, links);

@@ -3,6 +3,7 @@
 #include "caption_1251.h"
 #include "csv_fields.h"
 #include "dbf2_lib.h"
+#include "dbf_texts.h"
 #include "dialog_service.h"
 #include "int_text.h"
 #include "office_session.h"
@@ -26,7 +27,7 @@ constexpr uint16_t kSlot = 1;
 // payment list's heading, total and blank rows.
 constexpr int64_t kGeneralExtraRows = 1;
 constexpr int64_t kPaymentExtraRows = 3;
-constexpr char kDone[] = "Перенос в MS EXCEL - выполнено!";
+constexpr char kDone[] = DBF_TR_NOOP("TableExport", "Перенос в MS EXCEL - выполнено!");
 // The shares of an export's bar: gathering the cells, writing the workbook.
 constexpr int kGatherWeight = 1;
 constexpr int kWriteWeight = 9;
@@ -73,8 +74,8 @@ struct OpenTable {
 
 std::optional<std::string> CheckWorksheetRoom(int64_t records, int64_t extraRows) {
   if (records + extraRows <= kWorksheetRows) return std::nullopt;
-  return "Записей в файле: " + std::to_string(records) + ".\r\nНа лист MS EXCEL помещается не более " +
-         std::to_string(kWorksheetRows - extraRows) + ".";
+  return dbf::FillText(dbf::Tr("TableExport", "Записей в файле: %1.\r\nНа лист MS EXCEL помещается не более %2."),
+                       {std::to_string(records), std::to_string(kWorksheetRows - extraRows)});
 }
 
 void FillGeneralExport(dbf::Dbf2_lib& db, uint16_t slot, ExcelWorksheet& sheet, int64_t starColumn,
@@ -173,7 +174,7 @@ bool RunExport(const std::string& tablePath, ExportLinks& links, ui::CodePage pa
       throw;
     }
   }
-  links.dialogs.Message(kDone);
+  links.dialogs.Message(dbf::Tr("TableExport", kDone));
   if (note) links.dialogs.Message(*note);
   return true;
 }
@@ -186,8 +187,9 @@ std::optional<std::string> UnconvertedNamesNote(const std::vector<int64_t>& reco
   std::string list;
   for (size_t i = 0; i < records.size() && i < kNamed; ++i) list += (i ? ", " : "") + std::to_string(records[i]);
   if (records.size() > kNamed) list += ", ...";
-  return "В поле FIO записей " + list +
-         " есть символы, которых нет в кодировке 1251.\r\nОни перенесены без изменения.";
+  return dbf::FillText(dbf::Tr("TableExport", "В поле FIO записей %1 есть символы, которых нет в кодировке 1251.\r\n"
+                                              "Они перенесены без изменения."),
+                       {list});
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "xlsx_spreadsheet.h"
 
+#include "dbf_texts.h"
 #include "desktop_launcher.h"
 #include "exchange_folder.h"
 #include "hand_over.h"
@@ -32,9 +33,12 @@ void XlsxWorksheet::Cells(int64_t row, int64_t col, const std::string& value) {
 }
 
 void XlsxWorksheet::TypedCell(int64_t row, int64_t col, const std::string& value, CellKind kind) {
-  if (!spool_) throw AutomationError("Книга открыта из файла; ячейка " + Where(row, col) + " не записана");
+  if (!spool_) {
+    throw AutomationError(
+        dbf::FillText(dbf::Tr("XlsxWorksheet", "Книга открыта из файла; ячейка %1 не записана"), {Where(row, col)}));
+  }
   if (row < 1 || row > kWorksheetRows || col < 1 || col > kWorksheetColumns) {
-    throw AutomationError("Ячейка " + Where(row, col) + " вне листа");
+    throw AutomationError(dbf::FillText(dbf::Tr("XlsxWorksheet", "Ячейка %1 вне листа"), {Where(row, col)}));
   }
   spool_->Add(static_cast<uint32_t>(row), static_cast<uint32_t>(col), value, static_cast<uint8_t>(kind));
 }
@@ -60,7 +64,7 @@ XlsxWorkbook::XlsxWorkbook(const std::string& folder, const std::string& copiedF
 
 ExcelWorksheet& XlsxWorkbook::WorkSheets(int index) {
   if (index < 1 || index > static_cast<int>(sheets_.size())) {
-    throw AutomationError("Нет листа " + std::to_string(index));
+    throw AutomationError(dbf::FillText(dbf::Tr("XlsxWorkbook", "Нет листа %1"), {std::to_string(index)}));
   }
   return *sheets_[static_cast<size_t>(index - 1)];
 }
@@ -86,7 +90,9 @@ ExcelWorkbook& XlsxSpreadsheet::Add() {
 ExcelWorkbook& XlsxSpreadsheet::Add(const std::string& path) {
   const fs::path source(path);
   std::error_code ec;
-  if (!fs::is_regular_file(source, ec)) throw AutomationError(path + ": " + (ec ? ec.message() : "не файл"));
+  if (!fs::is_regular_file(source, ec)) {
+    throw AutomationError(path + ": " + (ec ? ec.message() : dbf::Tr("XlsxSpreadsheet", "не файл")));
+  }
   const std::string copy = ReserveFreshFile(folder_, source.stem().string(), source.extension().string());
   fs::copy_file(source, copy, fs::copy_options::overwrite_existing, ec);
   // copy_file gives the copy the source's permissions: it is a document to
