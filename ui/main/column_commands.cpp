@@ -1,6 +1,7 @@
 #include "column_commands.h"
 
 #include "dbf2_lib.h"
+#include "dbf_texts.h"
 #include "dialog_service.h"
 #include "event_guard.h"
 #include "progress.h"
@@ -38,9 +39,9 @@ const dbf::FieldNode* TColumnCommands::OpenWithNumericField(dbf::Dbf2_lib& db, T
   if (!OpenTableOrTell(db, kTable, context_.table.TablePath, dialogs, access)) return nullptr;
   const dbf::FieldNode* field = FieldByTypedName(db, kTable, Edit4.text());
   if (!field) {
-    dialogs.Message("Ошибка в имени поля!");
+    dialogs.Message(dbf::Tr("TColumnCommands", "Ошибка в имени поля!"));
   } else if (field->type != 'N') {
-    dialogs.Message("Ошибка! Не числовое поле!");
+    dialogs.Message(dbf::Tr("TColumnCommands", "Ошибка! Не числовое поле!"));
     field = nullptr;
   }
   return field;
@@ -64,7 +65,7 @@ void TColumnCommands::Button4Click() {
   double sum = 0;
   ForEveryRecord(db, [&] { sum += db.DbfGetNum(kTable, name); });
   db.DbfCloseAll();
-  context_.dialogs.Message("Сумма= " + SumText(sum, field->decimals));
+  context_.dialogs.Message(dbf::FillText(dbf::Tr("TColumnCommands", "Сумма= %1"), {SumText(sum, field->decimals)}));
 }
 
 void TColumnCommands::Button5Click() {
@@ -95,5 +96,5 @@ void TColumnCommands::Button5Click() {
     progress.Phase(2, 1);
     context_.table.Refill();
   }
-  context_.dialogs.Message("Удаление строк с нулевыми суммами выполнено!");
+  context_.dialogs.Message(dbf::Tr("TColumnCommands", "Удаление строк с нулевыми суммами выполнено!"));
 }

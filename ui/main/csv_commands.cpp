@@ -4,6 +4,7 @@
 #include "csv_grid_rows.h"
 #include "csv_page_text.h"
 #include "csv_table.h"
+#include "dbf_texts.h"
 #include "dialog_service.h"
 #include "file_name.h"
 #include "record_store.h"
@@ -20,9 +21,9 @@
 
 namespace {
 
-const char kCsvOutFilter[] = "Файлы CSV|*.csv|Все файлы|*.*|";
-const char kCsvInFilter[] =
-    "Файлы CSV|*.csv|Все файлы|*.*|CSV в кодировке Windows 1251|*.csv|CSV в кодировке DOS 866|*.csv|";
+const char kCsvOutFilter[] = DBF_TR_NOOP("TCsvCommands", "Файлы CSV|*.csv|Все файлы|*.*|");
+const char kCsvInFilter[] = DBF_TR_NOOP(
+    "TCsvCommands", "Файлы CSV|*.csv|Все файлы|*.*|CSV в кодировке Windows 1251|*.csv|CSV в кодировке DOS 866|*.csv|");
 constexpr int kChosen1251 = 3;
 constexpr int kChosen866 = 4;
 constexpr size_t kLanguageDriverByte = 29;
@@ -64,7 +65,7 @@ TCsvCommands::TCsvCommands(const TableContext& context, std::function<void(const
 void TCsvCommands::SaveAsCsvClick() {
   const RecordStore* store = context_.table.Rows();
   if (!context_.GridShown() || !store) return;
-  const auto choice = context_.dialogs.SaveFile(kCsvOutFilter);
+  const auto choice = context_.dialogs.SaveFile(dbf::Tr("TCsvCommands", kCsvOutFilter));
   if (!choice) return;
   const std::string path = WithExtension(choice->path, ".csv");
   if (FileExists(path) && SameTableFile(context_.dialogs, path, context_.table.TablePath)) return;
@@ -92,15 +93,18 @@ void TCsvCommands::SaveAsCsvClick() {
       write(file);
     });
   }
-  context_.dialogs.Message("Записано в CSV строк: " + std::to_string(rows.RowCount()) + ".\r\n" + path);
+  context_.dialogs.Message(
+      dbf::FillText(dbf::Tr("TCsvCommands", "Записано в CSV строк: %1.\r\n%2"),
+                    {std::to_string(rows.RowCount()), path}));
 }
 
 void TCsvCommands::CreateFromCsvClick() {
-  const auto source = context_.dialogs.OpenFile(kCsvInFilter);
+  const auto source = context_.dialogs.OpenFile(dbf::Tr("TCsvCommands", kCsvInFilter));
   if (!source || !FileExists(source->path)) return;
   std::string templatePath;
   std::vector<csv::FieldSpec> templateFields;
-  if (context_.dialogs.Ask("Создать из CSV", "Взять поля из готовой таблицы-образца?")) {
+  if (context_.dialogs.Ask(dbf::Tr("TCsvCommands", "Создать из CSV"),
+                           dbf::Tr("TCsvCommands", "Взять поля из готовой таблицы-образца?"))) {
     const auto chosen = context_.dialogs.OpenFile(ui::kTableFilter);
     if (!chosen || !FileExists(chosen->path)) return;
     templatePath = chosen->path;
@@ -110,7 +114,8 @@ void TCsvCommands::CreateFromCsvClick() {
   if (!target) return;
   const std::string path = WithExtension(target->path, ".dbf");
   if (FileExists(path)) {
-    context_.dialogs.Message("Файл уже есть:\r\n" + path + "\r\nТаблица из CSV пишется только в новый файл.");
+    context_.dialogs.Message(dbf::FillText(
+        dbf::Tr("TCsvCommands", "Файл уже есть:\r\n%1\r\nТаблица из CSV пишется только в новый файл."), {path}));
     return;
   }
 
@@ -129,12 +134,14 @@ void TCsvCommands::CreateFromCsvClick() {
   const csv::ByteText page = office::PageText(tablePage);
   const csv::ReadOutcome read = csv::ReadCsv(text, page, templatePath.empty() ? nullptr : &templateFields);
   if (!read.problems.empty()) {
-    context_.dialogs.Message("Таблица не создана: значения не помещаются в поля." + Joined(read.problems));
+    context_.dialogs.Message(dbf::Tr("TCsvCommands", "Таблица не создана: значения не помещаются в поля.") +
+                             Joined(read.problems));
     return;
   }
   ui::WriteNewFile(path, [&](const std::string& file) {
     csv::WriteTable(file, read.plan, templatePath, office::LanguageDriverOf(tablePage));
   });
   openTable_(path);
-  context_.dialogs.Message("Таблица создана из CSV, записей: " + std::to_string(read.plan.count) + ".\r\n" + path);
+  context_.dialogs.Message(dbf::FillText(dbf::Tr("TCsvCommands", "Таблица создана из CSV, записей: %1.\r\n%2"),
+                                         {std::to_string(read.plan.count), path}));
 }

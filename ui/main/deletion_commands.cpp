@@ -2,6 +2,7 @@
 
 #include "cell_values.h"
 #include "dbf2_lib.h"
+#include "dbf_texts.h"
 #include "dialog_service.h"
 #include "event_guard.h"
 #include "int_text.h"
@@ -21,7 +22,7 @@ constexpr uint16_t kSlot = 1;
 // The mark buttons look at the first 30 characters of column 0, and a mark
 // they set is cut there.
 constexpr size_t kMarkLimit = 30;
-const char kDeleted[] = "Удаление выполнено!";
+const char kDeleted[] = DBF_TR_NOOP("TDeletionCommands", "Удаление выполнено!");
 // The phases of a purge on the progress bar.
 constexpr size_t kMarking = 0;
 constexpr size_t kPacking = 1;
@@ -114,7 +115,7 @@ void TDeletionCommands::Purge(const std::function<bool(dbf::Dbf2_lib&, ui::Progr
     progress.Phase(kRefilling, 1);
     context_.table.Refill();
   }
-  context_.dialogs.Message(kDeleted);
+  context_.dialogs.Message(dbf::Tr("TDeletionCommands", kDeleted));
 }
 
 void TDeletionCommands::N12Click() {
@@ -127,7 +128,7 @@ void TDeletionCommands::N12Click() {
     db.DbfZap(kSlot);
     db.DbfCloseAll();
   }
-  context_.dialogs.Message(kDeleted);
+  context_.dialogs.Message(dbf::Tr("TDeletionCommands", kDeleted));
   // The grid shows the emptied table: one header row, not fixed.
   context_.table.Load(ui::Stop::Refused);
 }

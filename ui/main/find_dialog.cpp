@@ -1,7 +1,9 @@
 #include "find_dialog.h"
 
 #include "code_page.h"
+#include "dbf_texts.h"
 #include "dialog_service.h"
+#include "qt_translations.h"
 #include "record_search.h"
 #include "record_store.h"
 #include "string_grid.h"
@@ -14,18 +16,18 @@
 #include <QPushButton>
 
 TFindDialog::TFindDialog(const TableContext& context, QWidget* parent) : QDialog(parent), context_(context) {
-  setWindowTitle(QString::fromUtf8("Поиск"));
+  setWindowTitle(ui::Tr("TFindDialog", "Поиск"));
   auto* layout = new QGridLayout(this);
   Edit1 = new QLineEdit(this);
   ComboBox1 = new QComboBox(this);
-  cbMatchCase = new QCheckBox(QString::fromUtf8("Учитывать регистр"), this);
-  bNext = new QPushButton(QString::fromUtf8("Найти далее"), this);
-  bPrevious = new QPushButton(QString::fromUtf8("Найти назад"), this);
-  bClose = new QPushButton(QString::fromUtf8("Закрыть"), this);
+  cbMatchCase = new QCheckBox(ui::Tr("TFindDialog", "Учитывать регистр"), this);
+  bNext = new QPushButton(ui::Tr("TFindDialog", "Найти далее"), this);
+  bPrevious = new QPushButton(ui::Tr("TFindDialog", "Найти назад"), this);
+  bClose = new QPushButton(ui::Tr("TFindDialog", "Закрыть"), this);
   bNext->setDefault(true);
-  auto* textLabel = new QLabel(QString::fromUtf8("Найти:"), this);
+  auto* textLabel = new QLabel(ui::Tr("TFindDialog", "Найти:"), this);
   textLabel->setBuddy(Edit1);
-  auto* columnLabel = new QLabel(QString::fromUtf8("В столбце:"), this);
+  auto* columnLabel = new QLabel(ui::Tr("TFindDialog", "В столбце:"), this);
   columnLabel->setBuddy(ComboBox1);
   layout->addWidget(textLabel, 0, 0);
   layout->addWidget(Edit1, 0, 1);
@@ -41,7 +43,7 @@ TFindDialog::TFindDialog(const TableContext& context, QWidget* parent) : QDialog
 }
 
 void TFindDialog::FillColumns() {
-  QStringList items{QString::fromUtf8("Все столбцы")};
+  QStringList items{ui::Tr("TFindDialog", "Все столбцы")};
   for (int col = 1; col < context_.grid.ColCount(); ++col) {
     items << ui::DecodeCell(context_.grid.Cell(0, col), context_.table.Page()).trimmed();
   }
@@ -76,7 +78,8 @@ void TFindDialog::Find(bool backwards) {
                             context_.table.Page());
   const auto found = search.Find(*rows, {context_.grid.Row(), context_.grid.Col()}, backwards);
   if (!found) {
-    context_.dialogs.Message("Текст \"" + Edit1->text().toStdString() + "\" не найден.");
+    context_.dialogs.Message(
+        dbf::FillText(dbf::Tr("TFindDialog", "Текст \"%1\" не найден."), {Edit1->text().toStdString()}));
     return;
   }
   context_.grid.SetSelectedCell(found->row, found->col);

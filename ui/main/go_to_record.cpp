@@ -1,5 +1,6 @@
 #include "go_to_record.h"
 
+#include "dbf_texts.h"
 #include "dialog_service.h"
 #include "int_text.h"
 #include "string_grid.h"
@@ -11,12 +12,15 @@ void TGoToRecord::GoToClick() {
   if (!context_.GridShown()) return;
   const int last = context_.grid.RowCount() - 1;
   if (last < 1) return;
-  const auto answer = context_.dialogs.AskText("Перейти к записи", "Номер записи (1 - " + std::to_string(last) + "):",
-                                               std::to_string(std::max(context_.grid.Row(), 1)));
+  const auto answer = context_.dialogs.AskText(
+      dbf::Tr("TGoToRecord", "Перейти к записи"),
+      dbf::FillText(dbf::Tr("TGoToRecord", "Номер записи (1 - %1):"), {std::to_string(last)}),
+      std::to_string(std::max(context_.grid.Row(), 1)));
   if (!answer) return;
   const auto number = ui::StrToInt(*answer);
   if (!number || *number < 1 || *number > last) {
-    context_.dialogs.Message("Нет записи с номером \"" + std::string(ui::Trim(*answer)) + "\".");
+    context_.dialogs.Message(
+        dbf::FillText(dbf::Tr("TGoToRecord", "Нет записи с номером \"%1\"."), {ui::Trim(*answer)}));
     return;
   }
   // The column stays, unless it is the record-number column.

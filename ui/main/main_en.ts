@@ -1,4 +1,560 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="ru_RU">
+<context>
+    <name>MemoCells</name>
+    <message>
+        <source>Мемо-поле: двойной щелчок показывает весь текст</source>
+        <translation>Memo field: double-click shows the whole text</translation>
+    </message>
+    <message>
+        <source>Строка %1, поле %2</source>
+        <translation>Row %1, field %2</translation>
+    </message>
+    <message>
+        <source>(двоичные данные, %1 байт)</source>
+        <translation>(binary data, %1 bytes)</translation>
+    </message>
+    <message>
+        <source>Мемо-файл таблицы (.dbt или .fpt) не найден: тексты мемо-полей не показаны.</source>
+        <translation>The table&apos;s memo file (.dbt or .fpt) was not found: memo texts are not shown.</translation>
+    </message>
+    <message>
+        <source>Мемо-файл %1 повреждён или не читается: тексты мемо-полей не показаны.</source>
+        <translation>Memo file %1 is damaged or cannot be read: memo texts are not shown.</translation>
+    </message>
+    <message>
+        <source>%1: номер блока мемо-файла не прочитан.</source>
+        <translation>%1: the memo file block number cannot be read.</translation>
+    </message>
+    <message>
+        <source>%1: блок %2 за концом мемо-файла %3.</source>
+        <translation>%1: block %2 is past the end of memo file %3.</translation>
+    </message>
+    <message>
+        <source>%1: текст в блоке %2 мемо-файла %3 повреждён.</source>
+        <translation>%1: the text in block %2 of memo file %3 is damaged.</translation>
+    </message>
+</context>
+<context>
+    <name>OpenTable</name>
+    <message>
+        <source>Команда не выполнена!</source>
+        <translation>The command was not carried out!</translation>
+    </message>
+    <message>
+        <source>Строки можно сохранить в новый файл командой &quot;Save as :&quot;.<byte value="xd"/>
+</source>
+        <translation>The rows can be saved to a new file with &quot;Save as :&quot;.<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>№ п/п</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>%1 строк</source>
+        <translation>%1 rows</translation>
+    </message>
+    <message>
+        <source> (в заголовке файла: %1)</source>
+        <translation> (file header: %1)</translation>
+    </message>
+    <message>
+        <source>Строки таблицы не загружены из файла,<byte value="xd"/>
+а текущий файл %1.<byte value="xd"/>
+</source>
+        <translation>The table&apos;s rows were not loaded from a file,<byte value="xd"/>
+but the current file is %1.<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Строки таблицы загружены из файла %1,<byte value="xd"/>
+а текущий файл %2.<byte value="xd"/>
+</source>
+        <translation>The table&apos;s rows were loaded from file %1,<byte value="xd"/>
+but the current file is %2.<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Файл %1 удалён после загрузки строк таблицы.<byte value="xd"/>
+</source>
+        <translation>File %1 was deleted after the table&apos;s rows were loaded.<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Файл %1 заменён другим файлом после загрузки строк таблицы.<byte value="xd"/>
+</source>
+        <translation>File %1 was replaced by another file after the table&apos;s rows were loaded.<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Структура файла %1 изменилась после загрузки строк таблицы.<byte value="xd"/>
+</source>
+        <translation>The structure of file %1 changed after the table&apos;s rows were loaded.<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Файл изменён</source>
+        <translation>File changed</translation>
+    </message>
+    <message>
+        <source>Файл %1 изменён другой программой после загрузки строк таблицы.<byte value="xd"/>
+Загрузить таблицу из файла заново? Изменения в строках будут потеряны.</source>
+        <translation>File %1 was changed by another program after the table&apos;s rows were loaded.<byte value="xd"/>
+Load the table from the file again? Changes to the rows will be lost.</translation>
+    </message>
+</context>
+<context>
+    <name>TColumnCommands</name>
+    <message>
+        <source>Ошибка в имени поля!</source>
+        <translation>Error in field name!</translation>
+    </message>
+    <message>
+        <source>Ошибка! Не числовое поле!</source>
+        <translation>Error! Not a numeric field!</translation>
+    </message>
+    <message>
+        <source>Сумма= %1</source>
+        <translation>Sum= %1</translation>
+    </message>
+    <message>
+        <source>Удаление строк с нулевыми суммами выполнено!</source>
+        <translation>Rows with zero sums deleted!</translation>
+    </message>
+</context>
+<context>
+    <name>TCsvCommands</name>
+    <message>
+        <source>Файлы CSV|*.csv|Все файлы|*.*|</source>
+        <translation>CSV files|*.csv|All files|*.*|</translation>
+    </message>
+    <message>
+        <source>Файлы CSV|*.csv|Все файлы|*.*|CSV в кодировке Windows 1251|*.csv|CSV в кодировке DOS 866|*.csv|</source>
+        <translation>CSV files|*.csv|All files|*.*|CSV in Windows 1251|*.csv|CSV in DOS 866|*.csv|</translation>
+    </message>
+    <message>
+        <source>Записано в CSV строк: %1.<byte value="xd"/>
+%2</source>
+        <translation>Rows written to CSV: %1.<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>Создать из CSV</source>
+        <translation>Create from CSV</translation>
+    </message>
+    <message>
+        <source>Взять поля из готовой таблицы-образца?</source>
+        <translation>Take the fields from an existing sample table?</translation>
+    </message>
+    <message>
+        <source>Файл уже есть:<byte value="xd"/>
+%1<byte value="xd"/>
+Таблица из CSV пишется только в новый файл.</source>
+        <translation>The file already exists:<byte value="xd"/>
+%1<byte value="xd"/>
+A table from CSV is written only to a new file.</translation>
+    </message>
+    <message>
+        <source>Таблица не создана: значения не помещаются в поля.</source>
+        <translation>Table not created: values do not fit the fields.</translation>
+    </message>
+    <message>
+        <source>Таблица создана из CSV, записей: %1.<byte value="xd"/>
+%2</source>
+        <translation>Table created from CSV, records: %1.<byte value="xd"/>
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>TDeletionCommands</name>
+    <message>
+        <source>Удаление выполнено!</source>
+        <translation>Deletion done!</translation>
+    </message>
+</context>
+<context>
+    <name>TFindDialog</name>
+    <message>
+        <source>Поиск</source>
+        <translation>Find</translation>
+    </message>
+    <message>
+        <source>Учитывать регистр</source>
+        <translation>Match case</translation>
+    </message>
+    <message>
+        <source>Найти далее</source>
+        <translation>Find next</translation>
+    </message>
+    <message>
+        <source>Найти назад</source>
+        <translation>Find previous</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Найти:</source>
+        <translation>Find:</translation>
+    </message>
+    <message>
+        <source>В столбце:</source>
+        <translation>In column:</translation>
+    </message>
+    <message>
+        <source>Все столбцы</source>
+        <translation>All columns</translation>
+    </message>
+    <message>
+        <source>Текст &quot;%1&quot; не найден.</source>
+        <translation>Text &quot;%1&quot; not found.</translation>
+    </message>
+</context>
+<context>
+    <name>TForm2</name>
+    <message>
+        <source>Файлы для офисных программ занимают %1 МБ: %2</source>
+        <translation>Files for office programs take %1 MB: %2</translation>
+    </message>
+    <message>
+        <source>Обновить из файла</source>
+        <translation>Reload from file</translation>
+    </message>
+    <message>
+        <source>Поиск</source>
+        <translation>Search</translation>
+    </message>
+    <message>
+        <source>Найти</source>
+        <translation>Find</translation>
+    </message>
+    <message>
+        <source>Найти далее</source>
+        <translation>Find next</translation>
+    </message>
+    <message>
+        <source>Найти назад</source>
+        <translation>Find previous</translation>
+    </message>
+    <message>
+        <source>Перейти к записи</source>
+        <translation>Go to record</translation>
+    </message>
+    <message>
+        <source>Файл &quot;%1&quot; не найден.</source>
+        <translation>File &quot;%1&quot; not found.</translation>
+    </message>
+    <message>
+        <source>Файлы</source>
+        <translation>Files</translation>
+    </message>
+    <message>
+        <source>Отменить</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Сохранить как CSV…</source>
+        <translation>Save as CSV…</translation>
+    </message>
+    <message>
+        <source>Создать из CSV…</source>
+        <translation>Create from CSV…</translation>
+    </message>
+    <message>
+        <source>Операции</source>
+        <translation>Operations</translation>
+    </message>
+    <message>
+        <source>Выбор шрифта</source>
+        <translation>Choose font</translation>
+    </message>
+    <message>
+        <source>Корректировать</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Отмена корректировки</source>
+        <translation>Cancel editing</translation>
+    </message>
+    <message>
+        <source>Вставить строку</source>
+        <translation>Insert row</translation>
+    </message>
+    <message>
+        <source>Перед строкой</source>
+        <translation>Before row</translation>
+    </message>
+    <message>
+        <source>После строки</source>
+        <translation>After row</translation>
+    </message>
+    <message>
+        <source>Ремонт структуры файла</source>
+        <translation>Repair file structure</translation>
+    </message>
+    <message>
+        <source>Изменить имя поля</source>
+        <translation>Rename field</translation>
+    </message>
+    <message>
+        <source>Очистить весь файл</source>
+        <translation>Clear whole file</translation>
+    </message>
+    <message>
+        <source>Скопировать из файла :</source>
+        <translation>Copy from file :</translation>
+    </message>
+    <message>
+        <source>Выполнить условие</source>
+        <translation>Select by condition</translation>
+    </message>
+    <message>
+        <source>Копировать в EXCEL</source>
+        <translation>Copy to EXCEL</translation>
+    </message>
+    <message>
+        <source>Прочие операции</source>
+        <translation>Other operations</translation>
+    </message>
+    <message>
+        <source>В EXCEL для Redozazoz</source>
+        <translation>To EXCEL for Redozazoz</translation>
+    </message>
+    <message>
+        <source>Выход</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Открыть файл</source>
+        <translation>Open file</translation>
+    </message>
+    <message>
+        <source>Удалить запись</source>
+        <translation>Delete record</translation>
+    </message>
+    <message>
+        <source>Печать в текстовый файл и MS  WORD</source>
+        <translation>Print to text file and MS WORD</translation>
+    </message>
+    <message>
+        <source>Сохранить  файл </source>
+        <translation>Save file </translation>
+    </message>
+    <message>
+        <source>Записать в MS EXCEL</source>
+        <translation>Write to MS EXCEL</translation>
+    </message>
+    <message>
+        <source>Удаление отмеченных записей.</source>
+        <translation>Deleting marked records.</translation>
+    </message>
+    <message>
+        <source>Отетка удаления записи</source>
+        <translation>Mark record as deleted</translation>
+    </message>
+    <message>
+        <source>Снять отметку удаления</source>
+        <translation>Clear deletion mark</translation>
+    </message>
+    <message>
+        <source>Удалить отмеченные записи</source>
+        <translation>Delete marked records</translation>
+    </message>
+    <message>
+        <source>Символ &quot;%1&quot; нельзя записать в кодировке %2.<byte value="xd"/>
+Текст ячейки не изменён.</source>
+        <translation>The character &quot;%1&quot; cannot be written in code page %2.<byte value="xd"/>
+The cell&apos;s text is unchanged.</translation>
+    </message>
+    <message>
+        <source>Имя файла для копии</source>
+        <translation>Name of the copy</translation>
+    </message>
+    <message>
+        <source>№ 1-й записи</source>
+        <translation>First record</translation>
+    </message>
+    <message>
+        <source>№ последней записи</source>
+        <translation>Last record</translation>
+    </message>
+    <message>
+        <source>Копировать файл</source>
+        <translation>Copy file</translation>
+    </message>
+    <message>
+        <source>Кодировка (DOS, Windows) </source>
+        <translation>Code page (DOS, Windows) </translation>
+    </message>
+    <message>
+        <source>По имени столбца</source>
+        <translation>By column name</translation>
+    </message>
+    <message>
+        <source>Подсчет суммы</source>
+        <translation>Calculate sum</translation>
+    </message>
+    <message>
+        <source>Удалить нулевые</source>
+        <translation>Delete zeros</translation>
+    </message>
+    <message>
+        <source>Файлы *.dbf|*.dbf|Все файлы|*.*|Файлы EXCEL|*.xls|</source>
+        <translation>Files *.dbf|*.dbf|All files|*.*|EXCEL files|*.xls|</translation>
+    </message>
+    <message>
+        <source>Файлы *.dbf|*.dbf|Все файлы|*.*|Файлы EXCEL|*.xls|Как текстовый файл|*.*|</source>
+        <translation>Files *.dbf|*.dbf|All files|*.*|EXCEL files|*.xls|As text file|*.*|</translation>
+    </message>
+</context>
+<context>
+    <name>TGoToRecord</name>
+    <message>
+        <source>Перейти к записи</source>
+        <translation>Go to record</translation>
+    </message>
+    <message>
+        <source>Номер записи (1 - %1):</source>
+        <translation>Record number (1 - %1):</translation>
+    </message>
+    <message>
+        <source>Нет записи с номером &quot;%1&quot;.</source>
+        <translation>There is no record number &quot;%1&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>TMemoView</name>
+    <message>
+        <source>Мемо-поле %1, строка %2</source>
+        <translation>Memo field %1, row %2</translation>
+    </message>
+    <message>
+        <source>Мемо-поле %1 только для просмотра: его текст в мемо-файле не изменяется.<byte value="xd"/>
+Двойной щелчок показывает весь текст.</source>
+        <translation>Memo field %1 is read-only: its text in the memo file is not changed.<byte value="xd"/>
+Double-click shows the whole text.</translation>
+    </message>
+</context>
+<context>
+    <name>TRecordCopy</name>
+    <message>
+        <source>Копирование не выполнено!<byte value="xd"/>
+Нет имени файла для копии.</source>
+        <translation>Copy not done!<byte value="xd"/>
+No file name for the copy.</translation>
+    </message>
+    <message>
+        <source>Файл пуст!</source>
+        <translation>File is empty!</translation>
+    </message>
+    <message>
+        <source>Копирование файла выполнено!</source>
+        <translation>File copied!</translation>
+    </message>
+    <message>
+        <source>Отмена копирования !</source>
+        <translation>Copy cancelled!</translation>
+    </message>
+    <message>
+        <source>Выполнить копирование?</source>
+        <translation>Start copying?</translation>
+    </message>
+    <message>
+        <source>Копируемый файл : %1</source>
+        <translation>File to copy : %1</translation>
+    </message>
+    <message>
+        <source>Копирование выполнено!</source>
+        <translation>Copy done!</translation>
+    </message>
+</context>
+<context>
+    <name>TRecordEditing</name>
+    <message>
+        <source>Сохранение выполнено!</source>
+        <translation>Saved!</translation>
+    </message>
+    <message>
+        <source>Копирование выполнено!</source>
+        <translation>Copy done!</translation>
+    </message>
+</context>
+<context>
+    <name>TStructureCommands</name>
+    <message>
+        <source>Отмена копирования!<byte value="xd"/>
+Dublicate file!</source>
+        <translation>Copy cancelled!<byte value="xd"/>
+Duplicate file!</translation>
+    </message>
+    <message>
+        <source>Копирование структуры выполнено!</source>
+        <translation>Structure copied!</translation>
+    </message>
+    <message>
+        <source>Необходимо очистить файл!</source>
+        <translation>The file must be cleared first!</translation>
+    </message>
+</context>
+<context>
+    <name>TTableUndo</name>
+    <message>
+        <source><byte value="xd"/>
+Это изменение нельзя будет отменить.</source>
+        <translation><byte value="xd"/>
+This change cannot be undone.</translation>
+    </message>
+    <message>
+        <source>Файл %1 слишком велик, чтобы сохранить его копию.</source>
+        <translation>File %1 is too large to keep a copy of it.</translation>
+    </message>
+    <message>
+        <source>Копию файла %1 сохранить не удалось: %2.</source>
+        <translation>A copy of file %1 could not be saved: %2.</translation>
+    </message>
+    <message>
+        <source>Нет изменений файла %1 для отмены.</source>
+        <translation>No changes of file %1 to undo.</translation>
+    </message>
+    <message>
+        <source>Последнее изменение файла отменено.</source>
+        <translation>The file&apos;s last change was undone.</translation>
+    </message>
+</context>
+<context>
+    <name>TUnsavedEdits</name>
+    <message>
+        <source>Сохранить изменения в файле %1?</source>
+        <translation>Save the changes to file %1?</translation>
+    </message>
+</context>
+<context>
+    <name>TableChecks</name>
+    <message>
+        <source>Файл %1 не является таблицей DBF</source>
+        <translation>File %1 is not a DBF table</translation>
+    </message>
+    <message>
+        <source>Совпадение имен исходного и выходного файлов!</source>
+        <translation>The source and output file names are the same!</translation>
+    </message>
+    <message>
+        <source>Файл %1 не удается открыть для чтения и записи%2</source>
+        <translation>File %1 cannot be opened for reading and writing%2</translation>
+    </message>
+    <message>
+        <source>Файл %1 не удается открыть для чтения%2</source>
+        <translation>File %1 cannot be opened for reading%2</translation>
+    </message>
+</context>
+<context>
+    <name>TableCommandSteps</name>
+    <message>
+        <source>%1 записей.</source>
+        <translation>%1 records.</translation>
+    </message>
+</context>
 </TS>

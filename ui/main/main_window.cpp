@@ -5,6 +5,7 @@
 #include "deletion_commands.h"
 #include "file_name.h"
 #include "memo_view.h"
+#include "qt_translations.h"
 #include "find_dialog.h"
 #include "go_to_record.h"
 #include "radio_group.h"
@@ -227,7 +228,6 @@ void TForm2::SavetoMSEXCEL1Click() { Panel5->SavetoMSEXCEL1Click(); }
 void TForm2::ShowLargeExchangeFolder(uint64_t bytes) {
   constexpr uint64_t kLarge = 100ull << 20;
   if (bytes < kLarge) return;
-  StaticText1->setText(QString::fromUtf8("Файлы для офисных программ занимают %1 МБ: %2")
-                           .arg(bytes >> 20)
-                           .arg(QString::fromStdString(links_.office->ExchangeFolder())));
+  StaticText1->setText(ui::Tr("TForm2", "Файлы для офисных программ занимают %1 МБ: %2")
+                           .arg(QString::number(bytes >> 20), QString::fromStdString(links_.office->ExchangeFolder())));
 }

@@ -3,9 +3,11 @@
 // tables dropped on the window, and the font and geometry kept between runs.
 #include "main_window.h"
 
+#include "dbf_texts.h"
 #include "file_name.h"
 #include "find_dialog.h"
 #include "mnemonics.h"
+#include "qt_translations.h"
 #include "remembered_settings.h"
 
 #include <QAction>
@@ -31,13 +33,13 @@ std::optional<std::string> DraggedFile(const QMimeData* data) {
 }  // namespace
 
 void TForm2::BuildKeys() {
-  Reload1 = FilesMenu->addAction(QString::fromUtf8("Обновить из файла"));
-  SearchMenu = new QMenu(QString::fromUtf8("Поиск"), this);
+  Reload1 = FilesMenu->addAction(ui::Tr("TForm2", "Обновить из файла"));
+  SearchMenu = new QMenu(ui::Tr("TForm2", "Поиск"), this);
   menuBar()->insertMenu(N2, SearchMenu);
-  Find1 = SearchMenu->addAction(QString::fromUtf8("Найти"));
-  FindNext1 = SearchMenu->addAction(QString::fromUtf8("Найти далее"));
-  FindPrevious1 = SearchMenu->addAction(QString::fromUtf8("Найти назад"));
-  GoTo1 = SearchMenu->addAction(QString::fromUtf8("Перейти к записи"));
+  Find1 = SearchMenu->addAction(ui::Tr("TForm2", "Найти"));
+  FindNext1 = SearchMenu->addAction(ui::Tr("TForm2", "Найти далее"));
+  FindPrevious1 = SearchMenu->addAction(ui::Tr("TForm2", "Найти назад"));
+  GoTo1 = SearchMenu->addAction(ui::Tr("TForm2", "Перейти к записи"));
   // F3 keeps working while the find dialog has the focus.
   FindDialog->addActions({FindNext1, FindPrevious1});
 
@@ -94,7 +96,7 @@ void TForm2::OpenRecentTable(const std::string& path) {
   if (!FileExists(path)) {
     settings_->RemoveRecentTable(path);
     ShowRecentTables();
-    links_.dialogs.Message("Файл \"" + path + "\" не найден.");
+    links_.dialogs.Message(dbf::FillText(dbf::Tr("TForm2", "Файл \"%1\" не найден."), {path}));
     return;
   }
   OpenChosenFile(path, false);

@@ -2,6 +2,8 @@
 // grid area with its decorations and task panels, and the bottom panel.
 #include "main_window.h"
 
+#include "dbf_texts.h"
+#include "qt_translations.h"
 #include "radio_group.h"
 #include "record_grid_options.h"
 #include "new_field_panel.h"
@@ -34,11 +36,11 @@ namespace {
 
 const QColor kTeal(0, 128, 128);
 
-QAction* Item(QMenu* menu, const char* caption) { return menu->addAction(QString::fromUtf8(caption)); }
+QAction* Item(QMenu* menu, const QString& caption) { return menu->addAction(caption); }
 
-QAction* Button(QToolBar* bar, QStyle::StandardPixmap icon, const char* hint) {
-  QAction* action = bar->addAction(bar->style()->standardIcon(icon), QString::fromUtf8(hint));
-  action->setToolTip(QString::fromUtf8(hint));
+QAction* Button(QToolBar* bar, QStyle::StandardPixmap icon, const QString& hint) {
+  QAction* action = bar->addAction(bar->style()->standardIcon(icon), hint);
+  action->setToolTip(hint);
   return action;
 }
 
@@ -61,12 +63,12 @@ QWidget* Panel(QWidget* parent) {
 }  // namespace
 
 void TForm2::BuildMenus() {
-  QMenu* files = FilesMenu = menuBar()->addMenu(QString::fromUtf8("Файлы"));
+  QMenu* files = FilesMenu = menuBar()->addMenu(ui::Tr("TForm2", "Файлы"));
   Openfile1 = Item(files, "Open file dbf");
   Openfileastext1 = Item(files, "Open file as text");
   Save1 = Item(files, "Save");
   Saveas1 = Item(files, "Save as :");
-  Undo1 = Item(files, "Отменить");
+  Undo1 = Item(files, ui::Tr("TForm2", "Отменить"));
   Undo1->setShortcut(QKeySequence::Undo);
   Deleterecord1 = Item(files, "Delete record");
   Sortedfile1 = Item(files, "Sorted file");
@@ -76,27 +78,27 @@ void TForm2::BuildMenus() {
   Addnewfield1 = Item(structure, "Add new field");
   Deletedfield1 = Item(structure, "Deleted field ");
   CreateFile1 = Item(files, "Create File");
-  SaveasCSV1 = Item(files, "Сохранить как CSV…");
-  CreatefromCSV1 = Item(files, "Создать из CSV…");
+  SaveasCSV1 = Item(files, ui::Tr("TForm2", "Сохранить как CSV…"));
+  CreatefromCSV1 = Item(files, ui::Tr("TForm2", "Создать из CSV…"));
 
-  QMenu* operations = menuBar()->addMenu(QString::fromUtf8("Операции"));
-  N4 = Item(operations, "Выбор шрифта");
-  N5 = Item(operations, "Корректировать");
-  N6 = Item(operations, "Отмена корректировки");
-  QMenu* insertRow = operations->addMenu(QString::fromUtf8("Вставить строку"));
-  N8 = Item(insertRow, "Перед строкой");
-  N9 = Item(insertRow, "После строки");
-  N10 = Item(operations, "Ремонт структуры файла");
-  N11 = Item(operations, "Изменить имя поля");
-  N12 = Item(operations, "Очистить весь файл");
-  N13 = Item(operations, "Скопировать из файла :");
-  N14 = Item(operations, "Выполнить условие");
-  N17 = Item(operations, "Копировать в EXCEL");
+  QMenu* operations = menuBar()->addMenu(ui::Tr("TForm2", "Операции"));
+  N4 = Item(operations, ui::Tr("TForm2", "Выбор шрифта"));
+  N5 = Item(operations, ui::Tr("TForm2", "Корректировать"));
+  N6 = Item(operations, ui::Tr("TForm2", "Отмена корректировки"));
+  QMenu* insertRow = operations->addMenu(ui::Tr("TForm2", "Вставить строку"));
+  N8 = Item(insertRow, ui::Tr("TForm2", "Перед строкой"));
+  N9 = Item(insertRow, ui::Tr("TForm2", "После строки"));
+  N10 = Item(operations, ui::Tr("TForm2", "Ремонт структуры файла"));
+  N11 = Item(operations, ui::Tr("TForm2", "Изменить имя поля"));
+  N12 = Item(operations, ui::Tr("TForm2", "Очистить весь файл"));
+  N13 = Item(operations, ui::Tr("TForm2", "Скопировать из файла :"));
+  N14 = Item(operations, ui::Tr("TForm2", "Выполнить условие"));
+  N17 = Item(operations, ui::Tr("TForm2", "Копировать в EXCEL"));
 
-  QMenu* other = menuBar()->addMenu(QString::fromUtf8("Прочие операции"));
-  N16 = Item(other, "В EXCEL для Redozazoz");
+  QMenu* other = menuBar()->addMenu(ui::Tr("TForm2", "Прочие операции"));
+  N16 = Item(other, ui::Tr("TForm2", "В EXCEL для Redozazoz"));
 
-  N2 = menuBar()->addAction(QString::fromUtf8("Выход"));
+  N2 = menuBar()->addAction(ui::Tr("TForm2", "Выход"));
 
   Hook(Openfile1, &TForm2::Openfile1Click);
   Hook(Openfileastext1, &TForm2::Openfileastext1Click);
@@ -108,19 +110,20 @@ void TForm2::BuildMenus() {
 void TForm2::BuildToolBars() {
   ToolBar1 = addToolBar(QStringLiteral("ToolBar1"));
   ToolBar1->setMovable(false);
-  ToolButton1 = Button(ToolBar1, QStyle::SP_DialogOpenButton, "Открыть файл");
-  ToolButton2 = Button(ToolBar1, QStyle::SP_TrashIcon, "Удалить запись");
-  ToolButton3 = Button(ToolBar1, QStyle::SP_FileDialogDetailedView, "Печать в текстовый файл и MS  WORD");
-  ToolButton4 = Button(ToolBar1, QStyle::SP_DialogSaveButton, "Сохранить  файл ");
-  ToolButton5 = Button(ToolBar1, QStyle::SP_FileDialogListView, "Записать в MS EXCEL");
-  ToolButton9 = Button(ToolBar1, QStyle::SP_FileDialogInfoView, "Выбор шрифта");
+  ToolButton1 = Button(ToolBar1, QStyle::SP_DialogOpenButton, ui::Tr("TForm2", "Открыть файл"));
+  ToolButton2 = Button(ToolBar1, QStyle::SP_TrashIcon, ui::Tr("TForm2", "Удалить запись"));
+  ToolButton3 =
+      Button(ToolBar1, QStyle::SP_FileDialogDetailedView, ui::Tr("TForm2", "Печать в текстовый файл и MS  WORD"));
+  ToolButton4 = Button(ToolBar1, QStyle::SP_DialogSaveButton, ui::Tr("TForm2", "Сохранить  файл "));
+  ToolButton5 = Button(ToolBar1, QStyle::SP_FileDialogListView, ui::Tr("TForm2", "Записать в MS EXCEL"));
+  ToolButton9 = Button(ToolBar1, QStyle::SP_FileDialogInfoView, ui::Tr("TForm2", "Выбор шрифта"));
 
   ToolBar2 = addToolBar(QStringLiteral("ToolBar2"));
   ToolBar2->setMovable(false);
-  ToolBar2->setToolTip(QString::fromUtf8("Удаление отмеченных записей."));
-  ToolButton6 = Button(ToolBar2, QStyle::SP_DialogNoButton, "Отетка удаления записи");
-  ToolButton7 = Button(ToolBar2, QStyle::SP_DialogYesButton, "Снять отметку удаления");
-  ToolButton8 = Button(ToolBar2, QStyle::SP_DialogDiscardButton, "Удалить отмеченные записи");
+  ToolBar2->setToolTip(ui::Tr("TForm2", "Удаление отмеченных записей."));
+  ToolButton6 = Button(ToolBar2, QStyle::SP_DialogNoButton, ui::Tr("TForm2", "Отетка удаления записи"));
+  ToolButton7 = Button(ToolBar2, QStyle::SP_DialogYesButton, ui::Tr("TForm2", "Снять отметку удаления"));
+  ToolButton8 = Button(ToolBar2, QStyle::SP_DialogDiscardButton, ui::Tr("TForm2", "Удалить отмеченные записи"));
 
   Hook(ToolButton1, &TForm2::ToolButton1Click);
   Hook(ToolButton3, &TForm2::ToolButton3Click);
@@ -179,8 +182,9 @@ void TForm2::BuildGridArea() {
   StringGrid1->onTextRefused = [this](const QString& character) {
     const ui::CodePage drawn = StringGrid1->Page();
     const std::string page = ui::PageName(drawn == ui::CodePage::SystemDefault ? ui::CodePage::Windows1251 : drawn);
-    const std::string message = "Символ \"" + character.toStdString() + "\" нельзя записать в кодировке " + page +
-                                ".\r\nТекст ячейки не изменён.";
+    const std::string message =
+        dbf::FillText(dbf::Tr("TForm2", "Символ \"%1\" нельзя записать в кодировке %2.\r\nТекст ячейки не изменён."),
+                      {character.toStdString(), page});
     QMetaObject::invokeMethod(this, links_.guard.Guarded([this, message] { links_.dialogs.Message(message); }),
                               Qt::QueuedConnection);
   };
@@ -201,13 +205,13 @@ void TForm2::BuildBottomPanel() {
   auto* row = new QHBoxLayout(controls);
 
   auto* copyBox = new QGridLayout;
-  Label1 = new QLabel(QString::fromUtf8("Имя файла для копии"), Panel1);
+  Label1 = new QLabel(ui::Tr("TForm2", "Имя файла для копии"), Panel1);
   Edit1 = new QLineEdit(Panel1);
-  Label3 = new QLabel(QString::fromUtf8("№ 1-й записи"), Panel1);
+  Label3 = new QLabel(ui::Tr("TForm2", "№ 1-й записи"), Panel1);
   Edit3 = new QLineEdit(Panel1);
-  Label2 = new QLabel(QString::fromUtf8("№ последней записи"), Panel1);
+  Label2 = new QLabel(ui::Tr("TForm2", "№ последней записи"), Panel1);
   Edit2 = new QLineEdit(Panel1);
-  Button2 = new QPushButton(QString::fromUtf8("Копировать файл"), Panel1);
+  Button2 = new QPushButton(ui::Tr("TForm2", "Копировать файл"), Panel1);
   copyBox->addWidget(Label1, 0, 0);
   copyBox->addWidget(Edit1, 1, 0);
   copyBox->addWidget(Label3, 0, 1);
@@ -218,7 +222,7 @@ void TForm2::BuildBottomPanel() {
   row->addLayout(copyBox, 3);
 
   auto* state = new QVBoxLayout;
-  cbCheckBox1 = new QCheckBox(QString::fromUtf8("Кодировка (DOS, Windows) "), Panel1);
+  cbCheckBox1 = new QCheckBox(ui::Tr("TForm2", "Кодировка (DOS, Windows) "), Panel1);
   cbCheckBox1->setTristate(true);
   cbCheckBox1->setCheckState(Qt::Unchecked);
   StaticText1 = new QLabel(Panel1);
@@ -229,11 +233,11 @@ void TForm2::BuildBottomPanel() {
   state->addWidget(ProgressBar1);
   row->addLayout(state, 2);
 
-  GroupBox1 = new QGroupBox(QString::fromUtf8("По имени столбца"), Panel1);
+  GroupBox1 = new QGroupBox(ui::Tr("TForm2", "По имени столбца"), Panel1);
   auto* sums = new QGridLayout(GroupBox1);
   Edit4 = new QLineEdit(GroupBox1);
-  Button4 = new QPushButton(QString::fromUtf8("Подсчет суммы"), GroupBox1);
-  Button5 = new QPushButton(QString::fromUtf8("Удалить нулевые"), GroupBox1);
+  Button4 = new QPushButton(ui::Tr("TForm2", "Подсчет суммы"), GroupBox1);
+  Button5 = new QPushButton(ui::Tr("TForm2", "Удалить нулевые"), GroupBox1);
   sums->addWidget(Edit4, 0, 0, 1, 2);
   sums->addWidget(Button4, 1, 0);
   sums->addWidget(Button5, 1, 1);

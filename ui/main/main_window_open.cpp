@@ -2,6 +2,7 @@
 #include "main_window.h"
 
 #include "dbf2_lib.h"
+#include "dbf_texts.h"
 #include "file_name.h"
 #include "radio_group.h"
 #include "spreadsheet_hand_over.h"
@@ -14,8 +15,9 @@
 
 namespace {
 
-const char kMenuFilter[] = "Файлы *.dbf|*.dbf|Все файлы|*.*|Файлы EXCEL|*.xls|";
-const char kToolbarFilter[] = "Файлы *.dbf|*.dbf|Все файлы|*.*|Файлы EXCEL|*.xls|Как текстовый файл|*.*|";
+const char kMenuFilter[] = DBF_TR_NOOP("TForm2", "Файлы *.dbf|*.dbf|Все файлы|*.*|Файлы EXCEL|*.xls|");
+const char kToolbarFilter[] =
+    DBF_TR_NOOP("TForm2", "Файлы *.dbf|*.dbf|Все файлы|*.*|Файлы EXCEL|*.xls|Как текстовый файл|*.*|");
 constexpr int kAsTextEntry = 4;
 constexpr int kRawViewAsksForFile = 1;
 constexpr int kRawViewShowsFile = 2;
@@ -23,13 +25,13 @@ constexpr int kRawViewShowsFile = 2;
 }  // namespace
 
 void TForm2::Openfile1Click() {
-  const auto choice = links_.dialogs.OpenFile(kMenuFilter);
+  const auto choice = links_.dialogs.OpenFile(dbf::Tr("TForm2", kMenuFilter));
   if (!choice || !FileExists(choice->path)) return;
   OpenChosenFile(choice->path, false);
 }
 
 void TForm2::ToolButton1Click() {
-  const auto choice = links_.dialogs.OpenFile(kToolbarFilter);
+  const auto choice = links_.dialogs.OpenFile(dbf::Tr("TForm2", kToolbarFilter));
   if (!choice || !FileExists(choice->path)) return;
   if (choice->filterIndex == kAsTextEntry) {
     table_->TablePath = choice->path;

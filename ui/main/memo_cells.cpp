@@ -1,6 +1,8 @@
 #include "memo_cells.h"
 
 #include "dbf_errors.h"
+#include "dbf_texts.h"
+#include "qt_translations.h"
 #include "record_store.h"
 
 #include <algorithm>
@@ -12,11 +14,15 @@ constexpr size_t kCellBytes = 512;
 // Memos kept for drawing before the keeping starts over.
 constexpr size_t kKeptMemos = 1024;
 constexpr size_t kWholeMemo = 64u << 20;
-const char kTip[] = "Мемо-поле: двойной щелчок показывает весь текст";
+const char kTip[] = DBF_TR_NOOP("MemoCells", "Мемо-поле: двойной щелчок показывает весь текст");
 
-std::string RowText(int row) { return "Строка " + std::to_string(row) + ", поле "; }
+std::string RowText(int row, const std::string& field) {
+  return dbf::FillText(dbf::Tr("MemoCells", "Строка %1, поле %2"), {std::to_string(row), field});
+}
 
-QString BinaryCaption(const dbf::Memo& memo) { return QString::fromUtf8("(двоичные данные, %1 байт)").arg(memo.size); }
+QString BinaryCaption(const dbf::Memo& memo) {
+  return ui::Tr("MemoCells", "(двоичные данные, %1 байт)").arg(memo.size);
+}
 
 }  // namespace
 
@@ -36,9 +42,10 @@ MemoCells::MemoCells(const std::string& tablePath, uint8_t tableVersion, std::ve
   } catch (const dbf::IoError&) {
   }
   if (HasMemoColumns() && path.empty()) {
-    fileProblem_ = "Мемо-файл таблицы (.dbt или .fpt) не найден: тексты мемо-полей не показаны.";
+    fileProblem_ = dbf::Tr("MemoCells", "Мемо-файл таблицы (.dbt или .fpt) не найден: тексты мемо-полей не показаны.");
   } else if (HasMemoColumns() && !opened) {
-    fileProblem_ = "Мемо-файл " + path + " повреждён или не читается: тексты мемо-полей не показаны.";
+    fileProblem_ = dbf::FillText(
+        dbf::Tr("MemoCells", "Мемо-файл %1 повреждён или не читается: тексты мемо-полей не показаны."), {path});
   }
   Note(fileProblem_);
   if (opened) file_ = std::move(file);
@@ -63,9 +70,9 @@ std::optional<dbf::Memo> MemoCells::MemoOf(const RecordStore& rows, int row, int
   if (static_cast<uint64_t>(field.offset) + field.length > rows.RecordLength()) return std::nullopt;
   const std::optional<uint32_t> block = dbf::MemoBlockNumber(record + field.offset, field.length);
   if (block == 0u) return std::nullopt;
-  const std::string where = RowText(row) + FieldName(rows, col);
+  const std::string where = RowText(row, FieldName(rows, col));
   if (!block) {
-    Note(where + ": номер блока мемо-файла не прочитан.");
+    Note(dbf::FillText(dbf::Tr("MemoCells", "%1: номер блока мемо-файла не прочитан."), {where}));
     return dbf::Memo{dbf::Memo::kDamaged, {}, false, 0};
   }
   if (!file_) {
@@ -83,9 +90,11 @@ std::optional<dbf::Memo> MemoCells::MemoOf(const RecordStore& rows, int row, int
     memo = dbf::Memo{dbf::Memo::kDamaged, {}, false, 0};
   }
   if (memo.status == dbf::Memo::kPastEnd) {
-    Note(where + ": блок " + std::to_string(*block) + " за концом мемо-файла " + file_->Path() + ".");
+    Note(dbf::FillText(dbf::Tr("MemoCells", "%1: блок %2 за концом мемо-файла %3."),
+                       {where, std::to_string(*block), file_->Path()}));
   } else if (memo.status == dbf::Memo::kDamaged) {
-    Note(where + ": текст в блоке " + std::to_string(*block) + " мемо-файла " + file_->Path() + " повреждён.");
+    Note(dbf::FillText(dbf::Tr("MemoCells", "%1: текст в блоке %2 мемо-файла %3 повреждён."),
+                       {where, std::to_string(*block), file_->Path()}));
   }
   if (forCell) {
     if (firstLines_.size() >= kKeptMemos) firstLines_.clear();
@@ -96,12 +105,12 @@ std::optional<dbf::Memo> MemoCells::MemoOf(const RecordStore& rows, int row, int
 
 ui::ShownCell MemoCells::Shown(const RecordStore& rows, int row, int col, ui::CodePage page) {
   const std::optional<dbf::Memo> memo = MemoOf(rows, row, col, kCellBytes);
-  if (!memo) return {QString(), false, QString::fromUtf8(kTip)};
+  if (!memo) return {QString(), false, ui::Tr("MemoCells", kTip)};
   switch (memo->status) {
     case dbf::Memo::kText:
       break;
     case dbf::Memo::kBinary:
-      return {BinaryCaption(*memo), false, QString::fromUtf8(kTip)};
+      return {BinaryCaption(*memo), false, ui::Tr("MemoCells", kTip)};
     case dbf::Memo::kPastEnd:
     case dbf::Memo::kDamaged:
       return {QString(), true, QString::fromStdString(noted_)};
@@ -109,7 +118,7 @@ ui::ShownCell MemoCells::Shown(const RecordStore& rows, int row, int col, ui::Co
   const size_t lineEnd = std::min(memo->bytes.find_first_of("\r\n"), memo->bytes.size());
   QString text = ui::DecodeCell(std::string_view(memo->bytes).substr(0, lineEnd), page);
   if (memo->cut || lineEnd < memo->bytes.size()) text += QString::fromUtf8(" …");
-  return {text, false, QString::fromUtf8(kTip)};
+  return {text, false, ui::Tr("MemoCells", kTip)};
 }
 
 std::optional<QString> MemoCells::WholeText(const RecordStore& rows, int row, int col, ui::CodePage page) {

@@ -4,9 +4,11 @@
 #include "code_page_detection.h"
 #include "column_widths.h"
 #include "dbf2_lib.h"
+#include "dbf_texts.h"
 #include "dialog_service.h"
 #include "memo_cells.h"
 #include "progress.h"
+#include "qt_translations.h"
 #include "record_store.h"
 #include "string_grid.h"
 #include "table_checks.h"
@@ -27,8 +29,8 @@ constexpr uint16_t kSlot = 1;
 // Records are read in blocks of about this many bytes, the progress bar
 // moving between blocks.
 constexpr int64_t kReadBlock = 4 << 20;
-const char kNotDone[] = "Команда не выполнена!";
-const char kSaveAsHint[] = "Строки можно сохранить в новый файл командой \"Save as :\".\r\n";
+const char kNotDone[] = DBF_TR_NOOP("OpenTable", "Команда не выполнена!");
+const char kSaveAsHint[] = DBF_TR_NOOP("OpenTable", "Строки можно сохранить в новый файл командой \"Save as :\".\r\n");
 
 // Records whose letters tell the table's code page.
 constexpr int64_t kRecordsToTell = 100;
@@ -36,7 +38,7 @@ constexpr int64_t kRecordsToTell = 100;
 constexpr size_t kLanguageDriver = 29;
 
 // Column 0's title in the code page the grid draws.
-std::string CornerTitle(ui::CodePage page) { return ui::EncodeTyped(QString::fromUtf8("№ п/п"), page); }
+std::string CornerTitle(ui::CodePage page) { return ui::EncodeTyped(ui::Tr("OpenTable", "№ п/п"), page); }
 
 std::vector<char> HeaderBytes(const std::string& path, uint16_t headerSize) {
   dbf::TableFile file;
@@ -130,9 +132,9 @@ OpenTable::Counts OpenTable::LoadOrFail() {
 }
 
 void OpenTable::ShowLoadedCounts(const Counts& counts) {
-  QString text = QString::number(counts.records) + QString::fromUtf8(" строк");
+  QString text = ui::Tr("OpenTable", "%1 строк").arg(counts.records);
   if (counts.stored != counts.records) {
-    text += QString::fromUtf8(" (в заголовке файла: %1)").arg(counts.stored);
+    text += ui::Tr("OpenTable", " (в заголовке файла: %1)").arg(counts.stored);
   }
   countText_.setText(text);
 }
@@ -204,16 +206,27 @@ OpenTable::Layout OpenTable::LayoutOf(const dbf::Dbf2_lib& db) {
 bool OpenTable::RowsFromTable(ui::DialogService& dialogs) {
   const std::optional<FileIdentity> now = FileIdentity::Of(TablePath);
   if (hasRows_ && rowsFile_ && now == rowsFile_->identity) return true;
+  const std::string notDone = dbf::Tr("OpenTable", kNotDone);
+  const std::string saveAsHint = dbf::Tr("OpenTable", kSaveAsHint);
   if (!hasRows_) {
-    dialogs.Message("Строки таблицы не загружены из файла,\r\nа текущий файл " + TablePath + ".\r\n" + kNotDone);
+    dialogs.Message(
+        dbf::FillText(dbf::Tr("OpenTable", "Строки таблицы не загружены из файла,\r\nа текущий файл %1.\r\n"),
+                      {TablePath}) +
+        notDone);
   } else if (rowsPath_ != TablePath) {
-    dialogs.Message("Строки таблицы загружены из файла " + rowsPath_ + ",\r\nа текущий файл " + TablePath + ".\r\n" +
-                    kNotDone);
+    dialogs.Message(
+        dbf::FillText(dbf::Tr("OpenTable", "Строки таблицы загружены из файла %1,\r\nа текущий файл %2.\r\n"),
+                      {rowsPath_, TablePath}) +
+        notDone);
   } else if (!now) {
-    dialogs.Message("Файл " + TablePath + " удалён после загрузки строк таблицы.\r\n" + kSaveAsHint + kNotDone);
+    dialogs.Message(
+        dbf::FillText(dbf::Tr("OpenTable", "Файл %1 удалён после загрузки строк таблицы.\r\n"), {TablePath}) +
+        saveAsHint + notDone);
   } else {
-    dialogs.Message("Файл " + TablePath + " заменён другим файлом после загрузки строк таблицы.\r\n" + kSaveAsHint +
-                    kNotDone);
+    dialogs.Message(
+        dbf::FillText(dbf::Tr("OpenTable", "Файл %1 заменён другим файлом после загрузки строк таблицы.\r\n"),
+                      {TablePath}) +
+        saveAsHint + notDone);
   }
   return false;
 }
@@ -224,19 +237,23 @@ bool OpenTable::RowsFitTable(ui::DialogService& dialogs) {
     dbf::Dbf2_lib db;
     db.DbfOpenForReading(kSlot, TablePath);
     if (!db.DbfIsOpen(kSlot) || LayoutOf(db) != layout_) {
-      dialogs.Message("Структура файла " + TablePath + " изменилась после загрузки строк таблицы.\r\n" + kSaveAsHint +
-                      kNotDone);
+      dialogs.Message(
+          dbf::FillText(dbf::Tr("OpenTable", "Структура файла %1 изменилась после загрузки строк таблицы.\r\n"),
+                        {TablePath}) +
+          dbf::Tr("OpenTable", kSaveAsHint) + dbf::Tr("OpenTable", kNotDone));
       return false;
     }
   }
   if (FileStamp::Of(TablePath) == rowsFile_) return true;
   // Another program wrote the table since the rows were read: writing them
   // now would undo or misplace its changes.
-  if (dialogs.Ask("Файл изменён", "Файл " + TablePath +
-                                       " изменён другой программой после загрузки строк таблицы.\r\n"
-                                       "Загрузить таблицу из файла заново? Изменения в строках будут потеряны.")) {
+  if (dialogs.Ask(dbf::Tr("OpenTable", "Файл изменён"),
+                  dbf::FillText(dbf::Tr("OpenTable",
+                                        "Файл %1 изменён другой программой после загрузки строк таблицы.\r\n"
+                                        "Загрузить таблицу из файла заново? Изменения в строках будут потеряны."),
+                                {TablePath}))) {
     Refill();
   }
-  dialogs.Message(kNotDone);
+  dialogs.Message(dbf::Tr("OpenTable", kNotDone));
   return false;
 }

@@ -1,6 +1,7 @@
 #include "record_copy.h"
 
 #include "dbf2_lib.h"
+#include "dbf_texts.h"
 #include "dialog_service.h"
 #include "event_guard.h"
 #include "file_name.h"
@@ -54,7 +55,7 @@ void TRecordCopy::Button2Click() {
   const std::string name = TrimBlanks(Edit1.text().toStdString());
   if (name.empty()) {
     // The folder alone would be taken for the target.
-    dialogs.Message("Копирование не выполнено!\r\nНет имени файла для копии.");
+    dialogs.Message(dbf::Tr("TRecordCopy", "Копирование не выполнено!\r\nНет имени файла для копии."));
     return;
   }
   const auto typedFirst = TypedRecordNumber(Edit3, dialogs);
@@ -84,7 +85,7 @@ void TRecordCopy::CopyRange(const std::string& target, bool create, int64_t type
   const int64_t count = db.DbfRecCount(kTable);
   if (count == 0) {
     db.DbfCloseAll();
-    dialogs.Message("Файл пуст!");
+    dialogs.Message(dbf::Tr("TRecordCopy", "Файл пуст!"));
     return;
   }
   if (!OpenTableOrTell(db, kOther, target, dialogs)) return;
@@ -101,7 +102,7 @@ void TRecordCopy::CopyRange(const std::string& target, bool create, int64_t type
     }
   }
   db.DbfCloseAll();
-  dialogs.Message("Копирование файла выполнено!");
+  dialogs.Message(dbf::Tr("TRecordCopy", "Копирование файла выполнено!"));
 }
 
 // Only the records present now: the other table may be this one, which
@@ -124,11 +125,14 @@ void TRecordCopy::N13Click() {
   ui::DialogService& dialogs = context_.dialogs;
   const auto choice = dialogs.OpenFile(ui::kTableFilter);
   if (!choice || !FileExists(choice->path)) {
-    dialogs.Message("Отмена копирования !");
+    dialogs.Message(dbf::Tr("TRecordCopy", "Отмена копирования !"));
     return;
   }
   context_.table.SecondPath = choice->path;
-  if (!dialogs.Ask("Выполнить копирование?", "Копируемый файл : " + context_.table.SecondPath)) return;
+  if (!dialogs.Ask(dbf::Tr("TRecordCopy", "Выполнить копирование?"),
+                   dbf::FillText(dbf::Tr("TRecordCopy", "Копируемый файл : %1"), {context_.table.SecondPath}))) {
+    return;
+  }
   if (!context_.PathGiven()) return;
 
   {
@@ -153,5 +157,5 @@ void TRecordCopy::N13Click() {
     progress.Phase(1, 1);
     context_.table.Refill();
   }
-  dialogs.Message("Копирование выполнено!");
+  dialogs.Message(dbf::Tr("TRecordCopy", "Копирование выполнено!"));
 }

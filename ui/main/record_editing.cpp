@@ -3,6 +3,7 @@
 #include "cell_values.h"
 #include "dbf2_lib.h"
 #include "dbf_header.h"
+#include "dbf_texts.h"
 #include "dialog_service.h"
 #include "event_guard.h"
 #include "file_name.h"
@@ -95,7 +96,7 @@ void TRecordEditing::ToolButton4Click() {
   ui::ReplaceFileContents(table, rewrite);
   // A new file took the table's place: the rows now come from that one.
   context_.table.RowsSavedTo(table);
-  context_.dialogs.Message("Сохранение выполнено!");
+  context_.dialogs.Message(dbf::Tr("TRecordEditing", "Сохранение выполнено!"));
 }
 
 void TRecordEditing::RewriteTable(const std::string& file) {
@@ -133,7 +134,7 @@ void TRecordEditing::Saveas1Click() {
     db.DbfCloseAll();
   };
   ui::ReplaceFileContents(table.SecondPath, {write});
-  context_.dialogs.Message("Копирование выполнено!");
+  context_.dialogs.Message(dbf::Tr("TRecordEditing", "Копирование выполнено!"));
 }
 
 // Rows nobody edited go out as the very records they were read from, many

@@ -2,6 +2,7 @@
 
 #include "creat_f_form.h"
 #include "dbf2_lib.h"
+#include "dbf_texts.h"
 #include "dialog_service.h"
 #include "event_guard.h"
 #include "file_name.h"
@@ -53,7 +54,7 @@ void TStructureCommands::CopyStructurefile1Click() {
   if (LowerExtension(target).empty()) target += ".dbf";
   // The name the copy gets is the one tested, so that a name typed without
   // its extension never replaces the table of that name with it.
-  const char duplicate[] = "Отмена копирования!\r\nDublicate file!";
+  const std::string duplicate = dbf::Tr("TStructureCommands", "Отмена копирования!\r\nDublicate file!");
   if (FileExists(target)) {
     context_.dialogs.Message(duplicate);
     return;
@@ -66,13 +67,13 @@ void TStructureCommands::CopyStructurefile1Click() {
     db.DbfAssign(2, target);
     copied = db.DbfCopyStructure(1, 2);
   });
-  context_.dialogs.Message(copied ? "Копирование структуры выполнено!" : duplicate);
+  context_.dialogs.Message(copied ? dbf::Tr("TStructureCommands", "Копирование структуры выполнено!") : duplicate);
 }
 
 void TStructureCommands::Deletedfield1Click() {
   if (!context_.GridShown()) return;
   if (HoldsRecords(context_.table.TablePath)) {
-    context_.dialogs.Message("Необходимо очистить файл!");
+    context_.dialogs.Message(dbf::Tr("TStructureCommands", "Необходимо очистить файл!"));
     return;
   }
   context_.window.hide();

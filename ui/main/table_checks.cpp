@@ -2,6 +2,7 @@
 
 #include "dbf_file.h"
 #include "dbf_header.h"
+#include "dbf_texts.h"
 #include "dialog_service.h"
 #include "table_context.h"
 
@@ -25,7 +26,7 @@ bool UsableTable(ui::DialogService& dialogs, const std::string& path) {
   }
   dbf::HeaderInfo header;
   if (!dbf::ReadHeader(file, file.Size(), header)) {
-    dialogs.Message("Файл " + path + " не является таблицей DBF");
+    dialogs.Message(dbf::FillText(dbf::Tr("TableChecks", "Файл %1 не является таблицей DBF"), {path}));
     return false;
   }
   return true;
@@ -38,14 +39,14 @@ bool GridTableWritable(const TableContext& context) {
 bool SameTableFile(ui::DialogService& dialogs, const std::string& a, const std::string& b) {
   const bool same = QString::fromStdString(a).compare(QString::fromStdString(b), Qt::CaseInsensitive) == 0 ||
                     dbf::TableFile::SameFile(a, b);
-  if (same) dialogs.Message("Совпадение имен исходного и выходного файлов!");
+  if (same) dialogs.Message(dbf::Tr("TableChecks", "Совпадение имен исходного и выходного файлов!"));
   return same;
 }
 
 std::string CannotOpenMessage(const std::string& path) {
-  return "Файл " + path + " не удается открыть для чтения и записи" + Reason();
+  return dbf::FillText(dbf::Tr("TableChecks", "Файл %1 не удается открыть для чтения и записи%2"), {path, Reason()});
 }
 
 std::string CannotReadMessage(const std::string& path) {
-  return "Файл " + path + " не удается открыть для чтения" + Reason();
+  return dbf::FillText(dbf::Tr("TableChecks", "Файл %1 не удается открыть для чтения%2"), {path, Reason()});
 }

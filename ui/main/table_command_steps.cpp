@@ -4,6 +4,7 @@
 #include "dbf2_lib.h"
 #include "dbf_names.h"
 #include "int_text.h"
+#include "qt_translations.h"
 #include "table_checks.h"
 
 #include <cerrno>
@@ -31,5 +32,5 @@ const dbf::FieldNode* FieldByTypedName(const dbf::Dbf2_lib& db, uint16_t slot, c
 }
 
 QString RecordCountText(int64_t count) {
-  return QString::fromStdString(ui::RightAligned(count, 7)) + QString::fromUtf8(" записей.");
+  return ui::Tr("TableCommandSteps", "%1 записей.").arg(QString::fromStdString(ui::RightAligned(count, 7)));
 }

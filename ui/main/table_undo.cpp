@@ -1,5 +1,6 @@
 #include "table_undo.h"
 
+#include "dbf_texts.h"
 #include "dialog_service.h"
 #include "string_grid.h"
 
@@ -7,7 +8,7 @@
 
 namespace {
 
-const char kNoUndo[] = "\r\nЭто изменение нельзя будет отменить.";
+const char kNoUndo[] = DBF_TR_NOOP("TTableUndo", "\r\nЭто изменение нельзя будет отменить.");
 
 }  // namespace
 
@@ -19,19 +20,24 @@ TTableUndo::TTableUndo(const TableContext& context, const std::string& folder)
 void TTableUndo::BeforeChange(const std::string& path) {
   try {
     if (versions_.Keep(path) == ui::TableVersions::Kept::TooLarge) {
-      context_.dialogs.Message("Файл " + path + " слишком велик, чтобы сохранить его копию." + kNoUndo);
+      context_.dialogs.Message(
+          dbf::FillText(dbf::Tr("TTableUndo", "Файл %1 слишком велик, чтобы сохранить его копию."), {path}) +
+          dbf::Tr("TTableUndo", kNoUndo));
     }
   } catch (const std::system_error& e) {
-    context_.dialogs.Message("Копию файла " + path + " сохранить не удалось: " + e.what() + "." + kNoUndo);
+    context_.dialogs.Message(
+        dbf::FillText(dbf::Tr("TTableUndo", "Копию файла %1 сохранить не удалось: %2."), {path, e.what()}) +
+        dbf::Tr("TTableUndo", kNoUndo));
   }
 }
 
 void TTableUndo::Undo1Click() {
   if (!context_.PathGiven()) return;
   if (!versions_.RestoreLast(context_.table.TablePath)) {
-    context_.dialogs.Message("Нет изменений файла " + context_.table.TablePath + " для отмены.");
+    context_.dialogs.Message(
+        dbf::FillText(dbf::Tr("TTableUndo", "Нет изменений файла %1 для отмены."), {context_.table.TablePath}));
     return;
   }
   if (context_.GridShown()) context_.table.Refill();
-  context_.dialogs.Message("Последнее изменение файла отменено.");
+  context_.dialogs.Message(dbf::Tr("TTableUndo", "Последнее изменение файла отменено."));
 }

@@ -1,5 +1,6 @@
 #include "unsaved_edits.h"
 
+#include "dbf_texts.h"
 #include "dialog_service.h"
 #include "record_store.h"
 #include "string_grid.h"
@@ -22,7 +23,8 @@ bool TUnsavedEdits::Settled() {
   if (!context_.table.Rows()) return true;
   context_.grid.CommitEdit();  // a cell being typed in counts
   if (!HasEdits(context_.table)) return true;
-  switch (context_.dialogs.AskSaveChanges("Сохранить изменения в файле " + context_.table.TablePath + "?")) {
+  switch (context_.dialogs.AskSaveChanges(
+      dbf::FillText(dbf::Tr("TUnsavedEdits", "Сохранить изменения в файле %1?"), {context_.table.TablePath}))) {
     case ui::SaveAnswer::Yes:
       save_();
       // Save refuses some tables with a message: the edits are still there.
