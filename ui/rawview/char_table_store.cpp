@@ -1,31 +1,27 @@
 #include "char_table_store.h"
 
 #include "code_page.h"
+#include "qt_translations.h"
 
 #include <QString>
 
-#include <array>
 #include <stdexcept>
 
 namespace rawview {
 
 namespace {
 
-// Header texts as cell bytes in the program's code page.
-const std::array<std::string, kGridColumns>& Headers() {
-  static const std::array<std::string, kGridColumns> headers = [] {
-    std::array<std::string, kGridColumns> h;
-    h[0] = ui::EncodeTyped(QStringLiteral("№ п/п"));
-    h[1] = ui::EncodeTyped(QStringLiteral("16 символов"));
-    for (int k = 1; k <= kCodesPerRow; ++k) h[k + 1] = (k < 10 ? " " : "") + std::to_string(k);
-    return h;
-  }();
-  return headers;
+std::array<std::string, kGridColumns> Headers() {
+  std::array<std::string, kGridColumns> h;
+  h[0] = ui::EncodeTyped(ui::Tr("CharTableStore", "№ п/п"));
+  h[1] = ui::EncodeTyped(ui::Tr("CharTableStore", "16 символов"));
+  for (int k = 1; k <= kCodesPerRow; ++k) h[k + 1] = (k < 10 ? " " : "") + std::to_string(k);
+  return h;
 }
 
 }  // namespace
 
-CharTableStore::CharTableStore(RawDocument& doc) : doc_(doc) {}
+CharTableStore::CharTableStore(RawDocument& doc) : doc_(doc), headers_(Headers()) {}
 
 int CharTableStore::RowCount() const { return static_cast<int>(doc_.cells.RowCount()) + 1; }
 
@@ -36,7 +32,7 @@ void CharTableStore::Resize(int rows, int columns) {
 
 std::string_view CharTableStore::Cell(int row, int column) const {
   if (row < 0 || row >= RowCount() || column < 0 || column >= kGridColumns) return {};
-  if (row == 0) return Headers()[column];
+  if (row == 0) return headers_[column];
   if (column == 0) scratch_ = std::to_string(row);
   else if (column == 1) scratch_ = doc_.cells.RowChars(row);
   else scratch_ = doc_.cells.Text(CharIndex(row, column - 1));

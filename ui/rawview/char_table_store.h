@@ -8,6 +8,7 @@
 #include "cell_store.h"
 #include "raw_document.h"
 
+#include <array>
 #include <string>
 
 namespace rawview {
@@ -31,6 +32,9 @@ class CharTableStore : public ui::CellStore {
 
  private:
   RawDocument& doc_;
+  // Header texts as cell bytes in the program's code page, in the language
+  // installed when the store was made.
+  const std::array<std::string, kGridColumns> headers_;
   mutable std::string scratch_;
 };
 

@@ -1,5 +1,6 @@
 #include "delete_simbol.h"
 
+#include "dbf_texts.h"
 #include "open_raw_view.h"
 #include "table_edits.h"
 
@@ -27,29 +28,33 @@ void TDeleteSimbol::DeleteLastLineKey() { Button7->setFocus(); }
 
 void TDeleteSimbol::RunDeletePanel() {
   const auto firstChar = ConvertAndShowBack(Edit19);
-  if (!firstChar || *firstChar < 1 || *firstChar > kCodesPerRow) return Dialogs().Message(kFirstCharError);
+  if (!firstChar || *firstChar < 1 || *firstChar > kCodesPerRow) {
+    return Dialogs().Message(dbf::Tr("TView_2_Form", kFirstCharError));
+  }
   const auto firstLine = ConvertAndShowBack(Edit20);
-  if (!firstLine || *firstLine < 1) return Dialogs().Message(kFirstLineError);
+  if (!firstLine || *firstLine < 1) return Dialogs().Message(dbf::Tr("TView_2_Form", kFirstLineError));
   const auto lastChar = ConvertAndShowBack(Edit21);
   if (!lastChar || *lastChar < 1 || *lastChar > kCodesPerRow) {
-    return Dialogs().Message("Ошибка номера последнего символа!");
+    return Dialogs().Message(dbf::Tr("TDeleteSimbol", "Ошибка номера последнего символа!"));
   }
   const auto lastLine = ConvertAndShowBack(Edit22);
-  if (!lastLine || *lastLine < 1) return Dialogs().Message(kLastLineError);
+  if (!lastLine || *lastLine < 1) return Dialogs().Message(dbf::Tr("TView_2_Form", kLastLineError));
   FirstChar = *firstChar;
   FirstLine = *firstLine;
   LastChar = *lastChar;
   LastLine = *lastLine;
   const int64_t first = CharIndex(FirstLine, FirstChar);
   const int64_t last = CharIndex(LastLine, LastChar);
-  if (last < first) return Dialogs().Message(kRangeOrderError);
+  if (last < first) return Dialogs().Message(dbf::Tr("TView_2_Form", kRangeOrderError));
   if (!View_2_Form) return;
   // The raw view's length now, not as it was when this window opened: an
   // earlier deletion from this window has changed it.
-  if (first > View_2_Form->FileLength()) return Dialogs().Message("Первый удаляемый символ за концом файла!");
+  if (first > View_2_Form->FileLength()) {
+    return Dialogs().Message(dbf::Tr("TDeleteSimbol", "Первый удаляемый символ за концом файла!"));
+  }
   DeleteChars(View_2_Form->Document(), first, last);
   View_2_Form->ShowChangedLength();
-  Dialogs().Message("Удаление выполнено!");
+  Dialogs().Message(dbf::Tr("TDeleteSimbol", "Удаление выполнено!"));
   Button8->setFocus();
 }
 

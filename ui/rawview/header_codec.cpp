@@ -1,6 +1,7 @@
 #include "header_codec.h"
 
 #include "dbf_header.h"
+#include "dbf_texts.h"
 #include "int_text.h"
 
 #include <algorithm>
@@ -9,7 +10,7 @@ namespace rawview {
 
 namespace {
 
-constexpr char kBadRow[] = "Недопустимый номер строки!";
+constexpr char kBadRow[] = DBF_TR_NOOP("HeaderCodec", "Недопустимый номер строки!");
 constexpr size_t kEditChars = 12;
 
 uint32_t U32(const RowBytes& b, int at) {
@@ -52,7 +53,7 @@ std::string EditValue(const std::string& text) { return std::string(ui::Trim(tex
 
 std::optional<RowBytes> ReadRowBytes(const CharTable& cells, int64_t row, std::string* error) {
   if (row < 1 || row >= cells.RowCount()) {
-    *error = kBadRow;
+    *error = dbf::Tr("HeaderCodec", kBadRow);
     return std::nullopt;
   }
   RowBytes b{};
@@ -97,7 +98,7 @@ DescriptorTexts DecodeDescriptor(const RowBytes& b, bool wideCharLengths) {
 std::string WriteHeader(CharTable& cells, int64_t row, const HeaderTexts& edits) {
   // The header's bytes all lie in the row itself, which must exist: a table
   // emptied by deletion has no data row at all.
-  if (row < 1 || row > cells.RowCount()) return kBadRow;
+  if (row < 1 || row > cells.RowCount()) return dbf::Tr("HeaderCodec", kBadRow);
   const std::string headerSizeText = EditValue(edits.headerSize);
   const std::string recordLengthText = EditValue(edits.recordLength);
   const std::string recordCountText = EditValue(edits.recordCount);
@@ -127,7 +128,7 @@ std::string WriteHeader(CharTable& cells, int64_t row, const HeaderTexts& edits)
 
 std::vector<std::string> WriteDescriptor(RawDocument& doc, int64_t row, const DescriptorTexts& edits) {
   CharTable& cells = doc.cells;
-  if (row < 1 || row >= cells.RowCount()) return {kBadRow};
+  if (row < 1 || row >= cells.RowCount()) return {dbf::Tr("HeaderCodec", kBadRow)};
   const std::string offsetText = EditValue(edits.offset);
   const auto offset = ui::StrToInt32Bits(offsetText);
   if (!offset) return {ui::ConversionErrorText(offsetText)};

@@ -1,8 +1,10 @@
 #include "insert_zero_simbol.h"
 
 #include "code_page.h"
+#include "dbf_texts.h"
 #include "int_text.h"
 #include "open_raw_view.h"
+#include "qt_translations.h"
 #include "radio_group.h"
 
 #include <QFrame>
@@ -17,7 +19,7 @@ namespace rawview {
 
 namespace {
 
-const QString kCodeCaption = QStringLiteral("Десятичный код символа от 0 до 255  ");
+constexpr char kCodeCaption[] = DBF_TR_NOOP("TInsertZeroSimbol", "Десятичный код символа от 0 до 255  ");
 
 // The code page the raw view draws its characters in.
 ui::CodePage ShownPage() {
@@ -30,9 +32,9 @@ TInsertZeroSimbol* TInsertZeroSimbol::Open(ui::EventGuard& guard) {
   auto* window = Create<TInsertZeroSimbol>(guard);
   for (QLineEdit* e : {window->Edit1, window->Edit16, window->Edit17, window->Edit18}) e->clear();
   window->RadioGroup2->SetItemIndex(0);
-  window->Label23->setText(QStringLiteral("Десятичный код символа от 0 до 255 "));
+  window->Label23->setText(ui::Tr("TInsertZeroSimbol", "Десятичный код символа от 0 до 255 "));
   window->Label24->clear();
-  window->ShowAsOperationWindow(window->Panel7, 40, QStringLiteral("Вставить символы в таблицу."));
+  window->ShowAsOperationWindow(window->Panel7, 40, ui::Tr("TInsertZeroSimbol", "Вставить символы в таблицу."));
   window->Edit1->setFocus();
   return window;
 }
@@ -49,9 +51,9 @@ void TInsertZeroSimbol::InsertCountKey() { Edit18->setFocus(); }
 
 void TInsertZeroSimbol::InsertCodeKey() {
   const auto code = ui::StrToInt(ui::Trim(Edit18->text().toStdString()));
-  Label23->setText(kCodeCaption);
+  Label23->setText(ui::Tr("TInsertZeroSimbol", kCodeCaption));
   if (!code || *code < 0 || *code > 255) return Label24->clear();
-  const QString shown = *code < 33 ? QStringLiteral(" (нет символьного эквивалента) ")
+  const QString shown = *code < 33 ? ui::Tr("TInsertZeroSimbol", " (нет символьного эквивалента) ")
                                    : ui::DecodeCell(std::string(1, static_cast<char>(*code)), ShownPage());
   Label24->setText(" " + shown + " ");
   Button1->setFocus();
@@ -59,14 +61,20 @@ void TInsertZeroSimbol::InsertCodeKey() {
 
 void TInsertZeroSimbol::RunInsertPanel() {
   const auto firstChar = ConvertAndShowBack(Edit1);
-  if (!firstChar || *firstChar < 1 || *firstChar > kCodesPerRow) return Dialogs().Message(kFirstCharError);
+  if (!firstChar || *firstChar < 1 || *firstChar > kCodesPerRow) {
+    return Dialogs().Message(dbf::Tr("TView_2_Form", kFirstCharError));
+  }
   const auto firstLine = ConvertAndShowBack(Edit16);
-  if (!firstLine || *firstLine < 1) return Dialogs().Message(kFirstLineError);
+  if (!firstLine || *firstLine < 1) return Dialogs().Message(dbf::Tr("TView_2_Form", kFirstLineError));
   const auto count = ConvertAndShowBack(Edit17);
   const int32_t room = View_2_Form ? INT32_MAX - View_2_Form->FileLength() : 0;
-  if (!count || *count < 1 || *count > room) return Dialogs().Message("Ошибка количества вводимых символов!");
+  if (!count || *count < 1 || *count > room) {
+    return Dialogs().Message(dbf::Tr("TInsertZeroSimbol", "Ошибка количества вводимых символов!"));
+  }
   const auto code = ConvertAndShowBack(Edit18);
-  if (!code || *code < 0 || *code > 255) return Dialogs().Message("Ошибка кода вставляемого символа!");
+  if (!code || *code < 0 || *code > 255) {
+    return Dialogs().Message(dbf::Tr("TInsertZeroSimbol", "Ошибка кода вставляемого символа!"));
+  }
   FirstChar = *firstChar;
   // Every row after the table's last one appends at the end; keeping the row
   // just past the end lets the position advance below without overflowing.

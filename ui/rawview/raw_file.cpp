@@ -1,5 +1,6 @@
 #include "raw_file.h"
 
+#include "dbf_texts.h"
 #include "int_text.h"
 #include "safe_write.h"
 #include "write_all.h"
@@ -107,21 +108,23 @@ LoadResult LoadFile(const std::string& path, RawDocument& doc,
 }
 
 std::string SaveTable(RawDocument& doc, const std::string& path, bool mustExist, const std::string& doneMessage) {
-  if (mustExist && ::access(path.c_str(), R_OK) != 0) return "Нет файла!";
+  if (mustExist && ::access(path.c_str(), R_OK) != 0) return dbf::Tr("RawFile", "Нет файла!");
   if (doc.FileLength == 0) {
     doc.cells.SetRowCount(0);
     doc.cells.SetRowCount(1);
     return {};
   }
   if (const int64_t bad = CountBadCells(doc); bad > 0) {
-    return "Обнаружено ошибок : " + ui::RightAligned(bad, 12) + "\r\n" + "Запись не выполнена!";
+    return dbf::FillText(dbf::Tr("RawFile", "Обнаружено ошибок : %1\r\nЗапись не выполнена!"),
+                         {ui::RightAligned(bad, 12)});
   }
   // The file shown, changed or replaced by another program since: writing
   // would drop or overwrite what that program wrote.
   const std::optional<FileStamp> now = FileStamp::Of(path);
   const bool shownFile = path == doc.loadedPath || (now && doc.loaded && now->identity == doc.loaded->identity);
   if (shownFile && now && now != doc.loaded) {
-    return "Файл " + path + " изменён другой программой после загрузки.\r\nЗапись не выполнена!";
+    return dbf::FillText(
+        dbf::Tr("RawFile", "Файл %1 изменён другой программой после загрузки.\r\nЗапись не выполнена!"), {path});
   }
   WriteTable(doc, path);
   if (shownFile) doc.loaded = FileStamp::Of(path);

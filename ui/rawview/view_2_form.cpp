@@ -4,10 +4,12 @@
 
 #include "cell_check.h"
 #include "code_page.h"
+#include "dbf_texts.h"
 #include "header_codec.h"
 #include "int_text.h"
 #include "open_raw_view.h"
 #include "progress.h"
+#include "qt_translations.h"
 #include "radio_group.h"
 #include "raw_file.h"
 #include "screen_fit.h"
@@ -134,8 +136,8 @@ bool TView_2_Form::LoadTable() {
   restore();
   StringGrid1->StoreChanged();
   if (result != LoadResult::Loaded) return false;
-  Label2->setText(QStringLiteral("Длина файла :  ") + QString::fromStdString(ui::RightAligned(doc_.FileLength, 12)) +
-                  QStringLiteral(" символов"));
+  Label2->setText(ui::Tr("TView_2_Form", "Длина файла :  %1 символов")
+                      .arg(QString::fromStdString(ui::RightAligned(doc_.FileLength, 12))));
   return true;
 }
 
@@ -153,8 +155,8 @@ void TView_2_Form::Redraw() {
 
 void TView_2_Form::ShowChangedLength() {
   Redraw();
-  Label2->setText(QStringLiteral("Длина файла (после изменения) :  ") +
-                  QString::fromStdString(ui::RightAligned(doc_.FileLength, 12)) + QStringLiteral(" символов"));
+  Label2->setText(ui::Tr("TView_2_Form", "Длина файла (после изменения) :  %1 символов")
+                      .arg(QString::fromStdString(ui::RightAligned(doc_.FileLength, 12))));
 }
 
 void TView_2_Form::SaveTo(const std::string& path, bool mustExist, const std::string& doneMessage) {
@@ -163,13 +165,13 @@ void TView_2_Form::SaveTo(const std::string& path, bool mustExist, const std::st
   if (!message.empty()) Dialogs().Message(message);
 }
 
-void TView_2_Form::N6Click() { SaveTo(FileName, true, "Сохранение в файл выполнено!"); }
+void TView_2_Form::N6Click() { SaveTo(FileName, true, dbf::Tr("TView_2_Form", "Сохранение в файл выполнено!")); }
 
 void TView_2_Form::N7Click() {
   const auto choice = Dialogs().SaveFile(ui::kTableFilter);
   if (!choice) return;
   SaveAsName = choice->path;
-  SaveTo(SaveAsName, false, "Запись в файл выполнена");
+  SaveTo(SaveAsName, false, dbf::Tr("TView_2_Form", "Запись в файл выполнена"));
 }
 
 void TView_2_Form::N3Click() {

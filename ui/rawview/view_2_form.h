@@ -10,6 +10,7 @@
 #pragma once
 
 #include "char_table_store.h"
+#include "dbf_texts.h"
 #include "event_guard.h"
 #include "grid_options.h"
 #include "header_codec.h"
@@ -237,9 +238,9 @@ class TView_2_Form : public QMainWindow {
 std::optional<int32_t> ConvertAndShowBack(QLineEdit* edit);
 
 // Messages that the checks of several operation windows share.
-inline constexpr char kFirstCharError[] = "Ошибка номера начального символа!";
-inline constexpr char kFirstLineError[] = "Ошибка номера начальной строки!";
-inline constexpr char kLastLineError[] = "Ошибка номера конечной строки!";
-inline constexpr char kRangeOrderError[] = "Первый символ дальше последнего!";
+inline constexpr char kFirstCharError[] = DBF_TR_NOOP("TView_2_Form", "Ошибка номера начального символа!");
+inline constexpr char kFirstLineError[] = DBF_TR_NOOP("TView_2_Form", "Ошибка номера начальной строки!");
+inline constexpr char kLastLineError[] = DBF_TR_NOOP("TView_2_Form", "Ошибка номера конечной строки!");
+inline constexpr char kRangeOrderError[] = DBF_TR_NOOP("TView_2_Form", "Первый символ дальше последнего!");
 
 }  // namespace rawview

@@ -1,5 +1,7 @@
 // The controls of TView_2_Form: menus, the view's panels and the three
 // operation panels, and which handler each of them runs.
+#include "dbf_texts.h"
+#include "qt_translations.h"
 #include "radio_group.h"
 #include "view_2_form.h"
 
@@ -33,8 +35,8 @@ QLineEdit* AddEdit(QFormLayout* form, const QString& caption, QLabel** label = n
   return edit;
 }
 
-const QString kDbfWarning =
-    QStringLiteral("   Внимание!  1-м символом записи в файле DBF  символ 32 (пробел) или 42 (звездочка)  ");
+constexpr char kDbfWarning[] = DBF_TR_NOOP(
+    "TView_2_Form", "   Внимание!  1-м символом записи в файле DBF  символ 32 (пробел) или 42 (звездочка)  ");
 
 }  // namespace
 
@@ -78,19 +80,19 @@ void TView_2_Form::Wire(QLineEdit* edit, Handler handler) {
 }
 
 void TView_2_Form::BuildMenus() {
-  Files = menuBar()->addMenu(QStringLiteral("Файлы"));
-  N9 = Files->addAction(QStringLiteral("Открыть файл"));
-  N6 = Files->addAction(QStringLiteral("Сохранить"));
-  N7 = Files->addAction(QStringLiteral("Сохранить как :"));
-  Operations = menuBar()->addMenu(QStringLiteral("Операции"));
-  N3 = Operations->addAction(QStringLiteral("Корректировать как текст"));
-  N4 = Operations->addAction(QStringLiteral("Отмена корректировки"));
-  N10 = Operations->addAction(QStringLiteral("Копировать текст в буфер"));
-  N11 = Operations->addAction(QStringLiteral("Вставить текст из буфера"));
-  N12 = Operations->addAction(QStringLiteral("Вставить  символы"));
-  N13 = Operations->addAction(QStringLiteral("Удалить символы"));
-  FontItem = menuBar()->addAction(QStringLiteral("Шрифт"));
-  N2 = menuBar()->addAction(QStringLiteral("Выход"));
+  Files = menuBar()->addMenu(ui::Tr("TView_2_Form", "Файлы"));
+  N9 = Files->addAction(ui::Tr("TView_2_Form", "Открыть файл"));
+  N6 = Files->addAction(ui::Tr("TView_2_Form", "Сохранить"));
+  N7 = Files->addAction(ui::Tr("TView_2_Form", "Сохранить как :"));
+  Operations = menuBar()->addMenu(ui::Tr("TView_2_Form", "Операции"));
+  N3 = Operations->addAction(ui::Tr("TView_2_Form", "Корректировать как текст"));
+  N4 = Operations->addAction(ui::Tr("TView_2_Form", "Отмена корректировки"));
+  N10 = Operations->addAction(ui::Tr("TView_2_Form", "Копировать текст в буфер"));
+  N11 = Operations->addAction(ui::Tr("TView_2_Form", "Вставить текст из буфера"));
+  N12 = Operations->addAction(ui::Tr("TView_2_Form", "Вставить  символы"));
+  N13 = Operations->addAction(ui::Tr("TView_2_Form", "Удалить символы"));
+  FontItem = menuBar()->addAction(ui::Tr("TView_2_Form", "Шрифт"));
+  N2 = menuBar()->addAction(ui::Tr("TView_2_Form", "Выход"));
   Wire(N9, &TView_2_Form::N9Click);
   Wire(N6, &TView_2_Form::N6Click);
   Wire(N7, &TView_2_Form::N7Click);
@@ -131,15 +133,16 @@ void TView_2_Form::BuildViewPanels() {
   auto* left = new QVBoxLayout;
   panel3Layout->addLayout(left);
   Label2 = new QLabel(Panel3);
-  CheckBox1 = new QCheckBox(QStringLiteral("Переключение кода ( DOS , Windows )"), Panel3);
+  CheckBox1 = new QCheckBox(ui::Tr("TView_2_Form", "Переключение кода ( DOS , Windows )"), Panel3);
   CheckBox1->setTristate(true);
   CheckBox1->setCheckState(Qt::Checked);
   CheckBox1Click();  // the grid draws in the code page the switch shows
   QObject::connect(CheckBox1, &QCheckBox::clicked, this, guard_.Guarded([this] { CheckBox1Click(); }));
-  RadioGroup1 = new ui::RadioGroup(QStringLiteral("Просмотр шапки файла"),
-                               {QStringLiteral("Как заголовок шапки"), QStringLiteral("Как описание поля "),
-                                QStringLiteral("Не разворачивать")},
-                               Panel3);
+  RadioGroup1 = new ui::RadioGroup(ui::Tr("TView_2_Form", "Просмотр шапки файла"),
+                                   {ui::Tr("TView_2_Form", "Как заголовок шапки"),
+                                    ui::Tr("TView_2_Form", "Как описание поля "),
+                                    ui::Tr("TView_2_Form", "Не разворачивать")},
+                                   Panel3);
   RadioGroup1->onClick = [this] { guard_.Run([this] { RadioGroup1Click(); }); };
   left->addWidget(Label2);
   left->addWidget(CheckBox1);
@@ -148,38 +151,39 @@ void TView_2_Form::BuildViewPanels() {
 
   Panel5 = NewPanel(Panel3);
   auto* header = new QFormLayout(Panel5);
-  Edit6 = AddEdit(header, QStringLiteral("№ версии"));
-  Edit7 = AddEdit(header, QStringLiteral("(гг.мм.дд) дата последнего изменения"));
-  Edit8 = AddEdit(header, QStringLiteral("размер всего заголовка"));
-  Edit9 = AddEdit(header, QStringLiteral("длина записи"));
-  Edit10 = AddEdit(header, QStringLiteral("число записей в файле"));
-  Button4 = new QPushButton(QStringLiteral("Сохранить в таблице"), Panel5);
+  Edit6 = AddEdit(header, ui::Tr("TView_2_Form", "№ версии"));
+  Edit7 = AddEdit(header, ui::Tr("TView_2_Form", "(гг.мм.дд) дата последнего изменения"));
+  Edit8 = AddEdit(header, ui::Tr("TView_2_Form", "размер всего заголовка"));
+  Edit9 = AddEdit(header, ui::Tr("TView_2_Form", "длина записи"));
+  Edit10 = AddEdit(header, ui::Tr("TView_2_Form", "число записей в файле"));
+  Button4 = new QPushButton(ui::Tr("TView_2_Form", "Сохранить в таблице"), Panel5);
   header->addRow(Button4);
   Wire(Button4, &TView_2_Form::Button4Click);
 
   Panel6 = NewPanel(Panel3);
   auto* field = new QFormLayout(Panel6);
-  Edit11 = AddEdit(field, QStringLiteral("Имя поля"));
-  Edit12 = AddEdit(field, QStringLiteral("Тип поля"));
-  Edit13 = AddEdit(field, QStringLiteral("Длина поля"));
-  Edit14 = AddEdit(field, QStringLiteral("Смещение поля в записи"));
-  Edit15 = AddEdit(field, QStringLiteral("Колич. десятичных цифр после точки"));
-  Button5 = new QPushButton(QStringLiteral("Сохранить"), Panel6);
+  Edit11 = AddEdit(field, ui::Tr("TView_2_Form", "Имя поля"));
+  Edit12 = AddEdit(field, ui::Tr("TView_2_Form", "Тип поля"));
+  Edit13 = AddEdit(field, ui::Tr("TView_2_Form", "Длина поля"));
+  Edit14 = AddEdit(field, ui::Tr("TView_2_Form", "Смещение поля в записи"));
+  Edit15 = AddEdit(field, ui::Tr("TView_2_Form", "Колич. десятичных цифр после точки"));
+  Button5 = new QPushButton(ui::Tr("TView_2_Form", "Сохранить"), Panel6);
   field->addRow(Button5);
   Wire(Button5, &TView_2_Form::Button5Click);
 
   Panel9 = NewPanel(Panel3);
   auto* paste = new QFormLayout(Panel9);
-  RadioGroup3 = new ui::RadioGroup(QStringLiteral(" Вставить символы "),
-                               {QStringLiteral("В начало файла"), QStringLiteral("После указанного символа"),
-                                QStringLiteral("В конец файла")},
-                               Panel9);
+  RadioGroup3 = new ui::RadioGroup(ui::Tr("TView_2_Form", " Вставить символы "),
+                                   {ui::Tr("TView_2_Form", "В начало файла"),
+                                    ui::Tr("TView_2_Form", "После указанного символа"),
+                                    ui::Tr("TView_2_Form", "В конец файла")},
+                                   Panel9);
   RadioGroup3->onClick = [this] { guard_.Run([this] { RadioGroup3Click(); }); };
   paste->addRow(RadioGroup3);
-  Edit23 = AddEdit(paste, QStringLiteral("Номер символа в строке"), &Label31);
-  Edit24 = AddEdit(paste, QStringLiteral("Номер строки"), &Label32);
-  Button9 = new QPushButton(QStringLiteral("Выполнить"), Panel9);
-  Button10 = new QPushButton(QStringLiteral("Выход"), Panel9);
+  Edit23 = AddEdit(paste, ui::Tr("TView_2_Form", "Номер символа в строке"), &Label31);
+  Edit24 = AddEdit(paste, ui::Tr("TView_2_Form", "Номер строки"), &Label32);
+  Button9 = new QPushButton(ui::Tr("TView_2_Form", "Выполнить"), Panel9);
+  Button10 = new QPushButton(ui::Tr("TView_2_Form", "Выход"), Panel9);
   paste->addRow(Button9, Button10);
   Wire(Button9, &TView_2_Form::Button9Click);
   Wire(Button10, &TView_2_Form::Button10Click);
@@ -198,13 +202,15 @@ void TView_2_Form::BuildOperationPanels() {
   Panel4 = NewPanel(this);
   auto* copy = new QFormLayout(Panel4);
   copy->addRow(new QLabel(
-      QStringLiteral("  Внимание!   1-м символом записи в файле DBF символ 32 (пробел) или 42 (звездочка)"), Panel4));
-  Edit2 = AddEdit(copy, QStringLiteral("Номер 1-го символа в строке для копирования (  от 1-го до 16-ти )"));
-  Edit3 = AddEdit(copy, QStringLiteral("Номер 1-й строки для копирования"));
-  Edit4 = AddEdit(copy, QStringLiteral("Номер последнего символа для копирования  -  0 ( нуль ) до конца файла"));
-  Edit5 = AddEdit(copy, QStringLiteral("Номер последней строки для копирования"));
-  Button2 = new QPushButton(QStringLiteral("Копировать"), Panel4);
-  Button3 = new QPushButton(QStringLiteral("Выход"), Panel4);
+      ui::Tr("TView_2_Form", "  Внимание!   1-м символом записи в файле DBF символ 32 (пробел) или 42 (звездочка)"),
+      Panel4));
+  Edit2 = AddEdit(copy, ui::Tr("TView_2_Form", "Номер 1-го символа в строке для копирования (  от 1-го до 16-ти )"));
+  Edit3 = AddEdit(copy, ui::Tr("TView_2_Form", "Номер 1-й строки для копирования"));
+  Edit4 = AddEdit(copy,
+                  ui::Tr("TView_2_Form", "Номер последнего символа для копирования  -  0 ( нуль ) до конца файла"));
+  Edit5 = AddEdit(copy, ui::Tr("TView_2_Form", "Номер последней строки для копирования"));
+  Button2 = new QPushButton(ui::Tr("TView_2_Form", "Копировать"), Panel4);
+  Button3 = new QPushButton(ui::Tr("TView_2_Form", "Выход"), Panel4);
   copy->addRow(Button2, Button3);
   Gauge1 = new QProgressBar(Panel4);
   copy->addRow(Gauge1);
@@ -217,21 +223,22 @@ void TView_2_Form::BuildOperationPanels() {
 
   Panel7 = NewPanel(this);
   auto* insert = new QFormLayout(Panel7);
-  Label4 = new QLabel(QStringLiteral("   Вставить  символы   "), Panel7);
+  Label4 = new QLabel(ui::Tr("TView_2_Form", "   Вставить  символы   "), Panel7);
   insert->addRow(Label4);
-  insert->addRow(new QLabel(kDbfWarning, Panel7));
-  Edit1 = AddEdit(insert, QStringLiteral("Номер первого символа от 1 до 16"));
-  Edit16 = AddEdit(insert, QStringLiteral("Номер строки в таблице указанного символа"));
-  Edit17 = AddEdit(insert, QStringLiteral("Количество  всталяемых  символов"));
-  Edit18 = AddEdit(insert, QStringLiteral("Десятичный код символа от 0 до 255"), &Label23);
+  insert->addRow(new QLabel(ui::Tr("TView_2_Form", kDbfWarning), Panel7));
+  Edit1 = AddEdit(insert, ui::Tr("TView_2_Form", "Номер первого символа от 1 до 16"));
+  Edit16 = AddEdit(insert, ui::Tr("TView_2_Form", "Номер строки в таблице указанного символа"));
+  Edit17 = AddEdit(insert, ui::Tr("TView_2_Form", "Количество  всталяемых  символов"));
+  Edit18 = AddEdit(insert, ui::Tr("TView_2_Form", "Десятичный код символа от 0 до 255"), &Label23);
   Label24 = new QLabel(Panel7);
   insert->addRow(Label24);
-  RadioGroup2 = new ui::RadioGroup(QStringLiteral("  Вставить символы  "),
-                               {QStringLiteral("Перед указанным символом"), QStringLiteral("После указанного символа")},
-                               Panel7);
+  RadioGroup2 = new ui::RadioGroup(ui::Tr("TView_2_Form", "  Вставить символы  "),
+                                   {ui::Tr("TView_2_Form", "Перед указанным символом"),
+                                    ui::Tr("TView_2_Form", "После указанного символа")},
+                                   Panel7);
   insert->addRow(RadioGroup2);
-  Button1 = new QPushButton(QStringLiteral("Выполнить"), Panel7);
-  Button6 = new QPushButton(QStringLiteral("Выход"), Panel7);
+  Button1 = new QPushButton(ui::Tr("TView_2_Form", "Выполнить"), Panel7);
+  Button6 = new QPushButton(ui::Tr("TView_2_Form", "Выход"), Panel7);
   insert->addRow(Button1, Button6);
   Gauge2 = new QProgressBar(Panel7);
   insert->addRow(Gauge2);
@@ -244,15 +251,15 @@ void TView_2_Form::BuildOperationPanels() {
 
   Panel8 = NewPanel(this);
   auto* remove = new QFormLayout(Panel8);
-  Label25 = new QLabel(QStringLiteral("   Удаление символов   "), Panel8);
+  Label25 = new QLabel(ui::Tr("TView_2_Form", "   Удаление символов   "), Panel8);
   remove->addRow(Label25);
-  remove->addRow(new QLabel(kDbfWarning, Panel8));
-  Edit19 = AddEdit(remove, QStringLiteral("Номер в строке первого удаляемого символа"));
-  Edit20 = AddEdit(remove, QStringLiteral("Номер строки первого удаляемого символа"));
-  Edit21 = AddEdit(remove, QStringLiteral("Номер в строке последнего удаляемого символа"));
-  Edit22 = AddEdit(remove, QStringLiteral("Номер строки последнего удаляемого символа"));
-  Button7 = new QPushButton(QStringLiteral("Выполнить"), Panel8);
-  Button8 = new QPushButton(QStringLiteral("Выход"), Panel8);
+  remove->addRow(new QLabel(ui::Tr("TView_2_Form", kDbfWarning), Panel8));
+  Edit19 = AddEdit(remove, ui::Tr("TView_2_Form", "Номер в строке первого удаляемого символа"));
+  Edit20 = AddEdit(remove, ui::Tr("TView_2_Form", "Номер строки первого удаляемого символа"));
+  Edit21 = AddEdit(remove, ui::Tr("TView_2_Form", "Номер в строке последнего удаляемого символа"));
+  Edit22 = AddEdit(remove, ui::Tr("TView_2_Form", "Номер строки последнего удаляемого символа"));
+  Button7 = new QPushButton(ui::Tr("TView_2_Form", "Выполнить"), Panel8);
+  Button8 = new QPushButton(ui::Tr("TView_2_Form", "Выход"), Panel8);
   remove->addRow(Button7, Button8);
   Wire(Button7, &TView_2_Form::Button7Click);
   Wire(Button8, &TView_2_Form::Button8Click);

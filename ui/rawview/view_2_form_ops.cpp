@@ -3,9 +3,11 @@
 // the second viewer and the operation windows, and pasting the transfer
 // buffer.
 #include "copy_to_file.h"
+#include "dbf_texts.h"
 #include "delete_simbol.h"
 #include "insert_zero_simbol.h"
 #include "int_text.h"
+#include "qt_translations.h"
 #include "radio_group.h"
 #include "screen_fit.h"
 #include "table_edits.h"
@@ -47,14 +49,14 @@ void TView_2_Form::CopyLastLineKey() { ConvertAndMoveOn(Edit5, IsNotZero, Button
 void TView_2_Form::RunSetNewSizeTable() {
   NewLength = SetNewSizeTable(Document(), InsertCount);
   Redraw();
-  Label2->setText(QStringLiteral("Длина файла (после изменения) :  ") +
-                  QString::fromStdString(ui::RightAligned(NewLength, 12)) + QStringLiteral(" символов"));
+  Label2->setText(ui::Tr("TView_2_Form", "Длина файла (после изменения) :  %1 символов")
+                      .arg(QString::fromStdString(ui::RightAligned(NewLength, 12))));
 }
 
 void TView_2_Form::RunSdvigTableToEnd() {
   SdvigTableToEnd(doc_, CharIndex(FirstLine, FirstChar), InsertCount, InsertCodeText, NewLength);
   Redraw();
-  Dialogs().Message("Вставка символов выполнена!");
+  Dialogs().Message(dbf::Tr("TView_2_Form", "Вставка символов выполнена!"));
 }
 
 void TView_2_Form::ShowAsOperationWindow(QFrame* panel, int extraWidth, const QString& caption) {
@@ -104,10 +106,16 @@ namespace {
 
 // The refusal when there is nothing to paste, or empty when there is.
 std::string NothingToPaste() {
-  const std::string size = "Размер буфера - " + ui::RightAligned(TransferSize, 12) + " символов.";
-  if (TransferSize == 0) return size + "\r\n" + "Выполнить операцию нет возможности!";
+  const std::string size = ui::RightAligned(TransferSize, 12);
+  if (TransferSize == 0) {
+    return dbf::FillText(
+        dbf::Tr("TView_2_Form", "Размер буфера - %1 символов.\r\nВыполнить операцию нет возможности!"), {size});
+  }
   if (static_cast<int64_t>(TransferBuffer.size()) < TransferSize) {
-    return size + "\r\n" + "Память буфера очищена!" + "\r\n" + "Выполнить операцию нет возможности!";
+    return dbf::FillText(dbf::Tr("TView_2_Form",
+                                 "Размер буфера - %1 символов.\r\nПамять буфера очищена!\r\n"
+                                 "Выполнить операцию нет возможности!"),
+                         {size});
   }
   return {};
 }
@@ -142,21 +150,28 @@ void TView_2_Form::Button9Click() {
     case 2: after = doc.FileLength; break;
     default: {
       const auto charNo = ConvertAndShowBack(Edit23);
-      if (!charNo || !IsCharNumber(*charNo)) return Dialogs().Message("Номер символа не в диапазоне от 1 до 16!");
+      if (!charNo || !IsCharNumber(*charNo)) {
+        return Dialogs().Message(dbf::Tr("TView_2_Form", "Номер символа не в диапазоне от 1 до 16!"));
+      }
       const auto row = ConvertAndShowBack(Edit24);
-      if (!row || *row < 1) return Dialogs().Message("Номер строки с ошибкой!");
-      if (*row > doc.cells.RowCount()) return Dialogs().Message("Номер строки превышает допустимый!");
+      if (!row || *row < 1) return Dialogs().Message(dbf::Tr("TView_2_Form", "Номер строки с ошибкой!"));
+      if (*row > doc.cells.RowCount()) {
+        return Dialogs().Message(dbf::Tr("TView_2_Form", "Номер строки превышает допустимый!"));
+      }
       FirstChar = *charNo;
       FirstLine = *row;
       after = CharIndex(FirstLine, FirstChar);
       // Pasting past the end would leave empty cells that cannot be saved.
-      if (after > doc.FileLength) return Dialogs().Message("Указанный символ за концом файла!");
+      if (after > doc.FileLength) {
+        return Dialogs().Message(dbf::Tr("TView_2_Form", "Указанный символ за концом файла!"));
+      }
     }
   }
   PasteAfter(doc, TransferBuffer, after);
   ShowChangedLength();
   Button10->setFocus();
-  Dialogs().Message("Операция выполнена!\r\nВставлено символов " + std::to_string(TransferSize) + ".");
+  Dialogs().Message(dbf::FillText(dbf::Tr("TView_2_Form", "Операция выполнена!\r\nВставлено символов %1."),
+                                  {std::to_string(TransferSize)}));
 }
 
 }  // namespace rawview
