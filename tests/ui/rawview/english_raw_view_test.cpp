@@ -1,21 +1,14 @@
 // The raw view with the English translation installed: no text of its own,
 // on its windows or in its messages, is left in Russian.
-#include "code_page.h"
 #include "copy_to_file.h"
-#include "dbf_texts.h"
 #include "delete_simbol.h"
+#include "english_texts.h"
 #include "insert_zero_simbol.h"
-#include "qt_translations.h"
 #include "raw_view_fixture.h"
 
-#include <QAbstractButton>
-#include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTranslator>
 
-#include <algorithm>
 #include <filesystem>
 #include <functional>
 
@@ -23,31 +16,14 @@ using namespace rawview;
 
 namespace {
 
-bool HasCyrillic(const QString& text) {
-  return std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x400 && c.unicode() <= 0x4FF; });
-}
-
-// Title, labels, buttons (push, check and radio), group boxes and menu items.
-QStringList TextsOf(QWidget* window) {
-  QStringList texts{window->windowTitle()};
-  for (auto* w : window->findChildren<QLabel*>()) texts << w->text();
-  for (auto* w : window->findChildren<QAbstractButton*>()) texts << w->text();
-  for (auto* w : window->findChildren<QGroupBox*>()) texts << w->title();
-  for (auto* a : window->findChildren<QAction*>()) texts << a->text();
-  return texts;
-}
-
 class EnglishRawViewTest : public RawViewTest {
  protected:
+  // Installed before the fixture builds the view.
+  uitest::EnglishTranslation english;
+
   void SetUp() override {
-    ASSERT_TRUE(ui::InstallTranslations(QLocale(QLocale::English)));
     RawViewTest::SetUp();
     Open(Letters(40));
-  }
-  void TearDown() override {
-    RawViewTest::TearDown();
-    qDeleteAll(QCoreApplication::instance()->findChildren<QTranslator*>());
-    dbf::SetTextTranslator({});
   }
 };
 
@@ -56,15 +32,10 @@ TEST_F(EnglishRawViewTest, WindowsAndGridHeadersAreEnglish) {
   ASSERT_NE(insert, nullptr);
   insert->Edit18->setText("5");
   insert->InsertCodeKey();  // a code without a character of its own
-  for (QWidget* window : std::initializer_list<QWidget*>{&View(), Opened<TCopyToFile>(View().N10), insert,
-                                                         Opened<TDeleteSimbol>(View().N13)}) {
-    ASSERT_NE(window, nullptr);
-    for (const QString& text : TextsOf(window)) EXPECT_FALSE(HasCyrillic(text)) << text.toStdString();
-  }
-  for (int col = 0; col < kGridColumns; ++col) {
-    const QString header = ui::DecodeCell(View().StringGrid1->Cell(0, col), View().StringGrid1->Page());
-    EXPECT_FALSE(HasCyrillic(header)) << header.toStdString();
-  }
+  ASSERT_NE(Opened<TCopyToFile>(View().N10), nullptr);
+  ASSERT_NE(Opened<TDeleteSimbol>(View().N13), nullptr);
+  const std::string russian = uitest::RussianOnScreen();
+  EXPECT_TRUE(russian.empty()) << russian;
 }
 
 TEST_F(EnglishRawViewTest, MessagesOfRefusedOperationsAreEnglish) {
@@ -89,7 +60,8 @@ TEST_F(EnglishRawViewTest, MessagesOfRefusedOperationsAreEnglish) {
   };
   for (const auto& refuse : refusals) refuse();
   ASSERT_EQ(dialogs.messages.size(), std::size(refusals));
-  for (const std::string& m : dialogs.messages) EXPECT_FALSE(HasCyrillic(QString::fromStdString(m))) << m;
+  const std::string russian = uitest::RussianInDialogs(dialogs);
+  EXPECT_TRUE(russian.empty()) << russian;
 }
 
 }  // namespace
