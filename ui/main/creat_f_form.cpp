@@ -4,6 +4,7 @@
 #include "dbf2_lib.h"
 #include "dbf_file.h"
 #include "dbf_names.h"
+#include "dbf_texts.h"
 #include "enter_key.h"
 #include "event_guard.h"
 #include "field_input.h"
@@ -78,7 +79,7 @@ TCreat_FForm::TCreat_FForm(ui::EventGuard& guard) : QWidget(nullptr, Qt::Window)
 
 TCreat_FForm::~TCreat_FForm() = default;
 
-void TCreat_FForm::Say(const char* message) { guard_.Dialogs().Message(message); }
+void TCreat_FForm::Say(const std::string& message) { guard_.Dialogs().Message(message); }
 
 void TCreat_FForm::OpenDeleteFieldDialog(QWidget* caller, const std::string& path) {
   caller_ = caller;
@@ -97,7 +98,7 @@ void TCreat_FForm::OpenDeleteFieldDialog(QWidget* caller, const std::string& pat
 
 void TCreat_FForm::FillFieldList() {
   const std::optional<RawHeader> header = ReadFields(path_);
-  if (!header) return Say("Файл не обнаружен!");
+  if (!header) return Say(dbf::Tr("TCreat_FForm", "Файл не обнаружен!"));
   if (header->fields < 1) return Say("No field in file!");
   for (int i = 0; i < header->fields; ++i) {
     ComboBox1->addItem(ui::DecodeCell(DescriptorName(header->Descriptor(i)), ui::CodePage::Windows1251));
@@ -115,14 +116,15 @@ void TCreat_FForm::Edit1KeyPress() { Button2->setFocus(); }
 void TCreat_FForm::Button2Click() {
   const std::string name = TypedText(Edit1->text().trimmed(), kNameLimit);
   const std::optional<RawHeader> before = ReadFields(path_);
-  if (!before) return Say("Файл не обнаружен!");
+  if (!before) return Say(dbf::Tr("TCreat_FForm", "Файл не обнаружен!"));
   // The engine rewrites the header even when no field matches, so a name
   // that matches none never reaches it.
-  if (!HasField(*before, name)) return Say("Поле не найдено!");
+  if (!HasField(*before, name)) return Say(dbf::Tr("TCreat_FForm", "Поле не найдено!"));
   ui::KeepOnFailure(path_, ui::kWholeFile, [&] { engine_->DbfDeleteField(1, name); });
   const std::optional<RawHeader> after = ReadFields(path_);
   const bool removed = after && after->fields < before->fields;
-  Say(removed ? "Структура файла изменена.\r\nПоле удалено!" : "Поле не найдено!");
+  Say(removed ? dbf::Tr("TCreat_FForm", "Структура файла изменена.\r\nПоле удалено!")
+              : dbf::Tr("TCreat_FForm", "Поле не найдено!"));
   ComboBox1->clear();
   FillFieldList();
   ComboBox1->setFocus();

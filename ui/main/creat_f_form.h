@@ -52,7 +52,7 @@ class TCreat_FForm : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  void Say(const char* message);
+  void Say(const std::string& message);
 
   ui::EventGuard& guard_;
   QPointer<QWidget> caller_;

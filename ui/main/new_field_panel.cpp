@@ -1,11 +1,13 @@
 #include "new_field_panel.h"
 
 #include "dbf2_lib.h"
+#include "dbf_texts.h"
 #include "dialog_service.h"
 #include "enter_key.h"
 #include "event_guard.h"
 #include "field_input.h"
 #include "file_name.h"
+#include "qt_translations.h"
 #include "safe_write.h"
 #include "string_grid.h"
 #include "table_emptiness.h"
@@ -26,19 +28,19 @@ constexpr int kMaxDecimals = 55;
 constexpr int kNumeric = 1;  // the item "Numeric" of ComboBox2
 constexpr char kTypeLetters[] = {'C', 'N', 'L', 'D'};
 
-const char kNameError[] = "Ошибка в имени поля!";
-const char kLengthError[] = "Ошибка длины поля!";
-const char kDecimalsError[] = "Ошибка колич.знаков после зпт!";
-const char kTypeError[] = "Ошибка типа поля!";
-const char kNotEmpty[] = "Необходимо очистить файл!";
+const char kNameError[] = DBF_TR_NOOP("TNewFieldPanel", "Ошибка в имени поля!");
+const char kLengthError[] = DBF_TR_NOOP("TNewFieldPanel", "Ошибка длины поля!");
+const char kDecimalsError[] = DBF_TR_NOOP("TNewFieldPanel", "Ошибка колич.знаков после зпт!");
+const char kTypeError[] = DBF_TR_NOOP("TNewFieldPanel", "Ошибка типа поля!");
+const char kNotEmpty[] = DBF_TR_NOOP("TNewFieldPanel", "Необходимо очистить файл!");
 
 bool InRange(std::optional<long long> value, int low, int high) { return value && *value >= low && *value <= high; }
 
 }  // namespace
 
 TNewFieldPanel::TNewFieldPanel(const TableContext& context)
-    : TaskPanel({QString::fromUtf8("Изменение структуры файла."), QString::fromUtf8("Ввод нового поля.")},
-                QString::fromUtf8("Выход"), &context.panelArea),
+    : TaskPanel({ui::Tr("TNewFieldPanel", "Изменение структуры файла."), ui::Tr("TNewFieldPanel", "Ввод нового поля.")},
+                ui::Tr("TNewFieldPanel", "Выход"), &context.panelArea),
       context_(context) {
   auto* inputs = new QFormLayout;
   Edit14 = new QLineEdit(this);
@@ -47,12 +49,12 @@ TNewFieldPanel::TNewFieldPanel(const TableContext& context)
                        QStringLiteral("Data")});
   Edit15 = new QLineEdit(this);
   Edit16 = new QLineEdit(this);
-  inputs->addRow(QString::fromUtf8("Имя поля"), Edit14);
-  inputs->addRow(QString::fromUtf8("Тип поля"), ComboBox2);
-  inputs->addRow(QString::fromUtf8("Размер поля"), Edit15);
-  inputs->addRow(QString::fromUtf8("Число знаков после запятой ( для числа )"), Edit16);
+  inputs->addRow(ui::Tr("TNewFieldPanel", "Имя поля"), Edit14);
+  inputs->addRow(ui::Tr("TNewFieldPanel", "Тип поля"), ComboBox2);
+  inputs->addRow(ui::Tr("TNewFieldPanel", "Размер поля"), Edit15);
+  inputs->addRow(ui::Tr("TNewFieldPanel", "Число знаков после запятой ( для числа )"), Edit16);
   Body()->addLayout(inputs);
-  Button18 = new QPushButton(QString::fromUtf8("Записать"), this);
+  Button18 = new QPushButton(ui::Tr("TNewFieldPanel", "Записать"), this);
   Body()->addWidget(Button18, 0, Qt::AlignLeft);
   Button19 = ExitButton();
 
@@ -67,7 +69,7 @@ TNewFieldPanel::TNewFieldPanel(const TableContext& context)
 
 void TNewFieldPanel::Addnewfield1Click() {
   if (!context_.GridShown() || !context_.PathGiven()) return;
-  if (HoldsRecords(context_.table.TablePath)) return Say(kNotEmpty);
+  if (HoldsRecords(context_.table.TablePath)) return Say(dbf::Tr("TNewFieldPanel", kNotEmpty));
   Prepare();
 }
 
@@ -104,13 +106,13 @@ char TNewFieldPanel::TypeLetter() const {
   return item >= 0 && item < static_cast<int>(sizeof kTypeLetters) ? kTypeLetters[item] : 0;
 }
 
-void TNewFieldPanel::Say(const char* message) { context_.dialogs.Message(message); }
+void TNewFieldPanel::Say(const std::string& message) { context_.dialogs.Message(message); }
 
 void TNewFieldPanel::Edit14KeyPress() {
   if (FieldName()) {
     ComboBox2->setFocus();
   } else {
-    Say(kNameError);
+    Say(dbf::Tr("TNewFieldPanel", kNameError));
   }
 }
 
@@ -118,7 +120,7 @@ void TNewFieldPanel::ComboBox2KeyPress() { Edit15->setFocus(); }
 
 void TNewFieldPanel::Edit15KeyPress() {
   if (!FieldLength()) {
-    Say(kLengthError);
+    Say(dbf::Tr("TNewFieldPanel", kLengthError));
   } else if (ComboBox2->currentIndex() != kNumeric) {
     Edit16->setText(QStringLiteral("0"));
     Button18->setFocus();
@@ -131,23 +133,23 @@ void TNewFieldPanel::Edit16KeyPress() {
   if (Decimals()) {
     Button18->setFocus();
   } else {
-    Say(kDecimalsError);
+    Say(dbf::Tr("TNewFieldPanel", kDecimalsError));
   }
 }
 
 void TNewFieldPanel::Button18Click() {
   const auto name = FieldName();
-  if (!name) return Say(kNameError);
+  if (!name) return Say(dbf::Tr("TNewFieldPanel", kNameError));
   const auto length = FieldLength();
-  if (!length) return Say(kLengthError);
+  if (!length) return Say(dbf::Tr("TNewFieldPanel", kLengthError));
   const auto decimals = Decimals();
-  if (!decimals) return Say(kLengthError);
+  if (!decimals) return Say(dbf::Tr("TNewFieldPanel", kLengthError));
   const char type = TypeLetter();
-  if (!type) return Say(kTypeError);
+  if (!type) return Say(dbf::Tr("TNewFieldPanel", kTypeError));
   if (!context_.PathGiven()) return;
   // The panel stays open while another table is opened; adding a field drops
   // every record, so the table is looked at again.
-  if (HoldsRecords(context_.table.TablePath)) return Say(kNotEmpty);
+  if (HoldsRecords(context_.table.TablePath)) return Say(dbf::Tr("TNewFieldPanel", kNotEmpty));
   AddField(*name, type, *length, *decimals);
 }
 
@@ -158,9 +160,9 @@ void TNewFieldPanel::AddField(const std::string& name, char type, int length, in
     db.DbfAssign(1, context_.table.TablePath);
     added = db.DbfAddField(1, name, type, length, decimals);
   });
-  if (!added) return Say("Нет места для нового поля в заголовке файла!");
+  if (!added) return Say(dbf::Tr("TNewFieldPanel", "Нет места для нового поля в заголовке файла!"));
   context_.table.StructureChanged();
-  Say("Структура файла изменена.\r\nНовое поле введено!");
+  Say(dbf::Tr("TNewFieldPanel", "Структура файла изменена.\r\nНовое поле введено!"));
   Edit14->setFocus();
 }
 

@@ -44,7 +44,7 @@ class TNewFieldPanel : public TaskPanel {
   // The type letter of the selected item; 0 when none is selected.
   char TypeLetter() const;
   // Shows one of the panel's messages.
-  void Say(const char* message);
+  void Say(const std::string& message);
   void AddField(const std::string& name, char type, int length, int decimals);
 
   const TableContext context_;

@@ -4,11 +4,13 @@
 #include "dbf2_lib.h"
 #include "dbf_file.h"
 #include "dbf_names.h"
+#include "dbf_texts.h"
 #include "dialog_service.h"
 #include "event_guard.h"
 #include "field_input.h"
 #include "header_fields.h"
 #include "int_text.h"
+#include "qt_translations.h"
 #include "safe_write.h"
 #include "string_grid.h"
 
@@ -36,18 +38,19 @@ std::string Comparable(const std::string& name) { return dbf::UpperAnsi(dbf::Tri
 }  // namespace
 
 TRenamePanel::TRenamePanel(const TableContext& context)
-    : TaskPanel({QString::fromUtf8("Изменение имени поля.")}, QString::fromUtf8("Отмена"), &context.panelArea),
+    : TaskPanel({ui::Tr("TRenamePanel", "Изменение имени поля.")}, ui::Tr("TRenamePanel", "Отмена"),
+                &context.panelArea),
       context_(context) {
   auto* inputs = new QFormLayout;
   Edit12 = new QLineEdit(this);
   StaticText3 = new QLabel(this);
-  Button17 = new QPushButton(QString::fromUtf8("Обзор имен"), this);
+  Button17 = new QPushButton(ui::Tr("TRenamePanel", "Обзор имен"), this);
   Edit13 = new QLineEdit(this);
-  inputs->addRow(QString::fromUtf8("Имя поля для изменения"), Edit12);
+  inputs->addRow(ui::Tr("TRenamePanel", "Имя поля для изменения"), Edit12);
   inputs->addRow(StaticText3, Button17);
-  inputs->addRow(QString::fromUtf8("Новое имя поля ( реквизита )"), Edit13);
+  inputs->addRow(ui::Tr("TRenamePanel", "Новое имя поля ( реквизита )"), Edit13);
   Body()->addLayout(inputs);
-  Button15 = new QPushButton(QString::fromUtf8("Изменить"), this);
+  Button15 = new QPushButton(ui::Tr("TRenamePanel", "Изменить"), this);
   Body()->addWidget(Button15, 0, Qt::AlignLeft);
   Button16 = ExitButton();
 
@@ -82,10 +85,12 @@ void TRenamePanel::N11Click() {
 
 void TRenamePanel::Button17Click() {
   StringGrid4->SetRowCount(1);
-  StringGrid4->SetRow(0, {ui::EncodeTyped(QString::fromUtf8("№ п/п")), ui::EncodeTyped(QString::fromUtf8("Параметры")),
-                          ui::EncodeTyped(QString::fromUtf8("Имя поля"))});
+  StringGrid4->SetRow(
+      0, {ui::EncodeTyped(ui::Tr("TRenamePanel", "№ п/п")), ui::EncodeTyped(ui::Tr("TRenamePanel", "Параметры")),
+          ui::EncodeTyped(ui::Tr("TRenamePanel", "Имя поля"))});
   dbf::TableFile file;
-  if (!file.OpenForReading(context_.table.TablePath)) return context_.dialogs.Message("Файл не обнаружен!");
+  if (!file.OpenForReading(context_.table.TablePath))
+    return context_.dialogs.Message(dbf::Tr("TRenamePanel", "Файл не обнаружен!"));
   const RawHeader header = ReadRawHeader(file);
   if (header.fields < 1) return context_.dialogs.Message("No field in file!");
   StringGrid4->SetRowCount(header.fields + 1);
@@ -126,7 +131,8 @@ void TRenamePanel::CloseFieldList() {
 void TRenamePanel::Button15Click() {
   // Stored in capitals, as the column commands look names up.
   const std::string newName = dbf::UpperAnsi(TypedText(Edit13->text(), Edit13->text().size()));
-  if (newName.empty() || newName.size() > kMaxNameLength) return context_.dialogs.Message("Ошибка нового имени поля!");
+  if (newName.empty() || newName.size() > kMaxNameLength)
+    return context_.dialogs.Message(dbf::Tr("TRenamePanel", "Ошибка нового имени поля!"));
   const std::string refusal = RenameField(newName);
   if (!refusal.empty()) return context_.dialogs.Message(refusal);
   RefreshGridHeader();
@@ -134,7 +140,7 @@ void TRenamePanel::Button15Click() {
 
 std::string TRenamePanel::RenameField(const std::string& newName) {
   dbf::TableFile file;
-  if (!file.Open(context_.table.TablePath)) return "Файл не обнаружен!";
+  if (!file.Open(context_.table.TablePath)) return dbf::Tr("TRenamePanel", "Файл не обнаружен!");
   const RawHeader header = ReadRawHeader(file);
   if (header.fields < 1) return "No field in file!";
   const std::string oldName = Comparable(TypedText(Edit12->text(), Edit12->text().size()));

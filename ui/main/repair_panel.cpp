@@ -1,11 +1,13 @@
 #include "repair_panel.h"
 
 #include "dbf_file.h"
+#include "dbf_texts.h"
 #include "dialog_service.h"
 #include "event_guard.h"
 #include "file_name.h"
 #include "header_repair.h"
 #include "progress.h"
+#include "qt_translations.h"
 #include "radio_group.h"
 #include "safe_write.h"
 #include "string_grid.h"
@@ -24,24 +26,26 @@ constexpr int kRecomputeOffsets = 1;  // the item "редактировать" o
 }  // namespace
 
 TRepairPanel::TRepairPanel(const TableContext& context)
-    : TaskPanel({QString::fromUtf8("Реорганизовать структуру файла.")}, QString::fromUtf8("Отмена"), &context.panelArea),
+    : TaskPanel({ui::Tr("TRepairPanel", "Реорганизовать структуру файла.")}, ui::Tr("TRepairPanel", "Отмена"),
+                &context.panelArea),
       context_(context) {
-  RadioGroup4 = new ui::RadioGroup(QString::fromUtf8("  Смещение поля в записи  "),
-                                   {QString::fromUtf8("не редактировать"), QString::fromUtf8("редактировать")}, this);
+  RadioGroup4 =
+      new ui::RadioGroup(ui::Tr("TRepairPanel", "  Смещение поля в записи  "),
+                         {ui::Tr("TRepairPanel", "не редактировать"), ui::Tr("TRepairPanel", "редактировать")}, this);
   auto* files = new QGridLayout;
   Edit10 = new QLineEdit(this);
-  Button13 = new QPushButton(QString::fromUtf8("Обзор"), this);
+  Button13 = new QPushButton(ui::Tr("TRepairPanel", "Обзор"), this);
   Edit11 = new QLineEdit(this);
-  Button14 = new QPushButton(QString::fromUtf8("Обзор"), this);
-  files->addWidget(new QLabel(QString::fromUtf8("Исходный файл."), this), 0, 0);
+  Button14 = new QPushButton(ui::Tr("TRepairPanel", "Обзор"), this);
+  files->addWidget(new QLabel(ui::Tr("TRepairPanel", "Исходный файл."), this), 0, 0);
   files->addWidget(Edit10, 1, 0);
   files->addWidget(Button13, 1, 1);
-  files->addWidget(new QLabel(QString::fromUtf8("Результирующий файл"), this), 2, 0);
+  files->addWidget(new QLabel(ui::Tr("TRepairPanel", "Результирующий файл"), this), 2, 0);
   files->addWidget(Edit11, 3, 0);
   files->addWidget(Button14, 3, 1);
   ProgressBar3 = new QProgressBar(this);
   ProgressBar3->hide();
-  Button10 = new QPushButton(QString::fromUtf8("Выполнить"), this);
+  Button10 = new QPushButton(ui::Tr("TRepairPanel", "Выполнить"), this);
   Body()->addWidget(RadioGroup4);
   Body()->addLayout(files);
   Body()->addWidget(ProgressBar3);
@@ -86,7 +90,7 @@ void TRepairPanel::Button10Click() {
   // Creating the result empties it: when it is the source itself, under any
   // spelling, the table would be gone before it was read.
   if (dbf::TableFile::SameFile(sourcePath, resultPath)) {
-    context_.dialogs.Message("Результирующий файл совпадает с исходным!");
+    context_.dialogs.Message(dbf::Tr("TRepairPanel", "Результирующий файл совпадает с исходным!"));
     return;
   }
   dbf::TableFile source;

@@ -1,10 +1,12 @@
 #include "sele_rec_form.h"
 
 #include "dbf2_lib.h"
+#include "dbf_texts.h"
 #include "dialog_service.h"
 #include "event_guard.h"
 #include "file_name.h"
 #include "progress.h"
+#include "qt_translations.h"
 #include "radio_group.h"
 #include "safe_write.h"
 #include "screen_fit.h"
@@ -28,8 +30,8 @@ constexpr uint16_t kTarget = 2;
 
 std::string UpperName(const std::string& name) { return QString::fromStdString(name).toUpper().toStdString(); }
 
-QPushButton* Button(const char* caption, QWidget* parent) {
-  auto* button = new QPushButton(QString::fromUtf8(caption), parent);
+QPushButton* Button(const QString& caption, QWidget* parent) {
+  auto* button = new QPushButton(caption, parent);
   button->setMinimumSize(225, 25);
   return button;
 }
@@ -44,16 +46,16 @@ constexpr QSize kDesignSize(772, 534);
 TSeleRecForm::TSeleRecForm(const TableContext& context) : QWidget(nullptr, Qt::Tool), context_(context) {
   Panel1 = new QWidget(this);
   Panel1->setMinimumWidth(238);
-  RadioGroup1 = new ui::RadioGroup(QString(), {QString::fromUtf8("Для всех записей"),
-                                               QString::fromUtf8("Для записей по условию")},
+  RadioGroup1 = new ui::RadioGroup(QString(), {ui::Tr("TSeleRecForm", "Для всех записей"),
+                                               ui::Tr("TSeleRecForm", "Для записей по условию")},
                                    Panel1);
   QFont bold = RadioGroup1->font();
   bold.setBold(true);
   RadioGroup1->setFont(bold);
   RadioGroup1->setMinimumHeight(57);
-  Button1 = Button("Отметка для удаления", Panel1);
-  Button2 = Button("Снять отметку об удалении", Panel1);
-  Button3 = Button("Копировать в файл :", Panel1);
+  Button1 = Button(ui::Tr("TSeleRecForm", "Отметка для удаления"), Panel1);
+  Button2 = Button(ui::Tr("TSeleRecForm", "Снять отметку об удалении"), Panel1);
+  Button3 = Button(ui::Tr("TSeleRecForm", "Копировать в файл :"), Panel1);
   auto* controls = new QVBoxLayout(Panel1);
   controls->setContentsMargins(0, 0, 0, 0);
   for (QWidget* control : std::initializer_list<QWidget*>{RadioGroup1, Button1, Button2, Button3}) {
@@ -87,8 +89,8 @@ void TSeleRecForm::N14Click() {
   }
   mainWindow_ = &context_.window;
   mainWindow_->setEnabled(false);
-  setWindowTitle(QString::fromUtf8("Операции с файлом по выбранному условию."));
-  RadioGroup1->setTitle(QString::fromUtf8("Условие обработки."));
+  setWindowTitle(ui::Tr("TSeleRecForm", "Операции с файлом по выбранному условию."));
+  RadioGroup1->setTitle(ui::Tr("TSeleRecForm", "Условие обработки."));
   RadioGroup1->SetItemIndex(kAllRecords);
   ui::CentreOnScreen(*this, context_.window, kDesignSize);
   show();
@@ -137,8 +139,9 @@ void TSeleRecForm::Button3Click() {
   const std::string target = TrimBlanks(choice->path);
   const std::string source = TrimBlanks(context_.table.ShownPath());
   if (SameTableFile(context_.dialogs, target, source)) return;
-  const bool yes = context_.dialogs.Ask("Выполнить копирование?", "File " + source + "\r\n" +
-                                                                    "копируется в файл  " + UpperName(target));
+  const bool yes = context_.dialogs.Ask(
+      dbf::Tr("TSeleRecForm", "Выполнить копирование?"),
+      dbf::FillText(dbf::Tr("TSeleRecForm", "File %1\r\nкопируется в файл  %2"), {source, UpperName(target)}));
   if (!yes || RadioGroup1->ItemIndex() != kAllRecords) return;
   CopyAllRecords(source, target);
 }
@@ -164,5 +167,5 @@ void TSeleRecForm::CopyAllRecords(const std::string& source, const std::string& 
     }
     db.DbfCloseAll();
   });
-  context_.dialogs.Message("Копирование выполнено!");
+  context_.dialogs.Message(dbf::Tr("TSeleRecForm", "Копирование выполнено!"));
 }

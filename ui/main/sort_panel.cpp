@@ -4,12 +4,14 @@
 #include "dbf2_lib.h"
 #include "dbf_file.h"
 #include "dbf_names.h"
+#include "dbf_texts.h"
 #include "dialog_service.h"
 #include "enter_key.h"
 #include "event_guard.h"
 #include "file_name.h"
 #include "int_text.h"
 #include "progress.h"
+#include "qt_translations.h"
 #include "safe_write.h"
 #include "string_grid.h"
 
@@ -30,7 +32,7 @@ constexpr int kDirectionColumn = 2;
 constexpr int kDirectionTextColumn = 3;
 constexpr int kMaxKeys = 30;
 constexpr size_t kNameLimit = 50;
-const char kNotSorted[] = "Сортировка не выполнена!\r\n";
+const char kNotSorted[] = DBF_TR_NOOP("TSortPanel", "Сортировка не выполнена!\r\n");
 
 std::string Limited(std::string text) {
   if (text.size() > kNameLimit) text.resize(kNameLimit);
@@ -41,7 +43,7 @@ std::string Limited(std::string text) {
 std::string Comparable(std::string_view cell) { return Limited(dbf::UpperAnsi(dbf::TrimName(cell))); }
 
 std::string DirectionText(int direction) {
-  return ui::EncodeTyped(QString::fromUtf8(direction == 1 ? "по возрастанию" : "по убыванию"));
+  return ui::EncodeTyped(direction == 1 ? ui::Tr("TSortPanel", "по возрастанию") : ui::Tr("TSortPanel", "по убыванию"));
 }
 
 // Ends the replacement of an output file by a sort that wrote nothing.
@@ -55,11 +57,11 @@ std::string AsShown(const ui::StringGrid& grid, const std::string& bytes) {
 }  // namespace
 
 TSortPanel::TSortPanel(const TableContext& context)
-    : TaskPanel({QString::fromUtf8("Сортировка файла типа \"DBF\"")}, QStringLiteral("Exit"), &context.panelArea),
+    : TaskPanel({ui::Tr("TSortPanel", "Сортировка файла типа \"DBF\"")}, QStringLiteral("Exit"), &context.panelArea),
       context_(context) {
-  Label8 = new QLabel(QString::fromUtf8("Вид сортировки :"), this);
-  Label9 = new QLabel(QString::fromUtf8("1 - по возростанию"), this);
-  Label10 = new QLabel(QString::fromUtf8("2 - по убыванию"), this);
+  Label8 = new QLabel(ui::Tr("TSortPanel", "Вид сортировки :"), this);
+  Label9 = new QLabel(ui::Tr("TSortPanel", "1 - по возростанию"), this);
+  Label10 = new QLabel(ui::Tr("TSortPanel", "2 - по убыванию"), this);
   StringGrid2 = new ui::StringGrid(this);
   StringGrid2->SetColCount(4);
   StringGrid2->SetRowCount(2);
@@ -68,7 +70,7 @@ TSortPanel::TSortPanel(const TableContext& context)
   StringGrid2->SetOptions(ui::GridOption::FixedVertLine | ui::GridOption::FixedHorzLine |
                           ui::GridOption::VertLine | ui::GridOption::HorzLine |
                           ui::GridOption::Editing | ui::GridOption::AlwaysShowEditor);
-  Label6 = new QLabel(QString::fromUtf8("Количество сортируемых полей"), this);
+  Label6 = new QLabel(ui::Tr("TSortPanel", "Количество сортируемых полей"), this);
   ComboBox1 = new QComboBox(this);
   for (int k = 1; k <= kMaxKeys; ++k) ComboBox1->addItem(QString::number(k));
   Edit5 = new QLineEdit(this);
@@ -165,8 +167,9 @@ TSortPanel::FieldLookup TSortPanel::FindField(int row) const {
 }
 
 void TSortPanel::ShowWrongName(const FieldLookup& lookup) {
-  context_.dialogs.Message("Error Name Field!\r\nИМЯ ПОЛЯ В КОЛ.1-" + AsShown(*StringGrid2, lookup.wanted) +
-                          "\r\nRabStrNameFieldRowZero-" + AsShown(context_.grid, lookup.lastCompared));
+  context_.dialogs.Message(
+      dbf::FillText(dbf::Tr("TSortPanel", "Error Name Field!\r\nИМЯ ПОЛЯ В КОЛ.1-%1\r\nRabStrNameFieldRowZero-%2"),
+                    {AsShown(*StringGrid2, lookup.wanted), AsShown(context_.grid, lookup.lastCompared)}));
 }
 
 std::optional<int> TSortPanel::Direction(int row) const {
@@ -179,7 +182,7 @@ std::optional<int> TSortPanel::Direction(int row) const {
 bool TSortPanel::ConfirmDirection(int row) {
   const auto direction = Direction(row);
   if (!direction) {
-    context_.dialogs.Message("Тип сортировки не равен 1 или 2 ");
+    context_.dialogs.Message(dbf::Tr("TSortPanel", "Тип сортировки не равен 1 или 2 "));
     return false;
   }
   StringGrid2->SetCell(row, kDirectionTextColumn, DirectionText(*direction));
@@ -199,13 +202,13 @@ void TSortPanel::Button1Click() {
   ui::DialogService& dialogs = context_.dialogs;
   context_.table.SecondPath = TrimBlanks(Edit5->text().toStdString());
   if (context_.table.SecondPath.empty()) {
-    dialogs.Message(std::string(kNotSorted) + "Нет имени отсортированного файла.");
+    dialogs.Message(dbf::Tr("TSortPanel", kNotSorted) + dbf::Tr("TSortPanel", "Нет имени отсортированного файла."));
     return;
   }
   const int keyCount = StringGrid2->RowCount() - 1;
   for (int row = 1; row <= keyCount; ++row) {
     if (!Direction(row)) {
-      dialogs.Message(std::string(kNotSorted) + "Тип сортировки не равен 1 или 2.");
+      dialogs.Message(dbf::Tr("TSortPanel", kNotSorted) + dbf::Tr("TSortPanel", "Тип сортировки не равен 1 или 2."));
       return;
     }
   }
@@ -215,21 +218,23 @@ void TSortPanel::Button1Click() {
   for (int row = 1; row <= keyCount; ++row) {
     const FieldLookup lookup = hasFields ? FindField(row) : FieldLookup{};
     if (!lookup.header) {
-      dialogs.Message(std::string(kNotSorted) + "Ошибка в имени поля.");
+      dialogs.Message(dbf::Tr("TSortPanel", kNotSorted) + dbf::Tr("TSortPanel", "Ошибка в имени поля."));
       return;
     }
     StringGrid2->SetCell(row, kNameColumn, *lookup.header);
   }
   switch (SortInto(context_.table.SecondPath)) {
     case dbf::SortOutcome::Sorted:
-      dialogs.Message("Сортировка выполнена!");
+      dialogs.Message(dbf::Tr("TSortPanel", "Сортировка выполнена!"));
       break;
     case dbf::SortOutcome::SameFile:
       // Writing the output would have emptied the table before it was read.
-      dialogs.Message(std::string(kNotSorted) + "Отсортированный файл не может быть исходным файлом.");
+      dialogs.Message(dbf::Tr("TSortPanel", kNotSorted) +
+                      dbf::Tr("TSortPanel", "Отсортированный файл не может быть исходным файлом."));
       break;
     default:
-      dialogs.Message(std::string(kNotSorted) + "Не хватает памяти для ключей сортировки.");
+      dialogs.Message(dbf::Tr("TSortPanel", kNotSorted) +
+                      dbf::Tr("TSortPanel", "Не хватает памяти для ключей сортировки."));
       break;
   }
 }

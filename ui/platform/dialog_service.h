@@ -8,6 +8,8 @@
 // "Файлы *.dbf|*.dbf|Все файлы|*.*|"; the chosen entry is reported 1-based.
 #pragma once
 
+#include "dbf_texts.h"
+
 #include <QFont>
 
 #include <optional>
@@ -16,7 +18,12 @@
 namespace ui {
 
 // The filter list of the dialogs that choose a table: tables, then any file.
-inline constexpr char kTableFilter[] = "Файлы *.dbf|*.dbf|Все файлы|*.*|";
+// It is given to a dialog in the language of the window.
+struct TableFilter {
+  static constexpr char kText[] = DBF_TR_NOOP("DialogService", "Файлы *.dbf|*.dbf|Все файлы|*.*|");
+  operator std::string() const { return dbf::Tr("DialogService", kText); }
+};
+inline constexpr TableFilter kTableFilter;
 
 struct FileChoice {
   std::string path;

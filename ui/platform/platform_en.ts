@@ -52,4 +52,33 @@
         <translation>Error %3 %2</translation>
     </message>
 </context>
+<context>
+    <name>DialogService</name>
+    <message>
+        <source>Файлы *.dbf|*.dbf|Все файлы|*.*|</source>
+        <translation>Files *.dbf|*.dbf|All files|*.*|</translation>
+    </message>
+</context>
+<context>
+    <name>Progress</name>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>QtDialogService</name>
+    <message>
+        <source>Да</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Нет</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
 </TS>

@@ -1,5 +1,7 @@
 #include "progress.h"
 
+#include "qt_translations.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QBoxLayout>
@@ -84,7 +86,7 @@ struct Progress::BusyState : QObject {
     int index = 0;
     QLayout* layout = bar && bar->parentWidget() ? bar->parentWidget()->layout() : nullptr;
     if (QBoxLayout* box = BoxHolding(layout, bar, index)) {
-      cancel = new QPushButton(QString::fromUtf8("Отмена"), bar->parentWidget());
+      cancel = new QPushButton(Tr("Progress", "Отмена"), bar->parentWidget());
       box->insertWidget(index + 1, cancel);
       cancel->show();
       QObject::connect(cancel, &QAbstractButton::clicked, [this] { this->owner.RequestStop(); });

@@ -1,6 +1,7 @@
 #include "qt_dialog_service.h"
 
 #include "file_filter.h"
+#include "qt_translations.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -64,9 +65,9 @@ bool QtDialogService::Ask(const std::string& title, const std::string& text) {
 SaveAnswer QtDialogService::AskSaveChanges(const std::string& text) {
   QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(), Displayed(text),
                   QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, Owner());
-  box.button(QMessageBox::Yes)->setText(QString::fromUtf8("Да"));
-  box.button(QMessageBox::No)->setText(QString::fromUtf8("Нет"));
-  box.button(QMessageBox::Cancel)->setText(QString::fromUtf8("Отмена"));
+  box.button(QMessageBox::Yes)->setText(Tr("QtDialogService", "Да"));
+  box.button(QMessageBox::No)->setText(Tr("QtDialogService", "Нет"));
+  box.button(QMessageBox::Cancel)->setText(Tr("QtDialogService", "Отмена"));
   box.setEscapeButton(QMessageBox::Cancel);
   switch (box.exec()) {
     case QMessageBox::Yes:
