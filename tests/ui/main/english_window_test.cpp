@@ -52,7 +52,6 @@ TEST_F(EnglishWindowTest, MessagesAndQuestionsAreInEnglish) {
   OpenFromMenu(WriteLatinTable());
   dialogs.textAnswers.push_back("seven");
   form->GoTo1->trigger();
-  dialogs.askAnswers.push_back(false);
   form->N12->trigger();
   dialogs.saveAnswers.push_back(std::nullopt);
   form->Saveas1->trigger();
