@@ -37,7 +37,7 @@ TEST_F(EnglishWindowTest, MenusPanelsAndDialogsShowNoRussian) {
   OpenFromMenu(WriteLatinTable());
   ExpectNone(uitest::RussianOnScreen(), "with the table open");
   for (QAction* command : {form->ToolButton3, form->ToolButton5, form->Sortedfile1, form->N10, form->N11,
-                           form->Addnewfield1, form->N14, form->Find1}) {
+                           form->Addnewfield1, form->N14, form->Find1, form->Deletedfield1}) {
     command->trigger();
     ExpectNone(uitest::RussianOnScreen(), Caption(command));
   }
