@@ -40,7 +40,9 @@ TEST_F(MainWindowTest, TheSaveQuestionComesExactlyWhenTheGridHoldsEdits) {
       dialogs.saveChangesQuestions.clear(), dialogs.messages.clear();
       command.run();
       EXPECT_EQ(dialogs.saveChangesQuestions.size(), answer.answer ? 1u : 0u);
-      if (answer.answer) EXPECT_EQ(dialogs.saveChangesQuestions[0], "Сохранить изменения в файле " + path + "?");
+      if (answer.answer) {
+        EXPECT_EQ(dialogs.saveChangesQuestions[0], "Сохранить изменения в файле " + path + "?");
+      }
       EXPECT_EQ(command.ran(), answer.ran);
       const auto& said = dialogs.messages;
       EXPECT_EQ(std::count(said.begin(), said.end(), "Сохранение выполнено!"), answer.saved ? 1 : 0);
