@@ -1,10 +1,14 @@
 #include "qt_dialog_service.h"
+
+#include "english_texts.h"
 #include "qt_translations.h"
 
 #include "table_bytes.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
+#include <QMessageBox>
 #include <QTest>
 #include <QTimer>
 
@@ -117,4 +121,24 @@ TEST(QtTranslations, QtsOwnButtonsAreRussian) {
   ASSERT_TRUE(ui::InstallTranslations(QLocale(QLocale::Russian)));
   EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QString::fromUtf8("Отмена"));
   EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Save As"), QString::fromUtf8("Сохранить как"));
+}
+
+// The program's own buttons on the save question speak the window's language.
+TEST(QtTranslations, TheSaveQuestionsButtonsSpeakTheWindowsLanguage) {
+  auto buttonTexts = [] {
+    QStringList texts;
+    QTimer::singleShot(0, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      ASSERT_NE(box, nullptr);
+      for (QAbstractButton* button : box->buttons()) texts << button->text();
+      box->close();
+    });
+    ui::QtDialogService dialogs;
+    EXPECT_EQ(dialogs.AskSaveChanges("?"), ui::SaveAnswer::Cancel);
+    texts.sort();
+    return texts.join(QLatin1Char(','));
+  };
+  EXPECT_EQ(buttonTexts(), QString::fromUtf8("Да,Нет,Отмена"));
+  uitest::EnglishTranslation english;
+  EXPECT_EQ(buttonTexts(), QStringLiteral("Cancel,No,Yes"));
 }
