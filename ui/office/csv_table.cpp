@@ -207,12 +207,12 @@ ReadOutcome ReadCsv(std::string_view utf8, const ByteText& page, const std::vect
         if (auto why = AppendStored(plan.records, plan.fields[f], byField[f], page)) {
           const size_t column = static_cast<size_t>(std::find(map.fieldOfColumn.begin(), map.fieldOfColumn.end(),
                                                               static_cast<int>(f)) - map.fieldOfColumn.begin());
-          const FieldSpec& spec = plan.fields[f];
+          const FieldSpec& planned = plan.fields[f];
           problems.Add(reader.Row(), column, map.titles[column],
                        dbf::FillText(dbf::Tr("CsvTable", "%1: \"%2\" в поле %3(%4.%5)"),
-                                     {*why, byField[f], std::string(1, spec.type), std::to_string(spec.length),
-                                      std::to_string(spec.decimals)}));
-          plan.records.append(static_cast<size_t>(plan.fields[f].length), ' ');
+                                     {*why, byField[f], std::string(1, planned.type), std::to_string(planned.length),
+                                      std::to_string(planned.decimals)}));
+          plan.records.append(static_cast<size_t>(planned.length), ' ');
         }
       }
       if (problems.Any()) plan.records.clear();  // nothing is written anyway
