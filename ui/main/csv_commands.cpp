@@ -105,12 +105,12 @@ void TCsvCommands::CreateFromCsvClick() {
   std::vector<csv::FieldSpec> templateFields;
   if (context_.dialogs.Ask(dbf::Tr("TCsvCommands", "Создать из CSV"),
                            dbf::Tr("TCsvCommands", "Взять поля из готовой таблицы-образца?"))) {
-    const auto chosen = context_.dialogs.OpenFile(ui::kTableFilter);
+    const auto chosen = context_.dialogs.OpenFile(ui::TableFilter());
     if (!chosen || !FileExists(chosen->path)) return;
     templatePath = chosen->path;
     templateFields = csv::TableFields(templatePath);
   }
-  const auto target = context_.dialogs.SaveFile(ui::kTableFilter);
+  const auto target = context_.dialogs.SaveFile(ui::TableFilter());
   if (!target) return;
   const std::string path = WithExtension(target->path, ".dbf");
   if (FileExists(path)) {

@@ -123,7 +123,7 @@ void TRecordCopy::AppendOther(dbf::Dbf2_lib& db, ui::Progress& progress) {
 void TRecordCopy::N13Click() {
   if (!context_.GridShown()) return;
   ui::DialogService& dialogs = context_.dialogs;
-  const auto choice = dialogs.OpenFile(ui::kTableFilter);
+  const auto choice = dialogs.OpenFile(ui::TableFilter());
   if (!choice || !FileExists(choice->path)) {
     dialogs.Message(dbf::Tr("TRecordCopy", "Отмена копирования !"));
     return;

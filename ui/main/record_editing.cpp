@@ -110,7 +110,7 @@ void TRecordEditing::RewriteTable(const std::string& file) {
 }
 
 void TRecordEditing::Saveas1Click() {
-  const auto choice = context_.dialogs.SaveFile(ui::kTableFilter);
+  const auto choice = context_.dialogs.SaveFile(ui::TableFilter());
   if (!choice) return;
   OpenTable& table = context_.table;
   table.SecondPath = TrimBlanks(choice->path);

@@ -68,14 +68,14 @@ void TRepairPanel::N10Click() {
 }
 
 void TRepairPanel::Button13Click() {
-  const auto choice = context_.dialogs.OpenFile(ui::kTableFilter);
+  const auto choice = context_.dialogs.OpenFile(ui::TableFilter());
   if (!choice) return;
   context_.table.TablePath = choice->path;
   Edit10->setText(QString::fromStdString(TrimBlanks(choice->path)));
 }
 
 void TRepairPanel::Button14Click() {
-  const auto choice = context_.dialogs.SaveFile(ui::kTableFilter);
+  const auto choice = context_.dialogs.SaveFile(ui::TableFilter());
   if (!choice) return;
   context_.table.SecondPath = choice->path;
   Edit11->setText(QString::fromStdString(TrimBlanks(choice->path)));

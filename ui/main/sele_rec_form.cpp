@@ -134,7 +134,7 @@ void TSeleRecForm::SetAllMarks(bool marked) {
 }
 
 void TSeleRecForm::Button3Click() {
-  const auto choice = context_.dialogs.OpenFile(ui::kTableFilter);
+  const auto choice = context_.dialogs.OpenFile(ui::TableFilter());
   if (!choice) return;
   const std::string target = TrimBlanks(choice->path);
   const std::string source = TrimBlanks(context_.table.ShownPath());

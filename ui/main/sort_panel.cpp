@@ -190,7 +190,7 @@ bool TSortPanel::ConfirmDirection(int row) {
 }
 
 void TSortPanel::Button7Click() {
-  const auto choice = context_.dialogs.SaveFile(ui::kTableFilter);
+  const auto choice = context_.dialogs.SaveFile(ui::TableFilter());
   if (!choice) return;
   context_.table.SecondPath = choice->path;
   Edit5->setText(QString::fromStdString(TrimBlanks(choice->path)));

@@ -27,7 +27,7 @@ TStructureCommands::TStructureCommands(const TableContext& context, TNewFieldPan
 TStructureCommands::~TStructureCommands() = default;
 
 void TStructureCommands::CreateFile1Click() {
-  const auto choice = context_.dialogs.SaveFile(ui::kTableFilter);
+  const auto choice = context_.dialogs.SaveFile(ui::TableFilter());
   if (!choice) return;
   context_.table.TablePath = TrimBlanks(choice->path);
   context_.table.ShowPath();
@@ -48,7 +48,7 @@ void TStructureCommands::CopyStructurefile1Click() {
     context_.dialogs.Message("File not open!");
     return;
   }
-  const auto choice = context_.dialogs.OpenFile(ui::kTableFilter);
+  const auto choice = context_.dialogs.OpenFile(ui::TableFilter());
   if (!choice) return;
   std::string target = TrimBlanks(choice->path);
   if (LowerExtension(target).empty()) target += ".dbf";

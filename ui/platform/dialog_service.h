@@ -17,13 +17,9 @@
 
 namespace ui {
 
-// The filter list of the dialogs that choose a table: tables, then any file.
-// It is given to a dialog in the language of the window.
-struct TableFilter {
-  static constexpr char kText[] = DBF_TR_NOOP("DialogService", "Файлы *.dbf|*.dbf|Все файлы|*.*|");
-  operator std::string() const { return dbf::Tr("DialogService", kText); }
-};
-inline constexpr TableFilter kTableFilter;
+// The filter list of the dialogs that choose a table: tables, then any file,
+// in the language of the window.
+inline std::string TableFilter() { return dbf::Tr("DialogService", "Файлы *.dbf|*.dbf|Все файлы|*.*|"); }
 
 struct FileChoice {
   std::string path;

@@ -95,7 +95,7 @@ void TView_2_Form::Dispose() {
   deleteLater();
 }
 
-std::optional<ui::FileChoice> TView_2_Form::OpenDialog() { return Dialogs().OpenFile(ui::kTableFilter); }
+std::optional<ui::FileChoice> TView_2_Form::OpenDialog() { return Dialogs().OpenFile(ui::TableFilter()); }
 
 bool TView_2_Form::LoadTable() {
   StringGrid1->SetOptions(Browsing(StringGrid1->Options()));
@@ -168,7 +168,7 @@ void TView_2_Form::SaveTo(const std::string& path, bool mustExist, const std::st
 void TView_2_Form::N6Click() { SaveTo(FileName, true, dbf::Tr("TView_2_Form", "Сохранение в файл выполнено!")); }
 
 void TView_2_Form::N7Click() {
-  const auto choice = Dialogs().SaveFile(ui::kTableFilter);
+  const auto choice = Dialogs().SaveFile(ui::TableFilter());
   if (!choice) return;
   SaveAsName = choice->path;
   SaveTo(SaveAsName, false, dbf::Tr("TView_2_Form", "Запись в файл выполнена"));
