@@ -21,7 +21,10 @@
 
 namespace {
 
-const char kCsvOutFilter[] = DBF_TR_NOOP("TCsvCommands", "Файлы CSV|*.csv|Все файлы|*.*|");
+const char kCsvOutFilter[] = DBF_TR_NOOP(
+    "TCsvCommands",
+    "Файлы CSV|*.csv|Все файлы|*.*|CSV для электронных таблиц в русской локали (;, десятичная запятая)|*.csv|");
+constexpr int kChosenRussian = 3;
 const char kCsvInFilter[] = DBF_TR_NOOP(
     "TCsvCommands", "Файлы CSV|*.csv|Все файлы|*.*|CSV в кодировке Windows 1251|*.csv|CSV в кодировке DOS 866|*.csv|");
 constexpr int kChosen1251 = 3;
@@ -75,12 +78,15 @@ void TCsvCommands::SaveAsCsvClick() {
   auto write = [&](const std::string& file) {
     ui::OwnedFd fd(::open(file.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC));
     if (fd.get() < 0) throw std::system_error(errno, std::generic_category(), file);
-    csv::WriteCsv(columns, rows, page, [&](std::string_view block) {
-      size_t written = 0;
-      if (const int error = ui::WriteAll(fd.get(), block, written)) {
-        throw std::system_error(error, std::generic_category(), file);
-      }
-    });
+    csv::WriteCsv(
+        columns, rows, page,
+        [&](std::string_view block) {
+          size_t written = 0;
+          if (const int error = ui::WriteAll(fd.get(), block, written)) {
+            throw std::system_error(error, std::generic_category(), file);
+          }
+        },
+        choice->filterIndex == kChosenRussian ? csv::Flavour::Russian : csv::Flavour::Plain);
     fd.Close(file);
   };
   if (FileExists(path)) {
@@ -104,7 +110,9 @@ void TCsvCommands::CreateFromCsvClick() {
   std::string templatePath;
   std::vector<csv::FieldSpec> templateFields;
   if (context_.dialogs.Ask(dbf::Tr("TCsvCommands", "Создать из CSV"),
-                           dbf::Tr("TCsvCommands", "Взять поля из готовой таблицы-образца?"))) {
+                           dbf::Tr("TCsvCommands",
+                                   "Взять поля из готовой таблицы-образца?\r\n\r\nДа: поля и их длины точно как в "
+                                   "образце.\r\nНет: типы полей по значениям, поля C и N с запасом длины."))) {
     const auto chosen = context_.dialogs.OpenFile(ui::TableFilter());
     if (!chosen || !FileExists(chosen->path)) return;
     templatePath = chosen->path;

@@ -144,10 +144,6 @@ Field deleted!</translation>
 <context>
     <name>TCsvCommands</name>
     <message>
-        <source>Файлы CSV|*.csv|Все файлы|*.*|</source>
-        <translation>CSV files|*.csv|All files|*.*|</translation>
-    </message>
-    <message>
         <source>Файлы CSV|*.csv|Все файлы|*.*|CSV в кодировке Windows 1251|*.csv|CSV в кодировке DOS 866|*.csv|</source>
         <translation>CSV files|*.csv|All files|*.*|CSV in Windows 1251|*.csv|CSV in DOS 866|*.csv|</translation>
     </message>
@@ -160,10 +156,6 @@ Field deleted!</translation>
     <message>
         <source>Создать из CSV</source>
         <translation>Create from CSV</translation>
-    </message>
-    <message>
-        <source>Взять поля из готовой таблицы-образца?</source>
-        <translation>Take the fields from an existing sample table?</translation>
     </message>
     <message>
         <source>Файл уже есть:<byte value="xd"/>
@@ -182,6 +174,20 @@ A table from CSV is written only to a new file.</translation>
 %2</source>
         <translation>Table created from CSV, records: %1.<byte value="xd"/>
 %2</translation>
+    </message>
+    <message>
+        <source>Файлы CSV|*.csv|Все файлы|*.*|CSV для электронных таблиц в русской локали (;, десятичная запятая)|*.csv|</source>
+        <translation>CSV files|*.csv|All files|*.*|CSV for spreadsheets in a Russian locale (;, decimal comma)|*.csv|</translation>
+    </message>
+    <message>
+        <source>Взять поля из готовой таблицы-образца?<byte value="xd"/>
+<byte value="xd"/>
+Да: поля и их длины точно как в образце.<byte value="xd"/>
+Нет: типы полей по значениям, поля C и N с запасом длины.</source>
+        <translation>Take the fields from an existing sample table?<byte value="xd"/>
+<byte value="xd"/>
+Yes: the fields and their lengths exactly as in the sample.<byte value="xd"/>
+No: field types from the values, C and N fields with some spare length.</translation>
     </message>
 </context>
 <context>

@@ -190,7 +190,8 @@ void TForm2::BuildGridArea() {
   };
   StringGrid1->hide();
   fill->addWidget(StringGrid1);
-  centralWidget()->layout()->addWidget(GridArea);
+  // The area takes the room the strips leave, with or without a table shown.
+  static_cast<QVBoxLayout*>(centralWidget()->layout())->addWidget(GridArea, 1);
 }
 
 void TForm2::BuildBottomPanel() {

@@ -40,7 +40,7 @@ bool InRange(std::optional<long long> value, int low, int high) { return value &
 
 TNewFieldPanel::TNewFieldPanel(const TableContext& context)
     : TaskPanel({ui::Tr("TNewFieldPanel", "Изменение структуры файла."), ui::Tr("TNewFieldPanel", "Ввод нового поля.")},
-                ui::Tr("TNewFieldPanel", "Выход"), &context.panelArea),
+                ui::Tr("TNewFieldPanel", "Выход"), context.guard, &context.panelArea),
       context_(context) {
   auto* inputs = new QFormLayout;
   Edit14 = new QLineEdit(this);
@@ -64,7 +64,6 @@ TNewFieldPanel::TNewFieldPanel(const TableContext& context)
   OnEnterKey(Edit15, guard.Guarded([this] { Edit15KeyPress(); }));
   OnEnterKey(Edit16, guard.Guarded([this] { Edit16KeyPress(); }));
   context_.Hook(Button18, [this] { Button18Click(); });
-  context_.Hook(Button19, [this] { Button19Click(); });
 }
 
 void TNewFieldPanel::Addnewfield1Click() {
@@ -74,13 +73,13 @@ void TNewFieldPanel::Addnewfield1Click() {
 }
 
 void TNewFieldPanel::Prepare() {
-  Edit14->clear();
-  Edit15->clear();
-  Edit16->setText(QStringLiteral("0"));
-  ComboBox2->setCurrentIndex(0);
-  show();
-  raise();
-  Edit14->setFocus();
+  const bool opened = Open([this] {
+    Edit14->clear();
+    Edit15->clear();
+    Edit16->setText(QStringLiteral("0"));
+    ComboBox2->setCurrentIndex(0);
+  });
+  if (opened) Edit14->setFocus();
 }
 
 std::optional<std::string> TNewFieldPanel::FieldName() const {
@@ -162,8 +161,8 @@ void TNewFieldPanel::AddField(const std::string& name, char type, int length, in
   });
   if (!added) return Say(dbf::Tr("TNewFieldPanel", "Нет места для нового поля в заголовке файла!"));
   context_.table.StructureChanged();
+  InputUsed();
   Say(dbf::Tr("TNewFieldPanel", "Структура файла изменена.\r\nНовое поле введено!"));
   Edit14->setFocus();
 }
 
-void TNewFieldPanel::Button19Click() { hide(); }

@@ -27,14 +27,13 @@ class TNewFieldPanel : public TaskPanel {
   void Edit15KeyPress();    // Enter in "Размер поля"
   void Edit16KeyPress();    // Enter in "Число знаков после запятой ( для числа )"
   void Button18Click();     // "Записать"
-  void Button19Click();     // "Выход"
 
   QLineEdit* Edit14;
   QComboBox* ComboBox2;
   QLineEdit* Edit15;
   QLineEdit* Edit16;
   QPushButton* Button18;
-  QPushButton* Button19;
+  QPushButton* Button19;  // "Выход"
 
  private:
   // The inputs read by the rules of the panel; nothing when invalid.

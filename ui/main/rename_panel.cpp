@@ -38,7 +38,7 @@ std::string Comparable(const std::string& name) { return dbf::UpperAnsi(dbf::Tri
 }  // namespace
 
 TRenamePanel::TRenamePanel(const TableContext& context)
-    : TaskPanel({ui::Tr("TRenamePanel", "Изменение имени поля.")}, ui::Tr("TRenamePanel", "Отмена"),
+    : TaskPanel({ui::Tr("TRenamePanel", "Изменение имени поля.")}, ui::Tr("TRenamePanel", "Отмена"), context.guard,
                 &context.panelArea),
       context_(context) {
   auto* inputs = new QFormLayout;
@@ -66,21 +66,19 @@ TRenamePanel::TRenamePanel(const TableContext& context)
   StringGrid4->SetColWidth(2, 132);
   StringGrid4->hide();
   StringGrid4->onKeyPress = [this](int& key) { context_.guard.Run([this, &key] { StringGrid4KeyPress(key); }); };
+  StringGrid4->onDoubleClick = [this](int row, int) { context_.guard.Run([this, row] { PickField(row); }); };
 
   context_.Hook(Button17, [this] { Button17Click(); });
   context_.Hook(Button15, [this] { Button15Click(); });
-  context_.Hook(Button16, [this] { Button16Click(); });
 }
 
 void TRenamePanel::N11Click() {
   if (!context_.GridShown()) return;
-  Edit12->clear();
-  Edit13->clear();
-  StaticText3->clear();
-  setEnabled(true);
-  StringGrid4->hide();
-  show();
-  raise();
+  Open([this] {
+    Edit12->clear();
+    Edit13->clear();
+    StaticText3->clear();
+  });
 }
 
 void TRenamePanel::Button17Click() {
@@ -113,14 +111,17 @@ void TRenamePanel::Button17Click() {
 
 void TRenamePanel::StringGrid4KeyPress(int& key) {
   if (key == kEnter) {
-    const int row = StringGrid4->Row();
-    Edit12->setText(ui::DecodeCell(StringGrid4->Cell(row, kNameColumn), ui::CodePage::Windows1251).trimmed());
-    StaticText3->setText(QString::fromStdString(StringGrid4->Cell(row, kParametersColumn)).trimmed());
-    CloseFieldList();
-    Edit13->setFocus();
+    PickField(StringGrid4->Row());
   } else if (key == kEscape) {
     CloseFieldList();
   }
+}
+
+void TRenamePanel::PickField(int row) {
+  Edit12->setText(ui::DecodeCell(StringGrid4->Cell(row, kNameColumn), ui::CodePage::Windows1251).trimmed());
+  StaticText3->setText(QString::fromStdString(StringGrid4->Cell(row, kParametersColumn)).trimmed());
+  CloseFieldList();
+  Edit13->setFocus();
 }
 
 void TRenamePanel::CloseFieldList() {
@@ -135,6 +136,7 @@ void TRenamePanel::Button15Click() {
     return context_.dialogs.Message(dbf::Tr("TRenamePanel", "Ошибка нового имени поля!"));
   const std::string refusal = RenameField(newName);
   if (!refusal.empty()) return context_.dialogs.Message(refusal);
+  InputUsed();
   RefreshGridHeader();
 }
 
@@ -161,4 +163,4 @@ std::string TRenamePanel::RenameField(const std::string& newName) {
 
 void TRenamePanel::RefreshGridHeader() { context_.table.StructureChanged(); }
 
-void TRenamePanel::Button16Click() { hide(); }
+void TRenamePanel::Closing() { CloseFieldList(); }

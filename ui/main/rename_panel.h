@@ -20,15 +20,15 @@ class TRenamePanel : public TaskPanel {
   void N11Click();                     // "Изменить имя поля"
   void Button17Click();                // "Обзор имен"
   void StringGrid4KeyPress(int& key);  // Enter picks the field, Escape closes the list
+  void PickField(int row);             // Enter or a double-click in the list
   void Button15Click();                // "Изменить"
-  void Button16Click();                // "Отмена"
 
   QLineEdit* Edit12;     // "Имя поля для изменения"
   QLabel* StaticText3;   // parameters of the field picked from the list
   QPushButton* Button17;
   QLineEdit* Edit13;     // "Новое имя поля ( реквизита )"
   QPushButton* Button15;
-  QPushButton* Button16;
+  QPushButton* Button16;  // "Отмена"
   ui::StringGrid* StringGrid4;  // the field list, over the window's grid area
 
  private:
@@ -37,6 +37,7 @@ class TRenamePanel : public TaskPanel {
   std::string RenameField(const std::string& newName);
   void RefreshGridHeader();
   void CloseFieldList();
+  void Closing() override;
 
   const TableContext context_;
 };

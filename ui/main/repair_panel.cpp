@@ -27,7 +27,7 @@ constexpr int kRecomputeOffsets = 1;  // the item "редактировать" o
 
 TRepairPanel::TRepairPanel(const TableContext& context)
     : TaskPanel({ui::Tr("TRepairPanel", "Реорганизовать структуру файла.")}, ui::Tr("TRepairPanel", "Отмена"),
-                &context.panelArea),
+                context.guard, &context.panelArea),
       context_(context) {
   RadioGroup4 =
       new ui::RadioGroup(ui::Tr("TRepairPanel", "  Смещение поля в записи  "),
@@ -55,16 +55,15 @@ TRepairPanel::TRepairPanel(const TableContext& context)
   context_.Hook(Button13, [this] { Button13Click(); });
   context_.Hook(Button14, [this] { Button14Click(); });
   context_.Hook(Button10, [this] { Button10Click(); });
-  context_.Hook(Button12, [this] { Button12Click(); });
 }
 
 void TRepairPanel::N10Click() {
-  Edit10->clear();
-  Edit11->clear();
-  RadioGroup4->SetItemIndex(0);
-  ProgressBar3->hide();
-  show();
-  raise();
+  Open([this] {
+    Edit10->clear();
+    Edit11->clear();
+    RadioGroup4->SetItemIndex(0);
+    ProgressBar3->hide();
+  });
 }
 
 void TRepairPanel::Button13Click() {
@@ -117,7 +116,5 @@ void TRepairPanel::Button10Click() {
   }
   source.Close();
   context_.dialogs.Message("Correct End!");
-  hide();
+  Close();
 }
-
-void TRepairPanel::Button12Click() { hide(); }

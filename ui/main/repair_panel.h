@@ -22,7 +22,6 @@ class TRepairPanel : public TaskPanel {
   void Button13Click();  // "Обзор" for "Исходный файл."
   void Button14Click();  // "Обзор" for "Результирующий файл"
   void Button10Click();  // "Выполнить"
-  void Button12Click();  // "Отмена"
 
   ui::RadioGroup* RadioGroup4;  // field offsets: "не редактировать", "редактировать"
   QLineEdit* Edit10;
@@ -31,7 +30,7 @@ class TRepairPanel : public TaskPanel {
   QPushButton* Button14;
   QProgressBar* ProgressBar3;
   QPushButton* Button10;
-  QPushButton* Button12;
+  QPushButton* Button12;  // "Отмена"
 
  private:
   const TableContext context_;

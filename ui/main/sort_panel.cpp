@@ -57,7 +57,8 @@ std::string AsShown(const ui::StringGrid& grid, const std::string& bytes) {
 }  // namespace
 
 TSortPanel::TSortPanel(const TableContext& context)
-    : TaskPanel({ui::Tr("TSortPanel", "Сортировка файла типа \"DBF\"")}, QStringLiteral("Exit"), &context.panelArea),
+    : TaskPanel({ui::Tr("TSortPanel", "Сортировка файла типа \"DBF\"")}, QStringLiteral("Exit"), context.guard,
+                &context.panelArea),
       context_(context) {
   Label8 = new QLabel(ui::Tr("TSortPanel", "Вид сортировки :"), this);
   Label9 = new QLabel(ui::Tr("TSortPanel", "1 - по возростанию"), this);
@@ -97,19 +98,21 @@ TSortPanel::TSortPanel(const TableContext& context)
   context_.Hook(Button1, [this] { Button1Click(); });
   StringGrid2->onKeyPress = [this](int& key) { context_.guard.Run([this, &key] { StringGrid2KeyPress(key); }); };
   OnEnterKey(ComboBox1, context_.guard.Guarded([this] { ComboBox1KeyPress(); }));
+  // A count picked from the list, by mouse or keys, counts as Enter does.
+  connect(ComboBox1, &QComboBox::activated, this, context_.guard.Guarded([this] { ComboBox1KeyPress(); }));
 }
 
 void TSortPanel::Sortedfile1Click() {
-  ComboBox1->setCurrentIndex(0);
-  StringGrid2->SetFixedCols(1);
-  StringGrid2->SetFixedRows(1);
-  StringGrid2->SetRowCount(2);
-  StringGrid2->SetRow(0, {"", "Name Field", "Type Sorted", "Name type sorted"});
-  StringGrid2->SetCell(1, 0, "1");
-  const int widths[] = {30, 90, 70, 105};
-  for (int c = 0; c < 4; ++c) StringGrid2->SetColWidth(c, widths[c]);
-  show();
-  raise();
+  Open([this] {
+    ComboBox1->setCurrentIndex(0);
+    StringGrid2->SetFixedCols(1);
+    StringGrid2->SetFixedRows(1);
+    StringGrid2->SetRowCount(2);
+    StringGrid2->SetRow(0, {"", "Name Field", "Type Sorted", "Name type sorted"});
+    StringGrid2->SetCell(1, 0, "1");
+    const int widths[] = {30, 90, 70, 105};
+    for (int c = 0; c < 4; ++c) StringGrid2->SetColWidth(c, widths[c]);
+  });
 }
 
 void TSortPanel::ComboBox1KeyPress() {
@@ -225,6 +228,7 @@ void TSortPanel::Button1Click() {
   }
   switch (SortInto(context_.table.SecondPath)) {
     case dbf::SortOutcome::Sorted:
+      InputUsed();
       dialogs.Message(dbf::Tr("TSortPanel", "Сортировка выполнена!"));
       break;
     case dbf::SortOutcome::SameFile:

@@ -25,11 +25,11 @@ class TSortPanel : public TaskPanel {
   explicit TSortPanel(const TableContext& context);
 
   void Sortedfile1Click();           // "Sorted file"
-  void ComboBox1KeyPress();          // Enter in "Количество сортируемых полей"
+  void ComboBox1KeyPress();          // Enter in, or a pick from, "Количество сортируемых полей"
   void StringGrid2KeyPress(int& key);  // Enter in the key grid
   void Button7Click();               // "Name file after sorted"
   void Button1Click();               // "Sorted"
-  // Button6 "Exit" hides the panel.
+  // Button6 "Exit" closes the panel.
 
   QLabel *Label6, *Label8, *Label9, *Label10;
   ui::StringGrid* StringGrid2;

@@ -41,6 +41,52 @@ std::optional<NumberShape> ShapeOf(std::string_view text) {
   return NumberShape{static_cast<int>(sign + whole.size()), static_cast<int>(fraction.size())};
 }
 
+// A number as people write it, in the form fields hold it: "-1 234,5" is
+// "-1234.5". `mark` is the decimal mark written, 0 for none.
+struct WrittenNumber {
+  std::string text;
+  NumberShape shape;
+  char mark = 0;
+};
+std::optional<WrittenNumber> NumberOf(std::string_view value) {
+  // A space, a no-break space or a narrow no-break space between groups of three.
+  static constexpr std::string_view kGroupBlanks[] = {" ", "\xC2\xA0", "\xE2\x80\xAF"};
+  WrittenNumber number;
+  const size_t mark = value.find_first_of(".,");
+  std::string_view whole = value.substr(0, mark);
+  if (!whole.empty() && whole[0] == '-') {
+    number.text = "-";
+    whole.remove_prefix(1);
+  }
+  size_t group = 0;
+  bool grouped = false;
+  for (size_t at = 0; at < whole.size();) {
+    if (IsDigit(whole[at])) {
+      number.text += whole[at++];
+      ++group;
+      continue;
+    }
+    const auto blank = std::find_if(std::begin(kGroupBlanks), std::end(kGroupBlanks),
+                                    [&](std::string_view b) { return whole.substr(at, b.size()) == b; });
+    if (blank == std::end(kGroupBlanks) || group == 0 || group > 3 || (grouped && group != 3)) return std::nullopt;
+    grouped = true;
+    group = 0;
+    at += blank->size();
+  }
+  if (grouped && group != 3) return std::nullopt;
+  if (mark != std::string_view::npos) {
+    number.mark = value[mark];
+    number.text.append(".").append(value.substr(mark + 1));
+  }
+  const auto shape = ShapeOf(number.text);
+  if (!shape) return std::nullopt;
+  number.shape = *shape;
+  return number;
+}
+
+// A little more than the exact width, up to the widest.
+int WithRoom(int exact, int room, int widest) { return std::max(exact, std::min(widest, exact + room)); }
+
 }  // namespace
 
 char LogicalLetter(std::string_view text) {
@@ -102,16 +148,38 @@ bool IsDate(std::string_view text, bool dashes) {
   return day <= kDays[month - 1] + (month == 2 && leap ? 1 : 0);
 }
 
-std::string_view OutValue(char type, std::string_view stored, std::string& scratch) {
+namespace {
+
+// The stored YYYYMMDD of a YYYY-MM-DD or DD.MM.YYYY date of the calendar.
+std::optional<std::string> StoredDate(std::string_view value) {
+  if (IsDate(value, true)) return std::string(value.substr(0, 4)).append(value.substr(5, 2)).append(value.substr(8, 2));
+  if (value.size() != 10 || value[2] != '.' || value[5] != '.') return std::nullopt;
+  std::string date = std::string(value.substr(6, 4)).append(value.substr(3, 2)).append(value.substr(0, 2));
+  if (!IsDate(date, false)) return std::nullopt;
+  return date;
+}
+
+}  // namespace
+
+std::string_view OutValue(char type, std::string_view stored, std::string& scratch, Flavour flavour) {
+  const bool russian = flavour == Flavour::Russian;
   switch (type) {
     case 'N':
-    case 'F':
+    case 'F': {
+      const std::string_view number = Trimmed(stored);
+      const size_t point = number.find('.');
+      if (!russian || point == std::string_view::npos || !IsNumber(number)) return number;
+      scratch.assign(number).at(point) = ',';
+      return scratch;
+    }
     case 'L':
       return Trimmed(stored);
     case 'D': {
       const std::string_view date = Trimmed(stored);
       if (!IsDate(date, false)) return date;
-      scratch.assign(date.substr(0, 4)).append("-").append(date.substr(4, 2)).append("-").append(date.substr(6, 2));
+      const std::string_view year = date.substr(0, 4), month = date.substr(4, 2), day = date.substr(6, 2);
+      if (russian) scratch.assign(day).append(".").append(month).append(".").append(year);
+      else scratch.assign(year).append("-").append(month).append("-").append(day);
       return scratch;
     }
     default:
@@ -123,25 +191,31 @@ void ColumnGuess::Add(std::string_view value, size_t bytes) {
   longest_ = std::max(longest_, bytes);
   if (value.empty()) return;
   any_ = true;
-  const auto shape = ShapeOf(value);
-  if (shape) {
-    whole_ = std::max(whole_, shape->whole);
-    decimals_ = std::max(decimals_, shape->decimals);
+  const auto number = NumberOf(value);
+  if (number) {
+    whole_ = std::max(whole_, number->shape.whole);
+    decimals_ = std::max(decimals_, number->shape.decimals);
+    point_ = point_ || number->mark == '.';
+    comma_ = comma_ || number->mark == ',';
   }
-  number_ = number_ && shape;
-  date_ = date_ && IsDate(value, true);
+  number_ = number_ && number;
+  date_ = date_ && StoredDate(value);
   logical_ = logical_ && LogicalLetter(value) != 0;
 }
 
+// Numbers get two more whole digits, text a quarter more (at least two
+// bytes). A column with both decimal marks is text: "1,234" beside "5.5" may
+// mean a thousand.
 std::optional<FieldSpec> ColumnGuess::Field() const {
-  if (any_ && number_) {
+  if (any_ && number_ && !(point_ && comma_)) {
     const int length = whole_ + (decimals_ > 0 ? decimals_ + 1 : 0);
-    if (length <= kWidestNumber) return FieldSpec{{}, 'N', length, decimals_};
+    if (length <= kWidestNumber) return FieldSpec{{}, 'N', WithRoom(length, 2, kWidestNumber), decimals_};
   }
   if (any_ && date_) return FieldSpec{{}, 'D', 8, 0};
   if (any_ && logical_) return FieldSpec{{}, 'L', 1, 0};
   if (longest_ > static_cast<size_t>(kWidestText)) return std::nullopt;
-  return FieldSpec{{}, 'C', static_cast<int>(std::max<size_t>(1, longest_)), 0};
+  const int exact = static_cast<int>(std::max<size_t>(1, longest_));
+  return FieldSpec{{}, 'C', WithRoom(exact, std::max(2, exact / 4), kWidestText), 0};
 }
 
 std::vector<std::string> FieldNames(const std::vector<std::string>& header, const ByteText& page) {
@@ -183,12 +257,13 @@ std::optional<std::string> AppendStored(std::string& out, const FieldSpec& field
   switch (field.type) {
     case 'N':
     case 'F': {
-      const auto shape = ShapeOf(value);
-      if (!shape) return dbf::Tr("CsvFields", "не число");
-      if (shape->decimals > field.decimals) return dbf::Tr("CsvFields", "больше знаков после точки, чем в поле");
-      stored = value;
-      if (field.decimals > 0 && shape->decimals == 0) stored += '.';
-      stored.append(static_cast<size_t>(field.decimals - shape->decimals), '0');
+      const auto number = NumberOf(value);
+      if (!number) return dbf::Tr("CsvFields", "не число");
+      const int decimals = number->shape.decimals;
+      if (decimals > field.decimals) return dbf::Tr("CsvFields", "больше знаков после точки, чем в поле");
+      stored = number->text;
+      if (field.decimals > 0 && decimals == 0) stored += '.';
+      stored.append(static_cast<size_t>(field.decimals - decimals), '0');
       if (stored.size() > length) return dbf::Tr("CsvFields", "число не помещается в поле");
       out.append(length - stored.size(), ' ');
       out += stored;
@@ -198,12 +273,12 @@ std::optional<std::string> AppendStored(std::string& out, const FieldSpec& field
       // Eight digits are taken as stored: a date the calendar lacks goes
       // out to CSV that way and must come back unchanged.
       if (length != 8) return dbf::Tr("CsvFields", "поле даты не в 8 знаков");
-      if (IsDate(value, true)) {
-        out.append(value.substr(0, 4)).append(value.substr(5, 2)).append(value.substr(8, 2));
+      if (const auto date = StoredDate(value)) {
+        out += *date;
       } else if (value.size() == 8 && std::all_of(value.begin(), value.end(), IsDigit)) {
         out += value;
       } else {
-        return dbf::Tr("CsvFields", "не дата ГГГГ-ММ-ДД");
+        return dbf::Tr("CsvFields", "не дата ГГГГ-ММ-ДД или ДД.ММ.ГГГГ");
       }
       return std::nullopt;
     case 'L': {

@@ -3,10 +3,14 @@
 //
 // Out: numbers as stored without their blanks, dates (YYYYMMDD) as
 // YYYY-MM-DD when they are real dates, everything else as stored with its
-// trailing blanks dropped.
-// In: N when every value is a number (digits, a sign, a point and more
-// digits), D when every value is a YYYY-MM-DD date, L when every value is a
-// logical word, else C; empty values fit every type.
+// trailing blanks dropped. For spreadsheets in a Russian locale numbers have
+// a decimal comma and dates are DD.MM.YYYY.
+// In: N when every value is a number (digits, a sign, a decimal point or
+// comma and more digits, the whole digits maybe grouped by threes with
+// blanks), D when every value is a YYYY-MM-DD or DD.MM.YYYY date, L when
+// every value is a logical word, else C; empty values fit every type. A
+// guessed C or N field is a little wider than its longest value, so that
+// the table takes longer values later.
 #pragma once
 
 #include <cstdint>
@@ -32,8 +36,13 @@ struct FieldSpec {
   bool operator==(const FieldSpec&) const = default;
 };
 
+// How values are written: as the table holds them, or as spreadsheets in a
+// Russian locale read them.
+enum class Flavour { Plain, Russian };
+
 // The CSV text of a stored field, still in the table's bytes.
-std::string_view OutValue(char type, std::string_view stored, std::string& scratch);
+std::string_view OutValue(char type, std::string_view stored, std::string& scratch,
+                          Flavour flavour = Flavour::Plain);
 
 // True for a YYYYMMDD (`dashes` false) or YYYY-MM-DD date of the calendar.
 bool IsDate(std::string_view text, bool dashes);
@@ -56,6 +65,7 @@ class ColumnGuess {
 
  private:
   bool number_ = true, date_ = true, logical_ = true, any_ = false;
+  bool point_ = false, comma_ = false;  // decimal marks seen
   int whole_ = 0, decimals_ = 0;
   size_t longest_ = 0;
 };

@@ -85,10 +85,11 @@ std::vector<std::string> FieldTitles(const ColumnMap& map) {
 }
 
 // The fields guessed from the values: a first pass over the CSV.
-std::vector<FieldSpec> GuessFields(std::string_view utf8, const ColumnMap& map, const ByteText& page) {
+std::vector<FieldSpec> GuessFields(std::string_view utf8, char separator, const ColumnMap& map,
+                                   const ByteText& page) {
   const std::vector<std::string> names = FieldNames(FieldTitles(map), page);
   std::vector<ColumnGuess> guesses(names.size());
-  Reader reader(utf8);
+  Reader reader(utf8, separator);
   std::vector<std::string> values;
   reader.Next(values);  // the header
   while (reader.Next(values)) {
@@ -131,25 +132,34 @@ void MatchTemplate(ColumnMap& map, const std::vector<FieldSpec>& fields, const B
 }  // namespace
 
 void WriteCsv(const std::vector<TableColumn>& columns, const RowSource& rows, const ByteText& page,
-              const std::function<void(std::string_view)>& sink) {
+              const std::function<void(std::string_view)>& sink, Flavour flavour) {
   const int64_t count = rows.RowCount();
   bool marks = false;
   for (int64_t r = 0; r < count && !marks; ++r) marks = rows.Marked(r);
-  std::string out, text, scratch;
+  const bool russian = flavour == Flavour::Russian;
+  const char separator = russian ? ';' : ',';
+  // The reader tells the separator by the header: there, and in every row of
+  // a single column, where the header holds no separator, the other one is
+  // quoted as well.
+  const std::string_view both = ",;";
+  const std::string_view inRows = columns.size() + (marks ? 1 : 0) == 1 ? both : both.substr(russian ? 1 : 0, 1);
+  std::string out(russian ? kByteOrderMark : std::string_view()), text, scratch;
+  std::string_view quoted = both;
   auto field = [&](bool first, std::string_view bytes) {
-    if (!first) out += ',';
+    if (!first) out += separator;
     text.clear();
     page.AppendDecoded(text, bytes);
-    AppendField(out, text);
+    AppendField(out, text, quoted);
   };
   if (marks) field(true, kMarkTitle);
   for (size_t c = 0; c < columns.size(); ++c) field(!marks && c == 0, columns[c].name);
   out += "\r\n";
+  quoted = inRows;
   for (int64_t r = 0; r < count; ++r) {
     const size_t lineStart = out.size();
     if (marks) field(true, rows.Marked(r) ? kMarkTitle : std::string_view());
     for (size_t c = 0; c < columns.size(); ++c) {
-      field(!marks && c == 0, OutValue(columns[c].type, rows.Cell(r, static_cast<int>(c)), scratch));
+      field(!marks && c == 0, OutValue(columns[c].type, rows.Cell(r, static_cast<int>(c)), scratch, flavour));
     }
     // A row of one empty value is written quoted: an empty line is no record.
     if (out.size() == lineStart) out += "\"\"";
@@ -167,7 +177,8 @@ ReadOutcome ReadCsv(std::string_view utf8, const ByteText& page, const std::vect
   Problems problems;
   std::vector<std::string> values;
   try {
-    Reader header(utf8);
+    const char separator = SeparatorOf(utf8);
+    Reader header(utf8, separator);
     if (!header.Next(values)) {
       outcome.problems.push_back(dbf::Tr("CsvTable", "В файле нет строки с именами полей"));
       return outcome;
@@ -178,14 +189,14 @@ ReadOutcome ReadCsv(std::string_view utf8, const ByteText& page, const std::vect
       plan.fields = *templateFields;
       MatchTemplate(map, plan.fields, page, problems);
     } else {
-      plan.fields = GuessFields(utf8, map, page);
+      plan.fields = GuessFields(utf8, separator, map, page);
     }
     if (plan.fields.empty()) {
       outcome.problems.push_back(dbf::Tr("CsvTable", "В строке заголовка нет имен полей"));
       return outcome;
     }
     std::vector<std::string_view> byField(plan.fields.size());
-    Reader reader(utf8);
+    Reader reader(utf8, separator);
     reader.Next(values);
     while (reader.Next(values)) {
       std::fill(byField.begin(), byField.end(), std::string_view());

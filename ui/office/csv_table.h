@@ -34,9 +34,11 @@ struct TableColumn {
 };
 
 // Writes the header and every row as CSV in UTF-8, the table's bytes read by
-// `page`, handing the text to `sink` in blocks of about a megabyte.
+// `page`, handing the text to `sink` in blocks of about a megabyte. The
+// Russian flavour separates fields by ";" and starts with a byte-order mark,
+// as spreadsheets in a Russian locale read CSV.
 void WriteCsv(const std::vector<TableColumn>& columns, const RowSource& rows, const ByteText& page,
-              const std::function<void(std::string_view)>& sink);
+              const std::function<void(std::string_view)>& sink, Flavour flavour = Flavour::Plain);
 
 // A new table's fields and its records, flag byte first, one after another.
 struct TablePlan {
@@ -52,7 +54,8 @@ struct ReadOutcome {
   std::vector<std::string> problems;
 };
 
-// Reads UTF-8 CSV into records in `page`. The fields are those of
+// Reads UTF-8 CSV into records in `page`, its separator told by its header
+// (see SeparatorOf). The fields are those of
 // `templateFields`, matched to the CSV's columns by name, when given; else
 // each column's field is guessed from its values.
 ReadOutcome ReadCsv(std::string_view utf8, const ByteText& page, const std::vector<FieldSpec>* templateFields);

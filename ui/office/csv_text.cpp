@@ -6,14 +6,17 @@ namespace csv {
 
 namespace {
 
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-
 bool EndsLine(char c) { return c == '\r' || c == '\n'; }
+
+std::string_view WithoutMark(std::string_view text) {
+  return text.substr(0, kByteOrderMark.size()) == kByteOrderMark ? text.substr(kByteOrderMark.size()) : text;
+}
 
 }  // namespace
 
-void AppendField(std::string& out, std::string_view text) {
-  if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+void AppendField(std::string& out, std::string_view text, std::string_view separators) {
+  if (text.find_first_of(separators) == std::string_view::npos &&
+      text.find_first_of("\"\r\n") == std::string_view::npos) {
     out += text;
     return;
   }
@@ -25,9 +28,25 @@ void AppendField(std::string& out, std::string_view text) {
   out += '"';
 }
 
-Reader::Reader(std::string_view text) : text_(text) {
-  if (text_.substr(0, kByteOrderMark.size()) == kByteOrderMark) at_ = kByteOrderMark.size();
+char SeparatorOf(std::string_view text) {
+  text = WithoutMark(text);
+  size_t at = text.find_first_not_of("\r\n");
+  int commas = 0, semicolons = 0;
+  bool quoted = false;
+  for (; at < text.size() && (quoted || !EndsLine(text[at])); ++at) {
+    const char c = text[at];
+    if (c == '"') {
+      quoted = !quoted;
+    } else if (!quoted) {
+      commas += c == ',';
+      semicolons += c == ';';
+    }
+  }
+  return semicolons > commas ? ';' : ',';
 }
+
+Reader::Reader(std::string_view text, char separator)
+    : text_(text), stops_{separator, '\r', '\n'}, at_(text.size() - WithoutMark(text).size()) {}
 
 bool Reader::Next(std::vector<std::string>& fields) {
   while (at_ < text_.size() && EndsLine(text_[at_])) ++at_;  // empty lines
@@ -57,7 +76,7 @@ bool Reader::Next(std::vector<std::string>& fields) {
       }
       continue;
     }
-    if (c == ',') {
+    if (c == stops_[0]) {
       current = &field();
       ++at_;
     } else if (EndsLine(c)) {
@@ -68,9 +87,9 @@ bool Reader::Next(std::vector<std::string>& fields) {
       quoted = true;
       ++at_;
     } else {
-      // Plain text up to the next comma, quote or line end; a quote inside
+      // Plain text up to the next separator or line end; a quote inside
       // an unquoted field (or after a closing one) is taken as it stands.
-      const size_t end = text_.find_first_of(",\r\n", at_ + 1);
+      const size_t end = text_.find_first_of(std::string_view(stops_, sizeof stops_), at_ + 1);
       const size_t stop = end == std::string_view::npos ? text_.size() : end;
       current->append(text_.substr(at_, stop - at_));
       at_ = stop;

@@ -2,7 +2,9 @@
 // commas, records ended by CR LF, a field quoted when it holds a comma, a
 // quote, a carriage return or a line feed, and a quote inside a quoted field
 // doubled. The reader also takes records ended by LF alone (or CR alone),
-// skips empty lines and a UTF-8 byte-order mark at the start.
+// skips empty lines and a UTF-8 byte-order mark at the start. Spreadsheets in
+// a Russian locale separate fields by ";" instead, the decimal comma being
+// taken; the reader is told which.
 #pragma once
 
 #include <cstdint>
@@ -13,8 +15,15 @@
 
 namespace csv {
 
-// Appends the field, quoted when it must be.
-void AppendField(std::string& out, std::string_view text);
+inline constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+// Appends the field, quoted when it holds one of `separators`, a quote or a
+// line end.
+void AppendField(std::string& out, std::string_view text, std::string_view separators = ",");
+
+// The separator of the text's first record: ";" when it holds more of them
+// outside quotes than commas, else ",".
+char SeparatorOf(std::string_view text);
 
 // A quoted field the text ends inside; `row` counts records from 1.
 class ParseError : public std::runtime_error {
@@ -25,8 +34,9 @@ class ParseError : public std::runtime_error {
 
 class Reader {
  public:
-  // Reads `text`, which must outlive the reader.
-  explicit Reader(std::string_view text);
+  // Reads `text`, which must outlive the reader, its fields separated by
+  // `separator`.
+  explicit Reader(std::string_view text, char separator = ',');
 
   // The next record's fields; false at the end. Throws ParseError.
   bool Next(std::vector<std::string>& fields);
@@ -35,6 +45,7 @@ class Reader {
 
  private:
   std::string_view text_;
+  char stops_[3];  // the separator and the line ends
   size_t at_ = 0;
   int64_t row_ = 0;
 };

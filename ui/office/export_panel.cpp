@@ -18,7 +18,8 @@ constexpr int kDecimalComma = 1;  // "заменить"
 }  // namespace
 
 TExportPanel::TExportPanel(office::OfficePanelLinks links, QWidget* parent)
-    : TaskPanel({ui::Tr("TExportPanel", "Экспорт в файл MS EXCEL")}, ui::Tr("TExportPanel", "Отмена"), parent),
+    : TaskPanel({ui::Tr("TExportPanel", "Экспорт в файл MS EXCEL")}, ui::Tr("TExportPanel", "Отмена"), links.guard,
+                parent),
       links_(std::move(links)) {
   RadioGroup1 = new ui::RadioGroup(ui::Tr("TExportPanel", "Заменить точку на запятую? "),
                                    {ui::Tr("TExportPanel", "не заменять"), ui::Tr("TExportPanel", "заменить")}, this);
@@ -30,27 +31,22 @@ TExportPanel::TExportPanel(office::OfficePanelLinks links, QWidget* parent)
   Body()->addWidget(CheckBoxTyped);
   Body()->addWidget(Button3);
   connect(Button3, &QPushButton::clicked, this, links_.guard.Guarded([this] { Button3Click(); }));
-  connect(Button11, &QPushButton::clicked, this, links_.guard.Guarded([this] { Button11Click(); }));
 }
 
 void TExportPanel::ToolButton5Click() {
   if (links_.recordGrid.isHidden()) return;
-  RadioGroup1->SetItemIndex(kKeepPoint);
-  CheckBoxTyped->setChecked(false);
-  show();
-  raise();
+  Open([this] {
+    RadioGroup1->SetItemIndex(kKeepPoint);
+    CheckBoxTyped->setChecked(false);
+  });
 }
 
 void TExportPanel::SavetoMSEXCEL1Click() { ToolButton5Click(); }
 
-void TExportPanel::Button11Click() { hide(); }
-
 void TExportPanel::Button3Click() {
   office::ExportLinks links{links_.dialogs, links_.session, links_.progressBar1, links_.tablePage()};
   const office::ExportStyle style{RadioGroup1->ItemIndex() == kDecimalComma, CheckBoxTyped->isChecked()};
-  if (office::ExportTable(links_.tablePath(), links_.recordGrid.ColCount(), style, links)) {
-    hide();
-  }
+  if (office::ExportTable(links_.tablePath(), links_.recordGrid.ColCount(), style, links)) Close();
 }
 
 void TExportPanel::N16Click() {

@@ -21,13 +21,12 @@ class TExportPanel : public TaskPanel {
   void ToolButton5Click();     // "Записать в MS EXCEL"
   void SavetoMSEXCEL1Click();  // "Save to MS EXCEL"
   void Button3Click();         // "Выполнить"
-  void Button11Click();        // "Отмена"
   void N16Click();             // "В EXCEL для Redozazoz"
 
   ui::RadioGroup* RadioGroup1;  // "Заменить точку на запятую? "
   QCheckBox* CheckBoxTyped;     // "с заголовками и типами"
   QPushButton* Button3;
-  QPushButton* Button11;
+  QPushButton* Button11;  // "Отмена"
 
  private:
   office::OfficePanelLinks links_;

@@ -20,10 +20,6 @@
         <translation>the date field is not 8 characters</translation>
     </message>
     <message>
-        <source>не дата ГГГГ-ММ-ДД</source>
-        <translation>not a date YYYY-MM-DD</translation>
-    </message>
-    <message>
         <source>не логическое значение</source>
         <translation>not a logical value</translation>
     </message>
@@ -38,6 +34,10 @@
     <message>
         <source>текст длиннее поля</source>
         <translation>the text is longer than the field</translation>
+    </message>
+    <message>
+        <source>не дата ГГГГ-ММ-ДД или ДД.ММ.ГГГГ</source>
+        <translation>not a YYYY-MM-DD or DD.MM.YYYY date</translation>
     </message>
 </context>
 <context>

@@ -56,14 +56,13 @@ std::string TooLongLine(int64_t length) {
 
 TReportPanel::TReportPanel(office::OfficePanelLinks links, QWidget* parent)
     : TaskPanel({ui::Tr("TReportPanel", "Формирование текстового файла и печать.")}, ui::Tr("TReportPanel", "Выход"),
-                parent),
+                links.guard, parent),
       links_(std::move(links)) {
   BuildControls();
   auto hook = [this](QPushButton* button, void (TReportPanel::*handler)()) {
     connect(button, &QPushButton::clicked, this, links_.guard.Guarded([this, handler] { (this->*handler)(); }));
   };
   hook(Button8, &TReportPanel::Button8Click);
-  hook(Button9, &TReportPanel::Button9Click);
   StringGrid3->onClick = [this] { links_.guard.Run([this] { StringGrid3Click(); }); };
   StringGrid3->onKeyPress = [this](int& key) { links_.guard.Run([this, &key] { StringGrid3KeyPress(key); }); };
 }
@@ -129,25 +128,24 @@ std::string TReportPanel::MessageText(const std::string& bytes) const {
 
 void TReportPanel::ToolButton3Click() {
   if (links_.recordGrid.isHidden()) return;
-  Edit7->setText(QStringLiteral("45"));
-  Edit8->setText(QStringLiteral("56"));
-  Edit6->clear();
-  Edit9->setText(QStringLiteral("2"));
-  RadioGroup2->SetItemIndex(0);
-  RadioGroup3->SetItemIndex(kPrintRowNumbers);
-  page_ = ui::SingleBytePage(links_.tablePage());
-  ResetColumnGrid();
-  ProgressBar2->hide();
-  db_ = std::make_unique<dbf::Dbf2_lib>();
-  db_->DbfOpen(kSlot, links_.tablePath());
-  show();
-  raise();
+  Open([this] {
+    Edit7->setText(QStringLiteral("45"));
+    Edit8->setText(QStringLiteral("56"));
+    Edit6->clear();
+    Edit9->setText(QStringLiteral("2"));
+    RadioGroup2->SetItemIndex(0);
+    RadioGroup3->SetItemIndex(kPrintRowNumbers);
+    page_ = ui::SingleBytePage(links_.tablePage());
+    ResetColumnGrid();
+    ProgressBar2->hide();
+    db_ = std::make_unique<dbf::Dbf2_lib>();
+    db_->DbfOpen(kSlot, links_.tablePath());
+  });
 }
 
-void TReportPanel::Button9Click() {
+void TReportPanel::Closing() {
   if (db_) db_->DbfCloseAll();
   db_.reset();
-  hide();
 }
 
 void TReportPanel::StringGrid3Click() {
@@ -279,5 +277,6 @@ void TReportPanel::Button8Click() {
   }
   if (!layout) return;
   if (RadioGroup2->ItemIndex() == kToWordProcessor) office::HandReportToWord(reportPath, links_.session, office::TextPage::Of(page_));
+  InputUsed();
   links_.dialogs.Message(dbf::Tr("TReportPanel", "Печать завершена!"));
 }

@@ -1,7 +1,7 @@
 // The report panel Panel4: sets up the columns of the fixed-width text report
 // in StringGrid3, writes the report next to the table and may hand it to the
 // word processor. The table stays open in the panel's own engine from
-// ToolButton3Click to Button9Click.
+// ToolButton3Click until the panel closes.
 #pragma once
 
 #include "office_panel_links.h"
@@ -35,7 +35,6 @@ class TReportPanel : public TaskPanel {
 
   void ToolButton3Click();  // "Печать в текстовый файл и MS  WORD"
   void Button8Click();      // "Выполнить"
-  void Button9Click();      // "Выход"
   void StringGrid3Click();
   void StringGrid3KeyPress(int& key);
 
@@ -48,10 +47,11 @@ class TReportPanel : public TaskPanel {
   ui::RadioGroup* RadioGroup2;  // "Печатать"
   ui::RadioGroup* RadioGroup3;  // "Номер строки"
   QPushButton* Button8;
-  QPushButton* Button9;
+  QPushButton* Button9;  // "Выход"
   QProgressBar* ProgressBar2;
 
  private:
+  void Closing() override;
   void BuildControls();
   void ResetColumnGrid();
   // The panel's own captions as bytes of the table's code page, and bytes of

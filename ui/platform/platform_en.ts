@@ -81,4 +81,13 @@
         <translation>Cancel</translation>
     </message>
 </context>
+<context>
+    <name>TaskPanel</name>
+    <message>
+        <source>Закрыть панель &quot;%1&quot;?<byte value="xd"/>
+Введённое в ней будет потеряно.</source>
+        <translation>Close the panel &quot;%1&quot;?<byte value="xd"/>
+What was typed in it will be lost.</translation>
+    </message>
+</context>
 </TS>

@@ -18,10 +18,13 @@
 #include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QProgressBar>
 #include <QScrollBar>
+
+#include <algorithm>
 
 namespace rawview {
 
@@ -142,8 +145,20 @@ bool TView_2_Form::LoadTable() {
 }
 
 void TView_2_Form::PlaceAndShow() {
-  ui::FitOnScreen(*this, {20, 20}, {950, 650});
+  ui::FitOnScreen(*this, {20, 20}, DesignSize());
   show();
+}
+
+QSize TView_2_Form::DesignSize() const {
+  int columns = 0;
+  for (int col = 0; col < kGridColumns; ++col) columns += StringGrid1->ColWidth(col);
+  const auto sides = [](const QLayout* layout) {
+    const QMargins margins = layout->contentsMargins();
+    return margins.left() + margins.right();
+  };
+  const int grid = columns + 2 * StringGrid1->frameWidth() + StringGrid1->verticalScrollBar()->sizeHint().width();
+  const int window = grid + sides(Panel2->layout()) + 2 * Panel2->frameWidth() + sides(centralWidget()->layout());
+  return {std::max(950, window), 650};
 }
 
 void TView_2_Form::Redraw() {

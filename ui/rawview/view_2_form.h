@@ -62,6 +62,9 @@ class TView_2_Form : public QMainWindow {
   bool LoadTable();
   // Places the window as an opened view and shows it.
   void PlaceAndShow();
+  // The size the window opens with where the screen has room: 950 x 650, or
+  // wider where the grid needs it to show every one of its columns.
+  QSize DesignSize() const;
   // The open dialog with the view's filter list.
   std::optional<ui::FileChoice> OpenDialog();
 

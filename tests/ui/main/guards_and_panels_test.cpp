@@ -4,8 +4,13 @@
 #include "task_panel.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
+
+#include <functional>
 
 namespace {
 
@@ -38,22 +43,121 @@ TEST_F(MainWindowTest, TableCommandsDoNothingBeforeATableIsOpen) {
   EXPECT_FALSE(form->Panel6->isHidden());
 }
 
-TEST_F(MainWindowTest, PanelsShowOverTheGridAndCloseByTheirButtons) {
+namespace {
+
+struct PanelCommand {
+  const char* what;
+  std::function<void(TForm2&)> open;
+  TaskPanel* (*panel)(TForm2&);
+};
+
+// Every task panel by its command; the new-field panel's command wants a
+// table without records, and shows the panel as "Create File" does.
+const PanelCommand kPanelCommands[] = {
+    {"sort", [](TForm2& f) { f.Sortedfile1->trigger(); }, [](TForm2& f) -> TaskPanel* { return f.Panel3; }},
+    {"report", [](TForm2& f) { f.ToolButton3->trigger(); }, [](TForm2& f) -> TaskPanel* { return f.Panel4; }},
+    {"export", [](TForm2& f) { f.ToolButton5->trigger(); }, [](TForm2& f) -> TaskPanel* { return f.Panel5; }},
+    {"repair", [](TForm2& f) { f.N10->trigger(); }, [](TForm2& f) -> TaskPanel* { return f.Panel6; }},
+    {"rename", [](TForm2& f) { f.N11->trigger(); }, [](TForm2& f) -> TaskPanel* { return f.Panel7; }},
+    {"new field", [](TForm2& f) { f.Panel8->Prepare(); }, [](TForm2& f) -> TaskPanel* { return f.Panel8; }},
+};
+
+std::vector<std::string> ShownPanels(TForm2& form) {
+  std::vector<std::string> shown;
+  for (const PanelCommand& c : kPanelCommands) {
+    if (!c.panel(form)->isHidden()) shown.push_back(c.what);
+  }
+  return shown;
+}
+
+void PressEscape(TaskPanel& panel) {
+  QWidget* focus = panel.focusWidget();
+  ASSERT_TRUE(focus && panel.isAncestorOf(focus)) << "the focus is not in the panel";
+  QTest::keyClick(focus, Qt::Key_Escape);
+}
+
+}  // namespace
+
+TEST_F(MainWindowTest, OpeningATaskPanelClosesTheOneShownAndEscapeClosesIt) {
   OpenFromMenu(WritePeople());
-  form->N11->trigger();
-  form->ToolButton5->trigger();
-  EXPECT_FALSE(form->Panel7->isHidden());
-  EXPECT_FALSE(form->Panel5->isHidden());
-  EXPECT_FALSE(form->Button3->isHidden());
-  form->Panel7->ExitButton()->click();
-  EXPECT_TRUE(form->Panel7->isHidden());
-  EXPECT_FALSE(form->Panel5->isHidden());
+  for (const PanelCommand& first : kPanelCommands) {
+    for (const PanelCommand& second : kPanelCommands) {
+      SCOPED_TRACE(std::string(first.what) + " then " + second.what);
+      first.open(*form);
+      second.open(*form);
+      EXPECT_EQ(ShownPanels(*form), std::vector<std::string>{second.what});
+      PressEscape(*second.panel(*form));
+      EXPECT_EQ(ShownPanels(*form), std::vector<std::string>{});
+    }
+  }
+  // The exit buttons close them too; no question came up, nothing was typed.
+  for (const PanelCommand& c : kPanelCommands) {
+    c.open(*form);
+    c.panel(*form)->ExitButton()->click();
+    EXPECT_TRUE(c.panel(*form)->isHidden()) << c.what;
+  }
+  EXPECT_TRUE(dialogs.questions.empty());
 
   OpenFromMenu(WriteEmptyTable(dir));
   form->Addnewfield1->trigger();
-  EXPECT_FALSE(form->Panel8->isHidden());
+  EXPECT_EQ(ShownPanels(*form), std::vector<std::string>{"new field"});
   form->FormActivate();
   EXPECT_TRUE(form->Panel8->isHidden());
+}
+
+// Typed input is asked about before another panel (or the same one afresh)
+// takes its place; "No" keeps it as it was. Input that has done its work, or
+// a value set back to what the panel opened with, is not asked about.
+TEST_F(MainWindowTest, APanelHoldingTypedInputIsClosedOnlyWhenThePersonAgrees) {
+  OpenFromMenu(WritePeople());
+  const std::string question = "Сортировка файла типа \"DBF\"|Закрыть панель \"Сортировка файла типа \"DBF\"\"?\r\n"
+                               "Введённое в ней будет потеряно.";
+  const struct {
+    const char* what;
+    std::function<void()> type;
+  } inputs[] = {
+      {"an edit box", [&] { QTest::keyClicks(form->Panel3->Edit5, "sorted.dbf"); }},
+      {"a key cell", [&] { form->Panel3->StringGrid2->SetCell(1, 1, "NAME"); }},
+      {"the key count", [&] { form->Panel3->ComboBox1->setCurrentIndex(2); }},
+  };
+  for (const auto& input : inputs) {
+    SCOPED_TRACE(input.what);
+    dialogs.questions.clear();
+    form->Sortedfile1->trigger();
+    input.type();
+    const std::vector<std::string> typed = {form->Panel3->Edit5->text().toStdString(),
+                                            form->Panel3->StringGrid2->Cell(1, 1),
+                                            form->Panel3->ComboBox1->currentText().toStdString()};
+    for (QAction* other : {form->N11, form->Sortedfile1}) {
+      dialogs.askAnswers.push_back(false);
+      other->trigger();
+      EXPECT_EQ(ShownPanels(*form), std::vector<std::string>{"sort"});
+      EXPECT_EQ(typed, (std::vector<std::string>{form->Panel3->Edit5->text().toStdString(),
+                                                 form->Panel3->StringGrid2->Cell(1, 1),
+                                                 form->Panel3->ComboBox1->currentText().toStdString()}));
+    }
+    dialogs.askAnswers.push_back(true);
+    form->N11->trigger();
+    EXPECT_EQ(ShownPanels(*form), std::vector<std::string>{"rename"});
+    EXPECT_EQ(dialogs.questions, std::vector<std::string>(3, question));
+    form->Panel7->ExitButton()->click();
+  }
+
+  dialogs.questions.clear();
+  form->Sortedfile1->trigger();
+  QTest::keyClicks(form->Panel3->Edit5, "x");
+  QTest::keyClick(form->Panel3->Edit5, Qt::Key_Backspace);
+  form->N10->trigger();
+  EXPECT_EQ(ShownPanels(*form), std::vector<std::string>{"repair"});
+  // A field renamed: the new name has done its work.
+  form->N11->trigger();
+  form->Panel7->Edit12->setText("OK");
+  form->Panel7->Edit13->setText("FINE");
+  form->Panel7->Button15->click();
+  EXPECT_EQ(Cell(0, 3), "FINE");
+  form->N10->trigger();
+  EXPECT_EQ(ShownPanels(*form), std::vector<std::string>{"repair"});
+  EXPECT_TRUE(dialogs.questions.empty());
 }
 
 TEST_F(MainWindowTest, PathGuardLooksAtTheTrimmedPath) {
@@ -97,4 +201,18 @@ TEST_F(MainWindowTest, NewFieldPanelOutlivesDialogsButNotOtherWindows) {
   form->activateWindow();
   QApplication::processEvents();
   EXPECT_TRUE(form->Panel8->isHidden());
+}
+
+// The path strip stays at the top, as high as its text, with or without a
+// table shown; the grid area takes the rest.
+TEST_F(MainWindowTest, ThePathStripStaysAtTheTopWithOrWithoutATable) {
+  const auto expectAtTop = [&](const char* when) {
+    QApplication::processEvents();
+    EXPECT_EQ(form->Panel2->y(), 0) << when;
+    EXPECT_EQ(form->Panel2->height(), form->Panel2->sizeHint().height()) << when;
+    EXPECT_EQ(form->GridArea->y(), form->Panel2->height()) << when;
+  };
+  expectAtTop("before a table");
+  OpenFromMenu(WritePeople());
+  expectAtTop("with a table");
 }

@@ -3,6 +3,7 @@
 #include "process_limits.h"
 #include "structure_test_support.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QtTest/QTest>
 
@@ -57,6 +58,24 @@ TEST_F(RenamePanelTest, TheFieldListFillsEdit12OnEnterAndLeavesItOnEscape) {
   EXPECT_EQ(Panel().Edit12->text(), "SUM");
   EXPECT_TRUE(list.isHidden());
   EXPECT_TRUE(Panel().isEnabled());
+
+  // A double-click picks the field as Enter does.
+  Panel().Button17->click();
+  QApplication::processEvents();
+  const QRect ok = list.visualRect(list.model()->index(2, 1));  // row 3, the name column
+  QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, ok.center());
+  EXPECT_EQ(Panel().Edit12->text(), "OK");
+  EXPECT_EQ(Panel().StaticText3->text(), "L ( 1.0 )");
+  EXPECT_TRUE(list.isHidden());
+  EXPECT_TRUE(Panel().isEnabled());
+
+  // Closing the panel (asked about, as a field was picked) closes its list too.
+  Panel().Button17->click();
+  dialogs.askAnswers.push_back(true);
+  form->Sortedfile1->trigger();
+  EXPECT_EQ(dialogs.questions.size(), 1u);
+  EXPECT_TRUE(list.isHidden());
+  EXPECT_TRUE(Panel().isHidden());
   EXPECT_TRUE(dialogs.messages.empty());
 }
 

@@ -199,3 +199,19 @@ TEST_F(SortPanelTest, AFailedWriteLeavesNoPartialOutputAndTheTableStays) {
 }
 
 }  // namespace
+
+// A count picked from the open list with the mouse sets the key rows as
+// Enter does.
+TEST_F(SortPanelTest, AKeyCountPickedWithTheMouseAddsTheRows) {
+  OpenWideTable();
+  QComboBox& count = *form->Panel3->ComboBox1;
+  count.showPopup();
+  QAbstractItemView& list = *count.view();
+  const QModelIndex four = count.model()->index(3, 0);
+  list.scrollTo(four);
+  QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualRect(four).center());
+  QApplication::processEvents();
+  EXPECT_EQ(count.currentText(), "4");
+  ASSERT_EQ(Keys().RowCount(), 5);
+  EXPECT_EQ(Keys().Cell(4, 0), " 4");
+}

@@ -39,6 +39,17 @@ TEST(CsvText, FieldsComeBackAsWrittenAndOtherWritersLineEndsRead) {
        }) {
     EXPECT_EQ(ReadAll(c.text), c.rows) << c.text;
   }
+  // Semicolons separate fields where the first record holds more of them.
+  for (const Case& c : std::vector<Case>{
+           {"\xEF\xBB\xBF" "a;b,c;d\n1,5;\"x;y\"\n", {{"a", "b,c", "d"}, {"1,5", "x;y"}}},
+           {"\n\"a;b\";c\n1;2\n", {{"a;b", "c"}, {"1", "2"}}},
+           {"\"a;b\",c\n1;2\n", {{"a;b", "c"}, {"1;2"}}},
+       }) {
+    csv::Reader reader(c.text, csv::SeparatorOf(c.text));
+    std::vector<std::vector<std::string>> rows;
+    for (std::vector<std::string> fields; reader.Next(fields);) rows.push_back(fields);
+    EXPECT_EQ(rows, c.rows) << c.text;
+  }
   csv::Reader open("a\nb,\"never closed\n");
   std::vector<std::string> fields;
   EXPECT_TRUE(open.Next(fields));
@@ -68,6 +79,32 @@ TEST(CsvFields, StoredValuesGoOutTrimmedAndDatedAndComeBackStored) {
   for (const char* wrong : {"20230229", "20231301", "2023 1 1"}) EXPECT_EQ(csv::OutValue('D', wrong, scratch), wrong);
 }
 
+// For spreadsheets in a Russian locale: a decimal comma and DD.MM.YYYY, read
+// back as stored; what is no number or date goes out as stored.
+TEST(CsvFields, RussianValuesGoOutWithACommaAndDottedDatesAndComeBackStored) {
+  struct Case {
+    FieldSpec field;
+    std::string stored;
+    std::string out;
+  };
+  const std::vector<Case> cases{
+      {{"", 'N', 8, 2}, "-1234.50", "-1234,50"}, {{"", 'N', 4}, "  12", "12"},
+      {{"", 'D', 8}, "20240201", "01.02.2024"},  {{"", 'D', 8}, "20231301", "20231301"},
+      {{"", 'N', 5, 1}, "1.2.3", "1.2.3"},       {{"", 'L', 1}, "T", "T"},
+  };
+  std::string scratch;
+  for (const Case& c : cases) {
+    EXPECT_EQ(csv::OutValue(c.field.type, c.stored, scratch, csv::Flavour::Russian), c.out) << c.stored;
+    if (c.out == "1.2.3") continue;  // no number: a field does not take it back
+    std::string stored;
+    EXPECT_EQ(csv::AppendStored(stored, c.field, c.out, kWin), std::nullopt) << c.out;
+    EXPECT_EQ(stored, c.stored);
+  }
+  std::string stored;
+  EXPECT_EQ(csv::AppendStored(stored, {"", 'N', 9, 2}, "-1 234,5", kWin), std::nullopt);
+  EXPECT_EQ(stored, " -1234.50");
+}
+
 TEST(CsvFields, ValuesThatDoNotFitTheFieldAreRefused) {
   struct Case {
     FieldSpec field;
@@ -75,7 +112,8 @@ TEST(CsvFields, ValuesThatDoNotFitTheFieldAreRefused) {
   };
   for (const Case& c : std::vector<Case>{{{"", 'C', 2}, "abc"},      {{"", 'C', 9}, "日本"},
                                          {{"", 'N', 5, 1}, "1.25"},  {{"", 'N', 4, 0}, "12345"},
-                                         {{"", 'N', 8, 2}, "1,5"},   {{"", 'D', 8}, "2023-02-29"},
+                                         {{"", 'N', 8, 2}, "1,5.0"}, {{"", 'D', 8}, "2023-02-29"},
+                                         {{"", 'N', 9, 0}, "12 34"}, {{"", 'D', 8}, "30.02.2024"},
                                          {{"", 'D', 8}, "2023-1-1"}, {{"", 'L', 1}, "maybe"}}) {
     std::string stored;
     EXPECT_NE(csv::AppendStored(stored, c.field, c.value, kWin), std::nullopt) << c.value;
@@ -83,16 +121,23 @@ TEST(CsvFields, ValuesThatDoNotFitTheFieldAreRefused) {
   }
 }
 
-TEST(CsvFields, EachColumnGetsTheNarrowestFieldAllItsValuesFit) {
+// Two more whole digits for numbers, a quarter more (at least two) for text.
+TEST(CsvFields, EachColumnGetsAFieldAllItsValuesFitWithRoom) {
   struct Case {
     std::vector<std::string> values;
     std::optional<FieldSpec> field;
   };
   const std::vector<Case> cases{
-      {{"12", "-3.5", ""}, FieldSpec{"", 'N', 4, 1}},    {{"007", "1"}, FieldSpec{"", 'N', 3, 0}},
-      {{"2024-01-31", ""}, FieldSpec{"", 'D', 8, 0}},     {{"да", "F", "false"}, FieldSpec{"", 'L', 1, 0}},
-      {{"12", "a"}, FieldSpec{"", 'C', 2, 0}},            {{"", ""}, FieldSpec{"", 'C', 1, 0}},
-      {{std::string(21, '9')}, FieldSpec{"", 'C', 21, 0}}, {{"2024-02-30"}, FieldSpec{"", 'C', 10, 0}},
+      {{"12", "-3.5", ""}, FieldSpec{"", 'N', 6, 1}},     {{"007", "1"}, FieldSpec{"", 'N', 5, 0}},
+      {{"1234,56", "-1 234,5"}, FieldSpec{"", 'N', 10, 2}},
+      {{"1\xC2\xA0" "234\xC2\xA0" "567", "1\xE2\x80\xAF" "000,5"}, FieldSpec{"", 'N', 11, 1}},
+      {{"1,5", "2.5"}, FieldSpec{"", 'C', 5, 0}},          // both decimal marks: text
+      {{std::string(19, '9')}, FieldSpec{"", 'N', 20, 0}}, {{std::string(21, '9')}, FieldSpec{"", 'C', 26, 0}},
+      {{"2024-01-31", "", "01.02.2024"}, FieldSpec{"", 'D', 8, 0}},
+      {{"да", "F", "false"}, FieldSpec{"", 'L', 1, 0}},
+      {{"12", "a"}, FieldSpec{"", 'C', 4, 0}},             {{"", ""}, FieldSpec{"", 'C', 3, 0}},
+      {{"2024-02-30"}, FieldSpec{"", 'C', 12, 0}},          {{"31.04.2024"}, FieldSpec{"", 'C', 12, 0}},
+      {{"1 23", "12 345"}, FieldSpec{"", 'C', 8, 0}},       {{std::string(250, 'x')}, FieldSpec{"", 'C', 254, 0}},
       {{std::string(255, 'x')}, std::nullopt},
   };
   for (const Case& c : cases) {
@@ -123,6 +168,51 @@ TEST(CsvTable, ProblemsNameTheirRowAndColumnAndLeaveNoRecords) {
   EXPECT_TRUE(good.problems.empty());
   EXPECT_EQ(good.plan.records, " ab  1.50*c       ");
   EXPECT_EQ(good.plan.count, 2);
+}
+
+// The Russian flavour reads back as the plain one does, quoting what the
+// reader would split: a one-column table's comma and the header's separators.
+TEST(CsvTable, BothFlavoursReadBackTheSameRecords) {
+  const std::vector<FieldSpec> fields{{"NAME", 'C', 4}, {"SUM", 'N', 7, 2}, {"DAY", 'D', 8}};
+  const csv::ReadOutcome read =
+      csv::ReadCsv("name,sum,day\n\"a;b\",\"1 234,5\",01.02.2024\nc,-2.25,2024-12-31\n", kWin, &fields);
+  ASSERT_TRUE(read.problems.empty()) << read.problems[0];
+  struct RowsOf : csv::RowSource {
+    RowsOf(const csv::TablePlan& plan, size_t width) : plan(plan), width(width) {}
+    int64_t RowCount() const override { return plan.count; }
+    bool Marked(int64_t) const override { return false; }
+    std::string_view Cell(int64_t row, int field) const override {
+      const size_t starts[] = {1, 5, 12, 20};
+      return std::string_view(plan.records).substr(static_cast<size_t>(row) * width + starts[field],
+                                                   starts[field + 1] - starts[field]);
+    }
+    const csv::TablePlan& plan;
+    size_t width;
+  } rows(read.plan, 20);
+  const struct {
+    std::vector<csv::TableColumn> columns;
+    csv::Flavour flavour;
+    std::string text;
+  } cases[] = {
+      {{{"NAME", 'C'}, {"SUM", 'N'}, {"DAY", 'D'}}, csv::Flavour::Plain,
+       "NAME,SUM,DAY\r\na;b,1234.50,2024-02-01\r\nc,-2.25,2024-12-31\r\n"},
+      {{{"NAME", 'C'}, {"SUM", 'N'}, {"DAY", 'D'}}, csv::Flavour::Russian,
+       "\xEF\xBB\xBFNAME;SUM;DAY\r\n\"a;b\";1234,50;01.02.2024\r\nc;-2,25;31.12.2024\r\n"},
+      {{{"N,1", 'C'}}, csv::Flavour::Russian, "\xEF\xBB\xBF\"N,1\"\r\n\"a;b\"\r\nc\r\n"},
+      {{{"S;1", 'N'}, {"S,2", 'N'}}, csv::Flavour::Plain, "\"S;1\",\"S,2\"\r\na;b,1234.50\r\nc,-2.25\r\n"},
+  };
+  for (const auto& c : cases) {
+    std::string text;
+    csv::WriteCsv(c.columns, rows, kWin, [&](std::string_view block) { text += block; }, c.flavour);
+    EXPECT_EQ(text, c.text);
+    const csv::ReadOutcome back = csv::ReadCsv(text, kWin, nullptr);
+    ASSERT_TRUE(back.problems.empty()) << back.problems[0];
+    EXPECT_EQ(back.plan.count, 2);
+    if (c.columns.size() == 3) {
+      EXPECT_EQ(back.plan.fields[1], (FieldSpec{"SUM", 'N', 9, 2}));
+      EXPECT_EQ(back.plan.fields[2], (FieldSpec{"DAY", 'D', 8, 0}));
+    }
+  }
 }
 
 }  // namespace

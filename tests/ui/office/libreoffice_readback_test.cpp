@@ -4,6 +4,8 @@
 #include "caption_1251.h"
 #include "desktop_office.h"
 #include "code_page.h"
+#include "csv_page_text.h"
+#include "csv_table.h"
 #include "docx_word_basic.h"
 #include "office_session.h"
 #include "scripted_dialog_service.h"
@@ -31,20 +33,30 @@ struct Conversion {
   int tries = 0;
 };
 
+// How soffice reads the file: in the locale the test runs in unless told,
+// by the import filter its name and bytes tell unless one is given.
+struct Reading {
+  std::string locale;    // LC_ALL for soffice
+  std::string inFilter;  // the import filter with its options
+};
+
 // Converts `file` by `filter` into dir/out, each try with a profile and a
 // home of its own; soffice killed by a signal (status 128 or more) gets one
 // more try with a fresh profile.
 Conversion Convert(const testsupport::TempDir& dir, const std::string& file, const std::string& filter,
-                   const std::string& extension) {
+                   const std::string& extension, const Reading& reading = {}) {
   const std::string stem = file.substr(file.rfind('/') + 1, file.rfind('.') - file.rfind('/') - 1);
   const std::string converted = dir.Path("out/" + stem + extension);
   Conversion c;
   while (c.tries < 2) {
     const std::string run = dir.Path("run" + std::to_string(++c.tries));
     std::filesystem::create_directories(run + "/home");
-    const std::string command = "HOME='" + run + "/home' timeout 240 soffice -env:UserInstallation=file://" + run +
-                                "/profile --headless --norestore --nologo --convert-to '" + filter + "' --outdir '" +
-                                dir.Path("out") + "' '" + file + "' >'" + run + "/said' 2>&1";
+    const std::string locale = reading.locale.empty() ? "" : "LC_ALL='" + reading.locale + "' ";
+    const std::string inFilter = reading.inFilter.empty() ? "" : "--infilter='" + reading.inFilter + "' ";
+    const std::string command = locale + "HOME='" + run + "/home' timeout 240 soffice -env:UserInstallation=file://" +
+                                run + "/profile --headless --norestore --nologo " + inFilter + "--convert-to '" +
+                                filter + "' --outdir '" + dir.Path("out") + "' '" + file + "' >'" + run +
+                                "/said' 2>&1";
     const int status = std::system(command.c_str());
     const int code = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     c.said += command + "\nended with " + std::to_string(code) + ":\n" + testsupport::ReadFile(run + "/said");
@@ -111,6 +123,36 @@ TEST_F(LibreOfficeReadBackTest, ATypedExportReadsAsNumbersDatesAndBooleans) {
                            "office:value-type=\"date\" office:date-value=\"2000-02-29\"",
                            "table:formula=\"of:=TRUE()\"", "table:formula=\"of:=FALSE()\"", "<text:p>0012</text:p>",
                            "<text:p>SUM</text:p>"}) {
+    EXPECT_NE(c.text.find(cell), std::string::npos) << cell << "\n" << c.said;
+  }
+}
+
+// The CSV for spreadsheets in a Russian locale, opened by LibreOffice in that
+// locale with its import set for such files (";", UTF-8): numbers read as
+// numbers, dates as dates, text as text.
+TEST_F(LibreOfficeReadBackTest, RussianCsvReadsAsNumbersAndDatesInARussianLocale) {
+  struct Rows : csv::RowSource {
+    std::vector<std::vector<std::string>> cells;
+    int64_t RowCount() const override { return static_cast<int64_t>(cells.size()); }
+    bool Marked(int64_t) const override { return false; }
+    std::string_view Cell(int64_t row, int field) const override {
+      return cells[static_cast<size_t>(row)][static_cast<size_t>(field)];
+    }
+  } rows;
+  rows.cells = {{In(ui::CodePage::Windows1251, "Иванов; Пётр"), "  1234.56", "20240201", "T"},
+                {"a,b", "    -2.25", "20000229", "F"}};
+  std::string text;
+  csv::WriteCsv({{"NAME", 'C'}, {"SUM", 'N'}, {"DAY", 'D'}, {"OK", 'L'}}, rows,
+                office::PageText(ui::CodePage::Windows1251), [&](std::string_view block) { text += block; },
+                csv::Flavour::Russian);
+  const std::string file = dir.Path("russian.csv");
+  testsupport::WriteFile(file, text);
+  const Conversion c = Convert(dir, file, "fods", ".fods", {"ru_RU.UTF-8", "CSV:59,34,76,1"});
+  for (const char* cell : {"office:value-type=\"float\" office:value=\"1234.56\"",
+                           "office:value-type=\"float\" office:value=\"-2.25\"",
+                           "office:value-type=\"date\" office:date-value=\"2024-02-01\"",
+                           "office:value-type=\"date\" office:date-value=\"2000-02-29\"",
+                           "<text:p>Иванов; Пётр</text:p>", "<text:p>a,b</text:p>", "<text:p>DAY</text:p>"}) {
     EXPECT_NE(c.text.find(cell), std::string::npos) << cell << "\n" << c.said;
   }
 }

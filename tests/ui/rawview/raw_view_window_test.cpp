@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 
 #include <filesystem>
 
@@ -196,4 +197,16 @@ TEST_F(RawViewTest, CodePageSwitchHasThreeStatesAndFontIsChosen) {
   ASSERT_EQ(dialogs.fontRequests.size(), 1u);
   EXPECT_EQ(dialogs.fontRequests[0].presetSize, 12);
   EXPECT_EQ(View().StringGrid1->font().pointSize(), 14);
+}
+
+// At the size it opens with where the screen has room, the grid shows every
+// column, the sixteen byte codes among them, without scrolling sideways.
+TEST_F(RawViewTest, TheDesignSizeShowsEveryColumnOfTheGrid) {
+  Open(Letters(400));
+  View().resize(View().DesignSize());
+  QApplication::processEvents();
+  const ui::StringGrid& grid = *View().StringGrid1;
+  const int last = grid.model()->columnCount() - 1;  // byte 16; the record number is the row header
+  EXPECT_LE(grid.columnViewportPosition(last) + grid.columnWidth(last), grid.viewport()->width());
+  EXPECT_EQ(grid.horizontalScrollBar()->maximum(), 0);
 }
