@@ -82,8 +82,9 @@ void TaskPanel::SetDesignSize(QSize size) {
 void TaskPanel::FitInto(QSize room) { resize(designSize_.boundedTo(room).expandedTo(minimumSizeHint())); }
 
 bool TaskPanel::Open(const std::function<void()>& prepare) {
-  for (TaskPanel* shown : parentWidget()->findChildren<TaskPanel*>(Qt::FindDirectChildrenOnly)) {
-    if (shown->isHidden()) continue;
+  for (QObject* sibling : parentWidget()->children()) {
+    auto* shown = dynamic_cast<TaskPanel*>(sibling);
+    if (!shown || shown->isHidden()) continue;
     if (!shown->MayClose()) return false;
     shown->Close();
   }

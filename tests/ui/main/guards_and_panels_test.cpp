@@ -38,8 +38,8 @@ TEST_F(MainWindowTest, TableCommandsDoNothingBeforeATableIsOpen) {
 
   // Commands without a guard work at once.
   form->Sortedfile1->trigger();
-  form->N10->trigger();
   EXPECT_FALSE(form->Panel3->isHidden());
+  form->N10->trigger();
   EXPECT_FALSE(form->Panel6->isHidden());
 }
 

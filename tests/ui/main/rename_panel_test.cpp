@@ -63,6 +63,7 @@ TEST_F(RenamePanelTest, TheFieldListFillsEdit12OnEnterAndLeavesItOnEscape) {
   Panel().Button17->click();
   QApplication::processEvents();
   const QRect ok = list.visualRect(list.model()->index(2, 1));  // row 3, the name column
+  QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, ok.center());
   QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, ok.center());
   EXPECT_EQ(Panel().Edit12->text(), "OK");
   EXPECT_EQ(Panel().StaticText3->text(), "L ( 1.0 )");
