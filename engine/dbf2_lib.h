@@ -5,6 +5,7 @@
 
 #include "dbf_errors.h"
 #include "dbf_file.h"
+#include "dbf_table.h"
 #include "dbf_sort_keys.h"
 
 #include <array>
@@ -82,12 +83,18 @@ class Dbf2_lib {
 
   // Slots: binding, opening, closing.
   void DbfAssign(uint16_t slot, const std::string& fileName);
+  // Opening says its intent. DbfOpen opens for writing: closing the slot
+  // writes the header's record count when records were written through it
+  // and the stored count differs. DbfOpenForReading opens for reading only:
+  // closing writes nothing, and any write into the slot fails as an
+  // input/output error; for every command that only reads, and so for
+  // tables the user may not write. A file that cannot be opened so leaves
+  // the slot closed with status 2 and errno set; one that is no table
+  // raises error 13.
   void DbfOpen(uint16_t slot, const std::string& fileName);
-  // Opens the table for reading only: closing the slot writes nothing, and
-  // any write into it fails as an input/output error. For viewing, which
-  // must leave the file as it was, and for tables the user may not write.
   void DbfOpenForReading(uint16_t slot, const std::string& fileName);
-  void DbfReopen(uint16_t slot);
+  // Opens the bound file again with field names as stored (all ten bytes).
+  void DbfReopen(uint16_t slot, Access access = Access::Write);
   void DbfClose(uint16_t slot);
   void DbfCloseAll();
   // Builds the numbered message, closes every slot, hands code and message
@@ -209,7 +216,7 @@ class Dbf2_lib {
  protected:
   struct Slot {
     std::string fileName;
-    TableFile file;
+    Table table;
     bool open = false;
     uint16_t status = kStatusDone;
     uint16_t headerSize = 0;
@@ -221,7 +228,6 @@ class Dbf2_lib {
     int64_t position = 0;
     int64_t recNo = 0;
     bool gatherWrites = false;  // record writes may be held back
-    bool readOnly = false;      // opened for reading: closing writes no count
     uint32_t storedCount = 0;   // the header's record count at opening
   };
 
@@ -231,10 +237,10 @@ class Dbf2_lib {
   // Stores the slot as current and raises `code` unless it is open.
   Slot& Opened(uint16_t slot, uint8_t code);
 
-  // Closes a slot writing its record count, swallowing input/output errors;
-  // for the destructor and for DbfError, which have no one to report to.
+  // Closes a slot (Table::CloseQuietly); for the destructor and for
+  // DbfError, which have no one to report to.
   void CloseQuietly(Slot& s);
-  void OpenBound(uint16_t slot, bool namesAsStored, bool readOnly = false);
+  void OpenBound(uint16_t slot, bool namesAsStored, Access access);
   void LoadFields(Slot& s, const HeaderInfo& info, bool namesAsStored);
   void Recompute(Slot& s);
   bool AtWholeRecord(Slot& s, int64_t pos);

@@ -23,7 +23,7 @@ void Dbf2_lib::DbfPack(uint16_t slot) {
   if (s.status == kStatusEof) return;
 
   const int64_t length = s.recordLength;
-  const int64_t end = RecordsEnd(s.file, s.headerSize, s.recordLength);
+  const int64_t end = RecordsEnd(s.table.File(), s.headerSize, s.recordLength);
   const int64_t start = s.position;
   int64_t readPos = start;
   int64_t writePos = start;
@@ -32,7 +32,7 @@ void Dbf2_lib::DbfPack(uint16_t slot) {
     // At least one record per chunk, even when one record is larger than a chunk.
     int64_t records = std::max<int64_t>(std::min(end - readPos, kPackChunk) / length, 1);
     chunk.resize(static_cast<size_t>(records * length));
-    s.file.ReadAt(readPos, chunk.data(), chunk.size());
+    s.table.File().ReadAt(readPos, chunk.data(), chunk.size());
     readPos += static_cast<int64_t>(chunk.size());
     size_t kept = 0;
     for (size_t at = 0; at < chunk.size(); at += static_cast<size_t>(length)) {
@@ -41,13 +41,13 @@ void Dbf2_lib::DbfPack(uint16_t slot) {
       kept += static_cast<size_t>(length);
     }
     if (kept > 0 && writePos + static_cast<int64_t>(kept) != readPos) {
-      s.file.WriteAt(writePos, chunk.data(), kept);
+      s.table.File().WriteAt(writePos, chunk.data(), kept);
     }
     writePos += static_cast<int64_t>(kept);
     Step(readPos - start, end - start);
   }
-  s.file.WriteAt(writePos, &kEndMark, 1);
-  s.file.Truncate(writePos + 1);
+  s.table.File().WriteAt(writePos, &kEndMark, 1);
+  s.table.File().Truncate(writePos + 1);
   DbfFirst(slot);
 }
 

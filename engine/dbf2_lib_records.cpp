@@ -16,18 +16,18 @@ void Dbf2_lib::Recompute(Slot& s) {
 // boundary, and not cut short by the end of the file.
 bool Dbf2_lib::AtWholeRecord(Slot& s, int64_t pos) {
   return pos >= s.headerSize && (pos - s.headerSize) % s.recordLength == 0 &&
-         pos + static_cast<int64_t>(s.recordLength) <= s.file.Size();
+         pos + static_cast<int64_t>(s.recordLength) <= s.table.File().Size();
 }
 
 int64_t Dbf2_lib::DbfRecCount(uint16_t slot) {
   Slot& s = Opened(slot, 4);
-  return RecordCountOf(s.file, s.headerSize, s.recordLength);
+  return RecordCountOf(s.table.File(), s.headerSize, s.recordLength);
 }
 
 void Dbf2_lib::DbfRead(uint16_t slot) {
   Slot& s = Opened(slot, 10);
   s.status = kStatusDone;
-  const int64_t size = s.file.Size();
+  const int64_t size = s.table.File().Size();
   for (;;) {
     if (s.position + 1 >= size) {
       // The flag byte is the last byte of the file (the end mark) or lies past it.
@@ -35,7 +35,7 @@ void Dbf2_lib::DbfRead(uint16_t slot) {
       return;
     }
     char flag = 0;
-    s.file.ReadAt(s.position, &flag, 1);
+    s.table.File().ReadAt(s.position, &flag, 1);
     if (size - (s.position + 1) < static_cast<int64_t>(s.recordLength)) {
       // A record counts only when at least one byte follows it.
       s.position += 1;
@@ -46,7 +46,7 @@ void Dbf2_lib::DbfRead(uint16_t slot) {
       s.position += s.recordLength;
       continue;
     }
-    s.file.ReadAt(s.position + 1, s.buffer.data(), s.recordLength - 1);
+    s.table.File().ReadAt(s.position + 1, s.buffer.data(), s.recordLength - 1);
     Recompute(s);
     phase_ = Phase::AfterRead;
     RecordHook(slot);
@@ -57,13 +57,13 @@ void Dbf2_lib::DbfRead(uint16_t slot) {
 void Dbf2_lib::DbfReadRaw(uint16_t slot) {
   Slot& s = Opened(slot, 4);
   s.status = kStatusDone;
-  const int64_t size = s.file.Size();
+  const int64_t size = s.table.File().Size();
   if (s.position < 0 || s.position >= size) {
     s.status = kStatusEof;
     return;
   }
   char flag = 0;
-  s.file.ReadAt(s.position, &flag, 1);
+  s.table.File().ReadAt(s.position, &flag, 1);
   if (flag == kFlagDeleted) s.status = kStatusDeleted;
   const int64_t after = size - (s.position + 1);
   if (after == 0 || after < static_cast<int64_t>(s.recordLength) - 1) {
@@ -73,7 +73,7 @@ void Dbf2_lib::DbfReadRaw(uint16_t slot) {
     s.status = kStatusEof;
     return;
   }
-  s.file.ReadAt(s.position + 1, s.buffer.data(), s.recordLength - 1);
+  s.table.File().ReadAt(s.position + 1, s.buffer.data(), s.recordLength - 1);
   phase_ = Phase::AfterRead;
   RecordHook(slot);
   Recompute(s);
@@ -90,7 +90,7 @@ void Dbf2_lib::DbfSkip(uint16_t slot, int32_t count) {
     return;
   }
   s.position = target;
-  if (s.position + 1 >= s.file.Size()) {
+  if (s.position + 1 >= s.table.File().Size()) {
     s.status = kStatusEof;
     return;
   }
@@ -101,7 +101,7 @@ void Dbf2_lib::DbfSkipBof(uint16_t slot) {
   Slot& s = Opened(slot, 9);
   s.status = kStatusDone;
   s.position = s.headerSize;
-  if (s.position + 1 >= s.file.Size()) {
+  if (s.position + 1 >= s.table.File().Size()) {
     s.status = kStatusEof;
     return;
   }
@@ -117,7 +117,7 @@ void Dbf2_lib::DbfTop(uint16_t slot) {
   Slot& s = Opened(slot, 4);
   s.status = kStatusDone;
   s.position = s.headerSize;
-  if (s.position + 1 >= s.file.Size()) {
+  if (s.position + 1 >= s.table.File().Size()) {
     s.status = kStatusEof;
     return;
   }
@@ -126,7 +126,7 @@ void Dbf2_lib::DbfTop(uint16_t slot) {
 
 void Dbf2_lib::DbfGo(uint16_t slot, int64_t recordNumber) {
   Slot& s = Opened(slot, 4);
-  const int64_t size = s.file.Size();
+  const int64_t size = s.table.File().Size();
   int64_t p = static_cast<int64_t>(s.recordLength) * (recordNumber - 1) + s.headerSize;
   if (recordNumber < 1 || size < p + static_cast<int64_t>(s.recordLength) + 1) {
     s.status = kStatusEof;
@@ -140,7 +140,7 @@ void Dbf2_lib::DbfGo(uint16_t slot, int64_t recordNumber) {
 void Dbf2_lib::DbfGoNoRead(uint16_t slot, int64_t recordNumber) {
   Slot& s = Opened(slot, 4);
   s.status = kStatusDone;
-  const int64_t size = s.file.Size();
+  const int64_t size = s.table.File().Size();
   int64_t p = static_cast<int64_t>(s.recordLength) * (recordNumber - 1) + s.headerSize;
   if (recordNumber < 1 || size < p + static_cast<int64_t>(s.recordLength) + 1) {
     s.status = kStatusEof;
@@ -148,7 +148,7 @@ void Dbf2_lib::DbfGoNoRead(uint16_t slot, int64_t recordNumber) {
     return;
   }
   char flag = 0;
-  s.file.ReadAt(p, &flag, 1);
+  s.table.File().ReadAt(p, &flag, 1);
   if (flag == kFlagDeleted) s.status = kStatusDeleted;
   if (flag == kEndMark) s.status = kStatusEof;
   s.position = p;
@@ -158,7 +158,7 @@ void Dbf2_lib::DbfGoNoRead(uint16_t slot, int64_t recordNumber) {
 bool Dbf2_lib::DbfEof(uint16_t slot) {
   if (slot < 1 || slot > kSlotCount || !slots_[slot - 1].open) return true;
   Slot& s = slots_[slot - 1];
-  if (RecordsEnd(s.file, s.headerSize, s.recordLength) - s.position < static_cast<int64_t>(s.recordLength)) {
+  if (RecordsEnd(s.table.File(), s.headerSize, s.recordLength) - s.position < static_cast<int64_t>(s.recordLength)) {
     s.status = kStatusEof;
     return true;
   }
@@ -168,10 +168,10 @@ bool Dbf2_lib::DbfEof(uint16_t slot) {
 void Dbf2_lib::DbfSkipEof(uint16_t slot) {
   Slot& s = Opened(slot, 8);
   s.status = kStatusEof;
-  int64_t count = RecordCountOf(s.file, s.headerSize, s.recordLength);
+  int64_t count = RecordCountOf(s.table.File(), s.headerSize, s.recordLength);
   s.recNo = count + 1;
   s.position = s.headerSize + static_cast<int64_t>(s.recordLength) * count;
-  s.file.WriteAt(s.position, &kEndMark, 1);
+  s.table.File().WriteAt(s.position, &kEndMark, 1);
 }
 
 void Dbf2_lib::DbfBlank(uint16_t slot) {
@@ -187,7 +187,7 @@ void Dbf2_lib::DbfAppendBlank(uint16_t slot) {
   DbfSkipEof(slot);
   std::vector<char> blank(s.recordLength + 1, ' ');
   blank.back() = kEndMark;
-  s.file.WriteAt(s.position, blank.data(), blank.size());
+  s.table.File().WriteAt(s.position, blank.data(), blank.size());
   Recompute(s);
 }
 
@@ -198,9 +198,9 @@ void Dbf2_lib::WriteRecordAt(Slot& s, bool withEndMark) {
   std::copy(s.buffer.begin(), s.buffer.begin() + (s.recordLength - 1), out.begin() + 1);
   if (withEndMark) out.back() = kEndMark;
   if (s.gatherWrites) {
-    s.file.WriteHeld(s.position, out.data(), out.size());
+    s.table.File().WriteHeld(s.position, out.data(), out.size());
   } else {
-    s.file.WriteAt(s.position, out.data(), out.size());
+    s.table.File().WriteAt(s.position, out.data(), out.size());
   }
 }
 
@@ -214,7 +214,7 @@ void Dbf2_lib::DbfWriteBuffer(uint16_t slot) {
     s.status = kStatusEof;
     return;
   }
-  WriteRecordAt(s, s.position + s.recordLength >= s.file.Size());
+  WriteRecordAt(s, s.position + s.recordLength >= s.table.File().Size());
   Recompute(s);
 }
 
@@ -223,7 +223,7 @@ void Dbf2_lib::DbfWriteBuffer(uint16_t slot) {
 void Dbf2_lib::DbfAppend(uint16_t slot) {
   Slot& s = Opened(slot, 11);
   phase_ = Phase::BeforeWrite;
-  int64_t count = RecordCountOf(s.file, s.headerSize, s.recordLength);
+  int64_t count = RecordCountOf(s.table.File(), s.headerSize, s.recordLength);
   s.position = s.headerSize + static_cast<int64_t>(s.recordLength) * count;
   RecordHook(slot);
   WriteRecordAt(s, true);
@@ -235,21 +235,21 @@ void Dbf2_lib::DbfReadRecords(uint16_t slot, int64_t first, int64_t count, char*
   Slot& s = Opened(slot, 10);
   if (count <= 0) return;
   const int64_t length = s.recordLength;
-  s.file.ReadDirectAt(s.headerSize + length * (first - 1), out, static_cast<size_t>(length * count));
+  s.table.File().ReadDirectAt(s.headerSize + length * (first - 1), out, static_cast<size_t>(length * count));
 }
 
 void Dbf2_lib::DbfAppendRecords(uint16_t slot, const char* records, int64_t count) {
   Slot& s = Opened(slot, 11);
   if (count <= 0) return;
   const int64_t length = s.recordLength;
-  const int64_t at = s.headerSize + length * RecordCountOf(s.file, s.headerSize, s.recordLength);
+  const int64_t at = s.headerSize + length * RecordCountOf(s.table.File(), s.headerSize, s.recordLength);
   const auto bytes = static_cast<size_t>(length * count);
   if (s.gatherWrites) {
-    s.file.WriteHeld(at, records, bytes);
-    s.file.WriteHeld(at + static_cast<int64_t>(bytes), &kEndMark, 1);
+    s.table.File().WriteHeld(at, records, bytes);
+    s.table.File().WriteHeld(at + static_cast<int64_t>(bytes), &kEndMark, 1);
   } else {
-    s.file.WriteAt(at, records, bytes);
-    s.file.WriteAt(at + static_cast<int64_t>(bytes), &kEndMark, 1);
+    s.table.File().WriteAt(at, records, bytes);
+    s.table.File().WriteAt(at + static_cast<int64_t>(bytes), &kEndMark, 1);
   }
   s.position = at + static_cast<int64_t>(bytes) - length;
   s.status = kStatusDone;
@@ -271,7 +271,7 @@ void Dbf2_lib::WriteFlag(Slot& s, char flag, uint16_t status) {
     return;
   }
   s.status = status;
-  s.file.WriteAt(s.position, &flag, 1);
+  s.table.File().WriteAt(s.position, &flag, 1);
   Recompute(s);
 }
 
@@ -287,7 +287,7 @@ bool Dbf2_lib::DbfIsDeleted(uint16_t slot) {
   Slot& s = Opened(slot, 4);
   if (!AtWholeRecord(s, s.position)) return false;
   char flag = 0;
-  s.file.ReadAt(s.position, &flag, 1);
+  s.table.File().ReadAt(s.position, &flag, 1);
   Recompute(s);
   if (flag != kFlagDeleted) return false;
   s.status = kStatusDeleted;

@@ -5,6 +5,7 @@
 #include "dbf_header.h"
 #include "dbf_texts.h"
 
+#include <cerrno>
 #include <cstdio>
 
 namespace dbf {
@@ -35,12 +36,7 @@ void Dbf2_lib::CloseQuietly(Slot& s) {
   if (!s.open) return;
   s.open = false;
   s.buffer.clear();
-  try {
-    if (!s.readOnly) WriteRecordCount(s.file, s.headerSize, s.recordLength);
-  } catch (const IoError&) {
-    // Used where nothing more can be reported; the file keeps its old count.
-  }
-  s.file.Close();
+  s.table.CloseQuietly();
 }
 
 size_t Dbf2_lib::DosToWin(std::string& text) { return ConvertDosToWin(text); }
@@ -76,17 +72,17 @@ void Dbf2_lib::DbfAssign(uint16_t slot, const std::string& fileName) {
 
 void Dbf2_lib::DbfOpen(uint16_t slot, const std::string& fileName) {
   At(slot).fileName = fileName;
-  OpenBound(slot, false);
+  OpenBound(slot, false, Access::Write);
 }
 
 void Dbf2_lib::DbfOpenForReading(uint16_t slot, const std::string& fileName) {
   At(slot).fileName = fileName;
-  OpenBound(slot, false, true);
+  OpenBound(slot, false, Access::Read);
 }
 
-void Dbf2_lib::DbfReopen(uint16_t slot) { OpenBound(slot, true); }
+void Dbf2_lib::DbfReopen(uint16_t slot, Access access) { OpenBound(slot, true, access); }
 
-void Dbf2_lib::OpenBound(uint16_t slot, bool namesAsStored, bool readOnly) {
+void Dbf2_lib::OpenBound(uint16_t slot, bool namesAsStored, Access access) {
   Slot& s = At(slot);
   if (s.open) DbfClose(slot);
   currentSlot_ = slot;
@@ -94,15 +90,15 @@ void Dbf2_lib::OpenBound(uint16_t slot, bool namesAsStored, bool readOnly) {
   s.buffer.clear();
   s.gatherWrites = false;
   s.status = kStatusOpenFailed;
-  s.readOnly = readOnly;
-  if (!(readOnly ? s.file.OpenForReading(s.fileName) : s.file.Open(s.fileName))) return;
-
-  int64_t size = s.file.Size();
-  HeaderInfo info;
-  if (!ReadHeader(s.file, size, info)) {
-    s.file.Close();
-    DbfError(13);
+  try {
+    s.table.Open(s.fileName, access);
+  } catch (const TableError& e) {
+    if (e.code == kNotATable) DbfError(13);
+    errno = e.errorNumber;  // for callers that tell the reason
+    return;
   }
+  const HeaderInfo& info = s.table.Header();
+  const int64_t size = s.table.File().Size();
   s.status = kStatusDone;
   s.headerSize = info.headerSize;
   s.recordLength = info.recordLength;
@@ -149,13 +145,7 @@ void Dbf2_lib::DbfClose(uint16_t slot) {
   // half open for the close-all of an engine error.
   s.open = false;
   s.buffer.clear();
-  try {
-    if (!s.readOnly) WriteRecordCount(s.file, s.headerSize, s.recordLength);
-  } catch (...) {
-    s.file.Close();
-    throw;
-  }
-  s.file.Close();
+  s.table.Close();
 }
 
 void Dbf2_lib::DbfCloseAll() {

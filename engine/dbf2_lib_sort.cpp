@@ -101,7 +101,7 @@ uint64_t HalfPhysicalMemory() {
 void Dbf2_lib::DbfSortInit(uint16_t slot) {
   sortKeys_.clear();
   sortSlot_ = slot;
-  DbfReopen(slot);
+  DbfReopen(slot, Access::Read);
 }
 
 void Dbf2_lib::DbfSortAddKey(const std::string& name, int direction, uint16_t maxLength) {
@@ -143,7 +143,7 @@ bool Dbf2_lib::SortNeedsTooMuchMemory(uint16_t source) {
   TableFile file;
   HeaderInfo info;
   // A source that cannot be read is left to the steps that report it.
-  if (!file.Open(At(source).fileName) || !ReadHeader(file, file.Size(), info)) return false;
+  if (!file.OpenForReading(At(source).fileName) || !ReadHeader(file, file.Size(), info)) return false;
   const int64_t count = RecordCountOf(file, info.headerSize, info.recordLength);
   const size_t width = SortKeyCoder(sortKeys_, info.recordLength).Width();
   return static_cast<uint64_t>(count) * SortBytesPerRecord(width) > SortMemoryLimit();
@@ -156,7 +156,7 @@ SortOutcome Dbf2_lib::DbfSortTo(uint16_t source, uint16_t target) {
     sortKeys_.clear();
     sortKeys_.shrink_to_fit();
   };
-  DbfReopen(source);
+  DbfReopen(source, Access::Read);
   if (!DbfIsOpen(source)) {
     finish();
     return SortOutcome::Sorted;
@@ -190,14 +190,14 @@ std::vector<unsigned char> Dbf2_lib::LoadSortCodes(Slot& s, const SortKeyCoder& 
   if (width == 0) return {};
   std::vector<unsigned char> codes(static_cast<size_t>(count) * width);
   const int64_t length = s.recordLength;
-  const int64_t size = s.file.Size();
+  const int64_t size = s.table.File().Size();
   std::vector<char> chunk;
   int64_t pos = s.headerSize;
   size_t done = 0;
   while (size - pos >= length && done < count) {
     int64_t records = std::max<int64_t>(std::min(size - pos, kSortChunk) / length, 1);
     chunk.resize(static_cast<size_t>(records * length));
-    s.file.ReadAt(pos, chunk.data(), chunk.size());
+    s.table.File().ReadAt(pos, chunk.data(), chunk.size());
     pos += static_cast<int64_t>(chunk.size());
     for (size_t at = 0; at < chunk.size(); at += static_cast<size_t>(length), ++done) {
       coder.Encode(chunk.data() + at, codes.data() + done * width);
@@ -212,8 +212,8 @@ std::vector<unsigned char> Dbf2_lib::LoadSortCodes(Slot& s, const SortKeyCoder& 
 void Dbf2_lib::WriteSorted(Slot& src, Slot& dst, const SortKeyCoder& coder, uint32_t count) {
   const size_t width = coder.Width();
   const int64_t total = kSortStages * static_cast<int64_t>(count);
-  const RecordArea from{&src.file, src.headerSize};
-  const RecordArea to{&dst.file, dst.headerSize};
+  const RecordArea from{&src.table.File(), src.headerSize};
+  const RecordArea to{&dst.table.File(), dst.headerSize};
   const size_t perPass = RecordsPerPass(count, src.recordLength, width);
   if (perPass == 0) {
     const std::vector<unsigned char> codes = LoadSortCodes(src, coder, count);

@@ -122,7 +122,7 @@ bool Dbf2_lib::DbfCopyStructure(uint16_t source, uint16_t target) {
   if (DbfIsOpen(target)) DbfClose(target);
   Slot& src = At(source);
   TableFile in;
-  if (!in.Open(src.fileName)) DbfError(6);
+  if (!in.OpenForReading(src.fileName)) DbfError(6);
   char header[kHeaderSize];
   in.ReadAt(0, header, sizeof header);
   std::vector<char> bytes(std::max<size_t>(GetU16(header + 8), kHeaderSize));
@@ -138,11 +138,11 @@ void Dbf2_lib::DbfZap(uint16_t slot) {
   // A header of the usual size gets its terminator written again; any other
   // keeps its bytes, and the records go in either case.
   if (s.headerSize == standard) {
-    s.file.WriteAt(s.headerSize - 1, kTerminatorAndEnd, 2);
+    s.table.File().WriteAt(s.headerSize - 1, kTerminatorAndEnd, 2);
   } else {
-    s.file.WriteAt(s.headerSize, &kEndMark, 1);
+    s.table.File().WriteAt(s.headerSize, &kEndMark, 1);
   }
-  s.file.Truncate(s.headerSize + 1);
+  s.table.File().Truncate(s.headerSize + 1);
   s.position = s.headerSize;
   s.recNo = 0;
 }

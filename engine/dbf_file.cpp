@@ -54,6 +54,7 @@ bool TableFile::OpenRegular(const std::string& path, int flags) {
   }
   fd_ = fd;
   path_ = path;
+  written_ = false;
   Invalidate();
   return true;
 }
@@ -65,6 +66,7 @@ void TableFile::Create(const std::string& path) {
   path_ = path;
   if (fd < 0) Fail("create");
   fd_ = fd;
+  written_ = true;
   ++g_generation;
   Invalidate();
 }
@@ -179,10 +181,12 @@ void TableFile::WriteAt(int64_t pos, const void* src, size_t n) {
   }
   ReleaseHeld();
   ++g_generation;
+  written_ = true;
   WriteOut(pos, static_cast<const char*>(src), n);
 }
 
 void TableFile::WriteHeld(int64_t pos, const void* src, size_t n) {
+  written_ = true;
   if (g_holder != this || pos < heldStart_ || pos > heldStart_ + static_cast<int64_t>(held_.size())) {
     ReleaseHeld();
     heldStart_ = pos;
@@ -209,12 +213,14 @@ void TableFile::WriteOut(int64_t pos, const char* in, size_t n) {
 void TableFile::Truncate(int64_t size) {
   ReleaseHeld();
   ++g_generation;
+  written_ = true;
   if (::ftruncate(fd_, size) != 0) Fail("truncate");
 }
 
 size_t TableFile::CopyInto(TableFile& target, int64_t pos, size_t n) {
   ReleaseHeld();
   ++g_generation;
+  target.written_ = true;
   loff_t from = pos;
   loff_t to = pos;
   size_t done = 0;

@@ -27,6 +27,9 @@ class TableFile {
   void Create(const std::string& path);
   void Close();
   bool IsOpen() const { return fd_ >= 0; }
+  // True once anything was written or cut through this handle since it was
+  // opened (a created file counts as written).
+  bool Written() const { return written_; }
 
   int64_t Size();
   // Reads exactly n bytes at pos; a short read throws IoError.
@@ -68,6 +71,7 @@ class TableFile {
   [[noreturn]] void Fail(const char* operation) const;
 
   int fd_ = -1;
+  bool written_ = false;
   std::string path_;  // the name it was opened or created with, for messages
   std::vector<char> window_;
   int64_t windowStart_ = 0;

@@ -92,10 +92,4 @@ void WriteEmptyTable(const std::string& path, std::vector<char> header) {
   out.Close();
 }
 
-void WriteRecordCount(TableFile& file, uint16_t headerSize, uint32_t recordLength) {
-  char count[4];
-  PutU32(count, static_cast<uint32_t>(RecordCountOf(file, headerSize, recordLength)));
-  file.WriteAt(4, count, sizeof count);
-}
-
 }  // namespace dbf

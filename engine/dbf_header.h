@@ -1,5 +1,5 @@
 // The fixed 32-byte table header and 32-byte field descriptors: decoding,
-// validation and the record count written when a table is closed.
+// validation and the record count the file's size gives.
 #pragma once
 
 #include "dbf_file.h"
@@ -89,8 +89,5 @@ int64_t RecordCountOf(TableFile& file, uint16_t headerSize, uint32_t recordLengt
 // Creates (or empties) the file as a table of the given header bytes (the
 // header and its field descriptors) with no records: count 0, end mark.
 void WriteEmptyTable(const std::string& path, std::vector<char> header);
-
-// Writes RecordCountOf the file into header bytes 4..7.
-void WriteRecordCount(TableFile& file, uint16_t headerSize, uint32_t recordLength);
 
 }  // namespace dbf

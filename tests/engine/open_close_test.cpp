@@ -4,6 +4,13 @@
 
 #include <iconv.h>
 
+#include <cerrno>
+#include <cstring>
+#include <functional>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+
 namespace {
 
 TableLayout ThreeRecords() {
@@ -66,35 +73,99 @@ TEST_F(EngineTest, ClosedSlotsAndNumbersOutsideTheRangeAreNamedInTheError) {
   EXPECT_EQ(ReadFile(path), TableBytes(ThreeRecords()));
 }
 
-TEST_F(EngineTest, EngineErrorClosesEveryTableWritingItsCount) {
-  auto a = ThreeRecords();
-  a.headerRecordCount = 100;
-  std::string pa = Write("a.dbf", a);
-  auto b = ThreeRecords();
-  b.headerRecordCount = 0;
-  std::string pb = Write("b.dbf", b);
-  db.DbfOpen(1, pa);
-  db.DbfOpen(2, pb);
-  auto abort = Abort([&] { db.DbfGetNum(2, "NAME"); });
-  EXPECT_EQ(abort.code, 3);
-  EXPECT_EQ(abort.message, " Ошибка  3 - ТИП поля файла DBF  не числовой ");
-  EXPECT_FALSE(db.DbfIsOpen(1));
-  EXPECT_FALSE(db.DbfIsOpen(2));
-  EXPECT_EQ(U32At(ReadFile(pa), 4), 3u);
-  EXPECT_EQ(U32At(ReadFile(pb), 4), 3u);
-}
+struct CloseCase {
+  const char* what;
+  bool forWriting;
+  std::function<void(dbf::Dbf2_lib&)> use;  // on slot 1, open
+  uint32_t count;                           // the header's count afterwards
+  bool unchanged;                           // bytes and modification time as before
+};
 
-TEST_F(EngineTest, CloseWritesOnlyTheCountFromTheFileSize) {
+// Closing writes the count only where records were written through the slot,
+// and then the count the file's size gives (stray bytes past the last whole
+// record count for nothing); an engine error closes every slot alike.
+TEST_F(EngineTest, ClosingWritesTheCountOnlyAfterAWriteThroughTheSlot) {
+  const CloseCase cases[] = {
+      {"read", false, [](dbf::Dbf2_lib& engine) { engine.DbfSkip(1, 1); }, 100, true},
+      {"opened for writing, only read", true, [](dbf::Dbf2_lib& engine) { engine.DbfGo(1, 3); }, 100, true},
+      {"a mark set", true, [](dbf::Dbf2_lib& engine) { engine.DbfDelete(1); }, 3, false},
+      {"a record appended", true, [](dbf::Dbf2_lib& engine) { engine.DbfAppendBlank(1); }, 4, false},
+      {"an engine error after a write", true,
+       [this](dbf::Dbf2_lib& engine) {
+         engine.DbfRecall(1);
+         Abort([&] { engine.DbfGetNum(1, "NAME"); });
+       },
+       3, false},
+      {"an engine error, nothing written", true, [this](dbf::Dbf2_lib& engine) { Abort([&] { engine.DbfGetNum(1, "NAME"); }); },
+       100, true},
+  };
   auto layout = ThreeRecords();
   layout.headerRecordCount = 100;
-  std::string original = TableBytes(layout);
-  std::string path = Write("t.dbf", original + "xyz");  // stray bytes count for nothing
-  db.DbfOpen(1, path);
+  const std::string original = TableBytes(layout) + "xyz";
+  for (const CloseCase& c : cases) {
+    SCOPED_TRACE(c.what);
+    const std::string path = Write("t.dbf", original);
+    const timespec old[2] = {{1, 0}, {1, 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), old, 0), 0);
+    dbf::Dbf2_lib engine;
+    if (c.forWriting) engine.DbfOpen(1, path);
+    else engine.DbfOpenForReading(1, path);
+    c.use(engine);
+    engine.DbfCloseAll();
+    const std::string after = ReadFile(path);
+    EXPECT_EQ(U32At(after, 4), c.count);
+    struct stat st {};
+    ::stat(path.c_str(), &st);
+    EXPECT_EQ(after == original && st.st_mtim.tv_sec == 1, c.unchanged);
+  }
+}
+
+// A slot opened for reading refuses every write as an input/output error
+// and leaves the file as it was.
+TEST_F(EngineTest, ASlotOpenedForReadingWritesNothing) {
+  const std::string path = Write("t.dbf", ThreeRecords());
+  const std::string original = ReadFile(path);
+  db.DbfOpenForReading(1, path);
+  EXPECT_THROW(db.DbfDelete(1), dbf::IoError);
+  EXPECT_THROW(db.DbfAppendBlank(1), dbf::IoError);
   db.DbfClose(1);
-  std::string after = ReadFile(path);
-  EXPECT_EQ(U32At(after, 4), 3u);
-  after.replace(4, 4, original.substr(4, 4));
-  EXPECT_EQ(after, original + "xyz");
+  EXPECT_EQ(ReadFile(path), original);
+}
+
+// The handle under the slots: opening says its intent, and a file it cannot
+// open is refused with the engine's code, the file's name and the reason.
+TEST_F(EngineTest, ATableThatCannotBeOpenedIsRefusedWithCodeNameAndReason) {
+  const std::string table = Write("t.dbf", ThreeRecords());
+  const std::string text = Write("t.txt", std::string("not a table at all"));
+  struct Refusal {
+    std::string path;
+    dbf::Access access;
+    int code;
+    std::string reason;
+  };
+  const Refusal refusals[] = {
+      {dir.Path("absent.dbf"), dbf::Access::Read, dbf::kTableMissing, std::strerror(ENOENT)},
+      {dir.dir(), dbf::Access::Write, dbf::kTableMissing, std::strerror(EISDIR)},
+      {text, dbf::Access::Read, dbf::kNotATable, "not a DBF table"},
+  };
+  for (const Refusal& r : refusals) {
+    SCOPED_TRACE(r.path);
+    dbf::Table t;
+    try {
+      t.Open(r.path, r.access);
+      ADD_FAILURE() << "opened";
+    } catch (const dbf::TableError& e) {
+      EXPECT_EQ(e.code, r.code);
+      EXPECT_EQ(e.fileName, r.path);
+      EXPECT_EQ(e.reason, r.reason);
+    }
+    EXPECT_FALSE(t.IsOpen());
+    EXPECT_EQ(dbf::OpensAsTable(r.path), false);
+  }
+  dbf::Table t;
+  t.Open(table, dbf::Access::Read);
+  EXPECT_EQ(t.Header().recordLength, 20u);
+  EXPECT_TRUE(dbf::OpensAsTable(table));
 }
 
 TEST_F(EngineTest, ReopenUsesTheBoundNameAndTakesNamesAsStored) {
@@ -114,10 +185,12 @@ TEST_F(EngineTest, OpeningOrAssigningAnOpenSlotClosesItFirst) {
   layout.headerRecordCount = 9;
   std::string path = Write("t.dbf", layout);
   db.DbfOpen(1, path);
+  db.DbfDelete(1);
   db.DbfOpen(1, path);
   EXPECT_EQ(U32At(ReadFile(path), 4), 3u);
   EXPECT_TRUE(db.DbfIsOpen(1));
   WriteFile(path, TableBytes(layout));
+  db.DbfRecall(1);
   db.DbfAssign(1, dir.Path("other.dbf"));
   EXPECT_FALSE(db.DbfIsOpen(1));
   EXPECT_EQ(U32At(ReadFile(path), 4), 3u);

@@ -121,8 +121,7 @@ TEST_F(EngineTest, CopyStructureGivesAnEmptyTableAndNeverOverwritesItsSource) {
   db.DbfAssign(2, Write("old.dbf", "stale contents"));
   ASSERT_TRUE(db.DbfCopyStructure(1, 2));
   EXPECT_FALSE(db.DbfIsOpen(1));
-  std::string closed = Foreign();
-  closed[4] = 3;  // closing the source wrote its true count
+  const std::string closed = Foreign();  // only read: even its wrong count stays
   EXPECT_EQ(ReadFile(source), closed);
   EXPECT_EQ(ReadFile(dir.Path("old.dbf")), Empty(PeopleFields(), 0, Foreign()));
 

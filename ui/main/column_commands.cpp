@@ -7,6 +7,7 @@
 #include "progress.h"
 #include "safe_write.h"
 #include "string_grid.h"
+#include "table_checks.h"
 #include "table_command_steps.h"
 
 #include <QLabel>
@@ -69,7 +70,7 @@ void TColumnCommands::Button4Click() {
 }
 
 void TColumnCommands::Button5Click() {
-  if (!context_.PathGiven()) return;
+  if (!context_.PathGiven() || !TableShownOrConfirmed(context_)) return;
   dbf::Dbf2_lib db;
   const dbf::FieldNode* field = OpenWithNumericField(db, TableAccess::Write);
   if (!field) return;

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="ru_RU">
 <context>
+    <name>IndexNotice</name>
+    <message>
+        <source>Индексные файлы</source>
+        <translation>Index files</translation>
+    </message>
+    <message>
+        <source>У файла %1 есть индекс:%2<byte value="xd"/>
+После изменения таблицы индекс нужно перестроить программой, которая его ведёт; эта программа индекс не изменяет.<byte value="xd"/>
+Изменить таблицу?</source>
+        <translation>The file %1 has an index:%2<byte value="xd"/>
+After the table changes, the index must be rebuilt by the program that keeps it; this program does not change the index.<byte value="xd"/>
+Change the table?</translation>
+    </message>
+</context>
+<context>
     <name>MemoCells</name>
     <message>
         <source>Мемо-поле: двойной щелчок показывает весь текст</source>
@@ -844,6 +859,18 @@ This change cannot be undone.</translation>
     <message>
         <source>Файл %1 не удается открыть для чтения%2</source>
         <translation>File %1 cannot be opened for reading%2</translation>
+    </message>
+    <message>
+        <source>Файл не показан</source>
+        <translation>File not shown</translation>
+    </message>
+    <message>
+        <source>Команда изменит файл %1,<byte value="xd"/>
+строки которого не показаны в таблице.<byte value="xd"/>
+Изменить этот файл?</source>
+        <translation>The command will change the file %1,<byte value="xd"/>
+whose rows are not shown in the table.<byte value="xd"/>
+Change this file?</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,7 @@
 #include "dbf2_lib.h"
 #include "dbf_texts.h"
 #include "file_name.h"
+#include "hand_over.h"
 #include "radio_group.h"
 #include "spreadsheet_hand_over.h"
 #include "table_checks.h"
@@ -68,17 +69,19 @@ void TForm2::OpenChosenFile(const std::string& path, bool trimForExtension) {
   table_->TablePath = path;
   StaticText2->setText(QString::fromStdString(path));
   const std::string extension = LowerExtension(trimForExtension ? TrimBlanks(path) : path);
-  if (extension != ".dbf") {
-    ShowSpreadsheet();
-    return;
-  }
   try {
+    // A table under another name (or none) opens as a table; other files go
+    // to the spreadsheet program.
+    if (extension != ".dbf" && (office::HoldsWhatItsNameSays(path) || !dbf::OpensAsTable(path))) {
+      ShowSpreadsheet();
+      return;
+    }
     LoadGrid();
     RememberOpenedTable();
     ShowTitle();
   } catch (...) {
-    // A file that is no table, or could not be read whole, leaves the
-    // window showing what it showed.
+    // A file that is no table, or could not be read whole, or that the
+    // spreadsheet program refused, leaves the window showing what it showed.
     table_->TablePath = previous;
     StaticText2->setText(QString::fromStdString(previous));
     if (!shown) HideTableControls();
@@ -115,5 +118,4 @@ void TForm2::ShowSpreadsheet() {
 void TForm2::N17Click() {
   office::SpreadsheetLinks links{links_.dialogs, *office_, [this] { HideTableControls(); }};
   office::CopyToExcel(table_->TablePath, links);
-  if (table_->TablePath.empty()) StaticText2->clear();
 }

@@ -145,7 +145,19 @@ void OpenTable::StructureChanged() {
   if (!RenameColumns()) ShowLoadedCounts(LoadOrFail());
 }
 
-void OpenTable::ShowPath() { pathStrip_.setText(QString::fromStdString(TablePath)); }
+void OpenTable::ShowPath() {
+  pathStrip_.setText(QString::fromStdString(TablePath));
+  if (pathShown_) pathShown_();
+}
+
+void OpenTable::PointAt(const std::string& path) {
+  TablePath = path;
+  ShowPath();
+}
+
+bool OpenTable::ShowsRowsOfTablePath() const {
+  return hasRows_ && rowsFile_ && FileIdentity::Of(TablePath) == rowsFile_->identity;
+}
 
 std::string OpenTable::ShownPath() const { return pathStrip_.text().toStdString(); }
 

@@ -1,7 +1,6 @@
 // The table the main window shows, and the one owner of what is known about
-// it: its path (TablePath), the second file of the last two-file command
-// (SecondPath), and where the record grid's rows came from: the file's name
-// and identity and the header and field layout they were read with. Every
+// it: its path (TablePath), the file every table command acts on, and
+// where the record grid's rows came from: the file's name and identity and the header and field layout they were read with. Every
 // fill, refill and clear of the grid goes through it, so that record is
 // never out of date.
 //
@@ -15,6 +14,7 @@
 #include "progress.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -42,7 +42,6 @@ class OpenTable {
   ~OpenTable();
 
   std::string TablePath;   // the current table, kept whole whatever its length
-  std::string SecondPath;  // the second file of the last two-file command
 
   struct Counts {
     int64_t records = 0;      // by the file's size: the rows shown
@@ -69,6 +68,13 @@ class OpenTable {
   // The path strip: shows TablePath; the path it shows.
   void ShowPath();
   std::string ShownPath() const;
+  // Makes `path` the table the commands act on, and the path strip (and,
+  // through the watcher, the window's title) name it at once.
+  void PointAt(const std::string& path);
+  // Called whenever the path strip changes.
+  void OnPathShown(std::function<void()> watcher) { pathShown_ = std::move(watcher); }
+  // True when the grid shows the rows of the file TablePath names now.
+  bool ShowsRowsOfTablePath() const;
   // The grid's rows were written into `path`, which now holds them.
   void RowsSavedTo(const std::string& path);
 
@@ -133,6 +139,7 @@ class OpenTable {
   // Takes the stamp of the rows' file after the program itself wrote it.
   void StampRows();
 
+  std::function<void()> pathShown_;
   bool hasRows_ = false;
   std::string rowsPath_;
   std::optional<FileStamp> rowsFile_;  // the file as the rows saw it last

@@ -1,5 +1,6 @@
 #include "record_copy.h"
 
+#include "companion_files.h"
 #include "dbf2_lib.h"
 #include "dbf_texts.h"
 #include "dialog_service.h"
@@ -9,6 +10,7 @@
 #include "progress.h"
 #include "safe_write.h"
 #include "string_grid.h"
+#include "table_checks.h"
 #include "table_command_steps.h"
 
 #include <QAction>
@@ -63,32 +65,36 @@ void TRecordCopy::Button2Click() {
   const auto typedLast = TypedRecordNumber(Edit2, dialogs);
   if (!typedLast) return;
 
-  const std::string target = TargetInTableFolder(context_.table.TablePath, name);
+  const std::string target = TargetInTableFolder(context_.table.TablePath, WithTableExtension(name));
+  bool copied = false;
   if (FileExists(target)) {
     // Records appended before a failure are cut off again.
-    ui::KeepOnFailure(target, ui::kWholeFile, [&] { CopyRange(target, false, *typedFirst, *typedLast); });
+    ui::KeepOnFailure(target, ui::kWholeFile, [&] { copied = CopyRange(target, false, *typedFirst, *typedLast); });
   } else {
-    // A target made here goes again when the copy fails.
-    ui::WriteNewFile(target, [&](const std::string& file) { CopyRange(file, true, *typedFirst, *typedLast); });
+    // A target made here goes again when the copy fails; a new table gets
+    // the memo file its records point into.
+    ui::WriteNewFile(target, [&](const std::string& file) { copied = CopyRange(file, true, *typedFirst, *typedLast); });
+    if (copied) CopyMemoFile(context_.table.TablePath, target);
   }
+  if (copied) dialogs.Message(dbf::Tr("TRecordCopy", "Копирование файла выполнено!"));
 }
 
-void TRecordCopy::CopyRange(const std::string& target, bool create, int64_t typedFirst, int64_t typedLast) {
+bool TRecordCopy::CopyRange(const std::string& target, bool create, int64_t typedFirst, int64_t typedLast) {
   ui::DialogService& dialogs = context_.dialogs;
   dbf::Dbf2_lib db;
   db.DbfAssign(kTable, context_.table.TablePath);
   db.DbfAssign(kOther, target);
   if (create) db.DbfCopyStructure(kTable, kOther);
-  if (!OpenTableOrTell(db, kTable, context_.table.TablePath, dialogs)) return;
+  if (!OpenTableOrTell(db, kTable, context_.table.TablePath, dialogs, TableAccess::Read)) return false;
   // Only the records present now: a target that is the table itself grows
   // while it is copied.
   const int64_t count = db.DbfRecCount(kTable);
   if (count == 0) {
     db.DbfCloseAll();
     dialogs.Message(dbf::Tr("TRecordCopy", "Файл пуст!"));
-    return;
+    return false;
   }
-  if (!OpenTableOrTell(db, kOther, target, dialogs)) return;
+  if (!OpenTableOrTell(db, kOther, target, dialogs)) return false;
   const int64_t last = typedLast < 1 ? count : std::min(typedLast, count);
   const int64_t first = std::max<int64_t>(typedFirst, 1);
   {
@@ -102,7 +108,7 @@ void TRecordCopy::CopyRange(const std::string& target, bool create, int64_t type
     }
   }
   db.DbfCloseAll();
-  dialogs.Message(dbf::Tr("TRecordCopy", "Копирование файла выполнено!"));
+  return true;
 }
 
 // Only the records present now: the other table may be this one, which
@@ -128,12 +134,12 @@ void TRecordCopy::N13Click() {
     dialogs.Message(dbf::Tr("TRecordCopy", "Отмена копирования !"));
     return;
   }
-  context_.table.SecondPath = choice->path;
+  const std::string other = choice->path;
   if (!dialogs.Ask(dbf::Tr("TRecordCopy", "Выполнить копирование?"),
-                   dbf::FillText(dbf::Tr("TRecordCopy", "Копируемый файл : %1"), {context_.table.SecondPath}))) {
+                   dbf::FillText(dbf::Tr("TRecordCopy", "Копируемый файл : %1"), {other}))) {
     return;
   }
-  if (!context_.PathGiven()) return;
+  if (!context_.PathGiven() || !TableShownOrConfirmed(context_)) return;
 
   {
     // Appending and refilling under one bar; until every record is in, a
@@ -143,7 +149,7 @@ void TRecordCopy::N13Click() {
     ui::KeepOnFailure(context_.table.TablePath, ui::kWholeFile, [&] {
       dbf::Dbf2_lib db;
       if (!OpenTableOrTell(db, kTable, context_.table.TablePath, dialogs)) return;
-      if (!OpenTableOrTell(db, kOther, context_.table.SecondPath, dialogs)) return;
+      if (!OpenTableOrTell(db, kOther, other, dialogs, TableAccess::Read)) return;
       opened = true;
       try {
         AppendOther(db, progress);

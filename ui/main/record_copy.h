@@ -29,8 +29,9 @@ class TRecordCopy {
  private:
   // Appends the table's records typedFirst to typedLast, numbers as typed
   // (below 1: the first and the last record), to the target, made first
-  // with the table's structure when `create`.
-  void CopyRange(const std::string& target, bool create, int64_t typedFirst, int64_t typedLast);
+  // with the table's structure when `create`; false when nothing was copied
+  // (the person has been told why).
+  bool CopyRange(const std::string& target, bool create, int64_t typedFirst, int64_t typedLast);
   // Appends every record of the other table (slot 2) to the table (slot 1).
   void AppendOther(dbf::Dbf2_lib& db, ui::Progress& progress);
 

@@ -1,16 +1,17 @@
 #include "record_editing.h"
 
 #include "cell_values.h"
+#include "companion_files.h"
 #include "dbf2_lib.h"
 #include "dbf_header.h"
 #include "dbf_texts.h"
 #include "dialog_service.h"
 #include "event_guard.h"
 #include "file_name.h"
-#include "safe_write.h"
 #include "progress.h"
 #include "record_grid_options.h"
 #include "record_store.h"
+#include "safe_write.h"
 #include "string_grid.h"
 #include "table_checks.h"
 
@@ -32,7 +33,7 @@ constexpr size_t kRunBytes = 1 << 20;
 // the table in it then gives the very bytes emptying the table itself would.
 void CopyTableHeader(const std::string& table, const std::string& file) {
   dbf::TableFile from;
-  if (!from.Open(table)) throw dbf::IoError(errno, "open " + table);
+  if (!from.OpenForReading(table)) throw dbf::IoError(errno, "open " + table);
   const int64_t size = from.Size();
   dbf::HeaderInfo header;
   std::vector<char> bytes;
@@ -113,12 +114,10 @@ void TRecordEditing::Saveas1Click() {
   const auto choice = context_.dialogs.SaveFile(ui::TableFilter());
   if (!choice) return;
   OpenTable& table = context_.table;
-  table.SecondPath = TrimBlanks(choice->path);
-  // A name typed without an extension gets the tables' own.
-  if (!table.SecondPath.empty() && LowerExtension(table.SecondPath).empty()) table.SecondPath += ".dbf";
+  const std::string copy = WithTableExtension(TrimBlanks(choice->path));
   const std::string tablePath = TrimBlanks(table.TablePath);
   // Another spelling of the table's name, or a link to it, is the same file.
-  if (SameTableFile(context_.dialogs, table.SecondPath, tablePath)) return;
+  if (SameTableFile(context_.dialogs, copy, tablePath)) return;
   if (tablePath.empty() || !table.Rows()) return;
   context_.grid.CommitEdit();
   // The new table is written from the grid's rows and the header they were
@@ -133,7 +132,8 @@ void TRecordEditing::Saveas1Click() {
     WriteRows(db);
     db.DbfCloseAll();
   };
-  ui::ReplaceFileContents(table.SecondPath, {write});
+  ui::ReplaceFileContents(copy, {write});
+  CopyMemoFile(tablePath, copy);
   context_.dialogs.Message(dbf::Tr("TRecordEditing", "Копирование выполнено!"));
 }
 

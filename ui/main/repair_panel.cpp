@@ -69,14 +69,13 @@ void TRepairPanel::N10Click() {
 void TRepairPanel::Button13Click() {
   const auto choice = context_.dialogs.OpenFile(ui::TableFilter());
   if (!choice) return;
-  context_.table.TablePath = choice->path;
+  context_.table.PointAt(choice->path);
   Edit10->setText(QString::fromStdString(TrimBlanks(choice->path)));
 }
 
 void TRepairPanel::Button14Click() {
   const auto choice = context_.dialogs.SaveFile(ui::TableFilter());
   if (!choice) return;
-  context_.table.SecondPath = choice->path;
   Edit11->setText(QString::fromStdString(TrimBlanks(choice->path)));
 }
 
@@ -84,8 +83,7 @@ void TRepairPanel::Button10Click() {
   const std::string sourcePath = TrimBlanks(Edit10->text().toStdString());
   const std::string resultPath = TrimBlanks(Edit11->text().toStdString());
   if (sourcePath.empty() || resultPath.empty()) return;
-  context_.table.TablePath = sourcePath;
-  context_.table.SecondPath = resultPath;
+  context_.table.PointAt(sourcePath);
   // Creating the result empties it: when it is the source itself, under any
   // spelling, the table would be gone before it was read.
   if (dbf::TableFile::SameFile(sourcePath, resultPath)) {

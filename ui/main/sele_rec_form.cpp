@@ -154,7 +154,7 @@ void TSeleRecForm::CopyAllRecords(const std::string& source, const std::string& 
   // A stop (or failure) part way cuts the target back to what it was.
   ui::KeepOnFailure(target, ui::kWholeFile, [&] {
     dbf::Dbf2_lib db;
-    db.DbfOpen(kSource, source);
+    db.DbfOpenForReading(kSource, source);
     db.DbfOpen(kTarget, target);
     ui::Progress progress(context_.progress, db.DbfRecCount(kSource));
     db.DbfTop(kSource);

@@ -1,6 +1,7 @@
 #include "sort_panel.h"
 
 #include "code_page.h"
+#include "companion_files.h"
 #include "dbf2_lib.h"
 #include "dbf_file.h"
 #include "dbf_names.h"
@@ -195,7 +196,6 @@ bool TSortPanel::ConfirmDirection(int row) {
 void TSortPanel::Button7Click() {
   const auto choice = context_.dialogs.SaveFile(ui::TableFilter());
   if (!choice) return;
-  context_.table.SecondPath = choice->path;
   Edit5->setText(QString::fromStdString(TrimBlanks(choice->path)));
 }
 
@@ -203,8 +203,8 @@ void TSortPanel::Button1Click() {
   if (!context_.PathGiven()) return;
   StringGrid2->CommitEdit();
   ui::DialogService& dialogs = context_.dialogs;
-  context_.table.SecondPath = TrimBlanks(Edit5->text().toStdString());
-  if (context_.table.SecondPath.empty()) {
+  const std::string typed = TrimBlanks(Edit5->text().toStdString());
+  if (typed.empty()) {
     dialogs.Message(dbf::Tr("TSortPanel", kNotSorted) + dbf::Tr("TSortPanel", "Нет имени отсортированного файла."));
     return;
   }
@@ -226,9 +226,13 @@ void TSortPanel::Button1Click() {
     }
     StringGrid2->SetCell(row, kNameColumn, *lookup.header);
   }
-  switch (SortInto(context_.table.SecondPath)) {
+  // A name typed without an extension gets the tables' own, so the sorted
+  // copy opens as a table.
+  const std::string output = WithTableExtension(typed);
+  switch (SortInto(output)) {
     case dbf::SortOutcome::Sorted:
       InputUsed();
+      CopyMemoFile(context_.table.TablePath, output);
       dialogs.Message(dbf::Tr("TSortPanel", "Сортировка выполнена!"));
       break;
     case dbf::SortOutcome::SameFile:

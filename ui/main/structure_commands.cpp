@@ -1,5 +1,6 @@
 #include "structure_commands.h"
 
+#include "companion_files.h"
 #include "creat_f_form.h"
 #include "dbf2_lib.h"
 #include "dbf_texts.h"
@@ -7,8 +8,9 @@
 #include "event_guard.h"
 #include "file_name.h"
 #include "new_field_panel.h"
-#include "string_grid.h"
 #include "safe_write.h"
+#include "string_grid.h"
+#include "table_checks.h"
 #include "table_emptiness.h"
 
 #include <QAction>
@@ -29,8 +31,7 @@ TStructureCommands::~TStructureCommands() = default;
 void TStructureCommands::CreateFile1Click() {
   const auto choice = context_.dialogs.SaveFile(ui::TableFilter());
   if (!choice) return;
-  context_.table.TablePath = TrimBlanks(choice->path);
-  context_.table.ShowPath();
+  context_.table.PointAt(WithTableExtension(TrimBlanks(choice->path)));
   if (FileExists(context_.table.TablePath)) {
     context_.dialogs.Message("ERROR!!!\r\nDeblicate File Name!");
     return;
@@ -50,8 +51,7 @@ void TStructureCommands::CopyStructurefile1Click() {
   }
   const auto choice = context_.dialogs.OpenFile(ui::TableFilter());
   if (!choice) return;
-  std::string target = TrimBlanks(choice->path);
-  if (LowerExtension(target).empty()) target += ".dbf";
+  const std::string target = WithTableExtension(TrimBlanks(choice->path));
   // The name the copy gets is the one tested, so that a name typed without
   // its extension never replaces the table of that name with it.
   const std::string duplicate = dbf::Tr("TStructureCommands", "Отмена копирования!\r\nDublicate file!");
@@ -59,7 +59,6 @@ void TStructureCommands::CopyStructurefile1Click() {
     context_.dialogs.Message(duplicate);
     return;
   }
-  context_.table.SecondPath = choice->path;
   bool copied = false;
   ui::WriteNewFile(target, [&](const std::string&) {
     dbf::Dbf2_lib db;
@@ -67,6 +66,7 @@ void TStructureCommands::CopyStructurefile1Click() {
     db.DbfAssign(2, target);
     copied = db.DbfCopyStructure(1, 2);
   });
+  if (copied) CopyMemoFile(context_.table.TablePath, target);
   context_.dialogs.Message(copied ? dbf::Tr("TStructureCommands", "Копирование структуры выполнено!") : duplicate);
 }
 
@@ -76,6 +76,7 @@ void TStructureCommands::Deletedfield1Click() {
     context_.dialogs.Message(dbf::Tr("TStructureCommands", "Необходимо очистить файл!"));
     return;
   }
+  if (!TableShownOrConfirmed(context_)) return;
   context_.window.hide();
   Creat_FForm->OpenDeleteFieldDialog(&context_.window, context_.table.TablePath);
 }

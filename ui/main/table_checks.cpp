@@ -32,6 +32,15 @@ bool UsableTable(ui::DialogService& dialogs, const std::string& path) {
   return true;
 }
 
+bool TableShownOrConfirmed(const TableContext& context) {
+  if (context.table.ShowsRowsOfTablePath()) return true;
+  return context.dialogs.Ask(
+      dbf::Tr("TableChecks", "Файл не показан"),
+      dbf::FillText(dbf::Tr("TableChecks", "Команда изменит файл %1,\r\nстроки которого не показаны в таблице.\r\n"
+                                           "Изменить этот файл?"),
+                    {context.table.TablePath}));
+}
+
 bool GridTableWritable(const TableContext& context) {
   return context.table.RowsFitTable(context.dialogs) && UsableTable(context.dialogs, context.table.TablePath);
 }

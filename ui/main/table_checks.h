@@ -17,6 +17,10 @@ bool UsableTable(ui::DialogService& dialogs, const std::string& path);
 // with its field layout, and it may be written.
 bool GridTableWritable(const TableContext& context);
 
+// True when the grid shows the rows of TablePath; otherwise asks, naming
+// the file, whether a command that changes it should go on.
+bool TableShownOrConfirmed(const TableContext& context);
+
 // True when both names lead to one file: the same name in other letter case
 // (as the user reads names), another spelling of it or a link to it. Shows
 // "Совпадение имен исходного и выходного файлов!" when they do.

@@ -4,7 +4,7 @@
 
 bool HoldsRecords(const std::string& path) {
   dbf::Dbf2_lib db;
-  db.DbfOpen(1, path);
+  db.DbfOpenForReading(1, path);
   const int64_t count = db.DbfRecCount(1);
   db.DbfCloseAll();
   return count > 0;

@@ -13,11 +13,12 @@ const char kNoUndo[] = DBF_TR_NOOP("TTableUndo", "\r\nЭто изменение 
 }  // namespace
 
 TTableUndo::TTableUndo(const TableContext& context, const std::string& folder)
-    : context_(context), versions_(folder) {}
+    : context_(context), versions_(folder), indexNotice_(context.dialogs) {}
 
 // A file that cannot be kept does not stop the command the user gave; the
 // user is told that this change cannot be undone.
 void TTableUndo::BeforeChange(const std::string& path) {
+  indexNotice_.BeforeChange(path);
   try {
     if (versions_.Keep(path) == ui::TableVersions::Kept::TooLarge) {
       context_.dialogs.Message(

@@ -4,6 +4,7 @@
 // table shown back and shows it again.
 #pragma once
 
+#include "companion_files.h"
 #include "safe_write.h"
 #include "table_context.h"
 #include "table_versions.h"
@@ -21,5 +22,6 @@ class TTableUndo final : public ui::ChangeWatcher {
  private:
   const TableContext context_;
   ui::TableVersions versions_;
+  IndexNotice indexNotice_;
   ui::ChangeWatcherScope watching_{*this};
 };

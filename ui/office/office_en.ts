@@ -292,6 +292,14 @@
         <source>Печать завершена!</source>
         <translation>Printing is finished!</translation>
     </message>
+    <message>
+        <source>Число не указано: заполните поле целым числом.</source>
+        <translation>No number given: fill in the box with a whole number.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; не является целым числом.</source>
+        <translation>&quot;%1&quot; is not a whole number.</translation>
+    </message>
 </context>
 <context>
     <name>TableExport</name>

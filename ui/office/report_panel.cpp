@@ -47,6 +47,11 @@ std::string TooWideColumn() {
   return dbf::FillText(dbf::Tr("TReportPanel", "Ширина столбца больше %1: строка отчета не длиннее %2 знаков."),
                        {std::to_string(office::kWidestReportColumn), std::to_string(office::kLongestReportLine)});
 }
+// A typed number that is none; the text as typed, an empty box named so.
+std::string NotANumber(const std::string& text) {
+  if (text.empty()) return dbf::Tr("TReportPanel", "Число не указано: заполните поле целым числом.");
+  return dbf::FillText(dbf::Tr("TReportPanel", "\"%1\" не является целым числом."), {text});
+}
 std::string TooLongLine(int64_t length) {
   return dbf::FillText(dbf::Tr("TReportPanel", "Строка отчета из %1 знаков длиннее %2: уменьшите ширину столбцов."),
                        {std::to_string(length), std::to_string(office::kLongestReportLine)});
@@ -139,7 +144,7 @@ void TReportPanel::ToolButton3Click() {
     ResetColumnGrid();
     ProgressBar2->hide();
     db_ = std::make_unique<dbf::Dbf2_lib>();
-    db_->DbfOpen(kSlot, links_.tablePath());
+    db_->DbfOpenForReading(kSlot, links_.tablePath());
   });
 }
 
@@ -192,7 +197,7 @@ void TReportPanel::AcceptColumnWidth(int row) {
   const std::string text = TrimmedBytes(StringGrid3->Cell(row, kWidthColumn));
   const auto width = ui::StrToInt(text);
   if (!width) {
-    links_.dialogs.Message(ui::ConversionErrorText(MessageText(text)));
+    links_.dialogs.Message(NotANumber(MessageText(text)));
     return;
   }
   if (*width == 0) {
@@ -210,7 +215,7 @@ std::optional<office::ReportLayout> TReportPanel::ReadLayout() {
   auto number = [this](QLineEdit* edit, const std::string& tooFew) -> std::optional<int> {
     const std::string text = edit->text().trimmed().toStdString();
     const auto value = ui::StrToInt(text);
-    if (!value) links_.dialogs.Message(ui::ConversionErrorText(text));
+    if (!value) links_.dialogs.Message(NotANumber(text));
     else if (*value < 1) links_.dialogs.Message(tooFew);
     else return value;
     return std::nullopt;
@@ -235,7 +240,7 @@ std::optional<office::ReportLayout> TReportPanel::ReadLayout() {
     const std::string widthText = cell(row, kWidthColumn);
     const auto width = ui::StrToInt(widthText);
     if (!width) {
-      links_.dialogs.Message(ui::ConversionErrorText(MessageText(widthText)));
+      links_.dialogs.Message(NotANumber(MessageText(widthText)));
       return std::nullopt;
     }
     // A column needs room for its text; a negative width would run lines backwards.
@@ -265,17 +270,17 @@ std::optional<office::ReportLayout> TReportPanel::ReadLayout() {
 void TReportPanel::Button8Click() {
   if (!db_) return;
   const std::string reportPath = office::ReportFileName(links_.tablePath());
+  // Settings that are refused write nothing.
   const auto layout = ReadLayout();
+  if (!layout) return;
   {
     // A report stopped part way is removed with its file; the one there
     // before stays.
     office::ReportFile file(reportPath);
     ui::Progress progress(ProgressBar2, links_.recordGrid.RowCount());
-    // Settings that are refused leave the report empty.
-    if (layout) office::WriteTextReport(*db_, kSlot, *layout, file, [&](int64_t pass) { progress.Set(pass); });
+    office::WriteTextReport(*db_, kSlot, *layout, file, [&](int64_t pass) { progress.Set(pass); });
     file.Close();
   }
-  if (!layout) return;
   if (RadioGroup2->ItemIndex() == kToWordProcessor) office::HandReportToWord(reportPath, links_.session, office::TextPage::Of(page_));
   InputUsed();
   links_.dialogs.Message(dbf::Tr("TReportPanel", "Печать завершена!"));

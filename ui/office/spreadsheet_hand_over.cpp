@@ -17,9 +17,10 @@ constexpr char kSpreadsheetFilter[] = DBF_TR_NOOP("SpreadsheetHandOver", "Фай
 bool IsXls(const std::string& path) { return LowerExtension(std::string(ui::Trim(path))) == ".xls"; }
 
 void Show(ExcelReferences& set, const std::string& path, SpreadsheetLinks& links) {
-  links.hideTableControls();
-  // The workbook is a copy of the file, so no table text is read.
+  // The workbook is a copy of the file, so no table text is read. A file
+  // refused leaves the grid shown.
   set.Open(links.session.servers, TextPage::Of(ui::CodePage::Windows1251), path);
+  links.hideTableControls();
   set.Show();
 }
 
@@ -30,11 +31,9 @@ void ShowSpreadsheet(const std::string& tablePath, SpreadsheetLinks& links) {
   Show(links.session.exportSet, tablePath, links);
 }
 
-void CopyToExcel(std::string& tablePath, SpreadsheetLinks& links) {
+void CopyToExcel(const std::string& tablePath, SpreadsheetLinks& links) {
   if (!IsXls(tablePath)) {
     links.dialogs.Message(dbf::Tr("SpreadsheetHandOver", "Откройте копируемый (исходный) файл EXCEL !"));
-    tablePath.clear();
-    links.hideTableControls();
     return;
   }
   links.session.secondSpreadsheet.clear();

@@ -26,8 +26,8 @@ struct SpreadsheetLinks {
 void ShowSpreadsheet(const std::string& tablePath, SpreadsheetLinks& links);
 
 // "Копировать в EXCEL": needs a spreadsheet (".xls") as the current file,
-// else says so and forgets the current file, hiding the grid that showed it;
-// then asks for the second file and shows it with the second set.
-void CopyToExcel(std::string& tablePath, SpreadsheetLinks& links);
+// else says so and changes nothing (a table shown stays shown); then asks
+// for the second file and shows it with the second set.
+void CopyToExcel(const std::string& tablePath, SpreadsheetLinks& links);
 
 }  // namespace office

@@ -65,7 +65,7 @@ CellKind KindOf(char type, std::string& text) {
 
 // Closes every slot when the command ends, however it ends.
 struct OpenTable {
-  explicit OpenTable(const std::string& path) { db.DbfOpen(kSlot, path); }
+  explicit OpenTable(const std::string& path) { db.DbfOpenForReading(kSlot, path); }
   ~OpenTable() { db.DbfCloseAll(); }
   dbf::Dbf2_lib db;
 };

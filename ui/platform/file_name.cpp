@@ -13,6 +13,10 @@ std::string LowerExtension(const std::string& name) {
   return ext;
 }
 
+std::string WithTableExtension(const std::string& name) {
+  return name.empty() || !LowerExtension(name).empty() ? name : name + ".dbf";
+}
+
 std::string TrimBlanks(const std::string& text) {
   const size_t first = text.find_first_not_of(' ');
   if (first == std::string::npos) return {};

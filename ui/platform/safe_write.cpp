@@ -243,15 +243,17 @@ RewriteWay Rewrite(const std::string& path, const FileRewrite& rewrite) {
 
 // Writes `bytes` back at the start of the file and cuts it to `size`. Its
 // own failures are dropped: the failure that called for it is the one told.
-void PutBack(int fd, const std::string& bytes, int64_t size) {
+// True when every byte went back and the size is the old one.
+bool PutBack(int fd, const std::string& bytes, int64_t size) {
   FileSystem& files = CurrentFileSystem();
-  for (size_t done = 0; done < bytes.size();) {
+  size_t done = 0;
+  while (done < bytes.size()) {
     const ssize_t n = files.Pwrite(fd, bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) break;
     done += static_cast<size_t>(n);
   }
-  files.Ftruncate(fd, static_cast<off_t>(size));
+  return files.Ftruncate(fd, static_cast<off_t>(size)) == 0 && done == bytes.size();
 }
 
 // Reads up to `size` bytes from the start of the file.
@@ -290,7 +292,12 @@ void KeepOnFailure(const std::string& path, int64_t keep, const std::function<vo
   try {
     change();
   } catch (...) {
-    if (kept) PutBack(fd.get(), before, st.st_size);
+    // A file whose every byte is back as it was gets its times back too:
+    // to other programs it is the file it was.
+    if (kept && PutBack(fd.get(), before, st.st_size) && static_cast<int64_t>(before.size()) == st.st_size) {
+      const timespec times[2] = {st.st_atim, st.st_mtim};
+      ::futimens(fd.get(), times);
+    }
     RethrowNamingFile(path);
   }
 }

@@ -24,7 +24,8 @@
 //
 //  - KeepOnFailure: the command changes an existing file in place (a
 //    header change, records appended to a table). The bytes it may touch
-//    and the file's size are kept, and put back when it fails.
+//    and the file's size are kept, and put back when it fails (or is
+//    stopped); a file put back whole gets its old times back too.
 //
 //  - WriteNewFile: the command creates an output file (a sorted copy, a
 //    range of records copied into a new table). When it fails, the file is

@@ -1,5 +1,6 @@
 // Every long command stopped part way, by "Отмена" or Escape: every file as it
-// was (none new or half-made), nothing reported, the window as it was.
+// was, bytes and modification time (none new or half-made), nothing
+// reported, the window as it was.
 #include "main_window_fixture.h"
 #include "progress.h"
 
@@ -9,6 +10,8 @@
 
 #include <functional>
 #include <map>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -20,11 +23,16 @@ class StoppingCommandsTest : public MainWindowTest {
     OpenFromMenu(table);
   }
 
-  // Every regular file under the test's folder, with its bytes.
-  std::map<std::string, std::string> Files() const {
-    std::map<std::string, std::string> files;
+  // Every regular file under the test's folder, with its bytes and its
+  // modification time.
+  std::map<std::string, std::pair<std::string, int64_t>> Files() const {
+    std::map<std::string, std::pair<std::string, int64_t>> files;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(dir.Path(""))) {
-      if (entry.is_regular_file()) files[entry.path().string()] = testsupport::ReadFile(entry.path().string());
+      if (!entry.is_regular_file()) continue;
+      struct stat st {};
+      ::stat(entry.path().c_str(), &st);
+      files[entry.path().string()] = {testsupport::ReadFile(entry.path().string()),
+                                      st.st_mtim.tv_sec * 1000000000LL + st.st_mtim.tv_nsec};
     }
     return files;
   }

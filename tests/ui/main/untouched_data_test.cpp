@@ -157,6 +157,7 @@ TEST_F(UntouchedDataTest, RowsAreSavedOnlyIntoTheFileTheyWereLastFilledFrom) {
   dialogs.WillOpen(goods);
   form->Panel6->Button13->click();
   form->Edit4->setText("SUM");
+  dialogs.askAnswers.push_back(true);  // goods' rows are not shown: asked first
   form->Button5->click();  // "Удалить нулевые" refills the grid from goods
   EXPECT_EQ(Cell(1, 1), kIvanov866);
   dialogs.WillOpen(people);
@@ -165,6 +166,31 @@ TEST_F(UntouchedDataTest, RowsAreSavedOnlyIntoTheFileTheyWereLastFilledFrom) {
   EXPECT_EQ(dialogs.messages.back(), "Строки таблицы загружены из файла " + goods + ",\r\nа текущий файл " + people +
                                          ".\r\nКоманда не выполнена!");
   EXPECT_EQ(ReadFile(people), peopleBytes);
+}
+
+// The repair panel's "Обзор" makes another file the one the commands act
+// on: the title and the path strip name it at once, and a command that
+// would change it while the grid shows other rows asks first, naming it.
+TEST_F(UntouchedDataTest, AFileChosenOnTheRepairPanelIsNamedAndNotChangedUnasked) {
+  const std::string shown = WritePeople("gA.dbf");
+  const std::string chosen = WriteGoods();
+  const std::string chosenBytes = ReadFile(chosen);
+  OpenFromMenu(shown);
+  form->N10->trigger();
+  dialogs.WillOpen(chosen);
+  form->Panel6->Button13->click();
+  EXPECT_EQ(Shown(form->StaticText2), chosen);
+  EXPECT_EQ(form->windowTitle().toStdString().rfind("goods.dbf - ", 0), 0u);
+
+  form->Edit4->setText("SUM");
+  dialogs.askAnswers.push_back(false);
+  form->Button5->click();  // "Удалить нулевые"
+  ASSERT_EQ(dialogs.questions.size(), 1u);
+  EXPECT_EQ(dialogs.questions[0], "Файл не показан|Команда изменит файл " + chosen +
+                                      ",\r\nстроки которого не показаны в таблице.\r\nИзменить этот файл?");
+  EXPECT_EQ(ReadFile(chosen), chosenBytes);
+  EXPECT_EQ(dialogs.messages, std::vector<std::string>{});
+  EXPECT_EQ(Cell(1, 1), "\x88\xa2\xa0\xad\xae\xa2");  // gA's rows still shown
 }
 
 TEST_F(UntouchedDataTest, ASaveIntoAFileWhoseFieldsChangedIsRefusedAndSaveAsStillWorks) {

@@ -207,7 +207,7 @@ TEST_F(ReportPanelTest, ATableNamedLikeTheTemplateKeepsItsReport) {
   EXPECT_EQ(servers.words[0]->inserted.at(3), "    1 Ann    10.50\r");
 }
 
-TEST_F(ReportPanelTest, WrongSettingsAreNamedAndLeaveTheFileEmpty) {
+TEST_F(ReportPanelTest, WrongSettingsAreNamedInTheWindowsLanguageAndWriteNoFile) {
   SetUpColumns();
   panel->StringGrid3->SetCell(3, 2, "NOPE");
   panel->Button8->click();
@@ -220,11 +220,23 @@ TEST_F(ReportPanelTest, WrongSettingsAreNamedAndLeaveTheFileEmpty) {
   panel->Edit8->setText("56");
   panel->StringGrid3->SetCell(2, 3, "-3");
   panel->Button8->click();
+  panel->StringGrid3->SetCell(2, 3, "6");
+  panel->Edit7->clear();
+  panel->Button8->click();
+  panel->Edit7->setText("45");
+  panel->Edit9->setText("two");
+  panel->Button8->click();
+  panel->Edit9->setText("2");
+  panel->StringGrid3->SetCell(2, 3, "");
+  panel->Button8->click();
   EXPECT_EQ(dialogs.messages,
             (std::vector<std::string>{"Error Name Field!\r\nNOPE", "Поле для подсчета суммы не числовое!\r\nNAME",
                                       "Количество рядов на остальных листах меньше 1.",
-                                      "Ширина колонки не может быть равна Нулю!"}));
-  EXPECT_EQ(testsupport::ReadFile(dir.Path("people.txt")), "");
+                                      "Ширина колонки не может быть равна Нулю!",
+                                      "Число не указано: заполните поле целым числом.",
+                                      "\"two\" не является целым числом.",
+                                      "Число не указано: заполните поле целым числом."}));
+  EXPECT_FALSE(std::filesystem::exists(dir.Path("people.txt")));
 }
 
 // Counts and widths are held to what a line of 255 characters takes; a

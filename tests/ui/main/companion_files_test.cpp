@@ -1,0 +1,158 @@
+// A table's memo file goes with every copy the program makes of it, and the
+// index files other programs keep are named before the table first changes.
+#include "main_window_fixture.h"
+
+#include "dbf2_lib.h"
+#include "dbf_memo.h"
+#include "memo_bytes.h"
+
+#include <QLineEdit>
+
+#include <functional>
+
+using namespace testsupport;
+
+namespace {
+
+const std::vector<FieldSpec> kFields{{"NAME", 'C', 4}, {"NOTE", 'M', 10}};
+
+class CompanionFilesTest : public MainWindowTest {
+ protected:
+  // A dBASE III table whose records C, A, B point at memo blocks 2, 1 and none.
+  std::string WriteMemoTable(const std::string& memoName) {
+    WriteFile(dir.Path(memoName), kMemo);
+    TableLayout layout{kFields, {Record(kFields, {"C", "         2"}), Record(kFields, {"A", "         1"}),
+                                 Record(kFields, {"B", ""})}};
+    layout.version = 0x83;
+    WriteFile(dir.Path("memo.dbf"), TableBytes(layout));
+    return dir.Path("memo.dbf");
+  }
+
+  // The memo text of each record of the table, read through its own memo file.
+  static std::vector<std::string> MemoTexts(const std::string& table) {
+    dbf::Dbf2_lib db;
+    db.DbfOpenForReading(1, table);
+    dbf::MemoFile memo;
+    EXPECT_TRUE(memo.Open(dbf::FindMemoFile(table), 0x83)) << table;
+    std::vector<std::string> texts;
+    for (db.DbfTop(1); !db.DbfEof(1); db.DbfSkip(1, 1)) {
+      const std::string field = db.DbfGetStr(1, "NOTE");
+      const auto block = dbf::MemoBlockNumber(field.data(), field.size());
+      texts.push_back(block && *block ? memo.Read(*block, 100).bytes : "");
+    }
+    db.DbfCloseAll();
+    return texts;
+  }
+
+  const std::string kMemo = MemoFileBytes(MemoKind::kDbase3, {"first", "second"});
+};
+
+struct CopyCase {
+  const char* command;
+  std::function<void()> run;
+  const char* copy;                 // the table written, beside the memo file
+  std::vector<std::string> texts;   // the copy's memos, record by record
+};
+
+TEST_F(CompanionFilesTest, EveryCopyOfATableGetsItsMemoFileWithTheBlocksUnchanged) {
+  const CopyCase cases[] = {
+      {"Save as",
+       [this] {
+         dialogs.saveAnswers.push_back(ui::FileChoice{dir.Path("saved")});
+         form->Saveas1->trigger();
+       },
+       "saved", {"second", "first", ""}},
+      {"sorted copy",
+       [this] {
+         form->Sortedfile1->trigger();
+         form->Panel3->StringGrid2->SetCell(1, 1, "NAME"), form->Panel3->StringGrid2->SetCell(1, 2, "1");
+         form->Panel3->StringGrid2->SetSelectedCell(1, 3);
+         form->Panel3->Edit5->setText(QString::fromStdString(dir.Path("sorted")));
+         form->Panel3->Button1->click();
+       },
+       "sorted", {"first", "", "second"}},
+      {"range into a new table",
+       [this] {
+         form->Edit1->setText("range"), form->Edit3->setText("2"), form->Edit2->setText("3");
+         form->Button2->click();
+       },
+       "range", {"first", ""}},
+      {"structure copy",
+       [this] {
+         dialogs.WillOpen(dir.Path("empty"));
+         form->CopyStructurefile1->trigger();
+       },
+       "empty", {}},
+  };
+  for (const char* memoName : {"memo.dbt", "memo.DBT"}) {
+    for (const CopyCase& c : cases) {
+      SCOPED_TRACE(std::string(c.command) + " " + memoName);
+      TearDown();
+      std::filesystem::remove_all(dir.Path(""));
+      std::filesystem::create_directories(dir.Path(""));
+      SetUp();
+      OpenFromMenu(WriteMemoTable(memoName));
+      dialogs.messages.clear();
+      c.run();
+      EXPECT_EQ(dialogs.messages.size(), 1u);  // done
+      const std::string copy = dir.Path(std::string(c.copy) + ".dbf");
+      const std::string memoCopy = dbf::FindMemoFile(copy);
+      EXPECT_EQ(std::filesystem::path(memoCopy).extension(), std::filesystem::path(memoName).extension());
+      EXPECT_EQ(ReadFile(memoCopy), kMemo);
+      EXPECT_EQ(MemoTexts(copy), c.texts);
+      EXPECT_EQ(ReadFile(dir.Path(memoName)), kMemo);
+    }
+  }
+}
+
+struct IndexCase {
+  const char* what;
+  std::vector<std::string> files;  // index files beside the table
+  char indexFlag;                  // header byte 28
+  std::vector<std::string> named;  // the index files the question names
+};
+
+// The first change of a table with an index asks, naming the index; "Нет"
+// leaves the table and the edits on screen, "Да" saves and is not asked
+// again; no index file is written.
+TEST_F(CompanionFilesTest, AnIndexedTableIsNamedBeforeItsFirstChange) {
+  const IndexCase cases[] = {
+      {"index files of its name", {"people.cdx", "people.NTX"}, 0, {"people.cdx", "people.NTX"}},
+      {"a production index", {}, 1, {"people.mdx"}},
+  };
+  for (const IndexCase& c : cases) {
+    SCOPED_TRACE(c.what);
+    TearDown();
+    std::filesystem::remove_all(dir.Path(""));
+    std::filesystem::create_directories(dir.Path(""));
+    SetUp();
+    const std::string path = WritePeople();
+    std::string bytes = ReadFile(path);
+    bytes[28] = c.indexFlag;
+    WriteFile(path, bytes);
+    for (const std::string& index : c.files) WriteFile(dir.Path(index), "kept by another program");
+    std::string named;
+    for (const std::string& index : c.named) named += "\r\n" + dir.Path(index);
+    OpenFromMenu(path);
+    form->StringGrid1->SetCell(1, 1, "Anna");
+
+    dialogs.askAnswers.push_back(false);
+    form->Save1->trigger();
+    ASSERT_EQ(dialogs.questions.size(), 1u);
+    EXPECT_EQ(dialogs.questions[0], "Индексные файлы|У файла " + path + " есть индекс:" + named +
+                                        "\r\nПосле изменения таблицы индекс нужно перестроить программой, которая его "
+                                        "ведёт; эта программа индекс не изменяет.\r\nИзменить таблицу?");
+    EXPECT_EQ(ReadFile(path), bytes);
+    EXPECT_EQ(Cell(1, 1), "Anna");
+
+    dialogs.askAnswers.push_back(true);
+    form->Save1->trigger();
+    form->StringGrid1->SetCell(1, 1, "Anne");
+    form->Save1->trigger();
+    EXPECT_EQ(dialogs.questions.size(), 2u);
+    EXPECT_EQ(ReadFile(path).substr(bytes.size() - 3 * 20, 4), "Anne");  // the first record's name
+    for (const std::string& index : c.files) EXPECT_EQ(ReadFile(dir.Path(index)), "kept by another program");
+  }
+}
+
+}  // namespace

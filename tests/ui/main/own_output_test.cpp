@@ -1,0 +1,79 @@
+// The program opens what it writes: a table written under a name typed
+// without an extension gets ".dbf" and opens as a table; a table under
+// another name opens as a table too; a refusal leaves the table shown.
+#include "main_window_fixture.h"
+
+#include <QLineEdit>
+
+#include <functional>
+
+namespace {
+
+struct Writer {
+  const char* command;
+  std::function<void()> run;  // writes a table typed as "out"
+};
+
+class OwnOutputTest : public MainWindowTest {
+ protected:
+  void SetUp() override {
+    MainWindowTest::SetUp();
+    table = WritePeople();
+    OpenFromMenu(table);
+  }
+  std::string table;
+};
+
+TEST_F(OwnOutputTest, EveryTableWrittenUnderANameWithoutExtensionGetsDbfAndOpens) {
+  const std::string out = dir.Path("out");
+  const Writer writers[] = {
+      {"Save as", [&] { dialogs.saveAnswers.push_back(ui::FileChoice{out}), form->Saveas1->trigger(); }},
+      {"sorted copy",
+       [&] {
+         form->Sortedfile1->trigger();
+         form->Panel3->StringGrid2->SetCell(1, 1, "NAME"), form->Panel3->StringGrid2->SetCell(1, 2, "1");
+         form->Panel3->StringGrid2->SetSelectedCell(1, 3);
+         form->Panel3->Edit5->setText(QString::fromStdString(out));
+         form->Panel3->Button1->click();
+       }},
+      {"range into a new table", [&] { form->Edit1->setText("out"), form->Button2->click(); }},
+      {"structure copy", [&] { dialogs.WillOpen(out), form->CopyStructurefile1->trigger(); }},
+      {"new table", [&] { dialogs.saveAnswers.push_back(ui::FileChoice{out, 1}), form->CreateFile1->trigger(); }},
+  };
+  for (const Writer& w : writers) {
+    SCOPED_TRACE(w.command);
+    OpenFromMenu(table);
+    std::filesystem::remove(out + ".dbf");
+    w.run();
+    EXPECT_FALSE(std::filesystem::exists(out));
+    ASSERT_TRUE(std::filesystem::exists(out + ".dbf"));
+    dialogs.messages.clear();
+    OpenFromMenu(out + ".dbf");
+    EXPECT_EQ(dialogs.messages, std::vector<std::string>{});
+    EXPECT_FALSE(form->StringGrid1->isHidden());
+    EXPECT_EQ(form->Table().TablePath, out + ".dbf");
+  }
+}
+
+TEST_F(OwnOutputTest, ATableUnderAnotherNameOpensAsATable) {
+  const std::string bare = dir.Path("PEOPLE");
+  std::filesystem::copy_file(table, bare);
+  std::filesystem::copy_file(table, dir.Path("people.bak"));
+  for (const std::string& path : {bare, dir.Path("people.bak")}) {
+    OpenFromMenu(path);
+    EXPECT_EQ(dialogs.messages, std::vector<std::string>{}) << path;
+    EXPECT_EQ(form->StringGrid1->RowCount(), 4) << path;
+    EXPECT_EQ(Shown(form->StaticText2), path);
+  }
+}
+
+TEST_F(OwnOutputTest, CopyToASpreadsheetRefusedKeepsTheTableShown) {
+  form->N17->trigger();
+  EXPECT_EQ(dialogs.messages, std::vector<std::string>{"Откройте копируемый (исходный) файл EXCEL !"});
+  EXPECT_FALSE(form->StringGrid1->isHidden());
+  EXPECT_EQ(form->Table().TablePath, table);
+  EXPECT_EQ(Shown(form->StaticText2), table);
+  EXPECT_EQ(form->StringGrid1->RowCount(), 4);
+}
+
+}  // namespace

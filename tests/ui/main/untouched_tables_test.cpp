@@ -1,0 +1,192 @@
+// Every command of the menus, panels and dialogs leaves alone the tables it
+// was not asked to change: their bytes and their modification times stay,
+// also when the header's record count is wrong, and a table the user may
+// not write can still be read by every command that only reads.
+#include "main_window_fixture.h"
+
+#include "process_limits.h"
+#include "sele_rec_form.h"
+
+#include <QLineEdit>
+
+#include <functional>
+#include <map>
+#include <set>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+
+using testsupport::FieldSpec;
+using testsupport::ReadFile;
+using testsupport::Record;
+using testsupport::TableBytes;
+using testsupport::TableLayout;
+
+namespace {
+
+const std::vector<FieldSpec> kPay{{"FIO", 'C', 8}, {"ACCOUNT", 'C', 4}, {"TIN", 'C', 4}, {"SUMMA", 'N', 6, 2}};
+
+struct FileState {
+  std::string bytes;
+  int64_t modified;
+  bool operator==(const FileState&) const = default;
+};
+
+struct CommandCase {
+  const char* command;
+  std::function<void()> arrange, run;
+  std::set<std::string> changes;  // names of the files the command is asked to change
+};
+
+class UntouchedTablesTest : public MainWindowTest {
+ protected:
+  // Every table and memo file of the test's folder, its times set back to
+  // a second after the epoch, so that any write shows.
+  std::map<std::string, FileState> Tables() const {
+    std::map<std::string, FileState> files;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.Path(""))) {
+      if (!entry.is_regular_file()) continue;
+      struct stat st {};
+      ::stat(entry.path().c_str(), &st);
+      files[entry.path().filename().string()] = {ReadFile(entry.path().string()),
+                                                 st.st_mtim.tv_sec * 1000000000LL + st.st_mtim.tv_nsec};
+    }
+    return files;
+  }
+  void AgeFiles() const {
+    const timespec old[2] = {{1, 0}, {1, 0}};
+    for (const auto& entry : std::filesystem::directory_iterator(dir.Path(""))) {
+      if (entry.is_regular_file()) ::utimensat(AT_FDCWD, entry.path().c_str(), old, 0);
+    }
+  }
+
+  // The people table with a header count of 0, which no reading command may
+  // put right, beside the payment table and a second people table.
+  void WriteTables() {
+    TableLayout people{{{"NAME", 'C', 10}, {"SUM", 'N', 8, 2}, {"OK", 'L', 1}}, {}};
+    people.records = {Record(people.fields, {"Ann", "   12.50", "T"}), Record(people.fields, {"Bob", "    0.00", "F"}, true),
+                      Record(people.fields, {"Carol", "    4.00", "T"})};
+    people.headerRecordCount = 0;
+    testsupport::WriteFile(dir.Path("people.dbf"), TableBytes(people));
+    testsupport::WriteFile(dir.Path("pay.dbf"),
+                           TableBytes(TableLayout{kPay, {Record(kPay, {"Ann", "1", "2", "5"})}}));
+    WritePeople("other.dbf");
+  }
+
+  void Sort(const std::string& output) {
+    form->Sortedfile1->trigger();
+    form->Panel3->StringGrid2->SetCell(1, 1, "NAME"), form->Panel3->StringGrid2->SetCell(1, 2, "1");
+    form->Panel3->StringGrid2->SetSelectedCell(1, 3);
+    form->Panel3->Edit5->setText(QString::fromStdString(dir.Path(output)));
+    form->Panel3->Button1->click();
+  }
+  void Report() {
+    form->ToolButton3->trigger();
+    form->Panel4->StringGrid3->onClick();
+    ui::StringGrid& columns = *form->Panel4->StringGrid3;
+    for (int row = 1; row < columns.RowCount(); ++row) columns.SetCell(row, 2, "NAME"), columns.SetCell(row, 3, "10");
+    form->Panel4->Button8->click();
+  }
+  void Export() {
+    form->ToolButton5->trigger();
+    form->Panel5->Button3->click();
+  }
+  void SaveCsv() {
+    dialogs.saveAnswers.push_back(ui::FileChoice{dir.Path("out.csv"), 1});
+    form->SaveasCSV1->trigger();
+  }
+};
+
+TEST_F(UntouchedTablesTest, EveryCommandLeavesTheTablesItDoesNotChangeAsTheyWere) {
+  const auto answer = [this](std::optional<std::string> text) { dialogs.textAnswers.push_back(std::move(text)); };
+  const CommandCase cases[] = {
+      {"open", [] {}, [] {}, {}},
+      {"reload", [] {}, [this] { form->Reload1->trigger(); }, {}},
+      {"go to record", [&] { answer("2"); }, [this] { form->GoTo1->trigger(); }, {}},
+      {"column sum", [this] { form->Edit4->setText("SUM"); }, [this] { form->Button4->click(); }, {}},
+      {"zero sums of a text field refused", [this] { form->Edit4->setText("NAME"); }, [this] { form->Button5->click(); }, {}},
+      {"code page switch", [] {}, [this] { form->cbCheckBox1->click(), form->cbCheckBox1->click(); }, {}},
+      {"edit mode on and off", [] {}, [this] { form->N5->trigger(), form->N6->trigger(); }, {}},
+      {"export", [] {}, [this] { Export(); }, {}},
+      {"report", [] {}, [this] { Report(); }, {"people.txt"}},
+      {"CSV out", [] {}, [this] { SaveCsv(); }, {"out.csv"}},
+      {"Save as", [this] { dialogs.saveAnswers.push_back(ui::FileChoice{dir.Path("copy")}); },
+       [this] { form->Saveas1->trigger(); }, {"copy.dbf"}},
+      {"sorted copy", [] {}, [this] { Sort("sorted"); }, {"sorted.dbf"}},
+      {"sorted copy over another table", [] {}, [this] { Sort("other.dbf"); }, {"other.dbf"}},
+      {"range into a new table",
+       [this] { form->Edit1->setText("range"), form->Edit3->setText("1"), form->Edit2->setText("2"); },
+       [this] { form->Button2->click(); }, {"range.dbf"}},
+      {"structure copy", [this] { dialogs.WillOpen(dir.Path("empty.dbf")); },
+       [this] { form->CopyStructurefile1->trigger(); }, {"empty.dbf"}},
+      {"all records into another table",
+       [this] { form->N14->trigger(), dialogs.WillOpen(dir.Path("other.dbf")), dialogs.askAnswers.push_back(true); },
+       [this] { form->SeleRecForm->Button3->click(); }, {"other.dbf"}},
+      {"records of another table appended",
+       [this] { dialogs.WillOpen(dir.Path("other.dbf")), dialogs.askAnswers.push_back(true); },
+       [this] { form->N13->trigger(); }, {"people.dbf"}},
+      {"repair into a result",
+       [this] {
+         form->N10->trigger();
+         form->Panel6->Edit10->setText(QString::fromStdString(dir.Path("people.dbf")));
+         form->Panel6->Edit11->setText(QString::fromStdString(dir.Path("fixed.dbf")));
+       },
+       [this] { form->Panel6->Button10->click(); }, {"fixed.dbf"}},
+      {"new field refused", [] {}, [this] { form->Addnewfield1->trigger(); }, {}},
+      {"field deletion refused", [] {}, [this] { form->Deletedfield1->trigger(); }, {}},
+      {"undo with nothing kept", [] {}, [this] { form->Undo1->trigger(); }, {}},
+      {"copy to a spreadsheet refused", [] {}, [this] { form->N17->trigger(); }, {}},
+      {"raw view", [] {}, [this] { form->Openfileastext1->trigger(); }, {}},
+      {"payment list", [this] { OpenFromMenu(dir.Path("pay.dbf")); }, [this] { form->N16->trigger(); }, {}},
+  };
+  for (const CommandCase& c : cases) {
+    SCOPED_TRACE(c.command);
+    TearDown();
+    std::filesystem::remove_all(dir.Path(""));
+    std::filesystem::create_directories(dir.Path(""));
+    SetUp();
+    WriteTables();
+    OpenFromMenu(dir.Path("people.dbf"));
+    c.arrange();
+    AgeFiles();
+    auto before = Tables();
+
+    c.run();
+    form.reset();  // closing the window writes nothing either
+
+    auto after = Tables();
+    for (const std::string& name : c.changes) before.erase(name), after.erase(name);
+    EXPECT_EQ(after, before);
+  }
+}
+
+// A stopped purge, the command the false "changed by another program"
+// question came from, is in the sweep of stopped commands; here the export
+// and every reading command run on a table its user may not write.
+TEST_F(UntouchedTablesTest, ATableTheUserMayNotWriteIsReadByEveryReadingCommand) {
+  WriteTables();
+  for (const char* name : {"people.dbf", "pay.dbf"}) ASSERT_EQ(::chmod(dir.Path(name).c_str(), 0444), 0);
+  ASSERT_EQ(::chmod(dir.dir().c_str(), 0777), 0);
+  const auto before = Tables();
+  const int result = testsupport::RunAsOtherUser([&] {
+    OpenFromMenu(dir.Path("people.dbf"));
+    form->Edit4->setText("SUM");
+    form->Button4->click();
+    Export();
+    Report();
+    SaveCsv();
+    Sort("sorted.dbf");
+    OpenFromMenu(dir.Path("pay.dbf"));
+    form->N16->trigger();
+    for (const std::string& m : dialogs.messages) {
+      if (m.find("Ошибка") != std::string::npos || m.find("не удается") != std::string::npos) return 1;
+    }
+    return std::filesystem::exists(dir.Path("sorted.dbf")) && std::filesystem::exists(dir.Path("out.csv")) ? 0 : 2;
+  });
+  EXPECT_EQ(result, 0);
+  auto after = Tables();
+  EXPECT_EQ(after.at("people.dbf"), before.at("people.dbf"));
+  EXPECT_EQ(after.at("pay.dbf"), before.at("pay.dbf"));
+}
+
+}  // namespace
