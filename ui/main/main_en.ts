@@ -2,6 +2,43 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="ru_RU">
 <context>
+    <name>GridPaste</name>
+    <message>
+        <source>правее последнего поля</source>
+        <translation>right of the last field</translation>
+    </message>
+    <message>
+        <source>мемо-поле не правится в таблице</source>
+        <translation>a memo field is not edited in the table</translation>
+    </message>
+    <message>
+        <source>символа &quot;%1&quot; нет в кодировке %2</source>
+        <translation>code page %2 has no &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Не вставлено ячеек: %1 (их текст не изменён).</source>
+        <translation>Cells not pasted: %1 (their text is unchanged).</translation>
+    </message>
+    <message>
+        <source>строка %1, поле %2: %3</source>
+        <translation>row %1, field %2: %3</translation>
+    </message>
+    <message>
+        <source>и ещё %1</source>
+        <translation>and %1 more</translation>
+    </message>
+    <message>
+        <source>Вставить строки</source>
+        <translation>Insert rows</translation>
+    </message>
+    <message>
+        <source>Вставляемый блок ниже последней строки на %1 строк.<byte value="xd"/>
+Добавить их в таблицу?</source>
+        <translation>The pasted block reaches %1 rows below the last row.<byte value="xd"/>
+Add them to the table?</translation>
+    </message>
+</context>
+<context>
     <name>IndexNotice</name>
     <message>
         <source>Индексные файлы</source>
@@ -447,6 +484,16 @@ The cell&apos;s text is unchanged.</translation>
         <source>Файлы *.dbf|*.dbf|Все файлы|*.*|Файлы EXCEL|*.xls|Как текстовый файл|*.*|</source>
         <translation>Files *.dbf|*.dbf|All files|*.*|EXCEL files|*.xls|As text file|*.*|</translation>
     </message>
+    <message>
+        <source>Вернуть</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>Поле %1, строка %2: %3.<byte value="xd"/>
+Текст ячейки не изменён.</source>
+        <translation>Field %1, row %2: %3.<byte value="xd"/>
+The cell&apos;s text is unchanged.</translation>
+    </message>
 </context>
 <context>
     <name>TGoToRecord</name>
@@ -461,6 +508,21 @@ The cell&apos;s text is unchanged.</translation>
     <message>
         <source>Нет записи с номером &quot;%1&quot;.</source>
         <translation>There is no record number &quot;%1&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>TGridStatus</name>
+    <message>
+        <source>Запись %1 из %2</source>
+        <translation>Record %1 of %2</translation>
+    </message>
+    <message>
+        <source>Отмечено: %1</source>
+        <translation>Marked: %1</translation>
+    </message>
+    <message>
+        <source>%1 (системная)</source>
+        <translation>%1 (system)</translation>
     </message>
 </context>
 <context>
@@ -878,6 +940,33 @@ Change this file?</translation>
     <message>
         <source>%1 записей.</source>
         <translation>%1 records.</translation>
+    </message>
+</context>
+<context>
+    <name>TypedCellCheck</name>
+    <message>
+        <source>не число</source>
+        <translation>not a number</translation>
+    </message>
+    <message>
+        <source>не помещается в %1 знаков</source>
+        <translation>does not fit in %1 characters</translation>
+    </message>
+    <message>
+        <source>не дата ГГГГММДД</source>
+        <translation>not a date YYYYMMDD</translation>
+    </message>
+    <message>
+        <source>длиннее %1 знаков</source>
+        <translation>longer than %1 characters</translation>
+    </message>
+    <message>
+        <source>не логическое значение (T или F)</source>
+        <translation>not a logical value (T or F)</translation>
+    </message>
+    <message>
+        <source>поле типа %1 не правится в таблице</source>
+        <translation>a field of type %1 is not edited in the table</translation>
     </message>
 </context>
 </TS>

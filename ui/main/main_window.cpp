@@ -8,6 +8,7 @@
 #include "qt_translations.h"
 #include "find_dialog.h"
 #include "go_to_record.h"
+#include "grid_status.h"
 #include "radio_group.h"
 #include "record_copy.h"
 #include "new_field_panel.h"
@@ -75,6 +76,7 @@ TForm2::TForm2(MainWindowLinks links, QWidget* parent) : QMainWindow(parent), li
   BuildKeys();
   unsavedEdits_ = std::make_unique<TUnsavedEdits>(*context_, [this] { RecordEditing->ToolButton4Click(); });
   tableUndo_ = std::make_unique<TTableUndo>(*context_, VersionsFolder());
+  gridStatus_ = std::make_unique<TGridStatus>(*context_, *statusBar());
   RouteCommands();
   // A message, file or font dialog holds the activation only while it is
   // answered; getting it back from one is not a new activation of the window
@@ -148,7 +150,8 @@ void TForm2::RouteCommands() {
   Hook(FindNext1, [this] { FindDialog->FindNext(); });               // "Найти далее"
   Hook(FindPrevious1, [this] { FindDialog->FindPrevious(); });       // "Найти назад"
   Hook(GoTo1, [this] { GoToRecord->GoToClick(); });                  // "Перейти к записи"
-  Hook(Undo1, [this] { tableUndo_->Undo1Click(); });                        // "Отменить"
+  Hook(Undo1, &TForm2::UndoClick);                                   // "Отменить"
+  Hook(Redo1, [this] { RecordEditing->RedoGridEdit(); });            // "Вернуть"
 }
 
 void TForm2::EmptyTransferBuffer() {

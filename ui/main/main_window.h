@@ -46,6 +46,7 @@ class RememberedSettings;
 class QMenu;
 class TTableUndo;
 class TUnsavedEdits;
+class TGridStatus;
 namespace dbf {
 class Dbf2_lib;
 }
@@ -94,6 +95,11 @@ class TForm2 : public QMainWindow {
   void cbCheckBox1Click();
   void N4Click();
   void ToolButton9Click();
+  // Column widths the user dragged are kept for the table.
+  void RememberColumnWidths();
+  // Ctrl+Z: the last grid edit, else (once unsaved edits are settled) the
+  // table's last kept version.
+  void UndoClick();
 
   // Task panels shown by commands whose work comes with the panel's contents.
   void ToolButton3Click();
@@ -125,7 +131,8 @@ class TForm2 : public QMainWindow {
   QAction *Reload1, *Find1, *FindNext1, *FindPrevious1, *GoTo1;
   QMenu *FilesMenu, *SearchMenu;
   std::vector<QAction*> RecentTables1;  // the recent tables at the end of FilesMenu
-  QAction* Undo1;  // "Отменить"
+  QAction* Undo1;  // "Отменить": the last grid edit, else the table's last kept version
+  QAction* Redo1;  // "Вернуть": the grid edit undone last
   QWidget* Panel2;
   QLabel* Label5;
   QLabel* StaticText2;
@@ -229,5 +236,6 @@ class TForm2 : public QMainWindow {
   QAction* recentSeparator_ = nullptr;
   std::unique_ptr<TUnsavedEdits> unsavedEdits_;
   std::unique_ptr<TTableUndo> tableUndo_;
+  std::unique_ptr<TGridStatus> gridStatus_;
   bool leftForDialog_ = false;  // the window active last before this one was a modal dialog
 };

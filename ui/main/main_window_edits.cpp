@@ -2,6 +2,8 @@
 // commands ask about the edits before they run, and where versions are kept.
 #include "main_window.h"
 
+#include "record_editing.h"
+#include "table_undo.h"
 #include "unsaved_edits.h"
 
 #include <QAction>
@@ -14,12 +16,12 @@
 #include <utility>
 
 // The deletion commands, zero removal and the copy from another table fill
-// the grid again from the changed file; undo too. Exit and Close end the
-// program. (Opening asks once a file is chosen, the window's close in
-// closeEvent.)
+// the grid again from the changed file. Exit and Close end the program.
+// (Opening asks once a file is chosen, the window's close in closeEvent,
+// undo once no grid edit is left.)
 bool TForm2::DropsEdits(QObject* control) const {
-  const std::initializer_list<const QObject*> commands{ToolButton8, ToolButton2, Deleterecord1, N12,    Button5,
-                                                       N13,         Undo1,       Reload1,       N2,     bbClose};
+  const std::initializer_list<const QObject*> commands{ToolButton8, ToolButton2, Deleterecord1, N12,   Button5,
+                                                       N13,         Reload1,     N2,            bbClose};
   return std::find(commands.begin(), commands.end(), control) != commands.end();
 }
 
@@ -28,6 +30,11 @@ std::function<void()> TForm2::EditsFirst(QObject* control, std::function<void()>
     if (DropsEdits(control) && !unsavedEdits_->Settled()) return;
     handler();
   };
+}
+
+void TForm2::UndoClick() {
+  if (RecordEditing->UndoGridEdit() || !unsavedEdits_->Settled()) return;
+  tableUndo_->Undo1Click();
 }
 
 std::string TForm2::VersionsFolder() const {

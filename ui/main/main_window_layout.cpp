@@ -70,6 +70,8 @@ void TForm2::BuildMenus() {
   Saveas1 = Item(files, "Save as :");
   Undo1 = Item(files, ui::Tr("TForm2", "Отменить"));
   Undo1->setShortcut(QKeySequence::Undo);
+  Redo1 = Item(files, ui::Tr("TForm2", "Вернуть"));
+  Redo1->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
   Deleterecord1 = Item(files, "Delete record");
   Sortedfile1 = Item(files, "Sorted file");
   SavetoMSEXCEL1 = Item(files, "Save to MS EXCEL");
@@ -188,6 +190,15 @@ void TForm2::BuildGridArea() {
     QMetaObject::invokeMethod(this, links_.guard.Guarded([this, message] { links_.dialogs.Message(message); }),
                               Qt::QueuedConnection);
   };
+  StringGrid1->onTypedRefused = [this](int row, int col, const QString& reason) {
+    const std::string message = dbf::FillText(
+        dbf::Tr("TForm2", "Поле %1, строка %2: %3.\r\nТекст ячейки не изменён."),
+        {ui::DecodeCell(StringGrid1->Cell(0, col), StringGrid1->Page()).trimmed().toStdString(), std::to_string(row),
+         reason.toStdString()});
+    QMetaObject::invokeMethod(this, links_.guard.Guarded([this, message] { links_.dialogs.Message(message); }),
+                              Qt::QueuedConnection);
+  };
+  StringGrid1->onColWidthDragged = [this](int, int) { links_.guard.Run([this] { RememberColumnWidths(); }); };
   StringGrid1->hide();
   fill->addWidget(StringGrid1);
   // The area takes the room the strips leave, with or without a table shown.

@@ -60,9 +60,14 @@ OpenTable::OpenTable(ui::StringGrid& grid, QProgressBar* progress, QLabel& pathS
 // The grid may outlive the table: it must no longer ask for memo cells.
 OpenTable::~OpenTable() { grid_.PresentCells({}, {}); }
 
+// A memo column shows the first line of a text, as wide as the widest
+// character field.
 void OpenTable::FitColumns() {
   std::vector<int> lengths;
-  for (const FieldLayout& field : layout_.fields) lengths.push_back(field.length);
+  int col = 1;
+  for (const FieldLayout& field : layout_.fields) {
+    lengths.push_back(memos_ && memos_->IsMemoColumn(col++) ? kWidestColumn : field.length);
+  }
   FitRecordColumns(grid_, lengths);
 }
 
@@ -79,7 +84,7 @@ std::optional<OpenTable::Counts> OpenTable::Load(ui::Stop stop) {
   Layout layout{db.DbfHeaderSize(kSlot), length, {}};
   for (const dbf::FieldNode* f = db.DbfFields(kSlot); f; f = f->next) {
     header.push_back(f->Name());
-    fields.push_back({f->offset, f->length});
+    fields.push_back({f->offset, f->length, f->type, f->decimals});
     memoFields.push_back({f->type, f->offset, f->length});
     layout.fields.push_back({f->type, f->offset, f->length, f->decimals});
   }
@@ -110,6 +115,11 @@ std::optional<OpenTable::Counts> OpenTable::Load(ui::Stop stop) {
                                            [this](const std::string& note) {
                                              if (memoNote_) memoNote_->setText(QString::fromStdString(note));
                                            });
+  // Read again, the table keeps the column widths it is shown with.
+  std::vector<int> widths;
+  if (hasRows_ && rowsPath_ == TablePath && layout_.fields.size() == layout.fields.size()) {
+    for (int col = 0; col < grid_.ColCount(); ++col) widths.push_back(grid_.ColWidth(col));
+  }
   ui::StringGrid::BatchUpdate batch(grid_);
   grid_.Clear();
   memos_ = std::move(memos);
@@ -122,6 +132,7 @@ std::optional<OpenTable::Counts> OpenTable::Load(ui::Stop stop) {
   layout_ = std::move(layout);
   found_ = found;
   FitColumns();
+  for (size_t col = 0; col < widths.size(); ++col) grid_.SetColWidth(static_cast<int>(col), widths[col]);
   return counts;
 }
 

@@ -14,6 +14,8 @@
 #include "safe_write.h"
 #include "string_grid.h"
 #include "table_checks.h"
+#include "typed_cell_check.h"
+#include "grid_paste.h"
 
 #include <QAction>
 #include <QString>
@@ -49,6 +51,33 @@ void CopyTableHeader(const std::string& table, const std::string& file) {
 }  // namespace
 
 TRecordEditing::TRecordEditing(const TableContext& context) : context_(context) {
+  context_.grid.checkTyped = [this](int, int col, const std::string& bytes) -> std::optional<QString> {
+    const RecordStore* rows = context_.table.Rows();
+    if (!rows || col < 1) return std::nullopt;
+    return TypedCellRefusal(rows->FieldAt(col), bytes);
+  };
+  context_.grid.onPaste = [this](const QString& text) {
+    context_.guard.Run([this, &text] { PasteBlock(context_, text); });
+  };
+}
+
+bool TRecordEditing::UndoGridEdit() { return StepThroughHistory(true); }
+
+bool TRecordEditing::RedoGridEdit() { return StepThroughHistory(false); }
+
+// The cursor goes to the cell the step changed.
+bool TRecordEditing::StepThroughHistory(bool back) {
+  RecordStore* rows = context_.table.Rows();
+  if (!rows) return false;
+  ui::StringGrid& grid = context_.grid;
+  grid.CommitEdit();
+  const std::optional<RecordStore::Place> place = back ? rows->Undo() : rows->Redo();
+  if (!place) return false;
+  const int col = place->column >= 1 ? place->column : grid.Col();
+  grid.StoreChanged();
+  grid.SetSelectedCell(std::min(place->row, grid.RowCount() - 1), col);
+  grid.setFocus();
+  return true;
 }
 
 void TRecordEditing::N5Click() {
@@ -94,10 +123,21 @@ void TRecordEditing::ToolButton4Click() {
     CopyTableHeader(table, file);
     RewriteTable(file);
   };
+  const bool edited = context_.table.Rows()->HasEdits();
   ui::ReplaceFileContents(table, rewrite);
   // A new file took the table's place: the rows now come from that one.
   context_.table.RowsSavedTo(table);
+  // The rows are shown as stored, numbered as the records now are.
+  if (edited) RefillKeepingPlace();
   context_.dialogs.Message(dbf::Tr("TRecordEditing", "Сохранение выполнено!"));
+}
+
+void TRecordEditing::RefillKeepingPlace() {
+  ui::StringGrid& grid = context_.grid;
+  const int row = grid.Row();
+  const int col = grid.Col();
+  context_.table.Refill();
+  grid.SetSelectedCell(std::min(row, grid.RowCount() - 1), col);
 }
 
 void TRecordEditing::RewriteTable(const std::string& file) {

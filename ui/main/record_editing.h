@@ -29,6 +29,10 @@ class TRecordEditing {
   // Appends grid row `row` as a new record of the table open in slot 2.
   void WriteGridRow(dbf::Dbf2_lib& db, int row);
 
+  // False when no grid edit is left to undo (or to redo).
+  bool UndoGridEdit();
+  bool RedoGridEdit();
+
  private:
   // Inserts an empty row at `row`; column 0 keeps its texts at their rows.
   void InsertEmptyRow(int row);
@@ -36,6 +40,10 @@ class TRecordEditing {
   void RewriteTable(const std::string& file);
   // Appends every data row to the table open in slot 2, showing progress.
   void WriteRows(dbf::Dbf2_lib& db);
+  // Reads the saved rows back, the cursor where it was.
+  void RefillKeepingPlace();
+  // Undoes (back) or redoes the next step of the grid's history.
+  bool StepThroughHistory(bool back);
 
   const TableContext context_;
 };

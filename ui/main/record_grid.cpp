@@ -1,6 +1,6 @@
 // The record grid: loading a table into StringGrid1, refilling it after a
-// command changed the file, the row-count text, the code-page switch and the
-// grid font.
+// command changed the file, the row-count text, the code-page switch, the
+// grid font and the column widths kept for each table.
 #include "main_window.h"
 
 #include "code_page.h"
@@ -30,6 +30,16 @@ void TForm2::LoadGrid() {
   }
   ApplyCodePage();
   if (chosen) table_->SetPage(*chosen);
+  const std::vector<int> widths =
+      settings_->ColumnWidthsOf(table_->TablePath, static_cast<size_t>(StringGrid1->ColCount()));
+  for (size_t col = 0; col < widths.size(); ++col) StringGrid1->SetColWidth(static_cast<int>(col), widths[col]);
+}
+
+void TForm2::RememberColumnWidths() {
+  if (!table_->Rows()) return;
+  std::vector<int> widths;
+  for (int col = 0; col < StringGrid1->ColCount(); ++col) widths.push_back(StringGrid1->ColWidth(col));
+  settings_->SetColumnWidthsOf(table_->TablePath, widths);
 }
 
 // Checked draws the DOS code page, unchecked the Windows one: the table's

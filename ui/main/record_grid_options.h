@@ -1,14 +1,12 @@
-// The two option sets of the record grid: viewing (whole rows selected, no
-// editing) and editing (single cells, the cell editor always open).
+// The two option sets of the record grid: viewing (no editing) and editing
+// (a cell's editor opens on a double-click, F2, Enter or a typed character).
+// Both select blocks of cells.
 #pragma once
 
 #include "grid_options.h"
 
 constexpr ui::GridOptions kRecordGridViewing =
     ui::GridOption::FixedVertLine | ui::GridOption::FixedHorzLine | ui::GridOption::VertLine |
-    ui::GridOption::HorzLine | ui::GridOption::ColSizing | ui::GridOption::Tabs | ui::GridOption::RowSelect;
+    ui::GridOption::HorzLine | ui::GridOption::ColSizing | ui::GridOption::Tabs | ui::GridOption::RangeSelect;
 
-constexpr ui::GridOptions kRecordGridEditing =
-    ui::GridOption::FixedVertLine | ui::GridOption::FixedHorzLine | ui::GridOption::VertLine |
-    ui::GridOption::HorzLine | ui::GridOption::ColSizing | ui::GridOption::Editing | ui::GridOption::Tabs |
-    ui::GridOption::AlwaysShowEditor;
+constexpr ui::GridOptions kRecordGridEditing = kRecordGridViewing | ui::GridOption::Editing;

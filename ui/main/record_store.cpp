@@ -4,6 +4,7 @@
 #include "dbf_field_text.h"
 #include "int_text.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <utility>
 
@@ -48,10 +49,14 @@ void RecordStore::Resize(int rows, int columns) {
     marks_.clear();
     otherMarks_.clear();
     overlays_.clear();
+    ForgetHistory();
     return;
   }
   if (columns != columns_) throw std::logic_error("the record grid's columns are the table's fields");
-  if (static_cast<size_t>(rows) != rows_.size()) ++edits_;
+  if (static_cast<size_t>(rows) != rows_.size()) {
+    ++edits_;
+    ForgetHistory();
+  }
   rows_.resize(static_cast<size_t>(rows), kNoRecord);
   marks_.resize(static_cast<size_t>(rows), kEmpty);
   std::erase_if(otherMarks_, [rows](const auto& mark) { return mark.first >= rows; });
@@ -91,29 +96,69 @@ void RecordStore::SetCell(int row, int column, std::string_view bytes) {
     return;
   }
   if (column == 0) {
-    const Mark mark = MarkOf(row, bytes);
-    marks_[static_cast<size_t>(row)] = mark;
-    if (mark == kOther) {
-      otherMarks_[row] = bytes;
-    } else {
-      otherMarks_.erase(row);
-    }
+    const Mark before = static_cast<Mark>(marks_[static_cast<size_t>(row)]);
+    const Mark after = MarkOf(row, bytes);
+    const std::optional<std::string> otherBefore = OtherMark(row, before);
+    const std::optional<std::string> otherAfter = after == kOther ? std::optional<std::string>(bytes) : std::nullopt;
+    if (before == after && otherBefore == otherAfter) return;
+    SetMark(row, after, otherAfter);
+    Record({Change::kMark, before, after, row, 0}, edits_, otherBefore, otherAfter);
     return;
   }
   if (Cell(row, column) == bytes) return;
+  const uint64_t edits = edits_;
+  std::optional<std::string> before = TypedCell(row, column);
+  SetTyped(row, column, std::string(bytes));
+  Record({Change::kCell, 0, 0, row, column}, edits, std::move(before), std::string(bytes));
+}
+
+void RecordStore::SetMark(int row, Mark mark, const std::optional<std::string>& other) {
+  marks_[static_cast<size_t>(row)] = mark;
+  if (mark == kOther) {
+    otherMarks_[row] = *other;
+  } else {
+    otherMarks_.erase(row);
+  }
+}
+
+std::optional<std::string> RecordStore::OtherMark(int row, Mark mark) const {
+  if (mark != kOther) return std::nullopt;
+  return otherMarks_.at(row);
+}
+
+std::optional<std::string> RecordStore::TypedCell(int row, int column) const {
+  const Overlay* overlay = OverlayOf(row);
+  return overlay ? overlay->cells[static_cast<size_t>(column)] : std::nullopt;
+}
+
+// A row whose record no typed cell hides any more shows its record again.
+void RecordStore::SetTyped(int row, int column, std::optional<std::string> typed) {
   uint32_t& id = rows_[static_cast<size_t>(row)];
+  if (!typed && (id == kNoRecord || id < count_)) return;
   if (id == kNoRecord || id < count_) {
     overlays_.push_back({id, std::vector<std::optional<std::string>>(static_cast<size_t>(columns_))});
     id = static_cast<uint32_t>(count_ + static_cast<int64_t>(overlays_.size()) - 1);
   }
-  overlays_[id - static_cast<size_t>(count_)].cells[static_cast<size_t>(column)] = std::string(bytes);
+  Overlay& overlay = overlays_[id - static_cast<size_t>(count_)];
+  overlay.cells[static_cast<size_t>(column)] = std::move(typed);
   ++edits_;
+  if (overlay.record != kNoRecord &&
+      std::none_of(overlay.cells.begin(), overlay.cells.end(), [](const auto& cell) { return cell.has_value(); })) {
+    id = overlay.record;
+  }
 }
 
 void RecordStore::InsertRow(int row) {
   if (row < 1 || row > RowCount()) return;
   rows_.insert(rows_.begin() + row, kNoRecord);
   marks_.push_back(kEmpty);
+  Record({Change::kInsert, 0, 0, row, -1}, edits_++);
+}
+
+void RecordStore::RemoveInsertedRow(int row) {
+  rows_.erase(rows_.begin() + row);
+  marks_.pop_back();
+  otherMarks_.erase(static_cast<int>(marks_.size()));
   ++edits_;
 }
 
@@ -171,6 +216,15 @@ bool RecordStore::MarkedDeleted(int row, size_t limit) const {
     default:
       return false;
   }
+}
+
+int64_t RecordStore::MarkedCount(size_t limit) const {
+  int64_t marked = 0;
+  for (int row = 1; row < RowCount(); ++row) {
+    const uint8_t mark = marks_[static_cast<size_t>(row)];
+    if (mark == kAlignedDeleted || mark == kPlainDeleted || (mark == kOther && MarkedDeleted(row, limit))) ++marked;
+  }
+  return marked;
 }
 
 void RecordStore::SetHeader(std::vector<std::string> header) {

@@ -11,6 +11,13 @@
 // Column 0 (the record number and the deletion mark) belongs to the row's
 // position, not to the row: inserting a row moves the cells of the fields
 // down and leaves column 0 where it stands.
+//
+// The store keeps the history of those changes until the rows are saved:
+// every typed cell, mark and inserted row is recorded, the changes of one
+// group (a batch of the grid) as one step, any other change as a step of
+// its own. Undo takes the last step back, Redo does it again; a new change
+// forgets the steps undone. Taking a typed cell back gives the row its
+// record's bytes again, so Save writes them as they were read.
 #pragma once
 
 #include "cell_store.h"
@@ -27,6 +34,8 @@ class RecordStore final : public ui::CellStore {
   struct Field {
     uint32_t offset = 1;  // 1 = the first byte after the deletion flag
     uint16_t length = 0;
+    char type = 'C';
+    uint8_t decimals = 0;
   };
 
   // A grid of one header row (`header`: column 0's title, then each field's
@@ -68,10 +77,29 @@ class RecordStore final : public ui::CellStore {
   // away, since the rows were read or last saved. Column 0 (marks) is no
   // edit: the deletion commands act on it.
   bool HasEdits() const { return edits_ != savedEdits_; }
-  // The rows as they stand are now what the file holds.
-  void EditsSaved() { savedEdits_ = edits_; }
+  // The rows as they stand are now what the file holds; the history is
+  // forgotten.
+  void EditsSaved();
   // Replaces the header's field names (the layout stays).
   void SetHeader(std::vector<std::string> header);
+  // The field shown in `column` (1 = the first field).
+  const Field& FieldAt(int column) const { return fields_[static_cast<size_t>(column) - 1]; }
+  // The data rows whose column 0 carries the deletion mark (as MarkedDeleted).
+  int64_t MarkedCount(size_t limit) const;
+
+  // The edit history.
+  void BeginGroup() override;
+  void EndGroup() override;
+  bool CanUndo() const { return !done_.empty(); }
+  bool CanRedo() const { return !undone_.empty(); }
+  // A cell the step touched first (column -1 for an inserted row), to show
+  // where the change was; nothing when there was no step.
+  struct Place {
+    int row;
+    int column;
+  };
+  std::optional<Place> Undo();
+  std::optional<Place> Redo();
 
  private:
   static constexpr uint32_t kNoRecord = UINT32_MAX;
@@ -86,6 +114,36 @@ class RecordStore final : public ui::CellStore {
   const Overlay* OverlayOf(int row) const;
   std::string MarkText(int row, Mark mark) const;
   Mark MarkOf(int row, std::string_view text) const;
+  void SetMark(int row, Mark mark, const std::optional<std::string>& other);
+  std::optional<std::string> OtherMark(int row, Mark mark) const;
+  // A typed cell's text, nothing where the cell shows its record's bytes.
+  std::optional<std::string> TypedCell(int row, int column) const;
+  void SetTyped(int row, int column, std::optional<std::string> typed);
+  // Takes back InsertRow(row): column 0 keeps its texts at their rows.
+  void RemoveInsertedRow(int row);
+
+  // One recorded change: a field's cell (texts: before, after, nothing for
+  // a cell showing its record), a mark (texts only for other marks) or an
+  // inserted row.
+  struct Change {
+    enum Kind : uint8_t { kCell, kMark, kInsert };
+    Kind kind;
+    uint8_t markBefore = 0;
+    uint8_t markAfter = 0;
+    int row = 0;
+    int column = 0;
+    uint32_t text = 0;  // index of the texts before and after in the step
+  };
+  struct Step {
+    std::vector<Change> changes;
+    std::vector<std::optional<std::string>> texts;
+    uint64_t editsBefore = 0;
+    uint64_t editsAfter = 0;
+  };
+  void Record(Change change, uint64_t editsBefore, std::optional<std::string> before = {},
+              std::optional<std::string> after = {});
+  void Apply(const Change& change, const Step& step, bool forward);
+  void ForgetHistory();
 
   std::vector<std::string> header_;
   std::vector<Field> fields_;
@@ -102,4 +160,9 @@ class RecordStore final : public ui::CellStore {
   mutable std::string scratch_;  // a cell built for the caller
   uint64_t edits_ = 0;
   uint64_t savedEdits_ = 0;
+  std::vector<Step> done_;
+  std::vector<Step> undone_;
+  std::optional<Step> open_;  // the step of the group being made
+  int groupDepth_ = 0;
+  bool replaying_ = false;  // changes made by Undo and Redo are not recorded
 };

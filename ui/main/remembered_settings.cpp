@@ -13,10 +13,15 @@ constexpr char kRecentKey[] = "recentTables";
 constexpr char kPagesKey[] = "tablePages";
 constexpr char kFontKey[] = "gridFont";
 constexpr char kGeometryKey[] = "windowGeometry";
+constexpr char kWidthsKey[] = "tableColumnWidths";
+// Column widths kept are taken within these bounds.
+constexpr int kNarrowest = 1;
+constexpr int kWidest = 4000;
 
-struct PathPage {
+// What is kept for one table: its absolute path and a text.
+struct PathValue {
   std::string path;
-  QString page;
+  QString value;
 };
 
 // Tables are known by their absolute path, however they were named.
@@ -45,24 +50,42 @@ std::optional<ui::CodePage> PageOfKey(const QString& key) {
   return std::nullopt;
 }
 
-std::vector<PathPage> ReadPages(QSettings& settings) {
-  std::vector<PathPage> pages;
-  const int count = settings.beginReadArray(kPagesKey);
+// The array `key` of per-table entries, each a path and a `name` value.
+std::vector<PathValue> ReadPerTable(QSettings& settings, const char* key, const char* name) {
+  std::vector<PathValue> entries;
+  const int count = settings.beginReadArray(key);
   for (int i = 0; i < count; ++i) {
     settings.setArrayIndex(i);
-    pages.push_back({Text(settings.value("path")), settings.value("page").toString()});
+    entries.push_back({Text(settings.value("path")), settings.value(name).toString()});
   }
   settings.endArray();
-  return pages;
+  return entries;
 }
 
-void WritePages(QSettings& settings, const std::vector<PathPage>& pages) {
-  settings.remove(kPagesKey);
-  settings.beginWriteArray(kPagesKey, static_cast<int>(pages.size()));
-  for (size_t i = 0; i < pages.size(); ++i) {
+std::optional<QString> ValueOf(const char* key, const char* name, const std::string& table) {
+  const std::string path = Absolute(table);
+  QSettings settings;
+  for (const PathValue& entry : ReadPerTable(settings, key, name)) {
+    if (entry.path == path) return entry.value;
+  }
+  return std::nullopt;
+}
+
+// Puts the table's entry first, keeping the latest `limit` entries.
+void SetValueOf(const char* key, const char* name, const std::string& table, const QString& value,
+                size_t limit) {
+  const std::string path = Absolute(table);
+  QSettings settings;
+  std::vector<PathValue> entries = ReadPerTable(settings, key, name);
+  std::erase_if(entries, [&](const PathValue& entry) { return entry.path == path; });
+  entries.insert(entries.begin(), {path, value});
+  if (entries.size() > limit) entries.resize(limit);
+  settings.remove(key);
+  settings.beginWriteArray(key, static_cast<int>(entries.size()));
+  for (size_t i = 0; i < entries.size(); ++i) {
     settings.setArrayIndex(static_cast<int>(i));
-    settings.setValue("path", Bytes(pages[i].path));
-    settings.setValue("page", pages[i].page);
+    settings.setValue("path", Bytes(entries[i].path));
+    settings.setValue(name, entries[i].value);
   }
   settings.endArray();
 }
@@ -108,22 +131,31 @@ void RememberedSettings::RemoveRecentTable(const std::string& path) {
 }
 
 std::optional<ui::CodePage> RememberedSettings::PageOf(const std::string& table) const {
-  const std::string path = Absolute(table);
-  QSettings settings;
-  for (const PathPage& entry : ReadPages(settings)) {
-    if (entry.path == path) return PageOfKey(entry.page);
-  }
-  return std::nullopt;
+  const std::optional<QString> key = ValueOf(kPagesKey, "page", table);
+  return key ? PageOfKey(*key) : std::nullopt;
 }
 
 void RememberedSettings::SetPageOf(const std::string& table, ui::CodePage page) {
-  const std::string path = Absolute(table);
-  QSettings settings;
-  std::vector<PathPage> pages = ReadPages(settings);
-  std::erase_if(pages, [&](const PathPage& entry) { return entry.path == path; });
-  pages.insert(pages.begin(), {path, KeyOf(page)});
-  if (pages.size() > kRememberedPages) pages.resize(kRememberedPages);
-  WritePages(settings, pages);
+  SetValueOf(kPagesKey, "page", table, KeyOf(page), kRememberedPages);
+}
+
+std::vector<int> RememberedSettings::ColumnWidthsOf(const std::string& table, size_t columns) const {
+  std::vector<int> widths;
+  const QStringList kept = ValueOf(kWidthsKey, "widths", table).value_or(QString()).split(QLatin1Char(','));
+  if (static_cast<size_t>(kept.size()) != columns) return {};
+  for (const QString& text : kept) {
+    bool number = false;
+    const int width = text.toInt(&number);
+    if (!number) return {};
+    widths.push_back(std::clamp(width, kNarrowest, kWidest));
+  }
+  return widths;
+}
+
+void RememberedSettings::SetColumnWidthsOf(const std::string& table, const std::vector<int>& widths) {
+  QStringList texts;
+  for (const int width : widths) texts.push_back(QString::number(width));
+  SetValueOf(kWidthsKey, "widths", table, texts.join(QLatin1Char(',')), kRememberedPages);
 }
 
 std::optional<QFont> RememberedSettings::GridFont() const {

@@ -1,7 +1,7 @@
 // What the program keeps between runs, in the user's settings (QSettings
 // under the application's organization and name): the tables opened last,
-// the main window's geometry, the grid's font, and the code page the user
-// chose for each table. Paths are kept as their bytes, whatever encoding
+// the main window's geometry, the grid's font, and the code page and column
+// widths the user chose for each table. Paths are kept as their bytes, whatever encoding
 // the file system uses.
 #pragma once
 
@@ -29,6 +29,12 @@ class RememberedSettings {
   // latest kRememberedPages choices are kept.
   std::optional<ui::CodePage> PageOf(const std::string& path) const;
   void SetPageOf(const std::string& path, ui::CodePage page);
+
+  // The record grid's column widths the user set for the table at `path`
+  // (column 0 first), when `columns` of them were kept; else none. The
+  // latest kRememberedPages tables are kept.
+  std::vector<int> ColumnWidthsOf(const std::string& path, size_t columns) const;
+  void SetColumnWidthsOf(const std::string& path, const std::vector<int>& widths);
 
   std::optional<QFont> GridFont() const;
   void SetGridFont(const QFont& font);

@@ -41,6 +41,12 @@ class CellStore {
   // Inserts an empty row before `row` (row == RowCount() appends). The
   // default moves the cells of every later row down by one.
   virtual void InsertRow(int row);
+
+  // The changes between these belong together (a batch of the grid); a
+  // store that keeps an edit history makes them one step. Nested pairs count
+  // as the outermost one. The default does nothing.
+  virtual void BeginGroup() {}
+  virtual void EndGroup() {}
 };
 
 }  // namespace ui

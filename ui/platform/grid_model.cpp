@@ -151,6 +151,10 @@ bool GridModel::setData(const QModelIndex& index, const QVariant& value, int rol
     return false;
   }
   const std::string& bytes = *encoded;
+  if (const std::optional<QString> reason = checkTyped ? checkTyped(gridRow, gridCol, bytes) : std::nullopt) {
+    if (onTypedRefused) onTypedRefused(gridRow, gridCol, *reason);
+    return false;
+  }
   store_->SetCell(gridRow, gridCol, bytes);
   emit dataChanged(index, index);
   if (onEdited) onEdited(gridRow, gridCol, bytes);

@@ -14,6 +14,8 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 
 namespace ui {
 
@@ -56,6 +58,10 @@ class GridModel : public QAbstractTableModel {
   // Called when a person's text was not stored because the code page the
   // cells are drawn in has no byte for `character`.
   std::function<void(const QString& character)> onRefused;
+  // May refuse a person's text (as bytes of the code page) for a cell with
+  // a reason, which goes to onTypedRefused; the cell keeps its text.
+  std::function<std::optional<QString>(int gridRow, int gridCol, const std::string& bytes)> checkTyped;
+  std::function<void(int gridRow, int gridCol, const QString& reason)> onTypedRefused;
 
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;

@@ -16,6 +16,7 @@ enum class GridOption : unsigned {
   Tabs = 1u << 6,              // Tab moves between cells instead of leaving the grid
   AlwaysShowEditor = 1u << 7,  // with Editing: the editor opens as soon as a cell is entered
   RowSelect = 1u << 8,         // the whole row is selected
+  RangeSelect = 1u << 9,       // a block of cells can be selected and copied (Ctrl+C)
 };
 Q_DECLARE_FLAGS(GridOptions, GridOption)
 Q_DECLARE_OPERATORS_FOR_FLAGS(GridOptions)

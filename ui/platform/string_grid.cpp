@@ -3,16 +3,47 @@
 #include "grid_model.h"
 
 #include <QAbstractButton>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
+#include <QScopedValueRollback>
 #include <QStyleOptionHeader>
 #include <QStyledItemDelegate>
 
 #include <algorithm>
 
 namespace ui {
+
+namespace {
+
+constexpr int kDefaultColWidth = 64;
+constexpr int kDefaultRowHeight = 24;
+
+bool IsRedo(const QKeyEvent& event) {
+  return event.matches(QKeySequence::Redo) || event.keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Y);
+}
+
+// Ctrl+Z or Ctrl+Y in a line editor that has nothing to undo or redo.
+bool NothingToUndo(QObject* editor, const QKeyEvent& event) {
+  const auto* line = qobject_cast<const QLineEdit*>(editor);
+  if (!line) return false;
+  if (event.matches(QKeySequence::Undo)) return !line->isUndoAvailable();
+  return IsRedo(event) && !line->isRedoAvailable();
+}
+
+bool IsEnter(const QKeyEvent& event) { return event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter; }
+
+// A key that would change a cell's text: a printable character, Backspace
+// or Delete.
+bool IsTyping(const QKeyEvent& event) {
+  if (event.key() == Qt::Key_Backspace || event.key() == Qt::Key_Delete) return true;
+  return !event.text().isEmpty() && event.text().front().isPrint();
+}
+
+}  // namespace
 
 // Hands every keystroke of a cell editor to the grid's onKeyPress before the
 // editor's own handling (Enter, Escape, Tab) sees it.
@@ -32,6 +63,10 @@ class GridEditorDelegate : public QStyledItemDelegate {
     if (event->type() == QEvent::KeyPress && grid_->FilterKey(static_cast<QKeyEvent*>(event))) {
       return true;
     }
+    // Left unaccepted, the keystroke goes on to the window's shortcuts.
+    if (event->type() == QEvent::ShortcutOverride && NothingToUndo(watched, *static_cast<QKeyEvent*>(event))) {
+      return true;
+    }
     return QStyledItemDelegate::eventFilter(watched, event);
   }
 
@@ -39,19 +74,6 @@ class GridEditorDelegate : public QStyledItemDelegate {
   StringGrid* grid_;
 };
 
-namespace {
-
-constexpr int kDefaultColWidth = 64;
-constexpr int kDefaultRowHeight = 24;
-
-// A key that would change a cell's text: a printable character, Backspace
-// or Delete.
-bool IsTyping(const QKeyEvent& event) {
-  if (event.key() == Qt::Key_Backspace || event.key() == Qt::Key_Delete) return true;
-  return !event.text().isEmpty() && event.text().front().isPrint();
-}
-
-}  // namespace
 
 StringGrid::StringGrid(QWidget* parent) : QTableView(parent), model_(new GridModel(this)) {
   setModel(model_);
@@ -73,12 +95,19 @@ StringGrid::StringGrid(QWidget* parent) : QTableView(parent), model_(new GridMod
           [this](int section, int, int newSize) {
             const size_t col = static_cast<size_t>(section + model_->HeaderCols());
             if (col < colWidths_.size()) colWidths_[col] = newSize;
+            if (!applyingHeaders_ && onColWidthDragged) onColWidthDragged(static_cast<int>(col), newSize);
           });
   model_->onRefused = [this](const QString& character) {
     if (onTextRefused) onTextRefused(character);
   };
   model_->onEdited = [this](int row, int col, const std::string& bytes) {
     if (onSetEditText) onSetEditText(row, col, bytes);
+  };
+  model_->checkTyped = [this](int row, int col, const std::string& bytes) -> std::optional<QString> {
+    return checkTyped ? checkTyped(row, col, bytes) : std::nullopt;
+  };
+  model_->onTypedRefused = [this](int row, int col, const QString& reason) {
+    if (onTypedRefused) onTypedRefused(row, col, reason);
   };
   connect(this, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
     if (onDoubleClick) onDoubleClick(index.row() + model_->HeaderRows(), index.column() + model_->HeaderCols());
@@ -177,9 +206,11 @@ StringGrid::BatchUpdate::BatchUpdate(StringGrid& grid) : grid_(grid) {
     grid_.CloseOpenEditor();
     grid_.model_->BeginBatch();
   }
+  grid_.Store().BeginGroup();
 }
 
 StringGrid::BatchUpdate::~BatchUpdate() {
+  grid_.Store().EndGroup();
   if (--grid_.batchDepth_ == 0) {
     grid_.model_->EndBatch();
     grid_.colWidths_.resize(static_cast<size_t>(grid_.ColCount()), -1);
@@ -198,6 +229,8 @@ void StringGrid::SetOptions(GridOptions options) {
                                                ? QHeaderView::Interactive
                                                : QHeaderView::Fixed);
   setTabKeyNavigation(options.testFlag(GridOption::Tabs));
+  setSelectionMode(options.testFlag(GridOption::RangeSelect) ? QAbstractItemView::ContiguousSelection
+                                                             : QAbstractItemView::SingleSelection);
   setSelectionBehavior(options.testFlag(GridOption::RowSelect) ? QAbstractItemView::SelectRows
                                                                : QAbstractItemView::SelectItems);
   if (!editing) {
@@ -235,6 +268,27 @@ void StringGrid::SetSelectedCell(int row, int col) {
                                                 (options_.testFlag(GridOption::RowSelect)
                                                      ? QItemSelectionModel::Rows
                                                      : QItemSelectionModel::NoUpdate));
+}
+
+StringGrid::Block StringGrid::SelectedBlock() const {
+  Block block{Row(), Col(), Row(), Col()};
+  const QItemSelection selection = selectionModel()->selection();
+  if (selection.isEmpty()) return block;
+  const QItemSelectionRange& range = selection.first();
+  return {range.top() + model_->HeaderRows(), range.left() + model_->HeaderCols(),
+          range.bottom() + model_->HeaderRows(), range.right() + model_->HeaderCols()};
+}
+
+QString StringGrid::BlockText(const Block& block) const {
+  QStringList lines;
+  for (int row = block.top; row <= block.bottom; ++row) {
+    QStringList cells;
+    for (int col = block.left; col <= block.right; ++col) {
+      cells.push_back(model_->index(row - model_->HeaderRows(), col - model_->HeaderCols()).data().toString());
+    }
+    lines.push_back(cells.join(QLatin1Char('\t')));
+  }
+  return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
 int StringGrid::ColWidth(int col) const {
@@ -310,6 +364,19 @@ bool StringGrid::FilterKey(QKeyEvent* event) {
 
 void StringGrid::keyPressEvent(QKeyEvent* event) {
   if (FilterKey(event)) return;
+  if (options_.testFlag(GridOption::RangeSelect) && event->matches(QKeySequence::Copy)) {
+    QGuiApplication::clipboard()->setText(BlockText(SelectedBlock()));
+    return;
+  }
+  const bool editing = options_.testFlag(GridOption::Editing);
+  if (editing && onPaste && event->matches(QKeySequence::Paste)) {
+    onPaste(QGuiApplication::clipboard()->text());
+    return;
+  }
+  if (editing && IsEnter(*event) && state() != EditingState && currentIndex().isValid()) {
+    edit(currentIndex());
+    return;
+  }
   if (options_.testFlag(GridOption::Editing) && CellLocked(Row(), Col()) && IsTyping(*event)) {
     if (onLockedTyped) onLockedTyped(Row(), Col());
     return;
@@ -386,6 +453,7 @@ void StringGrid::Refresh() {
 
 void StringGrid::ApplyHeaders() {
   if (batchDepth_ > 0) return;
+  const QScopedValueRollback applying(applyingHeaders_, true);
   const int headerCols = model_->HeaderCols();
   horizontalHeader()->setVisible(model_->HeaderRows() > 0);
   verticalHeader()->setVisible(headerCols > 0);

@@ -29,6 +29,19 @@
 //  - onDoubleClick(row, col): a cell was double-clicked.
 //  - onLockedTyped(row, col): a person typed into a locked cell (see
 //    PresentCells) while the grid allows editing; nothing was stored.
+//  - checkTyped(row, col, bytes): may refuse a person's text for a cell
+//    before it is stored, giving the reason, which goes to onTypedRefused.
+//  - onPaste(text): Ctrl+V in the grid (not in a cell editor) with the
+//    clipboard's text, while the grid allows editing.
+//
+// With RangeSelect a block of cells is selected by a mouse drag, Shift with
+// the arrows or a click, Ctrl+A, or a click on a heading (its column or
+// row); Ctrl+C copies it as tab-separated lines of the text drawn. While
+// editing is allowed, a double-click, F2, Enter or a typed character opens
+// the cell's editor (unless AlwaysShowEditor keeps one open); Escape in it
+// gives the cell back its text. Ctrl+Z and Ctrl+Y (Ctrl+Shift+Z) in an
+// editor undo its typing, and once it has nothing left to undo or redo they
+// go on to the window's shortcuts.
 #pragma once
 
 #include "cell_store.h"
@@ -42,6 +55,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -88,7 +102,8 @@ class StringGrid : public QTableView {
   void CommitEdit() { CloseOpenEditor(); }
 
   // While a BatchUpdate lives, changes are not shown; the view is refreshed
-  // once when the outermost one ends. For filling many rows quickly.
+  // once when the outermost one ends. For filling many rows quickly. Its
+  // changes are one group of the store (CellStore::BeginGroup).
   class BatchUpdate {
    public:
     explicit BatchUpdate(StringGrid& grid);
@@ -108,6 +123,15 @@ class StringGrid : public QTableView {
   int Row() const;
   int Col() const;
   void SetSelectedCell(int row, int col);
+
+  // The selected block, grid coordinates, inclusive; the current cell when
+  // nothing is selected.
+  struct Block {
+    int top, left, bottom, right;
+  };
+  Block SelectedBlock() const;
+  // The block's text as drawn: a line per row, its cells between tabs.
+  QString BlockText(const Block& block) const;
 
   int ColWidth(int col) const;
   void SetColWidth(int col, int width);
@@ -130,6 +154,11 @@ class StringGrid : public QTableView {
   std::function<void(const QString& character)> onTextRefused;
   std::function<void(int row, int col)> onDoubleClick;
   std::function<void(int row, int col)> onLockedTyped;
+  std::function<std::optional<QString>(int row, int col, const std::string& bytes)> checkTyped;
+  std::function<void(int row, int col, const QString& reason)> onTypedRefused;
+  std::function<void(const QString& text)> onPaste;
+  // A person dragged a column's width (not the program's own resizing).
+  std::function<void(int col, int width)> onColWidthDragged;
 
   // The character code a key event stands for, 0 for keys without one.
   static int KeyCode(const QKeyEvent& event);
@@ -158,6 +187,7 @@ class StringGrid : public QTableView {
   QAbstractButton* corner_ = nullptr;  // the top-left corner of the headers
   int batchDepth_ = 0;
   bool revertingSelection_ = false;
+  bool applyingHeaders_ = false;
 };
 
 }  // namespace ui

@@ -39,6 +39,7 @@ class RecordEditingTest : public MainWindowTest {
     OpenFromMenu(path);
     form->StringGrid1->SetSelectedCell(1, 1);
     form->N5->trigger();
+    QTest::keyClick(form->StringGrid1, Qt::Key_F2);
     auto* editor = form->StringGrid1->findChild<QLineEdit*>();
     EXPECT_NE(editor, nullptr);
     if (editor) {

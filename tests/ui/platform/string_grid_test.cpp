@@ -1,11 +1,15 @@
 #include "string_grid.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 using ui::GridOption;
 using ui::StringGrid;
@@ -145,4 +149,33 @@ TEST_F(StringGridTest, SizesAndWidthsSurviveRefills) {
   grid.Clear();
   EXPECT_EQ(grid.RowCount(), 0);
   EXPECT_EQ(grid.ColCount(), 0);
+}
+
+// A block selected by Shift+arrows, a heading or Ctrl+A copies as the cells
+// are drawn (here in 866), converted to Unicode, tab-separated by rows.
+TEST_F(StringGridTest, ABlockIsCopiedAsTheTextDrawn) {
+  grid.SetCodePage(ui::CodePage::Dos866);
+  grid.SetOptions(GridOption::RangeSelect);
+  const struct {
+    const char* name;
+    std::function<void()> select;
+    const char* copied;
+  } cases[] = {
+      {"Shift+arrows",
+       [&] {
+         grid.SetSelectedCell(1, 1);
+         QTest::keyClick(&grid, Qt::Key_Right, Qt::ShiftModifier);
+         QTest::keyClick(&grid, Qt::Key_Down, Qt::ShiftModifier);
+       },
+       "Привет\t12.50\nabc\t\n"},
+      {"a heading", [&] { grid.selectColumn(1); }, "12.50\n\n"},
+      {"Ctrl+A", [&] { QTest::keyClick(&grid, Qt::Key_A, Qt::ControlModifier); }, "Привет\t12.50\nabc\t\n"},
+      {"the current cell", [&] { grid.SetSelectedCell(2, 1); }, "abc\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    c.select();
+    QTest::keyClick(&grid, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), c.copied);
+  }
 }
