@@ -123,18 +123,18 @@ TEST_F(MainWindowTest, APanelHoldingTypedInputIsClosedOnlyWhenThePersonAgrees) {
   for (const auto& input : inputs) {
     SCOPED_TRACE(input.what);
     dialogs.questions.clear();
+    const auto sortInputs = [&] {
+      return form->Panel3->Edit5->text().toStdString() + "|" + form->Panel3->StringGrid2->Cell(1, 1) + "|" +
+             form->Panel3->ComboBox1->currentText().toStdString();
+    };
     form->Sortedfile1->trigger();
     input.type();
-    const std::vector<std::string> typed = {form->Panel3->Edit5->text().toStdString(),
-                                            form->Panel3->StringGrid2->Cell(1, 1),
-                                            form->Panel3->ComboBox1->currentText().toStdString()};
+    const std::string typed = sortInputs();
     for (QAction* other : {form->N11, form->Sortedfile1}) {
       dialogs.askAnswers.push_back(false);
       other->trigger();
       EXPECT_EQ(ShownPanels(*form), std::vector<std::string>{"sort"});
-      EXPECT_EQ(typed, (std::vector<std::string>{form->Panel3->Edit5->text().toStdString(),
-                                                 form->Panel3->StringGrid2->Cell(1, 1),
-                                                 form->Panel3->ComboBox1->currentText().toStdString()}));
+      EXPECT_EQ(sortInputs(), typed);
     }
     dialogs.askAnswers.push_back(true);
     form->N11->trigger();
