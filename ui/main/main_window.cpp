@@ -12,6 +12,7 @@
 #include "record_copy.h"
 #include "new_field_panel.h"
 #include "record_editing.h"
+#include "record_view.h"
 #include "remembered_settings.h"
 #include "rename_panel.h"
 #include "repair_panel.h"
@@ -70,6 +71,7 @@ TForm2::TForm2(MainWindowLinks links, QWidget* parent) : QMainWindow(parent), li
   SeleRecForm = std::make_unique<TSeleRecForm>(*context_);
   FindDialog = new TFindDialog(*context_, this);
   GoToRecord = std::make_unique<TGoToRecord>(*context_);
+  RecordView = std::make_unique<TRecordView>(*context_, *GridFilter, *ViewCount);
   settings_ = std::make_unique<RememberedSettings>();
   BuildKeys();
   unsavedEdits_ = std::make_unique<TUnsavedEdits>(*context_, [this] { RecordEditing->ToolButton4Click(); });

@@ -11,6 +11,7 @@
 #include "repair_panel.h"
 #include "sort_panel.h"
 #include "export_panel.h"
+#include "filter_line.h"
 #include "report_panel.h"
 #include "structure_commands.h"
 
@@ -189,6 +190,8 @@ void TForm2::BuildGridArea() {
                               Qt::QueuedConnection);
   };
   StringGrid1->hide();
+  GridFilter = new FilterLine(*StringGrid1, GridArea);
+  fill->addWidget(GridFilter);
   fill->addWidget(StringGrid1);
   centralWidget()->layout()->addWidget(GridArea);
 }
@@ -230,6 +233,8 @@ void TForm2::BuildBottomPanel() {
   ProgressBar1->hide();
   state->addWidget(cbCheckBox1);
   state->addWidget(StaticText1);
+  ViewCount = new QLabel(Panel1);
+  state->addWidget(ViewCount);
   state->addWidget(ProgressBar1);
   row->addLayout(state, 2);
 

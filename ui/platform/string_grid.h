@@ -29,6 +29,14 @@
 //  - onDoubleClick(row, col): a cell was double-clicked.
 //  - onLockedTyped(row, col): a person typed into a locked cell (see
 //    PresentCells) while the grid allows editing; nothing was stored.
+//  - onHeadingClick(col): the heading of column `col` was clicked.
+//
+// View order: the data rows may be shown in another order than the store's,
+// some of them left out (SetViewRows) until the store is replaced or cleared. Rows and cells keep their grid
+// coordinates throughout: Row(), Cell(), SetCell() and SetSelectedCell()
+// speak of grid rows, so a command acts on the row a person sees. What is
+// counted on screen (a selection, a place) is a view row; GridRow() is the
+// one mapping from it to the grid row.
 #pragma once
 
 #include "cell_store.h"
@@ -78,8 +86,25 @@ class StringGrid : public QTableView {
   void SetCell(int row, int col, std::string_view bytes);
   // Replaces a whole row at once; cells past `cells` are emptied.
   void SetRow(int row, const std::vector<std::string_view>& cells);
-  // Inserts an empty row before `row` (RowCount() appends).
+  // Inserts an empty row before `row` (RowCount() appends). In a view
+  // order it shows where the row it went before shows.
   void InsertRow(int row);
+
+  // Shows the data rows in the order of `gridRows`, leaving out the others;
+  // the selected cell stays on its row while that is shown.
+  void SetViewRows(std::vector<int32_t> gridRows);
+  // Back to every row in the store's order.
+  void ClearViewRows();
+  bool ViewOrdered() const;
+  // Data rows shown.
+  int ShownRowCount() const;
+  // The grid row shown at view row `viewRow` (view rows are counted as grid
+  // rows are, the header rows first and unmoved), and back: -1 for a row the
+  // view leaves out.
+  int GridRow(int viewRow) const;
+  int ViewRow(int gridRow) const;
+  // The arrow of a sorted column in its heading; col < 0 shows none.
+  void ShowSortMark(int col, bool descending);
 
   // The current cell's text as a person sees it: while its editor is open,
   // the editor's text (as Windows 1251 bytes), otherwise the cell's bytes.
@@ -130,6 +155,7 @@ class StringGrid : public QTableView {
   std::function<void(const QString& character)> onTextRefused;
   std::function<void(int row, int col)> onDoubleClick;
   std::function<void(int row, int col)> onLockedTyped;
+  std::function<void(int col)> onHeadingClick;
 
   // The character code a key event stands for, 0 for keys without one.
   static int KeyCode(const QKeyEvent& event);
@@ -147,6 +173,11 @@ class StringGrid : public QTableView {
   void EditorCreated(QWidget* editor);
   void CloseOpenEditor();
   void Refresh();
+  // After the rows shown changed: the selected cell back on grid row `row`
+  // when that is shown, else on the first row shown.
+  void Reselect(int row, int col);
+  // A new store, or none: its rows show in their own order.
+  void DropView();
   void ApplyHeaders();
   void PaintCorner();
 
