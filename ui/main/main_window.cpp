@@ -88,7 +88,9 @@ TForm2::TForm2(MainWindowLinks links, QWidget* parent) : QMainWindow(parent), li
   RestoreRemembered();
 }
 
-TForm2::~TForm2() = default;
+// The view order goes first: taking the table down resets the grid, which it
+// would answer after the context it works with is gone.
+TForm2::~TForm2() { RecordView.reset(); }
 
 QString TForm2::Caption() {
   return QStringLiteral("View and correct file DBF :") + QStringLiteral("   ") +
