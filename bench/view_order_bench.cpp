@@ -20,6 +20,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <memory>
+#include <string>
 
 namespace {
 
@@ -61,6 +62,26 @@ size_t WalkCells(const RecordStore& rows) {
   return bytes;
 }
 
+// A timing against its reference: both per round and their ratio in the
+// table's counters, and the summary line.
+struct Measured {
+  const char* what;       // "sort NAME"
+  const char* ratioName;  // "x_engine_sort"
+  const char* ownName;
+  double own;  // seconds over all rounds
+  const char* referenceName;
+  double reference;
+};
+
+void Report(benchmark::State& state, const Measured& m) {
+  const double runs = static_cast<double>(state.iterations());
+  state.counters[std::string(m.ownName) + "_s"] = m.own / runs;
+  state.counters[std::string(m.referenceName) + "_s"] = m.reference / runs;
+  state.counters[m.ratioName] = m.own / m.reference;
+  std::printf("view_order_bench %s: %s=%.2f (%s %.3f s, %s %.3f s, target <= 2)\n", m.what, m.ratioName,
+              m.own / m.reference, m.ownName, m.own / runs, m.referenceName, m.reference / runs);
+}
+
 void BM_SortView(benchmark::State& state, int col, const char* field) {
   bench::MainWindowServices services;
   const std::unique_ptr<TForm2> window = Window(services);
@@ -75,12 +96,8 @@ void BM_SortView(benchmark::State& state, int col, const char* field) {
     form.RecordView->HeadingClicked(col);  // descending, then the file's order: untimed
     form.RecordView->HeadingClicked(col);
   }
-  const double runs = static_cast<double>(state.iterations());
-  state.counters["view_sort_s"] = view / runs;
-  state.counters["engine_sort_s"] = engine / runs;
-  state.counters["x_engine_sort"] = view / engine;
-  std::printf("view_order_bench sort %s: x_engine_sort=%.2f (view %.3f s, engine %.3f s, target <= 2)\n", field,
-              view / engine, view / runs, engine / runs);
+  const std::string what = std::string("sort ") + field;
+  Report(state, {what.c_str(), "x_engine_sort", "view_sort", view, "engine_sort", engine});
 }
 
 void BM_FilterView(benchmark::State& state, int col, const char* text) {
@@ -99,12 +116,8 @@ void BM_FilterView(benchmark::State& state, int col, const char* text) {
     form.GridFilter->SetText(col, {});
     form.RecordView->Apply();
   }
-  const double runs = static_cast<double>(state.iterations());
-  state.counters["filter_s"] = filter / runs;
-  state.counters["walk_s"] = walk / runs;
-  state.counters["x_walk"] = filter / walk;
-  std::printf("view_order_bench filter \"%s\": x_walk=%.2f (filter %.3f s, walk %.3f s, target <= 2)\n", text,
-              filter / walk, filter / runs, walk / runs);
+  const std::string what = std::string("filter \"") + text + "\"";
+  Report(state, {what.c_str(), "x_walk", "filter", filter, "walk", walk});
 }
 
 }  // namespace
