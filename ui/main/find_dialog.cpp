@@ -76,7 +76,12 @@ void TFindDialog::Find(bool backwards) {
   FillColumns();
   const RecordSearch search({Edit1->text(), ComboBox1->currentIndex(), cbMatchCase->isChecked()},
                             context_.table.Page());
-  const auto found = search.Find(*rows, {context_.grid.Row(), context_.grid.Col()}, backwards);
+  const ui::StringGrid& grid = context_.grid;
+  const ShownRows shown = grid.ViewOrdered()
+                             ? ShownRows{grid.ShownRowCount(), [&grid](int place) { return grid.GridRow(place + 1); },
+                                         [&grid](int row) { return grid.ViewRow(row) - 1; }}
+                             : ShownRows{};
+  const auto found = search.Find(*rows, {grid.Row(), grid.Col()}, backwards, shown);
   if (!found) {
     context_.dialogs.Message(
         dbf::FillText(dbf::Tr("TFindDialog", "Текст \"%1\" не найден."), {Edit1->text().toStdString()}));

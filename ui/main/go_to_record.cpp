@@ -23,6 +23,11 @@ void TGoToRecord::GoToClick() {
         dbf::FillText(dbf::Tr("TGoToRecord", "Нет записи с номером \"%1\"."), {ui::Trim(*answer)}));
     return;
   }
+  if (context_.grid.ViewRow(*number) < 0) {
+    context_.dialogs.Message(
+        dbf::FillText(dbf::Tr("TGoToRecord", "Запись %1 скрыта отбором."), {std::to_string(*number)}));
+    return;
+  }
   // The column stays, unless it is the record-number column.
   context_.grid.SetSelectedCell(*number, std::max(context_.grid.Col(), 1));
 }

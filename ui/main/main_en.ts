@@ -509,6 +509,10 @@ The cell&apos;s text is unchanged.</translation>
         <source>Нет записи с номером &quot;%1&quot;.</source>
         <translation>There is no record number &quot;%1&quot;.</translation>
     </message>
+    <message>
+        <source>Запись %1 скрыта отбором.</source>
+        <translation>Record %1 is hidden by the filter.</translation>
+    </message>
 </context>
 <context>
     <name>TGridStatus</name>
@@ -645,6 +649,13 @@ No file name for the copy.</translation>
     <message>
         <source>Копирование выполнено!</source>
         <translation>Copy done!</translation>
+    </message>
+</context>
+<context>
+    <name>TRecordView</name>
+    <message>
+        <source>Отбор: %1 из %2</source>
+        <translation>Filter: %1 of %2</translation>
     </message>
 </context>
 <context>

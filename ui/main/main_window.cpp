@@ -13,6 +13,7 @@
 #include "record_copy.h"
 #include "new_field_panel.h"
 #include "record_editing.h"
+#include "record_view.h"
 #include "remembered_settings.h"
 #include "rename_panel.h"
 #include "repair_panel.h"
@@ -72,6 +73,7 @@ TForm2::TForm2(MainWindowLinks links, QWidget* parent) : QMainWindow(parent), li
   SeleRecForm = std::make_unique<TSeleRecForm>(*context_);
   FindDialog = new TFindDialog(*context_, this);
   GoToRecord = std::make_unique<TGoToRecord>(*context_);
+  RecordView = std::make_unique<TRecordView>(*context_, *GridFilter, *ViewCount);
   settings_ = std::make_unique<RememberedSettings>();
   BuildKeys();
   unsavedEdits_ = std::make_unique<TUnsavedEdits>(*context_, [this] { RecordEditing->ToolButton4Click(); });
@@ -89,7 +91,9 @@ TForm2::TForm2(MainWindowLinks links, QWidget* parent) : QMainWindow(parent), li
   RestoreRemembered();
 }
 
-TForm2::~TForm2() = default;
+// The view order goes first: taking the table down resets the grid, which it
+// would answer after the context it works with is gone.
+TForm2::~TForm2() { RecordView.reset(); }
 
 QString TForm2::Caption() {
   return QStringLiteral("View and correct file DBF :") + QStringLiteral("   ") +

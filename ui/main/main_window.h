@@ -42,6 +42,8 @@ class TSeleRecForm;
 class TStructureCommands;
 class TFindDialog;
 class TGoToRecord;
+class TRecordView;
+class FilterLine;
 class RememberedSettings;
 class QMenu;
 class TTableUndo;
@@ -140,12 +142,14 @@ class TForm2 : public QMainWindow {
   QWidget* GridArea;  // the space the grid fills and the task panels float over
   QLabel *Image1, *Image2;
   ui::StringGrid* StringGrid1;
+  FilterLine* GridFilter;  // the filter line over StringGrid1
   QWidget* Panel1;
   QLabel *Label1, *Label2, *Label3;
   QLineEdit *Edit1, *Edit2, *Edit3, *Edit4;
   QPushButton* Button2;
   QCheckBox* cbCheckBox1;
   QLabel* StaticText1;
+  QLabel* ViewCount;  // how many rows the filter shows
   QProgressBar* ProgressBar1;
   QGroupBox* GroupBox1;
   QPushButton *Button4, *Button5;
@@ -165,6 +169,7 @@ class TForm2 : public QMainWindow {
   std::unique_ptr<TSeleRecForm> SeleRecForm;
   TFindDialog* FindDialog;
   std::unique_ptr<TGoToRecord> GoToRecord;
+  std::unique_ptr<TRecordView> RecordView;  // the grid's view order and filter
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -11,6 +11,7 @@
 #include "repair_panel.h"
 #include "sort_panel.h"
 #include "export_panel.h"
+#include "filter_line.h"
 #include "report_panel.h"
 #include "structure_commands.h"
 
@@ -200,6 +201,8 @@ void TForm2::BuildGridArea() {
   };
   StringGrid1->onColWidthDragged = [this](int, int) { links_.guard.Run([this] { RememberColumnWidths(); }); };
   StringGrid1->hide();
+  GridFilter = new FilterLine(*StringGrid1, GridArea);
+  fill->addWidget(GridFilter);
   fill->addWidget(StringGrid1);
   // The area takes the room the strips leave, with or without a table shown.
   static_cast<QVBoxLayout*>(centralWidget()->layout())->addWidget(GridArea, 1);
@@ -242,6 +245,8 @@ void TForm2::BuildBottomPanel() {
   ProgressBar1->hide();
   state->addWidget(cbCheckBox1);
   state->addWidget(StaticText1);
+  ViewCount = new QLabel(Panel1);
+  state->addWidget(ViewCount);
   state->addWidget(ProgressBar1);
   row->addLayout(state, 2);
 

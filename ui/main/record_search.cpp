@@ -50,29 +50,36 @@ bool RecordSearch::Matches(std::string_view cell) const {
                                               request_.matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive);
 }
 
-std::optional<GridCell> RecordSearch::Find(const RecordStore& rows, GridCell from, bool backwards) const {
+std::optional<GridCell> RecordSearch::Find(const RecordStore& rows, GridCell from, bool backwards,
+                                           const ShownRows& shown) const {
   const int first = request_.column > 0 ? request_.column : 1;
   const int end = request_.column > 0 ? request_.column + 1 : rows.ColumnCount();
+  const bool ordered = shown.count >= 0;
+  const int count = ordered ? shown.count : rows.RowCount() - 1;
   const int64_t perRow = end - first;
-  const int64_t total = perRow * (rows.RowCount() - 1);
+  const int64_t total = perRow * count;
   if (perRow <= 0 || total <= 0 || (singleByte_ && impossible_)) return std::nullopt;
+  const auto rowAt = [&](int place) { return ordered ? shown.gridRow(place) : place + 1; };
   // `from`'s place among the searched cells: the first searched cell at or
   // after it in its row.
-  const int64_t place = int64_t(std::max(from.row, 1) - 1) * perRow + std::clamp(from.col - first, 0, int(perRow));
-  const bool onSearched = from.row >= 1 && from.col >= first && from.col < end;
+  const int fromPlace = from.row < 1 ? -1 : ordered ? shown.placeOf(from.row) : from.row - 1;
+  const int64_t place = int64_t(std::max(fromPlace, 0)) * perRow + std::clamp(from.col - first, 0, int(perRow));
+  const bool onSearched = fromPlace >= 0 && from.col >= first && from.col < end;
   const int64_t start = backwards ? place - 1 : (onSearched ? place + 1 : place);
   const int64_t index = (start % total + total) % total;
-  int row = static_cast<int>(index / perRow) + 1;
+  int rowPlace = static_cast<int>(index / perRow);
+  int row = rowAt(rowPlace);
   int col = first + static_cast<int>(index % perRow);
-  const int lastRow = rows.RowCount() - 1;
   for (int64_t step = 0; step < total; ++step) {
     if (Matches(rows.Cell(row, col))) return GridCell{row, col};
     if (backwards && --col < first) {
       col = end - 1;
-      row = row == 1 ? lastRow : row - 1;
+      rowPlace = rowPlace == 0 ? count - 1 : rowPlace - 1;
+      row = rowAt(rowPlace);
     } else if (!backwards && ++col == end) {
       col = first;
-      row = row == lastRow ? 1 : row + 1;
+      rowPlace = rowPlace == count - 1 ? 0 : rowPlace + 1;
+      row = rowAt(rowPlace);
     }
   }
   return std::nullopt;

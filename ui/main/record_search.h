@@ -11,6 +11,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -22,6 +23,15 @@ struct SearchRequest {
   QString text;
   int column = 0;  // a field's grid column; 0: every field's column
   bool matchCase = false;
+};
+
+// The rows a search goes through, in the order they are shown: `count`
+// rows, the place-th (from 0) being gridRow(place), and back; a count below
+// 0 stands for every data row in grid order.
+struct ShownRows {
+  int count = -1;
+  std::function<int(int place)> gridRow;
+  std::function<int(int gridRow)> placeOf;  // -1 for a row not shown
 };
 
 struct GridCell {
@@ -37,10 +47,11 @@ class RecordSearch {
   // True when the cell's text, as drawn, contains the text searched for.
   bool Matches(std::string_view cell) const;
 
-  // The next field cell after `from` in row order (before it, going
-  // backwards) whose text matches, going on from the other end of the grid;
+  // The next field cell after `from` in the order of the rows shown (before
+  // it, going backwards) whose text matches, going on from the other end;
   // `from` itself when it is the only one. Nothing when no cell matches.
-  std::optional<GridCell> Find(const RecordStore& rows, GridCell from, bool backwards) const;
+  std::optional<GridCell> Find(const RecordStore& rows, GridCell from, bool backwards,
+                               const ShownRows& shown = {}) const;
 
  private:
   bool MatchesBytes(std::string_view cell) const;

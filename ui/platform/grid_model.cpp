@@ -27,6 +27,7 @@ void GridModel::Reshape(F change) {
   }
   beginResetModel();
   change();
+  view_.Fit(store_->RowCount());
   endResetModel();
 }
 
@@ -37,12 +38,26 @@ void GridModel::BeginBatch() {
 
 void GridModel::EndBatch() {
   batching_ = false;
+  view_.Fit(store_->RowCount());
   endResetModel();
 }
 
 void GridModel::SetStore(std::unique_ptr<CellStore> store) {
-  Reshape([&] { store_ = std::move(store); });
+  Reshape([&] {
+    store_ = std::move(store);
+    view_.Clear();
+  });
 }
+
+void GridModel::SetView(std::vector<int32_t> gridRows) {
+  Reshape([&] { view_.Set(std::move(gridRows), store_->RowCount()); });
+}
+
+void GridModel::ClearView() {
+  Reshape([&] { view_.Clear(); });
+}
+
+void GridModel::RowInserted(int gridRow) { view_.RowInserted(gridRow); }
 
 void GridModel::SetFixed(int rows, int cols) {
   Reshape([&] {
@@ -60,12 +75,13 @@ QString GridModel::Decoded(int gridRow, int gridCol) const {
 }
 
 void GridModel::CellChanged(int gridRow, int gridCol) {
-  const int row = gridRow - HeaderRows();
   const int col = gridCol - HeaderCols();
-  if (row < 0) {
+  if (gridRow < HeaderRows()) {
     if (col >= 0) emit headerDataChanged(Qt::Horizontal, col, col);
     return;
   }
+  const int row = ModelRowOf(gridRow);
+  if (row < 0) return;
   if (col < 0) {
     emit headerDataChanged(Qt::Vertical, row, row);
     return;
@@ -74,11 +90,12 @@ void GridModel::CellChanged(int gridRow, int gridCol) {
 }
 
 void GridModel::RowChanged(int gridRow) {
-  const int row = gridRow - HeaderRows();
-  if (row < 0) {
+  if (gridRow < HeaderRows()) {
     if (columnCount() > 0) emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
     return;
   }
+  const int row = ModelRowOf(gridRow);
+  if (row < 0) return;
   if (HeaderCols() > 0) emit headerDataChanged(Qt::Vertical, row, row);
   if (columnCount() > 0) emit dataChanged(index(row, 0), index(row, columnCount() - 1));
 }
@@ -88,7 +105,8 @@ void GridModel::Reset() {
 }
 
 int GridModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : std::max(0, store_->RowCount() - HeaderRows());
+  if (parent.isValid()) return 0;
+  return view_.Active() ? view_.Size() : std::max(0, store_->RowCount() - HeaderRows());
 }
 
 int GridModel::columnCount(const QModelIndex& parent) const {
@@ -96,7 +114,7 @@ int GridModel::columnCount(const QModelIndex& parent) const {
 }
 
 bool GridModel::IsFixed(const QModelIndex& index) const {
-  return index.row() + HeaderRows() < fixedRows_ || index.column() + HeaderCols() < fixedCols_;
+  return GridRowOf(index.row()) < fixedRows_ || index.column() + HeaderCols() < fixedCols_;
 }
 
 bool GridModel::Locked(int gridRow, int gridCol) const {
@@ -105,7 +123,7 @@ bool GridModel::Locked(int gridRow, int gridCol) const {
 
 QVariant GridModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid()) return {};
-  const int gridRow = index.row() + HeaderRows();
+  const int gridRow = GridRowOf(index.row());
   const int gridCol = index.column() + HeaderCols();
   if (role != Qt::TextAlignmentRole && Locked(gridRow, gridCol)) return LockedData(gridRow, gridCol, role);
   switch (role) {
@@ -138,7 +156,7 @@ QVariant GridModel::LockedData(int gridRow, int gridCol, int role) const {
 
 bool GridModel::setData(const QModelIndex& index, const QVariant& value, int role) {
   if (!index.isValid() || role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable)) return false;
-  const int gridRow = index.row() + HeaderRows();
+  const int gridRow = GridRowOf(index.row());
   const int gridCol = index.column() + HeaderCols();
   // A cell changes only when its text did: an editor that merely visited it
   // hands back the text it was shown.
@@ -169,13 +187,13 @@ QVariant GridModel::headerData(int section, Qt::Orientation orientation, int rol
   if (orientation == Qt::Horizontal) {
     return HeaderRows() ? Decoded(0, section + HeaderCols()) : QVariant();
   }
-  return HeaderCols() ? Decoded(section + HeaderRows(), 0) : QVariant();
+  return HeaderCols() ? Decoded(GridRowOf(section), 0) : QVariant();
 }
 
 Qt::ItemFlags GridModel::flags(const QModelIndex& index) const {
   if (!index.isValid()) return Qt::NoItemFlags;
   Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-  if (editable_ && !IsFixed(index) && !Locked(index.row() + HeaderRows(), index.column() + HeaderCols())) {
+  if (editable_ && !IsFixed(index) && !Locked(GridRowOf(index.row()), index.column() + HeaderCols())) {
     f |= Qt::ItemIsEditable;
   }
   return f;

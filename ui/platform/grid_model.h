@@ -9,6 +9,7 @@
 #include "code_page.h"
 #include "grid_options.h"
 #include "shown_cell.h"
+#include "view_rows.h"
 
 #include <QAbstractTableModel>
 
@@ -38,6 +39,21 @@ class GridModel : public QAbstractTableModel {
   int HeaderRows() const { return fixedRows_ > 0 ? 1 : 0; }
   int HeaderCols() const { return fixedCols_ > 0 ? 1 : 0; }
   QString Decoded(int gridRow, int gridCol) const;
+
+  // The order the data rows show in (see ViewRows); off after SetStore.
+  // Model rows count the rows shown, from 0; grid rows the store's rows.
+  const ViewRows& View() const { return view_; }
+  void SetView(std::vector<int32_t> gridRows);
+  void ClearView();
+  // A row was inserted into the store before `gridRow`.
+  void RowInserted(int gridRow);
+  int GridRowOf(int modelRow) const {
+    return view_.Active() ? view_.At(modelRow) : modelRow + HeaderRows();
+  }
+  // -1 for a row the view leaves out.
+  int ModelRowOf(int gridRow) const {
+    return view_.Active() ? view_.PlaceOf(gridRow) : gridRow - HeaderRows();
+  }
 
   // Change notifications; the grid calls these around its changes of the store.
   void CellChanged(int gridRow, int gridCol);
@@ -79,6 +95,7 @@ class GridModel : public QAbstractTableModel {
   void Reshape(F change);
 
   std::unique_ptr<CellStore> store_;
+  ViewRows view_;
   int fixedRows_ = 0;
   int fixedCols_ = 0;
   bool editable_ = false;

@@ -110,7 +110,10 @@ StringGrid::StringGrid(QWidget* parent) : QTableView(parent), model_(new GridMod
     if (onTypedRefused) onTypedRefused(row, col, reason);
   };
   connect(this, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
-    if (onDoubleClick) onDoubleClick(index.row() + model_->HeaderRows(), index.column() + model_->HeaderCols());
+    if (onDoubleClick) onDoubleClick(model_->GridRowOf(index.row()), index.column() + model_->HeaderCols());
+  });
+  connect(horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int section) {
+    if (onHeadingClick) onHeadingClick(section + model_->HeaderCols());
   });
   SetOptions(GridOption::FixedVertLine | GridOption::FixedHorzLine | GridOption::VertLine |
              GridOption::HorzLine);
@@ -123,6 +126,7 @@ CellStore& StringGrid::Store() { return model_->Store(); }
 
 void StringGrid::SetStore(std::unique_ptr<CellStore> store) {
   CloseOpenEditor();
+  DropView();
   model_->SetStore(std::move(store));
   colWidths_.resize(static_cast<size_t>(ColCount()), -1);
   ApplyHeaders();
@@ -153,6 +157,7 @@ void StringGrid::SetColCount(int cols) {
 
 void StringGrid::Clear() {
   CloseOpenEditor();
+  DropView();
   Store().Resize(0, 0);
   colWidths_.clear();
   Refresh();
@@ -198,7 +203,63 @@ std::string StringGrid::EditText() const {
 void StringGrid::InsertRow(int row) {
   CloseOpenEditor();
   Store().InsertRow(row);
+  model_->RowInserted(row);
   Refresh();
+}
+
+void StringGrid::SetViewRows(std::vector<int32_t> gridRows) {
+  CloseOpenEditor();
+  const int row = Row();
+  const int col = Col();
+  model_->SetView(std::move(gridRows));
+  Reselect(row, col);
+}
+
+void StringGrid::ClearViewRows() {
+  if (!ViewOrdered()) return;
+  CloseOpenEditor();
+  const int row = Row();
+  const int col = Col();
+  model_->ClearView();
+  Reselect(row, col);
+}
+
+void StringGrid::DropView() {
+  if (!ViewOrdered()) return;
+  model_->ClearView();
+  ShowSortMark(-1, false);
+}
+
+bool StringGrid::ViewOrdered() const { return model_->View().Active(); }
+
+int StringGrid::ShownRowCount() const { return model_->rowCount(); }
+
+int StringGrid::GridRow(int viewRow) const {
+  const int headerRows = model_->HeaderRows();
+  if (viewRow < headerRows || viewRow - headerRows >= ShownRowCount()) return viewRow;
+  return model_->GridRowOf(viewRow - headerRows);
+}
+
+int StringGrid::ViewRow(int gridRow) const {
+  const int headerRows = model_->HeaderRows();
+  if (gridRow < headerRows) return gridRow;
+  const int place = model_->ModelRowOf(gridRow);
+  return place < 0 ? -1 : place + headerRows;
+}
+
+void StringGrid::ShowSortMark(int col, bool descending) {
+  const int section = col - model_->HeaderCols();
+  horizontalHeader()->setSortIndicatorShown(section >= 0);
+  if (section >= 0) horizontalHeader()->setSortIndicator(section, descending ? Qt::DescendingOrder : Qt::AscendingOrder);
+}
+
+void StringGrid::Reselect(int row, int col) {
+  if (batchDepth_ > 0) return;
+  ApplyHeaders();
+  revertingSelection_ = true;
+  SetSelectedCell(ViewRow(row) >= 0 ? row : GridRow(model_->HeaderRows()), col);
+  revertingSelection_ = false;
+  if (currentIndex().isValid()) scrollTo(currentIndex());
 }
 
 StringGrid::BatchUpdate::BatchUpdate(StringGrid& grid) : grid_(grid) {
@@ -253,7 +314,7 @@ void StringGrid::SetOptions(GridOptions options) {
 
 int StringGrid::Row() const {
   const QModelIndex current = currentIndex();
-  return current.isValid() ? current.row() + model_->HeaderRows() : FixedRows();
+  return current.isValid() ? model_->GridRowOf(current.row()) : FixedRows();
 }
 
 int StringGrid::Col() const {
@@ -262,7 +323,8 @@ int StringGrid::Col() const {
 }
 
 void StringGrid::SetSelectedCell(int row, int col) {
-  const QModelIndex target = model_->index(row - model_->HeaderRows(), col - model_->HeaderCols());
+  const int modelRow = row < model_->HeaderRows() ? -1 : model_->ModelRowOf(row);
+  const QModelIndex target = model_->index(modelRow, col - model_->HeaderCols());
   if (!target.isValid()) return;
   selectionModel()->setCurrentIndex(target, QItemSelectionModel::ClearAndSelect |
                                                 (options_.testFlag(GridOption::RowSelect)
@@ -393,7 +455,7 @@ void StringGrid::mousePressEvent(QMouseEvent* event) {
 void StringGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
   if (!revertingSelection_ && current.isValid() && onSelectCell) {
     bool canSelect = true;
-    onSelectCell(current.row() + model_->HeaderRows(), current.column() + model_->HeaderCols(),
+    onSelectCell(model_->GridRowOf(current.row()), current.column() + model_->HeaderCols(),
                  canSelect);
     if (!canSelect) {
       revertingSelection_ = true;

@@ -33,6 +33,7 @@
 //    before it is stored, giving the reason, which goes to onTypedRefused.
 //  - onPaste(text): Ctrl+V in the grid (not in a cell editor) with the
 //    clipboard's text, while the grid allows editing.
+//  - onHeadingClick(col): the heading of column `col` was clicked.
 //
 // With RangeSelect a block of cells is selected by a mouse drag, Shift with
 // the arrows or a click, Ctrl+A, or a click on a heading (its column or
@@ -42,6 +43,13 @@
 // gives the cell back its text. Ctrl+Z and Ctrl+Y (Ctrl+Shift+Z) in an
 // editor undo its typing, and once it has nothing left to undo or redo they
 // go on to the window's shortcuts.
+//
+// View order: the data rows may be shown in another order than the store's,
+// some of them left out (SetViewRows) until the store is replaced or
+// cleared. Rows and cells keep their grid coordinates throughout: Row(), Cell(), SetCell() and SetSelectedCell()
+// speak of grid rows, so a command acts on the row a person sees. What is
+// counted on screen (a selection, a place) is a view row; GridRow() is the
+// one mapping from it to the grid row.
 #pragma once
 
 #include "cell_store.h"
@@ -92,8 +100,25 @@ class StringGrid : public QTableView {
   void SetCell(int row, int col, std::string_view bytes);
   // Replaces a whole row at once; cells past `cells` are emptied.
   void SetRow(int row, const std::vector<std::string_view>& cells);
-  // Inserts an empty row before `row` (RowCount() appends).
+  // Inserts an empty row before `row` (RowCount() appends). In a view
+  // order it shows where the row it went before shows.
   void InsertRow(int row);
+
+  // Shows the data rows in the order of `gridRows`, leaving out the others;
+  // the selected cell stays on its row while that is shown.
+  void SetViewRows(std::vector<int32_t> gridRows);
+  // Back to every row in the store's order.
+  void ClearViewRows();
+  bool ViewOrdered() const;
+  // Data rows shown.
+  int ShownRowCount() const;
+  // The grid row shown at view row `viewRow` (view rows are counted as grid
+  // rows are, the header rows first and unmoved), and back: -1 for a row the
+  // view leaves out.
+  int GridRow(int viewRow) const;
+  int ViewRow(int gridRow) const;
+  // The arrow of a sorted column in its heading; col < 0 shows none.
+  void ShowSortMark(int col, bool descending);
 
   // The current cell's text as a person sees it: while its editor is open,
   // the editor's text (as Windows 1251 bytes), otherwise the cell's bytes.
@@ -159,6 +184,7 @@ class StringGrid : public QTableView {
   std::function<void(const QString& text)> onPaste;
   // A person dragged a column's width (not the program's own resizing).
   std::function<void(int col, int width)> onColWidthDragged;
+  std::function<void(int col)> onHeadingClick;
 
   // The character code a key event stands for, 0 for keys without one.
   static int KeyCode(const QKeyEvent& event);
@@ -176,6 +202,11 @@ class StringGrid : public QTableView {
   void EditorCreated(QWidget* editor);
   void CloseOpenEditor();
   void Refresh();
+  // After the rows shown changed: the selected cell back on grid row `row`
+  // when that is shown, else on the first row shown.
+  void Reselect(int row, int col);
+  // A new store, or none: its rows show in their own order.
+  void DropView();
   void ApplyHeaders();
   void PaintCorner();
 

@@ -179,3 +179,35 @@ TEST_F(StringGridTest, ABlockIsCopiedAsTheTextDrawn) {
     EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), c.copied);
   }
 }
+
+// Rows shown in another order, some left out: the grid still speaks of its
+// own rows, and rows inserted or appended find their places in the view.
+TEST_F(StringGridTest, AViewOrderMovesRowsOnScreenOnly) {
+  grid.SetRowCount(5);
+  for (int row = 3; row < 5; ++row) grid.SetCell(row, 1, std::to_string(row));
+  grid.SetViewRows({4, 2, 1});  // row 3 left out
+  EXPECT_EQ(grid.ShownRowCount(), 3);
+  EXPECT_EQ(Shown(1, 1), "4");
+  EXPECT_EQ(Shown(2, 0), "      2 Delete");
+  const std::pair<int, int> places[] = {{0, 0}, {1, 3}, {2, 2}, {3, -1}, {4, 1}};
+  for (const auto& [row, view] : places) EXPECT_EQ(grid.ViewRow(row), view) << row;
+  grid.SetSelectedCell(2, 1);
+  EXPECT_EQ(grid.currentIndex().row(), 1);
+  EXPECT_EQ(grid.Row(), 2);
+  grid.SetSelectedCell(3, 1);  // not shown: the cursor stays
+  EXPECT_EQ(grid.Row(), 2);
+  grid.SetCell(2, 1, "x");
+  EXPECT_EQ(Shown(2, 1), "x");
+
+  grid.InsertRow(2);  // shows where row 2, now 3, shows
+  std::vector<int> order;
+  for (int view = 1; view <= grid.ShownRowCount(); ++view) order.push_back(grid.GridRow(view));
+  EXPECT_EQ(order, std::vector<int>({5, 2, 3, 1}));
+  EXPECT_EQ(grid.Row(), 2);
+  grid.SetRowCount(7);  // appended rows show last
+  EXPECT_EQ(grid.ShownRowCount(), 5);
+  EXPECT_EQ(grid.GridRow(5), 6);
+  grid.ClearViewRows();
+  EXPECT_EQ(grid.ShownRowCount(), 6);
+  EXPECT_EQ(grid.Row(), 2);
+}
