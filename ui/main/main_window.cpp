@@ -34,6 +34,7 @@
 #include <QShowEvent>
 #include <QWindow>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 
 #include <utility>
@@ -96,14 +97,19 @@ QString TForm2::Caption() {
 // A menu or toolbar command may change the table shown, which the title names.
 void TForm2::Hook(QAction* action, std::function<void()> handler) {
   connect(action, &QAction::triggered, this,
-          links_.guard.Guarded([this, handler = EditsFirst(action, std::move(handler))] {
+          links_.guard.Guarded([this, action, handler = EditsFirst(action, std::move(handler))] {
+            tableUndo_->CommandNamed(action->text().toStdString());
             handler();
             ShowTitle();
           }));
 }
 
 void TForm2::Hook(QPushButton* button, std::function<void()> handler) {
-  connect(button, &QPushButton::clicked, this, links_.guard.Guarded(EditsFirst(button, std::move(handler))));
+  connect(button, &QPushButton::clicked, this,
+          links_.guard.Guarded([this, button, handler = EditsFirst(button, std::move(handler))] {
+            tableUndo_->CommandNamed(button->text().toStdString());
+            handler();
+          }));
 }
 
 void TForm2::Hook(QAction* action, void (TForm2::*handler)()) {
@@ -148,6 +154,12 @@ void TForm2::RouteCommands() {
   Hook(FindPrevious1, [this] { FindDialog->FindPrevious(); });       // "Найти назад"
   Hook(GoTo1, [this] { GoToRecord->GoToClick(); });                  // "Перейти к записи"
   Hook(Undo1, [this] { tableUndo_->Undo1Click(); });                        // "Отменить"
+  Hook(Redo1, [this] { tableUndo_->Redo1Click(); });                        // "Вернуть"
+  // The undo items name the step they take.
+  connect(FilesMenu, &QMenu::aboutToShow, this, [this] {
+    Undo1->setText(QString::fromStdString(tableUndo_->UndoCaption()));
+    Redo1->setText(QString::fromStdString(tableUndo_->RedoCaption()));
+  });
 }
 
 void TForm2::EmptyTransferBuffer() {

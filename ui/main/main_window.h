@@ -91,6 +91,7 @@ class TForm2 : public QMainWindow {
   // the window returns to having no table.
   void LoadGrid();
   void ApplyCodePage();
+  void ShowPage();  // the code page drawn, under the switch
   void cbCheckBox1Click();
   void N4Click();
   void ToolButton9Click();
@@ -126,6 +127,7 @@ class TForm2 : public QMainWindow {
   QMenu *FilesMenu, *SearchMenu;
   std::vector<QAction*> RecentTables1;  // the recent tables at the end of FilesMenu
   QAction* Undo1;  // "Отменить"
+  QAction* Redo1;  // "Вернуть"
   QWidget* Panel2;
   QLabel* Label5;
   QLabel* StaticText2;
@@ -139,6 +141,7 @@ class TForm2 : public QMainWindow {
   QPushButton* Button2;
   QCheckBox* cbCheckBox1;
   QLabel* StaticText1;
+  QLabel* PageText;  // the code page the grid draws
   QProgressBar* ProgressBar1;
   QGroupBox* GroupBox1;
   QPushButton *Button4, *Button5;

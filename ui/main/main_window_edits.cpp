@@ -14,12 +14,12 @@
 #include <utility>
 
 // The deletion commands, zero removal and the copy from another table fill
-// the grid again from the changed file; undo too. Exit and Close end the
-// program. (Opening asks once a file is chosen, the window's close in
-// closeEvent.)
+// the grid again from the changed file. Exit and Close end the program.
+// (Opening asks once a file is chosen, the window's close in closeEvent;
+// undo refuses while there are edits.)
 bool TForm2::DropsEdits(QObject* control) const {
   const std::initializer_list<const QObject*> commands{ToolButton8, ToolButton2, Deleterecord1, N12,    Button5,
-                                                       N13,         Undo1,       Reload1,       N2,     bbClose};
+                                                       N13,         Reload1,     N2,            bbClose};
   return std::find(commands.begin(), commands.end(), control) != commands.end();
 }
 

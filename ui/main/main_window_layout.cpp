@@ -70,6 +70,7 @@ void TForm2::BuildMenus() {
   Saveas1 = Item(files, "Save as :");
   Undo1 = Item(files, ui::Tr("TForm2", "Отменить"));
   Undo1->setShortcut(QKeySequence::Undo);
+  Redo1 = Item(files, ui::Tr("TForm2", "Вернуть"));
   Deleterecord1 = Item(files, "Delete record");
   Sortedfile1 = Item(files, "Sorted file");
   SavetoMSEXCEL1 = Item(files, "Save to MS EXCEL");
@@ -225,10 +226,12 @@ void TForm2::BuildBottomPanel() {
   cbCheckBox1 = new QCheckBox(ui::Tr("TForm2", "Кодировка (DOS, Windows) "), Panel1);
   cbCheckBox1->setTristate(true);
   cbCheckBox1->setCheckState(Qt::Unchecked);
+  PageText = new QLabel(Panel1);
   StaticText1 = new QLabel(Panel1);
   ProgressBar1 = new QProgressBar(Panel1);
   ProgressBar1->hide();
   state->addWidget(cbCheckBox1);
+  state->addWidget(PageText);
   state->addWidget(StaticText1);
   state->addWidget(ProgressBar1);
   row->addLayout(state, 2);

@@ -143,3 +143,22 @@ TEST_F(MainWindowKeysTest, ReloadReadsTheRowsAgainFromTheFile) {
   EXPECT_EQ(Cell(2, 1), "Bob");
   EXPECT_EQ(Shown(form->StaticText1), "      2 записей.");
 }
+
+// The greyed state draws in the system's code page, which is no table's own:
+// it is never remembered for the table. The strip under the switch names the
+// code page the grid draws.
+TEST_F(MainWindowKeysTest, TheGreyedStateIsNeverRememberedAndTheStripNamesThePageDrawn) {
+  const std::string path = WritePeople();
+  OpenFromMenu(path);
+  EXPECT_EQ(form->PageText->text().toStdString(), "866 (DOS)");
+  QTest::mouseClick(form->cbCheckBox1, Qt::LeftButton);  // to 1251
+  EXPECT_EQ(form->PageText->text().toStdString(), "1251 (Windows)");
+  QTest::mouseClick(form->cbCheckBox1, Qt::LeftButton);  // to the system's
+  EXPECT_EQ(form->Table().Page(), ui::CodePage::SystemDefault);
+  EXPECT_TRUE(form->PageText->text().endsWith(QStringLiteral("(системная)"))) << form->PageText->text().toStdString();
+
+  NextRun();
+  OpenFromMenu(path);
+  EXPECT_EQ(form->Table().Page(), ui::CodePage::Windows1251);
+  EXPECT_EQ(form->PageText->text().toStdString(), "1251 (Windows)");
+}
