@@ -14,6 +14,8 @@ packages=(
   qt6-tools-dev
   libxlsxwriter-dev
   libzip-dev
+  # the content digest that tells a changed file from one only touched
+  libxxhash-dev
 )
 test_packages=(
   libgtest-dev

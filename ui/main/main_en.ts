@@ -152,9 +152,13 @@ but the current file is %2.<byte value="xd"/>
     </message>
     <message>
         <source>Файл %1 изменён другой программой после загрузки строк таблицы.<byte value="xd"/>
-Загрузить таблицу из файла заново? Изменения в строках будут потеряны.</source>
+</source>
         <translation>File %1 was changed by another program after the table&apos;s rows were loaded.<byte value="xd"/>
-Load the table from the file again? Changes to the rows will be lost.</translation>
+</translation>
+    </message>
+    <message>
+        <source>Загрузить таблицу из файла заново?</source>
+        <translation>Load the table from the file again?</translation>
     </message>
 </context>
 <context>
@@ -493,6 +497,14 @@ The cell&apos;s text is unchanged.</translation>
 Текст ячейки не изменён.</source>
         <translation>Field %1, row %2: %3.<byte value="xd"/>
 The cell&apos;s text is unchanged.</translation>
+    </message>
+    <message>
+        <source>Отменить: правка в таблице</source>
+        <translation>Undo: edit in the grid</translation>
+    </message>
+    <message>
+        <source>Вернуть: правка в таблице</source>
+        <translation>Redo: edit in the grid</translation>
     </message>
 </context>
 <context>
@@ -906,6 +918,50 @@ This change cannot be undone.</translation>
     <message>
         <source>Последнее изменение файла отменено.</source>
         <translation>The file&apos;s last change was undone.</translation>
+    </message>
+    <message>
+        <source>В строках таблицы есть несохранённые изменения: сначала сохраните их (&quot;Save&quot;, &quot;Save as :&quot;) или загрузите таблицу заново.<byte value="xd"/>
+Команда не выполнена!</source>
+        <translation>The table&apos;s rows have unsaved changes: save them first (&quot;Save&quot;, &quot;Save as :&quot;) or load the table again.<byte value="xd"/>
+The command was not carried out!</translation>
+    </message>
+    <message>
+        <source>Нет отменённых изменений файла %1.</source>
+        <translation>No undone changes of file %1.</translation>
+    </message>
+    <message>
+        <source>Файл изменён</source>
+        <translation>File changed</translation>
+    </message>
+    <message>
+        <source>Файл %1 изменён после того, как программа его записала.<byte value="xd"/>
+Его нынешнее содержимое будет сохранено: его можно будет вернуть. Продолжить?</source>
+        <translation>File %1 was changed after the program wrote it.<byte value="xd"/>
+Its present content will be kept and can be brought back. Go on?</translation>
+    </message>
+    <message>
+        <source>Копию файла %1 сохранить не удалось.</source>
+        <translation>The copy of file %1 could not be kept.</translation>
+    </message>
+    <message>
+        <source>Команда не выполнена!</source>
+        <translation>The command was not carried out!</translation>
+    </message>
+    <message>
+        <source>Отменённое изменение файла возвращено.</source>
+        <translation>The undone change of the file is redone.</translation>
+    </message>
+    <message>
+        <source>изменение файла</source>
+        <translation>file change</translation>
+    </message>
+    <message>
+        <source>Отменить</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Вернуть</source>
+        <translation>Redo</translation>
     </message>
 </context>
 <context>

@@ -36,6 +36,7 @@
 #include <QShowEvent>
 #include <QWindow>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 
 #include <utility>
@@ -103,14 +104,19 @@ QString TForm2::Caption() {
 // A menu or toolbar command may change the table shown, which the title names.
 void TForm2::Hook(QAction* action, std::function<void()> handler) {
   connect(action, &QAction::triggered, this,
-          links_.guard.Guarded([this, handler = EditsFirst(action, std::move(handler))] {
+          links_.guard.Guarded([this, action, handler = EditsFirst(action, std::move(handler))] {
+            tableUndo_->CommandNamed(action->text().toStdString());
             handler();
             ShowTitle();
           }));
 }
 
 void TForm2::Hook(QPushButton* button, std::function<void()> handler) {
-  connect(button, &QPushButton::clicked, this, links_.guard.Guarded(EditsFirst(button, std::move(handler))));
+  connect(button, &QPushButton::clicked, this,
+          links_.guard.Guarded([this, button, handler = EditsFirst(button, std::move(handler))] {
+            tableUndo_->CommandNamed(button->text().toStdString());
+            handler();
+          }));
 }
 
 void TForm2::Hook(QAction* action, void (TForm2::*handler)()) {
@@ -155,7 +161,8 @@ void TForm2::RouteCommands() {
   Hook(FindPrevious1, [this] { FindDialog->FindPrevious(); });       // "Найти назад"
   Hook(GoTo1, [this] { GoToRecord->GoToClick(); });                  // "Перейти к записи"
   Hook(Undo1, &TForm2::UndoClick);                                   // "Отменить"
-  Hook(Redo1, [this] { RecordEditing->RedoGridEdit(); });            // "Вернуть"
+  Hook(Redo1, &TForm2::RedoClick);                                   // "Вернуть"
+  connect(FilesMenu, &QMenu::aboutToShow, this, &TForm2::NameUndoSteps);
 }
 
 void TForm2::EmptyTransferBuffer() {

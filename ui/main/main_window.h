@@ -99,9 +99,11 @@ class TForm2 : public QMainWindow {
   void ToolButton9Click();
   // Column widths the user dragged are kept for the table.
   void RememberColumnWidths();
-  // Ctrl+Z: the last grid edit, else (once unsaved edits are settled) the
-  // table's last kept version.
-  void UndoClick();
+  // Ctrl+Z: the last grid edit, else the table's last kept version; redo
+  // likewise. The menu names the step each would take.
+  void UndoClick();  // "Отменить"
+  void RedoClick();  // "Вернуть"
+  void NameUndoSteps();
 
   // Task panels shown by commands whose work comes with the panel's contents.
   void ToolButton3Click();

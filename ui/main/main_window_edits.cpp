@@ -3,6 +3,7 @@
 #include "main_window.h"
 
 #include "record_editing.h"
+#include "record_store.h"
 #include "table_undo.h"
 #include "unsaved_edits.h"
 
@@ -32,9 +33,24 @@ std::function<void()> TForm2::EditsFirst(QObject* control, std::function<void()>
   };
 }
 
+// The grid's own edits are undone first, one step at a time; once none is
+// left, undo goes on to the table's kept versions (which refuse while the
+// grid holds edits not saved). Redo likewise.
 void TForm2::UndoClick() {
-  if (RecordEditing->UndoGridEdit() || !unsavedEdits_->Settled()) return;
-  tableUndo_->Undo1Click();
+  if (!RecordEditing->UndoGridEdit()) tableUndo_->Undo1Click();
+}
+
+void TForm2::RedoClick() {
+  if (!RecordEditing->RedoGridEdit()) tableUndo_->Redo1Click();
+}
+
+// The undo items name the step they take.
+void TForm2::NameUndoSteps() {
+  const RecordStore* rows = table_->Rows();
+  Undo1->setText(rows && rows->CanUndo() ? ui::Tr("TForm2", "Отменить: правка в таблице")
+                                         : QString::fromStdString(tableUndo_->UndoCaption()));
+  Redo1->setText(rows && rows->CanRedo() ? ui::Tr("TForm2", "Вернуть: правка в таблице")
+                                         : QString::fromStdString(tableUndo_->RedoCaption()));
 }
 
 std::string TForm2::VersionsFolder() const {

@@ -20,6 +20,8 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <initializer_list>
+#include <string_view>
 #include <memory>
 #include <system_error>
 
@@ -46,6 +48,35 @@ std::vector<char> HeaderBytes(const std::string& path, uint16_t headerSize) {
   std::vector<char> bytes(headerSize);
   file.ReadAt(0, bytes.data(), bytes.size());
   return bytes;
+}
+
+// The bytes past the last whole record (the end mark, a cut record).
+std::vector<char> TailBytes(const std::string& path, int64_t from) {
+  dbf::TableFile file;
+  if (!file.OpenForReading(path)) throw dbf::IoError(errno, "open " + path);
+  std::vector<char> bytes(static_cast<size_t>(std::max<int64_t>(0, file.Size() - from)));
+  file.ReadAt(from, bytes.data(), bytes.size());
+  return bytes;
+}
+
+// True when the file holds exactly `parts`, one after another.
+bool FileHolds(const std::string& path, std::initializer_list<std::string_view> parts) {
+  dbf::TableFile file;
+  if (!file.OpenForReading(path)) return false;
+  int64_t size = 0;
+  for (const std::string_view part : parts) size += static_cast<int64_t>(part.size());
+  if (file.Size() != size) return false;
+  std::vector<char> block(kReadBlock);
+  int64_t at = 0;
+  for (std::string_view part : parts) {
+    while (!part.empty()) {
+      const size_t n = std::min(part.size(), block.size());
+      if (file.ReadSome(at, block.data(), n) != n || std::memcmp(block.data(), part.data(), n) != 0) return false;
+      part.remove_prefix(n);
+      at += static_cast<int64_t>(n);
+    }
+  }
+  return true;
 }
 
 }  // namespace
@@ -89,6 +120,7 @@ std::optional<OpenTable::Counts> OpenTable::Load(ui::Stop stop) {
     layout.fields.push_back({f->type, f->offset, f->length, f->decimals});
   }
   std::vector<char> headerBytes = HeaderBytes(TablePath, layout.headerSize);
+  std::vector<char> tail = TailBytes(TablePath, layout.headerSize + count * length);
   auto store = std::make_unique<RecordStore>(std::move(header), std::move(fields), length, count);
   {
     ui::Progress progress(progress_, count, stop);
@@ -128,7 +160,9 @@ std::optional<OpenTable::Counts> OpenTable::Load(ui::Stop stop) {
   hasRows_ = true;
   rowsPath_ = TablePath;
   StampRows();
+  savedDigest_.reset();
   header_ = std::move(headerBytes);
+  tail_ = std::move(tail);
   layout_ = std::move(layout);
   found_ = found;
   FitColumns();
@@ -177,7 +211,9 @@ void OpenTable::Forget() {
   hasRows_ = false;
   rowsPath_.clear();
   rowsFile_.reset();
+  savedDigest_.reset();
   header_.clear();
+  tail_.clear();
   layout_ = {};
   memos_.reset();
   if (memoNote_) memoNote_->clear();
@@ -211,10 +247,29 @@ void OpenTable::SetPage(ui::CodePage page) {
 void OpenTable::RowsSavedTo(const std::string& path) {
   rowsPath_ = path;
   StampRows();
+  // The records read are no longer what the file holds.
+  savedDigest_ = FileDigest::Of(path);
   if (RecordStore* rows = Rows()) rows->EditsSaved();
 }
 
-void OpenTable::StampRows() { rowsFile_ = FileStamp::Of(rowsPath_); }
+void OpenTable::StampRows() {
+  rowsFile_ = FileStamp::Of(rowsPath_);
+  stampTaken_ = FileClockNow();
+  // A rename rewrote the header only: the records read still stand.
+  if (savedDigest_) savedDigest_ = FileDigest::Of(rowsPath_);
+}
+
+bool OpenTable::FileAsRowsLeftIt() {
+  const std::optional<FileStamp> now = FileStamp::Of(TablePath);
+  if (!now || !rowsFile_) return false;
+  if (*now == *rowsFile_ && !rowsFile_->WithinTick(stampTaken_)) return true;
+  if (savedDigest_) return FileDigest::Of(TablePath) == savedDigest_;
+  RecordStore& rows = *Rows();
+  const size_t records = static_cast<size_t>(rows.RecordCount()) * rows.RecordLength();
+  return FileHolds(TablePath, {{header_.data(), header_.size()},
+                               {rows.Records(), records},
+                               {tail_.data(), tail_.size()}});
+}
 
 RecordStore* OpenTable::Rows() { return hasRows_ ? dynamic_cast<RecordStore*>(&grid_.Store()) : nullptr; }
 
@@ -267,14 +322,17 @@ bool OpenTable::RowsFitTable(ui::DialogService& dialogs) {
       return false;
     }
   }
-  if (FileStamp::Of(TablePath) == rowsFile_) return true;
+  if (FileAsRowsLeftIt()) return true;
   // Another program wrote the table since the rows were read: writing them
-  // now would undo or misplace its changes.
-  if (dialogs.Ask(dbf::Tr("OpenTable", "Файл изменён"),
-                  dbf::FillText(dbf::Tr("OpenTable",
-                                        "Файл %1 изменён другой программой после загрузки строк таблицы.\r\n"
-                                        "Загрузить таблицу из файла заново? Изменения в строках будут потеряны."),
-                                {TablePath}))) {
+  // now would undo or misplace its changes. Edits on screen stay; without
+  // them the person may load the file again.
+  const std::string changed = dbf::FillText(
+      dbf::Tr("OpenTable", "Файл %1 изменён другой программой после загрузки строк таблицы.\r\n"), {TablePath});
+  if (Rows()->HasEdits()) {
+    dialogs.Message(changed + dbf::Tr("OpenTable", kSaveAsHint) + dbf::Tr("OpenTable", kNotDone));
+    return false;
+  }
+  if (dialogs.Ask(dbf::Tr("OpenTable", "Файл изменён"), changed + dbf::Tr("OpenTable", "Загрузить таблицу из файла заново?"))) {
     Refill();
   }
   dialogs.Message(dbf::Tr("OpenTable", kNotDone));

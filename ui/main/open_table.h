@@ -103,7 +103,8 @@ class OpenTable {
   // from that very file (not one since replaced or deleted, not another
   // file), nobody has changed it since, and it has the field layout they
   // were read with. Otherwise says why, naming the files, and returns false;
-  // for a file another program changed it offers to load it again.
+  // for a file another program changed it keeps the edits on screen, or,
+  // when there are none, offers to load it again.
   bool RowsFitTable(ui::DialogService& dialogs);
 
  private:
@@ -138,12 +139,21 @@ class OpenTable {
   bool RowsFromTable(ui::DialogService& dialogs);
   // Takes the stamp of the rows' file after the program itself wrote it.
   void StampRows();
+  // True when TablePath holds the bytes the rows were read from or last
+  // saved as: its stamp is as taken and too old to hide a change, or its
+  // content compares equal (a file only touched is not a changed one).
+  bool FileAsRowsLeftIt();
 
   std::function<void()> pathShown_;
   bool hasRows_ = false;
   std::string rowsPath_;
   std::optional<FileStamp> rowsFile_;  // the file as the rows saw it last
+  int64_t stampTaken_ = 0;             // when, by the file clock
+  // After a Save, the digest of what it wrote; else the file holds header_,
+  // the records read and tail_.
+  std::optional<FileDigest> savedDigest_;
   std::vector<char> header_;
+  std::vector<char> tail_;
   Layout layout_;
   ui::CodePage page_ = ui::CodePage::Windows1251;
   std::optional<ui::CodePage> found_;

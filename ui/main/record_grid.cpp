@@ -5,6 +5,7 @@
 
 #include "code_page.h"
 #include "file_name.h"
+#include "qt_translations.h"
 #include "remembered_settings.h"
 
 #include <QCheckBox>
@@ -21,7 +22,9 @@ void TForm2::LoadGrid() {
   // The switch shows the code page the user chose for this table before,
   // else the one the table was found to be in; where nothing was found it
   // stays as it was.
-  const std::optional<ui::CodePage> chosen = settings_->PageOf(table_->TablePath);
+  std::optional<ui::CodePage> chosen = settings_->PageOf(table_->TablePath);
+  // Only a table's own code page is remembered (older runs kept the system's).
+  if (chosen == ui::CodePage::SystemDefault) chosen.reset();
   if (const auto shown = chosen ? chosen : table_->FoundPage()) {
     const ui::CodePage page = *shown;
     cbCheckBox1->setCheckState(page == ui::CodePage::SystemDefault ? Qt::PartiallyChecked
@@ -61,9 +64,13 @@ void TForm2::ApplyCodePage() {
   }
 }
 
+// The greyed state draws in the system's code page, which is never a
+// table's own: it is not remembered.
 void TForm2::cbCheckBox1Click() {
   ApplyCodePage();
-  if (table_->Rows()) settings_->SetPageOf(table_->TablePath, table_->Page());
+  if (table_->Rows() && table_->Page() != ui::CodePage::SystemDefault) {
+    settings_->SetPageOf(table_->TablePath, table_->Page());
+  }
 }
 
 void TForm2::N4Click() {

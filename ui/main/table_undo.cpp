@@ -2,28 +2,63 @@
 
 #include "dbf_texts.h"
 #include "dialog_service.h"
+#include "event_guard.h"
+#include "record_store.h"
 #include "string_grid.h"
 
+#include <QDateTime>
+
+#include <algorithm>
+#include <string_view>
+#include <utility>
 #include <system_error>
 
 namespace {
 
+using ui::VersionSide;
+
 const char kNoUndo[] = DBF_TR_NOOP("TTableUndo", "\r\nЭто изменение нельзя будет отменить.");
+
+VersionSide Other(VersionSide side) { return side == VersionSide::Undo ? VersionSide::Redo : VersionSide::Undo; }
+
+// A command's caption as a step's name: no mnemonic marks, no trailing
+// colon or dots, single spaces.
+std::string StepName(const std::string& caption) {
+  std::string name;
+  for (const char c : caption) {
+    if (c == '&' || (c == ' ' && (name.empty() || name.back() == ' '))) continue;
+    name += c;
+  }
+  while (!name.empty() && (name.back() == ' ' || name.back() == ':' || name.back() == '.')) name.pop_back();
+  if (name.ends_with("…")) name.resize(name.size() - std::string_view("…").size());
+  return name;
+}
 
 }  // namespace
 
 TTableUndo::TTableUndo(const TableContext& context, const std::string& folder)
-    : context_(context), versions_(folder), indexNotice_(context.dialogs) {}
+    : context_(context), versions_(folder), indexNotice_(context.dialogs) {
+  context_.guard.AfterEachCommand([this] { CommandEnded(); });
+}
+
+TTableUndo::~TTableUndo() {
+  context_.guard.AfterEachCommand({});
+  CommandEnded();
+}
+
+void TTableUndo::CommandNamed(const std::string& name) { command_ = StepName(name); }
 
 // A file that cannot be kept does not stop the command the user gave; the
 // user is told that this change cannot be undone.
 void TTableUndo::BeforeChange(const std::string& path) {
   indexNotice_.BeforeChange(path);
   try {
-    if (versions_.Keep(path) == ui::TableVersions::Kept::TooLarge) {
+    if (versions_.Keep(path, command_) == ui::TableVersions::Kept::TooLarge) {
       context_.dialogs.Message(
           dbf::FillText(dbf::Tr("TTableUndo", "Файл %1 слишком велик, чтобы сохранить его копию."), {path}) +
           dbf::Tr("TTableUndo", kNoUndo));
+    } else if (const auto kept = versions_.Newest(path, VersionSide::Undo)) {
+      pending_.push_back(kept->id);
     }
   } catch (const std::system_error& e) {
     context_.dialogs.Message(
@@ -32,13 +67,116 @@ void TTableUndo::BeforeChange(const std::string& path) {
   }
 }
 
-void TTableUndo::Undo1Click() {
+// A version is kept before the command's first write; the command may still
+// write nothing new (an unedited Save, a purge stopped before its first
+// record), and then it has nothing to undo.
+void TTableUndo::CommandEnded() {
+  for (const uint64_t id : std::exchange(pending_, {})) {
+    const std::vector<ui::TableVersion>& kept = versions_.Versions();
+    const auto version = std::find_if(kept.begin(), kept.end(), [id](const ui::TableVersion& v) { return v.id == id; });
+    if (version == kept.end()) continue;
+    const ui::TableVersion v = *version;
+    try {
+      if (versions_.SameAsFile(v)) {
+        versions_.Drop(v.id);
+      } else {
+        RecordSuccessor(v.id, v.path);
+      }
+    } catch (const std::system_error&) {
+      // the version stays, its successor unknown: undoing it asks
+    }
+  }
+}
+
+void TTableUndo::RecordSuccessor(uint64_t id, const std::string& path) {
+  const std::optional<FileStamp> stamp = FileStamp::Of(path);
+  const int64_t taken = FileClockNow();
+  const std::optional<FileDigest> digest = FileDigest::Of(path);
+  if (stamp && digest) versions_.SetSuccessor(id, {*stamp, taken, *digest});
+}
+
+bool TTableUndo::LeftAsIs(const ui::TableVersion& version) const {
+  if (!version.after) return false;
+  const std::optional<FileStamp> now = FileStamp::Of(version.path);
+  if (now && *now == version.after->stamp && !version.after->stamp.WithinTick(version.after->taken)) return true;
+  // The same bytes, whatever file holds them, lose nothing when replaced.
+  return now && FileDigest::Of(version.path) == version.after->digest;
+}
+
+void TTableUndo::Undo1Click() { Step(VersionSide::Undo); }
+
+void TTableUndo::Redo1Click() { Step(VersionSide::Redo); }
+
+void TTableUndo::Step(VersionSide side) {
   if (!context_.PathGiven()) return;
-  if (!versions_.RestoreLast(context_.table.TablePath)) {
-    context_.dialogs.Message(
-        dbf::FillText(dbf::Tr("TTableUndo", "Нет изменений файла %1 для отмены."), {context_.table.TablePath}));
+  CommandEnded();  // a change made outside a command
+  const std::string& path = context_.table.TablePath;
+  const RecordStore* rows = context_.table.Rows();
+  if (rows && rows->HasEdits()) {
+    context_.dialogs.Message(dbf::Tr("TTableUndo",
+                                     "В строках таблицы есть несохранённые изменения: сначала сохраните их (\"Save\", "
+                                     "\"Save as :\") или загрузите таблицу заново.\r\nКоманда не выполнена!"));
     return;
   }
+  std::optional<ui::TableVersion> version = versions_.Newest(path, side);
+  // Versions kept by older runs may hold what the file holds: nothing to undo.
+  while (version && versions_.SameAsFile(*version)) {
+    versions_.Drop(version->id);
+    version = versions_.Newest(path, side);
+  }
+  if (!version) {
+    context_.dialogs.Message(dbf::FillText(side == VersionSide::Undo
+                                               ? dbf::Tr("TTableUndo", "Нет изменений файла %1 для отмены.")
+                                               : dbf::Tr("TTableUndo", "Нет отменённых изменений файла %1."),
+                                           {path}));
+    return;
+  }
+  if (!LeftAsIs(*version) &&
+      !context_.dialogs.Ask(
+          dbf::Tr("TTableUndo", "Файл изменён"),
+          dbf::FillText(dbf::Tr("TTableUndo",
+                                "Файл %1 изменён после того, как программа его записала.\r\nЕго нынешнее содержимое "
+                                "будет сохранено: его можно будет вернуть. Продолжить?"),
+                        {path}))) {
+    return;
+  }
+  // What the step replaces becomes a version of the other way, first.
+  if (versions_.Keep(path, version->step, Other(side)) != ui::TableVersions::Kept::Yes) {
+    context_.dialogs.Message(dbf::FillText(dbf::Tr("TTableUndo", "Копию файла %1 сохранить не удалось."), {path}) +
+                             "\r\n" + dbf::Tr("TTableUndo", "Команда не выполнена!"));
+    return;
+  }
+  const uint64_t replaced = versions_.Newest(path, Other(side))->id;
+  try {
+    versions_.RestoreLast(path, side);
+  } catch (...) {
+    versions_.Drop(replaced);
+    throw;
+  }
+  RecordSuccessor(replaced, path);
   if (context_.GridShown()) context_.table.Refill();
-  context_.dialogs.Message(dbf::Tr("TTableUndo", "Последнее изменение файла отменено."));
+  context_.dialogs.Message(side == VersionSide::Undo ? dbf::Tr("TTableUndo", "Последнее изменение файла отменено.")
+                                                     : dbf::Tr("TTableUndo", "Отменённое изменение файла возвращено."));
+}
+
+namespace {
+
+std::string Caption(const std::optional<ui::TableVersion>& version, const std::string& plain) {
+  if (!version) return plain;
+  const std::string time =
+      QDateTime::fromSecsSinceEpoch(version->time).toString(QStringLiteral("HH:mm")).toStdString();
+  const std::string step = version->step.empty() ? dbf::Tr("TTableUndo", "изменение файла") : version->step;
+  return plain + ": " + step + ", " + time;
+}
+
+}  // namespace
+
+std::string TTableUndo::UndoCaption() const {
+  return Caption(context_.PathGiven() ? versions_.Newest(context_.table.TablePath, VersionSide::Undo) : std::nullopt,
+                 dbf::Tr("TTableUndo", "Отменить"));
+}
+
+std::string TTableUndo::RedoCaption() const {
+  return Caption(context_.PathGiven() ? versions_.Newest(context_.table.TablePath, VersionSide::Redo) : std::nullopt,
+                 dbf::Tr("TTableUndo", "Вернуть"));
 }

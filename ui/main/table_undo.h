@@ -1,7 +1,14 @@
 // Undo of the changes the program makes to tables: before any command
 // changes a file that is there (the announcement of ui/platform/safe_write.h),
-// the file is kept as it was; "Отменить" puts the last kept version of the
-// table shown back and shows it again.
+// the file is kept as it was, named by the command; when the command ends,
+// how it left the file is recorded, and a command that changed no byte
+// keeps no version. "Отменить" puts the last kept version of the table shown
+// back and shows it again; "Вернуть" takes that undo back.
+//
+// Each step first keeps the content it replaces as a version of the other
+// way, so nothing it overwrites is lost. A step asks before it overwrites a
+// file somebody changed since the program left it, and never runs while
+// the grid holds edits not saved (it would drop them).
 #pragma once
 
 #include "companion_files.h"
@@ -10,18 +17,37 @@
 #include "table_versions.h"
 
 #include <string>
+#include <vector>
 
 class TTableUndo final : public ui::ChangeWatcher {
  public:
   // Keeps versions in `folder` while it lives.
   TTableUndo(const TableContext& context, const std::string& folder);
+  ~TTableUndo() override;
 
   void BeforeChange(const std::string& path) override;
+  // The name of the command that runs now, for the versions it keeps.
+  void CommandNamed(const std::string& name);
+  // Records how the versions kept since the last call left their files.
+  void CommandEnded();
+
   void Undo1Click();  // "Отменить"
+  void Redo1Click();  // "Вернуть"
+  // The menu's captions: "Отменить: <command>, <time>" for the step Undo1Click
+  // would take, plain "Отменить" when there is none; likewise "Вернуть".
+  std::string UndoCaption() const;
+  std::string RedoCaption() const;
 
  private:
+  void Step(ui::VersionSide side);
+  // True when the file is as the change after `version` left it.
+  bool LeftAsIs(const ui::TableVersion& version) const;
+  void RecordSuccessor(uint64_t id, const std::string& path);
+
   const TableContext context_;
   ui::TableVersions versions_;
   IndexNotice indexNotice_;
+  std::string command_;
+  std::vector<uint64_t> pending_;  // kept during the command that runs
   ui::ChangeWatcherScope watching_{*this};
 };

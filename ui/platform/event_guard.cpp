@@ -23,6 +23,7 @@ void EventGuard::InstallEngineReporters() {
 void EventGuard::Run(const std::function<void()>& handler) {
   // A command never starts inside another one.
   if (Progress::Busy()) return;
+  ++depth_;
   try {
     handler();
   } catch (const dbf::Stopped&) {
@@ -34,6 +35,7 @@ void EventGuard::Run(const std::function<void()>& handler) {
   } catch (const std::exception& e) {
     dialogs_.Message(e.what());
   }
+  if (--depth_ == 0 && after_) after_();
 }
 
 }  // namespace ui

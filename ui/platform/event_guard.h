@@ -46,6 +46,11 @@ class EventGuard {
     return [this, handler](auto&&...) { Run(handler); };
   }
 
+  // Runs `after` once every command has ended, however it ended (not after
+  // a handler run from inside another one, such as a dialog's button): the
+  // version store records there what the command left. Empty: nothing.
+  void AfterEachCommand(std::function<void()> after) { after_ = std::move(after); }
+
   // Ends the program with the code.
   void Exit(int code) { exit_(code); }
 
@@ -54,6 +59,8 @@ class EventGuard {
  private:
   DialogService& dialogs_;
   ExitFunction exit_;
+  std::function<void()> after_;
+  int depth_ = 0;  // handlers running, one inside another
 };
 
 }  // namespace ui

@@ -1,6 +1,8 @@
-// A file's identity on this machine: its device and inode. Two names lead to
-// the same file, whatever their spelling or links, exactly when their
-// identities are equal.
+// A file's identity on this machine: its device and inode, and when the
+// inode was made where the file system keeps that. Two names lead to the
+// same file, whatever their spelling or links, exactly when their
+// identities are equal; a file made later that got a deleted file's inode
+// number back has another birth time.
 #pragma once
 
 #include <sys/types.h>
@@ -12,6 +14,7 @@
 struct FileIdentity {
   dev_t device = 0;
   ino_t inode = 0;
+  int64_t born = 0;  // nanoseconds since the epoch; 0 where not kept
 
   bool operator==(const FileIdentity&) const = default;
 
@@ -20,15 +23,38 @@ struct FileIdentity {
   static std::optional<FileIdentity> Of(const std::string& path);
 };
 
-// A file's identity with its size and modification time: when a later
-// stamp of the same name differs, the file was changed in between.
+// A file's identity with its size, modification time and status change
+// time: when a later stamp of the same name differs, the file may have been
+// changed in between (or only its time, owner or links: compare the bytes
+// to tell). A program can set the modification time back, not the status
+// change time.
 struct FileStamp {
   FileIdentity identity;
   off_t size = 0;
   int64_t modified = 0;  // nanoseconds since the epoch
+  int64_t changed = 0;   // the status change time, likewise
 
   bool operator==(const FileStamp&) const = default;
 
   static std::optional<FileStamp> Of(const std::string& path);
+
+  // True when a write right after `taken` (when the stamp was taken,
+  // nanoseconds since the epoch) could have left the stamp as it is: the
+  // times lie within the coarsest tick file systems keep them in (FAT's two
+  // seconds) of it. Equal stamps then do not tell that the bytes are equal.
+  bool WithinTick(int64_t taken) const;
 };
 
+// The system's clock, nanoseconds since the epoch, as file times read.
+int64_t FileClockNow();
+
+// A digest of every byte of a regular file, to tell later whether its
+// content is still what it was; nothing when it cannot be read.
+struct FileDigest {
+  uint64_t low = 0;
+  uint64_t high = 0;
+
+  bool operator==(const FileDigest&) const = default;
+
+  static std::optional<FileDigest> Of(const std::string& path);
+};

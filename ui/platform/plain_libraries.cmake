@@ -25,7 +25,7 @@ target_include_directories(file_identity PUBLIC ${CMAKE_CURRENT_LIST_DIR})
 # last change; plain C++.
 add_library(table_versions STATIC ${CMAKE_CURRENT_LIST_DIR}/table_versions.cpp)
 target_include_directories(table_versions PUBLIC ${CMAKE_CURRENT_LIST_DIR})
-target_link_libraries(table_versions PUBLIC safe_write write_all)
+target_link_libraries(table_versions PUBLIC safe_write write_all file_identity)
 
 # The characters of the single-byte code pages tables are written in; plain
 # C++, shared with the office files.

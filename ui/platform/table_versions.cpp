@@ -25,7 +25,8 @@ namespace ui {
 namespace {
 
 const char kIndexName[] = "index";
-const char kIndexHead[] = "dbfview versions 1";
+const char kIndexHead[] = "dbfview versions 2";
+const char kFirstIndexHead[] = "dbfview versions 1";  // no steps, sides or successors
 const char kCopySuffix[] = ".version";
 
 [[noreturn]] void ThrowErrno(int err, const std::string& path) {
@@ -99,18 +100,38 @@ std::string TableVersions::IndexPath() const { return folder_ + "/" + kIndexName
 
 int64_t TableVersions::Now() const { return clock_ ? clock_() : static_cast<int64_t>(std::time(nullptr)); }
 
-// One line a version: id, time, size, the path's length and the path, whose
-// bytes may be any but zero.
+// One line a version: id, time, size, side, whether the successor is known
+// and its stamp, time taken and digest, the lengths of the step's name and
+// the path, then the name and the path, whose bytes may be any but zero.
+// An index of the first kind has id, time, size, the path's length and the
+// path.
 void TableVersions::ReadIndex() {
   std::ifstream in(IndexPath(), std::ios::binary);
   std::string head;
-  if (!std::getline(in, head) || head != kIndexHead) return;
+  if (!std::getline(in, head) || (head != kIndexHead && head != kFirstIndexHead)) return;
+  const bool first = head == kFirstIndexHead;
+  const auto text = [&in](std::string& to, size_t length) {
+    if (length > PATH_MAX) return false;
+    to.resize(length);
+    return static_cast<bool>(in.read(to.data(), static_cast<std::streamsize>(length)));
+  };
   for (;;) {
     TableVersion v;
-    size_t length = 0;
-    if (!(in >> v.id >> v.time >> v.size >> length) || in.get() != ' ' || length > PATH_MAX) break;
-    v.path.resize(length);
-    if (!in.read(v.path.data(), static_cast<std::streamsize>(length)) || in.get() != '\n') break;
+    int side = 0, known = 0;
+    Successor after;
+    FileStamp& stamp = after.stamp;
+    size_t stepLength = 0, length = 0;
+    if (!(in >> v.id >> v.time >> v.size)) break;
+    if (!first && !(in >> side >> known >> stamp.identity.device >> stamp.identity.inode >> stamp.identity.born >>
+                    stamp.size >> stamp.modified >> stamp.changed >> after.taken >> after.digest.low >>
+                    after.digest.high >> stepLength)) {
+      break;
+    }
+    if (!(in >> length) || in.get() != ' ' || !text(v.step, stepLength) || !text(v.path, length) || in.get() != '\n') {
+      break;
+    }
+    v.side = side == 1 ? VersionSide::Redo : VersionSide::Undo;
+    if (known == 1) v.after = after;
     versions_.push_back(std::move(v));
   }
 }
@@ -119,7 +140,13 @@ void TableVersions::WriteIndex(const std::vector<TableVersion>& versions) const 
   std::ostringstream text;
   text << kIndexHead << '\n';
   for (const TableVersion& v : versions) {
-    text << v.id << ' ' << v.time << ' ' << v.size << ' ' << v.path.size() << ' ' << v.path << '\n';
+    const Successor after = v.after.value_or(Successor{});
+    const FileStamp& stamp = after.stamp;
+    text << v.id << ' ' << v.time << ' ' << v.size << ' ' << (v.side == VersionSide::Redo ? 1 : 0) << ' '
+         << (v.after ? 1 : 0) << ' ' << stamp.identity.device << ' ' << stamp.identity.inode << ' '
+         << stamp.identity.born << ' ' << stamp.size << ' ' << stamp.modified << ' ' << stamp.changed << ' '
+         << after.taken << ' ' << after.digest.low << ' ' << after.digest.high << ' ' << v.step.size() << ' '
+         << v.path.size() << ' ' << v.step << v.path << '\n';
   }
   const std::string bytes = text.str();
   const QuietChanges quiet;
@@ -130,6 +157,12 @@ void TableVersions::WriteIndex(const std::vector<TableVersion>& versions) const 
                         if (err != 0) ThrowErrno(err, file);
                         fd.Close(file);
                       }});
+}
+
+void TableVersions::Commit(std::vector<TableVersion> next, const std::vector<TableVersion>& gone) {
+  WriteIndex(next);
+  versions_ = std::move(next);
+  RemoveCopies(gone);
 }
 
 std::vector<TableVersion> TableVersions::Prune(std::vector<TableVersion>& versions) const {
@@ -168,9 +201,11 @@ void TableVersions::RemoveStrays() const {
   for (const std::string& stray : strays) CurrentFileSystem().Unlink(stray);
 }
 
-TableVersions::Kept TableVersions::Keep(const std::string& path) {
+TableVersions::Kept TableVersions::Keep(const std::string& path, const std::string& step, VersionSide side) {
   TableVersion version;
   version.path = Resolved(path);
+  version.step = step;
+  version.side = side;
   struct stat st {};
   if (::stat(version.path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return Kept::NotAFile;
   if (st.st_size > kMaxBytes) return Kept::TooLarge;
@@ -194,26 +229,49 @@ TableVersions::Kept TableVersions::Keep(const std::string& path) {
   return Kept::Yes;
 }
 
-bool TableVersions::RestoreLast(const std::string& path) {
+std::optional<TableVersion> TableVersions::Newest(const std::string& path, VersionSide side) const {
   const std::string target = Resolved(path);
   const auto last = std::find_if(versions_.rbegin(), versions_.rend(),
-                                 [&](const TableVersion& v) { return v.path == target; });
-  if (last == versions_.rend()) return false;
-  const TableVersion version = *last;
+                                 [&](const TableVersion& v) { return v.path == target && v.side == side; });
+  if (last == versions_.rend()) return std::nullopt;
+  return *last;
+}
+
+bool TableVersions::RestoreLast(const std::string& path, VersionSide side) {
+  const std::optional<TableVersion> version = Newest(path, side);
+  if (!version) return false;
   {
     const QuietChanges quiet;
-    ReplaceFileContents(target, {[&](const std::string& file) { CopyFile(CopyOf(version.id), file); }});
+    ReplaceFileContents(version->path, {[&](const std::string& file) { CopyFile(CopyOf(version->id), file); }});
   }
-  std::vector<TableVersion> next = versions_;
-  next.erase(next.begin() + (versions_.rend() - last - 1));
   try {
-    WriteIndex(next);
+    Drop(version->id);
   } catch (const std::system_error&) {
-    return true;  // the index still names the version, which stays
+    // the index still names the version, which stays
   }
-  versions_ = std::move(next);
-  CurrentFileSystem().Unlink(CopyOf(version.id));
   return true;
+}
+
+void TableVersions::SetSuccessor(uint64_t id, const Successor& after) {
+  std::vector<TableVersion> next = versions_;
+  for (TableVersion& v : next) {
+    if (v.id == id) v.after = after;
+  }
+  Commit(std::move(next), {});
+}
+
+bool TableVersions::SameAsFile(const TableVersion& version) const {
+  const std::optional<FileStamp> now = FileStamp::Of(version.path);
+  return now && now->size == version.size && FileDigest::Of(version.path) == FileDigest::Of(CopyOf(version.id));
+}
+
+void TableVersions::Drop(uint64_t id) {
+  std::vector<TableVersion> next = versions_, gone;
+  const auto it = std::find_if(next.begin(), next.end(), [id](const TableVersion& v) { return v.id == id; });
+  if (it == next.end()) return;
+  gone.push_back(*it);
+  next.erase(it);
+  Commit(std::move(next), gone);
 }
 
 }  // namespace ui

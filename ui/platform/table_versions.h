@@ -14,18 +14,37 @@
 // kMaxAgeSeconds go when the store is made and whenever a version is added.
 #pragma once
 
+#include "file_identity.h"
+
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace ui {
+
+// Which way putting a version back goes: undoing a change, or taking back
+// an undo (the content the undo replaced).
+enum class VersionSide { Undo, Redo };
+
+// The file as the change after a version left it, to tell at undo time
+// whether anybody changed it since.
+struct Successor {
+  FileStamp stamp;
+  int64_t taken = 0;  // when the stamp was taken, by FileClockNow
+  FileDigest digest;
+  bool operator==(const Successor&) const = default;
+};
 
 struct TableVersion {
   uint64_t id = 0;    // the copy's name in the folder
   int64_t time = 0;   // when it was kept, seconds since the epoch
   int64_t size = 0;
   std::string path;   // the file it was kept of, links resolved
+  std::string step;   // the command whose change it lets undo
+  VersionSide side = VersionSide::Undo;
+  std::optional<Successor> after;  // unknown when the command never ended
   bool operator==(const TableVersion&) const = default;
 };
 
@@ -47,13 +66,25 @@ class TableVersions {
   // is no regular file, and a file over kMaxBytes, are not kept (and said
   // so). Throws std::system_error when the copy or the index cannot be
   // written; the versions are then as they were.
-  Kept Keep(const std::string& path);
+  Kept Keep(const std::string& path, const std::string& step = {}, VersionSide side = VersionSide::Undo);
 
-  // Puts the newest version of the file back in its place byte for byte,
-  // through ReplaceFileContents (announcing no change), and drops it. False
-  // when no version of the file is kept. A failure throws and leaves the file
-  // as it was and the version kept.
-  bool RestoreLast(const std::string& path);
+  // Puts the newest version of the file on that side back in its place byte
+  // for byte, through ReplaceFileContents (announcing no change), and drops
+  // it. False when none is kept. A failure throws and leaves the file as it
+  // was and the version kept.
+  bool RestoreLast(const std::string& path, VersionSide side = VersionSide::Undo);
+
+  // The newest version of the file on that side, if any.
+  std::optional<TableVersion> Newest(const std::string& path, VersionSide side) const;
+  // Records how the change after version `id` left its file. Throws
+  // std::system_error when the index cannot be written.
+  void SetSuccessor(uint64_t id, const Successor& after);
+  // True when the version's file holds its very bytes: the change after it
+  // changed none.
+  bool SameAsFile(const TableVersion& version) const;
+  // Drops the version (its copy too). Throws std::system_error when the
+  // index cannot be written; the version then stays.
+  void Drop(uint64_t id);
 
   // Every version kept, oldest first.
   const std::vector<TableVersion>& Versions() const { return versions_; }
@@ -64,6 +95,8 @@ class TableVersions {
   int64_t Now() const;
   void ReadIndex();
   void WriteIndex(const std::vector<TableVersion>& versions) const;
+  // Makes `next` the versions, with its index; drops the copies of `gone`.
+  void Commit(std::vector<TableVersion> next, const std::vector<TableVersion>& gone);
   // Takes out of `versions` those over the limits of age, count and size,
   // oldest first, and returns them.
   std::vector<TableVersion> Prune(std::vector<TableVersion>& versions) const;

@@ -1,9 +1,11 @@
 #include "main_window_fixture.h"
 
 #include <QMenu>
+#include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QSet>
+#include <QStatusBar>
 #include <QTest>
 #include <QUrl>
 
@@ -142,4 +144,30 @@ TEST_F(MainWindowKeysTest, ReloadReadsTheRowsAgainFromTheFile) {
   EXPECT_EQ(form->StringGrid1->RowCount(), 3);
   EXPECT_EQ(Cell(2, 1), "Bob");
   EXPECT_EQ(Shown(form->StaticText1), "      2 записей.");
+}
+
+// The greyed state draws in the system's code page, which is no table's own:
+// it is never remembered for the table. The strip under the switch names the
+// code page the grid draws.
+TEST_F(MainWindowKeysTest, TheGreyedStateIsNeverRememberedAndTheStripNamesThePageDrawn) {
+  // The status strip's text that names a code page: "866 (DOS)".
+  const auto DrawnPage = [&] {
+    for (const QLabel* label : form->statusBar()->findChildren<QLabel*>()) {
+      if (label->text().contains(QLatin1Char('('))) return label->text();
+    }
+    return QString();
+  };
+  const std::string path = WritePeople();
+  OpenFromMenu(path);
+  EXPECT_EQ(DrawnPage().toStdString(), "866 (DOS)");
+  QTest::mouseClick(form->cbCheckBox1, Qt::LeftButton);  // to 1251
+  EXPECT_EQ(DrawnPage().toStdString(), "1251 (Windows)");
+  QTest::mouseClick(form->cbCheckBox1, Qt::LeftButton);  // to the system's
+  EXPECT_EQ(form->Table().Page(), ui::CodePage::SystemDefault);
+  EXPECT_TRUE(DrawnPage().endsWith(QStringLiteral("(системная)"))) << DrawnPage().toStdString();
+
+  NextRun();
+  OpenFromMenu(path);
+  EXPECT_EQ(form->Table().Page(), ui::CodePage::Windows1251);
+  EXPECT_EQ(DrawnPage().toStdString(), "1251 (Windows)");
 }

@@ -6,9 +6,11 @@
 #include "structure_test_support.h"
 
 #include <QLineEdit>
+#include <QMenu>
 
 #include <filesystem>
 #include <functional>
+#include <regex>
 
 using testsupport::ReadFile;
 
@@ -66,6 +68,7 @@ TEST_F(MainWindowTest, UndoBringsBackTheBytesOfEveryWritingCommandAfterARestart)
     // An undo that fails part way (its copy gone) leaves the table as it is.
     std::filesystem::rename(versions.Path("versions"), versions.Path("away"));
     form->Undo1->trigger();
+    std::filesystem::remove_all(versions.Path("versions"));
     std::filesystem::rename(versions.Path("away"), versions.Path("versions"));
     ASSERT_NE(ReadFile(table), original);
     dialogs.messages.clear();
@@ -87,4 +90,60 @@ TEST_F(MainWindowTest, AChangeThatCannotBeKeptGoesAheadTold) {
   EXPECT_TRUE(dialogs.messages[0].starts_with("Копию файла " + path + " сохранить не удалось")) << dialogs.messages[0];
   form->Undo1->trigger();
   EXPECT_EQ(dialogs.messages.back(), "Нет изменений файла " + path + " для отмены.");
+}
+
+// Undo and redo step through the kept versions, each named in the menu. A
+// command that changed no byte has nothing to undo, a step never drops an
+// edit not saved, and what another program wrote is kept before a step
+// replaces it.
+TEST_F(MainWindowTest, UndoAndRedoStepThroughVersionsAndLoseNothing) {
+  const std::string path = WritePeople();
+  const std::string original = ReadFile(path);
+  OpenFromMenu(path);
+  const auto captions = [&] {
+    emit form->FilesMenu->aboutToShow();
+    return form->Undo1->text().toStdString() + "|" + form->Redo1->text().toStdString();
+  };
+  const auto named = [](const std::string& caption) { return std::regex(caption + ", [0-9]{2}:[0-9]{2}"); };
+  form->Save1->trigger();
+  EXPECT_EQ(captions(), "Отменить|Вернуть");
+  form->Undo1->trigger();
+  EXPECT_EQ(dialogs.messages.back(), "Нет изменений файла " + path + " для отмены.");
+
+  form->StringGrid1->SetCell(1, 1, "Anna");
+  form->Save1->trigger();
+  const std::string saved = ReadFile(path);
+  EXPECT_TRUE(std::regex_match(captions(), named("Отменить: Save") )) << captions();
+
+  form->StringGrid1->SetCell(2, 1, "Boris");
+  form->Undo1->trigger();
+  EXPECT_TRUE(dialogs.messages.back().starts_with("В строках таблицы есть несохранённые изменения")) << dialogs.messages.back();
+  EXPECT_EQ(Cell(2, 1), "Boris");
+  EXPECT_EQ(ReadFile(path), saved);
+  dialogs.saveChangesAnswers = {ui::SaveAnswer::No};
+  form->Reload1->trigger();
+
+  form->Undo1->trigger();
+  EXPECT_EQ(ReadFile(path), original);
+  EXPECT_EQ(dialogs.messages.back(), "Последнее изменение файла отменено.");
+  EXPECT_TRUE(std::regex_match(captions(), named("Отменить\\|Вернуть: Save"))) << captions();
+  form->Redo1->trigger();
+  EXPECT_EQ(ReadFile(path), saved);
+  EXPECT_EQ(Cell(1, 1), "Anna");
+  EXPECT_EQ(dialogs.messages.back(), "Отменённое изменение файла возвращено.");
+
+  std::string other = saved;
+  other.replace(other.find("Anna"), 4, "Olga");
+  testsupport::WriteFile(path, other);
+  dialogs.askAnswers = {false};
+  form->Undo1->trigger();
+  EXPECT_EQ(ReadFile(path), other);
+  ASSERT_EQ(dialogs.questions.size(), 1u);
+  EXPECT_TRUE(dialogs.questions[0].starts_with("Файл изменён|Файл " + path + " изменён после того")) << dialogs.questions[0];
+  dialogs.askAnswers = {true};
+  form->Undo1->trigger();
+  EXPECT_EQ(ReadFile(path), original);
+  form->Redo1->trigger();
+  EXPECT_EQ(ReadFile(path), other);
+  EXPECT_EQ(dialogs.questions.size(), 2u);
 }

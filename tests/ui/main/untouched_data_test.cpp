@@ -220,6 +220,10 @@ TEST_F(UntouchedDataTest, ATableDeletedOrReplacedIsNamedOnceAndItsRowsCanBeSaved
   const std::string path = WriteGoods();
   const std::string bytes = ReadFile(path);
   OpenFromMenu(path);
+  const struct stat loaded = StatOf(path);
+  // The deleted file's inode stays taken, so its replacement gets another.
+  const int deleted = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  ASSERT_GE(deleted, 0);
   std::filesystem::remove(path);
   form->Save1->trigger();
   EXPECT_EQ(dialogs.messages.back(), "Файл " + path +
@@ -229,42 +233,101 @@ TEST_F(UntouchedDataTest, ATableDeletedOrReplacedIsNamedOnceAndItsRowsCanBeSaved
   form->Saveas1->trigger();
   EXPECT_EQ(ReadFile(dir.Path("again.dbf")), bytes);
 
-  // Replaced by another file of the same name: the rows are not its rows.
+  // Replaced by another file of the same name, size and modification time:
+  // the rows are not its rows.
   testsupport::WriteFile(dir.Path("new.dbf"), bytes);
+  const timespec times[2] = {loaded.st_atim, loaded.st_mtim};
+  ASSERT_EQ(::utimensat(AT_FDCWD, dir.Path("new.dbf").c_str(), times, 0), 0);
   std::filesystem::rename(dir.Path("new.dbf"), path);
+  form->StringGrid1->SetCell(1, 1, "Anna");
   form->Save1->trigger();
+  ::close(deleted);
   EXPECT_EQ(dialogs.messages.back(), "Файл " + path +
                                          " заменён другим файлом после загрузки строк таблицы.\r\nСтроки можно "
                                          "сохранить в новый файл командой \"Save as :\".\r\nКоманда не выполнена!");
+  EXPECT_EQ(ReadFile(path), bytes);
 }
 
 // Another program appended a record after the rows were read: Save would
-// drop it and a purge would act on the wrong records, so neither writes;
-// the person may load the table again instead.
+// drop it and a purge would act on the wrong records, so neither writes.
+// Edits on screen stay; without edits the table may be loaded again.
 TEST_F(UntouchedDataTest, AFileAnotherProgramChangedIsNotWrittenOnAndCanBeLoadedAgain) {
   const std::string path = WriteGoods();
   OpenFromMenu(path);
   form->StringGrid1->SetCell(1, 1, "Anna");
-  {
+  const auto append = [&] {
     dbf::Dbf2_lib db;
     db.DbfOpen(1, path);
     db.DbfBlank(1);
     db.DbfPutStr(1, "Dave", "NAME");
     db.DbfAppend(1);
     db.DbfCloseAll();
-  }
+  };
+  append();
   const std::string changed = ReadFile(path);
-  dialogs.askAnswers = {false, true};
-  dialogs.saveChangesAnswers = {ui::SaveAnswer::No};  // before "Удалить отмеченные"
+  const std::string told = "Файл " + path + " изменён другой программой после загрузки строк таблицы.\r\n";
   form->Save1->trigger();
-  form->ToolButton8->trigger();  // "Удалить отмеченные"
+  EXPECT_EQ(dialogs.messages.back(),
+            told + "Строки можно сохранить в новый файл командой \"Save as :\".\r\nКоманда не выполнена!");
+  EXPECT_EQ(Cell(1, 1), "Anna");
+  EXPECT_TRUE(dialogs.questions.empty());
   EXPECT_EQ(ReadFile(path), changed);
+
+  dialogs.saveChangesAnswers = {ui::SaveAnswer::No};
+  form->Reload1->trigger();  // drops the edit
+  append();
+  dialogs.askAnswers = {false, true};
+  form->ToolButton8->trigger();  // "Удалить отмеченные"
+  form->ToolButton8->trigger();
   ASSERT_EQ(dialogs.questions.size(), 2u);
-  EXPECT_EQ(dialogs.questions[0], "Файл изменён|Файл " + path +
-                                      " изменён другой программой после загрузки строк таблицы.\r\nЗагрузить таблицу "
-                                      "из файла заново? Изменения в строках будут потеряны.");
-  EXPECT_EQ(dialogs.messages, std::vector<std::string>(2, "Команда не выполнена!"));
-  ASSERT_EQ(form->StringGrid1->RowCount(), 5);  // loaded again on the second answer
-  EXPECT_EQ(Cell(4, 1), "Dave");
+  EXPECT_EQ(dialogs.questions[0], "Файл изменён|" + told + "Загрузить таблицу из файла заново?");
+  ASSERT_EQ(form->StringGrid1->RowCount(), 6);  // loaded again on the second answer
+  EXPECT_EQ(Cell(5, 1), "Dave");
   EXPECT_EQ(Cell(1, 1), kIvanov866);
+}
+
+// Only a change of bytes is a change: a file whose time alone changed (an
+// export, a touch) is saved into; one changed without its size or time
+// changing (the time set back, or kept within a tick of the load) is not,
+// whether the rows were read from it or saved into it.
+TEST_F(UntouchedDataTest, OnlyAChangeOfBytesIsAChangeByAnotherProgram) {
+  const struct {
+    const char* what;
+    bool savedFirst;
+    bool bytesChanged;
+  } cases[] = {{"time only, rows as read", false, false},
+               {"time only, rows as saved", true, false},
+               {"same size and time, rows as read", false, true},
+               {"same size and time, rows as saved", true, true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const std::string path = WriteGoods();
+    OpenFromMenu(path);
+    if (c.savedFirst) form->StringGrid1->SetCell(2, 1, "Boris"), form->Save1->trigger();
+    const struct stat before = StatOf(path);
+    timespec times[2] = {before.st_atim, before.st_mtim};
+    if (c.bytesChanged) {
+      const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
+      const std::string::size_type at = ReadFile(path).find("Bob");
+      ASSERT_EQ(::pwrite(fd, "R", 1, static_cast<off_t>(at)), 1);
+      ::close(fd);
+    } else {
+      times[1].tv_sec += 5;
+    }
+    ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+    const std::string onDisk = ReadFile(path);
+    dialogs.messages.clear();
+    form->StringGrid1->SetCell(1, 1, "Anna");
+    form->Save1->trigger();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.questions.empty());
+    EXPECT_EQ(Cell(1, 1), "Anna");
+    if (c.bytesChanged) {
+      EXPECT_TRUE(dialogs.messages[0].starts_with("Файл " + path + " изменён другой программой"));
+      EXPECT_EQ(ReadFile(path), onDisk);
+    } else {
+      EXPECT_EQ(dialogs.messages[0], "Сохранение выполнено!");
+      EXPECT_NE(ReadFile(path).find("Anna"), std::string::npos);
+    }
+  }
 }
