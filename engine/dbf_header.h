@@ -14,6 +14,9 @@ namespace dbf {
 constexpr int kHeaderSize = 32;
 constexpr int kDescriptorSize = 32;
 constexpr int kMaxFieldLength = 255;
+// The longest record the header's 16-bit record length (bytes 10 .. 11)
+// holds as other readers read it.
+constexpr uint32_t kMaxRecordLength = 0xFFFF;
 
 inline uint16_t GetU16(const char* p) {
   auto b = reinterpret_cast<const unsigned char*>(p);
