@@ -4,7 +4,7 @@
 #include "dialog_service.h"
 #include "string_grid.h"
 
-#include <system_error>
+#include <stdexcept>
 
 namespace {
 
@@ -24,7 +24,7 @@ void TTableUndo::BeforeChange(const std::string& path) {
           dbf::FillText(dbf::Tr("TTableUndo", "Файл %1 слишком велик, чтобы сохранить его копию."), {path}) +
           dbf::Tr("TTableUndo", kNoUndo));
     }
-  } catch (const std::system_error& e) {
+  } catch (const std::runtime_error& e) {  // the system's failures, and a folder not the user's own
     context_.dialogs.Message(
         dbf::FillText(dbf::Tr("TTableUndo", "Копию файла %1 сохранить не удалось: %2."), {path, e.what()}) +
         dbf::Tr("TTableUndo", kNoUndo));
