@@ -7,6 +7,7 @@
 #include "dialog_service.h"
 #include "event_guard.h"
 #include "file_name.h"
+#include "output_name.h"
 #include "safe_write.h"
 #include "progress.h"
 #include "record_grid_options.h"
@@ -133,6 +134,7 @@ void TRecordEditing::Saveas1Click() {
     WriteRows(db);
     db.DbfCloseAll();
   };
+  ui::RefuseLinkAt(table.SecondPath);
   ui::ReplaceFileContents(table.SecondPath, {write});
   context_.dialogs.Message(dbf::Tr("TRecordEditing", "Копирование выполнено!"));
 }
