@@ -10,6 +10,7 @@
 #include "open_raw_view.h"
 #include "qt_dialog_service.h"
 #include "qt_translations.h"
+#include "settings_folder.h"
 #include "transfer_buffer.h"
 
 #include <QApplication>
@@ -28,6 +29,7 @@ int main(int argc, char** argv) {
   ui::EnterPressesButtons::InstallOnApplication();
   ui::InstallTranslations(QLocale::system());
   ui::InstallButtonReportOnRequest();
+  const std::string settingsRefused = GuardSettingsFolder();
 
   ui::QtDialogService dialogs;
   ui::EventGuard guard(dialogs, ui::ExitProcessNow);
@@ -43,6 +45,7 @@ int main(int argc, char** argv) {
   rawview::CreateRawView(guard);
 
   form2.show();
+  if (!settingsRefused.empty()) dialogs.Message(settingsRefused);
   // The name's bytes as given (QApplication has taken out its own options):
   // a name that is not valid UTF-8 would not survive a trip through QString.
   if (argc > 1) {

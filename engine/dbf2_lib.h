@@ -151,7 +151,8 @@ class Dbf2_lib {
   // (kind 1 or 2, anything else raises error 7). DbfAddField and
   // DbfDeleteField rewrite the header of the file bound to the slot and drop
   // every record. DbfAddField returns false and leaves the file unchanged
-  // when the field has length 0 or would push the header size past 16 bits.
+  // when the field has length 0 or would push the header size or the record
+  // length past 16 bits.
   // DbfCopyStructure gives the target's file the source's header with no
   // records; it returns false, touching neither file, when both names lead
   // to the same file. DbfZap removes every record of an open table.

@@ -13,10 +13,14 @@ void Dbf2_lib::Recompute(Slot& s) {
 }
 
 // A whole record starts at pos: inside the record area, on a record
-// boundary, and not cut short by the end of the file.
+// boundary, and not cut short by the end of the records (RecordsEnd, which
+// leaves out the end mark of one-byte records). Every move and read asks
+// this, so each reader sees the records the count counts, each once.
 bool Dbf2_lib::AtWholeRecord(Slot& s, int64_t pos) {
-  return pos >= s.headerSize && (pos - s.headerSize) % s.recordLength == 0 &&
-         pos + static_cast<int64_t>(s.recordLength) <= s.table.File().Size();
+  if (pos < s.headerSize || (pos - s.headerSize) % s.recordLength != 0) return false;
+  const int64_t end = pos + static_cast<int64_t>(s.recordLength);
+  // Only the file's last byte can be an end mark: ask RecordsEnd just there.
+  return end < s.table.File().Size() || end <= RecordsEnd(s.table.File(), s.headerSize, s.recordLength);
 }
 
 int64_t Dbf2_lib::DbfRecCount(uint16_t slot) {
@@ -27,21 +31,13 @@ int64_t Dbf2_lib::DbfRecCount(uint16_t slot) {
 void Dbf2_lib::DbfRead(uint16_t slot) {
   Slot& s = Opened(slot, 10);
   s.status = kStatusDone;
-  const int64_t size = s.table.File().Size();
   for (;;) {
-    if (s.position + 1 >= size) {
-      // The flag byte is the last byte of the file (the end mark) or lies past it.
+    if (!AtWholeRecord(s, s.position)) {
       s.status = kStatusEof;
       return;
     }
     char flag = 0;
     s.table.File().ReadAt(s.position, &flag, 1);
-    if (size - (s.position + 1) < static_cast<int64_t>(s.recordLength)) {
-      // A record counts only when at least one byte follows it.
-      s.position += 1;
-      s.status = kStatusEof;
-      return;
-    }
     if (flag == kFlagDeleted) {
       s.position += s.recordLength;
       continue;
@@ -57,22 +53,14 @@ void Dbf2_lib::DbfRead(uint16_t slot) {
 void Dbf2_lib::DbfReadRaw(uint16_t slot) {
   Slot& s = Opened(slot, 4);
   s.status = kStatusDone;
-  const int64_t size = s.table.File().Size();
-  if (s.position < 0 || s.position >= size) {
+  if (!AtWholeRecord(s, s.position)) {
+    // The end mark, or a record cut short by the end of the file: no record here.
     s.status = kStatusEof;
     return;
   }
   char flag = 0;
   s.table.File().ReadAt(s.position, &flag, 1);
   if (flag == kFlagDeleted) s.status = kStatusDeleted;
-  const int64_t after = size - (s.position + 1);
-  if (after == 0 || after < static_cast<int64_t>(s.recordLength) - 1) {
-    // The last byte of the file (the end mark, whatever the record length),
-    // or a record cut short by the end of the file: no record here.
-    s.position += 1;
-    s.status = kStatusEof;
-    return;
-  }
   s.table.File().ReadAt(s.position + 1, s.buffer.data(), s.recordLength - 1);
   phase_ = Phase::AfterRead;
   RecordHook(slot);
@@ -90,10 +78,6 @@ void Dbf2_lib::DbfSkip(uint16_t slot, int32_t count) {
     return;
   }
   s.position = target;
-  if (s.position + 1 >= s.table.File().Size()) {
-    s.status = kStatusEof;
-    return;
-  }
   DbfReadRaw(slot);
 }
 
@@ -101,7 +85,7 @@ void Dbf2_lib::DbfSkipBof(uint16_t slot) {
   Slot& s = Opened(slot, 9);
   s.status = kStatusDone;
   s.position = s.headerSize;
-  if (s.position + 1 >= s.table.File().Size()) {
+  if (!AtWholeRecord(s, s.position)) {
     s.status = kStatusEof;
     return;
   }
@@ -117,20 +101,15 @@ void Dbf2_lib::DbfTop(uint16_t slot) {
   Slot& s = Opened(slot, 4);
   s.status = kStatusDone;
   s.position = s.headerSize;
-  if (s.position + 1 >= s.table.File().Size()) {
-    s.status = kStatusEof;
-    return;
-  }
   DbfReadRaw(slot);
 }
 
 void Dbf2_lib::DbfGo(uint16_t slot, int64_t recordNumber) {
   Slot& s = Opened(slot, 4);
-  const int64_t size = s.table.File().Size();
   int64_t p = static_cast<int64_t>(s.recordLength) * (recordNumber - 1) + s.headerSize;
-  if (recordNumber < 1 || size < p + static_cast<int64_t>(s.recordLength) + 1) {
+  if (recordNumber < 1 || !AtWholeRecord(s, p)) {
     s.status = kStatusEof;
-    s.position = size - 1;
+    s.position = RecordsEnd(s.table.File(), s.headerSize, s.recordLength);  // past the last record
     return;
   }
   s.position = p;
@@ -140,11 +119,10 @@ void Dbf2_lib::DbfGo(uint16_t slot, int64_t recordNumber) {
 void Dbf2_lib::DbfGoNoRead(uint16_t slot, int64_t recordNumber) {
   Slot& s = Opened(slot, 4);
   s.status = kStatusDone;
-  const int64_t size = s.table.File().Size();
   int64_t p = static_cast<int64_t>(s.recordLength) * (recordNumber - 1) + s.headerSize;
-  if (recordNumber < 1 || size < p + static_cast<int64_t>(s.recordLength) + 1) {
+  if (recordNumber < 1 || !AtWholeRecord(s, p)) {
     s.status = kStatusEof;
-    s.position = size - 1;
+    s.position = RecordsEnd(s.table.File(), s.headerSize, s.recordLength);  // past the last record
     return;
   }
   char flag = 0;

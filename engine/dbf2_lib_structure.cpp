@@ -57,9 +57,10 @@ bool Dbf2_lib::DbfAddField(uint16_t slot, const std::string& name, char type, ui
   // stands; an area after the terminator (as some writers keep) is dropped.
   const uint32_t fields = static_cast<uint32_t>(CountFieldDescriptors(area.data(), area.size()));
   const uint32_t headerSize = kHeaderSize + fields * kDescriptorSize + 1;
-  // A field of no bytes, or one descriptor too many for the 16-bit header
-  // size, would leave a table nothing can open: refuse before writing.
-  if (length == 0 || headerSize + kDescriptorSize > 0xFFFF) return false;
+  // A field of no bytes, one descriptor too many for the 16-bit header size,
+  // or a record longer than its 16-bit field would leave a table other
+  // readers cannot read: refuse before writing.
+  if (length == 0 || headerSize + kDescriptorSize > 0xFFFF || oldLength + length > kMaxRecordLength) return false;
 
   char descriptor[kDescriptorSize + 2] = {};
   std::memcpy(descriptor, name.data(), std::min(name.size(), kFieldNameSize));

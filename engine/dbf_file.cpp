@@ -45,13 +45,15 @@ bool TableFile::OpenForReading(const std::string& path) { return OpenRegular(pat
 
 bool TableFile::OpenRegular(const std::string& path, int flags) {
   Close();
-  int fd = ::open(path.c_str(), flags | O_CLOEXEC);
+  // Without waiting: the open of a FIFO would wait for a writer.
+  int fd = ::open(path.c_str(), flags | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) return false;
   struct stat st {};
   if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
     ::close(fd);
     return false;
   }
+  ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
   fd_ = fd;
   path_ = path;
   written_ = false;
@@ -62,7 +64,9 @@ bool TableFile::OpenRegular(const std::string& path, int flags) {
 void TableFile::Create(const std::string& path) {
   Close();
   ReleaseHeld();  // held bytes may be for the file about to be emptied
-  int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+  // Never through a link: one planted under the name would make this
+  // create or empty the file it points to.
+  int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666);
   path_ = path;
   if (fd < 0) Fail("create");
   fd_ = fd;

@@ -19,11 +19,13 @@ class TableFile {
   TableFile(const TableFile&) = delete;
   TableFile& operator=(const TableFile&) = delete;
 
-  // Opens an existing regular file for reading and writing; false on failure.
+  // Opens an existing regular file for reading and writing; false on failure
+  // (anything else, a FIFO included, is refused without waiting on it).
   bool Open(const std::string& path);
   // Opens an existing regular file for reading only; false on failure.
   bool OpenForReading(const std::string& path);
-  // Creates the file, or empties an existing one; throws IoError on failure.
+  // Creates the file, or empties an existing one; throws IoError on failure,
+  // also when a link stands under the name.
   void Create(const std::string& path);
   void Close();
   bool IsOpen() const { return fd_ >= 0; }

@@ -66,7 +66,9 @@ bool ReadHeader(TableFile& file, int64_t size, HeaderInfo& info) {
   for (int i = 0; i < info.fieldCount; ++i) {
     widest += std::max<int64_t>(kMaxFieldLength, DescriptorLength(d + i * kDescriptorSize, true));
   }
-  return info.recordLength <= std::max<int64_t>(widest, size);
+  // Bytes past the fields are kept as they are; a length beyond the fields,
+  // the file and the header's 16-bit field is no table's.
+  return info.recordLength <= std::max<int64_t>({widest, size, kMaxRecordLength});
 }
 
 int64_t RecordsEnd(TableFile& file, uint16_t headerSize, uint32_t recordLength) {

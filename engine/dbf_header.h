@@ -14,6 +14,9 @@ namespace dbf {
 constexpr int kHeaderSize = 32;
 constexpr int kDescriptorSize = 32;
 constexpr int kMaxFieldLength = 255;
+// The longest record the header's 16-bit record length (bytes 10 .. 11)
+// holds as other readers read it.
+constexpr uint32_t kMaxRecordLength = 0xFFFF;
 
 inline uint16_t GetU16(const char* p) {
   auto b = reinterpret_cast<const unsigned char*>(p);
@@ -71,9 +74,10 @@ struct HeaderInfo {
 // Reads and checks the header and the descriptors of a file of `size` bytes.
 // False when the bytes cannot describe a table: an empty or truncated header,
 // a header size below 33, a record length of 0, descriptors running past the
-// end of the file, or a record length larger than both the file and the
-// widest record the descriptors could need (255 bytes per field, or a
-// character field's length read as two bytes when larger, plus the flag).
+// end of the file, or a record length larger than the file, the widest
+// record the descriptors could need (255 bytes per field, or a character
+// field's length read as two bytes when larger, plus the flag) and
+// kMaxRecordLength alike.
 bool ReadHeader(TableFile& file, int64_t size, HeaderInfo& info);
 
 // Where a table's records end: the file's size, less its last byte when

@@ -12,7 +12,8 @@ CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo 
   -DDBFVIEW_BUILD_UI=OFF -DDBFVIEW_BUILD_BENCH=OFF
 # Each target with the folder of fuzz/corpus it starts from: the header
 # repair takes table files, as the engine does.
-pairs=(engine:engine rawview:rawview header_repair:engine cell_values:cell_values report:report office:office csv:csv)
+pairs=(engine:engine rawview:rawview header_repair:engine cell_values:cell_values report:report office:office csv:csv
+  memo:memo)
 targets=()
 for pair in "${pairs[@]}"; do targets+=("${pair%%:*}_fuzzer"); done
 cmake --build build-fuzz -j"$jobs" --target "${targets[@]}"

@@ -44,20 +44,57 @@ TEST_F(EngineTest, WalkVisitsEveryRecordWhateverFollowsTheLast) {
   }
 }
 
-TEST_F(EngineTest, LastRecordWithoutEndMarkCountsButIsNotReadableByNumberAndSkipEofAddsTheMark) {
-  const std::string bytes = TableBytes(Abc(false));
-  const std::string path = Write("t.dbf", bytes);
-  db.DbfOpen(1, path);
-  EXPECT_EQ(db.DbfRecCount(1), 3);
-  db.DbfGo(1, 3);
-  EXPECT_EQ(db.DbfStatus(1), dbf::kStatusEof);
-  db.DbfGo(1, 2);
-  db.DbfRead(1);
-  EXPECT_EQ(db.DbfStatus(1), dbf::kStatusEof);
-  EXPECT_EQ(ReadFile(path), bytes);
-  db.DbfSkipEof(1);
-  EXPECT_EQ(db.DbfRecNo(1), 4);
-  EXPECT_EQ(ReadFile(path), bytes + "\x1A");
+TEST_F(EngineTest, EveryReaderVisitsEachCountedRecordOnceWithOrWithoutTheEndMark) {
+  // Records of the flag byte alone, and of a name, the last one without an
+  // end mark after it or with one; each reader lists "number flag name".
+  const std::vector<testsupport::FieldSpec> none{{"NOTE", 'C', 0}};
+  const auto f = PeopleFields();
+  const struct { const char* name; TableLayout layout; } tables[] = {
+      {"one byte, no end mark", {none, {" ", "*", " "}, false}},
+      {"one byte, end mark", {none, {" ", "*", " "}, true}},
+      {"named, no end mark", Abc(false)},
+      {"named, end mark", Abc(true)},
+  };
+  std::string field;
+  const auto seen = [&] {
+    return std::to_string(db.DbfRecNo(1)) + (db.DbfIsDeleted(1) ? "*" : "") + db.DbfGetStr(1, field);
+  };
+  const struct { const char* name; std::function<std::vector<std::string>()> read; } readers[] = {
+      {"top and skip", [&] { return Walk(field); }},
+      {"by number", [&] {
+         std::vector<std::string> out;
+         for (int64_t n = 1; n <= db.DbfRecCount(1); ++n) {
+           db.DbfGo(1, n);
+           if (db.DbfStatus(1) != dbf::kStatusEof) out.push_back(seen());
+         }
+         return out;
+       }},
+      {"first and read, live ones", [&] {
+         std::vector<std::string> out;
+         for (db.DbfFirst(1); db.DbfStatus(1) != dbf::kStatusEof && out.size() < 10; db.DbfRead(1)) {
+           out.push_back(seen());
+           db.DbfGoNoRead(1, db.DbfRecNo(1) + 1);
+         }
+         return out;
+       }},
+  };
+  for (const auto& t : tables) {
+    SCOPED_TRACE(t.name);
+    const std::string path = Write("t.dbf", t.layout);
+    const bool named = t.layout.fields[0].length > 0;
+    field = named ? "NAME" : "NOTE";
+    const std::vector<std::string> all = named ? std::vector<std::string>{"1A", "2*B", "3C"}
+                                               : std::vector<std::string>{"1", "2*", "3"};
+    db.DbfOpen(1, path);
+    EXPECT_EQ(db.DbfRecCount(1), 3);
+    for (const auto& r : readers) {
+      std::vector<std::string> want = all;
+      if (std::string(r.name).ends_with("live ones")) want = {all[0], all[2]};
+      EXPECT_EQ(r.read(), want) << r.name;
+    }
+    db.DbfCloseAll();
+    EXPECT_EQ(ReadFile(path), TableBytes(t.layout));  // reading wrote nothing, not even the mark
+  }
 }
 
 TEST_F(EngineTest, SkippingBeforeTheFirstRecordOrFlaggingOffARecordStartTouchNothing) {

@@ -271,3 +271,23 @@ TEST_F(EngineTest, CodePageConversionsAgreeWithIconvForEveryByte) {
   EXPECT_EQ(db.DosToWin(name), 1u);
   EXPECT_EQ(name, "\xcf\xb8\xf2\xf0 \xb9" "5 \xc9");
 }
+
+// Bytes past the fields belong to the record (other writers keep room
+// there): the table opens even with no record to make the file that long,
+// as the empty copy a save starts from has none. Past 16 bits it is no table.
+TEST_F(EngineTest, ARecordLongerThanItsFieldsOpensUpToTheSixteenBitLimit) {
+  const struct { uint32_t length; bool opens; } cases[] = {{2000, true}, {65535, true}, {65536, false}};
+  for (const auto& c : cases) {
+    TableLayout layout{PeopleFields(), {}};
+    layout.recordLengthOverride = c.length;
+    const std::string path = Write("long.dbf", layout);
+    if (c.opens) {
+      db.DbfOpen(1, path);
+      EXPECT_EQ(db.DbfRecordLength(1), c.length);
+      EXPECT_EQ(db.DbfRecCount(1), 0);
+      db.DbfCloseAll();
+    } else {
+      EXPECT_EQ(Abort([&] { db.DbfOpen(1, path); }).code, 13);
+    }
+  }
+}

@@ -91,6 +91,16 @@ TEST_F(EngineTest, AddFieldRefusesWhatWouldMakeATableNothingCanOpen) {
   db.DbfOpen(2, wide);
   EXPECT_EQ(db.DbfFieldCount(2), 2046);
 
+  // 256 fields of 255 bytes and one of 254 fill the 16-bit record length.
+  std::vector<FieldSpec> longFields;
+  for (int i = 0; i < 256; ++i) longFields.push_back({"L" + std::to_string(i), 'C', 255});
+  const std::string longest = Write("long.dbf", TableLayout{longFields, {}});
+  db.DbfAssign(4, longest);
+  EXPECT_TRUE(db.DbfAddField(4, "LAST", 'C', 254, 0));  // 1 + 256 * 255 + 254 = 65,535
+  const std::string fullRecord = ReadFile(longest);
+  EXPECT_FALSE(db.DbfAddField(4, "MORE", 'C', 1, 0));
+  EXPECT_EQ(ReadFile(longest), fullRecord);
+
   db.DbfAssign(3, dir.Path("missing.dbf"));
   EXPECT_EQ(Abort([&] { db.DbfAddField(3, "X", 'C', 1, 0); }).message, " Ошибка 6 : Файл N   3 не обнаружен  ");
 }

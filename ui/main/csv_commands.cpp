@@ -7,16 +7,18 @@
 #include "dbf_texts.h"
 #include "dialog_service.h"
 #include "file_name.h"
+#include "output_name.h"
 #include "record_store.h"
+#include "regular_file.h"
 #include "safe_write.h"
 #include "table_checks.h"
 #include "write_all.h"
 
 #include <fcntl.h>
+#include <unistd.h>
 
 #include <cerrno>
-#include <fstream>
-#include <sstream>
+#include <stdexcept>
 #include <system_error>
 
 namespace {
@@ -37,20 +39,33 @@ std::string WithExtension(const std::string& name, const char* extension) {
   return LowerExtension(trimmed).empty() ? trimmed + extension : trimmed;
 }
 
+// A regular file, opened for reading; anything else fails with the reason, naming it.
+int OpenSource(const std::string& path) {
+  const int fd = ui::OpenRegularFile(path, O_RDONLY);
+  if (fd < 0 && errno == 0) throw std::runtime_error(ui::NotRegularFileText(path));
+  if (fd < 0) throw std::system_error(errno, std::generic_category(), path);
+  return fd;
+}
+
 // The whole file; a file that cannot be read fails with the reason, naming it.
 std::string ReadWhole(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  if (!in && !in.eof()) throw std::system_error(errno, std::generic_category(), path);
-  return bytes.str();
+  const ui::OwnedFd fd(OpenSource(path));
+  std::string bytes;
+  char block[1 << 16];
+  for (;;) {
+    const ssize_t got = ::read(fd.get(), block, sizeof block);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) throw std::system_error(errno, std::generic_category(), path);
+    if (got == 0) return bytes;
+    bytes.append(block, static_cast<size_t>(got));
+  }
 }
 
 // The code page a table's header names by its language driver byte, if any.
 std::optional<ui::CodePage> TablePage(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
+  const ui::OwnedFd fd(OpenSource(path));
   char header[kLanguageDriverByte + 1] = {};
-  if (!in.read(header, sizeof header)) return std::nullopt;
+  if (::pread(fd.get(), header, sizeof header, 0) != static_cast<ssize_t>(sizeof header)) return std::nullopt;
   return ui::PageOfLanguageDriver(static_cast<uint8_t>(header[kLanguageDriverByte]));
 }
 
@@ -89,11 +104,12 @@ void TCsvCommands::SaveAsCsvClick() {
         choice->filterIndex == kChosenRussian ? csv::Flavour::Russian : csv::Flavour::Plain);
     fd.Close(file);
   };
+  ui::RefuseLinkAt(path);
   if (FileExists(path)) {
     ui::ReplaceFileContents(path, {write});
   } else {
     ui::WriteNewFile(path, [&](const std::string& file) {
-      ui::OwnedFd made(::open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+      ui::OwnedFd made(ui::CreateNewFile(file));
       if (made.get() < 0) throw std::system_error(errno, std::generic_category(), file);
       made.Close(file);
       write(file);

@@ -162,6 +162,13 @@ but the current file is %2.<byte value="xd"/>
     </message>
 </context>
 <context>
+    <name>SettingsFolder</name>
+    <message>
+        <source>Настройки в этот раз не читаются и не сохраняются: %1</source>
+        <translation>This time the settings are neither read nor kept: %1</translation>
+    </message>
+</context>
+<context>
     <name>TColumnCommands</name>
     <message>
         <source>Ошибка в имени поля!</source>

@@ -8,6 +8,7 @@
 #include "dialog_service.h"
 #include "event_guard.h"
 #include "file_name.h"
+#include "output_name.h"
 #include "progress.h"
 #include "record_grid_options.h"
 #include "record_store.h"
@@ -172,6 +173,7 @@ void TRecordEditing::Saveas1Click() {
     WriteRows(db);
     db.DbfCloseAll();
   };
+  ui::RefuseLinkAt(copy);
   ui::ReplaceFileContents(copy, {write});
   CopyMemoFile(tablePath, copy);
   context_.dialogs.Message(dbf::Tr("TRecordEditing", "Копирование выполнено!"));

@@ -6,6 +6,7 @@
 #include "event_guard.h"
 #include "file_name.h"
 #include "header_repair.h"
+#include "output_name.h"
 #include "progress.h"
 #include "qt_translations.h"
 #include "radio_group.h"
@@ -103,6 +104,7 @@ void TRepairPanel::Button10Click() {
                             [&progress](int64_t position) { progress.Set(position); });
     result.Close();
   };
+  ui::RefuseLinkAt(resultPath);
   if (FileExists(resultPath)) {
     ui::ReplaceFileContents(resultPath, {repair});
   } else {

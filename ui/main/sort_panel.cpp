@@ -11,6 +11,7 @@
 #include "event_guard.h"
 #include "file_name.h"
 #include "int_text.h"
+#include "output_name.h"
 #include "progress.h"
 #include "qt_translations.h"
 #include "safe_write.h"
@@ -262,6 +263,7 @@ dbf::SortOutcome TSortPanel::SortInto(const std::string& output) {
     outcome = db.DbfSortTo(kSource, kTarget);
     db.DbfCloseAll();
   };
+  ui::RefuseLinkAt(output);
   if (!FileExists(output)) {
     ui::WriteNewFile(output, sort);
     return outcome;

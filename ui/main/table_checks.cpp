@@ -4,6 +4,7 @@
 #include "dbf_header.h"
 #include "dbf_texts.h"
 #include "dialog_service.h"
+#include "regular_file.h"
 #include "table_context.h"
 
 #include <QString>
@@ -53,9 +54,11 @@ bool SameTableFile(ui::DialogService& dialogs, const std::string& a, const std::
 }
 
 std::string CannotOpenMessage(const std::string& path) {
+  if (ui::IsOtherThanRegularFile(path)) return ui::NotRegularFileText(path);
   return dbf::FillText(dbf::Tr("TableChecks", "Файл %1 не удается открыть для чтения и записи%2"), {path, Reason()});
 }
 
 std::string CannotReadMessage(const std::string& path) {
+  if (ui::IsOtherThanRegularFile(path)) return ui::NotRegularFileText(path);
   return dbf::FillText(dbf::Tr("TableChecks", "Файл %1 не удается открыть для чтения%2"), {path, Reason()});
 }

@@ -12,6 +12,7 @@
 #include <string_view>
 #include <utility>
 #include <system_error>
+#include <stdexcept>
 
 namespace {
 
@@ -60,7 +61,7 @@ void TTableUndo::BeforeChange(const std::string& path) {
     } else if (const auto kept = versions_.Newest(path, VersionSide::Undo)) {
       pending_.push_back(kept->id);
     }
-  } catch (const std::system_error& e) {
+  } catch (const std::runtime_error& e) {  // the system's failures, and a folder not the user's own
     context_.dialogs.Message(
         dbf::FillText(dbf::Tr("TTableUndo", "Копию файла %1 сохранить не удалось: %2."), {path, e.what()}) +
         dbf::Tr("TTableUndo", kNoUndo));

@@ -195,6 +195,14 @@ ReadOutcome ReadCsv(std::string_view utf8, const ByteText& page, const std::vect
       outcome.problems.push_back(dbf::Tr("CsvTable", "В строке заголовка нет имен полей"));
       return outcome;
     }
+    int64_t recordLength = 1;
+    for (const FieldSpec& f : plan.fields) recordLength += f.length;
+    if (recordLength > dbf::kMaxRecordLength) {
+      outcome.problems.push_back(
+          dbf::FillText(dbf::Tr("CsvTable", "Длина записи %1 байт больше предельной для таблицы DBF (%2 байт)"),
+                        {std::to_string(recordLength), std::to_string(dbf::kMaxRecordLength)}));
+      return outcome;
+    }
     std::vector<std::string_view> byField(plan.fields.size());
     Reader reader(utf8, separator);
     reader.Next(values);

@@ -1,14 +1,13 @@
 #include "exchange_folder.h"
 
-#include "dbf_texts.h"
 #include "office_automation.h"
+#include "own_folder.h"
 
 #include <cerrno>
 #include <cstring>
 #include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
-#include <filesystem>
 #include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -17,7 +16,6 @@ namespace office {
 
 namespace {
 
-constexpr mode_t kFolderMode = 0700;
 constexpr mode_t kFileMode = 0600;
 
 [[noreturn]] void Fail(const std::string& path, int error) {
@@ -27,24 +25,11 @@ constexpr mode_t kFileMode = 0600;
 }  // namespace
 
 void PrepareExchangeFolder(const std::string& folder) {
-  const std::filesystem::path path(folder);
-  std::error_code ec;
-  if (path.has_parent_path()) std::filesystem::create_directories(path.parent_path(), ec);
-  if (ec) throw AutomationError(path.parent_path().string() + ": " + ec.message());
-  if (::mkdir(folder.c_str(), kFolderMode) != 0 && errno != EEXIST) Fail(folder, errno);
-  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-  if (fd < 0) Fail(folder, errno);
-  struct stat st {};
-  int error = ::fstat(fd, &st) == 0 ? 0 : errno;
-  const bool others = error == 0 && st.st_uid != ::geteuid();
-  // A folder made by an earlier version, or by hand, is closed to others.
-  if (error == 0 && !others && (st.st_mode & 07777) != kFolderMode && ::fchmod(fd, kFolderMode) != 0) error = errno;
-  ::close(fd);
-  if (others) {
-    throw AutomationError(
-        dbf::FillText(dbf::Tr("ExchangeFolder", "%1: папка принадлежит другому пользователю"), {folder}));
+  try {
+    ui::PrepareOwnFolder(folder);
+  } catch (const ui::OwnFolderError& e) {
+    throw AutomationError(e.what());
   }
-  if (error != 0) Fail(folder, error);
 }
 
 int CreateFreshFile(const std::string& folder, const std::string& stem, const std::string& extension, mode_t mode,

@@ -90,6 +90,10 @@
         <source>%1: поля образца не стоят в записи подряд</source>
         <translation>%1: the template&apos;s fields do not follow one another in the record</translation>
     </message>
+    <message>
+        <source>Длина записи %1 байт больше предельной для таблицы DBF (%2 байт)</source>
+        <translation>A record of %1 bytes is longer than a DBF table allows (%2 bytes)</translation>
+    </message>
 </context>
 <context>
     <name>CsvText</name>
@@ -107,13 +111,6 @@
     <message>
         <source>Нет открытого документа</source>
         <translation>No document is open</translation>
-    </message>
-</context>
-<context>
-    <name>ExchangeFolder</name>
-    <message>
-        <source>%1: папка принадлежит другому пользователю</source>
-        <translation>%1: the folder belongs to another user</translation>
     </message>
 </context>
 <context>

@@ -60,6 +60,24 @@
     </message>
 </context>
 <context>
+    <name>OutputName</name>
+    <message>
+        <source>%1: под этим именем стоит ссылка, файл по ней не записывается</source>
+        <translation>%1: a link stands under this name; the file it points to is not written</translation>
+    </message>
+</context>
+<context>
+    <name>OwnFolder</name>
+    <message>
+        <source>это ссылка или не папка</source>
+        <translation>it is a link or not a folder</translation>
+    </message>
+    <message>
+        <source>папка принадлежит другому пользователю</source>
+        <translation>the folder belongs to another user</translation>
+    </message>
+</context>
+<context>
     <name>Progress</name>
     <message>
         <source>Отмена</source>
@@ -79,6 +97,13 @@
     <message>
         <source>Отмена</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>RegularFile</name>
+    <message>
+        <source>%1: это не обычный файл (канал, устройство или папка), он не читается</source>
+        <translation>%1: this is not a regular file (a pipe, a device or a folder) and is not read</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 #include "safe_write.h"
 
+#include "output_name.h"
 #include "write_all.h"
 
 #include <fcntl.h>
@@ -303,6 +304,7 @@ void KeepOnFailure(const std::string& path, int64_t keep, const std::function<vo
 }
 
 void WriteNewFile(const std::string& path, const std::function<void(const std::string& path)>& write) {
+  RefuseLinkAt(path);
   struct stat st {};
   // Only a name known to be free is removed again.
   const bool wasFree = ::lstat(path.c_str(), &st) != 0 && errno == ENOENT;

@@ -78,7 +78,8 @@ constexpr int64_t kWholeFile = std::numeric_limits<int64_t>::max();
 void KeepOnFailure(const std::string& path, int64_t keep, const std::function<void()>& change);
 
 // Runs `write(path)`; when it throws, removes the file if there was nothing
-// of that name before the call, and lets the failure go on. A file that was
+// of that name before the call, and lets the failure go on. A link under
+// the name is refused before anything is written (RefuseLinkAt). A file that was
 // there stays as `write` left it: for one the command appends to, run the
 // command inside KeepOnFailure(path, kWholeFile, ...).
 void WriteNewFile(const std::string& path, const std::function<void(const std::string& path)>& write);

@@ -1,5 +1,7 @@
 #include "table_versions.h"
 
+#include "output_name.h"
+#include "own_folder.h"
 #include "safe_write.h"
 #include "write_all.h"
 
@@ -15,7 +17,6 @@
 #include <climits>
 #include <cstdlib>
 #include <ctime>
-#include <fstream>
 #include <sstream>
 #include <system_error>
 #include <utility>
@@ -59,22 +60,16 @@ void CopyBytes(int from, int to, const std::string& path) {
 
 // Makes `to` hold what `from` holds, on the disk: a reflink where the file
 // system offers one, else a copy.
-void CopyFile(const std::string& from, const std::string& to) {
-  const OwnedFd in(::open(from.c_str(), O_RDONLY | O_CLOEXEC));
+// Files of the store are never reached through a link: `from` when it is
+// one of them, and always `to`.
+void CopyFile(const std::string& from, const std::string& to, int fromFlags = 0) {
+  const OwnedFd in(::open(from.c_str(), O_RDONLY | O_CLOEXEC | fromFlags));
   if (in.get() < 0) ThrowErrno(errno, from);
-  OwnedFd out(::open(to.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600));
+  OwnedFd out(::open(to.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0600));
   if (out.get() < 0) ThrowErrno(errno, to);
   if (::ioctl(out.get(), FICLONE, in.get()) != 0) CopyBytes(in.get(), out.get(), to);
   if (CurrentFileSystem().Fsync(out.get()) != 0) ThrowErrno(errno, to);
   out.Close(to);
-}
-
-void MakeFolder(const std::string& folder) {
-  for (size_t slash = 1; slash != std::string::npos;) {
-    slash = folder.find('/', slash + 1);
-    const std::string part = folder.substr(0, slash);
-    if (::mkdir(part.c_str(), 0700) != 0 && errno != EEXIST) ThrowErrno(errno, part);
-  }
 }
 
 }  // namespace
@@ -106,7 +101,14 @@ int64_t TableVersions::Now() const { return clock_ ? clock_() : static_cast<int6
 // An index of the first kind has id, time, size, the path's length and the
 // path.
 void TableVersions::ReadIndex() {
-  std::ifstream in(IndexPath(), std::ios::binary);
+  // Only a folder of this user's alone is trusted, and its index only when no link.
+  if (!IsOwnFolder(folder_)) return;
+  const OwnedFd fd(::open(IndexPath().c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
+  if (fd.get() < 0) return;
+  std::string bytes;
+  char block[4096];
+  for (ssize_t got; (got = ::read(fd.get(), block, sizeof block)) > 0;) bytes.append(block, static_cast<size_t>(got));
+  std::istringstream in(bytes);
   std::string head;
   if (!std::getline(in, head) || (head != kIndexHead && head != kFirstIndexHead)) return;
   const bool first = head == kFirstIndexHead;
@@ -150,8 +152,9 @@ void TableVersions::WriteIndex(const std::vector<TableVersion>& versions) const 
   }
   const std::string bytes = text.str();
   const QuietChanges quiet;
+  RefuseLinkAt(IndexPath());
   ReplaceFileContents(IndexPath(), {[&bytes](const std::string& file) {
-                        OwnedFd fd(::open(file.c_str(), O_WRONLY | O_CLOEXEC));
+                        OwnedFd fd(::open(file.c_str(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC));
                         size_t written = 0;
                         const int err = fd.get() < 0 ? errno : WriteAll(fd.get(), bytes, written);
                         if (err != 0) ThrowErrno(err, file);
@@ -212,7 +215,7 @@ TableVersions::Kept TableVersions::Keep(const std::string& path, const std::stri
   version.size = st.st_size;
   version.time = Now();
   version.id = versions_.empty() ? 1 : versions_.back().id + 1;
-  MakeFolder(folder_);
+  PrepareOwnFolder(folder_);
   const std::string copy = CopyOf(version.id);
   std::vector<TableVersion> next = versions_;
   next.push_back(version);
@@ -242,7 +245,9 @@ bool TableVersions::RestoreLast(const std::string& path, VersionSide side) {
   if (!version) return false;
   {
     const QuietChanges quiet;
-    ReplaceFileContents(version->path, {[&](const std::string& file) { CopyFile(CopyOf(version->id), file); }});
+    PrepareOwnFolder(folder_);
+    ReplaceFileContents(version->path,
+                        {[&](const std::string& file) { CopyFile(CopyOf(version->id), file, O_NOFOLLOW); }});
   }
   try {
     Drop(version->id);

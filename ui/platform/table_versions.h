@@ -57,15 +57,18 @@ class TableVersions {
   using Clock = std::function<int64_t()>;
 
   // Reads the index in `folder` and drops the versions too old to keep. A
-  // folder that is missing or cannot be read holds no versions; it is made
-  // (mode 0700) when the first version is kept.
+  // folder that is missing or cannot be read, or is not this user's alone
+  // (a link, another user's, open to others), holds no versions; it is made
+  // (mode 0700) when the first version is kept. Its files are never reached
+  // through a link.
   explicit TableVersions(std::string folder, Clock clock = {});
 
   enum class Kept { Yes, NotAFile, TooLarge };
   // Keeps the file's present contents as its newest version. Something that
   // is no regular file, and a file over kMaxBytes, are not kept (and said
   // so). Throws std::system_error when the copy or the index cannot be
-  // written; the versions are then as they were.
+  // written, OwnFolderError when the folder is not this user's alone, or a
+  // link stands for the index; the versions are then as they were.
   Kept Keep(const std::string& path, const std::string& step = {}, VersionSide side = VersionSide::Undo);
 
   // Puts the newest version of the file on that side back in its place byte

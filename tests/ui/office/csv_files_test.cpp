@@ -153,4 +153,21 @@ TEST(CsvTable, ProblemsNameTheirRowAndColumnAndLeaveNoRecords) {
   EXPECT_EQ(good.plan.count, 2);
 }
 
+TEST(CsvTable, ARecordPastTheHeadersSixteenBitLengthIsRefusedNamingTheLimit) {
+  const struct { int columns; const char* problem; } cases[] = {
+      {258, nullptr},  // 1 + 258 * 254 = 65,533
+      {300, "Длина записи 76201 байт больше предельной для таблицы DBF (65535 байт)"},
+  };
+  for (const auto& c : cases) {
+    std::string header, row;
+    for (int i = 0; i < c.columns; ++i) {
+      header += (i ? ",c" : "c") + std::to_string(i);
+      row += (i ? "," : "") + std::string(254, 'x');
+    }
+    const csv::ReadOutcome read = csv::ReadCsv(header + "\n" + row + "\n", kWin, nullptr);
+    EXPECT_EQ(read.problems, c.problem ? std::vector<std::string>{c.problem} : std::vector<std::string>{})
+        << c.columns;
+  }
+}
+
 }  // namespace

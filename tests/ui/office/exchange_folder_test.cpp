@@ -79,7 +79,7 @@ TEST_F(ExchangeFolderTest, AFolderThatIsNotTheUsersOwnIsRefused) {
   const std::vector<Folder> folders{
       {"a link to a folder",
        [&] { return fs::create_directory_symlink(dir.Path("elsewhere"), exchange), true; },
-       "Not a directory"},
+       "это ссылка или не папка"},
       // Only root can give a folder away.
       {"another user's folder",
        [&] { return fs::create_directory(exchange) && ::geteuid() == 0 && ::chown(exchange.c_str(), 65534, 65534) == 0; },
