@@ -7,6 +7,7 @@
 #include "dbf_texts.h"
 #include "dialog_service.h"
 #include "file_name.h"
+#include "memory_room.h"
 #include "record_store.h"
 #include "safe_write.h"
 #include "table_checks.h"
@@ -16,7 +17,6 @@
 
 #include <cerrno>
 #include <fstream>
-#include <sstream>
 #include <system_error>
 
 namespace {
@@ -34,14 +34,11 @@ std::string WithExtension(const std::string& name, const char* extension) {
   return LowerExtension(trimmed).empty() ? trimmed + extension : trimmed;
 }
 
-// The whole file; a file that cannot be read fails with the reason, naming it.
-std::string ReadWhole(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  if (!in && !in.eof()) throw std::system_error(errno, std::generic_category(), path);
-  return bytes.str();
-}
+// The whole file; a file that cannot be read fails with the reason, naming
+// it. The source is held about four times over (its bytes, its text in
+// UTF-8, the records made of it), so one that could not be is refused
+// before it is read.
+std::string ReadWhole(const std::string& path) { return ReadWholeWithin(path, AvailableMemory() / 4); }
 
 // The code page a table's header names by its language driver byte, if any.
 std::optional<ui::CodePage> TablePage(const std::string& path) {
