@@ -73,7 +73,7 @@ TEST_F(MemoViewTest, TheTextWindowSaysWhenAMemoWasCutAtItsCap) {
   const char kNote[] = "[Текст мемо-поля длиннее 4 МБ и показан не весь.]";
   for (const size_t size : {MemoCells::kWholeMemoBytes, MemoCells::kWholeMemoBytes + 1}) {
     const std::string line(size, 'a');
-    OpenFromMenu(WriteMemoTable("memo.dbt", MemoFileBytes(MemoKind::kDbase4, {line})));
+    OpenFromMenu(WriteMemoTable("memo.dbt", MemoFileBytes(MemoKind::kDbase3, {line})));
     dialogs.shownTexts.clear();
     form->StringGrid1->onDoubleClick(1, 2);
     ASSERT_EQ(dialogs.shownTexts.size(), 1u);
