@@ -8,6 +8,7 @@
 #include "dialog_service.h"
 #include "file_name.h"
 #include "output_name.h"
+#include "memory_room.h"
 #include "record_store.h"
 #include "regular_file.h"
 #include "safe_write.h"
@@ -19,6 +20,7 @@
 
 #include <cerrno>
 #include <stdexcept>
+#include <fstream>
 #include <system_error>
 
 namespace {
@@ -47,18 +49,13 @@ int OpenSource(const std::string& path) {
   return fd;
 }
 
-// The whole file; a file that cannot be read fails with the reason, naming it.
+// The whole file; a file that cannot be read fails with the reason, naming
+// it. The source is held about four times over (its bytes, its text in
+// UTF-8, the records made of it), so one that could not be is refused
+// before it is read.
 std::string ReadWhole(const std::string& path) {
   const ui::OwnedFd fd(OpenSource(path));
-  std::string bytes;
-  char block[1 << 16];
-  for (;;) {
-    const ssize_t got = ::read(fd.get(), block, sizeof block);
-    if (got < 0 && errno == EINTR) continue;
-    if (got < 0) throw std::system_error(errno, std::generic_category(), path);
-    if (got == 0) return bytes;
-    bytes.append(block, static_cast<size_t>(got));
-  }
+  return ReadWholeWithin(fd.get(), path, AvailableMemory() / 4);
 }
 
 // The code page a table's header names by its language driver byte, if any.

@@ -13,7 +13,6 @@ namespace {
 constexpr size_t kCellBytes = 512;
 // Memos kept for drawing before the keeping starts over.
 constexpr size_t kKeptMemos = 1024;
-constexpr size_t kWholeMemo = 64u << 20;
 const char kTip[] = DBF_TR_NOOP("MemoCells", "Мемо-поле: двойной щелчок показывает весь текст");
 
 std::string RowText(int row, const std::string& field) {
@@ -122,8 +121,13 @@ ui::ShownCell MemoCells::Shown(const RecordStore& rows, int row, int col, ui::Co
 }
 
 std::optional<QString> MemoCells::WholeText(const RecordStore& rows, int row, int col, ui::CodePage page) {
-  const std::optional<dbf::Memo> memo = MemoOf(rows, row, col, kWholeMemo);
+  const std::optional<dbf::Memo> memo = MemoOf(rows, row, col, kWholeMemoBytes);
   if (memo && memo->status == dbf::Memo::kBinary) return BinaryCaption(*memo);
   if (!memo || memo->status != dbf::Memo::kText) return std::nullopt;
-  return ui::DecodeCell(memo->bytes, page);
+  QString text = ui::DecodeCell(memo->bytes, page);
+  if (memo->cut) {
+    text += QStringLiteral("\n\n") + ui::Tr("MemoCells", "[Текст мемо-поля длиннее %1 МБ и показан не весь.]")
+                                         .arg(kWholeMemoBytes >> 20);
+  }
+  return text;
 }

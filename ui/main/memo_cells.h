@@ -37,8 +37,11 @@ class MemoCells {
   bool IsMemoColumn(int col) const;
   // What the cell shows: the memo's first line, with " …" when more follows.
   ui::ShownCell Shown(const RecordStore& rows, int row, int col, ui::CodePage page);
-  // The memo's whole text, decoded; nothing where the cell shows no memo.
+  // The memo's text, decoded, with a note at its end when it goes on past
+  // kWholeMemoBytes; nothing where the cell shows no memo.
   std::optional<QString> WholeText(const RecordStore& rows, int row, int col, ui::CodePage page);
+  // The most of a memo's bytes the whole-text window shows.
+  static constexpr size_t kWholeMemoBytes = 4u << 20;
   // The column's field name, as the grid's header row shows it now.
   static std::string FieldName(const RecordStore& rows, int col);
 

@@ -7,6 +7,7 @@
 #include "dbf_texts.h"
 #include "dialog_service.h"
 #include "memo_cells.h"
+#include "memory_room.h"
 #include "progress.h"
 #include "qt_translations.h"
 #include "record_store.h"
@@ -120,6 +121,9 @@ std::optional<OpenTable::Counts> OpenTable::Load(ui::Stop stop) {
     layout.fields.push_back({f->type, f->offset, f->length, f->decimals});
   }
   std::vector<char> headerBytes = HeaderBytes(TablePath, layout.headerSize);
+  const uint64_t recordBytes = static_cast<uint64_t>(count) * length;
+  RefuseTableBeyondMemory(TablePath, layout.headerSize + recordBytes,
+                          recordBytes + static_cast<uint64_t>(count) * RecordStore::kRowBytes, AvailableMemory());
   std::vector<char> tail = TailBytes(TablePath, layout.headerSize + count * length);
   auto store = std::make_unique<RecordStore>(std::move(header), std::move(fields), length, count);
   {

@@ -77,8 +77,8 @@ void TForm2::N4Click() {
   if (!GridShown()) return;
   ui::FontRequest request;
   request.initial = StringGrid1->font();
-  request.minSize = 2;
-  request.maxSize = 26;
+  request.minSize = RememberedSettings::kSmallestFont;
+  request.maxSize = RememberedSettings::kLargestFont;
   request.presetSize = 8;
   if (const auto font = links_.dialogs.ChooseFont(request)) {
     StringGrid1->setFont(*font);

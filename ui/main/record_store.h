@@ -43,6 +43,8 @@ class RecordStore final : public ui::CellStore {
   // bytes the caller fills through Records() before showing the grid.
   RecordStore(std::vector<std::string> header, std::vector<Field> fields, uint32_t recordLength,
               int64_t count);
+  // What a row costs beside its record's bytes.
+  static constexpr uint64_t kRowBytes = sizeof(uint32_t) + sizeof(uint8_t);
 
   char* Records() { return records_.get(); }
   // Sets column 0 of the rows of records first .. first + count - 1 (from 0)

@@ -17,6 +17,11 @@ constexpr char kWidthsKey[] = "tableColumnWidths";
 // Column widths kept are taken within these bounds.
 constexpr int kNarrowest = 1;
 constexpr int kWidest = 4000;
+// What a value read back may be at most: the settings file is the user's
+// to edit, and a value no run of the program writes is dropped.
+constexpr qsizetype kLongestPath = 4096;
+constexpr qsizetype kLongestGeometry = 4096;
+constexpr qsizetype kLongestValue = 16384;  // the widths of the most columns a table has
 
 // What is kept for one table: its absolute path and a text.
 struct PathValue {
@@ -33,7 +38,18 @@ std::string Absolute(const std::string& path) {
 
 QByteArray Bytes(const std::string& text) { return QByteArray(text.data(), static_cast<qsizetype>(text.size())); }
 
-std::string Text(const QVariant& value) { return value.toByteArray().toStdString(); }
+// A kept path, or nothing when the value is no path the program keeps.
+std::optional<std::string> PathOf(const QVariant& value) {
+  const QByteArray bytes = value.toByteArray();
+  if (bytes.isEmpty() || bytes.size() > kLongestPath || bytes.contains('\0')) return std::nullopt;
+  return bytes.toStdString();
+}
+
+// The entries of an array to read: its size as kept, but never more than
+// the program keeps.
+int ArrayEntries(QSettings& settings, const char* key, size_t most) {
+  return std::clamp(settings.beginReadArray(key), 0, static_cast<int>(most));
+}
 
 // Code pages by a name that does not depend on the locale.
 QString KeyOf(ui::CodePage page) {
@@ -50,13 +66,16 @@ std::optional<ui::CodePage> PageOfKey(const QString& key) {
   return std::nullopt;
 }
 
-// The array `key` of per-table entries, each a path and a `name` value.
+// The array `key` of per-table entries, each a path and a `name` value;
+// entries out of bounds are dropped.
 std::vector<PathValue> ReadPerTable(QSettings& settings, const char* key, const char* name) {
   std::vector<PathValue> entries;
-  const int count = settings.beginReadArray(key);
+  const int count = ArrayEntries(settings, key, RememberedSettings::kRememberedPages);
   for (int i = 0; i < count; ++i) {
     settings.setArrayIndex(i);
-    entries.push_back({Text(settings.value("path")), settings.value(name).toString()});
+    const std::optional<std::string> path = PathOf(settings.value("path"));
+    const QString value = settings.value(name).toString();
+    if (path && !value.isEmpty() && value.size() <= kLongestValue) entries.push_back({*path, value});
   }
   settings.endArray();
   return entries;
@@ -106,10 +125,10 @@ void WriteRecent(const std::vector<std::string>& paths) {
 std::vector<std::string> RememberedSettings::RecentTables() const {
   QSettings settings;
   std::vector<std::string> paths;
-  const int count = settings.beginReadArray(kRecentKey);
-  for (int i = 0; i < count && paths.size() < kRecentTables; ++i) {
+  const int count = ArrayEntries(settings, kRecentKey, kRecentTables);
+  for (int i = 0; i < count; ++i) {
     settings.setArrayIndex(i);
-    paths.push_back(Text(settings.value("path")));
+    if (const std::optional<std::string> path = PathOf(settings.value("path"))) paths.push_back(*path);
   }
   settings.endArray();
   return paths;
@@ -161,13 +180,17 @@ void RememberedSettings::SetColumnWidthsOf(const std::string& table, const std::
 std::optional<QFont> RememberedSettings::GridFont() const {
   const QString kept = QSettings().value(kFontKey).toString();
   QFont font;
-  if (kept.isEmpty() || !font.fromString(kept)) return std::nullopt;
+  if (kept.isEmpty() || kept.size() > kLongestPath || !font.fromString(kept)) return std::nullopt;
+  if (font.pointSize() < kSmallestFont || font.pointSize() > kLargestFont) return std::nullopt;
   return font;
 }
 
 void RememberedSettings::SetGridFont(const QFont& font) { QSettings().setValue(kFontKey, font.toString()); }
 
-QByteArray RememberedSettings::WindowGeometry() const { return QSettings().value(kGeometryKey).toByteArray(); }
+QByteArray RememberedSettings::WindowGeometry() const {
+  const QByteArray kept = QSettings().value(kGeometryKey).toByteArray();
+  return kept.size() > kLongestGeometry ? QByteArray() : kept;
+}
 
 void RememberedSettings::SetWindowGeometry(const QByteArray& geometry) {
   QSettings().setValue(kGeometryKey, geometry);

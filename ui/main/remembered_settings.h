@@ -1,8 +1,11 @@
 // What the program keeps between runs, in the user's settings (QSettings
 // under the application's organization and name): the tables opened last,
 // the main window's geometry, the grid's font, and the code page and column
-// widths the user chose for each table. Paths are kept as their bytes, whatever encoding
-// the file system uses.
+// widths the user chose for each table. Paths are kept as their bytes,
+// whatever encoding the file system uses. What is read back is bounded: no
+// more entries than are kept, and an entry out of range (a path longer than
+// any, an unknown code page, a font size the font dialog does not offer) is
+// dropped.
 #pragma once
 
 #include "code_page.h"
@@ -18,6 +21,9 @@ class RememberedSettings {
  public:
   static constexpr size_t kRecentTables = 10;
   static constexpr size_t kRememberedPages = 200;
+  // The grid's font sizes, in points.
+  static constexpr int kSmallestFont = 2;
+  static constexpr int kLargestFont = 26;
 
   // The tables opened last, the latest first.
   std::vector<std::string> RecentTables() const;

@@ -4,6 +4,7 @@
 #include "dbf_texts.h"
 
 #include <algorithm>
+#include <map>
 #include <set>
 
 namespace csv {
@@ -221,6 +222,9 @@ std::optional<FieldSpec> ColumnGuess::Field() const {
 std::vector<std::string> FieldNames(const std::vector<std::string>& header, const ByteText& page) {
   std::vector<std::string> names;
   std::set<std::string> taken;
+  // By name, the number its next copy tries first: many equal titles cost
+  // one try each, not one for every copy before them.
+  std::map<std::string, int> nextNumber;
   for (const std::string& title : header) {
     const std::string upper = UpperCased(Trimmed(title));
     std::string name, refused, encoded;
@@ -236,9 +240,14 @@ std::vector<std::string> FieldNames(const std::vector<std::string>& header, cons
     }
     if (name.empty()) name = "FIELD";
     std::string unique = name;
-    for (int n = 2; taken.count(unique); ++n) {
-      const std::string ending = "_" + std::to_string(n);
-      unique = name.substr(0, kNameBytes - ending.size()) + ending;
+    if (taken.count(unique)) {
+      int& n = nextNumber.try_emplace(name, 2).first->second;
+      for (;; ++n) {
+        const std::string ending = "_" + std::to_string(n);
+        unique = name.substr(0, kNameBytes - ending.size()) + ending;
+        if (!taken.count(unique)) break;
+      }
+      ++n;
     }
     taken.insert(unique);
     names.push_back(unique);

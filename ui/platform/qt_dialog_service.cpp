@@ -2,6 +2,7 @@
 
 #include "file_filter.h"
 #include "qt_translations.h"
+#include "shown_text.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -122,7 +123,7 @@ void QtDialogService::ShowText(const std::string& title, const std::string& text
   QDialog dialog(Owner());
   dialog.setWindowTitle(QString::fromStdString(title));
   auto* layout = new QVBoxLayout(&dialog);
-  auto* view = new QPlainTextEdit(QString::fromStdString(text), &dialog);
+  auto* view = new QPlainTextEdit(WithLongLinesBroken(QString::fromStdString(text)), &dialog);
   view->setReadOnly(true);
   layout->addWidget(view);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);

@@ -1,6 +1,7 @@
 #include "main_window_fixture.h"
 
 #include "memo_bytes.h"
+#include "memo_cells.h"
 
 #include <QTest>
 
@@ -65,6 +66,22 @@ TEST_F(MemoViewTest, MemoCellsAreViewedNotTypedAndSaveKeepsBlocksAndMemoFile) {
   table[table.size() - 30] = 'Z';  // the second record's NAME, before the third record and the end mark
   EXPECT_EQ(ReadFile(path), table);
   EXPECT_EQ(ReadFile(dir.Path("memo.dbt")), kMemo);
+}
+
+TEST_F(MemoViewTest, TheTextWindowSaysWhenAMemoWasCutAtItsCap) {
+  // A memo of one long line, at the cap and past it: only the longer one is cut, and the window says so.
+  const char kNote[] = "[Текст мемо-поля длиннее 4 МБ и показан не весь.]";
+  for (const size_t size : {MemoCells::kWholeMemoBytes, MemoCells::kWholeMemoBytes + 1}) {
+    const std::string line(size, 'a');
+    OpenFromMenu(WriteMemoTable("memo.dbt", MemoFileBytes(MemoKind::kDbase3, {line})));
+    dialogs.shownTexts.clear();
+    form->StringGrid1->onDoubleClick(1, 2);
+    ASSERT_EQ(dialogs.shownTexts.size(), 1u);
+    const std::string& shown = dialogs.shownTexts[0];
+    const bool cut = size > MemoCells::kWholeMemoBytes;
+    EXPECT_EQ(shown.find(line.substr(0, MemoCells::kWholeMemoBytes)), shown.find('|') + 1) << size;
+    EXPECT_EQ(shown.ends_with(kNote), cut) << size;
+  }
 }
 
 }  // namespace

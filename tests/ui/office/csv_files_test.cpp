@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 namespace {
 
 using csv::FieldSpec;
@@ -135,6 +137,13 @@ TEST(CsvFields, NamesAreCutUpperCasedAndMadeUnique) {
             (std::vector<std::string>{"NAME", "NAME_2", "VERY_LONG_", "VERY_LON_2", "FIELD", "\xd1\xd3\xcc\xcc\xc0",
                                       "A_B"}));
   EXPECT_EQ(csv::FieldNames({"абвгдеё"}, csv::ByteText::Utf8()), std::vector<std::string>{"АБВГД"});  // 10 bytes
+  EXPECT_EQ(csv::FieldNames({"", "field_2", "", "", "field_3"}, kWin),
+            (std::vector<std::string>{"FIELD", "FIELD_2", "FIELD_3", "FIELD_4", "FIELD_3_2"}));
+  // A header of many empty titles: one name each, the numbers going on past the name's width.
+  const std::vector<std::string> many = csv::FieldNames(std::vector<std::string>(32000, ""), kWin);
+  EXPECT_EQ(std::set<std::string>(many.begin(), many.end()).size(), many.size());
+  EXPECT_EQ(many[9998], "FIELD_9999");
+  EXPECT_EQ(many.back(), "FIEL_32000");
 }
 
 TEST(CsvTable, ProblemsNameTheirRowAndColumnAndLeaveNoRecords) {
