@@ -18,8 +18,10 @@ class RepairPanelTest : public MainWindowTest {
  protected:
   TRepairPanel& Panel() { return *form->Panel6; }
 
-  // Chooses both files through the panel's dialogs and runs the repair.
+  // Chooses both files through the panel's dialogs and runs the repair; a
+  // panel left open by a refused repair is closed first.
   void Repair(const std::string& source, const std::string& result, bool recomputeOffsets = false) {
+    Panel().Button12->click();
     form->N10->trigger();
     dialogs.WillOpen(source);
     Panel().Button13->click();
