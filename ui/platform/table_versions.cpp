@@ -190,6 +190,7 @@ void TableVersions::RemoveCopies(const std::vector<TableVersion>& dropped) const
 }
 
 void TableVersions::RemoveStrays() const {
+  if (!IsOwnFolder(folder_)) return;  // nothing goes from a folder not trusted
   DIR* dir = ::opendir(folder_.c_str());
   if (!dir) return;
   std::vector<std::string> strays;

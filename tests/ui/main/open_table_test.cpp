@@ -168,7 +168,7 @@ TEST_F(MainWindowTest, ATableThatCannotBeOpenedIsReportedAndLeavesNoTable) {
   const std::string locked = dir.Path("locked.dbf");
   std::filesystem::create_directory(locked);
   OpenFromMenu(locked);
-  EXPECT_EQ(dialogs.messages.back(), "Файл " + locked + " не удается открыть для чтения");
+  EXPECT_EQ(dialogs.messages.back(), locked + ": это не обычный файл (канал, устройство или папка), он не читается");
   EXPECT_TRUE(exits.empty());
   EXPECT_TRUE(form->StringGrid1->isHidden());
   EXPECT_TRUE(form->Panel1->isHidden());

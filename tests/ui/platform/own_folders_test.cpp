@@ -93,8 +93,8 @@ TEST_F(OwnFoldersTest, NoFileOfTheVersionsFolderIsReachedThroughALink) {
     ui::PrepareOwnFolder(folder);
     WriteFile(victim, "the victim's own");
     WriteFile(table, "the table now");
-    fs::create_symlink(victim, folder + "/" + name);
     ui::TableVersions versions(folder);
+    fs::create_symlink(victim, folder + "/" + name);  // planted while the program runs
     EXPECT_ANY_THROW(versions.Keep(table));
     EXPECT_EQ(ReadFile(victim), "the victim's own");
     EXPECT_TRUE(versions.Versions().empty());
