@@ -10,6 +10,7 @@
 #include "open_raw_view.h"
 #include "qt_dialog_service.h"
 #include "qt_translations.h"
+#include "safe_write.h"
 #include "transfer_buffer.h"
 
 #include <QApplication>
@@ -43,6 +44,9 @@ int main(int argc, char** argv) {
   rawview::CreateRawView(guard);
 
   form2.show();
+  // What a killed run left: its staged files go, its broken writes are named.
+  ui::RemoveStaleStaging(ui::StagingFolder());
+  guard.Run([&] { form2.OfferInterruptedWrites(); });
   // The name's bytes as given (QApplication has taken out its own options):
   // a name that is not valid UTF-8 would not survive a trip through QString.
   if (argc > 1) {

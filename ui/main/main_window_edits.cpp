@@ -2,6 +2,7 @@
 // commands ask about the edits before they run, and where versions are kept.
 #include "main_window.h"
 
+#include "table_undo.h"
 #include "unsaved_edits.h"
 
 #include <QAction>
@@ -36,3 +37,5 @@ std::string TForm2::VersionsFolder() const {
   if (base.isEmpty()) base = QDir::tempPath() + QStringLiteral("/dbfview");
   return (base + QStringLiteral("/versions")).toStdString();
 }
+
+void TForm2::OfferInterruptedWrites() { tableUndo_->OfferInterruptedWrites(); }
