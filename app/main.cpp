@@ -11,6 +11,7 @@
 #include "qt_dialog_service.h"
 #include "qt_translations.h"
 #include "settings_folder.h"
+#include "safe_write.h"
 #include "transfer_buffer.h"
 
 #include <QApplication>
@@ -46,6 +47,9 @@ int main(int argc, char** argv) {
 
   form2.show();
   if (!settingsRefused.empty()) dialogs.Message(settingsRefused);
+  // What a killed run left: its staged files go, its broken writes are named.
+  ui::RemoveStaleStaging(ui::StagingFolder());
+  guard.Run([&] { form2.OfferInterruptedWrites(); });
   // The name's bytes as given (QApplication has taken out its own options):
   // a name that is not valid UTF-8 would not survive a trip through QString.
   if (argc > 1) {

@@ -5,9 +5,13 @@
 
 #include <benchmark/benchmark.h>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <memory>
@@ -262,6 +266,17 @@ bool ResetPeakMemory() {
   out << "5";
   out.flush();
   return static_cast<bool>(out);
+}
+
+double SafeCopySeconds(const std::string& from, const std::string& to) {
+  const std::string staged = to + ".staged";
+  return SecondsOf([&] {
+    std::filesystem::copy_file(from, staged, std::filesystem::copy_options::overwrite_existing);
+    const int fd = ::open(staged.c_str(), O_WRONLY | O_CLOEXEC);
+    if (fd < 0 || ::fsync(fd) != 0 || ::close(fd) != 0 || ::rename(staged.c_str(), to.c_str()) != 0) {
+      throw std::runtime_error("cannot copy to " + to);
+    }
+  });
 }
 
 const BenchTable& SharedBenchTable(int64_t records, int deletedEvery) {

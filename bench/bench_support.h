@@ -71,6 +71,11 @@ double CpuSeconds(const struct rusage& usage);
 // User plus system seconds this process has used so far.
 double ProcessCpuSeconds();
 
+// Seconds to copy `from` over `to` the crash-safe way: a plain copy into a
+// new file beside `to`, synced, then renamed over it. The floor of any
+// command that rewrites a table so that a crash leaves the old one or the new.
+double SafeCopySeconds(const std::string& from, const std::string& to);
+
 // True when both files hold the same bytes.
 bool SameBytes(const std::string& a, const std::string& b);
 

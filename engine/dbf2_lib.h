@@ -127,7 +127,8 @@ class Dbf2_lib {
   // from record number `first` on, into `out` (count x record length
   // bytes); records past the end of the file are not read (IoError).
   // DbfAppendRecords appends `count` of them after the last record and
-  // writes the end mark after them, gathered like DbfAppend's writes.
+  // writes the end mark after them, gathered like DbfAppend's writes (a
+  // block of a megabyte or more goes out at once).
   void DbfReadRecords(uint16_t slot, int64_t first, int64_t count, char* out);
   void DbfAppendRecords(uint16_t slot, const char* records, int64_t count);
   // Sets the buffer to a record's bytes after its flag (record length - 1).
@@ -165,8 +166,16 @@ class Dbf2_lib {
 
   // Removes, in place, every record whose flag is not a blank.
   void DbfPack(uint16_t slot);
+  // Whether a purge keeps a record, told its number (from 1) and flag byte.
+  using KeepRecord = std::function<bool(int64_t recNo, char flag)>;
+  // Writes into `file` (made, or emptied) the table open in the slot as a
+  // purge would leave it, the slot's own file untouched: its header with
+  // the count of records kept, the records `keep` keeps (none given: those
+  // whose flag is a blank) with their flags set to a blank, and the end mark;
+  // a table DbfPack would leave alone, as it is.
+  void DbfPackInto(uint16_t slot, const std::string& file, const KeepRecord& keep = {});
 
-  // The step report DbfPack and DbfSortTo tell their progress to; when it
+  // The step report DbfPack, DbfPackInto and DbfSortTo tell their progress to; when it
   // asks them to stop they throw Stopped. Empty (the default) runs them to
   // the end unreported.
   void DbfOnStep(StepReport report) { stepReport_ = std::move(report); }
@@ -267,6 +276,11 @@ class Dbf2_lib {
   std::vector<unsigned char> LoadSortCodes(Slot& s, const SortKeyCoder& coder, uint32_t count);
   // Writes the source's records into the target in the order of their codes.
   void WriteSorted(Slot& src, Slot& dst, const SortKeyCoder& coder, uint32_t count);
+  // The purges' walk: hands each chunk's records that `keep` keeps, moved
+  // together with their flags set to a blank, to `put` with the position
+  // read up to, and tells the step report.
+  void CompactRecords(Slot& s, const KeepRecord& keep,
+                      const std::function<void(const char* kept, size_t size, int64_t readPos)>& put);
 
   std::array<Slot, kSlotCount> slots_;
   uint16_t currentSlot_ = 0;

@@ -7,6 +7,13 @@
 #include <algorithm>
 
 namespace dbf {
+namespace {
+
+// Blocks of records this large are written at once even while writes are
+// gathered: gathering them would only copy them.
+constexpr size_t kGatheredBytes = size_t{1} << 20;
+
+}  // namespace
 
 void Dbf2_lib::Recompute(Slot& s) {
   s.recNo = (s.position - s.headerSize) / static_cast<int64_t>(s.recordLength) + 1;
@@ -222,7 +229,7 @@ void Dbf2_lib::DbfAppendRecords(uint16_t slot, const char* records, int64_t coun
   const int64_t length = s.recordLength;
   const int64_t at = s.headerSize + length * RecordCountOf(s.table.File(), s.headerSize, s.recordLength);
   const auto bytes = static_cast<size_t>(length * count);
-  if (s.gatherWrites) {
+  if (s.gatherWrites && bytes < kGatheredBytes) {
     s.table.File().WriteHeld(at, records, bytes);
     s.table.File().WriteHeld(at + static_cast<int64_t>(bytes), &kEndMark, 1);
   } else {

@@ -105,3 +105,37 @@ TEST_F(EngineTest, LongOperationsTellTheirStepsAndStopWhenAsked) {
     db.DbfCloseAll(), WriteFile(path, original);
   }
 }
+
+// The purge into a new file writes what the purge in place leaves, whatever
+// the chunks and whatever DbfPack leaves alone, reading its table only; told
+// which records to keep, it keeps flagged ones too, their flags blank.
+TEST_F(EngineTest, PackIntoWritesWhatPackInPlaceLeavesAndKeepsWhatItIsTold) {
+  auto f = PeopleFields();
+  std::vector<std::string> tables = {
+      TableBytes(TableLayout{f, {Record(f, {"A"}, true), Record(f, {"B"}), Record(f, {"C"})}}) + "partial",
+      TableBytes(TableLayout{f, {Record(f, {"A"}, true)}, false}),
+      TableBytes(TableLayout{f, {}}),
+  };
+  for (int length : {333, 1, 521731}) {
+    std::vector<FieldSpec> fields;
+    for (int left = length - 1; left > 0; left -= 255) {
+      fields.push_back({"F" + std::to_string(fields.size()), 'C', static_cast<uint8_t>(std::min(left, 255))});
+    }
+    TableLayout layout{fields, {}};
+    for (int i = 0; i < 500000 / length + 3; ++i) layout.records.push_back(std::string(length, i % 3 ? 'a' : '*'));
+    tables.push_back(TableBytes(layout));
+  }
+  for (size_t i = 0; i < tables.size(); ++i) {
+    const std::string inPlace = Write("a.dbf", tables[i]), source = Write("b.dbf", tables[i]);
+    db.DbfOpen(1, inPlace), db.DbfPack(1), db.DbfClose(1);
+    db.DbfOpenForReading(2, source), db.DbfPackInto(2, dir.Path("c.dbf")), db.DbfClose(2);
+    EXPECT_TRUE(ReadFile(dir.Path("c.dbf")) == ReadFile(inPlace)) << i;
+    EXPECT_TRUE(ReadFile(source) == tables[i]) << i;
+  }
+  const TableLayout people{f, {Record(f, {"A"}, true), Record(f, {"B"}), Record(f, {"C"}, true)}};
+  db.DbfOpenForReading(1, Write("p.dbf", TableBytes(people)));
+  db.DbfPackInto(1, dir.Path("kept.dbf"), [](int64_t recNo, char) { return recNo != 2; });
+  db.DbfClose(1);
+  const TableLayout kept{f, {Record(f, {"A"}), Record(f, {"C"})}, true};
+  EXPECT_EQ(ReadFile(dir.Path("kept.dbf")), TableBytes(kept));
+}

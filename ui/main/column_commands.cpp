@@ -5,7 +5,6 @@
 #include "dialog_service.h"
 #include "event_guard.h"
 #include "progress.h"
-#include "safe_write.h"
 #include "string_grid.h"
 #include "table_checks.h"
 #include "table_command_steps.h"
@@ -15,6 +14,7 @@
 #include <QPushButton>
 
 #include <cstdio>
+#include <vector>
 
 namespace {
 
@@ -69,31 +69,26 @@ void TColumnCommands::Button4Click() {
   context_.dialogs.Message(dbf::FillText(dbf::Tr("TColumnCommands", "Сумма= %1"), {SumText(sum, field->decimals)}));
 }
 
+// The records whose sum is zero are found by reading; the purge also removes
+// the records that were flagged before.
 void TColumnCommands::Button5Click() {
   if (!context_.PathGiven() || !TableShownOrConfirmed(context_)) return;
+  if (!UsableTable(context_.dialogs, context_.table.TablePath)) return;
   dbf::Dbf2_lib db;
-  const dbf::FieldNode* field = OpenWithNumericField(db, TableAccess::Write);
+  const dbf::FieldNode* field = OpenWithNumericField(db, TableAccess::Read);
   if (!field) return;
   const std::string name = field->LookupName();
   {
-    // Scan, purge and refill under one bar; until the file is purged a stop
-    // (or failure) puts it back as it was.
-    ui::Progress progress(context_.progress, {2, 2, 2});
-    ui::KeepOnFailure(context_.table.TablePath, ui::kWholeFile, [&] {
-      try {
-        ForEveryRecord(db, [&] {
-          if (db.DbfGetNum(kTable, name) == 0) db.DbfDelete(kTable);
-        });
-        // The purge also removes the records that were flagged before.
-        progress.Phase(1, 1);
-        db.DbfOnStep(progress.Steps());
-        db.DbfPack(kTable);
-      } catch (...) {
-        db.DbfCloseAll();
-        throw;
-      }
-      db.DbfCloseAll();
-    });
+    ui::Progress progress(context_.progress, {2, 2, 1});
+    std::vector<bool> zero(static_cast<size_t>(db.DbfRecCount(kTable)) + 1);
+    ForEveryRecord(db, [&] { zero[static_cast<size_t>(db.DbfRecNo(kTable))] = db.DbfGetNum(kTable, name) == 0; });
+    PurgeTable(
+        db, kTable, context_.table.TablePath,
+        [&zero](int64_t record, char flag) {
+          return flag == dbf::kFlagLive && !(static_cast<size_t>(record) < zero.size() && zero[static_cast<size_t>(record)]);
+        },
+        progress, 1);
+    db.DbfCloseAll();
     progress.Phase(2, 1);
     context_.table.Refill();
   }

@@ -11,6 +11,7 @@
 #include "safe_write.h"
 #include "string_grid.h"
 #include "table_checks.h"
+#include "table_command_steps.h"
 
 #include <QAction>
 #include <QLabel>
@@ -24,9 +25,8 @@ constexpr uint16_t kSlot = 1;
 constexpr size_t kMarkLimit = 30;
 const char kDeleted[] = DBF_TR_NOOP("TDeletionCommands", "Удаление выполнено!");
 // The phases of a purge on the progress bar.
-constexpr size_t kMarking = 0;
-constexpr size_t kPacking = 1;
-constexpr size_t kRefilling = 2;
+constexpr size_t kPacking = 0;
+constexpr size_t kRefilling = 1;
 
 }  // namespace
 
@@ -55,25 +55,16 @@ void TDeletionCommands::ToolButton7Click() {
   context_.grid.setFocus();
 }
 
+// The grid's marks decide for the records it shows; records past its rows
+// (none while the rows fit the table) go when their flags say so.
 void TDeletionCommands::ToolButton8Click() {
   if (!context_.PathGiven() || !context_.GridShown()) return;
   if (!GridTableWritable(context_)) return;
-  Purge([this](dbf::Dbf2_lib& db, ui::Progress& progress) {
-    // Rows inserted and not saved have no record: they change nothing.
-    const int64_t rows = std::min<int64_t>(context_.grid.RowCount() - 1, db.DbfRecCount(kSlot));
-    progress.Phase(kMarking, rows);
-    bool anyMarked = false;
-    for (int row = 1; row <= rows; ++row) {
-      progress.Set(row);
-      db.DbfGoNoRead(kSlot, row);
-      if (Marked(row)) {
-        db.DbfDelete(kSlot);
-        anyMarked = true;
-      } else {
-        db.DbfRecall(kSlot);
-      }
-    }
-    return anyMarked;
+  const RecordStore* store = context_.table.Rows();
+  const int64_t rows = context_.grid.RowCount() - 1;
+  Purge([this, store, rows](int64_t record, char flag) {
+    if (record > rows) return flag == dbf::kFlagLive;
+    return store ? !store->MarkedDeleted(static_cast<int>(record), kMarkLimit) : !Marked(static_cast<int>(record));
   });
 }
 
@@ -91,29 +82,21 @@ void TDeletionCommands::DeleteSelectedRecord() {
   // saved, have no record to delete; the table is then not even opened.
   const int row = context_.grid.Row();
   if (row < 1 || row > context_.table.Rows()->RecordCount()) return;
-  Purge([row](dbf::Dbf2_lib& db, ui::Progress&) {
-    db.DbfGoNoRead(kSlot, row);
-    db.DbfDelete(kSlot);
-    return true;
-  });
+  Purge([row](int64_t record, char flag) { return flag == dbf::kFlagLive && record != row; });
 }
 
-// The marks are set, the purge runs and the grid is refilled, under one
-// bar; until the file is purged a stop (or failure) puts it back as it was.
-void TDeletionCommands::Purge(const std::function<bool(dbf::Dbf2_lib&, ui::Progress&)>& mark) {
+// The purge and the grid's refill under one bar; until the new file takes the
+// table's place a stop (or failure) leaves the table as it was. The rows fit
+// the table (GridTableWritable), so the grid is purged as the file was.
+void TDeletionCommands::Purge(const std::function<bool(int64_t record, char flag)>& keep) {
   {
-    ui::Progress progress(context_.progress, {1, 2, 2});
-    ui::KeepOnFailure(context_.table.TablePath, ui::kWholeFile, [&] {
-      dbf::Dbf2_lib db;
-      db.DbfOpen(kSlot, context_.table.TablePath);
-      const bool anyMarked = mark(db, progress);
-      progress.Phase(kPacking, 1);
-      db.DbfOnStep(progress.Steps());
-      if (anyMarked) db.DbfPack(kSlot);
-      db.DbfCloseAll();
-    });
+    ui::Progress progress(context_.progress, {2, 1});
+    dbf::Dbf2_lib db;
+    db.DbfOpenForReading(kSlot, context_.table.TablePath);
+    PurgeTable(db, kSlot, context_.table.TablePath, keep, progress, kPacking);
+    db.DbfCloseAll();
     progress.Phase(kRefilling, 1);
-    context_.table.Refill();
+    context_.table.Purged(keep);
   }
   context_.dialogs.Message(dbf::Tr("TDeletionCommands", kDeleted));
 }
@@ -121,13 +104,8 @@ void TDeletionCommands::Purge(const std::function<bool(dbf::Dbf2_lib&, ui::Progr
 void TDeletionCommands::N12Click() {
   if (!context_.GridShown()) return;
   if (!GridTableWritable(context_)) return;
-  ui::AnnounceChange(context_.table.TablePath);
-  {
-    dbf::Dbf2_lib db;
-    db.DbfOpen(kSlot, context_.table.TablePath);
-    db.DbfZap(kSlot);
-    db.DbfCloseAll();
-  }
+  const std::string& table = context_.table.TablePath;
+  ui::ReplaceFileContents(table, {[&table](const std::string& file) { WriteEmptiedTable(table, file); }});
   context_.dialogs.Message(dbf::Tr("TDeletionCommands", kDeleted));
   // The grid shows the emptied table: one header row, not fixed.
   context_.table.Load(ui::Stop::Refused);

@@ -1,20 +1,13 @@
 // Deletion marks and record deletion: marking and unmarking the selected
-// grid row, deleting the marked records or the selected one (the file's
-// flags are set, then the table is purged and the grid refilled from it),
-// and removing every record of the table.
+// grid row, deleting the marked records or the selected one (the table is
+// purged into a new file that takes its place, and the grid refilled from
+// it), and removing every record of the table.
 #pragma once
 
 #include "table_context.h"
 
 #include <cstdint>
 #include <functional>
-
-namespace dbf {
-class Dbf2_lib;
-}
-namespace ui {
-class Progress;
-}
 
 class TDeletionCommands {
  public:
@@ -32,9 +25,9 @@ class TDeletionCommands {
   bool Marked(int row) const;
   // Flags the record of the selected row deleted and purges the table.
   void DeleteSelectedRecord();
-  // Opens the table, lets `mark` set the deletion flags (true when any is
-  // set), purges, refills the grid and tells it is done.
-  void Purge(const std::function<bool(dbf::Dbf2_lib&, ui::Progress&)>& mark);
+  // Purges the table of every record `keep` does not keep (told the
+  // record's number and flag), refills the grid and tells it is done.
+  void Purge(const std::function<bool(int64_t record, char flag)>& keep);
 
   const TableContext context_;
 };

@@ -989,6 +989,24 @@ Its present content will be kept and can be brought back. Go on?</translation>
         <source>Вернуть</source>
         <translation>Redo</translation>
     </message>
+    <message>
+        <source>Запись прервана</source>
+        <translation>Write broken off</translation>
+    </message>
+    <message>
+        <source>Запись в файл %1 была прервана, и он может быть испорчен.<byte value="xd"/>
+Вернуть файл, каким он был до этой записи?</source>
+        <translation>The write into the file %1 was broken off, and the file may be damaged.<byte value="xd"/>
+Put the file back as it was before that write?</translation>
+    </message>
+    <message>
+        <source>Файл %1 возвращён, каким он был до прерванной записи.</source>
+        <translation>The file %1 is back as it was before the broken-off write.</translation>
+    </message>
+    <message>
+        <source>Файл %1 вернуть не удалось: %2.</source>
+        <translation>The file %1 could not be put back: %2.</translation>
+    </message>
 </context>
 <context>
     <name>TUnsavedEdits</name>

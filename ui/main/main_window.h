@@ -88,6 +88,9 @@ class TForm2 : public QMainWindow {
   // Opens a table named on the command line, as the open command does with
   // a chosen file.
   void OpenAtStart(const std::string& path);
+  // At the program's start: names the tables whose write a kill broke off
+  // and offers to put each back as it was before.
+  void OfferInterruptedWrites();
 
   // The record grid.
   // Loads TablePath into the grid; a file that cannot be read is refused and

@@ -59,3 +59,5 @@ std::string TForm2::VersionsFolder() const {
   if (base.isEmpty()) base = QDir::tempPath() + QStringLiteral("/dbfview");
   return (base + QStringLiteral("/versions")).toStdString();
 }
+
+void TForm2::OfferInterruptedWrites() { tableUndo_->OfferInterruptedWrites(); }

@@ -190,6 +190,19 @@ void OpenTable::ShowLoadedCounts(const Counts& counts) {
 
 void OpenTable::Refill() { countText_.setText(RecordCountText(LoadOrFail().records)); }
 
+void OpenTable::Purged(const std::function<bool(int64_t record, char flag)>& keep) {
+  RecordStore* rows = Rows();
+  if (!rows || rowsPath_ != TablePath || !rows->AsRead()) return Refill();
+  {
+    ui::StringGrid::BatchUpdate batch(grid_);
+    rows->Purge(keep);
+    grid_.SetFixedRows(rows->RecordCount() > 0 ? 1 : 0);
+  }
+  StampRows();
+  header_ = HeaderBytes(TablePath, layout_.headerSize);
+  countText_.setText(RecordCountText(rows->RecordCount()));
+}
+
 void OpenTable::StructureChanged() {
   if (!RenameColumns()) ShowLoadedCounts(LoadOrFail());
 }

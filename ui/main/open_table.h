@@ -60,6 +60,11 @@ class OpenTable {
   // Reads the rows again from TablePath after a command changed the file,
   // and shows the record count right-aligned with " записей.".
   void Refill();
+  // After a purge of TablePath kept the records `keep` keeps (told each
+  // record's number from 1 and its flag): rows that are the table's records
+  // as read are purged alike, without reading the file again; other rows
+  // are read again (Refill).
+  void Purged(const std::function<bool(int64_t record, char flag)>& keep);
   // After a command changed TablePath's structure: a renamed field renames
   // its column, any other change loads the table again.
   void StructureChanged();

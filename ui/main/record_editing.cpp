@@ -17,12 +17,12 @@
 #include "table_checks.h"
 #include "typed_cell_check.h"
 #include "grid_paste.h"
+#include "table_command_steps.h"
 
 #include <QAction>
 #include <QString>
 
 #include <algorithm>
-#include <cerrno>
 #include <vector>
 
 namespace {
@@ -30,24 +30,7 @@ namespace {
 constexpr uint16_t kTarget = 2;
 constexpr size_t kMarkLimit = 20;
 // Unedited records are appended in runs of about this many bytes.
-constexpr size_t kRunBytes = 1 << 20;
-
-// Starts the new file as the table's header and field descriptors: emptying
-// the table in it then gives the very bytes emptying the table itself would.
-void CopyTableHeader(const std::string& table, const std::string& file) {
-  dbf::TableFile from;
-  if (!from.OpenForReading(table)) throw dbf::IoError(errno, "open " + table);
-  const int64_t size = from.Size();
-  dbf::HeaderInfo header;
-  std::vector<char> bytes;
-  if (dbf::ReadHeader(from, size, header)) {
-    bytes.resize(static_cast<size_t>(std::min<int64_t>(size, header.headerSize + 1)));
-    from.ReadAt(0, bytes.data(), bytes.size());
-  }
-  dbf::TableFile to;
-  to.Create(file);
-  to.WriteAt(0, bytes.data(), bytes.size());
-}
+constexpr int64_t kRunBytes = int64_t{16} << 20;
 
 }  // namespace
 
@@ -120,10 +103,7 @@ void TRecordEditing::ToolButton4Click() {
   if (!GridTableWritable(context_)) return;
   const std::string table = context_.table.TablePath;
   ui::FileRewrite rewrite;
-  rewrite.writeNew = [&](const std::string& file) {
-    CopyTableHeader(table, file);
-    RewriteTable(file);
-  };
+  rewrite.writeNew = [&](const std::string& file) { RewriteTable(table, file); };
   const bool edited = context_.table.Rows()->HasEdits();
   ui::ReplaceFileContents(table, rewrite);
   // A new file took the table's place: the rows now come from that one.
@@ -141,11 +121,9 @@ void TRecordEditing::RefillKeepingPlace() {
   grid.SetSelectedCell(std::min(row, grid.RowCount() - 1), col);
 }
 
-void TRecordEditing::RewriteTable(const std::string& file) {
+void TRecordEditing::RewriteTable(const std::string& table, const std::string& file) {
+  WriteEmptiedTable(table, file);
   dbf::Dbf2_lib db;
-  db.DbfOpen(kTarget, file);
-  db.DbfZap(kTarget);
-  db.DbfClose(kTarget);
   db.DbfOpen(kTarget, file);
   WriteRows(db);
   db.DbfCloseAll();
@@ -179,36 +157,46 @@ void TRecordEditing::Saveas1Click() {
   context_.dialogs.Message(dbf::Tr("TRecordEditing", "Копирование выполнено!"));
 }
 
-// Rows nobody edited go out as the very records they were read from, many
-// at a time; edited and inserted rows through WriteGridRow.
+// Rows nobody edited go out as the very records they were read from: rows
+// whose records lie one after another in the store, straight from it, many
+// at a time; a record whose mark changed as a copy with its flag set; edited
+// and inserted rows through WriteGridRow.
 void TRecordEditing::WriteRows(dbf::Dbf2_lib& db) {
   db.DbfGatherWrites(kTarget, true);
   const RecordStore& store = *context_.table.Rows();
   const uint32_t length = store.RecordLength();
   const int rows = context_.grid.RowCount();
   ui::Progress progress(context_.progress, rows - 1);
-  std::vector<char> run;
-  run.reserve(kRunBytes + length);
+  const char* run = nullptr;
+  int64_t runCount = 0;
   const auto flush = [&] {
-    db.DbfAppendRecords(kTarget, run.data(), static_cast<int64_t>(run.size() / length));
-    run.clear();
+    if (runCount > 0) db.DbfAppendRecords(kTarget, run, runCount);
+    runCount = 0;
   };
+  std::vector<char> remarked(length);
   for (int row = 1; row < rows; ++row) {
     progress.Set(row);
     const char* source = store.SourceRecord(row);
     if (!source || store.RowChanged(row)) {
-      if (!run.empty()) flush();
+      flush();
       WriteGridRow(db, row);
       continue;
     }
-    run.insert(run.end(), source, source + length);
     // The mark in column 0 decides; a record that keeps its mark keeps its
     // very flag byte.
     const bool marked = store.MarkedDeleted(row, kMarkLimit);
-    if (marked != (*source == dbf::kFlagDeleted)) run[run.size() - length] = marked ? dbf::kFlagDeleted : dbf::kFlagLive;
-    if (run.size() >= kRunBytes) flush();
+    if (marked != (*source == dbf::kFlagDeleted)) {
+      flush();
+      std::copy_n(source, length, remarked.begin());
+      remarked[0] = marked ? dbf::kFlagDeleted : dbf::kFlagLive;
+      db.DbfAppendRecords(kTarget, remarked.data(), 1);
+      continue;
+    }
+    if (runCount > 0 && source != run + runCount * length) flush();
+    if (runCount == 0) run = source;
+    if (++runCount * length >= kRunBytes) flush();
   }
-  if (!run.empty()) flush();
+  flush();
 }
 
 // An edited row starts from its record's bytes and converts only the cells

@@ -36,8 +36,8 @@ class TRecordEditing {
  private:
   // Inserts an empty row at `row`; column 0 keeps its texts at their rows.
   void InsertEmptyRow(int row);
-  // Empties the table in the file and appends every data row to it.
-  void RewriteTable(const std::string& file);
+  // Writes into `file` the table emptied and every data row appended.
+  void RewriteTable(const std::string& table, const std::string& file);
   // Appends every data row to the table open in slot 2, showing progress.
   void WriteRows(dbf::Dbf2_lib& db);
   // Reads the saved rows back, the cursor where it was.

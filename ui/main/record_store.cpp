@@ -5,6 +5,7 @@
 #include "int_text.h"
 
 #include <algorithm>
+#include <cstring>
 #include <stdexcept>
 #include <utility>
 
@@ -36,6 +37,33 @@ void RecordStore::TakeMarks(int64_t first, int64_t count) {
   for (int64_t r = first + 1; r <= first + count; ++r, flag += recordLength_) {
     marks_[static_cast<size_t>(r)] = *flag == '*' ? kAlignedDeleted : kAligned;
   }
+}
+
+bool RecordStore::AsRead() const {
+  if (!overlays_.empty() || rows_.size() != static_cast<size_t>(count_) + 1) return false;
+  for (size_t row = 1; row < rows_.size(); ++row) {
+    if (rows_[row] != row - 1) return false;
+  }
+  return true;
+}
+
+void RecordStore::Purge(const std::function<bool(int64_t record, char flag)>& keep) {
+  char* const records = records_.get();
+  const size_t length = recordLength_;
+  size_t kept = 0;
+  for (int64_t r = 0; r < count_; ++r) {
+    const char* record = records + static_cast<size_t>(r) * length;
+    if (!keep(r + 1, *record)) continue;
+    char* to = records + kept * length;
+    if (to != record) std::memmove(to, record, length);
+    *to = ' ';
+    ++kept;
+  }
+  count_ = static_cast<int64_t>(kept);
+  rows_.resize(kept + 1);
+  marks_.assign(kept + 1, kAligned);
+  marks_[0] = kEmpty;
+  otherMarks_.clear();
 }
 
 void RecordStore::Resize(int rows, int columns) {

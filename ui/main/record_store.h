@@ -23,6 +23,7 @@
 #include "cell_store.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -82,6 +83,14 @@ class RecordStore final : public ui::CellStore {
   // The rows as they stand are now what the file holds; the history is
   // forgotten.
   void EditsSaved();
+  // True when the rows are the records as read, one each in file order, and
+  // no cell was typed (marks aside).
+  bool AsRead() const;
+  // For a store AsRead whose table was purged of the records `keep` does
+  // not keep (told each record's number from 1 and its flag): the same
+  // purge of the rows, the kept records moved together with their flags
+  // blank, and column 0 their own numbers again.
+  void Purge(const std::function<bool(int64_t record, char flag)>& keep);
   // Replaces the header's field names (the layout stays).
   void SetHeader(std::vector<std::string> header);
   // The field shown in `column` (1 = the first field).

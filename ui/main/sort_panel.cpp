@@ -264,12 +264,9 @@ dbf::SortOutcome TSortPanel::SortInto(const std::string& output) {
     db.DbfCloseAll();
   };
   ui::RefuseLinkAt(output);
-  if (!FileExists(output)) {
-    ui::WriteNewFile(output, sort);
-    return outcome;
-  }
   // The copy goes into a new file first, which the engine would not take
-  // for the table itself.
+  // for the table itself, and takes the output's name only once complete: a
+  // kill part way leaves no partial copy under that name.
   if (dbf::TableFile::SameFile(context_.table.TablePath, output)) return dbf::SortOutcome::SameFile;
   ui::FileRewrite rewrite;
   rewrite.writeNew = [&](const std::string& file) {

@@ -2,12 +2,17 @@
 
 #include "code_page.h"
 #include "dbf2_lib.h"
+#include "dbf_header.h"
 #include "dbf_names.h"
 #include "int_text.h"
+#include "progress.h"
 #include "qt_translations.h"
+#include "safe_write.h"
 #include "table_checks.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <vector>
 
 
 bool OpenTableOrTell(dbf::Dbf2_lib& db, uint16_t slot, const std::string& path, ui::DialogService& dialogs,
@@ -33,4 +38,33 @@ const dbf::FieldNode* FieldByTypedName(const dbf::Dbf2_lib& db, uint16_t slot, c
 
 QString RecordCountText(int64_t count) {
   return ui::Tr("TableCommandSteps", "%1 записей.").arg(QString::fromStdString(ui::RightAligned(count, 7)));
+}
+
+void PurgeTable(dbf::Dbf2_lib& db, uint16_t slot, const std::string& path,
+                const std::function<bool(int64_t recNo, char flag)>& keep, ui::Progress& progress, size_t phase) {
+  progress.Phase(phase, 1);
+  db.DbfOnStep(progress.Steps());
+  ui::ReplaceFileContents(path, {[&](const std::string& file) { db.DbfPackInto(slot, file, keep); }});
+  db.DbfOnStep({});
+}
+
+void WriteEmptiedTable(const std::string& path, const std::string& file) {
+  dbf::TableFile from;
+  if (!from.OpenForReading(path)) throw dbf::IoError(errno, "open " + path);
+  const int64_t size = from.Size();
+  dbf::HeaderInfo header;
+  std::vector<char> bytes;
+  if (dbf::ReadHeader(from, size, header)) {
+    bytes.resize(static_cast<size_t>(std::min<int64_t>(size, header.headerSize + 1)));
+    from.ReadAt(0, bytes.data(), bytes.size());
+  }
+  {
+    dbf::TableFile to;
+    to.Create(file);
+    to.WriteAt(0, bytes.data(), bytes.size());
+  }
+  dbf::Dbf2_lib db;
+  db.DbfOpen(1, file);
+  db.DbfZap(1);
+  db.DbfCloseAll();
 }

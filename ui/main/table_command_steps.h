@@ -1,7 +1,8 @@
 // Steps the main window's table commands share: opening a slot so that a file
 // the engine cannot open is reported instead of ending the program, finding a
 // field by the name a person typed, and the row-count text shown after a
-// command has changed the table.
+// command has changed the table, the purge every deletion command ends in and
+// the emptied table Save and "Очистить весь файл" start from.
 #pragma once
 
 #include "dialog_service.h"
@@ -9,12 +10,16 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace dbf {
 class Dbf2_lib;
 struct FieldNode;
 }  // namespace dbf
+namespace ui {
+class Progress;
+}
 
 // Whether a command only reads a table or also writes it.
 enum class TableAccess { Read, Write };
@@ -32,3 +37,14 @@ const dbf::FieldNode* FieldByTypedName(const dbf::Dbf2_lib& db, uint16_t slot, c
 
 // The record count right-aligned in 7 characters and " записей.".
 QString RecordCountText(int64_t count);
+
+// Purges the table open for reading in the slot, whose file is `path`: a new
+// file holding the records `keep` keeps (dbf::Dbf2_lib::DbfPackInto) takes
+// the table's place once complete, so a stop, a failure or a kill part way
+// leaves the table as it was. The bar's phase `phase` shows the purge's steps.
+void PurgeTable(dbf::Dbf2_lib& db, uint16_t slot, const std::string& path,
+                const std::function<bool(int64_t recNo, char flag)>& keep, ui::Progress& progress, size_t phase);
+
+// Writes into `file` the table at `path` with every record removed: its
+// header and field descriptors as emptying the table itself would leave them.
+void WriteEmptiedTable(const std::string& path, const std::string& file);

@@ -49,12 +49,22 @@ TTableUndo::~TTableUndo() {
 
 void TTableUndo::CommandNamed(const std::string& name) { command_ = StepName(name); }
 
+void TTableUndo::BeforeChange(const std::string& path) { Keep(path, ui::TableVersions::Keeping::Copy); }
+
+void TTableUndo::BeforeReplace(const std::string& path) { Keep(path, ui::TableVersions::Keeping::LinkWhenReplaced); }
+
+void TTableUndo::ReplaceFailed(const std::string& path) { versions_.DropKept(path); }
+
+void TTableUndo::WriteBegins(const std::string& path) { versions_.WriteBegins(path); }
+
+void TTableUndo::WriteEnded(const std::string& path) { versions_.WriteEnded(path); }
+
 // A file that cannot be kept does not stop the command the user gave; the
 // user is told that this change cannot be undone.
-void TTableUndo::BeforeChange(const std::string& path) {
+void TTableUndo::Keep(const std::string& path, ui::TableVersions::Keeping keeping) {
   indexNotice_.BeforeChange(path);
   try {
-    if (versions_.Keep(path, command_) == ui::TableVersions::Kept::TooLarge) {
+    if (versions_.Keep(path, command_, VersionSide::Undo, keeping) == ui::TableVersions::Kept::TooLarge) {
       context_.dialogs.Message(
           dbf::FillText(dbf::Tr("TTableUndo", "Файл %1 слишком велик, чтобы сохранить его копию."), {path}) +
           dbf::Tr("TTableUndo", kNoUndo));
@@ -180,4 +190,28 @@ std::string TTableUndo::UndoCaption() const {
 std::string TTableUndo::RedoCaption() const {
   return Caption(context_.PathGiven() ? versions_.Newest(context_.table.TablePath, VersionSide::Redo) : std::nullopt,
                  dbf::Tr("TTableUndo", "Вернуть"));
+}
+
+// Putting the version back goes through a new file where it can, so a kill
+// now leaves the torn file or the version, and the question comes again.
+void TTableUndo::OfferInterruptedWrites() {
+  for (const ui::TableVersion& version : versions_.Interrupted()) {
+    const bool putBack = context_.dialogs.Ask(
+        dbf::Tr("TTableUndo", "Запись прервана"),
+        dbf::FillText(dbf::Tr("TTableUndo", "Запись в файл %1 была прервана, и он может быть испорчен.\r\n"
+                                            "Вернуть файл, каким он был до этой записи?"),
+                      {version.path}));
+    if (!putBack) {
+      versions_.Settle(version);
+      continue;
+    }
+    try {
+      versions_.RestoreLast(version.path);
+      context_.dialogs.Message(
+          dbf::FillText(dbf::Tr("TTableUndo", "Файл %1 возвращён, каким он был до прерванной записи."), {version.path}));
+    } catch (const std::system_error& e) {
+      context_.dialogs.Message(
+          dbf::FillText(dbf::Tr("TTableUndo", "Файл %1 вернуть не удалось: %2."), {version.path, e.what()}));
+    }
+  }
 }

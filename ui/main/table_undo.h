@@ -9,6 +9,9 @@
 // way, so nothing it overwrites is lost. A step asks before it overwrites a
 // file somebody changed since the program left it, and never runs while
 // the grid holds edits not saved (it would drop them).
+//
+// A table whose write in place a kill broke off is named at the next start,
+// with the choice to put it back.
 #pragma once
 
 #include "companion_files.h"
@@ -26,6 +29,10 @@ class TTableUndo final : public ui::ChangeWatcher {
   ~TTableUndo() override;
 
   void BeforeChange(const std::string& path) override;
+  void BeforeReplace(const std::string& path) override;
+  void ReplaceFailed(const std::string& path) override;
+  void WriteBegins(const std::string& path) override;
+  void WriteEnded(const std::string& path) override;
   // The name of the command that runs now, for the versions it keeps.
   void CommandNamed(const std::string& name);
   // Records how the versions kept since the last call left their files.
@@ -37,8 +44,12 @@ class TTableUndo final : public ui::ChangeWatcher {
   // would take, plain "Отменить" when there is none; likewise "Вернуть".
   std::string UndoCaption() const;
   std::string RedoCaption() const;
+  // Names each table whose write was broken off and asks whether to put
+  // back its version from before the write.
+  void OfferInterruptedWrites();
 
  private:
+  void Keep(const std::string& path, ui::TableVersions::Keeping keeping);
   void Step(ui::VersionSide side);
   // True when the file is as the change after `version` left it.
   bool LeftAsIs(const ui::TableVersion& version) const;

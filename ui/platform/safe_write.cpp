@@ -3,7 +3,9 @@
 #include "output_name.h"
 #include "write_all.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
 #include <unistd.h>
@@ -12,6 +14,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <ctime>
 #include <system_error>
 #include <utility>
 #include <vector>
@@ -38,6 +41,18 @@ SystemFileSystem g_systemFiles;
 FileSystem* g_files = &g_systemFiles;
 ChangeWatcher* g_watcher = nullptr;
 bool g_quiet = false;
+
+const char kStagingPrefix[] = ".dbfview-save-";
+// How long a staged file nobody holds must have stood unchanged to be taken
+// for a killed process's: the lock is taken just after the file is made.
+constexpr time_t kStaleSeconds = 60;
+
+// Tells the watcher in place, unless there is none or it is quietened.
+void Tell(void (ChangeWatcher::*told)(const std::string&), const std::string& path) {
+  if (!g_watcher || g_quiet) return;
+  const QuietChanges quiet;
+  (g_watcher->*told)(path);
+}
 
 [[noreturn]] void ThrowErrno(int err, const std::string& path) {
   throw std::system_error(err, std::generic_category(), path);
@@ -130,8 +145,10 @@ bool WriteAttributes(int fd, const std::vector<Attribute>& attributes) {
 // A new, empty file in a folder, removed again unless it takes a file's place.
 class NewFile {
  public:
-  explicit NewFile(const std::string& folder) : path_(folder + "/.dbfview-save-XXXXXX") {
+  // Locked while it lives, so that RemoveStaleStaging leaves it alone.
+  explicit NewFile(const std::string& folder) : path_(folder + "/" + kStagingPrefix + "XXXXXX") {
     fd_ = ::mkostemp(path_.data(), O_CLOEXEC);
+    if (fd_ >= 0) ::flock(fd_, LOCK_EX);
   }
   ~NewFile() { Discard(); }
   NewFile(const NewFile&) = delete;
@@ -167,25 +184,20 @@ class NewFile {
   int fd_ = -1;
 };
 
-// Where a file rewritten in place has its new contents staged and its old
-// ones kept meanwhile: the system's folder for temporary files.
-std::string StagingFolder() {
-  const char* folder = std::getenv("TMPDIR");
-  return folder && *folder ? folder : "/tmp";
-}
-
-
 // Rewrites the file where it stands, for files no new file can replace. The
 // new contents are first written whole into a staged file, so that a full
 // disk shows before the file is touched; its present contents are kept in a
 // copy; it is given room for its new size before a byte of it changes; and
-// when copying the new contents in fails, the kept copy is put back.
-RewriteWay RewriteInPlace(const std::string& target, const FileRewrite& rewrite) {
+// when copying the new contents in fails, the kept copy is put back. The
+// change is announced once the new contents are complete, and the write's
+// beginning and end around the copying in.
+RewriteWay RewriteInPlace(const std::string& path, const std::string& target, const FileRewrite& rewrite) {
   const std::string folder = StagingFolder();
   NewFile staged(folder);
   NewFile kept(folder);
   if (!staged.Made() || !kept.Made()) ThrowErrno(errno, folder);
   rewrite.writeNew(staged.path());
+  AnnounceChange(path);
   const OwnedFd fd(::open(target.c_str(), O_RDWR | O_CLOEXEC));
   struct stat old {};
   struct stat fresh {};
@@ -196,29 +208,34 @@ RewriteWay RewriteInPlace(const std::string& target, const FileRewrite& rewrite)
     ThrowErrno(errno, target);
   }
   FileSystem& files = CurrentFileSystem();
+  Tell(&ChangeWatcher::WriteBegins, path);
   try {
     CopyAll(staged.fd(), fd.get(), target);
     if (files.Ftruncate(fd.get(), fresh.st_size) != 0 || files.Fsync(fd.get()) != 0) ThrowErrno(errno, target);
   } catch (...) {
     try {
       CopyAll(kept.fd(), fd.get(), target);
-      files.Ftruncate(fd.get(), old.st_size);
+      if (files.Ftruncate(fd.get(), old.st_size) == 0 && files.Fsync(fd.get()) == 0) {
+        Tell(&ChangeWatcher::WriteEnded, path);
+      }
     } catch (...) {
       // The failure being handled is the one told.
     }
     throw;
   }
+  Tell(&ChangeWatcher::WriteEnded, path);
   return RewriteWay::InPlace;
 }
 
 RewriteWay Rewrite(const std::string& path, const FileRewrite& rewrite) {
   const std::string target = ResolvedTarget(path);
+  RemoveStaleStaging(FolderOf(target));
   struct stat st {};
   const bool exists = ::stat(target.c_str(), &st) == 0;
   // A file that may not be written stays as it is, as rewriting it in place
   // would leave it; replacing it through its folder would get round that.
   if (exists && ::access(target.c_str(), W_OK) != 0) ThrowErrno(errno, target);
-  const auto inPlace = [&] { return RewriteInPlace(target, rewrite); };
+  const auto inPlace = [&] { return RewriteInPlace(path, target, rewrite); };
   if (exists && st.st_nlink > 1) return inPlace();
   const std::vector<Attribute> attributes = exists ? ReadAttributes(target) : std::vector<Attribute>();
 
@@ -238,7 +255,13 @@ RewriteWay Rewrite(const std::string& path, const FileRewrite& rewrite) {
   }
   // Last, as changing the owner may have cleared the set-id bits.
   if (::fchmod(file.fd(), exists ? (st.st_mode & 07777) : NewFileMode()) != 0) ThrowErrno(errno, target);
-  file.Replace(target);
+  if (exists) Tell(&ChangeWatcher::BeforeReplace, path);
+  try {
+    file.Replace(target);
+  } catch (...) {
+    if (exists) Tell(&ChangeWatcher::ReplaceFailed, path);
+    throw;
+  }
   return RewriteWay::NewFile;
 }
 
@@ -276,7 +299,6 @@ std::string ReadStart(int fd, int64_t size, const std::string& path) {
 }  // namespace
 
 RewriteWay ReplaceFileContents(const std::string& path, const FileRewrite& rewrite) {
-  AnnounceChange(path);
   try {
     return Rewrite(path, rewrite);
   } catch (...) {
@@ -290,6 +312,7 @@ void KeepOnFailure(const std::string& path, int64_t keep, const std::function<vo
   struct stat st {};
   const bool kept = fd.get() >= 0 && ::fstat(fd.get(), &st) == 0 && S_ISREG(st.st_mode);
   const std::string before = kept ? ReadStart(fd.get(), std::min<int64_t>(keep, st.st_size), path) : "";
+  Tell(&ChangeWatcher::WriteBegins, path);
   try {
     change();
   } catch (...) {
@@ -301,6 +324,7 @@ void KeepOnFailure(const std::string& path, int64_t keep, const std::function<vo
     }
     RethrowNamingFile(path);
   }
+  Tell(&ChangeWatcher::WriteEnded, path);
 }
 
 void WriteNewFile(const std::string& path, const std::function<void(const std::string& path)>& write) {
@@ -327,11 +351,35 @@ QuietChanges::QuietChanges() : previous_(std::exchange(g_quiet, true)) {}
 QuietChanges::~QuietChanges() { g_quiet = previous_; }
 
 void AnnounceChange(const std::string& path) {
-  if (!g_watcher || g_quiet) return;
   struct stat st {};
   if (::stat(path.c_str(), &st) != 0) return;  // nothing there to keep
-  const QuietChanges quiet;
-  g_watcher->BeforeChange(path);
+  Tell(&ChangeWatcher::BeforeChange, path);
+}
+
+std::string StagingFolder() {
+  const char* folder = std::getenv("TMPDIR");
+  return folder && *folder ? folder : "/tmp";
+}
+
+void RemoveStaleStaging(const std::string& folder) {
+  DIR* dir = ::opendir(folder.c_str());
+  if (!dir) return;
+  std::vector<std::string> stale;
+  const time_t now = std::time(nullptr);
+  while (const dirent* entry = ::readdir(dir)) {
+    const std::string name = entry->d_name;
+    if (!name.starts_with(kStagingPrefix)) continue;
+    const std::string path = folder + "/" + name;
+    const OwnedFd fd(::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    struct stat st {};
+    if (fd.get() < 0 || ::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::getuid() ||
+        now - st.st_mtime < kStaleSeconds || ::flock(fd.get(), LOCK_EX | LOCK_NB) != 0) {
+      continue;
+    }
+    stale.push_back(path);
+  }
+  ::closedir(dir);
+  for (const std::string& path : stale) CurrentFileSystem().Unlink(path);
 }
 
 FileSystem& CurrentFileSystem() { return *g_files; }

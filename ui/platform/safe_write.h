@@ -18,6 +18,8 @@
 //    in the temporary folder, and the old contents are kept in another;
 //    the file gets room for its new size before a byte of it changes, and
 //    the kept contents are put back when copying the new ones in fails.
+//    The staged files are locked while they are in use: those of a process
+//    that was killed are found unlocked and removed (RemoveStaleStaging).
 //    A link is followed to the file it names. An existing file that may not
 //    be written is refused, as rewriting it in place would be. After a
 //    failure the old file is as it was.
@@ -42,7 +44,11 @@
 // Before ReplaceFileContents or KeepOnFailure touch a file that is there,
 // they announce the change (AnnounceChange), so that the program can keep
 // the file as it was; commands that change a table through the engine
-// announce it themselves.
+// announce it themselves. A new file about to be renamed over the old one is
+// announced as such (the old file then stays as it is under no name), and a
+// write in place is announced when it begins and when it has ended, synced:
+// a kill in between leaves the file torn, and the program that kept it can
+// say so at its next start.
 #pragma once
 
 #include <sys/types.h>
@@ -89,6 +95,15 @@ class ChangeWatcher {
  public:
   virtual ~ChangeWatcher() = default;
   virtual void BeforeChange(const std::string& path) = 0;
+  // The file is about to be replaced whole by a new one renamed over it: the
+  // file that is there now is left unchanged by the rename. When the
+  // rename then fails, ReplaceFailed follows: the file stays in its place.
+  virtual void BeforeReplace(const std::string& path) { BeforeChange(path); }
+  virtual void ReplaceFailed(const std::string&) {}
+  // A write into the file where it stands begins (after BeforeChange), and
+  // has ended with the file whole again, old or new.
+  virtual void WriteBegins(const std::string&) {}
+  virtual void WriteEnded(const std::string&) {}
 };
 
 // Puts a watcher in place while it lives. There is one watcher at a time,
@@ -121,6 +136,15 @@ class QuietChanges {
 // Tells the watcher in place, if any and not quietened, that `path` is about
 // to change.
 void AnnounceChange(const std::string& path);
+
+// The system's folder for temporary files, where writes in place stage.
+std::string StagingFolder();
+
+// Removes the staged files in `folder` (there or in the temporary folder)
+// that the process which made them left behind when it was killed: those
+// of the user's own that nobody holds locked and that have not changed for a
+// minute.
+void RemoveStaleStaging(const std::string& folder);
 
 // Copies every byte of `from` over the start of `to`, writing through the
 // file system in use; a failure throws std::system_error naming `path`.

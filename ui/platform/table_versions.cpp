@@ -28,6 +28,7 @@ namespace {
 const char kIndexName[] = "index";
 const char kIndexHead[] = "dbfview versions 2";
 const char kFirstIndexHead[] = "dbfview versions 1";  // no steps, sides or successors
+const char kMarkSuffix[] = ".writing";
 const char kCopySuffix[] = ".version";
 
 [[noreturn]] void ThrowErrno(int err, const std::string& path) {
@@ -77,7 +78,10 @@ void CopyFile(const std::string& from, const std::string& to, int fromFlags = 0)
 TableVersions::TableVersions(std::string folder, Clock clock) : folder_(std::move(folder)), clock_(std::move(clock)) {
   ReadIndex();
   std::vector<TableVersion> kept = versions_;
-  const std::vector<TableVersion> dropped = Prune(kept);
+  std::vector<TableVersion> dropped = Prune(kept);
+  std::erase_if(kept, [&](const TableVersion& v) {
+    return IsTheFileItself(v) ? (dropped.push_back(v), true) : false;
+  });
   if (!dropped.empty()) {
     try {
       WriteIndex(kept);
@@ -90,6 +94,15 @@ TableVersions::TableVersions(std::string folder, Clock clock) : folder_(std::mov
 }
 
 std::string TableVersions::CopyOf(uint64_t id) const { return folder_ + "/" + std::to_string(id) + kCopySuffix; }
+
+std::string TableVersions::MarkOf(uint64_t id) const { return folder_ + "/" + std::to_string(id) + kMarkSuffix; }
+
+bool TableVersions::IsTheFileItself(const TableVersion& version) const {
+  struct stat copy {};
+  struct stat file {};
+  return ::lstat(CopyOf(version.id).c_str(), &copy) == 0 && ::stat(version.path.c_str(), &file) == 0 &&
+         copy.st_dev == file.st_dev && copy.st_ino == file.st_ino;
+}
 
 std::string TableVersions::IndexPath() const { return folder_ + "/" + kIndexName; }
 
@@ -185,7 +198,10 @@ std::vector<TableVersion> TableVersions::Prune(std::vector<TableVersion>& versio
 }
 
 void TableVersions::RemoveCopies(const std::vector<TableVersion>& dropped) const {
-  for (const TableVersion& v : dropped) CurrentFileSystem().Unlink(CopyOf(v.id));
+  for (const TableVersion& v : dropped) {
+    CurrentFileSystem().Unlink(CopyOf(v.id));
+    CurrentFileSystem().Unlink(MarkOf(v.id));
+  }
   RemoveStrays();
 }
 
@@ -196,16 +212,19 @@ void TableVersions::RemoveStrays() const {
   std::vector<std::string> strays;
   while (const dirent* entry = ::readdir(dir)) {
     const std::string name = entry->d_name;
-    if (!name.ends_with(kCopySuffix)) continue;
+    const char* suffix = name.ends_with(kCopySuffix) ? kCopySuffix : name.ends_with(kMarkSuffix) ? kMarkSuffix : nullptr;
+    if (!suffix) continue;
     const bool named = std::any_of(versions_.begin(), versions_.end(),
-                                   [&](const TableVersion& v) { return name == std::to_string(v.id) + kCopySuffix; });
+                                   [&](const TableVersion& v) { return name == std::to_string(v.id) + suffix; });
     if (!named) strays.push_back(folder_ + "/" + name);
   }
   ::closedir(dir);
   for (const std::string& stray : strays) CurrentFileSystem().Unlink(stray);
 }
 
-TableVersions::Kept TableVersions::Keep(const std::string& path, const std::string& step, VersionSide side) {
+TableVersions::Kept TableVersions::Keep(const std::string& path, const std::string& step, VersionSide side,
+                                        Keeping keeping) {
+  keptNow_ = 0;
   TableVersion version;
   version.path = Resolved(path);
   version.step = step;
@@ -222,16 +241,61 @@ TableVersions::Kept TableVersions::Keep(const std::string& path, const std::stri
   next.push_back(version);
   const std::vector<TableVersion> dropped = Prune(next);
   try {
-    CopyFile(version.path, copy);
+    if (keeping != Keeping::LinkWhenReplaced || ::link(version.path.c_str(), copy.c_str()) != 0) {
+      CopyFile(version.path, copy);
+    }
     WriteIndex(next);
   } catch (...) {
     CurrentFileSystem().Unlink(copy);
     throw;
   }
   versions_ = std::move(next);
+  keptNow_ = version.id;
   RemoveCopies(dropped);
   return Kept::Yes;
 }
+
+void TableVersions::DropKept(const std::string& path) {
+  const std::string target = Resolved(path);
+  const bool kept = std::any_of(versions_.begin(), versions_.end(),
+                                [&](const TableVersion& v) { return v.id == keptNow_ && v.path == target; });
+  if (!kept) return;
+  try {
+    Drop(keptNow_);
+  } catch (const std::system_error&) {
+    return;  // the index still names it: the next start finds it the file itself
+  }
+  keptNow_ = 0;
+}
+
+// The mark and the folder's entry for it are on the disk before the write
+// begins.
+void TableVersions::WriteBegins(const std::string& path) {
+  writing_ = 0;
+  const std::string target = Resolved(path);
+  const bool fresh = std::any_of(versions_.begin(), versions_.end(),
+                                 [&](const TableVersion& v) { return v.id == keptNow_ && v.path == target; });
+  if (!fresh) return;
+  OwnedFd mark(::open(MarkOf(keptNow_).c_str(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600));
+  const OwnedFd folder(::open(folder_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (mark.get() < 0 || folder.get() < 0 || CurrentFileSystem().Fsync(folder.get()) != 0) return;
+  writing_ = keptNow_;
+}
+
+void TableVersions::WriteEnded(const std::string&) {
+  if (writing_ != 0) CurrentFileSystem().Unlink(MarkOf(std::exchange(writing_, 0)));
+}
+
+std::vector<TableVersion> TableVersions::Interrupted() const {
+  std::vector<TableVersion> interrupted;
+  struct stat st {};
+  for (const TableVersion& v : versions_) {
+    if (v.id != writing_ && ::lstat(MarkOf(v.id).c_str(), &st) == 0) interrupted.push_back(v);
+  }
+  return interrupted;
+}
+
+void TableVersions::Settle(const TableVersion& version) { CurrentFileSystem().Unlink(MarkOf(version.id)); }
 
 std::optional<TableVersion> TableVersions::Newest(const std::string& path, VersionSide side) const {
   const std::string target = Resolved(path);

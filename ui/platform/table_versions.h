@@ -7,7 +7,14 @@
 // number; an index file in the folder records, for each, the file it was
 // kept of, when, and its size. The index is replaced whole through
 // ReplaceFileContents, so a crash leaves the old or the new one; copies the
-// index does not name (a crash between copy and index) go at the next start.
+// index does not name (a crash between copy and index) go at the next start,
+// as do versions kept as another name of a file that was then not replaced
+// (a crash before the replacement).
+//
+// A version kept before a write in place is marked, by a file beside its
+// copy, from the write's beginning to its end: a version still marked when
+// the store is made again is that of a write a kill broke off, and the file
+// may be torn (Interrupted).
 //
 // At most kMaxVersions versions of kMaxBytes together are kept, the oldest
 // going first; a file larger than kMaxBytes is not kept. Versions older than
@@ -64,12 +71,31 @@ class TableVersions {
   explicit TableVersions(std::string folder, Clock clock = {});
 
   enum class Kept { Yes, NotAFile, TooLarge };
+  // How the version is kept: a copy, or, for a file about to be replaced
+  // whole by a new one (which leaves this one unchanged), another name of
+  // the file itself where the folder lies on its file system.
+  enum class Keeping { Copy, LinkWhenReplaced };
   // Keeps the file's present contents as its newest version. Something that
   // is no regular file, and a file over kMaxBytes, are not kept (and said
   // so). Throws std::system_error when the copy or the index cannot be
   // written, OwnFolderError when the folder is not this user's alone, or a
   // link stands for the index; the versions are then as they were.
-  Kept Keep(const std::string& path, const std::string& step = {}, VersionSide side = VersionSide::Undo);
+  Kept Keep(const std::string& path, const std::string& step = {}, VersionSide side = VersionSide::Undo,
+            Keeping keeping = Keeping::Copy);
+  // The change the last Keep of the file was for did not happen: that
+  // version goes again (a version kept as another name of the file would
+  // otherwise change with it).
+  void DropKept(const std::string& path);
+
+  // A write into the file where it stands begins: the version the last Keep
+  // made, when it was this file's, is marked until WriteEnded. A mark that
+  // cannot be made is no failure: the write goes on unmarked.
+  void WriteBegins(const std::string& path);
+  void WriteEnded(const std::string& path);
+  // The versions marked when the store was made, their writes broken off.
+  std::vector<TableVersion> Interrupted() const;
+  // Takes the version's mark away: its broken write has been seen to.
+  void Settle(const TableVersion& version);
 
   // Puts the newest version of the file on that side back in its place byte
   // for byte, through ReplaceFileContents (announcing no change), and drops
@@ -94,6 +120,9 @@ class TableVersions {
 
  private:
   std::string CopyOf(uint64_t id) const;
+  std::string MarkOf(uint64_t id) const;
+  // True when the version's copy is another name of the file it was kept of.
+  bool IsTheFileItself(const TableVersion& version) const;
   std::string IndexPath() const;
   int64_t Now() const;
   void ReadIndex();
@@ -110,6 +139,8 @@ class TableVersions {
   std::string folder_;
   Clock clock_;
   std::vector<TableVersion> versions_;
+  uint64_t keptNow_ = 0;  // the version the last Keep made, 0: none
+  uint64_t writing_ = 0;  // the version marked for the write going on
 };
 
 }  // namespace ui

@@ -149,3 +149,24 @@ TEST_F(DeletionCommandsTest, AFlagWriteFailingPartWayIsReportedAndNoRecordIsLost
   EXPECT_TRUE(testsupport::OnlyTooLarge(dialogs.messages));
   EXPECT_EQ(ReadFile(path), TableBytes(Numbered(50)));
 }
+
+// The grid is purged in memory as the file was: it shows what reading the
+// table again shows, down to the last record gone.
+TEST_F(DeletionCommandsTest, ThePurgedGridShowsWhatReadingTheTableAgainShows) {
+  const auto shown = [this] {
+    std::vector<std::string> cells{std::to_string(form->StringGrid1->FixedRows()), Shown(form->StaticText1)};
+    for (int row = 0; row < form->StringGrid1->RowCount(); ++row) {
+      for (int col = 0; col < form->StringGrid1->ColCount(); ++col) cells.push_back(Cell(row, col));
+    }
+    return cells;
+  };
+  for (const auto& [count, flagged] : std::vector<std::pair<int, std::vector<int>>>{{40, {3, 9, 27}}, {2, {1, 2}}}) {
+    OpenNumbered(count, flagged);
+    Select(1);
+    form->ToolButton6->trigger();
+    form->ToolButton8->trigger();
+    const std::vector<std::string> purged = shown();
+    form->Reload1->trigger();
+    EXPECT_EQ(purged, shown()) << count;
+  }
+}

@@ -4,6 +4,7 @@
 #include "safe_write.h"
 #include "structure_commands.h"
 #include "structure_test_support.h"
+#include "table_versions.h"
 
 #include <QLineEdit>
 #include <QMenu>
@@ -146,4 +147,32 @@ TEST_F(MainWindowTest, UndoAndRedoStepThroughVersionsAndLoseNothing) {
   form->Redo1->trigger();
   EXPECT_EQ(ReadFile(path), other);
   EXPECT_EQ(dialogs.questions.size(), 2u);
+}
+
+// A write in place that never ended (the process killed) leaves its version
+// marked: the next start names the table and, when told so, puts it back;
+// told not to, it leaves the table and does not ask again.
+TEST_F(MainWindowTest, ABrokenOffWriteIsNamedAtTheNextStart) {
+  for (const bool putBack : {true, false}) {
+    SCOPED_TRACE(putBack);
+    const std::string path = WritePeople();
+    const std::string original = ReadFile(path);
+    {
+      ui::TableVersions kept(versions.Path("versions"));
+      kept.Keep(path);
+      kept.WriteBegins(path);
+      testsupport::WriteFile(path, original.substr(0, 40));  // torn
+    }
+    form = std::make_unique<TForm2>(Links());
+    dialogs.askAnswers.push_back(putBack);
+    form->OfferInterruptedWrites();
+    ASSERT_EQ(dialogs.questions.size(), 1u);
+    EXPECT_NE(dialogs.questions[0].find(path), std::string::npos) << dialogs.questions[0];
+    EXPECT_EQ(ReadFile(path) == original, putBack);
+    dialogs.questions.clear();
+    form = std::make_unique<TForm2>(Links());
+    form->OfferInterruptedWrites();
+    EXPECT_TRUE(dialogs.questions.empty());
+    dialogs.messages.clear();
+  }
 }

@@ -1,10 +1,12 @@
 #include "process_limits.h"
 #include "safe_write.h"
 #include "table_bytes.h"
+#include "write_all.h"
 
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
 #include <unistd.h>
@@ -12,11 +14,14 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
+#include <deque>
 #include <filesystem>
 #include <functional>
 #include <optional>
 #include <system_error>
 #include <tuple>
+#include <vector>
 
 using testsupport::ReadFile;
 using testsupport::WriteFile;
@@ -343,4 +348,35 @@ TEST_F(SafeWriteTest, KeepOnFailurePutsBackTheKeptBytesAndTheSize) {
   WriteFile(path, "head|body|");
   ui::KeepOnFailure(path, ui::kWholeFile, [&] { overwrite(5, "done|and more"); });
   EXPECT_EQ(ReadFile(path), "head|done|and more");
+}
+
+// Only the user's own staged files that nobody holds and that stood unchanged
+// for a minute go; anything else in the folder stays.
+TEST_F(SafeWriteTest, StaleStagedFilesGoAndLiveOnesStay) {
+  const struct {
+    const char* name;
+    bool locked;
+    int ageSeconds;
+    bool goes;
+  } files[] = {
+      {".dbfview-save-stale1", false, 3600, true},
+      {".dbfview-save-held01", true, 3600, false},
+      {".dbfview-save-fresh1", false, 0, false},
+      {"table.dbf", false, 3600, false},
+  };
+  std::deque<ui::OwnedFd> held;
+  for (const auto& f : files) {
+    const std::string file = dir.Path(f.name);
+    WriteFile(file, "staged");
+    const timespec times[2] = {{time(nullptr) - f.ageSeconds, 0}, {time(nullptr) - f.ageSeconds, 0}};
+    ASSERT_EQ(utimensat(AT_FDCWD, file.c_str(), times, 0), 0);
+    if (f.locked) {
+      held.emplace_back(open(file.c_str(), O_RDONLY | O_CLOEXEC));
+      ASSERT_EQ(flock(held.back().get(), LOCK_EX), 0);
+    }
+  }
+  std::filesystem::create_symlink(dir.Path("table.dbf"), dir.Path(".dbfview-save-link01"));
+  ui::RemoveStaleStaging(dir.dir());
+  for (const auto& f : files) EXPECT_EQ(std::filesystem::exists(dir.Path(f.name)), !f.goes) << f.name;
+  EXPECT_TRUE(std::filesystem::is_symlink(dir.Path(".dbfview-save-link01")));
 }

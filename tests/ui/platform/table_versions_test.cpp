@@ -49,3 +49,42 @@ TEST_F(TableVersionsTest, VersionsComeBackNewestFirstAndTheOldestGo) {
   EXPECT_EQ(later.Keep(dir.dir()), TableVersions::Kept::NotAFile);
   EXPECT_TRUE(later.Versions().empty());
 }
+
+// A version kept as another name of a file about to be replaced: once the
+// file is replaced it holds the old bytes; when the replacement does not
+// happen it goes again, at once or (the process killed first) when the store
+// is next made, and never changes with the file.
+TEST_F(TableVersionsTest, AVersionKeptAsAnotherNameGoesWhenTheFileIsNotReplaced) {
+  WriteFile(path, "old");
+  ASSERT_EQ(versions.Keep(path, TableVersions::Keeping::LinkWhenReplaced), TableVersions::Kept::Yes);
+  WriteFile(dir.Path("new"), "new");
+  ASSERT_EQ(rename(dir.Path("new").c_str(), path.c_str()), 0);
+  ASSERT_TRUE(versions.RestoreLast(path));
+  EXPECT_EQ(ReadFile(path), "old");
+
+  ASSERT_EQ(versions.Keep(path, TableVersions::Keeping::LinkWhenReplaced), TableVersions::Kept::Yes);
+  versions.DropKept(path);
+  EXPECT_TRUE(versions.Versions().empty());
+  ASSERT_EQ(versions.Keep(path, TableVersions::Keeping::LinkWhenReplaced), TableVersions::Kept::Yes);
+  TableVersions restarted(dir.Path("versions"), [this] { return now; });
+  EXPECT_TRUE(restarted.Versions().empty());
+  EXPECT_EQ(ReadFile(path), "old");
+}
+
+// Only the version just kept of the file being written is marked, and only
+// until the write ends; a store made meanwhile finds it broken off.
+TEST_F(TableVersionsTest, AWriteInPlaceMarksTheVersionJustKeptUntilItEnds) {
+  const auto broken = [this] { return TableVersions(dir.Path("versions"), [this] { return now; }).Interrupted(); };
+  const std::string other = dir.Path("other.dbf");
+  WriteFile(path, "table");
+  WriteFile(other, "other");
+  ASSERT_EQ(versions.Keep(other), TableVersions::Kept::Yes);
+  versions.WriteBegins(path);  // no version of this file was just kept
+  EXPECT_TRUE(broken().empty());
+  ASSERT_EQ(versions.Keep(path), TableVersions::Kept::Yes);
+  versions.WriteBegins(path);
+  ASSERT_EQ(broken().size(), 1u);
+  EXPECT_EQ(broken()[0].id, versions.Versions().back().id);
+  versions.WriteEnded(path);
+  EXPECT_TRUE(broken().empty());
+}
