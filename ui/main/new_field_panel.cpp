@@ -10,7 +10,6 @@
 #include "qt_translations.h"
 #include "safe_write.h"
 #include "string_grid.h"
-#include "table_checks.h"
 #include "table_emptiness.h"
 
 #include <QAction>
@@ -146,7 +145,7 @@ void TNewFieldPanel::Button18Click() {
   if (!decimals) return Say(dbf::Tr("TNewFieldPanel", kLengthError));
   const char type = TypeLetter();
   if (!type) return Say(dbf::Tr("TNewFieldPanel", kTypeError));
-  if (!context_.PathGiven() || !TableShownOrConfirmed(context_)) return;
+  if (!context_.PathGiven()) return;
   // The panel stays open while another table is opened; adding a field drops
   // every record, so the table is looked at again.
   if (HoldsRecords(context_.table.TablePath)) return Say(dbf::Tr("TNewFieldPanel", kNotEmpty));

@@ -2,6 +2,7 @@
 
 #include "companion_files.h"
 #include "dbf2_lib.h"
+#include "dbf_memo.h"
 #include "dbf_texts.h"
 #include "dialog_service.h"
 #include "event_guard.h"
@@ -43,6 +44,20 @@ std::string TargetInTableFolder(const std::string& tablePath, const std::string&
   const size_t slash = tablePath.find_last_of('/');
   const std::string folder = slash == std::string::npos ? std::string() : tablePath.substr(0, slash + 1);
   return (folder + name).substr(0, kTargetLimit);
+}
+
+// A new table has the table's fields and gets its memo file: each record's
+// memo fields keep their block numbers as stored.
+void KeepMemoBlocks(dbf::Dbf2_lib& db) {
+  const std::vector<char>& from = db.DbfBuffer(kTable);
+  std::vector<char> record = db.DbfBuffer(kOther);
+  for (const dbf::FieldNode* f = db.DbfFields(kTable); f; f = f->next) {
+    const size_t begin = f->offset - 1;
+    if (!dbf::IsMemoField(f->type, f->length) || begin + f->length > std::min(from.size(), record.size())) continue;
+    std::copy_n(from.begin() + static_cast<std::ptrdiff_t>(begin), f->length,
+                record.begin() + static_cast<std::ptrdiff_t>(begin));
+  }
+  db.DbfSetBuffer(kOther, record.data());
 }
 
 }  // namespace
@@ -104,6 +119,7 @@ bool TRecordCopy::CopyRange(const std::string& target, bool create, int64_t type
       progress.Set(n - first + 1);
       db.DbfBlank(kOther);
       db.DbfCopyFields(kTable, kOther);
+      if (create) KeepMemoBlocks(db);
       db.DbfAppend(kOther);
     }
   }

@@ -10,7 +10,6 @@
 #include "new_field_panel.h"
 #include "safe_write.h"
 #include "string_grid.h"
-#include "table_checks.h"
 #include "table_emptiness.h"
 
 #include <QAction>
@@ -76,7 +75,6 @@ void TStructureCommands::Deletedfield1Click() {
     context_.dialogs.Message(dbf::Tr("TStructureCommands", "Необходимо очистить файл!"));
     return;
   }
-  if (!TableShownOrConfirmed(context_)) return;
   context_.window.hide();
   Creat_FForm->OpenDeleteFieldDialog(&context_.window, context_.table.TablePath);
 }

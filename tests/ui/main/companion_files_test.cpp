@@ -126,6 +126,7 @@ TEST_F(CompanionFilesTest, AnIndexedTableIsNamedBeforeItsFirstChange) {
     std::filesystem::remove_all(dir.Path(""));
     std::filesystem::create_directories(dir.Path(""));
     SetUp();
+    dialogs.questions.clear();
     const std::string path = WritePeople();
     std::string bytes = ReadFile(path);
     bytes[28] = c.indexFlag;

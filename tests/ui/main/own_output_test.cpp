@@ -1,6 +1,6 @@
 // The program opens what it writes: a table written under a name typed
 // without an extension gets ".dbf" and opens as a table; a table under
-// another name opens as a table too; a refusal leaves the table shown.
+// another name opens as a table too.
 #include "main_window_fixture.h"
 
 #include <QLineEdit>
@@ -65,15 +65,6 @@ TEST_F(OwnOutputTest, ATableUnderAnotherNameOpensAsATable) {
     EXPECT_EQ(form->StringGrid1->RowCount(), 4) << path;
     EXPECT_EQ(Shown(form->StaticText2), path);
   }
-}
-
-TEST_F(OwnOutputTest, CopyToASpreadsheetRefusedKeepsTheTableShown) {
-  form->N17->trigger();
-  EXPECT_EQ(dialogs.messages, std::vector<std::string>{"Откройте копируемый (исходный) файл EXCEL !"});
-  EXPECT_FALSE(form->StringGrid1->isHidden());
-  EXPECT_EQ(form->Table().TablePath, table);
-  EXPECT_EQ(Shown(form->StaticText2), table);
-  EXPECT_EQ(form->StringGrid1->RowCount(), 4);
 }
 
 }  // namespace

@@ -26,11 +26,7 @@ namespace {
 
 const std::vector<FieldSpec> kPay{{"FIO", 'C', 8}, {"ACCOUNT", 'C', 4}, {"TIN", 'C', 4}, {"SUMMA", 'N', 6, 2}};
 
-struct FileState {
-  std::string bytes;
-  int64_t modified;
-  bool operator==(const FileState&) const = default;
-};
+using FileState = std::pair<std::string, int64_t>;  // bytes, modification time in nanoseconds
 
 struct CommandCase {
   const char* command;
@@ -142,8 +138,10 @@ TEST_F(UntouchedTablesTest, EveryCommandLeavesTheTablesItDoesNotChangeAsTheyWere
   for (const CommandCase& c : cases) {
     SCOPED_TRACE(c.command);
     TearDown();
-    std::filesystem::remove_all(dir.Path(""));
-    std::filesystem::create_directories(dir.Path(""));
+    for (const testsupport::TempDir* folder : {&dir, &versions}) {
+      std::filesystem::remove_all(folder->Path(""));
+      std::filesystem::create_directories(folder->Path(""));
+    }
     SetUp();
     WriteTables();
     OpenFromMenu(dir.Path("people.dbf"));

@@ -18,13 +18,14 @@ TEST_F(SpreadsheetCommandsTest, FilesThatAreNotTablesGoToTheSpreadsheetProgram) 
 }
 
 TEST_F(SpreadsheetCommandsTest, CopyingNeedsASpreadsheetAsTheCurrentFile) {
-  Open(officetest::WriteTable(dir, "t.dbf", {{"A", 'C', 2}}, {{"x"}}));
+  const std::string table = officetest::WriteTable(dir, "t.dbf", {{"A", 'C', 2}}, {{"x"}});
+  Open(table);
   form->N17->trigger();
   EXPECT_EQ(dialogs.messages, std::vector<std::string>{"Откройте копируемый (исходный) файл EXCEL !"});
-  EXPECT_EQ(form->Table().TablePath, "");
-  // No file is open any more: the grid and the path go too.
-  EXPECT_TRUE(form->StringGrid1->isHidden());
-  EXPECT_EQ(form->StaticText2->text(), "");
+  // The refusal changes nothing: the table stays shown and named.
+  EXPECT_EQ(form->Table().TablePath, table);
+  EXPECT_FALSE(form->StringGrid1->isHidden());
+  EXPECT_EQ(form->StaticText2->text().toStdString(), table);
   EXPECT_TRUE(servers.excels.empty());
 }
 
