@@ -43,10 +43,10 @@ TGridStatus::TGridStatus(const TableContext& context, QStatusBar& bar)
   bar.addPermanentWidget(page_);
   ui::StringGrid& grid = context_.grid;
   const auto show = [this] { Show(); };
-  QObject::connect(grid.selectionModel(), &QItemSelectionModel::currentChanged, &bar, show);
-  QObject::connect(grid.model(), &QAbstractItemModel::modelReset, &bar, show);
-  QObject::connect(grid.model(), &QAbstractItemModel::dataChanged, &bar, show);
-  QObject::connect(grid.model(), &QAbstractItemModel::headerDataChanged, &bar, show);
+  QObject::connect(grid.selectionModel(), &QItemSelectionModel::currentChanged, &following_, show);
+  QObject::connect(grid.model(), &QAbstractItemModel::modelReset, &following_, show);
+  QObject::connect(grid.model(), &QAbstractItemModel::dataChanged, &following_, show);
+  QObject::connect(grid.model(), &QAbstractItemModel::headerDataChanged, &following_, show);
   Show();
 }
 
