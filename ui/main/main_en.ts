@@ -471,7 +471,7 @@ The cell&apos;s text is unchanged.</translation>
         <source>Поле %1, строка %2: %3.<byte value="xd"/>
 Текст ячейки не изменён.</source>
         <translation>Field %1, row %2: %3.<byte value="xd"/>
-The cell's text is unchanged.</translation>
+The cell&apos;s text is unchanged.</translation>
     </message>
 </context>
 <context>
