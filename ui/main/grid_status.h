@@ -34,6 +34,8 @@ class TGridStatus {
   void Show();
 
  private:
+  void ShowPosition();
+
   const TableContext& context_;
   QObject following_;  // the grid's signals, for as long as the strip lives
   QLabel* position_;
