@@ -43,10 +43,14 @@ TGridStatus::TGridStatus(const TableContext& context, QStatusBar& bar)
   bar.addPermanentWidget(page_);
   ui::StringGrid& grid = context_.grid;
   const auto show = [this] { Show(); };
-  QObject::connect(grid.selectionModel(), &QItemSelectionModel::currentChanged, &bar, show);
-  QObject::connect(grid.model(), &QAbstractItemModel::modelReset, &bar, show);
-  QObject::connect(grid.model(), &QAbstractItemModel::dataChanged, &bar, show);
-  QObject::connect(grid.model(), &QAbstractItemModel::headerDataChanged, &bar, show);
+  // A move of the cursor changes the position alone: the marks are not
+  // counted again.
+  QObject::connect(grid.selectionModel(), &QItemSelectionModel::currentChanged, &following_, [this] {
+    if (!position_->isHidden()) ShowPosition();
+  });
+  QObject::connect(grid.model(), &QAbstractItemModel::modelReset, &following_, show);
+  QObject::connect(grid.model(), &QAbstractItemModel::dataChanged, &following_, show);
+  QObject::connect(grid.model(), &QAbstractItemModel::headerDataChanged, &following_, show);
   Show();
 }
 
@@ -58,7 +62,12 @@ void TGridStatus::Show() {
   marked_->setVisible(shown);
   page_->setVisible(shown);
   if (!shown) return;
-  position_->setText(PositionText(std::max(grid.Row(), 1), grid.RowCount() - 1));
+  ShowPosition();
   marked_->setText(MarkedText(rows->MarkedCount(kMarkLimit)));
   page_->setText(DrawnPageText(grid.Page()));
+}
+
+void TGridStatus::ShowPosition() {
+  const ui::StringGrid& grid = context_.grid;
+  position_->setText(PositionText(std::max(grid.Row(), 1), grid.RowCount() - 1));
 }

@@ -6,6 +6,7 @@
 
 #include "code_page.h"
 
+#include <QObject>
 #include <QString>
 
 #include <cstdint>
@@ -33,7 +34,10 @@ class TGridStatus {
   void Show();
 
  private:
+  void ShowPosition();
+
   const TableContext& context_;
+  QObject following_;  // the grid's signals, for as long as the strip lives
   QLabel* position_;
   QLabel* marked_;
   QLabel* page_;

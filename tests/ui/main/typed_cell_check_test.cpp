@@ -18,7 +18,8 @@ TEST(TypedCellCheckTest, EachFieldTypeTakesWhatSaveCanStoreInIt) {
       {'C', 5, 0, "Anna", true},
       {'C', 5, 0, "Annabel", false},
       {'C', 2, 0, "\xc0\xc1", true},  // bytes of the code page, one each
-      {'N', 8, 2, "12345,67", false},  // 5 + point + 2 decimals > 8
+      {'N', 8, 2, "12345,67", true},  // 5 + point + 2 decimals
+      {'N', 8, 2, "123456,7", false},
       {'N', 8, 2, "12345", true},
       {'N', 8, 2, "-1234,5", true},
       {'N', 8, 2, "-12345", false},
