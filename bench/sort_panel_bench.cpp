@@ -10,11 +10,10 @@
 #include "dbf2_lib.h"
 #include "main_window_bench.h"
 #include "sort_panel.h"
+#include "sort_panel_keys.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QComboBox>
-#include <QLineEdit>
 #include <QPushButton>
 
 #include <benchmark/benchmark.h>
@@ -40,17 +39,6 @@ double EngineSortSeconds(const std::string& table, const std::string& target) {
   return bench::SecondsSince(start);
 }
 
-// The keys as a person enters them: the key count, then name and direction.
-void EnterKeys(TSortPanel& panel, const std::string& target) {
-  panel.ComboBox1->setCurrentIndex(1);
-  panel.ComboBox1KeyPress();
-  panel.StringGrid2->SetCell(1, 1, "sum");
-  panel.StringGrid2->SetCell(1, 2, "2");
-  panel.StringGrid2->SetCell(2, 1, "name");
-  panel.StringGrid2->SetCell(2, 2, "1");
-  panel.Edit5->setText(QString::fromStdString(target));
-}
-
 void BM_SortPanelRun(benchmark::State& state) {
   const bench::BenchTable& table = bench::SharedBenchTable(kRecords, 10);
   const std::string target = table.path + ".sorted";
@@ -59,7 +47,7 @@ void BM_SortPanelRun(benchmark::State& state) {
   form.show();
   form.OpenAtStart(table.path);
   form.Sortedfile1->trigger();
-  EnterKeys(*form.Panel3, target);
+  bench::EnterSortKeys(*form.Panel3, target);
   QApplication::processEvents();
   const double engine = EngineSortSeconds(table.path, target);
 
