@@ -325,6 +325,8 @@ TEST_F(UntouchedDataTest, OnlyAChangeOfBytesIsAChangeByAnotherProgram) {
     if (c.bytesChanged) {
       EXPECT_TRUE(dialogs.messages[0].starts_with("Файл " + path + " изменён другой программой"));
       EXPECT_EQ(ReadFile(path), onDisk);
+      dialogs.saveChangesAnswers = {ui::SaveAnswer::No};
+      form->Reload1->trigger();
     } else {
       EXPECT_EQ(dialogs.messages[0], "Сохранение выполнено!");
       EXPECT_NE(ReadFile(path).find("Anna"), std::string::npos);
