@@ -56,16 +56,16 @@ TEST_F(TableVersionsTest, VersionsComeBackNewestFirstAndTheOldestGo) {
 // is next made, and never changes with the file.
 TEST_F(TableVersionsTest, AVersionKeptAsAnotherNameGoesWhenTheFileIsNotReplaced) {
   WriteFile(path, "old");
-  ASSERT_EQ(versions.Keep(path, TableVersions::Keeping::LinkWhenReplaced), TableVersions::Kept::Yes);
+  ASSERT_EQ(versions.Keep(path, {}, ui::VersionSide::Undo, TableVersions::Keeping::LinkWhenReplaced), TableVersions::Kept::Yes);
   WriteFile(dir.Path("new"), "new");
   ASSERT_EQ(rename(dir.Path("new").c_str(), path.c_str()), 0);
   ASSERT_TRUE(versions.RestoreLast(path));
   EXPECT_EQ(ReadFile(path), "old");
 
-  ASSERT_EQ(versions.Keep(path, TableVersions::Keeping::LinkWhenReplaced), TableVersions::Kept::Yes);
+  ASSERT_EQ(versions.Keep(path, {}, ui::VersionSide::Undo, TableVersions::Keeping::LinkWhenReplaced), TableVersions::Kept::Yes);
   versions.DropKept(path);
   EXPECT_TRUE(versions.Versions().empty());
-  ASSERT_EQ(versions.Keep(path, TableVersions::Keeping::LinkWhenReplaced), TableVersions::Kept::Yes);
+  ASSERT_EQ(versions.Keep(path, {}, ui::VersionSide::Undo, TableVersions::Keeping::LinkWhenReplaced), TableVersions::Kept::Yes);
   TableVersions restarted(dir.Path("versions"), [this] { return now; });
   EXPECT_TRUE(restarted.Versions().empty());
   EXPECT_EQ(ReadFile(path), "old");
