@@ -3,6 +3,7 @@
 #include "main_window.h"
 
 #include "record_editing.h"
+#include "qt_translations.h"
 #include "record_store.h"
 #include "table_undo.h"
 #include "unsaved_edits.h"
