@@ -37,7 +37,7 @@ TColumnCommands::TColumnCommands(const TableContext& context, QLineEdit& edit4)
 // other field would end the program.
 const dbf::FieldNode* TColumnCommands::OpenWithNumericField(dbf::Dbf2_lib& db, TableAccess access) {
   ui::DialogService& dialogs = context_.dialogs;
-  if (!OpenTableOrTell(db, kTable, context_.table.TablePath, dialogs, access)) return nullptr;
+  OpenTableOrFail(db, kTable, context_.table.TablePath, access);
   const dbf::FieldNode* field = FieldByTypedName(db, kTable, Edit4.text());
   if (!field) {
     dialogs.Message(dbf::Tr("TColumnCommands", "Ошибка в имени поля!"));

@@ -10,6 +10,7 @@
 #include "field_input.h"
 #include "header_fields.h"
 #include "safe_write.h"
+#include "table_checks.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -19,6 +20,7 @@
 #include <QPushButton>
 
 #include <optional>
+#include <stdexcept>
 
 namespace {
 
@@ -98,7 +100,7 @@ void TCreat_FForm::OpenDeleteFieldDialog(QWidget* caller, const std::string& pat
 
 void TCreat_FForm::FillFieldList() {
   const std::optional<RawHeader> header = ReadFields(path_);
-  if (!header) return Say(dbf::Tr("TCreat_FForm", "Файл не обнаружен!"));
+  if (!header) throw std::runtime_error(CannotReadMessage(path_));
   if (header->fields < 1) return Say("No field in file!");
   for (int i = 0; i < header->fields; ++i) {
     ComboBox1->addItem(ui::DecodeCell(DescriptorName(header->Descriptor(i)), ui::CodePage::Windows1251));
@@ -116,7 +118,7 @@ void TCreat_FForm::Edit1KeyPress() { Button2->setFocus(); }
 void TCreat_FForm::Button2Click() {
   const std::string name = TypedText(Edit1->text().trimmed(), kNameLimit);
   const std::optional<RawHeader> before = ReadFields(path_);
-  if (!before) return Say(dbf::Tr("TCreat_FForm", "Файл не обнаружен!"));
+  if (!before) throw std::runtime_error(CannotReadMessage(path_));
   // The engine rewrites the header even when no field matches, so a name
   // that matches none never reaches it.
   if (!HasField(*before, name)) return Say(dbf::Tr("TCreat_FForm", "Поле не найдено!"));

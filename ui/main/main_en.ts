@@ -209,10 +209,6 @@ but the current file is %2.<byte value="xd"/>
 <context>
     <name>TCreat_FForm</name>
     <message>
-        <source>Файл не обнаружен!</source>
-        <translation>File not found!</translation>
-    </message>
-    <message>
         <source>Поле не найдено!</source>
         <translation>Field not found!</translation>
     </message>
@@ -733,10 +729,6 @@ No file name for the copy.</translation>
     <message>
         <source>Имя поля</source>
         <translation>Field name</translation>
-    </message>
-    <message>
-        <source>Файл не обнаружен!</source>
-        <translation>File not found!</translation>
     </message>
     <message>
         <source>Ошибка нового имени поля!</source>

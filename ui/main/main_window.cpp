@@ -62,6 +62,7 @@ TForm2::TForm2(MainWindowLinks links, QWidget* parent) : QMainWindow(parent), li
   ShowLargeExchangeFolder(exchangeBytes);
   table_ = std::make_unique<OpenTable>(*StringGrid1, ProgressBar1, *StaticText2, *StaticText1, MemoNote);
   table_->OnPathShown([this] { ShowTitle(); });
+  links_.guard.ExplainFailures([this] { return table_->DeletedTableMessage(); });
   context_ = std::make_unique<TableContext>(
       TableContext{*table_, *StringGrid1, ProgressBar1, links_.dialogs, links_.guard, *this, *GridArea});
   BuildTaskPanels();

@@ -24,7 +24,7 @@
 #include <initializer_list>
 #include <string_view>
 #include <memory>
-#include <system_error>
+#include <stdexcept>
 
 namespace {
 
@@ -176,7 +176,7 @@ std::optional<OpenTable::Counts> OpenTable::Load(ui::Stop stop) {
 
 OpenTable::Counts OpenTable::LoadOrFail() {
   const std::optional<Counts> counts = Load(ui::Stop::Refused);
-  if (!counts) throw std::system_error(errno, std::generic_category(), CannotReadMessage(TablePath));
+  if (!counts) throw std::runtime_error(CannotReadMessage(TablePath));
   return *counts;
 }
 
@@ -314,9 +314,7 @@ bool OpenTable::RowsFromTable(ui::DialogService& dialogs) {
                       {rowsPath_, TablePath}) +
         notDone);
   } else if (!now) {
-    dialogs.Message(
-        dbf::FillText(dbf::Tr("OpenTable", "Файл %1 удалён после загрузки строк таблицы.\r\n"), {TablePath}) +
-        saveAsHint + notDone);
+    dialogs.Message(*DeletedTableMessage());
   } else {
     dialogs.Message(
         dbf::FillText(dbf::Tr("OpenTable", "Файл %1 заменён другим файлом после загрузки строк таблицы.\r\n"),
@@ -324,6 +322,12 @@ bool OpenTable::RowsFromTable(ui::DialogService& dialogs) {
         saveAsHint + notDone);
   }
   return false;
+}
+
+std::optional<std::string> OpenTable::DeletedTableMessage() const {
+  if (!hasRows_ || rowsPath_ != TablePath || FileIdentity::Of(TablePath)) return std::nullopt;
+  return dbf::FillText(dbf::Tr("OpenTable", "Файл %1 удалён после загрузки строк таблицы.\r\n"), {TablePath}) +
+         dbf::Tr("OpenTable", kSaveAsHint) + dbf::Tr("OpenTable", kNotDone);
 }
 
 bool OpenTable::RowsFitTable(ui::DialogService& dialogs) {

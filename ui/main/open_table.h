@@ -111,6 +111,9 @@ class OpenTable {
   // for a file another program changed it keeps the edits on screen, or,
   // when there are none, offers to load it again.
   bool RowsFitTable(ui::DialogService& dialogs);
+  // When the grid's rows were read from TablePath and that file is gone
+  // now: the message saying so, which every command that fails then shows.
+  std::optional<std::string> DeletedTableMessage() const;
 
  private:
   struct FieldLayout {

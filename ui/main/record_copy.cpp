@@ -100,7 +100,7 @@ bool TRecordCopy::CopyRange(const std::string& target, bool create, int64_t type
   db.DbfAssign(kTable, context_.table.TablePath);
   db.DbfAssign(kOther, target);
   if (create) db.DbfCopyStructure(kTable, kOther);
-  if (!OpenTableOrTell(db, kTable, context_.table.TablePath, dialogs, TableAccess::Read)) return false;
+  OpenTableOrFail(db, kTable, context_.table.TablePath, TableAccess::Read);
   // Only the records present now: a target that is the table itself grows
   // while it is copied.
   const int64_t count = db.DbfRecCount(kTable);
@@ -109,7 +109,7 @@ bool TRecordCopy::CopyRange(const std::string& target, bool create, int64_t type
     dialogs.Message(dbf::Tr("TRecordCopy", "Файл пуст!"));
     return false;
   }
-  if (!OpenTableOrTell(db, kOther, target, dialogs)) return false;
+  OpenTableOrFail(db, kOther, target);
   const int64_t last = typedLast < 1 ? count : std::min(typedLast, count);
   const int64_t first = std::max<int64_t>(typedFirst, 1);
   {
@@ -161,12 +161,10 @@ void TRecordCopy::N13Click() {
     // Appending and refilling under one bar; until every record is in, a
     // stop (or failure) cuts the table back to what it was.
     ui::Progress progress(context_.progress, {3, 1});
-    bool opened = false;
     ui::KeepOnFailure(context_.table.TablePath, ui::kWholeFile, [&] {
       dbf::Dbf2_lib db;
-      if (!OpenTableOrTell(db, kTable, context_.table.TablePath, dialogs)) return;
-      if (!OpenTableOrTell(db, kOther, other, dialogs, TableAccess::Read)) return;
-      opened = true;
+      OpenTableOrFail(db, kTable, context_.table.TablePath);
+      OpenTableOrFail(db, kOther, other, TableAccess::Read);
       try {
         AppendOther(db, progress);
       } catch (...) {
@@ -175,7 +173,6 @@ void TRecordCopy::N13Click() {
       }
       db.DbfCloseAll();
     });
-    if (!opened) return;
     progress.Phase(1, 1);
     context_.table.Refill();
   }

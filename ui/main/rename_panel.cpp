@@ -13,6 +13,7 @@
 #include "qt_translations.h"
 #include "safe_write.h"
 #include "string_grid.h"
+#include "table_checks.h"
 
 #include <QAction>
 #include <QFormLayout>
@@ -22,6 +23,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <stdexcept>
 
 namespace {
 
@@ -87,8 +89,7 @@ void TRenamePanel::Button17Click() {
       0, {ui::EncodeTyped(ui::Tr("TRenamePanel", "№ п/п")), ui::EncodeTyped(ui::Tr("TRenamePanel", "Параметры")),
           ui::EncodeTyped(ui::Tr("TRenamePanel", "Имя поля"))});
   dbf::TableFile file;
-  if (!file.OpenForReading(context_.table.TablePath))
-    return context_.dialogs.Message(dbf::Tr("TRenamePanel", "Файл не обнаружен!"));
+  if (!file.OpenForReading(context_.table.TablePath)) throw std::runtime_error(CannotReadMessage(context_.table.TablePath));
   const RawHeader header = ReadRawHeader(file);
   if (header.fields < 1) return context_.dialogs.Message("No field in file!");
   StringGrid4->SetRowCount(header.fields + 1);
@@ -142,7 +143,7 @@ void TRenamePanel::Button15Click() {
 
 std::string TRenamePanel::RenameField(const std::string& newName) {
   dbf::TableFile file;
-  if (!file.Open(context_.table.TablePath)) return dbf::Tr("TRenamePanel", "Файл не обнаружен!");
+  if (!file.Open(context_.table.TablePath)) throw std::runtime_error(CannotOpenMessage(context_.table.TablePath));
   const RawHeader header = ReadRawHeader(file);
   if (header.fields < 1) return "No field in file!";
   const std::string oldName = Comparable(TypedText(Edit12->text(), Edit12->text().size()));

@@ -12,20 +12,19 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <stdexcept>
 #include <vector>
 
 
-bool OpenTableOrTell(dbf::Dbf2_lib& db, uint16_t slot, const std::string& path, ui::DialogService& dialogs,
-                     TableAccess access) {
+void OpenTableOrFail(dbf::Dbf2_lib& db, uint16_t slot, const std::string& path, TableAccess access) {
   errno = 0;
   if (access == TableAccess::Read) {
     db.DbfOpenForReading(slot, path);
   } else {
     db.DbfOpen(slot, path);
   }
-  if (db.DbfIsOpen(slot)) return true;
-  dialogs.Message(access == TableAccess::Read ? CannotReadMessage(path) : CannotOpenMessage(path));
-  return false;
+  if (db.DbfIsOpen(slot)) return;
+  throw std::runtime_error(access == TableAccess::Read ? CannotReadMessage(path) : CannotOpenMessage(path));
 }
 
 const dbf::FieldNode* FieldByTypedName(const dbf::Dbf2_lib& db, uint16_t slot, const QString& typed) {

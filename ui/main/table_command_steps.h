@@ -25,10 +25,10 @@ class Progress;
 enum class TableAccess { Read, Write };
 
 // Opens the file in the slot, for reading only or for reading and writing;
-// false, after telling the person why, when it cannot be opened so (gone,
-// read-only, not a regular file). A table opened for reading is left as it
-// was when the slot closes.
-bool OpenTableOrTell(dbf::Dbf2_lib& db, uint16_t slot, const std::string& path, ui::DialogService& dialogs,
+// when it cannot be opened so (gone, read-only, not a regular file) the
+// command fails with why, naming the file. A table opened for reading is
+// left as it was when the slot closes.
+void OpenTableOrFail(dbf::Dbf2_lib& db, uint16_t slot, const std::string& path,
                      TableAccess access = TableAccess::Write);
 
 // The first field of the slot whose name (up to its first zero byte) equals

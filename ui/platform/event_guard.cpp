@@ -6,7 +6,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
-#include <system_error>
 
 namespace ui {
 
@@ -29,13 +28,16 @@ void EventGuard::Run(const std::function<void()>& handler) {
   } catch (const dbf::Stopped&) {
     // Stopped by the person: its writes are undone, nothing to tell.
   } catch (const dbf::DbfAbort& abort) {
-    dialogs_.Message(abort.message);
-  } catch (const std::system_error& e) {
-    dialogs_.Message(e.what());
+    Failed(abort.message);
   } catch (const std::exception& e) {
-    dialogs_.Message(e.what());
+    Failed(e.what());
   }
   if (--depth_ == 0 && after_) after_();
+}
+
+void EventGuard::Failed(const std::string& text) {
+  const std::optional<std::string> explained = explain_ ? explain_() : std::nullopt;
+  dialogs_.Message(explained ? *explained : text);
 }
 
 }  // namespace ui

@@ -9,6 +9,8 @@
 //    goes on with what the windows show, unsaved edits included.
 //  - A command the person stopped (dbf::Stopped) ends quietly.
 //  - Any other exception shows its text, like an input/output failure.
+//  - When the failure has a known cause outside the command (the window's
+//    table file is gone), the message names that cause instead.
 //  - While a command is busy (see progress.h) no other handler runs.
 //
 // The exit function ends the process. The program's one flushes the standard
@@ -19,6 +21,8 @@
 #include "dialog_service.h"
 
 #include <functional>
+#include <optional>
+#include <string>
 #include <utility>
 
 namespace ui {
@@ -51,15 +55,24 @@ class EventGuard {
   // version store records there what the command left. Empty: nothing.
   void AfterEachCommand(std::function<void()> after) { after_ = std::move(after); }
 
+  // What a failed command says instead of its own text when something
+  // outside it explains the failure; nothing: its own text. Empty: always
+  // its own text.
+  void ExplainFailures(std::function<std::optional<std::string>()> explain) { explain_ = std::move(explain); }
+
   // Ends the program with the code.
   void Exit(int code) { exit_(code); }
 
   DialogService& Dialogs() { return dialogs_; }
 
  private:
+  // Shows a failed command's text, or the explanation that replaces it.
+  void Failed(const std::string& text);
+
   DialogService& dialogs_;
   ExitFunction exit_;
   std::function<void()> after_;
+  std::function<std::optional<std::string>()> explain_;
   int depth_ = 0;  // handlers running, one inside another
 };
 

@@ -131,11 +131,12 @@ TEST_F(DeleteFieldDialogTest, ANameNoFieldHasChangesNothing) {
   EXPECT_EQ(Listed(), "NAME SUM ");
   EXPECT_TRUE(changed.empty());
 
-  // A table gone from the disk is told, not treated as an engine failure.
+  // A table gone from the disk is told, naming it.
   std::filesystem::remove(path);
   dialogs.messages.clear();
   Remove("NAME");
-  EXPECT_EQ(dialogs.messages, std::vector<std::string>{"Файл не обнаружен!"});
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].rfind("Файл " + path + " удалён после загрузки строк таблицы.", 0), 0u);
   EXPECT_TRUE(changed.empty());
   EXPECT_TRUE(exits.empty());
 }

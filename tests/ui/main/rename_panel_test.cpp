@@ -113,10 +113,12 @@ TEST_F(RenamePanelTest, RefusesWhatCannotBeRenamed) {
   std::filesystem::remove(path);
   Panel().Button17->click();
   Rename("SUM", "OTHER");
+  const std::string gone = "Файл " + path +
+                           " удалён после загрузки строк таблицы.\r\nСтроки можно сохранить в новый файл командой "
+                           "\"Save as :\".\r\nКоманда не выполнена!";
   EXPECT_EQ(dialogs.messages, (std::vector<std::string>{"Ошибка нового имени поля!", "Ошибка нового имени поля!",
                                                         "Error name field for correct!", "No field in file!",
-                                                        "No field in file!", "Файл не обнаружен!",
-                                                        "Файл не обнаружен!"}));
+                                                        "No field in file!", gone, gone}));
   EXPECT_TRUE(Panel().StringGrid4->isHidden());
 }
 

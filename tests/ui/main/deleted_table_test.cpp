@@ -1,0 +1,53 @@
+// A table deleted from the disk after its rows were loaded: every command
+// that needs the file says, once, which file is gone, instead of the
+// engine's or the system's own text, and creates no file in its place.
+#include "main_window_fixture.h"
+
+#include <QLineEdit>
+
+#include <filesystem>
+#include <functional>
+
+TEST_F(MainWindowTest, CommandsOnADeletedTableNameTheDeletedFile) {
+  const std::string other = WritePeople("other.dbf");
+  const struct {
+    const char* command;
+    std::function<void()> run;
+  } cases[] = {
+      {"delete field", [&] { form->Deletedfield1->trigger(); }},
+      {"rename field",
+       [&] {
+         form->N11->trigger();
+         form->Panel7->Edit12->setText("SUM");
+         form->Panel7->Edit13->setText("TOTAL");
+         form->Panel7->Button15->click();
+       }},
+      {"field list of rename", [&] { form->Panel7->Button17->click(); }},
+      {"copy from file",
+       [&] {
+         dialogs.WillOpen(other);
+         dialogs.askAnswers = {true, true};  // the copy, and the file whose rows are not shown
+         form->N13->trigger();
+       }},
+      {"reload", [&] { form->Reload1->trigger(); }},
+      {"sum",
+       [&] {
+         form->Edit4->setText("SUM");
+         form->Button4->click();
+       }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.command);
+    const std::string path = WritePeople();
+    OpenFromMenu(path);
+    std::filesystem::remove(path);
+    dialogs.messages.clear();
+    c.run();
+    EXPECT_EQ(dialogs.messages, std::vector<std::string>{"Файл " + path +
+                                                         " удалён после загрузки строк таблицы.\r\nСтроки можно "
+                                                         "сохранить в новый файл командой \"Save as :\".\r\n"
+                                                         "Команда не выполнена!"});
+    EXPECT_FALSE(std::filesystem::exists(path));
+    EXPECT_TRUE(exits.empty());
+  }
+}
