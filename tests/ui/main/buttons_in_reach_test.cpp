@@ -5,9 +5,7 @@
 #include "task_panel.h"
 
 #include <QApplication>
-#include <QPushButton>
 
-#include <functional>
 
 // The offscreen screen (800 x 600) is smaller than the main window's design
 // size (1000 x 700): the window, every task panel over the grid and the

@@ -1,6 +1,5 @@
 #include "main_window_fixture.h"
 
-#include <QCheckBox>
 #include <QTest>
 
 namespace {

@@ -2,7 +2,6 @@
 #include "process_limits.h"
 #include "table_records.h"
 
-#include <QLineEdit>
 
 namespace {
 

@@ -6,9 +6,7 @@
 #include "dbf_memo.h"
 #include "memo_bytes.h"
 
-#include <QLineEdit>
 
-#include <functional>
 
 using namespace testsupport;
 
@@ -63,13 +61,7 @@ TEST_F(CompanionFilesTest, EveryCopyOfATableGetsItsMemoFileWithTheBlocksUnchange
        },
        "saved", {"second", "first", ""}},
       {"sorted copy",
-       [this] {
-         form->Sortedfile1->trigger();
-         form->Panel3->StringGrid2->SetCell(1, 1, "NAME"), form->Panel3->StringGrid2->SetCell(1, 2, "1");
-         form->Panel3->StringGrid2->SetSelectedCell(1, 3);
-         form->Panel3->Edit5->setText(QString::fromStdString(dir.Path("sorted")));
-         form->Panel3->Button1->click();
-       },
+       [this] { SortedCopy(dir.Path("sorted")); },
        "sorted", {"first", "", "second"}},
       {"range into a new table",
        [this] {
@@ -87,10 +79,7 @@ TEST_F(CompanionFilesTest, EveryCopyOfATableGetsItsMemoFileWithTheBlocksUnchange
   for (const char* memoName : {"memo.dbt", "memo.DBT"}) {
     for (const CopyCase& c : cases) {
       SCOPED_TRACE(std::string(c.command) + " " + memoName);
-      TearDown();
-      std::filesystem::remove_all(dir.Path(""));
-      std::filesystem::create_directories(dir.Path(""));
-      SetUp();
+      StartAfresh();
       OpenFromMenu(WriteMemoTable(memoName));
       dialogs.messages.clear();
       c.run();
@@ -122,10 +111,7 @@ TEST_F(CompanionFilesTest, AnIndexedTableIsNamedBeforeItsFirstChange) {
   };
   for (const IndexCase& c : cases) {
     SCOPED_TRACE(c.what);
-    TearDown();
-    std::filesystem::remove_all(dir.Path(""));
-    std::filesystem::create_directories(dir.Path(""));
-    SetUp();
+    StartAfresh();
     dialogs.questions.clear();
     const std::string path = WritePeople();
     std::string bytes = ReadFile(path);

@@ -6,7 +6,6 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
-#include <QLineEdit>
 #include <QtTest/QTest>
 
 using testsupport::FieldSpec;

@@ -2,7 +2,6 @@
 #include "main_window_fixture.h"
 #include "process_limits.h"
 
-#include <filesystem>
 
 namespace {
 

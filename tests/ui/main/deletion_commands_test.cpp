@@ -3,11 +3,7 @@
 #include "deletion_commands.h"
 #include "process_limits.h"
 
-using testsupport::FieldSpec;
-using testsupport::ReadFile;
-using testsupport::Record;
-using testsupport::TableBytes;
-using testsupport::TableLayout;
+using namespace testsupport;
 
 namespace {
 

@@ -1,6 +1,5 @@
 #include "main_window_fixture.h"
 
-#include <QPushButton>
 
 TEST_F(MainWindowTest, ExitMenuAndCloseButtonEndTheProcessAtOnce) {
   form->N2->trigger();

@@ -3,7 +3,6 @@
 #include "find_dialog.h"
 
 #include <QComboBox>
-#include <QLineEdit>
 #include <QTest>
 
 // People: "Иванов" (866), "Bob", "Carol"; sums 12.50, 3.00 and none.

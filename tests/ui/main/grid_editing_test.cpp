@@ -6,14 +6,10 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QHeaderView>
-#include <QLineEdit>
 #include <QStatusBar>
 #include <QTest>
 
-#include <functional>
-#include <string>
 #include <utility>
-#include <vector>
 
 using testsupport::ReadFile;
 

@@ -6,11 +6,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTest>
 
-#include <functional>
 
 namespace {
 

@@ -20,12 +20,17 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
+#include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -75,6 +80,41 @@ class MainWindowTest : public ::testing::Test {
   void OpenFromMenu(const std::string& path, int filterIndex = 1) {
     dialogs.WillOpen(path, filterIndex);
     form->Openfile1->trigger();
+  }
+
+  // A fresh window over empty folders, as a test case of its own would start.
+  void StartAfresh() {
+    TearDown();
+    for (const testsupport::TempDir* folder : {&dir, &versions}) {
+      std::filesystem::remove_all(folder->Path(""));
+      std::filesystem::create_directories(folder->Path(""));
+    }
+    SetUp();
+  }
+
+  // A copy sorted by NAME, through the sort panel, written to `output`.
+  void SortedCopy(const std::string& output) {
+    form->Sortedfile1->trigger();
+    form->Panel3->StringGrid2->SetCell(1, 1, "NAME"), form->Panel3->StringGrid2->SetCell(1, 2, "1");
+    form->Panel3->StringGrid2->SetSelectedCell(1, 3);
+    form->Panel3->Edit5->setText(QString::fromStdString(output));
+    form->Panel3->Button1->click();
+  }
+
+  // Every regular file of the test's folder (and of the folders in it when
+  // `deep`) by its path there: its bytes and modification time in nanoseconds.
+  using FileStates = std::map<std::string, std::pair<std::string, int64_t>>;
+  FileStates Files(bool deep = true) const {
+    FileStates files;
+    const auto take = [&](const std::filesystem::directory_entry& entry) {
+      struct stat st {};
+      if (!entry.is_regular_file() || ::stat(entry.path().c_str(), &st) != 0) return;
+      files[std::filesystem::relative(entry.path(), dir.dir()).string()] = {
+          testsupport::ReadFile(entry.path().string()), st.st_mtim.tv_sec * 1000000000LL + st.st_mtim.tv_nsec};
+    };
+    if (deep) for (const auto& entry : std::filesystem::recursive_directory_iterator(dir.dir())) take(entry);
+    else for (const auto& entry : std::filesystem::directory_iterator(dir.dir())) take(entry);
+    return files;
   }
 
   std::string Cell(int row, int col) const { return form->StringGrid1->Cell(row, col); }

@@ -1,7 +1,6 @@
 #include "main_window_fixture.h"
 
 #include <QMenu>
-#include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QSet>
@@ -9,7 +8,6 @@
 #include <QTest>
 #include <QUrl>
 
-#include <filesystem>
 
 namespace {
 

@@ -3,7 +3,6 @@
 #include "structure_test_support.h"
 
 #include <QComboBox>
-#include <QLineEdit>
 #include <QtTest/QTest>
 
 using structuretest::Descriptor;

@@ -3,7 +3,6 @@
 #include "dbf2_lib.h"
 
 #include <QLayout>
-#include <QProgressBar>
 
 TEST_F(MainWindowTest, OpeningATableFillsTheGridRowPerRecord) {
   const std::string path = WritePeople();

@@ -3,9 +3,7 @@
 // another name opens as a table too.
 #include "main_window_fixture.h"
 
-#include <QLineEdit>
 
-#include <functional>
 
 namespace {
 
@@ -28,14 +26,7 @@ TEST_F(OwnOutputTest, EveryTableWrittenUnderANameWithoutExtensionGetsDbfAndOpens
   const std::string out = dir.Path("out");
   const Writer writers[] = {
       {"Save as", [&] { dialogs.saveAnswers.push_back(ui::FileChoice{out}), form->Saveas1->trigger(); }},
-      {"sorted copy",
-       [&] {
-         form->Sortedfile1->trigger();
-         form->Panel3->StringGrid2->SetCell(1, 1, "NAME"), form->Panel3->StringGrid2->SetCell(1, 2, "1");
-         form->Panel3->StringGrid2->SetSelectedCell(1, 3);
-         form->Panel3->Edit5->setText(QString::fromStdString(out));
-         form->Panel3->Button1->click();
-       }},
+      {"sorted copy", [&] { SortedCopy(out); }},
       {"range into a new table", [&] { form->Edit1->setText("out"), form->Button2->click(); }},
       {"structure copy", [&] { dialogs.WillOpen(out), form->CopyStructurefile1->trigger(); }},
       {"new table", [&] { dialogs.saveAnswers.push_back(ui::FileChoice{out, 1}), form->CreateFile1->trigger(); }},

@@ -3,17 +3,12 @@
 #include "process_limits.h"
 #include "record_editing.h"
 
-#include <QLineEdit>
 #include <QTest>
 
 #include <sys/stat.h>
 #include <unistd.h>
 
-using testsupport::FieldSpec;
-using testsupport::ReadFile;
-using testsupport::Record;
-using testsupport::TableBytes;
-using testsupport::TableLayout;
+using namespace testsupport;
 
 namespace {
 

@@ -100,18 +100,6 @@ TEST(RecordStoreHistoryTest, StepsGoBackOneAtATimeAndANewEditForgetsTheUndone) {
   EXPECT_FALSE(store.HasEdits());
 }
 
-TEST(RecordStoreHistoryTest, SavingForgetsTheHistory) {
-  RecordStore store = TwoRecords();
-  store.SetCell(1, 1, "A");
-  store.Undo();
-  store.SetCell(1, 1, "B");
-  store.EditsSaved();
-  EXPECT_FALSE(store.CanUndo());
-  EXPECT_FALSE(store.CanRedo());
-  EXPECT_FALSE(store.Undo());
-  EXPECT_EQ(store.Cell(1, 1), "B");
-}
-
 TEST(RecordStoreHistoryTest, MarkedRowsAreCounted) {
   RecordStore store = TwoRecords();
   EXPECT_EQ(store.MarkedCount(20), 1);

@@ -1,11 +1,11 @@
 #include "main_window_fixture.h"
 
+#include "code_page.h"
 #include "filter_line.h"
 #include "find_dialog.h"
 #include "memo_bytes.h"
 
 #include <QHeaderView>
-#include <QLineEdit>
 #include <QTest>
 
 using namespace testsupport;
@@ -17,17 +17,7 @@ const std::vector<FieldSpec> kFields{{"NAME", 'C', 8}, {"SUM", 'N', 8, 2}, {"DAY
                                      {"NOTE", 'M', 10}};
 constexpr int kName = 1, kSum = 2, kDay = 3, kOk = 4, kNote = 5;
 
-std::string Dos(const char* utf8) {
-  std::string bytes;
-  for (const QChar c : QString::fromUtf8(utf8)) {
-    const char16_t u = c.unicode();
-    if (u < 0x80) bytes += static_cast<char>(u);
-    else if (u == u'Ё') bytes += '\xF0';
-    else if (u >= u'А' && u <= u'п') bytes += static_cast<char>(0x80 + (u - u'А'));
-    else if (u >= u'р' && u <= u'я') bytes += static_cast<char>(0xE0 + (u - u'р'));
-  }
-  return bytes;
-}
+std::string Dos(const char* utf8) { return ui::EncodeTyped(QString::fromUtf8(utf8), ui::CodePage::Dos866); }
 
 TableLayout Layout(const std::string& fifthName = "Ежик") {
   TableLayout layout{kFields,

@@ -4,7 +4,6 @@
 #include "structure_test_support.h"
 
 #include <QApplication>
-#include <QLineEdit>
 #include <QtTest/QTest>
 
 using structuretest::Padded;

@@ -4,7 +4,6 @@
 #include "process_limits.h"
 #include "structure_test_support.h"
 
-#include <QLineEdit>
 
 using structuretest::Padded;
 using testsupport::FieldSpec;

@@ -2,7 +2,6 @@
 // code page 866, for people to look at what the program shows.
 #include "main_window_fixture.h"
 
-#include <QCheckBox>
 #include <QDir>
 #include <QPixmap>
 

@@ -8,11 +8,7 @@
 
 #include <cstring>
 
-using testsupport::FieldSpec;
-using testsupport::ReadFile;
-using testsupport::Record;
-using testsupport::TableBytes;
-using testsupport::TableLayout;
+using namespace testsupport;
 
 class SeleRecFormTest : public MainWindowTest {
  protected:

@@ -6,7 +6,6 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QLineEdit>
 #include <QTest>
 
 #include <optional>

@@ -3,7 +3,6 @@
 #include "task_panel.h"
 
 #include <QMenuBar>
-#include <QPushButton>
 #include <QScreen>
 #include <QToolBar>
 

@@ -5,13 +5,8 @@
 #include "progress.h"
 
 #include <QAbstractButton>
-#include <QLineEdit>
 #include <QTest>
 
-#include <functional>
-#include <map>
-
-#include <sys/stat.h>
 
 namespace {
 
@@ -21,20 +16,6 @@ class StoppingCommandsTest : public MainWindowTest {
     MainWindowTest::SetUp();
     table = WritePeople();
     OpenFromMenu(table);
-  }
-
-  // Every regular file under the test's folder, with its bytes and its
-  // modification time.
-  std::map<std::string, std::pair<std::string, int64_t>> Files() const {
-    std::map<std::string, std::pair<std::string, int64_t>> files;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(dir.Path(""))) {
-      if (!entry.is_regular_file()) continue;
-      struct stat st {};
-      ::stat(entry.path().c_str(), &st);
-      files[entry.path().string()] = {testsupport::ReadFile(entry.path().string()),
-                                      st.st_mtim.tv_sec * 1000000000LL + st.st_mtim.tv_nsec};
-    }
-    return files;
   }
 
   // Runs the command, asking it to stop once its bar has come `stopAt` of

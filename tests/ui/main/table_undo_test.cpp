@@ -6,11 +6,8 @@
 #include "structure_test_support.h"
 #include "table_versions.h"
 
-#include <QLineEdit>
 #include <QMenu>
 
-#include <filesystem>
-#include <functional>
 #include <regex>
 
 using testsupport::ReadFile;

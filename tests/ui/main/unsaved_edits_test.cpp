@@ -1,7 +1,6 @@
 #include "main_window_fixture.h"
 
 #include <algorithm>
-#include <functional>
 #include <optional>
 
 using ui::SaveAnswer;

@@ -7,26 +7,17 @@
 #include "process_limits.h"
 #include "sele_rec_form.h"
 
-#include <QLineEdit>
 
-#include <functional>
-#include <map>
 #include <set>
 
 #include <fcntl.h>
 #include <sys/stat.h>
 
-using testsupport::FieldSpec;
-using testsupport::ReadFile;
-using testsupport::Record;
-using testsupport::TableBytes;
-using testsupport::TableLayout;
+using namespace testsupport;
 
 namespace {
 
 const std::vector<FieldSpec> kPay{{"FIO", 'C', 8}, {"ACCOUNT", 'C', 4}, {"TIN", 'C', 4}, {"SUMMA", 'N', 6, 2}};
-
-using FileState = std::pair<std::string, int64_t>;  // bytes, modification time in nanoseconds
 
 struct CommandCase {
   const char* command;
@@ -36,19 +27,8 @@ struct CommandCase {
 
 class UntouchedTablesTest : public MainWindowTest {
  protected:
-  // Every table and memo file of the test's folder, its times set back to
-  // a second after the epoch, so that any write shows.
-  std::map<std::string, FileState> Tables() const {
-    std::map<std::string, FileState> files;
-    for (const auto& entry : std::filesystem::directory_iterator(dir.Path(""))) {
-      if (!entry.is_regular_file()) continue;
-      struct stat st {};
-      ::stat(entry.path().c_str(), &st);
-      files[entry.path().filename().string()] = {ReadFile(entry.path().string()),
-                                                 st.st_mtim.tv_sec * 1000000000LL + st.st_mtim.tv_nsec};
-    }
-    return files;
-  }
+  // Every file of the test's folder aged to a second after the epoch, so
+  // that any write shows.
   void AgeFiles() const {
     const timespec old[2] = {{1, 0}, {1, 0}};
     for (const auto& entry : std::filesystem::directory_iterator(dir.Path(""))) {
@@ -69,13 +49,7 @@ class UntouchedTablesTest : public MainWindowTest {
     WritePeople("other.dbf");
   }
 
-  void Sort(const std::string& output) {
-    form->Sortedfile1->trigger();
-    form->Panel3->StringGrid2->SetCell(1, 1, "NAME"), form->Panel3->StringGrid2->SetCell(1, 2, "1");
-    form->Panel3->StringGrid2->SetSelectedCell(1, 3);
-    form->Panel3->Edit5->setText(QString::fromStdString(dir.Path(output)));
-    form->Panel3->Button1->click();
-  }
+  void Sort(const std::string& output) { SortedCopy(dir.Path(output)); }
   void Report() {
     form->ToolButton3->trigger();
     form->Panel4->StringGrid3->onClick();
@@ -137,22 +111,17 @@ TEST_F(UntouchedTablesTest, EveryCommandLeavesTheTablesItDoesNotChangeAsTheyWere
   };
   for (const CommandCase& c : cases) {
     SCOPED_TRACE(c.command);
-    TearDown();
-    for (const testsupport::TempDir* folder : {&dir, &versions}) {
-      std::filesystem::remove_all(folder->Path(""));
-      std::filesystem::create_directories(folder->Path(""));
-    }
-    SetUp();
+    StartAfresh();
     WriteTables();
     OpenFromMenu(dir.Path("people.dbf"));
     c.arrange();
     AgeFiles();
-    auto before = Tables();
+    auto before = Files(false);
 
     c.run();
     form.reset();  // closing the window writes nothing either
 
-    auto after = Tables();
+    auto after = Files(false);
     for (const std::string& name : c.changes) before.erase(name), after.erase(name);
     EXPECT_EQ(after, before);
   }
@@ -165,7 +134,7 @@ TEST_F(UntouchedTablesTest, ATableTheUserMayNotWriteIsReadByEveryReadingCommand)
   WriteTables();
   for (const char* name : {"people.dbf", "pay.dbf"}) ASSERT_EQ(::chmod(dir.Path(name).c_str(), 0444), 0);
   ASSERT_EQ(::chmod(dir.dir().c_str(), 0777), 0);
-  const auto before = Tables();
+  const auto before = Files(false);
   const int result = testsupport::RunAsOtherUser([&] {
     OpenFromMenu(dir.Path("people.dbf"));
     form->Edit4->setText("SUM");
@@ -182,7 +151,7 @@ TEST_F(UntouchedTablesTest, ATableTheUserMayNotWriteIsReadByEveryReadingCommand)
     return std::filesystem::exists(dir.Path("sorted.dbf")) && std::filesystem::exists(dir.Path("out.csv")) ? 0 : 2;
   });
   EXPECT_EQ(result, 0);
-  auto after = Tables();
+  auto after = Files(false);
   EXPECT_EQ(after.at("people.dbf"), before.at("people.dbf"));
   EXPECT_EQ(after.at("pay.dbf"), before.at("pay.dbf"));
 }

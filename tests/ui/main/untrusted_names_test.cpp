@@ -5,8 +5,6 @@
 
 #include <sys/stat.h>
 
-#include <filesystem>
-#include <functional>
 
 namespace {
 
