@@ -53,7 +53,9 @@ TEST_F(UntrustedNamesTest, ALinkWhereACommandWritesIsReportedAndWhatItNamesStays
                   (victimThere && std::string(c.name) == "CSV in"))
           << dialogs.messages.back();
       EXPECT_EQ(std::filesystem::exists(victim), victimThere);
-      if (victimThere) EXPECT_EQ(testsupport::ReadFile(victim), "the victim's own");
+      if (victimThere) {
+        EXPECT_EQ(testsupport::ReadFile(victim), "the victim's own");
+      }
       EXPECT_TRUE(std::filesystem::is_symlink(out));
     }
   }

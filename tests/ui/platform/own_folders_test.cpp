@@ -122,7 +122,9 @@ TEST_F(OwnFoldersTest, ANewFileIsNeverMadeThroughALinkUnderItsName) {
       fs::create_symlink(victim, out);
       EXPECT_ANY_THROW(w.write());
       EXPECT_EQ(fs::exists(victim), victimThere);
-      if (victimThere) EXPECT_EQ(ReadFile(victim), "the victim's own");
+      if (victimThere) {
+        EXPECT_EQ(ReadFile(victim), "the victim's own");
+      }
     }
   }
 }
