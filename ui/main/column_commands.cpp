@@ -1,6 +1,8 @@
 #include "column_commands.h"
 
 #include "dbf2_lib.h"
+#include "dbf_field_text.h"
+#include "dbf_number.h"
 #include "dbf_texts.h"
 #include "dialog_service.h"
 #include "event_guard.h"
@@ -13,12 +15,16 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <algorithm>
 #include <cstdio>
+#include <string>
 #include <vector>
 
 namespace {
 
 constexpr uint16_t kTable = 1;
+// The records read at once to find the zeros.
+constexpr int64_t kBlockBytes = int64_t{1} << 20;
 
 std::string SumText(double sum, int decimals) {
   std::string text(static_cast<size_t>(std::snprintf(nullptr, 0, "%20.*f", decimals, sum)), ' ');
@@ -69,28 +75,58 @@ void TColumnCommands::Button4Click() {
   context_.dialogs.Message(dbf::FillText(dbf::Tr("TColumnCommands", "Сумма= %1"), {SumText(sum, field->decimals)}));
 }
 
-// The records whose sum is zero are found by reading; the purge also removes
-// the records that were flagged before.
+namespace {
+
+// Marks in `zero` (indexed by record number) the records from `first` on,
+// `count` whole records at `records`, whose field reads as zero, as
+// DbfGetNum reads it.
+void MarkZeros(const char* records, int64_t first, int64_t count, size_t length, const dbf::FieldNode& field,
+               std::vector<bool>& zero) {
+  std::string scratch;
+  for (int64_t i = 0; i < count; ++i) {
+    const char* record = records + static_cast<size_t>(i) * length;
+    const double value = dbf::ParseFieldNumber(dbf::FieldText(record + 1, length - 1, field.offset, field.length, scratch));
+    zero[static_cast<size_t>(first + i)] = value == 0;
+  }
+}
+
+}  // namespace
+
+// The records whose sum is zero are found by reading the records in blocks;
+// the purge also removes the records that were flagged before. Rows that are
+// the table's records as read are purged alike instead of read again.
 void TColumnCommands::Button5Click() {
   if (!context_.PathGiven() || !TableShownOrConfirmed(context_)) return;
   if (!UsableTable(context_.dialogs, context_.table.TablePath)) return;
   dbf::Dbf2_lib db;
   const dbf::FieldNode* field = OpenWithNumericField(db, TableAccess::Read);
   if (!field) return;
-  const std::string name = field->LookupName();
   {
     ui::Progress progress(context_.progress, {2, 2, 1});
-    std::vector<bool> zero(static_cast<size_t>(db.DbfRecCount(kTable)) + 1);
-    ForEveryRecord(db, [&] { zero[static_cast<size_t>(db.DbfRecNo(kTable))] = db.DbfGetNum(kTable, name) == 0; });
-    PurgeTable(
-        db, kTable, context_.table.TablePath,
-        [&zero](int64_t record, char flag) {
-          return flag == dbf::kFlagLive && !(static_cast<size_t>(record) < zero.size() && zero[static_cast<size_t>(record)]);
-        },
-        progress, 1);
+    const int64_t count = db.DbfRecCount(kTable);
+    const size_t length = db.DbfRecordLength(kTable);
+    std::vector<bool> zero(static_cast<size_t>(count) + 1);
+    const int64_t block = std::max<int64_t>(1, kBlockBytes / static_cast<int64_t>(std::max<size_t>(length, 1)));
+    std::vector<char> records(static_cast<size_t>(std::min(block, std::max<int64_t>(count, 1))) * length);
+    progress.Phase(0, count);
+    for (int64_t first = 1; first <= count; first += block) {
+      const int64_t n = std::min(block, count - first + 1);
+      db.DbfReadRecords(kTable, first, n, records.data());
+      MarkZeros(records.data(), first, n, length, *field, zero);
+      progress.Set(first + n - 1);
+    }
+    const bool rowsAreTable = context_.table.RowsAreTable();
+    const auto keep = [&zero](int64_t record, char flag) {
+      return flag == dbf::kFlagLive && !(static_cast<size_t>(record) < zero.size() && zero[static_cast<size_t>(record)]);
+    };
+    PurgeTable(db, kTable, context_.table.TablePath, keep, progress, 1);
     db.DbfCloseAll();
     progress.Phase(2, 1);
-    context_.table.Refill();
+    if (rowsAreTable) {
+      context_.table.Purged(keep);
+    } else {
+      context_.table.Refill();
+    }
   }
   context_.dialogs.Message(dbf::Tr("TColumnCommands", "Удаление строк с нулевыми суммами выполнено!"));
 }

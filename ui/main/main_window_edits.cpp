@@ -2,6 +2,7 @@
 // commands ask about the edits before they run, and where versions are kept.
 #include "main_window.h"
 
+#include "qt_translations.h"
 #include "record_editing.h"
 #include "qt_translations.h"
 #include "record_store.h"

@@ -252,6 +252,14 @@ bool OpenTable::RenameColumns() {
   return true;
 }
 
+bool OpenTable::RowsAreTable() {
+  const RecordStore* rows = Rows();
+  if (!rows || rowsPath_ != TablePath || !rows->AsRead() || !ShowsRowsOfTablePath()) return false;
+  dbf::Dbf2_lib db;
+  db.DbfOpenForReading(kSlot, TablePath);
+  return db.DbfIsOpen(kSlot) && LayoutOf(db) == layout_ && FileAsRowsLeftIt();
+}
+
 void OpenTable::SetPage(ui::CodePage page) {
   page_ = page;
   grid_.SetCodePage(page);

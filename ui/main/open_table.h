@@ -80,6 +80,9 @@ class OpenTable {
   void OnPathShown(std::function<void()> watcher) { pathShown_ = std::move(watcher); }
   // True when the grid shows the rows of the file TablePath names now.
   bool ShowsRowsOfTablePath() const;
+  // True when the grid's rows, unedited, are the records TablePath holds
+  // now, in the layout they were read with; asks nothing.
+  bool RowsAreTable();
   // The grid's rows were written into `path`, which now holds them.
   void RowsSavedTo(const std::string& path);
 
