@@ -4,7 +4,6 @@
 
 #include "qt_translations.h"
 #include "record_editing.h"
-#include "qt_translations.h"
 #include "record_store.h"
 #include "table_undo.h"
 #include "unsaved_edits.h"
