@@ -39,6 +39,8 @@ test_packages=(
   python3-dbfread
   gdal-bin
   shapelib
+  # rebuilds after a small change in seconds
+  ccache
   # the fuzz targets
   clang
   libclang-rt-14-dev
