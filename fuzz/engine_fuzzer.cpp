@@ -80,10 +80,10 @@ void PackCopy(dbf::Dbf2_lib& db, const std::string& input) {
   db.DbfOpen(1, path);
   if (!db.DbfIsOpen(1)) return;
   const testsupport::RawRecords raw = testsupport::SplitRecords(input);
-  // A table whose first record has no byte after it, or starts with the end
-  // mark, has nothing to purge.
-  const size_t first = raw.headerSize;
-  const bool purges = input.size() >= first + raw.recordLength + 1 && input[first] != '\x1A';
+  // A table with no whole record, or whose first record starts with the end
+  // mark, has nothing to purge. A whole last record counts even when its last
+  // byte is 0x1A.
+  const bool purges = !raw.records.empty() && raw.records.front()[0] != '\x1A';
   db.DbfPack(1);
   const std::string packed = ReadWholeFile(path);
   std::string expected = input;
