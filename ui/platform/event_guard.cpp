@@ -36,7 +36,7 @@ void EventGuard::Run(const std::function<void()>& handler) {
 }
 
 void EventGuard::Failed(const std::string& text) {
-  const std::optional<std::string> explained = explain_ ? explain_() : std::nullopt;
+  const std::optional<std::string> explained = explain_ ? explain_(text) : std::nullopt;
   dialogs_.Message(explained ? *explained : text);
 }
 

@@ -55,10 +55,11 @@ class EventGuard {
   // version store records there what the command left. Empty: nothing.
   void AfterEachCommand(std::function<void()> after) { after_ = std::move(after); }
 
-  // What a failed command says instead of its own text when something
-  // outside it explains the failure; nothing: its own text. Empty: always
-  // its own text.
-  void ExplainFailures(std::function<std::optional<std::string>()> explain) { explain_ = std::move(explain); }
+  // What a failed command says instead of its own text (given) when
+  // something outside it explains the failure; nothing: its own text.
+  // Empty: always its own text.
+  using FailureExplainer = std::function<std::optional<std::string>(const std::string& failure)>;
+  void ExplainFailures(FailureExplainer explain) { explain_ = std::move(explain); }
 
   // Ends the program with the code.
   void Exit(int code) { exit_(code); }
@@ -72,7 +73,7 @@ class EventGuard {
   DialogService& dialogs_;
   ExitFunction exit_;
   std::function<void()> after_;
-  std::function<std::optional<std::string>()> explain_;
+  FailureExplainer explain_;
   int depth_ = 0;  // handlers running, one inside another
 };
 

@@ -51,3 +51,20 @@ TEST_F(MainWindowTest, CommandsOnADeletedTableNameTheDeletedFile) {
     EXPECT_TRUE(exits.empty());
   }
 }
+
+// A failure about another file keeps its own text: a Save as whose folder
+// cannot exist (its parent is a file) names the file it could not write.
+TEST_F(MainWindowTest, ADeletedTableDoesNotHideAFailureAboutAnotherFile) {
+  const std::string path = WritePeople();
+  OpenFromMenu(path);
+  std::filesystem::remove(path);
+  const std::string notAFolder = WritePeople("plain.dbf");
+  const std::string out = notAFolder + "/copy.dbf";
+  dialogs.messages.clear();
+  dialogs.saveAnswers.push_back(ui::FileChoice{out});
+  form->Saveas1->trigger();
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_NE(dialogs.messages[0].find(out), std::string::npos) << dialogs.messages[0];
+  EXPECT_EQ(dialogs.messages[0].find("удалён"), std::string::npos) << dialogs.messages[0];
+  EXPECT_TRUE(exits.empty());
+}
