@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The English translations of the window, one a folder of windows; the
-# engine's texts go with the platform layer, which shows them.
+# engine's and the table core's texts go with the platform layer, which shows them.
 #   translations.sh update   brings every <folder>_en.ts up to date with the
 #                            texts in the sources (new texts come in
 #                            untranslated, texts no longer used go)
@@ -16,7 +16,7 @@ mode=${1:-update}
 options=(-silent -locations none -no-obsolete -source-language ru_RU -target-language en_US
          -tr-function-alias "translate+=Tr,QT_TRANSLATE_NOOP+=DBF_TR_NOOP")
 sets=(
-  "ui/platform/platform_en.ts engine ui/platform"
+  "ui/platform/platform_en.ts engine core ui/platform"
   "ui/main/main_en.ts ui/main"
   "ui/office/office_en.ts ui/office"
   "ui/rawview/rawview_en.ts ui/rawview"

@@ -26,8 +26,9 @@ add_library(office_files STATIC
   ${office_dir}/xlsx_workbook_file.cpp
 )
 target_include_directories(office_files PUBLIC ${office_dir})
-# int_text brings the platform folder's plain headers (the file launcher's interface).
-target_link_libraries(office_files PUBLIC dbf_engine code_points int_text write_all file_checks
+# The platform folder gives the file launcher's interface (desktop_launcher.h) alone.
+target_include_directories(office_files PUBLIC ${PROJECT_SOURCE_DIR}/ui/platform)
+target_link_libraries(office_files PUBLIC table_core
   PRIVATE PkgConfig::XLSXWRITER PkgConfig::LIBZIP)
 
 # CSV out of a table and a new table from CSV: the text format, code pages,
@@ -39,4 +40,4 @@ add_library(csv_files STATIC
   ${office_dir}/csv_text.cpp
 )
 target_include_directories(csv_files PUBLIC ${office_dir})
-target_link_libraries(csv_files PUBLIC dbf_engine)
+target_link_libraries(csv_files PUBLIC table_core)

@@ -60,6 +60,21 @@
     </message>
 </context>
 <context>
+    <name>MemoryRoom</name>
+    <message>
+        <source>Файл %1 не прочитан: в нем больше %2 МБ, а памяти на его чтение хватает на %3 МБ.</source>
+        <translation>File %1 was not read: it holds more than %2 MB, and the memory available for reading it is %3 MB.</translation>
+    </message>
+    <message>
+        <source>Файл %1 не прочитан: в нем %2 МБ, а памяти на его чтение хватает на %3 МБ.</source>
+        <translation>File %1 was not read: it holds %2 MB, and the memory available for reading it is %3 MB.</translation>
+    </message>
+    <message>
+        <source>Таблица %1 не открыта: в ней %2 МБ, а свободной памяти %3 МБ.</source>
+        <translation>Table %1 was not opened: it holds %2 MB, and the memory available is %3 MB.</translation>
+    </message>
+</context>
+<context>
     <name>OutputName</name>
     <message>
         <source>%1: под этим именем стоит ссылка, файл по ней не записывается</source>

@@ -1,5 +1,5 @@
 // Undo of the changes the program makes to tables: before any command
-// changes a file that is there (the announcement of ui/platform/safe_write.h),
+// changes a file that is there (the announcement of core/files/safe_write.h),
 // the file is kept as it was, named by the command; when the command ends,
 // how it left the file is recorded, and a command that changed no byte
 // keeps no version. "Отменить" puts the last kept version of the table shown
