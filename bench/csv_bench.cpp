@@ -63,7 +63,7 @@ void TableFromCsv(const std::string& csvPath, const std::string& tablePath, cons
       csv::ReadCsv(testsupport::ReadFile(csvPath), page, templatePath.empty() ? nullptr : &fields);
   if (!read.problems.empty()) throw std::runtime_error(read.problems[0]);
   std::filesystem::remove(tablePath);
-  csv::WriteTable(tablePath, read.plan, templatePath, office::LanguageDriverOf(ui::CodePage::Windows1251));
+  csv::WriteTable(dbf::SystemFileSystem(), tablePath, read.plan, templatePath, office::LanguageDriverOf(ui::CodePage::Windows1251));
 }
 
 void BM_CsvOut(benchmark::State& state) {

@@ -27,7 +27,7 @@ add_library(office_files STATIC
 )
 target_include_directories(office_files PUBLIC ${office_dir})
 # int_text brings the platform folder's plain headers (the file launcher's interface).
-target_link_libraries(office_files PUBLIC dbf_engine code_points int_text write_all file_checks
+target_link_libraries(office_files PUBLIC dbf_engine code_points int_text write_all safe_write file_checks
   PRIVATE PkgConfig::XLSXWRITER PkgConfig::LIBZIP)
 
 # CSV out of a table and a new table from CSV: the text format, code pages,

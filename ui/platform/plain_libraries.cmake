@@ -1,10 +1,11 @@
 # The platform layer's plain C++ parts, without Qt: the raw view's model
 # (and so the fuzz targets) needs them also when the windows are not built.
-# Writing files so that a failure leaves no damaged file behind; plain C++,
-# shared with the raw view's model.
-add_library(safe_write STATIC ${CMAKE_CURRENT_LIST_DIR}/safe_write.cpp)
+# Writing files so that a failure leaves no damaged file behind, through the
+# file services a command is handed; plain C++, shared with the raw view's
+# model.
+add_library(safe_write STATIC ${CMAKE_CURRENT_LIST_DIR}/safe_write.cpp ${CMAKE_CURRENT_LIST_DIR}/file_services.cpp)
 target_include_directories(safe_write PUBLIC ${CMAKE_CURRENT_LIST_DIR})
-target_link_libraries(safe_write PUBLIC write_all file_checks)
+target_link_libraries(safe_write PUBLIC dbf_engine write_all file_checks)
 
 # Integer text read from and written into cells, edit boxes and messages;
 # plain C++, shared with the raw view's model.
@@ -15,6 +16,7 @@ target_include_directories(int_text PUBLIC ${CMAKE_CURRENT_LIST_DIR})
 # view's model.
 add_library(write_all STATIC ${CMAKE_CURRENT_LIST_DIR}/write_all.cpp)
 target_include_directories(write_all PUBLIC ${CMAKE_CURRENT_LIST_DIR})
+target_link_libraries(write_all PUBLIC dbf_engine)
 
 # A file's identity, size and modification time, to tell whether it is the
 # file it was and unchanged; plain C++, shared with the raw view's model.
