@@ -165,8 +165,8 @@ TEST_F(UntouchedTablesTest, ACommandWhoseWriteFailsLeavesItsFileAsItWas) {
     const auto before = Files(false);
     fileSystem.Arm(c.failing, 1, ENOSPC);
     c.run();
-    fileSystem.Arm(std::nullopt, 1, 0);
     EXPECT_TRUE(fileSystem.Failed());
+    fileSystem.Arm(std::nullopt, 1, 0);
     ASSERT_FALSE(dialogs.messages.empty());
     EXPECT_NE(dialogs.messages.back().find(dir.Path(c.file)), std::string::npos) << dialogs.messages.back();
     EXPECT_NE(dialogs.messages.back().find(std::strerror(ENOSPC)), std::string::npos) << dialogs.messages.back();
