@@ -49,7 +49,7 @@ void WriteCsvFile(const std::string& path, const RecordStore& store, const std::
   csv::WriteCsv(GridColumns(store, header), GridRows(store), office::PageText(ui::CodePage::Windows1251),
                 [&](std::string_view block) {
                   size_t written = 0;
-                  if (ui::WriteAll(fd.get(), block, written) != 0) throw std::runtime_error("write failed");
+                  if (ui::WriteAll(dbf::SystemFileSystem(), fd.get(), block, written) != 0) throw std::runtime_error("write failed");
                 });
   fd.Close(path);
 }
