@@ -36,19 +36,22 @@ int main(int argc, char** argv) {
   ui::EventGuard guard(dialogs, ui::ExitProcessNow);
   guard.InstallEngineReporters();
   ui::DesktopLauncher launcher;
+  // Every write of the windows goes through these, on the system's file system.
+  ui::FileServices files;
 
   MainWindowLinks links{dialogs, guard, launcher, rawview::OpenRawView, rawview::EmptyTransferBuffer};
+  links.files = &files;
   ui::MainWindowClose closeEndsProgram([] { QCoreApplication::exit(0); });
   TForm2 form2(links);
   form2.installEventFilter(&closeEndsProgram);
   dialogs.SetFallbackOwner(&form2);
   // Created hidden after the main window; OpenRawView shows it.
-  rawview::CreateRawView(guard);
+  rawview::CreateRawView(guard, files);
 
   form2.show();
   if (!settingsRefused.empty()) dialogs.Message(settingsRefused);
   // What a killed run left: its staged files go, its broken writes are named.
-  ui::RemoveStaleStaging(ui::StagingFolder());
+  ui::RemoveStaleStaging(files.Files(), ui::StagingFolder());
   guard.Run([&] { form2.OfferInterruptedWrites(); });
   // The name's bytes as given (QApplication has taken out its own options):
   // a name that is not valid UTF-8 would not survive a trip through QString.

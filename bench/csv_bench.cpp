@@ -49,7 +49,7 @@ void WriteCsvFile(const std::string& path, const RecordStore& store, const std::
   csv::WriteCsv(GridColumns(store, header), GridRows(store), office::PageText(ui::CodePage::Windows1251),
                 [&](std::string_view block) {
                   size_t written = 0;
-                  if (ui::WriteAll(fd.get(), block, written) != 0) throw std::runtime_error("write failed");
+                  if (ui::WriteAll(dbf::SystemFileSystem(), fd.get(), block, written) != 0) throw std::runtime_error("write failed");
                 });
   fd.Close(path);
 }
@@ -63,7 +63,7 @@ void TableFromCsv(const std::string& csvPath, const std::string& tablePath, cons
       csv::ReadCsv(testsupport::ReadFile(csvPath), page, templatePath.empty() ? nullptr : &fields);
   if (!read.problems.empty()) throw std::runtime_error(read.problems[0]);
   std::filesystem::remove(tablePath);
-  csv::WriteTable(tablePath, read.plan, templatePath, office::LanguageDriverOf(ui::CodePage::Windows1251));
+  csv::WriteTable(dbf::SystemFileSystem(), tablePath, read.plan, templatePath, office::LanguageDriverOf(ui::CodePage::Windows1251));
 }
 
 void BM_CsvOut(benchmark::State& state) {

@@ -136,13 +136,13 @@ void BM_TextReport(benchmark::State& state) {
   layout.sumField = "SUM";
   const std::string reportPath = office::ReportFileName(table.path);
   double seconds = 0;
+  ui::FileServices files;
   for (auto _ : state) {
     dbf::Dbf2_lib db;
     db.DbfOpen(1, table.path);
     const auto start = std::chrono::steady_clock::now();
-    office::ReportFile file(reportPath);
-    office::WriteTextReport(db, 1, layout, file);
-    file.Close();
+    office::WriteReportFile(files, reportPath,
+                            [&](office::LineSink& file) { office::WriteTextReport(db, 1, layout, file); });
     seconds += bench::SecondsSince(start);
     db.DbfCloseAll();
   }

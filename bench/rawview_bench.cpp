@@ -75,7 +75,8 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   ui::ScriptedDialogService dialogs;
   ui::EventGuard guard(dialogs, ui::ExitProcessNow);
-  rawview::CreateRawView(guard);
+  ui::FileServices files;
+  rawview::CreateRawView(guard, files);
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

@@ -67,7 +67,8 @@ enum class SortOutcome { Sorted, SameFile, TooLarge };
 
 class Dbf2_lib {
  public:
-  Dbf2_lib();
+  // Every write of the tables it opens and creates goes through `files`.
+  explicit Dbf2_lib(FileSystem& files = SystemFileSystem());
   virtual ~Dbf2_lib();
   Dbf2_lib(const Dbf2_lib&) = delete;
   Dbf2_lib& operator=(const Dbf2_lib&) = delete;
@@ -282,6 +283,7 @@ class Dbf2_lib {
   void CompactRecords(Slot& s, const KeepRecord& keep,
                       const std::function<void(const char* kept, size_t size, int64_t readPos)>& put);
 
+  FileSystem& files_;
   std::array<Slot, kSlotCount> slots_;
   uint16_t currentSlot_ = 0;
   CurrentField currentField_;

@@ -63,7 +63,7 @@ void Dbf2_lib::DbfPack(uint16_t slot) {
 void Dbf2_lib::DbfPackInto(uint16_t slot, const std::string& file, const KeepRecord& keep) {
   DbfGoNoRead(slot, 1);
   Slot& s = slots_[slot - 1];
-  TableFile out;
+  TableFile out(files_);
   out.Create(file);
   if (s.status == kStatusEof) {
     s.table.File().CopyInto(out, 0, static_cast<size_t>(s.table.File().Size()));

@@ -22,7 +22,9 @@ std::string FieldNode::LookupName() const {
   return lookup;
 }
 
-Dbf2_lib::Dbf2_lib() = default;
+Dbf2_lib::Dbf2_lib(FileSystem& files) : files_(files) {
+  for (Slot& s : slots_) s.table.File().WriteThrough(files);
+}
 
 Dbf2_lib::~Dbf2_lib() {
   for (auto& s : slots_) CloseQuietly(s);

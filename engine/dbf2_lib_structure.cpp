@@ -30,7 +30,7 @@ std::vector<char> ReadHeaderArea(TableFile& file) {
 
 void Dbf2_lib::DbfCreate(uint16_t slot, uint8_t kind, const std::string& fileName) {
   DbfAssign(slot, fileName);
-  TableFile file;
+  TableFile file(files_);
   file.Create(fileName);
   if (kind != 1 && kind != 2) {
     file.Close();
@@ -49,7 +49,7 @@ bool Dbf2_lib::DbfAddField(uint16_t slot, const std::string& name, char type, ui
                            uint8_t decimals) {
   if (DbfIsOpen(slot)) DbfClose(slot);
   Slot& s = At(slot);
-  TableFile file;
+  TableFile file(files_);
   if (!file.Open(s.fileName)) DbfError(6);
   const std::vector<char> area = ReadHeaderArea(file);
   const uint32_t oldLength = GetU32(area.data() + 10);
@@ -83,7 +83,7 @@ bool Dbf2_lib::DbfAddField(uint16_t slot, const std::string& name, char type, ui
 void Dbf2_lib::DbfDeleteField(uint16_t slot, const std::string& name) {
   if (DbfIsOpen(slot)) DbfClose(slot);
   Slot& s = At(slot);
-  TableFile file;
+  TableFile file(files_);
   if (!file.Open(s.fileName)) DbfError(6);
   const std::string target = NormalName(name);
   std::vector<char> area = ReadHeaderArea(file);
@@ -129,7 +129,7 @@ bool Dbf2_lib::DbfCopyStructure(uint16_t source, uint16_t target) {
   std::vector<char> bytes(std::max<size_t>(GetU16(header + 8), kHeaderSize));
   in.ReadAt(0, bytes.data(), bytes.size());
   in.Close();
-  WriteEmptyTable(slots_[target - 1].fileName, std::move(bytes));
+  WriteEmptyTable(slots_[target - 1].fileName, std::move(bytes), files_);
   return true;
 }
 

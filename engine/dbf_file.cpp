@@ -66,10 +66,18 @@ void TableFile::Create(const std::string& path) {
   ReleaseHeld();  // held bytes may be for the file about to be emptied
   // Never through a link: one planted under the name would make this
   // create or empty the file it points to.
-  int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666);
+  int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
   path_ = path;
   if (fd < 0) Fail("create");
   fd_ = fd;
+  // An existing file is emptied through the file system, as every write is.
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || (st.st_size > 0 && files_->Ftruncate(fd, 0) != 0)) {
+    const int err = errno;
+    CloseHandle();
+    errno = err;
+    Fail("create");
+  }
   written_ = true;
   ++g_generation;
   Invalidate();
@@ -205,7 +213,7 @@ void TableFile::WriteHeld(int64_t pos, const void* src, size_t n) {
 void TableFile::WriteOut(int64_t pos, const char* in, size_t n) {
   size_t done = 0;
   while (done < n) {
-    ssize_t put = ::pwrite(fd_, in + done, n - done, pos + static_cast<int64_t>(done));
+    ssize_t put = files_->Pwrite(fd_, in + done, n - done, pos + static_cast<int64_t>(done));
     if (put < 0) {
       if (errno == EINTR) continue;
       Fail("write");
@@ -218,18 +226,18 @@ void TableFile::Truncate(int64_t size) {
   ReleaseHeld();
   ++g_generation;
   written_ = true;
-  if (::ftruncate(fd_, size) != 0) Fail("truncate");
+  if (files_->Ftruncate(fd_, size) != 0) Fail("truncate");
 }
 
 size_t TableFile::CopyInto(TableFile& target, int64_t pos, size_t n) {
   ReleaseHeld();
   ++g_generation;
   target.written_ = true;
-  loff_t from = pos;
-  loff_t to = pos;
+  off_t from = pos;
+  off_t to = pos;
   size_t done = 0;
   while (done < n) {
-    const ssize_t copied = ::copy_file_range(fd_, &from, target.fd_, &to, n - done, 0);
+    const ssize_t copied = target.files_->CopyFileRange(fd_, &from, target.fd_, &to, n - done);
     if (copied < 0) {
       if (errno == EINTR) continue;
       // File systems that cannot copy between these files: through memory.

@@ -2,8 +2,11 @@
 // except those made with WriteHeld, which may wait in memory until the next
 // operation on any TableFile of the process; reads go through a read-ahead
 // window that is dropped whenever any TableFile of the process writes. So two
-// handles on one file never see stale bytes.
+// handles on one file never see stale bytes. Its writes, cuts and copies go
+// through the FileSystem it was given (see dbf_file_system.h).
 #pragma once
+
+#include "dbf_file_system.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -14,7 +17,7 @@ namespace dbf {
 
 class TableFile {
  public:
-  TableFile() = default;
+  explicit TableFile(FileSystem& files = SystemFileSystem()) : files_(&files) {}
   ~TableFile();
   TableFile(const TableFile&) = delete;
   TableFile& operator=(const TableFile&) = delete;
@@ -29,6 +32,8 @@ class TableFile {
   void Create(const std::string& path);
   void Close();
   bool IsOpen() const { return fd_ >= 0; }
+  // The file system the next writes go through.
+  void WriteThrough(FileSystem& files) { files_ = &files; }
   // True once anything was written or cut through this handle since it was
   // opened (a created file counts as written).
   bool Written() const { return written_; }
@@ -72,6 +77,7 @@ class TableFile {
   // Failures name the operation and the file: "write /data/t.dbf: ...".
   [[noreturn]] void Fail(const char* operation) const;
 
+  FileSystem* files_;
   int fd_ = -1;
   bool written_ = false;
   std::string path_;  // the name it was opened or created with, for messages

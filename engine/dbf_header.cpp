@@ -85,10 +85,10 @@ int64_t RecordCountOf(TableFile& file, uint16_t headerSize, uint32_t recordLengt
   return end <= headerSize ? 0 : (end - headerSize) / recordLength;
 }
 
-void WriteEmptyTable(const std::string& path, std::vector<char> header) {
+void WriteEmptyTable(const std::string& path, std::vector<char> header, FileSystem& files) {
   if (header.size() >= 8) PutU32(header.data() + 4, 0);
   header.push_back(0x1A);  // the end mark
-  TableFile out;
+  TableFile out(files);
   out.Create(path);
   out.WriteAt(0, header.data(), header.size());
   out.Close();

@@ -91,7 +91,8 @@ int64_t RecordsEnd(TableFile& file, uint16_t headerSize, uint32_t recordLength);
 int64_t RecordCountOf(TableFile& file, uint16_t headerSize, uint32_t recordLength);
 
 // Creates (or empties) the file as a table of the given header bytes (the
-// header and its field descriptors) with no records: count 0, end mark.
-void WriteEmptyTable(const std::string& path, std::vector<char> header);
+// header and its field descriptors) with no records: count 0, end mark; its
+// writes go through `files`.
+void WriteEmptyTable(const std::string& path, std::vector<char> header, FileSystem& files);
 
 }  // namespace dbf

@@ -143,7 +143,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   const std::string saved = fuzzsupport::ScratchPath("saved.bin");
   std::remove(saved.c_str());
-  rawview::SaveTable(doc, saved, false, "done");
+  ui::FileServices files;
+  rawview::SaveTable(files, doc, saved, false, "done");
   RawDocument again;
   rawview::LoadFile(saved, again);
   if (!expected.empty() && fuzzsupport::ReadWholeFile(saved) != expected) Fail("the saved file differs");

@@ -245,10 +245,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   ::unlink(reportPath.c_str());
   if (::symlink(victim.c_str(), reportPath.c_str()) != 0) Fail("cannot plant a link");
   Lines lines;
-  office::ReportFile file(reportPath);
-  Both both(lines, file);
-  office::WriteTextReport(db, 1, layout, both);
-  file.Close();
+  ui::FileServices files;
+  office::WriteReportFile(files, reportPath, [&](office::LineSink& file) {
+    Both both(lines, file);
+    office::WriteTextReport(db, 1, layout, both);
+  });
   if (fuzzsupport::ReadWholeFile(victim) != "victim") Fail("the report wrote through a link");
   if (fuzzsupport::ReadWholeFile(reportPath) != CrLfJoined(lines.lines)) Fail("the report file differs from its lines");
 

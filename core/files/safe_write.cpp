@@ -23,36 +23,10 @@ namespace ui {
 
 namespace {
 
-class SystemFileSystem final : public FileSystem {
- public:
-  ssize_t Pwrite(int fd, const void* data, size_t size, off_t offset) override {
-    return ::pwrite(fd, data, size, offset);
-  }
-  int Fsync(int fd) override { return ::fsync(fd); }
-  int Ftruncate(int fd, off_t size) override { return ::ftruncate(fd, size); }
-  int Fchown(int fd, uid_t owner, gid_t group) override { return ::fchown(fd, owner, group); }
-  int Rename(const std::string& from, const std::string& to) override {
-    return ::rename(from.c_str(), to.c_str());
-  }
-  int Unlink(const std::string& path) override { return ::unlink(path.c_str()); }
-};
-
-SystemFileSystem g_systemFiles;
-FileSystem* g_files = &g_systemFiles;
-ChangeWatcher* g_watcher = nullptr;
-bool g_quiet = false;
-
 const char kStagingPrefix[] = ".dbfview-save-";
 // How long a staged file nobody holds must have stood unchanged to be taken
 // for a killed process's: the lock is taken just after the file is made.
 constexpr time_t kStaleSeconds = 60;
-
-// Tells the watcher in place, unless there is none or it is quietened.
-void Tell(void (ChangeWatcher::*told)(const std::string&), const std::string& path) {
-  if (!g_watcher || g_quiet) return;
-  const QuietChanges quiet;
-  (g_watcher->*told)(path);
-}
 
 [[noreturn]] void ThrowErrno(int err, const std::string& path) {
   throw std::system_error(err, std::generic_category(), path);
@@ -91,10 +65,10 @@ std::string FolderOf(const std::string& path) {
   return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-mode_t NewFileMode() {
+mode_t NewFileMode(mode_t mode = 0666) {
   const mode_t mask = ::umask(0);
   ::umask(mask);
-  return 0666 & ~mask;
+  return mode & ~mask;
 }
 
 using Attribute = std::pair<std::string, std::string>;  // name, value
@@ -146,7 +120,8 @@ bool WriteAttributes(int fd, const std::vector<Attribute>& attributes) {
 class NewFile {
  public:
   // Locked while it lives, so that RemoveStaleStaging leaves it alone.
-  explicit NewFile(const std::string& folder) : path_(folder + "/" + kStagingPrefix + "XXXXXX") {
+  NewFile(dbf::FileSystem& files, const std::string& folder)
+      : files_(files), path_(folder + "/" + kStagingPrefix + "XXXXXX") {
     fd_ = ::mkostemp(path_.data(), O_CLOEXEC);
     if (fd_ >= 0) ::flock(fd_, LOCK_EX);
   }
@@ -161,7 +136,7 @@ class NewFile {
   void Discard() {
     if (fd_ < 0) return;
     ::close(fd_);
-    CurrentFileSystem().Unlink(path_);
+    files_.Unlink(path_);
     fd_ = -1;
   }
 
@@ -169,17 +144,17 @@ class NewFile {
   // first: a rename that reaches the disk before them could leave an empty
   // or partial file after a crash.
   void Replace(const std::string& target) {
-    FileSystem& files = CurrentFileSystem();
-    if (files.Fsync(fd_) != 0) ThrowErrno(errno, target);
+    if (files_.Fsync(fd_) != 0) ThrowErrno(errno, target);
     const int fd = std::exchange(fd_, -1);
-    if (::close(fd) != 0 || files.Rename(path_, target) != 0) {
+    if (::close(fd) != 0 || files_.Rename(path_, target) != 0) {
       const int err = errno;
-      files.Unlink(path_);
+      files_.Unlink(path_);
       ThrowErrno(err, target);
     }
   }
 
  private:
+  dbf::FileSystem& files_;
   std::string path_;
   int fd_ = -1;
 };
@@ -191,60 +166,75 @@ class NewFile {
 // when copying the new contents in fails, the kept copy is put back. The
 // change is announced once the new contents are complete, and the write's
 // beginning and end around the copying in.
-RewriteWay RewriteInPlace(const std::string& path, const std::string& target, const FileRewrite& rewrite) {
+RewriteWay RewriteInPlace(FileServices& services, const std::string& path, const std::string& target,
+                          const FileRewrite& rewrite) {
+  dbf::FileSystem& files = services.Files();
   const std::string folder = StagingFolder();
-  NewFile staged(folder);
-  NewFile kept(folder);
+  NewFile staged(files, folder);
+  NewFile kept(files, folder);
   if (!staged.Made() || !kept.Made()) ThrowErrno(errno, folder);
   rewrite.writeNew(staged.path());
-  AnnounceChange(path);
+  services.AnnounceChange(path);
   const OwnedFd fd(::open(target.c_str(), O_RDWR | O_CLOEXEC));
   struct stat old {};
   struct stat fresh {};
   if (fd.get() < 0 || ::fstat(fd.get(), &old) != 0 || ::fstat(staged.fd(), &fresh) != 0) ThrowErrno(errno, target);
-  CopyAll(fd.get(), kept.fd(), kept.path());
+  CopyAll(files, fd.get(), kept.fd(), kept.path());
   if (fresh.st_size > old.st_size && ::fallocate(fd.get(), FALLOC_FL_KEEP_SIZE, 0, fresh.st_size) != 0 &&
       errno != EOPNOTSUPP) {
     ThrowErrno(errno, target);
   }
-  FileSystem& files = CurrentFileSystem();
-  Tell(&ChangeWatcher::WriteBegins, path);
+  services.Tell(&ChangeWatcher::WriteBegins, path);
   try {
-    CopyAll(staged.fd(), fd.get(), target);
+    CopyAll(files, staged.fd(), fd.get(), target);
     if (files.Ftruncate(fd.get(), fresh.st_size) != 0 || files.Fsync(fd.get()) != 0) ThrowErrno(errno, target);
   } catch (...) {
     try {
-      CopyAll(kept.fd(), fd.get(), target);
+      CopyAll(files, kept.fd(), fd.get(), target);
       if (files.Ftruncate(fd.get(), old.st_size) == 0 && files.Fsync(fd.get()) == 0) {
-        Tell(&ChangeWatcher::WriteEnded, path);
+        services.Tell(&ChangeWatcher::WriteEnded, path);
       }
     } catch (...) {
       // The failure being handled is the one told.
     }
     throw;
   }
-  Tell(&ChangeWatcher::WriteEnded, path);
+  services.Tell(&ChangeWatcher::WriteEnded, path);
   return RewriteWay::InPlace;
 }
 
-RewriteWay Rewrite(const std::string& path, const FileRewrite& rewrite) {
+// The name-only way: a new file in the name's folder takes the name.
+RewriteWay ReplaceName(dbf::FileSystem& files, const std::string& path, const FileRewrite& rewrite) {
+  const std::string folder = FolderOf(path);
+  RemoveStaleStaging(files, folder);
+  NewFile file(files, folder);
+  if (!file.Made()) ThrowErrno(errno, path);
+  rewrite.writeNew(file.path());
+  if (::fchmod(file.fd(), NewFileMode(rewrite.newMode)) != 0) ThrowErrno(errno, path);
+  file.Replace(path);
+  return RewriteWay::NewFile;
+}
+
+RewriteWay Rewrite(FileServices& services, const std::string& path, const FileRewrite& rewrite) {
+  dbf::FileSystem& files = services.Files();
+  if (rewrite.nameOnly) return ReplaceName(files, path, rewrite);
   const std::string target = ResolvedTarget(path);
-  RemoveStaleStaging(FolderOf(target));
+  RemoveStaleStaging(files, FolderOf(target));
   struct stat st {};
   const bool exists = ::stat(target.c_str(), &st) == 0;
   // A file that may not be written stays as it is, as rewriting it in place
   // would leave it; replacing it through its folder would get round that.
   if (exists && ::access(target.c_str(), W_OK) != 0) ThrowErrno(errno, target);
-  const auto inPlace = [&] { return RewriteInPlace(path, target, rewrite); };
+  const auto inPlace = [&] { return RewriteInPlace(services, path, target, rewrite); };
   if (exists && st.st_nlink > 1) return inPlace();
   const std::vector<Attribute> attributes = exists ? ReadAttributes(target) : std::vector<Attribute>();
 
-  NewFile file(FolderOf(target));
+  NewFile file(files, FolderOf(target));
   if (!file.Made()) {
     if (errno == EACCES || errno == EPERM) return inPlace();
     ThrowErrno(errno, target);
   }
-  if (exists && CurrentFileSystem().Fchown(file.fd(), st.st_uid, st.st_gid) != 0) {
+  if (exists && files.Fchown(file.fd(), st.st_uid, st.st_gid) != 0) {
     file.Discard();
     return inPlace();
   }
@@ -254,12 +244,12 @@ RewriteWay Rewrite(const std::string& path, const FileRewrite& rewrite) {
     return inPlace();
   }
   // Last, as changing the owner may have cleared the set-id bits.
-  if (::fchmod(file.fd(), exists ? (st.st_mode & 07777) : NewFileMode()) != 0) ThrowErrno(errno, target);
-  if (exists) Tell(&ChangeWatcher::BeforeReplace, path);
+  if (::fchmod(file.fd(), exists ? (st.st_mode & 07777) : NewFileMode(rewrite.newMode)) != 0) ThrowErrno(errno, target);
+  if (exists) services.Tell(&ChangeWatcher::BeforeReplace, path);
   try {
     file.Replace(target);
   } catch (...) {
-    if (exists) Tell(&ChangeWatcher::ReplaceFailed, path);
+    if (exists) services.Tell(&ChangeWatcher::ReplaceFailed, path);
     throw;
   }
   return RewriteWay::NewFile;
@@ -268,8 +258,7 @@ RewriteWay Rewrite(const std::string& path, const FileRewrite& rewrite) {
 // Writes `bytes` back at the start of the file and cuts it to `size`. Its
 // own failures are dropped: the failure that called for it is the one told.
 // True when every byte went back and the size is the old one.
-bool PutBack(int fd, const std::string& bytes, int64_t size) {
-  FileSystem& files = CurrentFileSystem();
+bool PutBack(dbf::FileSystem& files, int fd, const std::string& bytes, int64_t size) {
   size_t done = 0;
   while (done < bytes.size()) {
     const ssize_t n = files.Pwrite(fd, bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
@@ -298,36 +287,38 @@ std::string ReadStart(int fd, int64_t size, const std::string& path) {
 
 }  // namespace
 
-RewriteWay ReplaceFileContents(const std::string& path, const FileRewrite& rewrite) {
+RewriteWay ReplaceFileContents(FileServices& services, const std::string& path, const FileRewrite& rewrite) {
   try {
-    return Rewrite(path, rewrite);
+    return Rewrite(services, path, rewrite);
   } catch (...) {
     RethrowNamingFile(path);
   }
 }
 
-void KeepOnFailure(const std::string& path, int64_t keep, const std::function<void()>& change) {
-  AnnounceChange(path);
+void KeepOnFailure(FileServices& services, const std::string& path, int64_t keep,
+                   const std::function<void()>& change) {
+  services.AnnounceChange(path);
   const OwnedFd fd(::open(path.c_str(), O_RDWR | O_CLOEXEC));
   struct stat st {};
   const bool kept = fd.get() >= 0 && ::fstat(fd.get(), &st) == 0 && S_ISREG(st.st_mode);
   const std::string before = kept ? ReadStart(fd.get(), std::min<int64_t>(keep, st.st_size), path) : "";
-  Tell(&ChangeWatcher::WriteBegins, path);
+  services.Tell(&ChangeWatcher::WriteBegins, path);
   try {
     change();
   } catch (...) {
     // A file whose every byte is back as it was gets its times back too:
     // to other programs it is the file it was.
-    if (kept && PutBack(fd.get(), before, st.st_size) && static_cast<int64_t>(before.size()) == st.st_size) {
+    if (kept && PutBack(services.Files(), fd.get(), before, st.st_size) && static_cast<int64_t>(before.size()) == st.st_size) {
       const timespec times[2] = {st.st_atim, st.st_mtim};
       ::futimens(fd.get(), times);
     }
     RethrowNamingFile(path);
   }
-  Tell(&ChangeWatcher::WriteEnded, path);
+  services.Tell(&ChangeWatcher::WriteEnded, path);
 }
 
-void WriteNewFile(const std::string& path, const std::function<void(const std::string& path)>& write) {
+void WriteNewFile(FileServices& services, const std::string& path,
+                  const std::function<void(const std::string& path)>& write) {
   RefuseLinkAt(path);
   struct stat st {};
   // Only a name known to be free is removed again.
@@ -335,25 +326,9 @@ void WriteNewFile(const std::string& path, const std::function<void(const std::s
   try {
     write(path);
   } catch (...) {
-    if (wasFree) CurrentFileSystem().Unlink(path);  // a failure here is not told over the first
+    if (wasFree) services.Files().Unlink(path);  // a failure here is not told over the first
     RethrowNamingFile(path);
   }
-}
-
-ChangeWatcherScope::ChangeWatcherScope(ChangeWatcher& watcher) : watcher_(watcher) { g_watcher = &watcher; }
-
-ChangeWatcherScope::~ChangeWatcherScope() {
-  if (g_watcher == &watcher_) g_watcher = nullptr;
-}
-
-QuietChanges::QuietChanges() : previous_(std::exchange(g_quiet, true)) {}
-
-QuietChanges::~QuietChanges() { g_quiet = previous_; }
-
-void AnnounceChange(const std::string& path) {
-  struct stat st {};
-  if (::stat(path.c_str(), &st) != 0) return;  // nothing there to keep
-  Tell(&ChangeWatcher::BeforeChange, path);
 }
 
 std::string StagingFolder() {
@@ -361,7 +336,7 @@ std::string StagingFolder() {
   return folder && *folder ? folder : "/tmp";
 }
 
-void RemoveStaleStaging(const std::string& folder) {
+void RemoveStaleStaging(dbf::FileSystem& files, const std::string& folder) {
   DIR* dir = ::opendir(folder.c_str());
   if (!dir) return;
   std::vector<std::string> stale;
@@ -379,16 +354,10 @@ void RemoveStaleStaging(const std::string& folder) {
     stale.push_back(path);
   }
   ::closedir(dir);
-  for (const std::string& path : stale) CurrentFileSystem().Unlink(path);
+  for (const std::string& path : stale) files.Unlink(path);
 }
 
-FileSystem& CurrentFileSystem() { return *g_files; }
-
-FileSystemOverride::FileSystemOverride(FileSystem& files) : previous_(*std::exchange(g_files, &files)) {}
-
-FileSystemOverride::~FileSystemOverride() { g_files = &previous_; }
-
-void CopyAll(int from, int to, const std::string& path) {
+void CopyAll(dbf::FileSystem& files, int from, int to, const std::string& path) {
   std::vector<char> block(1 << 20);
   for (off_t at = 0;;) {
     const ssize_t got = ::pread(from, block.data(), block.size(), at);
@@ -396,7 +365,7 @@ void CopyAll(int from, int to, const std::string& path) {
     if (got < 0) ThrowErrno(errno, path);
     if (got == 0) return;
     for (ssize_t done = 0; done < got;) {
-      const ssize_t put = CurrentFileSystem().Pwrite(to, block.data() + done, static_cast<size_t>(got - done), at + done);
+      const ssize_t put = files.Pwrite(to, block.data() + done, static_cast<size_t>(got - done), at + done);
       if (put < 0 && errno == EINTR) continue;
       if (put <= 0) ThrowErrno(put < 0 ? errno : EIO, path);
       done += put;

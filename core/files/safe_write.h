@@ -38,18 +38,21 @@
 // front (the engine's texts say only "write"). Other exceptions pass
 // unchanged.
 //
-// The system calls these ways make to finish or undo a write go through
-// FileSystem, so that a test can make a chosen one fail.
+// Each way writes through the FileServices it is handed (file_services.h):
+// the system calls it makes to finish or undo a write go through their file
+// system, so that a test can make a chosen one fail, as do the engine's
+// writes of a command that hands the same file system to its table handles.
 //
 // Before ReplaceFileContents or KeepOnFailure touch a file that is there,
-// they announce the change (AnnounceChange), so that the program can keep
-// the file as it was; commands that change a table through the engine
-// announce it themselves. A new file about to be renamed over the old one is
+// they announce the change to the services' watcher, so that the program
+// can keep the file as it was. A new file about to be renamed over the old one is
 // announced as such (the old file then stays as it is under no name), and a
 // write in place is announced when it begins and when it has ended, synced:
 // a kill in between leaves the file torn, and the program that kept it can
 // say so at its next start.
 #pragma once
+
+#include "file_services.h"
 
 #include <sys/types.h>
 
@@ -64,13 +67,20 @@ struct FileRewrite {
   // Writes the whole new contents into `newFile`, an empty file made for
   // them, which it may reopen by name.
   std::function<void(const std::string& newFile)> writeNew;
+  // Only the name changes hands: the new file always takes it, made with
+  // `newMode` less the umask, also over a link (not followed) or a file with
+  // other names; whatever had the name loses it and is otherwise left as it
+  // was, and so is not announced. For outputs named after a table (the
+  // report), where a planted link must not lead the write elsewhere.
+  bool nameOnly = false;
+  mode_t newMode = 0666;
 };
 
 // Which way a rewrite took: through a new file, or in place.
 enum class RewriteWay { NewFile, InPlace };
 
 // Writes the contents as described above and says which way it took.
-RewriteWay ReplaceFileContents(const std::string& path, const FileRewrite& rewrite);
+RewriteWay ReplaceFileContents(FileServices& services, const std::string& path, const FileRewrite& rewrite);
 
 // For KeepOnFailure: every byte of the file.
 constexpr int64_t kWholeFile = std::numeric_limits<int64_t>::max();
@@ -81,61 +91,16 @@ constexpr int64_t kWholeFile = std::numeric_limits<int64_t>::max();
 // them. A file that cannot be opened for writing is left to `change` to
 // report. The change must close the files it wrote through before its
 // failure leaves it, so that nothing it held back is written afterwards.
-void KeepOnFailure(const std::string& path, int64_t keep, const std::function<void()>& change);
+void KeepOnFailure(FileServices& services, const std::string& path, int64_t keep,
+                   const std::function<void()>& change);
 
 // Runs `write(path)`; when it throws, removes the file if there was nothing
 // of that name before the call, and lets the failure go on. A link under
 // the name is refused before anything is written (RefuseLinkAt). A file that was
 // there stays as `write` left it: for one the command appends to, run the
 // command inside KeepOnFailure(path, kWholeFile, ...).
-void WriteNewFile(const std::string& path, const std::function<void(const std::string& path)>& write);
-
-// Told before a file that is there is changed.
-class ChangeWatcher {
- public:
-  virtual ~ChangeWatcher() = default;
-  virtual void BeforeChange(const std::string& path) = 0;
-  // The file is about to be replaced whole by a new one renamed over it: the
-  // file that is there now is left unchanged by the rename. When the
-  // rename then fails, ReplaceFailed follows: the file stays in its place.
-  virtual void BeforeReplace(const std::string& path) { BeforeChange(path); }
-  virtual void ReplaceFailed(const std::string&) {}
-  // A write into the file where it stands begins (after BeforeChange), and
-  // has ended with the file whole again, old or new.
-  virtual void WriteBegins(const std::string&) {}
-  virtual void WriteEnded(const std::string&) {}
-};
-
-// Puts a watcher in place while it lives. There is one watcher at a time,
-// the last put in place; going, it leaves none (unless another took its
-// place meanwhile).
-class ChangeWatcherScope {
- public:
-  explicit ChangeWatcherScope(ChangeWatcher& watcher);
-  ~ChangeWatcherScope();
-  ChangeWatcherScope(const ChangeWatcherScope&) = delete;
-  ChangeWatcherScope& operator=(const ChangeWatcherScope&) = delete;
-
- private:
-  ChangeWatcher& watcher_;
-};
-
-// While one lives, changes are announced to nobody: the watcher's own
-// writes, and putting a kept file back, are no changes to keep.
-class QuietChanges {
- public:
-  QuietChanges();
-  ~QuietChanges();
-  QuietChanges(const QuietChanges&) = delete;
-  QuietChanges& operator=(const QuietChanges&) = delete;
-
- private:
-  bool previous_;
-};
-
-// Tells the watcher in place, if any and not quietened, that `path` is about
-// to change.
-void AnnounceChange(const std::string& path);
+void WriteNewFile(FileServices& services, const std::string& path,
+                  const std::function<void(const std::string& path)>& write);
 
 // The system's folder for temporary files, where writes in place stage.
 std::string StagingFolder();
@@ -144,43 +109,10 @@ std::string StagingFolder();
 // that the process which made them left behind when it was killed: those
 // of the user's own that nobody holds locked and that have not changed for a
 // minute.
-void RemoveStaleStaging(const std::string& folder);
+void RemoveStaleStaging(dbf::FileSystem& files, const std::string& folder);
 
-// Copies every byte of `from` over the start of `to`, writing through the
-// file system in use; a failure throws std::system_error naming `path`.
-void CopyAll(int from, int to, const std::string& path);
-
-// The system calls above that finish or undo a write. Each behaves as the
-// call it is named after: -1 with errno set on failure.
-class FileSystem {
- public:
-  virtual ~FileSystem() = default;
-  virtual ssize_t Pwrite(int fd, const void* data, size_t size, off_t offset) = 0;
-  virtual int Fsync(int fd) = 0;
-  virtual int Ftruncate(int fd, off_t size) = 0;
-  virtual int Fchown(int fd, uid_t owner, gid_t group) = 0;
-  virtual int Rename(const std::string& from, const std::string& to) = 0;
-  virtual int Unlink(const std::string& path) = 0;
-};
-
-// The file system in use: the system's own unless a FileSystemOverride put
-// another in its place.
-FileSystem& CurrentFileSystem();
-
-// Puts another file system in use while it lives (tests), and the one
-// before back after.
-class FileSystemOverride {
- public:
-  explicit FileSystemOverride(FileSystem& files);
-  ~FileSystemOverride();
-  FileSystemOverride(const FileSystemOverride&) = delete;
-  FileSystemOverride& operator=(const FileSystemOverride&) = delete;
-
-  // The one in use before, for a substitute that passes calls on.
-  FileSystem& Previous() const { return previous_; }
-
- private:
-  FileSystem& previous_;
-};
+// Copies every byte of `from` over the start of `to`, writing through
+// `files`; a failure throws std::system_error naming `path`.
+void CopyAll(dbf::FileSystem& files, int from, int to, const std::string& path);
 
 }  // namespace ui

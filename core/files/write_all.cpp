@@ -17,10 +17,10 @@ void OwnedFd::Close(const std::string& path) {
   if (::close(fd) != 0) throw std::system_error(errno, std::generic_category(), path);
 }
 
-int WriteAll(int fd, std::string_view bytes, size_t& written) {
+int WriteAll(dbf::FileSystem& files, int fd, std::string_view bytes, size_t& written) {
   written = 0;
   while (written < bytes.size()) {
-    const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
+    const ssize_t n = files.Write(fd, bytes.data() + written, bytes.size() - written);
     if (n < 0) {
       if (errno == EINTR) continue;
       return errno;

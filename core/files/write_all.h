@@ -2,6 +2,8 @@
 // written to one, resuming short writes.
 #pragma once
 
+#include "dbf_file_system.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -23,8 +25,8 @@ class OwnedFd {
   int fd_;
 };
 
-// Writes every byte; returns 0, or the system's error number after
-// `written` bytes went out.
-int WriteAll(int fd, std::string_view bytes, size_t& written);
+// Writes every byte through `files`; returns 0, or the system's error
+// number after `written` bytes went out.
+int WriteAll(dbf::FileSystem& files, int fd, std::string_view bytes, size_t& written);
 
 }  // namespace ui

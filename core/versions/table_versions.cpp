@@ -42,9 +42,9 @@ std::string Resolved(const std::string& path) {
 
 // Copies byte by byte, through copy_file_range where the kernel can, else
 // by reading and writing through the file system in use.
-void CopyBytes(int from, int to, const std::string& path) {
+void CopyBytes(dbf::FileSystem& files, int from, int to, const std::string& path) {
   for (off_t at = 0;;) {
-    const ssize_t n = ::copy_file_range(from, nullptr, to, nullptr, size_t{1} << 30, 0);
+    const ssize_t n = files.CopyFileRange(from, nullptr, to, nullptr, size_t{1} << 30);
     if (n > 0) {
       at += n;
       continue;
@@ -54,7 +54,7 @@ void CopyBytes(int from, int to, const std::string& path) {
     if (at != 0 || (errno != EXDEV && errno != ENOSYS && errno != EINVAL && errno != EOPNOTSUPP)) {
       ThrowErrno(errno, path);
     }
-    CopyAll(from, to, path);  // nothing copied yet: read and write instead
+    CopyAll(files, from, to, path);  // nothing copied yet: read and write instead
     return;
   }
 }
@@ -63,19 +63,20 @@ void CopyBytes(int from, int to, const std::string& path) {
 // system offers one, else a copy.
 // Files of the store are never reached through a link: `from` when it is
 // one of them, and always `to`.
-void CopyFile(const std::string& from, const std::string& to, int fromFlags = 0) {
+void CopyFile(dbf::FileSystem& files, const std::string& from, const std::string& to, int fromFlags = 0) {
   const OwnedFd in(::open(from.c_str(), O_RDONLY | O_CLOEXEC | fromFlags));
   if (in.get() < 0) ThrowErrno(errno, from);
   OwnedFd out(::open(to.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0600));
   if (out.get() < 0) ThrowErrno(errno, to);
-  if (::ioctl(out.get(), FICLONE, in.get()) != 0) CopyBytes(in.get(), out.get(), to);
-  if (CurrentFileSystem().Fsync(out.get()) != 0) ThrowErrno(errno, to);
+  if (::ioctl(out.get(), FICLONE, in.get()) != 0) CopyBytes(files, in.get(), out.get(), to);
+  if (files.Fsync(out.get()) != 0) ThrowErrno(errno, to);
   out.Close(to);
 }
 
 }  // namespace
 
-TableVersions::TableVersions(std::string folder, Clock clock) : folder_(std::move(folder)), clock_(std::move(clock)) {
+TableVersions::TableVersions(std::string folder, Clock clock, dbf::FileSystem& files)
+    : folder_(std::move(folder)), clock_(std::move(clock)), files_(files) {
   ReadIndex();
   std::vector<TableVersion> kept = versions_;
   std::vector<TableVersion> dropped = Prune(kept);
@@ -164,12 +165,11 @@ void TableVersions::WriteIndex(const std::vector<TableVersion>& versions) const 
          << v.path.size() << ' ' << v.step << v.path << '\n';
   }
   const std::string bytes = text.str();
-  const QuietChanges quiet;
   RefuseLinkAt(IndexPath());
-  ReplaceFileContents(IndexPath(), {[&bytes](const std::string& file) {
+  ReplaceFileContents(files_, IndexPath(), {[this, &bytes](const std::string& file) {
                         OwnedFd fd(::open(file.c_str(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC));
                         size_t written = 0;
-                        const int err = fd.get() < 0 ? errno : WriteAll(fd.get(), bytes, written);
+                        const int err = fd.get() < 0 ? errno : WriteAll(files_.Files(), fd.get(), bytes, written);
                         if (err != 0) ThrowErrno(err, file);
                         fd.Close(file);
                       }});
@@ -199,8 +199,8 @@ std::vector<TableVersion> TableVersions::Prune(std::vector<TableVersion>& versio
 
 void TableVersions::RemoveCopies(const std::vector<TableVersion>& dropped) const {
   for (const TableVersion& v : dropped) {
-    CurrentFileSystem().Unlink(CopyOf(v.id));
-    CurrentFileSystem().Unlink(MarkOf(v.id));
+    files_.Files().Unlink(CopyOf(v.id));
+    files_.Files().Unlink(MarkOf(v.id));
   }
   RemoveStrays();
 }
@@ -219,7 +219,7 @@ void TableVersions::RemoveStrays() const {
     if (!named) strays.push_back(folder_ + "/" + name);
   }
   ::closedir(dir);
-  for (const std::string& stray : strays) CurrentFileSystem().Unlink(stray);
+  for (const std::string& stray : strays) files_.Files().Unlink(stray);
 }
 
 TableVersions::Kept TableVersions::Keep(const std::string& path, const std::string& step, VersionSide side,
@@ -242,11 +242,11 @@ TableVersions::Kept TableVersions::Keep(const std::string& path, const std::stri
   const std::vector<TableVersion> dropped = Prune(next);
   try {
     if (keeping != Keeping::LinkWhenReplaced || ::link(version.path.c_str(), copy.c_str()) != 0) {
-      CopyFile(version.path, copy);
+      CopyFile(files_.Files(), version.path, copy);
     }
     WriteIndex(next);
   } catch (...) {
-    CurrentFileSystem().Unlink(copy);
+    files_.Files().Unlink(copy);
     throw;
   }
   versions_ = std::move(next);
@@ -278,12 +278,12 @@ void TableVersions::WriteBegins(const std::string& path) {
   if (!fresh) return;
   OwnedFd mark(::open(MarkOf(keptNow_).c_str(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600));
   const OwnedFd folder(::open(folder_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  if (mark.get() < 0 || folder.get() < 0 || CurrentFileSystem().Fsync(folder.get()) != 0) return;
+  if (mark.get() < 0 || folder.get() < 0 || files_.Files().Fsync(folder.get()) != 0) return;
   writing_ = keptNow_;
 }
 
 void TableVersions::WriteEnded(const std::string&) {
-  if (writing_ != 0) CurrentFileSystem().Unlink(MarkOf(std::exchange(writing_, 0)));
+  if (writing_ != 0) files_.Files().Unlink(MarkOf(std::exchange(writing_, 0)));
 }
 
 std::vector<TableVersion> TableVersions::Interrupted() const {
@@ -295,7 +295,7 @@ std::vector<TableVersion> TableVersions::Interrupted() const {
   return interrupted;
 }
 
-void TableVersions::Settle(const TableVersion& version) { CurrentFileSystem().Unlink(MarkOf(version.id)); }
+void TableVersions::Settle(const TableVersion& version) { files_.Files().Unlink(MarkOf(version.id)); }
 
 std::optional<TableVersion> TableVersions::Newest(const std::string& path, VersionSide side) const {
   const std::string target = Resolved(path);
@@ -309,10 +309,10 @@ bool TableVersions::RestoreLast(const std::string& path, VersionSide side) {
   const std::optional<TableVersion> version = Newest(path, side);
   if (!version) return false;
   {
-    const QuietChanges quiet;
     PrepareOwnFolder(folder_);
-    ReplaceFileContents(version->path,
-                        {[&](const std::string& file) { CopyFile(CopyOf(version->id), file, O_NOFOLLOW); }});
+    ReplaceFileContents(files_, version->path, {[&](const std::string& file) {
+                          CopyFile(files_.Files(), CopyOf(version->id), file, O_NOFOLLOW);
+                        }});
   }
   try {
     Drop(version->id);

@@ -22,6 +22,7 @@
 #pragma once
 
 #include "file_identity.h"
+#include "file_services.h"
 
 #include <cstdint>
 #include <functional>
@@ -67,8 +68,9 @@ class TableVersions {
   // folder that is missing or cannot be read, or is not this user's alone
   // (a link, another user's, open to others), holds no versions; it is made
   // (mode 0700) when the first version is kept. Its files are never reached
-  // through a link.
-  explicit TableVersions(std::string folder, Clock clock = {});
+  // through a link. The store's own writes go through `files` and are
+  // announced to nobody.
+  explicit TableVersions(std::string folder, Clock clock = {}, dbf::FileSystem& files = dbf::SystemFileSystem());
 
   enum class Kept { Yes, NotAFile, TooLarge };
   // How the version is kept: a copy, or, for a file about to be replaced
@@ -138,6 +140,7 @@ class TableVersions {
 
   std::string folder_;
   Clock clock_;
+  mutable FileServices files_;
   std::vector<TableVersion> versions_;
   uint64_t keptNow_ = 0;  // the version the last Keep made, 0: none
   uint64_t writing_ = 0;  // the version marked for the write going on

@@ -60,6 +60,6 @@ int main(int argc, char** argv) {
       csv::ReadCsv(testsupport::ReadFile(args[1]), office::PageText(page), templatePath.empty() ? nullptr : &fields);
   for (const std::string& problem : read.problems) std::cout << problem << "\n";
   if (!read.problems.empty()) return 1;
-  csv::WriteTable(args[2], read.plan, templatePath, office::LanguageDriverOf(page));
+  csv::WriteTable(dbf::SystemFileSystem(), args[2], read.plan, templatePath, office::LanguageDriverOf(page));
   return 0;
 }

@@ -256,9 +256,9 @@ std::vector<FieldSpec> TableFields(const std::string& tablePath) {
   return fields;
 }
 
-void WriteTable(const std::string& path, const TablePlan& plan, const std::string& templatePath,
+void WriteTable(dbf::FileSystem& files, const std::string& path, const TablePlan& plan, const std::string& templatePath,
                 uint8_t languageDriver) {
-  dbf::Dbf2_lib db;
+  dbf::Dbf2_lib db(files);
   if (!templatePath.empty()) {
     db.DbfAssign(kTemplateSlot, templatePath);
     db.DbfAssign(kTargetSlot, path);

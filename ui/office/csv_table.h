@@ -5,6 +5,7 @@
 #pragma once
 
 #include "csv_fields.h"
+#include "dbf_file_system.h"
 
 #include <cstdint>
 #include <functional>
@@ -65,8 +66,8 @@ std::vector<FieldSpec> TableFields(const std::string& tablePath);
 
 // Writes the plan as a new table: the header of `templatePath` when one is
 // given, else one made of the plan's fields with the language driver byte
-// `languageDriver`.
-void WriteTable(const std::string& path, const TablePlan& plan, const std::string& templatePath,
+// `languageDriver`. Its writes go through `files`.
+void WriteTable(dbf::FileSystem& files, const std::string& path, const TablePlan& plan, const std::string& templatePath,
                 uint8_t languageDriver);
 
 }  // namespace csv

@@ -11,6 +11,7 @@ class QProgressBar;
 namespace ui {
 class DialogService;
 class EventGuard;
+class FileServices;
 class StringGrid;
 }  // namespace ui
 
@@ -31,6 +32,8 @@ struct OfficePanelLinks {
   std::function<std::string()> tablePath;
   // The code page the current table's text is in, at the moment of asking.
   std::function<ui::CodePage()> tablePage;
+  // What the report file and the word processor's template are written through.
+  ui::FileServices& files;
 };
 
 }  // namespace office

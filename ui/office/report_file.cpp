@@ -1,7 +1,7 @@
 #include "report_file.h"
 
 #include "dbf_errors.h"
-#include "exchange_folder.h"
+#include "safe_write.h"
 #include "write_all.h"
 
 #include <cerrno>
@@ -18,50 +18,59 @@ namespace {
 
 constexpr size_t kBufferBytes = 256 << 10;
 
+// The lines, each ended by CR LF, into `file`, an empty file made for them;
+// failures name `path`, the name the file is for.
+class ReportLines : public LineSink {
+ public:
+  ReportLines(dbf::FileSystem& files, const std::string& file, const std::string& path)
+      : files_(files), fd_(::open(file.c_str(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC)), path_(path) {
+    if (fd_.get() < 0) throw dbf::IoError(errno, path_);
+    buffer_.reserve(kBufferBytes);
+  }
+
+  void Line(std::string_view line) override {
+    buffer_.append(line);
+    buffer_ += "\r\n";
+    if (buffer_.size() >= kBufferBytes) Flush();
+  }
+
+  // Writes what is buffered and closes the file.
+  void Close() {
+    Flush();
+    fd_.Close(path_);
+  }
+
+ private:
+  void Flush() {
+    size_t written = 0;
+    const int error = ui::WriteAll(files_, fd_.get(), buffer_, written);
+    buffer_.clear();
+    if (error != 0) throw dbf::IoError(error, path_);
+  }
+
+  dbf::FileSystem& files_;
+  ui::OwnedFd fd_;
+  std::string path_;
+  std::string buffer_;
+};
+
 }  // namespace
 
 std::string ReportFileName(const std::string& tablePath) {
   return std::filesystem::path(tablePath).replace_extension(".txt").string();
 }
 
-ReportFile::ReportFile(const std::string& path, mode_t mode) : path_(path) {
-  const std::filesystem::path name(path);
-  const std::string folder = name.has_parent_path() ? name.parent_path().string() : ".";
-  fd_ = CreateFreshFile(folder, "." + name.filename().string(), ".new", mode, newPath_);
-  if (fd_ < 0) throw dbf::IoError(errno, path);
-  buffer_.reserve(kBufferBytes);
-}
-
-ReportFile::~ReportFile() {
-  if (fd_ < 0) return;
-  ::close(fd_);
-  ::unlink(newPath_.c_str());
-}
-
-void ReportFile::Line(std::string_view line) {
-  buffer_.append(line);
-  buffer_ += "\r\n";
-  if (buffer_.size() >= kBufferBytes) Flush();
-}
-
-void ReportFile::Flush() {
-  size_t written = 0;
-  const int error = ui::WriteAll(fd_, buffer_, written);
-  buffer_.clear();
-  if (error != 0) throw dbf::IoError(error, path_);
-}
-
-void ReportFile::Close() {
-  Flush();
-  if (::fsync(fd_) != 0) throw dbf::IoError(errno, path_);
-  const int fd = fd_;
-  fd_ = -1;
-  // rename() replaces the name itself, whatever it named.
-  if (::close(fd) != 0 || ::rename(newPath_.c_str(), path_.c_str()) != 0) {
-    const int error = errno;
-    ::unlink(newPath_.c_str());
-    throw dbf::IoError(error, path_);
-  }
+void WriteReportFile(ui::FileServices& services, const std::string& path,
+                     const std::function<void(LineSink& sink)>& write, mode_t mode) {
+  ui::FileRewrite rewrite;
+  rewrite.writeNew = [&](const std::string& file) {
+    ReportLines lines(services.Files(), file, path);
+    write(lines);
+    lines.Close();
+  };
+  rewrite.nameOnly = true;
+  rewrite.newMode = mode;
+  ui::ReplaceFileContents(services, path, rewrite);
 }
 
 void ForEachLine(const std::string& path, const std::function<void(const std::string& line)>& visit) {

@@ -276,12 +276,12 @@ void TReportPanel::Button8Click() {
   {
     // A report stopped part way is removed with its file; the one there
     // before stays.
-    office::ReportFile file(reportPath);
     ui::Progress progress(ProgressBar2, links_.recordGrid.RowCount());
-    office::WriteTextReport(*db_, kSlot, *layout, file, [&](int64_t pass) { progress.Set(pass); });
-    file.Close();
+    office::WriteReportFile(links_.files, reportPath, [&](office::LineSink& file) {
+      office::WriteTextReport(*db_, kSlot, *layout, file, [&](int64_t pass) { progress.Set(pass); });
+    });
   }
-  if (RadioGroup2->ItemIndex() == kToWordProcessor) office::HandReportToWord(reportPath, links_.session, office::TextPage::Of(page_));
+  if (RadioGroup2->ItemIndex() == kToWordProcessor) office::HandReportToWord(links_.files, reportPath, links_.session, office::TextPage::Of(page_));
   InputUsed();
   links_.dialogs.Message(dbf::Tr("TReportPanel", "Печать завершена!"));
 }

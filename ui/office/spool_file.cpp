@@ -41,7 +41,8 @@ void SpoolFile::Append(std::string_view bytes) {
 
 void SpoolFile::Flush() {
   size_t written = 0;
-  const int error = ui::WriteAll(fd_, buffer_, written);
+  // A scratch file with no name, which no command leaves behind.
+  const int error = ui::WriteAll(dbf::SystemFileSystem(), fd_, buffer_, written);
   // What did not go out is dropped, so a later flush does not retry it.
   written_ += static_cast<int64_t>(written);
   buffer_.clear();

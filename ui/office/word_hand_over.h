@@ -5,6 +5,10 @@
 
 #include <string>
 
+namespace ui {
+class FileServices;
+}
+
 namespace office {
 
 struct OfficeSession;
@@ -14,8 +18,10 @@ class TextPage;
 std::string WordTemplatePath(const std::string& exchangeFolder);
 
 // Replaces the session's word processor with a new one and fills it; the
-// report's lines are in the code page `page`.
-// Automation failures throw AutomationError, file failures dbf::IoError.
-void HandReportToWord(const std::string& reportPath, OfficeSession& session, const TextPage& page);
+// report's lines are in the code page `page`. The template is written
+// through `files`. Automation failures throw AutomationError, file failures
+// std::system_error.
+void HandReportToWord(ui::FileServices& files, const std::string& reportPath, OfficeSession& session,
+                      const TextPage& page);
 
 }  // namespace office

@@ -15,7 +15,10 @@ namespace rawview {
 QPointer<TView_2_Form> View_2_Form;
 QPointer<QWidget> CallerWindow;
 
-void CreateRawView(ui::EventGuard& guard) { View_2_Form = TView_2_Form::Create<TView_2_Form>(guard); }
+void CreateRawView(ui::EventGuard& guard, ui::FileServices& files) {
+  View_2_Form = TView_2_Form::Create<TView_2_Form>(guard);
+  View_2_Form->SaveThrough(files);
+}
 
 void OpenRawView(QWidget* caller, int mode, const std::string& fileName) {
   TView_2_Form& view = *View_2_Form;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "event_guard.h"
+#include "file_services.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -21,8 +22,9 @@ extern QPointer<TView_2_Form> View_2_Form;
 extern QPointer<QWidget> CallerWindow;
 
 // Creates View_2_Form, hidden. The guard runs every handler of the view and
-// of the windows it opens; it must outlive them.
-void CreateRawView(ui::EventGuard& guard);
+// of the windows it opens; its saves write through `files`. Both must
+// outlive the view.
+void CreateRawView(ui::EventGuard& guard, ui::FileServices& files);
 
 // Shows the raw view for `caller`. Mode 2 shows `fileName`; any other mode
 // asks for the file with the open dialog. When no file is shown the caller

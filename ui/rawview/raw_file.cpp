@@ -37,32 +37,32 @@ size_t ReadFull(int fd, uint8_t* data, size_t want, const std::string& path) {
   return got;
 }
 
-void WriteAll(int fd, const uint8_t* data, size_t n, const std::string& path) {
+void WriteAll(dbf::FileSystem& files, int fd, const uint8_t* data, size_t n, const std::string& path) {
   size_t written = 0;
-  const int error = ui::WriteAll(fd, std::string_view(reinterpret_cast<const char*>(data), n), written);
+  const int error = ui::WriteAll(files, fd, std::string_view(reinterpret_cast<const char*>(data), n), written);
   if (error != 0) ThrowErrno(error, path);
 }
 
 // Writes characters 1 .. FileLength in blocks.
-void WriteCells(int fd, const RawDocument& doc, const std::string& path) {
+void WriteCells(dbf::FileSystem& files, int fd, const RawDocument& doc, const std::string& path) {
   constexpr size_t kBlock = 1 << 16;
   std::vector<uint8_t> block;
   block.reserve(kBlock);
   for (int64_t i = 1; i <= doc.FileLength; ++i) {
     block.push_back(*doc.cells.Code(i));
     if (block.size() == kBlock) {
-      WriteAll(fd, block.data(), block.size(), path);
+      WriteAll(files, fd, block.data(), block.size(), path);
       block.clear();
     }
   }
-  WriteAll(fd, block.data(), block.size(), path);
+  WriteAll(files, fd, block.data(), block.size(), path);
 }
 
 // Writes characters 1 .. FileLength as the whole contents of the file.
-void WriteFileBytes(const RawDocument& doc, const std::string& path) {
+void WriteFileBytes(dbf::FileSystem& files, const RawDocument& doc, const std::string& path) {
   ui::OwnedFd fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666));
   if (fd.get() < 0) ThrowErrno(errno, path);
-  WriteCells(fd.get(), doc, path);
+  WriteCells(files, fd.get(), doc, path);
   fd.Close(path);
 }
 
@@ -107,7 +107,7 @@ LoadResult LoadFile(const std::string& path, RawDocument& doc,
   return LoadResult::Loaded;
 }
 
-std::string SaveTable(RawDocument& doc, const std::string& path, bool mustExist, const std::string& doneMessage) {
+std::string SaveTable(ui::FileServices& files, RawDocument& doc, const std::string& path, bool mustExist, const std::string& doneMessage) {
   if (mustExist && ::access(path.c_str(), R_OK) != 0) return dbf::Tr("RawFile", "Нет файла!");
   if (doc.FileLength == 0) {
     doc.cells.SetRowCount(0);
@@ -126,7 +126,7 @@ std::string SaveTable(RawDocument& doc, const std::string& path, bool mustExist,
     return dbf::FillText(
         dbf::Tr("RawFile", "Файл %1 изменён другой программой после загрузки.\r\nЗапись не выполнена!"), {path});
   }
-  WriteTable(doc, path);
+  WriteTable(files, doc, path);
   if (shownFile) doc.loaded = FileStamp::Of(path);
   return doneMessage;
 }
@@ -137,10 +137,10 @@ int64_t CountBadCells(const RawDocument& doc) {
   return bad;
 }
 
-void WriteTable(const RawDocument& doc, const std::string& path) {
+void WriteTable(ui::FileServices& files, const RawDocument& doc, const std::string& path) {
   ui::FileRewrite rewrite;
-  rewrite.writeNew = [&doc](const std::string& file) { WriteFileBytes(doc, file); };
-  ui::ReplaceFileContents(path, rewrite);
+  rewrite.writeNew = [&](const std::string& file) { WriteFileBytes(files.Files(), doc, file); };
+  ui::ReplaceFileContents(files, path, rewrite);
 }
 
 }  // namespace rawview

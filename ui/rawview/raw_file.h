@@ -1,6 +1,7 @@
 // Loading a file into the character table and writing the table back.
 #pragma once
 
+#include "file_services.h"
 #include "raw_document.h"
 
 #include <cstdint>
@@ -27,17 +28,17 @@ LoadResult LoadFile(const std::string& path, RawDocument& doc,
 int64_t CountBadCells(const RawDocument& doc);
 
 // Writes characters 1 .. FileLength (all cells must be good) to `path`
-// through ui::ReplaceFileContents: a failure never leaves `path` cut short,
+// through ui::ReplaceFileContents on `files`: a failure never leaves `path` cut short,
 // and the file keeps its owner, permissions and extended attributes; where a
 // new file cannot take its place, its bytes are rewritten in place. A file
 // that may not be written is refused. Failures throw std::system_error
 // carrying the system's text.
-void WriteTable(const RawDocument& doc, const std::string& path);
+void WriteTable(ui::FileServices& files, const RawDocument& doc, const std::string& path);
 
 // "Сохранить" (mustExist) and "Сохранить как :": refuses a missing file with
 // "Нет файла!", writes nothing for an empty table, refuses bad cells with
 // their count, else writes the file. Returns the message to show, which is
 // doneMessage after a write and empty when there is nothing to say.
-std::string SaveTable(RawDocument& doc, const std::string& path, bool mustExist, const std::string& doneMessage);
+std::string SaveTable(ui::FileServices& files, RawDocument& doc, const std::string& path, bool mustExist, const std::string& doneMessage);
 
 }  // namespace rawview

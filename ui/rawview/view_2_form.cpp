@@ -175,7 +175,7 @@ void TView_2_Form::ShowChangedLength() {
 }
 
 void TView_2_Form::SaveTo(const std::string& path, bool mustExist, const std::string& doneMessage) {
-  const std::string message = SaveTable(Document(), path, mustExist, doneMessage);
+  const std::string message = SaveTable(*files_, Document(), path, mustExist, doneMessage);
   Redraw();
   if (!message.empty()) Dialogs().Message(message);
 }

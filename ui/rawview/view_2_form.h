@@ -12,6 +12,7 @@
 #include "char_table_store.h"
 #include "dbf_texts.h"
 #include "event_guard.h"
+#include "file_services.h"
 #include "grid_options.h"
 #include "header_codec.h"
 #include "raw_document.h"
@@ -50,6 +51,8 @@ class TView_2_Form : public QMainWindow {
     return form;
   }
   ~TView_2_Form() override;
+  // The file services the view's saves write through.
+  void SaveThrough(ui::FileServices& files) { files_ = &files; }
 
   // The document shown (FileLength lives in it), with any text still in an
   // open cell editor stored in its cell first, so a change made through it
@@ -233,6 +236,7 @@ class TView_2_Form : public QMainWindow {
   void SaveTo(const std::string& path, bool mustExist, const std::string& doneMessage);
 
   ui::EventGuard& guard_;
+  ui::FileServices* files_ = nullptr;  // the view's saves; the operation windows save nothing
   RawDocument doc_;
 };
 

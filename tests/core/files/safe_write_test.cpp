@@ -1,3 +1,5 @@
+#include "dbf_file.h"
+#include "failing_file_system.h"
 #include "process_limits.h"
 #include "safe_write.h"
 #include "table_bytes.h"
@@ -52,60 +54,8 @@ void Append(const std::string& path, const std::string& text) {
   close(fd);
 }
 
-enum class Call { Pwrite, Fsync, Ftruncate, Fchown, Rename, Unlink };
-
-// Installed while it lives: passes every call on to the file system it
-// replaced, keeping the order of the calls and the file each was made on,
-// except that the `nth` call (from 1) of the kind `failing` fails with `error`.
-class FailingFileSystem final : public ui::FileSystem {
- public:
-  struct Made {
-    Call call;
-    ino_t file;
-    bool operator==(const Made&) const = default;
-  };
-
-  // Fails nothing when `failing` is none.
-  explicit FailingFileSystem(std::optional<Call> failing = std::nullopt, int nth = 1, int error = EIO)
-      : failing_(failing), nth_(nth), error_(error) {}
-
-  ssize_t Pwrite(int fd, const void* data, size_t size, off_t offset) override {
-    return Fails(Call::Pwrite, InodeOf(fd)) ? -1 : Next().Pwrite(fd, data, size, offset);
-  }
-  int Fsync(int fd) override { return Fails(Call::Fsync, InodeOf(fd)) ? -1 : Next().Fsync(fd); }
-  int Ftruncate(int fd, off_t size) override {
-    return Fails(Call::Ftruncate, InodeOf(fd)) ? -1 : Next().Ftruncate(fd, size);
-  }
-  int Fchown(int fd, uid_t owner, gid_t group) override {
-    return Fails(Call::Fchown, InodeOf(fd)) ? -1 : Next().Fchown(fd, owner, group);
-  }
-  int Rename(const std::string& from, const std::string& to) override {
-    return Fails(Call::Rename, InodeOf(from)) ? -1 : Next().Rename(from, to);
-  }
-  int Unlink(const std::string& path) override {
-    return Fails(Call::Unlink, InodeOf(path)) ? -1 : Next().Unlink(path);
-  }
-
-  std::vector<Made> calls;
-
- private:
-  static ino_t InodeOf(int fd) { struct stat st {}; return fstat(fd, &st) == 0 ? st.st_ino : 0; }
-  static ino_t InodeOf(const std::string& path) { struct stat st {}; return lstat(path.c_str(), &st) == 0 ? st.st_ino : 0; }
-  ui::FileSystem& Next() const { return install_.Previous(); }
-
-  bool Fails(Call call, ino_t file) {
-    calls.push_back({call, file});
-    if (call != failing_ || ++seen_ != nth_) return false;
-    errno = error_;
-    return true;
-  }
-
-  std::optional<Call> failing_;
-  int nth_ = 0;
-  int error_ = 0;
-  int seen_ = 0;
-  ui::FileSystemOverride install_{*this};
-};
+using testsupport::Call;
+using testsupport::FailingFileSystem;
 
 // The error a call throws: its code and text; code 0 when nothing is thrown.
 std::pair<int, std::string> ErrorOf(const std::function<void()>& call) {
@@ -140,8 +90,21 @@ class SafeWriteTest : public ::testing::Test {
     return rewrite;
   }
 
+  // Writes `text` through an engine table handle on the services' file system.
+  static FileRewrite WriteByEngine(ui::FileServices& services, const std::string& text) {
+    FileRewrite rewrite;
+    rewrite.writeNew = [&services, text](const std::string& file) {
+      dbf::TableFile table(services.Files());
+      table.Create(file);
+      table.WriteAt(0, text.data(), text.size());
+      table.Close();
+    };
+    return rewrite;
+  }
+
   testsupport::TempDir dir;
   std::string path = dir.Path("table.dbf");
+  ui::FileServices system;  // the system's own file system
 };
 
 TEST_F(SafeWriteTest, ANewFileTakesThePlaceKeepingOwnerModeAndAttributes) {
@@ -153,7 +116,7 @@ TEST_F(SafeWriteTest, ANewFileTakesThePlaceKeepingOwnerModeAndAttributes) {
   const struct stat before = StatOf(path);
   const std::string acl = Attribute(path, "system.posix_acl_access");
 
-  EXPECT_EQ(ReplaceFileContents(path, WriteText("new contents")), RewriteWay::NewFile);
+  EXPECT_EQ(ReplaceFileContents(system, path, WriteText("new contents")), RewriteWay::NewFile);
 
   const struct stat after = StatOf(path);
   EXPECT_EQ(ReadFile(path), "new contents");
@@ -175,7 +138,7 @@ TEST_F(SafeWriteTest, TheModeIsCarriedOverOnAFileWithoutAccessControlList) {
     ASSERT_EQ(Attribute(path, "system.posix_acl_access"), "");
     ASSERT_EQ(chmod(path.c_str(), mode), 0);
 
-    EXPECT_EQ(ReplaceFileContents(path, WriteText("new")), RewriteWay::NewFile);
+    EXPECT_EQ(ReplaceFileContents(system, path, WriteText("new")), RewriteWay::NewFile);
     EXPECT_EQ(StatOf(path).st_mode & 07777, mode) << std::oct << mode;
     EXPECT_EQ(ReadFile(path), "new");
   }
@@ -184,7 +147,7 @@ TEST_F(SafeWriteTest, TheModeIsCarriedOverOnAFileWithoutAccessControlList) {
 TEST_F(SafeWriteTest, TheNewFileIsSyncedBeforeItTakesThePlace) {
   WriteFile(path, "old");
   FailingFileSystem files;
-  ReplaceFileContents(path, WriteText("new"));
+  ReplaceFileContents(files.services, path, WriteText("new"));
   const ino_t replaced = StatOf(path).st_ino;
   EXPECT_EQ(files.calls, std::vector<FailingFileSystem::Made>({{Call::Fchown, replaced},
                                                                {Call::Fsync, replaced},
@@ -195,13 +158,13 @@ TEST_F(SafeWriteTest, LinksAndOwnersThatCannotBeKeptAreRewrittenInPlace) {
   WriteFile(path, "old");
   const std::string link = dir.Path("other-name.dbf");
   ASSERT_EQ(::link(path.c_str(), link.c_str()), 0);
-  EXPECT_EQ(ReplaceFileContents(path, WriteText("shared")), RewriteWay::InPlace);
+  EXPECT_EQ(ReplaceFileContents(system, path, WriteText("shared")), RewriteWay::InPlace);
   EXPECT_EQ(ReadFile(link), "shared");
   ASSERT_EQ(unlink(link.c_str()), 0);
 
   const ino_t inode = StatOf(path).st_ino;
   FailingFileSystem files(Call::Fchown, 1, EPERM);
-  EXPECT_EQ(ReplaceFileContents(path, WriteText("kept owner")), RewriteWay::InPlace);
+  EXPECT_EQ(ReplaceFileContents(files.services, path, WriteText("kept owner")), RewriteWay::InPlace);
   EXPECT_EQ(ReadFile(path), "kept owner");
   EXPECT_EQ(StatOf(path).st_ino, inode);
   EXPECT_EQ(dir.FileCount(), 1u);
@@ -212,7 +175,7 @@ TEST_F(SafeWriteTest, AFolderThatRefusesNewFilesTakesTheInPlaceWay) {
   ASSERT_EQ(chown(path.c_str(), testsupport::kOtherUser, testsupport::kOtherUser), 0) << "needs root";
   ASSERT_EQ(chmod(dir.dir().c_str(), 0555), 0);
   const int way = testsupport::RunAsOtherUser(
-      [&] { return static_cast<int>(ReplaceFileContents(path, WriteText("newer"))); });
+      [&] { return static_cast<int>(ReplaceFileContents(system, path, WriteText("newer"))); });
   chmod(dir.dir().c_str(), 0700);
   EXPECT_EQ(way, static_cast<int>(RewriteWay::InPlace));
   EXPECT_EQ(ReadFile(path), "newer");
@@ -223,7 +186,8 @@ TEST_F(SafeWriteTest, AFolderThatRefusesNewFilesTakesTheInPlaceWay) {
 // into place, or a file rewritten in place (it has another hard link) that
 // fails staging the new contents in the temporary folder, copying them in
 // (the first write copies the old contents aside, the second goes into the
-// file) or syncing.
+// file) or syncing; the engine's own writes of the new contents, handed the
+// same file system, fail alike either way.
 TEST_F(SafeWriteTest, AFailedRewriteLeavesTheOldFileWholeAndNothingBehind) {
   const std::string link = dir.Path("other-name.dbf");
   const std::string staging = dir.Path("tmp");
@@ -236,17 +200,22 @@ TEST_F(SafeWriteTest, AFailedRewriteLeavesTheOldFileWholeAndNothingBehind) {
     std::optional<Call> failing;  // none: the new contents fail to be written
     int nth;
     int error;
+    bool byEngine = false;  // the new contents written by the engine's table handle
   };
   const Case cases[] = {{"write", false, std::nullopt, 1, EFBIG},     {"sync", false, Call::Fsync, 1, EIO},
                         {"rename", false, Call::Rename, 1, ENOSPC},   {"staging", true, std::nullopt, 1, EFBIG},
-                        {"copying in", true, Call::Pwrite, 2, ENOSPC}, {"sync in place", true, Call::Fsync, 1, ENOSPC}};
+                        {"copying in", true, Call::Pwrite, 2, ENOSPC}, {"sync in place", true, Call::Fsync, 1, ENOSPC},
+                        {"engine write", false, Call::Pwrite, 1, ENOSPC, true},
+                        {"engine write staged", true, Call::Pwrite, 1, ENOSPC, true}};
   const std::string old = "old contents, longer than the new ones";
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     WriteFile(path, old);
     if (c.linked) { ASSERT_EQ(::link(path.c_str(), link.c_str()), 0); }
     FailingFileSystem files(c.failing, c.nth, c.error);
-    const auto [error, text] = ErrorOf([&] { ReplaceFileContents(path, WriteOrFail(c.failing, "new contents")); });
+    const FileRewrite rewrite = c.byEngine ? WriteByEngine(files.services, "new contents")
+                                           : WriteOrFail(c.failing, "new contents");
+    const auto [error, text] = ErrorOf([&] { ReplaceFileContents(files.services, path, rewrite); });
     EXPECT_EQ(error, c.error);
     EXPECT_NE(text.find(path), std::string::npos) << text;
     EXPECT_EQ(ReadFile(path), old);
@@ -267,7 +236,7 @@ TEST_F(SafeWriteTest, AFileThatMayNotBeWrittenIsRefusedNotReplacedThroughItsFold
   ASSERT_EQ(chmod(dir.dir().c_str(), 0777), 0);
   const int refused = testsupport::RunAsOtherUser([&] {
     try {
-      ReplaceFileContents(path, WriteText("intruder"));
+      ReplaceFileContents(system, path, WriteText("intruder"));
     } catch (const std::system_error& e) {
       return e.code().value() == EACCES ? 1 : 2;
     }
@@ -291,7 +260,7 @@ TEST_F(SafeWriteTest, AFailedNewFileIsRemovedAndAFileThatWasThereIsLeft) {
     SCOPED_TRACE(c.name);
     std::filesystem::remove(path);
     if (c.before) WriteFile(path, *c.before);
-    const auto [error, text] = ErrorOf([&] { ui::WriteNewFile(path, appendHalf); });
+    const auto [error, text] = ErrorOf([&] { ui::WriteNewFile(system, path, appendHalf); });
     EXPECT_EQ(error, EFBIG);
     EXPECT_EQ(text, path + ": write: " + std::strerror(EFBIG));
     EXPECT_EQ(std::filesystem::exists(path), c.after.has_value());
@@ -301,10 +270,10 @@ TEST_F(SafeWriteTest, AFailedNewFileIsRemovedAndAFileThatWasThereIsLeft) {
   // A removal that fails too does not hide the write's failure.
   std::filesystem::remove(path);
   FailingFileSystem files(Call::Unlink, 1, EACCES);
-  EXPECT_EQ(ErrorOf([&] { ui::WriteNewFile(path, appendHalf); }).first, EFBIG);
+  EXPECT_EQ(ErrorOf([&] { ui::WriteNewFile(files.services, path, appendHalf); }).first, EFBIG);
 
   // Written in full, the new file stays.
-  ui::WriteNewFile(path, [](const std::string& file) { WriteFile(file, "whole"); });
+  ui::WriteNewFile(system, path, [](const std::string& file) { WriteFile(file, "whole"); });
   EXPECT_EQ(ReadFile(path), "whole");
 }
 
@@ -335,7 +304,7 @@ TEST_F(SafeWriteTest, KeepOnFailurePutsBackTheKeptBytesAndTheSize) {
     WriteFile(path, "head|body|");
     FailingFileSystem files(c.failing);
     const auto [error, text] = ErrorOf([&] {
-      ui::KeepOnFailure(path, c.keep, [&] {
+      ui::KeepOnFailure(files.services, path, c.keep, [&] {
         c.change();
         FailWrite();
       });
@@ -346,7 +315,7 @@ TEST_F(SafeWriteTest, KeepOnFailurePutsBackTheKeptBytesAndTheSize) {
   }
 
   WriteFile(path, "head|body|");
-  ui::KeepOnFailure(path, ui::kWholeFile, [&] { overwrite(5, "done|and more"); });
+  ui::KeepOnFailure(system, path, ui::kWholeFile, [&] { overwrite(5, "done|and more"); });
   EXPECT_EQ(ReadFile(path), "head|done|and more");
 }
 
@@ -376,7 +345,7 @@ TEST_F(SafeWriteTest, StaleStagedFilesGoAndLiveOnesStay) {
     }
   }
   std::filesystem::create_symlink(dir.Path("table.dbf"), dir.Path(".dbfview-save-link01"));
-  ui::RemoveStaleStaging(dir.dir());
+  ui::RemoveStaleStaging(dbf::SystemFileSystem(), dir.dir());
   for (const auto& f : files) EXPECT_EQ(std::filesystem::exists(dir.Path(f.name)), !f.goes) << f.name;
   EXPECT_TRUE(std::filesystem::is_symlink(dir.Path(".dbfview-save-link01")));
 }

@@ -104,11 +104,14 @@ void DeleteRecord(TForm2& form) {
   form.ToolButton2->trigger();
 }
 
+void ClearAll(TForm2& form) { form.N12->trigger(); }
+
 const Command kCommands[] = {
     {"purge of the marked", 300, Purge},
     {"record deleted", 300, DeleteRecord},
     {"save", 300, Save},
     {"new field", 0, AddField},
+    {"all records cleared", 300, ClearAll},
 };
 
 // Runs the command to its end, counting its writes; the table it leaves.

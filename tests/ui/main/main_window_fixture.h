@@ -6,6 +6,7 @@
 #include "dbf_errors.h"
 #include "desktop_office.h"
 #include "export_panel.h"
+#include "failing_file_system.h"
 #include "main_window.h"
 #include "report_panel.h"
 #include "new_field_panel.h"
@@ -54,6 +55,7 @@ class MainWindowTest : public ::testing::Test {
                           [this](QWidget*, int mode, const std::string& name) { rawViewCalls.push_back({mode, name}); },
                           [this] { ++transferBufferEmptied; }, &office};
     links.versionsFolder = versions.Path("versions");
+    links.files = &fileSystem.services;
     return links;
   }
 
@@ -132,5 +134,7 @@ class MainWindowTest : public ::testing::Test {
   office::DesktopOffice office{dir.Path("exchange"), launcher};
   std::vector<RawViewCall> rawViewCalls;
   int transferBufferEmptied = 0;
+  // What the window writes through; a test fails a chosen write by arming it.
+  testsupport::FailingFileSystem fileSystem;
   std::unique_ptr<TForm2> form;
 };

@@ -36,6 +36,7 @@ class OwnFoldersTest : public ::testing::Test {
   const std::string folder = dir.Path("versions");
   const std::string table = dir.Path("t.dbf");
   const std::string victim = dir.Path("victim");
+  ui::FileServices files;
 };
 
 TEST_F(OwnFoldersTest, AFolderThatIsALinkAnotherUsersOrOpenToOthersIsNotTrusted) {
@@ -104,7 +105,7 @@ TEST_F(OwnFoldersTest, NoFileOfTheVersionsFolderIsReachedThroughALink) {
 TEST_F(OwnFoldersTest, ANewFileIsNeverMadeThroughALinkUnderItsName) {
   const std::string out = dir.Path("out.dbf");
   const struct { const char* what; std::function<void()> write; } writes[] = {
-      {"a new file", [&] { ui::WriteNewFile(out, [](const std::string& path) { WriteFile(path, "new"); }); }},
+      {"a new file", [&] { ui::WriteNewFile(files, out, [](const std::string& path) { WriteFile(path, "new"); }); }},
       {"a new file made by the engine", [&] {
          dbf::TableFile file;
          file.Create(out);

@@ -21,6 +21,7 @@ class RawFileTest : public ::testing::Test {
  protected:
   testsupport::TempDir dir;
   std::string path = dir.Path("data.bin");
+  ui::FileServices files;
 };
 
 TEST_F(RawFileTest, BadCellsAreCountedAndNothingIsWritten) {
@@ -30,20 +31,20 @@ TEST_F(RawFileTest, BadCellsAreCountedAndNothingIsWritten) {
   doc.cells.SetText(3, "-1");
   doc.cells.SetText(4, "1a");
   doc.cells.SetText(5, "");
-  EXPECT_EQ(SaveTable(doc, path, true, "done"), "Обнаружено ошибок :            4\r\nЗапись не выполнена!");
+  EXPECT_EQ(SaveTable(files, doc, path, true, "done"), "Обнаружено ошибок :            4\r\nЗапись не выполнена!");
   EXPECT_EQ(ReadFile(path), Letters(20));
 }
 
 TEST_F(RawFileTest, SaveRefusesAMissingFileAndWritesNothingForAnEmptyTable) {
   RawDocument doc = DocOf("abc");
-  EXPECT_EQ(SaveTable(doc, dir.Path("gone"), true, "done"), "Нет файла!");
+  EXPECT_EQ(SaveTable(files, doc, dir.Path("gone"), true, "done"), "Нет файла!");
   EXPECT_FALSE(std::filesystem::exists(dir.Path("gone")));
 
   RawDocument empty = DocOf("");
-  EXPECT_EQ(SaveTable(empty, dir.Path("new"), false, "done"), "");
+  EXPECT_EQ(SaveTable(files, empty, dir.Path("new"), false, "done"), "");
   EXPECT_FALSE(std::filesystem::exists(dir.Path("new")));
   // Save as creates a file that did not exist.
-  EXPECT_EQ(SaveTable(doc, dir.Path("new"), false, "Запись в файл выполнена"), "Запись в файл выполнена");
+  EXPECT_EQ(SaveTable(files, doc, dir.Path("new"), false, "Запись в файл выполнена"), "Запись в файл выполнена");
   EXPECT_EQ(ReadFile(dir.Path("new")), "abc");
 }
 
@@ -62,7 +63,7 @@ TEST_F(RawFileTest, SaveFollowsLinks) {
   const std::string link = dir.Path("link");
   std::filesystem::create_symlink(path, link);
   RawDocument doc = DocOf("new bytes");
-  SaveTable(doc, link, true, "done");
+  SaveTable(files, doc, link, true, "done");
   EXPECT_TRUE(std::filesystem::is_symlink(link));
   EXPECT_EQ(ReadFile(path), "new bytes");
   // No temporary file is left behind.
@@ -76,7 +77,7 @@ TEST_F(RawFileTest, AFailedWriteLeavesTheOldFileWhole) {
   {
     testsupport::FileSizeLimit limit(100);  // the write fails part way, as on a full disk
     try {
-      rawview::WriteTable(doc, path);
+      rawview::WriteTable(files, doc, path);
     } catch (const std::system_error& e) {
       error = e.what();
     }
@@ -97,8 +98,8 @@ TEST_F(RawFileTest, AFileChangedOrReplacedSinceLoadingIsNotOverwritten) {
     WriteFile(path, Letters(20));
     RawDocument doc;
     LoadFile(path, doc);
-    EXPECT_EQ(SaveTable(doc, path, true, "done"), "done");
-    EXPECT_EQ(SaveTable(doc, path, true, "done"), "done");
+    EXPECT_EQ(SaveTable(files, doc, path, true, "done"), "done");
+    EXPECT_EQ(SaveTable(files, doc, path, true, "done"), "done");
     if (replaced) {
       WriteFile(dir.Path("new.bin"), "other");
       std::filesystem::rename(dir.Path("new.bin"), path);
@@ -106,9 +107,9 @@ TEST_F(RawFileTest, AFileChangedOrReplacedSinceLoadingIsNotOverwritten) {
       WriteFile(path, Letters(20) + "more");
     }
     const std::string theirs = ReadFile(path);
-    EXPECT_EQ(SaveTable(doc, path, true, "done"), refused);
+    EXPECT_EQ(SaveTable(files, doc, path, true, "done"), refused);
     EXPECT_EQ(ReadFile(path), theirs);
-    EXPECT_EQ(SaveTable(doc, dir.Path("copy.bin"), false, "done"), "done");
+    EXPECT_EQ(SaveTable(files, doc, dir.Path("copy.bin"), false, "done"), "done");
     EXPECT_EQ(ReadFile(dir.Path("copy.bin")), Letters(20));
   }
 }

@@ -22,7 +22,7 @@ class RawViewTest : public ::testing::Test {
  protected:
   void SetUp() override {
     rawview::EmptyTransferBuffer();
-    rawview::CreateRawView(guard);
+    rawview::CreateRawView(guard, files);
   }
 
   void TearDown() override {
@@ -71,6 +71,7 @@ class RawViewTest : public ::testing::Test {
   ui::ScriptedDialogService dialogs;
   std::vector<int> exits;
   ui::EventGuard guard{dialogs, [this](int code) { exits.push_back(code); }};
+  ui::FileServices files;  // what the view's saves write through
   testsupport::TempDir dir;
   std::string path = dir.Path("file.bin");
   QWidget caller;

@@ -65,7 +65,7 @@ void TColumnCommands::ForEveryRecord(dbf::Dbf2_lib& db, const std::function<void
 
 void TColumnCommands::Button4Click() {
   if (!context_.PathGiven()) return;
-  dbf::Dbf2_lib db;
+  dbf::Dbf2_lib db(context_.files.Files());
   const dbf::FieldNode* field = OpenWithNumericField(db, TableAccess::Read);
   if (!field) return;
   const std::string name = field->LookupName();
@@ -98,7 +98,7 @@ void MarkZeros(const char* records, int64_t first, int64_t count, size_t length,
 void TColumnCommands::Button5Click() {
   if (!context_.PathGiven() || !TableShownOrConfirmed(context_)) return;
   if (!UsableTable(context_.dialogs, context_.table.TablePath)) return;
-  dbf::Dbf2_lib db;
+  dbf::Dbf2_lib db(context_.files.Files());
   const dbf::FieldNode* field = OpenWithNumericField(db, TableAccess::Read);
   if (!field) return;
   {
@@ -119,7 +119,7 @@ void TColumnCommands::Button5Click() {
     const auto keep = [&zero](int64_t record, char flag) {
       return flag == dbf::kFlagLive && !(static_cast<size_t>(record) < zero.size() && zero[static_cast<size_t>(record)]);
     };
-    PurgeTable(db, kTable, context_.table.TablePath, keep, progress, 1);
+    PurgeTable(context_.files, db, kTable, context_.table.TablePath, keep, progress, 1);
     db.DbfCloseAll();
     progress.Phase(2, 1);
     if (rowsAreTable) {

@@ -94,7 +94,7 @@ void TCsvCommands::SaveAsCsvClick() {
         columns, rows, page,
         [&](std::string_view block) {
           size_t written = 0;
-          if (const int error = ui::WriteAll(fd.get(), block, written)) {
+          if (const int error = ui::WriteAll(context_.files.Files(), fd.get(), block, written)) {
             throw std::system_error(error, std::generic_category(), file);
           }
         },
@@ -103,9 +103,9 @@ void TCsvCommands::SaveAsCsvClick() {
   };
   ui::RefuseLinkAt(path);
   if (FileExists(path)) {
-    ui::ReplaceFileContents(path, {write});
+    ui::ReplaceFileContents(context_.files, path, {write});
   } else {
-    ui::WriteNewFile(path, [&](const std::string& file) {
+    ui::WriteNewFile(context_.files, path, [&](const std::string& file) {
       ui::OwnedFd made(ui::CreateNewFile(file));
       if (made.get() < 0) throw std::system_error(errno, std::generic_category(), file);
       made.Close(file);
@@ -159,8 +159,8 @@ void TCsvCommands::CreateFromCsvClick() {
                              Joined(read.problems));
     return;
   }
-  ui::WriteNewFile(path, [&](const std::string& file) {
-    csv::WriteTable(file, read.plan, templatePath, office::LanguageDriverOf(tablePage));
+  ui::WriteNewFile(context_.files, path, [&](const std::string& file) {
+    csv::WriteTable(context_.files.Files(), file, read.plan, templatePath, office::LanguageDriverOf(tablePage));
   });
   openTable_(path);
   context_.dialogs.Message(dbf::FillText(dbf::Tr("TCsvCommands", "Таблица создана из CSV, записей: %1.\r\n%2"),

@@ -91,9 +91,9 @@ void TDeletionCommands::DeleteSelectedRecord() {
 void TDeletionCommands::Purge(const std::function<bool(int64_t record, char flag)>& keep) {
   {
     ui::Progress progress(context_.progress, {2, 1});
-    dbf::Dbf2_lib db;
+    dbf::Dbf2_lib db(context_.files.Files());
     db.DbfOpenForReading(kSlot, context_.table.TablePath);
-    PurgeTable(db, kSlot, context_.table.TablePath, keep, progress, kPacking);
+    PurgeTable(context_.files, db, kSlot, context_.table.TablePath, keep, progress, kPacking);
     db.DbfCloseAll();
     progress.Phase(kRefilling, 1);
     context_.table.Purged(keep);
@@ -105,7 +105,8 @@ void TDeletionCommands::N12Click() {
   if (!context_.GridShown()) return;
   if (!GridTableWritable(context_)) return;
   const std::string& table = context_.table.TablePath;
-  ui::ReplaceFileContents(table, {[&table](const std::string& file) { WriteEmptiedTable(table, file); }});
+  ui::FileServices& files = context_.files;
+  ui::ReplaceFileContents(files, table, {[&](const std::string& file) { WriteEmptiedTable(files.Files(), table, file); }});
   context_.dialogs.Message(dbf::Tr("TDeletionCommands", kDeleted));
   // The grid shows the emptied table: one header row, not fixed.
   context_.table.Load(ui::Stop::Refused);

@@ -84,19 +84,19 @@ void TRecordCopy::Button2Click() {
   bool copied = false;
   if (FileExists(target)) {
     // Records appended before a failure are cut off again.
-    ui::KeepOnFailure(target, ui::kWholeFile, [&] { copied = CopyRange(target, false, *typedFirst, *typedLast); });
+    ui::KeepOnFailure(context_.files, target, ui::kWholeFile, [&] { copied = CopyRange(target, false, *typedFirst, *typedLast); });
   } else {
     // A target made here goes again when the copy fails; a new table gets
     // the memo file its records point into.
-    ui::WriteNewFile(target, [&](const std::string& file) { copied = CopyRange(file, true, *typedFirst, *typedLast); });
-    if (copied) CopyMemoFile(context_.table.TablePath, target);
+    ui::WriteNewFile(context_.files, target, [&](const std::string& file) { copied = CopyRange(file, true, *typedFirst, *typedLast); });
+    if (copied) CopyMemoFile(context_.files, context_.table.TablePath, target);
   }
   if (copied) dialogs.Message(dbf::Tr("TRecordCopy", "Копирование файла выполнено!"));
 }
 
 bool TRecordCopy::CopyRange(const std::string& target, bool create, int64_t typedFirst, int64_t typedLast) {
   ui::DialogService& dialogs = context_.dialogs;
-  dbf::Dbf2_lib db;
+  dbf::Dbf2_lib db(context_.files.Files());
   db.DbfAssign(kTable, context_.table.TablePath);
   db.DbfAssign(kOther, target);
   if (create) db.DbfCopyStructure(kTable, kOther);
@@ -161,8 +161,8 @@ void TRecordCopy::N13Click() {
     // Appending and refilling under one bar; until every record is in, a
     // stop (or failure) cuts the table back to what it was.
     ui::Progress progress(context_.progress, {3, 1});
-    ui::KeepOnFailure(context_.table.TablePath, ui::kWholeFile, [&] {
-      dbf::Dbf2_lib db;
+    ui::KeepOnFailure(context_.files, context_.table.TablePath, ui::kWholeFile, [&] {
+      dbf::Dbf2_lib db(context_.files.Files());
       OpenTableOrFail(db, kTable, context_.table.TablePath);
       OpenTableOrFail(db, kOther, other, TableAccess::Read);
       try {

@@ -105,7 +105,7 @@ void TRecordEditing::ToolButton4Click() {
   ui::FileRewrite rewrite;
   rewrite.writeNew = [&](const std::string& file) { RewriteTable(table, file); };
   const bool edited = context_.table.Rows()->HasEdits();
-  ui::ReplaceFileContents(table, rewrite);
+  ui::ReplaceFileContents(context_.files, table, rewrite);
   // A new file took the table's place: the rows now come from that one.
   context_.table.RowsSavedTo(table);
   // The rows are shown as stored, numbered as the records now are.
@@ -122,8 +122,8 @@ void TRecordEditing::RefillKeepingPlace() {
 }
 
 void TRecordEditing::RewriteTable(const std::string& table, const std::string& file) {
-  WriteEmptiedTable(table, file);
-  dbf::Dbf2_lib db;
+  WriteEmptiedTable(context_.files.Files(), table, file);
+  dbf::Dbf2_lib db(context_.files.Files());
   db.DbfOpen(kTarget, file);
   WriteRows(db);
   db.DbfCloseAll();
@@ -145,15 +145,15 @@ void TRecordEditing::Saveas1Click() {
   // failure leaves no part of it behind.
   const std::vector<char>& header = table.RowsHeader();
   const auto write = [&](const std::string& file) {
-    dbf::WriteEmptyTable(file, header);
-    dbf::Dbf2_lib db;
+    dbf::WriteEmptyTable(file, header, context_.files.Files());
+    dbf::Dbf2_lib db(context_.files.Files());
     db.DbfOpen(kTarget, file);
     WriteRows(db);
     db.DbfCloseAll();
   };
   ui::RefuseLinkAt(copy);
-  ui::ReplaceFileContents(copy, {write});
-  CopyMemoFile(tablePath, copy);
+  ui::ReplaceFileContents(context_.files, copy, {write});
+  CopyMemoFile(context_.files, tablePath, copy);
   context_.dialogs.Message(dbf::Tr("TRecordEditing", "Копирование выполнено!"));
 }
 

@@ -17,7 +17,7 @@
 
 
 TStructureCommands::TStructureCommands(const TableContext& context, TNewFieldPanel& panel8)
-    : QObject(&context.window), Creat_FForm(std::make_unique<TCreat_FForm>(context.guard)), context_(context), Panel8(panel8) {
+    : QObject(&context.window), Creat_FForm(std::make_unique<TCreat_FForm>(context.guard, context.files)), context_(context), Panel8(panel8) {
   // The grid shows the fields the table has: a field deleted from the table
   // on show takes its column with it.
   Creat_FForm->onStructureChanged = [this](const std::string& path) {
@@ -35,8 +35,8 @@ void TStructureCommands::CreateFile1Click() {
     context_.dialogs.Message("ERROR!!!\r\nDeblicate File Name!");
     return;
   }
-  ui::WriteNewFile(context_.table.TablePath, [](const std::string& path) {
-    dbf::Dbf2_lib db;
+  ui::WriteNewFile(context_.files, context_.table.TablePath, [this](const std::string& path) {
+    dbf::Dbf2_lib db(context_.files.Files());
     db.DbfCreate(1, 2, path);
     db.DbfCloseAll();
   });
@@ -59,13 +59,13 @@ void TStructureCommands::CopyStructurefile1Click() {
     return;
   }
   bool copied = false;
-  ui::WriteNewFile(target, [&](const std::string&) {
-    dbf::Dbf2_lib db;
+  ui::WriteNewFile(context_.files, target, [&](const std::string&) {
+    dbf::Dbf2_lib db(context_.files.Files());
     db.DbfAssign(1, context_.table.TablePath);
     db.DbfAssign(2, target);
     copied = db.DbfCopyStructure(1, 2);
   });
-  if (copied) CopyMemoFile(context_.table.TablePath, target);
+  if (copied) CopyMemoFile(context_.files, context_.table.TablePath, target);
   context_.dialogs.Message(copied ? dbf::Tr("TStructureCommands", "Копирование структуры выполнено!") : duplicate);
 }
 

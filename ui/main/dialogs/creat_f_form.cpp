@@ -46,7 +46,8 @@ bool HasField(const RawHeader& header, const std::string& name) {
 
 }  // namespace
 
-TCreat_FForm::TCreat_FForm(ui::EventGuard& guard) : QWidget(nullptr, Qt::Window), guard_(guard) {
+TCreat_FForm::TCreat_FForm(ui::EventGuard& guard, ui::FileServices& files)
+    : QWidget(nullptr, Qt::Window), guard_(guard), files_(files) {
   setAutoFillBackground(true);
   QPalette green = palette();
   green.setColor(QPalette::Window, QColor(0, 128, 0));
@@ -90,7 +91,7 @@ void TCreat_FForm::OpenDeleteFieldDialog(QWidget* caller, const std::string& pat
   Label4->setText(QString::fromStdString(path_));
   Edit1->clear();
   ComboBox1->clear();
-  engine_ = std::make_unique<dbf::Dbf2_lib>();
+  engine_ = std::make_unique<dbf::Dbf2_lib>(files_.Files());
   engine_->DbfAssign(1, path_);
   FillFieldList();
   show();
@@ -122,7 +123,7 @@ void TCreat_FForm::Button2Click() {
   // The engine rewrites the header even when no field matches, so a name
   // that matches none never reaches it.
   if (!HasField(*before, name)) return Say(dbf::Tr("TCreat_FForm", "Поле не найдено!"));
-  ui::KeepOnFailure(path_, ui::kWholeFile, [&] { engine_->DbfDeleteField(1, name); });
+  ui::KeepOnFailure(files_, path_, ui::kWholeFile, [&] { engine_->DbfDeleteField(1, name); });
   const std::optional<RawHeader> after = ReadFields(path_);
   const bool removed = after && after->fields < before->fields;
   Say(removed ? dbf::Tr("TCreat_FForm", "Структура файла изменена.\r\nПоле удалено!")

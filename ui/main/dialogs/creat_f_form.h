@@ -20,11 +20,13 @@ class Dbf2_lib;
 }
 namespace ui {
 class EventGuard;
+class FileServices;
 }
 
 class TCreat_FForm : public QWidget {
  public:
-  explicit TCreat_FForm(ui::EventGuard& guard);
+  // The field's deletion writes through `files`.
+  TCreat_FForm(ui::EventGuard& guard, ui::FileServices& files);
   ~TCreat_FForm() override;
 
   // Binds the dialog to the table, lists its fields and shows the dialog.
@@ -55,6 +57,7 @@ class TCreat_FForm : public QWidget {
   void Say(const std::string& message);
 
   ui::EventGuard& guard_;
+  ui::FileServices& files_;
   QPointer<QWidget> caller_;
   std::string path_;
   std::unique_ptr<dbf::Dbf2_lib> engine_;

@@ -152,8 +152,8 @@ void TSeleRecForm::CopyAllRecords(const std::string& source, const std::string& 
   // use of a slot that did not.
   if (!UsableTable(context_.dialogs, source) || !UsableTable(context_.dialogs, target)) return;
   // A stop (or failure) part way cuts the target back to what it was.
-  ui::KeepOnFailure(target, ui::kWholeFile, [&] {
-    dbf::Dbf2_lib db;
+  ui::KeepOnFailure(context_.files, target, ui::kWholeFile, [&] {
+    dbf::Dbf2_lib db(context_.files.Files());
     db.DbfOpenForReading(kSource, source);
     db.DbfOpen(kTarget, target);
     ui::Progress progress(context_.progress, db.DbfRecCount(kSource));

@@ -154,8 +154,8 @@ void TNewFieldPanel::Button18Click() {
 
 void TNewFieldPanel::AddField(const std::string& name, char type, int length, int decimals) {
   bool added = false;
-  ui::KeepOnFailure(context_.table.TablePath, ui::kWholeFile, [&] {
-    dbf::Dbf2_lib db;
+  ui::KeepOnFailure(context_.files, context_.table.TablePath, ui::kWholeFile, [&] {
+    dbf::Dbf2_lib db(context_.files.Files());
     db.DbfAssign(1, context_.table.TablePath);
     added = db.DbfAddField(1, name, type, length, decimals);
   });

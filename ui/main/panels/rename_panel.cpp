@@ -142,7 +142,7 @@ void TRenamePanel::Button15Click() {
 }
 
 std::string TRenamePanel::RenameField(const std::string& newName) {
-  dbf::TableFile file;
+  dbf::TableFile file(context_.files.Files());
   if (!file.Open(context_.table.TablePath)) throw std::runtime_error(CannotOpenMessage(context_.table.TablePath));
   const RawHeader header = ReadRawHeader(file);
   if (header.fields < 1) return "No field in file!";
@@ -155,7 +155,7 @@ std::string TRenamePanel::RenameField(const std::string& newName) {
     std::memcpy(descriptor, newName.data(), newName.size());
     // The descriptor goes in one write; one stopped part way is put back.
     const int64_t position = RawHeader::DescriptorPosition(i);
-    ui::KeepOnFailure(context_.table.TablePath, position + static_cast<int64_t>(kDescriptorBytes),
+    ui::KeepOnFailure(context_.files, context_.table.TablePath, position + static_cast<int64_t>(kDescriptorBytes),
                       [&] { file.WriteAt(position, descriptor, kDescriptorBytes); });
     return {};
   }

@@ -97,7 +97,7 @@ void TRepairPanel::Button10Click() {
   // The result is written whole before it takes its name, so that a stop or
   // failure part way leaves no half-made file (nor loses one that was there).
   const auto repair = [&](const std::string& file) {
-    dbf::TableFile result;
+    dbf::TableFile result(context_.files.Files());
     result.Create(file);
     ui::Progress progress(ProgressBar3, source.Size());
     repaired = RepairHeader(source, result, RadioGroup4->ItemIndex() == kRecomputeOffsets,
@@ -106,9 +106,9 @@ void TRepairPanel::Button10Click() {
   };
   ui::RefuseLinkAt(resultPath);
   if (FileExists(resultPath)) {
-    ui::ReplaceFileContents(resultPath, {repair});
+    ui::ReplaceFileContents(context_.files, resultPath, {repair});
   } else {
-    ui::WriteNewFile(resultPath, repair);
+    ui::WriteNewFile(context_.files, resultPath, repair);
   }
   if (!repaired) {
     context_.dialogs.Message("No field in file!");

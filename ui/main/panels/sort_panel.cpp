@@ -233,7 +233,7 @@ void TSortPanel::Button1Click() {
   switch (SortInto(output)) {
     case dbf::SortOutcome::Sorted:
       InputUsed();
-      CopyMemoFile(context_.table.TablePath, output);
+      CopyMemoFile(context_.files, context_.table.TablePath, output);
       dialogs.Message(dbf::Tr("TSortPanel", "Сортировка выполнена!"));
       break;
     case dbf::SortOutcome::SameFile:
@@ -251,7 +251,7 @@ void TSortPanel::Button1Click() {
 dbf::SortOutcome TSortPanel::SortInto(const std::string& output) {
   dbf::SortOutcome outcome = dbf::SortOutcome::Sorted;
   const auto sort = [&](const std::string& file) {
-    dbf::Dbf2_lib db;
+    dbf::Dbf2_lib db(context_.files.Files());
     db.DbfAssign(kSource, context_.table.TablePath);
     db.DbfAssign(kTarget, file);
     db.DbfSortInit(kSource);
@@ -274,7 +274,7 @@ dbf::SortOutcome TSortPanel::SortInto(const std::string& output) {
     if (outcome != dbf::SortOutcome::Sorted) throw NothingSorted{};
   };
   try {
-    ui::ReplaceFileContents(output, rewrite);
+    ui::ReplaceFileContents(context_.files, output, rewrite);
   } catch (const NothingSorted&) {
     // The file that was there keeps its place.
   }

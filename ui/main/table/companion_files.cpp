@@ -16,23 +16,23 @@
 
 #include <fcntl.h>
 
-void CopyMemoFile(const std::string& table, const std::string& copy) {
+void CopyMemoFile(ui::FileServices& files, const std::string& table, const std::string& copy) {
   const std::string memo = dbf::FindMemoFile(table);
   if (memo.empty()) return;
   const std::string target = dbf::MemoPathForCopy(copy, memo);
   if (dbf::TableFile::SameFile(memo, target)) return;
-  const auto write = [&memo](const std::string& file) {
+  const auto write = [&files, &memo](const std::string& file) {
     const ui::OwnedFd from(::open(memo.c_str(), O_RDONLY | O_CLOEXEC));
     if (from.get() < 0) throw std::system_error(errno, std::generic_category(), memo);
     ui::OwnedFd to(::open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
     if (to.get() < 0) throw std::system_error(errno, std::generic_category(), file);
-    ui::CopyAll(from.get(), to.get(), file);
+    ui::CopyAll(files.Files(), from.get(), to.get(), file);
     to.Close(file);
   };
   if (FileExists(target)) {
-    ui::ReplaceFileContents(target, {write});
+    ui::ReplaceFileContents(files, target, {write});
   } else {
-    ui::WriteNewFile(target, write);
+    ui::WriteNewFile(files, target, write);
   }
 }
 

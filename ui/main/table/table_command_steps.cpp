@@ -39,15 +39,15 @@ QString RecordCountText(int64_t count) {
   return ui::Tr("TableCommandSteps", "%1 записей.").arg(QString::fromStdString(ui::RightAligned(count, 7)));
 }
 
-void PurgeTable(dbf::Dbf2_lib& db, uint16_t slot, const std::string& path,
+void PurgeTable(ui::FileServices& files, dbf::Dbf2_lib& db, uint16_t slot, const std::string& path,
                 const std::function<bool(int64_t recNo, char flag)>& keep, ui::Progress& progress, size_t phase) {
   progress.Phase(phase, 1);
   db.DbfOnStep(progress.Steps());
-  ui::ReplaceFileContents(path, {[&](const std::string& file) { db.DbfPackInto(slot, file, keep); }});
+  ui::ReplaceFileContents(files, path, {[&](const std::string& file) { db.DbfPackInto(slot, file, keep); }});
   db.DbfOnStep({});
 }
 
-void WriteEmptiedTable(const std::string& path, const std::string& file) {
+void WriteEmptiedTable(dbf::FileSystem& files, const std::string& path, const std::string& file) {
   dbf::TableFile from;
   if (!from.OpenForReading(path)) throw dbf::IoError(errno, "open " + path);
   const int64_t size = from.Size();
@@ -58,11 +58,11 @@ void WriteEmptiedTable(const std::string& path, const std::string& file) {
     from.ReadAt(0, bytes.data(), bytes.size());
   }
   {
-    dbf::TableFile to;
+    dbf::TableFile to(files);
     to.Create(file);
     to.WriteAt(0, bytes.data(), bytes.size());
   }
-  dbf::Dbf2_lib db;
+  dbf::Dbf2_lib db(files);
   db.DbfOpen(1, file);
   db.DbfZap(1);
   db.DbfCloseAll();

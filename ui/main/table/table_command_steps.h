@@ -17,7 +17,11 @@ namespace dbf {
 class Dbf2_lib;
 struct FieldNode;
 }  // namespace dbf
+namespace dbf {
+class FileSystem;
+}
 namespace ui {
+class FileServices;
 class Progress;
 }
 
@@ -42,9 +46,11 @@ QString RecordCountText(int64_t count);
 // file holding the records `keep` keeps (dbf::Dbf2_lib::DbfPackInto) takes
 // the table's place once complete, so a stop, a failure or a kill part way
 // leaves the table as it was. The bar's phase `phase` shows the purge's steps.
-void PurgeTable(dbf::Dbf2_lib& db, uint16_t slot, const std::string& path,
+// The new file is written through `files`, on whose file system `db` is.
+void PurgeTable(ui::FileServices& files, dbf::Dbf2_lib& db, uint16_t slot, const std::string& path,
                 const std::function<bool(int64_t recNo, char flag)>& keep, ui::Progress& progress, size_t phase);
 
 // Writes into `file` the table at `path` with every record removed: its
 // header and field descriptors as emptying the table itself would leave them.
-void WriteEmptiedTable(const std::string& path, const std::string& file);
+// Writes through `files`.
+void WriteEmptiedTable(dbf::FileSystem& files, const std::string& path, const std::string& file);

@@ -38,7 +38,7 @@ std::string StepName(const std::string& caption) {
 }  // namespace
 
 TTableUndo::TTableUndo(const TableContext& context, const std::string& folder)
-    : context_(context), versions_(folder), indexNotice_(context.dialogs) {
+    : context_(context), versions_(folder, {}, context.files.Files()), indexNotice_(context.dialogs) {
   context_.guard.AfterEachCommand([this] { CommandEnded(); });
 }
 

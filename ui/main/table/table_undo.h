@@ -1,5 +1,5 @@
 // Undo of the changes the program makes to tables: before any command
-// changes a file that is there (the announcement of core/files/safe_write.h),
+// changes a file that is there (told by the context's file services),
 // the file is kept as it was, named by the command; when the command ends,
 // how it left the file is recorded, and a command that changed no byte
 // keeps no version. "Отменить" puts the last kept version of the table shown
@@ -60,5 +60,5 @@ class TTableUndo final : public ui::ChangeWatcher {
   IndexNotice indexNotice_;
   std::string command_;
   std::vector<uint64_t> pending_;  // kept during the command that runs
-  ui::ChangeWatcherScope watching_{*this};
+  ui::ChangeWatcherScope watching_{context_.files, *this};
 };

@@ -50,6 +50,10 @@ TForm2::TForm2(MainWindowLinks links, QWidget* parent) : QMainWindow(parent), li
     ownOffice_ = std::make_unique<office::DesktopOffice>(office::DefaultExchangeFolder(), links_.launcher);
     links_.office = ownOffice_.get();
   }
+  if (!links_.files) {
+    ownFiles_ = std::make_unique<ui::FileServices>();
+    links_.files = ownFiles_.get();
+  }
   office_ = std::make_unique<office::OfficeSession>(*links_.office);
   const uint64_t exchangeBytes = office::RemoveStaleFiles(links_.office->ExchangeFolder());
   BuildMenus();
@@ -70,7 +74,7 @@ TForm2::TForm2(MainWindowLinks links, QWidget* parent) : QMainWindow(parent), li
     return aboutTable ? table_->DeletedTableMessage() : std::nullopt;
   });
   context_ = std::make_unique<TableContext>(
-      TableContext{*table_, *StringGrid1, ProgressBar1, links_.dialogs, links_.guard, *this, *GridArea});
+      TableContext{*table_, *StringGrid1, ProgressBar1, links_.dialogs, links_.guard, *this, *GridArea, *links_.files});
   BuildTaskPanels();
   columnCommands_ = std::make_unique<TColumnCommands>(*context_, *Edit4);
   recordCopy_ = std::make_unique<TRecordCopy>(*context_, *Edit1, *Edit2, *Edit3);

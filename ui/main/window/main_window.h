@@ -237,6 +237,7 @@ class TForm2 : public QMainWindow {
   std::unique_ptr<OpenTable> table_;
   std::unique_ptr<TableContext> context_;  // what the panels and commands work with
   std::unique_ptr<office::OfficeAutomation> ownOffice_;  // when the links bring none
+  std::unique_ptr<ui::FileServices> ownFiles_;            // when the links bring none
   std::unique_ptr<office::OfficeSession> office_;
   std::unique_ptr<TColumnCommands> columnCommands_;
   std::unique_ptr<TRecordCopy> recordCopy_;

@@ -13,6 +13,9 @@ class QWidget;
 namespace office {
 class OfficeAutomation;
 }
+namespace ui {
+class FileServices;
+}
 
 struct MainWindowLinks {
   ui::DialogService& dialogs;
@@ -33,4 +36,7 @@ struct MainWindowLinks {
   // Where the tables are kept as they were before each change, for undo;
   // empty: the folder "versions" in the user's cache.
   std::string versionsFolder = {};
+  // The file services every write of the window goes through, shared with
+  // the raw view; none: the window's own, on the system's file system.
+  ui::FileServices* files = nullptr;
 };

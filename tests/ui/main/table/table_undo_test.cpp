@@ -48,7 +48,7 @@ TEST_F(MainWindowTest, UndoBringsBackTheBytesOfEveryWritingCommandAfterARestart)
          form->Panel6->Button14->click(), form->Panel6->Button10->click(); }},
       {"the raw view's save", false, [&](const std::string& table) {
          const std::string bytes = ReadFile(table) + "raw";
-         ui::ReplaceFileContents(table, {[&](const std::string& file) { testsupport::WriteFile(file, bytes); }}); }},
+         ui::ReplaceFileContents(fileSystem.services, table, {[&](const std::string& file) { testsupport::WriteFile(file, bytes); }}); }},
   };
   for (size_t i = 0; i < std::size(cases); ++i) {
     SCOPED_TRACE(cases[i].command);

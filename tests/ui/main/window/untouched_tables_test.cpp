@@ -1,13 +1,15 @@
 // Every command of the menus, panels and dialogs leaves alone the tables it
 // was not asked to change: their bytes and their modification times stay,
 // also when the header's record count is wrong, and a table the user may
-// not write can still be read by every command that only reads.
+// not write can still be read by every command that only reads. A command
+// whose write fails leaves the file it writes as it was.
 #include "main_window_fixture.h"
 
 #include "process_limits.h"
 #include "sele_rec_form.h"
 
 
+#include <cstring>
 #include <set>
 
 #include <fcntl.h>
@@ -124,6 +126,54 @@ TEST_F(UntouchedTablesTest, EveryCommandLeavesTheTablesItDoesNotChangeAsTheyWere
     auto after = Files(false);
     for (const std::string& name : c.changes) before.erase(name), after.erase(name);
     EXPECT_EQ(after, before);
+  }
+}
+
+// Each writing command with one of its writes failing through the file
+// system it is handed (its own, the engine's, the report's): the command
+// names the file, leaves it as it was and every other file too, and the
+// window goes on.
+TEST_F(UntouchedTablesTest, ACommandWhoseWriteFailsLeavesItsFileAsItWas) {
+  using testsupport::Call;
+  struct FailingCase {
+    const char* command;
+    std::function<void()> run;
+    const char* file;  // the file it writes
+    Call failing;
+  };
+  const FailingCase cases[] = {
+      {"Очистить весь файл, the engine's write", [this] { form->N12->trigger(); }, "people.dbf", Call::Pwrite},
+      {"save, the engine's write", [this] { form->StringGrid1->SetCell(1, 1, "Dan"), form->Save1->trigger(); },
+       "people.dbf", Call::Pwrite},
+      {"records of another table appended, the engine's write in place",
+       [this] {
+         dialogs.WillOpen(dir.Path("other.dbf")), dialogs.askAnswers.push_back(true);
+         form->N13->trigger();
+       },
+       "people.dbf", Call::Pwrite},
+      {"report, its lines", [this] { Report(); }, "people.txt", Call::Write},
+      {"report, the new file's rename", [this] { Report(); }, "people.txt", Call::Rename},
+      {"CSV out, its lines", [this] { SaveCsv(); }, "out.csv", Call::Write},
+  };
+  for (const FailingCase& c : cases) {
+    SCOPED_TRACE(c.command);
+    StartAfresh();
+    WriteTables();
+    // The report has one from before; the CSV file is a new one.
+    if (c.file == std::string("people.txt")) testsupport::WriteFile(dir.Path(c.file), "the old one\n");
+    OpenFromMenu(dir.Path("people.dbf"));
+    const auto before = Files(false);
+    fileSystem.Arm(c.failing, 1, ENOSPC);
+    c.run();
+    EXPECT_TRUE(fileSystem.Failed());
+    fileSystem.Arm(std::nullopt, 1, 0);
+    ASSERT_FALSE(dialogs.messages.empty());
+    EXPECT_NE(dialogs.messages.back().find(dir.Path(c.file)), std::string::npos) << dialogs.messages.back();
+    EXPECT_NE(dialogs.messages.back().find(std::strerror(ENOSPC)), std::string::npos) << dialogs.messages.back();
+    EXPECT_EQ(Files(false), before);
+    // The window goes on: the table shown can still be saved.
+    form->Save1->trigger();
+    EXPECT_EQ(dialogs.messages.back(), "Сохранение выполнено!");
   }
 }
 
