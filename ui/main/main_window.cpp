@@ -60,8 +60,8 @@ TForm2::TForm2(MainWindowLinks links, QWidget* parent) : QMainWindow(parent), li
   BuildGridArea();
   BuildBottomPanel();
   ShowLargeExchangeFolder(exchangeBytes);
-  table_ = std::make_unique<OpenTable>(*StringGrid1, ProgressBar1, *StaticText2, *StaticText1, MemoNote);
-  table_->OnPathShown([this] { ShowTitle(); });
+  table_ = std::make_unique<OpenTable>(*StringGrid1, ProgressBar1);
+  ShowTableChanges();
   links_.guard.ExplainFailures([this] { return table_->DeletedTableMessage(); });
   context_ = std::make_unique<TableContext>(
       TableContext{*table_, *StringGrid1, ProgressBar1, links_.dialogs, links_.guard, *this, *GridArea});
