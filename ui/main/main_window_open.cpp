@@ -11,7 +11,6 @@
 #include "unsaved_edits.h"
 
 #include <QGroupBox>
-#include <QLabel>
 #include <QPushButton>
 
 namespace {
