@@ -1,9 +1,9 @@
 // StringGrid: a grid of byte cells with fixed (header) rows and columns, the
 // control behind the program's string grids. It keeps its cells in a
-// CellStore (a compact ByteArenaStore unless a window plugs in its own) and
-// shows them through a virtual Qt model, so only the cells on screen are ever
-// decoded and drawn: a grid of millions of rows costs its bytes, not a Qt
-// object per cell.
+// CellStore (a compact ByteArenaStore unless a window plugs in its own, or
+// shows one its owner keeps) and shows them through a virtual Qt model, so
+// only the cells on screen are ever decoded and drawn: a grid of millions of
+// rows costs its bytes, not a Qt object per cell.
 //
 // Coordinates are (row, column), counted from 0 and including the fixed rows
 // and columns, as the windows address them. The first fixed row and column
