@@ -109,14 +109,6 @@ Change the table?</translation>
         <translation>No.</translation>
     </message>
     <message>
-        <source>%1 строк</source>
-        <translation>%1 rows</translation>
-    </message>
-    <message>
-        <source> (в заголовке файла: %1)</source>
-        <translation> (file header: %1)</translation>
-    </message>
-    <message>
         <source>Строки таблицы не загружены из файла,<byte value="xd"/>
 а текущий файл %1.<byte value="xd"/>
 </source>
@@ -512,6 +504,14 @@ The cell&apos;s text is unchanged.</translation>
     <message>
         <source>Вернуть: правка в таблице</source>
         <translation>Redo: edit in the grid</translation>
+    </message>
+    <message>
+        <source>%1 строк</source>
+        <translation>%1 rows</translation>
+    </message>
+    <message>
+        <source> (в заголовке файла: %1)</source>
+        <translation> (file header: %1)</translation>
     </message>
 </context>
 <context>

@@ -63,10 +63,11 @@ CellKind KindOf(char type, std::string& text) {
   }
 }
 
-// Closes every slot when the command ends, however it ends.
-struct OpenTable {
-  explicit OpenTable(const std::string& path) { db.DbfOpenForReading(kSlot, path); }
-  ~OpenTable() { db.DbfCloseAll(); }
+// The exported table open for reading in its own engine, whose slots close
+// when the command ends, however it ends.
+struct ExportSource {
+  explicit ExportSource(const std::string& path) { db.DbfOpenForReading(kSlot, path); }
+  ~ExportSource() { db.DbfCloseAll(); }
   dbf::Dbf2_lib db;
 };
 
@@ -150,7 +151,7 @@ namespace {
 bool RunExport(const std::string& tablePath, ExportLinks& links, ui::CodePage page,
                const std::function<std::optional<std::string>(dbf::Dbf2_lib&)>& refusal,
                const std::function<std::optional<std::string>(dbf::Dbf2_lib&, ExcelWorksheet&)>& fill) {
-  OpenTable table(tablePath);
+  ExportSource table(tablePath);
   if (const auto why = refusal(table.db)) {
     links.dialogs.Message(*why);
     return false;

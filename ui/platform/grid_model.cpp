@@ -17,7 +17,7 @@ const QColor kFaultTint(0xF8, 0xD7, 0xD7);
 }  // namespace
 
 GridModel::GridModel(QObject* parent)
-    : QAbstractTableModel(parent), store_(std::make_unique<ByteArenaStore>()) {}
+    : QAbstractTableModel(parent), ownStore_(std::make_unique<ByteArenaStore>()), store_(ownStore_.get()) {}
 
 template <typename F>
 void GridModel::Reshape(F change) {
@@ -44,10 +44,23 @@ void GridModel::EndBatch() {
 
 void GridModel::SetStore(std::unique_ptr<CellStore> store) {
   Reshape([&] {
-    store_ = std::move(store);
+    ownStore_ = store ? std::move(store) : std::make_unique<ByteArenaStore>();
+    store_ = ownStore_.get();
+    cornerTitle_ = QString();
     view_.Clear();
   });
 }
+
+void GridModel::ShowStore(CellStore& store) {
+  Reshape([&] {
+    store_ = &store;
+    ownStore_.reset();
+    cornerTitle_ = QString();
+    view_.Clear();
+  });
+}
+
+void GridModel::SetCornerTitle(QString title) { cornerTitle_ = std::move(title); }
 
 void GridModel::SetView(std::vector<int32_t> gridRows) {
   Reshape([&] { view_.Set(std::move(gridRows), store_->RowCount()); });
@@ -71,6 +84,7 @@ void GridModel::SetCodePage(CodePage page) {
 }
 
 QString GridModel::Decoded(int gridRow, int gridCol) const {
+  if (gridRow == 0 && gridCol == 0 && !cornerTitle_.isNull()) return cornerTitle_;
   return DecodeCell(store_->Cell(gridRow, gridCol), page_);
 }
 

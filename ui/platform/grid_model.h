@@ -26,7 +26,16 @@ class GridModel : public QAbstractTableModel {
 
   CellStore& Store() { return *store_; }
   const CellStore& Store() const { return *store_; }
+  // A store of the model's own; nullptr gives it an empty one.
   void SetStore(std::unique_ptr<CellStore> store);
+  // A store another object owns, shown by reference until the next
+  // SetStore or ShowStore.
+  void ShowStore(CellStore& store);
+
+  // The corner heading (row 0 of column 0) when a grid of headers names it
+  // itself; a null text leaves it to the store's cell.
+  void SetCornerTitle(QString title);
+  const QString& CornerTitle() const { return cornerTitle_; }
 
   int FixedRows() const { return fixedRows_; }
   int FixedCols() const { return fixedCols_; }
@@ -94,7 +103,9 @@ class GridModel : public QAbstractTableModel {
   template <typename F>
   void Reshape(F change);
 
-  std::unique_ptr<CellStore> store_;
+  std::unique_ptr<CellStore> ownStore_;
+  CellStore* store_;
+  QString cornerTitle_;
   ViewRows view_;
   int fixedRows_ = 0;
   int fixedCols_ = 0;

@@ -132,6 +132,19 @@ void StringGrid::SetStore(std::unique_ptr<CellStore> store) {
   ApplyHeaders();
 }
 
+void StringGrid::ShowStore(CellStore& store) {
+  CloseOpenEditor();
+  DropView();
+  model_->ShowStore(store);
+  colWidths_.resize(static_cast<size_t>(ColCount()), -1);
+  ApplyHeaders();
+}
+
+void StringGrid::SetCornerTitle(const QString& title) {
+  model_->SetCornerTitle(title);
+  if (corner_) corner_->update();
+}
+
 void StringGrid::StoreChanged() {
   colWidths_.resize(static_cast<size_t>(ColCount()), -1);
   Refresh();
@@ -159,6 +172,7 @@ void StringGrid::Clear() {
   CloseOpenEditor();
   DropView();
   Store().Resize(0, 0);
+  model_->SetCornerTitle(QString());
   colWidths_.clear();
   Refresh();
 }
@@ -181,6 +195,7 @@ void StringGrid::SetFixedCols(int cols) {
 }
 
 std::string StringGrid::Cell(int row, int col) const {
+  if (row == 0 && col == 0 && !model_->CornerTitle().isNull()) return EncodeTyped(model_->CornerTitle(), Page());
   return std::string(model_->Store().Cell(row, col));
 }
 

@@ -1,9 +1,9 @@
 // StringGrid: a grid of byte cells with fixed (header) rows and columns, the
 // control behind the program's string grids. It keeps its cells in a
-// CellStore (a compact ByteArenaStore unless a window plugs in its own) and
-// shows them through a virtual Qt model, so only the cells on screen are ever
-// decoded and drawn: a grid of millions of rows costs its bytes, not a Qt
-// object per cell.
+// CellStore (a compact ByteArenaStore unless a window plugs in its own, or
+// shows one its owner keeps) and shows them through a virtual Qt model, so
+// only the cells on screen are ever decoded and drawn: a grid of millions of
+// rows costs its bytes, not a Qt object per cell.
 //
 // Coordinates are (row, column), counted from 0 and including the fixed rows
 // and columns, as the windows address them. The first fixed row and column
@@ -79,11 +79,20 @@ class StringGrid : public QTableView {
   ~StringGrid() override;
 
   // The cells. SetStore replaces the default store (its contents are shown as
-  // they are); Store() gives direct access, e.g. for bulk changes, after which
-  // StoreChanged() must be called unless they ran inside a BatchUpdate.
+  // they are; nullptr gives the grid an empty one); ShowStore shows a store
+  // its owner keeps, by reference, until the next SetStore or ShowStore: the
+  // owner replaces it so before letting it go. Store() gives direct access,
+  // e.g. for bulk changes, after which StoreChanged() must be called unless
+  // they ran inside a BatchUpdate.
   CellStore& Store();
   void SetStore(std::unique_ptr<CellStore> store);
+  void ShowStore(CellStore& store);
   void StoreChanged();
+
+  // The heading of the top-left corner, which names column 0: a heading of
+  // the grid, not a cell of the store. Cell(0, 0) reads it in the grid's code
+  // page. A new store, or Clear, takes it away.
+  void SetCornerTitle(const QString& title);
 
   int RowCount() const;
   int ColCount() const;

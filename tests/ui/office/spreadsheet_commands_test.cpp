@@ -23,7 +23,7 @@ TEST_F(SpreadsheetCommandsTest, CopyingNeedsASpreadsheetAsTheCurrentFile) {
   form->N17->trigger();
   EXPECT_EQ(dialogs.messages, std::vector<std::string>{"Откройте копируемый (исходный) файл EXCEL !"});
   // The refusal changes nothing: the table stays shown and named.
-  EXPECT_EQ(form->Table().TablePath, table);
+  EXPECT_EQ(form->Table().TablePath(), table);
   EXPECT_FALSE(form->StringGrid1->isHidden());
   EXPECT_EQ(form->StaticText2->text().toStdString(), table);
   EXPECT_TRUE(servers.excels.empty());
@@ -44,7 +44,7 @@ TEST_F(SpreadsheetCommandsTest, ASecondSpreadsheetGetsItsOwnReferences) {
   // Both applications stay referenced.
   EXPECT_GT(servers.excels[0].use_count(), 1);
   EXPECT_GT(servers.excels[1].use_count(), 1);
-  EXPECT_EQ(form->Table().TablePath, first);
+  EXPECT_EQ(form->Table().TablePath(), first);
 
   // A second file of another kind, a missing one or a cancelled dialog show nothing.
   const std::string text = dir.Path("other.txt");

@@ -1,5 +1,7 @@
 #include "string_grid.h"
 
+#include "byte_arena_store.h"
+
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QHeaderView>
@@ -215,4 +217,27 @@ TEST_F(StringGridTest, AViewOrderMovesRowsOnScreenOnly) {
   grid.ClearViewRows();
   EXPECT_EQ(grid.ShownRowCount(), 6);
   EXPECT_EQ(grid.Row(), 2);
+}
+
+TEST_F(StringGridTest, AStoreShownByReferenceStaysItsOwnersAndTheCornerTitleIsNoCell) {
+  ui::ByteArenaStore owned;
+  owned.Resize(2, 2);
+  owned.SetCell(0, 1, "NAME");
+  owned.SetCell(1, 1, "abc");
+  grid.ShowStore(owned);
+  EXPECT_EQ(&grid.Store(), &owned);
+  grid.SetCornerTitle(QString::fromUtf8("№ п/п"));
+  EXPECT_EQ(grid.Cell(0, 0), "\xb9 \xef/\xef");
+  grid.SetCodePage(ui::CodePage::Dos866);
+  EXPECT_EQ(grid.Cell(0, 0), "\xfc \xaf/\xaf");
+  EXPECT_EQ(owned.Cell(0, 0), "");
+  grid.SetCell(1, 1, "xyz");
+  EXPECT_EQ(owned.Cell(1, 1), "xyz");
+
+  // The owner takes its store back: the grid has an empty one of its own,
+  // without the corner title, and the owner's cells stay.
+  grid.SetStore(nullptr);
+  EXPECT_EQ(grid.RowCount(), 0);
+  EXPECT_EQ(grid.Cell(0, 0), "");
+  EXPECT_EQ(owned.Cell(1, 1), "xyz");
 }

@@ -43,7 +43,7 @@ TColumnCommands::TColumnCommands(const TableContext& context, QLineEdit& edit4)
 // other field would end the program.
 const dbf::FieldNode* TColumnCommands::OpenWithNumericField(dbf::Dbf2_lib& db, TableAccess access) {
   ui::DialogService& dialogs = context_.dialogs;
-  OpenTableOrFail(db, kTable, context_.table.TablePath, access);
+  OpenTableOrFail(db, kTable, context_.table.TablePath(), access);
   const dbf::FieldNode* field = FieldByTypedName(db, kTable, Edit4.text());
   if (!field) {
     dialogs.Message(dbf::Tr("TColumnCommands", "Ошибка в имени поля!"));
@@ -97,7 +97,7 @@ void MarkZeros(const char* records, int64_t first, int64_t count, size_t length,
 // the table's records as read are purged alike instead of read again.
 void TColumnCommands::Button5Click() {
   if (!context_.PathGiven() || !TableShownOrConfirmed(context_)) return;
-  if (!UsableTable(context_.dialogs, context_.table.TablePath)) return;
+  if (!UsableTable(context_.dialogs, context_.table.TablePath())) return;
   dbf::Dbf2_lib db(context_.files.Files());
   const dbf::FieldNode* field = OpenWithNumericField(db, TableAccess::Read);
   if (!field) return;
@@ -119,7 +119,7 @@ void TColumnCommands::Button5Click() {
     const auto keep = [&zero](int64_t record, char flag) {
       return flag == dbf::kFlagLive && !(static_cast<size_t>(record) < zero.size() && zero[static_cast<size_t>(record)]);
     };
-    PurgeTable(context_.files, db, kTable, context_.table.TablePath, keep, progress, 1);
+    PurgeTable(context_.files, db, kTable, context_.table.TablePath(), keep, progress, 1);
     db.DbfCloseAll();
     progress.Phase(2, 1);
     if (rowsAreTable) {

@@ -83,7 +83,7 @@ void TCsvCommands::SaveAsCsvClick() {
   const auto choice = context_.dialogs.SaveFile(dbf::Tr("TCsvCommands", kCsvOutFilter));
   if (!choice) return;
   const std::string path = WithExtension(choice->path, ".csv");
-  if (FileExists(path) && SameTableFile(context_.dialogs, path, context_.table.TablePath)) return;
+  if (FileExists(path) && SameTableFile(context_.dialogs, path, context_.table.TablePath())) return;
   const std::vector<csv::TableColumn> columns = GridColumns(*store, context_.table.RowsHeader());
   const GridRows rows(*store);
   const csv::ByteText page = office::PageText(context_.table.Page());

@@ -92,8 +92,8 @@ void TDeletionCommands::Purge(const std::function<bool(int64_t record, char flag
   {
     ui::Progress progress(context_.progress, {2, 1});
     dbf::Dbf2_lib db(context_.files.Files());
-    db.DbfOpenForReading(kSlot, context_.table.TablePath);
-    PurgeTable(context_.files, db, kSlot, context_.table.TablePath, keep, progress, kPacking);
+    db.DbfOpenForReading(kSlot, context_.table.TablePath());
+    PurgeTable(context_.files, db, kSlot, context_.table.TablePath(), keep, progress, kPacking);
     db.DbfCloseAll();
     progress.Phase(kRefilling, 1);
     context_.table.Purged(keep);
@@ -104,7 +104,7 @@ void TDeletionCommands::Purge(const std::function<bool(int64_t record, char flag
 void TDeletionCommands::N12Click() {
   if (!context_.GridShown()) return;
   if (!GridTableWritable(context_)) return;
-  const std::string& table = context_.table.TablePath;
+  const std::string& table = context_.table.TablePath();
   ui::FileServices& files = context_.files;
   ui::ReplaceFileContents(files, table, {[&](const std::string& file) { WriteEmptiedTable(files.Files(), table, file); }});
   context_.dialogs.Message(dbf::Tr("TDeletionCommands", kDeleted));

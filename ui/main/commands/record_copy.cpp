@@ -80,7 +80,7 @@ void TRecordCopy::Button2Click() {
   const auto typedLast = TypedRecordNumber(Edit2, dialogs);
   if (!typedLast) return;
 
-  const std::string target = TargetInTableFolder(context_.table.TablePath, WithTableExtension(name));
+  const std::string target = TargetInTableFolder(context_.table.TablePath(), WithTableExtension(name));
   bool copied = false;
   if (FileExists(target)) {
     // Records appended before a failure are cut off again.
@@ -89,7 +89,7 @@ void TRecordCopy::Button2Click() {
     // A target made here goes again when the copy fails; a new table gets
     // the memo file its records point into.
     ui::WriteNewFile(context_.files, target, [&](const std::string& file) { copied = CopyRange(file, true, *typedFirst, *typedLast); });
-    if (copied) CopyMemoFile(context_.files, context_.table.TablePath, target);
+    if (copied) CopyMemoFile(context_.files, context_.table.TablePath(), target);
   }
   if (copied) dialogs.Message(dbf::Tr("TRecordCopy", "Копирование файла выполнено!"));
 }
@@ -97,10 +97,10 @@ void TRecordCopy::Button2Click() {
 bool TRecordCopy::CopyRange(const std::string& target, bool create, int64_t typedFirst, int64_t typedLast) {
   ui::DialogService& dialogs = context_.dialogs;
   dbf::Dbf2_lib db(context_.files.Files());
-  db.DbfAssign(kTable, context_.table.TablePath);
+  db.DbfAssign(kTable, context_.table.TablePath());
   db.DbfAssign(kOther, target);
   if (create) db.DbfCopyStructure(kTable, kOther);
-  OpenTableOrFail(db, kTable, context_.table.TablePath, TableAccess::Read);
+  OpenTableOrFail(db, kTable, context_.table.TablePath(), TableAccess::Read);
   // Only the records present now: a target that is the table itself grows
   // while it is copied.
   const int64_t count = db.DbfRecCount(kTable);
@@ -161,9 +161,9 @@ void TRecordCopy::N13Click() {
     // Appending and refilling under one bar; until every record is in, a
     // stop (or failure) cuts the table back to what it was.
     ui::Progress progress(context_.progress, {3, 1});
-    ui::KeepOnFailure(context_.files, context_.table.TablePath, ui::kWholeFile, [&] {
+    ui::KeepOnFailure(context_.files, context_.table.TablePath(), ui::kWholeFile, [&] {
       dbf::Dbf2_lib db(context_.files.Files());
-      OpenTableOrFail(db, kTable, context_.table.TablePath);
+      OpenTableOrFail(db, kTable, context_.table.TablePath());
       OpenTableOrFail(db, kOther, other, TableAccess::Read);
       try {
         AppendOther(db, progress);

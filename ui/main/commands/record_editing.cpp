@@ -101,7 +101,7 @@ void TRecordEditing::ToolButton4Click() {
   if (!context_.GridShown() || !context_.PathGiven()) return;
   context_.grid.CommitEdit();
   if (!GridTableWritable(context_)) return;
-  const std::string table = context_.table.TablePath;
+  const std::string table = context_.table.TablePath();
   ui::FileRewrite rewrite;
   rewrite.writeNew = [&](const std::string& file) { RewriteTable(table, file); };
   const bool edited = context_.table.Rows()->HasEdits();
@@ -134,7 +134,7 @@ void TRecordEditing::Saveas1Click() {
   if (!choice) return;
   OpenTable& table = context_.table;
   const std::string copy = WithTableExtension(TrimBlanks(choice->path));
-  const std::string tablePath = TrimBlanks(table.TablePath);
+  const std::string tablePath = TrimBlanks(table.TablePath());
   // Another spelling of the table's name, or a link to it, is the same file.
   if (SameTableFile(context_.dialogs, copy, tablePath)) return;
   if (tablePath.empty() || !table.Rows()) return;

@@ -21,7 +21,7 @@ TStructureCommands::TStructureCommands(const TableContext& context, TNewFieldPan
   // The grid shows the fields the table has: a field deleted from the table
   // on show takes its column with it.
   Creat_FForm->onStructureChanged = [this](const std::string& path) {
-    if (path == context_.table.TablePath) context_.table.StructureChanged();
+    if (path == context_.table.TablePath()) context_.table.StructureChanged();
   };
 }
 
@@ -31,11 +31,11 @@ void TStructureCommands::CreateFile1Click() {
   const auto choice = context_.dialogs.SaveFile(ui::TableFilter());
   if (!choice) return;
   context_.table.PointAt(WithTableExtension(TrimBlanks(choice->path)));
-  if (FileExists(context_.table.TablePath)) {
+  if (FileExists(context_.table.TablePath())) {
     context_.dialogs.Message("ERROR!!!\r\nDeblicate File Name!");
     return;
   }
-  ui::WriteNewFile(context_.files, context_.table.TablePath, [this](const std::string& path) {
+  ui::WriteNewFile(context_.files, context_.table.TablePath(), [this](const std::string& path) {
     dbf::Dbf2_lib db(context_.files.Files());
     db.DbfCreate(1, 2, path);
     db.DbfCloseAll();
@@ -61,20 +61,20 @@ void TStructureCommands::CopyStructurefile1Click() {
   bool copied = false;
   ui::WriteNewFile(context_.files, target, [&](const std::string&) {
     dbf::Dbf2_lib db(context_.files.Files());
-    db.DbfAssign(1, context_.table.TablePath);
+    db.DbfAssign(1, context_.table.TablePath());
     db.DbfAssign(2, target);
     copied = db.DbfCopyStructure(1, 2);
   });
-  if (copied) CopyMemoFile(context_.files, context_.table.TablePath, target);
+  if (copied) CopyMemoFile(context_.files, context_.table.TablePath(), target);
   context_.dialogs.Message(copied ? dbf::Tr("TStructureCommands", "Копирование структуры выполнено!") : duplicate);
 }
 
 void TStructureCommands::Deletedfield1Click() {
   if (!context_.GridShown()) return;
-  if (HoldsRecords(context_.table.TablePath)) {
+  if (HoldsRecords(context_.table.TablePath())) {
     context_.dialogs.Message(dbf::Tr("TStructureCommands", "Необходимо очистить файл!"));
     return;
   }
   context_.window.hide();
-  Creat_FForm->OpenDeleteFieldDialog(&context_.window, context_.table.TablePath);
+  Creat_FForm->OpenDeleteFieldDialog(&context_.window, context_.table.TablePath());
 }

@@ -10,7 +10,7 @@
 #include "field_input.h"
 #include "header_fields.h"
 #include "safe_write.h"
-#include "table_checks.h"
+#include "table_file_messages.h"
 
 #include <QCloseEvent>
 #include <QComboBox>

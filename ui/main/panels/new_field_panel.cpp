@@ -68,7 +68,7 @@ TNewFieldPanel::TNewFieldPanel(const TableContext& context)
 
 void TNewFieldPanel::Addnewfield1Click() {
   if (!context_.GridShown() || !context_.PathGiven()) return;
-  if (HoldsRecords(context_.table.TablePath)) return Say(dbf::Tr("TNewFieldPanel", kNotEmpty));
+  if (HoldsRecords(context_.table.TablePath())) return Say(dbf::Tr("TNewFieldPanel", kNotEmpty));
   Prepare();
 }
 
@@ -148,15 +148,15 @@ void TNewFieldPanel::Button18Click() {
   if (!context_.PathGiven()) return;
   // The panel stays open while another table is opened; adding a field drops
   // every record, so the table is looked at again.
-  if (HoldsRecords(context_.table.TablePath)) return Say(dbf::Tr("TNewFieldPanel", kNotEmpty));
+  if (HoldsRecords(context_.table.TablePath())) return Say(dbf::Tr("TNewFieldPanel", kNotEmpty));
   AddField(*name, type, *length, *decimals);
 }
 
 void TNewFieldPanel::AddField(const std::string& name, char type, int length, int decimals) {
   bool added = false;
-  ui::KeepOnFailure(context_.files, context_.table.TablePath, ui::kWholeFile, [&] {
+  ui::KeepOnFailure(context_.files, context_.table.TablePath(), ui::kWholeFile, [&] {
     dbf::Dbf2_lib db(context_.files.Files());
-    db.DbfAssign(1, context_.table.TablePath);
+    db.DbfAssign(1, context_.table.TablePath());
     added = db.DbfAddField(1, name, type, length, decimals);
   });
   if (!added) return Say(dbf::Tr("TNewFieldPanel", "Нет места для нового поля в заголовке файла!"));

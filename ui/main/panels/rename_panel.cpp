@@ -13,7 +13,7 @@
 #include "qt_translations.h"
 #include "safe_write.h"
 #include "string_grid.h"
-#include "table_checks.h"
+#include "table_file_messages.h"
 
 #include <QAction>
 #include <QFormLayout>
@@ -89,7 +89,7 @@ void TRenamePanel::Button17Click() {
       0, {ui::EncodeTyped(ui::Tr("TRenamePanel", "№ п/п")), ui::EncodeTyped(ui::Tr("TRenamePanel", "Параметры")),
           ui::EncodeTyped(ui::Tr("TRenamePanel", "Имя поля"))});
   dbf::TableFile file;
-  if (!file.OpenForReading(context_.table.TablePath)) throw std::runtime_error(CannotReadMessage(context_.table.TablePath));
+  if (!file.OpenForReading(context_.table.TablePath())) throw std::runtime_error(CannotReadMessage(context_.table.TablePath()));
   const RawHeader header = ReadRawHeader(file);
   if (header.fields < 1) return context_.dialogs.Message("No field in file!");
   StringGrid4->SetRowCount(header.fields + 1);
@@ -143,7 +143,7 @@ void TRenamePanel::Button15Click() {
 
 std::string TRenamePanel::RenameField(const std::string& newName) {
   dbf::TableFile file(context_.files.Files());
-  if (!file.Open(context_.table.TablePath)) throw std::runtime_error(CannotOpenMessage(context_.table.TablePath));
+  if (!file.Open(context_.table.TablePath())) throw std::runtime_error(CannotOpenMessage(context_.table.TablePath()));
   const RawHeader header = ReadRawHeader(file);
   if (header.fields < 1) return "No field in file!";
   const std::string oldName = Comparable(TypedText(Edit12->text(), Edit12->text().size()));
@@ -155,7 +155,7 @@ std::string TRenamePanel::RenameField(const std::string& newName) {
     std::memcpy(descriptor, newName.data(), newName.size());
     // The descriptor goes in one write; one stopped part way is put back.
     const int64_t position = RawHeader::DescriptorPosition(i);
-    ui::KeepOnFailure(context_.files, context_.table.TablePath, position + static_cast<int64_t>(kDescriptorBytes),
+    ui::KeepOnFailure(context_.files, context_.table.TablePath(), position + static_cast<int64_t>(kDescriptorBytes),
                       [&] { file.WriteAt(position, descriptor, kDescriptorBytes); });
     return {};
   }

@@ -233,7 +233,7 @@ void TSortPanel::Button1Click() {
   switch (SortInto(output)) {
     case dbf::SortOutcome::Sorted:
       InputUsed();
-      CopyMemoFile(context_.files, context_.table.TablePath, output);
+      CopyMemoFile(context_.files, context_.table.TablePath(), output);
       dialogs.Message(dbf::Tr("TSortPanel", "Сортировка выполнена!"));
       break;
     case dbf::SortOutcome::SameFile:
@@ -252,7 +252,7 @@ dbf::SortOutcome TSortPanel::SortInto(const std::string& output) {
   dbf::SortOutcome outcome = dbf::SortOutcome::Sorted;
   const auto sort = [&](const std::string& file) {
     dbf::Dbf2_lib db(context_.files.Files());
-    db.DbfAssign(kSource, context_.table.TablePath);
+    db.DbfAssign(kSource, context_.table.TablePath());
     db.DbfAssign(kTarget, file);
     db.DbfSortInit(kSource);
     for (int row = 1; row < StringGrid2->RowCount(); ++row) {
@@ -267,7 +267,7 @@ dbf::SortOutcome TSortPanel::SortInto(const std::string& output) {
   // The copy goes into a new file first, which the engine would not take
   // for the table itself, and takes the output's name only once complete: a
   // kill part way leaves no partial copy under that name.
-  if (dbf::TableFile::SameFile(context_.table.TablePath, output)) return dbf::SortOutcome::SameFile;
+  if (dbf::TableFile::SameFile(context_.table.TablePath(), output)) return dbf::SortOutcome::SameFile;
   ui::FileRewrite rewrite;
   rewrite.writeNew = [&](const std::string& file) {
     sort(file);

@@ -12,11 +12,7 @@
 #include "qt_translations.h"
 #include "record_store.h"
 #include "string_grid.h"
-#include "table_checks.h"
-#include "table_command_steps.h"
-
-#include <QLabel>
-#include <QString>
+#include "table_file_messages.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -40,8 +36,8 @@ constexpr int64_t kRecordsToTell = 100;
 // The header byte that names the table's code page.
 constexpr size_t kLanguageDriver = 29;
 
-// Column 0's title in the code page the grid draws.
-std::string CornerTitle(ui::CodePage page) { return ui::EncodeTyped(ui::Tr("OpenTable", "№ п/п"), page); }
+// The heading of column 0, which holds the record numbers and marks.
+QString CornerTitle() { return ui::Tr("OpenTable", "№ п/п"); }
 
 std::vector<char> HeaderBytes(const std::string& path, uint16_t headerSize) {
   dbf::TableFile file;
@@ -82,15 +78,17 @@ bool FileHolds(const std::string& path, std::initializer_list<std::string_view> 
 
 }  // namespace
 
-OpenTable::OpenTable(ui::StringGrid& grid, QProgressBar* progress, QLabel& pathStrip, QLabel& countText,
-                     QLabel* memoNote)
-    : grid_(grid), progress_(progress), pathStrip_(pathStrip), countText_(countText), memoNote_(memoNote) {
+OpenTable::OpenTable(ui::StringGrid& grid, QProgressBar* progress) : grid_(grid), progress_(progress) {
   grid_.PresentCells([this](int, int col) { return Memos() && memos_->IsMemoColumn(col); },
                      [this](int row, int col) { return memos_->Shown(*Rows(), row, col, page_); });
 }
 
-// The grid may outlive the table: it must no longer ask for memo cells.
-OpenTable::~OpenTable() { grid_.PresentCells({}, {}); }
+// The grid may outlive the table: it must no longer ask for memo cells nor
+// show the rows.
+OpenTable::~OpenTable() {
+  grid_.PresentCells({}, {});
+  if (rows_) grid_.SetStore(nullptr);
+}
 
 // A memo column shows the first line of a text, as wide as the widest
 // character field.
@@ -106,11 +104,11 @@ void OpenTable::FitColumns() {
 std::optional<OpenTable::Counts> OpenTable::Load(ui::Stop stop) {
   dbf::Dbf2_lib db;
   errno = 0;
-  db.DbfOpenForReading(kSlot, TablePath);
+  db.DbfOpenForReading(kSlot, path_);
   if (!db.DbfIsOpen(kSlot)) return std::nullopt;
   const int64_t count = db.DbfRecCount(kSlot);
   const uint32_t length = db.DbfRecordLength(kSlot);
-  std::vector<std::string> header{CornerTitle(page_)};
+  std::vector<std::string> header{std::string()};
   std::vector<RecordStore::Field> fields;
   std::vector<MemoCells::Field> memoFields;
   Layout layout{db.DbfHeaderSize(kSlot), length, {}};
@@ -120,11 +118,11 @@ std::optional<OpenTable::Counts> OpenTable::Load(ui::Stop stop) {
     memoFields.push_back({f->type, f->offset, f->length});
     layout.fields.push_back({f->type, f->offset, f->length, f->decimals});
   }
-  std::vector<char> headerBytes = HeaderBytes(TablePath, layout.headerSize);
+  std::vector<char> headerBytes = HeaderBytes(path_, layout.headerSize);
   const uint64_t recordBytes = static_cast<uint64_t>(count) * length;
-  RefuseTableBeyondMemory(TablePath, layout.headerSize + recordBytes,
+  RefuseTableBeyondMemory(path_, layout.headerSize + recordBytes,
                           recordBytes + static_cast<uint64_t>(count) * RecordStore::kRowBytes, AvailableMemory());
-  std::vector<char> tail = TailBytes(TablePath, layout.headerSize + count * length);
+  std::vector<char> tail = TailBytes(path_, layout.headerSize + count * length);
   auto store = std::make_unique<RecordStore>(std::move(header), std::move(fields), length, count);
   {
     ui::Progress progress(progress_, count, stop);
@@ -147,22 +145,23 @@ std::optional<OpenTable::Counts> OpenTable::Load(ui::Stop stop) {
         std::string_view(store->Records(), static_cast<size_t>(std::min(count, kRecordsToTell) * length)));
   }
 
-  auto memos = std::make_unique<MemoCells>(TablePath, static_cast<uint8_t>(headerBytes[0]), std::move(memoFields),
+  auto memos = std::make_unique<MemoCells>(path_, static_cast<uint8_t>(headerBytes[0]), std::move(memoFields),
                                            [this](const std::string& note) {
-                                             if (memoNote_) memoNote_->setText(QString::fromStdString(note));
+                                             emit MemoNoteChanged(QString::fromStdString(note));
                                            });
   // Read again, the table keeps the column widths it is shown with.
   std::vector<int> widths;
-  if (hasRows_ && rowsPath_ == TablePath && layout_.fields.size() == layout.fields.size()) {
+  if (rows_ && rowsPath_ == path_ && layout_.fields.size() == layout.fields.size()) {
     for (int col = 0; col < grid_.ColCount(); ++col) widths.push_back(grid_.ColWidth(col));
   }
   ui::StringGrid::BatchUpdate batch(grid_);
   grid_.Clear();
   memos_ = std::move(memos);
-  grid_.SetStore(std::move(store));
+  grid_.ShowStore(*store);
+  rows_ = std::move(store);
+  grid_.SetCornerTitle(CornerTitle());
   grid_.SetFixedRows(count > 0 ? 1 : 0);
-  hasRows_ = true;
-  rowsPath_ = TablePath;
+  rowsPath_ = path_;
   StampRows();
   savedDigest_.reset();
   header_ = std::move(headerBytes);
@@ -176,56 +175,42 @@ std::optional<OpenTable::Counts> OpenTable::Load(ui::Stop stop) {
 
 OpenTable::Counts OpenTable::LoadOrFail() {
   const std::optional<Counts> counts = Load(ui::Stop::Refused);
-  if (!counts) throw std::runtime_error(CannotReadMessage(TablePath));
+  if (!counts) throw std::runtime_error(CannotReadMessage(path_));
   return *counts;
 }
 
-void OpenTable::ShowLoadedCounts(const Counts& counts) {
-  QString text = ui::Tr("OpenTable", "%1 строк").arg(counts.records);
-  if (counts.stored != counts.records) {
-    text += ui::Tr("OpenTable", " (в заголовке файла: %1)").arg(counts.stored);
-  }
-  countText_.setText(text);
-}
-
-void OpenTable::Refill() { countText_.setText(RecordCountText(LoadOrFail().records)); }
+void OpenTable::Refill() { emit RecordsCounted(LoadOrFail().records); }
 
 void OpenTable::Purged(const std::function<bool(int64_t record, char flag)>& keep) {
   RecordStore* rows = Rows();
-  if (!rows || rowsPath_ != TablePath || !rows->AsRead()) return Refill();
+  if (!rows || rowsPath_ != path_ || !rows->AsRead()) return Refill();
   {
     ui::StringGrid::BatchUpdate batch(grid_);
     rows->Purge(keep);
     grid_.SetFixedRows(rows->RecordCount() > 0 ? 1 : 0);
   }
   StampRows();
-  header_ = HeaderBytes(TablePath, layout_.headerSize);
-  countText_.setText(RecordCountText(rows->RecordCount()));
+  header_ = HeaderBytes(path_, layout_.headerSize);
+  emit RecordsCounted(rows->RecordCount());
 }
 
 void OpenTable::StructureChanged() {
-  if (!RenameColumns()) ShowLoadedCounts(LoadOrFail());
-}
-
-void OpenTable::ShowPath() {
-  pathStrip_.setText(QString::fromStdString(TablePath));
-  if (pathShown_) pathShown_();
+  if (!RenameColumns()) emit RecordsLoaded(LoadOrFail());
 }
 
 void OpenTable::PointAt(const std::string& path) {
-  TablePath = path;
-  ShowPath();
+  path_ = path;
+  shownPath_ = path;
+  emit PathShown(QString::fromStdString(path));
 }
 
 bool OpenTable::ShowsRowsOfTablePath() const {
-  return hasRows_ && rowsFile_ && FileIdentity::Of(TablePath) == rowsFile_->identity;
+  return rows_ && rowsFile_ && FileIdentity::Of(path_) == rowsFile_->identity;
 }
 
-std::string OpenTable::ShownPath() const { return pathStrip_.text().toStdString(); }
-
 void OpenTable::Forget() {
-  grid_.Clear();
-  hasRows_ = false;
+  grid_.SetStore(nullptr);
+  rows_.reset();
   rowsPath_.clear();
   rowsFile_.reset();
   savedDigest_.reset();
@@ -233,18 +218,19 @@ void OpenTable::Forget() {
   tail_.clear();
   layout_ = {};
   memos_.reset();
-  if (memoNote_) memoNote_->clear();
+  emit MemoNoteChanged(QString());
+  PointAt({});
 }
 
 bool OpenTable::RenameColumns() {
-  const std::optional<FileIdentity> now = FileIdentity::Of(TablePath);
-  if (!hasRows_ || !rowsFile_ || !now || rowsFile_->identity != *now) return false;
+  const std::optional<FileIdentity> now = FileIdentity::Of(path_);
+  if (!rows_ || !rowsFile_ || !now || rowsFile_->identity != *now) return false;
   dbf::Dbf2_lib db;
-  db.DbfOpenForReading(kSlot, TablePath);
+  db.DbfOpenForReading(kSlot, path_);
   if (!db.DbfIsOpen(kSlot) || LayoutOf(db) != layout_) return false;
-  std::vector<std::string> header{CornerTitle(page_)};
+  std::vector<std::string> header{std::string()};
   for (const dbf::FieldNode* f = db.DbfFields(kSlot); f; f = f->next) header.push_back(f->Name());
-  header_ = HeaderBytes(TablePath, layout_.headerSize);
+  header_ = HeaderBytes(path_, layout_.headerSize);
   db.DbfCloseAll();
   Rows()->SetHeader(std::move(header));
   grid_.StoreChanged();
@@ -254,19 +240,15 @@ bool OpenTable::RenameColumns() {
 
 bool OpenTable::RowsAreTable() {
   const RecordStore* rows = Rows();
-  if (!rows || rowsPath_ != TablePath || !rows->AsRead() || !ShowsRowsOfTablePath()) return false;
+  if (!rows || rowsPath_ != path_ || !rows->AsRead() || !ShowsRowsOfTablePath()) return false;
   dbf::Dbf2_lib db;
-  db.DbfOpenForReading(kSlot, TablePath);
+  db.DbfOpenForReading(kSlot, path_);
   return db.DbfIsOpen(kSlot) && LayoutOf(db) == layout_ && FileAsRowsLeftIt();
 }
 
 void OpenTable::SetPage(ui::CodePage page) {
   page_ = page;
   grid_.SetCodePage(page);
-  if (RecordStore* rows = Rows()) {
-    rows->SetCell(0, 0, CornerTitle(page));
-    grid_.StoreChanged();
-  }
 }
 
 void OpenTable::RowsSavedTo(const std::string& path) {
@@ -285,18 +267,16 @@ void OpenTable::StampRows() {
 }
 
 bool OpenTable::FileAsRowsLeftIt() {
-  const std::optional<FileStamp> now = FileStamp::Of(TablePath);
+  const std::optional<FileStamp> now = FileStamp::Of(path_);
   if (!now || !rowsFile_) return false;
   if (*now == *rowsFile_ && !rowsFile_->WithinTick(stampTaken_)) return true;
-  if (savedDigest_) return FileDigest::Of(TablePath) == savedDigest_;
+  if (savedDigest_) return FileDigest::Of(path_) == savedDigest_;
   RecordStore& rows = *Rows();
   const size_t records = static_cast<size_t>(rows.RecordCount()) * rows.RecordLength();
-  return FileHolds(TablePath, {{header_.data(), header_.size()},
+  return FileHolds(path_, {{header_.data(), header_.size()},
                                {rows.Records(), records},
                                {tail_.data(), tail_.size()}});
 }
-
-RecordStore* OpenTable::Rows() { return hasRows_ ? dynamic_cast<RecordStore*>(&grid_.Store()) : nullptr; }
 
 OpenTable::Layout OpenTable::LayoutOf(const dbf::Dbf2_lib& db) {
   Layout layout{db.DbfHeaderSize(kSlot), db.DbfRecordLength(kSlot), {}};
@@ -307,34 +287,34 @@ OpenTable::Layout OpenTable::LayoutOf(const dbf::Dbf2_lib& db) {
 }
 
 bool OpenTable::RowsFromTable(ui::DialogService& dialogs) {
-  const std::optional<FileIdentity> now = FileIdentity::Of(TablePath);
-  if (hasRows_ && rowsFile_ && now == rowsFile_->identity) return true;
+  const std::optional<FileIdentity> now = FileIdentity::Of(path_);
+  if (rows_ && rowsFile_ && now == rowsFile_->identity) return true;
   const std::string notDone = dbf::Tr("OpenTable", kNotDone);
   const std::string saveAsHint = dbf::Tr("OpenTable", kSaveAsHint);
-  if (!hasRows_) {
+  if (!rows_) {
     dialogs.Message(
         dbf::FillText(dbf::Tr("OpenTable", "Строки таблицы не загружены из файла,\r\nа текущий файл %1.\r\n"),
-                      {TablePath}) +
+                      {path_}) +
         notDone);
-  } else if (rowsPath_ != TablePath) {
+  } else if (rowsPath_ != path_) {
     dialogs.Message(
         dbf::FillText(dbf::Tr("OpenTable", "Строки таблицы загружены из файла %1,\r\nа текущий файл %2.\r\n"),
-                      {rowsPath_, TablePath}) +
+                      {rowsPath_, path_}) +
         notDone);
   } else if (!now) {
     dialogs.Message(*DeletedTableMessage());
   } else {
     dialogs.Message(
         dbf::FillText(dbf::Tr("OpenTable", "Файл %1 заменён другим файлом после загрузки строк таблицы.\r\n"),
-                      {TablePath}) +
+                      {path_}) +
         saveAsHint + notDone);
   }
   return false;
 }
 
 std::optional<std::string> OpenTable::DeletedTableMessage() const {
-  if (!hasRows_ || rowsPath_ != TablePath || FileIdentity::Of(TablePath)) return std::nullopt;
-  return dbf::FillText(dbf::Tr("OpenTable", "Файл %1 удалён после загрузки строк таблицы.\r\n"), {TablePath}) +
+  if (!rows_ || rowsPath_ != path_ || FileIdentity::Of(path_)) return std::nullopt;
+  return dbf::FillText(dbf::Tr("OpenTable", "Файл %1 удалён после загрузки строк таблицы.\r\n"), {path_}) +
          dbf::Tr("OpenTable", kSaveAsHint) + dbf::Tr("OpenTable", kNotDone);
 }
 
@@ -342,11 +322,11 @@ bool OpenTable::RowsFitTable(ui::DialogService& dialogs) {
   if (!RowsFromTable(dialogs)) return false;
   {
     dbf::Dbf2_lib db;
-    db.DbfOpenForReading(kSlot, TablePath);
+    db.DbfOpenForReading(kSlot, path_);
     if (!db.DbfIsOpen(kSlot) || LayoutOf(db) != layout_) {
       dialogs.Message(
           dbf::FillText(dbf::Tr("OpenTable", "Структура файла %1 изменилась после загрузки строк таблицы.\r\n"),
-                        {TablePath}) +
+                        {path_}) +
           dbf::Tr("OpenTable", kSaveAsHint) + dbf::Tr("OpenTable", kNotDone));
       return false;
     }
@@ -356,7 +336,7 @@ bool OpenTable::RowsFitTable(ui::DialogService& dialogs) {
   // now would undo or misplace its changes. Edits on screen stay; without
   // them the person may load the file again.
   const std::string changed = dbf::FillText(
-      dbf::Tr("OpenTable", "Файл %1 изменён другой программой после загрузки строк таблицы.\r\n"), {TablePath});
+      dbf::Tr("OpenTable", "Файл %1 изменён другой программой после загрузки строк таблицы.\r\n"), {path_});
   if (Rows()->HasEdits()) {
     dialogs.Message(changed + dbf::Tr("OpenTable", kSaveAsHint) + dbf::Tr("OpenTable", kNotDone));
     return false;

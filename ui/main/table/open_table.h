@@ -1,8 +1,11 @@
 // The table the main window shows, and the one owner of what is known about
-// it: its path (TablePath), the file every table command acts on, and
-// where the record grid's rows came from: the file's name and identity and the header and field layout they were read with. Every
-// fill, refill and clear of the grid goes through it, so that record is
-// never out of date.
+// it: its path (TablePath), the file every table command acts on, its rows
+// (the records as read, the edits made on them and their history, in a
+// RecordStore) and where they came from: the file's name and identity and
+// the header and field layout they were read with. The record grid shows the
+// rows by reference; every fill, refill and clear of them goes through here,
+// so that record is never out of date. What changes goes out as signals,
+// which the window turns into the texts of its labels.
 //
 // Reading a table for the grid opens it for reading only: viewing writes
 // nothing, and tables the user may not write can still be viewed. A load
@@ -13,6 +16,9 @@
 #include "file_identity.h"
 #include "progress.h"
 
+#include <QObject>
+#include <QString>
+
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -21,7 +27,6 @@
 #include <vector>
 
 class MemoCells;
-class QLabel;
 class QProgressBar;
 class RecordStore;
 namespace dbf {
@@ -32,16 +37,18 @@ class DialogService;
 class StringGrid;
 }  // namespace ui
 
-class OpenTable {
- public:
-  // The grid it fills, the progress bar loading shows, the path strip that
-  // names the table, the status text that counts its records and the note
-  // that tells why memo texts cannot be shown.
-  OpenTable(ui::StringGrid& grid, QProgressBar* progress, QLabel& pathStrip, QLabel& countText,
-            QLabel* memoNote = nullptr);
-  ~OpenTable();
+class OpenTable : public QObject {
+  Q_OBJECT
 
-  std::string TablePath;   // the current table, kept whole whatever its length
+ public:
+  // The grid that shows the rows and the progress bar loading shows.
+  OpenTable(ui::StringGrid& grid, QProgressBar* progress);
+  ~OpenTable() override;
+
+  // The current table, the file every table command acts on, kept whole
+  // whatever its length. It changes only through PointAt, PointAtUnshown
+  // and Forget.
+  const std::string& TablePath() const { return path_; }
 
   struct Counts {
     int64_t records = 0;      // by the file's size: the rows shown
@@ -53,31 +60,28 @@ class OpenTable {
   // A load after a command changed the file refuses a stop: the grid must
   // show what the file now holds.
   std::optional<Counts> Load(ui::Stop stop = ui::Stop::Allowed);
-  // The record count as loading shows it: "N строк", and the header's
-  // count beside it when that disagrees (the header is not corrected:
-  // viewing writes nothing).
-  void ShowLoadedCounts(const Counts& counts);
-  // Reads the rows again from TablePath after a command changed the file,
-  // and shows the record count right-aligned with " записей.".
+  // Reads the rows again from TablePath after a command changed the file;
+  // RecordsCounted tells how many there are.
   void Refill();
   // After a purge of TablePath kept the records `keep` keeps (told each
   // record's number from 1 and its flag): rows that are the table's records
   // as read are purged alike, without reading the file again; other rows
-  // are read again (Refill).
+  // are read again (Refill). RecordsCounted tells how many are left.
   void Purged(const std::function<bool(int64_t record, char flag)>& keep);
   // After a command changed TablePath's structure: a renamed field renames
   // its column, any other change loads the table again.
   void StructureChanged();
-  // No table: the grid is emptied and its rows come from no file.
+  // No table: the grid is emptied, its rows come from no file, and no path
+  // is current or shown.
   void Forget();
-  // The path strip: shows TablePath; the path it shows.
-  void ShowPath();
-  std::string ShownPath() const;
-  // Makes `path` the table the commands act on, and the path strip (and,
-  // through the watcher, the window's title) name it at once.
+  // The path the window names the table by (PathShown told it last).
+  const std::string& ShownPath() const { return shownPath_; }
+  // Makes `path` the table the commands act on, and has the window name it
+  // at once (PathShown).
   void PointAt(const std::string& path);
-  // Called whenever the path strip changes.
-  void OnPathShown(std::function<void()> watcher) { pathShown_ = std::move(watcher); }
+  // Makes `path` the file the commands act on while the window keeps naming
+  // the table shown (a file handed to the raw view).
+  void PointAtUnshown(const std::string& path) { path_ = path; }
   // True when the grid shows the rows of the file TablePath names now.
   bool ShowsRowsOfTablePath() const;
   // True when the grid's rows, unedited, are the records TablePath holds
@@ -99,11 +103,12 @@ class OpenTable {
   // grid's font; loading does it, a new font calls for it again.
   void FitColumns();
 
-  // The grid's cells, while it shows a table; nullptr otherwise.
-  RecordStore* Rows();
+  // The table's rows, which the grid shows, while there is a table; nullptr
+  // otherwise.
+  RecordStore* Rows() { return rows_.get(); }
   // The memo fields of the rows' table and their memo file, while the grid
   // shows a table; nullptr otherwise. The grid draws their cells from it.
-  MemoCells* Memos() { return hasRows_ ? memos_.get() : nullptr; }
+  MemoCells* Memos() { return rows_ ? memos_.get() : nullptr; }
   // The header bytes (header and field descriptors) the rows were read with.
   const std::vector<char>& RowsHeader() const { return header_; }
 
@@ -117,6 +122,17 @@ class OpenTable {
   // When the grid's rows were read from TablePath and that file is gone
   // now: the message saying so, which every command that fails then shows.
   std::optional<std::string> DeletedTableMessage() const;
+
+ signals:
+  // The path the window names the table by changed (empty: no table).
+  void PathShown(const QString& path);
+  // A command changed the table's structure and the rows were read again.
+  void RecordsLoaded(const OpenTable::Counts& counts);
+  // A command changed the table and the rows were read again or purged
+  // alike: there are `count` records now.
+  void RecordsCounted(qint64 count);
+  // Why the memo texts of the rows cannot be shown; empty when they can.
+  void MemoNoteChanged(const QString& note);
 
  private:
   struct FieldLayout {
@@ -143,8 +159,6 @@ class OpenTable {
 
   ui::StringGrid& grid_;
   QProgressBar* progress_;
-  QLabel& pathStrip_;
-  QLabel& countText_;
   // The first part of RowsFitTable: the rows came from the file TablePath
   // names now, as it is now.
   bool RowsFromTable(ui::DialogService& dialogs);
@@ -155,8 +169,9 @@ class OpenTable {
   // content compares equal (a file only touched is not a changed one).
   bool FileAsRowsLeftIt();
 
-  std::function<void()> pathShown_;
-  bool hasRows_ = false;
+  std::string path_;
+  std::string shownPath_;
+  std::unique_ptr<RecordStore> rows_;
   std::string rowsPath_;
   std::optional<FileStamp> rowsFile_;  // the file as the rows saw it last
   int64_t stampTaken_ = 0;             // when, by the file clock
@@ -168,6 +183,5 @@ class OpenTable {
   Layout layout_;
   ui::CodePage page_ = ui::CodePage::Windows1251;
   std::optional<ui::CodePage> found_;
-  QLabel* memoNote_;
   std::unique_ptr<MemoCells> memos_;
 };

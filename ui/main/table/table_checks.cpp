@@ -4,19 +4,12 @@
 #include "dbf_header.h"
 #include "dbf_texts.h"
 #include "dialog_service.h"
-#include "regular_file.h"
 #include "table_context.h"
+#include "table_file_messages.h"
 
 #include <QString>
 
 #include <cerrno>
-#include <cstring>
-
-namespace {
-
-std::string Reason() { return errno != 0 ? std::string(": ") + std::strerror(errno) : std::string(); }
-
-}  // namespace
 
 bool UsableTable(ui::DialogService& dialogs, const std::string& path) {
   dbf::TableFile file;
@@ -39,11 +32,11 @@ bool TableShownOrConfirmed(const TableContext& context) {
       dbf::Tr("TableChecks", "Файл не показан"),
       dbf::FillText(dbf::Tr("TableChecks", "Команда изменит файл %1,\r\nстроки которого не показаны в таблице.\r\n"
                                            "Изменить этот файл?"),
-                    {context.table.TablePath}));
+                    {context.table.TablePath()}));
 }
 
 bool GridTableWritable(const TableContext& context) {
-  return context.table.RowsFitTable(context.dialogs) && UsableTable(context.dialogs, context.table.TablePath);
+  return context.table.RowsFitTable(context.dialogs) && UsableTable(context.dialogs, context.table.TablePath());
 }
 
 bool SameTableFile(ui::DialogService& dialogs, const std::string& a, const std::string& b) {
@@ -51,14 +44,4 @@ bool SameTableFile(ui::DialogService& dialogs, const std::string& a, const std::
                     dbf::TableFile::SameFile(a, b);
   if (same) dialogs.Message(dbf::Tr("TableChecks", "Совпадение имен исходного и выходного файлов!"));
   return same;
-}
-
-std::string CannotOpenMessage(const std::string& path) {
-  if (ui::IsOtherThanRegularFile(path)) return ui::NotRegularFileText(path);
-  return dbf::FillText(dbf::Tr("TableChecks", "Файл %1 не удается открыть для чтения и записи%2"), {path, Reason()});
-}
-
-std::string CannotReadMessage(const std::string& path) {
-  if (ui::IsOtherThanRegularFile(path)) return ui::NotRegularFileText(path);
-  return dbf::FillText(dbf::Tr("TableChecks", "Файл %1 не удается открыть для чтения%2"), {path, Reason()});
 }

@@ -25,9 +25,3 @@ bool TableShownOrConfirmed(const TableContext& context);
 // (as the user reads names), another spelling of it or a link to it. Shows
 // "Совпадение имен исходного и выходного файлов!" when they do.
 bool SameTableFile(ui::DialogService& dialogs, const std::string& a, const std::string& b);
-
-// The messages for a table file that cannot be opened for reading and
-// writing, or for reading, with the system's reason (errno as the failed
-// open left it).
-std::string CannotOpenMessage(const std::string& path);
-std::string CannotReadMessage(const std::string& path);

@@ -8,7 +8,7 @@
 #include "progress.h"
 #include "qt_translations.h"
 #include "safe_write.h"
-#include "table_checks.h"
+#include "table_file_messages.h"
 
 #include <algorithm>
 #include <cerrno>

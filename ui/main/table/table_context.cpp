@@ -8,7 +8,7 @@
 
 bool TableContext::GridShown() const { return !grid.isHidden(); }
 
-bool TableContext::PathGiven() const { return !TrimBlanks(table.TablePath).empty(); }
+bool TableContext::PathGiven() const { return !TrimBlanks(table.TablePath()).empty(); }
 
 void TableContext::Hook(QAbstractButton* button, std::function<void()> handler) const {
   QObject::connect(button, &QAbstractButton::clicked, button, guard.Guarded(std::move(handler)));

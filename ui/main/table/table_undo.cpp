@@ -121,7 +121,7 @@ void TTableUndo::Redo1Click() { Step(VersionSide::Redo); }
 void TTableUndo::Step(VersionSide side) {
   if (!context_.PathGiven()) return;
   CommandEnded();  // a change made outside a command
-  const std::string& path = context_.table.TablePath;
+  const std::string& path = context_.table.TablePath();
   const RecordStore* rows = context_.table.Rows();
   if (rows && rows->HasEdits()) {
     context_.dialogs.Message(dbf::Tr("TTableUndo",
@@ -183,12 +183,12 @@ std::string Caption(const std::optional<ui::TableVersion>& version, const std::s
 }  // namespace
 
 std::string TTableUndo::UndoCaption() const {
-  return Caption(context_.PathGiven() ? versions_.Newest(context_.table.TablePath, VersionSide::Undo) : std::nullopt,
+  return Caption(context_.PathGiven() ? versions_.Newest(context_.table.TablePath(), VersionSide::Undo) : std::nullopt,
                  dbf::Tr("TTableUndo", "Отменить"));
 }
 
 std::string TTableUndo::RedoCaption() const {
-  return Caption(context_.PathGiven() ? versions_.Newest(context_.table.TablePath, VersionSide::Redo) : std::nullopt,
+  return Caption(context_.PathGiven() ? versions_.Newest(context_.table.TablePath(), VersionSide::Redo) : std::nullopt,
                  dbf::Tr("TTableUndo", "Вернуть"));
 }
 

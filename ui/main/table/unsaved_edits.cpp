@@ -24,7 +24,7 @@ bool TUnsavedEdits::Settled() {
   context_.grid.CommitEdit();  // a cell being typed in counts
   if (!HasEdits(context_.table)) return true;
   switch (context_.dialogs.AskSaveChanges(
-      dbf::FillText(dbf::Tr("TUnsavedEdits", "Сохранить изменения в файле %1?"), {context_.table.TablePath}))) {
+      dbf::FillText(dbf::Tr("TUnsavedEdits", "Сохранить изменения в файле %1?"), {context_.table.TablePath()}))) {
     case ui::SaveAnswer::Yes:
       save_();
       // Save refuses some tables with a message: the edits are still there.

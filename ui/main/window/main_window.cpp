@@ -64,13 +64,13 @@ TForm2::TForm2(MainWindowLinks links, QWidget* parent) : QMainWindow(parent), li
   BuildGridArea();
   BuildBottomPanel();
   ShowLargeExchangeFolder(exchangeBytes);
-  table_ = std::make_unique<OpenTable>(*StringGrid1, ProgressBar1, *StaticText2, *StaticText1, MemoNote);
-  table_->OnPathShown([this] { ShowTitle(); });
+  table_ = std::make_unique<OpenTable>(*StringGrid1, ProgressBar1);
+  ShowTableChanges();
   // A missing table explains a failure that names it or names no file; one
   // that names another file (a Save as into a folder that cannot be
   // written) keeps its own text.
   links_.guard.ExplainFailures([this](const std::string& failure) -> std::optional<std::string> {
-    const bool aboutTable = failure.find(table_->TablePath) != std::string::npos || failure.find('/') == std::string::npos;
+    const bool aboutTable = failure.find(table_->TablePath()) != std::string::npos || failure.find('/') == std::string::npos;
     return aboutTable ? table_->DeletedTableMessage() : std::nullopt;
   });
   context_ = std::make_unique<TableContext>(

@@ -205,6 +205,8 @@ class TForm2 : public QMainWindow {
   // The grid font and window geometry of the last run.
   void RestoreRemembered();
   void ShowTitle();
+  // Turns what the open table tells of its changes into the labels' texts.
+  void ShowTableChanges();
   // Keeps the window's geometry for the next run.
   void RememberWindow();
   // Runs a handler through the guard when the action fires or the button is

@@ -88,7 +88,7 @@ void TForm2::ShowRecentTables() {
 
 void TForm2::RememberOpenedTable() {
   if (!table_->Rows()) return;
-  settings_->AddRecentTable(table_->TablePath);
+  settings_->AddRecentTable(table_->TablePath());
   ShowRecentTables();
 }
 

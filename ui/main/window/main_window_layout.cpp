@@ -279,7 +279,7 @@ void TForm2::BuildBottomPanel() {
 void TForm2::BuildTaskPanels() {
   Panel3 = new TSortPanel(*context_);
   const office::OfficePanelLinks officeLinks{links_.dialogs, links_.guard, *office_, *StringGrid1, *ProgressBar1,
-                                             [this] { return table_->TablePath; }, [this] { return table_->Page(); },
+                                             [this] { return table_->TablePath(); }, [this] { return table_->Page(); },
                                              *links_.files};
   Panel4 = new TReportPanel(officeLinks, GridArea);
   Panel5 = new TExportPanel(officeLinks, GridArea);

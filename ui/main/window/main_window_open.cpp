@@ -7,11 +7,10 @@
 #include "hand_over.h"
 #include "radio_group.h"
 #include "spreadsheet_hand_over.h"
-#include "table_checks.h"
+#include "table_file_messages.h"
 #include "unsaved_edits.h"
 
 #include <QGroupBox>
-#include <QLabel>
 #include <QPushButton>
 
 namespace {
@@ -35,8 +34,8 @@ void TForm2::ToolButton1Click() {
   const auto choice = links_.dialogs.OpenFile(dbf::Tr("TForm2", kToolbarFilter));
   if (!choice || !FileExists(choice->path)) return;
   if (choice->filterIndex == kAsTextEntry) {
-    table_->TablePath = choice->path;
-    if (links_.openRawView) links_.openRawView(this, kRawViewShowsFile, table_->TablePath);
+    table_->PointAtUnshown(choice->path);
+    if (links_.openRawView) links_.openRawView(this, kRawViewShowsFile, choice->path);
     return;
   }
   OpenChosenFile(choice->path, true);
@@ -63,11 +62,10 @@ void TForm2::ShowTableControls() {
 
 void TForm2::OpenChosenFile(const std::string& path, bool trimForExtension) {
   if (!unsavedEdits_->Settled()) return;
-  const std::string previous = table_->TablePath;
+  const std::string previous = table_->TablePath();
   const bool shown = GridShown();
   ShowTableControls();
-  table_->TablePath = path;
-  StaticText2->setText(QString::fromStdString(path));
+  table_->PointAt(path);
   const std::string extension = LowerExtension(trimForExtension ? TrimBlanks(path) : path);
   try {
     // A table under another name (or none) opens as a table; other files go
@@ -82,8 +80,7 @@ void TForm2::OpenChosenFile(const std::string& path, bool trimForExtension) {
   } catch (...) {
     // A file that is no table, or could not be read whole, or that the
     // spreadsheet program refused, leaves the window showing what it showed.
-    table_->TablePath = previous;
-    StaticText2->setText(QString::fromStdString(previous));
+    table_->PointAt(previous);
     if (!shown) HideTableControls();
     throw;
   }
@@ -102,20 +99,18 @@ void TForm2::HideTableControls() {
 // to having no table, so that no command works on the old rows under the
 // new name.
 void TForm2::RefuseUnopenedTable() {
-  links_.dialogs.Message(CannotReadMessage(table_->TablePath));
+  links_.dialogs.Message(CannotReadMessage(table_->TablePath()));
   HideTableControls();
   table_->Forget();
-  table_->TablePath.clear();
-  StaticText2->clear();
 }
 
 // Files that are not tables go to the spreadsheet program.
 void TForm2::ShowSpreadsheet() {
   office::SpreadsheetLinks links{links_.dialogs, *office_, [this] { HideTableControls(); }};
-  office::ShowSpreadsheet(table_->TablePath, links);
+  office::ShowSpreadsheet(table_->TablePath(), links);
 }
 
 void TForm2::N17Click() {
   office::SpreadsheetLinks links{links_.dialogs, *office_, [this] { HideTableControls(); }};
-  office::CopyToExcel(table_->TablePath, links);
+  office::CopyToExcel(table_->TablePath(), links);
 }

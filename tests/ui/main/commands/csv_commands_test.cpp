@@ -56,7 +56,7 @@ TEST_F(CsvCommandsTest, CsvOutAndBackInGivesTheSameRecords) {
 
   // Guessed fields: the same values, so the same CSV again; a template: the same bytes.
   CreateFromCsv(dir.Path("out.csv"), dir.Path("guessed.dbf"));
-  EXPECT_EQ(form->Table().TablePath, dir.Path("guessed.dbf"));
+  EXPECT_EQ(form->Table().TablePath(), dir.Path("guessed.dbf"));
   EXPECT_EQ(form->Table().Page(), ui::CodePage::Dos866);  // UTF-8 goes into the page the grid drew
   EXPECT_EQ(Cell(1, 1), "\x88\xa2\xa0\xad\xae\xa2");
   SaveCsv(dir.Path("again.csv"));
@@ -86,7 +86,7 @@ TEST_F(CsvCommandsTest, TheRussianFlavourGoesOutForSpreadsheetsAndComesBackTheSa
             "*;\"a,\"\"b\"\"\";-3,00;;F\r\n"
             ";\" two\r\nrow\";;20231301;?\r\n");
   CreateFromCsv(dir.Path("ru.csv"), dir.Path("guessed.dbf"));
-  EXPECT_EQ(form->Table().TablePath, dir.Path("guessed.dbf"));
+  EXPECT_EQ(form->Table().TablePath(), dir.Path("guessed.dbf"));
   EXPECT_EQ(saveRussian(dir.Path("again.csv")), russian);
   CreateFromCsv(dir.Path("ru.csv"), dir.Path("templated.dbf"), table);
   EXPECT_EQ(Records(dir.Path("templated.dbf")), Records(table));
@@ -137,7 +137,7 @@ TEST_F(CsvCommandsTest, AWriteThatFailsOrValuesThatDoNotFitLeaveNoFile) {
   }
   EXPECT_NE(dialogs.messages.back().find(dir.Path("cut.dbf")), std::string::npos) << dialogs.messages.back();
   EXPECT_EQ(dir.FileCount(), 3u);  // the table and the two CSV files only
-  EXPECT_EQ(form->Table().TablePath, table);
+  EXPECT_EQ(form->Table().TablePath(), table);
   EXPECT_TRUE(exits.empty());
 }
 

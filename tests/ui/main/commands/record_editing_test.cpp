@@ -186,7 +186,7 @@ TEST_F(RecordEditingTest, SaveAsWritesANewTableAndRefusesTheTableItself) {
   EXPECT_EQ(dialogs.saveFilters, std::vector<std::string>({"Файлы *.dbf|*.dbf|Все файлы|*.*|"}));
   EXPECT_EQ(ReadFile(copy), kEditedPeople);
   EXPECT_EQ(ReadFile(path), original);
-  EXPECT_EQ(form->Table().TablePath, path);
+  EXPECT_EQ(form->Table().TablePath(), path);
 
   const std::string link = dir.Path("link.dbf");
   std::filesystem::create_symlink(path, link);

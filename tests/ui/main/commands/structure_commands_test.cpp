@@ -64,7 +64,7 @@ TEST_F(MainWindowTest, SaveAfterCreateFileWritesNeitherTable) {
   const std::string created = dir.Path("new.dbf");
   dialogs.saveAnswers.push_back(ui::FileChoice{created, 1});
   form->CreateFile1->trigger();
-  ASSERT_EQ(form->Table().TablePath, created);
+  ASSERT_EQ(form->Table().TablePath(), created);
   const std::string empty = ReadFile(created);
   dialogs.messages.clear();
 

@@ -52,7 +52,7 @@ TEST_F(NewFieldPanelTest, CreateFileThenFieldsOfTheFourTypes) {
   OpenFromMenu(WritePeople());
   const std::string path = CreateTable();
   EXPECT_EQ(ReadFile(path).size(), 34u);
-  EXPECT_EQ(form->Table().TablePath, path);
+  EXPECT_EQ(form->Table().TablePath(), path);
   EXPECT_EQ(Shown(form->StaticText2), path);
   EXPECT_EQ(Cell(0, 1), "NAME");  // the grid still shows the table opened before
   EXPECT_FALSE(Panel().isHidden());

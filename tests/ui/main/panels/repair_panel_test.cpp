@@ -65,7 +65,7 @@ TEST_F(RepairPanelTest, CleansTheNamesAndOnRequestTheOffsets) {
   Repair(source, dir.Path("kept.dbf"));
   EXPECT_EQ(ReadFile(dir.Path("kept.dbf")), expected);
   EXPECT_TRUE(Panel().isHidden());
-  EXPECT_EQ(form->Table().TablePath, source);
+  EXPECT_EQ(form->Table().TablePath(), source);
   EXPECT_EQ(Shown(form->StaticText2), source);  // the path strip names the file the commands act on
 
   Repair(source, dir.Path("offsets.dbf"), true);

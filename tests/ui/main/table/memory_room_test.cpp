@@ -92,7 +92,7 @@ TEST_F(MemoryRoomTest, ATableLargerThanTheMemoryIsRefusedBeforeReading) {
   const std::string prefix = "Таблица " + huge + " не открыта: в ней " +
                              std::to_string((size + kMegabyte - 1) / kMegabyte) + " МБ, а свободной памяти ";
   EXPECT_EQ(dialogs.messages[0].rfind(prefix, 0), 0u) << dialogs.messages[0];
-  EXPECT_EQ(form->Table().TablePath, shown);  // the table shown stays
+  EXPECT_EQ(form->Table().TablePath(), shown);  // the table shown stays
 }
 
 }  // namespace

@@ -11,7 +11,7 @@ TEST_F(MainWindowTest, OpeningATableFillsTheGridRowPerRecord) {
             std::vector<std::string>({"Файлы *.dbf|*.dbf|Все файлы|*.*|Файлы EXCEL|*.xls|"}));
   EXPECT_FALSE(form->StringGrid1->isHidden());
   EXPECT_FALSE(form->Panel1->isHidden());
-  EXPECT_EQ(form->Table().TablePath, path);
+  EXPECT_EQ(form->Table().TablePath(), path);
   EXPECT_EQ(Shown(form->StaticText2), path);
   EXPECT_EQ(Shown(form->StaticText1), "3 строк");
 
@@ -63,7 +63,7 @@ TEST_F(MainWindowTest, ExtensionDecidesBetweenGridAndTheDesktopProgram) {
   EXPECT_EQ(launcher.opened, std::vector<std::string>({dir.Path("exchange/report-1.xls")}));
   EXPECT_TRUE(form->StringGrid1->isHidden());
   EXPECT_TRUE(form->Panel1->isHidden());
-  EXPECT_EQ(form->Table().TablePath, sheet);
+  EXPECT_EQ(form->Table().TablePath(), sheet);
 
   const std::string noExtension = dir.Path("README");
   testsupport::WriteFile(noExtension, "text");
@@ -79,7 +79,7 @@ TEST_F(MainWindowTest, CancelledOrMissingChoicesChangeNothing) {
   OpenFromMenu(dir.Path("missing.dbf"));
   dialogs.WillOpen(dir.Path("missing.dbf"));
   form->ToolButton1->trigger();
-  EXPECT_EQ(form->Table().TablePath, path);
+  EXPECT_EQ(form->Table().TablePath(), path);
   EXPECT_EQ(form->StringGrid1->RowCount(), 4);
   EXPECT_TRUE(dialogs.messages.empty());
 }
@@ -99,7 +99,7 @@ TEST_F(MainWindowTest, ToolbarTextEntryHandsTheFileToTheRawViewAndLeavesTheGrid)
   ASSERT_EQ(rawViewCalls.size(), 1u);
   EXPECT_EQ(rawViewCalls[0].mode, 2);
   EXPECT_EQ(rawViewCalls[0].fileName, other);
-  EXPECT_EQ(form->Table().TablePath, other);
+  EXPECT_EQ(form->Table().TablePath(), other);
   EXPECT_EQ(Shown(form->StaticText2), table);
   EXPECT_EQ(Cell(1, 1), "\x88\xa2\xa0\xad\xae\xa2");
 
@@ -107,7 +107,7 @@ TEST_F(MainWindowTest, ToolbarTextEntryHandsTheFileToTheRawViewAndLeavesTheGrid)
   ASSERT_EQ(rawViewCalls.size(), 2u);
   EXPECT_EQ(rawViewCalls[1].mode, 1);
   EXPECT_EQ(rawViewCalls[1].fileName, "");
-  EXPECT_EQ(form->Table().TablePath, other);
+  EXPECT_EQ(form->Table().TablePath(), other);
 }
 
 TEST_F(MainWindowTest, LongPathsAreKeptWhole) {
@@ -120,7 +120,7 @@ TEST_F(MainWindowTest, LongPathsAreKeptWhole) {
   std::filesystem::copy_file(WritePeople(), path);
   const int width = form->width();
   OpenFromMenu(path);
-  EXPECT_EQ(form->Table().TablePath, path);
+  EXPECT_EQ(form->Table().TablePath(), path);
   EXPECT_EQ(form->StringGrid1->RowCount(), 4);
   // The path strip cuts a long path rather than widening the window.
   form->layout()->activate();
@@ -151,11 +151,11 @@ TEST_F(MainWindowTest, RefillRowsShowsTheFileAsItIsNow) {
 TEST_F(MainWindowTest, TableNamedAtStartOpensLikeAChosenOne) {
   form->OpenAtStart(dir.Path("missing.dbf"));
   EXPECT_TRUE(form->StringGrid1->isHidden());
-  EXPECT_TRUE(form->Table().TablePath.empty());
+  EXPECT_TRUE(form->Table().TablePath().empty());
 
   const std::string path = WritePeople();
   form->OpenAtStart(path);
-  EXPECT_EQ(form->Table().TablePath, path);
+  EXPECT_EQ(form->Table().TablePath(), path);
   EXPECT_EQ(Shown(form->StaticText2), path);
   EXPECT_EQ(form->StringGrid1->RowCount(), 4);
   EXPECT_TRUE(dialogs.openFilters.empty());
@@ -171,6 +171,6 @@ TEST_F(MainWindowTest, ATableThatCannotBeOpenedIsReportedAndLeavesNoTable) {
   EXPECT_TRUE(exits.empty());
   EXPECT_TRUE(form->StringGrid1->isHidden());
   EXPECT_TRUE(form->Panel1->isHidden());
-  EXPECT_EQ(form->Table().TablePath, "");
+  EXPECT_EQ(form->Table().TablePath(), "");
   EXPECT_EQ(Shown(form->StaticText2), "");
 }

@@ -23,7 +23,7 @@ TEST_F(MainWindowTest, TheSaveQuestionComesExactlyWhenTheGridHoldsEdits) {
   } commands[] = {
       {"close", [&] { form->close(); }, [&] { return form->isHidden(); }},
       {"Выход", [&] { form->N2->trigger(); }, [&] { return !exits.empty(); }},
-      {"Open file dbf", [&] { OpenFromMenu(other); }, [&] { return form->Table().TablePath == other; }},
+      {"Open file dbf", [&] { OpenFromMenu(other); }, [&] { return form->Table().TablePath() == other; }},
       {"Очистить весь файл", [&] { form->N12->trigger(); }, [&] { return form->StringGrid1->RowCount() == 1; }},
   };
   for (const auto& command : commands) {

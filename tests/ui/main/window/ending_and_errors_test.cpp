@@ -43,7 +43,7 @@ TEST_F(MainWindowTest, AFileThatIsNoTableLeavesTheShownTableAndItsEditsAlone) {
     dialogs.saveChangesAnswers.push_back(ui::SaveAnswer::No);  // the edits stay all the same
     OpenFromMenu(dir.Path(name));
     EXPECT_EQ(dialogs.messages, std::vector<std::string>({"Ошибка 13 - DbfOpen : Файл N   1 не типа DBF "}));
-    EXPECT_EQ(form->Table().TablePath, people);
+    EXPECT_EQ(form->Table().TablePath(), people);
     EXPECT_EQ(Shown(form->StaticText2), people);
     EXPECT_EQ(Cell(3, 1), "Carla");
   }

@@ -158,9 +158,9 @@ TEST_F(MainWindowTest, APanelHoldingTypedInputIsClosedOnlyWhenThePersonAgrees) {
 }
 
 TEST_F(MainWindowTest, PathGuardLooksAtTheTrimmedPath) {
-  form->Table().TablePath = "   ";
+  form->Table().PointAt("   ");
   EXPECT_FALSE(form->PathGiven());
-  form->Table().TablePath = " a.dbf ";
+  form->Table().PointAt(" a.dbf ");
   EXPECT_TRUE(form->PathGiven());
 }
 

@@ -75,7 +75,7 @@ TEST_F(MainWindowKeysTest, RecentTablesLeadTheFilesMenuAcrossRuns) {
 
   NextRun();
   form->RecentTables1.back()->trigger();
-  EXPECT_EQ(form->Table().TablePath, Absolute(people));
+  EXPECT_EQ(form->Table().TablePath(), Absolute(people));
   EXPECT_EQ(RecentCaptions().front(), "&1 " + Absolute(people));
 
   // A table no longer there leaves the list.
@@ -84,7 +84,7 @@ TEST_F(MainWindowKeysTest, RecentTablesLeadTheFilesMenuAcrossRuns) {
   form->RecentTables1[1]->trigger();
   EXPECT_EQ(dialogs.messages, std::vector<std::string>{"Файл \"" + gone + "\" не найден."});
   EXPECT_EQ(form->RecentTables1.size(), 9u);
-  EXPECT_EQ(form->Table().TablePath, Absolute(people));
+  EXPECT_EQ(form->Table().TablePath(), Absolute(people));
 }
 
 // The code page chosen for a table, the grid's font and the window's size
@@ -129,7 +129,7 @@ TEST_F(MainWindowKeysTest, TheTitleNamesTheTableAndADroppedTableOpens) {
     QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     if (enter.isAccepted()) QApplication::sendEvent(form.get(), &drop);
   }
-  EXPECT_EQ(form->Table().TablePath, dropped);
+  EXPECT_EQ(form->Table().TablePath(), dropped);
   EXPECT_EQ(form->windowTitle(), QStringLiteral("dropped.dbf - ") + caption);
 }
 

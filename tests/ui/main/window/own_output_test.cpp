@@ -42,7 +42,7 @@ TEST_F(OwnOutputTest, EveryTableWrittenUnderANameWithoutExtensionGetsDbfAndOpens
     OpenFromMenu(out + ".dbf");
     EXPECT_EQ(dialogs.messages, std::vector<std::string>{});
     EXPECT_FALSE(form->StringGrid1->isHidden());
-    EXPECT_EQ(form->Table().TablePath, out + ".dbf");
+    EXPECT_EQ(form->Table().TablePath(), out + ".dbf");
   }
 }
 

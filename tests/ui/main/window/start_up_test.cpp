@@ -23,7 +23,7 @@ TEST_F(MainWindowTest, StartsWithOnlyMenusToolbarsAndAnEmptyPathStrip) {
   }
   EXPECT_EQ(form->cbCheckBox1->checkState(), Qt::Unchecked);
   EXPECT_EQ(transferBufferEmptied, 1);
-  EXPECT_TRUE(form->Table().TablePath.empty());
+  EXPECT_TRUE(form->Table().TablePath().empty());
 }
 
 TEST_F(MainWindowTest, MenusAndToolbarsCarryTheirCaptionsAndHints) {

@@ -101,7 +101,7 @@ TEST_F(StoppingCommandsTest, AStoppedCommandLeavesEveryFileAndTheWindowAsTheyWer
     SetUp();
     c.arrange();
     const auto before = Files();
-    const std::string path = form->Table().TablePath;
+    const std::string path = form->Table().TablePath();
     const int rows = form->StringGrid1->RowCount();
     const std::string firstName = Cell(1, 1);
 
@@ -109,7 +109,7 @@ TEST_F(StoppingCommandsTest, AStoppedCommandLeavesEveryFileAndTheWindowAsTheyWer
 
     EXPECT_EQ(Files(), before);
     EXPECT_EQ(dialogs.messages, std::vector<std::string>{});
-    EXPECT_EQ(form->Table().TablePath, path);
+    EXPECT_EQ(form->Table().TablePath(), path);
     EXPECT_EQ(form->StringGrid1->RowCount(), rows);
     EXPECT_EQ(Cell(1, 1), firstName);  // an edit not saved stays on screen
     EXPECT_TRUE(form->ProgressBar1->isHidden());

@@ -59,7 +59,7 @@ TEST_F(UntrustedNamesTest, ALinkWhereACommandWritesIsReportedAndWhatItNamesStays
       EXPECT_TRUE(std::filesystem::is_symlink(out));
     }
   }
-  EXPECT_EQ(form->Table().TablePath, table);
+  EXPECT_EQ(form->Table().TablePath(), table);
   EXPECT_TRUE(exits.empty());
 }
 

@@ -1,0 +1,65 @@
+// The open table without the main window: it owns the rows the grid shows by
+// reference, and tells what changes by signals.
+#include "open_table.h"
+
+#include "record_store.h"
+#include "string_grid.h"
+#include "table_bytes.h"
+
+#include <QSignalSpy>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using testsupport::FieldSpec;
+
+TEST(OpenTableRowsTest, TheGridShowsTheTablesOwnRowsUntilTheTableLetsThemGo) {
+  testsupport::TempDir dir;
+  const std::vector<FieldSpec> fields{{"NAME", 'C', 8}};
+  const std::string path = dir.Path("people.dbf");
+  testsupport::WriteFile(path, testsupport::TableBytes({fields, {testsupport::Record(fields, {"Ann"}),
+                                                                  testsupport::Record(fields, {"Bob"}, true)}}));
+  ui::StringGrid grid;
+  {
+    OpenTable table(grid, nullptr);
+    QSignalSpy shown(&table, &OpenTable::PathShown);
+    QSignalSpy counted(&table, &OpenTable::RecordsCounted);
+    table.PointAt(path);
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_EQ(shown[0][0].toString().toStdString(), path);
+    ASSERT_TRUE(table.Load());
+    ASSERT_NE(table.Rows(), nullptr);
+    EXPECT_EQ(&grid.Store(), table.Rows());
+    // Column 0's heading is the grid's, in the code page drawn; the rows
+    // hold the table's field names only.
+    EXPECT_EQ(table.Rows()->Cell(0, 0), "");
+    EXPECT_EQ(grid.Cell(0, 0), "\xb9 \xef/\xef");
+    table.SetPage(ui::CodePage::Dos866);
+    EXPECT_EQ(grid.Cell(0, 0), "\xfc \xaf/\xaf");
+    EXPECT_EQ(table.Rows()->Cell(0, 0), "");
+    EXPECT_FALSE(table.Rows()->HasEdits());
+
+    // A typed cell is an edit of the table's rows.
+    grid.SetCell(1, 1, "Anna");
+    EXPECT_TRUE(table.Rows()->HasEdits());
+    table.Refill();
+    ASSERT_EQ(counted.size(), 1);
+    EXPECT_EQ(counted[0][0].toLongLong(), 2);
+    EXPECT_EQ(&grid.Store(), table.Rows());
+    EXPECT_EQ(grid.Cell(1, 1), "Ann");
+
+    table.Forget();
+    EXPECT_EQ(table.Rows(), nullptr);
+    EXPECT_EQ(grid.RowCount(), 0);
+    EXPECT_TRUE(table.TablePath().empty());
+    EXPECT_EQ(shown.back()[0].toString(), QString());
+
+    table.PointAt(path);
+    ASSERT_TRUE(table.Load());
+  }
+  // The table went with its rows: the grid shows an empty store of its own.
+  EXPECT_EQ(grid.RowCount(), 0);
+  EXPECT_EQ(grid.Cell(0, 0), "");
+}
