@@ -228,6 +228,7 @@ void OpenTable::Forget() {
   hasRows_ = false;
   rowsPath_.clear();
   rowsFile_.reset();
+  rowsHold_ = FileHold();
   savedDigest_.reset();
   header_.clear();
   tail_.clear();
@@ -278,6 +279,7 @@ void OpenTable::RowsSavedTo(const std::string& path) {
 }
 
 void OpenTable::StampRows() {
+  rowsHold_ = FileHold(rowsPath_);
   rowsFile_ = FileStamp::Of(rowsPath_);
   stampTaken_ = FileClockNow();
   // A rename rewrote the header only: the records read still stand.
