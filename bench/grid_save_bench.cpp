@@ -46,15 +46,15 @@ void BM_SaveAgainstCopy(benchmark::State& state) {
       form->OpenAtStart(saved);
       QApplication::processEvents();
       if (edited) {
-        for (int row = 1; row < form->StringGrid1->RowCount(); row += kEditEvery) {
-          form->StringGrid1->SetCell(row, 1, "EDITED " + std::to_string(row));
+        for (int row = 1; row < form->Controls().StringGrid1->RowCount(); row += kEditEvery) {
+          form->Controls().StringGrid1->SetCell(row, 1, "EDITED " + std::to_string(row));
         }
       }
       const bool reset = bench::ResetPeakMemory();
       const int64_t before = bench::ProcStatusBytes(reset ? "VmRSS" : "VmHWM");
       messages.clear();
       state.ResumeTiming();
-      saves[edited] += bench::SecondsOf([&] { form->Save1->trigger(); });
+      saves[edited] += bench::SecondsOf([&] { form->Controls().Save1->trigger(); });
       state.PauseTiming();
       if (!edited) growth = std::max(growth, static_cast<double>(bench::ProcStatusBytes("VmHWM") - before));
       if (messages != std::vector<std::string>({"Сохранение выполнено!"})) {

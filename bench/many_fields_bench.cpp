@@ -38,7 +38,7 @@ void BM_OpenManyFields(benchmark::State& state) {
     seconds += bench::SecondsSince(start);
     drawing += bench::SecondsOf([] { QApplication::processEvents(); });
   }
-  if (form->StringGrid1->ColCount() != 2047 || form->StringGrid1->RowCount() != kRecords + 1) {
+  if (form->Controls().StringGrid1->ColCount() != 2047 || form->Controls().StringGrid1->RowCount() != kRecords + 1) {
     state.SkipWithError("the grid does not show the whole table");
   }
   const double open = seconds / static_cast<double>(state.iterations());

@@ -39,20 +39,20 @@ void BM_PurgeAgainstCopy(benchmark::State& state) {
   const PurgeCase cases[] = {
       {"x_mark_one", 0,
        [](TForm2& form) {
-         form.StringGrid1->SetSelectedCell(kRow, 1);
-         form.ToolButton6->trigger();
-         form.ToolButton8->trigger();
+         form.Controls().StringGrid1->SetSelectedCell(kRow, 1);
+         form.Controls().ToolButton6->trigger();
+         form.Controls().ToolButton8->trigger();
        }},
-      {"x_marked_10", 10, [](TForm2& form) { form.ToolButton8->trigger(); }},
+      {"x_marked_10", 10, [](TForm2& form) { form.Controls().ToolButton8->trigger(); }},
       {"x_delete_record", 0,
        [](TForm2& form) {
-         form.StringGrid1->SetSelectedCell(kRow, 1);
-         form.ToolButton2->trigger();
+         form.Controls().StringGrid1->SetSelectedCell(kRow, 1);
+         form.Controls().ToolButton2->trigger();
        }},
       {"x_zeros", 0,
        [](TForm2& form) {
-         form.Edit4->setText(QStringLiteral("QTY"));
-         form.Button5->click();
+         form.Controls().Edit4->setText(QStringLiteral("QTY"));
+         form.Controls().Button5->click();
        }},
   };
   bench::MainWindowServices services;

@@ -34,12 +34,12 @@ void BM_RepairHeader(benchmark::State& state) {
     std::filesystem::remove(copyPath);
     std::filesystem::remove(resultPath);
     copy += bench::SecondsOf([&] { std::filesystem::copy_file(table.path, copyPath); });
-    form.N10->trigger();
-    form.Panel6->Edit10->setText(QString::fromStdString(table.path));
-    form.Panel6->Edit11->setText(QString::fromStdString(resultPath));
-    form.Panel6->RadioGroup4->SetItemIndex(1);
+    form.Controls().N10->trigger();
+    form.Controls().Panel6->Edit10->setText(QString::fromStdString(table.path));
+    form.Controls().Panel6->Edit11->setText(QString::fromStdString(resultPath));
+    form.Controls().Panel6->RadioGroup4->SetItemIndex(1);
     state.ResumeTiming();
-    repair += bench::SecondsOf([&] { form.Panel6->Button10->click(); });
+    repair += bench::SecondsOf([&] { form.Controls().Panel6->Button10->click(); });
   }
   if (services.dialogs.messages.size() != static_cast<size_t>(state.iterations()) ||
       std::filesystem::file_size(resultPath) != static_cast<uintmax_t>(table.fileSize)) {

@@ -83,28 +83,28 @@ Figures RunAt(int64_t records, const testsupport::TempDir& dir) {
   });
   std::fprintf(stderr, "  find: %.3f s\n", figures.seconds["find"]);
 
-  Timed(figures, services, "save", "Сохранение выполнено!", [&] { form->Save1->trigger(); });
+  Timed(figures, services, "save", "Сохранение выполнено!", [&] { form->Controls().Save1->trigger(); });
 
-  form->Edit4->setText(QStringLiteral("SUM"));
-  Timed(figures, services, "sum", "Сумма= ", [&] { form->Button4->click(); });
+  form->Controls().Edit4->setText(QStringLiteral("SUM"));
+  Timed(figures, services, "sum", "Сумма= ", [&] { form->Controls().Button4->click(); });
 
   const std::string csv = dir.Path("scale.csv");
   services.dialogs.saveAnswers.push_back(ui::FileChoice{csv, 1});
-  Timed(figures, services, "csv_out", "Записано в CSV строк", [&] { form->SaveasCSV1->trigger(); });
+  Timed(figures, services, "csv_out", "Записано в CSV строк", [&] { form->Controls().SaveasCSV1->trigger(); });
   std::filesystem::remove(csv);
 
   const std::string sorted = dir.Path("scale-sorted.dbf");
-  form->Sortedfile1->trigger();
-  bench::EnterSortKeys(*form->Panel3, sorted);
+  form->Controls().Sortedfile1->trigger();
+  bench::EnterSortKeys(*form->Controls().Panel3, sorted);
   QApplication::processEvents();
-  Timed(figures, services, "sort", "Сортировка выполнена!", [&] { form->Panel3->Button1->click(); });
+  Timed(figures, services, "sort", "Сортировка выполнена!", [&] { form->Controls().Panel3->Button1->click(); });
   std::filesystem::remove(sorted);
 
   // The table read again, untimed: a command before may have touched the
   // file's time, which the purge would take for another program's change.
   form->OpenAtStart(path);
   QApplication::processEvents();
-  Timed(figures, services, "purge", "", [&] { form->ToolButton8->trigger(); });
+  Timed(figures, services, "purge", "", [&] { form->Controls().ToolButton8->trigger(); });
   form.reset();
   std::filesystem::remove(path);
   return figures;

@@ -46,8 +46,8 @@ void BM_SortPanelRun(benchmark::State& state) {
   TForm2 form(services.Links());
   form.show();
   form.OpenAtStart(table.path);
-  form.Sortedfile1->trigger();
-  bench::EnterSortKeys(*form.Panel3, target);
+  form.Controls().Sortedfile1->trigger();
+  bench::EnterSortKeys(*form.Controls().Panel3, target);
   QApplication::processEvents();
   const double engine = EngineSortSeconds(table.path, target);
 
@@ -60,7 +60,7 @@ void BM_SortPanelRun(benchmark::State& state) {
     const int64_t before = bench::ProcStatusBytes(reset ? "VmRSS" : "VmHWM");
     state.ResumeTiming();
     const auto start = std::chrono::steady_clock::now();
-    form.Panel3->Button1->click();
+    form.Controls().Panel3->Button1->click();
     seconds += bench::SecondsSince(start);
     state.PauseTiming();
     growth = std::max(growth, static_cast<double>(bench::ProcStatusBytes("VmHWM") - before));

@@ -90,11 +90,11 @@ void BM_SortView(benchmark::State& state, int col, const char* field) {
   double engine = 0;
   for (auto _ : state) {
     engine += EngineSortSeconds(field);
-    const double seconds = bench::SecondsOf([&] { form.RecordView->HeadingClicked(col); });
+    const double seconds = bench::SecondsOf([&] { form.Controls().RecordView->HeadingClicked(col); });
     view += seconds;
     state.SetIterationTime(seconds);
-    form.RecordView->HeadingClicked(col);  // descending, then the file's order: untimed
-    form.RecordView->HeadingClicked(col);
+    form.Controls().RecordView->HeadingClicked(col);  // descending, then the file's order: untimed
+    form.Controls().RecordView->HeadingClicked(col);
   }
   const std::string what = std::string("sort ") + field;
   Report(state, {what.c_str(), "x_engine_sort", "view_sort", view, "engine_sort", engine});
@@ -109,12 +109,12 @@ void BM_FilterView(benchmark::State& state, int col, const char* text) {
   double walk = 0;
   for (auto _ : state) {
     walk += bench::SecondsOf([&] { benchmark::DoNotOptimize(WalkCells(rows)); });
-    form.GridFilter->SetText(col, QString::fromUtf8(text));
-    const double seconds = bench::SecondsOf([&] { form.RecordView->Apply(); });
+    form.Controls().GridFilter->SetText(col, QString::fromUtf8(text));
+    const double seconds = bench::SecondsOf([&] { form.Controls().RecordView->Apply(); });
     filter += seconds;
     state.SetIterationTime(seconds);
-    form.GridFilter->SetText(col, {});
-    form.RecordView->Apply();
+    form.Controls().GridFilter->SetText(col, {});
+    form.Controls().RecordView->Apply();
   }
   const std::string what = std::string("filter \"") + text + "\"";
   Report(state, {what.c_str(), "x_walk", "filter", filter, "walk", walk});

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 
 struct FileIdentity {
   dev_t device = 0;
@@ -21,6 +22,22 @@ struct FileIdentity {
   // The identity of the file the name leads to, links followed; nothing when
   // there is no such file.
   static std::optional<FileIdentity> Of(const std::string& path);
+};
+
+// Keeps a file's inode taken while held, without reading or writing it:
+// no file made meanwhile, even after this one is deleted, gets its inode
+// number back and with it the look of the same file.
+class FileHold {
+ public:
+  FileHold() = default;
+  // Holds the file the name leads to now; nothing when there is none.
+  explicit FileHold(const std::string& path);
+  FileHold(FileHold&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
+  FileHold& operator=(FileHold&& other) noexcept;
+  ~FileHold();
+
+ private:
+  int fd_ = -1;
 };
 
 // A file's identity with its size, modification time and status change

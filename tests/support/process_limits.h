@@ -5,6 +5,7 @@
 
 #include <sys/resource.h>
 #include <sys/types.h>
+#include <unistd.h>
 
 #include <csignal>
 #include <functional>
@@ -34,6 +35,11 @@ bool OnlyTooLarge(const std::vector<std::string>& messages);
 
 // The user id tests switch to: nobody.
 constexpr uid_t kOtherUser = 65534;
+
+// Skips the test when it does not run as root: only root gives a file to
+// another user.
+#define SKIP_UNLESS_ROOT() \
+  if (::geteuid() != 0) GTEST_SKIP() << "needs root, to give a file to another user"
 
 // Runs `body` in a child process under kOtherUser and returns its result, or
 // -1 when the child could not switch users or did not end normally.

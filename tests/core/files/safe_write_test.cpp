@@ -110,7 +110,8 @@ class SafeWriteTest : public ::testing::Test {
 TEST_F(SafeWriteTest, ANewFileTakesThePlaceKeepingOwnerModeAndAttributes) {
   WriteFile(path, "old");
   ASSERT_EQ(chmod(path.c_str(), 0640), 0);
-  ASSERT_EQ(chown(path.c_str(), testsupport::kOtherUser, testsupport::kOtherUser), 0) << "needs root";
+  SKIP_UNLESS_ROOT();
+  ASSERT_EQ(chown(path.c_str(), testsupport::kOtherUser, testsupport::kOtherUser), 0);
   const bool userAttributes = setxattr(path.c_str(), "user.origin", "bank", 4, 0) == 0;
   const bool acls = std::system(("setfacl -m u:12345:rw '" + path + "' 2>/dev/null").c_str()) == 0;
   const struct stat before = StatOf(path);
@@ -172,7 +173,8 @@ TEST_F(SafeWriteTest, LinksAndOwnersThatCannotBeKeptAreRewrittenInPlace) {
 
 TEST_F(SafeWriteTest, AFolderThatRefusesNewFilesTakesTheInPlaceWay) {
   WriteFile(path, "old");
-  ASSERT_EQ(chown(path.c_str(), testsupport::kOtherUser, testsupport::kOtherUser), 0) << "needs root";
+  SKIP_UNLESS_ROOT();
+  ASSERT_EQ(chown(path.c_str(), testsupport::kOtherUser, testsupport::kOtherUser), 0);
   ASSERT_EQ(chmod(dir.dir().c_str(), 0555), 0);
   const int way = testsupport::RunAsOtherUser(
       [&] { return static_cast<int>(ReplaceFileContents(system, path, WriteText("newer"))); });
@@ -231,7 +233,8 @@ TEST_F(SafeWriteTest, AFailedRewriteLeavesTheOldFileWholeAndNothingBehind) {
 
 TEST_F(SafeWriteTest, AFileThatMayNotBeWrittenIsRefusedNotReplacedThroughItsFolder) {
   WriteFile(path, "old contents");
-  ASSERT_EQ(chown(path.c_str(), 0, 0), 0) << "needs root";
+  SKIP_UNLESS_ROOT();
+  ASSERT_EQ(chown(path.c_str(), 0, 0), 0);
   ASSERT_EQ(chmod(path.c_str(), 0644), 0);
   ASSERT_EQ(chmod(dir.dir().c_str(), 0777), 0);
   const int refused = testsupport::RunAsOtherUser([&] {

@@ -83,35 +83,19 @@ struct Command {
   std::function<void(TForm2&)> run;
 };
 
-void Purge(TForm2& form) { form.ToolButton8->trigger(); }
-
-void Save(TForm2& form) {
-  form.StringGrid1->SetCell(2, 1, "EDITED");
-  form.Save1->trigger();
-}
-
-void AddField(TForm2& form) {
-  form.Addnewfield1->trigger();
-  form.Panel8->Edit14->setText(QStringLiteral("EXTRA"));
-  form.Panel8->ComboBox2->setCurrentIndex(0);
-  form.Panel8->Edit15->setText(QStringLiteral("5"));
-  form.Panel8->Edit16->setText(QStringLiteral("0"));
-  form.Panel8->Button18->click();
-}
-
-void DeleteRecord(TForm2& form) {
-  form.StringGrid1->SetSelectedCell(5, 1);
-  form.ToolButton2->trigger();
-}
-
-void ClearAll(TForm2& form) { form.N12->trigger(); }
-
 const Command kCommands[] = {
-    {"purge of the marked", 300, Purge},
-    {"record deleted", 300, DeleteRecord},
-    {"save", 300, Save},
-    {"new field", 0, AddField},
-    {"all records cleared", 300, ClearAll},
+    {"purge of the marked", 300, [](TForm2& form) { form.Controls().ToolButton8->trigger(); }},
+    {"record deleted", 300,
+     [](TForm2& form) { form.Controls().StringGrid1->SetSelectedCell(5, 1), form.Controls().ToolButton2->trigger(); }},
+    {"save", 300,
+     [](TForm2& form) { form.Controls().StringGrid1->SetCell(2, 1, "EDITED"), form.Controls().Save1->trigger(); }},
+    {"new field", 0,
+     [](TForm2& form) {
+       form.Controls().Addnewfield1->trigger();
+       TNewFieldPanel& panel = *form.Controls().Panel8;
+       panel.Edit14->setText(QStringLiteral("EXTRA")), panel.ComboBox2->setCurrentIndex(0);
+       panel.Edit15->setText(QStringLiteral("5")), panel.Edit16->setText(QStringLiteral("0")), panel.Button18->click();
+     }},
 };
 
 // Runs the command to its end, counting its writes; the table it leaves.

@@ -10,6 +10,7 @@
 #include "main_window.h"
 #include "report_panel.h"
 #include "new_field_panel.h"
+#include "people_table.h"
 #include "recording_launcher.h"
 #include "remembered_settings.h"
 #include "rename_panel.h"
@@ -66,22 +67,12 @@ class MainWindowTest : public ::testing::Test {
   }
 
   // People: NAME C10, SUM N8.2, OK L1; the second record marked deleted.
-  std::string WritePeople(const std::string& name = "people.dbf") {
-    const std::vector<testsupport::FieldSpec> fields{{"NAME", 'C', 10}, {"SUM", 'N', 8, 2}, {"OK", 'L', 1}};
-    testsupport::TableLayout layout;
-    layout.fields = fields;
-    layout.records = {testsupport::Record(fields, {"\x88\xa2\xa0\xad\xae\xa2", "   12.50", "T"}),
-                    testsupport::Record(fields, {"Bob", "    3.00", "F"}, true),
-                    testsupport::Record(fields, {"Carol  \x01", "", ""})};
-    const std::string path = dir.Path(name);
-    testsupport::WriteFile(path, testsupport::TableBytes(layout));
-    return path;
-  }
+  std::string WritePeople(const std::string& name = "people.dbf") { return testsupport::WritePeople(dir, name); }
 
   // Opens the file through the menu's open dialog.
   void OpenFromMenu(const std::string& path, int filterIndex = 1) {
     dialogs.WillOpen(path, filterIndex);
-    form->Openfile1->trigger();
+    form->Controls().Openfile1->trigger();
   }
 
   // A fresh window over empty folders, as a test case of its own would start.
@@ -96,11 +87,11 @@ class MainWindowTest : public ::testing::Test {
 
   // A copy sorted by NAME, through the sort panel, written to `output`.
   void SortedCopy(const std::string& output) {
-    form->Sortedfile1->trigger();
-    form->Panel3->StringGrid2->SetCell(1, 1, "NAME"), form->Panel3->StringGrid2->SetCell(1, 2, "1");
-    form->Panel3->StringGrid2->SetSelectedCell(1, 3);
-    form->Panel3->Edit5->setText(QString::fromStdString(output));
-    form->Panel3->Button1->click();
+    form->Controls().Sortedfile1->trigger();
+    form->Controls().Panel3->StringGrid2->SetCell(1, 1, "NAME"), form->Controls().Panel3->StringGrid2->SetCell(1, 2, "1");
+    form->Controls().Panel3->StringGrid2->SetSelectedCell(1, 3);
+    form->Controls().Panel3->Edit5->setText(QString::fromStdString(output));
+    form->Controls().Panel3->Button1->click();
   }
 
   // Every regular file of the test's folder (and of the folders in it when
@@ -119,7 +110,7 @@ class MainWindowTest : public ::testing::Test {
     return files;
   }
 
-  std::string Cell(int row, int col) const { return form->StringGrid1->Cell(row, col); }
+  std::string Cell(int row, int col) const { return form->Controls().StringGrid1->Cell(row, col); }
   std::string Shown(QLabel* label) const { return label->text().toStdString(); }
   // A menu entry's caption without the mark of its Alt key.
   static std::string Caption(const QAction* action) { return action->text().remove(QLatin1Char('&')).toStdString(); }

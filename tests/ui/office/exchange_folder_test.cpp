@@ -129,12 +129,12 @@ TEST_F(ExchangeCleanUpTest, FilesOlderThanADayGoWhenTheWindowOpens) {
     EXPECT_EQ(fs::exists(fs::symlink_status(folder + "/" + e.name)), e.kept) << e.name;
   }
   EXPECT_EQ(testsupport::ReadFile(outside), "the user's own");
-  EXPECT_EQ(form->StaticText1->text(), "");
+  EXPECT_EQ(form->Controls().StaticText1->text(), "");
 
   // What is left, when it is much, is named in the status text.
   fs::resize_file(folder + "/document-1.docx", 150ull << 20);  // sparse: takes no room
   OpenWindow();
-  EXPECT_EQ(form->StaticText1->text().toStdString(), "Файлы для офисных программ занимают 150 МБ: " + folder);
+  EXPECT_EQ(form->Controls().StaticText1->text().toStdString(), "Файлы для офисных программ занимают 150 МБ: " + folder);
 }
 
 }  // namespace

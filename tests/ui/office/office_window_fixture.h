@@ -42,7 +42,7 @@ class OfficeWindowTest : public ::testing::Test {
   // Opens the file through the menu's open dialog, with the "Все файлы" entry.
   void Open(const std::string& path) {
     dialogs.WillOpen(path, 2);
-    form->Openfile1->trigger();
+    form->Controls().Openfile1->trigger();
   }
 
   testsupport::TempDir dir;

@@ -1,6 +1,7 @@
 #include "caption_1251.h"
 #include "page_text.h"
-#include "office_window_fixture.h"
+#include "office_panel_fixture.h"
+#include "report_panel.h"
 #include "process_limits.h"
 #include "radio_group.h"
 #include "string_grid.h"
@@ -17,16 +18,18 @@ using testsupport::FieldSpec;
 
 namespace {
 
-class ReportPanelTest : public OfficeWindowTest {
+class ReportPanelTest : public OfficePanelTest {
  protected:
   void SetUp() override {
-    OfficeWindowTest::SetUp();
-    table = officetest::WriteTable(dir, "people.dbf", {{"NAME", 'C', 10}, {"SUM", 'N', 8, 2}},
+    OfficePanelTest::SetUp();
+    path = officetest::WriteTable(dir, "people.dbf", {{"NAME", 'C', 10}, {"SUM", 'N', 8, 2}},
                                    {{"Ann", "10.50"}, {"Bob", "2"}}, {2});
-    Open(table);
-    form->ToolButton3->trigger();
-    panel = form->Panel4;
+    Open(path);
+    Show();
   }
+
+  // "Печать в текстовый файл и MS  WORD", which shows the panel.
+  void Show() { guard.Run([this] { panel->ToolButton3Click(); }); }
 
   // Types into the column grid and presses Enter there.
   void EnterInGrid(int row, int col, const std::string& text) {
@@ -45,8 +48,8 @@ class ReportPanelTest : public OfficeWindowTest {
     }
   }
 
-  std::string table;
-  TReportPanel* panel = nullptr;
+  std::string path;
+  TReportPanel* panel = new TReportPanel(Links(), area);
 };
 
 TEST_F(ReportPanelTest, OpensWithItsDefaults) {
@@ -140,8 +143,8 @@ TEST_F(ReportPanelTest, TheReportIsWrittenAndHandedOverInTheTablesCodePage) {
   const std::string ivanov866 = "\x88\xa2\xa0\xad\xae\xa2";
   Open(officetest::WriteTable(dir, "dos.dbf", {{"NAME", 'C', 10}, {"SUM", 'N', 8, 2}},
                               {{ivanov866, "1"}, {"\x8f\xf1\xe2\xe0", "2"}}));
-  ASSERT_EQ(form->Table().Page(), ui::CodePage::Dos866);
-  form->ToolButton3->trigger();
+  ASSERT_EQ(table.Page(), ui::CodePage::Dos866);
+  Show();
   const std::string number866 = "\xfc \xaf/\xaf";  // "№ п/п"
   EXPECT_EQ(panel->StringGrid3->Cell(0, 0), number866);
   panel->StringGrid3->onClick();
@@ -196,7 +199,7 @@ TEST_F(ReportPanelTest, PlantedLinksAreReplacedAndTheirTargetsKept) {
 // The report of a table named like the template is the report, not the template.
 TEST_F(ReportPanelTest, ATableNamedLikeTheTemplateKeepsItsReport) {
   Open(officetest::WriteTable(dir, "zero_fil.dbf", {{"NAME", 'C', 10}, {"SUM", 'N', 8, 2}}, {{"Ann", "10.50"}}));
-  form->ToolButton3->trigger();
+  Show();
   SetUpColumns();
   panel->RadioGroup2->SetItemIndex(1);
   panel->Button8->click();
@@ -207,41 +210,10 @@ TEST_F(ReportPanelTest, ATableNamedLikeTheTemplateKeepsItsReport) {
   EXPECT_EQ(servers.words[0]->inserted.at(3), "    1 Ann    10.50\r");
 }
 
-TEST_F(ReportPanelTest, WrongSettingsAreNamedInTheWindowsLanguageAndWriteNoFile) {
-  SetUpColumns();
-  panel->StringGrid3->SetCell(3, 2, "NOPE");
-  panel->Button8->click();
-  panel->StringGrid3->SetCell(3, 2, "SUM");
-  panel->Edit6->setText("NAME");
-  panel->Button8->click();
-  panel->Edit6->clear();
-  panel->Edit8->setText("0");
-  panel->Button8->click();
-  panel->Edit8->setText("56");
-  panel->StringGrid3->SetCell(2, 3, "-3");
-  panel->Button8->click();
-  panel->StringGrid3->SetCell(2, 3, "6");
-  panel->Edit7->clear();
-  panel->Button8->click();
-  panel->Edit7->setText("45");
-  panel->Edit9->setText("two");
-  panel->Button8->click();
-  panel->Edit9->setText("2");
-  panel->StringGrid3->SetCell(2, 3, "");
-  panel->Button8->click();
-  EXPECT_EQ(dialogs.messages,
-            (std::vector<std::string>{"Error Name Field!\r\nNOPE", "Поле для подсчета суммы не числовое!\r\nNAME",
-                                      "Количество рядов на остальных листах меньше 1.",
-                                      "Ширина колонки не может быть равна Нулю!",
-                                      "Число не указано: заполните поле целым числом.",
-                                      "\"two\" не является целым числом.",
-                                      "Число не указано: заполните поле целым числом."}));
-  EXPECT_FALSE(std::filesystem::exists(dir.Path("people.txt")));
-}
-
-// Counts and widths are held to what a line of 255 characters takes; a
-// refused setting writes no report.
-TEST_F(ReportPanelTest, TypedNumbersAreHeldToALineOf255) {
+// Wrong settings are named in the window's language; counts and widths are
+// held to what a line of 255 characters takes; a refused setting writes no
+// report.
+TEST_F(ReportPanelTest, WrongSettingsAndNumbersPastALineOf255AreRefused) {
   struct Typed {
     const char* what;
     std::function<void()> type;
@@ -263,7 +235,22 @@ TEST_F(ReportPanelTest, TypedNumbersAreHeldToALineOf255) {
       panel->Button8->click();
     };
   };
+  auto with = [this](std::function<void()> change) {
+    return [this, change] {
+      SetUpColumns();
+      change();
+      panel->Button8->click();
+    };
+  };
+  const std::string noNumber = "Число не указано: заполните поле целым числом.";
   const std::vector<Typed> cases{
+      {"no such field", with([this] { panel->StringGrid3->SetCell(3, 2, "NOPE"); }), "Error Name Field!\r\nNOPE"},
+      {"sum of text", with([this] { panel->Edit6->setText("NAME"); }), "Поле для подсчета суммы не числовое!\r\nNAME"},
+      {"no rows", with([this] { panel->Edit8->setText("0"); }), "Количество рядов на остальных листах меньше 1."},
+      {"width below 0", with([this] { panel->StringGrid3->SetCell(2, 3, "-3"); }), "Ширина колонки не может быть равна Нулю!"},
+      {"no rows on the first sheet", with([this] { panel->Edit7->clear(); }), noNumber},
+      {"a count in words", with([this] { panel->Edit9->setText("two"); }), "\"two\" не является целым числом."},
+      {"no width", with([this] { panel->StringGrid3->SetCell(2, 3, ""); }), noNumber},
       {"125 columns", columns("125"), ""},
       {"126 columns", columns("126"), "Количество столбцов больше 125" + limit},
       {"2e9 columns", columns("2000000000"), "Количество столбцов больше 125" + limit},
@@ -280,7 +267,7 @@ TEST_F(ReportPanelTest, TypedNumbersAreHeldToALineOf255) {
   for (const Typed& c : cases) {
     dialogs.messages.clear();
     testsupport::WriteFile(dir.Path("people.txt"), "");
-    panel->Edit9->setText("2");
+    panel->Edit6->clear(), panel->Edit7->setText("45"), panel->Edit8->setText("56"), panel->Edit9->setText("2");
     c.type();
     EXPECT_EQ(dialogs.messages, c.message.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.message})
         << c.what;
@@ -293,7 +280,7 @@ TEST_F(ReportPanelTest, TypedNumbersAreHeldToALineOf255) {
 
 TEST_F(ReportPanelTest, AReportThatCannotBeWrittenIsNotReportedDone) {
   SetUpColumns();
-  const std::string before = testsupport::ReadFile(table);
+  const std::string before = testsupport::ReadFile(path);
   {
     testsupport::FileSizeLimit limit(100);
     panel->Button8->click();
@@ -301,7 +288,7 @@ TEST_F(ReportPanelTest, AReportThatCannotBeWrittenIsNotReportedDone) {
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_NE(dialogs.messages[0].find("File too large"), std::string::npos) << dialogs.messages[0];
   EXPECT_TRUE(panel->ProgressBar2->isHidden());
-  EXPECT_EQ(testsupport::ReadFile(table), before);
+  EXPECT_EQ(testsupport::ReadFile(path), before);
   EXPECT_EQ(dir.FileCount(), 1u);  // the part written is gone
   // The panel goes on working.
   panel->Button8->click();

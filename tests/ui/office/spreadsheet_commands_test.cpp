@@ -10,7 +10,7 @@ TEST_F(SpreadsheetCommandsTest, FilesThatAreNotTablesGoToTheSpreadsheetProgram) 
   const std::string sheet = dir.Path("notes.txt");
   testsupport::WriteFile(sheet, "text");
   Open(sheet);
-  EXPECT_TRUE(form->StringGrid1->isHidden());
+  EXPECT_TRUE(form->Controls().StringGrid1->isHidden());
   EXPECT_EQ(servers.log.calls,
             (std::vector<std::string>{"start Excel1", "Excel1.WorkBooks", "Excel1.Add(" + sheet + ")",
                                       "Excel1.SheetsInNewWorkbook=1", "Excel1.WorkSheets(1)", "Excel1.Cells",
@@ -20,12 +20,12 @@ TEST_F(SpreadsheetCommandsTest, FilesThatAreNotTablesGoToTheSpreadsheetProgram) 
 TEST_F(SpreadsheetCommandsTest, CopyingNeedsASpreadsheetAsTheCurrentFile) {
   const std::string table = officetest::WriteTable(dir, "t.dbf", {{"A", 'C', 2}}, {{"x"}});
   Open(table);
-  form->N17->trigger();
+  form->Controls().N17->trigger();
   EXPECT_EQ(dialogs.messages, std::vector<std::string>{"Откройте копируемый (исходный) файл EXCEL !"});
   // The refusal changes nothing: the table stays shown and named.
   EXPECT_EQ(form->Table().TablePath(), table);
-  EXPECT_FALSE(form->StringGrid1->isHidden());
-  EXPECT_EQ(form->StaticText2->text().toStdString(), table);
+  EXPECT_FALSE(form->Controls().StringGrid1->isHidden());
+  EXPECT_EQ(form->Controls().StaticText2->text().toStdString(), table);
   EXPECT_TRUE(servers.excels.empty());
 }
 
@@ -36,7 +36,7 @@ TEST_F(SpreadsheetCommandsTest, ASecondSpreadsheetGetsItsOwnReferences) {
   testsupport::WriteFile(second, "2");
   Open(first);
   dialogs.WillOpen(second);
-  form->N17->trigger();
+  form->Controls().N17->trigger();
   EXPECT_EQ(dialogs.openFilters.back(), "Файлы EXCEL|*.xls|Все файлы|*.*|");
   ASSERT_EQ(servers.excels.size(), 2u);
   EXPECT_EQ(servers.log.calls[11], "Excel2.Add(" + second + ")");
@@ -50,11 +50,11 @@ TEST_F(SpreadsheetCommandsTest, ASecondSpreadsheetGetsItsOwnReferences) {
   const std::string text = dir.Path("other.txt");
   testsupport::WriteFile(text, "3");
   dialogs.WillOpen(text);
-  form->N17->trigger();
+  form->Controls().N17->trigger();
   dialogs.WillOpen(dir.Path("missing.xls"));
-  form->N17->trigger();
+  form->Controls().N17->trigger();
   dialogs.openAnswers.push_back(std::nullopt);
-  form->N17->trigger();
+  form->Controls().N17->trigger();
   EXPECT_EQ(servers.excels.size(), 2u);
   EXPECT_TRUE(dialogs.messages.empty());
 }

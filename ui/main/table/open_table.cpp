@@ -213,6 +213,7 @@ void OpenTable::Forget() {
   rows_.reset();
   rowsPath_.clear();
   rowsFile_.reset();
+  rowsHold_ = FileHold();
   savedDigest_.reset();
   header_.clear();
   tail_.clear();
@@ -260,6 +261,7 @@ void OpenTable::RowsSavedTo(const std::string& path) {
 }
 
 void OpenTable::StampRows() {
+  rowsHold_ = FileHold(rowsPath_);
   rowsFile_ = FileStamp::Of(rowsPath_);
   stampTaken_ = FileClockNow();
   // A rename rewrote the header only: the records read still stand.

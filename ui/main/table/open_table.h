@@ -174,6 +174,9 @@ class OpenTable : public QObject {
   std::unique_ptr<RecordStore> rows_;
   std::string rowsPath_;
   std::optional<FileStamp> rowsFile_;  // the file as the rows saw it last
+  // The rows' file, held while they are shown: a file put in its place
+  // cannot take its inode and pass for it.
+  FileHold rowsHold_;
   int64_t stampTaken_ = 0;             // when, by the file clock
   // After a Save, the digest of what it wrote; else the file holds header_,
   // the records read and tail_.

@@ -60,7 +60,62 @@ class OfficeAutomation;
 struct OfficeSession;
 }  // namespace office
 
-class TForm2 : public QMainWindow {
+// The window's controls and the objects that carry out its commands, by the
+// names of the window's layout. The window reaches them as its own members;
+// tests and benchmarks, which drive the window as a person would, through
+// TForm2::Controls().
+struct MainWindowControls {
+  QToolBar* ToolBar1;
+  QToolBar* ToolBar2;
+  QAction *ToolButton1, *ToolButton2, *ToolButton3, *ToolButton4, *ToolButton5, *ToolButton9;
+  QAction *ToolButton6, *ToolButton7, *ToolButton8;
+  QAction *Openfile1, *Openfileastext1, *Save1, *Saveas1, *Deleterecord1, *Sortedfile1;
+  QAction *SavetoMSEXCEL1, *CopyStructurefile1, *Addnewfield1, *Deletedfield1, *CreateFile1;
+  QAction *SaveasCSV1, *CreatefromCSV1;
+  QAction *N4, *N5, *N6, *N8, *N9, *N10, *N11, *N12, *N13, *N14, *N17, *N16, *N2;
+  QAction *Reload1, *Find1, *FindNext1, *FindPrevious1, *GoTo1;
+  QMenu *FilesMenu, *SearchMenu;
+  std::vector<QAction*> RecentTables1;  // the recent tables at the end of FilesMenu
+  QAction* Undo1;  // "Отменить": the last grid edit, else the table's last kept version
+  QAction* Redo1;  // "Вернуть": the grid edit undone last
+  QWidget* Panel2;
+  QLabel* Label5;
+  QLabel* StaticText2;
+  QLabel* MemoNote;  // why memo texts cannot be shown, beside the path
+  QWidget* GridArea;  // the space the grid fills and the task panels float over
+  QLabel *Image1, *Image2;
+  ui::StringGrid* StringGrid1;
+  FilterLine* GridFilter;  // the filter line over StringGrid1
+  QWidget* Panel1;
+  QLabel *Label1, *Label2, *Label3;
+  QLineEdit *Edit1, *Edit2, *Edit3, *Edit4;
+  QPushButton* Button2;
+  QCheckBox* cbCheckBox1;
+  QLabel* StaticText1;
+  QLabel* ViewCount;  // how many rows the filter shows
+  QProgressBar* ProgressBar1;
+  QGroupBox* GroupBox1;
+  QPushButton *Button4, *Button5;
+  QPushButton* bbClose;
+  TSortPanel* Panel3;
+  TReportPanel* Panel4;
+  TExportPanel* Panel5;
+  TRepairPanel* Panel6;
+  TRenamePanel* Panel7;
+  TNewFieldPanel* Panel8;
+  TStructureCommands* StructureCommands;  // "Create File", "Copy Structure file", "Deleted field "
+  ui::RadioGroup* RadioGroup1;  // in Panel5
+  QPushButton* Button3;         // in Panel5
+  // Commands and dialogs in classes of their own.
+  std::unique_ptr<TRecordEditing> RecordEditing;
+  std::unique_ptr<TDeletionCommands> DeletionCommands;
+  std::unique_ptr<TSeleRecForm> SeleRecForm;
+  TFindDialog* FindDialog;
+  std::unique_ptr<TGoToRecord> GoToRecord;
+  std::unique_ptr<TRecordView> RecordView;  // the grid's view order and filter
+};
+
+class TForm2 : public QMainWindow, private MainWindowControls {
  public:
   // Builds the window and runs FormCreate.
   explicit TForm2(MainWindowLinks links, QWidget* parent = nullptr);
@@ -72,6 +127,10 @@ class TForm2 : public QMainWindow {
   // The table shown: its paths, where the grid's rows came from, and every
   // fill of the grid.
   OpenTable& Table() { return *table_; }
+
+  // The window's controls, to drive it as a person would.
+  MainWindowControls& Controls() { return *this; }
+  const MainWindowControls& Controls() const { return *this; }
 
   // Start-up and ending.
   void FormCreate();
@@ -125,56 +184,6 @@ class TForm2 : public QMainWindow {
   bool GridShown() const;
   bool PathGiven() const;
 
-
-  // Controls, by the names of the window's layout.
-  QToolBar* ToolBar1;
-  QToolBar* ToolBar2;
-  QAction *ToolButton1, *ToolButton2, *ToolButton3, *ToolButton4, *ToolButton5, *ToolButton9;
-  QAction *ToolButton6, *ToolButton7, *ToolButton8;
-  QAction *Openfile1, *Openfileastext1, *Save1, *Saveas1, *Deleterecord1, *Sortedfile1;
-  QAction *SavetoMSEXCEL1, *CopyStructurefile1, *Addnewfield1, *Deletedfield1, *CreateFile1;
-  QAction *SaveasCSV1, *CreatefromCSV1;
-  QAction *N4, *N5, *N6, *N8, *N9, *N10, *N11, *N12, *N13, *N14, *N17, *N16, *N2;
-  QAction *Reload1, *Find1, *FindNext1, *FindPrevious1, *GoTo1;
-  QMenu *FilesMenu, *SearchMenu;
-  std::vector<QAction*> RecentTables1;  // the recent tables at the end of FilesMenu
-  QAction* Undo1;  // "Отменить": the last grid edit, else the table's last kept version
-  QAction* Redo1;  // "Вернуть": the grid edit undone last
-  QWidget* Panel2;
-  QLabel* Label5;
-  QLabel* StaticText2;
-  QLabel* MemoNote;  // why memo texts cannot be shown, beside the path
-  QWidget* GridArea;  // the space the grid fills and the task panels float over
-  QLabel *Image1, *Image2;
-  ui::StringGrid* StringGrid1;
-  FilterLine* GridFilter;  // the filter line over StringGrid1
-  QWidget* Panel1;
-  QLabel *Label1, *Label2, *Label3;
-  QLineEdit *Edit1, *Edit2, *Edit3, *Edit4;
-  QPushButton* Button2;
-  QCheckBox* cbCheckBox1;
-  QLabel* StaticText1;
-  QLabel* ViewCount;  // how many rows the filter shows
-  QProgressBar* ProgressBar1;
-  QGroupBox* GroupBox1;
-  QPushButton *Button4, *Button5;
-  QPushButton* bbClose;
-  TSortPanel* Panel3;
-  TReportPanel* Panel4;
-  TExportPanel* Panel5;
-  TRepairPanel* Panel6;
-  TRenamePanel* Panel7;
-  TNewFieldPanel* Panel8;
-  TStructureCommands* StructureCommands;  // "Create File", "Copy Structure file", "Deleted field "
-  ui::RadioGroup* RadioGroup1;  // in Panel5
-  QPushButton* Button3;         // in Panel5
-  // Commands and dialogs in classes of their own.
-  std::unique_ptr<TRecordEditing> RecordEditing;
-  std::unique_ptr<TDeletionCommands> DeletionCommands;
-  std::unique_ptr<TSeleRecForm> SeleRecForm;
-  TFindDialog* FindDialog;
-  std::unique_ptr<TGoToRecord> GoToRecord;
-  std::unique_ptr<TRecordView> RecordView;  // the grid's view order and filter
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -22,7 +22,7 @@ class ColumnCommandsTest : public MainWindowTest {
   }
 
   void Press(QPushButton* button, const char* fieldName) {
-    form->Edit4->setText(QString::fromUtf8(fieldName));
+    form->Controls().Edit4->setText(QString::fromUtf8(fieldName));
     button->click();
   }
 
@@ -31,19 +31,19 @@ class ColumnCommandsTest : public MainWindowTest {
 
 TEST_F(ColumnCommandsTest, SumsEveryRecordWithTheFieldsDecimals) {
   OpenSums({{"a", "   1.25", false}, {"b", "   2.50", true}, {"c", "", false}});
-  Press(form->Button4, " summa ");
+  Press(form->Controls().Button4, " summa ");
   EXPECT_EQ(dialogs.messages, std::vector<std::string>({"Сумма= " + std::string(16, ' ') + "3.75"}));
-  EXPECT_TRUE(form->ProgressBar1->isHidden());
+  EXPECT_TRUE(form->Controls().ProgressBar1->isHidden());
 }
 
 TEST_F(ColumnCommandsTest, WrongNamesAndTextFieldsAreRefusedWithoutEndingTheProgram) {
   OpenSums({{"a", "   1.25", false}});
   const std::string before = testsupport::ReadFile(table);
-  Press(form->Button4, "name");
-  Press(form->Button5, "name");
-  Press(form->Button4, "sum");
+  Press(form->Controls().Button4, "name");
+  Press(form->Controls().Button5, "name");
+  Press(form->Controls().Button4, "sum");
   // A field stored in small letters is never found.
-  Press(form->Button5, "summa2");
+  Press(form->Controls().Button5, "summa2");
   EXPECT_EQ(dialogs.messages, std::vector<std::string>({"Ошибка! Не числовое поле!", "Ошибка! Не числовое поле!",
                                                         "Ошибка в имени поля!", "Ошибка в имени поля!"}));
   EXPECT_TRUE(exits.empty());
@@ -52,22 +52,22 @@ TEST_F(ColumnCommandsTest, WrongNamesAndTextFieldsAreRefusedWithoutEndingTheProg
 
 TEST_F(ColumnCommandsTest, RemovingZeroRowsAlsoPurgesEarlierFlags) {
   OpenSums({{"a", "   0.00", false}, {"b", "   2.50", false}, {"c", "   3.00", true}, {"d", "", false}, {"e", "  -0.01", false}});
-  Press(form->Button5, "summa");
+  Press(form->Controls().Button5, "summa");
   EXPECT_EQ(dialogs.messages, std::vector<std::string>({"Удаление строк с нулевыми суммами выполнено!"}));
   EXPECT_EQ(FieldOf(RecordsOf(table), 0, 2), std::vector<std::string>({" b", " e"}));
-  ASSERT_EQ(form->StringGrid1->RowCount(), 3);
+  ASSERT_EQ(form->Controls().StringGrid1->RowCount(), 3);
   EXPECT_EQ(Cell(1, 0), "      1");
   EXPECT_EQ(Cell(2, 1), "e");
-  EXPECT_EQ(Shown(form->StaticText1), "      2 записей.");
+  EXPECT_EQ(Shown(form->Controls().StaticText1), "      2 записей.");
 
   // No zero left: the earlier flags still go.
   dialogs.messages.clear();
   std::string bytes = testsupport::ReadFile(table);
   bytes[testsupport::U16At(bytes, 8)] = '*';
   testsupport::WriteFile(table, bytes);
-  Press(form->Button5, "SUMMA");
+  Press(form->Controls().Button5, "SUMMA");
   EXPECT_EQ(FieldOf(RecordsOf(table), 0, 2), std::vector<std::string>({" e"}));
-  EXPECT_EQ(form->StringGrid1->RowCount(), 2);
+  EXPECT_EQ(form->Controls().StringGrid1->RowCount(), 2);
 }
 
 TEST_F(ColumnCommandsTest, AFailedWriteIsReportedAndNoRecordIsLost) {
@@ -76,12 +76,12 @@ TEST_F(ColumnCommandsTest, AFailedWriteIsReportedAndNoRecordIsLost) {
   {
     // Flagging the last record writes past the limit.
     testsupport::FileSizeLimit limit(size - 19);
-    Press(form->Button5, "summa");
+    Press(form->Controls().Button5, "summa");
   }
   EXPECT_TRUE(testsupport::OnlyTooLarge(dialogs.messages)) << dialogs.messages.size();
   EXPECT_TRUE(exits.empty());
   EXPECT_EQ(RecordsOf(table).size(), 3u);
-  EXPECT_EQ(form->StringGrid1->RowCount(), 4);
+  EXPECT_EQ(form->Controls().StringGrid1->RowCount(), 4);
 }
 
 }  // namespace

@@ -22,7 +22,7 @@ class CsvCommandsTest : public MainWindowTest {
 
   void SaveCsv(const std::string& path) {
     dialogs.saveAnswers.push_back(ui::FileChoice{path, 1});
-    form->SaveasCSV1->trigger();
+    form->Controls().SaveasCSV1->trigger();
   }
 
   // A table from the CSV, with `templatePath` as its template when not empty.
@@ -31,7 +31,7 @@ class CsvCommandsTest : public MainWindowTest {
     dialogs.askAnswers.push_back(!templatePath.empty());
     if (!templatePath.empty()) dialogs.WillOpen(templatePath);
     dialogs.saveAnswers.push_back(ui::FileChoice{table, 1});
-    form->CreatefromCSV1->trigger();
+    form->Controls().CreatefromCSV1->trigger();
   }
 
   static std::string Records(const std::string& table) {
@@ -47,8 +47,8 @@ const char kCsv[] =
     ",\" two\r\nrow\",,20231301,?\r\n";
 
 TEST_F(CsvCommandsTest, CsvOutAndBackInGivesTheSameRecords) {
-  EXPECT_EQ(form->SaveasCSV1->text().remove('&').toStdString(), "Сохранить как CSV…");
-  EXPECT_EQ(form->CreatefromCSV1->text().remove('&').toStdString(), "Создать из CSV…");
+  EXPECT_EQ(form->Controls().SaveasCSV1->text().remove('&').toStdString(), "Сохранить как CSV…");
+  EXPECT_EQ(form->Controls().CreatefromCSV1->text().remove('&').toStdString(), "Создать из CSV…");
   const std::string table = WriteTable();
   OpenFromMenu(table);
   SaveCsv(dir.Path("out"));  // ".csv" is added
@@ -76,7 +76,7 @@ TEST_F(CsvCommandsTest, TheRussianFlavourGoesOutForSpreadsheetsAndComesBackTheSa
   OpenFromMenu(table);
   const auto saveRussian = [&](const std::string& path) {
     dialogs.saveAnswers.push_back(ui::FileChoice{path, 3});
-    form->SaveasCSV1->trigger();
+    form->Controls().SaveasCSV1->trigger();
     return testsupport::ReadFile(path);
   };
   const std::string russian = saveRussian(dir.Path("ru.csv"));
@@ -106,7 +106,7 @@ TEST_F(CsvCommandsTest, TheCsvsOwnCodePageIsKeptWhetherToldOrChosen) {
     dialogs.WillOpen(dir.Path("dos.csv"), c.filterIndex);
     dialogs.askAnswers.push_back(false);
     dialogs.saveAnswers.push_back(ui::FileChoice{table, 1});
-    form->CreatefromCSV1->trigger();
+    form->Controls().CreatefromCSV1->trigger();
     EXPECT_EQ(form->Table().Page(), c.page) << c.filterIndex;
     EXPECT_EQ(Records(table), " \x88\xa2\xa0\xad\xae\xa2  \x1a");  // C(8): room for longer names
   }

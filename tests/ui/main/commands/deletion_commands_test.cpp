@@ -31,12 +31,12 @@ class DeletionCommandsTest : public MainWindowTest {
     return path;
   }
 
-  void Select(int row) { form->StringGrid1->SetSelectedCell(row, 1); }
+  void Select(int row) { form->Controls().StringGrid1->SetSelectedCell(row, 1); }
 
   // The values the grid shows, row by row.
   std::vector<std::string> Values() const {
     std::vector<std::string> values;
-    for (int row = 1; row < form->StringGrid1->RowCount(); ++row) values.push_back(Cell(row, 1));
+    for (int row = 1; row < form->Controls().StringGrid1->RowCount(); ++row) values.push_back(Cell(row, 1));
     return values;
   }
 };
@@ -44,13 +44,13 @@ class DeletionCommandsTest : public MainWindowTest {
 TEST_F(DeletionCommandsTest, MarkAndUnmarkChangeOnlyColumnZero) {
   const std::string path = OpenNumbered(8);
   Select(7);
-  form->ToolButton6->trigger();
+  form->Controls().ToolButton6->trigger();
   EXPECT_EQ(Cell(7, 0), "7 Delete");
-  form->ToolButton6->trigger();  // already marked
+  form->Controls().ToolButton6->trigger();  // already marked
   EXPECT_EQ(Cell(7, 0), "7 Delete");
-  form->ToolButton7->trigger();
+  form->Controls().ToolButton7->trigger();
   EXPECT_EQ(Cell(7, 0), "      7");
-  form->ToolButton7->trigger();  // not marked
+  form->Controls().ToolButton7->trigger();  // not marked
   EXPECT_EQ(Cell(7, 0), "      7");
   EXPECT_EQ(ReadFile(path), TableBytes(Numbered(8)));
   EXPECT_TRUE(dialogs.messages.empty());
@@ -59,24 +59,24 @@ TEST_F(DeletionCommandsTest, MarkAndUnmarkChangeOnlyColumnZero) {
 TEST_F(DeletionCommandsTest, DeletingMarkedRecordsMakesTheFlagsTheGridsMarksAndPurges) {
   const std::string path = OpenNumbered(5, {2, 4});
   Select(4);
-  form->ToolButton7->trigger();  // record 4 stays, losing its flag
+  form->Controls().ToolButton7->trigger();  // record 4 stays, losing its flag
   Select(5);
-  form->ToolButton6->trigger();
-  form->ToolButton8->trigger();
+  form->Controls().ToolButton6->trigger();
+  form->Controls().ToolButton8->trigger();
   EXPECT_EQ(ReadFile(path), TableBytes(TableLayout{kFields,
                                                    {Record(kFields, {"1"}), Record(kFields, {"3"}),
                                                     Record(kFields, {"4"})}}));
   EXPECT_EQ(Values(), std::vector<std::string>({"1", "3", "4"}));
   EXPECT_EQ(Cell(3, 0), "      3");
-  EXPECT_EQ(Shown(form->StaticText1), "      3 записей.");
+  EXPECT_EQ(Shown(form->Controls().StaticText1), "      3 записей.");
   EXPECT_EQ(dialogs.messages, std::vector<std::string>({"Удаление выполнено!"}));
-  EXPECT_TRUE(form->ProgressBar1->isHidden());
+  EXPECT_TRUE(form->Controls().ProgressBar1->isHidden());
 
   // Without marks every flag is cleared and nothing removed.
   testsupport::WriteFile(path, TableBytes(Numbered(3, {2})));
   OpenFromMenu(path);
-  form->StringGrid1->SetCell(2, 0, "      2");
-  form->ToolButton8->trigger();
+  form->Controls().StringGrid1->SetCell(2, 0, "      2");
+  form->Controls().ToolButton8->trigger();
   EXPECT_EQ(ReadFile(path), TableBytes(Numbered(3)));
 }
 
@@ -86,25 +86,25 @@ TEST_F(DeletionCommandsTest, RowsWithoutARecordChangeNothing) {
   // grid again (Deleterecord1, opening the empty table).
   dialogs.saveChangesAnswers = {ui::SaveAnswer::No, ui::SaveAnswer::No, ui::SaveAnswer::No};
   Select(3);
-  form->N9->trigger();  // row 4 has no record yet
+  form->Controls().N9->trigger();  // row 4 has no record yet
   Select(4);
-  form->ToolButton6->trigger();
-  form->ToolButton8->trigger();
+  form->Controls().ToolButton6->trigger();
+  form->Controls().ToolButton8->trigger();
   EXPECT_EQ(ReadFile(path), TableBytes(Numbered(3)));
   EXPECT_EQ(Values(), std::vector<std::string>({"1", "2", "3"}));
 
-  form->N9->trigger();
+  form->Controls().N9->trigger();
   Select(4);
-  form->Deleterecord1->trigger();
+  form->Controls().Deleterecord1->trigger();
   EXPECT_EQ(ReadFile(path), TableBytes(Numbered(3)));
 
   // A table without records: the selected row is the header.
   const std::string empty = dir.Path("empty.dbf");
   testsupport::WriteFile(empty, TableBytes(Numbered(0)));
   OpenFromMenu(empty);
-  form->ToolButton2->trigger();
-  form->Deleterecord1->trigger();
-  form->ToolButton6->trigger();
+  form->Controls().ToolButton2->trigger();
+  form->Controls().Deleterecord1->trigger();
+  form->Controls().ToolButton6->trigger();
   EXPECT_EQ(ReadFile(empty), TableBytes(Numbered(0)));
   EXPECT_EQ(Cell(0, 0), "\xb9 \xef/\xef");
   EXPECT_EQ(dialogs.messages, std::vector<std::string>({"Удаление выполнено!"}));
@@ -114,33 +114,33 @@ TEST_F(DeletionCommandsTest, RowsWithoutARecordChangeNothing) {
 TEST_F(DeletionCommandsTest, DeletingTheSelectedRecordAlsoPurgesRecordsFlaggedBefore) {
   const std::string path = OpenNumbered(6, {5});
   Select(3);
-  form->ToolButton2->trigger();
+  form->Controls().ToolButton2->trigger();
   EXPECT_EQ(Values(), std::vector<std::string>({"1", "2", "4", "6"}));
   Select(1);
-  form->Deleterecord1->trigger();
+  form->Controls().Deleterecord1->trigger();
   EXPECT_EQ(ReadFile(path), TableBytes(TableLayout{kFields,
                                                    {Record(kFields, {"2"}), Record(kFields, {"4"}),
                                                     Record(kFields, {"6"})}}));
-  EXPECT_EQ(Shown(form->StaticText1), "      3 записей.");
+  EXPECT_EQ(Shown(form->Controls().StaticText1), "      3 записей.");
 }
 
 TEST_F(DeletionCommandsTest, ClearingTheWholeFileLeavesTheHeaderRowAlone) {
   const std::string path = OpenNumbered(1000);
-  form->N12->trigger();
+  form->Controls().N12->trigger();
   EXPECT_EQ(ReadFile(path), TableBytes(Numbered(0)));
-  EXPECT_EQ(form->StringGrid1->RowCount(), 1);
-  EXPECT_EQ(form->StringGrid1->FixedRows(), 0);
-  EXPECT_EQ(Shown(form->StaticText1), "1000 строк");
+  EXPECT_EQ(form->Controls().StringGrid1->RowCount(), 1);
+  EXPECT_EQ(form->Controls().StringGrid1->FixedRows(), 0);
+  EXPECT_EQ(Shown(form->Controls().StaticText1), "1000 строк");
   EXPECT_EQ(dialogs.messages, std::vector<std::string>({"Удаление выполнено!"}));
 }
 
 TEST_F(DeletionCommandsTest, AFlagWriteFailingPartWayIsReportedAndNoRecordIsLost) {
   const std::string path = OpenNumbered(50);
   Select(40);
-  form->ToolButton6->trigger();
+  form->Controls().ToolButton6->trigger();
   {
     testsupport::FileSizeLimit limit(ReadFile(path).size() / 2);
-    form->ToolButton8->trigger();
+    form->Controls().ToolButton8->trigger();
   }
   EXPECT_TRUE(testsupport::OnlyTooLarge(dialogs.messages));
   EXPECT_EQ(ReadFile(path), TableBytes(Numbered(50)));
@@ -150,19 +150,19 @@ TEST_F(DeletionCommandsTest, AFlagWriteFailingPartWayIsReportedAndNoRecordIsLost
 // table again shows, down to the last record gone.
 TEST_F(DeletionCommandsTest, ThePurgedGridShowsWhatReadingTheTableAgainShows) {
   const auto shown = [this] {
-    std::vector<std::string> cells{std::to_string(form->StringGrid1->FixedRows()), Shown(form->StaticText1)};
-    for (int row = 0; row < form->StringGrid1->RowCount(); ++row) {
-      for (int col = 0; col < form->StringGrid1->ColCount(); ++col) cells.push_back(Cell(row, col));
+    std::vector<std::string> cells{std::to_string(form->Controls().StringGrid1->FixedRows()), Shown(form->Controls().StaticText1)};
+    for (int row = 0; row < form->Controls().StringGrid1->RowCount(); ++row) {
+      for (int col = 0; col < form->Controls().StringGrid1->ColCount(); ++col) cells.push_back(Cell(row, col));
     }
     return cells;
   };
   for (const auto& [count, flagged] : std::vector<std::pair<int, std::vector<int>>>{{40, {3, 9, 27}}, {2, {1, 2}}}) {
     OpenNumbered(count, flagged);
     Select(1);
-    form->ToolButton6->trigger();
-    form->ToolButton8->trigger();
+    form->Controls().ToolButton6->trigger();
+    form->Controls().ToolButton8->trigger();
     const std::vector<std::string> purged = shown();
-    form->Reload1->trigger();
+    form->Controls().Reload1->trigger();
     EXPECT_EQ(purged, shown()) << count;
   }
 }

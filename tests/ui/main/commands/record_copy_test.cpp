@@ -32,16 +32,16 @@ class RecordCopyTest : public MainWindowTest {
   }
 
   void CopyRange(const char* name, const char* first, const char* last) {
-    form->Edit1->setText(QString::fromUtf8(name));
-    form->Edit3->setText(QString::fromUtf8(first));
-    form->Edit2->setText(QString::fromUtf8(last));
-    form->Button2->click();
+    form->Controls().Edit1->setText(QString::fromUtf8(name));
+    form->Controls().Edit3->setText(QString::fromUtf8(first));
+    form->Controls().Edit2->setText(QString::fromUtf8(last));
+    form->Controls().Button2->click();
   }
 
   void Append(const std::string& path, bool yes = true) {
     dialogs.WillOpen(path);
     dialogs.askAnswers.push_back(yes);
-    form->N13->trigger();
+    form->Controls().N13->trigger();
   }
 
   std::string table;
@@ -133,14 +133,14 @@ TEST_F(RecordCopyTest, AppendsAnotherTableOfAnotherLayout) {
   ASSERT_EQ(records.size(), 5u);
   EXPECT_EQ(records[4], testsupport::Record(kSource, {"Eve", " 12.35", ""}));
   EXPECT_EQ(testsupport::ReadFile(other), otherBytes);
-  ASSERT_EQ(form->StringGrid1->RowCount(), 6);
+  ASSERT_EQ(form->Controls().StringGrid1->RowCount(), 6);
   EXPECT_EQ(Cell(5, 1), "Eve");
-  EXPECT_EQ(Shown(form->StaticText1), "      5 записей.");
+  EXPECT_EQ(Shown(form->Controls().StaticText1), "      5 записей.");
 
   // A file that does not exist, or an answer other than Yes: nothing is appended.
   dialogs.messages.clear();
   dialogs.WillOpen(dir.Path("none.dbf"));
-  form->N13->trigger();
+  form->Controls().N13->trigger();
   Append(other, false);
   EXPECT_EQ(dialogs.messages, std::vector<std::string>({"Отмена копирования !"}));
   EXPECT_EQ(RecordsOf(table).size(), 5u);
@@ -152,7 +152,7 @@ TEST_F(RecordCopyTest, AppendingTheTableToItselfDoublesItOnce) {
   const auto records = RecordsOf(table);
   ASSERT_EQ(records.size(), 8u);
   EXPECT_EQ(records[5], testsupport::Record(kSource, {"Bob", " -2.00", "B"}));
-  EXPECT_EQ(form->StringGrid1->RowCount(), 9);
+  EXPECT_EQ(form->Controls().StringGrid1->RowCount(), 9);
   EXPECT_EQ(dialogs.messages, std::vector<std::string>({"Копирование выполнено!"}));
 }
 

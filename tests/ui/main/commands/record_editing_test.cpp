@@ -32,17 +32,17 @@ class RecordEditingTest : public MainWindowTest {
   std::string OpenAndEditPeople(const std::string& name = "people.dbf") {
     const std::string path = WritePeople(name);
     OpenFromMenu(path);
-    form->StringGrid1->SetSelectedCell(1, 1);
-    form->N5->trigger();
-    QTest::keyClick(form->StringGrid1, Qt::Key_F2);
-    auto* editor = form->StringGrid1->findChild<QLineEdit*>();
+    form->Controls().StringGrid1->SetSelectedCell(1, 1);
+    form->Controls().N5->trigger();
+    QTest::keyClick(form->Controls().StringGrid1, Qt::Key_F2);
+    auto* editor = form->Controls().StringGrid1->findChild<QLineEdit*>();
     EXPECT_NE(editor, nullptr);
     if (editor) {
       editor->selectAll();
       QTest::keyClicks(editor, "  Anna ");  // left open: the save takes what is typed
     }
-    form->StringGrid1->SetCell(1, 2, "12,5");
-    form->StringGrid1->SetCell(3, 3, "t");
+    form->Controls().StringGrid1->SetCell(1, 2, "12,5");
+    form->Controls().StringGrid1->SetCell(3, 3, "t");
     return path;
   }
 
@@ -55,15 +55,15 @@ class RecordEditingTest : public MainWindowTest {
 TEST_F(RecordEditingTest, SaveWritesEveryRowConvertedByItsFieldsType) {
   const std::string path = OpenAndEditPeople();
   const ino_t before = InodeOf(path);
-  form->Save1->trigger();
+  form->Controls().Save1->trigger();
   EXPECT_EQ(dialogs.messages, std::vector<std::string>({"Сохранение выполнено!"}));
   EXPECT_EQ(ReadFile(path), kEditedPeople);
   EXPECT_NE(InodeOf(path), before);  // a new file took the table's place
   EXPECT_EQ(dir.FileCount(), 1u);
-  EXPECT_TRUE(form->ProgressBar1->isHidden());
+  EXPECT_TRUE(form->Controls().ProgressBar1->isHidden());
 
   // The rows now belong to the new file: saving again is allowed.
-  form->ToolButton4->trigger();
+  form->Controls().ToolButton4->trigger();
   EXPECT_EQ(dialogs.messages.size(), 2u);
   EXPECT_EQ(ReadFile(path), kEditedPeople);
 }
@@ -74,18 +74,19 @@ TEST_F(RecordEditingTest, SavingInPlaceWritesTheSameBytesAsThroughANewFile) {
   const std::string link = dir.Path("people-link.dbf");
   ASSERT_EQ(::link(path.c_str(), link.c_str()), 0);
   const ino_t before = InodeOf(path);
-  form->Save1->trigger();
+  form->Controls().Save1->trigger();
   EXPECT_EQ(InodeOf(path), before);
   EXPECT_EQ(ReadFile(link), kEditedPeople);
 }
 
 TEST_F(RecordEditingTest, AReadOnlyFolderTakesTheInPlaceWay) {
   const std::string path = OpenAndEditPeople();
-  ASSERT_EQ(chown(path.c_str(), testsupport::kOtherUser, testsupport::kOtherUser), 0) << "needs root";
+  SKIP_UNLESS_ROOT();
+  ASSERT_EQ(chown(path.c_str(), testsupport::kOtherUser, testsupport::kOtherUser), 0);
   ASSERT_EQ(chmod(dir.dir().c_str(), 0555), 0);
   const ino_t before = InodeOf(path);
   const int saved = testsupport::RunAsOtherUser([&] {
-    form->Save1->trigger();
+    form->Controls().Save1->trigger();
     // The other user may not keep the table for undo, which is told first.
     return dialogs.messages.back() == "Сохранение выполнено!" ? 0 : 1;
   });
@@ -97,11 +98,11 @@ TEST_F(RecordEditingTest, AReadOnlyFolderTakesTheInPlaceWay) {
 
 TEST_F(RecordEditingTest, ASaveFailingPartWayLeavesTheTableWhole) {
   const std::string path = OpenAndEditPeople();
-  for (int i = 0; i < 200; ++i) form->N9->trigger();  // rows enough to pass the limit
+  for (int i = 0; i < 200; ++i) form->Controls().N9->trigger();  // rows enough to pass the limit
   const std::string old = ReadFile(path);
   {
     testsupport::FileSizeLimit limit(old.size() + 100);
-    form->Save1->trigger();
+    form->Controls().Save1->trigger();
   }
   EXPECT_TRUE(testsupport::OnlyTooLarge(dialogs.messages));
   EXPECT_NE(dialogs.messages[0].find(path), std::string::npos);  // the message names the table
@@ -113,11 +114,11 @@ TEST_F(RecordEditingTest, ASaveFailingPartWayLeavesTheTableWhole) {
 TEST_F(RecordEditingTest, RowsAreInsertedBeforeAndAfterWithColumnZeroStaying) {
   const std::string path = WritePeople();
   OpenFromMenu(path);
-  ui::StringGrid& grid = *form->StringGrid1;
+  ui::StringGrid& grid = *form->Controls().StringGrid1;
   grid.SetSelectedCell(2, 1);
-  form->N8->trigger();  // before "Bob", whose row carries the mark
+  form->Controls().N8->trigger();  // before "Bob", whose row carries the mark
   grid.SetSelectedCell(4, 1);
-  form->N9->trigger();  // after "Carol", the last row
+  form->Controls().N9->trigger();  // after "Carol", the last row
   ASSERT_EQ(grid.RowCount(), 6);
   EXPECT_EQ(Cell(2, 0), "      2 Delete");
   EXPECT_EQ(Cell(2, 1), "");
@@ -128,7 +129,7 @@ TEST_F(RecordEditingTest, RowsAreInsertedBeforeAndAfterWithColumnZeroStaying) {
   EXPECT_EQ(Cell(5, 1), "");
   EXPECT_EQ(grid.Row(), 4);
 
-  form->Save1->trigger();
+  form->Controls().Save1->trigger();
   const std::string blank = Record(kPeople, {"", "    0.00", "F"});
   EXPECT_EQ(ReadFile(path), TableBytes(TableLayout{kPeople,
                                                    {Record(kPeople, {"\x88\xa2\xa0\xad\xae\xa2", "   12.50", "T"}),
@@ -144,18 +145,18 @@ TEST_F(RecordEditingTest, TypedCellsConvertBySmallLettersAlikeAndOtherTypesGoBla
   const std::string path = dir.Path("kinds.dbf");
   testsupport::WriteFile(path, TableBytes(TableLayout{fields, {Record(fields, {"20240101", "memo", "  2.5", "?"})}}));
   OpenFromMenu(path);
-  form->StringGrid1->SetCell(1, 3, "-1,25");
-  form->StringGrid1->SetSelectedCell(1, 1);
-  form->N9->trigger();
-  form->StringGrid1->SetCell(2, 1, "20240202");
-  form->Save1->trigger();
+  form->Controls().StringGrid1->SetCell(1, 3, "-1,25");
+  form->Controls().StringGrid1->SetSelectedCell(1, 1);
+  form->Controls().N9->trigger();
+  form->Controls().StringGrid1->SetCell(2, 1, "20240202");
+  form->Controls().Save1->trigger();
   EXPECT_EQ(ReadFile(path), TableBytes(TableLayout{fields, {Record(fields, {"20240101", "memo", "  -1.3", "?"}),
                                                             Record(fields, {"20240202", "", "   0.0", "F"})}}));
   EXPECT_TRUE(exits.empty());
 
   // A grid without data rows leaves the header only.
-  form->N12->trigger();
-  form->Save1->trigger();
+  form->Controls().N12->trigger();
+  form->Controls().Save1->trigger();
   EXPECT_EQ(ReadFile(path), TableBytes(TableLayout{fields, {}}));
 }
 
@@ -165,10 +166,10 @@ TEST_F(RecordEditingTest, SaveWritesOnlyIntoTheFileTheRowsCameFrom) {
   const std::string text = dir.Path("notes.txt");
   testsupport::WriteFile(text, "plain text, not a table");
   dialogs.WillOpen(text, 4);  // "Как текстовый файл"
-  form->ToolButton1->trigger();
+  form->Controls().ToolButton1->trigger();
   const std::string table = ReadFile(path);
-  form->Save1->trigger();
-  form->N12->trigger();
+  form->Controls().Save1->trigger();
+  form->Controls().N12->trigger();
   ASSERT_EQ(dialogs.messages.size(), 2u);
   EXPECT_EQ(dialogs.messages[0], "Строки таблицы загружены из файла " + path + ",\r\nа текущий файл " + text +
                                      ".\r\nКоманда не выполнена!");
@@ -182,7 +183,7 @@ TEST_F(RecordEditingTest, SaveAsWritesANewTableAndRefusesTheTableItself) {
   const std::string copy = dir.Path("copy.dbf");
   testsupport::WriteFile(copy, "an older file in the way");
   dialogs.saveAnswers.push_back(ui::FileChoice{"  " + copy + " "});
-  form->Saveas1->trigger();
+  form->Controls().Saveas1->trigger();
   EXPECT_EQ(dialogs.saveFilters, std::vector<std::string>({"Файлы *.dbf|*.dbf|Все файлы|*.*|"}));
   EXPECT_EQ(ReadFile(copy), kEditedPeople);
   EXPECT_EQ(ReadFile(path), original);
@@ -192,7 +193,7 @@ TEST_F(RecordEditingTest, SaveAsWritesANewTableAndRefusesTheTableItself) {
   std::filesystem::create_symlink(path, link);
   for (const std::string& same : {dir.Path("PEOPLE.DBF"), dir.dir() + "/./people.dbf", link}) {
     dialogs.saveAnswers.push_back(ui::FileChoice{same});
-    form->Saveas1->trigger();
+    form->Controls().Saveas1->trigger();
   }
   EXPECT_EQ(dialogs.messages, std::vector<std::string>({"Копирование выполнено!",
                                                         "Совпадение имен исходного и выходного файлов!",
@@ -203,12 +204,12 @@ TEST_F(RecordEditingTest, SaveAsWritesANewTableAndRefusesTheTableItself) {
 
 TEST_F(RecordEditingTest, ASaveAsFailingPartWayIsReportedAndTheTableKept) {
   const std::string path = OpenAndEditPeople();
-  for (int i = 0; i < 200; ++i) form->N9->trigger();
+  for (int i = 0; i < 200; ++i) form->Controls().N9->trigger();
   const std::string original = ReadFile(path);
   dialogs.saveAnswers.push_back(ui::FileChoice{dir.Path("copy.dbf")});
   {
     testsupport::FileSizeLimit limit(original.size() + 100);
-    form->Saveas1->trigger();
+    form->Controls().Saveas1->trigger();
   }
   EXPECT_TRUE(testsupport::OnlyTooLarge(dialogs.messages));
   EXPECT_NE(dialogs.messages[0].find(dir.Path("copy.dbf")), std::string::npos);

@@ -13,14 +13,14 @@ class CopyStructureTest : public MainWindowTest {
  protected:
   void CopyTo(const std::string& path) {
     dialogs.WillOpen(path);
-    form->CopyStructurefile1->trigger();
+    form->Controls().CopyStructurefile1->trigger();
   }
 };
 
 }  // namespace
 
 TEST_F(CopyStructureTest, WritesTheHeaderWithoutRecordsUnderANewName) {
-  form->CopyStructurefile1->trigger();
+  form->Controls().CopyStructurefile1->trigger();
   EXPECT_EQ(dialogs.messages, std::vector<std::string>{"File not open!"});
   const std::string source = WritePeople();
   const std::string original = ReadFile(source);
@@ -63,12 +63,12 @@ TEST_F(MainWindowTest, SaveAfterCreateFileWritesNeitherTable) {
   OpenFromMenu(source);
   const std::string created = dir.Path("new.dbf");
   dialogs.saveAnswers.push_back(ui::FileChoice{created, 1});
-  form->CreateFile1->trigger();
+  form->Controls().CreateFile1->trigger();
   ASSERT_EQ(form->Table().TablePath(), created);
   const std::string empty = ReadFile(created);
   dialogs.messages.clear();
 
-  form->Save1->trigger();
+  form->Controls().Save1->trigger();
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(dialogs.messages[0], "Строки таблицы загружены из файла " + source + ",\r\nа текущий файл " + created +
                                      ".\r\nКоманда не выполнена!");

@@ -26,14 +26,14 @@ class DeleteFieldDialogTest : public MainWindowTest {
     };
   }
 
-  TCreat_FForm& Dialog() { return *form->StructureCommands->Creat_FForm; }
+  TCreat_FForm& Dialog() { return *form->Controls().StructureCommands->Creat_FForm; }
 
   // Opens an empty table with the fields and the dialog on it.
   std::string OpenDialogOn(const std::vector<FieldSpec>& fields) {
     const std::string path = dir.Path("fields.dbf");
     testsupport::WriteFile(path, structuretest::EmptyTable(fields));
     OpenFromMenu(path);
-    form->Deletedfield1->trigger();
+    form->Controls().Deletedfield1->trigger();
     return path;
   }
 
@@ -66,7 +66,7 @@ class DeleteFieldDialogTest : public MainWindowTest {
 
 TEST_F(DeleteFieldDialogTest, RemovesTheNamedFieldsWhileTheMainWindowIsHidden) {
   OpenFromMenu(WritePeople());
-  form->Deletedfield1->trigger();
+  form->Controls().Deletedfield1->trigger();
   EXPECT_EQ(dialogs.messages, std::vector<std::string>{"Необходимо очистить файл!"});
   EXPECT_TRUE(Dialog().isHidden());
   dialogs.messages.clear();
@@ -92,7 +92,7 @@ TEST_F(DeleteFieldDialogTest, RemovesTheNamedFieldsWhileTheMainWindowIsHidden) {
   EXPECT_TRUE(Dialog().isHidden());
   EXPECT_FALSE(form->isHidden());
   // The grid's columns are the table's fields again.
-  ASSERT_EQ(form->StringGrid1->ColCount(), 3);
+  ASSERT_EQ(form->Controls().StringGrid1->ColCount(), 3);
   EXPECT_EQ(Cell(0, 1), "NAME");
   EXPECT_EQ(Cell(0, 2), "OK");
 }
@@ -150,7 +150,7 @@ TEST_F(DeleteFieldDialogTest, RemovingTheOnlyFieldLeavesATableTheDialogStillOpen
   EXPECT_TRUE(Dialog().isHidden());
   EXPECT_FALSE(form->isHidden());
   OpenFromMenu(path);
-  form->Deletedfield1->trigger();
+  form->Controls().Deletedfield1->trigger();
   EXPECT_FALSE(Dialog().isHidden());
   EXPECT_EQ(dialogs.messages, (std::vector<std::string>{kRemoved, "No field in file!", "No field in file!"}));
 }

@@ -1,9 +1,9 @@
 #include "main_window_fixture.h"
 
 TEST_F(MainWindowTest, GoToMakesTheRecordsRowCurrentAndRefusesOtherNumbers) {
-  form->GoTo1->trigger();  // no table: nothing asked
+  form->Controls().GoTo1->trigger();  // no table: nothing asked
   OpenFromMenu(WritePeople());
-  form->StringGrid1->SetSelectedCell(1, 2);
+  form->Controls().StringGrid1->SetSelectedCell(1, 2);
   const struct {
     std::optional<std::string> answer;
     int row;
@@ -13,8 +13,8 @@ TEST_F(MainWindowTest, GoToMakesTheRecordsRowCurrentAndRefusesOtherNumbers) {
   for (const auto& c : cases) {
     dialogs.messages.clear();
     dialogs.textAnswers.push_back(c.answer);
-    form->GoTo1->trigger();
-    EXPECT_EQ(std::make_pair(form->StringGrid1->Row(), form->StringGrid1->Col()), std::make_pair(c.row, 2));
+    form->Controls().GoTo1->trigger();
+    EXPECT_EQ(std::make_pair(form->Controls().StringGrid1->Row(), form->Controls().StringGrid1->Col()), std::make_pair(c.row, 2));
     const std::vector<std::string> refusal{"Нет записи с номером \"" + c.answer.value_or("") + "\"."};
     EXPECT_EQ(dialogs.messages, c.refused ? refusal : std::vector<std::string>{}) << c.answer.value_or("cancel");
   }

@@ -25,7 +25,7 @@ class MemoViewTest : public MainWindowTest {
   }
 
   QVariant Shown(int row, int role = Qt::DisplayRole) const {
-    return form->StringGrid1->model()->data(form->StringGrid1->model()->index(row - 1, 1), role);
+    return form->Controls().StringGrid1->model()->data(form->Controls().StringGrid1->model()->index(row - 1, 1), role);
   }
 
   const std::string kMemo = MemoFileBytes(MemoKind::kDbase3, {"\x8f\xe0\xa8\xa2\xa5\xe2\r\n\xac\xa8\xe0"});
@@ -43,7 +43,7 @@ TEST_F(MemoViewTest, MemoCellsShowTheirFirstLineOrAMarkedEmptyCellWithANote) {
     EXPECT_EQ(Shown(1).toString(), QString::fromUtf8(firstCell));
     EXPECT_NE(Shown(2, Qt::BackgroundRole), Shown(3, Qt::BackgroundRole)) << note;  // the fault's tint, no text
     EXPECT_EQ(Shown(3).toString(), QString());
-    EXPECT_NE(form->MemoNote->text().indexOf(QString::fromUtf8(note)), -1) << note;
+    EXPECT_NE(form->Controls().MemoNote->text().indexOf(QString::fromUtf8(note)), -1) << note;
     std::filesystem::remove(dir.Path(memoName));
   }
 }
@@ -51,17 +51,17 @@ TEST_F(MemoViewTest, MemoCellsShowTheirFirstLineOrAMarkedEmptyCellWithANote) {
 TEST_F(MemoViewTest, MemoCellsAreViewedNotTypedAndSaveKeepsBlocksAndMemoFile) {
   const std::string path = WriteMemoTable("memo.dbt", kMemo);
   OpenFromMenu(path);
-  const QPoint cell = form->StringGrid1->visualRect(form->StringGrid1->model()->index(0, 1)).center();
-  QTest::mouseClick(form->StringGrid1->viewport(), Qt::LeftButton, {}, cell);
-  QTest::mouseDClick(form->StringGrid1->viewport(), Qt::LeftButton, {}, cell);
+  const QPoint cell = form->Controls().StringGrid1->visualRect(form->Controls().StringGrid1->model()->index(0, 1)).center();
+  QTest::mouseClick(form->Controls().StringGrid1->viewport(), Qt::LeftButton, {}, cell);
+  QTest::mouseDClick(form->Controls().StringGrid1->viewport(), Qt::LeftButton, {}, cell);
   EXPECT_EQ(dialogs.shownTexts, std::vector<std::string>({"Мемо-поле NOTE, строка 1|Привет\r\nмир"}));
-  form->N5->trigger();
-  form->StringGrid1->SetSelectedCell(1, 2);
-  QTest::keyClicks(form->StringGrid1, "x");
+  form->Controls().N5->trigger();
+  form->Controls().StringGrid1->SetSelectedCell(1, 2);
+  QTest::keyClicks(form->Controls().StringGrid1, "x");
   EXPECT_EQ(dialogs.messages.at(0).rfind("Мемо-поле NOTE только для просмотра", 0), 0u);
-  form->StringGrid1->SetCell(2, 1, "Z");
+  form->Controls().StringGrid1->SetCell(2, 1, "Z");
   std::string table = ReadFile(path);
-  form->Save1->trigger();
+  form->Controls().Save1->trigger();
   EXPECT_EQ(dialogs.messages.size(), 2u);  // the save's "done"
   table[table.size() - 30] = 'Z';  // the second record's NAME, before the third record and the end mark
   EXPECT_EQ(ReadFile(path), table);
@@ -75,7 +75,7 @@ TEST_F(MemoViewTest, TheTextWindowSaysWhenAMemoWasCutAtItsCap) {
     const std::string line(size, 'a');
     OpenFromMenu(WriteMemoTable("memo.dbt", MemoFileBytes(MemoKind::kDbase3, {line})));
     dialogs.shownTexts.clear();
-    form->StringGrid1->onDoubleClick(1, 2);
+    form->Controls().StringGrid1->onDoubleClick(1, 2);
     ASSERT_EQ(dialogs.shownTexts.size(), 1u);
     const std::string& shown = dialogs.shownTexts[0];
     const bool cut = size > MemoCells::kWholeMemoBytes;

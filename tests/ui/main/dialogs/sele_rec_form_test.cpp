@@ -12,7 +12,7 @@ using namespace testsupport;
 
 class SeleRecFormTest : public MainWindowTest {
  protected:
-  TSeleRecForm& Dialog() { return *form->SeleRecForm; }
+  TSeleRecForm& Dialog() { return *form->Controls().SeleRecForm; }
 
   // A table of another layout: SUM wider and with more decimals, NAME
   // shorter, OK missing, NOTE its own; one record of its own already.
@@ -25,12 +25,12 @@ class SeleRecFormTest : public MainWindowTest {
 };
 
 TEST_F(SeleRecFormTest, OpensOnlyOverATableAndDisablesTheMainWindow) {
-  form->N14->trigger();
+  form->Controls().N14->trigger();
   EXPECT_EQ(dialogs.messages, std::vector<std::string>({"File not open!"}));
   EXPECT_TRUE(Dialog().isHidden());
 
   OpenFromMenu(WritePeople());
-  form->N14->trigger();
+  form->Controls().N14->trigger();
   EXPECT_TRUE(Dialog().isVisible());
   EXPECT_FALSE(form->isEnabled());
   EXPECT_EQ(Dialog().windowTitle().toStdString(), "Операции с файлом по выбранному условию.");
@@ -43,7 +43,7 @@ TEST_F(SeleRecFormTest, OpensOnlyOverATableAndDisablesTheMainWindow) {
 
 TEST_F(SeleRecFormTest, MarksEveryRowOrNoneAndRefusesTheConditionChoice) {
   OpenFromMenu(WritePeople());
-  form->N14->trigger();
+  form->Controls().N14->trigger();
   Dialog().Button1->click();
   EXPECT_EQ(Cell(1, 0), "1 Delete");
   EXPECT_EQ(Cell(3, 0), "3 Delete");
@@ -60,7 +60,7 @@ TEST_F(SeleRecFormTest, CopiesEveryRecordIntoATableOfAnotherLayout) {
   const std::string people = WritePeople();
   const std::string original = ReadFile(people);
   OpenFromMenu(people);
-  form->N14->trigger();
+  form->Controls().N14->trigger();
   const std::string target = WriteTarget();
   dialogs.WillOpen(" " + target);
   dialogs.askAnswers.push_back(true);
@@ -83,7 +83,7 @@ TEST_F(SeleRecFormTest, CopiesEveryRecordIntoATableOfAnotherLayout) {
 TEST_F(SeleRecFormTest, RefusesTheTableItselfAndTargetsThatAreNoTables) {
   const std::string people = WritePeople();
   OpenFromMenu(people);
-  form->N14->trigger();
+  form->Controls().N14->trigger();
   const std::string link = dir.Path("link.dbf");
   std::filesystem::create_symlink(people, link);
   const std::string empty = dir.Path("empty.dbf");
@@ -107,7 +107,7 @@ TEST_F(SeleRecFormTest, RefusesTheTableItselfAndTargetsThatAreNoTables) {
 
 TEST_F(SeleRecFormTest, ACopyFailingPartWayIsReportedNotDone) {
   OpenFromMenu(WritePeople());
-  form->N14->trigger();
+  form->Controls().N14->trigger();
   const std::string target = WriteTarget();
   const std::string before = ReadFile(target);
   dialogs.WillOpen(target);

@@ -12,9 +12,9 @@ TEST_F(MainWindowTest, ColumnsFitTheirFieldsInTheChosenFont) {
   for (const int size : {8, 16, 26}) {
     SCOPED_TRACE(size);
     dialogs.fontAnswers.push_back(QFont(QStringLiteral("DejaVu Sans"), size));
-    form->N4->trigger();
-    const QFontMetrics metrics(form->StringGrid1->font());
-    ui::StringGrid& grid = *form->StringGrid1;
+    form->Controls().N4->trigger();
+    const QFontMetrics metrics(form->Controls().StringGrid1->font());
+    ui::StringGrid& grid = *form->Controls().StringGrid1;
     EXPECT_GE(grid.ColWidth(0), std::max(80, metrics.horizontalAdvance(QStringLiteral("3 Delete"))));
     for (int column = 1; column <= 3; ++column) {
       const int needed = metrics.horizontalAdvance(QString(lengths[column - 1], QLatin1Char('9')));

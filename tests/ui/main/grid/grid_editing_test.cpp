@@ -32,13 +32,13 @@ class GridEditingTest : public MainWindowTest {
   std::string OpenForEditing() {
     const std::string path = WritePeople();
     OpenFromMenu(path);
-    form->N5->trigger();
+    form->Controls().N5->trigger();
     form->activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(form.get()));
     return path;
   }
 
-  ui::StringGrid& Grid() { return *form->StringGrid1; }
+  ui::StringGrid& Grid() { return *form->Controls().StringGrid1; }
   // The cell editor open, if one is (closed ones wait hidden for deletion).
   QLineEdit* Editor() {
     for (QLineEdit* editor : Grid().findChildren<QLineEdit*>()) {
@@ -158,13 +158,13 @@ TEST_F(GridEditingTest, UndoGoesBackThroughGridEditsThenToTheFilesVersions) {
   const std::string path = OpenForEditing();
   const std::string read = ReadFile(path);
   Type(3, 1, "Carla");
-  form->Save1->trigger();  // the table as read is kept as a version
+  form->Controls().Save1->trigger();  // the table as read is kept as a version
   const std::string saved = ReadFile(path);
   ASSERT_NE(saved, read);
   const std::string savedRows = Rows() + Cell(1, 0);
   Type(1, 1, "Anna");
-  form->ToolButton6->trigger();  // marks row 1
-  form->N9->trigger();           // a row after row 1
+  form->Controls().ToolButton6->trigger();  // marks row 1
+  form->Controls().N9->trigger();           // a row after row 1
   const std::string made = Rows() + Cell(1, 0);
   Grid().SetSelectedCell(3, 1);
   Key(Qt::Key_F2);
@@ -200,14 +200,14 @@ TEST_F(GridEditingTest, UndoGoesBackThroughGridEditsThenToTheFilesVersions) {
 TEST_F(GridEditingTest, SavedRowsAreRenumberedAndShownAsStored) {
   OpenForEditing();
   Grid().SetSelectedCell(1, 2);
-  form->N8->trigger();  // a row before row 1
+  form->Controls().N8->trigger();  // a row before row 1
   Grid().SetCell(1, 1, "New");
   Grid().SetCell(1, 2, "123,45");
-  form->Save1->trigger();
+  form->Controls().Save1->trigger();
   EXPECT_EQ(Cell(1, 2), "  123.45");
   EXPECT_EQ(Cell(4, 0), "      4");
   EXPECT_EQ(Cell(2, 0), "      2 Delete");  // the mark stayed at its place
-  EXPECT_EQ(Shown(form->StaticText1), "      4 записей.");
+  EXPECT_EQ(Shown(form->Controls().StaticText1), "      4 записей.");
   EXPECT_EQ(Grid().Row(), 1);
 }
 
@@ -216,8 +216,8 @@ TEST_F(GridEditingTest, TheStatusStripSaysWhereTheCursorIsWhatIsMarkedAndTheCode
   Grid().SetSelectedCell(2, 1);
   EXPECT_EQ(StripTexts(*form), (std::vector<std::string>{"Запись 2 из 3", "Отмечено: 1", "866 (DOS)"}));
   Grid().SetSelectedCell(3, 1);
-  form->ToolButton6->trigger();
-  form->cbCheckBox1->click();  // the Windows code page
+  form->Controls().ToolButton6->trigger();
+  form->Controls().cbCheckBox1->click();  // the Windows code page
   EXPECT_EQ(StripTexts(*form), (std::vector<std::string>{"Запись 3 из 3", "Отмечено: 2", "1251 (Windows)"}));
   const std::vector<std::pair<int64_t, const char*>> numbers{
       {0, "0"}, {999, "999"}, {12345, "12 345"}, {1000000, "1 000 000"}, {-1234, "-1 234"}};
@@ -232,7 +232,7 @@ TEST_F(GridEditingTest, DraggedColumnWidthsAreKeptForTheTable) {
   const std::string other = WritePeople("other.dbf");
   const int fitted = Grid().ColWidth(2);
   Grid().horizontalHeader()->resizeSection(1, 211);  // SUM, as a drag does
-  form->Reload1->trigger();
+  form->Controls().Reload1->trigger();
   EXPECT_EQ(Grid().ColWidth(2), 211);
   OpenFromMenu(other);
   EXPECT_EQ(Grid().ColWidth(2), fitted);

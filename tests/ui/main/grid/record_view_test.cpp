@@ -41,7 +41,7 @@ class RecordViewTest : public MainWindowTest {
     return path;
   }
 
-  ui::StringGrid& Grid() const { return *form->StringGrid1; }
+  ui::StringGrid& Grid() const { return *form->Controls().StringGrid1; }
 
   void ClickHeading(int col) {
     QHeaderView* heading = Grid().horizontalHeader();
@@ -52,9 +52,9 @@ class RecordViewTest : public MainWindowTest {
   }
 
   void Filter(const std::vector<std::pair<int, const char*>>& texts) {
-    for (int col = 0; col < Grid().ColCount(); ++col) form->GridFilter->SetText(col, {});
-    for (const auto& [col, text] : texts) form->GridFilter->SetText(col, QString::fromUtf8(text));
-    form->GridFilter->onApply();
+    for (int col = 0; col < Grid().ColCount(); ++col) form->Controls().GridFilter->SetText(col, {});
+    for (const auto& [col, text] : texts) form->Controls().GridFilter->SetText(col, QString::fromUtf8(text));
+    form->Controls().GridFilter->onApply();
   }
 
   // The records the view shows, top to bottom, by the number column 0 shows.
@@ -124,7 +124,7 @@ TEST_F(RecordViewTest, TheFilterLineShowsTheMatchingRowsAndCountsThem) {
   for (const auto& [texts, records] : cases) {
     Filter(texts);
     EXPECT_EQ(Shown(), records) << texts[0].second;
-    EXPECT_EQ(form->ViewCount->text(), QStringLiteral("Отбор: %1 из 5").arg(records.size()));
+    EXPECT_EQ(form->Controls().ViewCount->text(), QStringLiteral("Отбор: %1 из 5").arg(records.size()));
   }
   // Sorted within the filter, and both off again.
   Filter({{kSum, ">0"}});
@@ -133,7 +133,7 @@ TEST_F(RecordViewTest, TheFilterLineShowsTheMatchingRowsAndCountsThem) {
   EXPECT_EQ(Shown(), std::vector<int>({5, 1, 4}));
   Filter({});
   EXPECT_EQ(Shown(), std::vector<int>({5, 1, 4, 2, 3}));
-  EXPECT_EQ(form->ViewCount->text(), QString());
+  EXPECT_EQ(form->Controls().ViewCount->text(), QString());
   EXPECT_EQ(ReadFile(path), before);
   EXPECT_EQ(std::filesystem::last_write_time(path), stamp);
 }
@@ -141,13 +141,13 @@ TEST_F(RecordViewTest, TheFilterLineShowsTheMatchingRowsAndCountsThem) {
 TEST_F(RecordViewTest, SaveAfterEditingInASortedViewWritesEachRecordInFileOrder) {
   const std::string path = OpenTable();
   ClickHeading(kName);
-  form->N5->trigger();  // editing on
+  form->Controls().N5->trigger();  // editing on
   // Typed text as the cell editor hands it to the view row's cell.
   QAbstractItemModel& cells = *Grid().model();
   EXPECT_TRUE(cells.setData(cells.index(0, kName - 1), "Alla"));  // Анна, record 4
   EXPECT_TRUE(cells.setData(cells.index(4, kSum - 1), "7"));      // Яков, record 1
   EXPECT_EQ(Shown(), std::vector<int>({4, 2, 5, 3, 1}));  // edits leave the rows where they are
-  form->Save1->trigger();
+  form->Controls().Save1->trigger();
   TableLayout expected = Layout();
   expected.records[3] = Record(kFields, {"Alla", "    2.00", "20240101", "Y", ""});
   expected.records[0] = Record(kFields, {Dos("Яков"), "    7.00", "20240102", "T", "         1"});
@@ -159,35 +159,35 @@ TEST_F(RecordViewTest, MarksDeletionsFindAndGoToActOnTheRecordShownInAFilteredVi
   Filter({{kSum, ">2"}});  // records 1 and 5
   ClickRow(2, kName);
   EXPECT_EQ(Grid().Row(), 5);
-  form->ToolButton6->trigger();  // mark
+  form->Controls().ToolButton6->trigger();  // mark
   EXPECT_EQ(Cell(5, 0), "5 Delete");
   EXPECT_EQ(Grid().model()->headerData(1, Qt::Vertical).toString(), "5 Delete");
   EXPECT_EQ(Cell(1, 0), "      1");
 
   // Go to a record the filter hides: it says so and stays.
   dialogs.textAnswers.push_back("4");
-  form->GoTo1->trigger();
+  form->Controls().GoTo1->trigger();
   EXPECT_EQ(Grid().Row(), 5);
   ASSERT_EQ(dialogs.messages.size(), 1u);
   dialogs.messages.clear();
 
   // Find goes through the rows shown, in their order: not into hidden ones,
   // and in a sorted view from Яков on to Анна, борис, Ежик.
-  form->FindDialog->Edit1->setText(QString::fromUtf8("бор"));
-  form->FindNext1->trigger();
+  form->Controls().FindDialog->Edit1->setText(QString::fromUtf8("бор"));
+  form->Controls().FindNext1->trigger();
   EXPECT_EQ(Grid().Row(), 5);
   EXPECT_EQ(dialogs.messages.size(), 1u);
   Filter({});
   ClickHeading(kName);
   ClickRow(Grid().ViewRow(1), kName);
-  form->FindDialog->Edit1->setText(QString::fromUtf8("к"));
-  form->FindNext1->trigger();
+  form->Controls().FindDialog->Edit1->setText(QString::fromUtf8("к"));
+  form->Controls().FindNext1->trigger();
   EXPECT_EQ(Grid().Row(), 5);
 
   // "Удалить запись" on the row shown deletes that record (and the purge
   // the one flagged in the file).
   ClickRow(Grid().ViewRow(1), kName);
-  form->Deleterecord1->trigger();
+  form->Controls().Deleterecord1->trigger();
   TableLayout expected = Layout();
   expected.records.erase(expected.records.begin(), expected.records.begin() + 2);
   EXPECT_EQ(ReadFile(path), TableBytes(expected));

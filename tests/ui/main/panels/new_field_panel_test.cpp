@@ -1,5 +1,8 @@
-#include "main_window_fixture.h"
+#include "new_field_panel.h"
+#include "panel_fixture.h"
+#include "people_table.h"
 #include "process_limits.h"
+#include "structure_commands.h"
 #include "structure_test_support.h"
 
 #include <QComboBox>
@@ -15,14 +18,16 @@ const char kLengthError[] = "Ошибка длины поля!";
 const char kNotEmpty[] = "Необходимо очистить файл!";
 constexpr int kCharacter = 0, kNumeric = 1, kLogic = 2, kData = 3;
 
-class NewFieldPanelTest : public MainWindowTest {
+class NewFieldPanelTest : public PanelTest {
  protected:
-  TNewFieldPanel& Panel() { return *form->Panel8; }
+  TNewFieldPanel& Panel() { return panel; }
+  // "Add new field", which shows the panel for a table without records.
+  void AddNewField() { guard.Run([this] { panel.Addnewfield1Click(); }); }
 
   // "Create File" with the save dialog answering `name`.
   std::string CreateTable(const std::string& name = "new.dbf") {
     dialogs.saveAnswers.push_back(ui::FileChoice{dir.Path(name), 1});
-    form->CreateFile1->trigger();
+    guard.Run([this] { commands.CreateFile1Click(); });
     return dir.Path(name);
   }
 
@@ -40,23 +45,26 @@ class NewFieldPanelTest : public MainWindowTest {
 
   QWidget* FocusAfterEnter(QWidget* input) {
     QTest::keyClick(input, Qt::Key_Return);
-    return form->focusWidget();
+    return window.focusWidget();
   }
 
   std::vector<std::string> TakeMessages() { return std::exchange(dialogs.messages, {}); }
+
+  TNewFieldPanel& panel = *new TNewFieldPanel(context);
+  TStructureCommands commands{context, panel};
 };
 
 }  // namespace
 
 TEST_F(NewFieldPanelTest, CreateFileThenFieldsOfTheFourTypes) {
-  OpenFromMenu(WritePeople());
+  Open(testsupport::WritePeople(dir));
   const std::string path = CreateTable();
   EXPECT_EQ(ReadFile(path).size(), 34u);
-  EXPECT_EQ(form->Table().TablePath(), path);
-  EXPECT_EQ(Shown(form->StaticText2), path);
+  EXPECT_EQ(table.TablePath(), path);
+  EXPECT_EQ(pathStrip->text().toStdString(), path);
   EXPECT_EQ(Cell(0, 1), "NAME");  // the grid still shows the table opened before
   EXPECT_FALSE(Panel().isHidden());
-  EXPECT_EQ(form->focusWidget(), Panel().Edit14);
+  EXPECT_EQ(window.focusWidget(), Panel().Edit14);
 
   Write("name", kCharacter, "10");
   Write("Summa", kNumeric, "8", "2");
@@ -125,29 +133,29 @@ TEST_F(NewFieldPanelTest, EnterChecksEachInputAndMovesOn) {
 }
 
 TEST_F(NewFieldPanelTest, OnlyNewNamesAndTablesWithoutRecords) {
-  const std::string people = WritePeople();
+  const std::string people = testsupport::WritePeople(dir);
   const std::string before = ReadFile(people);
   CreateTable("people.dbf");
   EXPECT_EQ(TakeMessages(), std::vector<std::string>{"ERROR!!!\r\nDeblicate File Name!"});
-  EXPECT_EQ(Shown(form->StaticText2), people);
+  EXPECT_EQ(pathStrip->text().toStdString(), people);
   EXPECT_TRUE(Panel().isHidden());
 
-  OpenFromMenu(people);
-  form->Addnewfield1->trigger();
+  Open(people);
+  AddNewField();
   EXPECT_TRUE(Panel().isHidden());
   // Records of the flag byte alone are records all the same.
   const std::string flags = dir.Path("flags.dbf");
   testsupport::WriteFile(flags, testsupport::TableBytes({{{"NOTE", 'C', 0}}, {" ", "*"}}));
-  OpenFromMenu(flags);
-  form->Addnewfield1->trigger();
+  Open(flags);
+  AddNewField();
   EXPECT_TRUE(Panel().isHidden());
   // A table without fields: nothing but the end mark after its header.
   const std::string path = CreateTable();
-  OpenFromMenu(path);
-  form->Addnewfield1->trigger();
+  Open(path);
+  AddNewField();
   EXPECT_FALSE(Panel().isHidden());
   // The panel outlives opening another table, which then keeps its records.
-  OpenFromMenu(people);
+  Open(people);
   Write("A", kCharacter, "3");
   EXPECT_EQ(TakeMessages(), std::vector<std::string>(3, kNotEmpty));
   EXPECT_EQ(ReadFile(people), before);
@@ -159,8 +167,8 @@ TEST_F(NewFieldPanelTest, FailedWritesLeaveNoTableChangedOrHalfMade) {
   const std::string path = dir.Path("empty.dbf");
   testsupport::WriteFile(path, structuretest::EmptyTable({{"NAME", 'C', 10}}));
   const std::string before = ReadFile(path);
-  OpenFromMenu(path);
-  form->Addnewfield1->trigger();
+  Open(path);
+  AddNewField();
   Type("SUM", kNumeric, "8", "2");
   {
     testsupport::FileSizeLimit limit(before.size() + 10);

@@ -1,4 +1,8 @@
-#include "main_window_fixture.h"
+#include "column_commands.h"
+#include "panel_fixture.h"
+#include "people_table.h"
+#include "rename_panel.h"
+#include "sort_panel.h"
 #include "string_grid.h"
 #include "process_limits.h"
 #include "structure_test_support.h"
@@ -11,17 +15,17 @@ using testsupport::ReadFile;
 
 namespace {
 
-class RenamePanelTest : public MainWindowTest {
+class RenamePanelTest : public PanelTest {
  protected:
   void SetUp() override {
-    MainWindowTest::SetUp();
-    path = WritePeople();
+    PanelTest::SetUp();
+    path = testsupport::WritePeople(dir);
     before = ReadFile(path);
-    OpenFromMenu(path);
-    form->N11->trigger();
+    Open(path);
+    guard.Run([this] { panel.N11Click(); });
   }
 
-  TRenamePanel& Panel() { return *form->Panel7; }
+  TRenamePanel& Panel() { return panel; }
 
   void Rename(const char* oldName, const char* newName) {
     Panel().Edit12->setText(QString::fromUtf8(oldName));
@@ -37,6 +41,7 @@ class RenamePanelTest : public MainWindowTest {
 
   std::string path;
   std::string before;
+  TRenamePanel& panel = *new TRenamePanel(context);
 };
 
 }  // namespace
@@ -52,7 +57,7 @@ TEST_F(RenamePanelTest, TheFieldListFillsEdit12OnEnterAndLeavesItOnEscape) {
   PickFromList(2, Qt::Key_Return);
   EXPECT_EQ(Panel().Edit12->text(), "SUM");
   EXPECT_EQ(Panel().StaticText3->text(), "N ( 8.2 )");
-  EXPECT_EQ(form->focusWidget(), Panel().Edit13);
+  EXPECT_EQ(window.focusWidget(), Panel().Edit13);
   PickFromList(1, Qt::Key_Escape);
   EXPECT_EQ(Panel().Edit12->text(), "SUM");
   EXPECT_TRUE(list.isHidden());
@@ -69,10 +74,12 @@ TEST_F(RenamePanelTest, TheFieldListFillsEdit12OnEnterAndLeavesItOnEscape) {
   EXPECT_TRUE(list.isHidden());
   EXPECT_TRUE(Panel().isEnabled());
 
-  // Closing the panel (asked about, as a field was picked) closes its list too.
+  // Closing the panel (asked about, as a field was picked) for another one
+  // closes its list too.
   Panel().Button17->click();
   dialogs.askAnswers.push_back(true);
-  form->Sortedfile1->trigger();
+  TSortPanel other(context);
+  guard.Run([&] { other.Sortedfile1Click(); });
   EXPECT_EQ(dialogs.questions.size(), 1u);
   EXPECT_TRUE(list.isHidden());
   EXPECT_TRUE(Panel().isHidden());
@@ -88,8 +95,8 @@ TEST_F(RenamePanelTest, RenamesTheDescriptorInPlaceInCapitalsAndRefreshesTheGrid
   EXPECT_EQ(Cell(0, 2), "ITOG");
   EXPECT_EQ(Cell(3, 1), "Carol");
   // The column commands, which look names up in capitals, find it.
-  form->Edit4->setText(QStringLiteral("itog"));
-  form->Button4->click();
+  QLineEdit column(QStringLiteral("itog"));
+  TColumnCommands(context, column).Button4Click();
   EXPECT_EQ(dialogs.messages, std::vector<std::string>{"Сумма= " + std::string(15, ' ') + "15.50"});
   // Cyrillic small letters become capitals of code page 1251; a name another
   // field has is taken too.

@@ -1,9 +1,11 @@
 #include "dbf2_lib.h"
-#include "main_window_fixture.h"
+#include "panel_fixture.h"
 #include "radio_group.h"
+#include "repair_panel.h"
 #include "process_limits.h"
 #include "structure_test_support.h"
 
+#include <filesystem>
 
 using structuretest::Padded;
 using testsupport::FieldSpec;
@@ -13,15 +15,15 @@ namespace {
 
 const char kDone[] = "Correct End!";
 
-class RepairPanelTest : public MainWindowTest {
+class RepairPanelTest : public PanelTest {
  protected:
-  TRepairPanel& Panel() { return *form->Panel6; }
+  TRepairPanel& Panel() { return panel; }
 
   // Chooses both files through the panel's dialogs and runs the repair; a
   // panel left open by a refused repair is closed first.
   void Repair(const std::string& source, const std::string& result, bool recomputeOffsets = false) {
     Panel().Button12->click();
-    form->N10->trigger();
+    guard.Run([this] { panel.N10Click(); });
     dialogs.WillOpen(source);
     Panel().Button13->click();
     dialogs.saveAnswers.push_back(ui::FileChoice{result, 1});
@@ -52,6 +54,8 @@ class RepairPanelTest : public MainWindowTest {
     for (int i = 0; i < 25000; ++i) layout.records.push_back(testsupport::Record(layout.fields, {std::to_string(i)}));
     return Write("large.dbf", layout);
   }
+
+  TRepairPanel& panel = *new TRepairPanel(context);
 };
 
 }  // namespace
@@ -65,8 +69,8 @@ TEST_F(RepairPanelTest, CleansTheNamesAndOnRequestTheOffsets) {
   Repair(source, dir.Path("kept.dbf"));
   EXPECT_EQ(ReadFile(dir.Path("kept.dbf")), expected);
   EXPECT_TRUE(Panel().isHidden());
-  EXPECT_EQ(form->Table().TablePath(), source);
-  EXPECT_EQ(Shown(form->StaticText2), source);  // the path strip names the file the commands act on
+  EXPECT_EQ(table.TablePath(), source);
+  EXPECT_EQ(pathStrip->text().toStdString(), source);  // the path strip names the file the commands act on
 
   Repair(source, dir.Path("offsets.dbf"), true);
   for (const auto& [index, offset] : {std::pair{0, 1}, std::pair{1, 6}, std::pair{2, 16}}) {

@@ -1,4 +1,5 @@
-#include "main_window_fixture.h"
+#include "panel_fixture.h"
+#include "sort_panel.h"
 #include "process_limits.h"
 #include "table_records.h"
 
@@ -17,7 +18,7 @@ const std::vector<testsupport::FieldSpec> kFields{
 
 std::string Bytes(const char* utf8) { return ui::EncodeTyped(QString::fromUtf8(utf8)); }
 
-class SortPanelTest : public MainWindowTest {
+class SortPanelTest : public PanelTest {
  protected:
   // A table wider than the key grid, its last field SUMMA; Eve is marked deleted.
   void OpenWideTable() {
@@ -30,15 +31,18 @@ class SortPanelTest : public MainWindowTest {
     }
     table = dir.Path("wide.dbf");
     testsupport::WriteFile(table, testsupport::TableBytes(layout));
-    OpenFromMenu(table);
-    form->Sortedfile1->trigger();
+    Open(table);
+    Show();
   }
 
-  ui::StringGrid& Keys() { return *form->Panel3->StringGrid2; }
+  // "Sorted file", which shows the panel.
+  void Show() { guard.Run([this] { panel.Sortedfile1Click(); }); }
+
+  ui::StringGrid& Keys() { return *panel.StringGrid2; }
 
   void ChooseKeyCount(int count) {
-    form->Panel3->ComboBox1->setCurrentIndex(count - 1);
-    QTest::keyClick(form->Panel3->ComboBox1, Qt::Key_Return);
+    panel.ComboBox1->setCurrentIndex(count - 1);
+    QTest::keyClick(panel.ComboBox1, Qt::Key_Return);
   }
 
   // Types into a key cell through its editor, as a person who selects the
@@ -65,11 +69,12 @@ class SortPanelTest : public MainWindowTest {
   }
 
   void Sort(const std::string& output) {
-    form->Panel3->Edit5->setText(QString::fromStdString(output));
-    form->Panel3->Button1->click();
+    panel.Edit5->setText(QString::fromStdString(output));
+    panel.Button1->click();
   }
 
   std::string table;
+  TSortPanel& panel = *new TSortPanel(context);
 };
 
 TEST_F(SortPanelTest, ShowingThePanelResetsTheKeyGridToOneKey) {
@@ -80,11 +85,11 @@ TEST_F(SortPanelTest, ShowingThePanelResetsTheKeyGridToOneKey) {
   EXPECT_EQ(Keys().Cell(30, 0), "30");
 
   Type(1, 1, "city", false);
-  form->Panel3->Button6->click();
-  form->Sortedfile1->trigger();
-  EXPECT_FALSE(form->Panel3->isHidden());
+  panel.Button6->click();
+  Show();
+  EXPECT_FALSE(panel.isHidden());
   EXPECT_EQ(Keys().RowCount(), 2);
-  EXPECT_EQ(form->Panel3->ComboBox1->currentText(), "1");
+  EXPECT_EQ(panel.ComboBox1->currentText(), "1");
   EXPECT_EQ(Keys().Cell(1, 0), "1");
   EXPECT_EQ(Keys().Cell(1, 1), "city");  // row 1 keeps what it held
 }
@@ -124,11 +129,11 @@ TEST_F(SortPanelTest, SortsTheTableIntoTheOutputFile) {
   OpenWideTable();
   const std::string before = testsupport::ReadFile(table);
   dialogs.saveAnswers.push_back(ui::FileChoice{dir.Path("sorted.dbf") + "  ", 1});
-  form->Panel3->Button7->click();
+  panel.Button7->click();
 
   // Descending sums, ties by name; the deleted record keeps its flag.
   SetKeys({{"summa", "2"}, {"Name", " 1"}});
-  form->Panel3->Button1->click();
+  panel.Button1->click();
   EXPECT_EQ(dialogs.messages, std::vector<std::string>({"Сортировка выполнена!"}));
   EXPECT_EQ(Keys().Cell(1, 1), "SUMMA");
   const auto records = RecordsOf(dir.Path("sorted.dbf"));
@@ -139,7 +144,7 @@ TEST_F(SortPanelTest, SortsTheTableIntoTheOutputFile) {
 
   // Sorted again into the file now there, which gives way to the new copy.
   SetKeys({{"name", "2"}});
-  form->Panel3->Button1->click();
+  panel.Button1->click();
   EXPECT_EQ(FieldOf(RecordsOf(dir.Path("sorted.dbf")), 1, 6),
             std::vector<std::string>({"Eve   ", "Dan   ", "Cy    ", "Bob   ", "Ann   ", "Al    "}));
 }
@@ -149,8 +154,8 @@ TEST_F(SortPanelTest, RefusalsComeInOrderAndWriteNothing) {
   const std::string before = testsupport::ReadFile(table);
   const std::string output = dir.Path("out.dbf");
   SetKeys({{"city", "1"}, {"qty", ""}});
-  form->Panel3->Edit5->setText("  ");
-  form->Panel3->Button1->click();
+  panel.Edit5->setText("  ");
+  panel.Button1->click();
   Sort(output);
   Type(2, 2, "2", false);
   Type(2, 1, "town", false);
@@ -203,7 +208,7 @@ TEST_F(SortPanelTest, AFailedWriteLeavesNoPartialOutputAndTheTableStays) {
 // Enter does.
 TEST_F(SortPanelTest, AKeyCountPickedWithTheMouseAddsTheRows) {
   OpenWideTable();
-  QComboBox& count = *form->Panel3->ComboBox1;
+  QComboBox& count = *panel.ComboBox1;
   count.showPopup();
   QAbstractItemView& list = *count.view();
   const QModelIndex four = count.model()->index(3, 0);

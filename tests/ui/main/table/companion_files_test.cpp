@@ -57,7 +57,7 @@ TEST_F(CompanionFilesTest, EveryCopyOfATableGetsItsMemoFileWithTheBlocksUnchange
       {"Save as",
        [this] {
          dialogs.saveAnswers.push_back(ui::FileChoice{dir.Path("saved")});
-         form->Saveas1->trigger();
+         form->Controls().Saveas1->trigger();
        },
        "saved", {"second", "first", ""}},
       {"sorted copy",
@@ -65,14 +65,14 @@ TEST_F(CompanionFilesTest, EveryCopyOfATableGetsItsMemoFileWithTheBlocksUnchange
        "sorted", {"first", "", "second"}},
       {"range into a new table",
        [this] {
-         form->Edit1->setText("range"), form->Edit3->setText("2"), form->Edit2->setText("3");
-         form->Button2->click();
+         form->Controls().Edit1->setText("range"), form->Controls().Edit3->setText("2"), form->Controls().Edit2->setText("3");
+         form->Controls().Button2->click();
        },
        "range", {"first", ""}},
       {"structure copy",
        [this] {
          dialogs.WillOpen(dir.Path("empty"));
-         form->CopyStructurefile1->trigger();
+         form->Controls().CopyStructurefile1->trigger();
        },
        "empty", {}},
   };
@@ -121,10 +121,10 @@ TEST_F(CompanionFilesTest, AnIndexedTableIsNamedBeforeItsFirstChange) {
     std::string named;
     for (const std::string& index : c.named) named += "\r\n" + dir.Path(index);
     OpenFromMenu(path);
-    form->StringGrid1->SetCell(1, 1, "Anna");
+    form->Controls().StringGrid1->SetCell(1, 1, "Anna");
 
     dialogs.askAnswers.push_back(false);
-    form->Save1->trigger();
+    form->Controls().Save1->trigger();
     ASSERT_EQ(dialogs.questions.size(), 1u);
     EXPECT_EQ(dialogs.questions[0], "Индексные файлы|У файла " + path + " есть индекс:" + named +
                                         "\r\nПосле изменения таблицы индекс нужно перестроить программой, которая его "
@@ -133,9 +133,9 @@ TEST_F(CompanionFilesTest, AnIndexedTableIsNamedBeforeItsFirstChange) {
     EXPECT_EQ(Cell(1, 1), "Anna");
 
     dialogs.askAnswers.push_back(true);
-    form->Save1->trigger();
-    form->StringGrid1->SetCell(1, 1, "Anne");
-    form->Save1->trigger();
+    form->Controls().Save1->trigger();
+    form->Controls().StringGrid1->SetCell(1, 1, "Anne");
+    form->Controls().Save1->trigger();
     EXPECT_EQ(dialogs.questions.size(), 2u);
     EXPECT_EQ(ReadFile(path).substr(bytes.size() - 3 * 20, 4), "Anne");  // the first record's name
     for (const std::string& index : c.files) EXPECT_EQ(ReadFile(dir.Path(index)), "kept by another program");

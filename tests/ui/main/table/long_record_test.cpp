@@ -16,9 +16,9 @@ TEST_F(LongRecordTest, ATableWhoseRecordsAreLongerThanItsFieldsSavesKeepingTheBy
   testsupport::WriteFile(path, testsupport::TableBytes(layout));
   OpenFromMenu(path);
   ASSERT_EQ(Cell(2, 1), "Bob");
-  form->N5->trigger();
-  form->StringGrid1->SetCell(2, 1, "Bill");
-  form->Save1->trigger();
+  form->Controls().N5->trigger();
+  form->Controls().StringGrid1->SetCell(2, 1, "Bill");
+  form->Controls().Save1->trigger();
   EXPECT_EQ(dialogs.messages, std::vector<std::string>({"Сохранение выполнено!"}));
   layout.records[1] = " Bill      " + std::string(2000, 'y');
   EXPECT_EQ(testsupport::ReadFile(path), testsupport::TableBytes(layout));

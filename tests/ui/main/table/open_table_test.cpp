@@ -9,13 +9,13 @@ TEST_F(MainWindowTest, OpeningATableFillsTheGridRowPerRecord) {
   OpenFromMenu(path);
   EXPECT_EQ(dialogs.openFilters,
             std::vector<std::string>({"Файлы *.dbf|*.dbf|Все файлы|*.*|Файлы EXCEL|*.xls|"}));
-  EXPECT_FALSE(form->StringGrid1->isHidden());
-  EXPECT_FALSE(form->Panel1->isHidden());
+  EXPECT_FALSE(form->Controls().StringGrid1->isHidden());
+  EXPECT_FALSE(form->Controls().Panel1->isHidden());
   EXPECT_EQ(form->Table().TablePath(), path);
-  EXPECT_EQ(Shown(form->StaticText2), path);
-  EXPECT_EQ(Shown(form->StaticText1), "3 строк");
+  EXPECT_EQ(Shown(form->Controls().StaticText2), path);
+  EXPECT_EQ(Shown(form->Controls().StaticText1), "3 строк");
 
-  const ui::StringGrid& grid = *form->StringGrid1;
+  const ui::StringGrid& grid = *form->Controls().StringGrid1;
   ASSERT_EQ(grid.RowCount(), 4);
   ASSERT_EQ(grid.ColCount(), 4);
   EXPECT_EQ(grid.FixedRows(), 1);
@@ -30,7 +30,7 @@ TEST_F(MainWindowTest, OpeningATableFillsTheGridRowPerRecord) {
   EXPECT_EQ(Cell(2, 1), "Bob");
   EXPECT_EQ(Cell(3, 1), "Carol");  // trailing blanks and control characters dropped
   EXPECT_EQ(Cell(3, 2), "");
-  EXPECT_TRUE(form->ProgressBar1->isHidden());
+  EXPECT_TRUE(form->Controls().ProgressBar1->isHidden());
 }
 
 TEST_F(MainWindowTest, EmptyTablesAndTablesWithoutFields) {
@@ -39,21 +39,21 @@ TEST_F(MainWindowTest, EmptyTablesAndTablesWithoutFields) {
   const std::string emptyPath = dir.Path("empty.dbf");
   testsupport::WriteFile(emptyPath, testsupport::TableBytes(empty));
   OpenFromMenu(emptyPath);
-  EXPECT_EQ(form->StringGrid1->RowCount(), 1);
-  EXPECT_EQ(form->StringGrid1->FixedRows(), 0);
-  EXPECT_EQ(Shown(form->StaticText1), "0 строк");
+  EXPECT_EQ(form->Controls().StringGrid1->RowCount(), 1);
+  EXPECT_EQ(form->Controls().StringGrid1->FixedRows(), 0);
+  EXPECT_EQ(Shown(form->Controls().StaticText1), "0 строк");
 
   const std::string bare = dir.Path("bare.dbf");
   testsupport::WriteFile(bare, testsupport::TableBytes(testsupport::TableLayout{}));
   OpenFromMenu(bare);
-  EXPECT_EQ(form->StringGrid1->ColCount(), 1);
+  EXPECT_EQ(form->Controls().StringGrid1->ColCount(), 1);
   EXPECT_EQ(Cell(0, 0), "\xb9 \xef/\xef");  // "№ п/п" in code page 1251
 }
 
 TEST_F(MainWindowTest, ExtensionDecidesBetweenGridAndTheDesktopProgram) {
   const std::string upper = WritePeople("PEOPLE.DBF");
   OpenFromMenu(upper, 2);
-  EXPECT_EQ(form->StringGrid1->RowCount(), 4);
+  EXPECT_EQ(form->Controls().StringGrid1->RowCount(), 4);
   EXPECT_TRUE(launcher.opened.empty());
 
   const std::string sheet = dir.Path("report.xls");
@@ -61,8 +61,8 @@ TEST_F(MainWindowTest, ExtensionDecidesBetweenGridAndTheDesktopProgram) {
   OpenFromMenu(sheet, 2);
   // The spreadsheet program gets a copy; the user's file stays as it is.
   EXPECT_EQ(launcher.opened, std::vector<std::string>({dir.Path("exchange/report-1.xls")}));
-  EXPECT_TRUE(form->StringGrid1->isHidden());
-  EXPECT_TRUE(form->Panel1->isHidden());
+  EXPECT_TRUE(form->Controls().StringGrid1->isHidden());
+  EXPECT_TRUE(form->Controls().Panel1->isHidden());
   EXPECT_EQ(form->Table().TablePath(), sheet);
 
   const std::string noExtension = dir.Path("README");
@@ -75,35 +75,35 @@ TEST_F(MainWindowTest, CancelledOrMissingChoicesChangeNothing) {
   const std::string path = WritePeople();
   OpenFromMenu(path);
   dialogs.openAnswers.push_back(std::nullopt);
-  form->Openfile1->trigger();  // cancelled
+  form->Controls().Openfile1->trigger();  // cancelled
   OpenFromMenu(dir.Path("missing.dbf"));
   dialogs.WillOpen(dir.Path("missing.dbf"));
-  form->ToolButton1->trigger();
+  form->Controls().ToolButton1->trigger();
   EXPECT_EQ(form->Table().TablePath(), path);
-  EXPECT_EQ(form->StringGrid1->RowCount(), 4);
+  EXPECT_EQ(form->Controls().StringGrid1->RowCount(), 4);
   EXPECT_TRUE(dialogs.messages.empty());
 }
 
 TEST_F(MainWindowTest, ToolbarTextEntryHandsTheFileToTheRawViewAndLeavesTheGrid) {
   const std::string table = WritePeople();
   dialogs.WillOpen(table, 1);
-  form->ToolButton1->trigger();
+  form->Controls().ToolButton1->trigger();
   EXPECT_EQ(dialogs.openFilters.back(),
             "Файлы *.dbf|*.dbf|Все файлы|*.*|Файлы EXCEL|*.xls|Как текстовый файл|*.*|");
-  EXPECT_EQ(form->StringGrid1->RowCount(), 4);
+  EXPECT_EQ(form->Controls().StringGrid1->RowCount(), 4);
 
   const std::string other = dir.Path("other.bin");
   testsupport::WriteFile(other, "abc");
   dialogs.WillOpen(other, 4);
-  form->ToolButton1->trigger();
+  form->Controls().ToolButton1->trigger();
   ASSERT_EQ(rawViewCalls.size(), 1u);
   EXPECT_EQ(rawViewCalls[0].mode, 2);
   EXPECT_EQ(rawViewCalls[0].fileName, other);
   EXPECT_EQ(form->Table().TablePath(), other);
-  EXPECT_EQ(Shown(form->StaticText2), table);
+  EXPECT_EQ(Shown(form->Controls().StaticText2), table);
   EXPECT_EQ(Cell(1, 1), "\x88\xa2\xa0\xad\xae\xa2");
 
-  form->Openfileastext1->trigger();
+  form->Controls().Openfileastext1->trigger();
   ASSERT_EQ(rawViewCalls.size(), 2u);
   EXPECT_EQ(rawViewCalls[1].mode, 1);
   EXPECT_EQ(rawViewCalls[1].fileName, "");
@@ -121,7 +121,7 @@ TEST_F(MainWindowTest, LongPathsAreKeptWhole) {
   const int width = form->width();
   OpenFromMenu(path);
   EXPECT_EQ(form->Table().TablePath(), path);
-  EXPECT_EQ(form->StringGrid1->RowCount(), 4);
+  EXPECT_EQ(form->Controls().StringGrid1->RowCount(), 4);
   // The path strip cuts a long path rather than widening the window.
   form->layout()->activate();
   EXPECT_EQ(form->width(), width);
@@ -141,7 +141,7 @@ TEST_F(MainWindowTest, RefillRowsShowsTheFileAsItIsNow) {
     db.DbfCloseAll();
   }
   form->Table().Refill();
-  ASSERT_EQ(form->StringGrid1->RowCount(), 5);
+  ASSERT_EQ(form->Controls().StringGrid1->RowCount(), 5);
   EXPECT_EQ(Cell(0, 1), "NAME");
   EXPECT_EQ(Cell(1, 0), "      1 Delete");
   EXPECT_EQ(Cell(4, 0), "      4");
@@ -150,14 +150,14 @@ TEST_F(MainWindowTest, RefillRowsShowsTheFileAsItIsNow) {
 
 TEST_F(MainWindowTest, TableNamedAtStartOpensLikeAChosenOne) {
   form->OpenAtStart(dir.Path("missing.dbf"));
-  EXPECT_TRUE(form->StringGrid1->isHidden());
+  EXPECT_TRUE(form->Controls().StringGrid1->isHidden());
   EXPECT_TRUE(form->Table().TablePath().empty());
 
   const std::string path = WritePeople();
   form->OpenAtStart(path);
   EXPECT_EQ(form->Table().TablePath(), path);
-  EXPECT_EQ(Shown(form->StaticText2), path);
-  EXPECT_EQ(form->StringGrid1->RowCount(), 4);
+  EXPECT_EQ(Shown(form->Controls().StaticText2), path);
+  EXPECT_EQ(form->Controls().StringGrid1->RowCount(), 4);
   EXPECT_TRUE(dialogs.openFilters.empty());
 }
 
@@ -169,8 +169,8 @@ TEST_F(MainWindowTest, ATableThatCannotBeOpenedIsReportedAndLeavesNoTable) {
   OpenFromMenu(locked);
   EXPECT_EQ(dialogs.messages.back(), locked + ": это не обычный файл (канал, устройство или папка), он не читается");
   EXPECT_TRUE(exits.empty());
-  EXPECT_TRUE(form->StringGrid1->isHidden());
-  EXPECT_TRUE(form->Panel1->isHidden());
+  EXPECT_TRUE(form->Controls().StringGrid1->isHidden());
+  EXPECT_TRUE(form->Controls().Panel1->isHidden());
   EXPECT_EQ(form->Table().TablePath(), "");
-  EXPECT_EQ(Shown(form->StaticText2), "");
+  EXPECT_EQ(Shown(form->Controls().StaticText2), "");
 }

@@ -22,30 +22,30 @@ TEST_F(MainWindowTest, UndoBringsBackTheBytesOfEveryWritingCommandAfterARestart)
     bool empty;  // the table has two fields and no records
     std::function<void(const std::string& table)> change;
   } cases[] = {
-      {"Save", false, [&](auto&) { form->StringGrid1->SetCell(1, 1, "Anna"), form->Save1->trigger(); }},
-      {"Удалить отмеченные", false, [&](auto&) { form->ToolButton6->trigger(), form->ToolButton8->trigger(); }},
-      {"Удалить запись", false, [&](auto&) { form->ToolButton2->trigger(); }},
-      {"Delete record", false, [&](auto&) { form->Deleterecord1->trigger(); }},
-      {"Очистить весь файл", false, [&](auto&) { form->N12->trigger(); }},
-      {"Удалить нулевые", false, [&](auto&) { type(form->Edit4, "SUM"), form->Button5->click(); }},
+      {"Save", false, [&](auto&) { form->Controls().StringGrid1->SetCell(1, 1, "Anna"), form->Controls().Save1->trigger(); }},
+      {"Удалить отмеченные", false, [&](auto&) { form->Controls().ToolButton6->trigger(), form->Controls().ToolButton8->trigger(); }},
+      {"Удалить запись", false, [&](auto&) { form->Controls().ToolButton2->trigger(); }},
+      {"Delete record", false, [&](auto&) { form->Controls().Deleterecord1->trigger(); }},
+      {"Очистить весь файл", false, [&](auto&) { form->Controls().N12->trigger(); }},
+      {"Удалить нулевые", false, [&](auto&) { type(form->Controls().Edit4, "SUM"), form->Controls().Button5->click(); }},
       {"Скопировать из файла :", false, [&](auto&) {
-         dialogs.WillOpen(WritePeople("other.dbf")), dialogs.askAnswers.push_back(true), form->N13->trigger(); }},
+         dialogs.WillOpen(WritePeople("other.dbf")), dialogs.askAnswers.push_back(true), form->Controls().N13->trigger(); }},
       {"Копировать файл", false, [&](const std::string& table) {
          OpenFromMenu(WritePeople("source.dbf"));
-         form->Edit1->setText(QString::fromStdString(table.substr(dir.dir().size() + 1))), form->Button2->click(); }},
+         form->Controls().Edit1->setText(QString::fromStdString(table.substr(dir.dir().size() + 1))), form->Controls().Button2->click(); }},
       {"Add new field", true, [&](auto&) {
-         form->Addnewfield1->trigger(), type(form->Panel8->Edit14, "DAY"), type(form->Panel8->Edit15, "8");
-         type(form->Panel8->Edit16, "0"), form->Panel8->Button18->click(); }},
+         form->Controls().Addnewfield1->trigger(), type(form->Controls().Panel8->Edit14, "DAY"), type(form->Controls().Panel8->Edit15, "8");
+         type(form->Controls().Panel8->Edit16, "0"), form->Controls().Panel8->Button18->click(); }},
       {"Deleted field ", true, [&](auto&) {
-         TCreat_FForm& dialog = *form->StructureCommands->Creat_FForm;
-         form->Deletedfield1->trigger(), type(dialog.Edit1, "SUM"), dialog.Button2->click(), dialog.Button3->click(); }},
+         TCreat_FForm& dialog = *form->Controls().StructureCommands->Creat_FForm;
+         form->Controls().Deletedfield1->trigger(), type(dialog.Edit1, "SUM"), dialog.Button2->click(), dialog.Button3->click(); }},
       {"Изменить имя поля", false, [&](auto&) {
-         form->N11->trigger(), type(form->Panel7->Edit12, "SUM"), type(form->Panel7->Edit13, "TOTAL");
-         form->Panel7->Button15->click(); }},
+         form->Controls().N11->trigger(), type(form->Controls().Panel7->Edit12, "SUM"), type(form->Controls().Panel7->Edit13, "TOTAL");
+         form->Controls().Panel7->Button15->click(); }},
       {"Ремонт структуры файла", true, [&](const std::string& table) {
-         form->N10->trigger(), dialogs.WillOpen(WritePeople()), form->Panel6->Button13->click();
+         form->Controls().N10->trigger(), dialogs.WillOpen(WritePeople()), form->Controls().Panel6->Button13->click();
          dialogs.saveAnswers.push_back(ui::FileChoice{table, 1});
-         form->Panel6->Button14->click(), form->Panel6->Button10->click(); }},
+         form->Controls().Panel6->Button14->click(), form->Controls().Panel6->Button10->click(); }},
       {"the raw view's save", false, [&](const std::string& table) {
          const std::string bytes = ReadFile(table) + "raw";
          ui::ReplaceFileContents(fileSystem.services, table, {[&](const std::string& file) { testsupport::WriteFile(file, bytes); }}); }},
@@ -57,7 +57,7 @@ TEST_F(MainWindowTest, UndoBringsBackTheBytesOfEveryWritingCommandAfterARestart)
     if (!cases[i].empty) WritePeople(name);
     OpenFromMenu(table);
     const std::string original = ReadFile(table);
-    form->StringGrid1->SetSelectedCell(1, 1);
+    form->Controls().StringGrid1->SetSelectedCell(1, 1);
     cases[i].change(table);
     ASSERT_NE(ReadFile(table), original);
     form.reset();
@@ -65,15 +65,17 @@ TEST_F(MainWindowTest, UndoBringsBackTheBytesOfEveryWritingCommandAfterARestart)
     OpenFromMenu(table);
     // An undo that fails part way (its copy gone) leaves the table as it is.
     std::filesystem::rename(versions.Path("versions"), versions.Path("away"));
-    form->Undo1->trigger();
+    form->Controls().Undo1->trigger();
     std::filesystem::remove_all(versions.Path("versions"));
     std::filesystem::rename(versions.Path("away"), versions.Path("versions"));
     ASSERT_NE(ReadFile(table), original);
     dialogs.messages.clear();
-    form->Undo1->trigger();
+    form->Controls().Undo1->trigger();
     EXPECT_EQ(ReadFile(table), original);
     EXPECT_EQ(dialogs.messages, std::vector<std::string>{"Последнее изменение файла отменено."});
-    EXPECT_EQ(form->StringGrid1->RowCount() * 10 + form->StringGrid1->ColCount(), cases[i].empty ? 13 : 44);
+    // The grid shows the table put back: its records and its fields.
+    EXPECT_EQ(form->Controls().StringGrid1->RowCount(), cases[i].empty ? 1 : 4);
+    EXPECT_EQ(form->Controls().StringGrid1->ColCount(), cases[i].empty ? 3 : 4);
   }
 }
 
@@ -83,10 +85,10 @@ TEST_F(MainWindowTest, AChangeThatCannotBeKeptGoesAheadTold) {
   const std::string path = WritePeople();
   testsupport::WriteFile(versions.Path("versions"), "a file where the folder would be");
   OpenFromMenu(path);
-  form->ToolButton2->trigger();
-  EXPECT_EQ(form->StringGrid1->RowCount(), 2);
+  form->Controls().ToolButton2->trigger();
+  EXPECT_EQ(form->Controls().StringGrid1->RowCount(), 2);
   EXPECT_TRUE(dialogs.messages[0].starts_with("Копию файла " + path + " сохранить не удалось")) << dialogs.messages[0];
-  form->Undo1->trigger();
+  form->Controls().Undo1->trigger();
   EXPECT_EQ(dialogs.messages.back(), "Нет изменений файла " + path + " для отмены.");
 }
 
@@ -99,33 +101,33 @@ TEST_F(MainWindowTest, UndoAndRedoStepThroughVersionsAndLoseNothing) {
   const std::string original = ReadFile(path);
   OpenFromMenu(path);
   const auto captions = [&] {
-    emit form->FilesMenu->aboutToShow();
-    return form->Undo1->text().toStdString() + "|" + form->Redo1->text().toStdString();
+    emit form->Controls().FilesMenu->aboutToShow();
+    return form->Controls().Undo1->text().toStdString() + "|" + form->Controls().Redo1->text().toStdString();
   };
   const auto named = [](const std::string& caption) { return std::regex(caption + ", [0-9]{2}:[0-9]{2}"); };
-  form->Save1->trigger();
+  form->Controls().Save1->trigger();
   EXPECT_EQ(captions(), "Отменить|Вернуть");
-  form->Undo1->trigger();
+  form->Controls().Undo1->trigger();
   EXPECT_EQ(dialogs.messages.back(), "Нет изменений файла " + path + " для отмены.");
 
-  form->StringGrid1->SetCell(1, 1, "Anna");
-  form->Save1->trigger();
+  form->Controls().StringGrid1->SetCell(1, 1, "Anna");
+  form->Controls().Save1->trigger();
   const std::string saved = ReadFile(path);
   EXPECT_TRUE(std::regex_match(captions(), std::regex("Отменить: Save, [0-9]{2}:[0-9]{2}\\|Вернуть"))) << captions();
 
   // An edit not saved is undone in the grid first; the file stays as saved.
   const std::string second = Cell(2, 1);
-  form->StringGrid1->SetCell(2, 1, "Boris");
+  form->Controls().StringGrid1->SetCell(2, 1, "Boris");
   EXPECT_EQ(captions(), "Отменить: правка в таблице|Вернуть");
-  form->Undo1->trigger();
+  form->Controls().Undo1->trigger();
   EXPECT_EQ(Cell(2, 1), second);
   EXPECT_EQ(ReadFile(path), saved);
 
-  form->Undo1->trigger();
+  form->Controls().Undo1->trigger();
   EXPECT_EQ(ReadFile(path), original);
   EXPECT_EQ(dialogs.messages.back(), "Последнее изменение файла отменено.");
   EXPECT_TRUE(std::regex_match(captions(), named("Отменить\\|Вернуть: Save"))) << captions();
-  form->Redo1->trigger();
+  form->Controls().Redo1->trigger();
   EXPECT_EQ(ReadFile(path), saved);
   EXPECT_EQ(Cell(1, 1), "Anna");
   EXPECT_EQ(dialogs.messages.back(), "Отменённое изменение файла возвращено.");
@@ -134,14 +136,14 @@ TEST_F(MainWindowTest, UndoAndRedoStepThroughVersionsAndLoseNothing) {
   other.replace(other.find("Anna"), 4, "Olga");
   testsupport::WriteFile(path, other);
   dialogs.askAnswers = {false};
-  form->Undo1->trigger();
+  form->Controls().Undo1->trigger();
   EXPECT_EQ(ReadFile(path), other);
   ASSERT_EQ(dialogs.questions.size(), 1u);
   EXPECT_TRUE(dialogs.questions[0].starts_with("Файл изменён|Файл " + path + " изменён после того")) << dialogs.questions[0];
   dialogs.askAnswers = {true};
-  form->Undo1->trigger();
+  form->Controls().Undo1->trigger();
   EXPECT_EQ(ReadFile(path), original);
-  form->Redo1->trigger();
+  form->Controls().Redo1->trigger();
   EXPECT_EQ(ReadFile(path), other);
   EXPECT_EQ(dialogs.questions.size(), 2u);
 }

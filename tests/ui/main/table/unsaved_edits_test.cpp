@@ -22,9 +22,9 @@ TEST_F(MainWindowTest, TheSaveQuestionComesExactlyWhenTheGridHoldsEdits) {
     std::function<bool()> ran;
   } commands[] = {
       {"close", [&] { form->close(); }, [&] { return form->isHidden(); }},
-      {"Выход", [&] { form->N2->trigger(); }, [&] { return !exits.empty(); }},
+      {"Выход", [&] { form->Controls().N2->trigger(); }, [&] { return !exits.empty(); }},
       {"Open file dbf", [&] { OpenFromMenu(other); }, [&] { return form->Table().TablePath() == other; }},
-      {"Очистить весь файл", [&] { form->N12->trigger(); }, [&] { return form->StringGrid1->RowCount() == 1; }},
+      {"Очистить весь файл", [&] { form->Controls().N12->trigger(); }, [&] { return form->Controls().StringGrid1->RowCount() == 1; }},
   };
   for (const auto& command : commands) {
     for (const auto& answer : answers) {
@@ -33,7 +33,7 @@ TEST_F(MainWindowTest, TheSaveQuestionComesExactlyWhenTheGridHoldsEdits) {
       const std::string path = WritePeople();
       OpenFromMenu(path);
       if (answer.answer) {
-        form->StringGrid1->SetCell(1, 1, "Anna");
+        form->Controls().StringGrid1->SetCell(1, 1, "Anna");
         dialogs.saveChangesAnswers.push_back(*answer.answer);
       }
       dialogs.saveChangesQuestions.clear(), dialogs.messages.clear();

@@ -18,14 +18,14 @@ TEST_F(MainWindowTest, EveryPanelAndDialogKeepsItsButtonsInReachOnASmallScreen) 
     QWidget* shown;
   } cases[] = {
       {"main window", [] {}, form.get()},
-      {"sort panel", [&] { form->Sortedfile1->trigger(); }, form->Panel3},
-      {"report panel", [&] { form->ToolButton3->trigger(); }, form->Panel4},
-      {"export panel", [&] { form->ToolButton5->trigger(); }, form->Panel5},
-      {"repair panel", [&] { form->N10->trigger(); }, form->Panel6},
-      {"rename panel", [&] { form->N11->trigger(); }, form->Panel7},
+      {"sort panel", [&] { form->Controls().Sortedfile1->trigger(); }, form->Controls().Panel3},
+      {"report panel", [&] { form->Controls().ToolButton3->trigger(); }, form->Controls().Panel4},
+      {"export panel", [&] { form->Controls().ToolButton5->trigger(); }, form->Controls().Panel5},
+      {"repair panel", [&] { form->Controls().N10->trigger(); }, form->Controls().Panel6},
+      {"rename panel", [&] { form->Controls().N11->trigger(); }, form->Controls().Panel7},
       // Its command wants a table without records; the panel is the same.
-      {"new field panel", [&] { form->Panel8->show(); }, form->Panel8},
-      {"operations dialog", [&] { form->N14->trigger(); }, form->SeleRecForm.get()},
+      {"new field panel", [&] { form->Controls().Panel8->show(); }, form->Controls().Panel8},
+      {"operations dialog", [&] { form->Controls().N14->trigger(); }, form->Controls().SeleRecForm.get()},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);

@@ -14,26 +14,26 @@ TEST_F(MainWindowTest, CommandsOnADeletedTableNameTheDeletedFile) {
     const char* command;
     std::function<void()> run;
   } cases[] = {
-      {"delete field", [&] { form->Deletedfield1->trigger(); }},
+      {"delete field", [&] { form->Controls().Deletedfield1->trigger(); }},
       {"rename field",
        [&] {
-         form->N11->trigger();
-         form->Panel7->Edit12->setText("SUM");
-         form->Panel7->Edit13->setText("TOTAL");
-         form->Panel7->Button15->click();
+         form->Controls().N11->trigger();
+         form->Controls().Panel7->Edit12->setText("SUM");
+         form->Controls().Panel7->Edit13->setText("TOTAL");
+         form->Controls().Panel7->Button15->click();
        }},
-      {"field list of rename", [&] { form->Panel7->Button17->click(); }},
+      {"field list of rename", [&] { form->Controls().Panel7->Button17->click(); }},
       {"copy from file",
        [&] {
          dialogs.WillOpen(other);
          dialogs.askAnswers = {true, true};  // the copy, and the file whose rows are not shown
-         form->N13->trigger();
+         form->Controls().N13->trigger();
        }},
-      {"reload", [&] { form->Reload1->trigger(); }},
+      {"reload", [&] { form->Controls().Reload1->trigger(); }},
       {"sum",
        [&] {
-         form->Edit4->setText("SUM");
-         form->Button4->click();
+         form->Controls().Edit4->setText("SUM");
+         form->Controls().Button4->click();
        }},
   };
   for (const auto& c : cases) {
@@ -62,7 +62,7 @@ TEST_F(MainWindowTest, ADeletedTableDoesNotHideAFailureAboutAnotherFile) {
   const std::string out = notAFolder + "/copy.dbf";
   dialogs.messages.clear();
   dialogs.saveAnswers.push_back(ui::FileChoice{out});
-  form->Saveas1->trigger();
+  form->Controls().Saveas1->trigger();
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_NE(dialogs.messages[0].find(out), std::string::npos) << dialogs.messages[0];
   EXPECT_EQ(dialogs.messages[0].find("удалён"), std::string::npos) << dialogs.messages[0];

@@ -2,14 +2,14 @@
 
 
 TEST_F(MainWindowTest, ExitMenuAndCloseButtonEndTheProcessAtOnce) {
-  form->N2->trigger();
+  form->Controls().N2->trigger();
   EXPECT_EQ(exits, std::vector<int>({0}));
   EXPECT_EQ(transferBufferEmptied, 2);
   EXPECT_TRUE(form->isHidden());
 
   form->show();
   OpenFromMenu(WritePeople());
-  form->bbClose->click();
+  form->Controls().bbClose->click();
   EXPECT_EQ(exits, std::vector<int>({0, 0}));
   EXPECT_TRUE(form->isHidden());
 }
@@ -26,8 +26,8 @@ TEST_F(MainWindowTest, ClosingByTheTitleBarEmptiesTheTransferBuffer) {
 TEST_F(MainWindowTest, AFileThatIsNoTableLeavesTheShownTableAndItsEditsAlone) {
   const std::string people = WritePeople();
   OpenFromMenu(people);
-  form->N5->trigger();
-  form->StringGrid1->SetCell(3, 1, "Carla");
+  form->Controls().N5->trigger();
+  form->Controls().StringGrid1->SetCell(3, 1, "Carla");
   std::string damaged = testsupport::ReadFile(people);
   damaged[10] = 0;  // record length 0
   damaged[11] = 0;
@@ -44,11 +44,11 @@ TEST_F(MainWindowTest, AFileThatIsNoTableLeavesTheShownTableAndItsEditsAlone) {
     OpenFromMenu(dir.Path(name));
     EXPECT_EQ(dialogs.messages, std::vector<std::string>({"Ошибка 13 - DbfOpen : Файл N   1 не типа DBF "}));
     EXPECT_EQ(form->Table().TablePath(), people);
-    EXPECT_EQ(Shown(form->StaticText2), people);
+    EXPECT_EQ(Shown(form->Controls().StaticText2), people);
     EXPECT_EQ(Cell(3, 1), "Carla");
   }
   EXPECT_TRUE(exits.empty());
-  form->Save1->trigger();
+  form->Controls().Save1->trigger();
   EXPECT_EQ(dialogs.messages.back(), "Сохранение выполнено!");
   EXPECT_NE(testsupport::ReadFile(people).find("Carla"), std::string::npos);
 }

@@ -36,8 +36,8 @@ TEST_F(EnglishWindowTest, MenusPanelsAndDialogsShowNoRussian) {
   ExpectNone(uitest::RussianOnScreen(), "before a table is open");
   OpenFromMenu(WriteLatinTable());
   ExpectNone(uitest::RussianOnScreen(), "with the table open");
-  for (QAction* command : {form->ToolButton3, form->ToolButton5, form->Sortedfile1, form->N10, form->N11,
-                           form->Addnewfield1, form->N14, form->Find1, form->Deletedfield1}) {
+  for (QAction* command : {form->Controls().ToolButton3, form->Controls().ToolButton5, form->Controls().Sortedfile1, form->Controls().N10, form->Controls().N11,
+                           form->Controls().Addnewfield1, form->Controls().N14, form->Controls().Find1, form->Controls().Deletedfield1}) {
     command->trigger();
     ExpectNone(uitest::RussianOnScreen(), Caption(command));
   }
@@ -45,18 +45,18 @@ TEST_F(EnglishWindowTest, MenusPanelsAndDialogsShowNoRussian) {
 
 TEST_F(EnglishWindowTest, MessagesAndQuestionsAreInEnglish) {
   dialogs.openAnswers.push_back(std::nullopt);
-  form->Openfile1->trigger();
+  form->Controls().Openfile1->trigger();
   const std::string notATable = dir.Path("notes.dbf");
   testsupport::WriteFile(notATable, "plain text, not a table");
   OpenFromMenu(notATable);
   OpenFromMenu(WriteLatinTable());
   dialogs.textAnswers.push_back("seven");
-  form->GoTo1->trigger();
-  form->N12->trigger();
+  form->Controls().GoTo1->trigger();
+  form->Controls().N12->trigger();
   dialogs.saveAnswers.push_back(std::nullopt);
-  form->Saveas1->trigger();
-  form->Sortedfile1->trigger();
-  form->Panel3->Button1->click();
+  form->Controls().Saveas1->trigger();
+  form->Controls().Sortedfile1->trigger();
+  form->Controls().Panel3->Button1->click();
   EXPECT_GE(dialogs.messages.size(), 3u);
   ExpectNone(uitest::RussianInDialogs(dialogs), "asked through the dialogs");
 }

@@ -21,12 +21,12 @@ std::string WriteEmptyTable(const testsupport::TempDir& dir) {
 }  // namespace
 
 TEST_F(MainWindowTest, TableCommandsDoNothingBeforeATableIsOpen) {
-  form->N11->trigger();
-  form->ToolButton3->trigger();
-  form->ToolButton5->trigger();
-  form->SavetoMSEXCEL1->trigger();
-  form->Addnewfield1->trigger();
-  for (QWidget* panel : std::initializer_list<QWidget*>{form->Panel4, form->Panel5, form->Panel7, form->Panel8}) {
+  form->Controls().N11->trigger();
+  form->Controls().ToolButton3->trigger();
+  form->Controls().ToolButton5->trigger();
+  form->Controls().SavetoMSEXCEL1->trigger();
+  form->Controls().Addnewfield1->trigger();
+  for (QWidget* panel : std::initializer_list<QWidget*>{form->Controls().Panel4, form->Controls().Panel5, form->Controls().Panel7, form->Controls().Panel8}) {
     EXPECT_TRUE(panel->isHidden());
   }
   EXPECT_FALSE(form->GridShown());
@@ -34,10 +34,10 @@ TEST_F(MainWindowTest, TableCommandsDoNothingBeforeATableIsOpen) {
   EXPECT_TRUE(dialogs.messages.empty());
 
   // Commands without a guard work at once.
-  form->Sortedfile1->trigger();
-  EXPECT_FALSE(form->Panel3->isHidden());
-  form->N10->trigger();
-  EXPECT_FALSE(form->Panel6->isHidden());
+  form->Controls().Sortedfile1->trigger();
+  EXPECT_FALSE(form->Controls().Panel3->isHidden());
+  form->Controls().N10->trigger();
+  EXPECT_FALSE(form->Controls().Panel6->isHidden());
 }
 
 namespace {
@@ -51,12 +51,12 @@ struct PanelCommand {
 // Every task panel by its command; the new-field panel's command wants a
 // table without records, and shows the panel as "Create File" does.
 const PanelCommand kPanelCommands[] = {
-    {"sort", [](TForm2& f) { f.Sortedfile1->trigger(); }, [](TForm2& f) -> TaskPanel* { return f.Panel3; }},
-    {"report", [](TForm2& f) { f.ToolButton3->trigger(); }, [](TForm2& f) -> TaskPanel* { return f.Panel4; }},
-    {"export", [](TForm2& f) { f.ToolButton5->trigger(); }, [](TForm2& f) -> TaskPanel* { return f.Panel5; }},
-    {"repair", [](TForm2& f) { f.N10->trigger(); }, [](TForm2& f) -> TaskPanel* { return f.Panel6; }},
-    {"rename", [](TForm2& f) { f.N11->trigger(); }, [](TForm2& f) -> TaskPanel* { return f.Panel7; }},
-    {"new field", [](TForm2& f) { f.Panel8->Prepare(); }, [](TForm2& f) -> TaskPanel* { return f.Panel8; }},
+    {"sort", [](TForm2& f) { f.Controls().Sortedfile1->trigger(); }, [](TForm2& f) -> TaskPanel* { return f.Controls().Panel3; }},
+    {"report", [](TForm2& f) { f.Controls().ToolButton3->trigger(); }, [](TForm2& f) -> TaskPanel* { return f.Controls().Panel4; }},
+    {"export", [](TForm2& f) { f.Controls().ToolButton5->trigger(); }, [](TForm2& f) -> TaskPanel* { return f.Controls().Panel5; }},
+    {"repair", [](TForm2& f) { f.Controls().N10->trigger(); }, [](TForm2& f) -> TaskPanel* { return f.Controls().Panel6; }},
+    {"rename", [](TForm2& f) { f.Controls().N11->trigger(); }, [](TForm2& f) -> TaskPanel* { return f.Controls().Panel7; }},
+    {"new field", [](TForm2& f) { f.Controls().Panel8->Prepare(); }, [](TForm2& f) -> TaskPanel* { return f.Controls().Panel8; }},
 };
 
 std::vector<std::string> ShownPanels(TForm2& form) {
@@ -96,10 +96,10 @@ TEST_F(MainWindowTest, OpeningATaskPanelClosesTheOneShownAndEscapeClosesIt) {
   EXPECT_TRUE(dialogs.questions.empty());
 
   OpenFromMenu(WriteEmptyTable(dir));
-  form->Addnewfield1->trigger();
+  form->Controls().Addnewfield1->trigger();
   EXPECT_EQ(ShownPanels(*form), std::vector<std::string>{"new field"});
   form->FormActivate();
-  EXPECT_TRUE(form->Panel8->isHidden());
+  EXPECT_TRUE(form->Controls().Panel8->isHidden());
 }
 
 // Typed input is asked about before another panel (or the same one afresh)
@@ -113,55 +113,48 @@ TEST_F(MainWindowTest, APanelHoldingTypedInputIsClosedOnlyWhenThePersonAgrees) {
     const char* what;
     std::function<void()> type;
   } inputs[] = {
-      {"an edit box", [&] { QTest::keyClicks(form->Panel3->Edit5, "sorted.dbf"); }},
-      {"a key cell", [&] { form->Panel3->StringGrid2->SetCell(1, 1, "NAME"); }},
-      {"the key count", [&] { form->Panel3->ComboBox1->setCurrentIndex(2); }},
+      {"an edit box", [&] { QTest::keyClicks(form->Controls().Panel3->Edit5, "sorted.dbf"); }},
+      {"a key cell", [&] { form->Controls().Panel3->StringGrid2->SetCell(1, 1, "NAME"); }},
+      {"the key count", [&] { form->Controls().Panel3->ComboBox1->setCurrentIndex(2); }},
   };
   for (const auto& input : inputs) {
     SCOPED_TRACE(input.what);
     dialogs.questions.clear();
     const auto sortInputs = [&] {
-      return form->Panel3->Edit5->text().toStdString() + "|" + form->Panel3->StringGrid2->Cell(1, 1) + "|" +
-             form->Panel3->ComboBox1->currentText().toStdString();
+      return form->Controls().Panel3->Edit5->text().toStdString() + "|" + form->Controls().Panel3->StringGrid2->Cell(1, 1) + "|" +
+             form->Controls().Panel3->ComboBox1->currentText().toStdString();
     };
-    form->Sortedfile1->trigger();
+    form->Controls().Sortedfile1->trigger();
     input.type();
     const std::string typed = sortInputs();
-    for (QAction* other : {form->N11, form->Sortedfile1}) {
+    for (QAction* other : {form->Controls().N11, form->Controls().Sortedfile1}) {
       dialogs.askAnswers.push_back(false);
       other->trigger();
       EXPECT_EQ(ShownPanels(*form), std::vector<std::string>{"sort"});
       EXPECT_EQ(sortInputs(), typed);
     }
     dialogs.askAnswers.push_back(true);
-    form->N11->trigger();
+    form->Controls().N11->trigger();
     EXPECT_EQ(ShownPanels(*form), std::vector<std::string>{"rename"});
     EXPECT_EQ(dialogs.questions, std::vector<std::string>(3, question));
-    form->Panel7->ExitButton()->click();
+    form->Controls().Panel7->ExitButton()->click();
   }
 
   dialogs.questions.clear();
-  form->Sortedfile1->trigger();
-  QTest::keyClicks(form->Panel3->Edit5, "x");
-  QTest::keyClick(form->Panel3->Edit5, Qt::Key_Backspace);
-  form->N10->trigger();
+  form->Controls().Sortedfile1->trigger();
+  QTest::keyClicks(form->Controls().Panel3->Edit5, "x");
+  QTest::keyClick(form->Controls().Panel3->Edit5, Qt::Key_Backspace);
+  form->Controls().N10->trigger();
   EXPECT_EQ(ShownPanels(*form), std::vector<std::string>{"repair"});
   // A field renamed: the new name has done its work.
-  form->N11->trigger();
-  form->Panel7->Edit12->setText("OK");
-  form->Panel7->Edit13->setText("FINE");
-  form->Panel7->Button15->click();
+  form->Controls().N11->trigger();
+  form->Controls().Panel7->Edit12->setText("OK");
+  form->Controls().Panel7->Edit13->setText("FINE");
+  form->Controls().Panel7->Button15->click();
   EXPECT_EQ(Cell(0, 3), "FINE");
-  form->N10->trigger();
+  form->Controls().N10->trigger();
   EXPECT_EQ(ShownPanels(*form), std::vector<std::string>{"repair"});
   EXPECT_TRUE(dialogs.questions.empty());
-}
-
-TEST_F(MainWindowTest, PathGuardLooksAtTheTrimmedPath) {
-  form->Table().PointAt("   ");
-  EXPECT_FALSE(form->PathGiven());
-  form->Table().PointAt(" a.dbf ");
-  EXPECT_TRUE(form->PathGiven());
 }
 
 namespace {
@@ -182,11 +175,11 @@ TEST_F(MainWindowTest, NewFieldPanelOutlivesDialogsButNotOtherWindows) {
   OpenFromMenu(WriteEmptyTable(dir));
   form->activateWindow();
   QApplication::processEvents();
-  form->Addnewfield1->trigger();
+  form->Controls().Addnewfield1->trigger();
   AnswerADialog(form.get());
   form->activateWindow();
   QApplication::processEvents();
-  EXPECT_FALSE(form->Panel8->isHidden());
+  EXPECT_FALSE(form->Controls().Panel8->isHidden());
 
   // The raw view asks for its file, shows it and hands the activation back.
   AnswerADialog(form.get());
@@ -197,7 +190,7 @@ TEST_F(MainWindowTest, NewFieldPanelOutlivesDialogsButNotOtherWindows) {
   other.hide();
   form->activateWindow();
   QApplication::processEvents();
-  EXPECT_TRUE(form->Panel8->isHidden());
+  EXPECT_TRUE(form->Controls().Panel8->isHidden());
 }
 
 // The path strip stays at the top, as high as its text, with or without a
@@ -205,9 +198,9 @@ TEST_F(MainWindowTest, NewFieldPanelOutlivesDialogsButNotOtherWindows) {
 TEST_F(MainWindowTest, ThePathStripStaysAtTheTopWithOrWithoutATable) {
   const auto expectAtTop = [&](const char* when) {
     QApplication::processEvents();
-    EXPECT_EQ(form->Panel2->y(), 0) << when;
-    EXPECT_EQ(form->Panel2->height(), form->Panel2->sizeHint().height()) << when;
-    EXPECT_EQ(form->GridArea->y(), form->Panel2->height()) << when;
+    EXPECT_EQ(form->Controls().Panel2->y(), 0) << when;
+    EXPECT_EQ(form->Controls().Panel2->height(), form->Controls().Panel2->sizeHint().height()) << when;
+    EXPECT_EQ(form->Controls().GridArea->y(), form->Controls().Panel2->height()) << when;
   };
   expectAtTop("before a table");
   OpenFromMenu(WritePeople());

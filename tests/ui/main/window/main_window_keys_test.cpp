@@ -40,16 +40,16 @@ class MainWindowKeysTest : public MainWindowTest {
 
   std::vector<std::string> RecentCaptions() const {
     std::vector<std::string> captions;
-    for (const QAction* action : form->RecentTables1) captions.push_back(action->text().toStdString());
+    for (const QAction* action : form->Controls().RecentTables1) captions.push_back(action->text().toStdString());
     return captions;
   }
 };
 
 TEST_F(MainWindowKeysTest, CommandsHaveTheirKeysAndEveryMenuEntryAnAltKeyOfItsOwn) {
   const std::pair<QAction*, const char*> shortcuts[] = {
-      {form->Openfile1, "Ctrl+O"}, {form->Save1, "Ctrl+S"},  {form->Saveas1, "Ctrl+Shift+S"},
-      {form->Find1, "Ctrl+F"},     {form->FindNext1, "F3"}, {form->FindPrevious1, "Shift+F3"},
-      {form->GoTo1, "Ctrl+G"},     {form->Reload1, "F5"}};
+      {form->Controls().Openfile1, "Ctrl+O"}, {form->Controls().Save1, "Ctrl+S"},  {form->Controls().Saveas1, "Ctrl+Shift+S"},
+      {form->Controls().Find1, "Ctrl+F"},     {form->Controls().FindNext1, "F3"}, {form->Controls().FindPrevious1, "Shift+F3"},
+      {form->Controls().GoTo1, "Ctrl+G"},     {form->Controls().Reload1, "F5"}};
   for (const auto& [action, keys] : shortcuts) EXPECT_EQ(action->shortcut().toString().toStdString(), keys);
 
   ExpectOwnAltKeys(form->menuBar()->actions());
@@ -59,8 +59,8 @@ TEST_F(MainWindowKeysTest, CommandsHaveTheirKeysAndEveryMenuEntryAnAltKeyOfItsOw
   form->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
   dialogs.textAnswers.push_back("2");
-  QTest::keyClick(form->StringGrid1, Qt::Key_G, Qt::ControlModifier);
-  EXPECT_EQ(form->StringGrid1->Row(), 2);
+  QTest::keyClick(form->Controls().StringGrid1, Qt::Key_G, Qt::ControlModifier);
+  EXPECT_EQ(form->Controls().StringGrid1->Row(), 2);
 }
 
 TEST_F(MainWindowKeysTest, RecentTablesLeadTheFilesMenuAcrossRuns) {
@@ -70,20 +70,20 @@ TEST_F(MainWindowKeysTest, RecentTablesLeadTheFilesMenuAcrossRuns) {
   EXPECT_EQ(RecentCaptions(), (std::vector<std::string>{"&1 " + Absolute(people),
                                                          "&2 " + Absolute(dir.Path("other && more.dbf"))}));
   for (int i = 0; i < 9; ++i) OpenFromMenu(WritePeople("t" + std::to_string(i) + ".dbf"));
-  ASSERT_EQ(form->RecentTables1.size(), 10u);  // the oldest is left out
+  ASSERT_EQ(form->Controls().RecentTables1.size(), 10u);  // the oldest is left out
   EXPECT_EQ(RecentCaptions().back(), "1&0 " + Absolute(people));
 
   NextRun();
-  form->RecentTables1.back()->trigger();
+  form->Controls().RecentTables1.back()->trigger();
   EXPECT_EQ(form->Table().TablePath(), Absolute(people));
   EXPECT_EQ(RecentCaptions().front(), "&1 " + Absolute(people));
 
   // A table no longer there leaves the list.
   const std::string gone = Absolute(dir.Path("t8.dbf"));
   std::filesystem::remove(gone);
-  form->RecentTables1[1]->trigger();
+  form->Controls().RecentTables1[1]->trigger();
   EXPECT_EQ(dialogs.messages, std::vector<std::string>{"Файл \"" + gone + "\" не найден."});
-  EXPECT_EQ(form->RecentTables1.size(), 9u);
+  EXPECT_EQ(form->Controls().RecentTables1.size(), 9u);
   EXPECT_EQ(form->Table().TablePath(), Absolute(people));
 }
 
@@ -95,21 +95,21 @@ TEST_F(MainWindowKeysTest, ChoicesAreKeptForTheNextRun) {
   const std::string found = WritePeople("found.dbf");
   OpenFromMenu(chosen);
   EXPECT_EQ(form->Table().Page(), ui::CodePage::Dos866);
-  QTest::mouseClick(form->cbCheckBox1, Qt::LeftButton);  // to 1251
+  QTest::mouseClick(form->Controls().cbCheckBox1, Qt::LeftButton);  // to 1251
   const QFont font(QStringLiteral("DejaVu Sans Mono"), 14);
   dialogs.fontAnswers.push_back(font);
-  form->N4->trigger();
+  form->Controls().N4->trigger();
   form->resize(980, 640);
 
   NextRun();
   EXPECT_EQ(form->size(), QSize(980, 640));
-  EXPECT_EQ(form->StringGrid1->font().family(), font.family());
-  EXPECT_EQ(form->StringGrid1->font().pointSize(), 14);
+  EXPECT_EQ(form->Controls().StringGrid1->font().family(), font.family());
+  EXPECT_EQ(form->Controls().StringGrid1->font().pointSize(), 14);
   OpenFromMenu(found);
   EXPECT_EQ(form->Table().Page(), ui::CodePage::Dos866);
   OpenFromMenu(chosen);
   EXPECT_EQ(form->Table().Page(), ui::CodePage::Windows1251);
-  EXPECT_EQ(form->cbCheckBox1->checkState(), Qt::Unchecked);
+  EXPECT_EQ(form->Controls().cbCheckBox1->checkState(), Qt::Unchecked);
 }
 
 TEST_F(MainWindowKeysTest, TheTitleNamesTheTableAndADroppedTableOpens) {
@@ -134,14 +134,14 @@ TEST_F(MainWindowKeysTest, TheTitleNamesTheTableAndADroppedTableOpens) {
 }
 
 TEST_F(MainWindowKeysTest, ReloadReadsTheRowsAgainFromTheFile) {
-  form->Reload1->trigger();  // no table: nothing
+  form->Controls().Reload1->trigger();  // no table: nothing
   const std::string path = WritePeople();
   OpenFromMenu(path);
   std::filesystem::resize_file(path, std::filesystem::file_size(path) - 21);  // two records, no end mark
-  form->Reload1->trigger();
-  EXPECT_EQ(form->StringGrid1->RowCount(), 3);
+  form->Controls().Reload1->trigger();
+  EXPECT_EQ(form->Controls().StringGrid1->RowCount(), 3);
   EXPECT_EQ(Cell(2, 1), "Bob");
-  EXPECT_EQ(Shown(form->StaticText1), "      2 записей.");
+  EXPECT_EQ(Shown(form->Controls().StaticText1), "      2 записей.");
 }
 
 // The greyed state draws in the system's code page, which is no table's own:
@@ -158,9 +158,9 @@ TEST_F(MainWindowKeysTest, TheGreyedStateIsNeverRememberedAndTheStripNamesThePag
   const std::string path = WritePeople();
   OpenFromMenu(path);
   EXPECT_EQ(DrawnPage().toStdString(), "866 (DOS)");
-  QTest::mouseClick(form->cbCheckBox1, Qt::LeftButton);  // to 1251
+  QTest::mouseClick(form->Controls().cbCheckBox1, Qt::LeftButton);  // to 1251
   EXPECT_EQ(DrawnPage().toStdString(), "1251 (Windows)");
-  QTest::mouseClick(form->cbCheckBox1, Qt::LeftButton);  // to the system's
+  QTest::mouseClick(form->Controls().cbCheckBox1, Qt::LeftButton);  // to the system's
   EXPECT_EQ(form->Table().Page(), ui::CodePage::SystemDefault);
   EXPECT_TRUE(DrawnPage().endsWith(QStringLiteral("(системная)"))) << DrawnPage().toStdString();
 

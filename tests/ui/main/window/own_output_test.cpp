@@ -25,11 +25,11 @@ class OwnOutputTest : public MainWindowTest {
 TEST_F(OwnOutputTest, EveryTableWrittenUnderANameWithoutExtensionGetsDbfAndOpens) {
   const std::string out = dir.Path("out");
   const Writer writers[] = {
-      {"Save as", [&] { dialogs.saveAnswers.push_back(ui::FileChoice{out}), form->Saveas1->trigger(); }},
+      {"Save as", [&] { dialogs.saveAnswers.push_back(ui::FileChoice{out}), form->Controls().Saveas1->trigger(); }},
       {"sorted copy", [&] { SortedCopy(out); }},
-      {"range into a new table", [&] { form->Edit1->setText("out"), form->Button2->click(); }},
-      {"structure copy", [&] { dialogs.WillOpen(out), form->CopyStructurefile1->trigger(); }},
-      {"new table", [&] { dialogs.saveAnswers.push_back(ui::FileChoice{out, 1}), form->CreateFile1->trigger(); }},
+      {"range into a new table", [&] { form->Controls().Edit1->setText("out"), form->Controls().Button2->click(); }},
+      {"structure copy", [&] { dialogs.WillOpen(out), form->Controls().CopyStructurefile1->trigger(); }},
+      {"new table", [&] { dialogs.saveAnswers.push_back(ui::FileChoice{out, 1}), form->Controls().CreateFile1->trigger(); }},
   };
   for (const Writer& w : writers) {
     SCOPED_TRACE(w.command);
@@ -41,7 +41,7 @@ TEST_F(OwnOutputTest, EveryTableWrittenUnderANameWithoutExtensionGetsDbfAndOpens
     dialogs.messages.clear();
     OpenFromMenu(out + ".dbf");
     EXPECT_EQ(dialogs.messages, std::vector<std::string>{});
-    EXPECT_FALSE(form->StringGrid1->isHidden());
+    EXPECT_FALSE(form->Controls().StringGrid1->isHidden());
     EXPECT_EQ(form->Table().TablePath(), out + ".dbf");
   }
 }
@@ -53,8 +53,8 @@ TEST_F(OwnOutputTest, ATableUnderAnotherNameOpensAsATable) {
   for (const std::string& path : {bare, dir.Path("people.bak")}) {
     OpenFromMenu(path);
     EXPECT_EQ(dialogs.messages, std::vector<std::string>{}) << path;
-    EXPECT_EQ(form->StringGrid1->RowCount(), 4) << path;
-    EXPECT_EQ(Shown(form->StaticText2), path);
+    EXPECT_EQ(form->Controls().StringGrid1->RowCount(), 4) << path;
+    EXPECT_EQ(Shown(form->Controls().StaticText2), path);
   }
 }
 

@@ -26,8 +26,8 @@ class StoppingCommandsTest : public MainWindowTest {
       if (asked || progress.Fraction() < stopAt) return;
       asked = true;
       // No second command starts while this one runs.
-      form->ToolButton4->trigger();
-      if (escape) QTest::keyClick(form->StringGrid1, Qt::Key_Escape);
+      form->Controls().ToolButton4->trigger();
+      if (escape) QTest::keyClick(form->Controls().StringGrid1, Qt::Key_Escape);
       else progress.CancelButton()->click();
     });
     command();
@@ -45,53 +45,53 @@ struct StopCase {
 
 TEST_F(StoppingCommandsTest, AStoppedCommandLeavesEveryFileAndTheWindowAsTheyWere) {
   const auto range = [this](const char* name) {
-    return [this, name] { form->Edit1->setText(name), form->Edit3->setText("1"), form->Edit2->setText("3"); };
+    return [this, name] { form->Controls().Edit1->setText(name), form->Controls().Edit3->setText("1"), form->Controls().Edit2->setText("3"); };
   };
   const std::vector<testsupport::FieldSpec> pay{{"FIO", 'C', 8}, {"ACCOUNT", 'C', 4}, {"TIN", 'C', 4}, {"SUMMA", 'N', 6, 2}};
   const StopCase cases[] = {
       {"open", 0.5, [this] { WritePeople("other.dbf"); }, [this] { OpenFromMenu(dir.Path("other.dbf")); }},
-      {"Save", 0.5, [this] { form->StringGrid1->SetCell(1, 1, "Anna"); }, [this] { form->Save1->trigger(); }},
+      {"Save", 0.5, [this] { form->Controls().StringGrid1->SetCell(1, 1, "Anna"); }, [this] { form->Controls().Save1->trigger(); }},
       {"Save as", 0.5, [this] { dialogs.saveAnswers.push_back(ui::FileChoice{dir.Path("copy.dbf")}); },
-       [this] { form->Saveas1->trigger(); }},
+       [this] { form->Controls().Saveas1->trigger(); }},
       {"sort", 0.3,
        [this] {
-         form->Sortedfile1->trigger();
-         form->Panel3->StringGrid2->SetCell(1, 1, "NAME"), form->Panel3->StringGrid2->SetCell(1, 2, "1");
-         form->Panel3->StringGrid2->SetSelectedCell(1, 3);
-         form->Panel3->Edit5->setText(QString::fromStdString(dir.Path("sorted.dbf")));
+         form->Controls().Sortedfile1->trigger();
+         form->Controls().Panel3->StringGrid2->SetCell(1, 1, "NAME"), form->Controls().Panel3->StringGrid2->SetCell(1, 2, "1");
+         form->Controls().Panel3->StringGrid2->SetSelectedCell(1, 3);
+         form->Controls().Panel3->Edit5->setText(QString::fromStdString(dir.Path("sorted.dbf")));
        },
-       [this] { form->Panel3->Button1->click(); }},
-      {"delete marked", 0.5, [this] { form->StringGrid1->SetCell(1, 0, "1 Delete"); }, [this] { form->ToolButton8->trigger(); }},
-      {"remove zero sums", 0.5, [this] { form->Edit4->setText("SUM"); }, [this] { form->Button5->click(); }},
+       [this] { form->Controls().Panel3->Button1->click(); }},
+      {"delete marked", 0.5, [this] { form->Controls().StringGrid1->SetCell(1, 0, "1 Delete"); }, [this] { form->Controls().ToolButton8->trigger(); }},
+      {"remove zero sums", 0.5, [this] { form->Controls().Edit4->setText("SUM"); }, [this] { form->Controls().Button5->click(); }},
       {"append", 0.5, [this] { dialogs.WillOpen(WritePeople("more.dbf")), dialogs.askAnswers.push_back(true); },
-       [this] { form->N13->trigger(); }},
-      {"range into a new table", 0.5, range("range.dbf"), [this] { form->Button2->click(); }},
-      {"range onto a table", 0.5, [&] { WritePeople("range.dbf"), range("range.dbf")(); }, [this] { form->Button2->click(); }},
+       [this] { form->Controls().N13->trigger(); }},
+      {"range into a new table", 0.5, range("range.dbf"), [this] { form->Controls().Button2->click(); }},
+      {"range onto a table", 0.5, [&] { WritePeople("range.dbf"), range("range.dbf")(); }, [this] { form->Controls().Button2->click(); }},
       {"repair", 0.5,
        [this] {
-         form->N10->trigger();
-         form->Panel6->Edit10->setText(QString::fromStdString(table));
-         form->Panel6->Edit11->setText(QString::fromStdString(dir.Path("fixed.dbf")));
+         form->Controls().N10->trigger();
+         form->Controls().Panel6->Edit10->setText(QString::fromStdString(table));
+         form->Controls().Panel6->Edit11->setText(QString::fromStdString(dir.Path("fixed.dbf")));
        },
-       [this] { form->Panel6->Button10->click(); }},
+       [this] { form->Controls().Panel6->Button10->click(); }},
       {"report", 0.5,
        [this] {
-         form->ToolButton3->trigger();
-         form->Panel4->StringGrid3->onClick();
-         ui::StringGrid& columns = *form->Panel4->StringGrid3;
+         form->Controls().ToolButton3->trigger();
+         form->Controls().Panel4->StringGrid3->onClick();
+         ui::StringGrid& columns = *form->Controls().Panel4->StringGrid3;
          for (int row = 1; row < columns.RowCount(); ++row) columns.SetCell(row, 2, "NAME"), columns.SetCell(row, 3, "10");
        },
-       [this] { form->Panel4->Button8->click(); }},
-      {"export, writing", 0.5, [this] { form->ToolButton5->trigger(); }, [this] { form->Panel5->Button3->click(); }},
+       [this] { form->Controls().Panel4->Button8->click(); }},
+      {"export, writing", 0.5, [this] { form->Controls().ToolButton5->trigger(); }, [this] { form->Controls().Panel5->Button3->click(); }},
       // Past the rows: only the packing of the file tells this far.
-      {"export, packing", 0.63, [this] { form->ToolButton5->trigger(); }, [this] { form->Panel5->Button3->click(); }},
+      {"export, packing", 0.63, [this] { form->Controls().ToolButton5->trigger(); }, [this] { form->Controls().Panel5->Button3->click(); }},
       {"payment list, gathering", 0.05,
        [&] {
          testsupport::WriteFile(dir.Path("pay.dbf"), testsupport::TableBytes(testsupport::TableLayout{
                                                         pay, {testsupport::Record(pay, {"Ann", "1", "2", "5"})}}));
          OpenFromMenu(dir.Path("pay.dbf"));
        },
-       [this] { form->N16->trigger(); }},
+       [this] { form->Controls().N16->trigger(); }},
   };
   bool escape = false;
   for (const StopCase& c : cases) {
@@ -102,7 +102,7 @@ TEST_F(StoppingCommandsTest, AStoppedCommandLeavesEveryFileAndTheWindowAsTheyWer
     c.arrange();
     const auto before = Files();
     const std::string path = form->Table().TablePath();
-    const int rows = form->StringGrid1->RowCount();
+    const int rows = form->Controls().StringGrid1->RowCount();
     const std::string firstName = Cell(1, 1);
 
     RunStopped(c.run, c.stopAt, escape = !escape);
@@ -110,9 +110,9 @@ TEST_F(StoppingCommandsTest, AStoppedCommandLeavesEveryFileAndTheWindowAsTheyWer
     EXPECT_EQ(Files(), before);
     EXPECT_EQ(dialogs.messages, std::vector<std::string>{});
     EXPECT_EQ(form->Table().TablePath(), path);
-    EXPECT_EQ(form->StringGrid1->RowCount(), rows);
+    EXPECT_EQ(form->Controls().StringGrid1->RowCount(), rows);
     EXPECT_EQ(Cell(1, 1), firstName);  // an edit not saved stays on screen
-    EXPECT_TRUE(form->ProgressBar1->isHidden());
+    EXPECT_TRUE(form->Controls().ProgressBar1->isHidden());
   }
 }
 

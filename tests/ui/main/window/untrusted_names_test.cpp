@@ -17,17 +17,17 @@ TEST_F(UntrustedNamesTest, ALinkWhereACommandWritesIsReportedAndWhatItNamesStays
   const struct { const char* name; std::function<void(const std::string&)> write; } commands[] = {
       {"CSV out", [&](const std::string& out) {
          dialogs.saveAnswers.push_back(ui::FileChoice{out, 1});
-         form->SaveasCSV1->trigger();
+         form->Controls().SaveasCSV1->trigger();
        }},
       {"CSV in", [&](const std::string& out) {
          dialogs.WillOpen(dir.Path("in.csv"));
          dialogs.askAnswers.push_back(false);
          dialogs.saveAnswers.push_back(ui::FileChoice{out, 1});
-         form->CreatefromCSV1->trigger();
+         form->Controls().CreatefromCSV1->trigger();
        }},
       {"save as", [&](const std::string& out) {
          dialogs.saveAnswers.push_back(ui::FileChoice{out, 1});
-         form->Saveas1->trigger();
+         form->Controls().Saveas1->trigger();
        }},
   };
   // The victim's file there, or not yet there (a dangling link).
@@ -78,7 +78,7 @@ TEST_F(UntrustedNamesTest, AFifoAsTheTableTheRecentTableOrTheCsvSourceIsRefusedA
          dialogs.WillOpen(csvFifo);
          dialogs.askAnswers.push_back(false);
          dialogs.saveAnswers.push_back(ui::FileChoice{dir.Path("from_pipe.dbf"), 1});
-         form->CreatefromCSV1->trigger();
+         form->Controls().CreatefromCSV1->trigger();
        }, csvFifo},
   };
   for (const auto& r : reads) {
