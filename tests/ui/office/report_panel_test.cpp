@@ -113,29 +113,6 @@ TEST_F(ReportPanelTest, WritesTheReportBesideTheTable) {
   EXPECT_EQ(testsupport::ReadFile(dir.Path("people.txt")).substr(25, 18), "      NAME   SUM\r\n");
 }
 
-TEST_F(ReportPanelTest, TheWordProcessorGetsTheReportLineByLine) {
-  SetUpColumns();
-  panel->RadioGroup2->SetItemIndex(1);
-  panel->Button8->click();
-  ASSERT_EQ(servers.words.size(), 1u);
-  const std::string templatePath = servers.ExchangeFolder() + "/zero_fil.txt";
-  EXPECT_EQ(servers.log.calls.front(), "start Word1");
-  EXPECT_EQ(servers.log.calls[1], "Word1.FileNew(" + templatePath + ")");
-  EXPECT_EQ(servers.log.calls.back(), "Word1.AppShow");
-  EXPECT_EQ(testsupport::ReadFile(templatePath), "");
-  const auto& inserted = servers.words[0]->inserted;
-  ASSERT_EQ(inserted.size(), 9u);
-  EXPECT_EQ(inserted[3], "    1 Ann    10.50\r");
-  EXPECT_EQ(inserted[8], "\f\r");
-  EXPECT_EQ(dialogs.messages, std::vector<std::string>{"Печать завершена!"});
-
-  // A word processor that fails ends the run with its own message.
-  servers.log.failOn = "AppShow";
-  panel->Button8->click();
-  EXPECT_EQ(dialogs.messages.back(), "refused: AppShow");
-  EXPECT_EQ(dialogs.messages.size(), 2u);
-}
-
 // A table in the DOS code page gets a report in one code page: its own
 // captions in 866 beside the table's 866 bytes, and the word processor reads
 // the lines as 866. The table is named like the template: its report is the
@@ -166,8 +143,9 @@ TEST_F(ReportPanelTest, TheReportIsWrittenAndHandedOverInTheTablesCodePage) {
 }
 
 // Links planted where the report and the template go are replaced, never
-// followed: the files they name keep their bytes.
-TEST_F(ReportPanelTest, PlantedLinksAreReplacedAndTheirTargetsKept) {
+// followed: the files they name keep their bytes; the word processor then
+// gets the report line by line.
+TEST_F(ReportPanelTest, TheWordProcessorGetsTheReportAndPlantedLinksAreReplaced) {
   struct Plant {
     std::string link;
     std::string victim;
@@ -191,10 +169,24 @@ TEST_F(ReportPanelTest, PlantedLinksAreReplacedAndTheirTargetsKept) {
   }
   EXPECT_EQ(testsupport::ReadFile(dir.Path("people.txt")).substr(0, 23), std::string(22, '-') + " ");
   EXPECT_EQ(testsupport::ReadFile(exchange + "/zero_fil.txt"), "");
-  ASSERT_EQ(servers.words.size(), 1u);
-  EXPECT_EQ(servers.words[0]->inserted.size(), 9u);
   // Nothing is left beside the table but the report.
   EXPECT_EQ(dir.FileCount(), 6u);  // people.dbf, people.txt, bashrc, zero_fil.txt, and the two notes
+
+  // The word processor gets the report line by line from an empty template.
+  ASSERT_EQ(servers.words.size(), 1u);
+  EXPECT_EQ(servers.log.calls.front(), "start Word1");
+  EXPECT_EQ(servers.log.calls[1], "Word1.FileNew(" + exchange + "/zero_fil.txt)");
+  EXPECT_EQ(servers.log.calls.back(), "Word1.AppShow");
+  const auto& inserted = servers.words[0]->inserted;
+  ASSERT_EQ(inserted.size(), 9u);
+  EXPECT_EQ(inserted[3], "    1 Ann    10.50\r");
+  EXPECT_EQ(inserted[8], "\f\r");
+
+  // A word processor that fails ends the run with its own message.
+  servers.log.failOn = "AppShow";
+  panel->Button8->click();
+  EXPECT_EQ(dialogs.messages.back(), "refused: AppShow");
+  EXPECT_EQ(dialogs.messages.size(), 2u);
 }
 
 // Wrong settings are named in the window's language; counts and widths are
