@@ -52,7 +52,9 @@ class ReportPanelTest : public OfficePanelTest {
   TReportPanel* panel = new TReportPanel(Links(), area);
 };
 
-TEST_F(ReportPanelTest, OpensWithItsDefaults) {
+// The panel opens with its defaults; the column grid checks names and
+// widths as they are entered; its exit button hides the panel.
+TEST_F(ReportPanelTest, OpensWithItsDefaultsAndTheColumnGridChecksNamesAndWidths) {
   EXPECT_FALSE(panel->isHidden());
   EXPECT_EQ(panel->Edit7->text(), "45");
   EXPECT_EQ(panel->Edit8->text(), "56");
@@ -63,11 +65,7 @@ TEST_F(ReportPanelTest, OpensWithItsDefaults) {
   EXPECT_EQ(panel->RadioGroup2->ItemIndex(), 0);
   EXPECT_EQ(panel->RadioGroup3->ItemIndex(), 0);
   EXPECT_TRUE(panel->ProgressBar2->isHidden());
-  panel->Button9->click();
-  EXPECT_TRUE(panel->isHidden());
-}
 
-TEST_F(ReportPanelTest, TheColumnGridChecksNamesAndWidths) {
   panel->Edit9->setText("3");
   panel->StringGrid3->onClick();
   ASSERT_EQ(panel->StringGrid3->RowCount(), 5);
@@ -88,6 +86,8 @@ TEST_F(ReportPanelTest, TheColumnGridChecksNamesAndWidths) {
   EXPECT_EQ(panel->StringGrid3->Col(), 2);
   EXPECT_EQ(dialogs.messages, (std::vector<std::string>{"Error Name Field!\r\nИМЯ",
                                                         "Ширина колонки не может быть равна Нулю!"}));
+  panel->Button9->click();
+  EXPECT_TRUE(panel->isHidden());
 }
 
 TEST_F(ReportPanelTest, WritesTheReportBesideTheTable) {
@@ -113,35 +113,13 @@ TEST_F(ReportPanelTest, WritesTheReportBesideTheTable) {
   EXPECT_EQ(testsupport::ReadFile(dir.Path("people.txt")).substr(25, 18), "      NAME   SUM\r\n");
 }
 
-TEST_F(ReportPanelTest, TheWordProcessorGetsTheReportLineByLine) {
-  SetUpColumns();
-  panel->RadioGroup2->SetItemIndex(1);
-  panel->Button8->click();
-  ASSERT_EQ(servers.words.size(), 1u);
-  const std::string templatePath = servers.ExchangeFolder() + "/zero_fil.txt";
-  EXPECT_EQ(servers.log.calls.front(), "start Word1");
-  EXPECT_EQ(servers.log.calls[1], "Word1.FileNew(" + templatePath + ")");
-  EXPECT_EQ(servers.log.calls.back(), "Word1.AppShow");
-  EXPECT_EQ(testsupport::ReadFile(templatePath), "");
-  const auto& inserted = servers.words[0]->inserted;
-  ASSERT_EQ(inserted.size(), 9u);
-  EXPECT_EQ(inserted[3], "    1 Ann    10.50\r");
-  EXPECT_EQ(inserted[8], "\f\r");
-  EXPECT_EQ(dialogs.messages, std::vector<std::string>{"Печать завершена!"});
-
-  // A word processor that fails ends the run with its own message.
-  servers.log.failOn = "AppShow";
-  panel->Button8->click();
-  EXPECT_EQ(dialogs.messages.back(), "refused: AppShow");
-  EXPECT_EQ(dialogs.messages.size(), 2u);
-}
-
 // A table in the DOS code page gets a report in one code page: its own
 // captions in 866 beside the table's 866 bytes, and the word processor reads
-// the lines as 866.
+// the lines as 866. The table is named like the template: its report is the
+// report, not the template.
 TEST_F(ReportPanelTest, TheReportIsWrittenAndHandedOverInTheTablesCodePage) {
   const std::string ivanov866 = "\x88\xa2\xa0\xad\xae\xa2";
-  Open(officetest::WriteTable(dir, "dos.dbf", {{"NAME", 'C', 10}, {"SUM", 'N', 8, 2}},
+  Open(officetest::WriteTable(dir, "zero_fil.dbf", {{"NAME", 'C', 10}, {"SUM", 'N', 8, 2}},
                               {{ivanov866, "1"}, {"\x8f\xf1\xe2\xe0", "2"}}));
   ASSERT_EQ(table.Page(), ui::CodePage::Dos866);
   Show();
@@ -150,23 +128,24 @@ TEST_F(ReportPanelTest, TheReportIsWrittenAndHandedOverInTheTablesCodePage) {
   panel->StringGrid3->onClick();
   EnterInGrid(1, 2, "");
   EXPECT_EQ(panel->StringGrid3->Cell(1, 2), number866);
-  EnterInGrid(1, 3, "6");
-  EnterInGrid(2, 2, "NAME");
-  EnterInGrid(2, 3, "8");
-  EnterInGrid(3, 2, "SUM");
-  EnterInGrid(3, 3, "8");
+  for (const auto& [row, name, width] : {std::tuple{1, "", "6"}, std::tuple{2, "NAME", "8"}, std::tuple{3, "SUM", "8"}}) {
+    if (row > 1) EnterInGrid(row, 2, name);
+    EnterInGrid(row, 3, width);
+  }
   panel->RadioGroup2->SetItemIndex(1);
   panel->Button8->click();
-  const std::string report = testsupport::ReadFile(dir.Path("dos.txt"));
+  const std::string report = testsupport::ReadFile(dir.Path("zero_fil.txt"));
   EXPECT_NE(report.find(number866), std::string::npos);
   EXPECT_NE(report.find(ivanov866), std::string::npos);
   ASSERT_EQ(servers.words.size(), 1u);
+  EXPECT_NE(servers.words[0]->inserted.at(3).find(ivanov866), std::string::npos);
   EXPECT_EQ(&servers.words[0]->page, &office::TextPage::Of(ui::CodePage::Dos866));
 }
 
 // Links planted where the report and the template go are replaced, never
-// followed: the files they name keep their bytes.
-TEST_F(ReportPanelTest, PlantedLinksAreReplacedAndTheirTargetsKept) {
+// followed: the files they name keep their bytes; the word processor then
+// gets the report line by line.
+TEST_F(ReportPanelTest, TheWordProcessorGetsTheReportAndPlantedLinksAreReplaced) {
   struct Plant {
     std::string link;
     std::string victim;
@@ -190,24 +169,24 @@ TEST_F(ReportPanelTest, PlantedLinksAreReplacedAndTheirTargetsKept) {
   }
   EXPECT_EQ(testsupport::ReadFile(dir.Path("people.txt")).substr(0, 23), std::string(22, '-') + " ");
   EXPECT_EQ(testsupport::ReadFile(exchange + "/zero_fil.txt"), "");
-  ASSERT_EQ(servers.words.size(), 1u);
-  EXPECT_EQ(servers.words[0]->inserted.size(), 9u);
   // Nothing is left beside the table but the report.
   EXPECT_EQ(dir.FileCount(), 6u);  // people.dbf, people.txt, bashrc, zero_fil.txt, and the two notes
-}
 
-// The report of a table named like the template is the report, not the template.
-TEST_F(ReportPanelTest, ATableNamedLikeTheTemplateKeepsItsReport) {
-  Open(officetest::WriteTable(dir, "zero_fil.dbf", {{"NAME", 'C', 10}, {"SUM", 'N', 8, 2}}, {{"Ann", "10.50"}}));
-  Show();
-  SetUpColumns();
-  panel->RadioGroup2->SetItemIndex(1);
-  panel->Button8->click();
-  EXPECT_EQ(dialogs.messages, std::vector<std::string>{"Печать завершена!"});
-  const std::string report = testsupport::ReadFile(dir.Path("zero_fil.txt"));
-  EXPECT_NE(report.find("    1 Ann    10.50\r\n"), std::string::npos) << report;
+  // The word processor gets the report line by line from an empty template.
   ASSERT_EQ(servers.words.size(), 1u);
-  EXPECT_EQ(servers.words[0]->inserted.at(3), "    1 Ann    10.50\r");
+  EXPECT_EQ(servers.log.calls.front(), "start Word1");
+  EXPECT_EQ(servers.log.calls[1], "Word1.FileNew(" + exchange + "/zero_fil.txt)");
+  EXPECT_EQ(servers.log.calls.back(), "Word1.AppShow");
+  const auto& inserted = servers.words[0]->inserted;
+  ASSERT_EQ(inserted.size(), 9u);
+  EXPECT_EQ(inserted[3], "    1 Ann    10.50\r");
+  EXPECT_EQ(inserted[8], "\f\r");
+
+  // A word processor that fails ends the run with its own message.
+  servers.log.failOn = "AppShow";
+  panel->Button8->click();
+  EXPECT_EQ(dialogs.messages.back(), "refused: AppShow");
+  EXPECT_EQ(dialogs.messages.size(), 2u);
 }
 
 // Wrong settings are named in the window's language; counts and widths are

@@ -44,26 +44,24 @@ class StringGridTest : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(StringGridTest, FixedRowAndColumnAreHeadersAndTheRestAreCells) {
+TEST_F(StringGridTest, FixedRowAndColumnAreHeadersTheRestAreCellsDrawnInTheCodePage) {
   EXPECT_EQ(grid.model()->rowCount(), 2);
   EXPECT_EQ(grid.model()->columnCount(), 2);
   EXPECT_EQ(Shown(0, 1), QStringLiteral("NAME"));
   EXPECT_EQ(Shown(2, 0), QStringLiteral("      2 Delete"));
   EXPECT_EQ(Shown(2, 1), QStringLiteral("abc"));
-  EXPECT_TRUE(grid.horizontalHeader()->isVisible());
-  grid.SetFixedRows(0);
-  EXPECT_FALSE(grid.horizontalHeader()->isVisible());
-  EXPECT_EQ(grid.model()->rowCount(), 3);
-  EXPECT_EQ(grid.model()->index(0, 0).data().toString(), QStringLiteral("NAME"));
-}
-
-TEST_F(StringGridTest, CodePageChangesOnlyTheDrawing) {
+  // The code page changes only the drawing.
   EXPECT_EQ(Shown(0, 0).size(), 1);
   grid.SetCodePage(ui::CodePage::Dos866);
   EXPECT_EQ(Shown(1, 1), QString::fromUtf8("Привет"));
   grid.SetCodePage(ui::CodePage::Windows1251);
   EXPECT_EQ(Shown(1, 1), QString::fromUtf8("ЏаЁўҐв"));
   EXPECT_EQ(grid.Cell(1, 1), "\x8f\xe0\xa8\xa2\xa5\xe2");
+  EXPECT_TRUE(grid.horizontalHeader()->isVisible());
+  grid.SetFixedRows(0);
+  EXPECT_FALSE(grid.horizontalHeader()->isVisible());
+  EXPECT_EQ(grid.model()->rowCount(), 3);
+  EXPECT_EQ(grid.model()->index(0, 0).data().toString(), QStringLiteral("NAME"));
 }
 
 // Typed text goes into the code page the cells are drawn in (1251 while the
@@ -98,7 +96,9 @@ TEST_F(StringGridTest, TypedTextIsStoredInTheDrawnCodePageAndOnlyWhenItChanged) 
   EXPECT_TRUE(edited.empty());
 }
 
-TEST_F(StringGridTest, KeyPressCanSwallowKeysInTheGridAndInItsEditor) {
+// The owner's hooks may swallow keys, in the grid and in its editor, and
+// refuse a move of the cursor.
+TEST_F(StringGridTest, KeyPressCanSwallowKeysAndSelectCellCanRefuseAMove) {
   std::vector<int> keys;
   grid.onKeyPress = [&](int& key) {
     keys.push_back(key);
@@ -119,10 +119,7 @@ TEST_F(StringGridTest, KeyPressCanSwallowKeysInTheGridAndInItsEditor) {
   // The swallowed Enter left the editor open; switching editing off commits it.
   grid.SetOptions({});
   EXPECT_EQ(grid.Cell(1, 1), "y");
-}
 
-TEST_F(StringGridTest, SelectCellCanRefuseAMove) {
-  grid.SetSelectedCell(1, 1);
   grid.onSelectCell = [](int row, int, bool& canSelect) { canSelect = row != 2; };
   grid.SetSelectedCell(2, 2);
   EXPECT_EQ(grid.Row(), 1);

@@ -23,7 +23,7 @@ void Fill(std::array<QLineEdit*, 4> edits, std::array<const char*, 4> texts) {
 
 }  // namespace
 
-TEST_F(RawViewTest, InsertWindowInsertsBeforeAfterAndBeyondTheEnd) {
+TEST_F(RawViewTest, InsertWindowInsertsBeforeAfterAndBeyondTheEndAndRefusesBadNumbers) {
   Open(Letters(20));
   auto* insert = Opened<TInsertZeroSimbol>(View().N12);
   ASSERT_NE(insert, nullptr);
@@ -51,12 +51,8 @@ TEST_F(RawViewTest, InsertWindowInsertsBeforeAfterAndBeyondTheEnd) {
   View().N6->trigger();
   EXPECT_EQ(Saved(), "000" + Letters(13) + "!" + Letters(20).substr(13) + std::string(3, '\0'));
   EXPECT_EQ(View().Label2->text(), QStringLiteral("Длина файла (после изменения) :            27 символов"));
-}
 
-TEST_F(RawViewTest, InsertWindowRefusesZeroAndNegativeNumbers) {
-  Open(Letters(20));
-  auto* insert = Opened<TInsertZeroSimbol>(View().N12);
-  ASSERT_NE(insert, nullptr);
+  // Zero and negative numbers are refused.
   const struct { const char *ch, *line, *count, *code, *message; } cases[] = {
       {"0", "1", "1", "1", "Ошибка номера начального символа!"},
       {"1", "-2", "1", "1", "Ошибка номера начальной строки!"},
@@ -69,7 +65,7 @@ TEST_F(RawViewTest, InsertWindowRefusesZeroAndNegativeNumbers) {
     insert->RunInsertPanel();
     EXPECT_EQ(LastMessage(), c.message) << c.ch << " " << c.line << " " << c.count << " " << c.code;
   }
-  EXPECT_EQ(View().FileLength(), 20);
+  EXPECT_EQ(View().FileLength(), 27);
 
   for (const auto& [code, shown] : {std::pair{"32", QStringLiteral("  (нет символьного эквивалента)  ")},
                                     std::pair{"65", QStringLiteral(" A ")}}) {
@@ -83,8 +79,9 @@ TEST_F(RawViewTest, InsertWindowRefusesZeroAndNegativeNumbers) {
 }
 
 // Typed as a person would: Enter leads from edit to edit to "Выполнить",
-// and a further Enter presses it.
-TEST_F(RawViewTest, EnterWalksTheDeleteWindowToItsButtonAndPressesIt) {
+// and a further Enter presses it. A second deletion from the same window
+// works on the length now; deletions inside and through the end.
+TEST_F(RawViewTest, DeleteWindowIsWalkedByEnterAndDeletesInsideAndThroughTheEnd) {
   Open(Letters(40));
   auto* del = Opened<TDeleteSimbol>(View().N13);
   ASSERT_NE(del, nullptr);
@@ -101,18 +98,8 @@ TEST_F(RawViewTest, EnterWalksTheDeleteWindowToItsButtonAndPressesIt) {
   QTest::keyClick(del->Button7, Qt::Key_Return);
   EXPECT_EQ(LastMessage(), "Удаление выполнено!");
   EXPECT_EQ(View().FileLength(), 36);
-}
 
-TEST_F(RawViewTest, DeleteWindowDeletesInsideAndThroughTheEnd) {
-  Open(Letters(40));
-  auto* del = Opened<TDeleteSimbol>(View().N13);
-  ASSERT_NE(del, nullptr);
   const std::array<QLineEdit*, 4> edits = {del->Edit19, del->Edit20, del->Edit21, del->Edit22};
-  Fill(edits, {"5", "1", "8", "1"});
-  del->Button7->click();
-  EXPECT_EQ(LastMessage(), "Удаление выполнено!");
-  EXPECT_EQ(View().FileLength(), 36);
-  // A second deletion from the same window works on the length now.
   Fill(edits, {"1", "2", "16", "9"});
   del->RunDeletePanel();
   EXPECT_EQ(View().FileLength(), 16);
@@ -196,6 +183,13 @@ TEST_F(CopyPasteTest, PastesAtTheEndAndAfterAPosition) {
   EXPECT_EQ(Paste(1, "1", "0"), "Номер строки с ошибкой!");
   EXPECT_EQ(Paste(1, "1", "3"), "Номер строки превышает допустимый!");
   EXPECT_EQ(Paste(1, "17", "1"), "Номер символа не в диапазоне от 1 до 16!");
+
+  // Opening an operation window empties the buffer.
+  ASSERT_EQ(TransferSize, 3);
+  View().N13->trigger();
+  EXPECT_EQ(TransferSize, 0);
+  View().N11->trigger();
+  EXPECT_EQ(LastMessage(), "Размер буфера -            0 символов.\r\nВыполнить операцию нет возможности!");
   EXPECT_EQ(View().FileLength(), 26);
 }
 
@@ -208,15 +202,4 @@ TEST_F(CopyPasteTest, BadRangesLeaveTheBufferEmpty) {
   EXPECT_EQ(Copy({"1", "1", "0", "2"}), "Ошибка номера конечного символа!");
   EXPECT_EQ(Copy({"1", "-1", "1", "1"}), "Ошибка номера начальной строки!");
   EXPECT_TRUE(TransferBuffer.empty());
-}
-
-TEST_F(CopyPasteTest, OpeningAnOperationWindowEmptiesTheBuffer) {
-  Open(Letters(20));
-  CopyFromSecondViewer("xyz", "1", "1", "3", "1");
-  ASSERT_EQ(TransferSize, 3);
-  View().N13->trigger();
-  EXPECT_EQ(TransferSize, 0);
-  View().N11->trigger();
-  EXPECT_EQ(LastMessage(), "Размер буфера -            0 символов.\r\nВыполнить операцию нет возможности!");
-  EXPECT_EQ(View().FileLength(), 20);
 }

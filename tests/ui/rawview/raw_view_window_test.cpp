@@ -38,7 +38,7 @@ TEST_F(RawViewTest, ShowsFilesOfZeroSeventeenAndFortyBytes) {
   EXPECT_TRUE(caller.isEnabled());
 }
 
-TEST_F(RawViewTest, ModeOneAsksForTheFileAndCancelShowsNothing) {
+TEST_F(RawViewTest, ModeOneAsksForTheFileAndCancelOrAFailedLoadShowsNothing) {
   testsupport::WriteFile(path, "abc");
   dialogs.WillOpen(path);
   rawview::OpenRawView(&caller, 1, "");
@@ -53,10 +53,9 @@ TEST_F(RawViewTest, ModeOneAsksForTheFileAndCancelShowsNothing) {
   EXPECT_FALSE(View().isVisible());
   EXPECT_TRUE(caller.isEnabled());
   EXPECT_TRUE(dialogs.messages.empty());
-}
 
-TEST_F(RawViewTest, AFileThatFailsToLoadGivesTheCallerBack) {
-  // Longer than a 32-bit length: loading fails after the file was opened.
+  // Longer than a 32-bit length: loading fails after the file was opened,
+  // is told, and gives the caller back.
   const std::string big = dir.Path("big.bin");
   testsupport::WriteFile(big, "");
   std::filesystem::resize_file(big, uintmax_t{1} << 31);

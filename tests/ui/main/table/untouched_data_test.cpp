@@ -51,6 +51,13 @@ class UntouchedDataTest : public MainWindowTest {
     while (static_cast<int>(form->Controls().cbCheckBox1->checkState()) != state) form->Controls().cbCheckBox1->click();
   }
 
+  // The refusal of a write into a file that is no longer the one the rows
+  // were read from.
+  static std::string Refused(const std::string& what) {
+    return what + " после загрузки строк таблицы.\r\nСтроки можно сохранить в новый файл командой \"Save as :\".\r\n"
+                  "Команда не выполнена!";
+  }
+
   // Stores text as the cell editor does when a person has typed it.
   void Type(int row, int col, const QString& text) {
     form->Controls().N5->trigger();
@@ -82,12 +89,11 @@ TEST_F(UntouchedDataTest, VisitingEveryCellAndSavingInEachCodePageChangesNoByte)
 TEST_F(UntouchedDataTest, TypedTextIsStoredInTheCodePageTheGridDraws) {
   const std::string path = WriteGoods();
   OpenFromMenu(path);
-  SwitchTo(2);
-  Type(3, 1, QString::fromUtf8("Пётр"));
-  EXPECT_EQ(Cell(3, 1), "\x8f\xf1\xe2\xe0");
-  SwitchTo(0);
-  Type(3, 1, QString::fromUtf8("Пётр"));
-  EXPECT_EQ(Cell(3, 1), "\xcf\xb8\xf2\xf0");
+  for (const auto& [state, bytes] : {std::pair{2, "\x8f\xf1\xe2\xe0"}, std::pair{0, "\xcf\xb8\xf2\xf0"}}) {
+    SwitchTo(state);
+    Type(3, 1, QString::fromUtf8("Пётр"));
+    EXPECT_EQ(Cell(3, 1), bytes);
+  }
   EXPECT_TRUE(dialogs.messages.empty());
 
   // A character the code page lacks is refused by name; nothing becomes "?".
@@ -131,52 +137,45 @@ TEST_F(UntouchedDataTest, AReadOnlyTableIsShownAndWritingItIsRefusedWithTheReaso
   EXPECT_EQ(ReadFile(path), before);
 }
 
-// The repair panel's source button points the current path at another
-// table, a refill then shows that table's rows: they must never be saved
-// into the first table's file.
-TEST_F(UntouchedDataTest, RowsAreSavedOnlyIntoTheFileTheyWereLastFilledFrom) {
-  const std::string people = WritePeople();
+// The repair panel's "Обзор" makes another file the one the commands act
+// on: the title and the path strip name it at once, and a command that
+// would change it while the grid shows other rows asks first, naming it.
+// Agreed, the grid is refilled from that table: pointed back at the first
+// table, those rows must never be saved into, nor clear, the first table.
+TEST_F(UntouchedDataTest, AFileChosenOnTheRepairPanelIsNamedAndRowsAreSavedOnlyWhereTheyCameFrom) {
+  const std::string people = WritePeople("gA.dbf");
   const std::string goods = WriteGoods();
   const std::string peopleBytes = ReadFile(people);
+  const std::string goodsBytes = ReadFile(goods);
   OpenFromMenu(people);
   form->Controls().N10->trigger();
   dialogs.WillOpen(goods);
   form->Controls().Panel6->Button13->click();
-  form->Controls().Edit4->setText("SUM");
-  dialogs.askAnswers.push_back(true);  // goods' rows are not shown: asked first
-  form->Controls().Button5->click();  // "Удалить нулевые" refills the grid from goods
-  EXPECT_EQ(Cell(1, 1), kIvanov866);
-  dialogs.WillOpen(people);
-  form->Controls().Panel6->Button13->click();
-  form->Controls().Save1->trigger();
-  EXPECT_EQ(dialogs.messages.back(), "Строки таблицы загружены из файла " + goods + ",\r\nа текущий файл " + people +
-                                         ".\r\nКоманда не выполнена!");
-  EXPECT_EQ(ReadFile(people), peopleBytes);
-}
-
-// The repair panel's "Обзор" makes another file the one the commands act
-// on: the title and the path strip name it at once, and a command that
-// would change it while the grid shows other rows asks first, naming it.
-TEST_F(UntouchedDataTest, AFileChosenOnTheRepairPanelIsNamedAndNotChangedUnasked) {
-  const std::string shown = WritePeople("gA.dbf");
-  const std::string chosen = WriteGoods();
-  const std::string chosenBytes = ReadFile(chosen);
-  OpenFromMenu(shown);
-  form->Controls().N10->trigger();
-  dialogs.WillOpen(chosen);
-  form->Controls().Panel6->Button13->click();
-  EXPECT_EQ(Shown(form->Controls().StaticText2), chosen);
+  EXPECT_EQ(Shown(form->Controls().StaticText2), goods);
   EXPECT_EQ(form->windowTitle().toStdString().rfind("goods.dbf - ", 0), 0u);
 
   form->Controls().Edit4->setText("SUM");
   dialogs.askAnswers.push_back(false);
   form->Controls().Button5->click();  // "Удалить нулевые"
   ASSERT_EQ(dialogs.questions.size(), 1u);
-  EXPECT_EQ(dialogs.questions[0], "Файл не показан|Команда изменит файл " + chosen +
+  EXPECT_EQ(dialogs.questions[0], "Файл не показан|Команда изменит файл " + goods +
                                       ",\r\nстроки которого не показаны в таблице.\r\nИзменить этот файл?");
-  EXPECT_EQ(ReadFile(chosen), chosenBytes);
+  EXPECT_EQ(ReadFile(goods), goodsBytes);
   EXPECT_EQ(dialogs.messages, std::vector<std::string>{});
   EXPECT_EQ(Cell(1, 1), "\x88\xa2\xa0\xad\xae\xa2");  // gA's rows still shown
+
+  dialogs.askAnswers.push_back(true);
+  form->Controls().Button5->click();  // refills the grid from goods
+  EXPECT_EQ(Cell(1, 1), kIvanov866);
+  dialogs.WillOpen(people);
+  form->Controls().Panel6->Button13->click();
+  const std::string refused = "Строки таблицы загружены из файла " + goods + ",\r\nа текущий файл " + people +
+                              ".\r\nКоманда не выполнена!";
+  form->Controls().Save1->trigger();
+  EXPECT_EQ(dialogs.messages.back(), refused);
+  form->Controls().N12->trigger();  // "Очистить весь файл"
+  EXPECT_EQ(dialogs.messages.back(), refused);
+  EXPECT_EQ(ReadFile(people), peopleBytes);
 }
 
 TEST_F(UntouchedDataTest, ASaveIntoAFileWhoseFieldsChangedIsRefusedAndSaveAsStillWorks) {
@@ -188,9 +187,7 @@ TEST_F(UntouchedDataTest, ASaveIntoAFileWhoseFieldsChangedIsRefusedAndSaveAsStil
   const std::string otherBytes = TableBytes(TableLayout{other, {Record(other, {"20240101", "x"})}});
   testsupport::WriteFile(path, otherBytes);
   form->Controls().Save1->trigger();
-  EXPECT_EQ(dialogs.messages.back(), "Структура файла " + path +
-                                         " изменилась после загрузки строк таблицы.\r\nСтроки можно сохранить в "
-                                         "новый файл командой \"Save as :\".\r\nКоманда не выполнена!");
+  EXPECT_EQ(dialogs.messages.back(), Refused("Структура файла " + path + " изменилась"));
   EXPECT_EQ(ReadFile(path), otherBytes);
 
   dialogs.saveAnswers.push_back(ui::FileChoice{dir.Path("kept")});
@@ -209,9 +206,7 @@ TEST_F(UntouchedDataTest, ATableDeletedOrReplacedIsNamedOnceAndItsRowsCanBeSaved
   const struct stat loaded = StatOf(path);
   std::filesystem::remove(path);
   form->Controls().Save1->trigger();
-  EXPECT_EQ(dialogs.messages.back(), "Файл " + path +
-                                         " удалён после загрузки строк таблицы.\r\nСтроки можно сохранить в новый "
-                                         "файл командой \"Save as :\".\r\nКоманда не выполнена!");
+  EXPECT_EQ(dialogs.messages.back(), Refused("Файл " + path + " удалён"));
   dialogs.saveAnswers.push_back(ui::FileChoice{dir.Path("again.dbf")});
   form->Controls().Saveas1->trigger();
   EXPECT_EQ(ReadFile(dir.Path("again.dbf")), bytes);
@@ -228,9 +223,7 @@ TEST_F(UntouchedDataTest, ATableDeletedOrReplacedIsNamedOnceAndItsRowsCanBeSaved
     std::filesystem::rename(dir.Path("new.dbf"), path);
     form->Controls().StringGrid1->SetCell(1, 1, "Anna");
     form->Controls().Save1->trigger();
-    EXPECT_EQ(dialogs.messages.back(), "Файл " + path +
-                                           " заменён другим файлом после загрузки строк таблицы.\r\nСтроки можно "
-                                           "сохранить в новый файл командой \"Save as :\".\r\nКоманда не выполнена!");
+    EXPECT_EQ(dialogs.messages.back(), Refused("Файл " + path + " заменён другим файлом"));
     EXPECT_EQ(ReadFile(path), replacing);
   }
 }
@@ -254,8 +247,7 @@ TEST_F(UntouchedDataTest, AFileAnotherProgramChangedIsNotWrittenOnAndCanBeLoaded
   const std::string changed = ReadFile(path);
   const std::string told = "Файл " + path + " изменён другой программой после загрузки строк таблицы.\r\n";
   form->Controls().Save1->trigger();
-  EXPECT_EQ(dialogs.messages.back(),
-            told + "Строки можно сохранить в новый файл командой \"Save as :\".\r\nКоманда не выполнена!");
+  EXPECT_EQ(dialogs.messages.back(), Refused("Файл " + path + " изменён другой программой"));
   EXPECT_EQ(Cell(1, 1), "Anna");
   EXPECT_TRUE(dialogs.questions.empty());
   EXPECT_EQ(ReadFile(path), changed);
