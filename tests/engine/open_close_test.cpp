@@ -44,23 +44,20 @@ TEST_F(EngineTest, StoredOffsetsAreUsedAndZeroOffsetsRunOn) {
   EXPECT_EQ(db.DbfGetStr(1, "NAME"), "IJ");
 }
 
-TEST_F(EngineTest, MissingFileLeavesSlotClosedWithStatus2AndLaterUseIsError4) {
-  db.DbfOpen(1, dir.dir());  // a directory is a file that fails to open
-  EXPECT_EQ(db.DbfStatus(1), dbf::kStatusOpenFailed);
-  db.DbfOpen(1, dir.Path("absent.dbf"));
-  EXPECT_EQ(db.DbfStatus(1), dbf::kStatusOpenFailed);
-  EXPECT_FALSE(db.DbfIsOpen(1));
-  EXPECT_TRUE(reportedCodes.empty());
-  auto abort = Abort([&] { db.DbfRecCount(1); });
-  EXPECT_EQ(abort.code, 4);
-  EXPECT_EQ(abort.message, " Ошибка 4 : Файл N   1 не открыт  ");
-  EXPECT_EQ(reportedCodes, std::vector<int>{4});
-}
-
-// Operations on a closed slot, or on a number that names no slot, end in an
-// engine error that names the operation and the number, and touch no file.
+// A file that fails to open (a folder is one) leaves the slot closed with
+// status 2 and no error; operations on a closed slot, or on a number that
+// names no slot, end in an engine error that names the operation and the
+// number, and touch no file.
 TEST_F(EngineTest, ClosedSlotsAndNumbersOutsideTheRangeAreNamedInTheError) {
   std::string path = Write("t.dbf", ThreeRecords());
+  for (const std::string& missing : {dir.dir(), dir.Path("absent.dbf")}) {
+    db.DbfOpen(1, missing);
+    EXPECT_EQ(db.DbfStatus(1), dbf::kStatusOpenFailed);
+  }
+  EXPECT_FALSE(db.DbfIsOpen(1));
+  EXPECT_TRUE(reportedCodes.empty());
+  EXPECT_EQ(Abort([&] { db.DbfRecCount(1); }).message, " Ошибка 4 : Файл N   1 не открыт  ");
+  EXPECT_EQ(reportedCodes, std::vector<int>{4});
   EXPECT_EQ(Abort([&] { db.DbfSkipEof(2); }).message, "Ошибка 8 - DbfSkipEof : Файл N   2 не открыт  ");
   EXPECT_EQ(Abort([&] { db.DbfFirst(12); }).message, "Ошибка 9 - DbfSkipBof : Файл N  12 не открыт  ");
   EXPECT_EQ(Abort([&] { db.DbfRead(200); }).message, "Ошибка 10 - DbfRead : Файл N 200 не открыт  ");
