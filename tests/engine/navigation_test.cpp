@@ -11,8 +11,11 @@ TableLayout Abc(bool endMark = true) {
 
 }  // namespace
 
+// Skipping before the first record, or flagging off a record start, touches
+// nothing in the file.
 TEST_F(EngineTest, MovementsOverThreeRecordsWithTheMiddleDeleted) {
-  db.DbfOpen(1, Write("t.dbf", Abc()));
+  const std::string path = Write("t.dbf", Abc());
+  db.DbfOpen(1, path);
   // Each move, then the status, record number and name it leaves (0 and null: not looked at).
   const struct { const char* move; std::function<void()> go; int status; int64_t recNo; const char* name; } moves[] = {
       {"first", [&] { db.DbfFirst(1); }, dbf::kStatusDone, 1, "A"},
@@ -23,6 +26,12 @@ TEST_F(EngineTest, MovementsOverThreeRecordsWithTheMiddleDeleted) {
       {"go 0", [&] { db.DbfGo(1, 0); }, dbf::kStatusEof, 0, nullptr},
       {"go 3 unread", [&] { db.DbfGoNoRead(1, 3); }, dbf::kStatusDone, 3, nullptr},
       {"go 2 unread", [&] { db.DbfGoNoRead(1, 2); }, dbf::kStatusDeleted, 2, nullptr},
+      {"flag set and taken off on the end mark",
+       [&] { db.DbfGo(1, 9), db.DbfDelete(1), db.DbfRecall(1); EXPECT_FALSE(db.DbfIsDeleted(1)); }, dbf::kStatusEof, 0,
+       nullptr},
+      {"skip before the first", [&] { db.DbfTop(1), db.DbfSkip(1, -5); EXPECT_FALSE(db.DbfEof(1)); }, dbf::kStatusEof,
+       0, "A"},
+      {"skip from there", [&] { db.DbfSkip(1, 1); }, dbf::kStatusDeleted, 2, "B"},
   };
   for (const auto& m : moves) {
     m.go();
@@ -30,6 +39,8 @@ TEST_F(EngineTest, MovementsOverThreeRecordsWithTheMiddleDeleted) {
     if (m.recNo != 0) { EXPECT_EQ(db.DbfRecNo(1), m.recNo) << m.move; }
     if (m.name) { EXPECT_EQ(db.DbfGetStr(1, "NAME"), m.name) << m.move; }
   }
+  db.DbfCloseAll();
+  EXPECT_EQ(ReadFile(path), TableBytes(Abc()));
 }
 
 TEST_F(EngineTest, EveryReaderVisitsEachCountedRecordOnceWithOrWithoutTheEndMark) {
@@ -87,25 +98,6 @@ TEST_F(EngineTest, EveryReaderVisitsEachCountedRecordOnceWithOrWithoutTheEndMark
     db.DbfCloseAll();
     EXPECT_EQ(ReadFile(path), bytes);  // reading wrote nothing, not even the mark
   }
-}
-
-TEST_F(EngineTest, SkippingBeforeTheFirstRecordOrFlaggingOffARecordStartTouchNothing) {
-  const std::string bytes = TableBytes(Abc());
-  const std::string path = Write("t.dbf", bytes);
-  db.DbfOpen(1, path);
-  db.DbfGo(1, 9);  // leaves the position on the end mark
-  db.DbfDelete(1);
-  db.DbfRecall(1);
-  EXPECT_FALSE(db.DbfIsDeleted(1));
-  db.DbfTop(1);
-  db.DbfSkip(1, -5);
-  EXPECT_EQ(db.DbfStatus(1), dbf::kStatusEof);
-  EXPECT_FALSE(db.DbfEof(1));
-  EXPECT_EQ(db.DbfGetStr(1, "NAME"), "A");
-  db.DbfSkip(1, 1);
-  EXPECT_EQ(db.DbfGetStr(1, "NAME"), "B");
-  db.DbfCloseAll();
-  EXPECT_EQ(ReadFile(path), bytes);
 }
 
 TEST_F(EngineTest, AppendWritesRecordAndEndMarkAndCountWaitsForClose) {
