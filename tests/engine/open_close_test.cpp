@@ -157,7 +157,7 @@ TEST_F(EngineTest, ATableThatCannotBeOpenedIsRefusedWithCodeNameAndReason) {
   EXPECT_TRUE(dbf::OpensAsTable(table));
 }
 
-TEST_F(EngineTest, ReopenUsesTheBoundNameAndTakesNamesAsStored) {
+TEST_F(EngineTest, ReopenUsesTheBoundNameAndOpeningOrAssigningClosesFirst) {
   auto f = PeopleFields();
   f[0].name = std::string("NAME\0XYZ", 8);  // junk after the zero byte
   db.DbfOpen(1, Write("t.dbf", TableLayout{f, {Record(f, {"Ann"})}}));
@@ -167,9 +167,8 @@ TEST_F(EngineTest, ReopenUsesTheBoundNameAndTakesNamesAsStored) {
   db.DbfReopen(1);
   EXPECT_TRUE(db.DbfIsOpen(1));
   EXPECT_EQ(Abort([&] { db.DbfGetStr(1, "NAME"); }).message, " Ошибка  2 - неверно описание поля NAME файла DBF ");
-}
 
-TEST_F(EngineTest, OpeningOrAssigningAnOpenSlotClosesItFirst) {
+  // Opening or assigning an open slot closes it first.
   auto layout = ThreeRecords();
   layout.headerRecordCount = 9;
   std::string path = Write("t.dbf", layout);

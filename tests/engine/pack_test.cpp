@@ -44,6 +44,15 @@ TEST_F(EngineTest, PackKeepsOnlyBlankFlaggedRecordsAndCutsWhatFollows) {
   db.DbfClose(1);
   EXPECT_EQ(U32At(ReadFile(path), 4), 2u);
   EXPECT_EQ(PackedInto(db, Write("copy.dbf", bytes), dir.Path("c.dbf")), ReadFile(path));
+
+  // Told which records to keep, the purge into a new file keeps flagged ones
+  // too, their flags blank.
+  const TableLayout people{f, {Record(f, {"A"}, true), Record(f, {"B"}), Record(f, {"C"}, true)}};
+  db.DbfOpenForReading(1, Write("p.dbf", TableBytes(people)));
+  db.DbfPackInto(1, dir.Path("kept.dbf"), [](int64_t recNo, char) { return recNo != 2; });
+  db.DbfClose(1);
+  const TableLayout kept{f, {Record(f, {"A"}), Record(f, {"C"})}, true};
+  EXPECT_EQ(ReadFile(dir.Path("kept.dbf")), TableBytes(kept));
 }
 
 TEST_F(EngineTest, PackOfAllLiveOrAllDeletedRecordsAndFilesItLeavesAlone) {
@@ -119,16 +128,4 @@ TEST_F(EngineTest, LongOperationsTellTheirStepsAndStopWhenAsked) {
     EXPECT_THROW(run(), dbf::Stopped);
     db.DbfCloseAll(), WriteFile(path, original);
   }
-}
-
-// Told which records to keep, the purge into a new file keeps flagged ones
-// too, their flags blank.
-TEST_F(EngineTest, PackIntoKeepsWhatItIsTold) {
-  auto f = PeopleFields();
-  const TableLayout people{f, {Record(f, {"A"}, true), Record(f, {"B"}), Record(f, {"C"}, true)}};
-  db.DbfOpenForReading(1, Write("p.dbf", TableBytes(people)));
-  db.DbfPackInto(1, dir.Path("kept.dbf"), [](int64_t recNo, char) { return recNo != 2; });
-  db.DbfClose(1);
-  const TableLayout kept{f, {Record(f, {"A"}), Record(f, {"C"})}, true};
-  EXPECT_EQ(ReadFile(dir.Path("kept.dbf")), TableBytes(kept));
 }
