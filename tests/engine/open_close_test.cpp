@@ -33,34 +33,29 @@ TEST_F(EngineTest, OpenReadsHeaderFieldsAndFirstLiveRecord) {
   // Records 1 and 2 are marked deleted: the buffer holds record 3.
   EXPECT_EQ(db.DbfRecNo(1), 3);
   EXPECT_EQ(db.DbfGetStr(1, "NAME"), "Cid");
-}
 
-TEST_F(EngineTest, StoredOffsetsAreUsedAndZeroOffsetsRunOn) {
+  // Stored offsets win, even overlapping; the running offset ignores them.
   auto f = PeopleFields();
-  f[0].storedOffset = 9;  // overlaps deliberately: stored values win
-  db.DbfOpen(1, Write("t.dbf", TableLayout{f, {Record(PeopleFields(), {"ABCDEFGHIJ"})}}));
-  // The running offset ignores the stored value.
-  EXPECT_EQ(Fields(1), (std::vector<std::string>{"NAME C 10.0 @9", "SUM N 8.2 @11", "OK L 1.0 @19"}));
-  EXPECT_EQ(db.DbfGetStr(1, "NAME"), "IJ");
+  f[0].storedOffset = 9;
+  db.DbfOpen(2, Write("o.dbf", TableLayout{f, {Record(PeopleFields(), {"ABCDEFGHIJ"})}}));
+  EXPECT_EQ(Fields(2), (std::vector<std::string>{"NAME C 10.0 @9", "SUM N 8.2 @11", "OK L 1.0 @19"}));
+  EXPECT_EQ(db.DbfGetStr(2, "NAME"), "IJ");
 }
 
-TEST_F(EngineTest, MissingFileLeavesSlotClosedWithStatus2AndLaterUseIsError4) {
-  db.DbfOpen(1, dir.dir());  // a directory is a file that fails to open
-  EXPECT_EQ(db.DbfStatus(1), dbf::kStatusOpenFailed);
-  db.DbfOpen(1, dir.Path("absent.dbf"));
-  EXPECT_EQ(db.DbfStatus(1), dbf::kStatusOpenFailed);
-  EXPECT_FALSE(db.DbfIsOpen(1));
-  EXPECT_TRUE(reportedCodes.empty());
-  auto abort = Abort([&] { db.DbfRecCount(1); });
-  EXPECT_EQ(abort.code, 4);
-  EXPECT_EQ(abort.message, " Ошибка 4 : Файл N   1 не открыт  ");
-  EXPECT_EQ(reportedCodes, std::vector<int>{4});
-}
-
-// Operations on a closed slot, or on a number that names no slot, end in an
-// engine error that names the operation and the number, and touch no file.
+// A file that fails to open (a folder is one) leaves the slot closed with
+// status 2 and no error; operations on a closed slot, or on a number that
+// names no slot, end in an engine error that names the operation and the
+// number, and touch no file.
 TEST_F(EngineTest, ClosedSlotsAndNumbersOutsideTheRangeAreNamedInTheError) {
   std::string path = Write("t.dbf", ThreeRecords());
+  for (const std::string& missing : {dir.dir(), dir.Path("absent.dbf")}) {
+    db.DbfOpen(1, missing);
+    EXPECT_EQ(db.DbfStatus(1), dbf::kStatusOpenFailed);
+  }
+  EXPECT_FALSE(db.DbfIsOpen(1));
+  EXPECT_TRUE(reportedCodes.empty());
+  EXPECT_EQ(Abort([&] { db.DbfRecCount(1); }).message, " Ошибка 4 : Файл N   1 не открыт  ");
+  EXPECT_EQ(reportedCodes, std::vector<int>{4});
   EXPECT_EQ(Abort([&] { db.DbfSkipEof(2); }).message, "Ошибка 8 - DbfSkipEof : Файл N   2 не открыт  ");
   EXPECT_EQ(Abort([&] { db.DbfFirst(12); }).message, "Ошибка 9 - DbfSkipBof : Файл N  12 не открыт  ");
   EXPECT_EQ(Abort([&] { db.DbfRead(200); }).message, "Ошибка 10 - DbfRead : Файл N 200 не открыт  ");
@@ -87,6 +82,12 @@ struct CloseCase {
 TEST_F(EngineTest, ClosingWritesTheCountOnlyAfterAWriteThroughTheSlot) {
   const CloseCase cases[] = {
       {"read", false, [](dbf::Dbf2_lib& engine) { engine.DbfSkip(1, 1); }, 100, true},
+      {"opened for reading, writes refused as input/output errors", false,
+       [](dbf::Dbf2_lib& engine) {
+         EXPECT_THROW(engine.DbfDelete(1), dbf::IoError);
+         EXPECT_THROW(engine.DbfAppendBlank(1), dbf::IoError);
+       },
+       100, true},
       {"opened for writing, only read", true, [](dbf::Dbf2_lib& engine) { engine.DbfGo(1, 3); }, 100, true},
       {"a mark set", true, [](dbf::Dbf2_lib& engine) { engine.DbfDelete(1); }, 3, false},
       {"a record appended", true, [](dbf::Dbf2_lib& engine) { engine.DbfAppendBlank(1); }, 4, false},
@@ -118,18 +119,6 @@ TEST_F(EngineTest, ClosingWritesTheCountOnlyAfterAWriteThroughTheSlot) {
     ::stat(path.c_str(), &st);
     EXPECT_EQ(after == original && st.st_mtim.tv_sec == 1, c.unchanged);
   }
-}
-
-// A slot opened for reading refuses every write as an input/output error
-// and leaves the file as it was.
-TEST_F(EngineTest, ASlotOpenedForReadingWritesNothing) {
-  const std::string path = Write("t.dbf", ThreeRecords());
-  const std::string original = ReadFile(path);
-  db.DbfOpenForReading(1, path);
-  EXPECT_THROW(db.DbfDelete(1), dbf::IoError);
-  EXPECT_THROW(db.DbfAppendBlank(1), dbf::IoError);
-  db.DbfClose(1);
-  EXPECT_EQ(ReadFile(path), original);
 }
 
 // The handle under the slots: opening says its intent, and a file it cannot
@@ -168,7 +157,7 @@ TEST_F(EngineTest, ATableThatCannotBeOpenedIsRefusedWithCodeNameAndReason) {
   EXPECT_TRUE(dbf::OpensAsTable(table));
 }
 
-TEST_F(EngineTest, ReopenUsesTheBoundNameAndTakesNamesAsStored) {
+TEST_F(EngineTest, ReopenUsesTheBoundNameAndOpeningOrAssigningClosesFirst) {
   auto f = PeopleFields();
   f[0].name = std::string("NAME\0XYZ", 8);  // junk after the zero byte
   db.DbfOpen(1, Write("t.dbf", TableLayout{f, {Record(f, {"Ann"})}}));
@@ -178,9 +167,8 @@ TEST_F(EngineTest, ReopenUsesTheBoundNameAndTakesNamesAsStored) {
   db.DbfReopen(1);
   EXPECT_TRUE(db.DbfIsOpen(1));
   EXPECT_EQ(Abort([&] { db.DbfGetStr(1, "NAME"); }).message, " Ошибка  2 - неверно описание поля NAME файла DBF ");
-}
 
-TEST_F(EngineTest, OpeningOrAssigningAnOpenSlotClosesItFirst) {
+  // Opening or assigning an open slot closes it first.
   auto layout = ThreeRecords();
   layout.headerRecordCount = 9;
   std::string path = Write("t.dbf", layout);
@@ -226,7 +214,7 @@ TEST_F(EngineTest, FilesThatCannotBeTablesAreRefusedWithError13) {
       {"header size 0", withU16(8, 0)},
       {"record length 0", withU16(10, 0)},
       {"descriptors past end", withU16(8, 32 * 40 + 1)},
-      {"absurd record length", withU16(12, 0x4000)},
+      {"record length past 16 bits", withU16(12, 0x4000)},
   };
   for (const auto& [what, bytes] : cases) {
     std::string path = Write("bad.dbf", bytes);
@@ -274,20 +262,15 @@ TEST_F(EngineTest, CodePageConversionsAgreeWithIconvForEveryByte) {
 
 // Bytes past the fields belong to the record (other writers keep room
 // there): the table opens even with no record to make the file that long,
-// as the empty copy a save starts from has none. Past 16 bits it is no table.
+// as the empty copy a save starts from has none; past 16 bits it is no table
+// (the record lengths refused above).
 TEST_F(EngineTest, ARecordLongerThanItsFieldsOpensUpToTheSixteenBitLimit) {
-  const struct { uint32_t length; bool opens; } cases[] = {{2000, true}, {65535, true}, {65536, false}};
-  for (const auto& c : cases) {
+  for (const uint32_t length : {2000u, 65535u}) {
     TableLayout layout{PeopleFields(), {}};
-    layout.recordLengthOverride = c.length;
-    const std::string path = Write("long.dbf", layout);
-    if (c.opens) {
-      db.DbfOpen(1, path);
-      EXPECT_EQ(db.DbfRecordLength(1), c.length);
-      EXPECT_EQ(db.DbfRecCount(1), 0);
-      db.DbfCloseAll();
-    } else {
-      EXPECT_EQ(Abort([&] { db.DbfOpen(1, path); }).code, 13);
-    }
+    layout.recordLengthOverride = length;
+    db.DbfOpen(1, Write("long.dbf", layout));
+    EXPECT_EQ(db.DbfRecordLength(1), length);
+    EXPECT_EQ(db.DbfRecCount(1), 0);
+    db.DbfCloseAll();
   }
 }

@@ -15,8 +15,18 @@ std::string Purged(TableLayout layout, const std::string& original) {
   return original.substr(0, 8) + TableBytes(layout).substr(8, std::string::npos);
 }
 
+// What the purge into a new file writes from `source`, opened for reading,
+// which it leaves as it was.
+std::string PackedInto(dbf::Dbf2_lib& db, const std::string& source, const std::string& target) {
+  const std::string before = ReadFile(source);
+  db.DbfOpenForReading(9, source), db.DbfPackInto(9, target), db.DbfClose(9);
+  EXPECT_TRUE(ReadFile(source) == before);
+  return ReadFile(target);
+}
+
 }  // namespace
 
+// In place or into a new file alike.
 TEST_F(EngineTest, PackKeepsOnlyBlankFlaggedRecordsAndCutsWhatFollows) {
   auto f = PeopleFields();
   TableLayout layout{f,
@@ -33,6 +43,16 @@ TEST_F(EngineTest, PackKeepsOnlyBlankFlaggedRecordsAndCutsWhatFollows) {
   EXPECT_EQ(db.DbfGetStr(1, "NAME"), "B");
   db.DbfClose(1);
   EXPECT_EQ(U32At(ReadFile(path), 4), 2u);
+  EXPECT_EQ(PackedInto(db, Write("copy.dbf", bytes), dir.Path("c.dbf")), ReadFile(path));
+
+  // Told which records to keep, the purge into a new file keeps flagged ones
+  // too, their flags blank.
+  const TableLayout people{f, {Record(f, {"A"}, true), Record(f, {"B"}), Record(f, {"C"}, true)}};
+  db.DbfOpenForReading(1, Write("p.dbf", TableBytes(people)));
+  db.DbfPackInto(1, dir.Path("kept.dbf"), [](int64_t recNo, char) { return recNo != 2; });
+  db.DbfClose(1);
+  const TableLayout kept{f, {Record(f, {"A"}), Record(f, {"C"})}, true};
+  EXPECT_EQ(ReadFile(dir.Path("kept.dbf")), TableBytes(kept));
 }
 
 TEST_F(EngineTest, PackOfAllLiveOrAllDeletedRecordsAndFilesItLeavesAlone) {
@@ -43,6 +63,7 @@ TEST_F(EngineTest, PackOfAllLiveOrAllDeletedRecordsAndFilesItLeavesAlone) {
       {{f, {Record(f, {"A"}), Record(f, {"B"})}, false}, true},  // gains the end mark
       {{f, {Record(f, {"A"}, true), Record(f, {"B"}, true)}}, true},
       {{f, {Record(f, {"A"}, true)}, false}, true},  // no byte after record 1, which goes too
+      {{f, {}}, false},
   };
   int n = 0;
   for (const auto& [layout, changes] : cases) {
@@ -51,6 +72,8 @@ TEST_F(EngineTest, PackOfAllLiveOrAllDeletedRecordsAndFilesItLeavesAlone) {
     db.DbfOpen(1, path);
     db.DbfPack(1);
     EXPECT_EQ(ReadFile(path), changes ? Purged(layout, bytes) : bytes) << n;
+    db.DbfClose(1);
+    EXPECT_EQ(PackedInto(db, Write("copy.dbf", bytes), dir.Path("c.dbf")), ReadFile(path)) << n;
   }
   const std::string path = Write("mark.dbf", endsAtRecordOne);
   db.DbfOpen(2, path);
@@ -59,7 +82,7 @@ TEST_F(EngineTest, PackOfAllLiveOrAllDeletedRecordsAndFilesItLeavesAlone) {
   EXPECT_EQ(Abort([&] { db.DbfPack(3); }).code, 4);
 }
 
-TEST_F(EngineTest, PackGivesTheSameResultAcrossChunkBoundaries) {
+TEST_F(EngineTest, PackInPlaceOrIntoANewFileGivesTheSameResultAcrossChunkBoundaries) {
   // 333 does not divide the 500000-byte chunk; a record of 521731 bytes is
   // larger than a chunk and is taken alone.
   std::mt19937 random(7);
@@ -80,6 +103,7 @@ TEST_F(EngineTest, PackGivesTheSameResultAcrossChunkBoundaries) {
     db.DbfPack(1);
     EXPECT_TRUE(ReadFile(path) == Purged(layout, bytes)) << length;
     db.DbfClose(1);
+    EXPECT_TRUE(PackedInto(db, Write("copy.dbf", bytes), dir.Path("c.dbf")) == ReadFile(path)) << length;
   }
 }
 
@@ -104,38 +128,4 @@ TEST_F(EngineTest, LongOperationsTellTheirStepsAndStopWhenAsked) {
     EXPECT_THROW(run(), dbf::Stopped);
     db.DbfCloseAll(), WriteFile(path, original);
   }
-}
-
-// The purge into a new file writes what the purge in place leaves, whatever
-// the chunks and whatever DbfPack leaves alone, reading its table only; told
-// which records to keep, it keeps flagged ones too, their flags blank.
-TEST_F(EngineTest, PackIntoWritesWhatPackInPlaceLeavesAndKeepsWhatItIsTold) {
-  auto f = PeopleFields();
-  std::vector<std::string> tables = {
-      TableBytes(TableLayout{f, {Record(f, {"A"}, true), Record(f, {"B"}), Record(f, {"C"})}}) + "partial",
-      TableBytes(TableLayout{f, {Record(f, {"A"}, true)}, false}),
-      TableBytes(TableLayout{f, {}}),
-  };
-  for (int length : {333, 1, 521731}) {
-    std::vector<FieldSpec> fields;
-    for (int left = length - 1; left > 0; left -= 255) {
-      fields.push_back({"F" + std::to_string(fields.size()), 'C', static_cast<uint8_t>(std::min(left, 255))});
-    }
-    TableLayout layout{fields, {}};
-    for (int i = 0; i < 500000 / length + 3; ++i) layout.records.push_back(std::string(length, i % 3 ? 'a' : '*'));
-    tables.push_back(TableBytes(layout));
-  }
-  for (size_t i = 0; i < tables.size(); ++i) {
-    const std::string inPlace = Write("a.dbf", tables[i]), source = Write("b.dbf", tables[i]);
-    db.DbfOpen(1, inPlace), db.DbfPack(1), db.DbfClose(1);
-    db.DbfOpenForReading(2, source), db.DbfPackInto(2, dir.Path("c.dbf")), db.DbfClose(2);
-    EXPECT_TRUE(ReadFile(dir.Path("c.dbf")) == ReadFile(inPlace)) << i;
-    EXPECT_TRUE(ReadFile(source) == tables[i]) << i;
-  }
-  const TableLayout people{f, {Record(f, {"A"}, true), Record(f, {"B"}), Record(f, {"C"}, true)}};
-  db.DbfOpenForReading(1, Write("p.dbf", TableBytes(people)));
-  db.DbfPackInto(1, dir.Path("kept.dbf"), [](int64_t recNo, char) { return recNo != 2; });
-  db.DbfClose(1);
-  const TableLayout kept{f, {Record(f, {"A"}), Record(f, {"C"})}, true};
-  EXPECT_EQ(ReadFile(dir.Path("kept.dbf")), TableBytes(kept));
 }

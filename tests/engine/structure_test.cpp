@@ -31,20 +31,12 @@ std::string Foreign() {
 
 }  // namespace
 
-TEST_F(EngineTest, CreateWritesAnEmptyTableOrRefusesAnUnknownKind) {
-  const std::string path = dir.Path("new.dbf");
-  db.DbfCreate(1, 2, path);
-  EXPECT_EQ(ReadFile(path), kCreatedTable);
-
-  const std::string bad = Write("bad.dbf", Foreign());
-  EXPECT_EQ(Abort([&] { db.DbfCreate(2, 3, bad); }).message,
-            " Ошибка 7 : Тип при созании   2-го Файла указан не верно. ");
-  EXPECT_EQ(ReadFile(bad), "");
-}
-
+// A new table, empty; its added fields build the header and it takes
+// records; a kind of table the engine does not make is refused.
 TEST_F(EngineTest, AddedFieldsBuildTheHeaderAndTheTableTakesRecords) {
   const std::string path = dir.Path("new.dbf");
   db.DbfCreate(1, 2, path);
+  EXPECT_EQ(ReadFile(path), kCreatedTable);
   EXPECT_TRUE(db.DbfAddField(1, "NAMEOFTHEPERSON", 'C', 10, 0));  // cut to 10
   EXPECT_TRUE(db.DbfAddField(1, "SUM", 'N', 8, 2));
   const std::vector<FieldSpec> f = {{"NAMEOFTHEP", 'C', 10, 0, 1}, {"SUM", 'N', 8, 2, 11}};
@@ -59,6 +51,11 @@ TEST_F(EngineTest, AddedFieldsBuildTheHeaderAndTheTableTakesRecords) {
   db.DbfAppend(1);
   db.DbfClose(1);
   EXPECT_EQ(ReadFile(path).substr(4), TableBytes(TableLayout{f, {Record(f, {"Ann", "    2.50"})}}).substr(4));
+
+  const std::string bad = Write("bad.dbf", Foreign());
+  EXPECT_EQ(Abort([&] { db.DbfCreate(2, 3, bad); }).message,
+            " Ошибка 7 : Тип при созании   2-го Файла указан не верно. ");
+  EXPECT_EQ(ReadFile(bad), "");
 }
 
 TEST_F(EngineTest, AddingAFieldKeepsVersionAndDateAndDropsTheRecords) {
@@ -149,6 +146,7 @@ TEST_F(EngineTest, CopyStructureGivesAnEmptyTableAndNeverOverwritesItsSource) {
   EXPECT_FALSE(std::filesystem::exists(dir.Path("out.dbf")));
 }
 
+// (A header's bytes after the terminator stay too: see the tables from other writers.)
 TEST_F(EngineTest, ZapLeavesTheHeaderAndTheEndMark) {
   const std::string path = Write("t.dbf", Foreign());
   db.DbfOpen(1, path);
@@ -156,13 +154,5 @@ TEST_F(EngineTest, ZapLeavesTheHeaderAndTheEndMark) {
   EXPECT_EQ(db.DbfRecNo(1), 0);
   EXPECT_EQ(db.DbfRecCount(1), 0);
   EXPECT_EQ(ReadFile(path), Foreign().substr(0, 129) + "\x1A");
-
-  // A header with extra bytes after the terminator keeps them.
-  std::string padded = Foreign().insert(129, std::string("\0\0\0", 3));
-  padded[8] = static_cast<char>(132);
-  const std::string path2 = Write("p.dbf", padded);
-  db.DbfOpen(2, path2);
-  db.DbfZap(2);
-  EXPECT_EQ(ReadFile(path2), padded.substr(0, 132) + "\x1A");
   EXPECT_EQ(Abort([&] { db.DbfZap(3); }).code, 4);
 }

@@ -99,12 +99,3 @@ TEST(RecordStoreHistoryTest, StepsGoBackOneAtATimeAndANewEditForgetsTheUndone) {
   EXPECT_FALSE(store.CanUndo());
   EXPECT_FALSE(store.HasEdits());
 }
-
-TEST(RecordStoreHistoryTest, MarkedRowsAreCounted) {
-  RecordStore store = TwoRecords();
-  EXPECT_EQ(store.MarkedCount(20), 1);
-  store.SetCell(2, 0, "2 Delete");
-  store.InsertRow(3);
-  store.SetCell(3, 0, "Delete");
-  EXPECT_EQ(store.MarkedCount(20), 3);
-}

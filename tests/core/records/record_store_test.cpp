@@ -67,5 +67,9 @@ TEST(RecordStoreTest, MarksOfEveryFormReadAsTheGridShowsThem) {
     store.SetCell(2, 0, c.text);
     EXPECT_EQ(store.Cell(2, 0), c.text);
     EXPECT_EQ(store.MarkedDeleted(2, 20), c.marked) << c.text;
+    EXPECT_EQ(store.MarkedCount(20), c.marked ? 2 : 1) << c.text;  // record 1 is marked
   }
+  store.InsertRow(3);  // marks typed into new rows count too
+  store.SetCell(3, 0, "Delete");
+  EXPECT_EQ(store.MarkedCount(20), 2);
 }
