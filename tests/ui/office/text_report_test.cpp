@@ -92,18 +92,6 @@ TEST_F(TextReportTest, FortyFiveThenFiftySixRecordsASheet) {
                                             Sum("    0.00"), kRule24, Sum(" 5151.00"), "\f"}));
 }
 
-TEST_F(TextReportTest, ColumnsOfWidthFiveAndTenMakeLinesOfNineteen) {
-  OpenNumbered(1);
-  office::ReportLayout layout;
-  layout.columns = office::PlaceColumns({{"N", 5}, {"NAME", 10}});
-  ASSERT_EQ(layout.columns[1].start, 7);
-  ASSERT_EQ(layout.LineLength(), 19);
-  EXPECT_EQ(office::LineLengthOf({{"N", 5}, {"NAME", 10}}), 19);
-  const auto lines = Report(layout);
-  EXPECT_EQ(lines, (std::vector<std::string>{std::string(18, '-') + " ", " N     NAME", std::string(18, '-') + " ",
-                                             "     1 R1", std::string(19, '-'), std::string(19, '-'), " ", "\f"}));
-}
-
 TEST_F(TextReportTest, LongTextsAreCutAtTheirColumn) {
   Open({{"ABCDEFGH", "12345.67"}});
   auto layout = Layout(45, 56, "", 3, 8);
@@ -147,15 +135,6 @@ TEST_F(TextReportTest, AnEmptyTableGivesOnlyTheEnd) {
   Open({});
   EXPECT_EQ(Report(Layout(45, 56, "SUM")),
             (std::vector<std::string>{kRule24, "                  0.00", kRule24, "                  0.00", "\f"}));
-}
-
-TEST_F(TextReportTest, RowNumbersCanBeLeftBlankKeepingTheirColumn) {
-  OpenNumbered(1);
-  auto layout = Layout(45, 56, "");
-  layout.printRowNumbers = false;
-  const auto lines = Report(layout);
-  EXPECT_EQ(lines[1], "       NAME   SUM");
-  EXPECT_EQ(lines[3], "       R1     1.00");
 }
 
 TEST(SheetPlaceTest, OneRecordSheetsOnlyOpen) {
