@@ -62,36 +62,12 @@ Shown Dialog(const std::function<void()>& show) {
   return shown;
 }
 
-Shown ShowMessage(ui::QtDialogService& dialogs, const std::string& text) {
-  return Dialog([&] { dialogs.Message(text); });
-}
-
 }  // namespace
 
-// A message belongs to the window whose command shows it, not to the main
-// window, which may be disabled behind it.
-TEST(QtDialogService, DialogsBelongToTheActiveWindowAndAreModal) {
-  QWidget main;
-  QWidget other;
-  main.show();
-  other.show();
-  other.activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
-  main.setEnabled(false);
-
-  ui::QtDialogService dialogs(&main);
-  const Shown fromOther = ShowMessage(dialogs, "Сохранение в файл выполнено!");
-  EXPECT_EQ(fromOther.owner, &other);
-  EXPECT_TRUE(fromOther.modal);
-
-  other.hide();  // no shown window is active: the fallback owner takes it
-  EXPECT_EQ(ShowMessage(dialogs, "Удаление выполнено!").owner, &main);
-}
-
 // A tool window's command asks for a file, then asks a question and tells
-// its result: the dialogs after the first belong to the tool window too,
-// though no window is active once the first has closed, and not to the
-// disabled main window behind it.
+// its result: each dialog is modal and belongs to the tool window (those
+// after the first too, though no window is active once the first has
+// closed), not to the disabled main window behind it.
 TEST(QtDialogService, DialogsAfterAnotherDialogBelongToTheCommandsWindow) {
   QWidget main;
   QWidget tool(nullptr, Qt::Tool);
@@ -110,10 +86,11 @@ TEST(QtDialogService, DialogsAfterAnotherDialogBelongToTheCommandsWindow) {
   for (const auto& [what, show] : commands) {
     const Shown shown = Dialog(show);
     EXPECT_EQ(shown.owner, &tool) << what;
+    EXPECT_TRUE(shown.modal) << what;
     QApplication::setActiveWindow(nullptr);
   }
   tool.hide();  // the command's window gone: the fallback owner takes it
-  EXPECT_EQ(ShowMessage(dialogs, "Удаление выполнено!").owner, &main);
+  EXPECT_EQ(Dialog([&] { dialogs.Message("Удаление выполнено!"); }).owner, &main);
 }
 
 // The buttons of Qt's own dialogs speak Russian, as the program's texts do.
