@@ -77,21 +77,6 @@ TEST_F(TextReportTest, SheetsCarryHeadersPageSumsAndTheTotal) {
   EXPECT_EQ(Report(Layout(2, 2, "SUM")), expected);
 }
 
-TEST_F(TextReportTest, FortyFiveThenFiftySixRecordsASheet) {
-  OpenNumbered(101);
-  const auto lines = Report(Layout(45, 56, "SUM"));
-  // Two sheets: headers before records 1 and 46, feeds after 45 and 101, and one at the end.
-  EXPECT_EQ(std::count(lines.begin(), lines.end(), kNames), 2);
-  EXPECT_EQ(std::count(lines.begin(), lines.end(), "\f"), 3);
-  const auto at = [&](const std::string& line) { return std::find(lines.begin(), lines.end(), line) - lines.begin(); };
-  EXPECT_EQ(lines[at("    45 R45    45.00") + 2], Sum(" 1035.00"));  // 1 + .. + 45
-  EXPECT_EQ(lines[at("    46 R46    46.00") - 2], kNames);
-  // Record 101 closes sheet 2; the end then prints a page sum of 0 and the total.
-  const std::vector<std::string> tail(lines.end() - 9, lines.end());
-  EXPECT_EQ(tail, (std::vector<std::string>{"   101 R101   101.00", kRule24, Sum(" 4116.00"), "\f", kRule24,
-                                            Sum("    0.00"), kRule24, Sum(" 5151.00"), "\f"}));
-}
-
 TEST_F(TextReportTest, LongTextsAreCutAtTheirColumn) {
   Open({{"ABCDEFGH", "12345.67"}});
   auto layout = Layout(45, 56, "", 3, 8);
