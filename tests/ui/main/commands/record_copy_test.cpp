@@ -156,22 +156,4 @@ TEST_F(RecordCopyTest, AppendingTheTableToItselfDoublesItOnce) {
   EXPECT_EQ(dialogs.messages, std::vector<std::string>({"Копирование выполнено!"}));
 }
 
-TEST_F(RecordCopyTest, AFailedAppendIsReportedAndTheOtherTableStays) {
-  OpenSource();
-  const std::string other = Write(dir.Path("other.dbf"), kOther,
-                                  std::vector<std::string>(3, testsupport::Record(kOther, {"n", "   1.000", "Al"})));
-  const std::string otherBytes = testsupport::ReadFile(other);
-  {
-    testsupport::FileSizeLimit limit(source.size() + 20);
-    Append(other);
-  }
-  EXPECT_TRUE(testsupport::OnlyTooLarge(dialogs.messages)) << dialogs.messages.size();
-  EXPECT_TRUE(exits.empty());
-  EXPECT_EQ(testsupport::ReadFile(other), otherBytes);
-  // The table keeps every record it had; what was appended before the failure stays.
-  const auto records = RecordsOf(table);
-  ASSERT_GE(records.size(), 4u);
-  EXPECT_EQ(std::vector<std::string>(records.begin(), records.begin() + 4), RecordsIn(source));
-}
-
 }  // namespace
