@@ -85,14 +85,15 @@ class MainWindowTest : public ::testing::Test {
     SetUp();
   }
 
-  // A copy sorted by NAME, through the sort panel, written to `output`.
-  void SortedCopy(const std::string& output) {
+  // The sort panel shown and filled for a copy sorted by NAME into `output`.
+  void FillSortPanel(const std::string& output) {
     form->Controls().Sortedfile1->trigger();
     form->Controls().Panel3->StringGrid2->SetCell(1, 1, "NAME"), form->Controls().Panel3->StringGrid2->SetCell(1, 2, "1");
     form->Controls().Panel3->StringGrid2->SetSelectedCell(1, 3);
     form->Controls().Panel3->Edit5->setText(QString::fromStdString(output));
-    form->Controls().Panel3->Button1->click();
   }
+  // That copy written.
+  void SortedCopy(const std::string& output) { FillSortPanel(output), form->Controls().Panel3->Button1->click(); }
 
   // Every regular file of the test's folder (and of the folders in it when
   // `deep`) by its path there: its bytes and modification time in nanoseconds.

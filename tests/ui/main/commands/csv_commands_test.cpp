@@ -46,50 +46,42 @@ const char kCsv[] =
     "*,\"a,\"\"b\"\"\",-3.00,,F\r\n"
     ",\" two\r\nrow\",,20231301,?\r\n";
 
-TEST_F(CsvCommandsTest, CsvOutAndBackInGivesTheSameRecords) {
+// The save dialog's first entry, and its third: ";", a decimal comma,
+// DD.MM.YYYY and a byte-order mark, as spreadsheets in a Russian locale read CSV.
+const char kRussianCsv[] =
+    "\xEF\xBB\xBF*;NAME;SUM;DAY;OK\r\n"
+    ";Иванов;12,50;31.01.2024;T\r\n"
+    "*;\"a,\"\"b\"\"\";-3,00;;F\r\n"
+    ";\" two\r\nrow\";;20231301;?\r\n";
+
+TEST_F(CsvCommandsTest, CsvOutAndBackInGivesTheSameRecordsInEitherFlavour) {
   EXPECT_EQ(form->Controls().SaveasCSV1->text().remove('&').toStdString(), "Сохранить как CSV…");
   EXPECT_EQ(form->Controls().CreatefromCSV1->text().remove('&').toStdString(), "Создать из CSV…");
   const std::string table = WriteTable();
-  OpenFromMenu(table);
-  SaveCsv(dir.Path("out"));  // ".csv" is added
-  EXPECT_EQ(testsupport::ReadFile(dir.Path("out.csv")), kCsv);
+  for (const auto& [filterIndex, name, csv] : {std::tuple{1, "out", kCsv}, std::tuple{3, "ru", kRussianCsv}}) {
+    SCOPED_TRACE(name);
+    const std::string out = dir.Path(name) + ".csv", guessed = dir.Path(name) + "_guessed.dbf";
+    const auto save = [&](const std::string& path) {
+      dialogs.saveAnswers.push_back(ui::FileChoice{path, filterIndex});
+      form->Controls().SaveasCSV1->trigger();
+      return testsupport::ReadFile(path + (path.ends_with(".csv") ? "" : ".csv"));
+    };
+    OpenFromMenu(table);
+    dialogs.messages.clear();
+    EXPECT_EQ(save(dir.Path(name)), csv);  // ".csv" is added
 
-  // Guessed fields: the same values, so the same CSV again; a template: the same bytes.
-  CreateFromCsv(dir.Path("out.csv"), dir.Path("guessed.dbf"));
-  EXPECT_EQ(form->Table().TablePath(), dir.Path("guessed.dbf"));
-  EXPECT_EQ(form->Table().Page(), ui::CodePage::Dos866);  // UTF-8 goes into the page the grid drew
-  EXPECT_EQ(Cell(1, 1), "\x88\xa2\xa0\xad\xae\xa2");
-  SaveCsv(dir.Path("again.csv"));
-  EXPECT_EQ(testsupport::ReadFile(dir.Path("again.csv")), testsupport::ReadFile(dir.Path("out.csv")));
+    // Guessed fields: the same values, so the same CSV again; a template: the same bytes.
+    CreateFromCsv(out, guessed);
+    EXPECT_EQ(form->Table().TablePath(), guessed);
+    EXPECT_EQ(form->Table().Page(), ui::CodePage::Dos866);  // UTF-8 goes into the page the grid drew
+    EXPECT_EQ(Cell(1, 1), "\x88\xa2\xa0\xad\xae\xa2");
+    EXPECT_EQ(save(dir.Path(name) + "_again.csv"), csv);
 
-  CreateFromCsv(dir.Path("out.csv"), dir.Path("templated.dbf"), table);
-  EXPECT_EQ(Records(dir.Path("templated.dbf")), Records(table));
-  EXPECT_EQ(dialogs.messages.size(), 4u);
-  EXPECT_EQ(dialogs.messages[1], "Таблица создана из CSV, записей: 3.\r\n" + dir.Path("guessed.dbf"));
-  EXPECT_TRUE(exits.empty());
-}
-
-// The save dialog's third entry: ";", a decimal comma, DD.MM.YYYY and a
-// byte-order mark, as spreadsheets in a Russian locale read CSV.
-TEST_F(CsvCommandsTest, TheRussianFlavourGoesOutForSpreadsheetsAndComesBackTheSame) {
-  const std::string table = WriteTable();
-  OpenFromMenu(table);
-  const auto saveRussian = [&](const std::string& path) {
-    dialogs.saveAnswers.push_back(ui::FileChoice{path, 3});
-    form->Controls().SaveasCSV1->trigger();
-    return testsupport::ReadFile(path);
-  };
-  const std::string russian = saveRussian(dir.Path("ru.csv"));
-  EXPECT_EQ(russian,
-            "\xEF\xBB\xBF*;NAME;SUM;DAY;OK\r\n"
-            ";Иванов;12,50;31.01.2024;T\r\n"
-            "*;\"a,\"\"b\"\"\";-3,00;;F\r\n"
-            ";\" two\r\nrow\";;20231301;?\r\n");
-  CreateFromCsv(dir.Path("ru.csv"), dir.Path("guessed.dbf"));
-  EXPECT_EQ(form->Table().TablePath(), dir.Path("guessed.dbf"));
-  EXPECT_EQ(saveRussian(dir.Path("again.csv")), russian);
-  CreateFromCsv(dir.Path("ru.csv"), dir.Path("templated.dbf"), table);
-  EXPECT_EQ(Records(dir.Path("templated.dbf")), Records(table));
+    CreateFromCsv(out, dir.Path(name) + "_templated.dbf", table);
+    EXPECT_EQ(Records(dir.Path(name) + "_templated.dbf"), Records(table));
+    EXPECT_EQ(dialogs.messages.size(), 4u);
+    EXPECT_EQ(dialogs.messages[1], "Таблица создана из CSV, записей: 3.\r\n" + guessed);
+  }
   EXPECT_TRUE(exits.empty());
 }
 

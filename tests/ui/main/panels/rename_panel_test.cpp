@@ -126,6 +126,7 @@ TEST_F(RenamePanelTest, RefusesWhatCannotBeRenamed) {
                                                         "Error name field for correct!", "No field in file!",
                                                         "No field in file!", gone, gone}));
   EXPECT_TRUE(Panel().StringGrid4->isHidden());
+  EXPECT_FALSE(std::filesystem::exists(path));  // no file made in its place
 }
 
 TEST_F(RenamePanelTest, AFailedWriteLeavesNoHalfWrittenDescriptor) {

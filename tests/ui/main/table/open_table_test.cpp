@@ -1,7 +1,5 @@
 #include "main_window_fixture.h"
 
-#include "dbf2_lib.h"
-
 #include <QLayout>
 
 TEST_F(MainWindowTest, OpeningATableFillsTheGridRowPerRecord) {
@@ -120,25 +118,6 @@ TEST_F(MainWindowTest, LongPathsAreKeptWhole) {
   // The path strip cuts a long path rather than widening the window.
   form->layout()->activate();
   EXPECT_EQ(form->width(), width);
-}
-
-TEST_F(MainWindowTest, RefillRowsShowsTheFileAsItIsNow) {
-  const std::string path = WritePeople();
-  OpenFromMenu(path);
-  {
-    dbf::Dbf2_lib db;
-    db.DbfOpen(1, path);
-    db.DbfGo(1, 1);
-    db.DbfDelete(1);
-    db.DbfBlank(1);
-    db.DbfPutStr(1, "Dave", "NAME");
-    db.DbfAppend(1);
-    db.DbfCloseAll();
-  }
-  form->Table().Refill();
-  ASSERT_EQ(form->Controls().StringGrid1->RowCount(), 5);
-  EXPECT_EQ(std::vector<std::string>({Cell(0, 1), Cell(1, 0), Cell(4, 0), Cell(4, 1)}),
-            std::vector<std::string>({"NAME", "      1 Delete", "      4", "Dave"}));
 }
 
 TEST_F(MainWindowTest, TableNamedAtStartOpensLikeAChosenOne) {

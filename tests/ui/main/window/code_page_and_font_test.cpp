@@ -1,35 +1,5 @@
 #include "main_window_fixture.h"
 
-#include <QTest>
-
-namespace {
-
-QString ShownName(const TForm2& form) {
-  return form.Controls().StringGrid1->model()->index(0, 0).data().toString();
-}
-
-}  // namespace
-
-TEST_F(MainWindowTest, CodePageSwitchCyclesThreeStatesAndChangesOnlyTheDrawing) {
-  OpenFromMenu(WritePeople());  // Russian names in 866, told by their letters
-  EXPECT_EQ(form->Controls().cbCheckBox1->checkState(), Qt::Checked);
-  EXPECT_EQ(form->Controls().StringGrid1->Page(), ui::CodePage::Dos866);
-  EXPECT_EQ(ShownName(*form), QString::fromUtf8("Иванов"));
-
-  QTest::mouseClick(form->Controls().cbCheckBox1, Qt::LeftButton);
-  EXPECT_EQ(form->Controls().cbCheckBox1->checkState(), Qt::Unchecked);
-  EXPECT_EQ(form->Controls().StringGrid1->Page(), ui::CodePage::Windows1251);
-  EXPECT_EQ(ShownName(*form), QString::fromUtf16(u"\u20AC\u045E\u00A0\u00AD\u00AE\u045E"));
-
-  QTest::mouseClick(form->Controls().cbCheckBox1, Qt::LeftButton);
-  EXPECT_EQ(form->Controls().cbCheckBox1->checkState(), Qt::PartiallyChecked);
-  EXPECT_EQ(form->Controls().StringGrid1->Page(), ui::CodePage::SystemDefault);
-
-  QTest::mouseClick(form->Controls().cbCheckBox1, Qt::LeftButton);
-  EXPECT_EQ(form->Controls().StringGrid1->Page(), ui::CodePage::Dos866);
-  EXPECT_EQ(Cell(1, 1), "\x88\xa2\xa0\xad\xae\xa2");
-}
-
 // A table opens drawn in the code page its header's language byte names,
 // else the one its letters tell; a table that tells nothing keeps the
 // switch as it was. Nothing is written to the file.

@@ -94,12 +94,6 @@ TEST_F(MainWindowTest, OpeningATaskPanelClosesTheOneShownAndEscapeClosesIt) {
     EXPECT_TRUE(c.panel(*form)->isHidden()) << c.what;
   }
   EXPECT_TRUE(dialogs.questions.empty());
-
-  OpenFromMenu(WriteEmptyTable(dir));
-  form->Controls().Addnewfield1->trigger();
-  EXPECT_EQ(ShownPanels(*form), std::vector<std::string>{"new field"});
-  form->FormActivate();
-  EXPECT_TRUE(form->Controls().Panel8->isHidden());
 }
 
 // Typed input is asked about before another panel (or the same one afresh)

@@ -36,12 +36,10 @@ TEST_F(MainWindowTest, MenusAndToolbarsCarryTheirCaptionsAndHints) {
                                 QString::fromUtf8("Выход")}));
   EXPECT_EQ(Caption(form->Controls().Deletedfield1), "Deleted field ");
   EXPECT_EQ(Caption(form->Controls().N13), "Скопировать из файла :");
-  EXPECT_EQ(form->Controls().ToolButton3->toolTip().toStdString(), "Печать в текстовый файл и MS  WORD");
   EXPECT_EQ(form->Controls().ToolButton4->toolTip().toStdString(), "Сохранить  файл ");
   EXPECT_EQ(form->Controls().ToolButton6->toolTip().toStdString(), "Отетка удаления записи");
   EXPECT_EQ(form->Controls().ToolBar2->toolTip().toStdString(), "Удаление отмеченных записей.");
   EXPECT_EQ(form->Controls().cbCheckBox1->text().toStdString(), "Кодировка (DOS, Windows) ");
-  EXPECT_EQ(form->Controls().Panel3->Title()->text().toStdString(), "Сортировка файла типа \"DBF\"");
   EXPECT_EQ(form->Controls().Panel3->ExitButton()->text().toStdString(), "Exit");
 }
 
