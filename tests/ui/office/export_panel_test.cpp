@@ -20,7 +20,10 @@ class ExportPanelTest : public OfficePanelTest {
   }
   const RecordingExcel& Sheet() const { return *servers.excels.back(); }
   // The panel's commands, as the menus and toolbar run them.
-  void Run(void (TExportPanel::*command)()) { guard.Run([&] { (panel->*command)(); }); }
+  void Run(void (TExportPanel::*command)()) {
+    TExportPanel* shown = panel;
+    guard.Run([shown, command] { (shown->*command)(); });
+  }
 
   TExportPanel* panel = new TExportPanel(Links(), area);
 };
