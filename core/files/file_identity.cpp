@@ -37,19 +37,7 @@ std::optional<FileIdentity> FileIdentity::Of(const std::string& path) {
   return IdentityOf(*st);
 }
 
-FileHold::FileHold(const std::string& path) : fd_(::open(path.c_str(), O_PATH | O_CLOEXEC)) {}
-
-FileHold& FileHold::operator=(FileHold&& other) noexcept {
-  if (this != &other) {
-    if (fd_ >= 0) ::close(fd_);
-    fd_ = std::exchange(other.fd_, -1);
-  }
-  return *this;
-}
-
-FileHold::~FileHold() {
-  if (fd_ >= 0) ::close(fd_);
-}
+ui::OwnedFd HoldFile(const std::string& path) { return ui::OwnedFd(::open(path.c_str(), O_PATH | O_CLOEXEC)); }
 
 std::optional<FileStamp> FileStamp::Of(const std::string& path) {
   const auto st = StatOf(path);

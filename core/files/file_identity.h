@@ -5,12 +5,13 @@
 // number back has another birth time.
 #pragma once
 
+#include "write_all.h"
+
 #include <sys/types.h>
 
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <utility>
 
 struct FileIdentity {
   dev_t device = 0;
@@ -24,21 +25,11 @@ struct FileIdentity {
   static std::optional<FileIdentity> Of(const std::string& path);
 };
 
-// Keeps a file's inode taken while held, without reading or writing it:
-// no file made meanwhile, even after this one is deleted, gets its inode
-// number back and with it the look of the same file.
-class FileHold {
- public:
-  FileHold() = default;
-  // Holds the file the name leads to now; nothing when there is none.
-  explicit FileHold(const std::string& path);
-  FileHold(FileHold&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
-  FileHold& operator=(FileHold&& other) noexcept;
-  ~FileHold();
-
- private:
-  int fd_ = -1;
-};
+// Holds the file the name leads to now (nothing when there is none),
+// without reading or writing it: while held, no file made meanwhile, even
+// after this one is deleted, gets its inode number back and with it the
+// look of the same file.
+ui::OwnedFd HoldFile(const std::string& path);
 
 // A file's identity with its size, modification time and status change
 // time: when a later stamp of the same name differs, the file may have been

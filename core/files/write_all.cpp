@@ -11,6 +11,14 @@ OwnedFd::~OwnedFd() {
   if (fd_ >= 0) ::close(fd_);
 }
 
+OwnedFd& OwnedFd::operator=(OwnedFd&& other) noexcept {
+  if (this != &other) {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = std::exchange(other.fd_, -1);
+  }
+  return *this;
+}
+
 void OwnedFd::Close(const std::string& path) {
   const int fd = fd_;
   fd_ = -1;

@@ -28,7 +28,7 @@ class PanelTest : public ::testing::Test {
   void SetUp() override {
     guard.InstallEngineReporters();
     // As the window does: a command that fails once the table is gone says so.
-    guard.ExplainFailures([this](const std::string&) { return table.DeletedTableMessage(); });
+    guard.ExplainFailures([this](const std::string& failure) { return table.ExplainFailure(failure); });
     QObject::connect(&table, &OpenTable::PathShown, pathStrip, &QLabel::setText);
     window.resize(1000, 700);
     area->setGeometry(0, 0, 1000, 640);

@@ -213,7 +213,7 @@ void OpenTable::Forget() {
   rows_.reset();
   rowsPath_.clear();
   rowsFile_.reset();
-  rowsHold_ = FileHold();
+  rowsHold_ = ui::OwnedFd();
   savedDigest_.reset();
   header_.clear();
   tail_.clear();
@@ -261,7 +261,7 @@ void OpenTable::RowsSavedTo(const std::string& path) {
 }
 
 void OpenTable::StampRows() {
-  rowsHold_ = FileHold(rowsPath_);
+  rowsHold_ = HoldFile(rowsPath_);
   rowsFile_ = FileStamp::Of(rowsPath_);
   stampTaken_ = FileClockNow();
   // A rename rewrote the header only: the records read still stand.
@@ -312,6 +312,11 @@ bool OpenTable::RowsFromTable(ui::DialogService& dialogs) {
         saveAsHint + notDone);
   }
   return false;
+}
+
+std::optional<std::string> OpenTable::ExplainFailure(const std::string& failure) const {
+  const bool aboutTable = failure.find(path_) != std::string::npos || failure.find('/') == std::string::npos;
+  return aboutTable ? DeletedTableMessage() : std::nullopt;
 }
 
 std::optional<std::string> OpenTable::DeletedTableMessage() const {

@@ -120,8 +120,13 @@ class OpenTable : public QObject {
   // when there are none, offers to load it again.
   bool RowsFitTable(ui::DialogService& dialogs);
   // When the grid's rows were read from TablePath and that file is gone
-  // now: the message saying so, which every command that fails then shows.
+  // now: the message saying so.
   std::optional<std::string> DeletedTableMessage() const;
+  // What a failed command says instead of `failure` while the table is
+  // missing: the deleted-table message for a failure that names the table
+  // or names no file; one that names another file (a Save as into a folder
+  // that cannot be written) keeps its own text.
+  std::optional<std::string> ExplainFailure(const std::string& failure) const;
 
  signals:
   // The path the window names the table by changed (empty: no table).
@@ -176,7 +181,7 @@ class OpenTable : public QObject {
   std::optional<FileStamp> rowsFile_;  // the file as the rows saw it last
   // The rows' file, held while they are shown: a file put in its place
   // cannot take its inode and pass for it.
-  FileHold rowsHold_;
+  ui::OwnedFd rowsHold_;
   int64_t stampTaken_ = 0;             // when, by the file clock
   // After a Save, the digest of what it wrote; else the file holds header_,
   // the records read and tail_.

@@ -66,13 +66,7 @@ TForm2::TForm2(MainWindowLinks links, QWidget* parent) : QMainWindow(parent), li
   ShowLargeExchangeFolder(exchangeBytes);
   table_ = std::make_unique<OpenTable>(*StringGrid1, ProgressBar1);
   ShowTableChanges();
-  // A missing table explains a failure that names it or names no file; one
-  // that names another file (a Save as into a folder that cannot be
-  // written) keeps its own text.
-  links_.guard.ExplainFailures([this](const std::string& failure) -> std::optional<std::string> {
-    const bool aboutTable = failure.find(table_->TablePath()) != std::string::npos || failure.find('/') == std::string::npos;
-    return aboutTable ? table_->DeletedTableMessage() : std::nullopt;
-  });
+  links_.guard.ExplainFailures([this](const std::string& failure) { return table_->ExplainFailure(failure); });
   context_ = std::make_unique<TableContext>(
       TableContext{*table_, *StringGrid1, ProgressBar1, links_.dialogs, links_.guard, *this, *GridArea, *links_.files});
   BuildTaskPanels();
