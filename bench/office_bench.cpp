@@ -52,7 +52,7 @@ void BM_ExportToXlsx(benchmark::State& state) {
   ui::ScriptedDialogService dialogs;
   KeepFile launcher;
   const std::string folder = ExchangeFolder(table);
-  office::DesktopOffice servers(folder, launcher);
+  office::DesktopOffice servers(folder, launcher, dbf::SystemFileSystem());
   QProgressBar bar;
   double seconds = 0;
   double growth = 0;
@@ -82,7 +82,7 @@ void BM_ExportEventLatency(benchmark::State& state) {
   ui::ScriptedDialogService dialogs;
   KeepFile launcher;
   const std::string folder = ExchangeFolder(table);
-  office::DesktopOffice servers(folder, launcher);
+  office::DesktopOffice servers(folder, launcher, dbf::SystemFileSystem());
   // The bar in a window, as the program has it, with room for its cancel button.
   QWidget window;
   auto* bar = new QProgressBar;

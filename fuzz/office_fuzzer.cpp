@@ -160,7 +160,7 @@ Cells CellsOf(const std::string& xml, const office::TextPage& page) {
 void Workbook(FuzzedDataProvider& in, const std::string& folder) {
   Launcher launcher;
   const office::TextPage& page = PageOf(in);
-  office::XlsxSpreadsheet excel(folder, launcher, page);
+  office::XlsxSpreadsheet excel(folder, launcher, page, dbf::SystemFileSystem());
   const int sheetCount = in.ConsumeIntegralInRange(1, kMostSheets);
   excel.SheetsInNewWorkbook(sheetCount);
   office::ExcelWorkbook& book = excel.WorkBooks().Add();
@@ -236,7 +236,7 @@ void Document(FuzzedDataProvider& in, const std::string& folder) {
   fuzzsupport::WriteWholeFile(templatePath, "");
   Launcher launcher;
   const office::TextPage& page = PageOf(in);
-  office::DocxWordBasic word(folder, launcher, page);
+  office::DocxWordBasic word(folder, launcher, page, dbf::SystemFileSystem());
   word.FileNew(templatePath);
   std::string typed;
   while (in.remaining_bytes() > 0) {

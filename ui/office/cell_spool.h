@@ -20,8 +20,9 @@ namespace office {
 
 class CellSpool {
  public:
-  // Makes the scratch file in `folder`; throws AutomationError when it cannot.
-  explicit CellSpool(const std::string& folder) : file_(folder, "cells") {}
+  // Makes the scratch file in `folder`, written through `files`; throws
+  // AutomationError when it cannot.
+  CellSpool(dbf::FileSystem& files, const std::string& folder) : file_(files, folder, "cells") {}
 
   // Rows and columns count from 1; `kind` is what the text is to the
   // spreadsheet (a CellKind). Throws AutomationError when the file cannot be written.

@@ -1,6 +1,7 @@
 #include "docx_package.h"
 
 #include "office_automation.h"
+#include "scratch_output.h"
 #include "spool_file.h"
 
 #include <zip.h>
@@ -89,11 +90,12 @@ std::string DocxDocumentTail() {
          "w:footer=\"0\" w:gutter=\"0\"/></w:sectPr></w:body></w:document>";
 }
 
-void WriteDocxPackage(const std::string& path, SpoolFile& documentXml) {
+void WriteDocxPackage(dbf::FileSystem& files, const std::string& path, SpoolFile& documentXml) {
   const ZipFailure failure(path);
   documentXml.Flush();
+  const ScratchOutput output(files, path);
   int error = 0;
-  zip_t* archive = zip_open(path.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error);
+  zip_t* archive = zip_open(output.Scratch().c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error);
   if (!archive) {
     zip_error_t reason;
     zip_error_init_with_code(&reason, error);
@@ -121,6 +123,7 @@ void WriteDocxPackage(const std::string& path, SpoolFile& documentXml) {
     zip_discard(archive);
     failure.Throw(reason);
   }
+  output.Place();
 }
 
 }  // namespace office

@@ -2,6 +2,8 @@
 // package that holds them.
 #pragma once
 
+#include "dbf_file_system.h"
+
 #include <string>
 
 namespace office {
@@ -13,9 +15,10 @@ std::string DocxDocumentHead();
 std::string DocxDocumentTail();
 
 // Writes the .docx package at `path` with `documentXml` (the whole
-// document.xml, flushed) as its main part and a monospaced default font.
-// Throws AutomationError with the reason when the file cannot be written,
-// leaving no partial file.
-void WriteDocxPackage(const std::string& path, SpoolFile& documentXml);
+// document.xml, flushed) as its main part and a monospaced default font; the
+// package reaches `path` through `files` (ScratchOutput). Throws
+// AutomationError with the reason when the file cannot be written, leaving
+// no partial file.
+void WriteDocxPackage(dbf::FileSystem& files, const std::string& path, SpoolFile& documentXml);
 
 }  // namespace office

@@ -17,15 +17,16 @@ constexpr char kPageBreak[] = "<w:r><w:br w:type=\"page\"/></w:r>";
 
 }  // namespace
 
-DocxWordBasic::DocxWordBasic(std::string folder, ui::FileLauncher& launcher, const TextPage& page)
-    : folder_(std::move(folder)), launcher_(launcher), page_(page) {}
+DocxWordBasic::DocxWordBasic(std::string folder, ui::FileLauncher& launcher, const TextPage& page,
+                             dbf::FileSystem& files)
+    : folder_(std::move(folder)), launcher_(launcher), page_(page), files_(files) {}
 
 void DocxWordBasic::FileNew(const std::string& templatePath) {
   std::error_code ec;
   if (!std::filesystem::is_regular_file(templatePath, ec)) {
     throw AutomationError(dbf::FillText(dbf::Tr("DocxWordBasic", "Нет шаблона документа %1"), {templatePath}));
   }
-  document_ = std::make_unique<SpoolFile>(folder_, "document");
+  document_ = std::make_unique<SpoolFile>(files_, folder_, "document");
   document_->Append(DocxDocumentHead());
   paragraph_.clear();
   text_.clear();
@@ -83,7 +84,7 @@ void DocxWordBasic::AppShow() {
   document_->Flush();
   const std::string path = ReserveFreshFile(folder_, "document", ".docx");
   std::unique_ptr<SpoolFile> done = std::move(document_);
-  WriteDocxPackage(path, *done);
+  WriteDocxPackage(files_, path, *done);
   HandOver(launcher_, path);
 }
 

@@ -3,7 +3,8 @@
 // the page), and AppShow writes the document as a real .docx file under a
 // fresh name in the program's exchange folder, in a monospaced font, and
 // opens it with the desktop's word processor. Text is read in the code page
-// the server was created with.
+// the server was created with; the document and its scratch file are
+// written through the file system the server is handed.
 #pragma once
 
 #include "office_automation.h"
@@ -22,7 +23,7 @@ class TextPage;
 
 class DocxWordBasic : public WordBasic {
  public:
-  DocxWordBasic(std::string folder, ui::FileLauncher& launcher, const TextPage& page);
+  DocxWordBasic(std::string folder, ui::FileLauncher& launcher, const TextPage& page, dbf::FileSystem& files);
 
   void FileNew(const std::string& templatePath) override;
   void Insert(const std::string& text) override;
@@ -34,6 +35,7 @@ class DocxWordBasic : public WordBasic {
   std::string folder_;
   ui::FileLauncher& launcher_;
   const TextPage& page_;
+  dbf::FileSystem& files_;
   std::unique_ptr<SpoolFile> document_;  // document.xml so far; none without a document
   std::string paragraph_;                // runs of the paragraph being typed
   bool paragraphHasText_ = false;

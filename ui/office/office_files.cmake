@@ -17,6 +17,7 @@ add_library(office_files STATIC
   ${office_dir}/report_checks.cpp
   ${office_dir}/report_file.cpp
   ${office_dir}/report_layout.cpp
+  ${office_dir}/scratch_output.cpp
   ${office_dir}/spool_file.cpp
   ${office_dir}/page_text.cpp
   ${office_dir}/text_report.cpp

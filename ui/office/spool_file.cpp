@@ -21,12 +21,12 @@ constexpr size_t kBufferBytes = 1 << 20;
 
 }  // namespace
 
-SpoolFile::SpoolFile(const std::string& folder, const std::string& stem) {
-  const std::string path = ReserveFreshFile(folder, stem, ".spool");
-  fd_ = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
+SpoolFile::SpoolFile(dbf::FileSystem& files, const std::string& folder, const std::string& stem)
+    : files_(files), path_(ReserveFreshFile(folder, stem, ".spool")) {
+  fd_ = ::open(path_.c_str(), O_RDWR | O_CLOEXEC);
   const int openError = errno;
-  ::unlink(path.c_str());
-  if (fd_ < 0) Fail(path, openError);
+  ::unlink(path_.c_str());
+  if (fd_ < 0) Fail(path_, openError);
   buffer_.reserve(kBufferBytes);
 }
 
@@ -41,12 +41,11 @@ void SpoolFile::Append(std::string_view bytes) {
 
 void SpoolFile::Flush() {
   size_t written = 0;
-  // A scratch file with no name, which no command leaves behind.
-  const int error = ui::WriteAll(dbf::SystemFileSystem(), fd_, buffer_, written);
+  const int error = ui::WriteAll(files_, fd_, buffer_, written);
   // What did not go out is dropped, so a later flush does not retry it.
   written_ += static_cast<int64_t>(written);
   buffer_.clear();
-  if (error != 0) Fail("scratch file", error);
+  if (error != 0) Fail(path_, error);
 }
 
 size_t SpoolFile::ReadAt(int64_t pos, char* into, size_t size) const {
@@ -55,7 +54,7 @@ size_t SpoolFile::ReadAt(int64_t pos, char* into, size_t size) const {
     const ssize_t n = ::pread(fd_, into + done, size - done, pos + static_cast<int64_t>(done));
     if (n < 0) {
       if (errno == EINTR) continue;
-      Fail("scratch file", errno);
+      Fail(path_, errno);
     }
     if (n == 0) break;
     done += static_cast<size_t>(n);

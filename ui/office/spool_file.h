@@ -1,6 +1,9 @@
-// An unnamed scratch file in a given folder, written through a buffer and
-// read back at any position; it is gone when the object goes.
+// An unnamed scratch file in a given folder, written through a buffer (and
+// the file system it is handed) and read back at any position; it is gone
+// when the object goes.
 #pragma once
+
+#include "dbf_file_system.h"
 
 #include <cstdint>
 #include <string>
@@ -10,8 +13,9 @@ namespace office {
 
 class SpoolFile {
  public:
-  // Throws AutomationError with the system's text when the file cannot be made.
-  SpoolFile(const std::string& folder, const std::string& stem);
+  // Throws AutomationError with the system's text when the file cannot be
+  // made; failures name the file as it was made, before its name went.
+  SpoolFile(dbf::FileSystem& files, const std::string& folder, const std::string& stem);
   ~SpoolFile();
   SpoolFile(const SpoolFile&) = delete;
   SpoolFile& operator=(const SpoolFile&) = delete;
@@ -26,6 +30,8 @@ class SpoolFile {
   int Descriptor() const { return fd_; }
 
  private:
+  dbf::FileSystem& files_;
+  std::string path_;
   int fd_ = -1;
   std::string buffer_;
   int64_t written_ = 0;

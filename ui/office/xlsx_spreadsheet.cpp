@@ -4,6 +4,7 @@
 #include "desktop_launcher.h"
 #include "exchange_folder.h"
 #include "hand_over.h"
+#include "scratch_output.h"
 #include "xlsx_workbook_file.h"
 
 #include <algorithm>
@@ -24,9 +25,6 @@ std::string Where(int64_t row, int64_t col) {
 }
 
 }  // namespace
-
-XlsxWorksheet::XlsxWorksheet(const std::string& folder, bool takesCells)
-    : spool_(takesCells ? std::make_unique<CellSpool>(folder) : nullptr) {}
 
 void XlsxWorksheet::Cells(int64_t row, int64_t col, const std::string& value) {
   TypedCell(row, col, value, CellKind::Text);
@@ -52,14 +50,17 @@ void XlsxWorksheet::AutoFit() {
   }
 }
 
-XlsxWorkbook::XlsxWorkbook(const std::string& folder, int sheets, const TextPage& page)
-    : folder_(folder), page_(page) {
-  for (int i = 0; i < std::max(1, sheets); ++i) sheets_.push_back(std::make_unique<XlsxWorksheet>(folder, true));
+XlsxWorkbook::XlsxWorkbook(dbf::FileSystem& files, const std::string& folder, int sheets, const TextPage& page)
+    : files_(files), folder_(folder), page_(page) {
+  for (int i = 0; i < std::max(1, sheets); ++i) {
+    sheets_.push_back(std::make_unique<XlsxWorksheet>(std::make_unique<CellSpool>(files, folder)));
+  }
 }
 
-XlsxWorkbook::XlsxWorkbook(const std::string& folder, const std::string& copiedFile, const TextPage& page)
-    : folder_(folder), page_(page), file_(copiedFile) {
-  sheets_.push_back(std::make_unique<XlsxWorksheet>(folder, false));
+XlsxWorkbook::XlsxWorkbook(dbf::FileSystem& files, const std::string& folder, const std::string& copiedFile,
+                           const TextPage& page)
+    : files_(files), folder_(folder), page_(page), file_(copiedFile) {
+  sheets_.push_back(std::make_unique<XlsxWorksheet>(nullptr));
 }
 
 ExcelWorksheet& XlsxWorkbook::WorkSheets(int index) {
@@ -74,16 +75,17 @@ const std::string& XlsxWorkbook::Publish() {
   std::vector<SheetToWrite> plan;
   for (auto& sheet : sheets_) plan.push_back({sheet->Spool(), sheet->Widths()});
   const std::string path = ReserveFreshFile(folder_, "workbook", ".xlsx");
-  WriteXlsxWorkbook(path, plan, folder_, page_);
+  WriteXlsxWorkbook(files_, path, plan, folder_, page_);
   file_ = path;
   return file_;
 }
 
-XlsxSpreadsheet::XlsxSpreadsheet(std::string folder, ui::FileLauncher& launcher, const TextPage& page)
-    : folder_(std::move(folder)), launcher_(launcher), page_(page) {}
+XlsxSpreadsheet::XlsxSpreadsheet(std::string folder, ui::FileLauncher& launcher, const TextPage& page,
+                                 dbf::FileSystem& files)
+    : folder_(std::move(folder)), launcher_(launcher), page_(page), files_(files) {}
 
 ExcelWorkbook& XlsxSpreadsheet::Add() {
-  books_.push_back(std::make_unique<XlsxWorkbook>(folder_, sheetsInNewWorkbook_, page_));
+  books_.push_back(std::make_unique<XlsxWorkbook>(files_, folder_, sheetsInNewWorkbook_, page_));
   return *books_.back();
 }
 
@@ -93,19 +95,17 @@ ExcelWorkbook& XlsxSpreadsheet::Add(const std::string& path) {
   if (!fs::is_regular_file(source, ec)) {
     throw AutomationError(path + ": " + (ec ? ec.message() : dbf::Tr("XlsxSpreadsheet", "не файл")));
   }
+  // The copy is made the user's alone: a document to show, never a program
+  // the desktop might run.
   const std::string copy = ReserveFreshFile(folder_, source.stem().string(), source.extension().string());
-  fs::copy_file(source, copy, fs::copy_options::overwrite_existing, ec);
-  // copy_file gives the copy the source's permissions: it is a document to
-  // show, never a program the desktop might run, and the user's alone.
-  if (!ec) fs::permissions(copy, fs::perms::owner_read | fs::perms::owner_write, ec);
+  CopyInto(files_, path, copy);
   // The copy is what is shown, so its content is what is checked.
-  const bool checked = !ec && HoldsWhatItsNameSays(copy);
-  if (!checked) {
+  if (!HoldsWhatItsNameSays(copy)) {
     std::error_code ignored;
     fs::remove(copy, ignored);
-    throw AutomationError(ec ? path + ": " + ec.message() : NotWhatItsNameSays(path));
+    throw AutomationError(NotWhatItsNameSays(path));
   }
-  books_.push_back(std::make_unique<XlsxWorkbook>(folder_, copy, page_));
+  books_.push_back(std::make_unique<XlsxWorkbook>(files_, folder_, copy, page_));
   return *books_.back();
 }
 

@@ -2,7 +2,9 @@
 // writes and, when made visible, writes each new workbook as a real .xlsx
 // file under a fresh name in the program's exchange folder and opens it with
 // the desktop's spreadsheet program. A workbook based on a file is a copy of
-// that file in the same folder, so the user's file is never changed; a file
+// that file in the same folder, so the user's file is never changed; the
+// workbooks, the copies and the cells' scratch files are written through
+// the file system the server is handed (scratch_output.h); a file
 // whose content is not the spreadsheet its name says is refused (see
 // hand_over.h).
 #pragma once
@@ -28,8 +30,9 @@ constexpr int64_t kWorksheetColumns = 16384;
 
 class XlsxWorksheet : public ExcelWorksheet, public ExcelRange, public ExcelColumns {
  public:
-  // A worksheet of a workbook based on a file takes no cells.
-  XlsxWorksheet(const std::string& folder, bool takesCells);
+  // Cells go to `spool`; a worksheet of a workbook based on a file has none
+  // and takes no cells.
+  explicit XlsxWorksheet(std::unique_ptr<CellSpool> spool) : spool_(std::move(spool)) {}
 
   void Cells(int64_t row, int64_t col, const std::string& value) override;
   void TypedCell(int64_t row, int64_t col, const std::string& value, CellKind kind) override;
@@ -48,9 +51,10 @@ class XlsxWorksheet : public ExcelWorksheet, public ExcelRange, public ExcelColu
 class XlsxWorkbook : public ExcelWorkbook {
  public:
   // A new workbook of `sheets` empty worksheets.
-  XlsxWorkbook(const std::string& folder, int sheets, const TextPage& page);
+  XlsxWorkbook(dbf::FileSystem& files, const std::string& folder, int sheets, const TextPage& page);
   // A new workbook based on the copy of a spreadsheet file.
-  XlsxWorkbook(const std::string& folder, const std::string& copiedFile, const TextPage& page);
+  XlsxWorkbook(dbf::FileSystem& files, const std::string& folder, const std::string& copiedFile,
+               const TextPage& page);
 
   ExcelWorksheet& WorkSheets(int index) override;
 
@@ -60,6 +64,7 @@ class XlsxWorkbook : public ExcelWorkbook {
   void SetShown() { shown_ = true; }
 
  private:
+  dbf::FileSystem& files_;
   std::string folder_;
   const TextPage& page_;
   std::string file_;  // the copy, or the written workbook once published
@@ -69,7 +74,7 @@ class XlsxWorkbook : public ExcelWorkbook {
 
 class XlsxSpreadsheet : public ExcelApplication, public ExcelWorkbooks {
  public:
-  XlsxSpreadsheet(std::string folder, ui::FileLauncher& launcher, const TextPage& page);
+  XlsxSpreadsheet(std::string folder, ui::FileLauncher& launcher, const TextPage& page, dbf::FileSystem& files);
 
   ExcelWorkbooks& WorkBooks() override { return *this; }
   ExcelWorkbook& Add() override;
@@ -81,6 +86,7 @@ class XlsxSpreadsheet : public ExcelApplication, public ExcelWorkbooks {
   std::string folder_;
   ui::FileLauncher& launcher_;
   const TextPage& page_;
+  dbf::FileSystem& files_;
   int sheetsInNewWorkbook_ = 1;
   std::vector<std::unique_ptr<XlsxWorkbook>> books_;
 };

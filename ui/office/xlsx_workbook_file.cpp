@@ -3,6 +3,7 @@
 #include "cell_spool.h"
 #include "office_automation.h"
 #include "page_text.h"
+#include "scratch_output.h"
 #include "work_steps.h"
 
 #include <xlsxwriter.h>
@@ -101,14 +102,15 @@ lxw_error Pack(lxw_workbook* book, const std::string& path, int64_t done, int64_
 
 }  // namespace
 
-void WriteXlsxWorkbook(const std::string& path, const std::vector<SheetToWrite>& sheets,
+void WriteXlsxWorkbook(dbf::FileSystem& files, const std::string& path, const std::vector<SheetToWrite>& sheets,
                        const std::string& scratchFolder, const TextPage& page) {
+  const ScratchOutput output(files, path);
   lxw_workbook_options options{};
   options.constant_memory = LXW_TRUE;
   options.tmpdir = const_cast<char*>(scratchFolder.c_str());
   options.use_zip64 = LXW_TRUE;
   errno = 0;
-  lxw_workbook* book = workbook_new_opt(path.c_str(), &options);
+  lxw_workbook* book = workbook_new_opt(output.Scratch().c_str(), &options);
   if (!book) Fail(path, LXW_ERROR_MEMORY_MALLOC_FAILED, errno);
   lxw_error failure = LXW_NO_ERROR;
   int systemError = 0;
@@ -170,6 +172,7 @@ void WriteXlsxWorkbook(const std::string& path, const std::vector<SheetToWrite>&
     systemError = closeError;
   }
   if (failure != LXW_NO_ERROR) Fail(path, failure, systemError);
+  output.Place();
 }
 
 }  // namespace office

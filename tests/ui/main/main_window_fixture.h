@@ -122,11 +122,11 @@ class MainWindowTest : public ::testing::Test {
   std::vector<int> exits;
   ui::EventGuard guard{dialogs, [this](int code) { exits.push_back(code); }};
   RecordingLauncher launcher;
-  // Workbooks and documents go to the test's folder.
-  office::DesktopOffice office{dir.Path("exchange"), launcher};
-  std::vector<RawViewCall> rawViewCalls;
-  int transferBufferEmptied = 0;
   // What the window writes through; a test fails a chosen write by arming it.
   testsupport::FailingFileSystem fileSystem;
+  // Workbooks and documents go to the test's folder, through the same.
+  office::DesktopOffice office{dir.Path("exchange"), launcher, fileSystem};
+  std::vector<RawViewCall> rawViewCalls;
+  int transferBufferEmptied = 0;
   std::unique_ptr<TForm2> form;
 };

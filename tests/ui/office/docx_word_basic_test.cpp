@@ -22,7 +22,8 @@ class DocxWordBasicTest : public ::testing::Test {
   testsupport::TempDir dir;
   std::string templatePath = dir.Path("zero_fil.txt");
   RecordingLauncher launcher;
-  office::DocxWordBasic word{dir.Path("exchange"), launcher, office::TextPage::Of(ui::CodePage::Windows1251)};
+  office::DocxWordBasic word{dir.Path("exchange"), launcher, office::TextPage::Of(ui::CodePage::Windows1251),
+                            dbf::SystemFileSystem()};
 };
 
 std::string Paragraph(const std::string& text) {

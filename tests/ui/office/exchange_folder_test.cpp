@@ -51,8 +51,8 @@ TEST_F(ExchangeFolderTest, EveryFileIsTheUsersAlone) {
   testsupport::WriteFile(mine, std::string("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8) + std::string(504, '\0'));
   fs::permissions(mine, fs::perms(0755));
   const office::TextPage& page = office::TextPage::Of(ui::CodePage::Windows1251);
-  office::XlsxSpreadsheet excel(exchange, launcher, page);
-  office::DocxWordBasic word(exchange, launcher, page);
+  office::XlsxSpreadsheet excel(exchange, launcher, page, dbf::SystemFileSystem());
+  office::DocxWordBasic word(exchange, launcher, page, dbf::SystemFileSystem());
   testsupport::WriteFile(dir.Path("zero_fil.txt"), "");
   const std::vector<std::pair<const char*, std::function<void()>>> producers{
       {"workbook", [&] { excel.WorkBooks().Add().WorkSheets(1).Cells(1, 1, "x"), excel.Visible(true); }},

@@ -86,7 +86,7 @@ std::string In(ui::CodePage page, const char* utf8) { return ui::EncodeTyped(QSt
 
 TEST_F(LibreOfficeReadBackTest, TheWorkbookReadsAsItsCells) {
   for (const ui::CodePage page : kPages) {
-    office::XlsxSpreadsheet excel(dir.Path("exchange"), launcher, office::TextPage::Of(page));
+    office::XlsxSpreadsheet excel(dir.Path("exchange"), launcher, office::TextPage::Of(page), dbf::SystemFileSystem());
     office::ExcelWorksheet& sheet = excel.WorkBooks().Add().WorkSheets(1);
     sheet.Cells(3, 3, "*");
     sheet.Cells(1, 1, In(page, "Ф.И.О."));
@@ -107,7 +107,7 @@ TEST_F(LibreOfficeReadBackTest, ATypedExportReadsAsNumbersDatesAndBooleans) {
   const std::vector<testsupport::FieldSpec> fields{{"SUM", 'N', 8, 2}, {"DAY", 'D', 8}, {"OK", 'L', 1}, {"NO", 'C', 4}};
   const std::string table = officetest::WriteTable(
       dir, "t.dbf", fields, {{"   12.50", "20240131", "T", "0012"}, {"   -2.25", "20000229", "F", "12"}});
-  office::DesktopOffice servers(dir.Path("exchange"), launcher);
+  office::DesktopOffice servers(dir.Path("exchange"), launcher, dbf::SystemFileSystem());
   office::OfficeSession session(servers);
   ui::ScriptedDialogService dialogs;
   QProgressBar bar;
@@ -161,7 +161,7 @@ TEST_F(LibreOfficeReadBackTest, TheDocumentReadsAsItsLines) {
   const std::string templatePath = dir.Path("zero_fil.txt");
   testsupport::WriteFile(templatePath, "");
   for (const ui::CodePage page : kPages) {
-    office::DocxWordBasic word(dir.Path("exchange"), launcher, office::TextPage::Of(page));
+    office::DocxWordBasic word(dir.Path("exchange"), launcher, office::TextPage::Of(page), dbf::SystemFileSystem());
     word.FileNew(templatePath);
     for (const char* line : {"----- ", "     1 Иванов   12.50", "\f", "     2 Ёлкин     3.00", "\f"}) {
       word.Insert(In(page, line) + "\r");

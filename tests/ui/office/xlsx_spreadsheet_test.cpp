@@ -16,7 +16,8 @@ class XlsxSpreadsheetTest : public ::testing::Test {
 
   testsupport::TempDir dir;
   RecordingLauncher launcher;
-  office::XlsxSpreadsheet excel{dir.Path("exchange"), launcher, office::TextPage::Of(ui::CodePage::Windows1251)};
+  office::XlsxSpreadsheet excel{dir.Path("exchange"), launcher, office::TextPage::Of(ui::CodePage::Windows1251),
+                                dbf::SystemFileSystem()};
 };
 
 TEST_F(XlsxSpreadsheetTest, CellsInAnyOrderLandInTheirRowsOfARealWorkbook) {

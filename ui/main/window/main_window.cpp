@@ -46,13 +46,14 @@
 #endif
 
 TForm2::TForm2(MainWindowLinks links, QWidget* parent) : QMainWindow(parent), links_(std::move(links)) {
-  if (!links_.office) {
-    ownOffice_ = std::make_unique<office::DesktopOffice>(office::DefaultExchangeFolder(), links_.launcher);
-    links_.office = ownOffice_.get();
-  }
   if (!links_.files) {
     ownFiles_ = std::make_unique<ui::FileServices>();
     links_.files = ownFiles_.get();
+  }
+  if (!links_.office) {
+    ownOffice_ = std::make_unique<office::DesktopOffice>(office::DefaultExchangeFolder(), links_.launcher,
+                                                         links_.files->Files());
+    links_.office = ownOffice_.get();
   }
   office_ = std::make_unique<office::OfficeSession>(*links_.office);
   const uint64_t exchangeBytes = office::RemoveStaleFiles(links_.office->ExchangeFolder());
