@@ -8,7 +8,7 @@
 #      toolbar buttons: every window lies inside the screen (xdotool), and
 #      every button of it, every title of its menu bar and every item of an
 #      open menu lies whole inside the screen and inside every widget it
-#      sits in (the program's own report, asked for with
+#      sits in (the report of the program's test launcher, asked for with
 #      Ctrl+Shift+F12; a button in a scrolling area is scrolled to
 #      first). Menus are picked and buttons pressed where the report places
 #      them, so what is checked is also what a person clicks;
@@ -18,7 +18,7 @@
 # A screenshot of every step goes to the screenshot folder. Every wait polls
 # with a 15 s limit. Exits 77 (skipped) only when Xvfb is not installed.
 #
-# Usage: screen_sizes_test.sh <program> <table.dbf> <screenshot folder>
+# Usage: screen_sizes_test.sh <program's test launcher> <table.dbf> <screenshot folder>
 set -Eeuo pipefail
 
 program=$(realpath "$1")

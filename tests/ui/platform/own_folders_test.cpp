@@ -1,7 +1,6 @@
 // What the program trusts on disk: its own folders only when this user's
 // alone and no link, no file in them through a link, no output through a
 // link planted under its name, and only regular files read as tables.
-#include "button_reach.h"
 #include "dbf_errors.h"
 #include "dbf_file.h"
 #include "output_name.h"
@@ -10,8 +9,6 @@
 #include "safe_write.h"
 #include "table_bytes.h"
 #include "table_versions.h"
-
-#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -152,19 +149,6 @@ TEST_F(OwnFoldersTest, OnlyARegularFileOpensAndNothingElseIsWaitedOn) {
     dbf::TableFile engine;
     EXPECT_EQ(engine.OpenForReading(f.path), f.opens);
     EXPECT_EQ(engine.Open(f.path), f.opens);
-  }
-}
-
-TEST(ButtonReport, AWindowTitleWithLineEndsAndTabsStaysOneFieldOfOneLine) {
-  QWidget window;
-  window.setWindowTitle(QStringLiteral("t.dbf\nok\tbutton\\"));
-  window.show();
-  const QStringList lines = ui::ButtonReach(window);
-  ASSERT_FALSE(lines.isEmpty());
-  for (const QString& line : lines) {
-    EXPECT_FALSE(line.contains(QLatin1Char('\n'))) << line.toStdString();
-    EXPECT_EQ(line.count(QLatin1Char('\t')), 7) << line.toStdString();
-    EXPECT_TRUE(line.endsWith(QStringLiteral("t.dbf\\nok\\tbutton\\\\"))) << line.toStdString();
   }
 }
 

@@ -4,7 +4,8 @@
 // window, and the window inside its screen. A button in a scrolling area is
 // first scrolled into view, as a person would.
 //
-// For checks on a real display the program writes the report on request:
+// For checks on a real display the program's test launcher
+// (tests/desktop/reporting_launcher.cpp) writes the report on request:
 // with DBFVIEW_BUTTON_REPORT naming a file, Ctrl+Shift+F12 appends to
 // that file one line per shown window, per button of it, per title of its
 // menu bar and per item of an open menu, each starting with "ok" or "cut",
