@@ -65,7 +65,7 @@ TEST(HeaderCodec, RefusesTheLastRowAndCellsThatDoNotConvert) {
   EXPECT_EQ(b[0], 1);
 }
 
-TEST(HeaderCodec, WritesTheHeaderBackIntoTheCells) {
+TEST(HeaderCodec, WritesTheHeaderBackIntoTheCellsOrSaysWhyNot) {
   auto doc = DocOf(SampleTable());
   HeaderTexts edits{" 131 ", "99-12-31", "353", "70000", "300"};
   EXPECT_EQ(WriteHeader(doc.cells, 1, edits), "");
@@ -78,10 +78,9 @@ TEST(HeaderCodec, WritesTheHeaderBackIntoTheCells) {
   EXPECT_EQ(doc.cells.Text(9), "97");  // written without blanks
   EXPECT_EQ(doc.cells.Text(10), "1");
   EXPECT_EQ(saved.substr(14), SampleTable().substr(14));
-}
 
-TEST(HeaderCodec, HeaderWithBadNumberMissingRowOrShortDateIsHandled) {
-  auto doc = DocOf(SampleTable());
+  // A bad number, a missing row or a short date.
+  doc = DocOf(SampleTable());
   EXPECT_EQ(WriteHeader(doc.cells, 1, {"3", "1-1-1", "x", "1", "1"}), "'x' is not a valid integer value");
   EXPECT_EQ(BytesOf(doc), SampleTable());
   // A table whose characters were all deleted has no row to write into.
@@ -95,11 +94,11 @@ TEST(HeaderCodec, HeaderWithBadNumberMissingRowOrShortDateIsHandled) {
   EXPECT_EQ(CountBadCells(doc), 2);
 }
 
-TEST(HeaderCodec, WritesADescriptorBackIntoTwoRows) {
+TEST(HeaderCodec, WritesADescriptorBackIntoTwoRowsOrSaysWhyNot) {
   auto doc = DocOf(SampleTable());
   DescriptorTexts edits{"ABCDEFGHIJKL", "D", "8", "$100", "0"};
   EXPECT_TRUE(WriteDescriptor(doc, 3, edits).empty());
-  const std::string saved = BytesOf(doc);
+  std::string saved = BytesOf(doc);
   EXPECT_EQ(saved.substr(32, 12), std::string("ABCDEFGHIJ\0D", 12));
   EXPECT_EQ(doc.cells.Text(CharIndex(3, 1)), " 65");  // name codes right-aligned
   EXPECT_EQ(testsupport::U32At(saved, 44), 256u);
@@ -107,13 +106,12 @@ TEST(HeaderCodec, WritesADescriptorBackIntoTwoRows) {
   EXPECT_EQ(saved[49], 0);
   EXPECT_EQ(saved.substr(50), SampleTable().substr(50));
   EXPECT_EQ(DecodeDescriptor(Read(doc.cells, 3), false).name, "ABCDEFGHIJ");
-}
 
-TEST(HeaderCodec, DescriptorWithBadTypeKeepsTheTypeAndWritesTheRest) {
-  auto doc = DocOf(SampleTable());
+  // A bad type is kept, the rest written.
+  doc = DocOf(SampleTable());
   const auto messages = WriteDescriptor(doc, 3, {"ID", "X", "4", "1", "0"});
   EXPECT_EQ(messages, std::vector<std::string>{"Error type Field!"});
-  const std::string saved = BytesOf(doc);
+  saved = BytesOf(doc);
   EXPECT_EQ(saved.substr(32, 12), std::string("ID\0\0\0\0\0\0\0\0\0C", 12));
   EXPECT_EQ(saved[48], 4);
   auto last = DocOf(Letters(20));
