@@ -11,31 +11,11 @@
 #include <QScrollArea>
 #include <QTextStream>
 
-#include <fcntl.h>
-#include <unistd.h>
-
 namespace ui {
 
 namespace {
 
 QRect Global(const QWidget& widget) { return QRect(widget.mapToGlobal(QPoint(0, 0)), widget.size()); }
-
-// A caption or title as one field of a line: a backslash, tab, line end or
-// other control character in it written as an escape, so that a table's
-// name cannot start a line or a field of its own.
-QString Escaped(const QString& text) {
-  QString out;
-  for (const QChar c : text) {
-    if (c == QLatin1Char('\\')) out += QStringLiteral("\\\\");
-    else if (c == QLatin1Char('\n')) out += QStringLiteral("\\n");
-    else if (c == QLatin1Char('\r')) out += QStringLiteral("\\r");
-    else if (c == QLatin1Char('\t')) out += QStringLiteral("\\t");
-    else if (c.category() == QChar::Other_Control || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
-      out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
-    else out += c;
-  }
-  return out;
-}
 
 // One line of the report: the verdict, what it is, its caption, its place
 // (device-independent pixels, global) and its window's title, tab-separated.
@@ -43,12 +23,12 @@ QString Line(const QString& verdict, const char* kind, const QString& caption, c
              const QWidget& window) {
   return QStringList{verdict,
                      QString::fromLatin1(kind),
-                     Escaped(caption),
+                     caption,
                      QString::number(r.x()),
                      QString::number(r.y()),
                      QString::number(r.width()),
                      QString::number(r.height()),
-                     Escaped(window.windowTitle())}
+                     window.windowTitle()}
       .join(QLatin1Char('\t'));
 }
 
@@ -148,16 +128,9 @@ class ReportOnRequest : public QObject {
   }
 
  private:
-  // Appended to, or made, but never through a link under the name.
   void Write() const {
-    const int fd = ::open(QFile::encodeName(path_).constData(), O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_CLOEXEC,
-                          0666);
-    if (fd < 0) return;
-    QFile file;
-    if (!file.open(fd, QIODevice::Append | QIODevice::Text, QFileDevice::AutoCloseHandle)) {
-      ::close(fd);
-      return;
-    }
+    QFile file(path_);
+    if (!file.open(QIODevice::Append | QIODevice::Text)) return;
     QTextStream out(&file);
     for (QWidget* window : QApplication::topLevelWidgets()) {
       if (!window->isVisible() || window->windowType() == Qt::ToolTip) continue;
