@@ -1,7 +1,7 @@
 // Sorting a table into a new table. Memory holds one sort code per record
-// (all in one array, record i's at i × code width) and the winner tree's
-// slots; record bodies are read again from the source while the output is
-// written, never all at once.
+// (all in one array, record i's at i × code width) and the records' places
+// found by winner trees; record bodies are read again from the source while
+// the output is written, never all at once.
 #include "dbf2_lib.h"
 
 #include "dbf_header.h"
@@ -12,6 +12,8 @@
 #include <algorithm>
 #include <cstring>
 #include <endian.h>
+#include <functional>
+#include <optional>
 #include <unistd.h>
 
 namespace dbf {
@@ -19,10 +21,14 @@ namespace {
 
 constexpr int64_t kSortChunk = 200000;
 constexpr size_t kMaxKeys = 255;
-// A sort's steps per record (keys, order, copy), and how many places the
-// ordering finds between two steps told.
-constexpr int64_t kSortStages = 3;
+// A sort's steps per record (keys, runs, merge, copy), and how many records
+// the ordering takes between two steps told.
+constexpr int64_t kSortStages = 4;
 constexpr uint32_t kRankStep = 1u << 16;
+// Records ordered by one tree before the runs are merged: a tree this small
+// stays in cache, where one over all the records of a large table would
+// wait for memory at nearly every level of every path.
+constexpr uint32_t kRunRecords = 1u << 14;
 // Output gathered in passes over the source takes at most this many bytes per
 // record beyond the record's sort code, and never half the records' bytes.
 constexpr size_t kPassBytesPerRecord = 64;
@@ -68,16 +74,93 @@ struct CodeRestWins {
   }
 };
 
-using CodeTree = WinnerTree<CodePrefix, CodeRestWins>;
+// The codes of the records of one run, numbered from its first.
+struct RunPrefix {
+  CodePrefix codes;
+  uint32_t first;
+  KeyPrefix operator()(uint32_t item) const { return codes(first + item); }
+  void Prefetch(uint32_t item) const { codes.Prefetch(first + item); }
+};
+struct RunRestWins {
+  CodeRestWins codes;
+  uint32_t first;
+  bool operator()(uint32_t left, uint32_t right) const { return codes(first + left, first + right); }
+};
 
-CodeTree MakeTree(const std::vector<unsigned char>& codes, size_t width, uint32_t count) {
-  return CodeTree(count, CodePrefix{codes.data(), width}, CodeRestWins{codes.data(), width});
-}
+// A record in its run's order, with the first bytes of its code.
+struct Placed {
+  KeyPrefix prefix;
+  uint32_t item;
+};
 
-// The sort's memory per record, the larger of its two phases: codes, tree and
-// ranks while the order is found; ranks and gathered records while copying.
+// The merge's items are the runs, each standing for its first record not
+// yet taken.
+struct HeadPrefix {
+  const Placed* placed;
+  const uint32_t* heads;
+  KeyPrefix operator()(uint32_t run) const { return placed[heads[run]].prefix; }
+  void Prefetch(uint32_t) const {}
+};
+struct HeadRestWins {
+  CodeRestWins codes;
+  const Placed* placed;
+  const uint32_t* heads;
+  bool operator()(uint32_t left, uint32_t right) const {
+    return codes(placed[heads[left]].item, placed[heads[right]].item);
+  }
+};
+
+// The records in sorted order: runs of kRunRecords records in file order,
+// each put in order by a winner tree, then merged by a winner tree over the
+// runs. Both trees let the earlier of equal items win, and an earlier run
+// holds earlier records, so equal records keep their order.
+class SortedRecords {
+ public:
+  // Told the records put in order in their runs, after each run.
+  SortedRecords(const std::vector<unsigned char>& codes, size_t width, uint32_t count,
+                const std::function<void(uint32_t ordered)>& ordered)
+      : placed_(count) {
+    const CodePrefix prefixOf{codes.data(), width};
+    const CodeRestWins restWins{codes.data(), width};
+    for (uint32_t first = 0; first < count; first += kRunRecords) {
+      const uint32_t n = std::min(kRunRecords, count - first);
+      WinnerTree<RunPrefix, RunRestWins> run(n, {prefixOf, first}, {restWins, first});
+      for (uint32_t at = first; at < first + n; ++at, run.Pop()) {
+        const uint32_t item = first + run.Top();
+        placed_[at] = {prefixOf(item), item};
+      }
+      heads_.push_back(first);
+      ends_.push_back(first + n);
+      ordered(first + n);
+    }
+    merge_.emplace(static_cast<uint32_t>(heads_.size()), HeadPrefix{placed_.data(), heads_.data()},
+                   HeadRestWins{restWins, placed_.data(), heads_.data()});
+  }
+
+  // The next record in order (its index from 0).
+  uint32_t Next() {
+    const uint32_t run = merge_->Top();
+    const uint32_t item = placed_[heads_[run]].item;
+    if (++heads_[run] < ends_[run]) {
+      merge_->TopChanged();
+    } else {
+      merge_->Pop();
+    }
+    return item;
+  }
+
+ private:
+  std::vector<Placed> placed_;
+  std::vector<uint32_t> heads_;  // by run: its first record not yet taken, in placed_
+  std::vector<uint32_t> ends_;
+  std::optional<WinnerTree<HeadPrefix, HeadRestWins>> merge_;
+};
+
+// The sort's memory per record, the larger of its two phases: codes, records
+// placed in runs and ranks while the order is found; ranks and gathered
+// records while copying.
 uint64_t SortBytesPerRecord(size_t width) {
-  static_assert(CodeTree::kBytesPerItem <= kPassBytesPerRecord);
+  static_assert(sizeof(Placed) + sizeof(uint32_t) <= kPassBytesPerRecord);
   return width + kPassBytesPerRecord + sizeof(uint32_t);
 }
 
@@ -207,39 +290,35 @@ std::vector<unsigned char> Dbf2_lib::LoadSortCodes(Slot& s, const SortKeyCoder& 
   return codes;
 }
 
-// Steps are told in records, three per record: reading the keys, finding
-// the order, copying (the copy that finds the order as it goes takes two).
+// Steps are told in records, four per record: reading the keys, ordering
+// the runs, merging them, copying (the copy that merges as it goes takes two).
 void Dbf2_lib::WriteSorted(Slot& src, Slot& dst, const SortKeyCoder& coder, uint32_t count) {
   const size_t width = coder.Width();
-  const int64_t total = kSortStages * static_cast<int64_t>(count);
+  const int64_t n = count;
+  const int64_t total = kSortStages * n;
   const RecordArea from{&src.table.File(), src.headerSize};
   const RecordArea to{&dst.table.File(), dst.headerSize};
   const size_t perPass = RecordsPerPass(count, src.recordLength, width);
+  const auto ordered = [&](uint32_t records) { Step(n + records, total); };
   if (perPass == 0) {
     const std::vector<unsigned char> codes = LoadSortCodes(src, coder, count);
-    CodeTree tree = MakeTree(codes, width, count);
+    SortedRecords sorted(codes, width, count, ordered);
     CopyRecordsByIndex(
-        from, to, src.recordLength, count,
-        [&tree] {
-          const uint32_t next = tree.Top();
-          tree.Pop();
-          return next;
-        },
-        [&](uint64_t copied) { Step(count + 2 * static_cast<int64_t>(copied), total); });
+        from, to, src.recordLength, count, [&sorted] { return sorted.Next(); },
+        [&](uint64_t copied) { Step(2 * n + 2 * static_cast<int64_t>(copied), total); });
     return;
   }
   std::vector<uint32_t> rank(count);
   {
     const std::vector<unsigned char> codes = LoadSortCodes(src, coder, count);
-    CodeTree tree = MakeTree(codes, width, count);
+    SortedRecords sorted(codes, width, count, ordered);
     for (uint32_t place = 0; place < count; ++place) {
-      rank[tree.Top()] = place;
-      tree.Pop();
-      if (place % kRankStep == 0) Step(count + static_cast<int64_t>(place), total);
+      rank[sorted.Next()] = place;
+      if (place % kRankStep == 0) Step(2 * n + place, total);
     }
   }
   CopyRecordsByRank(from, to, src.recordLength, rank, perPass, kSortChunk,
-                    [&](uint64_t copied) { Step(2 * static_cast<int64_t>(count) + static_cast<int64_t>(copied), total); });
+                    [&](uint64_t copied) { Step(3 * n + static_cast<int64_t>(copied), total); });
 }
 
 }  // namespace dbf

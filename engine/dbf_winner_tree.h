@@ -95,18 +95,38 @@ class WinnerTree {
       }
     }
     PrefetchPath(w);
-    // The winner so far is carried up the path in plain registers; each level
-    // only reads the partner slot and stores the new winner.
     const uint32_t partner = w ^ 1u;
     Slot carried = kEmptySlot;
     if (partner < count_) {
       const Slot leaf = Leaf(partner);
       carried = *(used_[partner] ? &kEmptySlot : &leaf);
     }
+    CarryUp(w / 2, carried);
+  }
+
+  // The top item now has another prefix (prefixOf gives the new one) and
+  // stays in the match: its path is replayed.
+  void TopChanged() {
+    const uint32_t w = Top();
+    if (w == kEmpty) return;
+    const uint32_t partner = w ^ 1u;
+    const Slot mine = Leaf(w);
+    Slot theirs = kEmptySlot;
+    if (partner < count_ && !used_[partner]) theirs = Leaf(partner);
+    CarryUp(w / 2, (w & 1) != 0 ? Match(theirs, mine) : Match(mine, theirs));
+  }
+
+ private:
+  static constexpr size_t kGuesses = 3;
+  static constexpr size_t kCacheBytes = size_t{1024} << 10;
+
+  // Puts `carried` into slot p of level 0 and replays the path above it. The
+  // winner so far is carried up the path in plain registers; each level only
+  // reads the partner slot and stores the new winner.
+  void CarryUp(size_t p, Slot carried) {
     uint64_t high = carried.prefix.high;
     uint64_t low = carried.prefix.low;
     uint32_t item = carried.item;
-    size_t p = w / 2;
     levels_[0][p] = carried;
     for (size_t level = 1; level < levels_.size(); ++level) {
       const Level& below = levels_[level - 1];
@@ -132,10 +152,6 @@ class WinnerTree {
       up.item = item;
     }
   }
-
- private:
-  static constexpr size_t kGuesses = 3;
-  static constexpr size_t kCacheBytes = size_t{1024} << 10;
 
   // Asks for what replaying `item`'s path reads: its partner's prefix and the
   // partner slots along its path, which lie far apart in memory.

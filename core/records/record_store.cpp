@@ -25,22 +25,42 @@ RecordStore::RecordStore(std::vector<std::string> header, std::vector<Field> fie
       columns_(static_cast<int>(fields_.size()) + 1),
       // Left uninitialised: the caller reads the records straight into it.
       records_(new char[static_cast<size_t>(count) * recordLength]),
-      rows_(static_cast<size_t>(count) + 1),
-      marks_(static_cast<size_t>(count) + 1, kAligned) {
+      rowCount_(static_cast<int>(count) + 1) {
   header_.resize(static_cast<size_t>(columns_));
-  for (int64_t r = 0; r < count; ++r) rows_[static_cast<size_t>(r) + 1] = static_cast<uint32_t>(r);
-  marks_[0] = kEmpty;
 }
 
+// The marks stay with the flags; only their number is kept.
 void RecordStore::TakeMarks(int64_t first, int64_t count) {
   const char* flag = records_.get() + static_cast<size_t>(first) * recordLength_;
-  for (int64_t r = first + 1; r <= first + count; ++r, flag += recordLength_) {
-    marks_[static_cast<size_t>(r)] = *flag == '*' ? kAlignedDeleted : kAligned;
-  }
+  for (int64_t r = 0; r < count; ++r, flag += recordLength_) flagged_ += *flag == '*' ? 1 : 0;
+}
+
+uint32_t RecordStore::RowId(int row) const {
+  return rows_.empty() ? static_cast<uint32_t>(row - 1) : rows_[static_cast<size_t>(row)];
+}
+
+RecordStore::Mark RecordStore::MarkAt(int row) const {
+  if (!marks_.empty()) return static_cast<Mark>(marks_[static_cast<size_t>(row)]);
+  if (row == 0) return kEmpty;
+  return records_[static_cast<size_t>(row - 1) * recordLength_] == '*' ? kAlignedDeleted : kAligned;
+}
+
+void RecordStore::SpellOutRows() {
+  if (!rows_.empty() || rowCount_ == 0) return;
+  std::vector<uint32_t> rows(static_cast<size_t>(rowCount_));
+  for (int row = 0; row < rowCount_; ++row) rows[static_cast<size_t>(row)] = RowId(row);
+  rows_ = std::move(rows);
+}
+
+void RecordStore::SpellOutMarks() {
+  if (!marks_.empty() || rowCount_ == 0) return;
+  std::vector<uint8_t> marks(static_cast<size_t>(rowCount_));
+  for (int row = 0; row < rowCount_; ++row) marks[static_cast<size_t>(row)] = MarkAt(row);
+  marks_ = std::move(marks);
 }
 
 bool RecordStore::AsRead() const {
-  if (!overlays_.empty() || rows_.size() != static_cast<size_t>(count_) + 1) return false;
+  if (!overlays_.empty() || rowCount_ != count_ + 1) return false;
   for (size_t row = 1; row < rows_.size(); ++row) {
     if (rows_[row] != row - 1) return false;
   }
@@ -51,6 +71,8 @@ void RecordStore::Purge(const std::function<bool(int64_t record, char flag)>& ke
   char* const records = records_.get();
   const size_t length = recordLength_;
   size_t kept = 0;
+  // `keep` may ask for a row's mark, which can be its record's flag: record
+  // r is still in place when asked, as only records before it have moved.
   for (int64_t r = 0; r < count_; ++r) {
     const char* record = records + static_cast<size_t>(r) * length;
     if (!keep(r + 1, *record)) continue;
@@ -60,9 +82,11 @@ void RecordStore::Purge(const std::function<bool(int64_t record, char flag)>& ke
     ++kept;
   }
   count_ = static_cast<int64_t>(kept);
-  rows_.resize(kept + 1);
-  marks_.assign(kept + 1, kAligned);
-  marks_[0] = kEmpty;
+  rowCount_ = static_cast<int>(kept) + 1;
+  // Every row shows its own record again, with a blank flag.
+  rows_.clear();
+  marks_.clear();
+  flagged_ = 0;
   otherMarks_.clear();
 }
 
@@ -72,19 +96,23 @@ void RecordStore::Resize(int rows, int columns) {
     fields_.clear();
     count_ = 0;
     columns_ = 0;
+    rowCount_ = 0;
     records_.reset();
     rows_.clear();
     marks_.clear();
+    flagged_ = 0;
     otherMarks_.clear();
     overlays_.clear();
     ForgetHistory();
     return;
   }
   if (columns != columns_) throw std::logic_error("the record grid's columns are the table's fields");
-  if (static_cast<size_t>(rows) != rows_.size()) {
-    ++edits_;
-    ForgetHistory();
-  }
+  if (rows == rowCount_) return;
+  ++edits_;
+  ForgetHistory();
+  SpellOutRows();
+  SpellOutMarks();
+  rowCount_ = rows;
   rows_.resize(static_cast<size_t>(rows), kNoRecord);
   marks_.resize(static_cast<size_t>(rows), kEmpty);
   std::erase_if(otherMarks_, [rows](const auto& mark) { return mark.first >= rows; });
@@ -97,7 +125,7 @@ std::string_view RecordStore::FieldOf(uint32_t record, int column) const {
 }
 
 const RecordStore::Overlay* RecordStore::OverlayOf(int row) const {
-  const uint32_t id = rows_[static_cast<size_t>(row)];
+  const uint32_t id = RowId(row);
   if (id == kNoRecord || id < count_) return nullptr;
   return &overlays_[id - static_cast<size_t>(count_)];
 }
@@ -106,10 +134,10 @@ std::string_view RecordStore::Cell(int row, int column) const {
   if (row < 0 || row >= RowCount() || column < 0 || column >= columns_) return {};
   if (row == 0) return header_[static_cast<size_t>(column)];
   if (column == 0) {
-    scratch_ = MarkText(row, static_cast<Mark>(marks_[static_cast<size_t>(row)]));
+    scratch_ = MarkText(row, MarkAt(row));
     return scratch_;
   }
-  const uint32_t id = rows_[static_cast<size_t>(row)];
+  const uint32_t id = RowId(row);
   if (id == kNoRecord) return {};
   if (id < count_) return FieldOf(id, column);
   const Overlay& overlay = *OverlayOf(row);
@@ -124,7 +152,7 @@ void RecordStore::SetCell(int row, int column, std::string_view bytes) {
     return;
   }
   if (column == 0) {
-    const Mark before = static_cast<Mark>(marks_[static_cast<size_t>(row)]);
+    const Mark before = MarkAt(row);
     const Mark after = MarkOf(row, bytes);
     const std::optional<std::string> otherBefore = OtherMark(row, before);
     const std::optional<std::string> otherAfter = after == kOther ? std::optional<std::string>(bytes) : std::nullopt;
@@ -141,6 +169,7 @@ void RecordStore::SetCell(int row, int column, std::string_view bytes) {
 }
 
 void RecordStore::SetMark(int row, Mark mark, const std::optional<std::string>& other) {
+  SpellOutMarks();
   marks_[static_cast<size_t>(row)] = mark;
   if (mark == kOther) {
     otherMarks_[row] = *other;
@@ -161,8 +190,9 @@ std::optional<std::string> RecordStore::TypedCell(int row, int column) const {
 
 // A row whose record no typed cell hides any more shows its record again.
 void RecordStore::SetTyped(int row, int column, std::optional<std::string> typed) {
+  if (!typed && OverlayOf(row) == nullptr) return;
+  SpellOutRows();
   uint32_t& id = rows_[static_cast<size_t>(row)];
-  if (!typed && (id == kNoRecord || id < count_)) return;
   if (id == kNoRecord || id < count_) {
     overlays_.push_back({id, std::vector<std::optional<std::string>>(static_cast<size_t>(columns_))});
     id = static_cast<uint32_t>(count_ + static_cast<int64_t>(overlays_.size()) - 1);
@@ -178,12 +208,18 @@ void RecordStore::SetTyped(int row, int column, std::optional<std::string> typed
 
 void RecordStore::InsertRow(int row) {
   if (row < 1 || row > RowCount()) return;
+  SpellOutRows();
+  SpellOutMarks();
+  ++rowCount_;
   rows_.insert(rows_.begin() + row, kNoRecord);
   marks_.push_back(kEmpty);
   Record({Change::kInsert, 0, 0, row, -1}, edits_++);
 }
 
 void RecordStore::RemoveInsertedRow(int row) {
+  SpellOutRows();
+  SpellOutMarks();
+  --rowCount_;
   rows_.erase(rows_.begin() + row);
   marks_.pop_back();
   otherMarks_.erase(static_cast<int>(marks_.size()));
@@ -217,14 +253,14 @@ RecordStore::Mark RecordStore::MarkOf(int row, std::string_view text) const {
 
 const char* RecordStore::SourceRecord(int row) const {
   if (row < 1 || row >= RowCount()) return nullptr;
-  uint32_t id = rows_[static_cast<size_t>(row)];
+  uint32_t id = RowId(row);
   if (const Overlay* overlay = OverlayOf(row)) id = overlay->record;
   if (id == kNoRecord) return nullptr;
   return records_.get() + static_cast<size_t>(id) * recordLength_;
 }
 
 bool RecordStore::RowChanged(int row) const {
-  return row >= 1 && row < RowCount() && rows_[static_cast<size_t>(row)] >= count_;
+  return row >= 1 && row < RowCount() && RowId(row) >= count_;
 }
 
 bool RecordStore::CellChanged(int row, int column) const {
@@ -235,7 +271,7 @@ bool RecordStore::CellChanged(int row, int column) const {
 
 bool RecordStore::MarkedDeleted(int row, size_t limit) const {
   if (row < 1 || row >= RowCount()) return false;
-  switch (marks_[static_cast<size_t>(row)]) {
+  switch (MarkAt(row)) {
     case kAlignedDeleted:
     case kPlainDeleted:
       return true;
@@ -247,6 +283,7 @@ bool RecordStore::MarkedDeleted(int row, size_t limit) const {
 }
 
 int64_t RecordStore::MarkedCount(size_t limit) const {
+  if (marks_.empty()) return rowCount_ > 0 ? flagged_ : 0;
   int64_t marked = 0;
   for (int row = 1; row < RowCount(); ++row) {
     const uint8_t mark = marks_[static_cast<size_t>(row)];

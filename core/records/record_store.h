@@ -1,6 +1,8 @@
 // The record grid's cells: the table's records kept as they were read, one
 // block of whole records, and cut into cell texts only when a cell is drawn
-// or asked for. A million-record table costs its record bytes plus five
+// or asked for. While every row shows its own record with the mark its flag
+// gives, the rows cost nothing beside the record bytes; the first typed
+// cell, inserted row or changed mark spells the rows and marks out, five
 // bytes a row.
 //
 // What a person changes is kept apart from the records: a typed cell in an
@@ -44,17 +46,17 @@ class RecordStore final : public ui::CellStore {
   // bytes the caller fills through Records() before showing the grid.
   RecordStore(std::vector<std::string> header, std::vector<Field> fields, uint32_t recordLength,
               int64_t count);
-  // What a row costs beside its record's bytes.
+  // What a row costs beside its record's bytes once the rows are spelled out.
   static constexpr uint64_t kRowBytes = sizeof(uint32_t) + sizeof(uint8_t);
 
   char* Records() { return records_.get(); }
-  // Sets column 0 of the rows of records first .. first + count - 1 (from 0)
-  // from their deletion flags, once their bytes are in Records().
+  // Takes column 0 of the rows of records first .. first + count - 1 (from
+  // 0) from their deletion flags, once their bytes are in Records().
   void TakeMarks(int64_t first, int64_t count);
   int64_t RecordCount() const { return count_; }
   uint32_t RecordLength() const { return recordLength_; }
 
-  int RowCount() const override { return static_cast<int>(rows_.size()); }
+  int RowCount() const override { return rowCount_; }
   int ColumnCount() const override { return columns_; }
   // Rows come and go; the columns are the table's fields and stay, except
   // that 0 rows and 0 columns empties the store.
@@ -121,6 +123,13 @@ class RecordStore final : public ui::CellStore {
     std::vector<std::optional<std::string>> cells;  // by column; set = typed
   };
 
+  // Row `row`'s entry of rows_, or of the rows as read while they are not
+  // spelled out.
+  uint32_t RowId(int row) const;
+  Mark MarkAt(int row) const;
+  // Writes rows_ and marks_ out in full before they change.
+  void SpellOutRows();
+  void SpellOutMarks();
   std::string_view FieldOf(uint32_t record, int column) const;
   const Overlay* OverlayOf(int row) const;
   std::string MarkText(int row, Mark mark) const;
@@ -162,10 +171,15 @@ class RecordStore final : public ui::CellStore {
   int64_t count_;
   int columns_;
   std::unique_ptr<char[]> records_;
+  int rowCount_;
   // By grid row (row 0 unused): a record number from 0, or count_ + the
   // index of its overlay, or kNoRecord for an inserted row nobody typed in.
+  // Empty while each row r shows record r - 1.
   std::vector<uint32_t> rows_;
-  std::vector<uint8_t> marks_;  // column 0 by position, a Mark
+  // Column 0 by position, a Mark. Empty while each position r shows the
+  // number with the mark of record r - 1's flag; flagged_ of them are marked.
+  std::vector<uint8_t> marks_;
+  int64_t flagged_ = 0;
   std::unordered_map<int, std::string> otherMarks_;
   std::vector<Overlay> overlays_;
   mutable std::string scratch_;  // a cell built for the caller

@@ -154,7 +154,8 @@ TEST_F(SortReferenceTest, RandomShapesOfEveryKeyType) {
   }
 }
 
-// Five keys over many records; short keys over records too wide to gather in
+// Five keys over many records, and one key of few values over many; short
+// keys over records too wide to gather in
 // a few passes, read one by one; keys wider than the tree's prefixes whose
 // codes are all ones in many records, in tables whose odd counts leave slots
 // without an item.
@@ -163,6 +164,8 @@ TEST_F(SortReferenceTest, ChosenShapes) {
       {3, {{{"NAME", 'C', 6}, {"SUM", 'N', 7, 2}, {"DAY", 'D', 8}, {"OK", 'L', 1}, {"QTY", 'n', 3}},
            {{1, 2}, {3, 1}, {0, 1, 2}, {2, 2}, {4, 1}}, 0, 100000}},
       {5, {{{"K", 'C', 1}, {"W1", 'C', 255}, {"W2", 'C', 255}, {"M", 'N', 2}}, {{0, 2}, {3, 1}}, 0, 999}},
+      // Few values, so that equal records lie in every run of the merge.
+      {7, {{{"K", 'C', 1}, {"M", 'N', 2}}, {{0, 1}}, 0, 50001}},
   };
   for (const int direction : {1, 2}) {
     for (const size_t count : {1u, 2u, 3u, 5u, 17u, 1001u}) {

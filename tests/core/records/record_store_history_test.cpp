@@ -25,7 +25,7 @@ std::string Picture(const RecordStore& store) {
     }
     picture += store.SourceRecord(row) ? "rec\n" : "new\n";
   }
-  return picture;
+  return picture + "marked " + std::to_string(store.MarkedCount(20));
 }
 
 struct HistoryCase {

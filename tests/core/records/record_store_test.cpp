@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <functional>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -72,4 +75,47 @@ TEST(RecordStoreTest, MarksOfEveryFormReadAsTheGridShowsThem) {
   store.InsertRow(3);  // marks typed into new rows count too
   store.SetCell(3, 0, "Delete");
   EXPECT_EQ(store.MarkedCount(20), 2);
+}
+
+// The purge of rows as read, as "Удалить отмеченные" asks for it: the marks
+// the rows show decide, whether they are still the records' flags or were
+// changed, and the kept rows show their records with blank flags.
+TEST(RecordStoreTest, APurgeKeepsTheUnmarkedRowsWithTheirOwnNumbers) {
+  const struct {
+    const char* name;
+    std::function<void(RecordStore&)> before;
+    std::vector<std::string> names;  // of the rows kept
+  } cases[] = {
+      {"marks as read", [](RecordStore&) {}, {"Bob", "Cleo"}},
+      {"a mark set and one taken off",
+       [](RecordStore& s) {
+         s.SetCell(1, 0, "1");
+         s.SetCell(3, 0, "3 Delete");
+       },
+       {"Anna", "Bob"}},
+      {"a row inserted and taken back",
+       [](RecordStore& s) {
+         s.InsertRow(2);
+         s.Undo();
+       },
+       {"Bob", "Cleo"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    RecordStore store({"#", "NAME"}, {{1, 5}}, 6, 3);
+    std::memcpy(store.Records(), "*Anna  Bob   Cleo ", 18);
+    store.TakeMarks(0, 3);
+    ASSERT_EQ(store.MarkedCount(20), 1);
+    c.before(store);
+    ASSERT_TRUE(store.AsRead());
+    store.Purge([&store](int64_t record, char) { return !store.MarkedDeleted(static_cast<int>(record), 20); });
+    ASSERT_EQ(store.RowCount(), static_cast<int>(c.names.size()) + 1);
+    EXPECT_EQ(store.MarkedCount(20), 0);
+    EXPECT_TRUE(store.AsRead());
+    for (int row = 1; row < store.RowCount(); ++row) {
+      EXPECT_EQ(store.Cell(row, 0), std::string(6, ' ') + std::to_string(row));
+      EXPECT_EQ(store.Cell(row, 1), c.names[static_cast<size_t>(row) - 1]);
+      EXPECT_EQ(*store.SourceRecord(row), ' ');
+    }
+  }
 }

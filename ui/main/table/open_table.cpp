@@ -31,6 +31,9 @@ constexpr int64_t kReadBlock = 4 << 20;
 const char kNotDone[] = DBF_TR_NOOP("OpenTable", "Команда не выполнена!");
 const char kSaveAsHint[] = DBF_TR_NOOP("OpenTable", "Строки можно сохранить в новый файл командой \"Save as :\".\r\n");
 
+// What the grid's vertical header takes a row: one 8-byte item, in a list
+// that grows to twice the room.
+constexpr uint64_t kGridRowBytes = 16;
 // Records whose letters tell the table's code page.
 constexpr int64_t kRecordsToTell = 100;
 // The header byte that names the table's code page.
@@ -121,7 +124,8 @@ std::optional<OpenTable::Counts> OpenTable::Load(ui::Stop stop) {
   std::vector<char> headerBytes = HeaderBytes(path_, layout.headerSize);
   const uint64_t recordBytes = static_cast<uint64_t>(count) * length;
   RefuseTableBeyondMemory(path_, layout.headerSize + recordBytes,
-                          recordBytes + static_cast<uint64_t>(count) * RecordStore::kRowBytes, AvailableMemory());
+                          recordBytes + static_cast<uint64_t>(count) * (RecordStore::kRowBytes + kGridRowBytes),
+                          AvailableMemory());
   std::vector<char> tail = TailBytes(path_, layout.headerSize + count * length);
   auto store = std::make_unique<RecordStore>(std::move(header), std::move(fields), length, count);
   {

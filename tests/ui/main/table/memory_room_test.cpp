@@ -17,6 +17,25 @@ constexpr uint64_t kMegabyte = 1 << 20;
 
 class MemoryRoomTest : public MainWindowTest {};
 
+// Leaves the process `room` bytes of address space beyond what it takes now,
+// until it goes; Set() is false where a lower hard limit does not allow it.
+class AddressSpaceRoom {
+ public:
+  AddressSpaceRoom() { getrlimit(RLIMIT_AS, &old_); }
+  ~AddressSpaceRoom() { setrlimit(RLIMIT_AS, &old_); }
+  bool Set(uint64_t room) {
+    uint64_t pages = 0;
+    std::ifstream("/proc/self/statm") >> pages;
+    struct rlimit limited = old_;
+    limited.rlim_cur = pages * static_cast<uint64_t>(sysconf(_SC_PAGESIZE)) + room;
+    if (old_.rlim_max != RLIM_INFINITY && old_.rlim_max < limited.rlim_cur) return false;
+    return setrlimit(RLIMIT_AS, &limited) == 0;
+  }
+
+ private:
+  struct rlimit old_ {};
+};
+
 // The refusal's message, or "" when the read went through whole.
 std::string RefusalOf(const std::string& path, uint64_t limit, std::string* bytes = nullptr) {
   try {
@@ -57,19 +76,54 @@ TEST_F(MemoryRoomTest, AnAddressSpaceLimitBoundsTheMemoryAvailable) {
 #if defined(__SANITIZE_ADDRESS__)
   GTEST_SKIP() << "the address sanitizer reserves more address space than any limit leaves";
 #else
-  struct rlimit old {};
-  ASSERT_EQ(getrlimit(RLIMIT_AS, &old), 0);
-  uint64_t pages = 0;
-  std::ifstream("/proc/self/statm") >> pages;
-  const uint64_t inUse = pages * static_cast<uint64_t>(sysconf(_SC_PAGESIZE));
-  struct rlimit limited = old;
-  limited.rlim_cur = inUse + 64 * kMegabyte;
-  if (old.rlim_max != RLIM_INFINITY && old.rlim_max < limited.rlim_cur) GTEST_SKIP() << "a lower hard limit";
-  ASSERT_EQ(setrlimit(RLIMIT_AS, &limited), 0);
-  const uint64_t available = AvailableMemory();
-  setrlimit(RLIMIT_AS, &old);
+  uint64_t available = 0;
+  {
+    AddressSpaceRoom room;
+    if (!room.Set(64 * kMegabyte)) GTEST_SKIP() << "a lower hard limit";
+    available = AvailableMemory();
+  }
   EXPECT_LE(available, 64 * kMegabyte);
   EXPECT_GT(AvailableMemory(), available);
+#endif
+}
+
+// With 96 MB of address space left, a table of 60 MB opens whole, and one of
+// 90 MB, whose rows in the grid take more than the file, is refused before
+// anything is read, instead of failing part way.
+TEST_F(MemoryRoomTest, WhatOpeningTakesBesideTheFileCountsAgainstTheMemoryLeft) {
+#if defined(__SANITIZE_ADDRESS__)
+  GTEST_SKIP() << "the address sanitizer reserves more address space than any limit leaves";
+#else
+  const struct {
+    uint32_t records;
+    bool opens;
+  } cases[] = {{600000, true}, {900000, false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.records);
+    // Records of 100 bytes, all zero: a sparse file, written at once.
+    TableLayout layout{{{"TEXT", 'C', 99}}, {}};
+    layout.endMark = false;
+    layout.headerRecordCount = c.records;
+    const std::string path = dir.Path("table" + std::to_string(c.records) + ".dbf");
+    const std::string header = TableBytes(layout);
+    WriteFile(path, header);
+    std::filesystem::resize_file(path, header.size() + 100ull * c.records);
+    dialogs.messages.clear();
+    {
+      AddressSpaceRoom room;
+      if (!room.Set(96 * kMegabyte)) GTEST_SKIP() << "a lower hard limit";
+      OpenFromMenu(path);
+    }
+    if (c.opens) {
+      EXPECT_TRUE(dialogs.messages.empty()) << dialogs.messages.front();
+      EXPECT_EQ(form->Controls().StringGrid1->RowCount(), static_cast<int>(c.records) + 1);
+    } else {
+      ASSERT_EQ(dialogs.messages.size(), 1u);
+      EXPECT_EQ(dialogs.messages[0].rfind("Таблица " + path + " не открыта: в ней 86 МБ, а свободной памяти ", 0), 0u)
+          << dialogs.messages[0];
+      EXPECT_NE(form->Table().TablePath(), path);
+    }
+  }
 #endif
 }
 
