@@ -5,6 +5,8 @@
 
 #include "dbf_header.h"
 
+#include <functional>
+
 namespace {
 
 std::vector<FieldSpec> FourFields() {
@@ -82,25 +84,23 @@ TEST_F(EngineTest, AreaAfterTerminatorAddsNoFieldsAndRecordsStartAtTheHeaderSize
 }
 
 TEST_F(EngineTest, FieldsAddedToOrDeletedFromSuchATableFollowTheLastDescriptor) {
-  const auto f = FourFields();
-  const std::string path = Write("fox.dbf", WithAreaAfterTerminator({f, {}}));
-  db.DbfAssign(1, path);
-  ASSERT_TRUE(db.DbfAddField(1, "EXTRA", 'C', 5, 0));
-  std::string bytes = ReadFile(path);
-  EXPECT_EQ(U16At(bytes, 8), 32 * 6 + 1);
-  EXPECT_EQ(bytes.substr(160, 5), std::string("EXTRA"));
-  EXPECT_EQ(bytes.size(), 32u * 6 + 2);
-  db.DbfOpen(1, path);
-  ASSERT_EQ(db.DbfFieldCount(1), 5);
-  db.DbfClose(1);
-
-  const std::string fox2 = Write("fox2.dbf", WithAreaAfterTerminator({f, {}}));
-  db.DbfAssign(2, fox2);
-  db.DbfDeleteField(2, "ok");
-  bytes = ReadFile(fox2);
-  EXPECT_EQ(U16At(bytes, 8), 32 * 4 + 1);
-  EXPECT_EQ(U32At(bytes, 10), 1u + 10 + 8 + 8);
-  EXPECT_EQ(bytes.size(), 32u * 4 + 2);
+  const struct { const char* what; std::function<bool()> change; int fields; uint32_t recordLength; } changes[] = {
+      {"added", [&] { return db.DbfAddField(1, "EXTRA", 'C', 5, 0); }, 5, 1 + 10 + 8 + 1 + 8 + 5},
+      {"deleted", [&] { return db.DbfDeleteField(1, "ok"), true; }, 3, 1 + 10 + 8 + 8},
+  };
+  for (const auto& c : changes) {
+    SCOPED_TRACE(c.what);
+    const std::string path = Write("fox.dbf", WithAreaAfterTerminator({FourFields(), {}}));
+    db.DbfAssign(1, path);
+    ASSERT_TRUE(c.change());
+    const std::string bytes = ReadFile(path);
+    EXPECT_EQ(U16At(bytes, 8), 32 * (c.fields + 1) + 1);
+    EXPECT_EQ(U32At(bytes, 10), c.recordLength);
+    EXPECT_EQ(bytes.size(), 32u * (c.fields + 1) + 2);
+    db.DbfOpen(1, path);
+    EXPECT_EQ(db.DbfFieldCount(1), c.fields);
+    db.DbfClose(1);
+  }
 }
 
 TEST_F(EngineTest, WideCharacterFieldReadsWritesAndSortsOnAllItsBytes) {
