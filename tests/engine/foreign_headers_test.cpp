@@ -21,19 +21,14 @@ std::string WithAreaAfterTerminator(TableLayout layout) {
   return TableBytes(layout);
 }
 
-// NOTE(300) as one such writer stores it: length byte 44, decimals byte 1.
-std::vector<FieldSpec> WideFields() { return {{"ID", 'N', 3}, {"NOTE", 'C', 44, 1}}; }
-
-std::string WideRecord(const std::string& id, const std::string& note, bool deleted = false) {
-  std::string r(1, deleted ? '*' : ' ');
-  r += std::string(3 - id.size(), ' ') + id;
-  std::string n = note;
-  n.resize(300, ' ');
-  return r + n;
+// A record of ID N(3) and NOTE C(300).
+std::string WideRecord(const std::string& id, const std::string& note) {
+  return " " + std::string(3 - id.size(), ' ') + id + note + std::string(300 - note.size(), ' ');
 }
 
+// NOTE(300) as one such writer stores it: length byte 44, decimals byte 1.
 TableLayout WideTable(std::vector<std::string> records) {
-  TableLayout layout{WideFields(), std::move(records)};
+  TableLayout layout{{{"ID", 'N', 3}, {"NOTE", 'C', 44, 1}}, std::move(records)};
   layout.recordLengthOverride = 1 + 3 + 300;
   return layout;
 }
