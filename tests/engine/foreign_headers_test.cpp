@@ -5,6 +5,8 @@
 
 #include "dbf_header.h"
 
+#include <functional>
+
 namespace {
 
 std::vector<FieldSpec> FourFields() {
@@ -19,19 +21,14 @@ std::string WithAreaAfterTerminator(TableLayout layout) {
   return TableBytes(layout);
 }
 
-// NOTE(300) as one such writer stores it: length byte 44, decimals byte 1.
-std::vector<FieldSpec> WideFields() { return {{"ID", 'N', 3}, {"NOTE", 'C', 44, 1}}; }
-
-std::string WideRecord(const std::string& id, const std::string& note, bool deleted = false) {
-  std::string r(1, deleted ? '*' : ' ');
-  r += std::string(3 - id.size(), ' ') + id;
-  std::string n = note;
-  n.resize(300, ' ');
-  return r + n;
+// A record of ID N(3) and NOTE C(300).
+std::string WideRecord(const std::string& id, const std::string& note) {
+  return " " + std::string(3 - id.size(), ' ') + id + note + std::string(300 - note.size(), ' ');
 }
 
+// NOTE(300) as one such writer stores it: length byte 44, decimals byte 1.
 TableLayout WideTable(std::vector<std::string> records) {
-  TableLayout layout{WideFields(), std::move(records)};
+  TableLayout layout{{{"ID", 'N', 3}, {"NOTE", 'C', 44, 1}}, std::move(records)};
   layout.recordLengthOverride = 1 + 3 + 300;
   return layout;
 }
@@ -82,33 +79,36 @@ TEST_F(EngineTest, AreaAfterTerminatorAddsNoFieldsAndRecordsStartAtTheHeaderSize
 }
 
 TEST_F(EngineTest, FieldsAddedToOrDeletedFromSuchATableFollowTheLastDescriptor) {
-  const auto f = FourFields();
-  const std::string path = Write("fox.dbf", WithAreaAfterTerminator({f, {}}));
-  db.DbfAssign(1, path);
-  ASSERT_TRUE(db.DbfAddField(1, "EXTRA", 'C', 5, 0));
-  std::string bytes = ReadFile(path);
-  EXPECT_EQ(U16At(bytes, 8), 32 * 6 + 1);
-  EXPECT_EQ(bytes.substr(160, 5), std::string("EXTRA"));
-  EXPECT_EQ(bytes.size(), 32u * 6 + 2);
-  db.DbfOpen(1, path);
-  ASSERT_EQ(db.DbfFieldCount(1), 5);
-  db.DbfClose(1);
-
-  const std::string fox2 = Write("fox2.dbf", WithAreaAfterTerminator({f, {}}));
-  db.DbfAssign(2, fox2);
-  db.DbfDeleteField(2, "ok");
-  bytes = ReadFile(fox2);
-  EXPECT_EQ(U16At(bytes, 8), 32 * 4 + 1);
-  EXPECT_EQ(U32At(bytes, 10), 1u + 10 + 8 + 8);
-  EXPECT_EQ(bytes.size(), 32u * 4 + 2);
+  const struct { const char* what; std::function<bool()> change; int fields; uint32_t recordLength; } changes[] = {
+      {"added", [&] { return db.DbfAddField(1, "EXTRA", 'C', 5, 0); }, 5, 1 + 10 + 8 + 1 + 8 + 5},
+      {"deleted", [&] { return db.DbfDeleteField(1, "ok"), true; }, 3, 1 + 10 + 8 + 8},
+  };
+  for (const auto& c : changes) {
+    SCOPED_TRACE(c.what);
+    const std::string path = Write("fox.dbf", WithAreaAfterTerminator({FourFields(), {}}));
+    db.DbfAssign(1, path);
+    ASSERT_TRUE(c.change());
+    const std::string bytes = ReadFile(path);
+    EXPECT_EQ(U16At(bytes, 8), 32 * (c.fields + 1) + 1);
+    EXPECT_EQ(U32At(bytes, 10), c.recordLength);
+    EXPECT_EQ(bytes.size(), 32u * (c.fields + 1) + 2);
+    db.DbfOpen(1, path);
+    EXPECT_EQ(db.DbfFieldCount(1), c.fields);
+    db.DbfClose(1);
+  }
 }
 
-TEST_F(EngineTest, WideCharacterFieldReadsAndWritesAllItsBytes) {
-  const std::string tail = std::string(290, 'x') + "0123456789";
-  const std::string path = Write("wide.dbf", WideTable({WideRecord("1", tail), WideRecord("2", "short")}));
+TEST_F(EngineTest, WideCharacterFieldReadsWritesAndSortsOnAllItsBytes) {
+  // The two notes differ only past byte 256 of the field.
+  const std::string tail = std::string(280, 'x') + "0123456789";
+  const std::string path = Write("wide.dbf", WideTable({WideRecord("1", tail + "z"), WideRecord("2", tail + "b")}));
+  PrepareSort(path, dir.Path("sorted.dbf"), "NOTE");
+  ASSERT_EQ(db.DbfSortKeys().at(0).length, 300);
+  ASSERT_EQ(db.DbfSortTo(1, 2), dbf::SortOutcome::Sorted);
+  EXPECT_EQ(ReadFile(dir.Path("sorted.dbf")), TableBytes(WideTable({WideRecord("2", tail + "b"), WideRecord("1", tail + "z")})));
   db.DbfOpen(1, path);
   EXPECT_EQ(Fields(1), (std::vector<std::string>{"ID N 3.0 @1", "NOTE C 300.0 @4"}));
-  EXPECT_EQ(db.DbfGetStr(1, "NOTE"), tail);
+  EXPECT_EQ(db.DbfGetStr(1, "NOTE"), tail + "z");
 
   // Saving a record keeps every byte of the field.
   db.DbfGo(1, 2);
@@ -135,18 +135,4 @@ TEST_F(EngineTest, DecimalsOfCharacterFieldsStayDecimalsWhenThePlainLengthsAddUp
   numeric.recordLengthOverride = 301;
   db.DbfOpen(2, Write("numeric.dbf", numeric));
   EXPECT_EQ(Fields(2), std::vector<std::string>{"N N 44.1 @1"});
-}
-
-TEST_F(EngineTest, WideCharacterFieldSortsOnAllItsBytes) {
-  // The two notes differ only past byte 256 of the field.
-  const std::string same(280, 'a');
-  const std::string path = Write("wide.dbf", WideTable({WideRecord("1", same + "z"), WideRecord("2", same + "b")}));
-  PrepareSort(path, dir.Path("sorted.dbf"), "NOTE");
-  ASSERT_EQ(db.DbfSortKeys().at(0).length, 300);
-  ASSERT_EQ(db.DbfSortTo(1, 2), dbf::SortOutcome::Sorted);
-  db.DbfOpen(2, dir.Path("sorted.dbf"));
-  db.DbfTop(2);
-  EXPECT_EQ(db.DbfGetStr(2, "ID"), "  2");
-  db.DbfSkip(2);
-  EXPECT_EQ(db.DbfGetStr(2, "ID"), "  1");
 }

@@ -12,8 +12,8 @@ TableLayout Abc(bool endMark = true) {
 }  // namespace
 
 // Skipping before the first record, or flagging off a record start, touches
-// nothing in the file.
-TEST_F(EngineTest, MovementsOverThreeRecordsWithTheMiddleDeleted) {
+// nothing in the file; another slot's writes are seen.
+TEST_F(EngineTest, MovementsOverThreeRecordsWithTheMiddleDeletedAndAnotherSlotsWrites) {
   const std::string path = Write("t.dbf", Abc());
   db.DbfOpen(1, path);
   // Each move, then the status, record number and name it leaves (0 and null: not looked at).
@@ -41,6 +41,16 @@ TEST_F(EngineTest, MovementsOverThreeRecordsWithTheMiddleDeleted) {
   }
   db.DbfCloseAll();
   EXPECT_EQ(ReadFile(path), TableBytes(Abc()));
+
+  // A second slot's writes show in the first one's walk past its read-ahead.
+  db.DbfOpen(1, path);
+  db.DbfOpen(2, path);
+  EXPECT_EQ(Walk("NAME").size(), 3u);
+  db.DbfGo(2, 1);
+  db.DbfPutStr(2, "Changed", "NAME");
+  db.DbfWriteBuffer(2);
+  db.DbfAppend(2);
+  EXPECT_EQ(Walk("NAME"), (std::vector<std::string>{"1Changed", "2*B", "3C", "4Changed"}));
 }
 
 TEST_F(EngineTest, EveryReaderVisitsEachCountedRecordOnceWithOrWithoutTheEndMark) {
@@ -128,18 +138,6 @@ TEST_F(EngineTest, AppendWritesRecordAndEndMarkAndCountWaitsForClose) {
   db.DbfWriteBuffer(1);  // writing a deleted record leaves it live
   db.DbfCloseAll();
   EXPECT_EQ(ReadFile(path), TableBytes(TableLayout{f, {Record(f, {"A"}), zed, Record(f, {"B"})}}));
-}
-
-TEST_F(EngineTest, TwoSlotsOnOneFileSeeEachOthersWrites) {
-  std::string path = Write("t.dbf", Abc());
-  db.DbfOpen(1, path);
-  db.DbfOpen(2, path);
-  EXPECT_EQ(Walk("NAME").size(), 3u);  // fills slot 1's read-ahead
-  db.DbfGo(2, 1);
-  db.DbfPutStr(2, "Changed", "NAME");
-  db.DbfWriteBuffer(2);
-  db.DbfAppend(2);
-  EXPECT_EQ(Walk("NAME"), (std::vector<std::string>{"1Changed", "2*B", "3C", "4Changed"}));
 }
 
 // An engine that notes each record hook with its slot and phase.

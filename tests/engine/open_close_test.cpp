@@ -42,18 +42,10 @@ TEST_F(EngineTest, OpenReadsHeaderFieldsAndFirstLiveRecord) {
   EXPECT_EQ(db.DbfGetStr(2, "NAME"), "IJ");
 }
 
-// A file that fails to open (a folder is one) leaves the slot closed with
-// status 2 and no error; operations on a closed slot, or on a number that
-// names no slot, end in an engine error that names the operation and the
-// number, and touch no file.
+// Operations on a closed slot, or on a number that names no slot, end in an
+// engine error that names the operation and the number, and touch no file.
 TEST_F(EngineTest, ClosedSlotsAndNumbersOutsideTheRangeAreNamedInTheError) {
   std::string path = Write("t.dbf", ThreeRecords());
-  for (const std::string& missing : {dir.dir(), dir.Path("absent.dbf")}) {
-    db.DbfOpen(1, missing);
-    EXPECT_EQ(db.DbfStatus(1), dbf::kStatusOpenFailed);
-  }
-  EXPECT_FALSE(db.DbfIsOpen(1));
-  EXPECT_TRUE(reportedCodes.empty());
   EXPECT_EQ(Abort([&] { db.DbfRecCount(1); }).message, " Ошибка 4 : Файл N   1 не открыт  ");
   EXPECT_EQ(reportedCodes, std::vector<int>{4});
   EXPECT_EQ(Abort([&] { db.DbfSkipEof(2); }).message, "Ошибка 8 - DbfSkipEof : Файл N   2 не открыт  ");
@@ -71,33 +63,46 @@ TEST_F(EngineTest, ClosedSlotsAndNumbersOutsideTheRangeAreNamedInTheError) {
 struct CloseCase {
   const char* what;
   bool forWriting;
-  std::function<void(dbf::Dbf2_lib&)> use;  // on slot 1, open
+  std::function<void(dbf::Dbf2_lib&, const std::string&)> use;  // on slot 1, open on the file
   uint32_t count;                           // the header's count afterwards
   bool unchanged;                           // bytes and modification time as before
 };
 
 // Closing writes the count only where records were written through the slot,
 // and then the count the file's size gives (stray bytes past the last whole
-// record count for nothing); an engine error closes every slot alike.
+// record count for nothing); an engine error closes every slot alike, and so
+// does opening or assigning an open slot.
 TEST_F(EngineTest, ClosingWritesTheCountOnlyAfterAWriteThroughTheSlot) {
   const CloseCase cases[] = {
-      {"read", false, [](dbf::Dbf2_lib& engine) { engine.DbfSkip(1, 1); }, 100, true},
+      {"read", false, [](dbf::Dbf2_lib& engine, auto&) { engine.DbfSkip(1, 1); }, 100, true},
       {"opened for reading, writes refused as input/output errors", false,
-       [](dbf::Dbf2_lib& engine) {
+       [](dbf::Dbf2_lib& engine, auto&) {
          EXPECT_THROW(engine.DbfDelete(1), dbf::IoError);
          EXPECT_THROW(engine.DbfAppendBlank(1), dbf::IoError);
        },
        100, true},
-      {"opened for writing, only read", true, [](dbf::Dbf2_lib& engine) { engine.DbfGo(1, 3); }, 100, true},
-      {"a mark set", true, [](dbf::Dbf2_lib& engine) { engine.DbfDelete(1); }, 3, false},
-      {"a record appended", true, [](dbf::Dbf2_lib& engine) { engine.DbfAppendBlank(1); }, 4, false},
+      {"opened for writing, only read", true, [](dbf::Dbf2_lib& engine, auto&) { engine.DbfGo(1, 3); }, 100, true},
+      {"a mark set", true, [](dbf::Dbf2_lib& engine, auto&) { engine.DbfDelete(1); }, 3, false},
+      {"a record appended", true, [](dbf::Dbf2_lib& engine, auto&) { engine.DbfAppendBlank(1); }, 4, false},
+      {"a mark set, opened again", true,
+       [](dbf::Dbf2_lib& engine, const std::string& path) {
+         engine.DbfDelete(1), engine.DbfOpen(1, path);
+         EXPECT_TRUE(engine.DbfIsOpen(1));
+       },
+       3, false},
+      {"a mark taken off, another name assigned", true,
+       [this](dbf::Dbf2_lib& engine, auto&) {
+         engine.DbfRecall(1), engine.DbfAssign(1, dir.Path("other.dbf"));
+         EXPECT_FALSE(engine.DbfIsOpen(1));
+       },
+       3, false},
       {"an engine error after a write", true,
-       [this](dbf::Dbf2_lib& engine) {
+       [this](dbf::Dbf2_lib& engine, auto&) {
          engine.DbfRecall(1);
          Abort([&] { engine.DbfGetNum(1, "NAME"); });
        },
        3, false},
-      {"an engine error, nothing written", true, [this](dbf::Dbf2_lib& engine) { Abort([&] { engine.DbfGetNum(1, "NAME"); }); },
+      {"an engine error, nothing written", true, [this](dbf::Dbf2_lib& engine, auto&) { Abort([&] { engine.DbfGetNum(1, "NAME"); }); },
        100, true},
   };
   auto layout = ThreeRecords();
@@ -111,7 +116,7 @@ TEST_F(EngineTest, ClosingWritesTheCountOnlyAfterAWriteThroughTheSlot) {
     dbf::Dbf2_lib engine;
     if (c.forWriting) engine.DbfOpen(1, path);
     else engine.DbfOpenForReading(1, path);
-    c.use(engine);
+    c.use(engine, path);
     engine.DbfCloseAll();
     const std::string after = ReadFile(path);
     EXPECT_EQ(U32At(after, 4), c.count);
@@ -121,24 +126,34 @@ TEST_F(EngineTest, ClosingWritesTheCountOnlyAfterAWriteThroughTheSlot) {
   }
 }
 
-// The handle under the slots: opening says its intent, and a file it cannot
-// open is refused with the engine's code, the file's name and the reason.
-TEST_F(EngineTest, ATableThatCannotBeOpenedIsRefusedWithCodeNameAndReason) {
-  const std::string table = Write("t.dbf", ThreeRecords());
-  const std::string text = Write("t.txt", std::string("not a table at all"));
-  struct Refusal {
-    std::string path;
-    dbf::Access access;
-    int code;
-    std::string reason;
+// A file that is no table: the handle under the slots refuses it with the
+// engine's code, the file's name and the reason; a slot stays closed, with
+// status 2 and no error where the file cannot be opened at all (a folder
+// cannot) and error 13 where it is no table; the file stays as it was.
+TEST_F(EngineTest, FilesThatAreNoTableAreRefusedWithCodeNameAndReason) {
+  const std::string valid = TableBytes(ThreeRecords());
+  auto withU16 = [&](size_t pos, uint16_t v) {
+    std::string b = valid;
+    b[pos] = static_cast<char>(v & 0xFF);
+    b[pos + 1] = static_cast<char>(v >> 8);
+    return b;
   };
-  const Refusal refusals[] = {
-      {dir.Path("absent.dbf"), dbf::Access::Read, dbf::kTableMissing, std::strerror(ENOENT)},
-      {dir.dir(), dbf::Access::Write, dbf::kTableMissing, std::strerror(EISDIR)},
-      {text, dbf::Access::Read, dbf::kNotATable, "not a DBF table"},
+  const std::string bad = dir.Path("bad.dbf"), notTable = "not a DBF table";
+  const struct { const char* what; std::string path; std::string bytes; dbf::Access access; int code; std::string reason; } refusals[] = {
+      {"absent", dir.Path("absent.dbf"), "", dbf::Access::Read, dbf::kTableMissing, std::strerror(ENOENT)},
+      {"a folder", dir.dir(), "", dbf::Access::Write, dbf::kTableMissing, std::strerror(EISDIR)},
+      {"text", bad, "not a table at all", dbf::Access::Read, dbf::kNotATable, notTable},
+      {"empty", bad, "", dbf::Access::Write, dbf::kNotATable, notTable},
+      {"truncated header", bad, valid.substr(0, 20), dbf::Access::Read, dbf::kNotATable, notTable},
+      {"header size 32", bad, withU16(8, 32), dbf::Access::Read, dbf::kNotATable, notTable},
+      {"header size 0", bad, withU16(8, 0), dbf::Access::Read, dbf::kNotATable, notTable},
+      {"record length 0", bad, withU16(10, 0), dbf::Access::Read, dbf::kNotATable, notTable},
+      {"descriptors past end", bad, withU16(8, 32 * 40 + 1), dbf::Access::Read, dbf::kNotATable, notTable},
+      {"record length past 16 bits", bad, withU16(12, 0x4000), dbf::Access::Read, dbf::kNotATable, notTable},
   };
-  for (const Refusal& r : refusals) {
-    SCOPED_TRACE(r.path);
+  for (const auto& r : refusals) {
+    SCOPED_TRACE(r.what);
+    if (r.code == dbf::kNotATable) WriteFile(r.path, r.bytes);
     dbf::Table t;
     try {
       t.Open(r.path, r.access);
@@ -149,15 +164,26 @@ TEST_F(EngineTest, ATableThatCannotBeOpenedIsRefusedWithCodeNameAndReason) {
       EXPECT_EQ(e.reason, r.reason);
     }
     EXPECT_FALSE(t.IsOpen());
-    EXPECT_EQ(dbf::OpensAsTable(r.path), false);
+    EXPECT_FALSE(dbf::OpensAsTable(r.path));
+    if (r.code == dbf::kTableMissing) {
+      db.DbfOpen(1, r.path);
+      EXPECT_EQ(db.DbfStatus(1), dbf::kStatusOpenFailed);
+      EXPECT_TRUE(reportedCodes.empty());
+    } else {
+      const dbf::DbfAbort abort = Abort([&] { db.DbfOpen(1, r.path); });
+      EXPECT_EQ(abort.code, 13);
+      EXPECT_EQ(abort.message, "Ошибка 13 - DbfOpen : Файл N   1 не типа DBF ");
+      EXPECT_EQ(ReadFile(r.path), r.bytes);
+    }
+    EXPECT_FALSE(db.DbfIsOpen(1));
   }
   dbf::Table t;
-  t.Open(table, dbf::Access::Read);
+  t.Open(Write("t.dbf", valid), dbf::Access::Read);
   EXPECT_EQ(t.Header().recordLength, 20u);
-  EXPECT_TRUE(dbf::OpensAsTable(table));
+  EXPECT_TRUE(dbf::OpensAsTable(dir.Path("t.dbf")));
 }
 
-TEST_F(EngineTest, ReopenUsesTheBoundNameAndOpeningOrAssigningClosesFirst) {
+TEST_F(EngineTest, ReopenUsesTheBoundNameAsStored) {
   auto f = PeopleFields();
   f[0].name = std::string("NAME\0XYZ", 8);  // junk after the zero byte
   db.DbfOpen(1, Write("t.dbf", TableLayout{f, {Record(f, {"Ann"})}}));
@@ -167,63 +193,35 @@ TEST_F(EngineTest, ReopenUsesTheBoundNameAndOpeningOrAssigningClosesFirst) {
   db.DbfReopen(1);
   EXPECT_TRUE(db.DbfIsOpen(1));
   EXPECT_EQ(Abort([&] { db.DbfGetStr(1, "NAME"); }).message, " Ошибка  2 - неверно описание поля NAME файла DBF ");
-
-  // Opening or assigning an open slot closes it first.
-  auto layout = ThreeRecords();
-  layout.headerRecordCount = 9;
-  std::string path = Write("t.dbf", layout);
-  db.DbfOpen(1, path);
-  db.DbfDelete(1);
-  db.DbfOpen(1, path);
-  EXPECT_EQ(U32At(ReadFile(path), 4), 3u);
-  EXPECT_TRUE(db.DbfIsOpen(1));
-  WriteFile(path, TableBytes(layout));
-  db.DbfRecall(1);
-  db.DbfAssign(1, dir.Path("other.dbf"));
-  EXPECT_FALSE(db.DbfIsOpen(1));
-  EXPECT_EQ(U32At(ReadFile(path), 4), 3u);
 }
 
-TEST_F(EngineTest, HeaderOnlyAndAllDeletedTablesOpenWithStatus1) {
-  db.DbfOpen(1, Write("empty.dbf", kCreatedTable));
-  EXPECT_EQ(db.DbfStatus(1), dbf::kStatusEof);
+// Tables without a live record open with status 1 and a blank buffer. Bytes
+// past the fields belong to the record (other writers keep room there): the
+// table opens even with no record to make the file that long, as the empty
+// copy a save starts from has none; past 16 bits it is no table (refused above).
+TEST_F(EngineTest, TablesWithoutALiveRecordOpenWithStatus1UpToTheSixteenBitRecordLength) {
+  auto deleted = ThreeRecords();
+  for (auto& r : deleted.records) r[0] = '*';
+  TableLayout long2000{PeopleFields(), {}}, long65535{PeopleFields(), {}};
+  long2000.recordLengthOverride = 2000;
+  long65535.recordLengthOverride = 65535;
+  const struct { const char* what; std::string bytes; uint32_t length; int64_t count; } cases[] = {
+      {"header only", kCreatedTable, 1, 0},  // the end mark is no record of length 1
+      {"all deleted", TableBytes(deleted), 20, 3},
+      {"records of 2000 bytes", TableBytes(long2000), 2000, 0},
+      {"records of 65535 bytes", TableBytes(long65535), 65535, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    db.DbfOpen(1, Write("t.dbf", c.bytes));
+    EXPECT_EQ(db.DbfStatus(1), dbf::kStatusEof);
+    EXPECT_EQ(db.DbfRecordLength(1), c.length);
+    EXPECT_EQ(db.DbfRecCount(1), c.count);
+    EXPECT_EQ(Buffer(1), std::string(c.length - 1, ' '));
+  }
+  db.DbfOpen(1, Write("t.dbf", kCreatedTable));
   EXPECT_EQ(db.DbfRecNo(1), 1);
   EXPECT_EQ(db.DbfFields(1), nullptr);
-  EXPECT_EQ(db.DbfBuffer(1).size(), 1u);
-  EXPECT_EQ(db.DbfRecCount(1), 0);  // the end mark is no record of length 1
-
-  auto layout = ThreeRecords();
-  for (auto& r : layout.records) r[0] = '*';
-  db.DbfOpen(2, Write("deleted.dbf", layout));
-  EXPECT_EQ(db.DbfStatus(2), dbf::kStatusEof);
-  EXPECT_EQ(db.DbfGetStr(2, "NAME"), "");  // the buffer stays blank
-}
-
-TEST_F(EngineTest, FilesThatCannotBeTablesAreRefusedWithError13) {
-  const std::string valid = TableBytes(ThreeRecords());
-  auto withU16 = [&](size_t pos, uint16_t v) {
-    std::string b = valid;
-    b[pos] = static_cast<char>(v & 0xFF);
-    b[pos + 1] = static_cast<char>(v >> 8);
-    return b;
-  };
-  const std::vector<std::pair<std::string, std::string>> cases = {
-      {"empty", ""},
-      {"truncated header", valid.substr(0, 20)},
-      {"header size 32", withU16(8, 32)},
-      {"header size 0", withU16(8, 0)},
-      {"record length 0", withU16(10, 0)},
-      {"descriptors past end", withU16(8, 32 * 40 + 1)},
-      {"record length past 16 bits", withU16(12, 0x4000)},
-  };
-  for (const auto& [what, bytes] : cases) {
-    std::string path = Write("bad.dbf", bytes);
-    auto abort = Abort([&] { db.DbfOpen(1, path); });
-    EXPECT_EQ(abort.code, 13) << what;
-    EXPECT_EQ(abort.message, "Ошибка 13 - DbfOpen : Файл N   1 не типа DBF ") << what;
-    EXPECT_FALSE(db.DbfIsOpen(1)) << what;
-    EXPECT_EQ(ReadFile(path), bytes) << what;
-  }
 }
 
 // Each way converts every byte to the byte iconv gives for its character; a
@@ -258,19 +256,4 @@ TEST_F(EngineTest, CodePageConversionsAgreeWithIconvForEveryByte) {
   std::string name = "\x8f\xf1\xe2\xe0 \xfc" "5 \xc9";  // "Пётр №5 ╔" in 866
   EXPECT_EQ(db.DosToWin(name), 1u);
   EXPECT_EQ(name, "\xcf\xb8\xf2\xf0 \xb9" "5 \xc9");
-}
-
-// Bytes past the fields belong to the record (other writers keep room
-// there): the table opens even with no record to make the file that long,
-// as the empty copy a save starts from has none; past 16 bits it is no table
-// (the record lengths refused above).
-TEST_F(EngineTest, ARecordLongerThanItsFieldsOpensUpToTheSixteenBitLimit) {
-  for (const uint32_t length : {2000u, 65535u}) {
-    TableLayout layout{PeopleFields(), {}};
-    layout.recordLengthOverride = length;
-    db.DbfOpen(1, Write("long.dbf", layout));
-    EXPECT_EQ(db.DbfRecordLength(1), length);
-    EXPECT_EQ(db.DbfRecCount(1), 0);
-    db.DbfCloseAll();
-  }
 }

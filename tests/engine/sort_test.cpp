@@ -103,7 +103,10 @@ TEST_F(SortTest, KeyNamesAndShortenedKeys) {
   EXPECT_TRUE(db.DbfSortKeys().empty());
 }
 
-TEST_F(SortTest, ReplacesAnOldTargetButNeverItsOwnSource) {
+// A target in the way is replaced; the source itself as the target, or keys
+// more than the memory allowed, are refused with the source open, its keys
+// kept and no file touched.
+TEST_F(SortTest, ReplacesAnOldTargetButRefusesItsOwnSourceOrTooLargeKeys) {
   std::vector<FieldSpec> f = {{"ID", 'C', 3}, {"K", 'C', 1}};
   const std::string path = Write("t.dbf", Rows(f, {{"b"}, {"a"}}));
   const std::string before = ReadFile(path);
@@ -111,44 +114,40 @@ TEST_F(SortTest, ReplacesAnOldTargetButNeverItsOwnSource) {
   EXPECT_EQ(Order(Sort(path, {{"K", 1}})), (Ids{"2", "1"}));
 
   std::filesystem::create_hard_link(path, dir.Path("link.dbf"));
-  for (const std::string& other : {path, dir.Path("link.dbf"), dir.dir() + "//t.dbf"}) {
-    PrepareSort(path, other, "K");
-    EXPECT_EQ(db.DbfSortTo(1, 2), dbf::SortOutcome::SameFile) << other;
-    EXPECT_EQ(ReadFile(path), before);
+  Write("out.dbf", "old");
+  const std::pair<std::string, dbf::SortOutcome> refusals[] = {
+      {path, dbf::SortOutcome::SameFile}, {dir.Path("link.dbf"), dbf::SortOutcome::SameFile},
+      {dir.dir() + "//t.dbf", dbf::SortOutcome::SameFile}, {dir.Path("out.dbf"), dbf::SortOutcome::TooLarge},
+      {dir.Path("new.dbf"), dbf::SortOutcome::TooLarge}};
+  for (const auto& [target, outcome] : refusals) {
+    SCOPED_TRACE(target);
+    if (outcome == dbf::SortOutcome::TooLarge) db.SetSortMemoryLimit(1);
+    PrepareSort(path, target, "K");
+    EXPECT_EQ(db.DbfSortTo(1, 2), outcome);
+    EXPECT_TRUE(db.DbfIsOpen(1));
     EXPECT_EQ(db.DbfSortKeys().size(), 1u);
     db.DbfCloseAll();
+    EXPECT_EQ(ReadFile(path), before);
   }
+  EXPECT_EQ(ReadFile(dir.Path("out.dbf")), "old");
+  EXPECT_FALSE(std::filesystem::exists(dir.Path("new.dbf")));
 
   // A source without records leaves an empty target and status 4.
   EXPECT_EQ(Sort(Write("empty.dbf", TableLayout{f, {}}), {{"K", 1}}), TableBytes(TableLayout{f, {}}));
   EXPECT_EQ(db.DbfStatus(1), dbf::kStatusNoRecords);
 }
 
-TEST_F(SortTest, KeysPastTheRecordTakeNoMemoryAndTooLargeTouchesNothing) {
-  // Records of the flag byte alone, though the descriptors claim three
-  // 255-byte fields: every key lies past the record and reads as blanks.
+// Records of the flag byte alone, though the descriptors claim three 255-byte
+// fields: every key lies past the record, reads as blanks and takes no memory.
+TEST_F(SortTest, KeysPastTheRecordTakeNoMemory) {
   TableLayout layout{{{"A", 'C', 255}, {"B", 'N', 255}, {"C", 'C', 255}}, {}};
   layout.recordLengthOverride = 1;
   layout.endMark = false;
   for (int i = 0; i < 1000; ++i) layout.records.push_back(i % 3 == 0 ? "*" : " ");
   const std::string path = Write("t.dbf", layout);
-  const std::string before = ReadFile(path);
   db.SetSortMemoryLimit(1000 * 100);  // far below the keys' 765 bytes per record
   layout.endMark = true;
   EXPECT_EQ(Sort(path, {{"A", 2}, {"B", 1}, {"C", 2}}), TableBytes(layout));
-
-  db.SetSortMemoryLimit(1);
-  Write("out.dbf", "old");
-  for (const std::string& target : {dir.Path("out.dbf"), dir.Path("new.dbf")}) {
-    PrepareSort(path, target, "A");
-    EXPECT_EQ(db.DbfSortTo(1, 2), dbf::SortOutcome::TooLarge);
-    EXPECT_TRUE(db.DbfIsOpen(1));
-    EXPECT_EQ(db.DbfSortKeys().size(), 1u);
-    db.DbfCloseAll();
-  }
-  EXPECT_EQ(ReadFile(dir.Path("out.dbf")), "old");
-  EXPECT_FALSE(std::filesystem::exists(dir.Path("new.dbf")));
-  EXPECT_EQ(ReadFile(path), before);
 }
 
 TEST_F(SortTest, AWriteFailingPartWayReachesTheCallerAndSparesTheSource) {

@@ -58,8 +58,11 @@ TEST_F(EngineTest, AddedFieldsBuildTheHeaderAndTheTableTakesRecords) {
   EXPECT_EQ(ReadFile(bad), "");
 }
 
-TEST_F(EngineTest, AddingAFieldKeepsVersionAndDateAndDropsTheRecords) {
+TEST_F(EngineTest, AddFieldKeepsVersionAndDateDropsTheRecordsAndRefusesWhatNothingCouldOpen) {
   const std::string path = Write("t.dbf", Foreign());
+  db.DbfAssign(1, path);
+  EXPECT_FALSE(db.DbfAddField(1, "EMPTY", 'C', 0, 0));
+  EXPECT_EQ(ReadFile(path), Foreign());
   db.DbfOpen(1, path);  // an open slot is closed first
   ASSERT_TRUE(db.DbfAddField(1, "NOTE", 'C', 5, 0));
   EXPECT_FALSE(db.DbfIsOpen(1));
@@ -68,35 +71,23 @@ TEST_F(EngineTest, AddingAFieldKeepsVersionAndDateAndDropsTheRecords) {
   std::string expected = Empty(f, 0, Foreign());
   std::fill(expected.begin() + 14, expected.begin() + 32, '\0');
   EXPECT_EQ(ReadFile(path), expected);
-}
 
-TEST_F(EngineTest, AddFieldRefusesWhatWouldMakeATableNothingCanOpen) {
-  const std::string path = Write("t.dbf", Foreign());
-  db.DbfAssign(1, path);
-  EXPECT_FALSE(db.DbfAddField(1, "EMPTY", 'C', 0, 0));
-  EXPECT_EQ(ReadFile(path), Foreign());
-
-  // 2046 fields fill the 16-bit header size; a 2047th does not fit.
-  std::vector<FieldSpec> many;
+  // 2046 fields fill the 16-bit header size; 256 fields of 255 bytes and one
+  // of 254 the 16-bit record length (1 + 256 * 255 + 254 = 65,535): one more
+  // field does not fit.
+  std::vector<FieldSpec> many, longFields;
   for (int i = 0; i < 2045; ++i) many.push_back({"F" + std::to_string(i), 'C', 1});
-  const std::string wide = Write("wide.dbf", TableLayout{many, {}});
-  db.DbfAssign(2, wide);
-  EXPECT_TRUE(db.DbfAddField(2, "LAST", 'C', 1, 0));
-  const std::string full = ReadFile(wide);
-  EXPECT_FALSE(db.DbfAddField(2, "MORE", 'C', 1, 0));
-  EXPECT_EQ(ReadFile(wide), full);
-  db.DbfOpen(2, wide);
-  EXPECT_EQ(db.DbfFieldCount(2), 2046);
-
-  // 256 fields of 255 bytes and one of 254 fill the 16-bit record length.
-  std::vector<FieldSpec> longFields;
   for (int i = 0; i < 256; ++i) longFields.push_back({"L" + std::to_string(i), 'C', 255});
-  const std::string longest = Write("long.dbf", TableLayout{longFields, {}});
-  db.DbfAssign(4, longest);
-  EXPECT_TRUE(db.DbfAddField(4, "LAST", 'C', 254, 0));  // 1 + 256 * 255 + 254 = 65,535
-  const std::string fullRecord = ReadFile(longest);
-  EXPECT_FALSE(db.DbfAddField(4, "MORE", 'C', 1, 0));
-  EXPECT_EQ(ReadFile(longest), fullRecord);
+  for (const auto& [fields, last] : {std::pair{many, 1}, std::pair{longFields, 254}}) {
+    const std::string full = Write("full.dbf", TableLayout{fields, {}});
+    db.DbfAssign(2, full);
+    EXPECT_TRUE(db.DbfAddField(2, "LAST", 'C', static_cast<uint8_t>(last), 0));
+    const std::string bytes = ReadFile(full);
+    EXPECT_FALSE(db.DbfAddField(2, "MORE", 'C', 1, 0));
+    EXPECT_EQ(ReadFile(full), bytes);
+    db.DbfOpen(2, full);
+    EXPECT_EQ(db.DbfFieldCount(2), static_cast<int>(fields.size()) + 1);
+  }
 
   db.DbfAssign(3, dir.Path("missing.dbf"));
   EXPECT_EQ(Abort([&] { db.DbfAddField(3, "X", 'C', 1, 0); }).message, " Ошибка 6 : Файл N   3 не обнаружен  ");

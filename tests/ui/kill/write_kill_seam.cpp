@@ -17,18 +17,13 @@ bool IsFile(int fd) {
   return ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
 }
 
-// Counts one call; true when it is the one to die at, after `half` (the
+// Counts one call; when it is the one to die at, dies after `half` (the
 // first part of a write) has been done.
-template <typename Half>
-void Count(Half half) {
-  if (!g_counting) return;
-  if (++g_counted != g_killAt) return;
+template <typename Half = void (*)()>
+void Count(Half half = [] {}) {
+  if (!g_counting || ++g_counted != g_killAt) return;
   half();
   ::kill(::getpid(), SIGKILL);
-}
-
-void Count() {
-  Count([] {});
 }
 
 }  // namespace

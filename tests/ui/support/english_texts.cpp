@@ -25,6 +25,10 @@ namespace {
 // Grids show at most this many rows on any screen the tests use.
 constexpr int kRowsLooked = 100;
 
+bool HasCyrillic(const QString& text) {
+  return std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x400 && c.unicode() <= 0x4FF; });
+}
+
 class Finder {
  public:
   std::string found;
@@ -85,10 +89,6 @@ EnglishTranslation::~EnglishTranslation() {
   // A translator leaves the application when it is deleted.
   qDeleteAll(QCoreApplication::instance()->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly));
   dbf::SetTextTranslator({});
-}
-
-bool HasCyrillic(const QString& text) {
-  return std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x400 && c.unicode() <= 0x4FF; });
 }
 
 std::string RussianOnScreen() {

@@ -23,8 +23,6 @@ class EnglishTranslation {
   EnglishTranslation& operator=(const EnglishTranslation&) = delete;
 };
 
-bool HasCyrillic(const QString& text);
-
 // Each text that holds a Cyrillic letter, a line each with where it was
 // seen (empty when there is none), among what
 // the visible windows of the application show: titles, labels, buttons, group
