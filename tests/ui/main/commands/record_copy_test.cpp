@@ -1,5 +1,4 @@
 #include "main_window_fixture.h"
-#include "process_limits.h"
 #include "table_records.h"
 
 
@@ -84,32 +83,6 @@ TEST_F(RecordCopyTest, RefusesAMissingNameAndBadNumbers) {
   EXPECT_EQ(dialogs.messages, std::vector<std::string>({"Копирование не выполнено!\r\nНет имени файла для копии.",
                                                         "'two' is not a valid integer value"}));
   EXPECT_FALSE(std::filesystem::exists(dir.Path("x.dbf")));
-}
-
-TEST_F(RecordCopyTest, AFailedRangeCopyLeavesTheTargetAsItWasAndTheTableAlone) {
-  OpenSource();
-  const std::string other = Write(dir.Path("other.dbf"), kOther,
-                                  {testsupport::Record(kOther, {"old", "   9.000", "Zed"})});
-  const std::string otherBytes = testsupport::ReadFile(other);
-  // Into the table that is there, its records cut back; into a new one, made
-  // with the table's structure (as large as the table once every record is
-  // in), which goes again.
-  for (const auto& [name, limit] : {std::pair<std::string, size_t>{"other.dbf", otherBytes.size() + 20},
-                                    std::pair<std::string, size_t>{"new.dbf", source.size() - 20}}) {
-    SCOPED_TRACE(name);
-    dialogs.messages.clear();
-    {
-      testsupport::FileSizeLimit fileLimit(limit);
-      CopyRange(name.c_str(), "", "");
-    }
-    EXPECT_TRUE(testsupport::OnlyTooLarge(dialogs.messages)) << dialogs.messages.size();
-    ASSERT_FALSE(dialogs.messages.empty());
-    EXPECT_NE(dialogs.messages[0].find(dir.Path(name)), std::string::npos) << dialogs.messages[0];
-  }
-  EXPECT_EQ(testsupport::ReadFile(other), otherBytes);
-  EXPECT_FALSE(std::filesystem::exists(dir.Path("new.dbf")));
-  EXPECT_TRUE(exits.empty());
-  EXPECT_EQ(testsupport::ReadFile(table), source);
 }
 
 TEST_F(RecordCopyTest, AppendsAnotherTableOfAnotherLayout) {

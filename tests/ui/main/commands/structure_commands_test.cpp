@@ -1,5 +1,4 @@
 #include "main_window_fixture.h"
-#include "process_limits.h"
 #include "structure_test_support.h"
 
 using testsupport::ReadFile;
@@ -39,20 +38,6 @@ TEST_F(CopyStructureTest, WritesTheHeaderWithoutRecordsUnderANewName) {
   EXPECT_FALSE(std::filesystem::exists(dir.Path("bare")));
   EXPECT_EQ(ReadFile(dir.Path("other.dbf")), "keep me");
   EXPECT_EQ(ReadFile(source), original);
-}
-
-TEST_F(CopyStructureTest, AFailedWriteReportsTheErrorAndLeavesNoCopy) {
-  const std::string source = WritePeople();
-  const std::string original = ReadFile(source);
-  OpenFromMenu(source);
-  {
-    testsupport::FileSizeLimit limit(100);
-    CopyTo(dir.Path("copy.dbf"));
-  }
-  EXPECT_TRUE(testsupport::OnlyTooLarge(dialogs.messages));
-  EXPECT_FALSE(std::filesystem::exists(dir.Path("copy.dbf")));
-  EXPECT_EQ(ReadFile(source), original);
-  EXPECT_TRUE(exits.empty());
 }
 
 // The grid still holds the old table's rows after "Create File": saving them

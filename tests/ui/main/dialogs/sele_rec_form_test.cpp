@@ -1,6 +1,5 @@
 #include "main_window_fixture.h"
 
-#include "process_limits.h"
 #include "radio_group.h"
 #include "sele_rec_form.h"
 
@@ -105,18 +104,3 @@ TEST_F(SeleRecFormTest, RefusesTheTableItselfAndTargetsThatAreNoTables) {
   EXPECT_TRUE(exits.empty());
 }
 
-TEST_F(SeleRecFormTest, ACopyFailingPartWayIsReportedNotDone) {
-  OpenFromMenu(WritePeople());
-  form->Controls().N14->trigger();
-  const std::string target = WriteTarget();
-  const std::string before = ReadFile(target);
-  dialogs.WillOpen(target);
-  dialogs.askAnswers.push_back(true);
-  {
-    testsupport::FileSizeLimit limit(before.size() + 20);
-    Dialog().Button3->click();
-  }
-  EXPECT_TRUE(testsupport::OnlyTooLarge(dialogs.messages));
-  // The target's own record stays; the header's count may have grown.
-  EXPECT_EQ(ReadFile(target).substr(8, before.size() - 9), before.substr(8, before.size() - 9));
-}

@@ -1,6 +1,5 @@
 #include "panel_fixture.h"
 #include "sort_panel.h"
-#include "process_limits.h"
 #include "table_records.h"
 
 #include "code_page.h"
@@ -173,32 +172,6 @@ TEST_F(SortPanelTest, RefusalsComeInOrderAndWriteNothing) {
   Sort(dir.dir() + "/./wide.dbf");
   EXPECT_EQ(dialogs.messages,
             std::vector<std::string>({"Сортировка не выполнена!\r\nОтсортированный файл не может быть исходным файлом."}));
-  EXPECT_EQ(testsupport::ReadFile(table), before);
-}
-
-TEST_F(SortPanelTest, AFailedWriteLeavesNoPartialOutputAndTheTableStays) {
-  OpenWideTable();
-  const std::string before = testsupport::ReadFile(table);
-  const std::string output = dir.Path("sorted.dbf");
-  SetKeys({{"name", "1"}});
-  // A new output goes again; one that was there keeps its bytes.
-  for (const std::optional<std::string>& old : {std::optional<std::string>(), std::optional<std::string>("old")}) {
-    SCOPED_TRACE(old ? "over a file" : "new file");
-    if (old) testsupport::WriteFile(output, *old);
-    dialogs.messages.clear();
-    {
-      testsupport::FileSizeLimit limit(before.size() - 20);
-      Sort(output);
-    }
-    EXPECT_TRUE(testsupport::OnlyTooLarge(dialogs.messages)) << dialogs.messages.size();
-    ASSERT_FALSE(dialogs.messages.empty());
-    EXPECT_NE(dialogs.messages[0].find(output), std::string::npos) << dialogs.messages[0];
-    if (old) {
-      EXPECT_EQ(testsupport::ReadFile(output), *old);
-    }
-    EXPECT_EQ(dir.FileCount(), old ? 2u : 1u);  // no temporary file either
-  }
-  EXPECT_TRUE(exits.empty());
   EXPECT_EQ(testsupport::ReadFile(table), before);
 }
 
