@@ -1,6 +1,5 @@
 // The program opens what it writes: a table written under a name typed
-// without an extension gets ".dbf" and opens as a table; a table under
-// another name opens as a table too.
+// without an extension gets ".dbf" and opens as a table.
 #include "main_window_fixture.h"
 
 
@@ -43,18 +42,6 @@ TEST_F(OwnOutputTest, EveryTableWrittenUnderANameWithoutExtensionGetsDbfAndOpens
     EXPECT_EQ(dialogs.messages, std::vector<std::string>{});
     EXPECT_FALSE(form->Controls().StringGrid1->isHidden());
     EXPECT_EQ(form->Table().TablePath(), out + ".dbf");
-  }
-}
-
-TEST_F(OwnOutputTest, ATableUnderAnotherNameOpensAsATable) {
-  const std::string bare = dir.Path("PEOPLE");
-  std::filesystem::copy_file(table, bare);
-  std::filesystem::copy_file(table, dir.Path("people.bak"));
-  for (const std::string& path : {bare, dir.Path("people.bak")}) {
-    OpenFromMenu(path);
-    EXPECT_EQ(dialogs.messages, std::vector<std::string>{}) << path;
-    EXPECT_EQ(form->Controls().StringGrid1->RowCount(), 4) << path;
-    EXPECT_EQ(Shown(form->Controls().StaticText2), path);
   }
 }
 
