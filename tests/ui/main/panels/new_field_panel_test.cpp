@@ -58,7 +58,8 @@ class NewFieldPanelTest : public PanelTest {
 
 TEST_F(NewFieldPanelTest, CreateFileThenFieldsOfTheFourTypes) {
   Open(testsupport::WritePeople(dir));
-  const std::string path = CreateTable();
+  const std::string path = CreateTable("new") + ".dbf";  // named without an extension
+  EXPECT_FALSE(std::filesystem::exists(dir.Path("new")));
   EXPECT_EQ(ReadFile(path).size(), 34u);
   EXPECT_EQ(table.TablePath(), path);
   EXPECT_EQ(pathStrip->text().toStdString(), path);

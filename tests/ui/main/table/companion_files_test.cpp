@@ -1,5 +1,6 @@
 // A table's memo file goes with every copy the program makes of it, and the
 // index files other programs keep are named before the table first changes.
+// A copy named without an extension gets ".dbf" and opens as a table.
 #include "main_window_fixture.h"
 
 #include "dbf2_lib.h"
@@ -90,6 +91,10 @@ TEST_F(CompanionFilesTest, EveryCopyOfATableGetsItsMemoFileWithTheBlocksUnchange
       EXPECT_EQ(ReadFile(memoCopy), kMemo);
       EXPECT_EQ(MemoTexts(copy), c.texts);
       EXPECT_EQ(ReadFile(dir.Path(memoName)), kMemo);
+      EXPECT_FALSE(std::filesystem::exists(dir.Path(c.copy)));
+      OpenFromMenu(copy);
+      EXPECT_EQ(dialogs.messages.size(), 1u);
+      EXPECT_EQ(form->Table().TablePath(), copy);
     }
   }
 }
