@@ -47,7 +47,7 @@ class RecordCopyTest : public MainWindowTest {
   std::string source;
 };
 
-TEST_F(RecordCopyTest, CopiesARangeIntoANewTableInTheTablesFolder) {
+TEST_F(RecordCopyTest, CopiesARangeIntoANewTableOrOneOfAnotherLayout) {
   OpenSource();
   CopyRange(" part.dbf ", " 2", "99");
   EXPECT_EQ(dialogs.messages, std::vector<std::string>({"Копирование файла выполнено!"}));
@@ -66,10 +66,8 @@ TEST_F(RecordCopyTest, CopiesARangeIntoANewTableInTheTablesFolder) {
   CopyRange("part.dbf", "3", "2");
   EXPECT_EQ(RecordsOf(part).size(), 7u);
   EXPECT_EQ(dialogs.messages.size(), 3u);
-}
 
-TEST_F(RecordCopyTest, CopiesIntoAnExistingTableOfAnotherLayoutByFieldName) {
-  OpenSource();
+  // Into a table there of another layout, field by field name.
   const std::string other = Write(dir.Path("other.dbf"), kOther, {testsupport::Record(kOther, {"old", "   9.000", "Zed"})});
   CopyRange("other.dbf", "3", "3");
   EXPECT_EQ(RecordsOf(other), std::vector<std::string>({testsupport::Record(kOther, {"old", "   9.000", "Zed"}),

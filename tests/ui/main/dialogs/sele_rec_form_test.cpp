@@ -23,7 +23,7 @@ class SeleRecFormTest : public MainWindowTest {
   }
 };
 
-TEST_F(SeleRecFormTest, OpensOnlyOverATableAndDisablesTheMainWindow) {
+TEST_F(SeleRecFormTest, OpensOnlyOverATableAndMarksEveryRowOrNone) {
   form->Controls().N14->trigger();
   EXPECT_EQ(dialogs.messages, std::vector<std::string>({"File not open!"}));
   EXPECT_TRUE(Dialog().isHidden());
@@ -35,14 +35,8 @@ TEST_F(SeleRecFormTest, OpensOnlyOverATableAndDisablesTheMainWindow) {
   EXPECT_EQ(Dialog().windowTitle().toStdString(), "Операции с файлом по выбранному условию.");
   EXPECT_EQ(Dialog().RadioGroup1->title().toStdString(), "Условие обработки.");
   EXPECT_EQ(Dialog().RadioGroup1->ItemIndex(), 0);
-  Dialog().close();
-  EXPECT_TRUE(form->isEnabled());
-  EXPECT_TRUE(Dialog().isHidden());
-}
 
-TEST_F(SeleRecFormTest, MarksEveryRowOrNoneAndRefusesTheConditionChoice) {
-  OpenFromMenu(WritePeople());
-  form->Controls().N14->trigger();
+  // Every row marked, or none; the condition choice is refused.
   Dialog().Button1->click();
   EXPECT_EQ(Cell(1, 0), "1 Delete");
   EXPECT_EQ(Cell(3, 0), "3 Delete");
@@ -53,6 +47,9 @@ TEST_F(SeleRecFormTest, MarksEveryRowOrNoneAndRefusesTheConditionChoice) {
   EXPECT_EQ(Dialog().RadioGroup1->ItemIndex(), 0);
   EXPECT_TRUE(Dialog().DrawGrid1->isHidden());
   EXPECT_TRUE(Dialog().Panel2->isHidden());
+  Dialog().close();
+  EXPECT_TRUE(form->isEnabled());
+  EXPECT_TRUE(Dialog().isHidden());
 }
 
 TEST_F(SeleRecFormTest, CopiesEveryRecordIntoATableOfAnotherLayout) {

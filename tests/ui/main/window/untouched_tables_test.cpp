@@ -257,7 +257,8 @@ TEST_F(UntouchedTablesTest, ACommandWhoseWriteFailsLeavesItsFileAsItWas) {
 
 // A stopped purge, the command the false "changed by another program"
 // question came from, is in the sweep of stopped commands; here the export
-// and every reading command run on a table its user may not write.
+// and every reading command run on a table its user may not write, and a
+// Save into it is refused naming the reason.
 TEST_F(UntouchedTablesTest, ATableTheUserMayNotWriteIsReadByEveryReadingCommand) {
   WriteTables();
   for (const char* name : {"people.dbf", "pay.dbf"}) ASSERT_EQ(::chmod(dir.Path(name).c_str(), 0444), 0);
@@ -276,6 +277,12 @@ TEST_F(UntouchedTablesTest, ATableTheUserMayNotWriteIsReadByEveryReadingCommand)
     for (const std::string& m : dialogs.messages) {
       if (m.find("Ошибка") != std::string::npos || m.find("не удается") != std::string::npos) return 1;
     }
+    // Writing it is refused with the reason.
+    OpenFromMenu(dir.Path("people.dbf"));
+    form->Controls().StringGrid1->SetCell(1, 1, "Anna");
+    form->Controls().Save1->trigger();
+    if (dialogs.messages.back() != "Файл " + dir.Path("people.dbf") + " не удается открыть для чтения и записи: " +
+                                       std::strerror(EACCES)) return 3;
     return std::filesystem::exists(dir.Path("sorted.dbf")) && std::filesystem::exists(dir.Path("out.csv")) ? 0 : 2;
   };
   // Root reads as another user; any other user may not write the tables as they are.
