@@ -31,9 +31,7 @@ class RecordCopyTest : public MainWindowTest {
   }
 
   void CopyRange(const char* name, const char* first, const char* last) {
-    form->Controls().Edit1->setText(QString::fromUtf8(name));
-    form->Controls().Edit3->setText(QString::fromUtf8(first));
-    form->Controls().Edit2->setText(QString::fromUtf8(last));
+    FillRange(name, first, last);
     form->Controls().Button2->click();
   }
 

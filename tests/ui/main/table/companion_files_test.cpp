@@ -65,10 +65,7 @@ TEST_F(CompanionFilesTest, EveryCopyOfATableGetsItsMemoFileWithTheBlocksUnchange
        [this] { SortedCopy(dir.Path("sorted")); },
        "sorted", {"first", "", "second"}},
       {"range into a new table",
-       [this] {
-         form->Controls().Edit1->setText("range"), form->Controls().Edit3->setText("2"), form->Controls().Edit2->setText("3");
-         form->Controls().Button2->click();
-       },
+       [this] { FillRange("range", "2", "3"), form->Controls().Button2->click(); },
        "range", {"first", ""}},
       {"structure copy",
        [this] {

@@ -60,12 +60,6 @@ class UntouchedTablesTest : public MainWindowTest {
 
   void Sort(const std::string& output) { SortedCopy(dir.Path(output)); }
   void Report() { FillReport(), form->Controls().Panel4->Button8->click(); }
-  void FillReport() {
-    form->Controls().ToolButton3->trigger();
-    form->Controls().Panel4->StringGrid3->onClick();
-    ui::StringGrid& columns = *form->Controls().Panel4->StringGrid3;
-    for (int row = 1; row < columns.RowCount(); ++row) columns.SetCell(row, 2, "NAME"), columns.SetCell(row, 3, "10");
-  }
   void Export() {
     form->Controls().ToolButton5->trigger();
     form->Controls().Panel5->Button3->click();
@@ -111,7 +105,7 @@ TEST_F(UntouchedTablesTest, EveryCommandLeavesTheTablesItDoesNotChangeAsTheyWere
       {"sorted copy", [] {}, [this] { Sort("sorted"); }, {"sorted.dbf"}},
       {"sorted copy over another table", [] {}, [this] { Sort("other.dbf"); }, {"other.dbf"}},
       {"range into a new table",
-       [this] { form->Controls().Edit1->setText("range"), form->Controls().Edit3->setText("1"), form->Controls().Edit2->setText("2"); },
+       [this] { FillRange("range", "1", "2"); },
        [this] { form->Controls().Button2->click(); }, {"range.dbf"}},
       {"structure copy", [this] { dialogs.WillOpen(dir.Path("empty.dbf")); },
        [this] { form->Controls().CopyStructurefile1->trigger(); }, {"empty.dbf"}},
@@ -121,12 +115,7 @@ TEST_F(UntouchedTablesTest, EveryCommandLeavesTheTablesItDoesNotChangeAsTheyWere
       {"records of another table appended",
        [this] { dialogs.WillOpen(dir.Path("other.dbf")), dialogs.askAnswers.push_back(true); },
        [this] { form->Controls().N13->trigger(); }, {"people.dbf"}},
-      {"repair into a result",
-       [this] {
-         form->Controls().N10->trigger();
-         form->Controls().Panel6->Edit10->setText(QString::fromStdString(dir.Path("people.dbf")));
-         form->Controls().Panel6->Edit11->setText(QString::fromStdString(dir.Path("fixed.dbf")));
-       },
+      {"repair into a result", [this] { FillRepair(dir.Path("people.dbf"), dir.Path("fixed.dbf")); },
        [this] { form->Controls().Panel6->Button10->click(); }, {"fixed.dbf"}},
       {"new field refused", [] {}, [this] { form->Controls().Addnewfield1->trigger(); }, {}},
       {"field deletion refused", [] {}, [this] { form->Controls().Deletedfield1->trigger(); }, {}},
@@ -168,15 +157,8 @@ TEST_F(UntouchedTablesTest, ACommandWhoseWriteFailsLeavesItsFileAsItWas) {
     int nth = 1;
     bool putBack = false;  // the bytes before the failed write are written again: the file's time is new
   };
-  const auto range = [this](const char* name) {
-    return [this, name] { form->Controls().Edit1->setText(name), form->Controls().Edit3->setText(""), form->Controls().Edit2->setText(""); };
-  };
+  const auto range = [this](const char* name) { return [this, name] { FillRange(name); }; };
   const auto bare = [this] { OpenFromMenu(dir.Path("bare.dbf")); };
-  const auto repair = [this] {
-    form->Controls().N10->trigger();
-    form->Controls().Panel6->Edit10->setText(QString::fromStdString(dir.Path("people.dbf")));
-    form->Controls().Panel6->Edit11->setText(QString::fromStdString(dir.Path("fixed.dbf")));
-  };
   const FailingCase cases[] = {
       {"Очистить весь файл, the engine's write", [] {}, [this] { form->Controls().N12->trigger(); }, "people.dbf", Call::Pwrite},
       {"save, the engine's write", [this] { form->Controls().StringGrid1->SetCell(1, 1, "Dan"); },
@@ -211,7 +193,7 @@ TEST_F(UntouchedTablesTest, ACommandWhoseWriteFailsLeavesItsFileAsItWas) {
        [this] { form->Controls().SeleRecForm->Button3->click(); }, "other.dbf", Call::Pwrite, 2},
       {"structure copy", [this] { dialogs.WillOpen(dir.Path("empty.dbf")); },
        [this] { form->Controls().CopyStructurefile1->trigger(); }, "empty.dbf", Call::Pwrite},
-      {"repair into a result", repair, [this] { form->Controls().Panel6->Button10->click(); }, "fixed.dbf", Call::CopyFileRange, 2},
+      {"repair into a result", [this] { FillRepair(dir.Path("people.dbf"), dir.Path("fixed.dbf")); }, [this] { form->Controls().Panel6->Button10->click(); }, "fixed.dbf", Call::CopyFileRange, 2},
       {"field renamed",
        [this] { form->Controls().N11->trigger(), form->Controls().Panel7->Edit12->setText("SUM"), form->Controls().Panel7->Edit13->setText("TOTAL"); },
        [this] { form->Controls().Panel7->Button15->click(); }, "people.dbf", Call::Pwrite, 1, true},
