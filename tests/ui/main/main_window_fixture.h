@@ -94,6 +94,25 @@ class MainWindowTest : public ::testing::Test {
   }
   // That copy written.
   void SortedCopy(const std::string& output) { FillSortPanel(output), form->Controls().Panel3->Button1->click(); }
+  // The report panel shown with every column printing NAME, 10 wide.
+  void FillReport() {
+    form->Controls().ToolButton3->trigger();
+    ui::StringGrid& columns = *form->Controls().Panel4->StringGrid3;
+    columns.onClick();
+    for (int row = 1; row < columns.RowCount(); ++row) columns.SetCell(row, 2, "NAME"), columns.SetCell(row, 3, "10");
+  }
+  // The repair panel shown with `source` to repair into `result`.
+  void FillRepair(const std::string& source, const std::string& result) {
+    form->Controls().N10->trigger();
+    form->Controls().Panel6->Edit10->setText(QString::fromStdString(source));
+    form->Controls().Panel6->Edit11->setText(QString::fromStdString(result));
+  }
+  // The boxes of the range copy filled: records `first` to `last` into `name`.
+  void FillRange(const char* name, const char* first = "", const char* last = "") {
+    form->Controls().Edit1->setText(QString::fromUtf8(name));
+    form->Controls().Edit3->setText(QString::fromUtf8(first));
+    form->Controls().Edit2->setText(QString::fromUtf8(last));
+  }
 
   // Every regular file of the test's folder (and of the folders in it when
   // `deep`) by its path there: its bytes and modification time in nanoseconds.

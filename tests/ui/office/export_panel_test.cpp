@@ -42,17 +42,8 @@ TEST_F(ExportPanelTest, BothCommandsShowThePanelWithThePointKept) {
   EXPECT_EQ(panel->CheckBoxTyped->text().toStdString(), "с заголовками и типами");
 }
 
-TEST_F(ExportPanelTest, TheTypedExportWritesTheHeaderRowAndNumbers) {
-  Run(&TExportPanel::ToolButton5Click);
-  panel->CheckBoxTyped->setChecked(true);
-  panel->Button3->click();
-  EXPECT_EQ(Sheet().Cell(1, 2), "PRICE");
-  EXPECT_EQ(Sheet().Cell(3, 2), "3.1");
-  EXPECT_EQ(Sheet().Kind(3, 2), office::CellKind::Number);
-  EXPECT_EQ(Sheet().Cell(4, 3), "*");
-}
-
-TEST_F(ExportPanelTest, ExportsTheTableAndClosesThePanel) {
+// The decimal comma and the typed export as chosen on the panel.
+TEST_F(ExportPanelTest, ExportsTheTableAsChosenAndClosesThePanel) {
   Run(&TExportPanel::ToolButton5Click);
   panel->RadioGroup1->SetItemIndex(1);
   panel->Button3->click();
@@ -61,6 +52,13 @@ TEST_F(ExportPanelTest, ExportsTheTableAndClosesThePanel) {
   EXPECT_EQ(dialogs.messages, std::vector<std::string>{"Перенос в MS EXCEL - выполнено!"});
   EXPECT_TRUE(panel->isHidden());
   EXPECT_TRUE(progress->isHidden());
+
+  Run(&TExportPanel::ToolButton5Click);
+  panel->CheckBoxTyped->setChecked(true);
+  panel->Button3->click();
+  EXPECT_EQ(std::vector<std::string>({Sheet().Cell(1, 2), Sheet().Cell(3, 2), Sheet().Cell(4, 3)}),
+            std::vector<std::string>({"PRICE", "3.1", "*"}));
+  EXPECT_EQ(Sheet().Kind(3, 2), office::CellKind::Number);
 }
 
 // The general export hands the cells over to be read in the code page the

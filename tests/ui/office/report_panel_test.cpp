@@ -2,7 +2,6 @@
 #include "page_text.h"
 #include "office_panel_fixture.h"
 #include "report_panel.h"
-#include "process_limits.h"
 #include "radio_group.h"
 #include "string_grid.h"
 
@@ -255,23 +254,6 @@ TEST_F(ReportPanelTest, WrongSettingsAndNumbersPastALineOf255AreRefused) {
     EXPECT_EQ(report.substr(0, 257), c.message == "Печать завершена!" ? std::string(254, '-') + " \r\n" : "")
         << c.what;
   }
-}
-
-TEST_F(ReportPanelTest, AReportThatCannotBeWrittenIsNotReportedDone) {
-  SetUpColumns();
-  const std::string before = testsupport::ReadFile(path);
-  {
-    testsupport::FileSizeLimit limit(100);
-    panel->Button8->click();
-  }
-  ASSERT_EQ(dialogs.messages.size(), 1u);
-  EXPECT_NE(dialogs.messages[0].find("File too large"), std::string::npos) << dialogs.messages[0];
-  EXPECT_TRUE(panel->ProgressBar2->isHidden());
-  EXPECT_EQ(testsupport::ReadFile(path), before);
-  EXPECT_EQ(dir.FileCount(), 1u);  // the part written is gone
-  // The panel goes on working.
-  panel->Button8->click();
-  EXPECT_EQ(dialogs.messages.back(), "Печать завершена!");
 }
 
 }  // namespace

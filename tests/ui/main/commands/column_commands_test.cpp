@@ -1,5 +1,4 @@
 #include "main_window_fixture.h"
-#include "process_limits.h"
 #include "table_records.h"
 
 
@@ -68,20 +67,6 @@ TEST_F(ColumnCommandsTest, RemovingZeroRowsAlsoPurgesEarlierFlags) {
   Press(form->Controls().Button5, "SUMMA");
   EXPECT_EQ(FieldOf(RecordsOf(table), 0, 2), std::vector<std::string>({" e"}));
   EXPECT_EQ(form->Controls().StringGrid1->RowCount(), 2);
-}
-
-TEST_F(ColumnCommandsTest, AFailedWriteIsReportedAndNoRecordIsLost) {
-  OpenSums({{"a", "   1.00", false}, {"b", "   2.00", false}, {"c", "   0.00", false}});
-  const size_t size = testsupport::ReadFile(table).size();
-  {
-    // Flagging the last record writes past the limit.
-    testsupport::FileSizeLimit limit(size - 19);
-    Press(form->Controls().Button5, "summa");
-  }
-  EXPECT_TRUE(testsupport::OnlyTooLarge(dialogs.messages)) << dialogs.messages.size();
-  EXPECT_TRUE(exits.empty());
-  EXPECT_EQ(RecordsOf(table).size(), 3u);
-  EXPECT_EQ(form->Controls().StringGrid1->RowCount(), 4);
 }
 
 }  // namespace

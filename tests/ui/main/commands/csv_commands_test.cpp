@@ -1,6 +1,5 @@
 // "Сохранить как CSV…" and "Создать из CSV…" driven through the menu.
 #include "main_window_fixture.h"
-#include "process_limits.h"
 
 
 namespace {
@@ -104,33 +103,15 @@ TEST_F(CsvCommandsTest, TheCsvsOwnCodePageIsKeptWhetherToldOrChosen) {
   }
 }
 
-TEST_F(CsvCommandsTest, AWriteThatFailsOrValuesThatDoNotFitLeaveNoFile) {
+TEST_F(CsvCommandsTest, ValuesThatDoNotFitLeaveNoTable) {
   const std::string table = WriteTable();
   OpenFromMenu(table);
-  testsupport::WriteFile(dir.Path("old.csv"), "old");
-  {
-    testsupport::FileSizeLimit limit(40);
-    SaveCsv(dir.Path("cut.csv"));
-    SaveCsv(dir.Path("old.csv"));  // a file that was there keeps its bytes
-  }
-  // Each failed write says so; replacing old.csv also fails to keep its copy for undo.
-  ASSERT_GE(dialogs.messages.size(), 2u);
-  for (const std::string& said : dialogs.messages) EXPECT_TRUE(testsupport::OnlyTooLarge({said})) << said;
-  EXPECT_NE(dialogs.messages[0].find(dir.Path("cut.csv")), std::string::npos);
-  EXPECT_EQ(testsupport::ReadFile(dir.Path("old.csv")), "old");
   testsupport::WriteFile(dir.Path("in.csv"), std::string("NAME,N\r\n") + std::string(300, 'x') + ",1\r\n");
   CreateFromCsv(dir.Path("in.csv"), dir.Path("wide.dbf"));
   EXPECT_EQ(dialogs.messages.back(), "Таблица не создана: значения не помещаются в поля.\r\nСтрока 2, столбец 1 (NAME): "
                                      "текст длиннее поля: \"" + std::string(300, 'x') + "\" в поле C(254.0)");
-  testsupport::WriteFile(dir.Path("in.csv"), "NAME\r\n" + std::string(100, 'x') + "\r\n");
-  {
-    testsupport::FileSizeLimit limit(120);
-    CreateFromCsv(dir.Path("in.csv"), dir.Path("cut.dbf"));
-  }
-  EXPECT_NE(dialogs.messages.back().find(dir.Path("cut.dbf")), std::string::npos) << dialogs.messages.back();
-  EXPECT_EQ(dir.FileCount(), 3u);  // the table and the two CSV files only
+  EXPECT_EQ(dir.FileCount(), 2u);  // the table and the CSV file only
   EXPECT_EQ(form->Table().TablePath(), table);
-  EXPECT_TRUE(exits.empty());
 }
 
 }  // namespace

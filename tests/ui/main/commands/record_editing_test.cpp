@@ -164,25 +164,3 @@ TEST_F(RecordEditingTest, SaveAsWritesANewTableAndRefusesTheTableItself) {
   EXPECT_EQ(ReadFile(path), original);
 }
 
-// A Save or a Save as failing part way names the file it wrote and leaves
-// the table whole and no part of a new file behind.
-TEST_F(RecordEditingTest, AWriteFailingPartWayIsReportedAndTheTableKept) {
-  for (const bool saveAs : {false, true}) {
-    SCOPED_TRACE(saveAs);
-    StartAfresh();
-    const std::string path = OpenAndEditPeople();
-    for (int i = 0; i < 200; ++i) form->Controls().N9->trigger();  // rows enough to pass the limit
-    const std::string original = ReadFile(path);
-    dialogs.messages.clear();
-    if (saveAs) dialogs.saveAnswers.push_back(ui::FileChoice{dir.Path("copy.dbf")});
-    {
-      testsupport::FileSizeLimit limit(original.size() + 100);
-      (saveAs ? form->Controls().Saveas1 : form->Controls().Save1)->trigger();
-    }
-    EXPECT_TRUE(testsupport::OnlyTooLarge(dialogs.messages));
-    EXPECT_NE(dialogs.messages[0].find(saveAs ? dir.Path("copy.dbf") : path), std::string::npos);
-    EXPECT_EQ(ReadFile(path), original);
-    EXPECT_EQ(dir.FileCount(), 1u);
-    EXPECT_TRUE(exits.empty());
-  }
-}

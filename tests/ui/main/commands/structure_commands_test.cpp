@@ -1,5 +1,4 @@
 #include "main_window_fixture.h"
-#include "process_limits.h"
 #include "structure_test_support.h"
 
 using testsupport::ReadFile;
@@ -27,32 +26,15 @@ TEST_F(CopyStructureTest, WritesTheHeaderWithoutRecordsUnderANewName) {
   OpenFromMenu(source);
   testsupport::WriteFile(dir.Path("other.dbf"), "keep me");
   CopyTo(dir.Path("copy.dbf"));
-  CopyTo(dir.Path("bare"));  // ".dbf" is appended
   CopyTo(dir.Path("other.dbf"));
   CopyTo(dir.Path("other"));  // whose ".dbf" form exists
-  EXPECT_EQ(dialogs.messages, (std::vector<std::string>{"File not open!", kCopied, kCopied, kDuplicate, kDuplicate}));
+  EXPECT_EQ(dialogs.messages, (std::vector<std::string>{"File not open!", kCopied, kDuplicate, kDuplicate}));
 
   std::string expected = original.substr(0, 32 + 3 * 32 + 1) + "\x1A";
   expected.replace(4, 4, std::string(4, '\0'));
   EXPECT_EQ(ReadFile(dir.Path("copy.dbf")), expected);
-  EXPECT_EQ(ReadFile(dir.Path("bare.dbf")), expected);
-  EXPECT_FALSE(std::filesystem::exists(dir.Path("bare")));
   EXPECT_EQ(ReadFile(dir.Path("other.dbf")), "keep me");
   EXPECT_EQ(ReadFile(source), original);
-}
-
-TEST_F(CopyStructureTest, AFailedWriteReportsTheErrorAndLeavesNoCopy) {
-  const std::string source = WritePeople();
-  const std::string original = ReadFile(source);
-  OpenFromMenu(source);
-  {
-    testsupport::FileSizeLimit limit(100);
-    CopyTo(dir.Path("copy.dbf"));
-  }
-  EXPECT_TRUE(testsupport::OnlyTooLarge(dialogs.messages));
-  EXPECT_FALSE(std::filesystem::exists(dir.Path("copy.dbf")));
-  EXPECT_EQ(ReadFile(source), original);
-  EXPECT_TRUE(exits.empty());
 }
 
 // The grid still holds the old table's rows after "Create File": saving them

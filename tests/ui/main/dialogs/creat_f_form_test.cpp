@@ -1,7 +1,6 @@
 #include "creat_f_form.h"
 #include "main_window_fixture.h"
 #include "structure_commands.h"
-#include "process_limits.h"
 #include "structure_test_support.h"
 
 #include <QAbstractItemView>
@@ -155,16 +154,3 @@ TEST_F(DeleteFieldDialogTest, RemovingTheOnlyFieldLeavesATableTheDialogStillOpen
   EXPECT_EQ(dialogs.messages, (std::vector<std::string>{kRemoved, "No field in file!", "No field in file!"}));
 }
 
-TEST_F(DeleteFieldDialogTest, AFailedWriteLeavesTheTableAsItWas) {
-  const std::string path = OpenDialogOn({{"NAME", 'C', 10}, {"SUM", 'N', 8, 2}, {"OK", 'L', 1}});
-  const std::string before = ReadFile(path);
-  {
-    testsupport::FileSizeLimit limit(70);
-    Remove("NAME");
-  }
-  EXPECT_TRUE(testsupport::OnlyTooLarge(dialogs.messages));
-  EXPECT_EQ(ReadFile(path), before);
-  EXPECT_EQ(Listed(), "NAME SUM OK ");
-  EXPECT_TRUE(changed.empty());
-  EXPECT_TRUE(exits.empty());
-}

@@ -58,7 +58,8 @@ class NewFieldPanelTest : public PanelTest {
 
 TEST_F(NewFieldPanelTest, CreateFileThenFieldsOfTheFourTypes) {
   Open(testsupport::WritePeople(dir));
-  const std::string path = CreateTable();
+  const std::string path = CreateTable("new") + ".dbf";  // named without an extension
+  EXPECT_FALSE(std::filesystem::exists(dir.Path("new")));
   EXPECT_EQ(ReadFile(path).size(), 34u);
   EXPECT_EQ(table.TablePath(), path);
   EXPECT_EQ(pathStrip->text().toStdString(), path);
@@ -163,21 +164,9 @@ TEST_F(NewFieldPanelTest, OnlyNewNamesAndTablesWithoutRecords) {
   EXPECT_TRUE(Panel().isHidden());
 }
 
-TEST_F(NewFieldPanelTest, FailedWritesLeaveNoTableChangedOrHalfMade) {
-  const std::string path = dir.Path("empty.dbf");
-  testsupport::WriteFile(path, structuretest::EmptyTable({{"NAME", 'C', 10}}));
-  const std::string before = ReadFile(path);
-  Open(path);
-  AddNewField();
-  Type("SUM", kNumeric, "8", "2");
-  {
-    testsupport::FileSizeLimit limit(before.size() + 10);
-    Panel().Button18->click();
-  }
-  EXPECT_TRUE(testsupport::OnlyTooLarge(TakeMessages()));
-  EXPECT_EQ(ReadFile(path), before);
-
-  Panel().hide();
+// A failed field write is in the sweep of failing writes; a table that
+// cannot be made leaves none half made and no panel shown.
+TEST_F(NewFieldPanelTest, AFailedCreateLeavesNoTableHalfMade) {
   {
     testsupport::FileSizeLimit limit(20);
     CreateTable();

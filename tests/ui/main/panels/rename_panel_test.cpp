@@ -4,7 +4,6 @@
 #include "rename_panel.h"
 #include "sort_panel.h"
 #include "string_grid.h"
-#include "process_limits.h"
 #include "structure_test_support.h"
 
 #include <QApplication>
@@ -129,14 +128,3 @@ TEST_F(RenamePanelTest, RefusesWhatCannotBeRenamed) {
   EXPECT_FALSE(std::filesystem::exists(path));  // no file made in its place
 }
 
-TEST_F(RenamePanelTest, AFailedWriteLeavesNoHalfWrittenDescriptor) {
-  {
-    // The descriptor of SUM spans bytes 64 .. 95: the write stops inside it.
-    testsupport::FileSizeLimit limit(70);
-    Rename("SUM", "ITOGO");
-  }
-  EXPECT_TRUE(testsupport::OnlyTooLarge(dialogs.messages));
-  EXPECT_EQ(ReadFile(path), before);
-  EXPECT_EQ(Cell(0, 2), "SUM");
-  EXPECT_TRUE(exits.empty());
-}

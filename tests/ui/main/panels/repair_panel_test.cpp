@@ -2,7 +2,6 @@
 #include "panel_fixture.h"
 #include "radio_group.h"
 #include "repair_panel.h"
-#include "process_limits.h"
 #include "structure_test_support.h"
 
 #include <filesystem>
@@ -141,16 +140,3 @@ TEST_F(RepairPanelTest, RefusesHeadersWithoutDescriptorsAndTheSourceAsResult) {
   EXPECT_EQ(ReadFile(source), original);
 }
 
-TEST_F(RepairPanelTest, AFailedWriteIsReportedAndTheSourceKept) {
-  const std::string source = WriteLarge();
-  const std::string original = ReadFile(source);
-  {
-    testsupport::FileSizeLimit limit(original.size() / 2);
-    Repair(source, dir.Path("fixed.dbf"));
-  }
-  EXPECT_TRUE(testsupport::OnlyTooLarge(dialogs.messages)) << dialogs.messages.size();
-  EXPECT_FALSE(Panel().isHidden());
-  EXPECT_TRUE(Panel().ProgressBar3->isHidden());
-  EXPECT_EQ(ReadFile(source), original);
-  EXPECT_TRUE(exits.empty());
-}

@@ -1,6 +1,5 @@
 #include "panel_fixture.h"
 #include "sort_panel.h"
-#include "process_limits.h"
 #include "table_records.h"
 
 #include "code_page.h"
@@ -92,6 +91,18 @@ TEST_F(SortPanelTest, ShowingThePanelResetsTheKeyGridToOneKey) {
   EXPECT_EQ(panel.ComboBox1->currentText(), "1");
   EXPECT_EQ(Keys().Cell(1, 0), "1");
   EXPECT_EQ(Keys().Cell(1, 1), "city");  // row 1 keeps what it held
+
+  // A count picked from the open list with the mouse sets the rows as Enter does.
+  QComboBox& count = *panel.ComboBox1;
+  count.showPopup();
+  QAbstractItemView& list = *count.view();
+  const QModelIndex four = count.model()->index(3, 0);
+  list.scrollTo(four);
+  QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualRect(four).center());
+  QApplication::processEvents();
+  EXPECT_EQ(count.currentText(), "4");
+  ASSERT_EQ(Keys().RowCount(), 5);
+  EXPECT_EQ(Keys().Cell(4, 0), " 4");
 }
 
 TEST_F(SortPanelTest, EnterChecksNamesAgainstTheGridHeaderAndDirections) {
@@ -176,46 +187,4 @@ TEST_F(SortPanelTest, RefusalsComeInOrderAndWriteNothing) {
   EXPECT_EQ(testsupport::ReadFile(table), before);
 }
 
-TEST_F(SortPanelTest, AFailedWriteLeavesNoPartialOutputAndTheTableStays) {
-  OpenWideTable();
-  const std::string before = testsupport::ReadFile(table);
-  const std::string output = dir.Path("sorted.dbf");
-  SetKeys({{"name", "1"}});
-  // A new output goes again; one that was there keeps its bytes.
-  for (const std::optional<std::string>& old : {std::optional<std::string>(), std::optional<std::string>("old")}) {
-    SCOPED_TRACE(old ? "over a file" : "new file");
-    if (old) testsupport::WriteFile(output, *old);
-    dialogs.messages.clear();
-    {
-      testsupport::FileSizeLimit limit(before.size() - 20);
-      Sort(output);
-    }
-    EXPECT_TRUE(testsupport::OnlyTooLarge(dialogs.messages)) << dialogs.messages.size();
-    ASSERT_FALSE(dialogs.messages.empty());
-    EXPECT_NE(dialogs.messages[0].find(output), std::string::npos) << dialogs.messages[0];
-    if (old) {
-      EXPECT_EQ(testsupport::ReadFile(output), *old);
-    }
-    EXPECT_EQ(dir.FileCount(), old ? 2u : 1u);  // no temporary file either
-  }
-  EXPECT_TRUE(exits.empty());
-  EXPECT_EQ(testsupport::ReadFile(table), before);
-}
-
 }  // namespace
-
-// A count picked from the open list with the mouse sets the key rows as
-// Enter does.
-TEST_F(SortPanelTest, AKeyCountPickedWithTheMouseAddsTheRows) {
-  OpenWideTable();
-  QComboBox& count = *panel.ComboBox1;
-  count.showPopup();
-  QAbstractItemView& list = *count.view();
-  const QModelIndex four = count.model()->index(3, 0);
-  list.scrollTo(four);
-  QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualRect(four).center());
-  QApplication::processEvents();
-  EXPECT_EQ(count.currentText(), "4");
-  ASSERT_EQ(Keys().RowCount(), 5);
-  EXPECT_EQ(Keys().Cell(4, 0), " 4");
-}

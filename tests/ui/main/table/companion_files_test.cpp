@@ -1,5 +1,6 @@
 // A table's memo file goes with every copy the program makes of it, and the
 // index files other programs keep are named before the table first changes.
+// A copy named without an extension gets ".dbf" and opens as a table.
 #include "main_window_fixture.h"
 
 #include "dbf2_lib.h"
@@ -64,10 +65,7 @@ TEST_F(CompanionFilesTest, EveryCopyOfATableGetsItsMemoFileWithTheBlocksUnchange
        [this] { SortedCopy(dir.Path("sorted")); },
        "sorted", {"first", "", "second"}},
       {"range into a new table",
-       [this] {
-         form->Controls().Edit1->setText("range"), form->Controls().Edit3->setText("2"), form->Controls().Edit2->setText("3");
-         form->Controls().Button2->click();
-       },
+       [this] { FillRange("range", "2", "3"), form->Controls().Button2->click(); },
        "range", {"first", ""}},
       {"structure copy",
        [this] {
@@ -90,6 +88,10 @@ TEST_F(CompanionFilesTest, EveryCopyOfATableGetsItsMemoFileWithTheBlocksUnchange
       EXPECT_EQ(ReadFile(memoCopy), kMemo);
       EXPECT_EQ(MemoTexts(copy), c.texts);
       EXPECT_EQ(ReadFile(dir.Path(memoName)), kMemo);
+      EXPECT_FALSE(std::filesystem::exists(dir.Path(c.copy)));
+      OpenFromMenu(copy);
+      EXPECT_EQ(dialogs.messages.size(), 1u);
+      EXPECT_EQ(form->Table().TablePath(), copy);
     }
   }
 }

@@ -45,11 +45,17 @@ TEST_F(MainWindowTest, EmptyTablesAndTablesWithoutFields) {
   EXPECT_EQ(Cell(0, 0), "\xb9 \xef/\xef");  // "№ п/п" in code page 1251
 }
 
+// A table opens as a table under any name; other files go by their
+// extension to the desktop's program.
 TEST_F(MainWindowTest, ExtensionDecidesBetweenGridAndTheDesktopProgram) {
-  const std::string upper = WritePeople("PEOPLE.DBF");
-  OpenFromMenu(upper, 2);
-  EXPECT_EQ(form->Controls().StringGrid1->RowCount(), 4);
+  for (const char* name : {"PEOPLE.DBF", "PEOPLE", "people.bak"}) {
+    const std::string table = WritePeople(name);
+    OpenFromMenu(table, 2);
+    EXPECT_EQ(form->Controls().StringGrid1->RowCount(), 4) << name;
+    EXPECT_EQ(Shown(form->Controls().StaticText2), table);
+  }
   EXPECT_TRUE(launcher.opened.empty());
+  EXPECT_TRUE(dialogs.messages.empty());
 
   const std::string sheet = dir.Path("report.xls");
   testsupport::WriteFile(sheet, "not a table");

@@ -5,11 +5,8 @@
 #include "main_window_fixture.h"
 
 #include "dbf2_lib.h"
-#include "process_limits.h"
 
 #include <QApplication>
-
-#include <cstring>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -115,26 +112,6 @@ TEST_F(UntouchedDataTest, TypedTextIsStoredInTheCodePageTheGridDraws) {
 TEST_F(UntouchedDataTest, AWrongHeaderCountIsShownBesideTheRowsRead) {
   OpenFromMenu(WriteGoods(0));
   EXPECT_EQ(Shown(form->Controls().StaticText1), "3 строк (в заголовке файла: 0)");
-}
-
-TEST_F(UntouchedDataTest, AReadOnlyTableIsShownAndWritingItIsRefusedWithTheReason) {
-  const std::string path = WriteGoods();
-  ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
-  const std::string before = ReadFile(path);
-  ASSERT_EQ(::chmod(dir.dir().c_str(), 0755), 0);
-  const int result = testsupport::RunAsOtherUser([&] {
-    OpenFromMenu(path);
-    if (form->Controls().StringGrid1->RowCount() != 4 || Cell(2, 1) != kBread1251) return 1;
-    form->Controls().StringGrid1->SetCell(1, 1, "Anna");
-    form->Controls().Save1->trigger();
-    return dialogs.messages ==
-                   std::vector<std::string>({"Файл " + path + " не удается открыть для чтения и записи: " +
-                                             std::strerror(EACCES)})
-               ? 0
-               : 2;
-  });
-  EXPECT_EQ(result, 0);
-  EXPECT_EQ(ReadFile(path), before);
 }
 
 // The repair panel's "Обзор" makes another file the one the commands act

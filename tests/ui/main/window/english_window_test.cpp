@@ -32,7 +32,7 @@ class EnglishWindowTest : public MainWindowTest {
 
 }  // namespace
 
-TEST_F(EnglishWindowTest, MenusPanelsAndDialogsShowNoRussian) {
+TEST_F(EnglishWindowTest, NothingShownToldOrAskedIsInRussian) {
   ExpectNone(uitest::RussianOnScreen(), "before a table is open");
   OpenFromMenu(WriteLatinTable());
   ExpectNone(uitest::RussianOnScreen(), "with the table open");
@@ -41,9 +41,8 @@ TEST_F(EnglishWindowTest, MenusPanelsAndDialogsShowNoRussian) {
     command->trigger();
     ExpectNone(uitest::RussianOnScreen(), Caption(command));
   }
-}
 
-TEST_F(EnglishWindowTest, MessagesAndQuestionsAreInEnglish) {
+  // What it tells and asks.
   dialogs.openAnswers.push_back(std::nullopt);
   form->Controls().Openfile1->trigger();
   const std::string notATable = dir.Path("notes.dbf");

@@ -8,18 +8,6 @@
 #include <QDialog>
 #include <QTest>
 
-
-namespace {
-
-// New fields go only into a table without records.
-std::string WriteEmptyTable(const testsupport::TempDir& dir) {
-  const std::string path = dir.Path("empty.dbf");
-  testsupport::WriteFile(path, structuretest::EmptyTable({{"NAME", 'C', 10}}));
-  return path;
-}
-
-}  // namespace
-
 TEST_F(MainWindowTest, TableCommandsDoNothingBeforeATableIsOpen) {
   form->Controls().N11->trigger();
   form->Controls().ToolButton3->trigger();
@@ -166,7 +154,9 @@ void AnswerADialog(QWidget* parent) {
 }  // namespace
 
 TEST_F(MainWindowTest, NewFieldPanelOutlivesDialogsButNotOtherWindows) {
-  OpenFromMenu(WriteEmptyTable(dir));
+  // New fields go only into a table without records.
+  testsupport::WriteFile(dir.Path("empty.dbf"), structuretest::EmptyTable({{"NAME", 'C', 10}}));
+  OpenFromMenu(dir.Path("empty.dbf"));
   form->activateWindow();
   QApplication::processEvents();
   form->Controls().Addnewfield1->trigger();

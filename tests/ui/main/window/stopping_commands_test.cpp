@@ -44,9 +44,7 @@ struct StopCase {
 };
 
 TEST_F(StoppingCommandsTest, AStoppedCommandLeavesEveryFileAndTheWindowAsTheyWere) {
-  const auto range = [this](const char* name) {
-    return [this, name] { form->Controls().Edit1->setText(name), form->Controls().Edit3->setText("1"), form->Controls().Edit2->setText("3"); };
-  };
+  const auto range = [this](const char* name) { return [this, name] { FillRange(name, "1", "3"); }; };
   const std::vector<testsupport::FieldSpec> pay{{"FIO", 'C', 8}, {"ACCOUNT", 'C', 4}, {"TIN", 'C', 4}, {"SUMMA", 'N', 6, 2}};
   const StopCase cases[] = {
       {"open", 0.5, [this] { WritePeople("other.dbf"); }, [this] { OpenFromMenu(dir.Path("other.dbf")); }},
@@ -60,21 +58,8 @@ TEST_F(StoppingCommandsTest, AStoppedCommandLeavesEveryFileAndTheWindowAsTheyWer
        [this] { form->Controls().N13->trigger(); }},
       {"range into a new table", 0.5, range("range.dbf"), [this] { form->Controls().Button2->click(); }},
       {"range onto a table", 0.5, [&] { WritePeople("range.dbf"), range("range.dbf")(); }, [this] { form->Controls().Button2->click(); }},
-      {"repair", 0.5,
-       [this] {
-         form->Controls().N10->trigger();
-         form->Controls().Panel6->Edit10->setText(QString::fromStdString(table));
-         form->Controls().Panel6->Edit11->setText(QString::fromStdString(dir.Path("fixed.dbf")));
-       },
-       [this] { form->Controls().Panel6->Button10->click(); }},
-      {"report", 0.5,
-       [this] {
-         form->Controls().ToolButton3->trigger();
-         form->Controls().Panel4->StringGrid3->onClick();
-         ui::StringGrid& columns = *form->Controls().Panel4->StringGrid3;
-         for (int row = 1; row < columns.RowCount(); ++row) columns.SetCell(row, 2, "NAME"), columns.SetCell(row, 3, "10");
-       },
-       [this] { form->Controls().Panel4->Button8->click(); }},
+      {"repair", 0.5, [this] { FillRepair(table, dir.Path("fixed.dbf")); }, [this] { form->Controls().Panel6->Button10->click(); }},
+      {"report", 0.5, [this] { FillReport(); }, [this] { form->Controls().Panel4->Button8->click(); }},
       {"export, writing", 0.5, [this] { form->Controls().ToolButton5->trigger(); }, [this] { form->Controls().Panel5->Button3->click(); }},
       // Past the rows: only the packing of the file tells this far.
       {"export, packing", 0.63, [this] { form->Controls().ToolButton5->trigger(); }, [this] { form->Controls().Panel5->Button3->click(); }},

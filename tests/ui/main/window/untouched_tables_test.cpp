@@ -8,7 +8,14 @@
 #include "process_limits.h"
 #include "radio_group.h"
 #include "sele_rec_form.h"
+#include "structure_test_support.h"
+#include "task_panel.h"
+#include "creat_f_form.h"
+#include "structure_commands.h"
 
+
+#include <QApplication>
+#include <QComboBox>
 
 #include <cstring>
 #include <set>
@@ -54,20 +61,34 @@ class UntouchedTablesTest : public MainWindowTest {
 
   void Sort(const std::string& output) { SortedCopy(dir.Path(output)); }
   void Report(bool toWordProcessor = false) {
-    form->Controls().ToolButton3->trigger();
+    FillReport();
     if (toWordProcessor) form->Controls().Panel4->RadioGroup2->SetItemIndex(1);
-    form->Controls().Panel4->StringGrid3->onClick();
-    ui::StringGrid& columns = *form->Controls().Panel4->StringGrid3;
-    for (int row = 1; row < columns.RowCount(); ++row) columns.SetCell(row, 2, "NAME"), columns.SetCell(row, 3, "10");
     form->Controls().Panel4->Button8->click();
   }
   void Export() {
     form->Controls().ToolButton5->trigger();
     form->Controls().Panel5->Button3->click();
   }
-  void SaveCsv() {
-    dialogs.saveAnswers.push_back(ui::FileChoice{dir.Path("out.csv"), 1});
+  void SaveCsv(const char* name = "out.csv") {
+    dialogs.saveAnswers.push_back(ui::FileChoice{dir.Path(name), 1});
     form->Controls().SaveasCSV1->trigger();
+  }
+
+  // What the window shows: the table, its rows' count, headings and first
+  // row, the panels and bars shown, the field lists.
+  std::vector<std::string> Window() const {
+    std::vector<std::string> shown{form->Table().TablePath(), std::to_string(form->Controls().StringGrid1->RowCount())};
+    for (int col = 0; col < form->Controls().StringGrid1->ColCount(); ++col) shown.push_back(Cell(0, col) + "|" + Cell(1, col));
+    for (const QWidget* widget : QApplication::allWidgets()) {
+      const auto* list = qobject_cast<const QComboBox*>(widget);
+      for (int i = 0; list && list->isVisible() && i < list->count(); ++i) shown.push_back(list->itemText(i).toStdString());
+    }
+    for (const QWidget* widget : form->findChildren<QWidget*>()) {
+      if (widget->isVisible() && (dynamic_cast<const TaskPanel*>(widget) || qobject_cast<const QProgressBar*>(widget))) {
+        shown.push_back(std::string(widget->metaObject()->className()) + " " + widget->objectName().toStdString());
+      }
+    }
+    return shown;
   }
 };
 
@@ -89,7 +110,7 @@ TEST_F(UntouchedTablesTest, EveryCommandLeavesTheTablesItDoesNotChangeAsTheyWere
       {"sorted copy", [] {}, [this] { Sort("sorted"); }, {"sorted.dbf"}},
       {"sorted copy over another table", [] {}, [this] { Sort("other.dbf"); }, {"other.dbf"}},
       {"range into a new table",
-       [this] { form->Controls().Edit1->setText("range"), form->Controls().Edit3->setText("1"), form->Controls().Edit2->setText("2"); },
+       [this] { FillRange("range", "1", "2"); },
        [this] { form->Controls().Button2->click(); }, {"range.dbf"}},
       {"structure copy", [this] { dialogs.WillOpen(dir.Path("empty.dbf")); },
        [this] { form->Controls().CopyStructurefile1->trigger(); }, {"empty.dbf"}},
@@ -99,12 +120,7 @@ TEST_F(UntouchedTablesTest, EveryCommandLeavesTheTablesItDoesNotChangeAsTheyWere
       {"records of another table appended",
        [this] { dialogs.WillOpen(dir.Path("other.dbf")), dialogs.askAnswers.push_back(true); },
        [this] { form->Controls().N13->trigger(); }, {"people.dbf"}},
-      {"repair into a result",
-       [this] {
-         form->Controls().N10->trigger();
-         form->Controls().Panel6->Edit10->setText(QString::fromStdString(dir.Path("people.dbf")));
-         form->Controls().Panel6->Edit11->setText(QString::fromStdString(dir.Path("fixed.dbf")));
-       },
+      {"repair into a result", [this] { FillRepair(dir.Path("people.dbf"), dir.Path("fixed.dbf")); },
        [this] { form->Controls().Panel6->Button10->click(); }, {"fixed.dbf"}},
       {"new field refused", [] {}, [this] { form->Controls().Addnewfield1->trigger(); }, {}},
       {"field deletion refused", [] {}, [this] { form->Controls().Deletedfield1->trigger(); }, {}},
@@ -133,45 +149,87 @@ TEST_F(UntouchedTablesTest, EveryCommandLeavesTheTablesItDoesNotChangeAsTheyWere
 
 // Each writing command with one of its writes failing through the file
 // system it is handed (its own, the engine's, the report's, the office
-// servers'): the command
-// names the file, leaves it as it was and every other file too, and the
-// window goes on.
+// servers'): the command names the file, leaves it as it was and every other
+// file too, and the window as it was (the table, its rows and headings, the panels, no bar
+// left shown), and the window goes on.
 TEST_F(UntouchedTablesTest, ACommandWhoseWriteFailsLeavesItsFileAsItWas) {
   using testsupport::Call;
   struct FailingCase {
     const char* command;
-    std::function<void()> run;
+    std::function<void()> arrange, run;
     const char* file;  // the file it writes
     Call failing;
+    int nth = 1;
+    bool putBack = false;  // the bytes before the failed write are written again: the file's time is new
     const char* writtenBefore = "";  // a file it writes whole before that one
   };
+  const auto range = [this](const char* name) { return [this, name] { FillRange(name); }; };
+  const auto bare = [this] { OpenFromMenu(dir.Path("bare.dbf")); };
   const FailingCase cases[] = {
-      {"Очистить весь файл, the engine's write", [this] { form->Controls().N12->trigger(); }, "people.dbf", Call::Pwrite},
-      {"save, the engine's write", [this] { form->Controls().StringGrid1->SetCell(1, 1, "Dan"), form->Controls().Save1->trigger(); },
-       "people.dbf", Call::Pwrite},
+      {"Очистить весь файл, the engine's write", [] {}, [this] { form->Controls().N12->trigger(); }, "people.dbf", Call::Pwrite},
+      {"save, the engine's write", [this] { form->Controls().StringGrid1->SetCell(1, 1, "Dan"); },
+       [this] { form->Controls().Save1->trigger(); }, "people.dbf", Call::Pwrite},
+      {"Save as over another table",
+       [this] { form->Controls().StringGrid1->SetCell(1, 1, "Dan"), dialogs.saveAnswers.push_back(ui::FileChoice{dir.Path("other")}); },
+       [this] { form->Controls().Saveas1->trigger(); }, "other.dbf", Call::Pwrite, 2},
       {"records of another table appended, the engine's write in place",
+       [this] { dialogs.WillOpen(dir.Path("other.dbf")), dialogs.askAnswers.push_back(true); },
+       [this] { form->Controls().N13->trigger(); }, "people.dbf", Call::Pwrite},
+      {"zero sums removed", [this] { form->Controls().Edit4->setText("SUM"); }, [this] { form->Controls().Button5->click(); },
+       "people.dbf", Call::Pwrite, 2},
+      {"report, its lines", [] {}, [this] { Report(); }, "people.txt", Call::Write},
+      {"report, the new file's rename", [] {}, [this] { Report(); }, "people.txt", Call::Rename},
+      {"CSV out, its lines", [] {}, [this] { SaveCsv(); }, "out.csv", Call::Write},
+      {"table from CSV",
        [this] {
-         dialogs.WillOpen(dir.Path("other.dbf")), dialogs.askAnswers.push_back(true);
-         form->Controls().N13->trigger();
+         testsupport::WriteFile(dir.Path("in.csv"), "NAME\r\nAnn\r\n");
+         dialogs.WillOpen(dir.Path("in.csv")), dialogs.askAnswers.push_back(false);
+         dialogs.saveAnswers.push_back(ui::FileChoice{dir.Path("from_csv.dbf"), 1});
        },
-       "people.dbf", Call::Pwrite},
-      {"report, its lines", [this] { Report(); }, "people.txt", Call::Write},
-      {"report, the new file's rename", [this] { Report(); }, "people.txt", Call::Rename},
-      {"CSV out, its lines", [this] { SaveCsv(); }, "out.csv", Call::Write},
-      {"export, its cells' scratch file", [this] { Export(); }, "exchange/cells-", Call::Write},
-      {"export, the workbook's bytes", [this] { Export(); }, "exchange/workbook-", Call::Pwrite},
-      {"report to the word processor, the document's bytes", [this] { Report(true); }, "exchange/document-", Call::Pwrite,
-       "people.txt"},
+       [this] { form->Controls().CreatefromCSV1->trigger(); }, "from_csv.dbf", Call::Pwrite},
+      {"CSV out over a file there", [] {}, [this] { SaveCsv("old.csv"); }, "old.csv", Call::Write},
+      {"sorted copy", [this] { FillSortPanel(dir.Path("sorted.dbf")); }, [this] { form->Controls().Panel3->Button1->click(); },
+       "sorted.dbf", Call::Pwrite, 2},
+      {"sorted copy over another table", [this] { FillSortPanel(dir.Path("other.dbf")); },
+       [this] { form->Controls().Panel3->Button1->click(); }, "other.dbf", Call::Pwrite, 2},
+      {"range into a new table", range("range"), [this] { form->Controls().Button2->click(); }, "range.dbf", Call::Pwrite, 2},
+      {"range onto a table", range("other"), [this] { form->Controls().Button2->click(); }, "other.dbf", Call::Pwrite, 2},
+      {"all records into another table",
+       [this] { form->Controls().N14->trigger(), dialogs.WillOpen(dir.Path("other.dbf")), dialogs.askAnswers.push_back(true); },
+       [this] { form->Controls().SeleRecForm->Button3->click(); }, "other.dbf", Call::Pwrite, 2},
+      {"structure copy", [this] { dialogs.WillOpen(dir.Path("empty.dbf")); },
+       [this] { form->Controls().CopyStructurefile1->trigger(); }, "empty.dbf", Call::Pwrite},
+      {"repair into a result", [this] { FillRepair(dir.Path("people.dbf"), dir.Path("fixed.dbf")); }, [this] { form->Controls().Panel6->Button10->click(); }, "fixed.dbf", Call::CopyFileRange, 2},
+      {"field renamed",
+       [this] { form->Controls().N11->trigger(), form->Controls().Panel7->Edit12->setText("SUM"), form->Controls().Panel7->Edit13->setText("TOTAL"); },
+       [this] { form->Controls().Panel7->Button15->click(); }, "people.dbf", Call::Pwrite, 1, true},
+      {"field deleted",
+       [&] { bare(), form->Controls().Deletedfield1->trigger(), form->Controls().StructureCommands->Creat_FForm->Edit1->setText("NAME"); },
+       [this] { form->Controls().StructureCommands->Creat_FForm->Button2->click(); }, "bare.dbf", Call::Pwrite},
+      {"new field",
+       [&] {
+         bare(), form->Controls().Addnewfield1->trigger();
+         form->Controls().Panel8->Edit14->setText("DAY"), form->Controls().Panel8->Edit15->setText("8");
+         form->Controls().Panel8->ComboBox2->setCurrentIndex(3);
+       },
+       [this] { form->Controls().Panel8->Button18->click(); }, "bare.dbf", Call::Pwrite, 2},
+      {"export, its cells' scratch file", [] {}, [this] { Export(); }, "exchange/cells-", Call::Write},
+      {"export, the workbook's bytes", [] {}, [this] { Export(); }, "exchange/workbook-", Call::Pwrite},
+      {"report to the word processor, the document's bytes", [] {}, [this] { Report(true); }, "exchange/document-",
+       Call::Pwrite, 1, false, "people.txt"},
   };
   for (const FailingCase& c : cases) {
     SCOPED_TRACE(c.command);
     StartAfresh();
     WriteTables();
-    // The report has one from before; the CSV file is a new one.
-    if (c.file == std::string("people.txt")) testsupport::WriteFile(dir.Path(c.file), "the old one\n");
+    testsupport::WriteFile(dir.Path("bare.dbf"), structuretest::EmptyTable({{"NAME", 'C', 10}, {"SUM", 'N', 8, 2}}));
+    // The report has one from before, and so has one of the CSV files.
+    for (const char* there : {"people.txt", "old.csv"}) testsupport::WriteFile(dir.Path(there), "the old one\n");
     OpenFromMenu(dir.Path("people.dbf"));
-    auto before = Files(false);
-    fileSystem.Arm(c.failing, 1, ENOSPC);
+    c.arrange();
+    const auto before = Files(false);
+    const auto window = Window();
+    fileSystem.Arm(c.failing, c.nth, ENOSPC);
     c.run();
     EXPECT_TRUE(fileSystem.Failed());
     fileSystem.Arm(std::nullopt, 1, 0);
@@ -179,8 +237,11 @@ TEST_F(UntouchedTablesTest, ACommandWhoseWriteFailsLeavesItsFileAsItWas) {
     EXPECT_NE(dialogs.messages.back().find(dir.Path(c.file)), std::string::npos) << dialogs.messages.back();
     EXPECT_NE(dialogs.messages.back().find(std::strerror(ENOSPC)), std::string::npos) << dialogs.messages.back();
     auto after = Files(false);
+    if (c.putBack) after.at(c.file).second = before.at(c.file).second;
     before.erase(c.writtenBefore), after.erase(c.writtenBefore);
     EXPECT_EQ(after, before);
+    EXPECT_EQ(Window(), window);
+    EXPECT_TRUE(exits.empty());
     // The window goes on: the table shown can still be saved.
     form->Controls().Save1->trigger();
     EXPECT_EQ(dialogs.messages.back(), "Сохранение выполнено!");
@@ -189,7 +250,8 @@ TEST_F(UntouchedTablesTest, ACommandWhoseWriteFailsLeavesItsFileAsItWas) {
 
 // A stopped purge, the command the false "changed by another program"
 // question came from, is in the sweep of stopped commands; here the export
-// and every reading command run on a table its user may not write.
+// and every reading command run on a table its user may not write, and a
+// Save into it is refused naming the reason.
 TEST_F(UntouchedTablesTest, ATableTheUserMayNotWriteIsReadByEveryReadingCommand) {
   WriteTables();
   for (const char* name : {"people.dbf", "pay.dbf"}) ASSERT_EQ(::chmod(dir.Path(name).c_str(), 0444), 0);
@@ -208,6 +270,12 @@ TEST_F(UntouchedTablesTest, ATableTheUserMayNotWriteIsReadByEveryReadingCommand)
     for (const std::string& m : dialogs.messages) {
       if (m.find("Ошибка") != std::string::npos || m.find("не удается") != std::string::npos) return 1;
     }
+    // Writing it is refused with the reason.
+    OpenFromMenu(dir.Path("people.dbf"));
+    form->Controls().StringGrid1->SetCell(1, 1, "Anna");
+    form->Controls().Save1->trigger();
+    if (dialogs.messages.back() != "Файл " + dir.Path("people.dbf") + " не удается открыть для чтения и записи: " +
+                                       std::strerror(EACCES)) return 3;
     return std::filesystem::exists(dir.Path("sorted.dbf")) && std::filesystem::exists(dir.Path("out.csv")) ? 0 : 2;
   };
   // Root reads as another user; any other user may not write the tables as they are.
