@@ -94,9 +94,6 @@ class StringGrid : public QTableView {
   void SetStore(std::unique_ptr<CellStore> store);
   void StoreChanged();
 
-  // Cell(0, 0) reads the model's corner title (GridModel::SetCornerTitle),
-  // where it has one, in the grid's code page. Clear takes it away.
-
   int RowCount() const;
   int ColCount() const;
   void SetRowCount(int rows);
@@ -108,6 +105,9 @@ class StringGrid : public QTableView {
   void SetFixedRows(int rows);
   void SetFixedCols(int cols);
 
+  // Cell(0, 0) is the model's corner title (GridModel::SetCornerTitle), where
+  // it has one, in the grid's code page: a heading, not a cell of the store.
+  // Clear takes it away.
   std::string Cell(int row, int col) const;
   void SetCell(int row, int col, std::string_view bytes);
   // Replaces a whole row at once; cells past `cells` are emptied.
