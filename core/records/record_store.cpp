@@ -147,10 +147,9 @@ std::string_view RecordStore::Cell(int row, int column) const {
 
 void RecordStore::SetCell(int row, int column, std::string_view bytes) {
   if (row < 0 || row >= RowCount() || column < 0 || column >= columns_) return;
-  if (row == 0) {
-    header_[static_cast<size_t>(column)] = bytes;
-    return;
-  }
+  // Row 0 holds the headings: the field names change with the table's
+  // structure alone (SetHeader), never as a cell.
+  if (row == 0) return;
   if (column == 0) {
     const Mark before = MarkAt(row);
     const Mark after = MarkOf(row, bytes);

@@ -62,7 +62,8 @@ class RecordStore final : public ui::CellStore {
   // that 0 rows and 0 columns empties the store.
   void Resize(int rows, int columns) override;
   std::string_view Cell(int row, int column) const override;
-  // Storing the text a cell already shows changes nothing.
+  // Storing the text a cell already shows changes nothing; nor does
+  // storing into row 0, the headings (see SetHeader).
   void SetCell(int row, int column, std::string_view bytes) override;
   void InsertRow(int row) override;
 

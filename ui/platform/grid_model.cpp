@@ -70,7 +70,22 @@ void GridModel::ClearView() {
   Reshape([&] { view_.Clear(); });
 }
 
-void GridModel::RowInserted(int gridRow) { view_.RowInserted(gridRow); }
+void GridModel::SetCell(int gridRow, int gridCol, std::string_view bytes) {
+  store_->SetCell(gridRow, gridCol, bytes);
+  if (!batching_) CellChanged(gridRow, gridCol);
+}
+
+void GridModel::SetRow(int gridRow, const std::vector<std::string_view>& cells) {
+  store_->SetRow(gridRow, cells.data(), static_cast<int>(cells.size()));
+  if (!batching_) RowChanged(gridRow);
+}
+
+void GridModel::InsertRow(int gridRow) {
+  Reshape([&] {
+    store_->InsertRow(gridRow);
+    view_.RowInserted(gridRow);
+  });
+}
 
 void GridModel::SetFixed(int rows, int cols) {
   Reshape([&] {
@@ -179,17 +194,17 @@ bool GridModel::setData(const QModelIndex& index, const QVariant& value, int rol
   QString refused;
   const std::optional<std::string> encoded = EncodeCellText(typed, page_, refused);
   if (!encoded) {
-    if (onRefused) onRefused(refused);
+    emit Refused(refused);
     return false;
   }
   const std::string& bytes = *encoded;
   if (const std::optional<QString> reason = checkTyped ? checkTyped(gridRow, gridCol, bytes) : std::nullopt) {
-    if (onTypedRefused) onTypedRefused(gridRow, gridCol, *reason);
+    emit TypedRefused(gridRow, gridCol, *reason);
     return false;
   }
   store_->SetCell(gridRow, gridCol, bytes);
   emit dataChanged(index, index);
-  if (onEdited) onEdited(gridRow, gridCol, bytes);
+  emit Edited(gridRow, gridCol, bytes);
   return true;
 }
 

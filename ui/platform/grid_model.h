@@ -1,8 +1,12 @@
-// The Qt model a StringGrid shows: a window onto the grid's CellStore. The
-// first fixed row and the first fixed column are served as header data, so
-// they stay on screen while the rest scrolls; further fixed rows and columns
-// are served as grey, read-only cells. Cells are decoded for drawing only
-// when the view asks, that is, only for the cells on screen.
+// The Qt model a StringGrid shows: a window onto a CellStore. Every grid
+// starts with one of its own; a window whose data another object keeps (the
+// open table) has that object own the model and the grid show it by
+// reference (StringGrid::ShowModel), so that any number of views see one set
+// of cells, one view order and one edit history. The first fixed row and the
+// first fixed column are served as header data, so they stay on screen while
+// the rest scrolls; further fixed rows and columns are served as grey,
+// read-only cells. Cells are decoded for drawing only when the view asks,
+// that is, only for the cells on screen.
 #pragma once
 
 #include "cell_store.h"
@@ -17,10 +21,14 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace ui {
 
 class GridModel : public QAbstractTableModel {
+  Q_OBJECT
+
  public:
   explicit GridModel(QObject* parent = nullptr);
 
@@ -54,8 +62,6 @@ class GridModel : public QAbstractTableModel {
   const ViewRows& View() const { return view_; }
   void SetView(std::vector<int32_t> gridRows);
   void ClearView();
-  // A row was inserted into the store before `gridRow`.
-  void RowInserted(int gridRow);
   int GridRowOf(int modelRow) const {
     return view_.Active() ? view_.At(modelRow) : modelRow + HeaderRows();
   }
@@ -64,7 +70,14 @@ class GridModel : public QAbstractTableModel {
     return view_.Active() ? view_.PlaceOf(gridRow) : gridRow - HeaderRows();
   }
 
-  // Change notifications; the grid calls these around its changes of the store.
+  // Changes of the store that tell the views: one cell, one whole row (cells
+  // past `cells` emptied), an empty row inserted before `gridRow` (in a view
+  // order it shows where the row it went before shows).
+  void SetCell(int gridRow, int gridCol, std::string_view bytes);
+  void SetRow(int gridRow, const std::vector<std::string_view>& cells);
+  void InsertRow(int gridRow);
+
+  // Change notifications, for changes made on the store itself.
   void CellChanged(int gridRow, int gridCol);
   void RowChanged(int gridRow);
   void Reset();
@@ -72,21 +85,15 @@ class GridModel : public QAbstractTableModel {
   void BeginBatch();
   void EndBatch();
 
-  // Called after a person's text has been stored in a cell.
-  std::function<void(int gridRow, int gridCol, const std::string& bytes)> onEdited;
   // Cells drawn by `shownCell` instead of their bytes and kept from editing:
   // `lockedCell` tells which (asked for every cell drawn, so it must be
   // cheap), `shownCell` what such a cell shows. Either may be left empty.
   std::function<bool(int gridRow, int gridCol)> lockedCell;
   std::function<ShownCell(int gridRow, int gridCol)> shownCell;
   bool Locked(int gridRow, int gridCol) const;
-  // Called when a person's text was not stored because the code page the
-  // cells are drawn in has no byte for `character`.
-  std::function<void(const QString& character)> onRefused;
   // May refuse a person's text (as bytes of the code page) for a cell with
-  // a reason, which goes to onTypedRefused; the cell keeps its text.
+  // a reason, which TypedRefused tells; the cell keeps its text.
   std::function<std::optional<QString>(int gridRow, int gridCol, const std::string& bytes)> checkTyped;
-  std::function<void(int gridRow, int gridCol, const QString& reason)> onTypedRefused;
 
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;
@@ -94,6 +101,15 @@ class GridModel : public QAbstractTableModel {
   bool setData(const QModelIndex& index, const QVariant& value, int role) override;
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
   Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+ signals:
+  // A person's text was stored in a cell, through any view.
+  void Edited(int gridRow, int gridCol, const std::string& bytes);
+  // A person's text was not stored because the code page the cells are
+  // drawn in has no byte for `character`.
+  void Refused(const QString& character);
+  // checkTyped refused a person's text for the cell.
+  void TypedRefused(int gridRow, int gridCol, const QString& reason);
 
  private:
   bool IsFixed(const QModelIndex& index) const;

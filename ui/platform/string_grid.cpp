@@ -75,8 +75,10 @@ class GridEditorDelegate : public QStyledItemDelegate {
 };
 
 
-StringGrid::StringGrid(QWidget* parent) : QTableView(parent), model_(new GridModel(this)) {
+StringGrid::StringGrid(QWidget* parent)
+    : QTableView(parent), ownModel_(new GridModel(this)), model_(ownModel_) {
   setModel(model_);
+  Follow(*model_);
   setItemDelegate(new GridEditorDelegate(this));
   setSelectionMode(QAbstractItemView::SingleSelection);
   setWordWrap(false);
@@ -97,18 +99,6 @@ StringGrid::StringGrid(QWidget* parent) : QTableView(parent), model_(new GridMod
             if (col < colWidths_.size()) colWidths_[col] = newSize;
             if (!applyingHeaders_ && onColWidthDragged) onColWidthDragged(static_cast<int>(col), newSize);
           });
-  model_->onRefused = [this](const QString& character) {
-    if (onTextRefused) onTextRefused(character);
-  };
-  model_->onEdited = [this](int row, int col, const std::string& bytes) {
-    if (onSetEditText) onSetEditText(row, col, bytes);
-  };
-  model_->checkTyped = [this](int row, int col, const std::string& bytes) -> std::optional<QString> {
-    return checkTyped ? checkTyped(row, col, bytes) : std::nullopt;
-  };
-  model_->onTypedRefused = [this](int row, int col, const QString& reason) {
-    if (onTypedRefused) onTypedRefused(row, col, reason);
-  };
   connect(this, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
     if (onDoubleClick) onDoubleClick(model_->GridRowOf(index.row()), index.column() + model_->HeaderCols());
   });
@@ -122,33 +112,51 @@ StringGrid::StringGrid(QWidget* parent) : QTableView(parent), model_(new GridMod
 
 StringGrid::~StringGrid() = default;
 
+void StringGrid::Follow(GridModel& model) {
+  for (const QMetaObject::Connection& connection : following_) disconnect(connection);
+  following_ = {
+      connect(&model, &GridModel::Refused, this,
+              [this](const QString& character) {
+                if (onTextRefused) onTextRefused(character);
+              }),
+      connect(&model, &GridModel::Edited, this,
+              [this](int row, int col, const std::string& bytes) {
+                if (onSetEditText) onSetEditText(row, col, bytes);
+              }),
+      connect(&model, &GridModel::TypedRefused, this,
+              [this](int row, int col, const QString& reason) {
+                if (onTypedRefused) onTypedRefused(row, col, reason);
+              }),
+      // A reset of the model, whoever made it, lays out the headings anew.
+      connect(&model, &QAbstractItemModel::modelReset, this,
+              [this] { ApplyHeaders(); }),
+  };
+}
+
+void StringGrid::ShowModel(GridModel& model) {
+  if (&model == model_) return;
+  CloseOpenEditor();
+  QItemSelectionModel* selection = selectionModel();
+  model_ = &model;
+  setModel(model_);
+  delete selection;
+  Follow(model);
+  model_->SetEditable(options_.testFlag(GridOption::Editing));
+  ApplyHeaders();
+}
+
+void StringGrid::ShowOwnModel() { ShowModel(*ownModel_); }
+
 CellStore& StringGrid::Store() { return model_->Store(); }
 
 void StringGrid::SetStore(std::unique_ptr<CellStore> store) {
   CloseOpenEditor();
   DropView();
   model_->SetStore(std::move(store));
-  colWidths_.resize(static_cast<size_t>(ColCount()), -1);
   ApplyHeaders();
 }
 
-void StringGrid::ShowStore(CellStore& store) {
-  CloseOpenEditor();
-  DropView();
-  model_->ShowStore(store);
-  colWidths_.resize(static_cast<size_t>(ColCount()), -1);
-  ApplyHeaders();
-}
-
-void StringGrid::SetCornerTitle(const QString& title) {
-  model_->SetCornerTitle(title);
-  if (corner_) corner_->update();
-}
-
-void StringGrid::StoreChanged() {
-  colWidths_.resize(static_cast<size_t>(ColCount()), -1);
-  Refresh();
-}
+void StringGrid::StoreChanged() { Refresh(); }
 
 int StringGrid::RowCount() const { return model_->Store().RowCount(); }
 int StringGrid::ColCount() const { return model_->Store().ColumnCount(); }
@@ -199,15 +207,9 @@ std::string StringGrid::Cell(int row, int col) const {
   return std::string(model_->Store().Cell(row, col));
 }
 
-void StringGrid::SetCell(int row, int col, std::string_view bytes) {
-  Store().SetCell(row, col, bytes);
-  if (batchDepth_ == 0) model_->CellChanged(row, col);
-}
+void StringGrid::SetCell(int row, int col, std::string_view bytes) { model_->SetCell(row, col, bytes); }
 
-void StringGrid::SetRow(int row, const std::vector<std::string_view>& cells) {
-  Store().SetRow(row, cells.data(), static_cast<int>(cells.size()));
-  if (batchDepth_ == 0) model_->RowChanged(row);
-}
+void StringGrid::SetRow(int row, const std::vector<std::string_view>& cells) { model_->SetRow(row, cells); }
 
 std::string StringGrid::EditText() const {
   const auto* line = qobject_cast<const QLineEdit*>(editor_.data());
@@ -217,9 +219,14 @@ std::string StringGrid::EditText() const {
 
 void StringGrid::InsertRow(int row) {
   CloseOpenEditor();
-  Store().InsertRow(row);
-  model_->RowInserted(row);
-  Refresh();
+  // The cursor keeps its place on screen, on whichever row shows there now.
+  const QModelIndex current = currentIndex();
+  model_->InsertRow(row);
+  if (batchDepth_ > 0) return;
+  revertingSelection_ = true;
+  SetSelectedCell(current.isValid() ? model_->GridRowOf(current.row()) : FixedRows(),
+                  current.isValid() ? current.column() + model_->HeaderCols() : FixedCols());
+  revertingSelection_ = false;
 }
 
 void StringGrid::SetViewRows(std::vector<int32_t> gridRows) {
@@ -289,7 +296,6 @@ StringGrid::BatchUpdate::~BatchUpdate() {
   grid_.Store().EndGroup();
   if (--grid_.batchDepth_ == 0) {
     grid_.model_->EndBatch();
-    grid_.colWidths_.resize(static_cast<size_t>(grid_.ColCount()), -1);
     grid_.ApplyHeaders();
   }
 }
@@ -370,12 +376,15 @@ QString StringGrid::BlockText(const Block& block) const {
 
 int StringGrid::ColWidth(int col) const {
   if (col < 0 || col >= ColCount()) return 0;
-  const int width = colWidths_[static_cast<size_t>(col)];
+  const int width = static_cast<size_t>(col) < colWidths_.size() ? colWidths_[static_cast<size_t>(col)] : -1;
   return width >= 0 ? width : defaultColWidth_;
 }
 
+// The model may have been given more columns while the grid waited for the
+// end of a batch.
 void StringGrid::SetColWidth(int col, int width) {
   if (col < 0 || col >= ColCount()) return;
+  if (static_cast<size_t>(col) >= colWidths_.size()) colWidths_.resize(static_cast<size_t>(ColCount()), -1);
   colWidths_[static_cast<size_t>(col)] = width;
   ApplyHeaders();
 }
@@ -387,14 +396,6 @@ void StringGrid::SetDefaultColWidth(int width) {
 }
 
 void StringGrid::SetDefaultRowHeight(int height) { verticalHeader()->setDefaultSectionSize(height); }
-
-void StringGrid::PresentCells(std::function<bool(int row, int col)> locked,
-                              std::function<ShownCell(int row, int col)> shown) {
-  CloseOpenEditor();
-  model_->lockedCell = std::move(locked);
-  model_->shownCell = std::move(shown);
-  Refresh();
-}
 
 bool StringGrid::CellLocked(int row, int col) const { return model_->Locked(row, col); }
 
@@ -531,6 +532,7 @@ void StringGrid::Refresh() {
 void StringGrid::ApplyHeaders() {
   if (batchDepth_ > 0) return;
   const QScopedValueRollback applying(applyingHeaders_, true);
+  colWidths_.resize(static_cast<size_t>(ColCount()), -1);
   const int headerCols = model_->HeaderCols();
   horizontalHeader()->setVisible(model_->HeaderRows() > 0);
   verticalHeader()->setVisible(headerCols > 0);

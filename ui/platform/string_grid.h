@@ -1,9 +1,11 @@
 // StringGrid: a grid of byte cells with fixed (header) rows and columns, the
-// control behind the program's string grids. It keeps its cells in a
-// CellStore (a compact ByteArenaStore unless a window plugs in its own, or
-// shows one its owner keeps) and shows them through a virtual Qt model, so
-// only the cells on screen are ever decoded and drawn: a grid of millions of
-// rows costs its bytes, not a Qt object per cell.
+// control behind the program's string grids. It shows a GridModel over a
+// CellStore: one of its own (a compact ByteArenaStore unless a window plugs
+// in its own store), or one another object owns and any number of grids
+// show by reference (ShowModel). The model is virtual, so only the cells on
+// screen are ever decoded and drawn: a grid of millions of rows costs its
+// bytes, not a Qt object per cell. Everything the grid is told about its
+// cells, their order and their code page goes to the model it shows.
 //
 // Coordinates are (row, column), counted from 0 and including the fixed rows
 // and columns, as the windows address them. The first fixed row and column
@@ -28,9 +30,10 @@
 //    page the cells are drawn in has no byte for the character.
 //  - onDoubleClick(row, col): a cell was double-clicked.
 //  - onLockedTyped(row, col): a person typed into a locked cell (see
-//    PresentCells) while the grid allows editing; nothing was stored.
-//  - checkTyped(row, col, bytes): may refuse a person's text for a cell
-//    before it is stored, giving the reason, which goes to onTypedRefused.
+//    GridModel::lockedCell) while the grid allows editing; nothing was
+//    stored.
+//  - onTypedRefused(row, col, reason): the model's checkTyped refused a
+//    person's text for a cell; the cell keeps its text.
 //  - onPaste(text): Ctrl+V in the grid (not in a cell editor) with the
 //    clipboard's text, while the grid allows editing.
 //  - onHeadingClick(col): the heading of column `col` was clicked.
@@ -55,7 +58,6 @@
 #include "cell_store.h"
 #include "code_page.h"
 #include "grid_options.h"
-#include "shown_cell.h"
 
 #include <QAbstractButton>
 #include <QPointer>
@@ -78,21 +80,19 @@ class StringGrid : public QTableView {
   explicit StringGrid(QWidget* parent = nullptr);
   ~StringGrid() override;
 
-  // The cells. SetStore replaces the default store (its contents are shown as
-  // they are; nullptr gives the grid an empty one); ShowStore shows a store
-  // its owner keeps, by reference, until the next SetStore or ShowStore: the
-  // owner replaces it so before letting it go. Store() gives direct access,
-  // e.g. for bulk changes, after which StoreChanged() must be called unless
-  // they ran inside a BatchUpdate.
+  // Shows a model another object owns, by reference, until ShowOwnModel:
+  // the owner calls that before letting the model go. The grid's own model
+  // stays as it was meanwhile.
+  void ShowModel(GridModel& model);
+  void ShowOwnModel();
+
+  // The cells of the model shown. SetStore replaces its store (its contents
+  // are shown as they are; nullptr gives it an empty one). Store() gives
+  // direct access, e.g. for bulk changes, after which StoreChanged() must be
+  // called unless they ran inside a BatchUpdate.
   CellStore& Store();
   void SetStore(std::unique_ptr<CellStore> store);
-  void ShowStore(CellStore& store);
   void StoreChanged();
-
-  // The heading of the top-left corner, which names column 0: a heading of
-  // the grid, not a cell of the store. Cell(0, 0) reads it in the grid's code
-  // page. A new store, or Clear, takes it away.
-  void SetCornerTitle(const QString& title);
 
   int RowCount() const;
   int ColCount() const;
@@ -105,6 +105,9 @@ class StringGrid : public QTableView {
   void SetFixedRows(int rows);
   void SetFixedCols(int cols);
 
+  // Cell(0, 0) is the model's corner title (GridModel::SetCornerTitle), where
+  // it has one, in the grid's code page: a heading, not a cell of the store.
+  // Clear takes it away.
   std::string Cell(int row, int col) const;
   void SetCell(int row, int col, std::string_view bytes);
   // Replaces a whole row at once; cells past `cells` are emptied.
@@ -172,10 +175,8 @@ class StringGrid : public QTableView {
   void SetDefaultColWidth(int width);
   void SetDefaultRowHeight(int height);
 
-  // Cells drawn otherwise than their bytes say and never edited: `locked`
-  // tells which (asked for every cell drawn, so it must be cheap), `shown`
-  // what such a cell shows; their bytes stay as they are.
-  void PresentCells(std::function<bool(int row, int col)> locked, std::function<ShownCell(int row, int col)> shown);
+  // True for a cell the model draws otherwise than its bytes say and keeps
+  // from editing (GridModel::lockedCell).
   bool CellLocked(int row, int col) const;
 
   CodePage Page() const;
@@ -188,7 +189,6 @@ class StringGrid : public QTableView {
   std::function<void(const QString& character)> onTextRefused;
   std::function<void(int row, int col)> onDoubleClick;
   std::function<void(int row, int col)> onLockedTyped;
-  std::function<std::optional<QString>(int row, int col, const std::string& bytes)> checkTyped;
   std::function<void(int row, int col, const QString& reason)> onTypedRefused;
   std::function<void(const QString& text)> onPaste;
   // A person dragged a column's width (not the program's own resizing).
@@ -218,8 +218,12 @@ class StringGrid : public QTableView {
   void DropView();
   void ApplyHeaders();
   void PaintCorner();
+  // Hands the model's notices on to the grid's hooks and follows its resets.
+  void Follow(GridModel& model);
 
+  GridModel* ownModel_;
   GridModel* model_;
+  std::vector<QMetaObject::Connection> following_;  // of model_
   GridOptions options_;
   std::vector<int> colWidths_;  // per column; -1 = the default width
   int defaultColWidth_ = 64;

@@ -1,6 +1,7 @@
 #include "string_grid.h"
 
 #include "byte_arena_store.h"
+#include "grid_model.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -216,25 +217,44 @@ TEST_F(StringGridTest, AViewOrderMovesRowsOnScreenOnly) {
   EXPECT_EQ(grid.Row(), 2);
 }
 
-TEST_F(StringGridTest, AStoreShownByReferenceStaysItsOwnersAndTheCornerTitleIsNoCell) {
+TEST_F(StringGridTest, AModelShownByReferenceStaysItsOwnersAndTheCornerTitleIsNoCell) {
   ui::ByteArenaStore owned;
   owned.Resize(2, 2);
   owned.SetCell(0, 1, "NAME");
   owned.SetCell(1, 1, "abc");
-  grid.ShowStore(owned);
+  ui::GridModel model;
+  model.SetFixed(1, 1);
+  model.ShowStore(owned);
+  grid.ShowModel(model);
   EXPECT_EQ(&grid.Store(), &owned);
-  grid.SetCornerTitle(QString::fromUtf8("№ п/п"));
+  model.SetCornerTitle(QString::fromUtf8("№ п/п"));
   EXPECT_EQ(grid.Cell(0, 0), "\xb9 \xef/\xef");
   grid.SetCodePage(ui::CodePage::Dos866);
   EXPECT_EQ(grid.Cell(0, 0), "\xfc \xaf/\xaf");
   EXPECT_EQ(owned.Cell(0, 0), "");
-  grid.SetCell(1, 1, "xyz");
+  // An edit through one view is one of the model, which every view shows.
+  StringGrid second;
+  second.ShowModel(model);
+  second.SetOptions(GridOption::Editing);
+  std::vector<std::string> edited;
+  grid.onSetEditText = [&](int, int, const std::string& bytes) { edited.push_back(bytes); };
+  ASSERT_TRUE(second.model()->setData(second.model()->index(0, 0), QStringLiteral("xyz"), Qt::EditRole));
   EXPECT_EQ(owned.Cell(1, 1), "xyz");
+  EXPECT_EQ(grid.model()->index(0, 0).data().toString(), QStringLiteral("xyz"));
+  EXPECT_EQ(edited, std::vector<std::string>({"xyz"}));
 
-  // The owner takes its store back: the grid has an empty one of its own,
+  // The owner takes its store back: the model has an empty one of its own,
   // without the corner title, and the owner's cells stay.
-  grid.SetStore(nullptr);
+  model.SetStore(nullptr);
   EXPECT_EQ(grid.RowCount(), 0);
   EXPECT_EQ(grid.Cell(0, 0), "");
   EXPECT_EQ(owned.Cell(1, 1), "xyz");
+  // Let go of the model, the grid shows its own cells again, and their
+  // edits reach the grid's hooks alone.
+  grid.ShowOwnModel();
+  second.ShowOwnModel();
+  EXPECT_EQ(grid.Cell(1, 1), "\x8f\xe0\xa8\xa2\xa5\xe2");
+  grid.SetOptions(GridOption::Editing);
+  ASSERT_TRUE(grid.model()->setData(grid.model()->index(0, 1), QStringLiteral("1"), Qt::EditRole));
+  EXPECT_EQ(edited, std::vector<std::string>({"xyz", "1"}));
 }

@@ -15,7 +15,6 @@
 #include "safe_write.h"
 #include "string_grid.h"
 #include "table_checks.h"
-#include "typed_cell_check.h"
 #include "grid_paste.h"
 #include "table_command_steps.h"
 
@@ -35,11 +34,6 @@ constexpr int64_t kRunBytes = int64_t{16} << 20;
 }  // namespace
 
 TRecordEditing::TRecordEditing(const TableContext& context) : context_(context) {
-  context_.grid.checkTyped = [this](int, int col, const std::string& bytes) -> std::optional<QString> {
-    const RecordStore* rows = context_.table.Rows();
-    if (!rows || col < 1) return std::nullopt;
-    return TypedCellRefusal(rows->FieldAt(col), bytes);
-  };
   context_.grid.onPaste = [this](const QString& text) {
     context_.guard.Run([this, &text] { PasteBlock(context_, text); });
   };

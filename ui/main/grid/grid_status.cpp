@@ -48,9 +48,10 @@ TGridStatus::TGridStatus(const TableContext& context, QStatusBar& bar)
   QObject::connect(grid.selectionModel(), &QItemSelectionModel::currentChanged, &following_, [this] {
     if (!position_->isHidden()) ShowPosition();
   });
-  QObject::connect(grid.model(), &QAbstractItemModel::modelReset, &following_, show);
-  QObject::connect(grid.model(), &QAbstractItemModel::dataChanged, &following_, show);
-  QObject::connect(grid.model(), &QAbstractItemModel::headerDataChanged, &following_, show);
+  const ui::GridModel& rows = context_.table.Model();
+  QObject::connect(&rows, &QAbstractItemModel::modelReset, &following_, show);
+  QObject::connect(&rows, &QAbstractItemModel::dataChanged, &following_, show);
+  QObject::connect(&rows, &QAbstractItemModel::headerDataChanged, &following_, show);
   Show();
 }
 

@@ -26,7 +26,7 @@ TRecordView::TRecordView(const TableContext& context, FilterLine& line, QLabel& 
   context_.grid.onHeadingClick = [this](int col) { context_.guard.Run([this, col] { HeadingClicked(col); }); };
   line_.onApply = context_.guard.Guarded([this] { Apply(); });
   // Inside the command that reset the grid, which is guarded already.
-  resets_ = QObject::connect(context_.grid.model(), &QAbstractItemModel::modelReset, &line_, [this] { GridReset(); });
+  resets_ = QObject::connect(&context_.table.Model(), &QAbstractItemModel::modelReset, &line_, [this] { GridReset(); });
 }
 
 // The grid and the filter line outlive this, while the window is taken down.

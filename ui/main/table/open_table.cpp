@@ -13,6 +13,7 @@
 #include "record_store.h"
 #include "string_grid.h"
 #include "table_file_messages.h"
+#include "typed_cell_check.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -81,17 +82,21 @@ bool FileHolds(const std::string& path, std::initializer_list<std::string_view> 
 
 }  // namespace
 
+// Column 0, the record numbers and marks, is the rows' heading column; row 0,
+// the field names, their heading row while there are records.
 OpenTable::OpenTable(ui::StringGrid& grid, QProgressBar* progress) : grid_(grid), progress_(progress) {
-  grid_.PresentCells([this](int, int col) { return Memos() && memos_->IsMemoColumn(col); },
-                     [this](int row, int col) { return memos_->Shown(*Rows(), row, col, page_); });
+  model_.SetFixed(0, 1);
+  model_.lockedCell = [this](int, int col) { return Memos() && memos_->IsMemoColumn(col); };
+  model_.shownCell = [this](int row, int col) { return memos_->Shown(*Rows(), row, col, page_); };
+  model_.checkTyped = [this](int, int col, const std::string& bytes) -> std::optional<QString> {
+    if (!rows_ || col < 1) return std::nullopt;
+    return TypedCellRefusal(rows_->FieldAt(col), bytes);
+  };
+  grid_.ShowModel(model_);
 }
 
-// The grid may outlive the table: it must no longer ask for memo cells nor
-// show the rows.
-OpenTable::~OpenTable() {
-  grid_.PresentCells({}, {});
-  if (rows_) grid_.SetStore(nullptr);
-}
+// The grid may outlive the table: it goes back to a model of its own.
+OpenTable::~OpenTable() { grid_.ShowOwnModel(); }
 
 // A memo column shows the first line of a text, as wide as the widest
 // character field.
@@ -161,10 +166,10 @@ std::optional<OpenTable::Counts> OpenTable::Load(ui::Stop stop) {
   ui::StringGrid::BatchUpdate batch(grid_);
   grid_.Clear();
   memos_ = std::move(memos);
-  grid_.ShowStore(*store);
+  model_.ShowStore(*store);
   rows_ = std::move(store);
-  grid_.SetCornerTitle(CornerTitle());
-  grid_.SetFixedRows(count > 0 ? 1 : 0);
+  model_.SetCornerTitle(CornerTitle());
+  model_.SetFixed(count > 0 ? 1 : 0, 1);
   rowsPath_ = path_;
   StampRows();
   savedDigest_.reset();
@@ -191,7 +196,7 @@ void OpenTable::Purged(const std::function<bool(int64_t record, char flag)>& kee
   {
     ui::StringGrid::BatchUpdate batch(grid_);
     rows->Purge(keep);
-    grid_.SetFixedRows(rows->RecordCount() > 0 ? 1 : 0);
+    model_.SetFixed(rows->RecordCount() > 0 ? 1 : 0, 1);
   }
   StampRows();
   header_ = HeaderBytes(path_, layout_.headerSize);

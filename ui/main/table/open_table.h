@@ -2,10 +2,13 @@
 // it: its path (TablePath), the file every table command acts on, its rows
 // (the records as read, the edits made on them and their history, in a
 // RecordStore) and where they came from: the file's name and identity and
-// the header and field layout they were read with. The record grid shows the
-// rows by reference; every fill, refill and clear of them goes through here,
-// so that record is never out of date. What changes goes out as signals,
-// which the window turns into the texts of its labels.
+// the header and field layout they were read with. The table owns the Qt
+// model of its rows (Model()), which the record grid, and any other view,
+// shows by reference: the cells, their headings, the view order, the edit
+// history and the checks of typed text are the model's, not a view's. Every
+// fill, refill and clear of the rows goes through here, so that record is
+// never out of date. What changes goes out as signals, which the window turns
+// into the texts of its labels.
 //
 // Reading a table for the grid opens it for reading only: viewing writes
 // nothing, and tables the user may not write can still be viewed. A load
@@ -14,6 +17,7 @@
 
 #include "code_page.h"
 #include "file_identity.h"
+#include "grid_model.h"
 #include "progress.h"
 
 #include <QObject>
@@ -41,9 +45,14 @@ class OpenTable : public QObject {
   Q_OBJECT
 
  public:
-  // The grid that shows the rows and the progress bar loading shows.
+  // The grid that shows the rows (it shows Model() from now on, until the
+  // table goes) and the progress bar loading shows.
   OpenTable(ui::StringGrid& grid, QProgressBar* progress);
   ~OpenTable() override;
+
+  // The rows as a Qt item model: the field names and the record numbers are
+  // its headings; empty while there is no table.
+  ui::GridModel& Model() { return model_; }
 
   // The current table, the file every table command acts on, kept whole
   // whatever its length. It changes only through PointAt, PointAtUnshown
@@ -192,4 +201,6 @@ class OpenTable : public QObject {
   ui::CodePage page_ = ui::CodePage::Windows1251;
   std::optional<ui::CodePage> found_;
   std::unique_ptr<MemoCells> memos_;
+  // Last, so that it goes first: it shows rows_ and asks memos_.
+  ui::GridModel model_;
 };

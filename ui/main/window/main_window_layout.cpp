@@ -179,7 +179,6 @@ void TForm2::BuildGridArea() {
   StringGrid1->setPalette(paleYellow);
   StringGrid1->SetDefaultColWidth(80);
   StringGrid1->SetDefaultRowHeight(24);
-  StringGrid1->SetFixedCols(1);
   StringGrid1->SetOptions(kRecordGridViewing);
   // Told once the editor has closed, not from inside its closing.
   StringGrid1->onTextRefused = [this](const QString& character) {

@@ -1,5 +1,6 @@
-// The open table without the main window: it owns the rows the grid shows by
-// reference, and tells what changes by signals.
+// The open table without the main window: it owns the rows and their model,
+// which the grid and any other view show by reference, and tells what
+// changes by signals.
 #include "open_table.h"
 
 #include "record_store.h"
@@ -24,6 +25,9 @@ TEST(OpenTableRowsTest, TheGridShowsTheTablesOwnRowsUntilTheTableLetsThemGo) {
   ui::StringGrid grid;
   {
     OpenTable table(grid, nullptr);
+    EXPECT_EQ(grid.model(), &table.Model());
+    ui::StringGrid second;
+    second.ShowModel(table.Model());
     QSignalSpy shown(&table, &OpenTable::PathShown);
     QSignalSpy counted(&table, &OpenTable::RecordsCounted);
     table.PointAt(path);
@@ -41,18 +45,27 @@ TEST(OpenTableRowsTest, TheGridShowsTheTablesOwnRowsUntilTheTableLetsThemGo) {
     EXPECT_EQ(table.Rows()->Cell(0, 0), "");
     EXPECT_FALSE(table.Rows()->HasEdits());
 
-    // A typed cell is an edit of the table's rows.
+    // The field names are headings, not cells; a typed cell is an edit of
+    // the table's rows, which every view shows.
+    grid.SetCell(0, 1, "NAMES");
+    EXPECT_EQ(second.model()->headerData(0, Qt::Horizontal).toString(), "NAME");
+    EXPECT_FALSE(table.Rows()->HasEdits());
     grid.SetCell(1, 1, "Anna");
     EXPECT_TRUE(table.Rows()->HasEdits());
+    EXPECT_EQ(second.Cell(1, 1), "Anna");
     table.Refill();
     ASSERT_EQ(counted.size(), 1);
     EXPECT_EQ(counted[0][0].toLongLong(), 2);
-    EXPECT_EQ(&grid.Store(), table.Rows());
-    EXPECT_EQ(grid.Cell(1, 1), "Ann");
+    for (ui::StringGrid* view : {&grid, &second}) {
+      EXPECT_EQ(&view->Store(), table.Rows());
+      EXPECT_EQ(view->Cell(1, 1), "Ann");
+      EXPECT_EQ(view->model()->headerData(0, Qt::Horizontal).toString(), "NAME");
+    }
 
     table.Forget();
     EXPECT_EQ(table.Rows(), nullptr);
     EXPECT_EQ(grid.RowCount(), 0);
+    EXPECT_EQ(second.RowCount(), 0);
     EXPECT_TRUE(table.TablePath().empty());
     EXPECT_EQ(shown.back()[0].toString(), QString());
 
