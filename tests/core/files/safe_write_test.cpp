@@ -124,6 +124,35 @@ TEST_F(SafeWriteTest, ANewFileTakesThePlaceKeepingOwnerModeAndAttributes) {
   if (!acls) GTEST_SKIP() << "the file system refuses access control lists; the rest was checked";
 }
 
+// The digest the services give for a file a rewrite left is that of its
+// bytes, also once another write (its time set apart) or another file has
+// taken over the name.
+TEST_F(SafeWriteTest, TheDigestOfARewrittenFileIsThatOfItsBytes) {
+  const timespec longAgo[2] = {{1'000'000'000, 0}, {1'000'000'000, 0}};
+  const struct {
+    const char* name;
+    std::function<void()> after;
+    const char* holds;
+  } cases[] = {
+      {"as written", [] {}, "new contents"},
+      {"written again, same size",
+       [&] {
+         std::fstream(path, std::ios::in | std::ios::out) << "NEW";
+         ASSERT_EQ(utimensat(AT_FDCWD, path.c_str(), longAgo, 0), 0);
+       },
+       "NEW contents"},
+      {"another file", [&] { WriteFile(dir.Path("other"), "other bytes!"), rename(dir.Path("other").c_str(), path.c_str()); },
+       "other bytes!"},
+  };
+  for (const auto& c : cases) {
+    WriteFile(path, "old");
+    ASSERT_EQ(ReplaceFileContents(system, path, WriteText("new contents")), RewriteWay::NewFile);
+    c.after();
+    EXPECT_EQ(ReadFile(path), c.holds) << c.name;
+    EXPECT_EQ(system.DigestOf(path), FileDigest::Of(path)) << c.name;
+  }
+}
+
 // The new file takes the mode, and is synced before it takes the place.
 TEST_F(SafeWriteTest, TheModeIsCarriedOverOnAFileWithoutAccessControlList) {
   // Neither the file nor the new file, through the folder's default, has a list.
