@@ -153,6 +153,23 @@ TEST_F(SafeWriteTest, TheDigestOfARewrittenFileIsThatOfItsBytes) {
   }
 }
 
+// A stamp is trusted once its times lie a tick before it was taken: two
+// seconds where the modification time falls on the whole second (FAT), a
+// tenth where it keeps a part of one; either time within the tick is enough.
+TEST(FileStampTest, EqualStampsAreTrustedOnceATickHasPassed) {
+  constexpr int64_t kMs = 1'000'000;
+  constexpr int64_t kTaken = 1'000'000'000 * kMs;
+  const struct { int64_t modified, changed; bool within; } cases[] = {
+      {kTaken - 50 * kMs + 7, kTaken - 900 * kMs, true},    {kTaken - 150 * kMs + 7, kTaken - 150 * kMs, false},
+      {kTaken - 150 * kMs + 7, kTaken - 50 * kMs, true},    {kTaken - 1000 * kMs, kTaken - 1000 * kMs + 5, true},
+      {kTaken - 3000 * kMs, kTaken - 2500 * kMs, false},    {kTaken - 3000 * kMs, kTaken - 1500 * kMs, true},
+  };
+  for (const auto& c : cases) {
+    const FileStamp stamp{{}, 0, c.modified, c.changed};
+    EXPECT_EQ(stamp.WithinTick(kTaken), c.within) << (kTaken - c.modified) / kMs << " ms";
+  }
+}
+
 // The new file takes the mode, and is synced before it takes the place.
 TEST_F(SafeWriteTest, TheModeIsCarriedOverOnAFileWithoutAccessControlList) {
   // Neither the file nor the new file, through the folder's default, has a list.
