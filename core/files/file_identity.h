@@ -48,8 +48,9 @@ struct FileStamp {
 
   // True when a write right after `taken` (when the stamp was taken,
   // nanoseconds since the epoch) could have left the stamp as it is: the
-  // times lie within the coarsest tick file systems keep them in (FAT's two
-  // seconds) of it. Equal stamps then do not tell that the bytes are equal.
+  // times lie within the tick the file's system keeps them in of it (FAT's
+  // two seconds; a tenth of a second where they keep parts of a second).
+  // Equal stamps then do not tell that the bytes are equal.
   bool WithinTick(int64_t taken) const;
 };
 
@@ -65,4 +66,7 @@ struct FileDigest {
   bool operator==(const FileDigest&) const = default;
 
   static std::optional<FileDigest> Of(const std::string& path);
+  // The same of a file open for reading, read from its start; the file's
+  // offset is left as it was.
+  static std::optional<FileDigest> OfOpen(int fd);
 };

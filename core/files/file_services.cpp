@@ -2,7 +2,6 @@
 
 #include <sys/stat.h>
 
-
 namespace ui {
 
 void FileServices::AnnounceChange(const std::string& path) {
@@ -19,6 +18,23 @@ void FileServices::Tell(void (ChangeWatcher::*told)(const std::string&), const s
     ~Done() { telling = false; }
   } done{telling_};
   (watcher_->*told)(path);
+}
+
+void FileServices::Replacing(const std::string& file, const std::optional<FileDigest>& digest) {
+  replacing_.reset();
+  const std::optional<FileStamp> stamp = FileStamp::Of(file);
+  if (stamp && digest) replacing_ = NewFileMade{*stamp, FileClockNow(), *digest};
+}
+
+void FileServices::Replaced(const std::string& path, const FileDigest& digest) {
+  replacing_.reset();
+  replaced_.reset();
+  if (const std::optional<FileStamp> stamp = FileStamp::Of(path)) replaced_.emplace(*stamp, digest);
+}
+
+std::optional<FileDigest> FileServices::DigestOf(const std::string& path) const {
+  if (replaced_ && FileStamp::Of(path) == replaced_->first) return replaced_->second;
+  return FileDigest::Of(path);
 }
 
 ChangeWatcherScope::ChangeWatcherScope(FileServices& services, ChangeWatcher& watcher)

@@ -8,8 +8,11 @@
 #pragma once
 
 #include "dbf_file_system.h"
+#include "file_identity.h"
 
+#include <optional>
 #include <string>
+#include <utility>
 
 namespace ui {
 
@@ -44,8 +47,28 @@ class FileServices {
   // meanwhile is announced to nobody.
   void Tell(void (ChangeWatcher::*told)(const std::string&), const std::string& path);
 
+  // The new file at `file`, of that digest when known, is about to take a
+  // file's place (told before BeforeReplace); what Replacing gives then.
+  void Replacing(const std::string& file, const std::optional<FileDigest>& digest);
+  struct NewFileMade {
+    FileStamp stamp;  // before it takes the name, which changes its status time
+    int64_t taken = 0;
+    FileDigest digest;
+  };
+  const std::optional<NewFileMade>& Replacing() const { return replacing_; }
+  // A new file holding bytes of that digest has just taken `path`'s place:
+  // remembered with the file's stamp, so that the digest of the file a
+  // command left need not be read back.
+  void Replaced(const std::string& path, const FileDigest& digest);
+  // The digest of the file at `path`: the one remembered while the file's
+  // stamp is still the one it had then, else read from the file.
+  std::optional<FileDigest> DigestOf(const std::string& path) const;
+
  private:
   friend class ChangeWatcherScope;
+
+  std::optional<NewFileMade> replacing_;
+  std::optional<std::pair<FileStamp, FileDigest>> replaced_;
 
   dbf::FileSystem& files_;
   ChangeWatcher* watcher_ = nullptr;

@@ -15,6 +15,7 @@
 #include <climits>
 #include <cstdlib>
 #include <ctime>
+#include <future>
 #include <system_error>
 #include <utility>
 #include <vector>
@@ -140,11 +141,23 @@ class NewFile {
     fd_ = -1;
   }
 
+  // The complete file's digest, read on a thread of its own (through a
+  // descriptor of its own) while the file goes to the disk.
+  std::future<std::optional<FileDigest>> DigestAside() const {
+    return std::async(std::launch::async, [fd = OwnedFd(::dup(fd_))] { return FileDigest::OfOpen(fd.get()); });
+  }
+
   // Puts the complete file in the target's place, its contents on the disk
   // first: a rename that reaches the disk before them could leave an empty
   // or partial file after a crash.
   void Replace(const std::string& target) {
+    Sync(target);
+    TakePlace(target);
+  }
+  void Sync(const std::string& target) {
     if (files_.Fsync(fd_) != 0) ThrowErrno(errno, target);
+  }
+  void TakePlace(const std::string& target) {
     const int fd = std::exchange(fd_, -1);
     if (::close(fd) != 0 || files_.Rename(path_, target) != 0) {
       const int err = errno;
@@ -245,13 +258,18 @@ RewriteWay Rewrite(FileServices& services, const std::string& path, const FileRe
   }
   // Last, as changing the owner may have cleared the set-id bits.
   if (::fchmod(file.fd(), exists ? (st.st_mode & 07777) : NewFileMode(rewrite.newMode)) != 0) ThrowErrno(errno, target);
+  std::future<std::optional<FileDigest>> digest = file.DigestAside();
+  file.Sync(target);
+  const std::optional<FileDigest> made = digest.get();
+  services.Replacing(file.path(), made);
   if (exists) services.Tell(&ChangeWatcher::BeforeReplace, path);
   try {
-    file.Replace(target);
+    file.TakePlace(target);
   } catch (...) {
     if (exists) services.Tell(&ChangeWatcher::ReplaceFailed, path);
     throw;
   }
+  if (made) services.Replaced(target, *made);
   return RewriteWay::NewFile;
 }
 

@@ -148,6 +148,7 @@ void TableVersions::ReadIndex() {
     }
     v.side = side == 1 ? VersionSide::Redo : VersionSide::Undo;
     if (known == 1) v.after = after;
+    lastId_ = std::max(lastId_, v.id);
     versions_.push_back(std::move(v));
   }
 }
@@ -178,7 +179,7 @@ void TableVersions::WriteIndex(const std::vector<TableVersion>& versions) const 
 void TableVersions::Commit(std::vector<TableVersion> next, const std::vector<TableVersion>& gone) {
   WriteIndex(next);
   versions_ = std::move(next);
-  RemoveCopies(gone);
+  if (!gone.empty()) RemoveCopies(gone);
 }
 
 std::vector<TableVersion> TableVersions::Prune(std::vector<TableVersion>& versions) const {
@@ -205,6 +206,21 @@ void TableVersions::RemoveCopies(const std::vector<TableVersion>& dropped) const
   RemoveStrays();
 }
 
+void TableVersions::RemoveCopiesAside(const std::vector<TableVersion>& dropped) {
+  if (dropped.empty()) return;
+  std::vector<std::string> paths;
+  for (const TableVersion& v : dropped) {
+    paths.push_back(CopyOf(v.id));
+    paths.push_back(MarkOf(v.id));
+  }
+  // Not through the file system in use: what it is told stays on this
+  // thread, and a copy that stays is a stray the next start removes.
+  removing_ = std::jthread([before = std::move(removing_), paths = std::move(paths)]() mutable {
+    if (before.joinable()) before.join();
+    for (const std::string& path : paths) ::unlink(path.c_str());
+  });
+}
+
 void TableVersions::RemoveStrays() const {
   if (!IsOwnFolder(folder_)) return;  // nothing goes from a folder not trusted
   DIR* dir = ::opendir(folder_.c_str());
@@ -223,18 +239,19 @@ void TableVersions::RemoveStrays() const {
 }
 
 TableVersions::Kept TableVersions::Keep(const std::string& path, const std::string& step, VersionSide side,
-                                        Keeping keeping) {
+                                        Keeping keeping, const std::optional<Successor>& after) {
   keptNow_ = 0;
   TableVersion version;
   version.path = Resolved(path);
   version.step = step;
   version.side = side;
+  version.after = after;
   struct stat st {};
   if (::stat(version.path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return Kept::NotAFile;
   if (st.st_size > kMaxBytes) return Kept::TooLarge;
   version.size = st.st_size;
   version.time = Now();
-  version.id = versions_.empty() ? 1 : versions_.back().id + 1;
+  version.id = std::max(lastId_, versions_.empty() ? 0 : versions_.back().id) + 1;
   PrepareOwnFolder(folder_);
   const std::string copy = CopyOf(version.id);
   std::vector<TableVersion> next = versions_;
@@ -251,7 +268,8 @@ TableVersions::Kept TableVersions::Keep(const std::string& path, const std::stri
   }
   versions_ = std::move(next);
   keptNow_ = version.id;
-  RemoveCopies(dropped);
+  lastId_ = version.id;
+  RemoveCopiesAside(dropped);
   return Kept::Yes;
 }
 

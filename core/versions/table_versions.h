@@ -19,6 +19,11 @@
 // At most kMaxVersions versions of kMaxBytes together are kept, the oldest
 // going first; a file larger than kMaxBytes is not kept. Versions older than
 // kMaxAgeSeconds go when the store is made and whenever a version is added.
+// The copies of versions that go as one is added are removed on a thread of
+// their own, once the index no longer names them, so that freeing their room
+// does not hold up the change; the store waits for it when it goes, and a
+// copy left by a process ended meanwhile goes at the next start. A version's
+// number is not given again while the store lives.
 #pragma once
 
 #include "file_identity.h"
@@ -28,6 +33,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace ui {
@@ -81,9 +87,10 @@ class TableVersions {
   // is no regular file, and a file over kMaxBytes, are not kept (and said
   // so). Throws std::system_error when the copy or the index cannot be
   // written, OwnFolderError when the folder is not this user's alone, or a
-  // link stands for the index; the versions are then as they were.
+  // link stands for the index; the versions are then as they were. `after`,
+  // when known, is how the change will leave the file, recorded at once.
   Kept Keep(const std::string& path, const std::string& step = {}, VersionSide side = VersionSide::Undo,
-            Keeping keeping = Keeping::Copy);
+            Keeping keeping = Keeping::Copy, const std::optional<Successor>& after = {});
   // The change the last Keep of the file was for did not happen: that
   // version goes again (a version kept as another name of the file would
   // otherwise change with it).
@@ -129,13 +136,16 @@ class TableVersions {
   int64_t Now() const;
   void ReadIndex();
   void WriteIndex(const std::vector<TableVersion>& versions) const;
-  // Makes `next` the versions, with its index; drops the copies of `gone`.
+  // Makes `next` the versions, with its index; drops the copies of `gone`
+  // (and strays with them).
   void Commit(std::vector<TableVersion> next, const std::vector<TableVersion>& gone);
   // Takes out of `versions` those over the limits of age, count and size,
   // oldest first, and returns them.
   std::vector<TableVersion> Prune(std::vector<TableVersion>& versions) const;
   // Removes the copies of `dropped`, and copies in the folder no version names.
   void RemoveCopies(const std::vector<TableVersion>& dropped) const;
+  // The same on the removing thread, after the removals begun before.
+  void RemoveCopiesAside(const std::vector<TableVersion>& dropped);
   void RemoveStrays() const;
 
   std::string folder_;
@@ -144,6 +154,8 @@ class TableVersions {
   std::vector<TableVersion> versions_;
   uint64_t keptNow_ = 0;  // the version the last Keep made, 0: none
   uint64_t writing_ = 0;  // the version marked for the write going on
+  uint64_t lastId_ = 0;   // the highest version number given or read
+  std::jthread removing_;
 };
 
 }  // namespace ui

@@ -124,6 +124,52 @@ TEST_F(SafeWriteTest, ANewFileTakesThePlaceKeepingOwnerModeAndAttributes) {
   if (!acls) GTEST_SKIP() << "the file system refuses access control lists; the rest was checked";
 }
 
+// The digest the services give for a file a rewrite left is that of its
+// bytes, also once another write (its time set apart) or another file has
+// taken over the name.
+TEST_F(SafeWriteTest, TheDigestOfARewrittenFileIsThatOfItsBytes) {
+  const timespec longAgo[2] = {{1'000'000'000, 0}, {1'000'000'000, 0}};
+  const struct {
+    const char* name;
+    std::function<void()> after;
+    const char* holds;
+  } cases[] = {
+      {"as written", [] {}, "new contents"},
+      {"written again, same size",
+       [&] {
+         std::fstream(path, std::ios::in | std::ios::out) << "NEW";
+         ASSERT_EQ(utimensat(AT_FDCWD, path.c_str(), longAgo, 0), 0);
+       },
+       "NEW contents"},
+      {"another file", [&] { WriteFile(dir.Path("other"), "other bytes!"), rename(dir.Path("other").c_str(), path.c_str()); },
+       "other bytes!"},
+  };
+  for (const auto& c : cases) {
+    WriteFile(path, "old");
+    ASSERT_EQ(ReplaceFileContents(system, path, WriteText("new contents")), RewriteWay::NewFile);
+    c.after();
+    EXPECT_EQ(ReadFile(path), c.holds) << c.name;
+    EXPECT_EQ(system.DigestOf(path), FileDigest::Of(path)) << c.name;
+  }
+}
+
+// A stamp is trusted once its times lie a tick before it was taken: two
+// seconds where the modification time falls on the whole second (FAT), a
+// tenth where it keeps a part of one; either time within the tick is enough.
+TEST(FileStampTest, EqualStampsAreTrustedOnceATickHasPassed) {
+  constexpr int64_t kMs = 1'000'000;
+  constexpr int64_t kTaken = 1'000'000'000 * kMs;
+  const struct { int64_t modified, changed; bool within; } cases[] = {
+      {kTaken - 50 * kMs + 7, kTaken - 900 * kMs, true},    {kTaken - 150 * kMs + 7, kTaken - 150 * kMs, false},
+      {kTaken - 150 * kMs + 7, kTaken - 50 * kMs, true},    {kTaken - 1000 * kMs, kTaken - 1000 * kMs + 5, true},
+      {kTaken - 3000 * kMs, kTaken - 2500 * kMs, false},    {kTaken - 3000 * kMs, kTaken - 1500 * kMs, true},
+  };
+  for (const auto& c : cases) {
+    const FileStamp stamp{{}, 0, c.modified, c.changed};
+    EXPECT_EQ(stamp.WithinTick(kTaken), c.within) << (kTaken - c.modified) / kMs << " ms";
+  }
+}
+
 // The new file takes the mode, and is synced before it takes the place.
 TEST_F(SafeWriteTest, TheModeIsCarriedOverOnAFileWithoutAccessControlList) {
   // Neither the file nor the new file, through the folder's default, has a list.

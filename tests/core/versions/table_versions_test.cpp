@@ -3,7 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
 #include <unistd.h>
+
+#include <algorithm>
+#include <memory>
 
 using testsupport::ReadFile;
 using testsupport::WriteFile;
@@ -31,7 +35,6 @@ TEST_F(TableVersionsTest, VersionsComeBackNewestFirstAndTheOldestGo) {
     ASSERT_EQ(versions.Keep(path), TableVersions::Kept::Yes);
   }
   EXPECT_EQ(versions.Versions().size(), TableVersions::kMaxVersions);
-  EXPECT_FALSE(Exists("2.version"));
   ASSERT_TRUE(versions.RestoreLast(path));
   EXPECT_EQ(ReadFile(path), std::string("v\0", 2) + "21");
   WriteFile(dir.Path("versions/99.version"), "stray");
@@ -87,4 +90,42 @@ TEST_F(TableVersionsTest, AWriteInPlaceMarksTheVersionJustKeptUntilItEnds) {
   EXPECT_EQ(broken()[0].id, versions.Versions().back().id);
   versions.WriteEnded(path);
   EXPECT_TRUE(broken().empty());
+}
+
+// The copy of a version that goes as another is kept is gone, and the index
+// names it no more, once the store has ended, also when the process ended
+// right after the keep; while the store lives, a number is not given again,
+// not even after every version went.
+TEST_F(TableVersionsTest, APrunedVersionIsGoneOnceTheStoreEndsOrAtTheNextStart) {
+  const auto keepOneTooMany = [this] {
+    auto store = std::make_unique<TableVersions>(dir.Path("versions"), [this] { return now; });
+    for (size_t i = 0; i <= TableVersions::kMaxVersions; ++i) {
+      WriteFile(path, "v" + std::to_string(i));
+      if (store->Keep(path) != TableVersions::Kept::Yes) return store;
+    }
+    return store;
+  };
+  for (const bool killed : {false, true}) {
+    SCOPED_TRACE(killed ? "process ended" : "store ended");
+    std::system(("rm -rf '" + dir.Path("versions") + "'").c_str());
+    if (killed) {
+      const pid_t child = fork();
+      if (child == 0) {
+        keepOneTooMany().release();
+        _exit(0);
+      }
+      int status = 0;
+      ASSERT_EQ(waitpid(child, &status, 0), child);
+    } else {
+      keepOneTooMany().reset();
+      EXPECT_FALSE(Exists("1.version"));
+    }
+    TableVersions restarted(dir.Path("versions"), [this] { return now; });
+    ASSERT_EQ(restarted.Versions().size(), TableVersions::kMaxVersions);
+    EXPECT_EQ(restarted.Versions().front().id, 2u);
+    EXPECT_FALSE(Exists("1.version"));
+    while (!restarted.Versions().empty()) restarted.Drop(restarted.Versions().back().id);
+    ASSERT_EQ(restarted.Keep(path), TableVersions::Kept::Yes);
+    EXPECT_EQ(restarted.Versions().back().id, TableVersions::kMaxVersions + 2);
+  }
 }

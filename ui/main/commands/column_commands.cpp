@@ -7,6 +7,7 @@
 #include "dialog_service.h"
 #include "event_guard.h"
 #include "progress.h"
+#include "record_store.h"
 #include "string_grid.h"
 #include "table_checks.h"
 #include "table_command_steps.h"
@@ -85,16 +86,17 @@ void MarkZeros(const char* records, int64_t first, int64_t count, size_t length,
   std::string scratch;
   for (int64_t i = 0; i < count; ++i) {
     const char* record = records + static_cast<size_t>(i) * length;
-    const double value = dbf::ParseFieldNumber(dbf::FieldText(record + 1, length - 1, field.offset, field.length, scratch));
-    zero[static_cast<size_t>(first + i)] = value == 0;
+    zero[static_cast<size_t>(first + i)] =
+        dbf::FieldNumberIsZero(dbf::FieldText(record + 1, length - 1, field.offset, field.length, scratch));
   }
 }
 
 }  // namespace
 
-// The records whose sum is zero are found by reading the records in blocks;
-// the purge also removes the records that were flagged before. Rows that are
-// the table's records as read are purged alike instead of read again.
+// The records whose sum is zero are found by reading the records in blocks
+// (or, when the rows are the table's records as read, in the rows); the
+// purge also removes the records that were flagged before. Rows that are the
+// table's records as read are purged alike instead of read again.
 void TColumnCommands::Button5Click() {
   if (!context_.PathGiven() || !TableShownOrConfirmed(context_)) return;
   if (!UsableTable(context_.dialogs, context_.table.TablePath())) return;
@@ -107,15 +109,19 @@ void TColumnCommands::Button5Click() {
     const size_t length = db.DbfRecordLength(kTable);
     std::vector<bool> zero(static_cast<size_t>(count) + 1);
     const int64_t block = std::max<int64_t>(1, kBlockBytes / static_cast<int64_t>(std::max<size_t>(length, 1)));
-    std::vector<char> records(static_cast<size_t>(std::min(block, std::max<int64_t>(count, 1))) * length);
+    // Rows that are the table's records as read are looked at where they are.
+    const bool rowsAreTable = context_.table.RowsAreTable();
+    RecordStore* rows = rowsAreTable ? context_.table.Rows() : nullptr;
+    const bool rowsHoldAll = rows && rows->RecordCount() == count && rows->RecordLength() == length;
+    std::vector<char> records(rowsHoldAll ? 0 : static_cast<size_t>(std::min(block, std::max<int64_t>(count, 1))) * length);
     progress.Phase(0, count);
     for (int64_t first = 1; first <= count; first += block) {
       const int64_t n = std::min(block, count - first + 1);
-      db.DbfReadRecords(kTable, first, n, records.data());
-      MarkZeros(records.data(), first, n, length, *field, zero);
+      const char* read = rowsHoldAll ? rows->Records() + static_cast<size_t>(first - 1) * length : records.data();
+      if (!rowsHoldAll) db.DbfReadRecords(kTable, first, n, records.data());
+      MarkZeros(read, first, n, length, *field, zero);
       progress.Set(first + n - 1);
     }
-    const bool rowsAreTable = context_.table.RowsAreTable();
     const auto keep = [&zero](int64_t record, char flag) {
       return flag == dbf::kFlagLive && !(static_cast<size_t>(record) < zero.size() && zero[static_cast<size_t>(record)]);
     };

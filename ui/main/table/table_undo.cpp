@@ -51,7 +51,13 @@ void TTableUndo::CommandNamed(const std::string& name) { command_ = StepName(nam
 
 void TTableUndo::BeforeChange(const std::string& path) { Keep(path, ui::TableVersions::Keeping::Copy); }
 
-void TTableUndo::BeforeReplace(const std::string& path) { Keep(path, ui::TableVersions::Keeping::LinkWhenReplaced); }
+// The new file's digest and stamp go with the version at once; only its
+// status time changes as it takes the name.
+void TTableUndo::BeforeReplace(const std::string& path) {
+  const auto& made = context_.files.Replacing();
+  Keep(path, ui::TableVersions::Keeping::LinkWhenReplaced,
+       made ? std::optional<ui::Successor>({made->stamp, made->taken, made->digest}) : std::nullopt);
+}
 
 void TTableUndo::ReplaceFailed(const std::string& path) { versions_.DropKept(path); }
 
@@ -61,10 +67,11 @@ void TTableUndo::WriteEnded(const std::string& path) { versions_.WriteEnded(path
 
 // A file that cannot be kept does not stop the command the user gave; the
 // user is told that this change cannot be undone.
-void TTableUndo::Keep(const std::string& path, ui::TableVersions::Keeping keeping) {
+void TTableUndo::Keep(const std::string& path, ui::TableVersions::Keeping keeping,
+                      const std::optional<ui::Successor>& after) {
   indexNotice_.BeforeChange(path);
   try {
-    if (versions_.Keep(path, command_, VersionSide::Undo, keeping) == ui::TableVersions::Kept::TooLarge) {
+    if (versions_.Keep(path, command_, VersionSide::Undo, keeping, after) == ui::TableVersions::Kept::TooLarge) {
       context_.dialogs.Message(
           dbf::FillText(dbf::Tr("TTableUndo", "Файл %1 слишком велик, чтобы сохранить его копию."), {path}) +
           dbf::Tr("TTableUndo", kNoUndo));
@@ -80,7 +87,9 @@ void TTableUndo::Keep(const std::string& path, ui::TableVersions::Keeping keepin
 
 // A version is kept before the command's first write; the command may still
 // write nothing new (an unedited Save, a purge stopped before its first
-// record), and then it has nothing to undo.
+// record), and then it has nothing to undo. A successor recorded as the
+// version was kept stands while the file is the one it names, as it was
+// written (the name it took changed only its status time).
 void TTableUndo::CommandEnded() {
   for (const uint64_t id : std::exchange(pending_, {})) {
     const std::vector<ui::TableVersion>& kept = versions_.Versions();
@@ -90,7 +99,7 @@ void TTableUndo::CommandEnded() {
     try {
       if (versions_.SameAsFile(v)) {
         versions_.Drop(v.id);
-      } else {
+      } else if (!StillAsWritten(v, FileStamp::Of(v.path))) {
         RecordSuccessor(v.id, v.path);
       }
     } catch (const std::system_error&) {
@@ -99,10 +108,16 @@ void TTableUndo::CommandEnded() {
   }
 }
 
+bool TTableUndo::StillAsWritten(const ui::TableVersion& version, const std::optional<FileStamp>& now) {
+  if (!version.after || !now) return false;
+  const FileStamp& then = version.after->stamp;
+  return now->identity == then.identity && now->size == then.size && now->modified == then.modified;
+}
+
 void TTableUndo::RecordSuccessor(uint64_t id, const std::string& path) {
   const std::optional<FileStamp> stamp = FileStamp::Of(path);
   const int64_t taken = FileClockNow();
-  const std::optional<FileDigest> digest = FileDigest::Of(path);
+  const std::optional<FileDigest> digest = context_.files.DigestOf(path);
   if (stamp && digest) versions_.SetSuccessor(id, {*stamp, taken, *digest});
 }
 

@@ -49,11 +49,15 @@ class TTableUndo final : public ui::ChangeWatcher {
   void OfferInterruptedWrites();
 
  private:
-  void Keep(const std::string& path, ui::TableVersions::Keeping keeping);
+  void Keep(const std::string& path, ui::TableVersions::Keeping keeping,
+            const std::optional<ui::Successor>& after = {});
   void Step(ui::VersionSide side);
   // True when the file is as the change after `version` left it.
   bool LeftAsIs(const ui::TableVersion& version) const;
   void RecordSuccessor(uint64_t id, const std::string& path);
+  // True when the file's stamp `now` is the recorded successor's but for
+  // the status time.
+  static bool StillAsWritten(const ui::TableVersion& version, const std::optional<FileStamp>& now);
 
   const TableContext context_;
   ui::TableVersions versions_;
