@@ -50,6 +50,14 @@ RawRecords SplitRecords(const std::string& table) {
   return raw;
 }
 
+std::vector<std::string> LiveRecords(const RawRecords& raw) {
+  std::vector<std::string> live;
+  for (const std::string& r : raw.records) {
+    if (r[0] == ' ') live.push_back(r);
+  }
+  return live;
+}
+
 std::vector<std::string> StablySorted(const RawRecords& raw, const std::vector<KeyField>& keys) {
   std::vector<std::vector<std::string>> keyBytes;
   for (const std::string& r : raw.records) {

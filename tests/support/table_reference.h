@@ -1,6 +1,6 @@
-// What a sort must leave, worked out from a table's bytes directly: the header
-// size and record length as stored, the whole records after the header, and a
-// plain stable sort of them.
+// What purge and sort must leave, worked out from a table's bytes directly:
+// the header size and record length as stored, the whole records after the
+// header, the live ones among them, and a plain stable sort of them.
 #pragma once
 
 #include <cstdint>
@@ -18,6 +18,9 @@ struct RawRecords {
 // The records that lie wholly inside the file from the header size on; with
 // a record length of 1, a last byte 0x1A is the end mark and no record.
 RawRecords SplitRecords(const std::string& table);
+
+// The records whose flag is a blank, in file order.
+std::vector<std::string> LiveRecords(const RawRecords& raw);
 
 struct KeyField {
   char type = 'C';

@@ -60,11 +60,7 @@ class UntouchedTablesTest : public MainWindowTest {
   }
 
   void Sort(const std::string& output) { SortedCopy(dir.Path(output)); }
-  void Report(bool toWordProcessor = false) {
-    FillReport();
-    if (toWordProcessor) form->Controls().Panel4->RadioGroup2->SetItemIndex(1);
-    form->Controls().Panel4->Button8->click();
-  }
+  void Report() { FillReport(), form->Controls().Panel4->Button8->click(); }
   void Export() {
     form->Controls().ToolButton5->trigger();
     form->Controls().Panel5->Button3->click();
@@ -177,8 +173,8 @@ TEST_F(UntouchedTablesTest, ACommandWhoseWriteFailsLeavesItsFileAsItWas) {
        [this] { form->Controls().N13->trigger(); }, "people.dbf", Call::Pwrite},
       {"zero sums removed", [this] { form->Controls().Edit4->setText("SUM"); }, [this] { form->Controls().Button5->click(); },
        "people.dbf", Call::Pwrite, 2},
-      {"report, its lines", [] {}, [this] { Report(); }, "people.txt", Call::Write},
-      {"report, the new file's rename", [] {}, [this] { Report(); }, "people.txt", Call::Rename},
+      {"report, its lines", [this] { FillReport(); }, [this] { form->Controls().Panel4->Button8->click(); }, "people.txt", Call::Write},
+      {"report, the new file's rename", [this] { FillReport(); }, [this] { form->Controls().Panel4->Button8->click(); }, "people.txt", Call::Rename},
       {"CSV out, its lines", [] {}, [this] { SaveCsv(); }, "out.csv", Call::Write},
       {"table from CSV",
        [this] {
@@ -213,9 +209,11 @@ TEST_F(UntouchedTablesTest, ACommandWhoseWriteFailsLeavesItsFileAsItWas) {
          form->Controls().Panel8->ComboBox2->setCurrentIndex(3);
        },
        [this] { form->Controls().Panel8->Button18->click(); }, "bare.dbf", Call::Pwrite, 2},
-      {"export, its cells' scratch file", [] {}, [this] { Export(); }, "exchange/cells-", Call::Write},
-      {"export, the workbook's bytes", [] {}, [this] { Export(); }, "exchange/workbook-", Call::Pwrite},
-      {"report to the word processor, the document's bytes", [] {}, [this] { Report(true); }, "exchange/document-",
+      {"export, its cells' scratch file", [this] { form->Controls().ToolButton5->trigger(); }, [this] { form->Controls().Panel5->Button3->click(); }, "exchange/cells-", Call::Write},
+      {"export, the workbook's bytes", [this] { form->Controls().ToolButton5->trigger(); }, [this] { form->Controls().Panel5->Button3->click(); }, "exchange/workbook-", Call::Pwrite},
+      {"report to the word processor, the document's bytes",
+       [this] { FillReport(), form->Controls().Panel4->RadioGroup2->SetItemIndex(1); },
+       [this] { form->Controls().Panel4->Button8->click(); }, "exchange/document-",
        Call::Pwrite, 1, false, "people.txt"},
   };
   for (const FailingCase& c : cases) {
@@ -227,7 +225,7 @@ TEST_F(UntouchedTablesTest, ACommandWhoseWriteFailsLeavesItsFileAsItWas) {
     for (const char* there : {"people.txt", "old.csv"}) testsupport::WriteFile(dir.Path(there), "the old one\n");
     OpenFromMenu(dir.Path("people.dbf"));
     c.arrange();
-    const auto before = Files(false);
+    auto before = Files(false);
     const auto window = Window();
     fileSystem.Arm(c.failing, c.nth, ENOSPC);
     c.run();
