@@ -39,33 +39,6 @@ double ParseFieldNumber(std::string_view bytes) {
   return negative ? -value : value;
 }
 
-// A well-formed number is zero exactly when its digits are: a value out of
-// a double's range (which reads as 0 too) takes longer text than a field.
-bool FieldNumberIsZero(std::string_view bytes) {
-  constexpr size_t kInRange = 300;
-  if (bytes.size() > kInRange) return ParseFieldNumber(bytes) == 0;
-  size_t taken = 0;
-  size_t digits = 0;
-  bool point = false;
-  bool nonZero = false;
-  for (const char c : bytes) {
-    if (static_cast<unsigned char>(c) <= 0x20) continue;
-    if (c >= '0' && c <= '9') {
-      ++digits;
-      nonZero = nonZero || c != '0';
-    } else if (c == '+' || c == '-') {
-      if (taken != 0) return true;
-    } else if (c == '.' || c == ',') {
-      if (point) return true;  // a second point, or a comma after the first
-      point = true;
-    } else {
-      return true;
-    }
-    ++taken;
-  }
-  return digits == 0 || !nonZero;
-}
-
 namespace {
 
 // Rounds a plain decimal digit string "123.4567" (no sign) to `decimals`

@@ -14,8 +14,6 @@ inline bool IsNumericType(char type) { return type == 'N' || type == 'n'; }
 // digits are taken; any other byte makes the value 0. The first comma counts
 // as the decimal point. Text that is not a well-formed number reads as 0.
 double ParseFieldNumber(std::string_view bytes);
-// ParseFieldNumber(bytes) == 0, found without building the value.
-bool FieldNumberIsZero(std::string_view bytes);
 
 // The value in fixed-point notation with `decimals` digits after '.', rounded
 // half away from zero on its shortest decimal form (so 2.675 gives 2.68),

@@ -81,21 +81,6 @@ TEST_F(EngineTest, NumbersAreReadLeniently) {
   }
 }
 
-// Every text of up to five bytes of signs, points, commas, blanks, zeros, a
-// digit and another byte reads as zero exactly when the value read is zero.
-TEST_F(EngineTest, TheZeroTestAgreesWithTheValueRead) {
-  const std::string bytes("+-.,0 7x", 8);
-  std::vector<std::string> texts = {""};
-  for (size_t at = 0; at < texts.size(); ++at) {
-    if (texts[at].size() == 5) continue;
-    for (const char c : bytes) texts.push_back(texts[at] + c);
-  }
-  texts.push_back("0." + std::string(298, '0') + "1");  // longer than a field: from the value
-  for (const std::string& text : texts) {
-    ASSERT_EQ(dbf::FieldNumberIsZero(text), dbf::ParseFieldNumber(text) == 0) << '"' << text << '"';
-  }
-}
-
 TEST_F(EngineTest, HalfwayValuesRoundAwayFromZeroOnTheirDecimalForm) {
   const struct { double value; int length, decimals; const char* text; } cases[] = {
       {2.675, 6, 2, "  2.68"}, {-2.5, 3, 0, " -3"}, {0.125, 5, 2, " 0.13"}, {9.995, 5, 2, "10.00"}, {99.5, 2, 0, ""},

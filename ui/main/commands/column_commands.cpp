@@ -86,8 +86,8 @@ void MarkZeros(const char* records, int64_t first, int64_t count, size_t length,
   std::string scratch;
   for (int64_t i = 0; i < count; ++i) {
     const char* record = records + static_cast<size_t>(i) * length;
-    zero[static_cast<size_t>(first + i)] =
-        dbf::FieldNumberIsZero(dbf::FieldText(record + 1, length - 1, field.offset, field.length, scratch));
+    const double value = dbf::ParseFieldNumber(dbf::FieldText(record + 1, length - 1, field.offset, field.length, scratch));
+    zero[static_cast<size_t>(first + i)] = value == 0;
   }
 }
 
