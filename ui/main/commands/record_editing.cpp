@@ -101,7 +101,7 @@ void TRecordEditing::ToolButton4Click() {
   const bool edited = context_.table.Rows()->HasEdits();
   ui::ReplaceFileContents(context_.files, table, rewrite);
   // A new file took the table's place: the rows now come from that one.
-  context_.table.RowsSavedTo(table);
+  context_.table.RowsSavedTo(table, context_.files);
   // The rows are shown as stored, numbered as the records now are.
   if (edited) RefillKeepingPlace();
   context_.dialogs.Message(dbf::Tr("TRecordEditing", "Сохранение выполнено!"));

@@ -6,6 +6,7 @@
 #include "dbf2_lib.h"
 #include "dbf_texts.h"
 #include "dialog_service.h"
+#include "file_services.h"
 #include "memo_cells.h"
 #include "memory_room.h"
 #include "progress.h"
@@ -261,11 +262,11 @@ void OpenTable::SetPage(ui::CodePage page) {
   grid_.SetCodePage(page);
 }
 
-void OpenTable::RowsSavedTo(const std::string& path) {
+void OpenTable::RowsSavedTo(const std::string& path, const ui::FileServices& files) {
   rowsPath_ = path;
   StampRows();
   // The records read are no longer what the file holds.
-  savedDigest_ = FileDigest::Of(path);
+  savedDigest_ = files.DigestOf(path);
   if (RecordStore* rows = Rows()) rows->EditsSaved();
 }
 

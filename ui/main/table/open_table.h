@@ -38,6 +38,7 @@ class Dbf2_lib;
 }
 namespace ui {
 class DialogService;
+class FileServices;
 class StringGrid;
 }  // namespace ui
 
@@ -96,8 +97,9 @@ class OpenTable : public QObject {
   // True when the grid's rows, unedited, are the records TablePath holds
   // now, in the layout they were read with; asks nothing.
   bool RowsAreTable();
-  // The grid's rows were written into `path`, which now holds them.
-  void RowsSavedTo(const std::string& path);
+  // The grid's rows were written into `path`, which now holds them; its
+  // digest comes from `files` (remembered when the write made it).
+  void RowsSavedTo(const std::string& path, const ui::FileServices& files);
 
   // The code page the table's text is in, which the grid draws and every
   // reader of the table's text decodes with. Set by the window's switch.
