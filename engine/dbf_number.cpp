@@ -6,36 +6,46 @@
 namespace dbf {
 
 double ParseFieldNumber(std::string_view bytes) {
-  std::string text;
-  text.reserve(bytes.size());
+  // The kept characters go to the stack unless the field is longer than any
+  // numeric field: sums read millions of fields.
+  char stack[256];
+  std::string heap;
+  char* text = stack;
+  if (bytes.size() > sizeof stack) {
+    heap.resize(bytes.size());
+    text = heap.data();
+  }
+  size_t size = 0;
+  bool comma = false;  // the first comma is the decimal point
   for (char c : bytes) {
     auto u = static_cast<unsigned char>(c);
     if (u <= 0x20) continue;
-    if (c == '+' || c == '-' || c == '.' || c == ',' || (c >= '0' && c <= '9')) {
-      text.push_back(c);
+    if (c == ',' && !comma) {
+      comma = true;
+      text[size++] = '.';
+    } else if (c == '+' || c == '-' || c == '.' || c == ',' || (c >= '0' && c <= '9')) {
+      text[size++] = c;
     } else {
       return 0;
     }
   }
-  if (auto comma = text.find(','); comma != std::string::npos) text[comma] = '.';
 
   // Grammar: [sign] digits [ '.' digits ], at least one digit.
   size_t i = 0;
   bool negative = false;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+  if (i < size && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
   size_t start = i;
   size_t digits = 0;
-  while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i, ++digits;
-  if (i < text.size() && text[i] == '.') {
+  while (i < size && text[i] >= '0' && text[i] <= '9') ++i, ++digits;
+  if (i < size && text[i] == '.') {
     ++i;
-    while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i, ++digits;
+    while (i < size && text[i] >= '0' && text[i] <= '9') ++i, ++digits;
   }
-  if (digits == 0 || i != text.size()) return 0;
+  if (digits == 0 || i != size) return 0;
 
   double value = 0;
-  auto [ptr, ec] = std::from_chars(text.data() + start, text.data() + text.size(), value,
-                                   std::chars_format::fixed);
-  if (ec != std::errc() || ptr != text.data() + text.size()) return 0;
+  auto [ptr, ec] = std::from_chars(text + start, text + size, value, std::chars_format::fixed);
+  if (ec != std::errc() || ptr != text + size) return 0;
   return negative ? -value : value;
 }
 

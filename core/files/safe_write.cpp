@@ -28,6 +28,8 @@ const char kStagingPrefix[] = ".dbfview-save-";
 // How long a staged file nobody holds must have stood unchanged to be taken
 // for a killed process's: the lock is taken just after the file is made.
 constexpr time_t kStaleSeconds = 60;
+// Files from this size on are digested on a thread while they go to the disk.
+constexpr off_t kDigestAsideFrom = off_t{1} << 20;
 
 [[noreturn]] void ThrowErrno(int err, const std::string& path) {
   throw std::system_error(err, std::generic_category(), path);
@@ -143,8 +145,13 @@ class NewFile {
 
   // The complete file's digest, read on a thread of its own (through a
   // descriptor of its own) while the file goes to the disk.
+  // A small file (the version index) is read when asked: a thread of its own
+  // would cost more than the reading.
   std::future<std::optional<FileDigest>> DigestAside() const {
-    return std::async(std::launch::async, [fd = OwnedFd(::dup(fd_))] { return FileDigest::OfOpen(fd.get()); });
+    struct stat st {};
+    const bool small = ::fstat(fd_, &st) == 0 && st.st_size < kDigestAsideFrom;
+    return std::async(small ? std::launch::deferred : std::launch::async,
+                      [fd = OwnedFd(::dup(fd_))] { return FileDigest::OfOpen(fd.get()); });
   }
 
   // Puts the complete file in the target's place, its contents on the disk

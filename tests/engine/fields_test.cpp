@@ -75,7 +75,7 @@ TEST_F(EngineTest, NumbersAreReadLeniently) {
   const std::vector<std::pair<std::string, double>> cases = {
       {"1 234", 1234}, {"1,5", 1.5},  {"12.3-", 0}, {"  -  ", 0},  {"1E5", 0},
       {"     ", 0},    {"-0.25", -0.25}, {"+7", 7}, {"1,2,3", 0}, {"1.2.3", 0},
-      {".5", 0.5},     {"5.", 5},     {std::string("4\0" "2", 3), 42}};
+      {".5", 0.5},     {"5.", 5},     {std::string("4\0" "2", 3), 42}, {std::string(300, '0') + "7", 7}};
   for (const auto& [text, value] : cases) {
     EXPECT_DOUBLE_EQ(dbf::ParseFieldNumber(text), value) << '"' << text << '"';
   }

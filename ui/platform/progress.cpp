@@ -191,14 +191,17 @@ void Progress::Advance(double within) {
   }
 }
 
+// The bar paints as soon as its value changes, so it takes a new value only
+// when the events are handled (and once more at its end): a hundred paints
+// would cost more than the work of a short command.
 void Progress::Show(double fraction) {
   const int step = static_cast<int>(fraction * kSteps);
-  if (step != shown_ && bar_) {
+  const bool eventsDue = std::chrono::steady_clock::now() >= nextEvents_;
+  if (step != shown_ && bar_ && (eventsDue || step == kSteps)) {
     shown_ = step;
     bar_->setValue(step);
   }
-  const auto now = std::chrono::steady_clock::now();
-  if (now < nextEvents_) return;
+  if (!eventsDue) return;
   QCoreApplication::processEvents();
   nextEvents_ = std::chrono::steady_clock::now() + kEventsEvery;
 }
