@@ -69,6 +69,9 @@ class TableFile {
   bool CacheValid() const;
   size_t ReadDirect(int64_t pos, char* out, size_t n);
   void WriteOut(int64_t pos, const char* in, size_t n);
+  // Counts bytes handed to the system; every kWriteBehind of them the disk
+  // is asked to start on them.
+  void WroteOut(size_t n);
   void Invalidate();
   void CloseHandle();
   // Writes the held bytes of whichever TableFile holds some.
@@ -80,6 +83,7 @@ class TableFile {
   FileSystem* files_;
   int fd_ = -1;
   bool written_ = false;
+  size_t notStarted_ = 0;  // bytes written since the disk was last asked to start
   std::string path_;  // the name it was opened or created with, for messages
   std::vector<char> window_;
   int64_t windowStart_ = 0;
