@@ -129,7 +129,7 @@ void TColumnCommands::Button5Click() {
     db.DbfCloseAll();
     progress.Phase(2, 1);
     if (rowsAreTable) {
-      context_.table.Purged(keep);
+      context_.table.Purged(keep, context_.files);
     } else {
       context_.table.Refill();
     }

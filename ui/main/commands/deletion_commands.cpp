@@ -96,7 +96,7 @@ void TDeletionCommands::Purge(const std::function<bool(int64_t record, char flag
     PurgeTable(context_.files, db, kSlot, context_.table.TablePath(), keep, progress, kPacking);
     db.DbfCloseAll();
     progress.Phase(kRefilling, 1);
-    context_.table.Purged(keep);
+    context_.table.Purged(keep, context_.files);
   }
   context_.dialogs.Message(dbf::Tr("TDeletionCommands", kDeleted));
 }

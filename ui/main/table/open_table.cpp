@@ -191,7 +191,7 @@ OpenTable::Counts OpenTable::LoadOrFail() {
 
 void OpenTable::Refill() { emit RecordsCounted(LoadOrFail().records); }
 
-void OpenTable::Purged(const std::function<bool(int64_t record, char flag)>& keep) {
+void OpenTable::Purged(const std::function<bool(int64_t record, char flag)>& keep, const ui::FileServices& files) {
   RecordStore* rows = Rows();
   if (!rows || rowsPath_ != path_ || !rows->AsRead()) return Refill();
   {
@@ -201,6 +201,9 @@ void OpenTable::Purged(const std::function<bool(int64_t record, char flag)>& kee
   }
   StampRows();
   header_ = HeaderBytes(path_, layout_.headerSize);
+  // The file is what the purge wrote, its end as the purge made it: known by
+  // the digest taken as it was written.
+  savedDigest_ = files.DigestOf(path_);
   emit RecordsCounted(rows->RecordCount());
 }
 
@@ -246,6 +249,8 @@ bool OpenTable::RenameColumns() {
   Rows()->SetHeader(std::move(header));
   grid_.StoreChanged();
   StampRows();
+  // The header alone was rewritten: the records read still stand.
+  if (savedDigest_) savedDigest_ = FileDigest::Of(rowsPath_);
   return true;
 }
 
@@ -274,8 +279,6 @@ void OpenTable::StampRows() {
   rowsHold_ = HoldFile(rowsPath_);
   rowsFile_ = FileStamp::Of(rowsPath_);
   stampTaken_ = FileClockNow();
-  // A rename rewrote the header only: the records read still stand.
-  if (savedDigest_) savedDigest_ = FileDigest::Of(rowsPath_);
 }
 
 bool OpenTable::FileAsRowsLeftIt() {

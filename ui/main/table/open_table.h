@@ -77,7 +77,7 @@ class OpenTable : public QObject {
   // record's number from 1 and its flag): rows that are the table's records
   // as read are purged alike, without reading the file again; other rows
   // are read again (Refill). RecordsCounted tells how many are left.
-  void Purged(const std::function<bool(int64_t record, char flag)>& keep);
+  void Purged(const std::function<bool(int64_t record, char flag)>& keep, const ui::FileServices& files);
   // After a command changed TablePath's structure: a renamed field renames
   // its column, any other change loads the table again.
   void StructureChanged();
