@@ -1,5 +1,4 @@
-// A fixture with a fresh engine, a temporary folder and reporters that let a
-// test observe engine errors and messages instead of ending the process.
+// A fresh engine and folder; engine errors and messages are noted instead of ending the process.
 #pragma once
 
 #include "dbf2_lib.h"

@@ -1,5 +1,4 @@
-// Field values as text and numbers, including fields that reach outside the
-// record and the number formats of numeric fields.
+// Field values as text and numbers.
 #include "dbf_texts.h"
 #include "engine_fixture.h"
 #include "dbf_number.h"
@@ -31,8 +30,7 @@ TEST_F(EngineTest, LookupIsExactAndHashAppendsTheNumber) {
   EXPECT_EQ(Abort([&] { db.DbfGetNum(1, "SUM#", 2); }).message, " Ошибка  2 - неверно описание поля SUM2 файла DBF ");
 }
 
-// An installed translation words the numbered errors; the field's name is
-// filled in as given, even when it looks like a place for another value.
+// The field's name is filled in as given, even when it looks like a place for another value.
 TEST_F(EngineTest, NumberedErrorsAreWordedByTheInstalledTranslation) {
   dbf::SetTextTranslator([](const char* context, const char* source) {
     const std::string wanted = " Ошибка  2 - неверно описание поля %2 файла DBF ";

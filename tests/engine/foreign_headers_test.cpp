@@ -1,6 +1,4 @@
-// Tables from other writers: headers with an area after the terminator, and
-// character fields longer than 255 whose length's high byte sits in the
-// decimals byte.
+// Tables from other writers: an area after the header's terminator, character fields over 255.
 #include "engine_fixture.h"
 
 #include "dbf_header.h"
@@ -13,8 +11,7 @@ std::vector<FieldSpec> FourFields() {
   return {{"NAME", 'C', 10}, {"SUM", 'N', 8, 2}, {"OK", 'L', 1}, {"DAY", 'D', 8}};
 }
 
-// The table as FoxPro-family writers lay it out: 263 zero bytes after the
-// terminator, counted in the header size (424 for four fields).
+// As FoxPro-family writers lay it out: 263 zero bytes after the terminator, in the header size.
 std::string WithAreaAfterTerminator(TableLayout layout) {
   layout.version = 0x30;
   layout.afterTerminator = std::string(263, '\0');

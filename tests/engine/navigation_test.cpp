@@ -1,5 +1,4 @@
-// Moving through records, appending, and the deletion flag, checked against
-// the bytes in the file.
+// Moving through records, appending, and the deletion flag, checked against the file's bytes.
 #include "engine_fixture.h"
 
 namespace {
@@ -53,10 +52,7 @@ TEST_F(EngineTest, MovementsOverThreeRecordsWithTheMiddleDeletedAndAnotherSlotsW
   EXPECT_EQ(Walk("NAME"), (std::vector<std::string>{"1Changed", "2*B", "3C", "4Changed"}));
 }
 
-// The last record without an end mark after it or with one, then perhaps
-// stray bytes (a partial last record is not a record and no input/output
-// failure); each reader lists "number flag name". (Records of the flag byte
-// alone, where the end mark could pass for one more, are read in their own test.)
+// With or without the end mark, and stray bytes after (a partial record is none and no failure).
 TEST_F(EngineTest, EveryReaderVisitsEachCountedRecordOnceWithOrWithoutTheEndMark) {
   const struct { const char* name; TableLayout layout; const char* tail; } tables[] = {
       {"no end mark", Abc(false), ""},
@@ -99,8 +95,7 @@ TEST_F(EngineTest, EveryReaderVisitsEachCountedRecordOnceWithOrWithoutTheEndMark
   }
 }
 
-// Append writes the record and the end mark, the count waiting for the
-// close; AppendBlank and WriteBuffer give the same bytes.
+// The count waits for the close; AppendBlank and WriteBuffer give the same bytes.
 TEST_F(EngineTest, AppendWritesRecordAndEndMarkAndCountWaitsForClose) {
   auto f = PeopleFields();
   std::string path = Write("t.dbf", TableLayout{f, {Record(f, {"A"}, true)}, false});
@@ -135,8 +130,7 @@ struct Hooked : dbf::Dbf2_lib {
   void RecordHook(uint16_t slot) override { calls.emplace_back(slot, Phase()); }
 };
 
-// The record hook sees reads and writes with their phase, and a raw read on
-// the end mark of one-byte records reads nothing.
+// A raw read on the end mark of one-byte records reads nothing.
 TEST_F(EngineTest, RecordHookSeesReadsAndWritesWithTheirPhase) {
   Hooked hooked;
   hooked.DbfOpen(2, Write("t.dbf", Abc()));

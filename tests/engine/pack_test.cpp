@@ -1,5 +1,4 @@
-// Purging records in place or into a new file: which records stay, the end
-// mark, what is cut off, and the same result whatever the chunk boundaries.
+// Purging records in place or into a new file.
 #include "engine_fixture.h"
 
 #include <algorithm>

@@ -1,5 +1,4 @@
-// Sorting into a new table: the order of the records written, the bytes of
-// the target, the key rules, and the source left as it was.
+// Sorting into a new table: the target's bytes, the key rules, the source left as it was.
 #include "engine_fixture.h"
 #include "process_limits.h"
 #include "table_reference.h"
@@ -75,8 +74,7 @@ TEST_F(SortTest, WritesTheSourcesHeaderAndEveryRecordInKeyOrder) {
   EXPECT_EQ(Order(Sort(source, {{"NAME", 1}})), (Ids{"2", "3", "1"}));
 }
 
-// Orders, directions, ties and deleted records over random tables are checked
-// against the reference sort; here the names and the keys that sort nothing.
+// (Orders, directions and ties are checked against the reference sort.)
 TEST_F(SortTest, KeyNamesAndShortenedKeys) {
   // Stored names: "Low" in lower case, "NM" padded with blanks, Cyrillic "ИМЯ" in code page 1251;
   // "Z" a damaged descriptor of length 0.
@@ -103,9 +101,7 @@ TEST_F(SortTest, KeyNamesAndShortenedKeys) {
   EXPECT_TRUE(db.DbfSortKeys().empty());
 }
 
-// A target in the way is replaced; the source itself as the target, or keys
-// more than the memory allowed, are refused with the source open, its keys
-// kept and no file touched.
+// Refusals leave the source open, its keys kept and no file touched.
 TEST_F(SortTest, ReplacesAnOldTargetButRefusesItsOwnSourceOrTooLargeKeys) {
   std::vector<FieldSpec> f = {{"ID", 'C', 3}, {"K", 'C', 1}};
   const std::string path = Write("t.dbf", Rows(f, {{"b"}, {"a"}}));
@@ -137,8 +133,7 @@ TEST_F(SortTest, ReplacesAnOldTargetButRefusesItsOwnSourceOrTooLargeKeys) {
   EXPECT_EQ(db.DbfStatus(1), dbf::kStatusNoRecords);
 }
 
-// Records of the flag byte alone, though the descriptors claim three 255-byte
-// fields: every key lies past the record, reads as blanks and takes no memory.
+// Records of the flag byte alone under three 255-byte fields: keys past the record read as blanks.
 TEST_F(SortTest, KeysPastTheRecordTakeNoMemory) {
   TableLayout layout{{{"A", 'C', 255}, {"B", 'N', 255}, {"C", 'C', 255}}, {}};
   layout.recordLengthOverride = 1;

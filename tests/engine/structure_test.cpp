@@ -1,13 +1,11 @@
-// Creating tables, adding and deleting fields, copying a structure and
-// removing all records, checked against whole files built byte by byte.
+// Creating tables, changing fields, copying a structure and removing all records.
 #include "engine_fixture.h"
 
 #include <filesystem>
 
 namespace {
 
-// A table without records whose header holds `count` records, with the
-// version and reserved bytes of `like` (the builder's date bytes are equal).
+// A table without records, `count` in its header, with the version and reserved bytes of `like`.
 std::string Empty(const std::vector<FieldSpec>& f, uint32_t count, const std::string& like) {
   TableLayout layout{f, {}};
   layout.headerRecordCount = count;
@@ -17,8 +15,7 @@ std::string Empty(const std::vector<FieldSpec>& f, uint32_t count, const std::st
   return bytes;
 }
 
-// Three people, the second marked deleted, with a version byte, a stored
-// record count and reserved bytes as another program might leave them.
+// Three people, with a version, a wrong count and reserved bytes as another program might leave them.
 std::string Foreign() {
   auto f = PeopleFields();
   TableLayout layout{f, {Record(f, {"A", "1"}), Record(f, {"B", "2"}, true), Record(f, {"C", "3"})}};
@@ -31,8 +28,7 @@ std::string Foreign() {
 
 }  // namespace
 
-// A new table, empty; its added fields build the header and it takes
-// records; a kind of table the engine does not make is refused.
+// A kind of table the engine does not make is refused.
 TEST_F(EngineTest, AddedFieldsBuildTheHeaderAndTheTableTakesRecords) {
   const std::string path = dir.Path("new.dbf");
   db.DbfCreate(1, 2, path);

@@ -1,5 +1,4 @@
-// Direct reads and copies of a table file: they see what any handle wrote
-// and refuse to read past the end.
+// Direct reads and copies of a table file see what any handle wrote.
 #include "engine_fixture.h"
 
 TEST_F(EngineTest, ReadsAndCopiesSeeOtherHandlesWritesAndStopAtTheEnd) {

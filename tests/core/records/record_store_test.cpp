@@ -32,9 +32,7 @@ std::string Picture(const RecordStore& store) {
 
 }  // namespace
 
-// Cells are cut from the records as the engine reads fields; typing a cell's
-// own text changes nothing; an inserted row moves the fields down and leaves
-// column 0 (the record numbers and marks) where it was.
+// An inserted row moves the fields down and leaves column 0 (numbers and marks) where it was.
 TEST(RecordStoreTest, CellsComeFromTheRecordsUntilTypedOrMovedByAnInsertedRow) {
   RecordStore store = TwoRecords();
   EXPECT_EQ(Picture(store), "#|NAME|JUNK|new\n      1 Delete|Anna| x|rec\n      2|Bob||rec\nmarked 1");
@@ -65,9 +63,7 @@ TEST(RecordStoreTest, MarksOfEveryFormReadAsTheGridShowsThem) {
   EXPECT_EQ(store.MarkedCount(20), 2);
 }
 
-// The purge of rows as read, as "Удалить отмеченные" asks for it: the marks
-// the rows show decide, whether they are still the records' flags or were
-// changed, and the kept rows show their records with blank flags.
+// The marks the rows show decide, whether still the records' flags or changed.
 TEST(RecordStoreTest, APurgeKeepsTheUnmarkedRowsWithTheirOwnNumbers) {
   const struct {
     const char* name;
@@ -113,8 +109,7 @@ struct HistoryCase {
   std::function<void(RecordStore&)> edit;  // one step
 };
 
-// Each kind of step is taken back to the very rows read (the records' own
-// bytes, nothing typed, no edit left) and done again to the rows it made.
+// Undone to the very rows read (nothing typed, no edit left) and redone to the rows made.
 TEST(RecordStoreHistoryTest, EveryStepIsUndoneToTheRowsAsReadAndRedoneAsMade) {
   const std::vector<HistoryCase> cases{
       {"typed cell", [](RecordStore& s) { s.SetCell(2, 1, "Rob"); }},
