@@ -90,15 +90,6 @@ TEST_F(SortTest, KeyNamesAndShortenedKeys) {
   EXPECT_EQ(Order(Sort(path, {})), (Ids{"1", "2"}));
   EXPECT_EQ(Order(Sort(path, {{"NOSUCH", 1}, {"", 1}, {"Z", 2}})), (Ids{"1", "2"}));
   EXPECT_EQ(Order(Sort(path, {{"Z", 2}, {"nm", 1}})), (Ids{"2", "1"}));
-
-  db.DbfAssign(1, path);
-  db.DbfSortInit(1);
-  db.DbfAssign(2, dir.Path("out.dbf"));  // keys are still looked up in the source
-  db.DbfSortAddKey("nm", 1);
-  db.DbfSortAddKey("Z", 1);
-  EXPECT_EQ(db.DbfSortKeys().size(), 1u);
-  db.DbfSortInit(1);
-  EXPECT_TRUE(db.DbfSortKeys().empty());
 }
 
 // Refusals leave the source open, its keys kept and no file touched.
