@@ -83,8 +83,7 @@ TEST_F(EngineTest, HalfwayValuesRoundAwayFromZeroOnTheirDecimalForm) {
 }
 
 TEST_F(EngineTest, FieldsReachingOutsideTheRecordAreClipped) {
-  // Junk offsets in descriptors: field B claims offset 7 with length 6 in a
-  // record of 10 bytes, field C lies wholly outside.
+  // Junk offsets: B at offset 7, length 6, in a record of 10 bytes; C wholly outside.
   std::vector<FieldSpec> f = {{"A", 'C', 4}, {"B", 'N', 6, 0, 7}, {"C", 'C', 3, 0, 5000}};
   TableLayout layout{f, {" abcdefg12"}};
   layout.recordLengthOverride = 10;

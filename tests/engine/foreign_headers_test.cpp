@@ -39,8 +39,7 @@ TEST(CountFieldDescriptors, EndsAtTheTerminatorOrTheBytesGiven) {
   const std::string fox = WithAreaAfterTerminator({f, {}});
   ASSERT_EQ(U16At(fox, 8), 424);
   EXPECT_EQ(dbf::CountFieldDescriptors(fox.data(), fox.size()), 4);
-  // Only whole descriptors inside the bytes given; a header too short for
-  // its header size field has none.
+  // Only whole descriptors inside the bytes given; none without a header size.
   EXPECT_EQ(dbf::CountFieldDescriptors(standard.data(), 32 + 2 * 32 + 31), 2);
   EXPECT_EQ(dbf::CountFieldDescriptors(standard.data(), 9), 0);
   std::string small = standard;

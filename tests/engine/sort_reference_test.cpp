@@ -65,8 +65,7 @@ std::string RandomValue(const FieldSpec& f, std::mt19937& random) {
     case 'L':
       return std::string(1, pick("TF? "));
     default:
-      // Whole fields of the highest or lowest byte: as a key, ascending or
-      // descending, they give codes of all ones, the code of no item at all.
+      // Fields all of 0xFF or 0x00: as keys either way, codes of all ones (the code of no item).
       if (random() % 6 == 0) return std::string(f.length, random() % 2 == 0 ? '\xFF' : '\0');
       for (size_t i = random() % (f.length + 1u); i > 0; --i) text += pick("ab \xE0\x7F");
       return text;

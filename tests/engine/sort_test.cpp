@@ -32,8 +32,7 @@ class SortTest : public EngineTest {
     return ReadFile(dir.Path("out.dbf"));
   }
 
-  // The record IDs (first field, `width` bytes) of a sorted target, in order,
-  // with a '*' for those marked deleted.
+  // The record IDs (first field) of a sorted target in order, '*' before those marked deleted.
   std::vector<std::string> Order(const std::string& target, size_t width = 3) {
     std::vector<std::string> ids;
     for (const std::string& record : SplitRecords(target).records) {
@@ -67,8 +66,7 @@ TEST_F(SortTest, WritesTheSourcesHeaderAndEveryRecordInKeyOrder) {
   EXPECT_EQ(ReadFile(source), before);
   EXPECT_EQ(db.DbfStatus(1), dbf::kStatusDone);
 
-  // Records larger than a read chunk; a partial record after the last whole
-  // one is not part of the table.
+  // Records larger than a read chunk; a partial record after the last is none.
   for (int i = 0; i < 1000; ++i) f.push_back({"F" + std::to_string(i), 'C', 255});
   Write("t.dbf", TableBytes(Rows(f, {{"c"}, {"a"}, {"b"}})) + "7  zz");
   EXPECT_EQ(Order(Sort(source, {{"NAME", 1}})), (Ids{"2", "3", "1"}));
@@ -76,8 +74,7 @@ TEST_F(SortTest, WritesTheSourcesHeaderAndEveryRecordInKeyOrder) {
 
 // (Orders, directions and ties are checked against the reference sort.)
 TEST_F(SortTest, KeyNamesAndShortenedKeys) {
-  // Stored names: "Low" in lower case, "NM" padded with blanks, Cyrillic "ИМЯ" in code page 1251;
-  // "Z" a damaged descriptor of length 0.
+  // "NM" padded with blanks, "ИМЯ" in code page 1251, "Z" a damaged descriptor of length 0.
   std::vector<FieldSpec> f = {
       {"ID", 'C', 3}, {"Low", 'C', 1}, {"NM        ", 'C', 3}, {"\xC8\xCC\xDF", 'C', 1}, {"Z", 'N', 0}};
   const std::string path = Write("t.dbf", Rows(f, {{"b", "ab2", "2"}, {"a", "ab1", "1"}}));
@@ -137,8 +134,7 @@ TEST_F(SortTest, KeysPastTheRecordTakeNoMemory) {
 }
 
 TEST_F(SortTest, AWriteFailingPartWayReachesTheCallerAndSparesTheSource) {
-  // Narrow records are gathered in passes over the source, wide ones copied
-  // one by one: the failure comes through either way.
+  // Narrow records are gathered in passes, wide ones copied one by one: a failure comes through both.
   const std::vector<FieldSpec> narrow = {{"ID", 'C', 3}, {"K", 'C', 1}};
   std::vector<FieldSpec> wide = narrow;
   wide.push_back({"W1", 'C', 255});

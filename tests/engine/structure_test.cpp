@@ -68,9 +68,7 @@ TEST_F(EngineTest, AddFieldKeepsVersionAndDateDropsTheRecordsAndRefusesWhatNothi
   std::fill(expected.begin() + 14, expected.begin() + 32, '\0');
   EXPECT_EQ(ReadFile(path), expected);
 
-  // 2046 fields fill the 16-bit header size; 256 fields of 255 bytes and one
-  // of 254 the 16-bit record length (1 + 256 * 255 + 254 = 65,535): one more
-  // field does not fit.
+  // 2046 fields fill the 16-bit header size, 1 + 256 * 255 + 254 the 16-bit record length.
   std::vector<FieldSpec> many, longFields;
   for (int i = 0; i < 2045; ++i) many.push_back({"F" + std::to_string(i), 'C', 1});
   for (int i = 0; i < 256; ++i) longFields.push_back({"L" + std::to_string(i), 'C', 255});
@@ -95,9 +93,7 @@ TEST_F(EngineTest, DeleteFieldRemovesEveryNamesakeAndRenumbersTheRest) {
   const std::vector<FieldSpec> kept = {{"SUM", 'N', 8, 2, 1}, {"OK", 'L', 1, 0, 9}};
   EXPECT_EQ(ReadFile(dir.Path("t.dbf")), Empty(kept, 100, Foreign()));
 
-  // Names end at the first byte below 0x21; Cyrillic letters compare in
-  // upper case (code page 1251); both fields of one name go; a name no field
-  // has still drops the records.
+  // Names end below 0x21; Cyrillic compares in upper case (1251); a name no field has drops the records.
   std::vector<FieldSpec> g = {{"\xE8\xEC\xFF", 'C', 2}, {"KEEP", 'C', 3}, {"\xC8\xCC\xDF \x01junk", 'C', 4}};
   const std::string path = Write("u.dbf", TableLayout{g, {Record(g, {"a", "b", "c"})}});
   db.DbfAssign(2, path);

@@ -1,7 +1,6 @@
 // Changes a table through the engine the way the program's commands do, so
 // the interoperability test can hand the result to other readers:
-//   resave TABLE                       every record read, then the table emptied and
-//                                      the records appended again, as a save does
+//   resave TABLE                       every record read, the table emptied and refilled
 //   append TABLE NAME=VALUE...         one record appended, as a save writes a row
 //   sort SOURCE TARGET KEY[:desc]...   the sorted copy
 //   pack TABLE                         records marked deleted removed
