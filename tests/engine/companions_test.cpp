@@ -1,5 +1,4 @@
-// The files that belong with a table: where its memo file goes for a copy,
-// and which index files it has.
+// The files that belong with a table: its index files, and its memo file's name for a copy.
 #include "dbf_companions.h"
 #include "engine_fixture.h"
 

@@ -20,15 +20,12 @@ TEST_F(EngineTest, CopyFieldsConvertsSharedFieldsForTheTarget) {
   db.DbfOpen(2, Write("b.dbf", TableLayout{to, {}}));
   db.DbfBlank(2);
   db.DbfCopyFields(1, 2);
-  // BIG does not fit 4 places with 2 decimals: blank. A numeric CODE goes
-  // into a text field as its text, leading blanks kept; text goes into a
-  // numeric field left-aligned.
+  // BIG does not fit: blank; numbers go into text fields as their text, text into numbers left-aligned.
   EXPECT_EQ(Buffer(2), std::string("    ") + "  42  " + "7      " + "    " + "  -12.500" +
                                "Jon" + "20261206" + "T" + "  " + "   ");
   EXPECT_TRUE(messages.empty());
 
-  // Names padded with blanks, or ending in '#', are copied like any other;
-  // a name whose fill bytes differ is another name.
+  // Names padded with blanks or ending in '#' are names like any other; other fill bytes, another name.
   from = {{"NAME      ", 'C', 3}, {"NO#", 'C', 2}, {"ABCDEFGHI#", 'C', 1}, {std::string("X\0y", 3), 'C', 1}};
   to = {{"X", 'C', 1}, {"ABCDEFGHI#", 'C', 1}, {"NO#", 'C', 2}, {"NAME      ", 'C', 3}};
   db.DbfOpen(1, Write("a.dbf", TableLayout{from, {Record(from, {"abc", "12", "z", "q"})}}));

@@ -1,5 +1,4 @@
-// A fixture with a fresh engine, a temporary folder and reporters that let a
-// test observe engine errors and messages instead of ending the process.
+// A fresh engine and folder; engine errors and messages are noted instead of ending the process.
 #pragma once
 
 #include "dbf2_lib.h"
@@ -39,8 +38,7 @@ class EngineTest : public ::testing::Test {
     return {-1, {}};
   }
 
-  // Binds source to slot 1 and target to slot 2 and starts a sort of slot 1,
-  // by `key` ascending when one is given.
+  // Binds source to slot 1 and target to slot 2 and starts a sort of slot 1 by `key`, if given.
   void PrepareSort(const std::string& source, const std::string& target, const std::string& key = "") {
     db.DbfAssign(1, source);
     db.DbfAssign(2, target);
@@ -48,8 +46,7 @@ class EngineTest : public ::testing::Test {
     if (!key.empty()) db.DbfSortAddKey(key, 1);
   }
 
-  // The grid's loop over slot 1, DbfTop then DbfSkip until DbfEof: each record
-  // as its number, '*' when marked deleted, then the text of `field` if named.
+  // The grid's walk over slot 1: each record's number, '*' if marked deleted, `field`'s text if named.
   std::vector<std::string> Walk(const std::string& field = "") {
     std::vector<std::string> seen;
     db.DbfTop(1);

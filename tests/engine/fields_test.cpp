@@ -1,5 +1,4 @@
-// Field values as text and numbers, including fields that reach outside the
-// record and the number formats of numeric fields.
+// Field values as text and numbers.
 #include "dbf_texts.h"
 #include "engine_fixture.h"
 #include "dbf_number.h"
@@ -31,8 +30,7 @@ TEST_F(EngineTest, LookupIsExactAndHashAppendsTheNumber) {
   EXPECT_EQ(Abort([&] { db.DbfGetNum(1, "SUM#", 2); }).message, " Ошибка  2 - неверно описание поля SUM2 файла DBF ");
 }
 
-// An installed translation words the numbered errors; the field's name is
-// filled in as given, even when it looks like a place for another value.
+// The field's name is filled in as given, even when it looks like a place for another value.
 TEST_F(EngineTest, NumberedErrorsAreWordedByTheInstalledTranslation) {
   dbf::SetTextTranslator([](const char* context, const char* source) {
     const std::string wanted = " Ошибка  2 - неверно описание поля %2 файла DBF ";
@@ -45,19 +43,11 @@ TEST_F(EngineTest, NumberedErrorsAreWordedByTheInstalledTranslation) {
   EXPECT_EQ(message, "Error 2: no field %1%3 (slot   1)");
 }
 
-// Formatted as the table below gives; a number too wide leaves the field blank.
-TEST_F(EngineTest, NumbersAreWrittenRightJustifiedOrLeftBlank) {
-  std::vector<FieldSpec> f = {{"A", 'N', 8, 2}, {"B", 'N', 5, 2}, {"T", 'C', 3}};
-  db.DbfOpen(1, Write("t.dbf", TableLayout{f, {Record(f, {"x", "y", "z"})}}));
-  db.DbfPutNum(1, -12.5, "A");
-  db.DbfPutNum(1, 123, "B");
-  EXPECT_EQ(Buffer(1, 1, 13), "  -12.50     ");
-  EXPECT_EQ(Abort([&] { db.DbfPutNum(1, 1, "T"); }).code, 3);
-}
-
-TEST_F(EngineTest, ASmallNTypeLetterIsNumericToo) {
+// Either letter N or n is numeric, and only they; a number too wide leaves the field blank.
+TEST_F(EngineTest, NumbersGoIntoFieldsOfEitherNumericLetterOnly) {
   std::vector<FieldSpec> f = {{"A", 'n', 6, 1}, {"B", 'C', 4}};
-  db.DbfOpen(1, Write("t.dbf", TableLayout{f, {Record(f, {"  2,5", "x"})}}));
+  const std::string path = Write("t.dbf", TableLayout{f, {Record(f, {"  2,5", "x"})}});
+  db.DbfOpen(1, path);
   EXPECT_EQ(db.DbfGetNum(1, "A"), 2.5);
   db.DbfPutNum(1, -3.25, "A");
   EXPECT_EQ(Buffer(1, 1, 6), "  -3.3");
@@ -67,8 +57,12 @@ TEST_F(EngineTest, ASmallNTypeLetterIsNumericToo) {
   db.DbfBlank(2);
   db.DbfCopyFields(1, 2);
   EXPECT_EQ(Buffer(2, 1, 8), "  -3.300");
+  db.DbfPutNum(1, 123456, "A");
+  EXPECT_EQ(Buffer(1, 1, 6), "      ");
 
   EXPECT_EQ(Abort([&] { db.DbfGetNum(1, "B"); }).code, 3);
+  db.DbfOpen(1, path);
+  EXPECT_EQ(Abort([&] { db.DbfPutNum(1, 1, "B"); }).code, 3);
 }
 
 TEST_F(EngineTest, NumbersAreReadLeniently) {
@@ -89,8 +83,7 @@ TEST_F(EngineTest, HalfwayValuesRoundAwayFromZeroOnTheirDecimalForm) {
 }
 
 TEST_F(EngineTest, FieldsReachingOutsideTheRecordAreClipped) {
-  // Junk offsets in descriptors: field B claims offset 7 with length 6 in a
-  // record of 10 bytes, field C lies wholly outside.
+  // Junk offsets: B at offset 7, length 6, in a record of 10 bytes; C wholly outside.
   std::vector<FieldSpec> f = {{"A", 'C', 4}, {"B", 'N', 6, 0, 7}, {"C", 'C', 3, 0, 5000}};
   TableLayout layout{f, {" abcdefg12"}};
   layout.recordLengthOverride = 10;

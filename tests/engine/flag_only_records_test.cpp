@@ -1,7 +1,4 @@
-// Tables whose records are the flag byte alone (record length 1, every field
-// of length 0): the end mark 0x1A after the last record could be one more
-// such record. Count, walk, close, append, sort and purge must all leave it
-// out, and a table without the end mark keeps every byte as a record.
+// Records of the flag byte alone: the end mark 0x1A after them could pass for one more record.
 #include "engine_fixture.h"
 
 #include "dbf_header.h"

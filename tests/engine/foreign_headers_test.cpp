@@ -1,6 +1,4 @@
-// Tables from other writers: headers with an area after the terminator, and
-// character fields longer than 255 whose length's high byte sits in the
-// decimals byte.
+// Tables from other writers: an area after the header's terminator, character fields over 255.
 #include "engine_fixture.h"
 
 #include "dbf_header.h"
@@ -13,8 +11,7 @@ std::vector<FieldSpec> FourFields() {
   return {{"NAME", 'C', 10}, {"SUM", 'N', 8, 2}, {"OK", 'L', 1}, {"DAY", 'D', 8}};
 }
 
-// The table as FoxPro-family writers lay it out: 263 zero bytes after the
-// terminator, counted in the header size (424 for four fields).
+// As FoxPro-family writers lay it out: 263 zero bytes after the terminator, in the header size.
 std::string WithAreaAfterTerminator(TableLayout layout) {
   layout.version = 0x30;
   layout.afterTerminator = std::string(263, '\0');
@@ -42,8 +39,7 @@ TEST(CountFieldDescriptors, EndsAtTheTerminatorOrTheBytesGiven) {
   const std::string fox = WithAreaAfterTerminator({f, {}});
   ASSERT_EQ(U16At(fox, 8), 424);
   EXPECT_EQ(dbf::CountFieldDescriptors(fox.data(), fox.size()), 4);
-  // Only whole descriptors inside the bytes given; a header too short for
-  // its header size field has none.
+  // Only whole descriptors inside the bytes given; none without a header size.
   EXPECT_EQ(dbf::CountFieldDescriptors(standard.data(), 32 + 2 * 32 + 31), 2);
   EXPECT_EQ(dbf::CountFieldDescriptors(standard.data(), 9), 0);
   std::string small = standard;

@@ -1,5 +1,4 @@
-// Record writes gathered in memory: the file they leave, what other handles
-// see meanwhile, and failures reported when the gathered bytes are written.
+// Record writes gathered in memory: the file they leave, what others see, failures reported.
 #include "engine_fixture.h"
 #include "process_limits.h"
 

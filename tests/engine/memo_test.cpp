@@ -9,8 +9,7 @@ namespace {
 using dbf::Memo;
 
 TEST_F(EngineTest, MemoFilesOfEachFormatReadTheirTexts) {
-  // A memo file of "first" and `text`, the second entry's byte `damageAt` set
-  // to 2 where given, and what reading `text` with `limit` gives.
+  // Memos "first" and `text`, the second's byte `damageAt` set to 2; `text` read up to `limit`.
   struct Case {
     MemoKind kind;
     uint16_t blockSize;

@@ -1,5 +1,4 @@
-// Opening tables (well-formed and damaged), closing them and the engine's
-// numbered errors.
+// Opening tables (well-formed and damaged), closing them and the engine's numbered errors.
 #include "engine_fixture.h"
 
 #include <iconv.h>
@@ -42,8 +41,7 @@ TEST_F(EngineTest, OpenReadsHeaderFieldsAndFirstLiveRecord) {
   EXPECT_EQ(db.DbfGetStr(2, "NAME"), "IJ");
 }
 
-// Operations on a closed slot, or on a number that names no slot, end in an
-// engine error that names the operation and the number, and touch no file.
+// Errors name the operation and the slot, and touch no file.
 TEST_F(EngineTest, ClosedSlotsAndNumbersOutsideTheRangeAreNamedInTheError) {
   std::string path = Write("t.dbf", ThreeRecords());
   EXPECT_EQ(Abort([&] { db.DbfRecCount(1); }).message, " Ошибка 4 : Файл N   1 не открыт  ");
@@ -68,10 +66,8 @@ struct CloseCase {
   bool unchanged;                           // bytes and modification time as before
 };
 
-// Closing writes the count only where records were written through the slot,
-// and then the count the file's size gives (stray bytes past the last whole
-// record count for nothing); an engine error closes every slot alike, and so
-// does opening or assigning an open slot.
+// The count written is the file size's (stray bytes count for nothing); errors, opening and
+// assigning close a slot alike.
 TEST_F(EngineTest, ClosingWritesTheCountOnlyAfterAWriteThroughTheSlot) {
   const CloseCase cases[] = {
       {"read", false, [](dbf::Dbf2_lib& engine, auto&) { engine.DbfSkip(1, 1); }, 100, true},
@@ -126,10 +122,7 @@ TEST_F(EngineTest, ClosingWritesTheCountOnlyAfterAWriteThroughTheSlot) {
   }
 }
 
-// A file that is no table: the handle under the slots refuses it with the
-// engine's code, the file's name and the reason; a slot stays closed, with
-// status 2 and no error where the file cannot be opened at all (a folder
-// cannot) and error 13 where it is no table; the file stays as it was.
+// A slot stays closed: status 2 where the file cannot be opened, error 13 where it is no table.
 TEST_F(EngineTest, FilesThatAreNoTableAreRefusedWithCodeNameAndReason) {
   const std::string valid = TableBytes(ThreeRecords());
   auto withU16 = [&](size_t pos, uint16_t v) {
@@ -195,10 +188,8 @@ TEST_F(EngineTest, ReopenUsesTheBoundNameAsStored) {
   EXPECT_EQ(Abort([&] { db.DbfGetStr(1, "NAME"); }).message, " Ошибка  2 - неверно описание поля NAME файла DBF ");
 }
 
-// Tables without a live record open with status 1 and a blank buffer. Bytes
-// past the fields belong to the record (other writers keep room there): the
-// table opens even with no record to make the file that long, as the empty
-// copy a save starts from has none; past 16 bits it is no table (refused above).
+// Bytes past the fields belong to the record (other writers keep room there), also in a table
+// without records, as the empty copy a save starts from.
 TEST_F(EngineTest, TablesWithoutALiveRecordOpenWithStatus1UpToTheSixteenBitRecordLength) {
   auto deleted = ThreeRecords();
   for (auto& r : deleted.records) r[0] = '*';
@@ -224,8 +215,7 @@ TEST_F(EngineTest, TablesWithoutALiveRecordOpenWithStatus1UpToTheSixteenBitRecor
   EXPECT_EQ(db.DbfFields(1), nullptr);
 }
 
-// Each way converts every byte to the byte iconv gives for its character; a
-// byte whose character the other page lacks stays as it is and is counted.
+// A byte whose character the other page lacks stays as it is and is counted.
 TEST_F(EngineTest, CodePageConversionsAgreeWithIconvForEveryByte) {
   struct Way {
     const char* from;

@@ -1,5 +1,4 @@
-// Purging records in place or into a new file: which records stay, the end
-// mark, what is cut off, and the same result whatever the chunk boundaries.
+// Purging records in place or into a new file.
 #include "engine_fixture.h"
 
 #include <algorithm>
@@ -16,9 +15,7 @@ std::string Purged(TableLayout layout) {
 
 class PackTest : public EngineTest {
  protected:
-  // Purges `bytes` in place (the slot then on record 1, named `first` where
-  // given) and, from a copy opened for reading that stays as it was, into a
-  // new file: both leave `expected`.
+  // Purges `bytes` in place (then on record 1, named `first`) and from a read-only copy into a new file.
   void ExpectPurged(const std::string& bytes, const std::string& expected, const char* first = nullptr) {
     const std::string path = Write("t.dbf", bytes);
     db.DbfOpen(1, path);
@@ -59,8 +56,7 @@ TEST_F(PackTest, KeepsOnlyBlankFlaggedRecordsAndCutsWhatFollows) {
   }
   EXPECT_EQ(Abort([&] { db.DbfPack(3); }).code, 4);
 
-  // Told which records to keep, the purge into a new file keeps flagged ones
-  // too, their flags blank.
+  // Told which records to keep, the purge into a new file keeps flagged ones too, flags blank.
   db.DbfOpenForReading(1, Write("p.dbf", TableBytes({f, {Record(f, {"A"}, true), Record(f, {"B"}), Record(f, {"C"}, true)}})));
   db.DbfPackInto(1, dir.Path("kept.dbf"), [](int64_t recNo, char) { return recNo != 2; });
   db.DbfClose(1);
@@ -68,8 +64,7 @@ TEST_F(PackTest, KeepsOnlyBlankFlaggedRecordsAndCutsWhatFollows) {
 }
 
 TEST_F(PackTest, InPlaceOrIntoANewFileGivesTheSameResultAcrossChunkBoundaries) {
-  // 333 does not divide the 500000-byte chunk; a record of 521731 bytes is
-  // larger than a chunk and is taken alone.
+  // 333 does not divide the 500000-byte chunk; a record of 521731 bytes is taken alone.
   std::mt19937 random(7);
   for (int length : {333, 40, 1, 521731}) {
     SCOPED_TRACE(length);

@@ -1,8 +1,4 @@
-// The sort against a plain reference: std::stable_sort with the key rules
-// written out directly, on random tables of many shapes (every key type,
-// mixed directions, shortened keys, records too short for their fields,
-// records too wide to gather in memory). The target must come out byte for
-// byte as the reference builds it.
+// The sort against std::stable_sort with the key rules written out, on random tables of many shapes.
 #include "engine_fixture.h"
 #include "table_reference.h"
 
@@ -20,8 +16,7 @@ struct Shape {
   size_t count = 0;
 };
 
-// The records in the order the sort must give them, flags made '*' or blank:
-// the keys resolved to their bytes in the record, then a plain stable sort.
+// The records in the order the sort must give them, flags made '*' or blank.
 std::vector<std::string> ReferenceOrder(const Shape& shape,
                                         const std::vector<std::string>& records) {
   std::vector<uint32_t> offsets;
@@ -70,8 +65,7 @@ std::string RandomValue(const FieldSpec& f, std::mt19937& random) {
     case 'L':
       return std::string(1, pick("TF? "));
     default:
-      // Whole fields of the highest or lowest byte: as a key, ascending or
-      // descending, they give codes of all ones, the code of no item at all.
+      // Fields all of 0xFF or 0x00: as keys either way, codes of all ones (the code of no item).
       if (random() % 6 == 0) return std::string(f.length, random() % 2 == 0 ? '\xFF' : '\0');
       for (size_t i = random() % (f.length + 1u); i > 0; --i) text += pick("ab \xE0\x7F");
       return text;
@@ -91,8 +85,7 @@ std::vector<std::string> RandomRecords(const Shape& shape, std::mt19937& random)
   return records;
 }
 
-// Fields of every type; now and then a wide field, a field of length 0 or a
-// record that ends inside the last field; one to five keys on random fields.
+// Fields of every type, some wide or of length 0, records perhaps cut short; one to five keys.
 Shape RandomShape(std::mt19937& random, size_t count) {
   Shape shape;
   shape.count = count;
@@ -154,11 +147,7 @@ TEST_F(SortReferenceTest, RandomShapesOfEveryKeyType) {
   }
 }
 
-// Five keys over many records, and one key of few values over many; short
-// keys over records too wide to gather in
-// a few passes, read one by one; keys wider than the tree's prefixes whose
-// codes are all ones in many records, in tables whose odd counts leave slots
-// without an item.
+// Many records; records too wide to gather; keys wider than the tree's prefixes, in odd counts.
 TEST_F(SortReferenceTest, ChosenShapes) {
   std::vector<std::pair<unsigned, Shape>> cases = {
       {3, {{{"NAME", 'C', 6}, {"SUM", 'N', 7, 2}, {"DAY", 'D', 8}, {"OK", 'L', 1}, {"QTY", 'n', 3}},

@@ -1,13 +1,11 @@
-// Creating tables, adding and deleting fields, copying a structure and
-// removing all records, checked against whole files built byte by byte.
+// Creating tables, changing fields, copying a structure and removing all records.
 #include "engine_fixture.h"
 
 #include <filesystem>
 
 namespace {
 
-// A table without records whose header holds `count` records, with the
-// version and reserved bytes of `like` (the builder's date bytes are equal).
+// A table without records, `count` in its header, with the version and reserved bytes of `like`.
 std::string Empty(const std::vector<FieldSpec>& f, uint32_t count, const std::string& like) {
   TableLayout layout{f, {}};
   layout.headerRecordCount = count;
@@ -17,8 +15,7 @@ std::string Empty(const std::vector<FieldSpec>& f, uint32_t count, const std::st
   return bytes;
 }
 
-// Three people, the second marked deleted, with a version byte, a stored
-// record count and reserved bytes as another program might leave them.
+// Three people, with a version, a wrong count and reserved bytes as another program might leave them.
 std::string Foreign() {
   auto f = PeopleFields();
   TableLayout layout{f, {Record(f, {"A", "1"}), Record(f, {"B", "2"}, true), Record(f, {"C", "3"})}};
@@ -31,8 +28,7 @@ std::string Foreign() {
 
 }  // namespace
 
-// A new table, empty; its added fields build the header and it takes
-// records; a kind of table the engine does not make is refused.
+// A kind of table the engine does not make is refused.
 TEST_F(EngineTest, AddedFieldsBuildTheHeaderAndTheTableTakesRecords) {
   const std::string path = dir.Path("new.dbf");
   db.DbfCreate(1, 2, path);
@@ -72,9 +68,7 @@ TEST_F(EngineTest, AddFieldKeepsVersionAndDateDropsTheRecordsAndRefusesWhatNothi
   std::fill(expected.begin() + 14, expected.begin() + 32, '\0');
   EXPECT_EQ(ReadFile(path), expected);
 
-  // 2046 fields fill the 16-bit header size; 256 fields of 255 bytes and one
-  // of 254 the 16-bit record length (1 + 256 * 255 + 254 = 65,535): one more
-  // field does not fit.
+  // 2046 fields fill the 16-bit header size, 1 + 256 * 255 + 254 the 16-bit record length.
   std::vector<FieldSpec> many, longFields;
   for (int i = 0; i < 2045; ++i) many.push_back({"F" + std::to_string(i), 'C', 1});
   for (int i = 0; i < 256; ++i) longFields.push_back({"L" + std::to_string(i), 'C', 255});
@@ -99,9 +93,7 @@ TEST_F(EngineTest, DeleteFieldRemovesEveryNamesakeAndRenumbersTheRest) {
   const std::vector<FieldSpec> kept = {{"SUM", 'N', 8, 2, 1}, {"OK", 'L', 1, 0, 9}};
   EXPECT_EQ(ReadFile(dir.Path("t.dbf")), Empty(kept, 100, Foreign()));
 
-  // Names end at the first byte below 0x21; Cyrillic letters compare in
-  // upper case (code page 1251); both fields of one name go; a name no field
-  // has still drops the records.
+  // Names end below 0x21; Cyrillic compares in upper case (1251); a name no field has drops the records.
   std::vector<FieldSpec> g = {{"\xE8\xEC\xFF", 'C', 2}, {"KEEP", 'C', 3}, {"\xC8\xCC\xDF \x01junk", 'C', 4}};
   const std::string path = Write("u.dbf", TableLayout{g, {Record(g, {"a", "b", "c"})}});
   db.DbfAssign(2, path);

@@ -1,5 +1,4 @@
-// Direct reads and copies of a table file: they see what any handle wrote
-// and refuse to read past the end.
+// Direct reads and copies of a table file see what any handle wrote.
 #include "engine_fixture.h"
 
 TEST_F(EngineTest, ReadsAndCopiesSeeOtherHandlesWritesAndStopAtTheEnd) {
@@ -16,8 +15,7 @@ TEST_F(EngineTest, ReadsAndCopiesSeeOtherHandlesWritesAndStopAtTheEnd) {
   EXPECT_THROW(reader.ReadDirectAt(8, bytes, 4), dbf::IoError);
   EXPECT_THROW(reader.ReadDirectAt(-1, bytes, 1), dbf::IoError);
 
-  // Bytes copied from another file land at the same position, and the
-  // target's own read-ahead window is not left stale.
+  // Bytes copied from another file land at the same position; the target's read-ahead is not stale.
   dbf::TableFile in;
   ASSERT_TRUE(in.OpenForReading(Write("from.bin", "ABCDEFGHIJ")));
   writer.ReadAt(0, bytes, 2);

@@ -1,10 +1,6 @@
-// Prints a table as the engine sees it, as JSON lines: one line with the
-// header and the fields, then one line per record in file order with its
-// deletion mark, each field's text, for numeric fields its number, and with
-// a memo file beside the table each memo field's text (null for none).
-// Exit status 2 when the engine ends with an error. Field text goes out
-// byte for byte, each byte as the code point of the same number, so a reader
-// recovers the bytes with latin-1.
+// Prints a table as the engine sees it, as JSON lines: the header and fields, then each record
+// (mark, texts, numbers, memo texts). Each byte goes out as the code point of the same number,
+// so a reader recovers the bytes with latin-1. Exit status 2 on an engine error.
 #include "dbf2_lib.h"
 #include "dbf_memo.h"
 

@@ -1,17 +1,16 @@
 // Changes a table through the engine the way the program's commands do, so
 // the interoperability test can hand the result to other readers:
-//   resave TABLE                       every record read, then the table emptied and
-//                                      the records appended again, as a save does
+//   resave TABLE                       every record read, the table emptied and refilled
 //   append TABLE NAME=VALUE...         one record appended, as a save writes a row
 //   sort SOURCE TARGET KEY[:desc]...   the sorted copy
 //   pack TABLE                         records marked deleted removed
 //   copy-structure SOURCE TARGET       the structure alone
 //   add-field TABLE NAME TYPE LENGTH DECIMALS
 // Exit status 2 when the engine ends with an error or refuses.
+#include "cell_values.h"
 #include "dbf2_lib.h"
 
 #include <cstdio>
-#include <cstdlib>
 #include <map>
 #include <stdexcept>
 #include <string>
@@ -21,21 +20,12 @@ namespace {
 
 using Args = std::vector<std::string>;
 
-std::string Trimmed(const std::string& text) {
-  const size_t first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return {};
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-// One field stored from text as a save stores a grid cell: numbers through
-// the numeric conversion (a comma read as the point), other text trimmed.
+// One field stored from text as a save stores a grid cell.
 void StoreCell(dbf::Dbf2_lib& db, const dbf::FieldNode& f, const std::string& text) {
   if (f.type == 'N') {
-    std::string number = Trimmed(text);
-    if (const size_t comma = number.find(','); comma != std::string::npos) number[comma] = '.';
-    db.DbfPutNum(2, std::strtod(number.c_str(), nullptr), f.LookupName());
+    db.DbfPutNum(2, cells::DecimalValue(text), f.LookupName());
   } else {
-    db.DbfPutStr(2, Trimmed(text), f.LookupName());
+    db.DbfPutStr(2, cells::Trimmed(text), f.LookupName());
   }
 }
 

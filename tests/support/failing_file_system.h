@@ -1,8 +1,5 @@
-// A file system for tests that passes every call on to the system's own,
-// keeping the order of the calls and the file each was made on, except that
-// the `nth` call (from 1) of the kind armed fails with the error armed.
-// Handed down as the file services of a command (`services`), it fails any
-// write of that command: the safe writes' own, the engine's, the report's.
+// The system's file system, noting each call and its file, but the `nth` call (from 1) of the
+// kind armed fails with the error armed; as a command's `services` it fails any of its writes.
 #pragma once
 
 #include "file_services.h"

@@ -1,5 +1,4 @@
-// Builds memo files byte by byte, as the dBASE III, dBASE IV and FoxPro
-// writers lay them out, independently of the engine.
+// Builds memo files byte by byte as each writer lays them out, independently of the engine.
 #pragma once
 
 #include <cstdint>

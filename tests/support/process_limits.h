@@ -1,6 +1,4 @@
-// Conditions a test puts a write under: a file size limit, as a full disk
-// would set, and another user, for whom permissions bind as they do for
-// people running the program.
+// A write under a file size limit, as a full disk sets, or by another user, whom permissions bind.
 #pragma once
 
 #include <sys/resource.h>
@@ -14,8 +12,7 @@
 
 namespace testsupport {
 
-// While the object lives, writes of this process past `bytes` into any file
-// fail with EFBIG (the signal the kernel would send is ignored).
+// While the object lives, this process's writes past `bytes` into any file fail with EFBIG.
 class FileSizeLimit {
  public:
   explicit FileSizeLimit(rlim_t bytes);
@@ -28,21 +25,17 @@ class FileSizeLimit {
   void (*oldHandler_)(int) = SIG_DFL;
 };
 
-// True when the messages are errors of writes past the limit (the system's
-// text for EFBIG) and nothing else, success included: the command's own, and
-// the copy kept for undoing it, which meets the limit too.
+// True when the messages are only errors of writes past the limit (undo's copy meets it too).
 bool OnlyTooLarge(const std::vector<std::string>& messages);
 
 // The user id tests switch to: nobody.
 constexpr uid_t kOtherUser = 65534;
 
-// Skips the test when it does not run as root: only root gives a file to
-// another user.
+// Only root gives a file to another user.
 #define SKIP_UNLESS_ROOT() \
   if (::geteuid() != 0) GTEST_SKIP() << "needs root, to give a file to another user"
 
-// Runs `body` in a child process under kOtherUser and returns its result, or
-// -1 when the child could not switch users or did not end normally.
+// `body`'s result in a child process under kOtherUser; -1 when that failed.
 int RunAsOtherUser(const std::function<int()>& body);
 
 }  // namespace testsupport

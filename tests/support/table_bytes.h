@@ -1,5 +1,4 @@
-// Builds table files byte by byte, independently of the engine, so tests can
-// feed it files written by other programs' conventions and compare bytes.
+// Builds table files byte by byte, independently of the engine.
 #pragma once
 
 #include <cstdint>
@@ -29,8 +28,7 @@ struct TableLayout {
 
 // 1 + sum of field lengths.
 uint32_t RecordLength(const std::vector<FieldSpec>& fields);
-// A live (' ') or deleted ('*') record from the field values, each padded
-// with blanks (or cut) to its field's length.
+// A record of the field values, each padded with blanks (or cut) to its field's length.
 std::string Record(const std::vector<FieldSpec>& fields, const std::vector<std::string>& values,
                    bool deleted = false);
 std::string TableBytes(const TableLayout& layout);

@@ -1,6 +1,4 @@
-// What purge and sort must leave, worked out from a table's bytes directly:
-// the header size and record length as stored, the whole records after the
-// header, the live ones among them, and a plain stable sort of them.
+// What purge and sort must leave, worked out from a table's bytes directly.
 #pragma once
 
 #include <cstdint>
@@ -15,8 +13,7 @@ struct RawRecords {
   std::vector<std::string> records;  // whole records, flag byte first
 };
 
-// The records that lie wholly inside the file from the header size on; with
-// a record length of 1, a last byte 0x1A is the end mark and no record.
+// The whole records after the header; with a record length of 1, a last 0x1A is the end mark.
 RawRecords SplitRecords(const std::string& table);
 
 // The records whose flag is a blank, in file order.
@@ -29,10 +26,8 @@ struct KeyField {
   bool ascending = true;
 };
 
-// The records stably sorted by the keys (bytes outside a record read as
-// blanks; numeric keys holding '-' below those without, and between two of
-// them the greater text, '-' read as a blank, first), each flag written as
-// '*' for a record marked deleted and a blank otherwise.
+// Stably sorted; bytes outside a record read as blanks; numeric keys holding '-' below those
+// without, and between two of them the greater text first. Flags become '*' or blank.
 std::vector<std::string> StablySorted(const RawRecords& raw, const std::vector<KeyField>& keys);
 
 }  // namespace testsupport

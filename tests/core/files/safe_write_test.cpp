@@ -66,15 +66,13 @@ std::pair<int, std::string> ErrorOf(const std::function<void()>& call) {
 
 class SafeWriteTest : public ::testing::Test {
  protected:
-  // Writes `text` as the new contents either way.
   FileRewrite WriteText(const std::string& text) {
     FileRewrite rewrite;
     rewrite.writeNew = [text](const std::string& file) { WriteFile(file, text); };
     return rewrite;
   }
 
-  // Writes `text` when `failing` is a call of the file system; otherwise
-  // writes part of it and fails as a full disk would.
+  // Writes `text` when `failing` names a call; otherwise fails part way as a full disk would.
   FileRewrite WriteOrFail(const std::optional<Call>& failing, const std::string& text) {
     if (failing) return WriteText(text);
     FileRewrite rewrite;
@@ -85,7 +83,6 @@ class SafeWriteTest : public ::testing::Test {
     return rewrite;
   }
 
-  // Writes `text` through an engine table handle on the services' file system.
   static FileRewrite WriteByEngine(ui::FileServices& services, const std::string& text) {
     FileRewrite rewrite;
     rewrite.writeNew = [&services, text](const std::string& file) {
@@ -124,9 +121,7 @@ TEST_F(SafeWriteTest, ANewFileTakesThePlaceKeepingOwnerModeAndAttributes) {
   if (!acls) GTEST_SKIP() << "the file system refuses access control lists; the rest was checked";
 }
 
-// The digest the services give for a file a rewrite left is that of its
-// bytes, also once another write (its time set apart) or another file has
-// taken over the name.
+// The digest is that of the file's bytes, also after another write or another file took the name.
 TEST_F(SafeWriteTest, TheDigestOfARewrittenFileIsThatOfItsBytes) {
   const timespec longAgo[2] = {{1'000'000'000, 0}, {1'000'000'000, 0}};
   const struct {
@@ -153,9 +148,7 @@ TEST_F(SafeWriteTest, TheDigestOfARewrittenFileIsThatOfItsBytes) {
   }
 }
 
-// A stamp is trusted once its times lie a tick before it was taken: two
-// seconds where the modification time falls on the whole second (FAT), a
-// tenth where it keeps a part of one; either time within the tick is enough.
+// Trusted once its times lie a tick before it was taken: 2 s for whole-second (FAT) times, else 0.1 s.
 TEST(FileStampTest, EqualStampsAreTrustedOnceATickHasPassed) {
   constexpr int64_t kMs = 1'000'000;
   constexpr int64_t kTaken = 1'000'000'000 * kMs;
@@ -207,13 +200,8 @@ TEST_F(SafeWriteTest, LinksAndOwnersThatCannotBeKeptAreRewrittenInPlace) {
   EXPECT_EQ(dir.FileCount(), 1u);
 }
 
-// A rewrite that fails part way leaves the old file whole, under every name,
-// and nothing behind: a new file that fails to be written, synced or renamed
-// into place, or a file rewritten in place (it has another hard link) that
-// fails staging the new contents in the temporary folder, copying them in
-// (the first write copies the old contents aside, the second goes into the
-// file) or syncing; the engine's own writes of the new contents, handed the
-// same file system, fail alike either way.
+// A rewrite failing part way, through a new file or in place (another hard link), or in
+// the engine's own writes, leaves the old file whole under every name and nothing behind.
 TEST_F(SafeWriteTest, AFailedRewriteLeavesTheOldFileWholeAndNothingBehind) {
   const std::string link = dir.Path("other-name.dbf");
   const std::string staging = dir.Path("tmp");
@@ -255,9 +243,7 @@ TEST_F(SafeWriteTest, AFailedRewriteLeavesTheOldFileWholeAndNothingBehind) {
   oldTmp.empty() ? unsetenv("TMPDIR") : setenv("TMPDIR", oldTmp.c_str(), 1);
 }
 
-// Run as another user: its own file in a folder that refuses new files is
-// rewritten in place; a file it may not write is refused, though its folder
-// would let it put a new file in the file's place.
+// Another user's own file in a closed folder is rewritten in place; a file it may not write is refused.
 TEST_F(SafeWriteTest, AnotherUsersRewriteGoesAsFarAsItsRightsAndNoFurther) {
   SKIP_UNLESS_ROOT();
   const uid_t other = testsupport::kOtherUser;
@@ -355,8 +341,7 @@ TEST_F(SafeWriteTest, KeepOnFailurePutsBackTheKeptBytesAndTheSize) {
   EXPECT_EQ(ReadFile(path), "head|done|and more");
 }
 
-// Only the user's own staged files that nobody holds and that stood unchanged
-// for a minute go; anything else in the folder stays.
+// Only the user's staged files that nobody holds and that stood a minute unchanged go.
 TEST_F(SafeWriteTest, StaleStagedFilesGoAndLiveOnesStay) {
   const struct {
     const char* name;

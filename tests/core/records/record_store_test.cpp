@@ -18,46 +18,32 @@ RecordStore TwoRecords() {
   return store;
 }
 
-}  // namespace
-
-TEST(RecordStoreTest, CellsAreCutFromTheRecordsAsTheEngineReadsFields) {
-  RecordStore store = TwoRecords();
-  ASSERT_EQ(store.RowCount(), 3);
-  EXPECT_EQ(store.Cell(0, 1), "NAME");
-  EXPECT_EQ(store.Cell(1, 0), "      1 Delete");
-  EXPECT_EQ(store.Cell(2, 0), "      2");
-  EXPECT_EQ(store.Cell(1, 1), "Anna");
-  EXPECT_EQ(store.Cell(2, 1), "Bob");
-  EXPECT_EQ(store.Cell(1, 2), " x");  // the part outside the record reads as blanks
-  EXPECT_EQ(store.Cell(2, 2), "");
-  EXPECT_EQ(store.Cell(3, 1), "");
+// Every cell as the grid would show it, and what Save would take from it.
+std::string Picture(const RecordStore& store) {
+  std::string picture;
+  for (int row = 0; row < store.RowCount(); ++row) {
+    for (int col = 0; col < store.ColumnCount(); ++col) {
+      picture += std::string(store.Cell(row, col)) + (store.CellChanged(row, col) ? "*" : "") + "|";
+    }
+    picture += store.SourceRecord(row) ? "rec\n" : "new\n";
+  }
+  return picture + "marked " + std::to_string(store.MarkedCount(20));
 }
 
-TEST(RecordStoreTest, OnlyTypedTextChangesACellAndTheRowKeepsItsRecord) {
+}  // namespace
+
+// An inserted row moves the fields down and leaves column 0 (numbers and marks) where it was.
+TEST(RecordStoreTest, CellsComeFromTheRecordsUntilTypedOrMovedByAnInsertedRow) {
   RecordStore store = TwoRecords();
+  EXPECT_EQ(Picture(store), "#|NAME|JUNK|new\n      1 Delete|Anna| x|rec\n      2|Bob||rec\nmarked 1");
+  EXPECT_EQ(store.Cell(3, 1), "");
   store.SetCell(2, 1, "Bob");  // the text it shows already
   EXPECT_FALSE(store.RowChanged(2));
   store.SetCell(2, 2, "new");
   EXPECT_TRUE(store.RowChanged(2));
-  EXPECT_TRUE(store.CellChanged(2, 2));
-  EXPECT_FALSE(store.CellChanged(2, 1));
-  EXPECT_EQ(store.Cell(2, 1), "Bob");
-  EXPECT_EQ(store.Cell(2, 2), "new");
   EXPECT_EQ(store.SourceRecord(2), store.Records() + 7);
-}
-
-TEST(RecordStoreTest, InsertedRowsMoveTheFieldsDownAndLeaveColumnZero) {
-  RecordStore store = TwoRecords();
   store.InsertRow(1);
-  ASSERT_EQ(store.RowCount(), 4);
-  EXPECT_EQ(store.Cell(1, 0), "      1 Delete");
-  EXPECT_EQ(store.Cell(1, 1), "");
-  EXPECT_EQ(store.SourceRecord(1), nullptr);
-  EXPECT_TRUE(store.CellChanged(1, 1));
-  EXPECT_EQ(store.Cell(2, 0), "      2");
-  EXPECT_EQ(store.Cell(2, 1), "Anna");
-  EXPECT_EQ(store.Cell(3, 1), "Bob");
-  EXPECT_EQ(store.Cell(3, 0), "");
+  EXPECT_EQ(Picture(store), "#|NAME|JUNK|new\n      1 Delete|*|*|new\n      2|Anna| x|rec\n|Bob|new*|rec\nmarked 1");
 }
 
 TEST(RecordStoreTest, MarksOfEveryFormReadAsTheGridShowsThem) {
@@ -77,9 +63,7 @@ TEST(RecordStoreTest, MarksOfEveryFormReadAsTheGridShowsThem) {
   EXPECT_EQ(store.MarkedCount(20), 2);
 }
 
-// The purge of rows as read, as "Удалить отмеченные" asks for it: the marks
-// the rows show decide, whether they are still the records' flags or were
-// changed, and the kept rows show their records with blank flags.
+// The marks the rows show decide, whether still the records' flags or changed.
 TEST(RecordStoreTest, APurgeKeepsTheUnmarkedRowsWithTheirOwnNumbers) {
   const struct {
     const char* name;
@@ -118,4 +102,73 @@ TEST(RecordStoreTest, APurgeKeepsTheUnmarkedRowsWithTheirOwnNumbers) {
       EXPECT_EQ(*store.SourceRecord(row), ' ');
     }
   }
+}
+
+struct HistoryCase {
+  const char* name;
+  std::function<void(RecordStore&)> edit;  // one step
+};
+
+// Undone to the very rows read (nothing typed, no edit left) and redone to the rows made.
+TEST(RecordStoreHistoryTest, EveryStepIsUndoneToTheRowsAsReadAndRedoneAsMade) {
+  const std::vector<HistoryCase> cases{
+      {"typed cell", [](RecordStore& s) { s.SetCell(2, 1, "Rob"); }},
+      {"cell typed twice in one group",
+       [](RecordStore& s) {
+         s.BeginGroup();
+         s.SetCell(2, 1, "Rob");
+         s.SetCell(2, 1, "Robin");
+         s.EndGroup();
+       }},
+      {"mark set", [](RecordStore& s) { s.SetCell(2, 0, "      2 Delete"); }},
+      {"mark taken off", [](RecordStore& s) { s.SetCell(1, 0, "      1"); }},
+      {"mark of another text", [](RecordStore& s) { s.SetCell(2, 0, "x Delete"); }},
+      {"row inserted", [](RecordStore& s) { s.InsertRow(1); }},
+      {"row inserted and typed in (a paste)",
+       [](RecordStore& s) {
+         s.BeginGroup();
+         s.InsertRow(3);
+         s.SetCell(3, 1, "Eve");
+         s.SetCell(1, 2, "7");
+         s.EndGroup();
+       }},
+  };
+  for (const HistoryCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    RecordStore store = TwoRecords();
+    const std::string read = Picture(store);
+    c.edit(store);
+    const std::string made = Picture(store);
+    ASSERT_NE(made, read);
+    ASSERT_TRUE(store.CanUndo());
+    store.Undo();
+    EXPECT_EQ(Picture(store), read);
+    EXPECT_FALSE(store.HasEdits());
+    EXPECT_FALSE(store.RowChanged(1) || store.RowChanged(2));
+    EXPECT_FALSE(store.CanUndo());
+    store.Redo();
+    EXPECT_EQ(Picture(store), made);
+    EXPECT_FALSE(store.CanRedo());
+  }
+}
+
+TEST(RecordStoreHistoryTest, StepsGoBackOneAtATimeAndANewEditForgetsTheUndone) {
+  RecordStore store = TwoRecords();
+  store.SetCell(1, 1, "A");
+  store.SetCell(2, 0, "      2 Delete");
+  store.InsertRow(2);
+  const auto place = store.Undo();  // the row
+  ASSERT_TRUE(place);
+  EXPECT_EQ(place->row, 2);
+  EXPECT_EQ(store.RowCount(), 3);
+  EXPECT_EQ(store.Undo()->column, 0);  // the mark
+  EXPECT_EQ(store.Cell(2, 0), "      2");
+  EXPECT_EQ(store.Cell(1, 1), "A");
+  EXPECT_TRUE(store.HasEdits());
+  store.SetCell(2, 1, "B");  // the undone mark is forgotten
+  EXPECT_FALSE(store.CanRedo());
+  store.Undo();
+  store.Undo();
+  EXPECT_FALSE(store.CanUndo());
+  EXPECT_FALSE(store.HasEdits());
 }

@@ -8,9 +8,7 @@
 
 using ui::CodePage;
 
-// The content test on a sample of tables of realistic names, the first 100
-// records of each, as the open table looks at them (code_page_bench measures
-// it on many more).
+// The first 100 records of tables of realistic text, as an opened table is looked at.
 TEST(CodePageDetection, RussianTextIsToldAsWritten) {
   std::mt19937 random(20261207);
   for (const CodePage page : {CodePage::Dos866, CodePage::Windows1251}) {

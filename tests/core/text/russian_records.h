@@ -1,6 +1,4 @@
-// Realistic Russian table text for telling code pages apart: names with
-// patronymics, towns and goods, as fields of a record padded with blanks,
-// with numbers between them.
+// Realistic Russian table text (names, towns, goods, numbers) for telling code pages apart.
 #pragma once
 
 #include "code_page.h"
@@ -10,8 +8,7 @@
 
 namespace testsupport {
 
-// `count` records of such text, encoded in `page`, one after another as a
-// table's records lie in its file.
+// `count` records of such text, encoded in `page`, one after another.
 std::string RussianRecords(std::mt19937& random, int count, ui::CodePage page);
 
 }  // namespace testsupport

@@ -6,7 +6,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <memory>
 
 using testsupport::ReadFile;
@@ -26,9 +25,7 @@ class TableVersionsTest : public ::testing::Test {
 
 }  // namespace
 
-// 22 versions a minute apart: the oldest two go at once, and those older
-// than a week when the store is made again (with copies no version names);
-// a file too large, or no file, is not kept.
+// The oldest go past the count at once, past the age when the store is made again.
 TEST_F(TableVersionsTest, VersionsComeBackNewestFirstAndTheOldestGo) {
   for (size_t i = 0; i < TableVersions::kMaxVersions + 2; ++i, now += 60) {
     WriteFile(path, std::string("v\0", 2) + std::to_string(i));
@@ -53,10 +50,7 @@ TEST_F(TableVersionsTest, VersionsComeBackNewestFirstAndTheOldestGo) {
   EXPECT_TRUE(later.Versions().empty());
 }
 
-// A version kept as another name of a file about to be replaced: once the
-// file is replaced it holds the old bytes; when the replacement does not
-// happen it goes again, at once or (the process killed first) when the store
-// is next made, and never changes with the file.
+// A version kept as a link goes when the file is not replaced: at once, or at the next start.
 TEST_F(TableVersionsTest, AVersionKeptAsAnotherNameGoesWhenTheFileIsNotReplaced) {
   WriteFile(path, "old");
   ASSERT_EQ(versions.Keep(path, {}, ui::VersionSide::Undo, TableVersions::Keeping::LinkWhenReplaced), TableVersions::Kept::Yes);
@@ -74,8 +68,7 @@ TEST_F(TableVersionsTest, AVersionKeptAsAnotherNameGoesWhenTheFileIsNotReplaced)
   EXPECT_EQ(ReadFile(path), "old");
 }
 
-// Only the version just kept of the file being written is marked, and only
-// until the write ends; a store made meanwhile finds it broken off.
+// A store made meanwhile finds the write broken off.
 TEST_F(TableVersionsTest, AWriteInPlaceMarksTheVersionJustKeptUntilItEnds) {
   const auto broken = [this] { return TableVersions(dir.Path("versions"), [this] { return now; }).Interrupted(); };
   const std::string other = dir.Path("other.dbf");
@@ -92,10 +85,7 @@ TEST_F(TableVersionsTest, AWriteInPlaceMarksTheVersionJustKeptUntilItEnds) {
   EXPECT_TRUE(broken().empty());
 }
 
-// The copy of a version that goes as another is kept is gone, and the index
-// names it no more, once the store has ended, also when the process ended
-// right after the keep; while the store lives, a number is not given again,
-// not even after every version went.
+// Also when the process ended right after the keep; a version number is never given again.
 TEST_F(TableVersionsTest, APrunedVersionIsGoneOnceTheStoreEndsOrAtTheNextStart) {
   const auto keepOneTooMany = [this] {
     auto store = std::make_unique<TableVersions>(dir.Path("versions"), [this] { return now; });
