@@ -2,6 +2,7 @@
 #include "docx_word_basic.h"
 #include "office_test_support.h"
 #include "page_text.h"
+#include "process_limits.h"
 #include "recording_launcher.h"
 
 #include <gtest/gtest.h>
@@ -70,7 +71,8 @@ TEST_F(DocxWordBasicTest, CallsWithoutADocumentOrTemplateFail) {
 TEST_F(DocxWordBasicTest, AWriteThatFailsPartWayLeavesNoDocument) {
   word.FileNew(templatePath);
   for (int i = 0; i < 5000; ++i) word.Insert("line " + std::to_string(i * 104729) + "\r");
-  const std::string error = officetest::AutomationErrorUnderSizeLimit(30000, [&] { word.AppShow(); });
+  testsupport::FileSizeLimit limit(30000);
+  const std::string error = officetest::AutomationErrorOf([&] { word.AppShow(); });
   EXPECT_NE(error.find("File too large"), std::string::npos) << error;
   EXPECT_TRUE(launcher.opened.empty());
   EXPECT_EQ(officetest::FilesEndingWith(dir.Path("exchange"), ".docx"), 0);

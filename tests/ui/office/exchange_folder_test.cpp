@@ -88,12 +88,8 @@ TEST_F(ExchangeFolderTest, AFolderThatIsNotTheUsersOwnIsRefused) {
   for (const Folder& f : folders) {
     fs::remove_all(exchange);
     if (!f.make()) continue;
-    try {
-      office::ReserveFreshFile(exchange, "workbook", ".xlsx");
-      ADD_FAILURE() << f.what << " used";
-    } catch (const office::AutomationError& e) {
-      EXPECT_EQ(std::string(e.what()), exchange + ": " + f.why);
-    }
+    EXPECT_EQ(officetest::AutomationErrorOf([&] { office::ReserveFreshFile(exchange, "workbook", ".xlsx"); }),
+              exchange + ": " + f.why) << f.what;
     EXPECT_TRUE(fs::is_empty(dir.Path("elsewhere"))) << f.what;
     EXPECT_EQ(ModeOf(dir.Path("elsewhere")) & 077, 0755u & 077) << f.what;
     fs::remove(exchange);

@@ -65,13 +65,8 @@ TEST_F(HandOverTest, OnlyContentOfTheKindItsNameSaysIsHandedOver) {
     const std::string path = Write(c);
     EXPECT_EQ(office::HoldsWhatItsNameSays(path), c.handedOver) << c.name;
     const size_t opened = launcher.opened.size();
-    try {
-      office::HandOver(launcher, path);
-      EXPECT_TRUE(c.handedOver) << c.name;
-    } catch (const office::AutomationError& e) {
-      EXPECT_FALSE(c.handedOver) << c.name;
-      EXPECT_EQ(std::string(e.what()), "Содержимое файла не соответствует его типу: " + path);
-    }
+    EXPECT_EQ(officetest::AutomationErrorOf([&] { office::HandOver(launcher, path); }),
+              c.handedOver ? "" : "Содержимое файла не соответствует его типу: " + path) << c.name;
     EXPECT_EQ(launcher.opened.size(), opened + c.handedOver) << c.name;
   }
   EXPECT_FALSE(office::HoldsWhatItsNameSays(dir.Path("missing.xls")));

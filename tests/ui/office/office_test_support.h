@@ -33,9 +33,8 @@ void WriteZip(const std::string& zipPath, const std::vector<std::pair<std::strin
 // The lines joined by CR LF, each line ended by one.
 std::string CrLfLines(const std::vector<std::string>& lines);
 
-// Runs the action while files may grow to `bytes` at most and returns the
-// text of the AutomationError it ends with (empty when it ends normally).
-std::string AutomationErrorUnderSizeLimit(long bytes, const std::function<void()>& action);
+// The text of the AutomationError the action ends with (empty when it ends normally).
+std::string AutomationErrorOf(const std::function<void()>& action);
 
 // The files of a folder whose names end with `extension`.
 int FilesEndingWith(const std::string& folder, const std::string& extension);

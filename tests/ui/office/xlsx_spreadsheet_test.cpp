@@ -1,6 +1,7 @@
 #include "caption_1251.h"
 #include "office_test_support.h"
 #include "page_text.h"
+#include "process_limits.h"
 #include "recording_launcher.h"
 #include "xlsx_spreadsheet.h"
 
@@ -127,18 +128,15 @@ TEST_F(XlsxSpreadsheetTest, AWorkbookBasedOnAFileOpensACopy) {
 TEST_F(XlsxSpreadsheetTest, NoProgramToOpenTheWorkbookIsAnError) {
   launcher.accepts = false;
   excel.WorkBooks().Add().WorkSheets(1).Cells(1, 1, "x");
-  try {
-    excel.Visible(true);
-    FAIL() << "no error";
-  } catch (const office::AutomationError& e) {
-    EXPECT_EQ(std::string(e.what()), "Нет программы для просмотра файла " + launcher.opened.at(0));
-  }
+  const std::string error = officetest::AutomationErrorOf([&] { excel.Visible(true); });
+  EXPECT_EQ(error, "Нет программы для просмотра файла " + launcher.opened.at(0));
 }
 
 TEST_F(XlsxSpreadsheetTest, AWriteThatFailsPartWayLeavesNoWorkbook) {
   office::ExcelWorksheet& sheet = excel.WorkBooks().Add().WorkSheets(1);
   for (int row = 1; row <= 3000; ++row) sheet.Cells(row, 1, "row number " + std::to_string(row * 7919));
-  const std::string error = officetest::AutomationErrorUnderSizeLimit(20000, [&] { excel.Visible(true); });
+  testsupport::FileSizeLimit limit(20000);
+  const std::string error = officetest::AutomationErrorOf([&] { excel.Visible(true); });
   EXPECT_NE(error.find("File too large"), std::string::npos) << error;
   EXPECT_TRUE(launcher.opened.empty());
   EXPECT_EQ(officetest::FilesEndingWith(dir.Path("exchange"), ".xlsx"), 0);
