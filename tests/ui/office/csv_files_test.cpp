@@ -13,8 +13,8 @@ using csv::FieldSpec;
 
 const csv::ByteText kWin = office::PageText(ui::CodePage::Windows1251);
 
-std::vector<std::vector<std::string>> ReadAll(std::string_view text) {
-  csv::Reader reader(text);
+std::vector<std::vector<std::string>> ReadAll(std::string_view text, char separator = ',') {
+  csv::Reader reader(text, separator);
   std::vector<std::vector<std::string>> rows;
   std::vector<std::string> fields;
   while (reader.Next(fields)) rows.push_back(fields);
@@ -47,10 +47,7 @@ TEST(CsvText, FieldsComeBackAsWrittenAndOtherWritersLineEndsRead) {
            {"\n\"a;b\";c\n1;2\n", {{"a;b", "c"}, {"1", "2"}}},
            {"\"a;b\",c\n1;2\n", {{"a;b", "c"}, {"1;2"}}},
        }) {
-    csv::Reader reader(c.text, csv::SeparatorOf(c.text));
-    std::vector<std::vector<std::string>> rows;
-    for (std::vector<std::string> fields; reader.Next(fields);) rows.push_back(fields);
-    EXPECT_EQ(rows, c.rows) << c.text;
+    EXPECT_EQ(ReadAll(c.text, csv::SeparatorOf(c.text)), c.rows) << c.text;
   }
   csv::Reader open("a\nb,\"never closed\n");
   std::vector<std::string> fields;
