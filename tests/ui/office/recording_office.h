@@ -1,6 +1,5 @@
 // An office automation implementation for tests: it records every call in
-// order, keeps the cells and inserted text, and fails the call named in
-// `failOn` with an AutomationError. Its exchange folder is a fresh one.
+// order and keeps the cells and inserted text. Its exchange folder is a fresh one.
 #pragma once
 
 #include "office_automation.h"
@@ -14,7 +13,6 @@
 
 struct OfficeLog {
   std::vector<std::string> calls;  // e.g. "Excel1.Add()", "Word1.Insert(...)"; cell writes are not listed
-  std::string failOn;              // a call as listed, without the object prefix
   void Call(const std::string& object, const std::string& call);
 };
 
