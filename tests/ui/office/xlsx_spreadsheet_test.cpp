@@ -89,12 +89,15 @@ TEST_F(XlsxSpreadsheetTest, ManyRunsOfRowsAreSortedToo) {
   }
 }
 
-TEST_F(XlsxSpreadsheetTest, CellsOutsideTheWorksheetAreRefused) {
+TEST_F(XlsxSpreadsheetTest, CellsOutsideTheWorksheetAndNoProgramToOpenTheWorkbookAreErrors) {
   office::ExcelWorksheet& sheet = excel.WorkBooks().Add().WorkSheets(1);
   EXPECT_NO_THROW(sheet.Cells(office::kWorksheetRows, 1, "last"));
   EXPECT_THROW(sheet.Cells(office::kWorksheetRows + 1, 1, "x"), office::AutomationError);
   EXPECT_THROW(sheet.Cells(1, 0, "x"), office::AutomationError);
   EXPECT_THROW(excel.WorkBooks().Add().WorkSheets(2), office::AutomationError);
+  launcher.accepts = false;
+  const std::string error = officetest::AutomationErrorOf([&] { excel.Visible(true); });
+  EXPECT_EQ(error, "Нет программы для просмотра файла " + launcher.opened.at(0));
 }
 
 TEST_F(XlsxSpreadsheetTest, AWorkbookBasedOnAFileOpensACopy) {
@@ -123,13 +126,6 @@ TEST_F(XlsxSpreadsheetTest, AWorkbookBasedOnAFileOpensACopy) {
   EXPECT_THROW(excel.WorkBooks().Add(dir.Path("page.xls")), office::AutomationError);
   EXPECT_EQ(officetest::FilesEndingWith(dir.Path("exchange"), ".XLS"), 2);
   EXPECT_EQ(officetest::FilesEndingWith(dir.Path("exchange"), ".xls"), 0);
-}
-
-TEST_F(XlsxSpreadsheetTest, NoProgramToOpenTheWorkbookIsAnError) {
-  launcher.accepts = false;
-  excel.WorkBooks().Add().WorkSheets(1).Cells(1, 1, "x");
-  const std::string error = officetest::AutomationErrorOf([&] { excel.Visible(true); });
-  EXPECT_EQ(error, "Нет программы для просмотра файла " + launcher.opened.at(0));
 }
 
 TEST_F(XlsxSpreadsheetTest, AWriteThatFailsPartWayLeavesNoWorkbook) {
