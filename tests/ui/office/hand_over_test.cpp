@@ -47,22 +47,13 @@ const std::vector<Case> kCases{
     {"data.zip", "", kWorkbook, false},
 };
 
-class HandOverTest : public ::testing::Test {
- protected:
-  std::string Write(const Case& c) {
+TEST(HandOverTest, OnlyContentOfTheKindItsNameSaysIsHandedOver) {
+  testsupport::TempDir dir;
+  RecordingLauncher launcher;
+  for (const Case& c : kCases) {
     const std::string path = dir.Path(c.name);
     if (c.members.empty()) testsupport::WriteFile(path, c.content);
     else officetest::WriteZip(path, c.members);
-    return path;
-  }
-
-  testsupport::TempDir dir;
-  RecordingLauncher launcher;
-};
-
-TEST_F(HandOverTest, OnlyContentOfTheKindItsNameSaysIsHandedOver) {
-  for (const Case& c : kCases) {
-    const std::string path = Write(c);
     EXPECT_EQ(office::HoldsWhatItsNameSays(path), c.handedOver) << c.name;
     const size_t opened = launcher.opened.size();
     EXPECT_EQ(officetest::AutomationErrorOf([&] { office::HandOver(launcher, path); }),

@@ -18,10 +18,6 @@ class TextReportTest : public ::testing::Test {
  protected:
   void TearDown() override { db.DbfCloseAll(); }
 
-  void Open(const std::vector<std::vector<std::string>>& rows, const std::vector<int>& deleted = {}) {
-    db.DbfOpen(1, officetest::WriteTable(dir, "t.dbf", kFields, rows, deleted));
-  }
-
   office::ReportLayout Layout(int64_t first, int64_t later, const std::string& sum, int nameWidth = 6,
                               int sumWidth = 8) {
     office::ReportLayout layout;
@@ -49,34 +45,17 @@ std::string Sum(const std::string& field) { return std::string(14, ' ') + field;
 
 const std::string kNames = " " + office::To1251("№ п/п") + " NAME   SUM";
 
-TEST_F(TextReportTest, SheetsCarryHeadersPageSumsAndTheTotal) {
-  // Record 2 is marked deleted and still printed; record 3's name is DOS bytes, kept as stored.
-  Open({{"Ann", "10.00"}, {"Bob", "2.50"}, {"\x82\xa5\xe0\xa0", "1.25"}, {"Dan", "100"}, {"Eve", ".05"}},
-       {2});
-  const std::vector<std::string> expected{
-      kHeaderRule, kNames, kHeaderRule,
-      "     1 Ann    10.00",
-      "     2 Bob    2.50",
-      kRule24, "                 12.50", "\f",
-      kHeaderRule, kNames, kHeaderRule,
-      "     3 \x82\xa5\xe0\xa0   1.25",
-      "     4 Dan    100",
-      kRule24, "                101.25", "\f",
-      kHeaderRule, kNames, kHeaderRule,
-      "     5 Eve    .05",
-      kRule24, "                  0.05", kRule24, "                113.80", "\f"};
-  EXPECT_EQ(Report(Layout(2, 2, "SUM")), expected);
-}
-
-// Names and texts are cut where the next column starts; a sum prints only
-// where it fits its field and its field is a column of the report.
-TEST_F(TextReportTest, TextsAreCutAtTheirColumnAndSumsPrintOnlyWhereTheyFit) {
+// Sheets carry headers and page sums, the report ends with the total; names
+// and texts are cut where the next column starts; a sum prints only where it
+// fits its field and its field is a column of the report.
+TEST_F(TextReportTest, SheetsCarryHeadersAndSumsThatFitAndTextsAreCutAtTheirColumn) {
   struct Case {
     const char* what;
     std::vector<std::vector<std::string>> rows;
     office::ReportLayout layout;
     std::vector<std::string> tail;  // the report's last lines
     std::vector<FieldSpec> fields = kFields;
+    std::vector<int> deleted = {};
   };
   office::ReportLayout longCaption = Layout(45, 56, "", 3, 8);
   longCaption.columns[0].name = "LONGCAPTION";
@@ -88,6 +67,15 @@ TEST_F(TextReportTest, TextsAreCutAtTheirColumnAndSumsPrintOnlyWhereTheyFit) {
   const std::string head = std::string(14, '-') + " ";
   const std::string names = " " + office::To1251("№ п/п") + " NAME";
   const std::vector<Case> cases{
+      // Record 2 is marked deleted and still printed; record 3's name is DOS bytes, kept as stored.
+      {"sheets",
+       {{"Ann", "10.00"}, {"Bob", "2.50"}, {"\x82\xa5\xe0\xa0", "1.25"}, {"Dan", "100"}, {"Eve", ".05"}},
+       Layout(2, 2, "SUM"),
+       {kHeaderRule, kNames, kHeaderRule, "     1 Ann    10.00", "     2 Bob    2.50", kRule24, Sum("   12.50"), "\f",
+        kHeaderRule, kNames, kHeaderRule, "     3 \x82\xa5\xe0\xa0   1.25", "     4 Dan    100", kRule24,
+        Sum("  101.25"), "\f", kHeaderRule, kNames, kHeaderRule, "     5 Eve    .05", kRule24, Sum("    0.05"),
+        kRule24, Sum("  113.80"), "\f"},
+       kFields, {2}},
       {"long texts", {{"ABCDEFGH", "12345.67"}}, longCaption,
        {" LONGCANAMESUM", std::string(20, '-') + " ", "     1 ABC 12345.67", std::string(21, '-'),
         std::string(21, '-'), " ", "\f"}},
@@ -101,7 +89,7 @@ TEST_F(TextReportTest, TextsAreCutAtTheirColumnAndSumsPrintOnlyWhereTheyFit) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    db.DbfOpen(1, officetest::WriteTable(dir, "t.dbf", c.fields, c.rows));
+    db.DbfOpen(1, officetest::WriteTable(dir, "t.dbf", c.fields, c.rows, c.deleted));
     const auto lines = Report(c.layout);
     ASSERT_GE(lines.size(), c.tail.size());
     EXPECT_EQ(std::vector<std::string>(lines.end() - static_cast<ptrdiff_t>(c.tail.size()), lines.end()), c.tail);
@@ -124,7 +112,7 @@ TEST(SheetPlaceTest, OneRecordSheetsOnlyOpen) {
 }
 
 TEST_F(TextReportTest, NamesThatAreNotFieldsAreNamedBeforeTheReport) {
-  Open({{"R1", "1.00"}});
+  db.DbfOpen(1, officetest::WriteTable(dir, "t.dbf", kFields, {{"R1", "1.00"}}));
   auto layout = Layout(45, 56, "MISSING");
   EXPECT_EQ(office::CheckReportFields(db, 1, layout, kPage1251), "Error Name Field!\r\nMISSING");
   layout.sumField = "SUMMARIZED!";  // the engine reads only ten characters... and finds no such field
