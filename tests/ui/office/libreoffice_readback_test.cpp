@@ -31,28 +31,23 @@ struct Conversion {
   std::string said;  // each command run, its exit status and what it wrote
 };
 
-// How soffice reads the file: in the locale the test runs in unless told,
-// by the import filter its name and bytes tell unless one is given.
-struct Reading {
-  std::string locale;    // LC_ALL for soffice
-  std::string inFilter;  // the import filter with its options
-};
-
 // Converts `file` by `filter` into dir/out, each try with a profile and a
 // home of its own; soffice killed by a signal (status 128 or more) gets one
-// more try with a fresh profile.
+// more try with a fresh profile. It reads the file in the locale the test runs
+// in unless told (LC_ALL), by the import filter its name and bytes tell unless
+// one is given.
 Conversion Convert(const testsupport::TempDir& dir, const std::string& file, const std::string& filter,
-                   const std::string& extension, const Reading& reading = {}) {
+                   const std::string& extension, const std::string& locale = "", const std::string& inFilter = "") {
   const std::string stem = file.substr(file.rfind('/') + 1, file.rfind('.') - file.rfind('/') - 1);
   const std::string converted = dir.Path("out/" + stem + extension);
   Conversion c;
   for (int tries = 1; tries <= 2; ++tries) {
     const std::string run = dir.Path("run" + std::to_string(tries));
     std::filesystem::create_directories(run + "/home");
-    const std::string locale = reading.locale.empty() ? "" : "LC_ALL='" + reading.locale + "' ";
-    const std::string inFilter = reading.inFilter.empty() ? "" : "--infilter='" + reading.inFilter + "' ";
-    const std::string command = locale + "HOME='" + run + "/home' timeout 240 soffice -env:UserInstallation=file://" +
-                                run + "/profile --headless --norestore --nologo " + inFilter + "--convert-to '" +
+    const std::string command = (locale.empty() ? "" : "LC_ALL='" + locale + "' ") + "HOME='" + run +
+                                "/home' timeout 240 soffice -env:UserInstallation=file://" + run +
+                                "/profile --headless --norestore --nologo " +
+                                (inFilter.empty() ? "" : "--infilter='" + inFilter + "' ") + "--convert-to '" +
                                 filter + "' --outdir '" + dir.Path("out") + "' '" + file + "' >'" + run +
                                 "/said' 2>&1";
     const int status = std::system(command.c_str());
@@ -155,7 +150,7 @@ TEST_F(LibreOfficeReadBackTest, TypedExportsAndRussianCsvReadAsNumbersAndDates) 
                 csv::Flavour::Russian);
   const std::string file = dir.Path("russian.csv");
   testsupport::WriteFile(file, text);
-  expectCells(Convert(dir, file, "fods", ".fods", {"ru_RU.UTF-8", "CSV:59,34,76,1"}),
+  expectCells(Convert(dir, file, "fods", ".fods", "ru_RU.UTF-8", "CSV:59,34,76,1"),
               {"office:value-type=\"float\" office:value=\"1234.56\"",
                "office:value-type=\"float\" office:value=\"-2.25\"",
                "office:value-type=\"date\" office:date-value=\"2024-02-01\"",
