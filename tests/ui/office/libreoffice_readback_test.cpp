@@ -72,16 +72,13 @@ class LibreOfficeReadBackTest : public ::testing::Test {
   RecordingLauncher launcher;
 };
 
-// Both Russian code pages of tables read back as the same text.
-const ui::CodePage kPages[] = {ui::CodePage::Windows1251, ui::CodePage::Dos866};
-
 std::string In(ui::CodePage page, const char* utf8) { return ui::EncodeTyped(QString::fromUtf8(utf8), page); }
 
 // Cells and lines written from either code page read back as the same text.
 TEST_F(LibreOfficeReadBackTest, TheWorkbookAndTheDocumentReadAsWritten) {
   const std::string templatePath = dir.Path("zero_fil.txt");
   testsupport::WriteFile(templatePath, "");
-  for (const ui::CodePage page : kPages) {
+  for (const ui::CodePage page : {ui::CodePage::Windows1251, ui::CodePage::Dos866}) {
     office::XlsxSpreadsheet excel(dir.Path("exchange"), launcher, office::TextPage::Of(page), dbf::SystemFileSystem());
     office::ExcelWorksheet& sheet = excel.WorkBooks().Add().WorkSheets(1);
     sheet.Cells(3, 3, "*");
