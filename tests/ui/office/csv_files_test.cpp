@@ -137,7 +137,7 @@ TEST(CsvFields, NamesAreCutUpperCasedAndMadeUnique) {
   EXPECT_EQ(many.back(), "FIEL_32000");
 }
 
-TEST(CsvTable, ProblemsNameTheirRowAndColumnAndLeaveNoRecords) {
+TEST(CsvTable, ProblemsNameTheirRowAndColumnOrTheRecordLengthLimitAndLeaveNoRecords) {
   const std::vector<FieldSpec> fields{{"NAME", 'C', 3}, {"SUM", 'N', 5, 2}};
   const csv::ReadOutcome read =
       csv::ReadCsv("*,name,sum,other\n,ab,1.5\n*,abcd,x\nz,,,\n", kWin, &fields);
@@ -151,9 +151,7 @@ TEST(CsvTable, ProblemsNameTheirRowAndColumnAndLeaveNoRecords) {
   EXPECT_TRUE(good.problems.empty());
   EXPECT_EQ(good.plan.records, " ab  1.50*c       ");
   EXPECT_EQ(good.plan.count, 2);
-}
-
-TEST(CsvTable, ARecordPastTheHeadersSixteenBitLengthIsRefusedNamingTheLimit) {
+  // A record past the header's sixteen-bit length is refused naming the limit.
   const struct { int columns; const char* problem; } cases[] = {
       {258, nullptr},  // 1 + 258 * 254 = 65,533
       {300, "Длина записи 76201 байт больше предельной для таблицы DBF (65535 байт)"},

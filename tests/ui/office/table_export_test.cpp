@@ -75,7 +75,7 @@ TEST_F(TableExportTest, ATypedExportHasAHeaderRowAndNumbersDatesAndBooleansAsSuc
   EXPECT_EQ(written, expected);
 }
 
-TEST_F(TableExportTest, ATableLongerThanAWorksheetIsRefused) {
+TEST_F(TableExportTest, ATableLongerThanAWorksheetIsRefusedCountingTheRowsTheExportAdds) {
   // 1,048,576 records of one byte: with the "*" row they need one row more than a worksheet has.
   testsupport::TableLayout layout;
   layout.fields = {{"A", 'C', 1}};
@@ -89,9 +89,7 @@ TEST_F(TableExportTest, ATableLongerThanAWorksheetIsRefused) {
   EXPECT_EQ(dialogs.messages,
             std::vector<std::string>{"Записей в файле: 1048576.\r\nНа лист MS EXCEL помещается не более 1048575."});
   EXPECT_TRUE(servers.excels.empty());
-}
-
-TEST(WorksheetRoomTest, TheRowsAnExportAddsCount) {
+  // The rows an export adds count.
   EXPECT_EQ(office::CheckWorksheetRoom(1048575, 1), std::nullopt);
   EXPECT_EQ(office::CheckWorksheetRoom(1048573, 3), std::nullopt);
   EXPECT_NE(office::CheckWorksheetRoom(1048574, 3), std::nullopt);
