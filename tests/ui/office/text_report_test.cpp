@@ -98,17 +98,14 @@ TEST_F(TextReportTest, SheetsCarryHeadersAndSumsThatFitAndTextsAreCutAtTheirColu
 }
 
 TEST(SheetPlaceTest, OneRecordSheetsOnlyOpen) {
-  using office::PlaceOnSheet;
   using office::SheetPlace;
-  EXPECT_EQ(PlaceOnSheet(1, 1, 3), SheetPlace::First);
-  EXPECT_EQ(PlaceOnSheet(2, 1, 3), SheetPlace::First);
-  EXPECT_EQ(PlaceOnSheet(3, 1, 3), SheetPlace::Inside);
-  EXPECT_EQ(PlaceOnSheet(4, 1, 3), SheetPlace::Last);
-  EXPECT_EQ(PlaceOnSheet(5, 1, 3), SheetPlace::First);
-  for (int n = 3; n < 10; ++n) EXPECT_EQ(PlaceOnSheet(n, 2, 1), SheetPlace::First) << n;
-  // Far into a long table, without walking sheet by sheet.
-  EXPECT_EQ(PlaceOnSheet(45 + 56 * 100000 + 1, 45, 56), SheetPlace::First);
-  EXPECT_EQ(PlaceOnSheet(45 + 56 * 100000, 45, 56), SheetPlace::Last);
+  // Records on sheets of 1 and then 3 records; far into a long table, without walking sheet by sheet.
+  const std::tuple<int64_t, int64_t, int64_t, SheetPlace> cases[] = {
+      {1, 1, 3, SheetPlace::First}, {2, 1, 3, SheetPlace::First}, {3, 1, 3, SheetPlace::Inside},
+      {4, 1, 3, SheetPlace::Last},  {5, 1, 3, SheetPlace::First}, {45 + 56 * 100000 + 1, 45, 56, SheetPlace::First},
+      {45 + 56 * 100000, 45, 56, SheetPlace::Last}};
+  for (const auto& [n, first, later, place] : cases) EXPECT_EQ(office::PlaceOnSheet(n, first, later), place) << n;
+  for (int n = 3; n < 10; ++n) EXPECT_EQ(office::PlaceOnSheet(n, 2, 1), SheetPlace::First) << n;
 }
 
 TEST_F(TextReportTest, NamesThatAreNotFieldsAreNamedBeforeTheReport) {
