@@ -7,8 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 namespace {
 
 class DocxWordBasicTest : public ::testing::Test {

@@ -1,12 +1,9 @@
 #include "docx_word_basic.h"
 #include "exchange_folder.h"
-#include "office_automation.h"
 #include "page_text.h"
 #include "office_window_fixture.h"
 #include "recording_launcher.h"
 #include "xlsx_spreadsheet.h"
-
-#include <QLabel>
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -4,8 +4,6 @@
 #include "radio_group.h"
 
 #include <QCheckBox>
-#include <QProgressBar>
-#include <QPushButton>
 
 using testsupport::FieldSpec;
 

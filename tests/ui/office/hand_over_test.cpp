@@ -1,5 +1,4 @@
 #include "hand_over.h"
-#include "office_automation.h"
 #include "office_test_support.h"
 #include "recording_launcher.h"
 

@@ -1,7 +1,6 @@
 // The written workbook and document read by a real office program: converted
 // to CSV and to plain text with LibreOffice on the command line, without a
 // display, in a private profile and home and with a time limit.
-#include "caption_1251.h"
 #include "desktop_office.h"
 #include "code_page.h"
 #include "csv_page_text.h"

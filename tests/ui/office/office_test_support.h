@@ -1,6 +1,4 @@
-// What the office tests share: small tables written byte by byte, a report
-// sink that keeps its lines, writing zip packages and reading one member of
-// one, and running an action while writes fail part way.
+// What the office tests share.
 #pragma once
 
 #include "table_bytes.h"

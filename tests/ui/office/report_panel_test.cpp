@@ -3,11 +3,7 @@
 #include "office_panel_fixture.h"
 #include "report_panel.h"
 #include "radio_group.h"
-#include "string_grid.h"
 
-#include <QLineEdit>
-#include <QProgressBar>
-#include <QPushButton>
 #include <QTest>
 
 #include <filesystem>

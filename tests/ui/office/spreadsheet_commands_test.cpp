@@ -1,7 +1,5 @@
 #include "office_window_fixture.h"
 
-#include <QLabel>
-
 namespace {
 
 using SpreadsheetCommandsTest = OfficeWindowTest;

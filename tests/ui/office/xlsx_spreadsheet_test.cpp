@@ -54,16 +54,11 @@ TEST_F(XlsxSpreadsheetTest, CellsInAnyOrderLandInTheirRowsOfARealWorkbook) {
 // and an underscore that would read as one escaped itself.
 TEST_F(XlsxSpreadsheetTest, EveryByteOfACellIsCarried) {
   const std::vector<std::pair<std::string, std::string>> cells{
-      {std::string("a\0b", 3), "a_x0000_b"},
-      {"\x01\x1F", "_x0001__x001F_"},
-      {"x\ry", "x_x000D_y"},
-      {"tab\tline\nend", "tab\tline\nend"},
-      {"_x0041_", "_x005F_x0041_"},
-      {std::string("_x0041\0", 7), "_x005F_x0041_x0000_"},
-      {"_x00fF__x0A_", "_x005F_x00fF__x0A_"},
-      {"_X0041_", "_X0041_"},
-      {"\x98\x7F", "_x0098__x007F_"},
-      {"\xC0\xFF\xB9", "Ая№"},
+      {std::string("a\0b", 3), "a_x0000_b"},       {"\x01\x1F", "_x0001__x001F_"},
+      {"x\ry", "x_x000D_y"},                       {"tab\tline\nend", "tab\tline\nend"},
+      {"_x0041_", "_x005F_x0041_"},                {std::string("_x0041\0", 7), "_x005F_x0041_x0000_"},
+      {"_x00fF__x0A_", "_x005F_x00fF__x0A_"},      {"_X0041_", "_X0041_"},
+      {"\x98\x7F", "_x0098__x007F_"},              {"\xC0\xFF\xB9", "Ая№"},
       {"&<>", "&amp;&lt;&gt;"},
   };
   office::ExcelWorksheet& sheet = excel.WorkBooks().Add().WorkSheets(1);
