@@ -13,8 +13,8 @@ using csv::FieldSpec;
 
 const csv::ByteText kWin = office::PageText(ui::CodePage::Windows1251);
 
-std::vector<std::vector<std::string>> ReadAll(std::string_view text) {
-  csv::Reader reader(text);
+std::vector<std::vector<std::string>> ReadAll(std::string_view text, char separator = ',') {
+  csv::Reader reader(text, separator);
   std::vector<std::vector<std::string>> rows;
   std::vector<std::string> fields;
   while (reader.Next(fields)) rows.push_back(fields);
@@ -47,10 +47,7 @@ TEST(CsvText, FieldsComeBackAsWrittenAndOtherWritersLineEndsRead) {
            {"\n\"a;b\";c\n1;2\n", {{"a;b", "c"}, {"1", "2"}}},
            {"\"a;b\",c\n1;2\n", {{"a;b", "c"}, {"1;2"}}},
        }) {
-    csv::Reader reader(c.text, csv::SeparatorOf(c.text));
-    std::vector<std::vector<std::string>> rows;
-    for (std::vector<std::string> fields; reader.Next(fields);) rows.push_back(fields);
-    EXPECT_EQ(rows, c.rows) << c.text;
+    EXPECT_EQ(ReadAll(c.text, csv::SeparatorOf(c.text)), c.rows) << c.text;
   }
   csv::Reader open("a\nb,\"never closed\n");
   std::vector<std::string> fields;
@@ -58,7 +55,7 @@ TEST(CsvText, FieldsComeBackAsWrittenAndOtherWritersLineEndsRead) {
   EXPECT_THROW(open.Next(fields), csv::ParseError);
 }
 
-TEST(CsvFields, StoredValuesGoOutTrimmedAndDatedAndComeBackStored) {
+TEST(CsvFields, StoredValuesGoOutTrimmedAndDatedAndComeBackStoredOrAreRefused) {
   struct Case {
     FieldSpec field;
     std::string stored;  // the table's bytes
@@ -88,21 +85,15 @@ TEST(CsvFields, StoredValuesGoOutTrimmedAndDatedAndComeBackStored) {
   std::string stored;
   EXPECT_EQ(csv::AppendStored(stored, {"", 'N', 9, 2}, "-1 234,5", kWin), std::nullopt);
   EXPECT_EQ(stored, " -1234.50");
-}
-
-TEST(CsvFields, ValuesThatDoNotFitTheFieldAreRefused) {
-  struct Case {
-    FieldSpec field;
-    std::string value;
-  };
-  for (const Case& c : std::vector<Case>{{{"", 'C', 2}, "abc"},      {{"", 'C', 9}, "日本"},
-                                         {{"", 'N', 5, 1}, "1.25"},  {{"", 'N', 4, 0}, "12345"},
-                                         {{"", 'N', 8, 2}, "1,5.0"}, {{"", 'D', 8}, "2023-02-29"},
-                                         {{"", 'N', 9, 0}, "12 34"}, {{"", 'D', 8}, "30.02.2024"},
-                                         {{"", 'D', 8}, "2023-1-1"}, {{"", 'L', 1}, "maybe"}}) {
-    std::string stored;
-    EXPECT_NE(csv::AppendStored(stored, c.field, c.value, kWin), std::nullopt) << c.value;
-    EXPECT_EQ(stored, "");
+  // Values that do not fit the field are refused and store nothing.
+  for (const auto& [field, value] : std::vector<std::pair<FieldSpec, std::string>>{
+           {{"", 'C', 2}, "abc"},       {{"", 'C', 9}, "日本"},           {{"", 'N', 5, 1}, "1.25"},
+           {{"", 'N', 4, 0}, "12345"},  {{"", 'N', 8, 2}, "1,5.0"},       {{"", 'D', 8}, "2023-02-29"},
+           {{"", 'N', 9, 0}, "12 34"},  {{"", 'D', 8}, "30.02.2024"},     {{"", 'D', 8}, "2023-1-1"},
+           {{"", 'L', 1}, "maybe"}}) {
+    std::string refused;
+    EXPECT_NE(csv::AppendStored(refused, field, value, kWin), std::nullopt) << value;
+    EXPECT_EQ(refused, "");
   }
 }
 
@@ -146,7 +137,7 @@ TEST(CsvFields, NamesAreCutUpperCasedAndMadeUnique) {
   EXPECT_EQ(many.back(), "FIEL_32000");
 }
 
-TEST(CsvTable, ProblemsNameTheirRowAndColumnAndLeaveNoRecords) {
+TEST(CsvTable, ProblemsNameTheirRowAndColumnOrTheRecordLengthLimitAndLeaveNoRecords) {
   const std::vector<FieldSpec> fields{{"NAME", 'C', 3}, {"SUM", 'N', 5, 2}};
   const csv::ReadOutcome read =
       csv::ReadCsv("*,name,sum,other\n,ab,1.5\n*,abcd,x\nz,,,\n", kWin, &fields);
@@ -160,9 +151,7 @@ TEST(CsvTable, ProblemsNameTheirRowAndColumnAndLeaveNoRecords) {
   EXPECT_TRUE(good.problems.empty());
   EXPECT_EQ(good.plan.records, " ab  1.50*c       ");
   EXPECT_EQ(good.plan.count, 2);
-}
-
-TEST(CsvTable, ARecordPastTheHeadersSixteenBitLengthIsRefusedNamingTheLimit) {
+  // A record past the header's sixteen-bit length is refused naming the limit.
   const struct { int columns; const char* problem; } cases[] = {
       {258, nullptr},  // 1 + 258 * 254 = 65,533
       {300, "Длина записи 76201 байт больше предельной для таблицы DBF (65535 байт)"},

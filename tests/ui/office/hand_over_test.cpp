@@ -1,5 +1,4 @@
 #include "hand_over.h"
-#include "office_automation.h"
 #include "office_test_support.h"
 #include "recording_launcher.h"
 
@@ -47,31 +46,17 @@ const std::vector<Case> kCases{
     {"data.zip", "", kWorkbook, false},
 };
 
-class HandOverTest : public ::testing::Test {
- protected:
-  std::string Write(const Case& c) {
+TEST(HandOverTest, OnlyContentOfTheKindItsNameSaysIsHandedOver) {
+  testsupport::TempDir dir;
+  RecordingLauncher launcher;
+  for (const Case& c : kCases) {
     const std::string path = dir.Path(c.name);
     if (c.members.empty()) testsupport::WriteFile(path, c.content);
     else officetest::WriteZip(path, c.members);
-    return path;
-  }
-
-  testsupport::TempDir dir;
-  RecordingLauncher launcher;
-};
-
-TEST_F(HandOverTest, OnlyContentOfTheKindItsNameSaysIsHandedOver) {
-  for (const Case& c : kCases) {
-    const std::string path = Write(c);
     EXPECT_EQ(office::HoldsWhatItsNameSays(path), c.handedOver) << c.name;
     const size_t opened = launcher.opened.size();
-    try {
-      office::HandOver(launcher, path);
-      EXPECT_TRUE(c.handedOver) << c.name;
-    } catch (const office::AutomationError& e) {
-      EXPECT_FALSE(c.handedOver) << c.name;
-      EXPECT_EQ(std::string(e.what()), "Содержимое файла не соответствует его типу: " + path);
-    }
+    EXPECT_EQ(officetest::AutomationErrorOf([&] { office::HandOver(launcher, path); }),
+              c.handedOver ? "" : "Содержимое файла не соответствует его типу: " + path) << c.name;
     EXPECT_EQ(launcher.opened.size(), opened + c.handedOver) << c.name;
   }
   EXPECT_FALSE(office::HoldsWhatItsNameSays(dir.Path("missing.xls")));

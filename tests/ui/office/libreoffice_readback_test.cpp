@@ -1,7 +1,6 @@
 // The written workbook and document read by a real office program: converted
 // to CSV and to plain text with LibreOffice on the command line, without a
 // display, in a private profile and home and with a time limit.
-#include "caption_1251.h"
 #include "desktop_office.h"
 #include "code_page.h"
 #include "csv_page_text.h"
@@ -19,7 +18,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
@@ -30,31 +28,25 @@ namespace {
 struct Conversion {
   std::string text;  // the converted file; empty when the conversion failed
   std::string said;  // each command run, its exit status and what it wrote
-  int tries = 0;
-};
-
-// How soffice reads the file: in the locale the test runs in unless told,
-// by the import filter its name and bytes tell unless one is given.
-struct Reading {
-  std::string locale;    // LC_ALL for soffice
-  std::string inFilter;  // the import filter with its options
 };
 
 // Converts `file` by `filter` into dir/out, each try with a profile and a
 // home of its own; soffice killed by a signal (status 128 or more) gets one
-// more try with a fresh profile.
+// more try with a fresh profile. It reads the file in the locale the test runs
+// in unless told (LC_ALL), by the import filter its name and bytes tell unless
+// one is given.
 Conversion Convert(const testsupport::TempDir& dir, const std::string& file, const std::string& filter,
-                   const std::string& extension, const Reading& reading = {}) {
+                   const std::string& extension, const std::string& locale = "", const std::string& inFilter = "") {
   const std::string stem = file.substr(file.rfind('/') + 1, file.rfind('.') - file.rfind('/') - 1);
   const std::string converted = dir.Path("out/" + stem + extension);
   Conversion c;
-  while (c.tries < 2) {
-    const std::string run = dir.Path("run" + std::to_string(++c.tries));
+  for (int tries = 1; tries <= 2; ++tries) {
+    const std::string run = dir.Path("run" + std::to_string(tries));
     std::filesystem::create_directories(run + "/home");
-    const std::string locale = reading.locale.empty() ? "" : "LC_ALL='" + reading.locale + "' ";
-    const std::string inFilter = reading.inFilter.empty() ? "" : "--infilter='" + reading.inFilter + "' ";
-    const std::string command = locale + "HOME='" + run + "/home' timeout 240 soffice -env:UserInstallation=file://" +
-                                run + "/profile --headless --norestore --nologo " + inFilter + "--convert-to '" +
+    const std::string command = (locale.empty() ? "" : "LC_ALL='" + locale + "' ") + "HOME='" + run +
+                                "/home' timeout 240 soffice -env:UserInstallation=file://" + run +
+                                "/profile --headless --norestore --nologo " +
+                                (inFilter.empty() ? "" : "--infilter='" + inFilter + "' ") + "--convert-to '" +
                                 filter + "' --outdir '" + dir.Path("out") + "' '" + file + "' >'" + run +
                                 "/said' 2>&1";
     const int status = std::system(command.c_str());
@@ -79,13 +71,13 @@ class LibreOfficeReadBackTest : public ::testing::Test {
   RecordingLauncher launcher;
 };
 
-// Both Russian code pages of tables read back as the same text.
-const ui::CodePage kPages[] = {ui::CodePage::Windows1251, ui::CodePage::Dos866};
-
 std::string In(ui::CodePage page, const char* utf8) { return ui::EncodeTyped(QString::fromUtf8(utf8), page); }
 
-TEST_F(LibreOfficeReadBackTest, TheWorkbookReadsAsItsCells) {
-  for (const ui::CodePage page : kPages) {
+// Cells and lines written from either code page read back as the same text.
+TEST_F(LibreOfficeReadBackTest, TheWorkbookAndTheDocumentReadAsWritten) {
+  const std::string templatePath = dir.Path("zero_fil.txt");
+  testsupport::WriteFile(templatePath, "");
+  for (const ui::CodePage page : {ui::CodePage::Windows1251, ui::CodePage::Dos866}) {
     office::XlsxSpreadsheet excel(dir.Path("exchange"), launcher, office::TextPage::Of(page), dbf::SystemFileSystem());
     office::ExcelWorksheet& sheet = excel.WorkBooks().Add().WorkSheets(1);
     sheet.Cells(3, 3, "*");
@@ -96,17 +88,33 @@ TEST_F(LibreOfficeReadBackTest, TheWorkbookReadsAsItsCells) {
     sheet.Cells(2, 3, "_x0041_");  // text that looks like an escape stays text
     sheet.Cells().Columns().AutoFit();
     excel.Visible(true);
-    ASSERT_EQ(launcher.opened.size(), 1u);
-    const Conversion c = Convert(dir, launcher.opened[0], "csv:Text - txt - csv (StarCalc):44,34,76", ".csv");
-    EXPECT_EQ(c.text, "Ф.И.О.,Сумма,\nИванов Пётр,\"12,50\",_x0041_\n,,*\n") << ui::PageName(page) << c.said;
+    office::DocxWordBasic word(dir.Path("exchange"), launcher, office::TextPage::Of(page), dbf::SystemFileSystem());
+    word.FileNew(templatePath);
+    for (const char* line : {"----- ", "     1 Иванов   12.50", "\f", "     2 Ёлкин     3.00", "\f"}) {
+      word.Insert(In(page, line) + "\r");
+    }
+    word.AppShow();
+    ASSERT_EQ(launcher.opened.size(), 2u);
+    const Conversion cells = Convert(dir, launcher.opened[0], "csv:Text - txt - csv (StarCalc):44,34,76", ".csv");
+    EXPECT_EQ(cells.text, "Ф.И.О.,Сумма,\nИванов Пётр,\"12,50\",_x0041_\n,,*\n") << ui::PageName(page) << cells.said;
+    Conversion lines = Convert(dir, launcher.opened[1], "txt:Text (encoded):UTF8", ".txt");
+    if (lines.text.rfind("\xEF\xBB\xBF", 0) == 0) lines.text.erase(0, 3);  // a byte-order mark
+    EXPECT_EQ(lines.text, "----- \n     1 Иванов   12.50\n     2 Ёлкин     3.00\n")
+        << ui::PageName(page) << lines.said;
     launcher.opened.clear();
   }
 }
 
-TEST_F(LibreOfficeReadBackTest, ATypedExportReadsAsNumbersDatesAndBooleans) {
-  const std::vector<testsupport::FieldSpec> fields{{"SUM", 'N', 8, 2}, {"DAY", 'D', 8}, {"OK", 'L', 1}, {"NO", 'C', 4}};
-  const std::string table = officetest::WriteTable(
-      dir, "t.dbf", fields, {{"   12.50", "20240131", "T", "0012"}, {"   -2.25", "20000229", "F", "12"}});
+// Numbers read as numbers, dates as dates, booleans as such and text as
+// text: from a typed export, and from the CSV for spreadsheets in a Russian
+// locale opened in that locale with its import set for such files (";", UTF-8).
+TEST_F(LibreOfficeReadBackTest, TypedExportsAndRussianCsvReadAsNumbersAndDates) {
+  const auto expectCells = [](const Conversion& c, std::initializer_list<const char*> cells) {
+    for (const char* cell : cells) EXPECT_NE(c.text.find(cell), std::string::npos) << cell << "\n" << c.said;
+  };
+  const std::string table =
+      officetest::WriteTable(dir, "t.dbf", {{"SUM", 'N', 8, 2}, {"DAY", 'D', 8}, {"OK", 'L', 1}, {"NO", 'C', 4}},
+                             {{"   12.50", "20240131", "T", "0012"}, {"   -2.25", "20000229", "F", "12"}});
   office::DesktopOffice servers(dir.Path("exchange"), launcher, dbf::SystemFileSystem());
   office::OfficeSession session(servers);
   ui::ScriptedDialogService dialogs;
@@ -114,23 +122,14 @@ TEST_F(LibreOfficeReadBackTest, ATypedExportReadsAsNumbersDatesAndBooleans) {
   office::ExportLinks links{dialogs, session, bar, ui::CodePage::Windows1251};
   ASSERT_TRUE(office::ExportTable(table, 5, office::ExportStyle{false, true}, links));
   ASSERT_EQ(launcher.opened.size(), 1u);
-  // Flat XML says each cell's type (booleans read as TRUE() and FALSE()); the
-  // numbers are floats, so a sum over them adds them up.
-  const Conversion c = Convert(dir, launcher.opened[0], "fods", ".fods");
-  for (const char* cell : {"office:value-type=\"float\" office:value=\"12.5\"",
-                           "office:value-type=\"float\" office:value=\"-2.25\"",
-                           "office:value-type=\"date\" office:date-value=\"2024-01-31\"",
-                           "office:value-type=\"date\" office:date-value=\"2000-02-29\"",
-                           "table:formula=\"of:=TRUE()\"", "table:formula=\"of:=FALSE()\"", "<text:p>0012</text:p>",
-                           "<text:p>SUM</text:p>"}) {
-    EXPECT_NE(c.text.find(cell), std::string::npos) << cell << "\n" << c.said;
-  }
-}
+  // Flat XML says each cell's type; booleans read as TRUE() and FALSE().
+  expectCells(Convert(dir, launcher.opened[0], "fods", ".fods"),
+              {"office:value-type=\"float\" office:value=\"12.5\"",
+               "office:value-type=\"float\" office:value=\"-2.25\"",
+               "office:value-type=\"date\" office:date-value=\"2024-01-31\"",
+               "office:value-type=\"date\" office:date-value=\"2000-02-29\"", "table:formula=\"of:=TRUE()\"",
+               "table:formula=\"of:=FALSE()\"", "<text:p>0012</text:p>", "<text:p>SUM</text:p>"});
 
-// The CSV for spreadsheets in a Russian locale, opened by LibreOffice in that
-// locale with its import set for such files (";", UTF-8): numbers read as
-// numbers, dates as dates, text as text.
-TEST_F(LibreOfficeReadBackTest, RussianCsvReadsAsNumbersAndDatesInARussianLocale) {
   struct Rows : csv::RowSource {
     std::vector<std::vector<std::string>> cells;
     int64_t RowCount() const override { return static_cast<int64_t>(cells.size()); }
@@ -147,92 +146,12 @@ TEST_F(LibreOfficeReadBackTest, RussianCsvReadsAsNumbersAndDatesInARussianLocale
                 csv::Flavour::Russian);
   const std::string file = dir.Path("russian.csv");
   testsupport::WriteFile(file, text);
-  const Conversion c = Convert(dir, file, "fods", ".fods", {"ru_RU.UTF-8", "CSV:59,34,76,1"});
-  for (const char* cell : {"office:value-type=\"float\" office:value=\"1234.56\"",
-                           "office:value-type=\"float\" office:value=\"-2.25\"",
-                           "office:value-type=\"date\" office:date-value=\"2024-02-01\"",
-                           "office:value-type=\"date\" office:date-value=\"2000-02-29\"",
-                           "<text:p>Иванов; Пётр</text:p>", "<text:p>a,b</text:p>", "<text:p>DAY</text:p>"}) {
-    EXPECT_NE(c.text.find(cell), std::string::npos) << cell << "\n" << c.said;
-  }
-}
-
-TEST_F(LibreOfficeReadBackTest, TheDocumentReadsAsItsLines) {
-  const std::string templatePath = dir.Path("zero_fil.txt");
-  testsupport::WriteFile(templatePath, "");
-  for (const ui::CodePage page : kPages) {
-    office::DocxWordBasic word(dir.Path("exchange"), launcher, office::TextPage::Of(page), dbf::SystemFileSystem());
-    word.FileNew(templatePath);
-    for (const char* line : {"----- ", "     1 Иванов   12.50", "\f", "     2 Ёлкин     3.00", "\f"}) {
-      word.Insert(In(page, line) + "\r");
-    }
-    word.AppShow();
-    ASSERT_EQ(launcher.opened.size(), 1u);
-    Conversion c = Convert(dir, launcher.opened[0], "txt:Text (encoded):UTF8", ".txt");
-    if (c.text.rfind("\xEF\xBB\xBF", 0) == 0) c.text.erase(0, 3);  // a byte-order mark
-    EXPECT_EQ(c.text, "----- \n     1 Иванов   12.50\n     2 Ёлкин     3.00\n") << ui::PageName(page) << c.said;
-    launcher.opened.clear();
-  }
-}
-
-// The conversion itself, with a stand-in soffice first on the PATH that
-// logs its home and profile, then behaves as told in the file "behave":
-// "abort-once", "abort" or "fail"; anything else converts.
-class SofficeRunTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    const std::string fake = dir.Path("bin/soffice");
-    std::filesystem::create_directories(dir.Path("bin"));
-    testsupport::WriteFile(fake, R"(#!/bin/sh
-folder=$(dirname "$0")/..
-echo "$HOME $1" >> "$folder/calls"
-behave=$(cat "$folder/behave")
-if [ "$behave" = abort ] || { [ "$behave" = abort-once ] && [ ! -e "$folder/aborted" ]; }; then
-  touch "$folder/aborted"; echo "fake soffice aborts" >&2; kill -ABRT $$
-fi
-if [ "$behave" = fail ]; then echo "fake soffice: no such filter" >&2; exit 1; fi
-while [ $# -gt 1 ]; do [ "$1" = --outdir ] && out=$2; shift; done
-mkdir -p "$out" && echo converted > "$out/$(basename "${1%.*}").csv"
-)");
-    std::filesystem::permissions(fake, std::filesystem::perms::owner_exec, std::filesystem::perm_options::add);
-    path = std::getenv("PATH");
-    setenv("PATH", (dir.Path("bin") + ":" + path).c_str(), 1);
-  }
-  void TearDown() override { setenv("PATH", path.c_str(), 1); }
-
-  testsupport::TempDir dir;
-  std::string path;
-};
-
-TEST_F(SofficeRunTest, ASignalGetsOneMoreTryInAFreshProfileAndHome) {
-  struct Case {
-    std::string behave;
-    std::string text;
-    int tries;
-    std::string said;
-  };
-  const std::vector<Case> cases{{"convert", "converted\n", 1, "ended with 0"},
-                                {"abort-once", "converted\n", 2, "fake soffice aborts"},
-                                {"abort", "", 2, "ended with 134"},
-                                {"fail", "", 1, "fake soffice: no such filter"}};
-  const std::string file = dir.Path("sheet.xlsx");
-  testsupport::WriteFile(file, "");
-  for (const Case& c : cases) {
-    testsupport::WriteFile(dir.Path("behave"), c.behave + "\n");
-    std::filesystem::remove(dir.Path("aborted"));
-    std::filesystem::remove(dir.Path("calls"));
-    testsupport::TempDir runs;
-    const Conversion got = Convert(runs, file, "csv", ".csv");
-    EXPECT_EQ(got.text, c.text) << c.behave;
-    EXPECT_EQ(got.tries, c.tries) << c.behave;
-    EXPECT_NE(got.said.find(c.said), std::string::npos) << c.behave << "\n" << got.said;
-    std::string calls;
-    for (int t = 1; t <= c.tries; ++t) {
-      calls += runs.Path("run" + std::to_string(t)) + "/home -env:UserInstallation=file://" +
-               runs.Path("run" + std::to_string(t)) + "/profile\n";
-    }
-    EXPECT_EQ(testsupport::ReadFile(dir.Path("calls")), calls) << c.behave;
-  }
+  expectCells(Convert(dir, file, "fods", ".fods", "ru_RU.UTF-8", "CSV:59,34,76,1"),
+              {"office:value-type=\"float\" office:value=\"1234.56\"",
+               "office:value-type=\"float\" office:value=\"-2.25\"",
+               "office:value-type=\"date\" office:date-value=\"2024-02-01\"",
+               "office:value-type=\"date\" office:date-value=\"2000-02-29\"", "<text:p>Иванов; Пётр</text:p>",
+               "<text:p>a,b</text:p>", "<text:p>DAY</text:p>"});
 }
 
 }  // namespace

@@ -1,6 +1,4 @@
-// The report and export panels' surroundings without the main window: a
-// table in the record grid, office servers that record their calls, and the
-// links the panels work with.
+// The report and export panels' surroundings without the main window.
 #pragma once
 
 #include "office_panel_links.h"

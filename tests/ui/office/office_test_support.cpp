@@ -4,7 +4,6 @@
 #include <zip.h>
 
 #include "office_automation.h"
-#include "process_limits.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -63,8 +62,7 @@ std::string CrLfLines(const std::vector<std::string>& lines) {
   return text;
 }
 
-std::string AutomationErrorUnderSizeLimit(long bytes, const std::function<void()>& action) {
-  testsupport::FileSizeLimit limit(static_cast<rlim_t>(bytes));
+std::string AutomationErrorOf(const std::function<void()>& action) {
   try {
     action();
   } catch (const office::AutomationError& e) {

@@ -1,6 +1,4 @@
-// What the office tests share: small tables written byte by byte, a report
-// sink that keeps its lines, writing zip packages and reading one member of
-// one, and running an action while writes fail part way.
+// What the office tests share.
 #pragma once
 
 #include "table_bytes.h"
@@ -33,9 +31,8 @@ void WriteZip(const std::string& zipPath, const std::vector<std::pair<std::strin
 // The lines joined by CR LF, each line ended by one.
 std::string CrLfLines(const std::vector<std::string>& lines);
 
-// Runs the action while files may grow to `bytes` at most and returns the
-// text of the AutomationError it ends with (empty when it ends normally).
-std::string AutomationErrorUnderSizeLimit(long bytes, const std::function<void()>& action);
+// The text of the AutomationError the action ends with (empty when it ends normally).
+std::string AutomationErrorOf(const std::function<void()>& action);
 
 // The files of a folder whose names end with `extension`.
 int FilesEndingWith(const std::string& folder, const std::string& extension);

@@ -1,21 +1,8 @@
 #include "office_window_fixture.h"
 
-#include <QLabel>
-
 namespace {
 
 using SpreadsheetCommandsTest = OfficeWindowTest;
-
-TEST_F(SpreadsheetCommandsTest, FilesThatAreNotTablesGoToTheSpreadsheetProgram) {
-  const std::string sheet = dir.Path("notes.txt");
-  testsupport::WriteFile(sheet, "text");
-  Open(sheet);
-  EXPECT_TRUE(form->Controls().StringGrid1->isHidden());
-  EXPECT_EQ(servers.log.calls,
-            (std::vector<std::string>{"start Excel1", "Excel1.WorkBooks", "Excel1.Add(" + sheet + ")",
-                                      "Excel1.SheetsInNewWorkbook=1", "Excel1.WorkSheets(1)", "Excel1.Cells",
-                                      "Excel1.Columns", "Excel1.AutoFit", "Excel1.Visible=true"}));
-}
 
 TEST_F(SpreadsheetCommandsTest, CopyingNeedsASpreadsheetAsTheCurrentFile) {
   const std::string table = officetest::WriteTable(dir, "t.dbf", {{"A", 'C', 2}}, {{"x"}});
@@ -29,12 +16,19 @@ TEST_F(SpreadsheetCommandsTest, CopyingNeedsASpreadsheetAsTheCurrentFile) {
   EXPECT_TRUE(servers.excels.empty());
 }
 
-TEST_F(SpreadsheetCommandsTest, ASecondSpreadsheetGetsItsOwnReferences) {
+// Files that are not tables go to the spreadsheet program; a second
+// spreadsheet goes there with references of its own.
+TEST_F(SpreadsheetCommandsTest, SpreadsheetsAndASecondOneGoToTheSpreadsheetProgram) {
   const std::string first = dir.Path("first.xls");
   const std::string second = dir.Path("SECOND.XLS");
   testsupport::WriteFile(first, "1");
   testsupport::WriteFile(second, "2");
   Open(first);
+  EXPECT_TRUE(form->Controls().StringGrid1->isHidden());
+  EXPECT_EQ(servers.log.calls,
+            (std::vector<std::string>{"start Excel1", "Excel1.WorkBooks", "Excel1.Add(" + first + ")",
+                                      "Excel1.SheetsInNewWorkbook=1", "Excel1.WorkSheets(1)", "Excel1.Cells",
+                                      "Excel1.Columns", "Excel1.AutoFit", "Excel1.Visible=true"}));
   dialogs.WillOpen(second);
   form->Controls().N17->trigger();
   EXPECT_EQ(dialogs.openFilters.back(), "Файлы EXCEL|*.xls|Все файлы|*.*|");

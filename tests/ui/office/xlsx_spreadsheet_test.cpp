@@ -1,6 +1,7 @@
 #include "caption_1251.h"
 #include "office_test_support.h"
 #include "page_text.h"
+#include "process_limits.h"
 #include "recording_launcher.h"
 #include "xlsx_spreadsheet.h"
 
@@ -53,16 +54,11 @@ TEST_F(XlsxSpreadsheetTest, CellsInAnyOrderLandInTheirRowsOfARealWorkbook) {
 // and an underscore that would read as one escaped itself.
 TEST_F(XlsxSpreadsheetTest, EveryByteOfACellIsCarried) {
   const std::vector<std::pair<std::string, std::string>> cells{
-      {std::string("a\0b", 3), "a_x0000_b"},
-      {"\x01\x1F", "_x0001__x001F_"},
-      {"x\ry", "x_x000D_y"},
-      {"tab\tline\nend", "tab\tline\nend"},
-      {"_x0041_", "_x005F_x0041_"},
-      {std::string("_x0041\0", 7), "_x005F_x0041_x0000_"},
-      {"_x00fF__x0A_", "_x005F_x00fF__x0A_"},
-      {"_X0041_", "_X0041_"},
-      {"\x98\x7F", "_x0098__x007F_"},
-      {"\xC0\xFF\xB9", "Ая№"},
+      {std::string("a\0b", 3), "a_x0000_b"},       {"\x01\x1F", "_x0001__x001F_"},
+      {"x\ry", "x_x000D_y"},                       {"tab\tline\nend", "tab\tline\nend"},
+      {"_x0041_", "_x005F_x0041_"},                {std::string("_x0041\0", 7), "_x005F_x0041_x0000_"},
+      {"_x00fF__x0A_", "_x005F_x00fF__x0A_"},      {"_X0041_", "_X0041_"},
+      {"\x98\x7F", "_x0098__x007F_"},              {"\xC0\xFF\xB9", "Ая№"},
       {"&<>", "&amp;&lt;&gt;"},
   };
   office::ExcelWorksheet& sheet = excel.WorkBooks().Add().WorkSheets(1);
@@ -88,12 +84,15 @@ TEST_F(XlsxSpreadsheetTest, ManyRunsOfRowsAreSortedToo) {
   }
 }
 
-TEST_F(XlsxSpreadsheetTest, CellsOutsideTheWorksheetAreRefused) {
+TEST_F(XlsxSpreadsheetTest, CellsOutsideTheWorksheetAndNoProgramToOpenTheWorkbookAreErrors) {
   office::ExcelWorksheet& sheet = excel.WorkBooks().Add().WorkSheets(1);
   EXPECT_NO_THROW(sheet.Cells(office::kWorksheetRows, 1, "last"));
   EXPECT_THROW(sheet.Cells(office::kWorksheetRows + 1, 1, "x"), office::AutomationError);
   EXPECT_THROW(sheet.Cells(1, 0, "x"), office::AutomationError);
   EXPECT_THROW(excel.WorkBooks().Add().WorkSheets(2), office::AutomationError);
+  launcher.accepts = false;
+  const std::string error = officetest::AutomationErrorOf([&] { excel.Visible(true); });
+  EXPECT_EQ(error, "Нет программы для просмотра файла " + launcher.opened.at(0));
 }
 
 TEST_F(XlsxSpreadsheetTest, AWorkbookBasedOnAFileOpensACopy) {
@@ -124,21 +123,11 @@ TEST_F(XlsxSpreadsheetTest, AWorkbookBasedOnAFileOpensACopy) {
   EXPECT_EQ(officetest::FilesEndingWith(dir.Path("exchange"), ".xls"), 0);
 }
 
-TEST_F(XlsxSpreadsheetTest, NoProgramToOpenTheWorkbookIsAnError) {
-  launcher.accepts = false;
-  excel.WorkBooks().Add().WorkSheets(1).Cells(1, 1, "x");
-  try {
-    excel.Visible(true);
-    FAIL() << "no error";
-  } catch (const office::AutomationError& e) {
-    EXPECT_EQ(std::string(e.what()), "Нет программы для просмотра файла " + launcher.opened.at(0));
-  }
-}
-
 TEST_F(XlsxSpreadsheetTest, AWriteThatFailsPartWayLeavesNoWorkbook) {
   office::ExcelWorksheet& sheet = excel.WorkBooks().Add().WorkSheets(1);
   for (int row = 1; row <= 3000; ++row) sheet.Cells(row, 1, "row number " + std::to_string(row * 7919));
-  const std::string error = officetest::AutomationErrorUnderSizeLimit(20000, [&] { excel.Visible(true); });
+  testsupport::FileSizeLimit limit(20000);
+  const std::string error = officetest::AutomationErrorOf([&] { excel.Visible(true); });
   EXPECT_NE(error.find("File too large"), std::string::npos) << error;
   EXPECT_TRUE(launcher.opened.empty());
   EXPECT_EQ(officetest::FilesEndingWith(dir.Path("exchange"), ".xlsx"), 0);
