@@ -7,10 +7,7 @@
 namespace {
 
 TEST(ShownText, LongLinesAreBrokenAfterASpaceOrWhereTheyFillAndNothingIsLost) {
-  const struct {
-    const char* text;
-    const char* shown;  // lines of at most 5
-  } cases[] = {
+  const struct { const char *text, *shown; } cases[] = {  // shown in lines of at most 5
       {"", ""},
       {"abcde\r\nfghij", "abcde\r\nfghij"},        // lines that fit stay
       {"ab cdefg", "ab \ncdefg"},                  // after the last space

@@ -121,9 +121,8 @@ TEST(HeaderCodec, WritesADescriptorBackIntoTwoRowsOrSaysWhyNot) {
 
 namespace {
 
-// NOTE(300) stored as length byte 44 and its high byte 1 in the decimals
-// byte, then SUM: descriptors at rows 3 and 5, and 7 after a record length
-// of 1 + 300 + 8.
+// NOTE(300) as length byte 44 and high byte 1 in the decimals byte, then
+// SUM: descriptors at rows 3 and 5.
 std::string LongCharacterTable() {
   TableLayout layout{{{"NOTE", 'C', 44, 1, 1}, {"SUM", 'N', 8, 2, 301}}, {}};
   layout.recordLengthOverride = 1 + 300 + 8;

@@ -43,9 +43,6 @@ TEST_F(RawFileTest, SaveRefusesAMissingFileAndWritesNothingForAnEmptyTable) {
   RawDocument empty = DocOf("");
   EXPECT_EQ(SaveTable(files, empty, dir.Path("new"), false, "done"), "");
   EXPECT_FALSE(std::filesystem::exists(dir.Path("new")));
-  // Save as creates a file that did not exist.
-  EXPECT_EQ(SaveTable(files, doc, dir.Path("new"), false, "Запись в файл выполнена"), "Запись в файл выполнена");
-  EXPECT_EQ(ReadFile(dir.Path("new")), "abc");
 }
 
 TEST_F(RawFileTest, ANamedPipeLoadsEmptyWithoutWaitingForAWriter) {
@@ -87,10 +84,8 @@ TEST_F(RawFileTest, AFailedWriteLeavesTheOldFileWhole) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.dir()), {}), 1);
 }
 
-// Another program appended to the file shown, or replaced it: saving would
-// drop or overwrite what it wrote, so nothing is written. Saving into
-// another file still works, and the view's own saves do not count as
-// changes.
+// What another program appended or replaced is not overwritten; saving
+// elsewhere still works, and the view's own saves are no changes.
 TEST_F(RawFileTest, AFileChangedOrReplacedSinceLoadingIsNotOverwritten) {
   const std::string refused = "Файл " + path + " изменён другой программой после загрузки.\r\nЗапись не выполнена!";
   for (const bool replaced : {false, true}) {

@@ -47,16 +47,6 @@ class DeleteFieldDialogTest : public MainWindowTest {
     Dialog().Button2->click();
   }
 
-  // Opens the list and clicks item `index` in it.
-  void ClickInList(int index) {
-    QComboBox* list = Dialog().ComboBox1;
-    list->showPopup();
-    QAbstractItemView* view = list->view();
-    const QPoint item = view->visualRect(view->model()->index(index, 0)).center();
-    QTest::mouseMove(view->viewport(), item);
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, item);
-  }
-
   // The paths onStructureChanged was called with.
   std::vector<std::string> changed;
 };
@@ -98,12 +88,16 @@ TEST_F(DeleteFieldDialogTest, RemovesTheNamedFieldsWhileTheMainWindowIsHidden) {
 
 TEST_F(DeleteFieldDialogTest, AFieldPickedFromTheListGoesToTheNameBox) {
   OpenDialogOn({{"NAME", 'C', 10}, {"SUM", 'N', 8, 2}, {"OK", 'L', 1}});
-  const struct {
-    const char* how;
-    std::function<void()> pick;
-    const char* picked;
-  } picks[] = {
-      {"mouse", [this] { ClickInList(2); }, "OK"},
+  const struct { const char* how; std::function<void()> pick; const char* picked; } picks[] = {
+      {"mouse",
+       [this] {
+         Dialog().ComboBox1->showPopup();
+         QAbstractItemView* view = Dialog().ComboBox1->view();
+         const QPoint item = view->visualRect(view->model()->index(2, 0)).center();
+         QTest::mouseMove(view->viewport(), item);
+         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, item);
+       },
+       "OK"},
       {"arrow key", [this] { QTest::keyClick(Dialog().ComboBox1, Qt::Key_Up); }, "SUM"},
   };
   for (const auto& pick : picks) {

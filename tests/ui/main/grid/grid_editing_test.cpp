@@ -150,10 +150,8 @@ TEST_F(GridEditingTest, APasteAddsRowsOnlyWhenAsked) {
   }
 }
 
-// Typed cells, inserted rows and marks go back one step at a time with
-// Ctrl+Z and come again with Ctrl+Y or Ctrl+Shift+Z; in an open editor,
-// Ctrl+Z first undoes its own typing. With no grid edit left, Ctrl+Z puts
-// back the table's last kept version.
+// Ctrl+Z undoes an open editor's typing first, then grid edits one by one,
+// then the table's last kept version; Ctrl+Y and Ctrl+Shift+Z redo.
 TEST_F(GridEditingTest, UndoGoesBackThroughGridEditsThenToTheFilesVersions) {
   const std::string path = OpenForEditing();
   const std::string read = ReadFile(path);
@@ -193,22 +191,6 @@ TEST_F(GridEditingTest, UndoGoesBackThroughGridEditsThenToTheFilesVersions) {
   EXPECT_TRUE(dialogs.saveChangesQuestions.empty());
   EXPECT_EQ(ReadFile(path), read);
   EXPECT_EQ(Cell(3, 1).substr(0, 5), "Carol");
-}
-
-// After Save the rows are numbered as the records now are and show what
-// was stored; the count text follows.
-TEST_F(GridEditingTest, SavedRowsAreRenumberedAndShownAsStored) {
-  OpenForEditing();
-  Grid().SetSelectedCell(1, 2);
-  form->Controls().N8->trigger();  // a row before row 1
-  Grid().SetCell(1, 1, "New");
-  Grid().SetCell(1, 2, "123,45");
-  form->Controls().Save1->trigger();
-  EXPECT_EQ(Cell(1, 2), "  123.45");
-  EXPECT_EQ(Cell(4, 0), "      4");
-  EXPECT_EQ(Cell(2, 0), "      2 Delete");  // the mark stayed at its place
-  EXPECT_EQ(Shown(form->Controls().StaticText1), "      4 записей.");
-  EXPECT_EQ(Grid().Row(), 1);
 }
 
 TEST_F(GridEditingTest, TheStatusStripSaysWhereTheCursorIsWhatIsMarkedAndTheCodePage) {
