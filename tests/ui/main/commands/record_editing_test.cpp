@@ -28,8 +28,8 @@ class RecordEditingTest : public MainWindowTest {
   // Opens the people table and edits it: a name typed into the cell editor,
   // a sum with a comma, a logical cell in small letters; the rows nobody
   // touched are written as they were read.
-  std::string OpenAndEditPeople(const std::string& name = "people.dbf") {
-    const std::string path = WritePeople(name);
+  std::string OpenAndEditPeople() {
+    const std::string path = WritePeople();
     OpenFromMenu(path);
     form->Controls().StringGrid1->SetSelectedCell(1, 1);
     form->Controls().N5->trigger();

@@ -19,13 +19,13 @@ constexpr int kName = 1, kSum = 2, kDay = 3, kOk = 4, kNote = 5;
 
 std::string Dos(const char* utf8) { return ui::EncodeTyped(QString::fromUtf8(utf8), ui::CodePage::Dos866); }
 
-TableLayout Layout(const std::string& fifthName = "Ежик") {
+TableLayout Layout() {
   TableLayout layout{kFields,
                      {Record(kFields, {Dos("Яков"), "   12.50", "20240102", "T", "         1"}),
                       Record(kFields, {Dos("борис"), "   -3.00", "19991231", "F", ""}, true),
                       Record(kFields, {Dos("Ёлка"), "", "", "?", ""}),
                       Record(kFields, {Dos("Анна"), "    2.00", "20240101", "Y", ""}),
-                      Record(kFields, {Dos(fifthName.c_str()), "  100.00", "20231130", "N", ""})}};
+                      Record(kFields, {Dos("Ежик"), "  100.00", "20231130", "N", ""})}};
   layout.version = 0x83;
   layout.languageDriver = 0x65;  // 866
   return layout;
