@@ -84,7 +84,7 @@ TEST_F(NewFieldPanelTest, CreateFileThenFieldsOfTheFourTypes) {
   EXPECT_EQ(Descriptor(bytes, 3).substr(11, 7), std::string("D\x14\0\0\0\x08\0", 7));
 }
 
-TEST_F(NewFieldPanelTest, WrongInputsAreRefusedAndTheLimitsTaken) {
+TEST_F(NewFieldPanelTest, WrongInputsAreRefusedOnEnterAndWriteAndTheLimitsTaken) {
   const std::string path = CreateTable();
   const struct { const char *name, *length, *decimals, *message; int type; } refused[] = {
       {"ELEVENCHARS", "10", "0", "Ошибка в имени поля!", kCharacter},
@@ -100,17 +100,7 @@ TEST_F(NewFieldPanelTest, WrongInputsAreRefusedAndTheLimitsTaken) {
     EXPECT_EQ(TakeMessages(), std::vector<std::string>{input.message}) << input.name << " " << input.length;
   }
   EXPECT_EQ(ReadFile(path).size(), 34u);
-
-  Write("TENLETTERS", kCharacter, "255", "55");  // 55 decimals also for a character field
-  Write("  X  ", kNumeric, "  $1F ", "");
-  EXPECT_EQ(TakeMessages(), std::vector<std::string>(2, kAdded));
-  const std::string bytes = ReadFile(path);
-  EXPECT_EQ(Descriptor(bytes, 0).substr(0, 18), std::string("TENLETTERS\0C\x01\0\0\0\xFF\x37", 18));
-  EXPECT_EQ(Descriptor(bytes, 1).substr(0, 18), std::string("X\0\0\0\0\0\0\0\0\0\0N\0\x01\0\0\x1F\0", 18));
-}
-
-TEST_F(NewFieldPanelTest, EnterChecksEachInputAndMovesOn) {
-  CreateTable();
+  // Enter checks each input and moves on.
   Type("ELEVENCHARS", kNumeric, "256", "56");
   EXPECT_EQ(FocusAfterEnter(panel.Edit14), panel.Edit14);
   EXPECT_EQ(FocusAfterEnter(panel.Edit15), panel.Edit14);
@@ -127,6 +117,13 @@ TEST_F(NewFieldPanelTest, EnterChecksEachInputAndMovesOn) {
   EXPECT_EQ(FocusAfterEnter(panel.Edit15), panel.Button18);
   EXPECT_EQ(panel.Edit16->text(), "0");
   EXPECT_TRUE(dialogs.messages.empty());
+
+  Write("TENLETTERS", kCharacter, "255", "55");  // 55 decimals also for a character field
+  Write("  X  ", kNumeric, "  $1F ", "");
+  EXPECT_EQ(TakeMessages(), std::vector<std::string>(2, kAdded));
+  const std::string bytes = ReadFile(path);
+  EXPECT_EQ(Descriptor(bytes, 0).substr(0, 18), std::string("TENLETTERS\0C\x01\0\0\0\xFF\x37", 18));
+  EXPECT_EQ(Descriptor(bytes, 1).substr(0, 18), std::string("X\0\0\0\0\0\0\0\0\0\0N\0\x01\0\0\x1F\0", 18));
 }
 
 TEST_F(NewFieldPanelTest, OnlyNewNamesAndTablesWithoutRecords) {
