@@ -24,7 +24,7 @@ class RawFileTest : public ::testing::Test {
   ui::FileServices files;
 };
 
-TEST_F(RawFileTest, BadCellsAreCountedAndNothingIsWritten) {
+TEST_F(RawFileTest, BadCellsOrAMissingFileAreRefusedAndAnEmptyTableWritesNothing) {
   WriteFile(path, Letters(20));
   RawDocument doc = DocOf(Letters(20));
   doc.cells.SetText(2, "256");
@@ -33,10 +33,9 @@ TEST_F(RawFileTest, BadCellsAreCountedAndNothingIsWritten) {
   doc.cells.SetText(5, "");
   EXPECT_EQ(SaveTable(files, doc, path, true, "done"), "Обнаружено ошибок :            4\r\nЗапись не выполнена!");
   EXPECT_EQ(ReadFile(path), Letters(20));
-}
 
-TEST_F(RawFileTest, SaveRefusesAMissingFileAndWritesNothingForAnEmptyTable) {
-  RawDocument doc = DocOf("abc");
+  // A missing file is refused, and an empty table writes nothing.
+  doc = DocOf("abc");
   EXPECT_EQ(SaveTable(files, doc, dir.Path("gone"), true, "done"), "Нет файла!");
   EXPECT_FALSE(std::filesystem::exists(dir.Path("gone")));
 
