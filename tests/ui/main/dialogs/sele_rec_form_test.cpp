@@ -41,7 +41,7 @@ TEST_F(SeleRecFormTest, OpensOnlyOverATableAndMarksEveryRowOrNone) {
   EXPECT_TRUE(Dialog().isHidden());
 }
 
-TEST_F(SeleRecFormTest, CopiesEveryRecordIntoATableOfAnotherLayout) {
+TEST_F(SeleRecFormTest, CopiesEveryRecordIntoATableOfAnotherLayoutAndRefusesWhatIsNoOtherTable) {
   const std::string people = WritePeople();
   const std::string original = ReadFile(people);
   OpenFromMenu(people);
@@ -67,12 +67,9 @@ TEST_F(SeleRecFormTest, CopiesEveryRecordIntoATableOfAnotherLayout) {
                                     Record(kTarget, {"     3.000", "Bob"}),
                                     Record(kTarget, {"     0.000", "Caro"})}}));
   EXPECT_EQ(ReadFile(people), original);
-}
 
-TEST_F(SeleRecFormTest, RefusesTheTableItselfAndTargetsThatAreNoTables) {
-  const std::string people = WritePeople();
-  OpenFromMenu(people);
-  form->Controls().N14->trigger();
+  // The table itself and targets that are no tables are refused.
+  dialogs.messages.clear(), dialogs.questions.clear();
   const std::string empty = dir.Path("empty.dbf");
   testsupport::WriteFile(empty, "");
   const std::string missing = dir.Path("missing.dbf");
@@ -88,6 +85,7 @@ TEST_F(SeleRecFormTest, RefusesTheTableItselfAndTargetsThatAreNoTables) {
                                           std::strerror(ENOENT)}));
   EXPECT_EQ(dialogs.questions.size(), 2u);
   EXPECT_EQ(ReadFile(empty), "");
+  EXPECT_EQ(ReadFile(people), original);
   EXPECT_TRUE(exits.empty());
 }
 

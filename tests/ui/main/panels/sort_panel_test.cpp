@@ -76,7 +76,7 @@ class SortPanelTest : public PanelTest {
   TSortPanel& panel = *new TSortPanel(context);
 };
 
-TEST_F(SortPanelTest, ShowingThePanelResetsTheKeyGridToOneKey) {
+TEST_F(SortPanelTest, ShowingThePanelResetsTheKeyGridToOneKeyAndEnterChecksEachKey) {
   OpenWideTable();
   ChooseKeyCount(30);
   ASSERT_EQ(Keys().RowCount(), 31);
@@ -103,10 +103,8 @@ TEST_F(SortPanelTest, ShowingThePanelResetsTheKeyGridToOneKey) {
   EXPECT_EQ(count.currentText(), "4");
   ASSERT_EQ(Keys().RowCount(), 5);
   EXPECT_EQ(Keys().Cell(4, 0), " 4");
-}
 
-TEST_F(SortPanelTest, EnterChecksNamesAgainstTheGridHeaderAndDirections) {
-  OpenWideTable();
+  // Enter checks the names against the grid's header, and the directions.
   ChooseKeyCount(2);
   // A name in small letters, the last column of the table, becomes the header's text.
   Type(1, 1, " summa ");
