@@ -39,9 +39,7 @@ TEST(StrToInt, ReadsDecimalAndHexadecimalAndRefusesMalformedEmptyAndOutOfRange) 
   for (const char* bad : {"", "  ", "1a", "7 ", "$", "0x", "-", "2147483648", "$100000000", "1.0", "12 3"}) {
     EXPECT_FALSE(StrToInt(bad).has_value()) << bad;
   }
-}
-
-TEST(StrToInt32Bits, TakesUnsignedThirtyTwoBitDecimals) {
+  // The 32-bit reading takes unsigned decimals too.
   EXPECT_EQ(ui::StrToInt32Bits("4294967295"), 4294967295LL);
   EXPECT_FALSE(ui::StrToInt32Bits("4294967296").has_value());
   EXPECT_EQ(ui::StrToInt32Bits("-5"), -5);
