@@ -194,9 +194,7 @@ TEST_F(RawViewTest, CodePageSwitchHasThreeStatesAndFontIsChosen) {
   EXPECT_EQ(View().StringGrid1->font().pointSize(), 14);
 }
 
-// At the size it opens with where the screen has room, the grid shows every
-// column, the sixteen byte codes among them, without scrolling sideways.
-TEST_F(RawViewTest, TheDesignSizeShowsEveryColumnOfTheGrid) {
+TEST_F(RawViewTest, TheDesignSizeShowsEveryColumnOfTheGridWithoutScrollingSideways) {
   Open(Letters(400));
   View().resize(View().DesignSize());
   QApplication::processEvents();

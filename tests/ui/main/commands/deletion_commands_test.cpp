@@ -123,8 +123,6 @@ TEST_F(DeletionCommandsTest, AFlagWriteFailingPartWayIsReportedAndNoRecordIsLost
   EXPECT_EQ(ReadFile(path), TableBytes(Numbered(50)));
 }
 
-// The grid is purged in memory as the file was: it shows what reading the
-// table again shows, down to the last record gone.
 TEST_F(DeletionCommandsTest, ThePurgedGridShowsWhatReadingTheTableAgainShows) {
   const auto shown = [this] {
     std::vector<std::string> cells{std::to_string(form->Controls().StringGrid1->FixedRows()), Shown(form->Controls().StaticText1)};

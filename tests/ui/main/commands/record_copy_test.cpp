@@ -105,8 +105,6 @@ TEST_F(RecordCopyTest, AppendsAnotherTableOfAnotherLayout) {
   EXPECT_EQ(RecordsOf(table).size(), 5u);
 }
 
-// A range copy or an append into the table itself takes the records present
-// at the start, once.
 TEST_F(RecordCopyTest, ACopyOrAppendIntoTheTableItselfDoublesItOnce) {
   for (const bool append : {false, true}) {
     SCOPED_TRACE(append ? "append" : "range copy");

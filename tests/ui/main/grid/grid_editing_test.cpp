@@ -75,8 +75,6 @@ class GridEditingTest : public MainWindowTest {
   }
 };
 
-// Turning editing on opens no editor; each of the keys a person starts
-// typing with does, and Escape gives the cell its text back.
 TEST_F(GridEditingTest, EditingStartsOnlyWhenAskedAndEscapeRestoresTheCell) {
   OpenForEditing();
   EXPECT_FALSE(EditorOpen());
@@ -207,8 +205,6 @@ TEST_F(GridEditingTest, TheStatusStripSaysWhereTheCursorIsWhatIsMarkedAndTheCode
   EXPECT_EQ(PositionText(12345, 1000000).toStdString(), "Запись 12 345 из 1 000 000");
 }
 
-// Widths a person dragged come back when the table opens again, and stay
-// when the grid is filled again from the file.
 TEST_F(GridEditingTest, DraggedColumnWidthsAreKeptForTheTable) {
   const std::string path = OpenForEditing();
   const std::string other = WritePeople("other.dbf");
