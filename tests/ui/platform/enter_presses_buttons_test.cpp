@@ -27,8 +27,6 @@ class EnterPressesButtonsTest : public ::testing::Test {
   int editEnters = 0;
 };
 
-// Either Enter key presses the focused button once; other keys, modifiers,
-// disabled buttons and other controls are left alone.
 TEST_F(EnterPressesButtonsTest, EitherEnterKeyPressesTheFocusedButtonOnceAndNothingElse) {
   button->setFocus();
   QTest::keyClick(button, Qt::Key_A);

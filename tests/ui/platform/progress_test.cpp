@@ -49,10 +49,8 @@ TEST(ProgressTest, PhasesShareTheBarWhichReachesItsEndOnlyAtTheEnd) {
 // While busy only the cancel button (or Escape) takes input and no other
 // handler runs; a stop asked while the work refuses it is forgotten.
 TEST(ProgressTest, OnlyTheCancelButtonOrEscapeGetThroughAndStopWhereAllowed) {
-  const struct {
-    bool escape;
-    ui::Stop inner;
-  } cases[] = {{false, ui::Stop::Allowed}, {true, ui::Stop::Allowed}, {true, ui::Stop::Refused}, {false, ui::Stop::Refused}};
+  using enum ui::Stop;
+  const struct { bool escape; ui::Stop inner; } cases[] = {{false, Allowed}, {true, Allowed}, {true, Refused}, {false, Refused}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.escape ? "Escape" : "button");
     Window w;

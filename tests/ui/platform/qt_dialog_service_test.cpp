@@ -64,10 +64,8 @@ Shown Dialog(const std::function<void()>& show) {
 
 }  // namespace
 
-// A tool window's command asks for a file, then asks a question and tells
-// its result: each dialog is modal and belongs to the tool window (those
-// after the first too, though no window is active once the first has
-// closed), not to the disabled main window behind it.
+// Each dialog of a tool window's command, also after the first has closed and
+// no window is active, is modal and belongs to it, not to the disabled main window.
 TEST(QtDialogService, DialogsAfterAnotherDialogBelongToTheCommandsWindow) {
   QWidget main;
   QWidget tool(nullptr, Qt::Tool);
@@ -93,15 +91,11 @@ TEST(QtDialogService, DialogsAfterAnotherDialogBelongToTheCommandsWindow) {
   EXPECT_EQ(Dialog([&] { dialogs.Message("Удаление выполнено!"); }).owner, &main);
 }
 
-// The buttons of Qt's own dialogs speak Russian, as the program's texts do.
-TEST(QtTranslations, QtsOwnButtonsAreRussian) {
+// Qt's own dialogs speak Russian, and the save question's buttons the window's language.
+TEST(QtTranslations, QtsOwnAndTheSaveQuestionsButtonsSpeakTheWindowsLanguage) {
   ASSERT_TRUE(ui::InstallTranslations(QLocale(QLocale::Russian)));
   EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QString::fromUtf8("Отмена"));
   EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Save As"), QString::fromUtf8("Сохранить как"));
-}
-
-// The program's own buttons on the save question speak the window's language.
-TEST(QtTranslations, TheSaveQuestionsButtonsSpeakTheWindowsLanguage) {
   auto buttonTexts = [] {
     QStringList texts;
     QTimer::singleShot(0, [&] {

@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-// A window keeps its design size and place where the screen has room, and
-// is cut and moved into the screen's available area where it has not.
 TEST(ScreenFit, WindowsKeepTheirDesignWhereItFitsAndStayOnTheScreen) {
   const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
   const struct {

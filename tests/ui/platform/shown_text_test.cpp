@@ -7,10 +7,7 @@
 namespace {
 
 TEST(ShownText, LongLinesAreBrokenAfterASpaceOrWhereTheyFillAndNothingIsLost) {
-  const struct {
-    const char* text;
-    const char* shown;  // lines of at most 5
-  } cases[] = {
+  const struct { const char *text, *shown; } cases[] = {  // shown in lines of at most 5
       {"", ""},
       {"abcde\r\nfghij", "abcde\r\nfghij"},        // lines that fit stay
       {"ab cdefg", "ab \ncdefg"},                  // after the last space
@@ -24,9 +21,7 @@ TEST(ShownText, LongLinesAreBrokenAfterASpaceOrWhereTheyFillAndNothingIsLost) {
   // A character of two UTF-16 units is never cut in two.
   const QString wide = QString::fromUtf8("abcd\U0001F600e");
   EXPECT_EQ(ui::WithLongLinesBroken(wide, 5), QString::fromUtf8("abcd\U0001F600\ne"));
-}
-
-TEST(ShownText, AMemoOfOneLongLineIsShownInShortLines) {
+  // A memo of one long line is shown in short lines.
   QString text(3 * ui::kLongestShownLine + 7, u'x');
   for (qsizetype at = 17; at < text.size(); at += 53) text[at] = u' ';
   const QString shown = ui::WithLongLinesBroken(text);

@@ -65,9 +65,8 @@ TEST_F(StringGridTest, FixedRowAndColumnAreHeadersTheRestAreCellsDrawnInTheCodeP
   EXPECT_EQ(grid.model()->index(0, 0).data().toString(), QStringLiteral("NAME"));
 }
 
-// Typed text goes into the code page the cells are drawn in (1251 while the
-// system's own is drawn); text equal to what a cell shows stores nothing, and
-// a character the code page lacks stores nothing and is told.
+// Typed text is stored in the code page drawn (1251 for the system's own); text
+// equal to the cell's, or with a character the page lacks, stores nothing.
 TEST_F(StringGridTest, TypedTextIsStoredInTheDrawnCodePageAndOnlyWhenItChanged) {
   const QModelIndex cell = grid.model()->index(0, 1);
   EXPECT_FALSE(grid.model()->setData(cell, QString::fromUtf8("Да"), Qt::EditRole));
@@ -97,8 +96,7 @@ TEST_F(StringGridTest, TypedTextIsStoredInTheDrawnCodePageAndOnlyWhenItChanged) 
   EXPECT_TRUE(edited.empty());
 }
 
-// The owner's hooks may swallow keys, in the grid and in its editor, and
-// refuse a move of the cursor.
+// The owner's hooks swallow keys, in the grid and its editor, and refuse moves.
 TEST_F(StringGridTest, KeyPressCanSwallowKeysAndSelectCellCanRefuseAMove) {
   std::vector<int> keys;
   grid.onKeyPress = [&](int& key) {
@@ -151,16 +149,11 @@ TEST_F(StringGridTest, SizesAndWidthsSurviveRefills) {
   EXPECT_EQ(grid.ColCount(), 0);
 }
 
-// A block selected by Shift+arrows, a heading or Ctrl+A copies as the cells
-// are drawn (here in 866), converted to Unicode, tab-separated by rows.
+// A selected block copies as drawn (here in 866), tab-separated by rows.
 TEST_F(StringGridTest, ABlockIsCopiedAsTheTextDrawn) {
   grid.SetCodePage(ui::CodePage::Dos866);
   grid.SetOptions(GridOption::RangeSelect);
-  const struct {
-    const char* name;
-    std::function<void()> select;
-    const char* copied;
-  } cases[] = {
+  const struct { const char* name; std::function<void()> select; const char* copied; } cases[] = {
       {"Shift+arrows",
        [&] {
          grid.SetSelectedCell(1, 1);
@@ -185,8 +178,7 @@ TEST_F(StringGridTest, ABlockIsCopiedAsTheTextDrawn) {
   }
 }
 
-// Rows shown in another order, some left out: the grid still speaks of its
-// own rows, and rows inserted or appended find their places in the view.
+// Rows shown in another order, some left out: the grid still speaks of its own rows.
 TEST_F(StringGridTest, AViewOrderMovesRowsOnScreenOnly) {
   grid.SetRowCount(5);
   for (int row = 3; row < 5; ++row) grid.SetCell(row, 1, std::to_string(row));
@@ -243,14 +235,12 @@ TEST_F(StringGridTest, AModelShownByReferenceStaysItsOwnersAndTheCornerTitleIsNo
   EXPECT_EQ(grid.model()->index(0, 0).data().toString(), QStringLiteral("xyz"));
   EXPECT_EQ(edited, std::vector<std::string>({"xyz"}));
 
-  // The owner takes its store back: the model has an empty one of its own,
-  // without the corner title, and the owner's cells stay.
+  // The owner takes its store back: the model shows an empty one of its own.
   model.SetStore(nullptr);
   EXPECT_EQ(grid.RowCount(), 0);
   EXPECT_EQ(grid.Cell(0, 0), "");
   EXPECT_EQ(owned.Cell(1, 1), "xyz");
-  // Let go of the model, the grid shows its own cells again, and their
-  // edits reach the grid's hooks alone.
+  // Let go of the model, the grid's own cells' edits reach its hooks alone.
   grid.ShowOwnModel();
   second.ShowOwnModel();
   EXPECT_EQ(grid.Cell(1, 1), "\x8f\xe0\xa8\xa2\xa5\xe2");

@@ -8,17 +8,13 @@
 using ui::CodePage;
 using ui::StrToInt;
 
-TEST(CodePage, RussianBytesDecodeByTheChosenPage) {
-  EXPECT_EQ(ui::DecodeCell("\x8f\xe0\xa8\xa2\xa5\xe2 1", CodePage::Dos866), QString::fromUtf8("Привет 1"));
-  EXPECT_EQ(ui::DecodeCell("\xcf\xf0\xe8\xe2\xe5\xf2 1", CodePage::Windows1251), QString::fromUtf8("Привет 1"));
+TEST(CodePage, RussianBytesDecodeByTheChosenPageAndTypedTextEncodesAs1251) {
   EXPECT_EQ(ui::DecodeCell("\xf1\xb8", CodePage::Windows1251), QString::fromUtf8("сё"));
   EXPECT_EQ(ui::DecodeCell("\xe1\xf1", CodePage::Dos866), QString::fromUtf8("сё"));
   // A byte 1251 leaves undefined shows as the replacement character.
   EXPECT_EQ(ui::DecodeCell("\x98", CodePage::Windows1251), QString(QChar(0xFFFD)));
   EXPECT_EQ(ui::DecodeCell("abc", CodePage::SystemDefault), QStringLiteral("abc"));
-}
-
-TEST(CodePage, TypedTextIsStoredAs1251WithQuestionMarksForTheRest) {
+  // Typed text is stored as 1251, with question marks for the rest.
   EXPECT_EQ(ui::EncodeTyped(QString::fromUtf8("Привет, ёж №5 €")), "\xcf\xf0\xe8\xe2\xe5\xf2, \xb8\xe6 \xb9" "5 \x88");
   EXPECT_EQ(ui::EncodeTyped(QString::fromUtf8("日本✓😀")), "????");
 }
@@ -34,19 +30,14 @@ TEST(FileFilter, ListsBecomeQtNameFiltersInOrder) {
   EXPECT_TRUE(ui::ParseFilter("").empty());
 }
 
-TEST(StrToInt, ReadsDecimalAndHexadecimal) {
+TEST(StrToInt, ReadsDecimalAndHexadecimalAndRefusesMalformedEmptyAndOutOfRange) {
   const std::pair<const char*, int> cases[] = {{"  7", 7},   {"+12", 12},   {"-2147483648", INT32_MIN}, {"$41", 65},
                                                {"0x41", 65}, {"0XfF", 255}, {"$FFFFFFFF", -1}};
   for (const auto& [text, value] : cases) EXPECT_EQ(StrToInt(text), value) << text;
-}
-
-TEST(StrToInt, RefusesMalformedEmptyAndOutOfRange) {
   for (const char* bad : {"", "  ", "1a", "7 ", "$", "0x", "-", "2147483648", "$100000000", "1.0", "12 3"}) {
     EXPECT_FALSE(StrToInt(bad).has_value()) << bad;
   }
-}
-
-TEST(StrToInt32Bits, TakesUnsignedThirtyTwoBitDecimals) {
+  // The 32-bit reading takes unsigned decimals too.
   EXPECT_EQ(ui::StrToInt32Bits("4294967295"), 4294967295LL);
   EXPECT_FALSE(ui::StrToInt32Bits("4294967296").has_value());
   EXPECT_EQ(ui::StrToInt32Bits("-5"), -5);

@@ -18,37 +18,29 @@ namespace {
 
 class EnglishRawViewTest : public RawViewTest {
  protected:
-  // Installed before the fixture builds the view.
-  uitest::EnglishTranslation english;
-
-  void SetUp() override {
-    RawViewTest::SetUp();
-    Open(Letters(40));
-  }
+  uitest::EnglishTranslation english;  // installed before the fixture builds the view
 };
 
-TEST_F(EnglishRawViewTest, WindowsAndGridHeadersAreEnglish) {
+TEST_F(EnglishRawViewTest, WindowsGridHeadersAndMessagesOfRefusedOperationsAreEnglish) {
+  Open(Letters(40));
   auto* insert = Opened<TInsertZeroSimbol>(View().N12);
   ASSERT_NE(insert, nullptr);
   insert->Edit18->setText("5");
   insert->InsertCodeKey();  // a code without a character of its own
-  ASSERT_NE(Opened<TCopyToFile>(View().N10), nullptr);
-  ASSERT_NE(Opened<TDeleteSimbol>(View().N13), nullptr);
-  const std::string russian = uitest::RussianOnScreen();
-  EXPECT_TRUE(russian.empty()) << russian;
-}
+  auto* copy = Opened<TCopyToFile>(View().N10);
+  auto* del = Opened<TDeleteSimbol>(View().N13);
+  ASSERT_TRUE(copy && del);
+  const std::string shown = uitest::RussianOnScreen();
+  EXPECT_TRUE(shown.empty()) << shown;
 
-TEST_F(EnglishRawViewTest, MessagesOfRefusedOperationsAreEnglish) {
   const std::function<void()> refusals[] = {
       [&] { View().N11->trigger(); },  // nothing copied to paste
       [&] {
-        auto* del = Opened<TDeleteSimbol>(View().N13);
         for (QLineEdit* e : {del->Edit19, del->Edit20, del->Edit21, del->Edit22}) e->setText("1");
         del->Edit21->setText("0");
         del->Button7->click();
       },
       [&] {
-        auto* copy = Opened<TCopyToFile>(View().N10);
         for (QLineEdit* e : {copy->Edit2, copy->Edit3, copy->Edit4, copy->Edit5}) e->setText("1");
         copy->Edit4->setText("17");
         copy->Button2->click();

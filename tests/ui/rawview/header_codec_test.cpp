@@ -36,8 +36,8 @@ using Strings = std::vector<std::string>;
 
 }  // namespace
 
-TEST(HeaderCodec, DecodesATableHeaderAndItsDescriptors) {
-  const auto doc = DocOf(SampleTable());
+TEST(HeaderCodec, DecodesATableHeaderAndItsDescriptorsAndWritesTheHeaderBack) {
+  auto doc = DocOf(SampleTable());
   EXPECT_EQ(Texts(DecodeHeader(Read(doc.cells, 1))), (Strings{"3", "124-03-09", "97", "23", "1"}));
   EXPECT_EQ(Texts(DecodeDescriptor(Read(doc.cells, 5), WideCharLengths(doc))), (Strings{"SUM", "N", "10", "13", "2"}));
 
@@ -47,26 +47,8 @@ TEST(HeaderCodec, DecodesATableHeaderAndItsDescriptors) {
   bytes[12] = 1;
   EXPECT_EQ(DecodeHeader(Read(DocOf(bytes).cells, 1)).headerSize, "353");
   EXPECT_EQ(DecodeHeader(Read(DocOf(bytes).cells, 1)).recordLength, "65559");
-}
 
-TEST(HeaderCodec, RefusesTheLastRowAndCellsThatDoNotConvert) {
-  auto doc = DocOf(Letters(40));
-  std::string error;
-  EXPECT_FALSE(ReadRowBytes(doc.cells, 3, &error));
-  EXPECT_EQ(error, "Недопустимый номер строки!");
-  doc.cells.SetText(20, "1a");
-  EXPECT_FALSE(ReadRowBytes(doc.cells, 1, &error));
-  EXPECT_EQ(error, "'1a' is not a valid integer value");
-  // Empty cells count 0, numbers count their low 8 bits.
-  doc.cells.SetText(20, "");
-  doc.cells.SetText(1, "257");
-  const RowBytes b = Read(doc.cells, 1);
-  EXPECT_EQ(b[19], 0);
-  EXPECT_EQ(b[0], 1);
-}
-
-TEST(HeaderCodec, WritesTheHeaderBackIntoTheCellsOrSaysWhyNot) {
-  auto doc = DocOf(SampleTable());
+  // Written back into the cells, or told why not.
   HeaderTexts edits{" 131 ", "99-12-31", "353", "70000", "300"};
   EXPECT_EQ(WriteHeader(doc.cells, 1, edits), "");
   const std::string saved = BytesOf(doc);
@@ -92,6 +74,22 @@ TEST(HeaderCodec, WritesTheHeaderBackIntoTheCellsOrSaysWhyNot) {
   EXPECT_TRUE(doc.cells.IsEmpty(3));
   EXPECT_TRUE(doc.cells.IsEmpty(4));
   EXPECT_EQ(CountBadCells(doc), 2);
+}
+
+TEST(HeaderCodec, RefusesTheLastRowAndCellsThatDoNotConvert) {
+  auto doc = DocOf(Letters(40));
+  std::string error;
+  EXPECT_FALSE(ReadRowBytes(doc.cells, 3, &error));
+  EXPECT_EQ(error, "Недопустимый номер строки!");
+  doc.cells.SetText(20, "1a");
+  EXPECT_FALSE(ReadRowBytes(doc.cells, 1, &error));
+  EXPECT_EQ(error, "'1a' is not a valid integer value");
+  // Empty cells count 0, numbers count their low 8 bits.
+  doc.cells.SetText(20, "");
+  doc.cells.SetText(1, "257");
+  const RowBytes b = Read(doc.cells, 1);
+  EXPECT_EQ(b[19], 0);
+  EXPECT_EQ(b[0], 1);
 }
 
 TEST(HeaderCodec, WritesADescriptorBackIntoTwoRowsOrSaysWhyNot) {
@@ -121,9 +119,8 @@ TEST(HeaderCodec, WritesADescriptorBackIntoTwoRowsOrSaysWhyNot) {
 
 namespace {
 
-// NOTE(300) stored as length byte 44 and its high byte 1 in the decimals
-// byte, then SUM: descriptors at rows 3 and 5, and 7 after a record length
-// of 1 + 300 + 8.
+// NOTE(300) as length byte 44 and high byte 1 in the decimals byte, then
+// SUM: descriptors at rows 3 and 5.
 std::string LongCharacterTable() {
   TableLayout layout{{{"NOTE", 'C', 44, 1, 1}, {"SUM", 'N', 8, 2, 301}}, {}};
   layout.recordLengthOverride = 1 + 300 + 8;

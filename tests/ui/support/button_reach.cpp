@@ -21,15 +21,9 @@ QRect Global(const QWidget& widget) { return QRect(widget.mapToGlobal(QPoint(0, 
 // (device-independent pixels, global) and its window's title, tab-separated.
 QString Line(const QString& verdict, const char* kind, const QString& caption, const QRect& r,
              const QWidget& window) {
-  return QStringList{verdict,
-                     QString::fromLatin1(kind),
-                     caption,
-                     QString::number(r.x()),
-                     QString::number(r.y()),
-                     QString::number(r.width()),
-                     QString::number(r.height()),
-                     window.windowTitle()}
-      .join(QLatin1Char('\t'));
+  QStringList parts{verdict, QString::fromLatin1(kind), caption};
+  for (const int n : {r.x(), r.y(), r.width(), r.height()}) parts << QString::number(n);
+  return (parts << window.windowTitle()).join(QLatin1Char('\t'));
 }
 
 QString OnScreen(const QRect& area, const QRect& r) {

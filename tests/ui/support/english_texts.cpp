@@ -9,10 +9,8 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
 #include <QTranslator>
@@ -67,17 +65,12 @@ class Finder {
     if (auto* label = qobject_cast<QLabel*>(&widget)) Check(label->text(), where);
     if (auto* button = qobject_cast<QAbstractButton*>(&widget)) Check(button->text(), where);
     if (auto* box = qobject_cast<QGroupBox*>(&widget)) Check(box->title(), where);
-    if (auto* edit = qobject_cast<QLineEdit*>(&widget)) Check(edit->placeholderText(), where);
     if (auto* combo = qobject_cast<QComboBox*>(&widget)) {
       for (int i = 0; i < combo->count(); ++i) Check(combo->itemText(i), where);
-    }
-    if (auto* tabs = qobject_cast<QTabWidget*>(&widget)) {
-      for (int i = 0; i < tabs->count(); ++i) Check(tabs->tabText(i), where);
     }
     if (auto* view = qobject_cast<QAbstractItemView*>(&widget)) Items(*view, where);
     if (auto* bar = qobject_cast<QMenuBar*>(&widget)) Actions(bar->actions(), where);
     if (auto* bar = qobject_cast<QToolBar*>(&widget)) Actions(bar->actions(), where);
-    if (widget.contextMenuPolicy() == Qt::ActionsContextMenu) Actions(widget.actions(), where);
   }
 };
 

@@ -1,6 +1,4 @@
-// For the tests of the English window: the program's English translation
-// installed for the life of an object, and the Russian left in what windows
-// show and in what they asked through the dialogs.
+// The English translation installed for a test, and the Russian left on screen or in the dialogs.
 #pragma once
 
 #include "scripted_dialog_service.h"
@@ -12,9 +10,7 @@
 
 namespace uitest {
 
-// Installs the English translation as the program does for an English
-// locale; the destructor takes it away again, so later tests see the
-// Russian texts.
+// Installed as for an English locale; taken away again so later tests see Russian.
 class EnglishTranslation {
  public:
   EnglishTranslation();
@@ -23,15 +19,11 @@ class EnglishTranslation {
   EnglishTranslation& operator=(const EnglishTranslation&) = delete;
 };
 
-// Each text that holds a Cyrillic letter, a line each with where it was
-// seen (empty when there is none), among what
-// the visible windows of the application show: titles, labels, buttons, group
-// boxes, combo and list items, placeholders, tool tips, menus and the cells
-// and headers of grids and tables.
+// Each Cyrillic text the visible windows show (titles, captions, items, tips,
+// menus, grid cells and headers), a line each with where; empty when none.
 std::string RussianOnScreen();
 
-// The same for everything `dialogs` was asked to show: messages, questions,
-// file filters, shown texts and text requests.
+// The same for everything `dialogs` was asked to show.
 std::string RussianInDialogs(const ui::ScriptedDialogService& dialogs);
 
 }  // namespace uitest

@@ -1,7 +1,5 @@
-// Runs GoogleTest inside a QApplication on the offscreen platform, so window
-// tests need no display. As in the program, Enter presses a focused button;
-// the scripted dialogs' faults fail the running test; settings live in
-// a temporary folder.
+// GoogleTest inside an offscreen QApplication set up as the program's: Enter
+// presses a focused button; scripted dialogs' faults fail the running test.
 #include "enter_presses_buttons.h"
 #include "scripted_dialog_service.h"
 
@@ -13,8 +11,7 @@
 
 namespace {
 
-// The offscreen platform warns about every window it cannot size by hints;
-// that says nothing about the program, so it is left out of the test output.
+// The offscreen platform's warnings about size hints say nothing about the program.
 void QuietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
   if (message.contains(QLatin1String("propagateSizeHints"))) return;
   qt_message_output(type, context, message);
@@ -26,8 +23,7 @@ int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   qInstallMessageHandler(QuietHandler);
   QApplication app(argc, argv);
-  // Settings the windows keep between runs go to a folder of the test run's
-  // own, never into the settings of the person running the tests.
+  // Never into the settings of the person running the tests.
   QApplication::setOrganizationName(QStringLiteral("dbfview-tests"));
   QTemporaryDir settingsDir;
   QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());

@@ -1,9 +1,6 @@
-// A DialogService for tests: answers come from queues the test fills
-// beforehand; every request is recorded. It is strict: a question, file or
-// font dialog with no answer scripted for it, and an answer still queued when
-// the service is destroyed, are reported as faults (a cancel must be scripted
-// too, as an empty answer). Messages and shown texts need no answer;
-// tests read them back.
+// A DialogService for tests, answering from queues and recording every request.
+// Strict: a dialog with no answer scripted (a cancel too, as an empty answer)
+// and an answer still queued at the end are reported as faults.
 #pragma once
 
 #include "dialog_service.h"
@@ -16,8 +13,7 @@ namespace ui {
 
 class ScriptedDialogService : public DialogService {
  public:
-  // Where faults go; the tests' main makes them test failures. Without one
-  // a fault ends the process.
+  // Where faults go (the tests' main fails the test); without one a fault aborts.
   using FaultReporter = std::function<void(const std::string& fault)>;
   static void SetFaultReporter(FaultReporter reporter);
 

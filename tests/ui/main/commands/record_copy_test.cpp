@@ -45,7 +45,7 @@ class RecordCopyTest : public MainWindowTest {
   std::string source;
 };
 
-TEST_F(RecordCopyTest, CopiesARangeIntoANewTableOrOneOfAnotherLayout) {
+TEST_F(RecordCopyTest, CopiesARangeIntoANewTableOrOneOfAnotherLayoutAndRefusesBadInput) {
   OpenSource();
   CopyRange(" part.dbf ", " 2", "99");
   EXPECT_EQ(dialogs.messages, std::vector<std::string>({"Копирование файла выполнено!"}));
@@ -70,10 +70,9 @@ TEST_F(RecordCopyTest, CopiesARangeIntoANewTableOrOneOfAnotherLayout) {
   CopyRange("other.dbf", "3", "3");
   EXPECT_EQ(RecordsOf(other), std::vector<std::string>({testsupport::Record(kOther, {"old", "   9.000", "Zed"}),
                                                         testsupport::Record(kOther, {"", "   3.250", "Car"})}));
-}
 
-TEST_F(RecordCopyTest, RefusesAMissingNameAndBadNumbers) {
-  OpenSource();
+  // A missing name and bad numbers are refused.
+  dialogs.messages.clear();
   CopyRange("  ", "", "");
   CopyRange("x.dbf", "two", "");
   EXPECT_EQ(dialogs.messages, std::vector<std::string>({"Копирование не выполнено!\r\nНет имени файла для копии.",
@@ -106,8 +105,6 @@ TEST_F(RecordCopyTest, AppendsAnotherTableOfAnotherLayout) {
   EXPECT_EQ(RecordsOf(table).size(), 5u);
 }
 
-// A range copy or an append into the table itself takes the records present
-// at the start, once.
 TEST_F(RecordCopyTest, ACopyOrAppendIntoTheTableItselfDoublesItOnce) {
   for (const bool append : {false, true}) {
     SCOPED_TRACE(append ? "append" : "range copy");

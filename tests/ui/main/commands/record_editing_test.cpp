@@ -28,8 +28,8 @@ class RecordEditingTest : public MainWindowTest {
   // Opens the people table and edits it: a name typed into the cell editor,
   // a sum with a comma, a logical cell in small letters; the rows nobody
   // touched are written as they were read.
-  std::string OpenAndEditPeople(const std::string& name = "people.dbf") {
-    const std::string path = WritePeople(name);
+  std::string OpenAndEditPeople() {
+    const std::string path = WritePeople();
     OpenFromMenu(path);
     form->Controls().StringGrid1->SetSelectedCell(1, 1);
     form->Controls().N5->trigger();
@@ -50,22 +50,6 @@ class RecordEditingTest : public MainWindowTest {
       {Record(kPeople, {"Anna", "   12.50", "T"}), Record(kPeople, {"Bob", "    3.00", "F"}, true),
        Record(kPeople, {"Carol  \x01", "", "T"})}});
 };
-
-TEST_F(RecordEditingTest, SaveWritesEveryRowConvertedByItsFieldsType) {
-  const std::string path = OpenAndEditPeople();
-  const ino_t before = InodeOf(path);
-  form->Controls().Save1->trigger();
-  EXPECT_EQ(dialogs.messages, std::vector<std::string>({"Сохранение выполнено!"}));
-  EXPECT_EQ(ReadFile(path), kEditedPeople);
-  EXPECT_NE(InodeOf(path), before);  // a new file took the table's place
-  EXPECT_EQ(dir.FileCount(), 1u);
-  EXPECT_TRUE(form->Controls().ProgressBar1->isHidden());
-
-  // The rows now belong to the new file: saving again is allowed.
-  form->Controls().ToolButton4->trigger();
-  EXPECT_EQ(dialogs.messages.size(), 2u);
-  EXPECT_EQ(ReadFile(path), kEditedPeople);
-}
 
 // A second hard link, or a folder the user may not write, keeps the save in
 // the table file itself, with the same bytes as through a new file.
@@ -95,7 +79,9 @@ TEST_F(RecordEditingTest, SavingInPlaceWritesTheSameBytesAsThroughANewFile) {
   }
 }
 
-TEST_F(RecordEditingTest, RowsAreInsertedBeforeAndAfterWithColumnZeroStaying) {
+// Inserted rows leave the marks where they are; once saved, the rows are
+// numbered as the records now are and show what was stored.
+TEST_F(RecordEditingTest, RowsAreInsertedBeforeAndAfterWithColumnZeroStayingAndSavedAsStored) {
   const std::string path = WritePeople();
   OpenFromMenu(path);
   ui::StringGrid& grid = *form->Controls().StringGrid1;
@@ -108,13 +94,18 @@ TEST_F(RecordEditingTest, RowsAreInsertedBeforeAndAfterWithColumnZeroStaying) {
             std::vector<std::string>({"      2 Delete", "", "      3", "Bob", "Carol", "", ""}));
   EXPECT_EQ(grid.Row(), 4);
 
+  grid.SetCell(5, 2, "123,45");
   form->Controls().Save1->trigger();
   EXPECT_EQ(ReadFile(path), TableBytes(TableLayout{kPeople,
                                                    {Record(kPeople, {"\x88\xa2\xa0\xad\xae\xa2", "   12.50", "T"}),
                                                     Record(kPeople, {"", "    0.00", "F"}, true),
                                                     Record(kPeople, {"Bob", "    3.00", "F"}),
                                                     Record(kPeople, {"Carol  \x01", "", ""}),
-                                                    Record(kPeople, {"", "    0.00", "F"})}}));
+                                                    Record(kPeople, {"", "  123.45", "F"})}}));
+  EXPECT_EQ(std::vector<std::string>({Cell(2, 0), Cell(5, 0), Cell(5, 2)}),
+            std::vector<std::string>({"      2 Delete", "      5", "  123.45"}));
+  EXPECT_EQ(Shown(form->Controls().StaticText1), "      5 записей.");
+  EXPECT_EQ(grid.Row(), 4);
 }
 
 // Only typed cells and inserted rows are converted; there other field types
@@ -139,14 +130,15 @@ TEST_F(RecordEditingTest, TypedCellsConvertBySmallLettersAlikeAndOtherTypesGoBla
   EXPECT_EQ(ReadFile(path), TableBytes(TableLayout{fields, {}}));
 }
 
-TEST_F(RecordEditingTest, SaveAsWritesANewTableAndRefusesTheTableItself) {
+// Save as writes a new table and refuses the table itself; Save then writes
+// the table through a new file, and may write it again.
+TEST_F(RecordEditingTest, SaveAsAndSaveWriteEveryRowConvertedByItsFieldsType) {
   const std::string path = OpenAndEditPeople();
   const std::string original = ReadFile(path);
   const std::string copy = dir.Path("copy.dbf");
   testsupport::WriteFile(copy, "an older file in the way");
   dialogs.saveAnswers.push_back(ui::FileChoice{"  " + copy + " "});
   form->Controls().Saveas1->trigger();
-  EXPECT_EQ(dialogs.saveFilters, std::vector<std::string>({"Файлы *.dbf|*.dbf|Все файлы|*.*|"}));
   EXPECT_EQ(ReadFile(copy), kEditedPeople);
   EXPECT_EQ(ReadFile(path), original);
   EXPECT_EQ(form->Table().TablePath(), path);
@@ -162,5 +154,16 @@ TEST_F(RecordEditingTest, SaveAsWritesANewTableAndRefusesTheTableItself) {
                                                         "Совпадение имен исходного и выходного файлов!",
                                                         "Совпадение имен исходного и выходного файлов!"}));
   EXPECT_EQ(ReadFile(path), original);
-}
 
+  const ino_t before = InodeOf(path);
+  form->Controls().Save1->trigger();
+  EXPECT_EQ(dialogs.messages.back(), "Сохранение выполнено!");
+  EXPECT_EQ(ReadFile(path), kEditedPeople);
+  EXPECT_NE(InodeOf(path), before);  // a new file took the table's place
+  EXPECT_EQ(dir.FileCount(), 3u);    // beside the copy and the link, nothing left behind
+  EXPECT_TRUE(form->Controls().ProgressBar1->isHidden());
+  // The rows now belong to the new file: saving again is allowed.
+  form->Controls().ToolButton4->trigger();
+  EXPECT_EQ(dialogs.messages.size(), 6u);
+  EXPECT_EQ(ReadFile(path), kEditedPeople);
+}

@@ -4,12 +4,8 @@ TEST_F(MainWindowTest, GoToMakesTheRecordsRowCurrentAndRefusesOtherNumbers) {
   form->Controls().GoTo1->trigger();  // no table: nothing asked
   OpenFromMenu(WritePeople());
   form->Controls().StringGrid1->SetSelectedCell(1, 2);
-  const struct {
-    std::optional<std::string> answer;
-    int row;
-    bool refused;
-  } cases[] = {{"3", 3, false}, {"1", 1, false}, {std::nullopt, 1, false},
-               {"0", 1, true},  {"4", 1, true},  {"two", 1, true}};
+  const struct { std::optional<std::string> answer; int row; bool refused; } cases[] = {
+      {"3", 3, false}, {"1", 1, false}, {std::nullopt, 1, false}, {"0", 1, true}, {"4", 1, true}, {"two", 1, true}};
   for (const auto& c : cases) {
     dialogs.messages.clear();
     dialogs.textAnswers.push_back(c.answer);

@@ -75,8 +75,6 @@ class GridEditingTest : public MainWindowTest {
   }
 };
 
-// Turning editing on opens no editor; each of the keys a person starts
-// typing with does, and Escape gives the cell its text back.
 TEST_F(GridEditingTest, EditingStartsOnlyWhenAskedAndEscapeRestoresTheCell) {
   OpenForEditing();
   EXPECT_FALSE(EditorOpen());
@@ -150,10 +148,8 @@ TEST_F(GridEditingTest, APasteAddsRowsOnlyWhenAsked) {
   }
 }
 
-// Typed cells, inserted rows and marks go back one step at a time with
-// Ctrl+Z and come again with Ctrl+Y or Ctrl+Shift+Z; in an open editor,
-// Ctrl+Z first undoes its own typing. With no grid edit left, Ctrl+Z puts
-// back the table's last kept version.
+// Ctrl+Z undoes an open editor's typing first, then grid edits one by one,
+// then the table's last kept version; Ctrl+Y and Ctrl+Shift+Z redo.
 TEST_F(GridEditingTest, UndoGoesBackThroughGridEditsThenToTheFilesVersions) {
   const std::string path = OpenForEditing();
   const std::string read = ReadFile(path);
@@ -195,22 +191,6 @@ TEST_F(GridEditingTest, UndoGoesBackThroughGridEditsThenToTheFilesVersions) {
   EXPECT_EQ(Cell(3, 1).substr(0, 5), "Carol");
 }
 
-// After Save the rows are numbered as the records now are and show what
-// was stored; the count text follows.
-TEST_F(GridEditingTest, SavedRowsAreRenumberedAndShownAsStored) {
-  OpenForEditing();
-  Grid().SetSelectedCell(1, 2);
-  form->Controls().N8->trigger();  // a row before row 1
-  Grid().SetCell(1, 1, "New");
-  Grid().SetCell(1, 2, "123,45");
-  form->Controls().Save1->trigger();
-  EXPECT_EQ(Cell(1, 2), "  123.45");
-  EXPECT_EQ(Cell(4, 0), "      4");
-  EXPECT_EQ(Cell(2, 0), "      2 Delete");  // the mark stayed at its place
-  EXPECT_EQ(Shown(form->Controls().StaticText1), "      4 записей.");
-  EXPECT_EQ(Grid().Row(), 1);
-}
-
 TEST_F(GridEditingTest, TheStatusStripSaysWhereTheCursorIsWhatIsMarkedAndTheCodePage) {
   OpenForEditing();
   Grid().SetSelectedCell(2, 1);
@@ -225,8 +205,6 @@ TEST_F(GridEditingTest, TheStatusStripSaysWhereTheCursorIsWhatIsMarkedAndTheCode
   EXPECT_EQ(PositionText(12345, 1000000).toStdString(), "Запись 12 345 из 1 000 000");
 }
 
-// Widths a person dragged come back when the table opens again, and stay
-// when the grid is filled again from the file.
 TEST_F(GridEditingTest, DraggedColumnWidthsAreKeptForTheTable) {
   const std::string path = OpenForEditing();
   const std::string other = WritePeople("other.dbf");

@@ -17,12 +17,7 @@ TEST(RecordSearchTest, FindsTextAsDrawnFromTheCurrentCellOnAndRoundTheEnd) {
   std::memcpy(store.Records(), records.data(), records.size());
   const std::optional<GridCell> none;
   const struct {
-    const char* text;
-    int column;
-    bool matchCase;
-    ui::CodePage page;
-    GridCell from;
-    bool backwards;
+    const char* text; int column; bool matchCase; ui::CodePage page; GridCell from; bool backwards;
     std::optional<GridCell> found;
   } cases[] = {
       {"иван", 0, false, ui::CodePage::Dos866, {0, 0}, false, GridCell{1, 1}},

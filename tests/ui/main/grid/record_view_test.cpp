@@ -19,13 +19,13 @@ constexpr int kName = 1, kSum = 2, kDay = 3, kOk = 4, kNote = 5;
 
 std::string Dos(const char* utf8) { return ui::EncodeTyped(QString::fromUtf8(utf8), ui::CodePage::Dos866); }
 
-TableLayout Layout(const std::string& fifthName = "Ежик") {
+TableLayout Layout() {
   TableLayout layout{kFields,
                      {Record(kFields, {Dos("Яков"), "   12.50", "20240102", "T", "         1"}),
                       Record(kFields, {Dos("борис"), "   -3.00", "19991231", "F", ""}, true),
                       Record(kFields, {Dos("Ёлка"), "", "", "?", ""}),
                       Record(kFields, {Dos("Анна"), "    2.00", "20240101", "Y", ""}),
-                      Record(kFields, {Dos(fifthName.c_str()), "  100.00", "20231130", "N", ""})}};
+                      Record(kFields, {Dos("Ежик"), "  100.00", "20231130", "N", ""})}};
   layout.version = 0x83;
   layout.languageDriver = 0x65;  // 866
   return layout;
@@ -74,7 +74,8 @@ class RecordViewTest : public MainWindowTest {
   }
 };
 
-TEST_F(RecordViewTest, HeadingClicksSortByTheFieldsTypeThenBackThenFileOrder) {
+// Neither sorting nor filtering writes anything.
+TEST_F(RecordViewTest, HeadingClicksSortByTheFieldsTypeThenBackThenFileOrderAndTheFilterLineShowsMatchingRows) {
   const std::string path = OpenTable();
   const std::string before = ReadFile(path);
   const auto stamp = std::filesystem::last_write_time(path);
@@ -98,18 +99,12 @@ TEST_F(RecordViewTest, HeadingClicksSortByTheFieldsTypeThenBackThenFileOrder) {
   EXPECT_FALSE(Grid().ViewOrdered());
   ClickHeading(kName);
   EXPECT_EQ(Grid().model()->headerData(1, Qt::Vertical).toString(), "      2 Delete");  // its own number and mark
-  EXPECT_EQ(ReadFile(path), before);
-  EXPECT_EQ(std::filesystem::last_write_time(path), stamp);
   EXPECT_TRUE(dialogs.messages.empty());
   form->ReloadClick();  // a table read again shows in its own order
   EXPECT_FALSE(Grid().ViewOrdered());
-}
 
-TEST_F(RecordViewTest, TheFilterLineShowsTheMatchingRowsAndCountsThem) {
-  const std::string path = OpenTable();
-  const std::string before = ReadFile(path);
-  const auto stamp = std::filesystem::last_write_time(path);
-  const std::tuple<std::vector<std::pair<int, const char*>>, std::vector<int>> cases[] = {
+  // The filter line shows the matching rows and counts them.
+  const std::tuple<std::vector<std::pair<int, const char*>>, std::vector<int>> filters[] = {
       {{{kName, "ан"}}, {4}},
       {{{kName, "ё"}}, {3}},
       {{{kSum, ">2"}}, {1, 5}},
@@ -121,7 +116,7 @@ TEST_F(RecordViewTest, TheFilterLineShowsTheMatchingRowsAndCountsThem) {
       {{{0, "delete"}}, {2}},
       {{{kName, "а"}, {kSum, ">0"}}, {4}},
       {{{kName, "нет"}}, {}}};
-  for (const auto& [texts, records] : cases) {
+  for (const auto& [texts, records] : filters) {
     Filter(texts);
     EXPECT_EQ(Shown(), records) << texts[0].second;
     EXPECT_EQ(form->Controls().ViewCount->text(), QStringLiteral("Отбор: %1 из 5").arg(records.size()));

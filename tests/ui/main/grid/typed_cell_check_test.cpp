@@ -7,13 +7,7 @@
 #include <vector>
 
 TEST(TypedCellCheckTest, EachFieldTypeTakesWhatSaveCanStoreInIt) {
-  struct Case {
-    char type;
-    uint16_t length;
-    uint8_t decimals;
-    std::string text;
-    bool taken;
-  };
+  struct Case { char type; uint16_t length; uint8_t decimals; std::string text; bool taken; };
   const std::vector<Case> cases{
       {'C', 5, 0, "Anna", true},
       {'C', 5, 0, "Annabel", false},

@@ -20,7 +20,6 @@ constexpr int kCharacter = 0, kNumeric = 1, kLogic = 2, kData = 3;
 
 class NewFieldPanelTest : public PanelTest {
  protected:
-  TNewFieldPanel& Panel() { return panel; }
   // "Add new field", which shows the panel for a table without records.
   void AddNewField() { guard.Run([this] { panel.Addnewfield1Click(); }); }
 
@@ -32,15 +31,15 @@ class NewFieldPanelTest : public PanelTest {
   }
 
   void Type(const char* name, int type, const char* length, const char* decimals = "0") {
-    Panel().Edit14->setText(QString::fromUtf8(name));
-    Panel().ComboBox2->setCurrentIndex(type);
-    Panel().Edit15->setText(QString::fromUtf8(length));
-    Panel().Edit16->setText(QString::fromUtf8(decimals));
+    panel.Edit14->setText(QString::fromUtf8(name));
+    panel.ComboBox2->setCurrentIndex(type);
+    panel.Edit15->setText(QString::fromUtf8(length));
+    panel.Edit16->setText(QString::fromUtf8(decimals));
   }
 
   void Write(const char* name, int type, const char* length, const char* decimals = "0") {
     Type(name, type, length, decimals);
-    Panel().Button18->click();
+    panel.Button18->click();
   }
 
   QWidget* FocusAfterEnter(QWidget* input) {
@@ -64,15 +63,15 @@ TEST_F(NewFieldPanelTest, CreateFileThenFieldsOfTheFourTypes) {
   EXPECT_EQ(table.TablePath(), path);
   EXPECT_EQ(pathStrip->text().toStdString(), path);
   EXPECT_EQ(Cell(0, 1), "NAME");  // the grid still shows the table opened before
-  EXPECT_FALSE(Panel().isHidden());
-  EXPECT_EQ(window.focusWidget(), Panel().Edit14);
+  EXPECT_FALSE(panel.isHidden());
+  EXPECT_EQ(window.focusWidget(), panel.Edit14);
 
   Write("name", kCharacter, "10");
   Write("Summa", kNumeric, "8", "2");
   Write("OK", kLogic, "1");
   Write("DAY", kData, "8");
   EXPECT_EQ(TakeMessages(), std::vector<std::string>(4, kAdded));
-  EXPECT_EQ(Panel().Edit14->text(), "DAY");  // ready for the next field
+  EXPECT_EQ(panel.Edit14->text(), "DAY");  // ready for the next field
 
   // Names as typed; offsets follow the lengths; the header ends the file.
   const std::string bytes = ReadFile(path);
@@ -85,12 +84,9 @@ TEST_F(NewFieldPanelTest, CreateFileThenFieldsOfTheFourTypes) {
   EXPECT_EQ(Descriptor(bytes, 3).substr(11, 7), std::string("D\x14\0\0\0\x08\0", 7));
 }
 
-TEST_F(NewFieldPanelTest, WrongInputsAreRefusedAndTheLimitsTaken) {
+TEST_F(NewFieldPanelTest, WrongInputsAreRefusedOnEnterAndWriteAndTheLimitsTaken) {
   const std::string path = CreateTable();
-  const struct {
-    const char *name, *length, *decimals, *message;
-    int type;
-  } refused[] = {
+  const struct { const char *name, *length, *decimals, *message; int type; } refused[] = {
       {"ELEVENCHARS", "10", "0", "Ошибка в имени поля!", kCharacter},
       {"   ", "10", "0", "Ошибка в имени поля!", kCharacter},
       {"A", "0", "0", kLengthError, kCharacter},
@@ -104,6 +100,23 @@ TEST_F(NewFieldPanelTest, WrongInputsAreRefusedAndTheLimitsTaken) {
     EXPECT_EQ(TakeMessages(), std::vector<std::string>{input.message}) << input.name << " " << input.length;
   }
   EXPECT_EQ(ReadFile(path).size(), 34u);
+  // Enter checks each input and moves on.
+  Type("ELEVENCHARS", kNumeric, "256", "56");
+  EXPECT_EQ(FocusAfterEnter(panel.Edit14), panel.Edit14);
+  EXPECT_EQ(FocusAfterEnter(panel.Edit15), panel.Edit14);
+  EXPECT_EQ(FocusAfterEnter(panel.Edit16), panel.Edit14);
+  EXPECT_EQ(TakeMessages(), (std::vector<std::string>{"Ошибка в имени поля!", kLengthError,
+                                                       "Ошибка колич.знаков после зпт!"}));
+  Type("SUM", kNumeric, "12", "55");
+  EXPECT_EQ(FocusAfterEnter(panel.Edit14), panel.ComboBox2);
+  EXPECT_EQ(FocusAfterEnter(panel.ComboBox2), panel.Edit15);
+  EXPECT_EQ(FocusAfterEnter(panel.Edit15), panel.Edit16);  // a number asks for its decimals
+  EXPECT_EQ(FocusAfterEnter(panel.Edit16), panel.Button18);
+  // Any other type sets the decimals to 0 and goes straight to "Записать".
+  Type("OK", kLogic, "1", "7");
+  EXPECT_EQ(FocusAfterEnter(panel.Edit15), panel.Button18);
+  EXPECT_EQ(panel.Edit16->text(), "0");
+  EXPECT_TRUE(dialogs.messages.empty());
 
   Write("TENLETTERS", kCharacter, "255", "55");  // 55 decimals also for a character field
   Write("  X  ", kNumeric, "  $1F ", "");
@@ -113,55 +126,35 @@ TEST_F(NewFieldPanelTest, WrongInputsAreRefusedAndTheLimitsTaken) {
   EXPECT_EQ(Descriptor(bytes, 1).substr(0, 18), std::string("X\0\0\0\0\0\0\0\0\0\0N\0\x01\0\0\x1F\0", 18));
 }
 
-TEST_F(NewFieldPanelTest, EnterChecksEachInputAndMovesOn) {
-  CreateTable();
-  Type("ELEVENCHARS", kNumeric, "256", "56");
-  EXPECT_EQ(FocusAfterEnter(Panel().Edit14), Panel().Edit14);
-  EXPECT_EQ(FocusAfterEnter(Panel().Edit15), Panel().Edit14);
-  EXPECT_EQ(FocusAfterEnter(Panel().Edit16), Panel().Edit14);
-  EXPECT_EQ(TakeMessages(), (std::vector<std::string>{"Ошибка в имени поля!", kLengthError,
-                                                       "Ошибка колич.знаков после зпт!"}));
-  Type("SUM", kNumeric, "12", "55");
-  EXPECT_EQ(FocusAfterEnter(Panel().Edit14), Panel().ComboBox2);
-  EXPECT_EQ(FocusAfterEnter(Panel().ComboBox2), Panel().Edit15);
-  EXPECT_EQ(FocusAfterEnter(Panel().Edit15), Panel().Edit16);  // a number asks for its decimals
-  EXPECT_EQ(FocusAfterEnter(Panel().Edit16), Panel().Button18);
-  // Any other type sets the decimals to 0 and goes straight to "Записать".
-  Type("OK", kLogic, "1", "7");
-  EXPECT_EQ(FocusAfterEnter(Panel().Edit15), Panel().Button18);
-  EXPECT_EQ(Panel().Edit16->text(), "0");
-  EXPECT_TRUE(dialogs.messages.empty());
-}
-
 TEST_F(NewFieldPanelTest, OnlyNewNamesAndTablesWithoutRecords) {
   const std::string people = testsupport::WritePeople(dir);
   const std::string before = ReadFile(people);
   CreateTable("people.dbf");
   EXPECT_EQ(TakeMessages(), std::vector<std::string>{"ERROR!!!\r\nDeblicate File Name!"});
   EXPECT_EQ(pathStrip->text().toStdString(), people);
-  EXPECT_TRUE(Panel().isHidden());
+  EXPECT_TRUE(panel.isHidden());
 
   Open(people);
   AddNewField();
-  EXPECT_TRUE(Panel().isHidden());
+  EXPECT_TRUE(panel.isHidden());
   // Records of the flag byte alone are records all the same.
   const std::string flags = dir.Path("flags.dbf");
   testsupport::WriteFile(flags, testsupport::TableBytes({{{"NOTE", 'C', 0}}, {" ", "*"}}));
   Open(flags);
   AddNewField();
-  EXPECT_TRUE(Panel().isHidden());
+  EXPECT_TRUE(panel.isHidden());
   // A table without fields: nothing but the end mark after its header.
   const std::string path = CreateTable();
   Open(path);
   AddNewField();
-  EXPECT_FALSE(Panel().isHidden());
+  EXPECT_FALSE(panel.isHidden());
   // The panel outlives opening another table, which then keeps its records.
   Open(people);
   Write("A", kCharacter, "3");
   EXPECT_EQ(TakeMessages(), std::vector<std::string>(3, kNotEmpty));
   EXPECT_EQ(ReadFile(people), before);
-  Panel().Button19->click();
-  EXPECT_TRUE(Panel().isHidden());
+  panel.Button19->click();
+  EXPECT_TRUE(panel.isHidden());
 }
 
 // A failed field write is in the sweep of failing writes; a table that
@@ -173,6 +166,5 @@ TEST_F(NewFieldPanelTest, AFailedCreateLeavesNoTableHalfMade) {
   }
   EXPECT_TRUE(testsupport::OnlyTooLarge(TakeMessages()));
   EXPECT_FALSE(std::filesystem::exists(dir.Path("new.dbf")));
-  EXPECT_TRUE(Panel().isHidden());
-  EXPECT_TRUE(exits.empty());
+  EXPECT_TRUE(panel.isHidden());
 }

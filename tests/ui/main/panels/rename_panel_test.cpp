@@ -24,18 +24,17 @@ class RenamePanelTest : public PanelTest {
     guard.Run([this] { panel.N11Click(); });
   }
 
-  TRenamePanel& Panel() { return panel; }
 
   void Rename(const char* oldName, const char* newName) {
-    Panel().Edit12->setText(QString::fromUtf8(oldName));
-    Panel().Edit13->setText(QString::fromUtf8(newName));
-    Panel().Button15->click();
+    panel.Edit12->setText(QString::fromUtf8(oldName));
+    panel.Edit13->setText(QString::fromUtf8(newName));
+    panel.Button15->click();
   }
 
   void PickFromList(int row, Qt::Key key) {
-    Panel().Button17->click();
-    Panel().StringGrid4->SetSelectedCell(row, 2);
-    QTest::keyClick(Panel().StringGrid4, key);
+    panel.Button17->click();
+    panel.StringGrid4->SetSelectedCell(row, 2);
+    QTest::keyClick(panel.StringGrid4, key);
   }
 
   std::string path;
@@ -46,42 +45,42 @@ class RenamePanelTest : public PanelTest {
 }  // namespace
 
 TEST_F(RenamePanelTest, TheFieldListFillsEdit12OnEnterAndLeavesItOnEscape) {
-  ui::StringGrid& list = *Panel().StringGrid4;
-  Panel().Button17->click();
+  ui::StringGrid& list = *panel.StringGrid4;
+  panel.Button17->click();
   EXPECT_FALSE(list.isHidden());
-  EXPECT_FALSE(Panel().isEnabled());
+  EXPECT_FALSE(panel.isEnabled());
   ASSERT_EQ(list.RowCount(), 4);
   EXPECT_EQ(list.Cell(2, 0) + "|" + list.Cell(2, 1) + "|" + list.Cell(2, 2), "    2|N ( 8.2 )|SUM");
 
   PickFromList(2, Qt::Key_Return);
-  EXPECT_EQ(Panel().Edit12->text(), "SUM");
-  EXPECT_EQ(Panel().StaticText3->text(), "N ( 8.2 )");
-  EXPECT_EQ(window.focusWidget(), Panel().Edit13);
+  EXPECT_EQ(panel.Edit12->text(), "SUM");
+  EXPECT_EQ(panel.StaticText3->text(), "N ( 8.2 )");
+  EXPECT_EQ(window.focusWidget(), panel.Edit13);
   PickFromList(1, Qt::Key_Escape);
-  EXPECT_EQ(Panel().Edit12->text(), "SUM");
+  EXPECT_EQ(panel.Edit12->text(), "SUM");
   EXPECT_TRUE(list.isHidden());
-  EXPECT_TRUE(Panel().isEnabled());
+  EXPECT_TRUE(panel.isEnabled());
 
   // A double-click picks the field as Enter does.
-  Panel().Button17->click();
+  panel.Button17->click();
   QApplication::processEvents();
   const QRect ok = list.visualRect(list.model()->index(2, 1));  // row 3, the name column
   QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, ok.center());
   QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, ok.center());
-  EXPECT_EQ(Panel().Edit12->text(), "OK");
-  EXPECT_EQ(Panel().StaticText3->text(), "L ( 1.0 )");
+  EXPECT_EQ(panel.Edit12->text(), "OK");
+  EXPECT_EQ(panel.StaticText3->text(), "L ( 1.0 )");
   EXPECT_TRUE(list.isHidden());
-  EXPECT_TRUE(Panel().isEnabled());
+  EXPECT_TRUE(panel.isEnabled());
 
   // Closing the panel (asked about, as a field was picked) for another one
   // closes its list too.
-  Panel().Button17->click();
+  panel.Button17->click();
   dialogs.askAnswers.push_back(true);
   TSortPanel other(context);
   guard.Run([&] { other.Sortedfile1Click(); });
   EXPECT_EQ(dialogs.questions.size(), 1u);
   EXPECT_TRUE(list.isHidden());
-  EXPECT_TRUE(Panel().isHidden());
+  EXPECT_TRUE(panel.isHidden());
   EXPECT_TRUE(dialogs.messages.empty());
 }
 
@@ -112,11 +111,11 @@ TEST_F(RenamePanelTest, RefusesWhatCannotBeRenamed) {
   std::string shortHeader = before;
   structuretest::SetHeaderSize(shortHeader, 63);
   testsupport::WriteFile(path, shortHeader);
-  Panel().Button17->click();
+  panel.Button17->click();
   Rename("SUM", "OTHER");
   EXPECT_EQ(ReadFile(path), shortHeader);
   std::filesystem::remove(path);
-  Panel().Button17->click();
+  panel.Button17->click();
   Rename("SUM", "OTHER");
   const std::string gone = "Файл " + path +
                            " удалён после загрузки строк таблицы.\r\nСтроки можно сохранить в новый файл командой "
@@ -124,7 +123,7 @@ TEST_F(RenamePanelTest, RefusesWhatCannotBeRenamed) {
   EXPECT_EQ(dialogs.messages, (std::vector<std::string>{"Ошибка нового имени поля!", "Ошибка нового имени поля!",
                                                         "Error name field for correct!", "No field in file!",
                                                         "No field in file!", gone, gone}));
-  EXPECT_TRUE(Panel().StringGrid4->isHidden());
+  EXPECT_TRUE(panel.StringGrid4->isHidden());
   EXPECT_FALSE(std::filesystem::exists(path));  // no file made in its place
 }
 

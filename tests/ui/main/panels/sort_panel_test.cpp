@@ -76,7 +76,7 @@ class SortPanelTest : public PanelTest {
   TSortPanel& panel = *new TSortPanel(context);
 };
 
-TEST_F(SortPanelTest, ShowingThePanelResetsTheKeyGridToOneKey) {
+TEST_F(SortPanelTest, ShowingThePanelResetsTheKeyGridToOneKeyAndEnterChecksEachKey) {
   OpenWideTable();
   ChooseKeyCount(30);
   ASSERT_EQ(Keys().RowCount(), 31);
@@ -103,10 +103,8 @@ TEST_F(SortPanelTest, ShowingThePanelResetsTheKeyGridToOneKey) {
   EXPECT_EQ(count.currentText(), "4");
   ASSERT_EQ(Keys().RowCount(), 5);
   EXPECT_EQ(Keys().Cell(4, 0), " 4");
-}
 
-TEST_F(SortPanelTest, EnterChecksNamesAgainstTheGridHeaderAndDirections) {
-  OpenWideTable();
+  // Enter checks the names against the grid's header, and the directions.
   ChooseKeyCount(2);
   // A name in small letters, the last column of the table, becomes the header's text.
   Type(1, 1, " summa ");
@@ -136,7 +134,7 @@ TEST_F(SortPanelTest, EnterChecksNamesAgainstTheGridHeaderAndDirections) {
   EXPECT_EQ(dialogs.messages.size(), 1u);
 }
 
-TEST_F(SortPanelTest, SortsTheTableIntoTheOutputFile) {
+TEST_F(SortPanelTest, SortsTheTableIntoTheOutputFileAndRefusesInOrderWritingNothing) {
   OpenWideTable();
   const std::string before = testsupport::ReadFile(table);
   dialogs.saveAnswers.push_back(ui::FileChoice{dir.Path("sorted.dbf") + "  ", 1});
@@ -158,11 +156,9 @@ TEST_F(SortPanelTest, SortsTheTableIntoTheOutputFile) {
   panel.Button1->click();
   EXPECT_EQ(FieldOf(RecordsOf(dir.Path("sorted.dbf")), 1, 6),
             std::vector<std::string>({"Eve   ", "Dan   ", "Cy    ", "Bob   ", "Ann   ", "Al    "}));
-}
 
-TEST_F(SortPanelTest, RefusalsComeInOrderAndWriteNothing) {
-  OpenWideTable();
-  const std::string before = testsupport::ReadFile(table);
+  // Refusals come in order and write nothing.
+  dialogs.messages.clear();
   const std::string output = dir.Path("out.dbf");
   SetKeys({{"city", "1"}, {"qty", ""}});
   panel.Edit5->setText("  ");
