@@ -116,8 +116,10 @@ TEST_F(RecordCopyTest, ACopyOrAppendIntoTheTableItselfDoublesItOnce) {
     ASSERT_EQ(records.size(), 8u);
     EXPECT_EQ(records[5], testsupport::Record(kSource, {"Bob", " -2.00", "B"}));
     EXPECT_EQ(records[7], testsupport::Record(kSource, {"Dan", "  4.00", "D"}));
-    if (append) EXPECT_EQ(form->Controls().StringGrid1->RowCount(), 9);
-    if (append) EXPECT_EQ(dialogs.messages, std::vector<std::string>({"Копирование выполнено!"}));
+    if (append) {
+      EXPECT_EQ(form->Controls().StringGrid1->RowCount(), 9);
+      EXPECT_EQ(dialogs.messages, std::vector<std::string>({"Копирование выполнено!"}));
+    }
   }
 }
 
