@@ -33,23 +33,3 @@ TEST_F(MainWindowTest, ATableOpensInTheCodePageItIsFoundIn) {
     EXPECT_EQ(testsupport::ReadFile(path), bytes);
   }
 }
-
-TEST_F(MainWindowTest, FontChoiceNeedsTheGridAndTakesTheDialogsFont) {
-  form->Controls().N4->trigger();
-  form->Controls().ToolButton9->trigger();
-  EXPECT_TRUE(dialogs.fontRequests.empty());
-
-  OpenFromMenu(WritePeople());
-  QFont chosen(QStringLiteral("DejaVu Sans Mono"), 14);
-  dialogs.fontAnswers.push_back(chosen);
-  form->Controls().ToolButton9->trigger();
-  ASSERT_EQ(dialogs.fontRequests.size(), 1u);
-  EXPECT_EQ(dialogs.fontRequests[0].minSize, 2);
-  EXPECT_EQ(dialogs.fontRequests[0].maxSize, 26);
-  EXPECT_EQ(dialogs.fontRequests[0].presetSize, 8);
-  EXPECT_EQ(form->Controls().StringGrid1->font().pointSize(), 14);
-
-  dialogs.fontAnswers.push_back(std::nullopt);
-  form->Controls().N4->trigger();  // cancelled: the font stays
-  EXPECT_EQ(form->Controls().StringGrid1->font().pointSize(), 14);
-}

@@ -8,26 +8,6 @@
 #include <QDialog>
 #include <QTest>
 
-TEST_F(MainWindowTest, TableCommandsDoNothingBeforeATableIsOpen) {
-  form->Controls().N11->trigger();
-  form->Controls().ToolButton3->trigger();
-  form->Controls().ToolButton5->trigger();
-  form->Controls().SavetoMSEXCEL1->trigger();
-  form->Controls().Addnewfield1->trigger();
-  for (QWidget* panel : std::initializer_list<QWidget*>{form->Controls().Panel4, form->Controls().Panel5, form->Controls().Panel7, form->Controls().Panel8}) {
-    EXPECT_TRUE(panel->isHidden());
-  }
-  EXPECT_FALSE(form->GridShown());
-  EXPECT_FALSE(form->PathGiven());
-  EXPECT_TRUE(dialogs.messages.empty());
-
-  // Commands without a guard work at once.
-  form->Controls().Sortedfile1->trigger();
-  EXPECT_FALSE(form->Controls().Panel3->isHidden());
-  form->Controls().N10->trigger();
-  EXPECT_FALSE(form->Controls().Panel6->isHidden());
-}
-
 namespace {
 
 struct PanelCommand {
@@ -175,18 +155,4 @@ TEST_F(MainWindowTest, NewFieldPanelOutlivesDialogsButNotOtherWindows) {
   form->activateWindow();
   QApplication::processEvents();
   EXPECT_TRUE(form->Controls().Panel8->isHidden());
-}
-
-// The path strip stays at the top, as high as its text, with or without a
-// table shown; the grid area takes the rest.
-TEST_F(MainWindowTest, ThePathStripStaysAtTheTopWithOrWithoutATable) {
-  const auto expectAtTop = [&](const char* when) {
-    QApplication::processEvents();
-    EXPECT_EQ(form->Controls().Panel2->y(), 0) << when;
-    EXPECT_EQ(form->Controls().Panel2->height(), form->Controls().Panel2->sizeHint().height()) << when;
-    EXPECT_EQ(form->Controls().GridArea->y(), form->Controls().Panel2->height()) << when;
-  };
-  expectAtTop("before a table");
-  OpenFromMenu(WritePeople());
-  expectAtTop("with a table");
 }
