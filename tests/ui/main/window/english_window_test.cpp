@@ -16,13 +16,11 @@ class EnglishWindowTest : public MainWindowTest {
 
   std::string WriteLatinTable() {
     const std::vector<testsupport::FieldSpec> fields{{"NAME", 'C', 10}, {"SUM", 'N', 8, 2}, {"OK", 'L', 1}};
-    testsupport::TableLayout layout;
-    layout.fields = fields;
-    layout.records = {testsupport::Record(fields, {"Ann", "   12.50", "T"}),
-                      testsupport::Record(fields, {"Bob", "    3.00", "F"}, true)};
-    const std::string path = dir.Path("latin.dbf");
-    testsupport::WriteFile(path, testsupport::TableBytes(layout));
-    return path;
+    const testsupport::TableLayout layout{fields,
+                                          {testsupport::Record(fields, {"Ann", "   12.50", "T"}),
+                                           testsupport::Record(fields, {"Bob", "    3.00", "F"}, true)}};
+    testsupport::WriteFile(dir.Path("latin.dbf"), testsupport::TableBytes(layout));
+    return dir.Path("latin.dbf");
   }
 
   static void ExpectNone(const std::string& russian, const std::string& when) {

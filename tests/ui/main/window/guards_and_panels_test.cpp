@@ -1,6 +1,8 @@
 #include "main_window_fixture.h"
 #include "structure_test_support.h"
 
+#include "button_reach.h"
+#include "sele_rec_form.h"
 #include "task_panel.h"
 
 #include <QApplication>
@@ -43,8 +45,16 @@ void PressEscape(TaskPanel& panel) {
 
 }  // namespace
 
-TEST_F(MainWindowTest, OpeningATaskPanelClosesTheOneShownAndEscapeClosesIt) {
+// The offscreen screen (800 x 600) is smaller than the main window's design
+// size (1000 x 700): the window, every task panel over the grid and the
+// operations dialog still keep every button whole and in reach.
+TEST_F(MainWindowTest, ATaskPanelReplacesTheOneShownClosesOnEscapeAndKeepsItsButtonsInReach) {
   OpenFromMenu(WritePeople());
+  const auto outOfReach = [](QWidget& window) {
+    QApplication::processEvents();
+    return ui::ButtonsOutOfReach(window).join(QLatin1Char('\n')).toStdString();
+  };
+  EXPECT_EQ(outOfReach(*form), "");
   for (const PanelCommand& first : kPanelCommands) {
     for (const PanelCommand& second : kPanelCommands) {
       SCOPED_TRACE(std::string(first.what) + " then " + second.what);
@@ -58,10 +68,15 @@ TEST_F(MainWindowTest, OpeningATaskPanelClosesTheOneShownAndEscapeClosesIt) {
   // The exit buttons close them too; no question came up, nothing was typed.
   for (const PanelCommand& c : kPanelCommands) {
     c.open(*form);
+    EXPECT_EQ(outOfReach(*form), "") << c.what;
     c.panel(*form)->ExitButton()->click();
     EXPECT_TRUE(c.panel(*form)->isHidden()) << c.what;
   }
   EXPECT_TRUE(dialogs.questions.empty());
+  form->Controls().N14->trigger();
+  ASSERT_TRUE(form->Controls().SeleRecForm->isVisible());
+  EXPECT_EQ(outOfReach(*form->Controls().SeleRecForm), "");
+  form->Controls().SeleRecForm->close();
 }
 
 // Typed input is asked about before another panel (or the same one afresh)
