@@ -72,11 +72,9 @@ TEST_F(MemoryRoomTest, ASourceIsReadWithinTheLimitAndRefusedBeyondIt) {
   for (const auto& c : cases) EXPECT_EQ(RefusalOf(c.path, c.limit), c.refusal);
 }
 
-// A table whose rows would not fit in the memory left is refused before
-// anything is read, naming its size, and the table shown stays: with 96 MB
-// of address space left, one of 60 MB opens whole and one of 90 MB (its rows
-// in the grid take more than the file) is refused; one of 251 GB is refused
-// with no limit set, as no test machine has the memory for it.
+// A table whose rows would not fit the memory left (its rows in the grid
+// take more than the file) is refused before anything is read, naming its
+// size, and the table shown stays.
 TEST_F(MemoryRoomTest, ATableIsRefusedBeforeReadingWhenItsRowsWouldNotFitTheMemoryLeft) {
   const std::string shown = WritePeople();
   const struct {

@@ -113,11 +113,9 @@ TEST_F(UntouchedDataTest, TypedTextIsStoredInTheCodePageTheGridDraws) {
   const std::string path = WriteGoods(0);
   OpenFromMenu(path);
   EXPECT_EQ(Shown(form->Controls().StaticText1), "3 строк (в заголовке файла: 0)");
-  for (const auto& [state, bytes] : {std::pair{2, "\x8f\xf1\xe2\xe0"}, std::pair{0, "\xcf\xb8\xf2\xf0"}}) {
-    SwitchTo(state);
-    Type(3, 1, QString::fromUtf8("Пётр"));
-    EXPECT_EQ(Cell(3, 1), bytes);
-  }
+  SwitchTo(0);
+  Type(3, 1, QString::fromUtf8("Пётр"));
+  EXPECT_EQ(Cell(3, 1), "\xcf\xb8\xf2\xf0");
   EXPECT_TRUE(dialogs.messages.empty());
 
   // A character the code page lacks is refused by name; nothing becomes "?".
@@ -174,12 +172,9 @@ TEST_F(UntouchedDataTest, AFileChosenOnTheRepairPanelIsNamedAndRowsAreSavedOnlyW
   EXPECT_EQ(ReadFile(people), peopleBytes);
 }
 
-// Rows are saved only into the file they were read from or last saved into.
-// A file deleted, replaced (by its own bytes too, under the same name, size
-// and time), given other fields, appended to, or changed keeping its size and
-// time is not written: Save names why, the edit stays on screen and Save as
-// still writes the rows. A file whose time alone changed (an export, a
-// touch) is saved into: only a change of bytes is a change.
+// Rows are saved only into the file as they read or saved it: Save names
+// why it refuses, the edit stays and Save as still writes the rows. Only a
+// change of bytes is a change: a file whose time alone changed is saved into.
 TEST_F(UntouchedDataTest, RowsAreSavedOnlyIntoTheFileAsTheyLeftIt) {
   const std::vector<FieldSpec> other{{"DATE1", 'D', 8}, {"NAME", 'C', 12}};
   const auto rob = [](std::string bytes) { return bytes.replace(bytes.find("Bob"), 1, "R"); };

@@ -143,11 +143,9 @@ TEST_F(UntouchedTablesTest, EveryCommandLeavesTheTablesItDoesNotChangeAsTheyWere
   }
 }
 
-// Each writing command with one of its writes failing through the file
-// system it is handed (its own, the engine's, the report's, the office
-// servers'): the command names the file, leaves it as it was and every other
-// file too, and the window as it was (the table, its rows and headings, the panels, no bar
-// left shown), and the window goes on.
+// Each writing command with one of its writes failing (its own, the
+// engine's, the report's, the office servers'): it names the file, every file
+// and the window stay as they were, no bar left shown, and the window goes on.
 TEST_F(UntouchedTablesTest, ACommandWhoseWriteFailsLeavesItsFileAsItWas) {
   using testsupport::Call;
   struct FailingCase {
@@ -246,10 +244,8 @@ TEST_F(UntouchedTablesTest, ACommandWhoseWriteFailsLeavesItsFileAsItWas) {
   }
 }
 
-// A stopped purge, the command the false "changed by another program"
-// question came from, is in the sweep of stopped commands; here the export
-// and every reading command run on a table its user may not write, and a
-// Save into it is refused naming the reason.
+// The export and every reading command run on a table its user may not
+// write; a Save into it is refused naming the reason.
 TEST_F(UntouchedTablesTest, ATableTheUserMayNotWriteIsReadByEveryReadingCommand) {
   WriteTables();
   for (const char* name : {"people.dbf", "pay.dbf"}) ASSERT_EQ(::chmod(dir.Path(name).c_str(), 0444), 0);
