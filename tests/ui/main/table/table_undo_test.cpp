@@ -92,10 +92,8 @@ TEST_F(MainWindowTest, AChangeThatCannotBeKeptGoesAheadTold) {
   EXPECT_EQ(dialogs.messages.back(), "Нет изменений файла " + path + " для отмены.");
 }
 
-// Undo and redo step through the kept versions, each named in the menu. A
-// command that changed no byte has nothing to undo, a step never drops an
-// edit not saved, and what another program wrote is kept before a step
-// replaces it.
+// Undo and redo step through the kept versions, each named in the menu; a
+// step never drops an edit, nor what another program wrote, unasked.
 TEST_F(MainWindowTest, UndoAndRedoStepThroughVersionsAndLoseNothing) {
   const std::string path = WritePeople();
   const std::string original = ReadFile(path);

@@ -132,11 +132,9 @@ TEST_F(UntouchedDataTest, TypedTextIsStoredInTheCodePageTheGridDraws) {
                                                     Record(kGoods, {"\xcf\xb8\xf2\xf0", "    3.00", "F"}, true)}}));
 }
 
-// The repair panel's "Обзор" makes another file the one the commands act
-// on: the title and the path strip name it at once, and a command that
-// would change it while the grid shows other rows asks first, naming it.
-// Agreed, the grid is refilled from that table: pointed back at the first
-// table, those rows must never be saved into, nor clear, the first table.
+// A file chosen by the repair panel's "Обзор" is named at once, and a command
+// that would change it while the grid shows other rows asks first; those
+// rows, refilled from it, are never saved into, nor clear, the first table.
 TEST_F(UntouchedDataTest, AFileChosenOnTheRepairPanelIsNamedAndRowsAreSavedOnlyWhereTheyCameFrom) {
   const std::string people = WritePeople("gA.dbf");
   const std::string goods = WriteGoods();

@@ -1,8 +1,5 @@
-// Every command of the menus, panels and dialogs leaves alone the tables it
-// was not asked to change: their bytes and their modification times stay,
-// also when the header's record count is wrong, and a table the user may
-// not write can still be read by every command that only reads. A command
-// whose write fails leaves the file it writes as it was.
+// Every command leaves the tables it was not asked to change, bytes and
+// modification times, as they were, also when a write of its own fails.
 #include "main_window_fixture.h"
 
 #include "process_limits.h"
