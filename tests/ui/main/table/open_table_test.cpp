@@ -71,7 +71,7 @@ TEST_F(MainWindowTest, ExtensionDecidesBetweenGridAndTheDesktopProgram) {
 
 // A table named at start opens as a chosen one does, without a dialog; a
 // choice cancelled, or of a file no longer there, changes nothing.
-TEST_F(MainWindowTest, CancelledOrMissingChoicesChangeNothing) {
+TEST_F(MainWindowTest, CancelledOrMissingChoicesChangeNothingAndAFolderLeavesNoTable) {
   form->OpenAtStart(dir.Path("missing.dbf"));
   EXPECT_TRUE(form->Controls().StringGrid1->isHidden());
   EXPECT_TRUE(form->Table().TablePath().empty());
@@ -88,6 +88,17 @@ TEST_F(MainWindowTest, CancelledOrMissingChoicesChangeNothing) {
   EXPECT_EQ(form->Table().TablePath(), path);
   EXPECT_EQ(form->Controls().StringGrid1->RowCount(), 4);
   EXPECT_TRUE(dialogs.messages.empty());
+
+  // A folder named like a table is no file to read: refused, and no table is left.
+  const std::string folder = dir.Path("locked.dbf");
+  std::filesystem::create_directory(folder);
+  OpenFromMenu(folder);
+  EXPECT_EQ(dialogs.messages.back(), folder + ": это не обычный файл (канал, устройство или папка), он не читается");
+  EXPECT_TRUE(exits.empty());
+  EXPECT_TRUE(form->Controls().StringGrid1->isHidden());
+  EXPECT_TRUE(form->Controls().Panel1->isHidden());
+  EXPECT_EQ(form->Table().TablePath(), "");
+  EXPECT_EQ(Shown(form->Controls().StaticText2), "");
 }
 
 TEST_F(MainWindowTest, ToolbarTextEntryHandsTheFileToTheRawViewAndLeavesTheGrid) {
@@ -127,18 +138,4 @@ TEST_F(MainWindowTest, LongPathsAreKeptWhole) {
   // The path strip cuts a long path rather than widening the window.
   form->layout()->activate();
   EXPECT_EQ(form->width(), width);
-}
-
-TEST_F(MainWindowTest, ATableThatCannotBeOpenedIsReportedAndLeavesNoTable) {
-  OpenFromMenu(WritePeople());
-  // A folder named like a table exists but is no file to read.
-  const std::string locked = dir.Path("locked.dbf");
-  std::filesystem::create_directory(locked);
-  OpenFromMenu(locked);
-  EXPECT_EQ(dialogs.messages.back(), locked + ": это не обычный файл (канал, устройство или папка), он не читается");
-  EXPECT_TRUE(exits.empty());
-  EXPECT_TRUE(form->Controls().StringGrid1->isHidden());
-  EXPECT_TRUE(form->Controls().Panel1->isHidden());
-  EXPECT_EQ(form->Table().TablePath(), "");
-  EXPECT_EQ(Shown(form->Controls().StaticText2), "");
 }

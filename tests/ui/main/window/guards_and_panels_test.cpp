@@ -37,6 +37,16 @@ std::vector<std::string> ShownPanels(TForm2& form) {
   return shown;
 }
 
+// Shows a modal dialog, as a message box or a file dialog asked from a
+// handler, and closes it again.
+void AnswerADialog(QWidget* parent) {
+  QDialog dialog(parent);
+  dialog.setModal(true);
+  dialog.show();
+  dialog.activateWindow();
+  QApplication::processEvents();
+}
+
 void PressEscape(TaskPanel& panel) {
   QWidget* focus = panel.focusWidget();
   ASSERT_TRUE(focus && panel.isAncestorOf(focus)) << "the focus is not in the panel";
@@ -133,20 +143,6 @@ TEST_F(MainWindowTest, APanelHoldingTypedInputIsClosedOnlyWhenThePersonAgrees) {
   EXPECT_EQ(ShownPanels(*form), std::vector<std::string>{"repair"});
   EXPECT_TRUE(dialogs.questions.empty());
 }
-
-namespace {
-
-// Shows a modal dialog, as a message box or a file dialog asked from a
-// handler, and closes it again.
-void AnswerADialog(QWidget* parent) {
-  QDialog dialog(parent);
-  dialog.setModal(true);
-  dialog.show();
-  dialog.activateWindow();
-  QApplication::processEvents();
-}
-
-}  // namespace
 
 TEST_F(MainWindowTest, NewFieldPanelOutlivesDialogsButNotOtherWindows) {
   // New fields go only into a table without records.
