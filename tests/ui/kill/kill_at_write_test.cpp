@@ -98,18 +98,6 @@ const Command kCommands[] = {
      }},
 };
 
-// Runs the command to its end, counting its writes; the table it leaves.
-std::string Finished(const Command& command, bool hardLinked, long& writes) {
-  const testsupport::TempDir dir;
-  WriteTable(dir.dir(), TableOf(command.records), hardLinked);
-  TableWindow window(dir.dir());
-  killseam::KillAtWrite(0);
-  command.run(*window.form);
-  writes = killseam::WritesCounted();
-  killseam::KillAtWrite(0);
-  return testsupport::ReadFile(window.table);
-}
-
 const char kJob[] = "DBFVIEW_KILL_AT_WRITE";
 
 // Runs this program again as the child that runs command `index` on the
@@ -161,8 +149,15 @@ TEST_P(KillAtWriteTest, LeavesTheOldTableOrTheNewOrNamesTheBrokenWrite) {
     const Command& command = kCommands[index];
     SCOPED_TRACE(command.name);
     const std::string old = TableOf(command.records);
-    long writes = 0;
-    const std::string fresh = Finished(command, hardLinked, writes);
+    // Run to its end first, its writes counted.
+    const testsupport::TempDir finished;
+    WriteTable(finished.dir(), old, hardLinked);
+    TableWindow window(finished.dir());
+    killseam::KillAtWrite(0);
+    command.run(*window.form);
+    const long writes = killseam::WritesCounted();
+    killseam::KillAtWrite(0);
+    const std::string fresh = testsupport::ReadFile(window.table);
     ASSERT_NE(fresh, old);
     ASSERT_GT(writes, 0);
     for (long n = 1; n <= writes; ++n) {

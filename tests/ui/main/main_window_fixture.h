@@ -37,11 +37,6 @@
 #include <string>
 #include <vector>
 
-struct RawViewCall {
-  int mode;
-  std::string fileName;
-};
-
 class MainWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -66,7 +61,6 @@ class MainWindowTest : public ::testing::Test {
     dbf::SetMessageReporter({});
   }
 
-  // People: NAME C10, SUM N8.2, OK L1; the second record marked deleted.
   std::string WritePeople(const std::string& name = "people.dbf") { return testsupport::WritePeople(dir, name); }
 
   // Opens the file through the menu's open dialog.
@@ -145,7 +139,7 @@ class MainWindowTest : public ::testing::Test {
   testsupport::FailingFileSystem fileSystem;
   // Workbooks and documents go to the test's folder, through the same.
   office::DesktopOffice office{dir.Path("exchange"), launcher, fileSystem};
-  std::vector<RawViewCall> rawViewCalls;
+  std::vector<std::pair<int, std::string>> rawViewCalls;  // the raw view's mode and file name
   int transferBufferEmptied = 0;
   std::unique_ptr<TForm2> form;
 };

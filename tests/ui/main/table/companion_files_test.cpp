@@ -3,9 +3,9 @@
 // A copy named without an extension gets ".dbf" and opens as a table.
 #include "main_window_fixture.h"
 
-#include "dbf2_lib.h"
 #include "dbf_memo.h"
 #include "memo_bytes.h"
+#include "table_records.h"
 
 
 
@@ -27,30 +27,14 @@ class CompanionFilesTest : public MainWindowTest {
     return dir.Path("memo.dbf");
   }
 
-  // The memo text of each record of the table, read through its own memo file.
-  static std::vector<std::string> MemoTexts(const std::string& table) {
-    dbf::Dbf2_lib db;
-    db.DbfOpenForReading(1, table);
-    dbf::MemoFile memo;
-    EXPECT_TRUE(memo.Open(dbf::FindMemoFile(table), 0x83)) << table;
-    std::vector<std::string> texts;
-    for (db.DbfTop(1); !db.DbfEof(1); db.DbfSkip(1, 1)) {
-      const std::string field = db.DbfGetStr(1, "NOTE");
-      const auto block = dbf::MemoBlockNumber(field.data(), field.size());
-      texts.push_back(block && *block ? memo.Read(*block, 100).bytes : "");
-    }
-    db.DbfCloseAll();
-    return texts;
-  }
-
   const std::string kMemo = MemoFileBytes(MemoKind::kDbase3, {"first", "second"});
 };
 
 struct CopyCase {
   const char* command;
   std::function<void()> run;
-  const char* copy;                 // the table written, beside the memo file
-  std::vector<std::string> texts;   // the copy's memos, record by record
+  const char* copy;        // the table written, beside the memo file
+  std::vector<int> order;  // the copy's records: the source's, by number from 0
 };
 
 TEST_F(CompanionFilesTest, EveryCopyOfATableGetsItsMemoFileWithTheBlocksUnchanged) {
@@ -60,13 +44,13 @@ TEST_F(CompanionFilesTest, EveryCopyOfATableGetsItsMemoFileWithTheBlocksUnchange
          dialogs.saveAnswers.push_back(ui::FileChoice{dir.Path("saved")});
          form->Controls().Saveas1->trigger();
        },
-       "saved", {"second", "first", ""}},
+       "saved", {0, 1, 2}},
       {"sorted copy",
        [this] { SortedCopy(dir.Path("sorted")); },
-       "sorted", {"first", "", "second"}},
+       "sorted", {1, 2, 0}},
       {"range into a new table",
        [this] { FillRange("range", "2", "3"), form->Controls().Button2->click(); },
-       "range", {"first", ""}},
+       "range", {1, 2}},
       {"structure copy",
        [this] {
          dialogs.WillOpen(dir.Path("empty"));
@@ -79,6 +63,7 @@ TEST_F(CompanionFilesTest, EveryCopyOfATableGetsItsMemoFileWithTheBlocksUnchange
       SCOPED_TRACE(std::string(c.command) + " " + memoName);
       StartAfresh();
       OpenFromMenu(WriteMemoTable(memoName));
+      const std::vector<std::string> source = RecordsOf(dir.Path("memo.dbf"));
       dialogs.messages.clear();
       c.run();
       EXPECT_EQ(dialogs.messages.size(), 1u);  // done
@@ -86,7 +71,9 @@ TEST_F(CompanionFilesTest, EveryCopyOfATableGetsItsMemoFileWithTheBlocksUnchange
       const std::string memoCopy = dbf::FindMemoFile(copy);
       EXPECT_EQ(std::filesystem::path(memoCopy).extension(), std::filesystem::path(memoName).extension());
       EXPECT_EQ(ReadFile(memoCopy), kMemo);
-      EXPECT_EQ(MemoTexts(copy), c.texts);
+      std::vector<std::string> records;  // their memo fields' block numbers as they were
+      for (const int i : c.order) records.push_back(source[i]);
+      EXPECT_EQ(RecordsOf(copy), records);
       EXPECT_EQ(ReadFile(dir.Path(memoName)), kMemo);
       EXPECT_FALSE(std::filesystem::exists(dir.Path(c.copy)));
       OpenFromMenu(copy);

@@ -30,8 +30,8 @@ struct stat StatOf(const std::string& path) {
 
 class UntouchedDataTest : public MainWindowTest {
  protected:
-  // A table of mixed code pages with a blank number, a "?" logical, a
-  // deleted record, and a header count of 0 (left so by its writer).
+  // A table of mixed code pages with a blank number, a "?" logical and a
+  // deleted record; its header's record count as given.
   std::string WriteGoods(uint32_t headerCount = 0xFFFFFFFF) {
     TableLayout layout{kGoods,
                        {Record(kGoods, {kIvanov866, "   12.50", "T"}), Record(kGoods, {kBread1251, "", "?"}),
@@ -53,6 +53,31 @@ class UntouchedDataTest : public MainWindowTest {
   static std::string Refused(const std::string& what) {
     return what + " после загрузки строк таблицы.\r\nСтроки можно сохранить в новый файл командой \"Save as :\".\r\n"
                   "Команда не выполнена!";
+  }
+
+  // Puts `bytes` in the table's place as another program would, keeping its
+  // modification time: into the file itself, or as a new file renamed over it.
+  void Overwrite(const std::string& path, const std::string& bytes, bool inPlace) const {
+    const struct stat before = StatOf(path);
+    const timespec times[2] = {before.st_atim, before.st_mtim};
+    const std::string target = inPlace ? path : dir.Path("new.dbf");
+    const int fd = ::open(target.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+    ASSERT_EQ(::pwrite(fd, bytes.data(), bytes.size(), 0), static_cast<ssize_t>(bytes.size()));
+    ::close(fd);
+    ASSERT_EQ(::utimensat(AT_FDCWD, target.c_str(), times, 0), 0);
+    if (!inPlace) std::filesystem::rename(target, path);
+  }
+  static void Touch(const std::string& path) {
+    std::filesystem::last_write_time(path, std::filesystem::last_write_time(path) + std::chrono::seconds(5));
+  }
+  // Another program appends a record of the name "Dave".
+  static void AppendDave(const std::string& path) {
+    dbf::Dbf2_lib db;
+    db.DbfOpen(1, path);
+    db.DbfBlank(1);
+    db.DbfPutStr(1, "Dave", "NAME");
+    db.DbfAppend(1);
+    db.DbfCloseAll();
   }
 
   // Stores text as the cell editor does when a person has typed it.
@@ -83,14 +108,14 @@ TEST_F(UntouchedDataTest, VisitingEveryCellAndSavingInEachCodePageChangesNoByte)
   EXPECT_EQ(dialogs.messages, std::vector<std::string>(3, "Сохранение выполнено!"));
 }
 
+// A wrong header count is shown beside the rows read (and put right by Save).
 TEST_F(UntouchedDataTest, TypedTextIsStoredInTheCodePageTheGridDraws) {
-  const std::string path = WriteGoods();
+  const std::string path = WriteGoods(0);
   OpenFromMenu(path);
-  for (const auto& [state, bytes] : {std::pair{2, "\x8f\xf1\xe2\xe0"}, std::pair{0, "\xcf\xb8\xf2\xf0"}}) {
-    SwitchTo(state);
-    Type(3, 1, QString::fromUtf8("Пётр"));
-    EXPECT_EQ(Cell(3, 1), bytes);
-  }
+  EXPECT_EQ(Shown(form->Controls().StaticText1), "3 строк (в заголовке файла: 0)");
+  SwitchTo(0);
+  Type(3, 1, QString::fromUtf8("Пётр"));
+  EXPECT_EQ(Cell(3, 1), "\xcf\xb8\xf2\xf0");
   EXPECT_TRUE(dialogs.messages.empty());
 
   // A character the code page lacks is refused by name; nothing becomes "?".
@@ -107,18 +132,9 @@ TEST_F(UntouchedDataTest, TypedTextIsStoredInTheCodePageTheGridDraws) {
                                                     Record(kGoods, {"\xcf\xb8\xf2\xf0", "    3.00", "F"}, true)}}));
 }
 
-// That reading writes nothing, with a wrong count too, is swept over every
-// command with the untouched tables.
-TEST_F(UntouchedDataTest, AWrongHeaderCountIsShownBesideTheRowsRead) {
-  OpenFromMenu(WriteGoods(0));
-  EXPECT_EQ(Shown(form->Controls().StaticText1), "3 строк (в заголовке файла: 0)");
-}
-
-// The repair panel's "Обзор" makes another file the one the commands act
-// on: the title and the path strip name it at once, and a command that
-// would change it while the grid shows other rows asks first, naming it.
-// Agreed, the grid is refilled from that table: pointed back at the first
-// table, those rows must never be saved into, nor clear, the first table.
+// A file chosen by the repair panel's "Обзор" is named at once, and a command
+// that would change it while the grid shows other rows asks first; those
+// rows, refilled from it, are never saved into, nor clear, the first table.
 TEST_F(UntouchedDataTest, AFileChosenOnTheRepairPanelIsNamedAndRowsAreSavedOnlyWhereTheyCameFrom) {
   const std::string people = WritePeople("gA.dbf");
   const std::string goods = WriteGoods();
@@ -154,137 +170,83 @@ TEST_F(UntouchedDataTest, AFileChosenOnTheRepairPanelIsNamedAndRowsAreSavedOnlyW
   EXPECT_EQ(ReadFile(people), peopleBytes);
 }
 
-TEST_F(UntouchedDataTest, ASaveIntoAFileWhoseFieldsChangedIsRefusedAndSaveAsStillWorks) {
-  const std::string path = WriteGoods();
-  OpenFromMenu(path);
-  form->Controls().StringGrid1->SetCell(1, 2, "7");
-  // Another program gives the file other fields.
+// Rows are saved only into the file as they read or saved it: Save names
+// why it refuses, the edit stays and Save as still writes the rows. Only a
+// change of bytes is a change: a file whose time alone changed is saved into.
+TEST_F(UntouchedDataTest, RowsAreSavedOnlyIntoTheFileAsTheyLeftIt) {
   const std::vector<FieldSpec> other{{"DATE1", 'D', 8}, {"NAME", 'C', 12}};
-  const std::string otherBytes = TableBytes(TableLayout{other, {Record(other, {"20240101", "x"})}});
-  testsupport::WriteFile(path, otherBytes);
-  form->Controls().Save1->trigger();
-  EXPECT_EQ(dialogs.messages.back(), Refused("Структура файла " + path + " изменилась"));
-  EXPECT_EQ(ReadFile(path), otherBytes);
-
-  dialogs.saveAnswers.push_back(ui::FileChoice{dir.Path("kept")});
-  form->Controls().Saveas1->trigger();
-  EXPECT_EQ(dialogs.messages.back(), "Копирование выполнено!");
-  EXPECT_EQ(ReadFile(dir.Path("kept.dbf")),
-            TableBytes(TableLayout{kGoods,
-                                   {Record(kGoods, {kIvanov866, "    7.00", "T"}), Record(kGoods, {kBread1251, "", "?"}),
-                                    Record(kGoods, {"Bob", "    3.00", "F"}, true)}}));
-}
-
-TEST_F(UntouchedDataTest, ATableDeletedOrReplacedIsNamedOnceAndItsRowsCanBeSavedAs) {
-  const std::string path = WriteGoods();
-  const std::string bytes = ReadFile(path);
-  OpenFromMenu(path);
-  const struct stat loaded = StatOf(path);
-  std::filesystem::remove(path);
-  form->Controls().Save1->trigger();
-  EXPECT_EQ(dialogs.messages.back(), Refused("Файл " + path + " удалён"));
-  dialogs.saveAnswers.push_back(ui::FileChoice{dir.Path("again.dbf")});
-  form->Controls().Saveas1->trigger();
-  EXPECT_EQ(ReadFile(dir.Path("again.dbf")), bytes);
-
-  // Put in the deleted table's place, then in the place of that file, by
-  // files of the same name, size and modification time, the table's bytes or
-  // others: the rows are not theirs, and neither is written into.
-  std::string other = bytes;
-  other[other.size() - 2] ^= 1;  // a byte of the last record
-  for (const std::string& replacing : {bytes, other}) {
-    testsupport::WriteFile(dir.Path("new.dbf"), replacing);
-    const timespec times[2] = {loaded.st_atim, loaded.st_mtim};
-    ASSERT_EQ(::utimensat(AT_FDCWD, dir.Path("new.dbf").c_str(), times, 0), 0);
-    std::filesystem::rename(dir.Path("new.dbf"), path);
-    form->Controls().StringGrid1->SetCell(1, 1, "Anna");
-    form->Controls().Save1->trigger();
-    EXPECT_EQ(dialogs.messages.back(), Refused("Файл " + path + " заменён другим файлом"));
-    EXPECT_EQ(ReadFile(path), replacing);
-  }
-}
-
-// Another program appended a record after the rows were read: Save would
-// drop it and a purge would act on the wrong records, so neither writes.
-// Edits on screen stay; without edits the table may be loaded again.
-TEST_F(UntouchedDataTest, AFileAnotherProgramChangedIsNotWrittenOnAndCanBeLoadedAgain) {
-  const std::string path = WriteGoods();
-  OpenFromMenu(path);
-  form->Controls().StringGrid1->SetCell(1, 1, "Anna");
-  const auto append = [&] {
-    dbf::Dbf2_lib db;
-    db.DbfOpen(1, path);
-    db.DbfBlank(1);
-    db.DbfPutStr(1, "Dave", "NAME");
-    db.DbfAppend(1);
-    db.DbfCloseAll();
-  };
-  append();
-  const std::string changed = ReadFile(path);
-  const std::string told = "Файл " + path + " изменён другой программой после загрузки строк таблицы.\r\n";
-  form->Controls().Save1->trigger();
-  EXPECT_EQ(dialogs.messages.back(), Refused("Файл " + path + " изменён другой программой"));
-  EXPECT_EQ(Cell(1, 1), "Anna");
-  EXPECT_TRUE(dialogs.questions.empty());
-  EXPECT_EQ(ReadFile(path), changed);
-
-  dialogs.saveChangesAnswers = {ui::SaveAnswer::No};
-  form->Controls().Reload1->trigger();  // drops the edit
-  append();
-  dialogs.askAnswers = {false, true};
-  form->Controls().ToolButton8->trigger();  // "Удалить отмеченные"
-  form->Controls().ToolButton8->trigger();
-  ASSERT_EQ(dialogs.questions.size(), 2u);
-  EXPECT_EQ(dialogs.questions[0], "Файл изменён|" + told + "Загрузить таблицу из файла заново?");
-  ASSERT_EQ(form->Controls().StringGrid1->RowCount(), 6);  // loaded again on the second answer
-  EXPECT_EQ(Cell(5, 1), "Dave");
-  EXPECT_EQ(Cell(1, 1), kIvanov866);
-}
-
-// Only a change of bytes is a change: a file whose time alone changed (an
-// export, a touch) is saved into; one changed without its size or time
-// changing (the time set back, or kept within a tick of the load) is not,
-// whether the rows were read from it or saved into it.
-TEST_F(UntouchedDataTest, OnlyAChangeOfBytesIsAChangeByAnotherProgram) {
+  const auto rob = [](std::string bytes) { return bytes.replace(bytes.find("Bob"), 1, "R"); };
   const struct {
     const char* what;
-    bool savedFirst;
-    bool bytesChanged;
-  } cases[] = {{"time only, rows as read", false, false},
-               {"time only, rows as saved", true, false},
-               {"same size and time, rows as read", false, true},
-               {"same size and time, rows as saved", true, true}};
+    bool savedFirst;  // the rows were saved into the file before it changed
+    std::function<void(const std::string& path)> change;
+    const char* why;  // the refusal, '%' for the path; none: saved into
+  } cases[] = {
+      {"deleted", false, [](const std::string& path) { std::filesystem::remove(path); }, "Файл % удалён"},
+      {"replaced by its own bytes", false, [&](const std::string& path) { Overwrite(path, ReadFile(path), false); },
+       "Файл % заменён другим файлом"},
+      {"replaced by other bytes", false, [&](const std::string& path) { Overwrite(path, rob(ReadFile(path)), false); },
+       "Файл % заменён другим файлом"},
+      {"given other fields", false,
+       [&](const std::string& path) { WriteFile(path, TableBytes(TableLayout{other, {Record(other, {"20240101", "x"})}})); },
+       "Структура файла % изменилась"},
+      {"a record appended", false, [](const std::string& path) { AppendDave(path); }, "Файл % изменён другой программой"},
+      {"a byte changed, size and time kept, rows as read", false,
+       [&](const std::string& path) { Overwrite(path, rob(ReadFile(path)), true); }, "Файл % изменён другой программой"},
+      {"a byte changed, size and time kept, rows as saved", true,
+       [&](const std::string& path) { Overwrite(path, rob(ReadFile(path)), true); }, "Файл % изменён другой программой"},
+      {"time alone changed, rows as read", false, [](const std::string& path) { Touch(path); }, nullptr},
+      {"time alone changed, rows as saved", true, [](const std::string& path) { Touch(path); }, nullptr},
+  };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
+    StartAfresh();
     const std::string path = WriteGoods();
     OpenFromMenu(path);
     if (c.savedFirst) form->Controls().StringGrid1->SetCell(2, 1, "Boris"), form->Controls().Save1->trigger();
-    const struct stat before = StatOf(path);
-    timespec times[2] = {before.st_atim, before.st_mtim};
-    if (c.bytesChanged) {
-      const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
-      const std::string::size_type at = ReadFile(path).find("Bob");
-      ASSERT_EQ(::pwrite(fd, "R", 1, static_cast<off_t>(at)), 1);
-      ::close(fd);
-    } else {
-      times[1].tv_sec += 5;
-    }
-    ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
-    const std::string onDisk = ReadFile(path);
+    c.change(path);
+    const bool there = std::filesystem::exists(path);
+    const std::string onDisk = there ? ReadFile(path) : "";
     dialogs.messages.clear();
     form->Controls().StringGrid1->SetCell(1, 1, "Anna");
     form->Controls().Save1->trigger();
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_TRUE(dialogs.questions.empty());
     EXPECT_EQ(Cell(1, 1), "Anna");
-    if (c.bytesChanged) {
-      EXPECT_TRUE(dialogs.messages[0].starts_with("Файл " + path + " изменён другой программой"));
-      EXPECT_EQ(ReadFile(path), onDisk);
-      dialogs.saveChangesAnswers = {ui::SaveAnswer::No};
-      form->Controls().Reload1->trigger();
-    } else {
+    if (!c.why) {
       EXPECT_EQ(dialogs.messages[0], "Сохранение выполнено!");
       EXPECT_NE(ReadFile(path).find("Anna"), std::string::npos);
+      continue;
     }
+    std::string why = c.why;
+    EXPECT_EQ(dialogs.messages[0], Refused(why.replace(why.find('%'), 1, path)));
+    EXPECT_EQ(std::filesystem::exists(path), there);
+    if (there) EXPECT_EQ(ReadFile(path), onDisk);
+    dialogs.saveAnswers.push_back(ui::FileChoice{dir.Path("kept")});
+    form->Controls().Saveas1->trigger();
+    EXPECT_EQ(ReadFile(dir.Path("kept.dbf")),
+              TableBytes(TableLayout{kGoods,
+                                     {Record(kGoods, {"Anna", "   12.50", "T"}),
+                                      Record(kGoods, {c.savedFirst ? "Boris" : kBread1251, "", "?"}),
+                                      Record(kGoods, {"Bob", "    3.00", "F"}, true)}}));
   }
+}
+
+// A purge of a file another program appended to would act on the wrong
+// records: it is not run, and the table may be loaded again instead.
+TEST_F(UntouchedDataTest, APurgeOfAFileAnotherProgramChangedOffersToLoadItAgain) {
+  const std::string path = WriteGoods();
+  OpenFromMenu(path);
+  AppendDave(path);
+  const std::string changed = ReadFile(path);
+  dialogs.askAnswers = {false, true};
+  form->Controls().ToolButton8->trigger();  // "Удалить отмеченные"
+  form->Controls().ToolButton8->trigger();
+  ASSERT_EQ(dialogs.questions.size(), 2u);
+  EXPECT_EQ(dialogs.questions[0], "Файл изменён|Файл " + path + " изменён другой программой после загрузки строк "
+                                  "таблицы.\r\nЗагрузить таблицу из файла заново?");
+  EXPECT_EQ(ReadFile(path), changed);
+  ASSERT_EQ(form->Controls().StringGrid1->RowCount(), 5);  // loaded again on the second answer
+  EXPECT_EQ(Cell(4, 1), "Dave");
+  EXPECT_EQ(Cell(1, 1), kIvanov866);
 }

@@ -1,27 +1,6 @@
 #include "main_window_fixture.h"
 
 
-TEST_F(MainWindowTest, ExitMenuAndCloseButtonEndTheProcessAtOnce) {
-  form->Controls().N2->trigger();
-  EXPECT_EQ(exits, std::vector<int>({0}));
-  EXPECT_EQ(transferBufferEmptied, 2);
-  EXPECT_TRUE(form->isHidden());
-
-  form->show();
-  OpenFromMenu(WritePeople());
-  form->Controls().bbClose->click();
-  EXPECT_EQ(exits, std::vector<int>({0, 0}));
-  EXPECT_TRUE(form->isHidden());
-
-  // Closed by the title bar, the window empties the transfer buffer and
-  // leaves the ending to the application.
-  form->show();
-  const int emptied = transferBufferEmptied;
-  EXPECT_TRUE(form->close());
-  EXPECT_EQ(transferBufferEmptied, emptied + 1);
-  EXPECT_EQ(exits.size(), 2u);
-}
-
 // A file that is no table is refused with the engine's message; the program
 // goes on showing the table it showed, unsaved edits included, and Save still
 // writes them into that table.

@@ -1,8 +1,5 @@
-// Every command of the menus, panels and dialogs leaves alone the tables it
-// was not asked to change: their bytes and their modification times stay,
-// also when the header's record count is wrong, and a table the user may
-// not write can still be read by every command that only reads. A command
-// whose write fails leaves the file it writes as it was.
+// Every command leaves the tables it was not asked to change, bytes and
+// modification times, as they were, also when a write of its own fails.
 #include "main_window_fixture.h"
 
 #include "process_limits.h"
@@ -143,11 +140,9 @@ TEST_F(UntouchedTablesTest, EveryCommandLeavesTheTablesItDoesNotChangeAsTheyWere
   }
 }
 
-// Each writing command with one of its writes failing through the file
-// system it is handed (its own, the engine's, the report's, the office
-// servers'): the command names the file, leaves it as it was and every other
-// file too, and the window as it was (the table, its rows and headings, the panels, no bar
-// left shown), and the window goes on.
+// Each writing command with one of its writes failing (its own, the
+// engine's, the report's, the office servers'): it names the file, every file
+// and the window stay as they were, no bar left shown, and the window goes on.
 TEST_F(UntouchedTablesTest, ACommandWhoseWriteFailsLeavesItsFileAsItWas) {
   using testsupport::Call;
   struct FailingCase {
@@ -246,10 +241,8 @@ TEST_F(UntouchedTablesTest, ACommandWhoseWriteFailsLeavesItsFileAsItWas) {
   }
 }
 
-// A stopped purge, the command the false "changed by another program"
-// question came from, is in the sweep of stopped commands; here the export
-// and every reading command run on a table its user may not write, and a
-// Save into it is refused naming the reason.
+// The export and every reading command run on a table its user may not
+// write; a Save into it is refused naming the reason.
 TEST_F(UntouchedTablesTest, ATableTheUserMayNotWriteIsReadByEveryReadingCommand) {
   WriteTables();
   for (const char* name : {"people.dbf", "pay.dbf"}) ASSERT_EQ(::chmod(dir.Path(name).c_str(), 0444), 0);
@@ -278,9 +271,7 @@ TEST_F(UntouchedTablesTest, ATableTheUserMayNotWriteIsReadByEveryReadingCommand)
   };
   // Root reads as another user; any other user may not write the tables as they are.
   EXPECT_EQ(::geteuid() == 0 ? testsupport::RunAsOtherUser(readEverything) : readEverything(), 0);
-  auto after = Files(false);
-  EXPECT_EQ(after.at("people.dbf"), before.at("people.dbf"));
-  EXPECT_EQ(after.at("pay.dbf"), before.at("pay.dbf"));
+  for (const char* name : {"people.dbf", "pay.dbf"}) EXPECT_EQ(Files(false).at(name), before.at(name)) << name;
 }
 
 }  // namespace

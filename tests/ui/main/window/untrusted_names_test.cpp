@@ -14,48 +14,33 @@ TEST_F(UntrustedNamesTest, ALinkWhereACommandWritesIsReportedAndWhatItNamesStays
   const std::string table = WritePeople();
   OpenFromMenu(table);
   testsupport::WriteFile(dir.Path("in.csv"), "NAME\r\nAnn\r\n");
-  const struct { const char* name; std::function<void(const std::string&)> write; } commands[] = {
-      {"CSV out", [&](const std::string& out) {
-         dialogs.saveAnswers.push_back(ui::FileChoice{out, 1});
-         form->Controls().SaveasCSV1->trigger();
-       }},
-      {"CSV in", [&](const std::string& out) {
-         dialogs.WillOpen(dir.Path("in.csv"));
-         dialogs.askAnswers.push_back(false);
-         dialogs.saveAnswers.push_back(ui::FileChoice{out, 1});
-         form->Controls().CreatefromCSV1->trigger();
-       }},
-      {"save as", [&](const std::string& out) {
-         dialogs.saveAnswers.push_back(ui::FileChoice{out, 1});
-         form->Controls().Saveas1->trigger();
-       }},
+  const std::string victim = dir.Path("victim.dbf");
+  const struct { const char* name; QAction* command; const char* out; } commands[] = {
+      {"CSV out", form->Controls().SaveasCSV1, "out.csv"},
+      {"CSV in", form->Controls().CreatefromCSV1, "out.dbf"},
+      {"save as", form->Controls().Saveas1, "out.dbf"},
   };
   // The victim's file there, or not yet there (a dangling link).
   for (const bool victimThere : {true, false}) {
     for (const auto& c : commands) {
       SCOPED_TRACE(std::string(c.name) + (victimThere ? ", link to a file" : ", dangling link"));
-      const std::string victim = dir.Path("victim.dbf");
-      const std::string out = dir.Path("out.dbf");
+      const bool csvIn = c.command == form->Controls().CreatefromCSV1;
+      const std::string out = dir.Path(c.out);
       std::filesystem::remove(victim);
       std::filesystem::remove(out);
       if (victimThere) testsupport::WriteFile(victim, "the victim's own");
       std::filesystem::create_symlink(victim, out);
-      const std::string csvOut = dir.Path("out.csv");
-      std::filesystem::remove(csvOut);
-      std::filesystem::create_symlink(victim, csvOut);
+      if (csvIn) dialogs.WillOpen(dir.Path("in.csv")), dialogs.askAnswers.push_back(false);
+      dialogs.saveAnswers.push_back(ui::FileChoice{out, 1});
       dialogs.messages.clear();
-      c.write(std::string(c.name) == "CSV out" ? csvOut : out);
+      c.command->trigger();
       // Refused with the name: as a link, or (CSV in) as a name already taken.
       ASSERT_FALSE(dialogs.messages.empty());
-      EXPECT_NE(dialogs.messages.back().find(std::string(c.name) == "CSV out" ? csvOut : out), std::string::npos)
-          << dialogs.messages.back();
-      EXPECT_TRUE(dialogs.messages.back().find("стоит ссылка") != std::string::npos ||
-                  (victimThere && std::string(c.name) == "CSV in"))
+      EXPECT_NE(dialogs.messages.back().find(out), std::string::npos) << dialogs.messages.back();
+      EXPECT_TRUE(dialogs.messages.back().find("стоит ссылка") != std::string::npos || (victimThere && csvIn))
           << dialogs.messages.back();
       EXPECT_EQ(std::filesystem::exists(victim), victimThere);
-      if (victimThere) {
-        EXPECT_EQ(testsupport::ReadFile(victim), "the victim's own");
-      }
+      if (victimThere) EXPECT_EQ(testsupport::ReadFile(victim), "the victim's own");
       EXPECT_TRUE(std::filesystem::is_symlink(out));
     }
   }

@@ -1,8 +1,13 @@
 #include "main_window_fixture.h"
 
+#include <QDir>
+#include <QPixmap>
+
 // A table opens drawn in the code page its header's language byte names,
 // else the one its letters tell; a table that tells nothing keeps the
-// switch as it was. Nothing is written to the file.
+// switch as it was. Nothing is written to the file. The samples the program
+// ships open so too, their records counted; the DOS one is kept as a picture
+// of the main window for people to look at what the program shows.
 TEST_F(MainWindowTest, ATableOpensInTheCodePageItIsFoundIn) {
   const std::vector<testsupport::FieldSpec> fields{{"NAME", 'C', 12}};
   const char* dos = "\x8f\xa5\xe2\xe0\xae\xa2";      // "Петров" in 866
@@ -32,24 +37,25 @@ TEST_F(MainWindowTest, ATableOpensInTheCodePageItIsFoundIn) {
     EXPECT_EQ(form->Table().Page(), c.page);
     EXPECT_EQ(testsupport::ReadFile(path), bytes);
   }
-}
-
-TEST_F(MainWindowTest, FontChoiceNeedsTheGridAndTakesTheDialogsFont) {
-  form->Controls().N4->trigger();
-  form->Controls().ToolButton9->trigger();
-  EXPECT_TRUE(dialogs.fontRequests.empty());
-
-  OpenFromMenu(WritePeople());
-  QFont chosen(QStringLiteral("DejaVu Sans Mono"), 14);
-  dialogs.fontAnswers.push_back(chosen);
-  form->Controls().ToolButton9->trigger();
-  ASSERT_EQ(dialogs.fontRequests.size(), 1u);
-  EXPECT_EQ(dialogs.fontRequests[0].minSize, 2);
-  EXPECT_EQ(dialogs.fontRequests[0].maxSize, 26);
-  EXPECT_EQ(dialogs.fontRequests[0].presetSize, 8);
-  EXPECT_EQ(form->Controls().StringGrid1->font().pointSize(), 14);
-
-  dialogs.fontAnswers.push_back(std::nullopt);
-  form->Controls().N4->trigger();  // cancelled: the font stays
-  EXPECT_EQ(form->Controls().StringGrid1->font().pointSize(), 14);
+  const struct {
+    const char* sample;
+    ui::CodePage page;
+    int column;  // of a Russian text in the first record
+    const char* text;
+    const char* count;
+  } samples[] = {{"goods_1251.dbf", ui::CodePage::Windows1251, 0, "Хлеб ржаной", "6 строк"},
+               {"marked_866.dbf", ui::CodePage::Dos866, 1, "Запись первая", "5 строк"},
+               {"people_866.dbf", ui::CodePage::Dos866, 0, "Иванов", "10 строк"}};
+  for (const auto& c : samples) {
+    SCOPED_TRACE(c.sample);
+    OpenFromMenu(std::string(DBFVIEW_SAMPLES_DIR "/") + c.sample);
+    EXPECT_EQ(form->Table().Page(), c.page);
+    EXPECT_EQ(form->Controls().StringGrid1->model()->index(0, c.column).data().toString().trimmed(),
+              QString::fromUtf8(c.text));
+    EXPECT_EQ(Shown(form->Controls().StaticText1), c.count);
+  }
+  // The picture is for people to look at; a build folder they may not write
+  // to is no fault of the program.
+  form->Controls().StringGrid1->SetSelectedCell(2, 1);
+  if (QDir().mkpath(DBFVIEW_SCREENSHOT_DIR)) form->grab().save(DBFVIEW_SCREENSHOT_DIR "/main_window.png");
 }
