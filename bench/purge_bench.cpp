@@ -96,6 +96,6 @@ void BM_PurgeAgainstCopy(benchmark::State& state) {
 
 }  // namespace
 
-BENCHMARK(BM_PurgeAgainstCopy)->Iterations(2)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_PurgeAgainstCopy)->Iterations(4)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 int main(int argc, char** argv) { return bench::RunWindowBenchmarks(argc, argv); }
