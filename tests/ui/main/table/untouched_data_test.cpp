@@ -221,7 +221,9 @@ TEST_F(UntouchedDataTest, RowsAreSavedOnlyIntoTheFileAsTheyLeftIt) {
     std::string why = c.why;
     EXPECT_EQ(dialogs.messages[0], Refused(why.replace(why.find('%'), 1, path)));
     EXPECT_EQ(std::filesystem::exists(path), there);
-    if (there) EXPECT_EQ(ReadFile(path), onDisk);
+    if (there) {
+      EXPECT_EQ(ReadFile(path), onDisk);
+    }
     dialogs.saveAnswers.push_back(ui::FileChoice{dir.Path("kept")});
     form->Controls().Saveas1->trigger();
     EXPECT_EQ(ReadFile(dir.Path("kept.dbf")),

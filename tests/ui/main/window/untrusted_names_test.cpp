@@ -40,7 +40,9 @@ TEST_F(UntrustedNamesTest, ALinkWhereACommandWritesIsReportedAndWhatItNamesStays
       EXPECT_TRUE(dialogs.messages.back().find("стоит ссылка") != std::string::npos || (victimThere && csvIn))
           << dialogs.messages.back();
       EXPECT_EQ(std::filesystem::exists(victim), victimThere);
-      if (victimThere) EXPECT_EQ(testsupport::ReadFile(victim), "the victim's own");
+      if (victimThere) {
+        EXPECT_EQ(testsupport::ReadFile(victim), "the victim's own");
+      }
       EXPECT_TRUE(std::filesystem::is_symlink(out));
     }
   }
