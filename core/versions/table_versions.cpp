@@ -348,9 +348,9 @@ void TableVersions::SetSuccessor(uint64_t id, const Successor& after) {
   Commit(std::move(next), {});
 }
 
-bool TableVersions::SameAsFile(const TableVersion& version) const {
+bool TableVersions::SameAsFile(const TableVersion& version, const FileServices& files) const {
   const std::optional<FileStamp> now = FileStamp::Of(version.path);
-  return now && now->size == version.size && FileDigest::Of(version.path) == FileDigest::Of(CopyOf(version.id));
+  return now && now->size == version.size && files.DigestOf(version.path) == FileDigest::Of(CopyOf(version.id));
 }
 
 void TableVersions::Drop(uint64_t id) {

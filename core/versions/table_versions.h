@@ -118,8 +118,9 @@ class TableVersions {
   // std::system_error when the index cannot be written.
   void SetSuccessor(uint64_t id, const Successor& after);
   // True when the version's file holds its very bytes: the change after it
-  // changed none.
-  bool SameAsFile(const TableVersion& version) const;
+  // changed none. The file's digest comes from `files`, which remember the
+  // one taken as they wrote it.
+  bool SameAsFile(const TableVersion& version, const FileServices& files) const;
   // Drops the version (its copy too). Throws std::system_error when the
   // index cannot be written; the version then stays.
   void Drop(uint64_t id);

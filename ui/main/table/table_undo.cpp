@@ -97,7 +97,7 @@ void TTableUndo::CommandEnded() {
     if (version == kept.end()) continue;
     const ui::TableVersion v = *version;
     try {
-      if (versions_.SameAsFile(v)) {
+      if (versions_.SameAsFile(v, context_.files)) {
         versions_.Drop(v.id);
       } else if (!StillAsWritten(v, FileStamp::Of(v.path))) {
         RecordSuccessor(v.id, v.path);
@@ -146,7 +146,7 @@ void TTableUndo::Step(VersionSide side) {
   }
   std::optional<ui::TableVersion> version = versions_.Newest(path, side);
   // Versions kept by older runs may hold what the file holds: nothing to undo.
-  while (version && versions_.SameAsFile(*version)) {
+  while (version && versions_.SameAsFile(*version, context_.files)) {
     versions_.Drop(version->id);
     version = versions_.Newest(path, side);
   }
