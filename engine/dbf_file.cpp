@@ -18,10 +18,10 @@ namespace {
 // records costs few system calls and a jump to one record costs one small read.
 constexpr size_t kDirectRead = 64 << 10;
 constexpr size_t kMinWindow = 4 << 10;
+constexpr size_t kMaxWindow = 1 << 20;
 // A large write asks the disk to start on what is written every this many
 // bytes, so that the sync ending it waits for the last part only.
 constexpr size_t kWriteBehind = 16 << 20;
-constexpr size_t kMaxWindow = 1 << 20;
 
 // Bumped by every write or truncate of any TableFile in the process.
 uint64_t g_generation = 1;

@@ -143,10 +143,9 @@ class NewFile {
     fd_ = -1;
   }
 
-  // The complete file's digest, read on a thread of its own (through a
-  // descriptor of its own) while the file goes to the disk.
-  // A small file (the version index) is read when asked: a thread of its own
-  // would cost more than the reading.
+  // The complete file's digest, read through a descriptor of its own: on a
+  // thread of its own while the file goes to the disk, or, for a small file
+  // (the version index), when asked, as a thread would cost more than that.
   std::future<std::optional<FileDigest>> DigestAside() const {
     struct stat st {};
     const bool small = ::fstat(fd_, &st) == 0 && st.st_size < kDigestAsideFrom;
