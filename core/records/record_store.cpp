@@ -59,11 +59,32 @@ void RecordStore::SpellOutMarks() {
   marks_ = std::move(marks);
 }
 
-bool RecordStore::AsRead() const {
-  if (!overlays_.empty() || rowCount_ != count_ + 1) return false;
+bool RecordStore::RowsOverOwnRecords() const {
+  if (rowCount_ != count_ + 1) return false;
   for (size_t row = 1; row < rows_.size(); ++row) {
-    if (rows_[row] != row - 1) return false;
+    uint32_t id = rows_[row];
+    if (id != kNoRecord && id >= count_) id = overlays_[id - static_cast<size_t>(count_)].record;
+    if (id != row - 1) return false;
   }
+  return true;
+}
+
+bool RecordStore::AsRead() const { return overlays_.empty() && RowsOverOwnRecords(); }
+
+bool RecordStore::TakeSavedRecords(const std::function<void(int64_t record, char* into)>& read) {
+  if (!RowsOverOwnRecords()) return false;
+  for (int row = 1; row < rowCount_; ++row) {
+    char* record = records_.get() + static_cast<size_t>(row - 1) * recordLength_;
+    const Mark ownMark = *record == '*' ? kAlignedDeleted : kAligned;
+    if (RowChanged(row) || MarkAt(row) != ownMark) read(row - 1, record);
+  }
+  rows_.clear();
+  marks_.clear();
+  otherMarks_.clear();
+  overlays_.clear();
+  flagged_ = 0;
+  TakeMarks(0, count_);
+  EditsSaved();
   return true;
 }
 

@@ -89,6 +89,14 @@ class RecordStore final : public ui::CellStore {
   // True when the rows are the records as read, one each in file order, and
   // no cell was typed (marks aside).
   bool AsRead() const;
+  // For rows just saved one record each in row order: when every row still
+  // stands over its own record (typed over or not; no row inserted or taken
+  // away), the rows become the saved records, as if read again: a row whose
+  // cells were typed or whose column 0 is not its record's own number and
+  // mark takes its record's saved bytes from `read` (told the record's
+  // number from 0), every row shows its number with its flag's mark, and the
+  // history is forgotten. Otherwise changes nothing and returns false.
+  bool TakeSavedRecords(const std::function<void(int64_t record, char* into)>& read);
   // For a store AsRead whose table was purged of the records `keep` does
   // not keep (told each record's number from 1 and its flag): the same
   // purge of the rows, the kept records moved together with their flags
@@ -127,6 +135,8 @@ class RecordStore final : public ui::CellStore {
   // Row `row`'s entry of rows_, or of the rows as read while they are not
   // spelled out.
   uint32_t RowId(int row) const;
+  // True when each row r shows record r - 1, typed over or not.
+  bool RowsOverOwnRecords() const;
   Mark MarkAt(int row) const;
   // Writes rows_ and marks_ out in full before they change.
   void SpellOutRows();

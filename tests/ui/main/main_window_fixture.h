@@ -126,6 +126,16 @@ class MainWindowTest : public ::testing::Test {
 
   std::string Cell(int row, int col) const { return form->Controls().StringGrid1->Cell(row, col); }
   std::string Shown(QLabel* label) const { return label->text().toStdString(); }
+  // What the record grid and its count show: the fixed rows, the count's
+  // label, then every cell row by row.
+  std::vector<std::string> GridAsShown() const {
+    const ui::StringGrid& grid = *form->Controls().StringGrid1;
+    std::vector<std::string> cells{std::to_string(grid.FixedRows()), Shown(form->Controls().StaticText1)};
+    for (int row = 0; row < grid.RowCount(); ++row) {
+      for (int col = 0; col < grid.ColCount(); ++col) cells.push_back(Cell(row, col));
+    }
+    return cells;
+  }
   // A menu entry's caption without the mark of its Alt key.
   static std::string Caption(const QAction* action) { return action->text().remove(QLatin1Char('&')).toStdString(); }
 

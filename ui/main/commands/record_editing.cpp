@@ -99,12 +99,10 @@ void TRecordEditing::ToolButton4Click() {
   const std::string table = context_.table.TablePath();
   ui::FileRewrite rewrite;
   rewrite.writeNew = [&](const std::string& file) { RewriteTable(table, file); };
-  const bool edited = context_.table.Rows()->HasEdits();
   ui::ReplaceFileContents(context_.files, table, rewrite);
-  // A new file took the table's place: the rows now come from that one.
-  context_.table.RowsSavedTo(table, context_.files);
-  // The rows are shown as stored, numbered as the records now are.
-  if (edited) RefillKeepingPlace();
+  // A new file took the table's place: the rows now come from that one,
+  // shown as stored and numbered as the records now are.
+  if (!context_.table.RowsSavedTo(table, context_.files)) RefillKeepingPlace();
   context_.dialogs.Message(dbf::Tr("TRecordEditing", "Сохранение выполнено!"));
 }
 

@@ -267,12 +267,41 @@ void OpenTable::SetPage(ui::CodePage page) {
   grid_.SetCodePage(page);
 }
 
-void OpenTable::RowsSavedTo(const std::string& path, const ui::FileServices& files) {
+bool OpenTable::RowsSavedTo(const std::string& path, const ui::FileServices& files) {
   rowsPath_ = path;
   StampRows();
   // The records read are no longer what the file holds.
   savedDigest_ = files.DigestOf(path);
-  if (RecordStore* rows = Rows()) rows->EditsSaved();
+  RecordStore* rows = Rows();
+  if (!rows) return true;
+  const bool edited = rows->HasEdits();
+  rows->EditsSaved();
+  return !edited || TakeSavedRecords(path);
+}
+
+bool OpenTable::TakeSavedRecords(const std::string& path) {
+  RecordStore& rows = *Rows();
+  dbf::Dbf2_lib db;
+  db.DbfOpenForReading(kSlot, path);
+  if (!db.DbfIsOpen(kSlot) || LayoutOf(db) != layout_ || db.DbfRecCount(kSlot) != rows.RecordCount()) return false;
+  db.DbfCloseAll();
+  dbf::TableFile file;
+  if (!file.OpenForReading(path)) return false;
+  const uint32_t length = rows.RecordLength();
+  try {
+    if (!rows.TakeSavedRecords([&](int64_t record, char* into) {
+          file.ReadAt(layout_.headerSize + record * length, into, length);
+        })) {
+      return false;
+    }
+    header_ = HeaderBytes(path, layout_.headerSize);
+    tail_ = TailBytes(path, layout_.headerSize + rows.RecordCount() * length);
+  } catch (const dbf::IoError&) {
+    return false;  // read again in full, which names the file if it fails too
+  }
+  grid_.StoreChanged();
+  emit RecordsCounted(rows.RecordCount());
+  return true;
 }
 
 void OpenTable::StampRows() {

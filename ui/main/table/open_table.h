@@ -98,8 +98,11 @@ class OpenTable : public QObject {
   // now, in the layout they were read with; asks nothing.
   bool RowsAreTable();
   // The grid's rows were written into `path`, which now holds them; its
-  // digest comes from `files` (remembered when the write made it).
-  void RowsSavedTo(const std::string& path, const ui::FileServices& files);
+  // digest comes from `files` (remembered when the write made it). Edited
+  // rows are then shown as stored, numbered as the records now are, taking
+  // the bytes of the records they changed from the file. Returns false when
+  // that needs the table read again (rows were inserted or taken away).
+  [[nodiscard]] bool RowsSavedTo(const std::string& path, const ui::FileServices& files);
 
   // The code page the table's text is in, which the grid draws and every
   // reader of the table's text decodes with. Set by the window's switch.
@@ -145,7 +148,7 @@ class OpenTable : public QObject {
   // A command changed the table's structure and the rows were read again.
   void RecordsLoaded(const OpenTable::Counts& counts);
   // A command changed the table and the rows were read again or purged
-  // alike: there are `count` records now.
+  // alike, or saved rows were shown as stored: there are `count` records now.
   void RecordsCounted(qint64 count);
   // Why the memo texts of the rows cannot be shown; empty when they can.
   void MemoNoteChanged(const QString& note);
@@ -180,6 +183,11 @@ class OpenTable : public QObject {
   bool RowsFromTable(ui::DialogService& dialogs);
   // Takes the stamp of the rows' file after the program itself wrote it.
   void StampRows();
+  // Saved rows that still stand over their own records take the saved
+  // file's bytes for the records they changed (see
+  // RecordStore::TakeSavedRecords), and its header and tail; false when they
+  // cannot and must be read again.
+  bool TakeSavedRecords(const std::string& path);
   // True when TablePath holds the bytes the rows were read from or last
   // saved as: its stamp is as taken and too old to hide a change, or its
   // content compares equal (a file only touched is not a changed one).

@@ -124,21 +124,14 @@ TEST_F(DeletionCommandsTest, AFlagWriteFailingPartWayIsReportedAndNoRecordIsLost
 }
 
 TEST_F(DeletionCommandsTest, ThePurgedGridShowsWhatReadingTheTableAgainShows) {
-  const auto shown = [this] {
-    std::vector<std::string> cells{std::to_string(form->Controls().StringGrid1->FixedRows()), Shown(form->Controls().StaticText1)};
-    for (int row = 0; row < form->Controls().StringGrid1->RowCount(); ++row) {
-      for (int col = 0; col < form->Controls().StringGrid1->ColCount(); ++col) cells.push_back(Cell(row, col));
-    }
-    return cells;
-  };
   for (const auto& [count, flagged] : std::vector<std::pair<int, std::vector<int>>>{{40, {3, 9, 27}}, {2, {1, 2}}}) {
     OpenNumbered(count, flagged);
     Select(1);
     form->Controls().ToolButton6->trigger();
     form->Controls().ToolButton8->trigger();
-    const std::vector<std::string> purged = shown();
+    const std::vector<std::string> purged = GridAsShown();
     form->Controls().Reload1->trigger();
-    EXPECT_EQ(purged, shown()) << count;
+    EXPECT_EQ(purged, GridAsShown()) << count;
   }
   // The purge gives a table without an end mark one: the next command takes
   // the file for what the purge wrote, not for another program's change.

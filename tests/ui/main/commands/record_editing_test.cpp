@@ -2,6 +2,7 @@
 
 #include "process_limits.h"
 #include "record_editing.h"
+#include "record_store.h"
 
 #include <QTest>
 
@@ -106,6 +107,26 @@ TEST_F(RecordEditingTest, RowsAreInsertedBeforeAndAfterWithColumnZeroStayingAndS
             std::vector<std::string>({"      2 Delete", "      5", "  123.45"}));
   EXPECT_EQ(Shown(form->Controls().StaticText1), "      5 записей.");
   EXPECT_EQ(grid.Row(), 4);
+}
+
+// Saved rows show as stored and their marks as the records' flags now are,
+// as reading the table again shows them; rows so shown save again.
+TEST_F(RecordEditingTest, SavedEditsShowWhatReadingTheTableAgainShows) {
+  OpenAndEditPeople();
+  ui::StringGrid& grid = *form->Controls().StringGrid1;
+  grid.SetCell(2, 0, "2");             // Bob's mark taken off
+  grid.SetCell(3, 0, "Carol Delete");  // a mark in a text of its own
+  form->Controls().Save1->trigger();
+  EXPECT_TRUE(form->Table().Rows()->AsRead());
+  EXPECT_EQ(std::vector<std::string>({Cell(1, 1), Cell(1, 2), Cell(2, 0), Cell(3, 0), Cell(3, 3)}),
+            std::vector<std::string>({"Anna", "   12.50", "      2", "      3 Delete", "T"}));
+  grid.SetCell(2, 2, "7");
+  form->Controls().Save1->trigger();
+  const std::vector<std::string> saved = GridAsShown();
+  form->Controls().Reload1->trigger();
+  EXPECT_EQ(saved, GridAsShown());
+  EXPECT_EQ(Cell(2, 2), "    7.00");
+  EXPECT_EQ(dialogs.messages, std::vector<std::string>(2, "Сохранение выполнено!"));
 }
 
 // Only typed cells and inserted rows are converted; there other field types
