@@ -19,7 +19,11 @@ bash scripts/install-deps.sh tests
 jobs=${JOBS:-2}
 export QT_QPA_PLATFORM=offscreen
 launcher=()
-if command -v ccache >/dev/null; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
+if command -v ccache >/dev/null; then
+  launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+  # The window files use precompiled headers, which ccache takes only so.
+  export CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime
+fi
 bench=OFF
 [ "$full" = 0 ] || bench=ON
 

@@ -7,11 +7,11 @@
 
 namespace {
 
-struct Key { size_t field = 0; int direction = 1; uint16_t maxLength = 0; };  // field: an index into the fields
+struct FieldKey { size_t field = 0; int direction = 1; uint16_t maxLength = 0; };  // field: an index into the fields
 
 struct Shape {
   std::vector<FieldSpec> fields;
-  std::vector<Key> keys;
+  std::vector<FieldKey> keys;
   uint32_t recordLength = 0;  // 0: the fields' sum; less cuts the last fields short
   size_t count = 0;
 };
@@ -26,7 +26,7 @@ std::vector<std::string> ReferenceOrder(const Shape& shape,
     offset += f.length;
   }
   std::vector<KeyField> keys;
-  for (const Key& k : shape.keys) {
+  for (const FieldKey& k : shape.keys) {
     const FieldSpec& f = shape.fields[k.field];
     if (f.length == 0) continue;
     uint32_t length = f.length;
@@ -104,7 +104,7 @@ Shape RandomShape(std::mt19937& random, size_t count) {
   }
   const size_t keyCount = 1 + random() % 5;
   for (size_t i = 0; i < keyCount; ++i) {
-    Key k;
+    FieldKey k;
     k.field = random() % fieldCount;
     k.direction = random() % 2 == 0 ? 1 : 2;
     if (random() % 3 == 0) k.maxLength = static_cast<uint16_t>(1 + random() % 4);
@@ -125,7 +125,7 @@ class SortReferenceTest : public EngineTest {
     layout.recordLengthOverride = shape.recordLength;
     const std::string source = Write("t.dbf", layout);
     PrepareSort(source, dir.Path("out.dbf"));
-    for (const Key& k : shape.keys) {
+    for (const FieldKey& k : shape.keys) {
       db.DbfSortAddKey(shape.fields[k.field].name, k.direction, k.maxLength);
     }
     ASSERT_EQ(db.DbfSortTo(1, 2), dbf::SortOutcome::Sorted) << what;

@@ -7,15 +7,15 @@ using namespace testsupport;
 
 namespace {
 
-const std::vector<FieldSpec> kFields{{"N", 'C', 3}};
+const std::vector<FieldSpec> kNumberField{{"N", 'C', 3}};
 
 // Records "1" .. "count", those in `deleted` flagged in the file.
 TableLayout Numbered(int count, const std::vector<int>& deleted = {}) {
   TableLayout layout;
-  layout.fields = kFields;
+  layout.fields = kNumberField;
   for (int i = 1; i <= count; ++i) {
     const bool flagged = std::find(deleted.begin(), deleted.end(), i) != deleted.end();
-    layout.records.push_back(Record(kFields, {std::to_string(i)}, flagged));
+    layout.records.push_back(Record(kNumberField, {std::to_string(i)}, flagged));
   }
   return layout;
 }
@@ -53,9 +53,9 @@ TEST_F(DeletionCommandsTest, DeletingMarkedRecordsMakesTheFlagsTheGridsMarksAndP
   EXPECT_EQ(Cell(5, 0), "5 Delete");
   EXPECT_EQ(ReadFile(path), TableBytes(Numbered(5, {2, 4})));  // marks write nothing
   form->Controls().ToolButton8->trigger();
-  EXPECT_EQ(ReadFile(path), TableBytes(TableLayout{kFields,
-                                                   {Record(kFields, {"1"}), Record(kFields, {"3"}),
-                                                    Record(kFields, {"4"})}}));
+  EXPECT_EQ(ReadFile(path), TableBytes(TableLayout{kNumberField,
+                                                   {Record(kNumberField, {"1"}), Record(kNumberField, {"3"}),
+                                                    Record(kNumberField, {"4"})}}));
   EXPECT_EQ(Values(), std::vector<std::string>({"1", "3", "4"}));
   EXPECT_EQ(Cell(3, 0), "      3");
   EXPECT_EQ(Shown(form->Controls().StaticText1), "      3 записей.");

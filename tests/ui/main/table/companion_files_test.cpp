@@ -13,15 +13,15 @@ using namespace testsupport;
 
 namespace {
 
-const std::vector<FieldSpec> kFields{{"NAME", 'C', 4}, {"NOTE", 'M', 10}};
+const std::vector<FieldSpec> kNameAndMemo{{"NAME", 'C', 4}, {"NOTE", 'M', 10}};
 
 class CompanionFilesTest : public MainWindowTest {
  protected:
   // A dBASE III table whose records C, A, B point at memo blocks 2, 1 and none.
   std::string WriteMemoTable(const std::string& memoName) {
     WriteFile(dir.Path(memoName), kMemo);
-    TableLayout layout{kFields, {Record(kFields, {"C", "         2"}), Record(kFields, {"A", "         1"}),
-                                 Record(kFields, {"B", ""})}};
+    TableLayout layout{kNameAndMemo, {Record(kNameAndMemo, {"C", "         2"}), Record(kNameAndMemo, {"A", "         1"}),
+                                 Record(kNameAndMemo, {"B", ""})}};
     layout.version = 0x83;
     WriteFile(dir.Path("memo.dbf"), TableBytes(layout));
     return dir.Path("memo.dbf");

@@ -1,0 +1,28 @@
+# What keeps a fresh build short on two cores.
+#
+# The window libraries parse the Qt and standard headers nearly all their
+# files include once, into a precompiled header that ui_platform makes and
+# the others reuse.
+set(WINDOW_PRECOMPILED_HEADERS
+  <QAction> <QApplication> <QCheckBox> <QComboBox> <QFrame> <QKeyEvent> <QLabel> <QLineEdit> <QMenu>
+  <QMenuBar> <QObject> <QPointer> <QProgressBar> <QPushButton> <QString> <QVBoxLayout> <QWidget>
+  <algorithm> <cstdint> <functional> <map> <memory> <optional> <string> <string_view> <vector>)
+
+function(precompile_window_headers target)
+  if(target STREQUAL "ui_platform")
+    target_precompile_headers(${target} PRIVATE ${WINDOW_PRECOMPILED_HEADERS})
+  else()
+    target_precompile_headers(${target} REUSE_FROM ui_platform)
+  endif()
+  # ccache can cache the files that use it when GCC names the header in its
+  # preprocessed text (scripts/test.sh sets ccache's sloppiness to match).
+  if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+    target_compile_options(${target} PRIVATE -fpch-preprocess)
+  endif()
+endfunction()
+
+# A test program's files are compiled eight to a unit: they share most of
+# their headers and the code those headers make.
+function(compile_tests_in_batches target)
+  set_target_properties(${target} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 8)
+endfunction()
