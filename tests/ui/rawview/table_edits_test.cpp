@@ -19,7 +19,9 @@ TEST(DeleteChars, RemovesTheRangeAndLeavesTheRestInWholeRows) {
     EXPECT_EQ(doc.FileLength, static_cast<int32_t>(kept.size()));
     EXPECT_EQ(doc.cells.RowCount(), c.rows);
     EXPECT_EQ(doc.cells.RowChars(c.rows), kept.substr(16 * (c.rows - 1)));
-    if (kept.size() % 16 != 0) EXPECT_TRUE(doc.cells.IsEmpty(static_cast<int64_t>(kept.size()) + 1));
+    if (kept.size() % 16 != 0) {
+      EXPECT_TRUE(doc.cells.IsEmpty(static_cast<int64_t>(kept.size()) + 1));
+    }
   }
 }
 
