@@ -8,6 +8,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
 jobs=${JOBS:-2}
+# New build folders are built by Ninja (existing ones keep their tool).
+export CMAKE_GENERATOR=${CMAKE_GENERATOR:-Ninja}
 
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDBFVIEW_BUILD_FUZZ=ON \
   -DDBFVIEW_BUILD_UI=OFF -DDBFVIEW_BUILD_BENCH=OFF

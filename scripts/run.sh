@@ -7,6 +7,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 jobs=${JOBS:-2}
+# New build folders are built by Ninja (existing ones keep their tool).
+export CMAKE_GENERATOR=${CMAKE_GENERATOR:-Ninja}
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build --target dbfview -j"$jobs"
 table=${1:-samples/goods_1251.dbf}

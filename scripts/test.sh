@@ -17,6 +17,8 @@ case "${1:-}" in
 esac
 bash scripts/install-deps.sh tests
 jobs=${JOBS:-2}
+# New build folders are built by Ninja (existing ones keep their tool).
+export CMAKE_GENERATOR=${CMAKE_GENERATOR:-Ninja}
 export QT_QPA_PLATFORM=offscreen
 launcher=()
 if command -v ccache >/dev/null; then

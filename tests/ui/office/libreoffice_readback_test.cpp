@@ -20,25 +20,34 @@
 
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <iterator>
+#include <vector>
 
 namespace {
 
 struct Conversion {
-  std::string text;  // the converted file; empty when the conversion failed
-  std::string said;  // each command run, its exit status and what it wrote
+  std::vector<std::string> texts;  // the converted files, in order; empty when the conversion failed
+  std::string said;                // each command run, its exit status and what it wrote
 };
 
-// Converts `file` by `filter` into dir/out, each try with a profile and a
-// home of its own; soffice killed by a signal (status 128 or more) gets one
-// more try with a fresh profile. It reads the file in the locale the test runs
-// in unless told (LC_ALL), by the import filter its name and bytes tell unless
-// one is given.
-Conversion Convert(const testsupport::TempDir& dir, const std::string& file, const std::string& filter,
+// Converts `files` by `filter` into dir/out with one start of soffice (each
+// start is seconds), each try with a profile and a home of its own; soffice
+// killed by a signal (status 128 or more) gets one more try with a fresh
+// profile. It reads the files in the locale the test runs in unless told
+// (LC_ALL), by the import filter their names and bytes tell unless one is
+// given.
+Conversion Convert(const testsupport::TempDir& dir, const std::vector<std::string>& files, const std::string& filter,
                    const std::string& extension, const std::string& locale = "", const std::string& inFilter = "") {
-  const std::string stem = file.substr(file.rfind('/') + 1, file.rfind('.') - file.rfind('/') - 1);
-  const std::string converted = dir.Path("out/" + stem + extension);
+  std::string quoted;
+  std::vector<std::string> converted;
+  for (const std::string& file : files) {
+    quoted += " '" + file + "'";
+    const size_t slash = file.rfind('/');
+    converted.push_back(dir.Path("out/" + file.substr(slash + 1, file.rfind('.') - slash - 1) + extension));
+  }
   Conversion c;
   for (int tries = 1; tries <= 2; ++tries) {
     const std::string run = dir.Path("run" + std::to_string(tries));
@@ -47,17 +56,19 @@ Conversion Convert(const testsupport::TempDir& dir, const std::string& file, con
                                 "/home' timeout 240 soffice -env:UserInstallation=file://" + run +
                                 "/profile --headless --norestore --nologo " +
                                 (inFilter.empty() ? "" : "--infilter='" + inFilter + "' ") + "--convert-to '" +
-                                filter + "' --outdir '" + dir.Path("out") + "' '" + file + "' >'" + run +
+                                filter + "' --outdir '" + dir.Path("out") + "'" + quoted + " >'" + run +
                                 "/said' 2>&1";
     const int status = std::system(command.c_str());
     const int code = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     c.said += command + "\nended with " + std::to_string(code) + ":\n" + testsupport::ReadFile(run + "/said");
-    if (code == 0 && std::filesystem::exists(converted)) {
-      c.text = testsupport::ReadFile(converted);
+    if (code == 0 && std::all_of(converted.begin(), converted.end(),
+                                 [](const std::string& f) { return std::filesystem::exists(f); })) {
+      for (const std::string& f : converted) c.texts.push_back(testsupport::ReadFile(f));
       break;
     }
     if (code < 128) break;
   }
+  c.texts.resize(files.size());
   return c;
 }
 
@@ -77,7 +88,9 @@ std::string In(ui::CodePage page, const char* utf8) { return ui::EncodeTyped(QSt
 TEST_F(LibreOfficeReadBackTest, TheWorkbookAndTheDocumentReadAsWritten) {
   const std::string templatePath = dir.Path("zero_fil.txt");
   testsupport::WriteFile(templatePath, "");
-  for (const ui::CodePage page : {ui::CodePage::Windows1251, ui::CodePage::Dos866}) {
+  const ui::CodePage pages[] = {ui::CodePage::Windows1251, ui::CodePage::Dos866};
+  std::vector<std::string> workbooks, documents;
+  for (const ui::CodePage page : pages) {
     office::XlsxSpreadsheet excel(dir.Path("exchange"), launcher, office::TextPage::Of(page), dbf::SystemFileSystem());
     office::ExcelWorksheet& sheet = excel.WorkBooks().Add().WorkSheets(1);
     sheet.Cells(3, 3, "*");
@@ -95,13 +108,18 @@ TEST_F(LibreOfficeReadBackTest, TheWorkbookAndTheDocumentReadAsWritten) {
     }
     word.AppShow();
     ASSERT_EQ(launcher.opened.size(), 2u);
-    const Conversion cells = Convert(dir, launcher.opened[0], "csv:Text - txt - csv (StarCalc):44,34,76", ".csv");
-    EXPECT_EQ(cells.text, "Ф.И.О.,Сумма,\nИванов Пётр,\"12,50\",_x0041_\n,,*\n") << ui::PageName(page) << cells.said;
-    Conversion lines = Convert(dir, launcher.opened[1], "txt:Text (encoded):UTF8", ".txt");
-    if (lines.text.rfind("\xEF\xBB\xBF", 0) == 0) lines.text.erase(0, 3);  // a byte-order mark
-    EXPECT_EQ(lines.text, "----- \n     1 Иванов   12.50\n     2 Ёлкин     3.00\n")
-        << ui::PageName(page) << lines.said;
+    workbooks.push_back(launcher.opened[0]);
+    documents.push_back(launcher.opened[1]);
     launcher.opened.clear();
+  }
+  const Conversion cells = Convert(dir, workbooks, "csv:Text - txt - csv (StarCalc):44,34,76", ".csv");
+  Conversion lines = Convert(dir, documents, "txt:Text (encoded):UTF8", ".txt");
+  for (size_t i = 0; i < std::size(pages); ++i) {
+    EXPECT_EQ(cells.texts[i], "Ф.И.О.,Сумма,\nИванов Пётр,\"12,50\",_x0041_\n,,*\n")
+        << ui::PageName(pages[i]) << cells.said;
+    std::string& text = lines.texts[i];
+    if (text.rfind("\xEF\xBB\xBF", 0) == 0) text.erase(0, 3);  // a byte-order mark
+    EXPECT_EQ(text, "----- \n     1 Иванов   12.50\n     2 Ёлкин     3.00\n") << ui::PageName(pages[i]) << lines.said;
   }
 }
 
@@ -110,7 +128,7 @@ TEST_F(LibreOfficeReadBackTest, TheWorkbookAndTheDocumentReadAsWritten) {
 // locale opened in that locale with its import set for such files (";", UTF-8).
 TEST_F(LibreOfficeReadBackTest, TypedExportsAndRussianCsvReadAsNumbersAndDates) {
   const auto expectCells = [](const Conversion& c, std::initializer_list<const char*> cells) {
-    for (const char* cell : cells) EXPECT_NE(c.text.find(cell), std::string::npos) << cell << "\n" << c.said;
+    for (const char* cell : cells) EXPECT_NE(c.texts[0].find(cell), std::string::npos) << cell << "\n" << c.said;
   };
   const std::string table =
       officetest::WriteTable(dir, "t.dbf", {{"SUM", 'N', 8, 2}, {"DAY", 'D', 8}, {"OK", 'L', 1}, {"NO", 'C', 4}},
@@ -123,7 +141,7 @@ TEST_F(LibreOfficeReadBackTest, TypedExportsAndRussianCsvReadAsNumbersAndDates) 
   ASSERT_TRUE(office::ExportTable(table, 5, office::ExportStyle{false, true}, links));
   ASSERT_EQ(launcher.opened.size(), 1u);
   // Flat XML says each cell's type; booleans read as TRUE() and FALSE().
-  expectCells(Convert(dir, launcher.opened[0], "fods", ".fods"),
+  expectCells(Convert(dir, {launcher.opened[0]}, "fods", ".fods"),
               {"office:value-type=\"float\" office:value=\"12.5\"",
                "office:value-type=\"float\" office:value=\"-2.25\"",
                "office:value-type=\"date\" office:date-value=\"2024-01-31\"",
@@ -146,7 +164,7 @@ TEST_F(LibreOfficeReadBackTest, TypedExportsAndRussianCsvReadAsNumbersAndDates) 
                 csv::Flavour::Russian);
   const std::string file = dir.Path("russian.csv");
   testsupport::WriteFile(file, text);
-  expectCells(Convert(dir, file, "fods", ".fods", "ru_RU.UTF-8", "CSV:59,34,76,1"),
+  expectCells(Convert(dir, {file}, "fods", ".fods", "ru_RU.UTF-8", "CSV:59,34,76,1"),
               {"office:value-type=\"float\" office:value=\"1234.56\"",
                "office:value-type=\"float\" office:value=\"-2.25\"",
                "office:value-type=\"date\" office:date-value=\"2024-02-01\"",

@@ -1,6 +1,7 @@
 // GoogleTest inside an offscreen QApplication set up as the program's: Enter
 // presses a focused button; scripted dialogs' faults fail the running test.
 #include "enter_presses_buttons.h"
+#include "run_all_tests.h"
 #include "scripted_dialog_service.h"
 
 #include <QApplication>
@@ -30,5 +31,5 @@ int main(int argc, char** argv) {
   ui::EnterPressesButtons::InstallOnApplication();
   ui::ScriptedDialogService::SetFaultReporter([](const std::string& fault) { ADD_FAILURE() << fault; });
   ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
+  return testsupport::RunAllTests();
 }
