@@ -10,7 +10,7 @@ if ! command -v Xvfb >/dev/null; then
   echo "SKIPPED: Xvfb is not installed (scripts/install-deps.sh installs it)"
   exit 77
 fi
-for tool in openbox xdotool xprop xwininfo import; do
+for tool in openbox xdotool xprop xwininfo import mogrify; do
   command -v "$tool" >/dev/null || { echo "FAILED: $tool is not installed"; exit 1; }
 done
 
@@ -25,6 +25,7 @@ pids=()
 cleanup() {
   for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
   for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
+  shots_as_png
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -69,9 +70,17 @@ wait_for() {
   poll 15 "$@" || fail "no $what within 15 s"
 }
 
+# A screenshot is a copy of the screen's memory, which Xvfb keeps in a file
+# (-fbdir); the copies become PNG files together when the test ends, in one
+# start of ImageMagick instead of one for each.
 shot() {
   mkdir -p "$shots"
-  import -window root "$shots/$1.png"
+  cp "$work/Xvfb_screen0" "$shots/$1.xwd"
+}
+shots_as_png() {
+  local taken=("${shots:-/nonexistent}"/*.xwd)
+  [ -e "${taken[0]}" ] || return 0
+  mogrify -format png "${taken[@]}" && rm -f "${taken[@]}"
 }
 
 # --- helpers reading the display ----------------------------------------------
@@ -123,7 +132,7 @@ wm_running_or_ended() { wm_running || ! kill -0 "$wm" 2>/dev/null; }
 start_display() {
   : >"$work/display"
   exec 3>"$work/display"
-  Xvfb -displayfd 3 -screen 0 "${screen:-1280x900}x24" -nolisten tcp >>"$work/xvfb.log" 2>&1 4>&- &
+  Xvfb -displayfd 3 -screen 0 "${screen:-1280x900}x24" -fbdir "$work" -nolisten tcp >>"$work/xvfb.log" 2>&1 4>&- &
   xvfb=$!
   pids+=("$xvfb")
   exec 3>&-
