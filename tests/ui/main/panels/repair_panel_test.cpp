@@ -110,7 +110,7 @@ TEST_F(RepairPanelTest, OffsetsRunOnPastACharacterFieldLongerThan255) {
   EXPECT_EQ(db.DbfGetStr(1, "OK"), "T");
 }
 
-TEST_F(RepairPanelTest, RefusesHeadersWithoutDescriptorsAndTheSourceAsResult) {
+TEST_F(RepairPanelTest, RefusesAMissingSourceHeadersWithoutDescriptorsAndTheSourceAsResult) {
   std::string bytes = structuretest::EmptyTable({{"A", 'C', 4}});
   structuretest::SetHeaderSize(bytes, 63);
   testsupport::WriteFile(dir.Path("short.dbf"), bytes);
@@ -124,8 +124,14 @@ TEST_F(RepairPanelTest, RefusesHeadersWithoutDescriptorsAndTheSourceAsResult) {
   std::filesystem::create_symlink(source, dir.Path("link.dbf"));
   Repair(source, dir.dir() + "/./damaged.dbf");
   Repair(source, dir.Path("link.dbf"));
-  EXPECT_EQ(dialogs.messages, (std::vector<std::string>{"No field in file!", "Результирующий файл совпадает с исходным!",
-                                                        "Результирующий файл совпадает с исходным!"}));
+  // A source that is not there is named, and nothing is made.
+  Repair(dir.Path("gone.dbf"), dir.Path("made.dbf"));
+  ASSERT_EQ(dialogs.messages.size(), 4u);
+  EXPECT_EQ(std::vector<std::string>(dialogs.messages.begin(), dialogs.messages.begin() + 3),
+            (std::vector<std::string>{"No field in file!", "Результирующий файл совпадает с исходным!",
+                                      "Результирующий файл совпадает с исходным!"}));
+  EXPECT_NE(dialogs.messages[3].find(dir.Path("gone.dbf")), std::string::npos) << dialogs.messages[3];
+  EXPECT_FALSE(std::filesystem::exists(dir.Path("made.dbf")));
   EXPECT_EQ(ReadFile(source), original);
 }
 
