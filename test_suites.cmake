@@ -1,7 +1,7 @@
 # Each GoogleTest suite of a test program runs as one ctest test, in one
 # process: a window test's process spends more time starting Qt and its
-# first window than most tests take, so one process a case doubled the time
-# the tests take. The suites are listed from the program after each build and
+# first window than most tests take, and one process a case made those tests
+# take about four times as long. The suites are listed from the program after each build and
 # read by ctest when it starts (as GoogleTest's own discovery does).
 #
 # add_test_suites(<target> [LABELLED <suite> <label>]...)

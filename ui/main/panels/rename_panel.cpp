@@ -13,7 +13,7 @@
 #include "qt_translations.h"
 #include "safe_write.h"
 #include "string_grid.h"
-#include "table_file_messages.h"
+#include "table_command_steps.h"
 
 #include <QAction>
 #include <QFormLayout>
@@ -23,7 +23,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <stdexcept>
 
 namespace {
 
@@ -89,7 +88,7 @@ void TRenamePanel::Button17Click() {
       0, {ui::EncodeTyped(ui::Tr("TRenamePanel", "№ п/п")), ui::EncodeTyped(ui::Tr("TRenamePanel", "Параметры")),
           ui::EncodeTyped(ui::Tr("TRenamePanel", "Имя поля"))});
   dbf::TableFile file;
-  if (!file.OpenForReading(context_.table.TablePath())) throw std::runtime_error(CannotReadMessage(context_.table.TablePath()));
+  OpenBytesOrFail(file, context_.table.TablePath(), TableAccess::Read);
   const RawHeader header = ReadRawHeader(file);
   if (header.fields < 1) return context_.dialogs.Message("No field in file!");
   StringGrid4->SetRowCount(header.fields + 1);
@@ -143,7 +142,7 @@ void TRenamePanel::Button15Click() {
 
 std::string TRenamePanel::RenameField(const std::string& newName) {
   dbf::TableFile file(context_.files.Files());
-  if (!file.Open(context_.table.TablePath())) throw std::runtime_error(CannotOpenMessage(context_.table.TablePath()));
+  OpenBytesOrFail(file, context_.table.TablePath(), TableAccess::Write);
   const RawHeader header = ReadRawHeader(file);
   if (header.fields < 1) return "No field in file!";
   const std::string oldName = Comparable(TypedText(Edit12->text(), Edit12->text().size()));

@@ -12,7 +12,7 @@
 #include "radio_group.h"
 #include "safe_write.h"
 #include "string_grid.h"
-#include "table_file_messages.h"
+#include "table_command_steps.h"
 
 #include <QAction>
 #include <QGridLayout>
@@ -20,8 +20,6 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
-
-#include <stdexcept>
 
 namespace {
 
@@ -95,7 +93,7 @@ void TRepairPanel::Button10Click() {
     return;
   }
   dbf::TableFile source;
-  if (!source.OpenForReading(sourcePath)) throw std::runtime_error(CannotReadMessage(sourcePath));
+  OpenBytesOrFail(source, sourcePath, TableAccess::Read);
   bool repaired = false;
   // The result is written whole before it takes its name, so that a stop or
   // failure part way leaves no half-made file (nor loses one that was there).

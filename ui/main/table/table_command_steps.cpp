@@ -2,6 +2,7 @@
 
 #include "code_page.h"
 #include "dbf2_lib.h"
+#include "dbf_file.h"
 #include "dbf_header.h"
 #include "dbf_names.h"
 #include "int_text.h"
@@ -24,6 +25,11 @@ void OpenTableOrFail(dbf::Dbf2_lib& db, uint16_t slot, const std::string& path, 
     db.DbfOpen(slot, path);
   }
   if (db.DbfIsOpen(slot)) return;
+  throw std::runtime_error(access == TableAccess::Read ? CannotReadMessage(path) : CannotOpenMessage(path));
+}
+
+void OpenBytesOrFail(dbf::TableFile& file, const std::string& path, TableAccess access) {
+  if (access == TableAccess::Read ? file.OpenForReading(path) : file.Open(path)) return;
   throw std::runtime_error(access == TableAccess::Read ? CannotReadMessage(path) : CannotOpenMessage(path));
 }
 

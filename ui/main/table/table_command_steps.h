@@ -15,6 +15,7 @@
 
 namespace dbf {
 class Dbf2_lib;
+class TableFile;
 struct FieldNode;
 }  // namespace dbf
 namespace dbf {
@@ -34,6 +35,9 @@ enum class TableAccess { Read, Write };
 // left as it was when the slot closes.
 void OpenTableOrFail(dbf::Dbf2_lib& db, uint16_t slot, const std::string& path,
                      TableAccess access = TableAccess::Write);
+// The same for a table handled as bytes, past the engine (its header read or
+// written as it stands, for the panels that list or mend it).
+void OpenBytesOrFail(dbf::TableFile& file, const std::string& path, TableAccess access);
 
 // The first field of the slot whose name (up to its first zero byte) equals
 // the typed text trimmed and in capitals; nothing when none does.
